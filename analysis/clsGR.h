@@ -1,0 +1,5 @@
+#pragma once
+// The reduced radial distribution G(r).
+
+class clsGR {
+};

@@ -1,0 +1,5 @@
+#pragma once
+// Gauss peak estimation.
+
+class clsGauss {
+};

@@ -1,0 +1,5 @@
+#pragma once
+// The interference function I(K).
+
+class clsIK {
+};

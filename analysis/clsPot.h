@@ -1,0 +1,5 @@
+#pragma once
+// The pair potential.
+
+class clsPot {
+};

@@ -1,0 +1,5 @@
+#pragma once
+// The background support points and fit.
+
+class clsUntergrund {
+};

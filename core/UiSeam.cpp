@@ -1,0 +1,33 @@
+#include "core/UiSeam.h"
+
+namespace zelo {
+
+namespace {
+
+class SilentSeam final : public UiSeam {
+public:
+    MsgResult MsgBox(const std::string&, MsgButtons buttons, MsgIcon, const std::string&) override
+    {
+        switch (buttons) {
+        case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+        case MsgButtons::YesNoCancel:
+        case MsgButtons::YesNo: return MsgResult::Yes;
+        case MsgButtons::RetryCancel: return MsgResult::Retry;
+        default: return MsgResult::OK;
+        }
+    }
+    void ShowErrorWindow() override {}
+    void Redraw(bool) override {}
+    void DoEvents() override {}
+};
+
+SilentSeam silentSeam;
+UiSeam* installed = nullptr;
+
+}
+
+UiSeam& Ui() { return installed ? *installed : silentSeam; }
+
+void SetUi(UiSeam* seam) { installed = seam; }
+
+}

@@ -1,0 +1,31 @@
+#pragma once
+// What the model asks of the user interface. The ui installs the real one at start-up; tests
+// install one that records the calls and answers from a script.
+#include <string>
+
+namespace zelo {
+
+enum class MsgButtons { OK, OKCancel, AbortRetryIgnore, YesNoCancel, YesNo, RetryCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+// The answers carry the run time's numbers (vbOK = 1 ... vbNo = 7).
+enum class MsgResult { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+class UiSeam {
+public:
+    virtual ~UiSeam() = default;
+    // A modal message box; returns the button the user chose.
+    virtual MsgResult MsgBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) = 0;
+    // The modal error window showing gError's last error and call stack.
+    virtual void ShowErrorWindow() = 0;
+    // Redraw the diagram for the curve kind last drawn; keepYScaling keeps the y axis.
+    virtual void Redraw(bool keepYScaling) = 0;
+    // Let pending window events through during a long loop.
+    virtual void DoEvents() = 0;
+};
+
+// The installed seam; without one, a silent seam answers every message box with its first button.
+UiSeam& Ui();
+// Installs a seam (not owned); nullptr returns to the silent one.
+void SetUi(UiSeam* seam);
+
+}

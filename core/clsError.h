@@ -1,0 +1,62 @@
+#pragma once
+// The error reporter: keeps the last reported error, a ring of the most recent registered calls,
+// and shows the error window through the ui seam.
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct CallStackEntry {
+    std::string Zeit;
+    std::string Modul;
+    std::string Funktion;
+};
+
+class clsError {
+public:
+    static constexpr int32_t RingSize = 11;
+
+    // Records a call unless its module or its procedure equals the newest entry's (or addAlways).
+    void AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion, bool AddAllways = false);
+    // Stores the error and, unless silent, shows the modal error window.
+    void ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
+                  const std::string& description);
+
+    std::string ErrorFunction() const { return errorFunction_; }
+    std::string ErrorModul() const { return errorModul_; }
+    int32_t ErrorNumber() const { return errorNumber_; }
+    std::string ErrorDescription() const { return errorDescription_; }
+    // Returns whether an error was reported and clears the flag.
+    bool Error();
+    void setError(bool value) { error_ = value; }
+
+    // The newest Items + 1 entries, newest first, one "i: [time] module - procedure" line each;
+    // the listing stops at index 0 and does not wrap.
+    std::string GetCallStack(int32_t Items) const;
+
+    // For tests and the error window: the ring as it stands.
+    int32_t RingIndex() const { return ringIndex_; }
+    const CallStackEntry& Entry(int32_t index) const { return ring_.at(static_cast<size_t>(index)); }
+
+private:
+    std::string errorFunction_;
+    std::string errorModul_;
+    int32_t errorNumber_ = 0;
+    std::string errorDescription_;
+    bool error_ = false;
+    std::array<CallStackEntry, RingSize> ring_{};
+    int32_t ringIndex_ = 0;
+};
+
+// The kinds of module named in an error message box.
+namespace ModuleKind {
+inline constexpr const char* Class = "Klassenmodul";
+inline constexpr const char* Form = "Formular";
+inline constexpr const char* UserControl = "Benutzersteuerelement";
+inline constexpr const char* Module = "Modul";
+}
+
+// The handler's message-box form: "Error n (d) in procedure P of K M", only OK, application title.
+std::string ErrorMessageText(int32_t number, const std::string& description, const std::string& procedure,
+                             const std::string& kind, const std::string& module);
+void ShowErrorMessage(int32_t number, const std::string& description, const std::string& procedure,
+                      const std::string& kind, const std::string& module);

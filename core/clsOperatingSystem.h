@@ -1,0 +1,5 @@
+#pragma once
+// Facts about the operating system.
+
+class clsOperatingSystem {
+};

@@ -1,0 +1,85 @@
+#pragma once
+// The program's global state: one instance of each service object, the evaluation step, the
+// display-mode flags and the saved flag. Created and released in a fixed order.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class clsCommon;
+class clsCalc;
+class clsFMK;
+class clsUntergrund;
+class clsSpline;
+class clsOptions;
+class clsLoader;
+class clsMFE;
+class clsIK;
+class clsGR;
+class clsFileHandler;
+class clsInput;
+class clsSSC;
+class clsOperatingSystem;
+class clsGauss;
+class clsFFT;
+class clsError;
+class clsPot;
+class clsLanguage;
+
+// Display modes bound to the diagram's toggle tool buttons.
+extern bool gModus_Hoehe;
+extern bool gModus_Breite;
+extern bool gModus_Zoom;
+extern bool gModus_Bereich;
+extern bool gModus_Verschieben;
+extern bool gModus_Fit;
+extern bool gModus_Peaks;
+
+// The current evaluation step (-1000: no step).
+extern int32_t gSchritt;
+// True while the results count as saved.
+extern bool gGespeichert;
+
+extern std::unique_ptr<clsCommon> gCommon;
+extern std::unique_ptr<clsCalc> gCalc;
+extern std::unique_ptr<clsFMK> gFMK;
+extern std::unique_ptr<clsUntergrund> gUntergrund;
+extern std::unique_ptr<clsSpline> gSpline;
+extern std::unique_ptr<clsOptions> gOptions;
+extern std::unique_ptr<clsLoader> gLoader;
+extern std::unique_ptr<clsMFE> gMFE;
+extern std::unique_ptr<clsIK> gIK;
+extern std::unique_ptr<clsGR> gGR;
+extern std::unique_ptr<clsFileHandler> gFileHandler;
+extern std::unique_ptr<clsInput> gInput;
+extern std::unique_ptr<clsSSC> gSSC;
+extern std::unique_ptr<clsOperatingSystem> gOS;
+extern std::unique_ptr<clsGauss> gGauss;
+extern std::unique_ptr<clsFFT> gFFT;
+extern std::unique_ptr<clsError> gError;
+extern std::unique_ptr<clsPot> gPot;
+extern std::unique_ptr<clsLanguage> gLanguage;
+
+// The name of the element database file in the program folder.
+inline constexpr const char* kElementDatabaseFile = "zelo_init.dat";
+
+// Creates the objects that start-up needs first: gError, gLoader, gOptions, gLanguage, gFileHandler.
+void CreateCoreObjects();
+// Selects the stored UI language; an offset without texts falls back to German.
+void SelectStoredLanguage();
+// Writes the default element database when the program folder has none, after telling the user.
+void Zelo_Datei_Sicherstellen();
+// Creates the service objects in their order; createGrafik makes the drawing engine (a ui object)
+// at its place between gOS and gGauss.
+void CreateServiceObjects(const std::function<void()>& createGrafik);
+// Sets up the transform grid and switches the processing log off, as start-up does.
+void PrepareComputation();
+// Reads the element database file into the global collections.
+void Zelo_Oeffnen();
+// Empties the working curve and the spline and releases the objects in the order the end requires;
+// releaseGrafik releases the drawing engine at its place between gOS and gPot.
+void Objekte_Freigeben(const std::function<void()>& releaseGrafik);
+// Releases whatever is left (the objects the end leaves to the program's exit).
+void Restliche_Objekte_Freigeben();
+
+// Clears the error flag before a menu action that starts a project.
+void Fehler_Reset();

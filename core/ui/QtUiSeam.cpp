@@ -1,0 +1,66 @@
+#include "core/ui/QtUiSeam.h"
+
+#include "core/ui/frmError.h"
+#include "core/ui/modUiGlobals.h"
+#include "mainwindow/frmMain.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButtons ToQt(zelo::MsgButtons buttons)
+{
+    switch (buttons) {
+    case zelo::MsgButtons::OKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case zelo::MsgButtons::AbortRetryIgnore: return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case zelo::MsgButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case zelo::MsgButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case zelo::MsgButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    default: return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon ToQt(zelo::MsgIcon icon)
+{
+    switch (icon) {
+    case zelo::MsgIcon::Critical: return QMessageBox::Critical;
+    case zelo::MsgIcon::Question: return QMessageBox::Question;
+    case zelo::MsgIcon::Exclamation: return QMessageBox::Warning;
+    case zelo::MsgIcon::Information: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+zelo::MsgResult FromQt(int button)
+{
+    switch (button) {
+    case QMessageBox::Cancel: return zelo::MsgResult::Cancel;
+    case QMessageBox::Abort: return zelo::MsgResult::Abort;
+    case QMessageBox::Retry: return zelo::MsgResult::Retry;
+    case QMessageBox::Ignore: return zelo::MsgResult::Ignore;
+    case QMessageBox::Yes: return zelo::MsgResult::Yes;
+    case QMessageBox::No: return zelo::MsgResult::No;
+    default: return zelo::MsgResult::OK;
+    }
+}
+
+}
+
+zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
+                                 const std::string& title)
+{
+    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons),
+                    gfrmMain.data());
+    return FromQt(box.exec());
+}
+
+void QtUiSeam::ShowErrorWindow()
+{
+    frmError window(gfrmMain.data());
+    window.exec();
+}
+
+void QtUiSeam::Redraw(bool) {}
+
+void QtUiSeam::DoEvents() { QApplication::processEvents(); }

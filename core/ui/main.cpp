@@ -1,0 +1,16 @@
+#include "core/ui/QtUiSeam.h"
+#include "core/ui/modStartup.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    QtUiSeam seam;
+    zelo::SetUi(&seam);
+    Main();
+    const int code = QApplication::exec();
+    zelo::SetUi(nullptr);
+    return code;
+}

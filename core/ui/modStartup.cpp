@@ -1,0 +1,91 @@
+#include "core/ui/modStartup.h"
+
+#include "core/UiSeam.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "core/ui/frmRecord.h"
+#include "core/ui/frmSplash.h"
+#include "core/ui/modUiGlobals.h"
+#include "graphics/clsGrafik.h"
+#include "mainwindow/frmMain.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QThread>
+
+namespace {
+
+QPointer<frmSplash> splash;
+bool ending = false;
+
+QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
+
+}
+
+void Splash_Text(const QString& text)
+{
+    if (!splash) {
+        splash = new frmSplash();
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
+    }
+    splash->Doing(text);
+}
+
+void Main(const StartOptions& options)
+{
+    ending = false;
+    splash = new frmSplash();
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    CreateCoreObjects();
+    gLoader->Connect();
+    SelectStoredLanguage();
+    Splash_Text(Text(193));
+    Zelo_Datei_Sicherstellen();
+    CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
+    PrepareComputation();
+
+    Splash_Text(Text(195));
+    Zelo_Oeffnen();
+
+    Splash_Text(Text(196));
+    gfrmMain = new frmMain();
+    gfrmMain->setAttribute(Qt::WA_DeleteOnClose);
+    gfrmMain->Form_Load();
+    if (options.waitMs > 0) QThread::msleep(static_cast<unsigned long>(options.waitMs));
+
+    gfrmRecord = new frmRecord(gfrmMain);
+    gfrmRecord->show();
+    gfrmRecord->hide();
+    colSmall.clear();
+
+    gfrmMain->setWindowTitle(QString("KPW - ZELO (DEMO) ") + QString::fromStdString(gLoader->Version_Kurz()));
+    gGespeichert = true;
+    gfrmMain->show();
+    splash->close();
+}
+
+void Programm_Beenden()
+{
+    if (ending) return;
+    ending = true;
+    if (!gGespeichert) {
+        const auto answer = zelo::Ui().MsgBox(gLanguage->Caption(191) + "\r\n" + gLanguage->Caption(192),
+                                              zelo::MsgButtons::YesNo, zelo::MsgIcon::Question,
+                                              gLoader->ApplicationName());
+        if (answer == zelo::MsgResult::Yes && gfrmMain) gfrmMain->Gespeichert_Setzen();
+    }
+    Objekte_Freigeben([] { gGrafik.reset(); });
+    if (gfrmRecord) gfrmRecord->deleteLater();
+    if (gfrmMain) {
+        gfrmMain->hide();
+        gfrmMain->deleteLater();
+    }
+    Restliche_Objekte_Freigeben();
+    QCoreApplication::exit(0);
+}

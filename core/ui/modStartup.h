@@ -1,0 +1,15 @@
+#pragma once
+// The program's start and end.
+#include <QString>
+
+struct StartOptions {
+    // The fixed pause before the main window appears; tests set it to 0.
+    int waitMs = 2000;
+};
+
+// Starts the program: splash, global objects in their order, element database, main window.
+void Main(const StartOptions& options = {});
+// Ends the program: asks about unsaved results, releases the objects, closes the windows.
+void Programm_Beenden();
+// Shows a text on the splash window, creating it when needed.
+void Splash_Text(const QString& text);

@@ -1,0 +1,5 @@
+#pragma once
+// Readers and writer of spectrum and curve files.
+
+class clsInput {
+};

@@ -1,0 +1,5 @@
+#pragma once
+// The store of saved curve stages.
+
+class clsSSC {
+};

@@ -1,0 +1,7 @@
+#pragma once
+// The weighted smoothing spline.
+
+class clsSpline {
+public:
+    void Clear() {}
+};

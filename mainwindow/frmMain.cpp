@@ -1,0 +1,62 @@
+#include "mainwindow/frmMain.h"
+
+#include "core/clsLanguage.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+namespace {
+QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
+}
+
+frmMain::frmMain() { resize(1000, 700); }
+
+void frmMain::Form_Load()
+{
+    mnuDatei = menuBar()->addMenu(QString());
+    mnuExit = mnuDatei->addAction(QString());
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    mnuOptions = menuBar()->addMenu(QString());
+    mnuLanguage = mnuOptions->addMenu(QString());
+    auto* languages = new QActionGroup(this);
+    for (int offset = 0; offset <= 9; ++offset) {
+        const std::string name = gLanguage->GetLanguageName(offset);
+        if (name.empty()) continue;
+        QAction* entry = mnuLanguage->addAction(QString::fromStdString(name));
+        entry->setData(offset);
+        entry->setCheckable(true);
+        entry->setActionGroup(languages);
+        connect(entry, &QAction::triggered, this, [this, offset] { mnuLang_Click(offset); });
+        mnuLang.push_back(entry);
+    }
+    Sprache_Setzen();
+}
+
+void frmMain::Sprache_Setzen()
+{
+    mnuDatei->setTitle(Text(1));
+    mnuExit->setText(Text(10));
+    mnuOptions->setTitle(Text(19));
+    mnuLanguage->setTitle(Text(26));
+    for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
+}
+
+void frmMain::Gespeichert_Setzen() { gGespeichert = true; }
+
+void frmMain::mnuLang_Click(int offset)
+{
+    gOptions->setSprache(offset);
+    gLanguage->OpenLanguageEx(offset);
+    Sprache_Setzen();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Programm_Beenden();
+}

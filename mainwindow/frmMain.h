@@ -1,0 +1,32 @@
+#pragma once
+// The main window: the program's menus and, with the later steps, the diagram and its panels.
+#include <QMainWindow>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain();
+
+    // Builds the menus; called once before the window is first shown.
+    void Form_Load();
+    // Puts the texts of the selected language on every caption.
+    void Sprache_Setzen();
+    // The save action: marks the results as saved.
+    void Gespeichert_Setzen();
+    // Switches the UI language to the given offset and re-captions the windows.
+    void mnuLang_Click(int offset);
+
+    QMenu* mnuDatei = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QMenu* mnuLanguage = nullptr;
+    // The language entries, each carrying its offset as data.
+    std::vector<QAction*> mnuLang;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};

@@ -1,0 +1,5 @@
+#pragma once
+// The alloy and free-electron model.
+
+class clsMFE {
+};

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program needs to build, run and test; does nothing when all are there.
+set -euo pipefail
+packages=(g++ cmake make qt6-base-dev libfreeimage-dev libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core libgl1-mesa-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,27 @@
+#include "RecordingSeam.h"
+
+RecordingSeam::RecordingSeam() { zelo::SetUi(this); }
+
+RecordingSeam::~RecordingSeam() { zelo::SetUi(nullptr); }
+
+zelo::MsgResult RecordingSeam::MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
+                                      const std::string& title)
+{
+    messages.push_back({text, buttons, icon, title});
+    if (!answers.empty()) {
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    switch (buttons) {
+    case zelo::MsgButtons::AbortRetryIgnore: return zelo::MsgResult::Abort;
+    case zelo::MsgButtons::YesNoCancel:
+    case zelo::MsgButtons::YesNo: return zelo::MsgResult::Yes;
+    case zelo::MsgButtons::RetryCancel: return zelo::MsgResult::Retry;
+    default: return zelo::MsgResult::OK;
+    }
+}
+
+void RecordingSeam::ShowErrorWindow() { ++errorWindows; }
+void RecordingSeam::Redraw(bool) { ++redraws; }
+void RecordingSeam::DoEvents() { ++events; }
