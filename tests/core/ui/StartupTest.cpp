@@ -1,0 +1,140 @@
+#include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/frmRecord.h"
+#include "core/ui/modStartup.h"
+#include "core/ui/modUiGlobals.h"
+#include "mainwindow/frmMain.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Notes what start-up had created when the first message box appeared.
+class OrderProbeSeam : public RecordingSeam {
+public:
+    bool languageExisted = false;
+    bool commonExisted = true;
+    zelo::MsgResult MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
+                           const std::string& title) override
+    {
+        if (messages.empty()) {
+            languageExisted = gLanguage != nullptr;
+            commonExisted = gCommon != nullptr;
+        }
+        return RecordingSeam::MsgBox(text, buttons, icon, title);
+    }
+};
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class StartupTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        if (gOptions) Programm_Beenden();
+        FlushDeletes();
+    }
+    TempEnvironment env;
+};
+
+}
+
+TEST_F(StartupTest, MainShowsTheTitledMainWindowWithEverythingInPlace)
+{
+    RecordingSeam seam;
+    Main({.waitMs = 0});
+    ASSERT_TRUE(gfrmMain);
+    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32");
+    EXPECT_TRUE(gfrmMain->isVisible());
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_FLOAT_EQ(gOptions->Delta_k(), 0.1f);
+    EXPECT_FALSE(gCommon->Enable_Record());
+    ASSERT_TRUE(gfrmRecord);
+    EXPECT_FALSE(gfrmRecord->isVisible());
+    EXPECT_EQ(gfrmRecord->parentWidget(), gfrmMain.data());
+    EXPECT_TRUE(std::filesystem::is_directory(env.DataFolder())) << "the program folder is made at first start";
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && w->windowFlags().testFlag(Qt::SplashScreen)) << "the splash is gone";
+}
+
+TEST_F(StartupTest, MissingElementDatabaseIsReportedOnceBeforeTheServicesExist)
+{
+    OrderProbeSeam seam;
+    Main({.waitMs = 0});
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "zelo_init.dat wurde nicht gefunden.\r\nDEMO-Daten werden generiert und verwendet!");
+    EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::OK);
+    EXPECT_EQ(seam.messages[0].title, "KPW ZELO");
+    EXPECT_TRUE(seam.languageExisted);
+    EXPECT_FALSE(seam.commonExisted);
+}
+
+TEST_F(StartupTest, PresentElementDatabaseIsLeftAlone)
+{
+    std::filesystem::create_directories(env.DataFolder());
+    const auto path = env.DataFolder() / "zelo_init.dat";
+    std::ofstream(path, std::ios::binary) << "ZELO3 user data";
+    const auto written = std::filesystem::last_write_time(path);
+    RecordingSeam seam;
+    Main({.waitMs = 0});
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_EQ(std::filesystem::file_size(path), 15u);
+    EXPECT_EQ(std::filesystem::last_write_time(path), written);
+}
+
+TEST_F(StartupTest, ClosingAsksOnlyWhenResultsAreUnsaved)
+{
+    std::filesystem::create_directories(env.DataFolder());
+    std::ofstream(env.DataFolder() / "zelo_init.dat") << "x";
+    RecordingSeam seam;
+    Main({.waitMs = 0});
+    gfrmMain->close();
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_FALSE(gOptions) << "the objects are released";
+    FlushDeletes();
+    EXPECT_FALSE(gfrmMain);
+
+    Main({.waitMs = 0});
+    gGespeichert = false;
+    seam.answers = {zelo::MsgResult::No};
+    gfrmMain->close();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
+    EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Question);
+    EXPECT_FALSE(gGespeichert) << "No saves nothing";
+    EXPECT_FALSE(gOptions) << "either answer ends the program";
+    FlushDeletes();
+
+    Main({.waitMs = 0});
+    gGespeichert = false;
+    seam.answers = {zelo::MsgResult::Yes};
+    gfrmMain->close();
+    EXPECT_TRUE(gGespeichert) << "Yes runs the save action";
+}
+
+TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
+{
+    RecordingSeam seam;
+    Main({.waitMs = 0});
+    ASSERT_EQ(gfrmMain->mnuLang.size(), 2u);
+    EXPECT_EQ(gfrmMain->mnuLang[0]->text(), "Deutsch");
+    EXPECT_EQ(gfrmMain->mnuLang[1]->text(), "English");
+    EXPECT_EQ(gfrmMain->mnuDatei->title(), "Datei");
+    EXPECT_EQ(gfrmMain->mnuExit->text(), "Beenden");
+    gfrmMain->mnuLang[1]->trigger();
+    EXPECT_EQ(gOptions->Sprache(), 3);
+    EXPECT_EQ(gfrmMain->mnuDatei->title(), QString::fromStdString(gLanguage->Caption(1)));
+    EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei");
+    EXPECT_TRUE(gfrmMain->mnuLang[1]->isChecked());
+    EXPECT_FALSE(gfrmMain->mnuLang[0]->isChecked());
+}
