@@ -1,0 +1,61 @@
+#pragma once
+// A program folder of its own with the globals the element database needs, for one test.
+#include "core/Resources.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "materials/clsFMK.h"
+#include "materials/modElementDatabase.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+class DatabaseFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CreateCoreObjects();
+        gLoader->Connect();
+        gFMK = std::make_unique<clsFMK>();
+    }
+    void TearDown() override
+    {
+        Objekte_Freigeben({});
+        Restliche_Objekte_Freigeben();
+        colXAchsen.Clear();
+        colElemente.Clear();
+        gXAchse.reset();
+        gElement.reset();
+        gInitKopf = InitKopf{};
+    }
+
+    static std::vector<uint8_t> DefaultCopy()
+    {
+        const auto bytes = zelo::Resource("BINTABLE_102");
+        return {bytes.begin(), bytes.end()};
+    }
+    std::filesystem::path DatabasePath() const { return env.DataFolder() / kElementDatabaseFile; }
+    void WriteDatabase(const std::vector<uint8_t>& bytes) const
+    {
+        std::ofstream out(DatabasePath(), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::vector<uint8_t> ReadDatabase() const
+    {
+        std::ifstream in(DatabasePath(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    void WriteTextFile(const std::filesystem::path& relative, const std::string& content) const
+    {
+        std::filesystem::create_directories((env.DataFolder() / relative).parent_path());
+        std::ofstream(env.DataFolder() / relative, std::ios::binary) << content;
+    }
+
+    TempEnvironment env;
+    RecordingSeam seam;
+};
