@@ -9,9 +9,16 @@
 
 AtomicFile::~AtomicFile() { Discard(); }
 
-int AtomicFile::Open(const std::filesystem::path& target)
+int AtomicFile::Open(const std::filesystem::path& link)
 {
     Discard();
+    // A symbolic link stays a link: the file it points to is the one replaced.
+    std::error_code ec;
+    std::filesystem::path target = link;
+    if (std::filesystem::is_symlink(link, ec)) {
+        target = std::filesystem::weakly_canonical(link, ec);
+        if (ec) return ec.value();
+    }
     static std::atomic<unsigned> counter{0};
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

@@ -12,7 +12,8 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Creates the temporary file next to target (whose folder must exist); returns 0 or the errno.
+    // Creates the temporary file next to target (whose folder must exist; a symbolic link is
+    // followed); returns 0 or the errno.
     int Open(const std::filesystem::path& target);
     bool IsOpen() const { return stream_ != nullptr; }
     // Appends bytes; the first failure is kept and returned by Commit.

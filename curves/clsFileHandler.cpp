@@ -154,7 +154,11 @@ void clsFileHandler::WriteLine(const std::string& strValue)
 bool clsFileHandler::FileEnd()
 {
     if (!open_ || openMode_ == kOutput) return true;
-    return Offset() >= FileLength();
+    if (openMode_ == kBinary) return Offset() >= FileLength();
+    const int c = std::getc(file_);
+    if (c == EOF) return true;
+    std::ungetc(c, file_);
+    return false;
 }
 
 std::FILE* clsFileHandler::Stream() const { return openMode_ == kOutput ? output_.Stream() : file_; }

