@@ -78,7 +78,6 @@ void ButtonToolTip::ShowAt(const QPoint& globalPosition)
     }
     move(position);
     show();
-    raise();
     hideTimer_.start(kAutoHideMilliseconds);
 }
 

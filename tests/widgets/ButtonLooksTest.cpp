@@ -3,7 +3,9 @@
 #include "widgets/ButtonColors.h"
 #include "widgets/ButtonFaceRendering.h"
 #include "widgets/PicturePainter.h"
+#include "widgets/looks/LookThemed.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -121,6 +123,29 @@ TEST(ButtonWindowsXPLook, Look13WithoutThemeShowsTheFaceOfLook2)
         Show(*themed.button, showing);
         EXPECT_EQ(xp.button->Face(), themed.button->Face()) << Name(showing).toStdString();
     }
+}
+
+TEST(ButtonThemedLook, PaintsThePlatformBevelOnTheButtonFaceAndTheCaption)
+{
+    // Only native platform styles count as a theme; the offscreen platform has none.
+    EXPECT_FALSE(LookThemed::IsThemeActive(QApplication::style()));
+
+    QWidget widget;
+    widget.resize(W, H);
+    QImage surface(W, H, QImage::Format_RGB32);
+    surface.fill(Qt::magenta);
+    ButtonCanvas canvas(surface);
+    ButtonProperties properties;
+    ButtonDrawState state;
+    bool captionDrawn = false, regionSet = false;
+    ButtonLookContext context{canvas, properties, state, [&] { captionDrawn = true; }, [&] { regionSet = true; },
+                              &widget};
+    LookThemed().Paint(context);
+    EXPECT_TRUE(captionDrawn);
+    EXPECT_TRUE(regionSet);
+    EXPECT_TRUE(PixelsNear(surface, Qt::magenta, 0).isEmpty());
+    // A bevel, not a plain fill: the frame along the top differs from the face colour.
+    EXPECT_NE(At(surface, W / 2, 0), ButtonColors::ButtonFace());
 }
 
 TEST(ButtonGradientLooks, FrameColoursOfTheOtherLooks)
@@ -271,6 +296,19 @@ TEST_F(ButtonPictures, DisabledGreyModePaintsGreyAtThreeQuartersOpacity)
     const int grey = 60;  // 0.3 × 200
     const auto blend = [&](int surface) { return (grey * 150 + surface * 105) / 256; };
     EXPECT_EQ(Centre(image), QColor(blend(face.red()), blend(face.green()), blend(face.blue())));
+}
+
+TEST_F(ButtonPictures, FirstPictureGivenAlwaysBecomesTheNormalOne)
+{
+    Stage stage(1, QSize(W, H), " ");
+    stage.button->setPictureHot(Picture());
+    EXPECT_FALSE(stage.button->PictureNormal().isNull());
+    EXPECT_TRUE(stage.button->PictureHot().isNull());
+    stage.button->setPictureDown(Picture());
+    EXPECT_FALSE(stage.button->PictureDown().isNull());
+    // Clearing the normal picture clears the others too.
+    stage.button->setPictureNormal(QPixmap());
+    EXPECT_TRUE(stage.button->PictureDown().isNull());
 }
 
 TEST_F(ButtonPictures, HoverEffectLightensThroughTheLightTable)

@@ -207,6 +207,22 @@ TEST_F(FxButtonTest, HeldSpaceTogglesACheckButtonOnceAndClicksOnceAtRelease)
     EXPECT_EQ(keyUps.count(), 1);
 }
 
+TEST_F(FxButtonTest, LeavingWhileSpaceIsHeldKeepsThePressedLook)
+{
+    fxbutton* button = Add("Hold", fxbutton::ModeCommand);
+    QSignalSpy leaves(button, &fxbutton::MouseLeave);
+    QSignalSpy clicks(button, &fxbutton::Click);
+    Key(button, QEvent::KeyPress, Qt::Key_Space);
+    const QImage pressed = button->Face().copy();
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_EQ(button->Face(), pressed);
+    EXPECT_EQ(leaves.count(), 0);
+    // Released away from the button, the held Space still clicks.
+    Key(button, QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 TEST_F(FxButtonTest, EnterClicksAtOnceAndOnlySpaceRaisesKeyUp)
 {
     fxbutton* button = Add("Go", fxbutton::ModeCheck);
