@@ -1,6 +1,12 @@
 #pragma once
-// TEMPORARY: stands in for the number-text module until it lands on main.
-inline constexpr float Kein_Wert = -3e38f;
+// TEMPORARY: stands in for the log, the working curve and the curve reader until they land.
+#include <cstdint>
+#include <span>
 #include <string>
-inline std::string Zahl_Text(float x) { return std::to_string(x); }
 inline void PendingRecord(const std::string&) {}
+inline int32_t PendingProjektTyp_Spezial() { return 0; }
+inline int32_t PendingPunkte() { return 0; }
+inline float PendingX(int32_t i) { return static_cast<float>((i - 1) * 0.1); }
+inline bool PendingFMK_Oeffnen(const std::string&) { return false; }
+inline int32_t PendingInputPunkte() { return 0; }
+inline void PendingCopyArray(std::span<float>) {}

@@ -1,9 +1,8 @@
 #include "materials/clsElement.h"
 
 #include "core/Runtime.h"
-#include "materials/Pending.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
+#include "curves/modString.h"
+#include "materials/DatabaseFile.h"
 
 #include <cmath>
 #include <vector>
@@ -26,36 +25,37 @@ void clsElement::setElektronen(int32_t OrbitalName, uint8_t value)
     elektronen_[static_cast<size_t>(OrbitalName)] = value;
 }
 
-void clsElement::Element_Lesen(RecordReader& datei)
+void clsElement::Element_Lesen()
 {
-    symbol_ = datei.String();
-    name_ = datei.String();
-    masse_ = datei.Single();
-    valenz_ = datei.Single();
-    dichteFluessig_ = datei.Single();
-    dichteKristallin_ = datei.Single();
-    dichteAmorph_ = datei.Single();
-    datei.Bytes(elektronen_);
-    valenzOrbital_ = datei.Long();
-    atomradius_ = datei.Single();
-    elektronegativitaet_ = datei.Single();
-    siedetemperatur_ = datei.Single();
-    schmelztemperatur_ = datei.Single();
-    bemerkungFluessig_ = datei.Long();
-    bemerkungKristallin_ = datei.Long();
-    bemerkungAmorph_ = datei.Long();
-    oz_ = datei.Long();
-    datei.Bytes(reserved1_);
-    strukturVorhanden_ = datei.Integer();
-    q0_ = datei.Single();
-    datei.Bytes(reserved2_);
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    symbol_ = datei.ReadString();
+    name_ = datei.ReadString();
+    masse_ = datei.ReadSingle();
+    valenz_ = datei.ReadSingle();
+    dichteFluessig_ = datei.ReadSingle();
+    dichteKristallin_ = datei.ReadSingle();
+    dichteAmorph_ = datei.ReadSingle();
+    ReadBlock(datei, elektronen_);
+    valenzOrbital_ = datei.ReadLong();
+    atomradius_ = datei.ReadSingle();
+    elektronegativitaet_ = datei.ReadSingle();
+    siedetemperatur_ = datei.ReadSingle();
+    schmelztemperatur_ = datei.ReadSingle();
+    bemerkungFluessig_ = datei.ReadLong();
+    bemerkungKristallin_ = datei.ReadLong();
+    bemerkungAmorph_ = datei.ReadLong();
+    oz_ = datei.ReadLong();
+    ReadBlock(datei, reserved1_);
+    strukturVorhanden_ = datei.ReadInteger();
+    q0_ = datei.ReadSingle();
+    ReadBlock(datei, reserved2_);
     if (strukturVorhanden_ != 0) {
-        strukturBasis_ = datei.Long();
-        strukturSystem_ = datei.Long();
-        strukturA_ = datei.Single();
-        strukturB_ = datei.Single();
-        strukturC_ = datei.Single();
-        datei.Bytes(reservedStruktur_);
+        strukturBasis_ = datei.ReadLong();
+        strukturSystem_ = datei.ReadLong();
+        strukturA_ = datei.ReadSingle();
+        strukturB_ = datei.ReadSingle();
+        strukturC_ = datei.ReadSingle();
+        ReadBlock(datei, reservedStruktur_);
     } else {
         strukturVorhanden_ = kTrue;
         strukturBasis_ = 0;
@@ -64,36 +64,37 @@ void clsElement::Element_Lesen(RecordReader& datei)
     }
 }
 
-void clsElement::Element_Speichern(RecordWriter& datei) const
+void clsElement::Element_Speichern() const
 {
-    datei.String(symbol_);
-    datei.String(name_);
-    datei.Single(masse_);
-    datei.Single(valenz_);
-    datei.Single(dichteFluessig_);
-    datei.Single(dichteKristallin_);
-    datei.Single(dichteAmorph_);
-    datei.Bytes(elektronen_);
-    datei.Long(valenzOrbital_);
-    datei.Single(atomradius_);
-    datei.Single(elektronegativitaet_);
-    datei.Single(siedetemperatur_);
-    datei.Single(schmelztemperatur_);
-    datei.Long(bemerkungFluessig_);
-    datei.Long(bemerkungKristallin_);
-    datei.Long(bemerkungAmorph_);
-    datei.Long(oz_);
-    datei.Bytes(reserved1_);
-    datei.Integer(strukturVorhanden_);
-    datei.Single(q0_);
-    datei.Bytes(reserved2_);
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    datei.WriteString(symbol_);
+    datei.WriteString(name_);
+    datei.WriteSingle(masse_);
+    datei.WriteSingle(valenz_);
+    datei.WriteSingle(dichteFluessig_);
+    datei.WriteSingle(dichteKristallin_);
+    datei.WriteSingle(dichteAmorph_);
+    WriteBlock(datei, elektronen_);
+    datei.WriteLong(valenzOrbital_);
+    datei.WriteSingle(atomradius_);
+    datei.WriteSingle(elektronegativitaet_);
+    datei.WriteSingle(siedetemperatur_);
+    datei.WriteSingle(schmelztemperatur_);
+    datei.WriteLong(bemerkungFluessig_);
+    datei.WriteLong(bemerkungKristallin_);
+    datei.WriteLong(bemerkungAmorph_);
+    datei.WriteLong(oz_);
+    WriteBlock(datei, reserved1_);
+    datei.WriteInteger(strukturVorhanden_);
+    datei.WriteSingle(q0_);
+    WriteBlock(datei, reserved2_);
     if (strukturVorhanden_ == 0) return;
-    datei.Long(strukturBasis_);
-    datei.Long(strukturSystem_);
-    datei.Single(strukturA_);
-    datei.Single(strukturB_);
-    datei.Single(strukturC_);
-    datei.Bytes(reservedStruktur_);
+    datei.WriteLong(strukturBasis_);
+    datei.WriteLong(strukturSystem_);
+    datei.WriteSingle(strukturA_);
+    datei.WriteSingle(strukturB_);
+    datei.WriteSingle(strukturC_);
+    WriteBlock(datei, reservedStruktur_);
 }
 
 uint8_t clsElement::Orbital_L_Elektronen(int32_t QZ_L) const

@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <string>
 
-class RecordReader;
-class RecordWriter;
-
 class clsElement {
 public:
     // Orbitals in the record's order: 1s 2s 2p 3s 3p 4s 3d 4p 5s 4d 5p 6s 4f 5d 6p 7s 5f 6d.
@@ -19,10 +16,11 @@ public:
     int32_t Valenz_Orbital() const { return valenzOrbital_; }
     void setValenz_Orbital(int32_t value) { valenzOrbital_ = value; }
 
-    // Reads the record at the current position; a record without structure part is upgraded to
-    // one with unknown lattice constants, so that the next write stores the structure part.
-    void Element_Lesen(RecordReader& datei);
-    void Element_Speichern(RecordWriter& datei) const;
+    // Reads the record at the current position of database file Dateinummer; a record without
+    // structure part is upgraded to one with unknown lattice constants, so that the next write
+    // stores the structure part.
+    void Element_Lesen();
+    void Element_Speichern() const;
 
     std::string Symbol() const { return symbol_; }
     void setSymbol(const std::string& value) { symbol_ = value; }
@@ -38,6 +36,8 @@ public:
     void setDichte_Kristallin(float value) { dichteKristallin_ = value; }
     float Dichte_Amorph() const { return dichteAmorph_; }
     void setDichte_Amorph(float value) { dichteAmorph_ = value; }
+    int32_t Dateinummer() const { return dateinummer_; }
+    void setDateinummer(int32_t value) { dateinummer_ = value; }
 
     // Electrons in all orbitals of angular quantum number QZ_L (0 s, 1 p, 2 d, 3 f); 0 otherwise.
     uint8_t Orbital_L_Elektronen(int32_t QZ_L) const;
@@ -107,4 +107,5 @@ private:
     float strukturB_ = 0.0f;
     float strukturC_ = 0.0f;
     std::array<uint8_t, 12> reservedStruktur_{};
+    int32_t dateinummer_ = 0;
 };

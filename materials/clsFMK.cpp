@@ -4,8 +4,6 @@
 #include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
 #include "materials/modElementDatabase.h"
 
 #include <algorithm>
@@ -46,10 +44,13 @@ const clsFMK_Intern& clsFMK::Tabelle(int32_t i) const
     return *tabellen_[static_cast<size_t>(i - 1)];
 }
 
-void clsFMK::FMK_In_ZELO_Speichern(RecordWriter& datei) const
+void clsFMK::FMK_In_ZELO_Speichern(int32_t Dateinummer) const
 {
-    for (const auto& tabelle : tabellen_)
-        if (tabelle->Daten_Typ() != DT_Datei) tabelle->Daten_Speichern(datei);
+    for (const auto& tabelle : tabellen_) {
+        if (tabelle->Daten_Typ() == DT_Datei) continue;
+        tabelle->setDateinummer(Dateinummer);
+        tabelle->Daten_Speichern();
+    }
 }
 
 int32_t clsFMK::FMK_Gespeichert_Anzahl() const
@@ -74,13 +75,14 @@ void clsFMK::FMK_Intern_Neu(const std::string& Symbol, int32_t FMK_Typ, const st
     gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
 }
 
-bool clsFMK::FMK_Von_ZELO_Lesen(RecordReader& datei, int32_t Anzahl)
+bool clsFMK::FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl)
 {
     gError->AddFunctionToCallStack("clsFMK", "FMK_Von_ZELO_Lesen");
     tabellen_.clear();
     for (int32_t i = 1; i <= Anzahl; ++i) {
         auto tabelle = std::make_unique<clsFMK_Intern>();
-        tabelle->Daten_Lesen(datei);
+        tabelle->setDateinummer(Dateinummer);
+        tabelle->Daten_Lesen();
         tabellen_.push_back(std::move(tabelle));
     }
     const std::string programFolder = gLoader->ApplicationPath();

@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-class RecordReader;
-class RecordWriter;
-
 class clsFMK {
 public:
     // ---- the table list; a table's index is its position 1..FMK_Anzahl ----
@@ -20,17 +17,17 @@ public:
     std::string FMK_Intern_Symbol(int32_t i) const { return Tabelle(i).Symbol(); }
     std::string FMK_Intern_Info(int32_t i) const { return Tabelle(i).Info(); }
     std::string FMK_Intern_Typ(int32_t i) const { return std::to_string(Tabelle(i).FMK_Typ()); }
-    // Writes every table that is not a file table, in list order.
-    void FMK_In_ZELO_Speichern(RecordWriter& datei) const;
+    // Writes every table that is not a file table, in list order, to the open database file.
+    void FMK_In_ZELO_Speichern(int32_t Dateinummer) const;
     // The number of tables FMK_In_ZELO_Speichern writes.
     int32_t FMK_Gespeichert_Anzahl() const;
     // Appends a fitted table; it reaches the database file with its next save.
     void FMK_Intern_Neu(const std::string& Symbol, int32_t FMK_Typ, const std::array<float, 5>& A,
                         const std::array<float, 5>& B, float c);
-    // Replaces the list by the Anzahl stored tables read from the database file, then by the
-    // file tables of the folders "fmk", "fmk_e", "fmk_x", "fmk_n" of the program folder.
+    // Replaces the list by the Anzahl stored tables read from the open database file, then adds
+    // the file tables of the folders "fmk", "fmk_e", "fmk_x", "fmk_n" of the program folder.
     // A stored table cut short raises the reader's error; the list then holds what was read.
-    bool FMK_Von_ZELO_Lesen(RecordReader& datei, int32_t Anzahl);
+    bool FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl);
     bool Formfaktor_Vorhanden_2(const std::string& Symbol) const;
     std::string Formfaktor_Information(int32_t Index) const { return Tabelle(Index).Info_2(); }
     // Writes fitted table Index as "fmk_test_<Symbol>.fmk" in the program folder (1500 lines of

@@ -4,8 +4,7 @@
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
+#include "materials/DatabaseFile.h"
 
 #include <cmath>
 
@@ -97,34 +96,36 @@ std::string clsFMK_Intern::Info_2() const
     return symbol_ + " (" + info_ + ") - " + radiation + ", " + file;
 }
 
-void clsFMK_Intern::Daten_Lesen(RecordReader& datei)
+void clsFMK_Intern::Daten_Lesen()
 {
-    symbol_ = datei.String();
-    fmkTyp_ = datei.Long();
-    datenTyp_ = datei.Long();
-    info_ = datei.String();
-    for (auto& text : reservedTexts_) text = datei.String();
-    datei.Bytes(reserved_);
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    symbol_ = datei.ReadString();
+    fmkTyp_ = datei.ReadLong();
+    datenTyp_ = datei.ReadLong();
+    info_ = datei.ReadString();
+    for (auto& text : reservedTexts_) text = datei.ReadString();
+    ReadBlock(datei, reserved_);
     if (datenTyp_ != DT_Fit) return;
-    for (auto& value : a_) value = datei.Single();
-    for (auto& value : b_) value = datei.Single();
-    c_ = datei.Single();
-    datei.Bytes(reservedParameters_);
+    for (auto& value : a_) value = datei.ReadSingle();
+    for (auto& value : b_) value = datei.ReadSingle();
+    c_ = datei.ReadSingle();
+    ReadBlock(datei, reservedParameters_);
 }
 
-void clsFMK_Intern::Daten_Speichern(RecordWriter& datei) const
+void clsFMK_Intern::Daten_Speichern() const
 {
-    datei.String(symbol_);
-    datei.Long(fmkTyp_);
-    datei.Long(datenTyp_);
-    datei.String(info_);
-    for (const auto& text : reservedTexts_) datei.String(text);
-    datei.Bytes(reserved_);
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    datei.WriteString(symbol_);
+    datei.WriteLong(fmkTyp_);
+    datei.WriteLong(datenTyp_);
+    datei.WriteString(info_);
+    for (const auto& text : reservedTexts_) datei.WriteString(text);
+    WriteBlock(datei, reserved_);
     if (datenTyp_ != DT_Fit) return;
-    for (float value : a_) datei.Single(value);
-    for (float value : b_) datei.Single(value);
-    datei.Single(c_);
-    datei.Bytes(reservedParameters_);
+    for (float value : a_) datei.WriteSingle(value);
+    for (float value : b_) datei.WriteSingle(value);
+    datei.WriteSingle(c_);
+    WriteBlock(datei, reservedParameters_);
 }
 
 float clsFMK_Intern::Y(float K) const

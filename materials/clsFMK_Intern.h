@@ -5,9 +5,6 @@
 #include <cstdint>
 #include <string>
 
-class RecordReader;
-class RecordWriter;
-
 // Radiation kinds of a table.
 enum FMK_Typ : int32_t { FT_Elektronen = 0, FT_Roentgen = 1, FT_Neutronen = 2, FT_Unbekannt = 100 };
 // Kinds of table: a fit held in the database, or a file.
@@ -38,10 +35,12 @@ public:
     // One line describing the table, e.g. "C - Elektronenbeugung, Fit".
     std::string Info_2() const;
 
-    // Read or write the table record at the current position of the database file; the
+    int32_t Dateinummer() const { return dateinummer_; }
+    void setDateinummer(int32_t value) { dateinummer_ = value; }
+    // Read or write the table record at the current position of database file Dateinummer; the
     // parameter block only for a fit.
-    void Daten_Lesen(RecordReader& datei);
-    void Daten_Speichern(RecordWriter& datei) const;
+    void Daten_Lesen();
+    void Daten_Speichern() const;
 
     // The fitted form factor at the scattering vector K (1/nm).
     float Y(float K) const;
@@ -57,5 +56,6 @@ private:
     std::array<float, 5> b_{};
     float c_ = 0.0f;
     std::array<uint8_t, 44> reservedParameters_{};
+    int32_t dateinummer_ = 0;
     std::string dateiname_;
 };

@@ -3,6 +3,8 @@
 #include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "core/NumberFormat.h"
+#include "curves/modString.h"
 #include "materials/Pending.h"
 #include "materials/modElementDatabase.h"
 

@@ -1,18 +1,19 @@
 #include "materials/clsXAchse.h"
 
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
+#include "materials/DatabaseFile.h"
 
-void clsXAchse::Daten_Lesen(RecordReader& datei)
+void clsXAchse::Daten_Lesen()
 {
-    faktor_ = datei.Single();
-    name_ = datei.String();
-    key_ = datei.String();
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    faktor_ = datei.ReadSingle();
+    name_ = datei.ReadString();
+    key_ = datei.ReadString();
 }
 
-void clsXAchse::Daten_Speichern(RecordWriter& datei) const
+void clsXAchse::Daten_Speichern() const
 {
-    datei.Single(faktor_);
-    datei.String(name_);
-    datei.String(key_);
+    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    datei.WriteSingle(faktor_);
+    datei.WriteString(name_);
+    datei.WriteString(key_);
 }

@@ -1,9 +1,7 @@
 #pragma once
 // One named conversion factor for the x axis of measured spectra, a record of the element database.
+#include <cstdint>
 #include <string>
-
-class RecordReader;
-class RecordWriter;
 
 class clsXAchse {
 public:
@@ -14,12 +12,15 @@ public:
     std::string Key() const { return key_; }
     void setKey(const std::string& value) { key_ = value; }
 
-    // Read or write Faktor, name and Key at the current position of the database file.
-    void Daten_Lesen(RecordReader& datei);
-    void Daten_Speichern(RecordWriter& datei) const;
+    // Read or write Faktor, name and Key at the current position of database file Dateinummer.
+    void Daten_Lesen();
+    void Daten_Speichern() const;
+    int32_t Dateinummer() const { return dateinummer_; }
+    void setDateinummer(int32_t value) { dateinummer_ = value; }
 
 private:
     float faktor_ = 0.0f;
     std::string name_;
     std::string key_;
+    int32_t dateinummer_ = 0;
 };

@@ -4,16 +4,12 @@
 #include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "curves/Windows1252.h"
 #include "curves/clsFileHandler.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
 #include "materials/clsFMK.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <array>
 #include <limits>
-#include <vector>
 
 InitKopf gInitKopf;
 KeyedCollection<clsXAchse> colXAchsen;
@@ -24,73 +20,78 @@ std::shared_ptr<clsElement> gElement;
 namespace {
 
 // The smallest size of each record on disk (all strings empty, no optional parts), used to
-// reject counts that cannot fit the file before anything is allocated for them.
+// reject counts that cannot fit the file before anything is read for them.
 constexpr int64_t kMinXAchseBytes = 4 + 2 + 2;
 constexpr int64_t kMinElementBytes = 2 + 2 + 110;
 constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
-// A database of even a hundred thousand elements stays far below this.
-constexpr uintmax_t kMaxFileBytes = 64u << 20;
 
 std::string DatabasePath() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
-bool HasCurrentLayout(const std::vector<uint8_t>& bytes)
+// The current layout begins with the string "ZELO3"; anything else is the older layout.
+bool HasCurrentLayout(clsFileHandler& datei)
 {
-    static const uint8_t kennung[] = {5, 0, 'Z', 'E', 'L', 'O', '3'};
-    return bytes.size() >= sizeof kennung && std::equal(std::begin(kennung), std::end(kennung), bytes.begin());
+    static const std::array<uint8_t, 7> kennung = {5, 0, 'Z', 'E', 'L', 'O', '3'};
+    if (datei.FileLength() < static_cast<int64_t>(kennung.size())) return false;
+    std::array<uint8_t, 7> start{};
+    datei.ReadBytes(start);
+    datei.SetOffset(0);
+    return start == kennung;
 }
 
-void CheckCounts(const RecordReader& datei, int32_t xAchsen, int32_t elemente, int32_t tabellen)
+void CheckCounts(clsFileHandler& datei, int32_t xAchsen, int32_t elemente, int32_t tabellen)
 {
     if (xAchsen < 0 || elemente < 0 || tabellen < 0) rt::Raise(rt::errInputPastEnd);
     const int64_t needed = xAchsen * kMinXAchseBytes + elemente * kMinElementBytes + tabellen * kMinTabelleBytes;
-    if (needed > static_cast<int64_t>(datei.Remaining())) rt::Raise(rt::errInputPastEnd);
+    if (needed > datei.FileLength() - datei.Offset()) rt::Raise(rt::errInputPastEnd);
 }
 
-void ReadHeader(RecordReader& datei)
+void ReadHeader(clsFileHandler& datei)
 {
-    gInitKopf.Kennung = datei.String();
-    gInitKopf.Anzahl_XAchsen = datei.Long();
-    gInitKopf.Anzahl_Elemente = datei.Long();
-    gInitKopf.Status = datei.Byte();
-    gInitKopf.Frei = datei.Byte();
-    gInitKopf.Revision = datei.Integer();
-    gInitKopf.Anzahl_FMK = datei.Long();
-    for (auto& value : gInitKopf.Reserve) value = datei.Long();
+    gInitKopf.Kennung = datei.ReadString();
+    gInitKopf.Anzahl_XAchsen = datei.ReadLong();
+    gInitKopf.Anzahl_Elemente = datei.ReadLong();
+    gInitKopf.Status = datei.ReadByte();
+    gInitKopf.Frei = datei.ReadByte();
+    gInitKopf.Revision = datei.ReadInteger();
+    gInitKopf.Anzahl_FMK = datei.ReadLong();
+    for (auto& value : gInitKopf.Reserve) value = datei.ReadLong();
 }
 
-void WriteHeader(RecordWriter& datei)
-{
-    datei.String(gInitKopf.Kennung);
-    datei.Long(gInitKopf.Anzahl_XAchsen);
-    datei.Long(gInitKopf.Anzahl_Elemente);
-    datei.Byte(gInitKopf.Status);
-    datei.Byte(gInitKopf.Frei);
-    datei.Integer(gInitKopf.Revision);
-    datei.Long(gInitKopf.Anzahl_FMK);
-    for (int32_t value : gInitKopf.Reserve) datei.Long(value);
-}
-
-// The header an older file gets: its counts, the current identifier, Revision 1 (the save that
-// converts it makes it 2).
-void ReadOlderHeader(RecordReader& datei)
+// An older file holds only the two counts; it gets the current identifier and Revision 1 (the
+// save that converts it makes it 2).
+void ReadOlderHeader(clsFileHandler& datei)
 {
     gInitKopf = InitKopf{};
-    gInitKopf.Anzahl_XAchsen = datei.Long();
-    gInitKopf.Anzahl_Elemente = datei.Long();
+    gInitKopf.Anzahl_XAchsen = datei.ReadLong();
+    gInitKopf.Anzahl_Elemente = datei.ReadLong();
     gInitKopf.Kennung = kZeloKennung;
     gInitKopf.Revision = 1;
 }
 
-void ReadRecords(RecordReader& datei)
+void WriteHeader(clsFileHandler& datei)
+{
+    datei.WriteString(gInitKopf.Kennung);
+    datei.WriteLong(gInitKopf.Anzahl_XAchsen);
+    datei.WriteLong(gInitKopf.Anzahl_Elemente);
+    datei.WriteByte(gInitKopf.Status);
+    datei.WriteByte(gInitKopf.Frei);
+    datei.WriteInteger(gInitKopf.Revision);
+    datei.WriteLong(gInitKopf.Anzahl_FMK);
+    for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
+}
+
+void ReadRecords(int32_t dateinummer)
 {
     for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
         gXAchse = std::make_shared<clsXAchse>();
-        gXAchse->Daten_Lesen(datei);
+        gXAchse->setDateinummer(dateinummer);
+        gXAchse->Daten_Lesen();
         colXAchsen.Add(gXAchse, gXAchse->Key());
     }
     for (int32_t i = 1; i <= gInitKopf.Anzahl_Elemente; ++i) {
         gElement = std::make_shared<clsElement>();
-        gElement->Element_Lesen(datei);
+        gElement->setDateinummer(dateinummer);
+        gElement->Element_Lesen();
         colElemente.Add(gElement, gElement->Symbol());
     }
 }
@@ -103,28 +104,27 @@ void ForgetRecords()
     gElement.reset();
 }
 
-// The whole file, or false when it cannot be read or is too large to be a database.
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxFileBytes) return false;
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-void ReportFailure(const char* procedure, const rt::RuntimeError& e)
-{
-    gError->ErrorMsg("modCommon", procedure, false, e.Number(), e.Description());
-}
-
-// The form-factor folders are scanned even when the database could not be read.
+// The file tables of the form-factor folders are listed even without a readable database.
 void ReadFileTablesOnly()
 {
-    if (!gFMK) return;
-    RecordReader nothing({});
-    gFMK->FMK_Von_ZELO_Lesen(nothing, 0);
+    if (gFMK) gFMK->FMK_Von_ZELO_Lesen(0, 0);
+}
+
+bool FitsAString(const std::string& text)
+{
+    return Utf8ToWindows1252(text).size() <= std::numeric_limits<uint16_t>::max();
+}
+
+// A text too long for its 16-bit length would stop the writing half-way.
+bool AllTextsFit()
+{
+    for (const auto& [key, xAchse] : colXAchsen)
+        if (!FitsAString(xAchse->name()) || !FitsAString(xAchse->Key())) return false;
+    for (const auto& [key, element] : colElemente)
+        if (!FitsAString(element->Symbol()) || !FitsAString(element->name())) return false;
+    for (int32_t i = 1; gFMK && i <= gFMK->FMK_Anzahl(); ++i)
+        if (!FitsAString(gFMK->Tabelle(i).Symbol()) || !FitsAString(gFMK->Tabelle(i).Info())) return false;
+    return true;
 }
 
 }
@@ -134,38 +134,41 @@ void Zelo_Oeffnen()
     gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
     ForgetRecords();
     const std::string path = DatabasePath();
-    if (gLoader->IsFileFailed(path)) {
+    // Binary mode would create a missing file; start-up has already offered the default copy.
+    if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, 2)) {
         ReadFileTablesOnly();
         return;
     }
-    bool converted = false;
+    clsFileHandler& datei = *gFileHandler;
+    const int32_t dateinummer = datei.FileHandle();
+    bool older = false;
     try {
-        std::vector<uint8_t> bytes;
-        if (!ReadWholeFile(path, bytes)) rt::Raise(rt::errPathFileAccess);
-        RecordReader datei(bytes);
-        if (HasCurrentLayout(bytes)) {
+        if (HasCurrentLayout(datei)) {
             ReadHeader(datei);
             CheckCounts(datei, gInitKopf.Anzahl_XAchsen, gInitKopf.Anzahl_Elemente, gInitKopf.Anzahl_FMK);
         } else {
+            older = true;
             ReadOlderHeader(datei);
             CheckCounts(datei, gInitKopf.Anzahl_XAchsen, gInitKopf.Anzahl_Elemente, 0);
-            converted = true;
         }
-        ReadRecords(datei);
-        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(datei, gInitKopf.Anzahl_FMK);
+        ReadRecords(dateinummer);
+        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, older ? 0 : gInitKopf.Anzahl_FMK);
     } catch (const rt::RuntimeError& e) {
+        datei.CloseFile();
         ForgetRecords();
         gInitKopf = InitKopf{};
         gInitKopf.Kennung = kZeloKennung;
         ReadFileTablesOnly();
-        ReportFailure("Zelo_Oeffnen", e);
+        gError->ErrorMsg("modCommon", "Zelo_Oeffnen", false, e.Number(), e.Description());
         return;
     }
-    if (converted) Zelo_Speichern();
+    datei.CloseFile();
+    if (older) Zelo_Speichern();
 }
 
 void Zelo_Speichern()
 {
+    gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
     gInitKopf.Kennung = kZeloKennung;
     gInitKopf.Anzahl_XAchsen = colXAchsen.Count();
     gInitKopf.Anzahl_Elemente = colElemente.Count();
@@ -174,28 +177,27 @@ void Zelo_Speichern()
     gInitKopf.Revision = gInitKopf.Revision == std::numeric_limits<int16_t>::max()
                              ? int16_t{0}
                              : static_cast<int16_t>(gInitKopf.Revision + 1);
-
-    const std::string path = DatabasePath();
-    const std::string temporary = path + ".tmp";
-    try {
-        RecordWriter datei;
-        WriteHeader(datei);
-        for (const auto& [key, xAchse] : colXAchsen) xAchse->Daten_Speichern(datei);
-        for (const auto& [key, element] : colElemente) element->Element_Speichern(datei);
-        if (gFMK) gFMK->FMK_In_ZELO_Speichern(datei);
-
-        std::error_code ec;
-        std::filesystem::remove(temporary, ec);
-        if (!gFileHandler->OpenFile(temporary, 2)) return;  // the file handler has reported it
-        const bool written = gFileHandler->WriteBytes(datei.Data());
-        gFileHandler->CloseFile();
-        const bool complete = written && std::filesystem::file_size(temporary, ec) == datei.Data().size() && !ec;
-        if (!complete) rt::Raise(rt::errDiskFull);
-        std::filesystem::rename(temporary, path, ec);
-        if (ec) rt::Raise(rt::errPathFileAccess);
-    } catch (const rt::RuntimeError& e) {
-        std::error_code ec;
-        std::filesystem::remove(temporary, ec);
-        ReportFailure("Zelo_Speichern", e);
+    if (!AllTextsFit()) {
+        gError->ErrorMsg("modCommon", "Zelo_Speichern", false, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
+        return;
     }
+    // Output mode replaces the file only once it is complete; the file handler reports a failure.
+    if (!gFileHandler->OpenFile(DatabasePath(), 0)) return;
+    clsFileHandler& datei = *gFileHandler;
+    const int32_t dateinummer = datei.FileHandle();
+    try {
+        WriteHeader(datei);
+        for (const auto& [key, xAchse] : colXAchsen) {
+            xAchse->setDateinummer(dateinummer);
+            xAchse->Daten_Speichern();
+        }
+        for (const auto& [key, element] : colElemente) {
+            element->setDateinummer(dateinummer);
+            element->Element_Speichern();
+        }
+        if (gFMK) gFMK->FMK_In_ZELO_Speichern(dateinummer);
+    } catch (const rt::RuntimeError&) {
+        // A failed write: the file handler keeps the old file and reports it on closing.
+    }
+    datei.CloseFile();
 }

@@ -1,39 +1,57 @@
+#include "DatabaseFixture.h"
+
 #include "core/Runtime.h"
-#include "materials/Pending.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
+#include "curves/modString.h"
 #include "materials/clsElement.h"
 #include "materials/clsXAchse.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
 
 // An element record as an older program wrote it: part 1 only, Struktur_Vorhanden 0.
-std::vector<uint8_t> RecordWithoutStructure()
+clsElement OlderSodium()
 {
     clsElement element;
     element.setSymbol("Na");
     element.setName("Natrium");
     element.setMasse(22.99f);
-    RecordWriter out;
-    element.Element_Speichern(out);
-    return out.Data();
+    return element;
 }
 
-}
-
-TEST(clsElement, RecordWithoutStructurePartIsUpgraded)
+template <typename Record>
+void Write(Record& record, int32_t datei)
 {
-    const auto bytes = RecordWithoutStructure();
+    record.setDateinummer(datei);
+    if constexpr (std::is_same_v<Record, clsElement>)
+        record.Element_Speichern();
+    else
+        record.Daten_Speichern();
+}
+
+template <typename Record>
+void Read(Record& record, int32_t datei)
+{
+    record.setDateinummer(datei);
+    if constexpr (std::is_same_v<Record, clsElement>)
+        record.Element_Lesen();
+    else
+        record.Daten_Lesen();
+}
+
+}
+
+using RecordFiles = DatabaseFixture;
+
+TEST_F(RecordFiles, ElementWithoutStructurePartIsUpgraded)
+{
+    clsElement older = OlderSodium();
+    const auto bytes = Written([&](int32_t datei) { Write(older, datei); });
     EXPECT_EQ(bytes.size(), 2u + 2 + 2 + 7 + 110);
 
-    RecordReader in(bytes);
     clsElement element;
     element.setStruktur_Basis(5);
-    element.Element_Lesen(in);
+    ReadFrom(bytes, [&](int32_t datei) { Read(element, datei); });
     EXPECT_EQ(element.Symbol(), "Na");
     EXPECT_EQ(element.name(), "Natrium");
     EXPECT_FLOAT_EQ(element.Masse(), 22.99f);
@@ -43,17 +61,12 @@ TEST(clsElement, RecordWithoutStructurePartIsUpgraded)
     EXPECT_EQ(element.Struktur_Basis(), 0);
     EXPECT_EQ(element.Struktur_System(), 0);
 
-    RecordWriter out;
-    element.Element_Speichern(out);
-    EXPECT_EQ(out.Data().size(), bytes.size() + 32);
+    EXPECT_EQ(Written([&](int32_t datei) { Write(element, datei); }).size(), bytes.size() + 32);
 }
 
-TEST(clsElement, EveryFieldAndReservedByteSurvivesARoundTrip)
+TEST_F(RecordFiles, EveryElementFieldAndReservedByteSurvivesARoundTrip)
 {
-    auto bytes = RecordWithoutStructure();
-    clsElement element;
-    RecordReader in(bytes);
-    element.Element_Lesen(in);
+    clsElement element = OlderSodium();
     element.setValenz(1);
     element.setDichte_Fluessig(0.927f);
     element.setDichte_Kristallin(0.968f);
@@ -70,26 +83,59 @@ TEST(clsElement, EveryFieldAndReservedByteSurvivesARoundTrip)
     element.setDichte_Bemerkung_Amorph(3);
     element.setOZ(11);
     element.setQ0(17.5f);
-    element.setStruktur_System(1);
-    element.setStruktur_a(0.429f);
-    RecordWriter first;
-    element.Element_Speichern(first);
-    auto stored = first.Data();
+    clsElement withStructure;
+    ReadFrom(Written([&](int32_t datei) { Write(element, datei); }), [&](int32_t datei) { Read(withStructure, datei); });
+    withStructure.setStruktur_System(1);
+    withStructure.setStruktur_a(0.429f);
+    auto stored = Written([&](int32_t datei) { Write(withStructure, datei); });
     // Reserved bytes of another program's version must be carried through unchanged.
     const size_t reservedAt = 2 + 2 + 2 + 7 + 20 + 18 + 4 + 16 + 12 + 4;
     stored[reservedAt] = 0x5A;
     stored[stored.size() - 1] = 0x7E;
 
     clsElement copy;
-    RecordReader again(stored);
-    copy.Element_Lesen(again);
-    RecordWriter second;
-    copy.Element_Speichern(second);
-    EXPECT_EQ(second.Data(), stored);
+    ReadFrom(stored, [&](int32_t datei) { Read(copy, datei); });
+    EXPECT_EQ(Written([&](int32_t datei) { Write(copy, datei); }), stored);
     EXPECT_EQ(copy.Elektronen(17), 1);
     EXPECT_EQ(copy.OZ(), 11);
     EXPECT_FLOAT_EQ(copy.q0(), 17.5f);
+    EXPECT_FLOAT_EQ(copy.Struktur_a(), 0.429f);
     EXPECT_EQ(copy.Dichte_Bemerkung_Amorph(), 3);
+    EXPECT_FLOAT_EQ(copy.Schmelztemperatur(), 370.87f);
+}
+
+TEST_F(RecordFiles, RecordNeedsTheNumberOfTheOpenFile)
+{
+    clsXAchse axis;
+    ReadFrom(std::vector<uint8_t>(8, 0), [&](int32_t datei) {
+        axis.setDateinummer(datei + 1);
+        try {
+            axis.Daten_Lesen();
+            FAIL() << "no error";
+        } catch (const rt::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), rt::errBadFileNumber);
+        }
+    });
+}
+
+TEST_F(RecordFiles, XAxisRoundTripAndEmptyStrings)
+{
+    clsXAchse axis;
+    axis.setFaktor(0.1f);
+    axis.setName("Angström in nm");
+    axis.setKey("T_3_39847");
+    const auto bytes = Written([&](int32_t datei) { Write(axis, datei); });
+    ASSERT_EQ(bytes.size(), 4u + 2 + 14 + 2 + 9);
+    EXPECT_EQ(bytes[12], 0xF6);  // "ö" is one Windows-1252 byte
+
+    clsXAchse copy;
+    ReadFrom(bytes, [&](int32_t datei) { Read(copy, datei); });
+    EXPECT_EQ(copy.Faktor(), 0.1f);
+    EXPECT_EQ(copy.name(), "Angström in nm");
+    EXPECT_EQ(copy.Key(), "T_3_39847");
+
+    clsXAchse empty;
+    EXPECT_EQ(Written([&](int32_t datei) { Write(empty, datei); }).size(), 8u);
 }
 
 TEST(clsElement, LatticeConstantStoredAsMinusOneIsUnknown)
@@ -152,30 +198,4 @@ TEST(clsElement, PlaneSpacingOnlyForCubicElementsWithKnownLattice)
     element.setStruktur_a(0.4f);
     element.setStruktur_System(2);
     EXPECT_EQ(element.Ebenenabstand(1, 1, 1), 0.0f);
-}
-
-TEST(clsXAchse, RecordRoundTrip)
-{
-    clsXAchse axis;
-    axis.setFaktor(0.1f);
-    axis.setName("Angström in nm");
-    axis.setKey("T_3_39847");
-    RecordWriter out;
-    axis.Daten_Speichern(out);
-    EXPECT_EQ(out.Data().size(), 4u + 2 + 14 + 2 + 9);
-
-    clsXAchse copy;
-    RecordReader in(out.Data());
-    copy.Daten_Lesen(in);
-    EXPECT_EQ(copy.Faktor(), 0.1f);
-    EXPECT_EQ(copy.name(), "Angström in nm");
-    EXPECT_EQ(copy.Key(), "T_3_39847");
-}
-
-TEST(clsXAchse, EmptyStringsTakeTwoBytesEach)
-{
-    clsXAchse axis;
-    RecordWriter out;
-    axis.Daten_Speichern(out);
-    EXPECT_EQ(out.Data().size(), 8u);
 }

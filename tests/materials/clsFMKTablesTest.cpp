@@ -1,17 +1,12 @@
 #include "DatabaseFixture.h"
 
 #include "core/Runtime.h"
-#include "materials/RecordReader.h"
 
 using FormFactorTables = DatabaseFixture;
 
 namespace {
 
-void ScanFolders()
-{
-    RecordReader nothing({});
-    gFMK->FMK_Von_ZELO_Lesen(nothing, 0);
-}
+void ScanFolders() { gFMK->FMK_Von_ZELO_Lesen(0, 0); }
 
 }
 

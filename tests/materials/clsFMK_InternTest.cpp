@@ -1,7 +1,7 @@
+#include "DatabaseFixture.h"
+
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "materials/RecordReader.h"
-#include "materials/RecordWriter.h"
 #include "materials/clsFMK_Intern.h"
 #include "support/RecordingSeam.h"
 
@@ -126,25 +126,36 @@ TEST_F(clsFMK_InternTexts, CoefficientIndexOutsideOneToFiveIsReported)
     EXPECT_FLOAT_EQ(table.B(1), 1.12357f);
 }
 
-TEST(clsFMK_InternRecord, ParameterBlockOnlyForFits)
+using clsFMK_InternRecord = DatabaseFixture;
+
+TEST_F(clsFMK_InternRecord, ParameterBlockOnlyForFits)
 {
-    RecordWriter fit;
-    CarbonFit().Daten_Speichern(fit);
-    EXPECT_EQ(fit.Data().size(), 1u + 146);
+    clsFMK_Intern carbon = CarbonFit();
+    const auto fit = Written([&](int32_t datei) {
+        carbon.setDateinummer(datei);
+        carbon.Daten_Speichern();
+    });
+    EXPECT_EQ(fit.size(), 1u + 146);
 
     clsFMK_Intern file;
     file.setSymbol("Fe");
     file.setDaten_Typ(DT_Datei);
-    RecordWriter noBlock;
-    file.Daten_Speichern(noBlock);
-    EXPECT_EQ(noBlock.Data().size(), 2u + 8 + 2 + 6 + 40 + 2);
+    const auto noBlock = Written([&](int32_t datei) {
+        file.setDateinummer(datei);
+        file.Daten_Speichern();
+    });
+    EXPECT_EQ(noBlock.size(), 2u + 8 + 2 + 6 + 40 + 2);
 
     clsFMK_Intern copy;
-    RecordReader in(fit.Data());
-    copy.Daten_Lesen(in);
+    ReadFrom(fit, [&](int32_t datei) {
+        copy.setDateinummer(datei);
+        copy.Daten_Lesen();
+    });
     EXPECT_EQ(copy.Symbol(), "C");
     EXPECT_NEAR(copy.Y(10), 0.478625, 1e-6);
-    RecordWriter again;
-    copy.Daten_Speichern(again);
-    EXPECT_EQ(again.Data(), fit.Data());
+    const auto again = Written([&](int32_t datei) {
+        copy.setDateinummer(datei);
+        copy.Daten_Speichern();
+    });
+    EXPECT_EQ(again, fit);
 }

@@ -1,6 +1,6 @@
 #include "core/Runtime.h"
 #include "core/modCommon.h"
-#include "materials/Pending.h"
+#include "curves/modString.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
 

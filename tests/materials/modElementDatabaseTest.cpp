@@ -1,8 +1,7 @@
 #include "DatabaseFixture.h"
 
 #include "core/clsError.h"
-#include "materials/Pending.h"
-#include "materials/RecordWriter.h"
+#include "curves/modString.h"
 
 #include <random>
 
@@ -127,30 +126,32 @@ TEST_F(ElementDatabase, ReadingAndWritingBackChangesOnlyTheRevision)
     EXPECT_EQ(RevisionOf(written), 1);
     original[17] = 1;
     EXPECT_EQ(written, original);
-    EXPECT_FALSE(std::filesystem::exists(DatabasePath().string() + ".tmp"));
 }
 
 TEST_F(ElementDatabase, OlderLayoutIsConvertedAndSaved)
 {
-    RecordWriter older;
-    older.Long(1);
-    older.Long(1);
     clsXAchse axis;
     axis.setFaktor(2.5f);
     axis.setKey("K1");
-    axis.Daten_Speichern(older);
     clsElement element;  // written without structure part
     element.setSymbol("Fe");
     element.setMasse(55.845f);
-    element.Element_Speichern(older);
-    WriteDatabase(older.Data());
+    const auto older = Written([&](int32_t datei) {
+        gFileHandler->WriteLong(1);
+        gFileHandler->WriteLong(1);
+        axis.setDateinummer(datei);
+        axis.Daten_Speichern();
+        element.setDateinummer(datei);
+        element.Element_Speichern();
+    });
+    WriteDatabase(older);
 
     Zelo_Oeffnen();
     EXPECT_EQ(seam.errorWindows, 0);
     ASSERT_EQ(colElemente.Count(), 1);
     EXPECT_EQ(colElemente.Item("Fe")->Struktur_a(), Kein_Wert);
     const auto converted = ReadDatabase();
-    ASSERT_EQ(converted.size(), 39 + (older.Data().size() - 8) + 32);
+    ASSERT_EQ(converted.size(), 39 + (older.size() - 8) + 32);
     EXPECT_EQ(std::vector<uint8_t>(converted.begin(), converted.begin() + 7),
               (std::vector<uint8_t>{5, 0, 'Z', 'E', 'L', 'O', '3'}));
     EXPECT_EQ(RevisionOf(converted), 2);
@@ -216,7 +217,7 @@ TEST_F(ElementDatabase, RevisionAtItsLimitStartsAgainAndTheSaveHappens)
     EXPECT_EQ(written.size(), 1939u - 154);
 }
 
-TEST_F(ElementDatabase, FailedSaveIsReportedAndLeavesNoTemporaryFile)
+TEST_F(ElementDatabase, FailedSaveIsReported)
 {
     WriteDatabase(DefaultCopy());
     Zelo_Oeffnen();
@@ -225,8 +226,7 @@ TEST_F(ElementDatabase, FailedSaveIsReportedAndLeavesNoTemporaryFile)
     std::filesystem::create_directories(DatabasePath() / "blocker");
     Zelo_Speichern();
     EXPECT_EQ(seam.errorWindows, 1);
-    EXPECT_EQ(gError->ErrorFunction(), "Zelo_Speichern");
-    EXPECT_FALSE(std::filesystem::exists(DatabasePath().string() + ".tmp"));
+    EXPECT_EQ(gError->ErrorModul(), "clsFileHandler");
 }
 
 TEST_F(ElementDatabase, MissingFileLeavesEmptyListsAndIsNotReported)
