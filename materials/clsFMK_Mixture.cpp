@@ -13,7 +13,9 @@
 #include "curves/modString.h"
 #include "materials/Pending.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
