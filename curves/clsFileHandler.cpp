@@ -42,3 +42,10 @@ bool clsFileHandler::WriteBytes(std::span<const uint8_t> bytes)
     if (!file_) return false;
     return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
 }
+
+void clsFileHandler::WriteLine(const std::string& strValue)
+{
+    if (!file_) return;
+    std::fputs(strValue.c_str(), file_);
+    std::fputs("\r\n", file_);
+}

@@ -12,6 +12,8 @@ public:
     bool OpenFile(const std::string& strFilename, int32_t Modus);
     void CloseFile();
     int32_t FileHandle() const { return handle_; }
+    // Writes one line of text followed by CR LF to a file opened for output; errors are ignored.
+    void WriteLine(const std::string& strValue);
     // Writes raw bytes at the current position of a file opened in binary mode.
     bool WriteBytes(std::span<const uint8_t> bytes);
 
