@@ -7,6 +7,7 @@
 #include "core/modCommon.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <set>

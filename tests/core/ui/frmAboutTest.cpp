@@ -34,10 +34,11 @@ protected:
     RecordingSeam seam;
 };
 
-void SendKey(QWidget& window, QEvent::Type type)
+// Sends Esc to the OK button, as a person's key reaches the focused control first.
+void SendKey(frmAbout& window, QEvent::Type type)
 {
     QKeyEvent event(type, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&window, &event);
+    QApplication::sendEvent(window.Command1, &event);
 }
 
 }
