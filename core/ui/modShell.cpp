@@ -5,7 +5,7 @@
 
 void Datei_Oeffnen_Shell(const QString& path)
 {
+    // A web or mail address carries its scheme; anything else is a file.
     const QUrl address(path);
-    const bool isAddress = !address.scheme().isEmpty() && !path.startsWith('/');
-    QDesktopServices::openUrl(isAddress ? address : QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(address.scheme().isEmpty() ? QUrl::fromLocalFile(path) : address);
 }
