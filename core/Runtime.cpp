@@ -1,5 +1,6 @@
 #include "core/Runtime.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -56,10 +57,11 @@ std::string NumberText(double value, int digits, int maxFixedExponent)
 {
     if (std::isnan(value) || std::isinf(value)) Raise(errOverflow);
     if (value == 0.0) return "0";
+    // to_chars, unlike printf, ignores the C locale's decimal separator (Qt sets it from the user's).
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, digits - 1);
     // buffer: [-]d.ddddde[+-]xx
-    std::string text(buffer);
+    std::string text(buffer, written.ptr);
     const auto ePos = text.find('e');
     const int exponent = std::stoi(text.substr(ePos + 1));
     std::string mantissa = text.substr(0, ePos);

@@ -5,6 +5,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/modString.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,10 +19,10 @@ const std::string kNul(1, '\0');
 
 std::string Text(int32_t number) { return gLanguage->Caption(number); }
 
-// Cut before the first NUL, then trimmed of blanks at both ends.
-std::string NulTrim(const std::string& text)
+// A path as a dialog answers it: cut before the first NUL, then trimmed of blanks at both ends.
+std::string DialogPath(const std::string& text)
 {
-    std::string cut = text.substr(0, text.find('\0'));
+    const std::string cut = NulTrim(text);
     const size_t first = cut.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return cut.substr(first, cut.find_last_not_of(' ') - first + 1);
@@ -143,7 +144,7 @@ void clsCommon::Ordner_Suchen()
 
 void clsCommon::Pfad_Zerlegen(const std::string& path, bool keepNurOrdner)
 {
-    dateinameRohdaten_ = NulTrim(path);
+    dateinameRohdaten_ = DialogPath(path);
     const size_t slash = dateinameRohdaten_.rfind('/');
     std::string name = slash == std::string::npos ? dateinameRohdaten_ : dateinameRohdaten_.substr(slash + 1);
     ordner_ = slash == std::string::npos ? "" : dateinameRohdaten_.substr(0, slash + 1);
@@ -163,7 +164,7 @@ void clsCommon::Projekt_Einrichten()
 bool clsCommon::ShowOpen(bool Silent)
 {
     const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(filter_), ordner_);
-    if (NulTrim(path).empty()) return false;
+    if (DialogPath(path).empty()) return false;
     Pfad_Zerlegen(path, false);
     if (Silent) Projekt_Einrichten();
     return true;
@@ -173,7 +174,7 @@ bool clsCommon::ShowOpenBild()
 {
     const std::string path = zelo::Ui().OpenFileDialog(
         Text(224), ParseFilterText("Bilder" + kNul + "*.bmp;*.jpg;*.jpeg;*.gif;*.wmf" + kNul), "");
-    if (NulTrim(path).empty()) return false;
+    if (DialogPath(path).empty()) return false;
     Pfad_Zerlegen(path, true);
     Projekt_Einrichten();
     return true;
@@ -187,17 +188,17 @@ void clsCommon::Set_Dateiname(const std::string& StrFile)
 
 std::string clsCommon::ShowOpenUntergrund() const
 {
-    return NulTrim(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
+    return DialogPath(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
 }
 
 std::string clsCommon::ShowSave(const std::string& sFilter) const
 {
-    return NulTrim(zelo::Ui().SaveFileDialog(Text(234), ParseFilterText(sFilter), ordner_));
+    return DialogPath(zelo::Ui().SaveFileDialog(Text(234), ParseFilterText(sFilter), ordner_));
 }
 
 bool clsCommon::ShowFolder(const std::string& Caption)
 {
-    std::string folder = NulTrim(zelo::Ui().FolderDialog(Caption));
+    std::string folder = DialogPath(zelo::Ui().FolderDialog(Caption));
     if (folder.empty()) return false;
     setOrdner(folder);
     gOptions->setReg_Folder(ordner_);

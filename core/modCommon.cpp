@@ -78,7 +78,8 @@ void Zelo_Datei_Sicherstellen()
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
     const auto defaultCopy = zelo::Resource("BINTABLE_102");
     if (defaultCopy.empty()) return;
-    if (gFileHandler->OpenFile(path, 2)) {
+    // Output mode writes to a temporary file that replaces the target only when complete.
+    if (gFileHandler->OpenFile(path, 0)) {
         gFileHandler->WriteBytes(defaultCopy);
         gFileHandler->CloseFile();
     }

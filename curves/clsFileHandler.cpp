@@ -3,49 +3,278 @@
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
+#include "curves/Windows1252.h"
 
+#include <bit>
+#include <cerrno>
 #include <filesystem>
+#include <limits>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int32_t kOutput = 0;
+constexpr int32_t kInput = 1;
+constexpr int32_t kBinary = 2;
+
+void Register(const char* procedure)
+{
+    if (gError) gError->AddFunctionToCallStack("clsFileHandler", procedure);
+}
+
+void Report(const char* procedure, int32_t number)
+{
+    if (gError) gError->ErrorMsg("clsFileHandler", procedure, false, number, rt::ErrorDescription(number));
+}
+
+// The run time's error number for a failed file operation.
+int32_t ErrorNumberOf(int error)
+{
+    switch (error) {
+    case ENOENT: return rt::errFileNotFound;
+    case ENOTDIR: return rt::errPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case ETXTBSY: return rt::errPermissionDenied;
+    case ENOSPC:
+    case EDQUOT: return rt::errDiskFull;
+    default: return rt::errPathFileAccess;
+    }
+}
+
+}
 
 clsFileHandler::~clsFileHandler() { CloseFile(); }
 
-bool clsFileHandler::OpenFile(const std::string& strFilename, int32_t Modus)
+bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus)
 {
-    gError->AddFunctionToCallStack("clsFileHandler", "OpenFile");
-    CloseFile();
-    if (strFilename.empty() || Modus < 0 || Modus > 2) return false;
+    Register("OpenFile");
+    if (open_) CloseFile();
+    if (strFilename) filename_ = *strFilename;
+    if (filename_.empty()) return false;
+    if (Modus) accessModus_ = *Modus;
+    if (accessModus_ < kOutput || accessModus_ > kBinary) return false;
+
+    const std::filesystem::path path(filename_);
     std::error_code ec;
-    const auto folder = std::filesystem::path(strFilename).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    static const char* const modes[] = {"wb", "rb", "r+b"};
-    file_ = std::fopen(strFilename.c_str(), modes[Modus]);
-    if (!file_ && Modus == 2) file_ = std::fopen(strFilename.c_str(), "w+b");
-    if (!file_) {
-        gError->ErrorMsg("clsFileHandler", "OpenFile", false, Modus == 1 ? rt::errFileNotFound : rt::errPathFileAccess,
-                         rt::ErrorDescription(Modus == 1 ? rt::errFileNotFound : rt::errPathFileAccess));
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    if (ec) {
+        Report("OpenFile", rt::errPathNotFound);
         return false;
     }
+
+    int error = 0;
+    if (accessModus_ == kOutput) {
+        if (std::filesystem::is_directory(path, ec))
+            error = EISDIR;
+        else if (std::filesystem::exists(path, ec) && ::access(path.c_str(), W_OK) != 0)
+            error = errno;
+        else
+            error = output_.Open(path);
+    } else {
+        file_ = std::fopen(path.c_str(), accessModus_ == kInput ? "rb" : "r+b");
+        if (!file_ && accessModus_ == kBinary && errno == ENOENT) file_ = std::fopen(path.c_str(), "w+b");
+        if (!file_) error = errno;
+        // Reading a folder only fails at the first read; refuse it here.
+        if (file_ && std::filesystem::is_directory(path, ec)) {
+            std::fclose(file_);
+            file_ = nullptr;
+            error = EISDIR;
+        }
+    }
+    if (error != 0) {
+        Report("OpenFile", ErrorNumberOf(error));
+        return false;
+    }
+    open_ = true;
+    openMode_ = accessModus_;
     ++handle_;
     return true;
 }
 
 void clsFileHandler::CloseFile()
 {
-    gError->AddFunctionToCallStack("clsFileHandler", "CloseFile");
-    if (!file_) return;
-    if (std::fclose(file_) != 0)
-        gError->ErrorMsg("clsFileHandler", "CloseFile", false, rt::errDiskFull, rt::ErrorDescription(rt::errDiskFull));
-    file_ = nullptr;
+    Register("CloseFile");
+    if (!open_) return;
+    open_ = false;
+    int error = 0;
+    if (openMode_ == kOutput) {
+        error = output_.Commit();
+    } else {
+        if (std::fclose(file_) != 0) error = errno;
+        file_ = nullptr;
+    }
+    if (error != 0) Report("CloseFile", ErrorNumberOf(error));
 }
 
-bool clsFileHandler::WriteBytes(std::span<const uint8_t> bytes)
+std::string clsFileHandler::FileContent()
 {
-    if (!file_) return false;
-    return std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+    int32_t failure = 0;
+    std::string bytes;
+    if (!open_) {
+        failure = rt::errBadFileNumber;
+    } else if (openMode_ == kOutput) {
+        failure = rt::errBadFileMode;
+    } else {
+        try {
+            const int64_t length = FileLength();
+            std::rewind(file_);
+            bytes.resize(static_cast<size_t>(length));
+            if (std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failure = rt::errInputPastEnd;
+        } catch (const std::bad_alloc&) {
+            failure = rt::errOutOfMemory;
+        }
+    }
+    if (failure != 0) {
+        Report("FileContent", failure);
+        return "";
+    }
+    return Windows1252ToUtf8(bytes);
+}
+
+std::string clsFileHandler::ReadLine()
+{
+    if (!open_ || openMode_ != kInput) return "";
+    std::string line;
+    int c;
+    while ((c = std::getc(file_)) != EOF && c != '\n') line += static_cast<char>(c);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return Windows1252ToUtf8(line);
 }
 
 void clsFileHandler::WriteLine(const std::string& strValue)
 {
-    if (!file_) return;
-    std::fputs(strValue.c_str(), file_);
-    std::fputs("\r\n", file_);
+    if (!open_ || openMode_ != kOutput) return;
+    output_.Write(Utf8ToWindows1252(strValue) + "\r\n");
+}
+
+bool clsFileHandler::FileEnd()
+{
+    if (!open_ || openMode_ == kOutput) return true;
+    if (openMode_ == kBinary) return Offset() >= FileLength();
+    const int c = std::getc(file_);
+    if (c == EOF) return true;
+    std::ungetc(c, file_);
+    return false;
+}
+
+std::FILE* clsFileHandler::Stream() const { return openMode_ == kOutput ? output_.Stream() : file_; }
+
+void clsFileHandler::Require(bool forWriting) const
+{
+    if (!open_) rt::Raise(rt::errBadFileNumber);
+    if (openMode_ == kInput || (openMode_ == kOutput && !forWriting)) rt::Raise(rt::errBadFileMode);
+}
+
+int64_t clsFileHandler::FileLength()
+{
+    if (!open_) rt::Raise(rt::errBadFileNumber);
+    if (openMode_ != kInput) std::fflush(Stream());
+    struct stat info {};
+    if (::fstat(fileno(Stream()), &info) != 0) rt::Raise(rt::errPathFileAccess);
+    return info.st_size;
+}
+
+int64_t clsFileHandler::Offset()
+{
+    if (!open_) rt::Raise(rt::errBadFileNumber);
+    return std::ftell(Stream());
+}
+
+void clsFileHandler::SetOffset(int64_t offset)
+{
+    if (!open_) rt::Raise(rt::errBadFileNumber);
+    if (offset < 0 || std::fseek(Stream(), offset, SEEK_SET) != 0) rt::Raise(rt::errInvalidCall);
+}
+
+void clsFileHandler::ReadBytes(std::span<uint8_t> bytes)
+{
+    Require(false);
+    // The position must be moved between writing and reading the same stream.
+    std::fseek(file_, 0, SEEK_CUR);
+    if (std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) rt::Raise(rt::errInputPastEnd);
+}
+
+uint8_t clsFileHandler::ReadByte()
+{
+    uint8_t value = 0;
+    ReadBytes({&value, 1});
+    return value;
+}
+
+int16_t clsFileHandler::ReadInteger()
+{
+    uint8_t b[2];
+    ReadBytes(b);
+    return static_cast<int16_t>(b[0] | (b[1] << 8));
+}
+
+int32_t clsFileHandler::ReadLong()
+{
+    uint8_t b[4];
+    ReadBytes(b);
+    return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                                (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24));
+}
+
+float clsFileHandler::ReadSingle() { return std::bit_cast<float>(ReadLong()); }
+
+std::string clsFileHandler::ReadString()
+{
+    const auto length = static_cast<uint16_t>(ReadInteger());
+    if (length > FileLength() - Offset()) rt::Raise(rt::errInputPastEnd);
+    std::string bytes(length, '\0');
+    ReadBytes({reinterpret_cast<uint8_t*>(bytes.data()), bytes.size()});
+    return Windows1252ToUtf8(bytes);
+}
+
+bool clsFileHandler::PutRaw(std::span<const uint8_t> bytes)
+{
+    Require(true);
+    const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    // An output file keeps its first failure and reports it when it is closed.
+    if (openMode_ == kOutput) return output_.Write(view);
+    std::fseek(file_, 0, SEEK_CUR);
+    if (std::fwrite(view.data(), 1, view.size(), file_) != view.size())
+        rt::Raise(errno == ENOSPC ? rt::errDiskFull : rt::errPathFileAccess);
+    return true;
+}
+
+void clsFileHandler::WriteByte(uint8_t value) { PutRaw({&value, 1}); }
+
+void clsFileHandler::WriteInteger(int16_t value)
+{
+    const auto bits = static_cast<uint16_t>(value);
+    const uint8_t b[2] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8)};
+    PutRaw(b);
+}
+
+void clsFileHandler::WriteLong(int32_t value)
+{
+    const auto bits = static_cast<uint32_t>(value);
+    const uint8_t b[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
+                          static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
+    PutRaw(b);
+}
+
+void clsFileHandler::WriteSingle(float value) { WriteLong(std::bit_cast<int32_t>(value)); }
+
+void clsFileHandler::WriteString(const std::string& value)
+{
+    const std::string bytes = Utf8ToWindows1252(value);
+    if (bytes.size() > std::numeric_limits<uint16_t>::max()) rt::Raise(rt::errOverflow);
+    WriteInteger(static_cast<int16_t>(static_cast<uint16_t>(bytes.size())));
+    PutRaw({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+}
+
+bool clsFileHandler::WriteBytes(std::span<const uint8_t> bytes)
+{
+    try {
+        return PutRaw(bytes);
+    } catch (const rt::RuntimeError&) {
+        return false;
+    }
 }

@@ -1,23 +1,81 @@
 #pragma once
 // The one wrapper through which files are opened, read, written and closed; one open file at a time.
+// Text files are single-byte Windows-1252 on disk and UTF-8 in memory; lines are written with CR LF
+// and read with LF or CR LF.
+#include "core/AtomicFile.h"
+
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <span>
 #include <string>
 
 class clsFileHandler {
 public:
+    clsFileHandler() = default;
     ~clsFileHandler();
-    // Mode 0 text output, 1 text input, 2 binary read and write.
-    bool OpenFile(const std::string& strFilename, int32_t Modus);
+    clsFileHandler(const clsFileHandler&) = delete;
+    clsFileHandler& operator=(const clsFileHandler&) = delete;
+
+    // Closes the open file, then opens strFilename (else the stored Filename) in Modus (else the
+    // stored AccessModus): 0 text output, 1 text input, 2 binary read and write (created when
+    // missing). Missing folders of the path are created in every mode. An output file replaces the
+    // old file only when it is closed, so a failed write leaves the old file whole.
+    // False with a report when the file cannot be opened; False without one for an empty name or
+    // an unknown mode.
+    bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt);
+    // Closes the open file, if any; a failure to write it is reported.
     void CloseFile();
+    // The number of the current opening (a new one for every OpenFile).
     int32_t FileHandle() const { return handle_; }
-    // Writes one line of text followed by CR LF to a file opened for output; errors are ignored.
+    bool IsOpen() const { return open_; }
+
+    std::string Filename() const { return filename_; }
+    void setFilename(const std::string& value) { filename_ = value; }
+    int32_t AccessModus() const { return accessModus_; }
+    void setAccessModus(int32_t value) { accessModus_ = value; }
+
+    // The whole content of a file open for input or binary access; "" with a report on failure.
+    std::string FileContent();
+    // The next line of a file open for input, without its line end; "" when there is none.
+    std::string ReadLine();
+    // Writes one line and CR LF to a file open for output; a write failure is reported on closing.
     void WriteLine(const std::string& strValue);
-    // Writes raw bytes at the current position of a file opened in binary mode.
+    // True at the end of a file open for input or binary access, and whenever nothing can be read.
+    bool FileEnd();
+
+    // Binary access at the current position for the element database records: reads need binary
+    // mode, writes binary or output mode (output gives an all-or-nothing replacement of the file).
+    // Failures raise the run time's errors: no file open 52, wrong mode 54, short file 62,
+    // failed write 61/75, text longer than 65535 bytes 6.
+    int64_t FileLength();
+    int64_t Offset();
+    void SetOffset(int64_t offset);
+    void ReadBytes(std::span<uint8_t> bytes);
+    uint8_t ReadByte();
+    int16_t ReadInteger();
+    int32_t ReadLong();
+    float ReadSingle();
+    // A 16-bit length and as many Windows-1252 bytes.
+    std::string ReadString();
+    void WriteByte(uint8_t value);
+    void WriteInteger(int16_t value);
+    void WriteLong(int32_t value);
+    void WriteSingle(float value);
+    void WriteString(const std::string& value);
+    // Writes raw bytes; false instead of an error when nothing can be written.
     bool WriteBytes(std::span<const uint8_t> bytes);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::FILE* Stream() const;
+    void Require(bool forWriting) const;
+    bool PutRaw(std::span<const uint8_t> bytes);
+
+    std::string filename_;
+    int32_t accessModus_ = 0;
+    bool open_ = false;
+    int32_t openMode_ = 0;
     int32_t handle_ = 0;
+    std::FILE* file_ = nullptr;  // input and binary files
+    AtomicFile output_;          // output files
 };

@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/clsOperatingSystem.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/ProgramPicture.h"
 #include "core/ui/modShell.h"
@@ -11,25 +12,25 @@
 #include "images/MFreeImage.h"
 #include "mainwindow/frmMain.h"
 #include "update/ui/frmUpdate.h"
+#include "widgets/fxbutton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 
 QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
-QPushButton* LinkButton(const QString& caption, QWidget* owner)
+// A link that hands its address to the desktop when clicked.
+QLabel* Link(const QString& caption, const QString& address, QWidget* owner)
 {
-    auto* button = new QPushButton(caption, owner);
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet("color: palette(link); text-decoration: underline; text-align: left;");
-    return button;
+    auto* link = new QLabel("<a href=\"" + address.toHtmlEscaped() + "\">" + caption.toHtmlEscaped() + "</a>", owner);
+    link->setTextFormat(Qt::RichText);
+    QObject::connect(link, &QLabel::linkActivated, owner, [](const QString& target) { Datei_Oeffnen_Shell(target); });
+    return link;
 }
 
 }
@@ -38,9 +39,14 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner), Picture1(new QLabel(this)), Label1(new QLabel(this)), Label5(new QLabel(this)),
       Label7(new QLabel(this)), Label3(new QLabel(this)), Label2(new QLabel(this)), Label6(new QLabel(this)),
       lblRam(new QLabel(this)), Label4(new QLabel(this)),
-      lblNet{LinkButton(clsLoader::kMakerMail, this), LinkButton(clsLoader::kImageLibraryWebPage, this)},
-      Command1(new QPushButton("OK", this)), cmdUpdate(new QPushButton(Text(426), this))
+      lblNet{Link(clsLoader::kMakerMail, QString("mailto:") + clsLoader::kMakerMail, this),
+             Link(clsLoader::kImageLibraryWebPage, clsLoader::kImageLibraryWebPage, this)},
+      Command1(new fxbutton("OK", this)), cmdUpdate(new fxbutton(Text(426), this))
 {
+    Command1->setButtonStyle(gOptions->ButtonStyle());
+    cmdUpdate->setButtonStyle(gOptions->ButtonStyle());
+    Command1->setFixedSize(90, 25);
+    cmdUpdate->setFixedSize(cmdUpdate->sizeHint().expandedTo(QSize(90, 25)));
     setModal(true);
     setWindowTitle("Info über ZELO...");
     Picture1->setPixmap(ProgramPicture());
@@ -86,11 +92,8 @@ frmAbout::frmAbout(QWidget* owner)
     layout->addLayout(buttons, 8, 0, 1, 2);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdUpdate, &QPushButton::clicked, this, &frmAbout::cmdUpdate_Click);
-    connect(lblNet[0], &QPushButton::clicked, this,
-            [] { Datei_Oeffnen_Shell(QString("mailto:") + clsLoader::kMakerMail); });
-    connect(lblNet[1], &QPushButton::clicked, this, [] { Datei_Oeffnen_Shell(clsLoader::kImageLibraryWebPage); });
+    connect(Command1, &fxbutton::Click, this, &QDialog::accept);
+    connect(cmdUpdate, &fxbutton::Click, this, &frmAbout::cmdUpdate_Click);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event)

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
+class fxbutton;
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -19,9 +19,9 @@ public:
     QLabel* Label6;  // image library
     QLabel* lblRam;
     QLabel* Label4;  // legal notice
-    QPushButton* lblNet[2];  // the maker's mail address and the image library's web page
-    QPushButton* Command1;
-    QPushButton* cmdUpdate;
+    QLabel* lblNet[2];  // links: the maker's mail address and the image library's web page
+    fxbutton* Command1;
+    fxbutton* cmdUpdate;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

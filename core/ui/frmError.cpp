@@ -2,11 +2,12 @@
 
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "widgets/fxbutton.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 
 namespace {
@@ -17,8 +18,11 @@ QString FromModel(const std::string& text) { return QString::fromStdString(text)
 frmError::frmError(QWidget* owner)
     : QDialog(owner), Label1(new QLabel(this)), Label2(new QLabel(this)), Label3(new QLabel(this)),
       Label4(new QLabel(this)), Label5{new QLabel(this), new QLabel(this)}, Image1(new QLabel(this)),
-      cmdOK(new QPushButton("OK", this))
+      cmdOK(new fxbutton("OK", this))
 {
+    cmdOK->setButtonStyle(gOptions->ButtonStyle());
+    cmdOK->setFixedSize(90, 25);
+    cmdOK->setDefault(true);
     setModal(true);
     setWindowTitle(Text(126));
     Label1->setText(Text(126) + ": " + QString::number(gError->ErrorNumber()) + "\r\n" +
@@ -41,5 +45,5 @@ frmError::frmError(QWidget* owner)
     layout->addWidget(Label5[1], 2, 2);
     layout->addWidget(Label4, 3, 0, 1, 3);
     layout->addWidget(cmdOK, 4, 2, Qt::AlignRight);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdOK, &fxbutton::Click, this, &QDialog::accept);
 }

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
+class fxbutton;
 
 class frmError : public QDialog {
     Q_OBJECT
@@ -16,5 +16,5 @@ public:
     QLabel* Label4;
     QLabel* Label5[2];
     QLabel* Image1;
-    QPushButton* cmdOK;
+    fxbutton* cmdOK;
 };

@@ -3,22 +3,24 @@
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
+#include "widgets/fxbutton.h"
 
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
 constexpr int kListTop = 8;
 }
 
-frmRecord::frmRecord(QWidget* owner) : QDialog(owner), List1(new QListWidget(this)), cmdOK(new QPushButton("OK", this))
+frmRecord::frmRecord(QWidget* owner) : QDialog(owner), List1(new QListWidget(this)), cmdOK(new fxbutton("OK", this))
 {
+    cmdOK->setButtonStyle(gOptions->ButtonStyle());
     setWindowTitle(QString::fromStdString(gLanguage->Caption(156)));
     List1->move(0, kListTop);
-    cmdOK->resize(90, 28);
-    connect(cmdOK, &QPushButton::clicked, this, &QWidget::hide);
+    cmdOK->resize(90, 25);
+    connect(cmdOK, &fxbutton::Click, this, &QWidget::hide);
     resize(480, 360);
 }
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 class QListWidget;
-class QPushButton;
+class fxbutton;
 class clsFileHandler;
 
 class frmRecord : public QDialog {
@@ -18,7 +18,7 @@ public:
     void Speichern();
 
     QListWidget* List1;
-    QPushButton* cmdOK;
+    fxbutton* cmdOK;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

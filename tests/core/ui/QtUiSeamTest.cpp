@@ -2,11 +2,13 @@
 
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
+#include "support/TempEnvironment.h"
 
 #include <gtest/gtest.h>
 
 TEST(QtNameFiltersTest, ProjectFilterBecomesQtFilters)
 {
+    TempEnvironment env;
     CreateCoreObjects();
     const clsCommon common;
     const QStringList filters = QtNameFilters(ParseFilterText(common.Filter()));

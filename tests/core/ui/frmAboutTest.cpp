@@ -2,17 +2,19 @@
 
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "widgets/fxbutton.h"
 
 #include <FreeImage.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,7 +59,9 @@ TEST_F(AboutWindowTest, ShowsVersionSystemAndImageLibrary)
     EXPECT_TRUE(window.lblRam->text().startsWith("RAM: "));
     EXPECT_EQ(window.Label5->text(), "Murenko");
     EXPECT_FALSE(window.Picture1->pixmap().isNull());
-    EXPECT_EQ(window.lblNet[0]->text(), clsLoader::kMakerMail);
+    EXPECT_TRUE(window.lblNet[0]->text().contains("mailto:info@murenko.example"));
+    EXPECT_EQ(window.Command1->ButtonStyle(), gOptions->ButtonStyle());
+    EXPECT_EQ(window.cmdUpdate->ButtonStyle(), gOptions->ButtonStyle());
 }
 
 TEST_F(AboutWindowTest, ImageLibraryTextFollowsTheLanguage)
@@ -82,6 +86,6 @@ TEST_F(AboutWindowTest, OkCloses)
 {
     frmAbout window(nullptr);
     window.show();
-    window.Command1->click();
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }

@@ -1,12 +1,16 @@
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/QtUiSeam.h"
 #include "core/ui/frmError.h"
+#include "support/TempEnvironment.h"
+#include "widgets/fxbutton.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -18,6 +22,7 @@ protected:
     {
         gError = std::make_unique<clsError>();
         gLanguage = std::make_unique<clsLanguage>();
+        gOptions = std::make_unique<clsOptions>();
         zelo::SetUi(&seam);
     }
     void TearDown() override
@@ -25,7 +30,9 @@ protected:
         zelo::SetUi(nullptr);
         gError.reset();
         gLanguage.reset();
+        gOptions.reset();
     }
+    TempEnvironment env;
     QtUiSeam seam;
 };
 
@@ -46,6 +53,7 @@ TEST_F(ErrorWindowTest, ShowsTheLastErrorAndTheCallStack)
     EXPECT_TRUE(window.Label4->text().startsWith("Callstack:\r\n1: ["));
     EXPECT_TRUE(window.Label4->text().contains("] clsFileHandler - OpenFile\r\n"));
     EXPECT_TRUE(window.isModal());
+    EXPECT_EQ(window.cmdOK->ButtonStyle(), gOptions->ButtonStyle());
 }
 
 TEST_F(ErrorWindowTest, ErrorMsgShowsTheWindowModallyUnlessSilent)
@@ -58,7 +66,7 @@ TEST_F(ErrorWindowTest, ErrorMsgShowsTheWindowModallyUnlessSilent)
         auto* window = qobject_cast<frmError*>(QApplication::activeModalWidget());
         if (!window) return;
         seenTitle = window->windowTitle();
-        window->cmdOK->click();
+        QTest::mouseClick(window->cmdOK, Qt::LeftButton);
     });
     gError->ErrorMsg("modCommon", "Zelo_Oeffnen", false, 62, "Input past end of file");
     EXPECT_EQ(seenTitle, "Fehler");

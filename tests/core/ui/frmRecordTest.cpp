@@ -2,14 +2,16 @@
 
 #include "core/clsCommon.h"
 #include "core/clsError.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/QtUiSeam.h"
 #include "core/ui/modUiGlobals.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "widgets/fxbutton.h"
 
 #include <QListWidget>
-#include <QPushButton>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -73,7 +75,8 @@ TEST_F(RecordWindowTest, OkHidesTheWindowAndKeepsItsLines)
     EXPECT_EQ(gfrmRecord->windowTitle(), "was bisher geschah...");
     gfrmRecord->List1->addItem("probe.dat");
     gfrmRecord->show();
-    gfrmRecord->cmdOK->click();
+    EXPECT_EQ(gfrmRecord->cmdOK->ButtonStyle(), gOptions->ButtonStyle());
+    QTest::mouseClick(gfrmRecord->cmdOK, Qt::LeftButton);
     EXPECT_FALSE(gfrmRecord->isVisible());
     EXPECT_TRUE(gfrmRecord);
     gfrmRecord->show();

@@ -1,0 +1,37 @@
+#pragma once
+// Writes a file through a temporary file in the same folder that replaces the target only once
+// everything is written, so that a crash or a full disk never leaves a half-written file.
+#include <cstdio>
+#include <filesystem>
+#include <string_view>
+
+class AtomicFile {
+public:
+    AtomicFile() = default;
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    // Creates the temporary file next to target (whose folder must exist; a symbolic link is
+    // followed); returns 0 or the errno.
+    int Open(const std::filesystem::path& target);
+    bool IsOpen() const { return stream_ != nullptr; }
+    // Appends bytes; the first failure is kept and returned by Commit.
+    bool Write(std::string_view bytes);
+    // The temporary file's stream, for positioning.
+    std::FILE* Stream() const { return stream_; }
+    // Flushes the data to disk and renames the temporary file over the target; returns 0 or the
+    // errno of the first failure, in which case the target is left as it was.
+    int Commit();
+    // Drops the temporary file; the target is left as it was.
+    void Discard();
+
+    // Replaces target by content in one step; returns 0 or the errno.
+    static int WriteWhole(const std::filesystem::path& target, std::string_view content);
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temp_;
+    std::FILE* stream_ = nullptr;
+    int error_ = 0;
+};

@@ -1,0 +1,288 @@
+#include "core/SettingsFile.h"
+
+#include "core/AtomicFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <pwd.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// A settings file is a few kilobytes; anything far larger is not one.
+constexpr std::uintmax_t kMaxFileSize = 1 << 20;
+
+constexpr const char* kHeader = "# Settings: one value per line, name=type:value (type text, dword or binary)";
+
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Hex(uint8_t byte)
+{
+    static const char digits[] = "0123456789abcdef";
+    return {digits[byte >> 4], digits[byte & 15]};
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    c = Lower(c);
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Escapes a name (inName) or a text so that it fits on one line and reads back unchanged.
+std::string Escape(const std::string& text, bool inName)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<uint8_t>(text[i]);
+        const bool lineStart = inName && i == 0 && (c == '[' || c == '#' || c == ';');
+        if (c == '\\')
+            out += "\\\\";
+        else if (c < 0x20 || c == 0x7F || (inName && c == '=') || lineStart)
+            out += "\\x" + Hex(c);
+        else
+            out += static_cast<char>(c);
+    }
+    return out;
+}
+
+bool Unescape(const std::string& text, std::string& out)
+{
+    out.clear();
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (i + 1 < text.size() && text[i + 1] == '\\') {
+            out += '\\';
+            ++i;
+        } else if (i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 &&
+                   HexDigit(text[i + 3]) >= 0) {
+            out += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+            i += 3;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string ValueText(const RegValue& value)
+{
+    if (const auto* text = std::get_if<std::string>(&value)) return "text:" + Escape(*text, false);
+    if (const auto* number = std::get_if<int32_t>(&value)) return "dword:" + std::to_string(*number);
+    std::string out = "binary:";
+    if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value))
+        for (uint8_t b : *bytes) out += Hex(b);
+    return out;
+}
+
+bool ParseValue(const std::string& text, RegValue& value)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos) return false;
+    const std::string type = text.substr(0, colon);
+    const std::string data = text.substr(colon + 1);
+    if (type == "text") {
+        std::string plain;
+        if (!Unescape(data, plain)) return false;
+        value = plain;
+        return true;
+    }
+    if (type == "dword") {
+        int32_t number = 0;
+        const auto [end, error] = std::from_chars(data.data(), data.data() + data.size(), number);
+        if (error != std::errc() || end != data.data() + data.size()) return false;
+        value = number;
+        return true;
+    }
+    if (type == "binary") {
+        if (data.size() % 2 != 0) return false;
+        std::vector<uint8_t> bytes;
+        for (size_t i = 0; i < data.size(); i += 2) {
+            const int high = HexDigit(data[i]);
+            const int low = HexDigit(data[i + 1]);
+            if (high < 0 || low < 0) return false;
+            bytes.push_back(static_cast<uint8_t>(high * 16 + low));
+        }
+        value = bytes;
+        return true;
+    }
+    return false;
+}
+
+std::filesystem::path HomeFolder()
+{
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
+    return ".";
+}
+
+}
+
+bool SameName(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return Lower(x) == Lower(y);
+           });
+}
+
+std::filesystem::path SettingsFile::Location()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // The base-directory rules ignore a relative XDG_CONFIG_HOME.
+    const std::filesystem::path base =
+        config && *config == '/' ? std::filesystem::path(config) : HomeFolder() / ".config";
+    return base / "Murenko" / "Settings.ini";
+}
+
+SettingsFile::State SettingsFile::Load()
+{
+    keys_.clear();
+    const auto path = Location();
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return ec ? State::Unreadable : State::Missing;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size > kMaxFileSize) return State::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (!in && !in.eof()) return State::Unreadable;
+    Parse(content.str());
+    return State::Read;
+}
+
+int SettingsFile::Save() const
+{
+    const auto path = Location();
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    if (ec) return ec.value();
+    return AtomicFile::WriteWhole(path, Text());
+}
+
+int SettingsFile::Remove()
+{
+    std::error_code ec;
+    std::filesystem::remove(Location(), ec);
+    return ec ? ec.value() : 0;
+}
+
+std::string SettingsFile::Text() const
+{
+    std::string text = std::string(kHeader) + "\n";
+    for (const Key& key : keys_) {
+        text += "[" + key.path + "]\n";
+        for (const Entry& entry : key.entries) text += Escape(entry.name, true) + "=" + ValueText(entry.value) + "\n";
+    }
+    return text;
+}
+
+void SettingsFile::Parse(const std::string& text)
+{
+    keys_.clear();
+    Key* current = nullptr;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#' || line[0] == ';') continue;
+        if (line[0] == '[' && line.back() == ']' && line.size() > 2) {
+            AddKey(line.substr(1, line.size() - 2));
+            current = FindKey(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const auto equals = line.find('=');
+        std::string name;
+        RegValue value;
+        if (!current || equals == std::string::npos || !Unescape(line.substr(0, equals), name) ||
+            !ParseValue(line.substr(equals + 1), value))
+            continue;
+        Set(current->path, name, value);
+    }
+}
+
+SettingsFile::Key* SettingsFile::FindKey(const std::string& key)
+{
+    const auto it = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return SameName(k.path, key); });
+    return it == keys_.end() ? nullptr : &*it;
+}
+
+const SettingsFile::Key* SettingsFile::FindKey(const std::string& key) const
+{
+    return const_cast<SettingsFile*>(this)->FindKey(key);
+}
+
+bool SettingsFile::HasKey(const std::string& key) const
+{
+    if (FindKey(key)) return true;
+    // A key also exists when it only holds other keys.
+    const std::string prefix = key + "\\";
+    return std::any_of(keys_.begin(), keys_.end(), [&](const Key& k) {
+        return k.path.size() > prefix.size() && SameName(k.path.substr(0, prefix.size()), prefix);
+    });
+}
+
+void SettingsFile::AddKey(const std::string& key)
+{
+    if (!FindKey(key)) keys_.push_back({key, {}});
+}
+
+std::vector<std::string> SettingsFile::SubKeys(const std::string& key) const
+{
+    std::vector<std::string> names;
+    const std::string prefix = key + "\\";
+    for (const Key& k : keys_) {
+        if (k.path.size() <= prefix.size() || !SameName(k.path.substr(0, prefix.size()), prefix)) continue;
+        const std::string child = k.path.substr(prefix.size(), k.path.find('\\', prefix.size()) - prefix.size());
+        if (std::none_of(names.begin(), names.end(), [&](const std::string& n) { return SameName(n, child); }))
+            names.push_back(child);
+    }
+    return names;
+}
+
+void SettingsFile::RemoveKey(const std::string& key)
+{
+    std::erase_if(keys_, [&](const Key& k) { return SameName(k.path, key); });
+}
+
+const RegValue* SettingsFile::Find(const std::string& key, const std::string& name) const
+{
+    const Key* k = FindKey(key);
+    if (!k) return nullptr;
+    for (const Entry& entry : k->entries)
+        if (SameName(entry.name, name)) return &entry.value;
+    return nullptr;
+}
+
+void SettingsFile::Set(const std::string& key, const std::string& name, const RegValue& value)
+{
+    AddKey(key);
+    Key* k = FindKey(key);
+    for (Entry& entry : k->entries) {
+        if (SameName(entry.name, name)) {
+            entry.value = value;
+            return;
+        }
+    }
+    k->entries.push_back({name, value});
+}
+
+bool SettingsFile::Erase(const std::string& key, const std::string& name)
+{
+    Key* k = FindKey(key);
+    return k && std::erase_if(k->entries, [&](const Entry& e) { return SameName(e.name, name); }) > 0;
+}
+
+std::vector<std::string> SettingsFile::Names(const std::string& key) const
+{
+    std::vector<std::string> names;
+    if (const Key* k = FindKey(key))
+        for (const Entry& entry : k->entries) names.push_back(entry.name);
+    return names;
+}

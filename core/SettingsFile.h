@@ -1,0 +1,67 @@
+#pragma once
+// The settings store on disk: one human-readable text file in the user's configuration folder,
+// with named, typed values grouped under key paths:
+//
+//   [Software\Murenko\Settings]
+//   Max_R=text:2.5
+//   nm=dword:1
+//   Blob=binary:00ff10
+//
+// In names and texts a backslash is written "\\" and control characters (and "=" in names) as
+// "\xHH". Lines that cannot be read are skipped, so a damaged file loses only those values.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+// A stored value: nothing, a text, a 32-bit number or bytes.
+using RegValue = std::variant<std::monostate, std::string, int32_t, std::vector<uint8_t>>;
+
+class SettingsFile {
+public:
+    enum class State { Missing, Read, Unreadable };
+
+    // $XDG_CONFIG_HOME/Murenko/Settings.ini, else ~/.config/Murenko/Settings.ini.
+    static std::filesystem::path Location();
+
+    // Reads the file at Location(); a missing or unreadable file leaves the store empty.
+    State Load();
+    // Writes the store to Location() in one step (the folder is created); returns 0 or the errno.
+    int Save() const;
+    // Removes the file; returns 0 or the errno.
+    static int Remove();
+
+    bool HasKey(const std::string& key) const;
+    void AddKey(const std::string& key);
+    // The names of the keys directly below key.
+    std::vector<std::string> SubKeys(const std::string& key) const;
+    void RemoveKey(const std::string& key);
+
+    const RegValue* Find(const std::string& key, const std::string& name) const;
+    void Set(const std::string& key, const std::string& name, const RegValue& value);
+    bool Erase(const std::string& key, const std::string& name);
+    std::vector<std::string> Names(const std::string& key) const;
+
+    // The text of the whole store, as Save writes it; Parse reads such a text.
+    std::string Text() const;
+    void Parse(const std::string& text);
+
+private:
+    struct Entry {
+        std::string name;
+        RegValue value;
+    };
+    struct Key {
+        std::string path;
+        std::vector<Entry> entries;
+    };
+    Key* FindKey(const std::string& key);
+    const Key* FindKey(const std::string& key) const;
+
+    std::vector<Key> keys_;
+};
+
+// True when both texts are equal but for the letter case of A to Z (key paths and value names
+// compare this way, as those of the system registry do).
+bool SameName(const std::string& a, const std::string& b);

@@ -1,0 +1,182 @@
+#include "core/cRegistry.h"
+
+#include "core/Runtime.h"
+#include "core/clsError.h"
+#include "core/modCommon.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string HexText(const std::vector<uint8_t>& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (uint8_t b : bytes) out += {digits[b >> 4], digits[b & 15]};
+    return out;
+}
+
+std::string TextOf(const RegValue& value)
+{
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* number = std::get_if<int32_t>(&value)) return std::to_string(*number);
+    if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value)) return HexText(*bytes);
+    return "";
+}
+
+}
+
+bool cRegistry::UsableKey() const
+{
+    if (hkey_ != HKEY_CURRENT_USER || sectionKey_.empty()) return false;
+    // Every part of the path must have a name, and the path must fit on one line of the store.
+    if (sectionKey_.front() == '\\' || sectionKey_.back() == '\\' || sectionKey_.find("\\\\") != std::string::npos)
+        return false;
+    return std::none_of(sectionKey_.begin(), sectionKey_.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+bool cRegistry::LoadStore(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
+
+bool cRegistry::KeyExists() const
+{
+    SettingsFile store;
+    return UsableKey() && LoadStore(store) && store.HasKey(sectionKey_);
+}
+
+bool cRegistry::CreateKey()
+{
+    SettingsFile store;
+    const bool loaded = UsableKey() && LoadStore(store);
+    if (loaded && store.HasKey(sectionKey_)) return true;
+    if (loaded) store.AddKey(sectionKey_);
+    if (!loaded || store.Save() != 0)
+        throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_);
+    return true;
+}
+
+bool cRegistry::DeleteKey()
+{
+    SettingsFile store;
+    const bool found = UsableKey() && LoadStore(store) && store.HasKey(sectionKey_);
+    bool done = found && store.SubKeys(sectionKey_).empty();
+    if (done) {
+        store.RemoveKey(sectionKey_);
+        done = store.Save() == 0;
+    }
+    if (!done)
+        throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                 "',Section: '" + sectionKey_);
+    return true;
+}
+
+bool cRegistry::DeleteValue()
+{
+    SettingsFile store;
+    if (!UsableKey() || !LoadStore(store) || !store.HasKey(sectionKey_))
+        throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
+                                                 sectionKey_ + "' for delete access");
+    if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
+        throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                 "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+    return true;
+}
+
+RegValue cRegistry::Value()
+{
+    SettingsFile store;
+    if (!UsableKey()) return default_;
+    if (!LoadStore(store)) {
+        if (gError)
+            gError->ErrorMsg("cRegistry", "Value", true, rt::errPathFileAccess,
+                             rt::ErrorDescription(rt::errPathFileAccess));
+        return default_;
+    }
+    const RegValue* stored = store.Find(sectionKey_, valueKey_);
+    if (!stored) return default_;
+    if (std::holds_alternative<std::string>(*stored))
+        valueType_ = REG_SZ;
+    else if (std::holds_alternative<int32_t>(*stored))
+        valueType_ = REG_DWORD;
+    else
+        valueType_ = REG_BINARY;
+    return *stored;
+}
+
+void cRegistry::RaiseWriteFailure(int32_t number, const RegValue& value) const
+{
+    throw rt::RuntimeError(number, "Failed to set registry value Key: '" + std::to_string(hkey_) + "',Section: '" +
+                                       sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + TextOf(value) +
+                                       "'");
+}
+
+void cRegistry::setValue(const RegValue& value)
+{
+    SettingsFile store;
+    if (!UsableKey() || !LoadStore(store)) RaiseWriteFailure(errKeyFailed, value);
+    RegValue stored;
+    switch (valueType_) {
+    case REG_SZ:
+    case REG_EXPAND_SZ:
+        if (std::holds_alternative<std::vector<uint8_t>>(value)) RaiseWriteFailure(errWriteFailed, value);
+        stored = TextOf(value);
+        break;
+    case REG_BINARY:
+        if (!std::holds_alternative<std::vector<uint8_t>>(value)) throw rt::RuntimeError(errKeyFailed, "");
+        stored = value;
+        break;
+    case REG_DWORD:
+    case REG_DWORD_BIG_ENDIAN:
+        if (!std::holds_alternative<int32_t>(value)) RaiseWriteFailure(errWriteFailed, value);
+        stored = value;
+        break;
+    default: RaiseWriteFailure(errWriteFailed, value);
+    }
+    store.Set(sectionKey_, valueKey_, stored);
+    if (store.Save() != 0) RaiseWriteFailure(errWriteFailed, value);
+}
+
+bool cRegistry::EnumerateValues()
+{
+    SettingsFile store;
+    if (!UsableKey() || !LoadStore(store)) return true;
+    int32_t count = 0;
+    for (std::string name : store.Names(sectionKey_)) {
+        ++count;
+        if (NewEnumValue) NewEnumValue(count, name);
+    }
+    return true;
+}
+
+bool cRegistry::EnumerateSections(int32_t tag)
+{
+    SettingsFile store;
+    if (!UsableKey() || !LoadStore(store)) return true;
+    for (std::string name : store.SubKeys(sectionKey_))
+        if (NewEnumKey) NewEnumKey(tag, name);
+    return true;
+}
+
+int32_t cRegistry::GetMetrics(int32_t) const { return 0; }
+
+void cRegistry::RefreshWindowMetrics() {}
+
+RegValue cRegistry::ReadValue(const std::string& name, int32_t type, const RegValue& defaultValue)
+{
+    hkey_ = HKEY_CURRENT_USER;
+    sectionKey_ = kSettingsKey;
+    default_ = defaultValue;
+    valueType_ = type;
+    valueKey_ = name;
+    return Value();
+}
+
+void cRegistry::WriteValue(const std::string& name, int32_t type, const RegValue& value)
+{
+    hkey_ = HKEY_CURRENT_USER;
+    sectionKey_ = kSettingsKey;
+    if (!KeyExists()) CreateKey();
+    valueKey_ = name;
+    valueType_ = type;
+    setValue(value);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// Typed named values under key paths, kept in the program's own settings file (SettingsFile) in
+// place of the system registry of the original platform. ReadValue and WriteValue address the one
+// settings key; the other members work on the current key and value set through the fields.
+#include "core/SettingsFile.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class cRegistry {
+public:
+    // The per-user root; the store holds no other root.
+    static constexpr int32_t HKEY_CURRENT_USER = static_cast<int32_t>(0x80000001u);
+    // Value types, numbered as the system registry numbers them.
+    static constexpr int32_t REG_SZ = 1;
+    static constexpr int32_t REG_EXPAND_SZ = 2;
+    static constexpr int32_t REG_BINARY = 3;
+    static constexpr int32_t REG_DWORD = 4;
+    static constexpr int32_t REG_DWORD_BIG_ENDIAN = 5;
+    static constexpr int32_t REG_MULTI_SZ = 7;
+    // Errors raised (as rt::RuntimeError): a key operation failed, a value could not be written.
+    static constexpr int32_t errKeyFailed = 26001;
+    static constexpr int32_t errWriteFailed = static_cast<int32_t>(0x800469A9u);
+    static constexpr const char* kSettingsKey = "Software\\Murenko\\Settings";
+
+    // True when the current key exists.
+    bool KeyExists() const;
+    // Creates the current key; raises errKeyFailed when it cannot be created.
+    bool CreateKey();
+    // Deletes the current key (it must hold no keys below it); raises errKeyFailed on failure.
+    bool DeleteKey();
+    // Deletes the current value; raises errKeyFailed when the key or the value is missing or the
+    // store cannot be written.
+    bool DeleteValue();
+
+    // Reads the current value. Sets ValueType to the stored type (REG_SZ, REG_DWORD or REG_BINARY);
+    // a missing value gives Default, an unreadable store Default and a silent entry in gError.
+    RegValue Value();
+    // Writes the current value with ValueType: REG_SZ and REG_EXPAND_SZ a text (a number is written
+    // as its decimal text; texts are stored verbatim, never with expanded references),
+    // REG_BINARY bytes, REG_DWORD and REG_DWORD_BIG_ENDIAN a number. Raises errKeyFailed when the
+    // key cannot be created or REG_BINARY gets no bytes, errWriteFailed for any other failure
+    // (a value of the wrong kind, an unknown type, a store that cannot be written).
+    void setValue(const RegValue& value);
+
+    // Calls NewEnumValue(count, name) for each value of the current key, count from 1.
+    bool EnumerateValues();
+    // Calls NewEnumKey(tag, name) for each key directly below the current key.
+    bool EnumerateSections(int32_t tag);
+    std::function<void(int32_t& count, std::string& name)> NewEnumValue;
+    std::function<void(int32_t& tag, std::string& name)> NewEnumKey;
+
+    int32_t ValueType() const { return valueType_; }
+    void setValueType(int32_t value) { valueType_ = value; }
+    int32_t HKEY() const { return hkey_; }
+    void setHKEY(int32_t value) { hkey_ = value; }
+    std::string SectionKey() const { return sectionKey_; }
+    void setSectionKey(const std::string& value) { sectionKey_ = value; }
+    std::string ValueKey() const { return valueKey_; }
+    void setValueKey(const std::string& value) { valueKey_ = value; }
+    RegValue Default() const { return default_; }
+    void setDefault(const RegValue& value) { default_ = value; }
+
+    // Window-system metrics have no counterpart here: 0, and nothing to refresh.
+    int32_t GetMetrics(int32_t index) const;
+    void RefreshWindowMetrics();
+
+    // One setting of the settings key: the stored value, or defaultValue when there is none.
+    RegValue ReadValue(const std::string& name, int32_t type, const RegValue& defaultValue);
+    // Writes one setting of the settings key, creating the key first; raises as setValue.
+    void WriteValue(const std::string& name, int32_t type, const RegValue& value);
+
+private:
+    // Loads the store; false when it exists but cannot be read.
+    bool LoadStore(SettingsFile& store) const;
+    bool UsableKey() const;
+    [[noreturn]] void RaiseWriteFailure(int32_t number, const RegValue& value) const;
+
+    int32_t hkey_ = 0;
+    std::string sectionKey_;
+    std::string valueKey_;
+    RegValue default_;
+    int32_t valueType_ = 0;
+};

@@ -1,0 +1,240 @@
+#include "core/clsOptions.h"
+
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/clsError.h"
+#include "core/modCommon.h"
+#include "curves/modString.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int32_t kText = cRegistry::REG_SZ;
+constexpr int32_t kNumber = cRegistry::REG_DWORD;
+constexpr float kDefaultMaxR = 3.1415927f;
+// The slot last written, so that a full list replaces its oldest entry.
+constexpr const char* kLastRecentFile = "MRU_Last";
+
+std::string SlotName(const char* prefix, int32_t index) { return prefix + std::to_string(index); }
+
+// The number a stored value holds; Kein_Wert when it holds none (an empty text included: a stored
+// setting that was never given a number must not read as 0).
+float NumberOf(const RegValue& value)
+{
+    if (const auto* number = std::get_if<int32_t>(&value)) return static_cast<float>(*number);
+    const auto* text = std::get_if<std::string>(&value);
+    if (!text || text->find_first_not_of(" \t") == std::string::npos) return Kein_Wert;
+    return StrToSingle(*text);
+}
+
+}
+
+clsOptions::clsOptions()
+{
+    for (int32_t typ = 1; typ <= kMaxKurvenTyp; ++typ)
+        if (SaveOptionStored(typ))
+            kurveSpeichern_[static_cast<size_t>(typ - 1)] = ReadFlag(SlotName("Speichern_", typ), SaveOptionDefault(typ));
+    einheitNM_ = ReadFlag("nm", true);
+    fftRichtig_ = ReadFlag("FFT_Richtig", true);
+    rtrAnpassen_ = ReadFlag("RTR", false);
+    iftrBevorzugen_ = ReadFlag("iFTR_Bevorzugen", true);
+    abbruchstelleDaempfen_ = ReadFlag("Abbruchstelle_Daempfen", true);
+    maxR_ = ReadNumber("Max_R", kDefaultMaxR);
+    abbruchstelleOrdnung_ = ReadWhole("Abbruchstelle Ordnung", kText, 4);
+    buttonStyle_ = ReadWhole("ButtonStyle", kText, 3);
+    sprache_ = ReadWhole("Lang", kText, 0);
+}
+
+bool clsOptions::ReadFlag(const std::string& name, bool defaultValue) const
+{
+    const float number = NumberOf(registry_.ReadValue(name, kNumber, {}));
+    return number == Kein_Wert ? defaultValue : number != 0.0f;
+}
+
+int32_t clsOptions::ReadWhole(const std::string& name, int32_t type, int32_t defaultValue) const
+{
+    const RegValue value = registry_.ReadValue(name, type, {});
+    if (const auto* number = std::get_if<int32_t>(&value)) return *number;
+    const float number = NumberOf(value);
+    if (number == Kein_Wert) return defaultValue;
+    try {
+        return rt::CLng(number);
+    } catch (const rt::RuntimeError&) {
+        return defaultValue;
+    }
+}
+
+std::string clsOptions::ReadText(const std::string& name, const std::string& defaultValue) const
+{
+    const RegValue value = registry_.ReadValue(name, kText, {});
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+    if (const auto* number = std::get_if<int32_t>(&value)) return std::to_string(*number);
+    return defaultValue;
+}
+
+float clsOptions::ReadNumber(const std::string& name, float defaultValue) const
+{
+    const float number = NumberOf(registry_.ReadValue(name, kText, {}));
+    return number == Kein_Wert ? defaultValue : number;
+}
+
+bool clsOptions::Store(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
+                       FailureForm form)
+{
+    try {
+        registry_.WriteValue(name, type, value);
+        return true;
+    } catch (const rt::RuntimeError& e) {
+        if (form == FailureForm::MessageBox)
+            ShowErrorMessage(e.Number(), e.Description(), procedure, ModuleKind::Class, "clsOptions");
+        else if (gError)
+            gError->ErrorMsg("clsOptions", procedure, false, e.Number(), e.Description());
+        return false;
+    }
+}
+
+void clsOptions::StoreFlag(const char* procedure, const std::string& name, bool value)
+{
+    Store(procedure, name, kNumber, int32_t{value ? 1 : 0});
+}
+
+bool clsOptions::KurveSpeichern(int32_t Typ) const
+{
+    if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
+    return kurveSpeichern_[static_cast<size_t>(Typ - 1)];
+}
+
+void clsOptions::setKurveSpeichern(int32_t Typ, bool value)
+{
+    if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
+    StoreFlag("KurveSpeichern", SlotName("Speichern_", Typ), value);
+    kurveSpeichern_[static_cast<size_t>(Typ - 1)] = value;
+}
+
+int32_t clsOptions::FFT_Points() const { return rt::CLng(std::pow(2.0, fftBits_)); }
+
+int32_t clsOptions::LM_IK(int32_t Index) const
+{
+    const int32_t model = ReadWhole(SlotName("MouseActionIK_", Index), kText, Index);
+    return model == -1 ? 0 : model;
+}
+
+void clsOptions::LM_IK_Set(int32_t Index, int32_t Value)
+{
+    Store("LM_IK_Set", SlotName("MouseActionIK_", Index), kText, std::to_string(Value));
+}
+
+void clsOptions::setRTR_Anpassen(bool value)
+{
+    rtrAnpassen_ = value;
+    StoreFlag("RTR_Anpassen", "RTR", value);
+}
+
+void clsOptions::setEinheit_NM(bool value)
+{
+    einheitNM_ = value;
+    StoreFlag("Einheit_NM", "nm", value);
+}
+
+float clsOptions::Rand(int32_t tk) const { return KurvenTypRand(tk); }
+
+void clsOptions::setMax_R(float value)
+{
+    maxR_ = value;
+    Store("Max_R", "Max_R", kText, SingleToStr(value));
+}
+
+float clsOptions::Delta_r() const
+{
+    return static_cast<float>(rt::Divide(6.28318530717958 / FFT_Points(), static_cast<double>(deltaK_)));
+}
+
+float clsOptions::Element_Konzentration(int32_t Index) const { return ReadNumber(SlotName("C_", Index), 0.0f); }
+
+void clsOptions::setElement_Konzentration(int32_t Index, float value)
+{
+    Store("Element_Konzentration", SlotName("C_", Index), kText, SingleToStr(value));
+}
+
+std::string clsOptions::Reg_X_Achse() const { return ReadText("X_Achse", ""); }
+
+void clsOptions::setReg_X_Achse(const std::string& value) { Store("Reg_X_Achse", "X_Achse", kText, value); }
+
+int32_t clsOptions::Reg_Komponenten() const { return ReadWhole("Komponenten", kNumber, 2); }
+
+void clsOptions::setReg_Komponenten(int32_t value) { Store("Reg_Komponenten", "Komponenten", kNumber, value); }
+
+std::string clsOptions::Reg_Folder() const { return ReadText("Folder", ""); }
+
+void clsOptions::setReg_Folder(const std::string& value) { Store("Reg_Folder", "Folder", kText, value); }
+
+void clsOptions::setiFTR_Bevorzugen(bool value)
+{
+    iftrBevorzugen_ = value;
+    StoreFlag("iFTR_Bevorzugen", "iFTR_Bevorzugen", value);
+}
+
+void clsOptions::setAbbruchstelle_Daempfen(bool value)
+{
+    abbruchstelleDaempfen_ = value;
+    StoreFlag("Abbruchstelle_Daempfen", "Abbruchstelle_Daempfen", value);
+}
+
+void clsOptions::setAbbruchstelle_Ordnung(int32_t value)
+{
+    abbruchstelleOrdnung_ = value;
+    Store("Abbruchstelle_Ordnung", "Abbruchstelle Ordnung", kText, std::to_string(value));
+}
+
+std::string clsOptions::Element_Symbol(int32_t Index) const { return ReadText(SlotName("E_", Index), "H"); }
+
+void clsOptions::setElement_Symbol(int32_t Index, const std::string& value)
+{
+    Store("Element_Symbol", SlotName("E_", Index), kText, value, FailureForm::MessageBox);
+}
+
+void clsOptions::setSprache(int32_t value)
+{
+    sprache_ = value;
+    Store("Sprache", "Lang", kText, std::to_string(value), FailureForm::MessageBox);
+}
+
+std::string clsOptions::MRU(int32_t Index) const
+{
+    if (Index < 1 || Index > kRecentFiles) return "";
+    return ReadText(SlotName("MRU", Index), "");
+}
+
+bool clsOptions::MRU_Available() const
+{
+    for (int32_t i = 1; i <= kRecentFiles; ++i)
+        if (!MRU(i).empty()) return true;
+    return false;
+}
+
+int32_t clsOptions::MRU_Set(const std::string& StrFile)
+{
+    if (StrFile.empty()) return -1;
+    int32_t lastFilled = 0;
+    int32_t firstEmpty = 0;
+    for (int32_t i = 1; i <= kRecentFiles; ++i) {
+        const std::string entry = MRU(i);
+        if (entry == StrFile) return -1;
+        if (!entry.empty())
+            lastFilled = i;
+        else if (firstEmpty == 0)
+            firstEmpty = i;
+    }
+    int32_t slot = lastFilled + 1;
+    if (slot > kRecentFiles && firstEmpty != 0) {
+        slot = firstEmpty;
+    } else if (slot > kRecentFiles) {
+        const int32_t written = ReadWhole(kLastRecentFile, kNumber, kRecentFiles);
+        slot = written >= 1 && written < kRecentFiles ? written + 1 : 1;
+    }
+    if (!Store("MRU_Set", SlotName("MRU", slot), kText, StrFile)) return -1;
+    Store("MRU_Set", kLastRecentFile, kNumber, slot);
+    return slot;
+}

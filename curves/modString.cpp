@@ -1,0 +1,129 @@
+#include "curves/modString.h"
+
+#include "core/Runtime.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Trims spaces only, as the readers' piece splitting expects (a TAB is a separator there).
+std::string TrimSpaces(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string RemoveAll(std::string text, const std::string& pattern)
+{
+    if (pattern.empty()) return text;
+    for (auto pos = text.find(pattern); pos != std::string::npos; pos = text.find(pattern, pos))
+        text.erase(pos, pattern.size());
+    return text;
+}
+
+// Puts the zero in front of a number text that begins with its decimal separator.
+std::string MendLeadingZero(std::string text)
+{
+    for (const char separator : {'.', ','}) {
+        if (text[0] == separator) text = "0" + text;
+        if (text.size() > 1 && text[0] == '-' && text[1] == separator) text = "-0" + text.substr(1);
+        if (text.size() > 1 && text[0] == '+' && text[1] == separator) text = "0" + text.substr(1);
+    }
+    return text;
+}
+
+// Checks the form [blanks][sign]digits[sep digits][E[sign]digits][blanks], with a comma or a point as
+// the separator and at least one mantissa digit, and rewrites it for the C-locale parser.
+bool Normalise(const std::string& text, std::string& plain)
+{
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n && IsBlank(text[i])) ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') plain += '-';
+        ++i;
+    }
+    size_t digits = 0;
+    for (; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+    if (i < n && (text[i] == '.' || text[i] == ',')) {
+        plain += '.';
+        for (++i; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+    }
+    if (digits == 0) return false;
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        size_t exponentDigits = 0;
+        for (; i < n && IsDigit(text[i]); ++i, ++exponentDigits) plain += text[i];
+        if (exponentDigits == 0) return false;
+    }
+    while (i < n && IsBlank(text[i])) ++i;
+    return i == n;
+}
+
+}
+
+std::string NulTrim(const std::string& text)
+{
+    const auto pos = text.find('\0');
+    return pos == std::string::npos ? text : text.substr(0, pos);
+}
+
+void SplitText(const std::string& text, std::vector<std::string>& target, const std::string& separators)
+{
+    target.clear();
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (separators.find(text[i]) == std::string::npos) continue;
+        const std::string piece = RemoveAll(TrimSpaces(text.substr(start, i - start)), separators);
+        // An empty stretch is taken into the next piece, where trimming removes it again.
+        if (piece.empty()) continue;
+        target.push_back(piece);
+        start = i + 1;
+    }
+    const std::string rest = RemoveAll(text.substr(start), separators);
+    if (!rest.empty()) target.push_back(rest);
+}
+
+float StrToSingle(const std::string& text)
+{
+    std::string plain;
+    if (!Normalise(MendLeadingZero(text.empty() ? "0" : text), plain)) return Kein_Wert;
+    float value = 0.0f;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc()) return value;
+    if (error != std::errc::result_out_of_range) return Kein_Wert;
+    // Out of range: too small a magnitude reads as zero, too large a one is no Single.
+    double wide = 0.0;
+    const auto [wideEnd, wideError] = std::from_chars(plain.data(), plain.data() + plain.size(), wide);
+    if (wideError == std::errc() && std::fabs(wide) < 1.0) return wide < 0.0 ? -0.0f : 0.0f;
+    if (wideError == std::errc::result_out_of_range && plain.find("e-") != std::string::npos)
+        return plain[0] == '-' ? -0.0f : 0.0f;
+    return Kein_Wert;
+}
+
+std::string SingleToStr(float value)
+{
+    if (value == Kein_Wert) return "";
+    try {
+        return rt::SingleText(value);
+    } catch (const rt::RuntimeError&) {
+        return "";
+    }
+}
+
+float ArcSin(float x)
+{
+    if (!(x <= 1.0f)) return 0.0f;
+    if (x == 1.0f || x == -1.0f) rt::Raise(rt::errDivisionByZero);
+    if (x < -1.0f) rt::Raise(rt::errInvalidCall);
+    const double wide = x;
+    return static_cast<float>(std::atan(wide / std::sqrt(1.0 - wide * wide)));
+}

@@ -1,0 +1,52 @@
+#pragma once
+// A fresh settings store in a temporary folder, with the error reporter, the UI texts and a
+// recording seam, for the tests of the settings.
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/modCommon.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+class SettingsFixture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gError = std::make_unique<clsError>();
+        gLanguage = std::make_unique<clsLanguage>();
+    }
+    void TearDown() override
+    {
+        gOptions.reset();
+        gLanguage.reset();
+        gError.reset();
+    }
+
+    std::filesystem::path StoreFile() const { return env_.ConfigFolder() / "Murenko" / "Settings.ini"; }
+    std::string StoreText() const
+    {
+        std::ifstream in(StoreFile(), std::ios::binary);
+        std::ostringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    // Writes the store by hand, as a user or a damaged disk might leave it.
+    void PutStore(const std::string& values) const
+    {
+        std::filesystem::create_directories(StoreFile().parent_path());
+        std::ofstream(StoreFile(), std::ios::binary) << "[Software\\Murenko\\Settings]\n" << values;
+    }
+    // Points the store at a path that cannot be created.
+    void BlockStore() const
+    {
+        std::ofstream(env_.Root() / "blocker") << "a file, not a folder";
+        setenv("XDG_CONFIG_HOME", (env_.Root() / "blocker").c_str(), 1);
+    }
+
+    TempEnvironment env_;
+    RecordingSeam seam_;
+};

@@ -1,0 +1,136 @@
+// The colour operations, the gradient ramp, the access key of a caption, the popup placement and
+// the caption layout of the owner-drawn button.
+#include "widgets/ButtonAccessKey.h"
+#include "widgets/ButtonCanvas.h"
+#include "widgets/ButtonColors.h"
+#include "widgets/ButtonPopupPlacement.h"
+#include "widgets/CaptionLayout.h"
+
+#include <gtest/gtest.h>
+
+using ButtonColors::Rgb;
+
+namespace {
+
+QString Hex(const QColor& colour)
+{
+    return colour.name().toUpper();
+}
+
+}
+
+TEST(ButtonColourOperations, ShiftRoundsHalvesToEvenAndClamps)
+{
+    EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0x808080), 0.1f)), "#9A9A9A");
+    EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0xF0F0F0), 0.1f)), "#FFFFFF");
+    EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0x0A0A0A), -0.1f)), "#000000");
+    EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0xD4D4D4), 0.06f)), "#E3E3E3");
+    EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0xA09EBA), 0.15f)), "#C6C4E0");
+}
+
+TEST(ButtonColourOperations, BlendRoundsHalvesToEven)
+{
+    EXPECT_EQ(Hex(ButtonColors::BlendColors(Rgb(0x010203), Rgb(0x020304))), "#020204");
+}
+
+TEST(ButtonCanvasGradient, RampEndsAtBothColoursAndTruncatesSteps)
+{
+    QImage surface(3, 5, QImage::Format_RGB32);
+    ButtonCanvas canvas(surface);
+    canvas.DrawGradient(0, 0, 3, 5, Rgb(0x000000), Rgb(0x0A0A0A), ButtonCanvas::Direction::TopToBottom);
+    EXPECT_EQ(canvas.Pixel(1, 0), Rgb(0x000000));
+    EXPECT_EQ(canvas.Pixel(1, 1), Rgb(0x020202));  // 10 × 1 / 4 = 2.5 cut to 2
+    EXPECT_EQ(canvas.Pixel(1, 4), Rgb(0x0A0A0A));
+}
+
+TEST(ButtonCanvasGradient, OnePixelWideRampIsTheTruncatedHalvesOfBothEnds)
+{
+    QImage surface(4, 4, QImage::Format_RGB32);
+    surface.fill(Qt::black);
+    ButtonCanvas canvas(surface);
+    canvas.DrawGradient(1, 0, 1, 4, Rgb(0x030507), Rgb(0x0B0D0F), ButtonCanvas::Direction::LeftToRight);
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(canvas.Pixel(1, y), Rgb(0x06080A));  // 1 + 5, 2 + 6, 3 + 7 per channel
+    EXPECT_EQ(canvas.Pixel(2, 0), QColor(Qt::black));
+}
+
+TEST(ButtonCanvasGradient, EmptyRectanglePaintsNothing)
+{
+    QImage surface(4, 4, QImage::Format_RGB32);
+    surface.fill(Qt::black);
+    ButtonCanvas canvas(surface);
+    canvas.DrawGradient(0, 0, 0, 4, Qt::white, Qt::white, ButtonCanvas::Direction::TopToBottom);
+    canvas.DrawGradient(0, 0, 4, -1, Qt::white, Qt::white, ButtonCanvas::Direction::TopToBottom);
+    EXPECT_EQ(canvas.Pixel(0, 0), QColor(Qt::black));
+}
+
+TEST(ButtonAccessKeys, DerivedFromTheCaption)
+{
+    EXPECT_EQ(ButtonAccessKey::FromCaption("&Datei"), QChar('d'));
+    EXPECT_EQ(ButtonAccessKey::FromCaption("A&&B"), std::nullopt);
+    EXPECT_EQ(ButtonAccessKey::FromCaption("A&&B&C"), QChar('c'));
+    EXPECT_EQ(ButtonAccessKey::FromCaption("Ende&"), std::nullopt);
+    EXPECT_EQ(ButtonAccessKey::FromCaption("&"), std::nullopt);
+    EXPECT_EQ(ButtonAccessKey::FromCaption("X"), std::nullopt);
+    EXPECT_EQ(ButtonAccessKey::FromCaption("Plain"), std::nullopt);
+    // Only the first pair is skipped.
+    EXPECT_EQ(ButtonAccessKey::FromCaption("A&&B&&C&D"), std::nullopt);
+}
+
+TEST(ButtonPopupPlacements, AlignmentsChooseCornerAndFlags)
+{
+    using namespace ButtonPopupPlacement;
+    const auto above = ForAlignment(1, 2, 80, 20);
+    ASSERT_TRUE(above);
+    EXPECT_EQ(above->flags, 32);
+    EXPECT_EQ(above->point, QPoint(0, 0));
+    const auto left = ForAlignment(2, 2, 80, 20);
+    ASSERT_TRUE(left);
+    EXPECT_EQ(left->flags, 10);
+    EXPECT_EQ(ForAlignment(7, 0, 80, 20)->point, QPoint(80, 20));
+    EXPECT_FALSE(ForAlignment(8, 0, 80, 20));
+    EXPECT_EQ(MenuTopLeft(Placement{QPoint(80, 0), kRightAlign | kBottomAlign}, QSize(50, 30)), QPoint(30, -30));
+}
+
+TEST(ButtonCaptionLayout, BlankCaptionCentresThePicture)
+{
+    CaptionLayout::Input in;
+    in.width = 80;
+    in.height = 24;
+    in.hasPicture = true;
+    in.pictureWidth = 16;
+    in.pictureHeight = 16;
+    in.captionBlank = true;
+    in.pictureAlign = 0;
+    EXPECT_EQ(CaptionLayout::Compute(in).picture, QRect(32, 4, 16, 16));
+    in.captionBlank = false;
+    EXPECT_EQ(CaptionLayout::Compute(in).picture.x(), 3);
+}
+
+TEST(ButtonCaptionLayout, PictureLeftOfCentredCaptionSharesTheMiddle)
+{
+    CaptionLayout::Input in;
+    in.width = 100;
+    in.height = 24;
+    in.textWidth = 40;
+    in.textHeight = 14;
+    in.hasPicture = true;
+    in.pictureWidth = 16;
+    in.pictureHeight = 16;
+    const CaptionLayout layout = CaptionLayout::Compute(in);
+    EXPECT_EQ(layout.caption, QRect(38, 5, 40, 14));
+    EXPECT_EQ(layout.picture, QRect(18, 4, 16, 16));
+}
+
+TEST(ButtonCaptionLayout, DropDownSymbolSitsAtTheRightEdge)
+{
+    CaptionLayout::Input in;
+    in.width = 100;
+    in.height = 23;
+    in.dropDownSymbol = true;
+    // 23 / 2 - 7 = 4.5 and 23 / 2 + 8 = 19.5 go to the even neighbours 4 and 20.
+    EXPECT_EQ(CaptionLayout::Compute(in).symbol, QRect(85, 4, 15, 16));
+    EXPECT_EQ(CaptionLayout::CaptionAreaWidth(100, 2, true), 76);
+    EXPECT_EQ(CaptionLayout::CaptionAreaWidth(100, 1, true), 84);
+    EXPECT_EQ(CaptionLayout::CaptionAreaWidth(100, 1, false), 92);
+}
