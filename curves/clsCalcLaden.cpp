@@ -1,6 +1,7 @@
 // The loaders of the working curve, the demonstration spectrum and the raw spectrum writer.
 #include "curves/clsCalc.h"
 
+#include "core/NumberFormat.h"
 #include "core/Resources.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
@@ -8,7 +9,6 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/NumberFormat.h"
 #include "curves/ImagePanelCurve.h"
 #include "curves/clsFileHandler.h"
 #include "curves/clsInput.h"

@@ -14,7 +14,7 @@
 //                                                     contrast c lowered by inelastic scattering and its
 //                                                     oscillations damped by static disorder u
 // The six free parameters P0, w, A, b, d and c are solved (Newton's method) so that the curve passes
-// through the sample rows the program's documentation quotes and has its first diffraction maximum
+// through its chosen sample rows (checked below) and has its first diffraction maximum
 // exactly at row 119. The primary beam is clipped at the detector's saturation level 654357, as in a
 // real measurement. File layout (little-endian): int32 N, then N pairs of float32 (K, J).
 #include <algorithm>

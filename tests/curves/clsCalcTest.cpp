@@ -29,15 +29,6 @@ protected:
     RecordingSeam seam;
 };
 
-TEST_F(WorkingCurveTest, GridRunsFromTheFirstXAlsoOutsideTheCurve)
-{
-    GridCurve curve({1, 2, 3}, -0.5f, 0.25f);
-    EXPECT_EQ(curve.x(1), -0.5f);
-    EXPECT_EQ(curve.x(3), 0.0f);
-    EXPECT_EQ(curve.x(0), -0.75f);
-    EXPECT_EQ(curve.x(5), 0.5f);
-}
-
 TEST_F(WorkingCurveTest, IndexRoundsHalvesToTheEvenIndex)
 {
     for (float step : {0.25f, 0.1f, 0.244f}) {
@@ -99,11 +90,6 @@ TEST_F(WorkingCurveTest, SmoothnessSumsRelativeDeviationsFromTheNeighboursLine)
     EXPECT_FLOAT_EQ(GridCurve({5, 7}, 0.0f, 1.0f).Glattheit(), 100.0f);
     EXPECT_THROW(GridCurve({1, 0, 1}, 0.0f, 1.0f).Glattheit(), rt::RuntimeError);
     EXPECT_THROW(GridCurve({1, 2, 1}, 0.0f, 0.0f).Glattheit(), rt::RuntimeError);
-}
-
-TEST_F(WorkingCurveTest, FitQualityShowsBothSidesInPerCent)
-{
-    EXPECT_EQ(clsCalc().Fit_Guete(), "L: 0.00 % / 0.00 %\r\nR: 0.00 % / 0.00 %");
 }
 
 TEST_F(WorkingCurveTest, AppendedPointsSetGridAndExtremes)

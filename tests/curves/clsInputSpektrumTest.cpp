@@ -5,7 +5,6 @@
 #include "core/clsError.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/ImagePanelCurve.h"
 #include "curves/cls_Y.h"
 
 #include <cmath>
@@ -176,22 +175,13 @@ TEST_F(RawSpectrumTest, MoreRowsThanTheSplineTakesAreReported)
     ExpectReported("5000");
 }
 
-class DigitisedPoints : public zelo::ImagePanelCurve {
-public:
-    std::vector<float> x, y;
-    int32_t Kurve_Punkte() const override { return int32_t(x.size()); }
-    float Kurve_X(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? x[size_t(i - 1)] : 0.0f; }
-    float Kurve_Y(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? y[size_t(i - 1)] : 0.0f; }
-};
-
 TEST_F(RawSpectrumTest, DigitisedPointsAreExtendedToZero)
 {
-    DigitisedPoints panel;
+    PanelPoints panel;
     for (int32_t i = 0; i < 30; ++i) {
         panel.x.push_back(0.8f + 0.4f * i);
         panel.y.push_back(1000.0f - 10.0f * i);
     }
-    zelo::SetImagePanel(&panel);
     gCommon->setProjektTyp(PT_Bild_Digitalisieren);
     ASSERT_TRUE(gInput->Spektrum_Oeffnen());
     EXPECT_EQ(gInput->Punkte(), 30);
@@ -204,7 +194,6 @@ TEST_F(RawSpectrumTest, DigitisedPointsAreExtendedToZero)
     panel.y.resize(1);
     EXPECT_FALSE(gInput->Spektrum_Oeffnen());
     EXPECT_EQ(seam.errorWindows, 1);
-    zelo::SetImagePanel(nullptr);
 }
 
 }

@@ -70,6 +70,12 @@ TEST_F(StageStoreTest, OneCurvePerKindTheLatestWithoutOldValues)
 
 TEST_F(StageStoreTest, KindsWithoutSourceAreMarkedButHoldNothing)
 {
+    // A store that was never reset selects nothing and answers true.
+    clsSSC fresh;
+    EXPECT_TRUE(fresh.Kurve_Zurueck(0, 1));
+    EXPECT_EQ(fresh.Kurve_Zurueck_Punkte(), 0);
+    EXPECT_EQ(fresh.Kurve_Zurueck_Y(1), 0.0f);
+
     gSSC->Kurve_Sichern(0);
     gSSC->Kurve_Sichern(8);
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 0));
@@ -116,16 +122,6 @@ TEST_F(StageStoreTest, ResetForgetsTheCurvesButNotTheSelection)
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 1));
     EXPECT_EQ(gSSC->Kurve_Typ(), 1);
     EXPECT_EQ(gSSC->Kurve_Zurueck_Punkte(), 3);
-}
-
-TEST_F(StageStoreTest, StoreNeverResetSelectsNothing)
-{
-    clsSSC store;
-    EXPECT_TRUE(store.Kurve_Zurueck(0, 1));
-    EXPECT_EQ(store.Kurve_Zurueck_Punkte(), 0);
-    EXPECT_EQ(store.Kurve_Zurueck_Schrittweite(), 0.0f);
-    EXPECT_EQ(store.Kurve_Zurueck_MinX(), 0.0f);
-    EXPECT_EQ(store.Kurve_Zurueck_Y(1), 0.0f);
 }
 
 }
