@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class cls_Y;
+
 class clsFMK {
 public:
     // ---- the table list; a table's index is its position 1..FMK_Anzahl ----
@@ -67,7 +69,7 @@ public:
 private:
     void Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis);
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
-    bool Lese_FMK(int32_t i, std::vector<float>& kurve);
+    bool Lese_FMK(int32_t i, cls_Y& kurve);
     static float Value(const std::vector<float>& curve, int32_t Index);
 
     std::vector<std::unique_ptr<clsFMK_Intern>> tabellen_;

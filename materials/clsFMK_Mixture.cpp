@@ -4,18 +4,19 @@
 
 #include "core/AtomicFile.h"
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
 #include "curves/clsSpline.h"
+#include "curves/cls_Y.h"
 #include "curves/modString.h"
-#include "materials/Pending.h"
 
-#include <algorithm>
 #include <cmath>
-#include <span>
 
 namespace {
 
@@ -28,9 +29,11 @@ constexpr double kPi = 3.14159265358979;
 constexpr int32_t kZusatzpunkte = 10;
 constexpr int32_t kExportZeilen = 1500;
 
-std::string TimeOfDay() { return rt::NowText().substr(11); }
-
-void Record(const std::string& line) { PendingRecord(line); }
+// The log never disturbs the computation it records.
+void Record(const std::string& line)
+{
+    if (gCommon) gCommon->Record(line);
+}
 
 }
 
@@ -81,26 +84,24 @@ float clsFMK::Formfaktor_IK_Faktor(float x) const
     return static_cast<float>(formfaktorIntegral_ - double(fm2_Y(1)) * (double(x) * kZweiPiQuadrat));
 }
 
-bool clsFMK::Lese_FMK(int32_t i, std::vector<float>& kurve)
+bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
 {
-    const int32_t n = PendingPunkte() + kZusatzpunkte;
     std::string name;
     try {
         const clsFMK_Intern& t = Tabelle(tabelle_[static_cast<size_t>(i - 1)]);
         name = t.Dateiname();
         const float faktor = t.FMK_Typ() == FT_Elektronen ? faktorRelativistisch_ : 1.0f;
-        kurve.assign(static_cast<size_t>(n), 0.0f);
+        kurve.setAnzahl(rt::Object(gCalc).Punkte() + kZusatzpunkte);
         if (t.Daten_Typ() == DT_Datei) {
-            if (name.empty() || !PendingFMK_Oeffnen(name)) throw rt::RuntimeError(0, "");
-            Record(TimeOfDay() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
-            const int32_t gelesen = std::min(PendingInputPunkte(), n);
-            PendingCopyArray(std::span<float>(kurve.data(), static_cast<size_t>(gelesen)));
-            for (float& y : kurve) y *= faktor;
+            if (name.empty() || !rt::Object(gInput).FMK_Oeffnen(name)) throw rt::RuntimeError(0, "");
+            Record(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
+            kurve.CopyArrayFromInput();
+            for (int32_t j = 1; j <= kurve.Anzahl(); ++j) kurve.setY(j, kurve.Y(j) * faktor);
         } else if (t.Daten_Typ() == DT_Fit) {
-            Record(TimeOfDay() + ": " + gLanguage->Caption(235) + "  " + gLanguage->Caption(236));
-            const float deltaK = gOptions->Delta_k();
-            for (int32_t j = 1; j <= n; ++j)
-                kurve[static_cast<size_t>(j - 1)] = t.Y(static_cast<float>((j - 1) * deltaK)) * faktor;
+            Record(rt::TimeText() + ": " + gLanguage->Caption(235) + "  " + gLanguage->Caption(236));
+            const float deltaK = rt::Object(gOptions).Delta_k();
+            for (int32_t j = 1; j <= kurve.Anzahl(); ++j)
+                kurve.setY(j, t.Y(static_cast<float>((j - 1) * deltaK)) * faktor);
         } else {
             throw rt::RuntimeError(0, "");
         }
@@ -113,33 +114,35 @@ bool clsFMK::Lese_FMK(int32_t i, std::vector<float>& kurve)
 
 bool clsFMK::Formfaktoren_Berechnen()
 {
-    const int32_t spezial = PendingProjektTyp_Spezial();
-    if (spezial >= 1 && spezial <= 3) return false;  // generated I(K): no mixture needed
-    if (PendingPunkte() == 0) return false;
+    const int32_t spezial = rt::Object(gCommon).ProjektTyp_Spezial();
+    if (spezial >= 1 && spezial <= 3) return false;  // a generated I(K) needs no mixture
+    const clsCalc& calc = rt::Object(gCalc);
+    if (calc.Punkte() == 0) return false;
     gSpline = std::make_unique<clsSpline>();
-    const int32_t n = PendingPunkte() + kZusatzpunkte;
+    const int32_t n = calc.Punkte() + kZusatzpunkte;
 
-    std::vector<std::vector<float>> kurven(static_cast<size_t>(komponenten_));
+    std::vector<cls_Y> kurven(static_cast<size_t>(komponenten_));
     for (int32_t i = 1; i <= komponenten_; ++i)
         if (!Lese_FMK(i, kurven[static_cast<size_t>(i - 1)])) return false;
 
     fmk_.assign(static_cast<size_t>(n), 0.0f);
     f2m_.assign(static_cast<size_t>(n), 0.0f);
     fm2_.assign(static_cast<size_t>(n), 0.0f);
-    for (size_t j = 0; j < static_cast<size_t>(n); ++j) {
+    for (int32_t j = 1; j <= n; ++j) {
         float s1 = 0.0f, s2 = 0.0f;
         for (size_t i = 0; i < static_cast<size_t>(komponenten_); ++i) {
-            const float f = kurven[i][j];
+            const float f = kurven[i].Y(j);
             s2 = static_cast<float>(s2 + double(f) * f * anteil_[i]);
             s1 = s1 + f * anteil_[i];
         }
-        fmk_[j] = s1;
-        fm2_[j] = static_cast<float>(double(s1) * s1);
-        f2m_[j] = s2;
+        const auto slot = static_cast<size_t>(j - 1);
+        fmk_[slot] = s1;
+        fm2_[slot] = static_cast<float>(double(s1) * s1);
+        f2m_[slot] = s2;
     }
 
     // Trapezoid rule; the end points always count, also when <f>² vanishes early.
-    const auto x = [](int32_t i) { return double(PendingX(i)); };
+    const auto x = [&calc](int32_t i) { return double(calc.x(i)); };
     const double h = x(n) / (n - 1);
     double summe = 0.0;
     for (int32_t i = 2; i <= n - 1; ++i) {

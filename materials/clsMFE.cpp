@@ -1,11 +1,11 @@
 #include "materials/clsMFE.h"
 
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "core/NumberFormat.h"
 #include "curves/modString.h"
-#include "materials/Pending.h"
 #include "materials/modElementDatabase.h"
 
 #include <cmath>
@@ -19,6 +19,12 @@ constexpr double kZweiPi = 6.28318530717958;
 constexpr double kElementarladung = 1.60217646e-19;
 
 std::shared_ptr<clsElement> ElementOf(const std::string& symbol) { return colElemente.Item(symbol); }
+
+// The log never disturbs the computation it records.
+void Record(const std::string& line)
+{
+    if (gCommon) gCommon->Record(line);
+}
 
 // A value for the log: its number text, or the text for unknown.
 std::string LogValue(float value)
@@ -158,10 +164,10 @@ void clsMFE::Berechne(bool WriteToRecord)
     Valenz_Berechnen();
     if (!WriteToRecord) return;
     const float dichte = teilchenzahldichte_ == Kein_Wert ? Kein_Wert : Dichte_Theoretisch();
-    PendingRecord("\r\n" + gLanguage->Caption(272) + ": " + LogValue(z_));
-    PendingRecord(gLanguage->Caption(273) + ": " + LogValue(dichte) + " 1/nm³");
-    PendingRecord("2 kF: " + LogValue(kF2_) + " 1/nm");
-    PendingRecord(gLanguage->Caption(274) + ": " + LogValue(Friedelwellenlaenge()) + " nm\r\n");
+    Record("\r\n" + gLanguage->Caption(272) + ": " + LogValue(z_));
+    Record(gLanguage->Caption(273) + ": " + LogValue(dichte) + " 1/nm³");
+    Record("2 kF: " + LogValue(kF2_) + " 1/nm");
+    Record(gLanguage->Caption(274) + ": " + LogValue(Friedelwellenlaenge()) + " nm\r\n");
 }
 
 float clsMFE::Element_Dichte(const std::string& Symbol, int32_t Auswahl) const

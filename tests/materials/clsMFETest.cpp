@@ -1,8 +1,12 @@
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/NumberFormat.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "curves/modString.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
 
@@ -180,4 +184,26 @@ TEST_F(clsMFETest, ElementDensityAndValenceBySource)
     EXPECT_FLOAT_EQ(mfe.Element_Valenz("Al", kValenz_Element), 3);
     EXPECT_EQ(mfe.Element_Valenz("Al", 0), Kein_Wert);
     EXPECT_EQ(mfe.Element_Valenz("Xx", kValenz_Element), 0.0f);
+}
+
+TEST_F(clsMFETest, BerechneWritesFourLogLines)
+{
+    RecordingSeam seam;
+    gCommon = std::make_unique<clsCommon>();
+    gCommon->setEnable_Record(true);
+    clsMFE na = sodium();
+    EXPECT_TRUE(seam.logLines.empty());  // only when asked to
+    na.Berechne(true);
+    ASSERT_EQ(seam.logLines.size(), 4u);
+    EXPECT_EQ(seam.logLines[0], "\r\nmittlere Valenz: " + Zahl_Text(1));
+    EXPECT_EQ(seam.logLines[1], "mittlere Teilchenzahldichte: " + Zahl_Text(na.Dichte_Theoretisch()) + " 1/nm³");
+    EXPECT_EQ(seam.logLines[2], "2 kF: " + Zahl_Text(na.kF2()) + " 1/nm");
+    EXPECT_EQ(seam.logLines[3], "Friedelwellenlänge: " + Zahl_Text(na.Friedelwellenlaenge()) + " nm\r\n");
+
+    na.Komponente(1, "Na", 100, 0, 1);  // unknown density: shown as unknown, not as a number
+    na.Berechne(true);
+    ASSERT_EQ(seam.logLines.size(), 8u);
+    EXPECT_EQ(seam.logLines[5], "mittlere Teilchenzahldichte: <unbekannt> 1/nm³");
+    EXPECT_EQ(seam.logLines[6], "2 kF: <unbekannt> 1/nm");
+    EXPECT_EQ(seam.logLines[7], "Friedelwellenlänge: <unbekannt> nm\r\n");
 }
