@@ -44,8 +44,9 @@ public:
     const clsFMK_Intern& Tabelle(int32_t i) const;
 
     // ---- the mixture of the alloy ----
-    // Readers of the mixture at grid point 1..Punkte + 10; 0 outside or before any computation.
+    // The normalisation term of I(K): the integral less 2 pi² x <f>²(1), x a number density in 1/nm³.
     float Formfaktor_IK_Faktor(float x) const;
+    // <f²>, <f> and <f>² at grid point 1..Punkte + 10; 0 outside or before any computation.
     float f2m_Y(int32_t Index) const { return Value(f2m_, Index); }
     float fmk_Y(int32_t Index) const { return Value(fmk_, Index); }
     float fm2_Y(int32_t Index) const { return Value(fm2_, Index); }

@@ -38,8 +38,11 @@ bool HasCurrentLayout(clsFileHandler& datei)
     return start == kennung;
 }
 
-void CheckCounts(clsFileHandler& datei, int32_t xAchsen, int32_t elemente, int32_t tabellen)
+// The counts of the header must leave room for their records in the rest of the file.
+void CheckCounts(clsFileHandler& datei)
 {
+    const int64_t xAchsen = gInitKopf.Anzahl_XAchsen, elemente = gInitKopf.Anzahl_Elemente,
+                  tabellen = gInitKopf.Anzahl_FMK;
     if (xAchsen < 0 || elemente < 0 || tabellen < 0) rt::Raise(rt::errInputPastEnd);
     const int64_t needed = xAchsen * kMinXAchseBytes + elemente * kMinElementBytes + tabellen * kMinTabelleBytes;
     if (needed > datei.FileLength() - datei.Offset()) rt::Raise(rt::errInputPastEnd);
@@ -143,16 +146,14 @@ void Zelo_Oeffnen()
     const int32_t dateinummer = datei.FileHandle();
     bool older = false;
     try {
-        if (HasCurrentLayout(datei)) {
-            ReadHeader(datei);
-            CheckCounts(datei, gInitKopf.Anzahl_XAchsen, gInitKopf.Anzahl_Elemente, gInitKopf.Anzahl_FMK);
-        } else {
-            older = true;
+        older = !HasCurrentLayout(datei);
+        if (older)
             ReadOlderHeader(datei);
-            CheckCounts(datei, gInitKopf.Anzahl_XAchsen, gInitKopf.Anzahl_Elemente, 0);
-        }
+        else
+            ReadHeader(datei);
+        CheckCounts(datei);
         ReadRecords(dateinummer);
-        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, older ? 0 : gInitKopf.Anzahl_FMK);
+        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, gInitKopf.Anzahl_FMK);
     } catch (const rt::RuntimeError& e) {
         datei.CloseFile();
         ForgetRecords();

@@ -1,7 +1,6 @@
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/NumberFormat.h"
-#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "curves/modString.h"
 #include "materials/clsMFE.h"
