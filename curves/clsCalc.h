@@ -57,7 +57,7 @@ public:
     // Appends a point: the first sets Minimum_X and the extremes, the second the step (from its x),
     // later ones widen the extremes (their x is not used).
     void Punkte_Plus(float X, float Wert);
-    // Empties the curve.
+    // Empties the curve and drops the halves.
     void Punkte_Loeschen();
     // Sets the lowest value and Maximum_Y from the values.
     void Extremwerte_suchen();
@@ -75,6 +75,41 @@ public:
     int32_t Mitte_Index() const { return mitteIndex_; }
     float Schrittweite() const { return schrittweite_; }
     void setSchrittweite(float value) { schrittweite_ = value; }
+
+    // --- Folding and averaging of the halves ---
+    // A spectrum measured on both sides of the primary beam is folded at its middle into a left half
+    // (the curve reversed) and a right half (a copy); the user slides them against each other and
+    // then replaces the curve by one half or by the mean of both, starting at K = 0.
+
+    // Builds the halves from the curve, takes their start indices from the middle, Minimum_X = 0.
+    void Falten();
+    // Value Index of the left half (yl(i) = Y(Punkte - i + 1)) and of the right half (YR(i) = Y(i));
+    // 0 outside the half or without halves.
+    float yl(int32_t Index) const;
+    float YR(int32_t Index) const;
+    // Slides the halves against each other by Value x units: the left half up, the right half down.
+    void Verschieben_X_Falten(float Value);
+    // Moves the selected range by Value points (its start up, its end down); Overflow is raised
+    // with both unchanged.
+    void Verschieben_X(int32_t Value);
+    // Adds Value to every value of the copy buffer.
+    void Verschieben_Y(float Value);
+    // Replaces the curve by the left half (Seite 0), the right half (1) or the smoothed mean of both
+    // (2), each from the halves' common x = 0, writes it as the averaged curve, marks it folded and
+    // drops the halves. False, with the curve, its flags, the halves and the files unchanged, when
+    // it fails (reported; "no fit!" when the mean cannot be smoothed).
+    bool Mitteln(int16_t Seite);
+    // Drops the leading points before the first pair of neighbours above 100 that differ by less
+    // than 10 %; the kept points stay at their x.
+    void NullWerte();
+    // Mirrors a one-sided curve into a symmetric one of twice the length: reversed, then as it is.
+    void Faltung_Spiegeln();
+    // First index of the selected range; after folding the left half's start.
+    int32_t X_StartIndex() const { return xStartIndex_; }
+    void setX_StartIndex(int32_t value) { xStartIndex_ = value; }
+    // Last index of the selected range; after folding the right half's start.
+    int32_t X_StartIndex_Rechts() const { return xStartIndexRechts_; }
+    void setX_StartIndex_Rechts(int32_t value) { xStartIndexRechts_ = value; }
 
 protected:
     // The grid index of x X given on the scale of a folded half; the inverse of X_Shifted. A zero
@@ -107,4 +142,17 @@ private:
     float glattheitLinks_ = 0.0f;
     float abweichungRechts_ = 0.0f;
     float glattheitRechts_ = 0.0f;
+
+    // --- Folding and averaging of the halves ---
+    // Builds the curve that Mitteln takes over for one side (see there); raises on failure.
+    std::vector<float> Halbe_Uebernehmen(bool Links, int32_t start) const;
+    std::vector<float> Beide_Seiten_Mitteln(int32_t startLinks, int32_t startRechts) const;
+
+    std::vector<float> yl_;
+    std::vector<float> yr_;
+    int32_t xStartIndex_ = 0;
+    int32_t xStartIndexRechts_ = 0;
+    // The copy buffer of the point editing, which Verschieben_Y lifts.
+    std::vector<float> yTemp_;
+    int32_t tempPunkte_ = 0;
 };
