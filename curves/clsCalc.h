@@ -111,6 +111,55 @@ public:
     int32_t X_StartIndex_Rechts() const { return xStartIndexRechts_; }
     void setX_StartIndex_Rechts(int32_t value) { xStartIndexRechts_ = value; }
 
+    // --- Side fits ---
+    // The averaged curve is fitted left and right of a separation point by the smoothing spline on
+    // the Delta_k grid, each side with its own smoothing number chi; the two fits overlap by
+    // Fit_Ueberlapp curve points and are blended there before they are taken over.
+
+    int32_t Trennstelle() const { return trennstelle_; }
+    // A new separation point: sizes both fits (zeros) and marks both sides pending.
+    void setTrennstelle(int32_t value);
+    // True from a new separation point until the fit is taken over.
+    bool Trennstelle_OK() const { return trennstelleOK_; }
+    void setTrennstelle_OK(bool value) { trennstelleOK_ = value; }
+    // Chi of the last left fit; 1000 while the left side is pending. Setting it fits the left side.
+    float Chi_Links() const;
+    void setChi_Links(float value);
+    // Chi of the last right fit; 100 while the right side is pending. Setting it fits the right side.
+    float Chi_Rechts() const;
+    void setChi_Rechts(float value);
+    // Searches chi for one side from its current value (curves/ChiSuche.h) and leaves the side
+    // fitted with the chi kept.
+    void Best_Fit_L();
+    void Best_Fit_R();
+    // K of fit point i: (i - 1) * Delta_k.
+    float X_Fit(int32_t i) const;
+    // Fitted values, and the blend of both fits over the overlap (YU is also the mirror buffer of
+    // the point editing); 0 outside.
+    float Y_Fit_L(int32_t Index) const;
+    float Y_Fit_R(int32_t Index) const;
+    float YU(int32_t Index) const;
+    int32_t Fit_Punkte_Links() const { return static_cast<int32_t>(yFitL_.size()); }
+    int32_t Fit_Punkte_Rechts() const { return static_cast<int32_t>(yFitR_.size()); }
+    // Curve points that enter the left fit (from point 1) and the right fit (up to the last point).
+    int32_t Daten_Links() const { return datenLinks_; }
+    int32_t Daten_Rechts() const { return datenRechts_; }
+    // Quality of each side's last successful fit, fractions: smoothness 1 and deviation 0 are ideal.
+    float Glattheit_Links() const { return glattheitLinks_; }
+    float Abweichung_Links() const { return abweichungLinks_; }
+    float Glattheit_Rechts() const { return glattheitRechts_; }
+    float Abweichung_Rechts() const { return abweichungRechts_; }
+    // Joins the fits, blended over the overlap, into the curve on the Delta_k grid from K = 0 and
+    // writes it as the fit curve. False, with nothing changed, until both sides have been fitted
+    // since the separation point was set.
+    bool FitUebernehmen();
+    // Lists the turning points of the curve (its minima and maxima) as the marked points.
+    void Minima_Markieren();
+    int32_t Peak_Count() const { return static_cast<int32_t>(peakX_.size()); }
+    // x and value of marked point Index; 0 outside.
+    float Peak_X(int32_t Index) const;
+    float Peak_Y(int32_t Index) const;
+
 protected:
     // The grid index of x X given on the scale of a folded half; the inverse of X_Shifted. A zero
     // step raises "Division by zero".
@@ -155,4 +204,28 @@ private:
     // The copy buffer of the point editing, which Verschieben_Y lifts.
     std::vector<float> yTemp_;
     int32_t tempPunkte_ = 0;
+
+    // --- Side fits ---
+    // Fit one side with chi; true when the spline fitted.
+    bool Fit_Links(float chi);
+    bool Fit_Rechts(float chi);
+    void Berechne_Fit_Ueberlapp();
+
+    int32_t trennstelle_ = 0;
+    bool trennstelleOK_ = false;
+    int32_t datenLinks_ = 0;
+    int32_t datenRechts_ = 0;
+    float chiLinks_ = 0.0f;
+    float chiRechts_ = 0.0f;
+    // Not fitted since the separation point was set, whatever the outcome of a fit.
+    bool fitLinksAusstehend_ = false;
+    bool fitRechtsAusstehend_ = false;
+    // The fit array holds a successful fit for the current separation point.
+    bool fitLinksVorhanden_ = false;
+    bool fitRechtsVorhanden_ = false;
+    std::vector<float> yFitL_;
+    std::vector<float> yFitR_;
+    std::vector<float> yu_;
+    std::vector<float> peakX_;
+    std::vector<float> peakY_;
 };
