@@ -191,30 +191,25 @@ TEST_F(FoldingTest, FailedMeanLeavesCurveFlagsAndFilesAlone)
     EXPECT_FALSE(LoggedPart("Datenpunkte nach Faltung"));
 }
 
-TEST_F(FoldingTest, AveragingWithoutHalvesOrWithAnUnknownSideIsRefused)
+TEST_F(FoldingTest, AveragingThatCannotStartIsReportedAndChangesNothing)
 {
     SetCurve({1, 2, 3, 4, 5, 6});
     EXPECT_FALSE(gCalc->Mitteln(0));
     EXPECT_EQ(gError->ErrorFunction(), "Mitteln");
-    EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript);
+    EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript) << "no halves";
 
     gCalc->Falten();
     EXPECT_FALSE(gCalc->Mitteln(3));
     EXPECT_EQ(gError->ErrorNumber(), rt::errInvalidCall);
-    EXPECT_EQ(seam.errorWindows, 2);
-    EXPECT_EQ(gCalc->Punkte(), 6);
-    EXPECT_FALSE(gCalc->IstGefaltet());
-    EXPECT_FALSE(std::filesystem::exists(MittPath()));
-}
-
-TEST_F(FoldingTest, HalfSlidOutOfReachIsReported)
-{
-    SetCurve({1, 2, 3, 4, 5, 6});
-    gCalc->Falten();
+    // The left half slid so far that it has no point at x = 0.
     gCalc->Verschieben_X_Falten(1.0f);
     EXPECT_FALSE(gCalc->Mitteln(0));
     EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript);
+
+    EXPECT_EQ(seam.errorWindows, 3);
     EXPECT_EQ(gCalc->Punkte(), 6);
+    EXPECT_FALSE(gCalc->IstGefaltet());
+    EXPECT_FALSE(std::filesystem::exists(MittPath()));
 }
 
 TEST_F(FoldingTest, LeadingLowValuesAreDroppedAndTheRestKeepsItsPlace)
