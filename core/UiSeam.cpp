@@ -19,6 +19,16 @@ public:
     void ShowErrorWindow() override {}
     void Redraw(bool) override {}
     void DoEvents() override {}
+    std::string OpenFileDialog(const std::string&, const std::vector<FileFilter>&, const std::string&) override
+    {
+        return "";
+    }
+    std::string SaveFileDialog(const std::string&, const std::vector<FileFilter>&, const std::string&) override
+    {
+        return "";
+    }
+    std::string FolderDialog(const std::string&) override { return ""; }
+    void AppendLogLine(const std::string&) override {}
 };
 
 SilentSeam silentSeam;

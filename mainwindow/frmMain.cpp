@@ -3,7 +3,10 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/frmAbout.h"
+#include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
+#include "core/ui/modUiGlobals.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -18,6 +21,12 @@ frmMain::frmMain() { resize(1000, 700); }
 void frmMain::Form_Load()
 {
     mnuDatei = menuBar()->addMenu(QString());
+    // The log can be shown once a project has started and logs.
+    mnuRecord = mnuDatei->addAction("Record File");
+    mnuRecord->setShortcut(Qt::Key_F2);
+    mnuRecord->setEnabled(false);
+    connect(mnuRecord, &QAction::triggered, this, &frmMain::mnuRecord_Click);
+    mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
@@ -34,6 +43,10 @@ void frmMain::Form_Load()
         connect(entry, &QAction::triggered, this, [this, offset] { mnuLang_Click(offset); });
         mnuLang.push_back(entry);
     }
+
+    mnuHelp = menuBar()->addMenu("?");
+    mnuInfo = mnuHelp->addAction("Info");
+    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
 }
 
@@ -52,7 +65,22 @@ void frmMain::mnuLang_Click(int offset)
 {
     gOptions->setSprache(offset);
     gLanguage->OpenLanguageEx(offset);
+
+    mnuHelp = menuBar()->addMenu("?");
+    mnuInfo = mnuHelp->addAction("Info");
+    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
+}
+
+void frmMain::mnuRecord_Click()
+{
+    if (gfrmRecord) gfrmRecord->setVisible(true);
+}
+
+void frmMain::mnuInfo_Click()
+{
+    frmAbout window(this);
+    window.exec();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

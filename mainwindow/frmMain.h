@@ -19,13 +19,20 @@ public:
     void Gespeichert_Setzen();
     // Switches the UI language to the given offset and re-captions the windows.
     void mnuLang_Click(int offset);
+    // Shows the processing-log window.
+    void mnuRecord_Click();
+    // Shows the about window, modal.
+    void mnuInfo_Click();
 
     QMenu* mnuDatei = nullptr;
+    QAction* mnuRecord = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
     QMenu* mnuLanguage = nullptr;
     // The language entries, each carrying its offset as data.
     std::vector<QAction*> mnuLang;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuInfo = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

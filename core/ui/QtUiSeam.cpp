@@ -1,10 +1,13 @@
 #include "core/ui/QtUiSeam.h"
 
 #include "core/ui/frmError.h"
+#include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
 #include "mainwindow/frmMain.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 
 namespace {
@@ -45,6 +48,29 @@ zelo::MsgResult FromQt(int button)
     }
 }
 
+// The window a dialog belongs to: the open modal window (a dialog's caller), else the main window.
+QWidget* DialogOwner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : gfrmMain.data();
+}
+
+QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+
+}
+
+QStringList QtNameFilters(const std::vector<zelo::FileFilter>& filters)
+{
+    QStringList nameFilters;
+    for (const zelo::FileFilter& filter : filters) {
+        QStringList patterns = FromModel(filter.patterns).split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == "*.*") pattern = "*";
+        }
+        nameFilters << FromModel(filter.name) + " (" + patterns.join(' ') + ")";
+    }
+    return nameFilters;
 }
 
 zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
@@ -64,3 +90,31 @@ void QtUiSeam::ShowErrorWindow()
 void QtUiSeam::Redraw(bool) {}
 
 void QtUiSeam::DoEvents() { QApplication::processEvents(); }
+
+std::string QtUiSeam::OpenFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                                     const std::string& startFolder)
+{
+    const QString path = QFileDialog::getOpenFileName(DialogOwner(), FromModel(title), FromModel(startFolder),
+                                                      QtNameFilters(filters).join(";;"), nullptr,
+                                                      QFileDialog::HideNameFilterDetails);
+    return path.toStdString();
+}
+
+std::string QtUiSeam::SaveFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                                     const std::string& startFolder)
+{
+    const QString path = QFileDialog::getSaveFileName(DialogOwner(), FromModel(title), FromModel(startFolder),
+                                                      QtNameFilters(filters).join(";;"), nullptr,
+                                                      QFileDialog::HideNameFilterDetails);
+    return path.toStdString();
+}
+
+std::string QtUiSeam::FolderDialog(const std::string& title)
+{
+    return QFileDialog::getExistingDirectory(DialogOwner(), FromModel(title)).toStdString();
+}
+
+void QtUiSeam::AppendLogLine(const std::string& line)
+{
+    if (gfrmRecord) gfrmRecord->List1->addItem(FromModel(line));
+}

@@ -1,5 +1,5 @@
 #pragma once
-// The window shown while the program starts, with a line telling what it is doing.
+// The window shown while the program starts: the program's picture and a line telling what it is doing.
 #include <QWidget>
 
 class QLabel;
@@ -8,12 +8,15 @@ class frmSplash : public QWidget {
     Q_OBJECT
 public:
     frmSplash();
-    void Doing(const QString& text);
+    // Shows the text and draws it at once.
+    void Doing(const QString& strText);
     QString DoingText() const;
+
+    QLabel* lblDoing;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* lblDoing_;
+    QPixmap picture_;
 };

@@ -25,3 +25,28 @@ zelo::MsgResult RecordingSeam::MsgBox(const std::string& text, zelo::MsgButtons 
 void RecordingSeam::ShowErrorWindow() { ++errorWindows; }
 void RecordingSeam::Redraw(bool) { ++redraws; }
 void RecordingSeam::DoEvents() { ++events; }
+
+std::string RecordingSeam::AnswerDialog(RecordedDialog dialog)
+{
+    dialogs.push_back(std::move(dialog));
+    if (dialogAnswers.empty()) return "";
+    std::string answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+std::string RecordingSeam::OpenFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                                          const std::string& startFolder)
+{
+    return AnswerDialog({DialogKind::Open, title, filters, startFolder});
+}
+
+std::string RecordingSeam::SaveFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                                          const std::string& startFolder)
+{
+    return AnswerDialog({DialogKind::Save, title, filters, startFolder});
+}
+
+std::string RecordingSeam::FolderDialog(const std::string& title) { return AnswerDialog({DialogKind::Folder, title, {}, ""}); }
+
+void RecordingSeam::AppendLogLine(const std::string& line) { logLines.push_back(line); }

@@ -13,6 +13,15 @@ struct RecordedMessage {
     std::string title;
 };
 
+enum class DialogKind { Open, Save, Folder };
+
+struct RecordedDialog {
+    DialogKind kind;
+    std::string title;
+    std::vector<zelo::FileFilter> filters;
+    std::string startFolder;
+};
+
 class RecordingSeam : public zelo::UiSeam {
 public:
     RecordingSeam();
@@ -24,10 +33,23 @@ public:
     int errorWindows = 0;
     int redraws = 0;
     int events = 0;
+    // Answers for the next file and folder dialogs, in order; when they run out, the dialog is cancelled ("").
+    std::deque<std::string> dialogAnswers;
+    std::vector<RecordedDialog> dialogs;
+    std::vector<std::string> logLines;
 
     zelo::MsgResult MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
                            const std::string& title) override;
     void ShowErrorWindow() override;
     void Redraw(bool keepYScaling) override;
     void DoEvents() override;
+    std::string OpenFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                               const std::string& startFolder) override;
+    std::string SaveFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
+                               const std::string& startFolder) override;
+    std::string FolderDialog(const std::string& title) override;
+    void AppendLogLine(const std::string& line) override;
+
+private:
+    std::string AnswerDialog(RecordedDialog dialog);
 };

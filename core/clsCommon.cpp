@@ -1,0 +1,278 @@
+#include "core/clsCommon.h"
+
+#include "core/Runtime.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/modString.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace {
+
+const std::string kNul(1, '\0');
+
+std::string Text(int32_t number) { return gLanguage->Caption(number); }
+
+// A path as a dialog answers it: cut before the first NUL, then trimmed of blanks at both ends.
+std::string DialogPath(const std::string& text)
+{
+    const std::string cut = NulTrim(text);
+    const size_t first = cut.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return cut.substr(first, cut.find_last_not_of(' ') - first + 1);
+}
+
+std::string LowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The position of the extension's dot in a path, looking at the file name only; npos without one.
+size_t ExtensionDot(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    const size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string::npos;
+    return dot;
+}
+
+bool EntryExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+const std::set<std::string> kPictureExtensions = {".bmp", ".jpg", ".jpeg", ".gif", ".wmf", ".tif", ".tiff",
+                                                  ".png", ".jfif", ".jpe", ".dib", ".rle", ".emf"};
+
+const std::map<std::string, int32_t> kProjectTypes = {
+    {".dat", PT_Beugung}, {".elb", PT_Beugung},   {".asc", PT_ELMI},      {".i_k", PT_IK},
+    {".ik0", PT_IK},      {".ik1", PT_IK},        {".ik", PT_IK},         {".ikk", PT_IK},
+    {".kr4", PT_IK},      {".kr3", PT_IK},        {".sk", PT_IK},         {".g_r", PT_GR},
+    {".gr4", PT_GR},      {".gr0", PT_GR},        {".gr", PT_GR},         {".n_r", PT_GR},
+    {".rho", PT_GR},      {".rav", PT_GR},        {".fit", PT_Fit},       {".fi1", PT_Fit},
+    {".kr1", PT_Fit},     {".mitt", PT_Mittel},   {".mit", PT_Mittel},    {".ssc", PT_SSC},
+    {".rex", PT_Protokoll}, {".pot", PT_Potential}, {".v_r", PT_Potential}, {".v_k", PT_Potential_K},
+};
+
+}
+
+std::vector<zelo::FileFilter> ParseFilterText(const std::string& filterText)
+{
+    std::vector<zelo::FileFilter> filters;
+    size_t pos = 0;
+    while (pos < filterText.size()) {
+        const size_t nameEnd = filterText.find('\0', pos);
+        if (nameEnd == std::string::npos) break;
+        const size_t patternsEnd = filterText.find('\0', nameEnd + 1);
+        if (patternsEnd == std::string::npos) break;
+        filters.push_back({filterText.substr(pos, nameEnd - pos),
+                           filterText.substr(nameEnd + 1, patternsEnd - nameEnd - 1)});
+        pos = patternsEnd + 1;
+    }
+    return filters;
+}
+
+clsCommon::clsCommon()
+{
+    ordner_ = gOptions->Reg_Folder();
+    std::string allPatterns;
+    Filter_Hinzufuegen(Text(225) + " PHDS", "*.dat;*.elb", allPatterns);
+    Filter_Hinzufuegen(Text(225) + " ELMI", "*.asc", allPatterns);
+    Filter_Hinzufuegen("ZELO " + Text(226), "*.mitt;*.mit;*.fit;*.fi1;*.kr1", allPatterns);
+    Filter_Hinzufuegen(Text(227), "*.i_k;*.ik0;*.ikk;*.ik1;*.ik;*.sk;*.kr3;*.kr4;*.v_k", allPatterns);
+    Filter_Hinzufuegen(Text(228), "*.G_r;*.Gr0;*.Gr;*.gr4;*.rho;*.n_r;*.rav;*.pot;*.v_r", allPatterns);
+    Filter_Hinzufuegen(Text(229), "*.pot;*.v_r;*.v_k", allPatterns);
+    Filter_Hinzufuegen(Text(230), "*.tif;*.tiff;*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.dib;*.rle;*.gif;*.emf;*.wmf",
+                       allPatterns);
+    filter_ = Text(231) + kNul + allPatterns + kNul + filter_ + Text(232) + " (*.*)" + kNul + "*.*" + kNul;
+}
+
+void clsCommon::Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& allPatterns)
+{
+    filter_ += name + " (" + patterns + ")" + kNul + patterns + kNul;
+    allPatterns += ";" + patterns;
+}
+
+std::string clsCommon::Datei_Extension(const std::string& Filename) const
+{
+    const size_t dot = ExtensionDot(Filename);
+    if (dot == std::string::npos) return "";
+    const std::string extension = Filename.substr(dot);
+    return LowerCase(extension.substr(0, extension.find('\0')));
+}
+
+std::string clsCommon::Datei_NurDateiname(const std::string& Filename) const
+{
+    const size_t slash = Filename.rfind('/');
+    return slash == std::string::npos ? Filename : Filename.substr(slash + 1);
+}
+
+void clsCommon::Record(const std::string& msg) const
+{
+    if (!enableRecord_) return;
+    try {
+        zelo::Ui().AppendLogLine(msg);
+    } catch (...) {
+        // The log never disturbs the action it records.
+    }
+}
+
+std::string clsCommon::Ordner_Kandidat(int32_t n) const { return ordner_ + dateiname_ + std::to_string(n); }
+
+void clsCommon::Ordner_Suchen()
+{
+    int32_t n = 1;
+    std::string candidate = Ordner_Kandidat(n);
+    while (EntryExists(candidate)) candidate = Ordner_Kandidat(++n);
+    ordner_ = candidate + "/";
+}
+
+void clsCommon::Pfad_Zerlegen(const std::string& path, bool keepNurOrdner)
+{
+    dateinameRohdaten_ = DialogPath(path);
+    const size_t slash = dateinameRohdaten_.rfind('/');
+    std::string name = slash == std::string::npos ? dateinameRohdaten_ : dateinameRohdaten_.substr(slash + 1);
+    ordner_ = slash == std::string::npos ? "" : dateinameRohdaten_.substr(0, slash + 1);
+    if (!keepNurOrdner) dateinameNurOrdner_ = ordner_;
+    const size_t dot = name.rfind('.');
+    extension_ = dot == std::string::npos ? "" : name.substr(dot);
+    dateiname_ = name.substr(0, dot);
+}
+
+void clsCommon::Projekt_Einrichten()
+{
+    Ordner_Suchen();
+    ProjektTypErmitteln();
+    gOptions->setReg_Folder(ordner_);
+}
+
+bool clsCommon::ShowOpen(bool Silent)
+{
+    const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(filter_), ordner_);
+    if (DialogPath(path).empty()) return false;
+    Pfad_Zerlegen(path, false);
+    if (Silent) Projekt_Einrichten();
+    return true;
+}
+
+bool clsCommon::ShowOpenBild()
+{
+    const std::string path = zelo::Ui().OpenFileDialog(
+        Text(224), ParseFilterText("Bilder" + kNul + "*.bmp;*.jpg;*.jpeg;*.gif;*.wmf" + kNul), "");
+    if (DialogPath(path).empty()) return false;
+    Pfad_Zerlegen(path, true);
+    Projekt_Einrichten();
+    return true;
+}
+
+void clsCommon::Set_Dateiname(const std::string& StrFile)
+{
+    Pfad_Zerlegen(StrFile, false);
+    Projekt_Einrichten();
+}
+
+std::string clsCommon::ShowOpenUntergrund() const
+{
+    return DialogPath(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
+}
+
+std::string clsCommon::ShowSave(const std::string& sFilter) const
+{
+    return DialogPath(zelo::Ui().SaveFileDialog(Text(234), ParseFilterText(sFilter), ordner_));
+}
+
+bool clsCommon::ShowFolder(const std::string& Caption)
+{
+    std::string folder = DialogPath(zelo::Ui().FolderDialog(Caption));
+    if (folder.empty()) return false;
+    setOrdner(folder);
+    gOptions->setReg_Folder(ordner_);
+    return true;
+}
+
+void clsCommon::setDateiname_Rohdaten(const std::string& value)
+{
+    const size_t dot = ExtensionDot(value);
+    if (dot == std::string::npos) rt::Raise(rt::errInvalidCall);
+    dateinameRohdaten_ = value;
+    extension_ = value.substr(dot);
+    ProjektTypErmitteln();
+}
+
+void clsCommon::setOrdner(const std::string& value)
+{
+    // An empty folder stays empty: "/" would send the results to the root folder.
+    ordner_ = value.empty() || value.back() == '/' ? value : value + "/";
+}
+
+bool clsCommon::DateiVorhanden(const std::string& extension) const
+{
+    return FileExists(ordner_ + dateiname_ + "." + extension);
+}
+
+bool clsCommon::DateiVorhanden2(const std::string& extension) const
+{
+    const size_t dot = ExtensionDot(dateinameRohdaten_);
+    return FileExists(dateinameRohdaten_.substr(0, dot) + "." + extension);
+}
+
+void clsCommon::ProjektTypErmitteln()
+{
+    std::string extension = extension_;
+    if (!extension.empty() && extension.back() == '\0') extension.pop_back();
+    extension = LowerCase(extension);
+
+    projektTyp_ = PT_Unbekannt;
+    if (const auto known = kProjectTypes.find(extension); known != kProjectTypes.end()) {
+        projektTyp_ = known->second;
+    } else if (kPictureExtensions.count(extension)) {
+        const auto answer = zelo::Ui().MsgBox(Text(233) + "\r\n" + Text(407), zelo::MsgButtons::YesNo,
+                                              zelo::MsgIcon::None, gLoader->ApplicationName());
+        projektTyp_ = answer == zelo::MsgResult::Yes ? PT_ELMI_Bild : PT_Bild_Digitalisieren;
+    }
+}
+
+std::string clsCommon::CompactPath(const std::string& Path, int32_t max) const
+{
+    // Counted in characters, cut only at character boundaries of the UTF-8 text.
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < Path.size(); ++i)
+        if ((static_cast<unsigned char>(Path[i]) & 0xC0) != 0x80) starts.push_back(i);
+    const size_t length = starts.size();
+    const size_t limit = max > 0 ? static_cast<size_t>(max) : 0;
+    if (length <= limit) return Path;
+
+    const std::string dots = "...";
+    const auto charsFrom = [&](size_t firstChar) { return length - firstChar; };
+    const auto bytesOf = [&](size_t chars) { return chars < length ? starts[chars] : Path.size(); };
+    if (limit <= dots.size()) return dots.substr(0, limit);
+
+    // Keep "/name" whole and as much of the path's start as fits before "...".
+    const size_t slash = Path.rfind('/');
+    size_t tailChar = length;
+    if (slash != std::string::npos)
+        tailChar = static_cast<size_t>(std::lower_bound(starts.begin(), starts.end(), slash) - starts.begin());
+    if (charsFrom(tailChar) + dots.size() <= limit) {
+        const size_t headChars = limit - dots.size() - charsFrom(tailChar);
+        return Path.substr(0, bytesOf(headChars)) + dots + Path.substr(bytesOf(tailChar));
+    }
+    // The name alone is too long: its start and "...".
+    const size_t nameChar = slash == std::string::npos ? 0 : tailChar + 1;
+    const size_t keep = std::min(limit - dots.size(), length - nameChar);
+    return Path.substr(bytesOf(nameChar), bytesOf(nameChar + keep) - bytesOf(nameChar)) + dots;
+}
