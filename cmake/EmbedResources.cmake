@@ -25,6 +25,7 @@ function(zelo_embed_resources out list_file)
     COMMAND ${CMAKE_COMMAND} "-DNAMES=${names_arg}" "-DPATHS=${paths_arg}" -DOUT=${generated}
             -P ${PROJECT_SOURCE_DIR}/cmake/WriteEmbedded.cmake
     DEPENDS ${paths} ${PROJECT_SOURCE_DIR}/cmake/WriteEmbedded.cmake
-    COMMENT "Embedding resources")
+    COMMENT "Embedding resources"
+    VERBATIM)
   set(${out} ${generated} PARENT_SCOPE)
 endfunction()

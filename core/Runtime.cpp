@@ -18,6 +18,7 @@ std::string ErrorDescription(int32_t number)
         {errSubscript, "Subscript out of range"},
         {errDivisionByZero, "Division by zero"},
         {errTypeMismatch, "Type mismatch"},
+        {errObjectNotSet, "Object variable or With block variable not set"},
         {errBadFileNumber, "Bad file name or number"},
         {errFileNotFound, "File not found"},
         {errBadFileMode, "Bad file mode"},
@@ -131,5 +132,7 @@ std::string NowText()
     std::strftime(buffer, sizeof buffer, "%d.%m.%Y %H:%M:%S", &local);
     return buffer;
 }
+
+std::string TimeText() { return NowText().substr(11); }
 
 }

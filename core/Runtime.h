@@ -3,6 +3,7 @@
 // half-to-even rounding, floor, the run time's text of a number, and the checked error that a
 // procedure's handler reports with the run time's number and description.
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -16,6 +17,7 @@ enum ErrorNumber : int32_t {
     errSubscript = 9,
     errDivisionByZero = 11,
     errTypeMismatch = 13,
+    errObjectNotSet = 91,
     errBadFileNumber = 52,
     errFileNotFound = 53,
     errBadFileMode = 54,
@@ -44,6 +46,14 @@ private:
 
 [[noreturn]] void Raise(int32_t number);
 
+// The object a global holds; "Object variable or With block variable not set" when it holds none.
+template <class T>
+T& Object(const std::unique_ptr<T>& global)
+{
+    if (!global) Raise(errObjectNotSet);
+    return *global;
+}
+
 // Conversion to a 32-bit (Long) or 16-bit (Integer) integer: halves go to the even neighbour;
 // a value out of range or not finite raises Overflow.
 int32_t CLng(double value);
@@ -62,5 +72,7 @@ std::string DoubleText(double value);
 
 // Local date and time as "dd.mm.yyyy hh:mm:ss".
 std::string NowText();
+// Local time of day as "hh:mm:ss".
+std::string TimeText();
 
 }

@@ -95,10 +95,10 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
     return true;
 }
 
-void clsFileHandler::CloseFile()
+bool clsFileHandler::CloseFile()
 {
     Register("CloseFile");
-    if (!open_) return;
+    if (!open_) return true;
     open_ = false;
     int error = 0;
     if (openMode_ == kOutput) {
@@ -108,6 +108,7 @@ void clsFileHandler::CloseFile()
         file_ = nullptr;
     }
     if (error != 0) Report("CloseFile", ErrorNumberOf(error));
+    return error == 0;
 }
 
 std::string clsFileHandler::FileContent()

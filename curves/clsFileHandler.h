@@ -24,8 +24,9 @@ public:
     // False with a report when the file cannot be opened; False without one for an empty name or
     // an unknown mode.
     bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt);
-    // Closes the open file, if any; a failure to write it is reported.
-    void CloseFile();
+    // Closes the open file, if any; a failure to write it is reported and returns false (an output
+    // file then keeps its old content).
+    bool CloseFile();
     // The number of the current opening (a new one for every OpenFile).
     int32_t FileHandle() const { return handle_; }
     bool IsOpen() const { return open_; }

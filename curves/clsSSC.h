@@ -1,5 +1,47 @@
 #pragma once
-// The store of saved curve stages.
+// The stage store: the latest copy of each evaluation stage's curve (loaded spectrum, edited raw
+// data, averaged halves, fit, background, I(K), G(r)), so that the user can step back. It holds
+// copies, never the live objects, and keeps nothing on disk.
+#include "curves/cls_Y.h"
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
 
 class clsSSC {
+public:
+    static constexpr int32_t kLetzterTyp = 8;
+
+    int32_t Aktuelles_Level() const { return aktuellesLevel_; }
+    void Naechste_Stufe() { ++aktuellesLevel_; }
+    // Empties the store and starts level 0; the last selection stays.
+    void ESC_HEADER();
+
+    // The selected curve's count, step, first x and value Index; 0 while nothing is selected.
+    int32_t Kurve_Zurueck_Punkte() const;
+    float Kurve_Zurueck_Schrittweite() const;
+    float Kurve_Zurueck_MinX() const;
+    float Kurve_Zurueck_Y(int32_t Index) const;
+    // Selects the saved curve of kind tKurve; false when the store holds none (the earlier
+    // selection stays). A store that was never reset answers true without selecting. lLevel is
+    // not used.
+    bool Kurve_Zurueck(int32_t lLevel, int32_t tKurve);
+    // Saves a copy of the current curve of kind TypKurve (0 to 8): 1 to 4 the working curve,
+    // 5 the background, 6 I(K), 7 G(r); 0 and 8 have no source and only mark the kind as saved.
+    void Kurve_Sichern(int32_t TypKurve);
+    int32_t Kurve_Typ() const { return kurveTyp_; }
+    void setKurve_Typ(int32_t value) { kurveTyp_ = value; }
+
+private:
+    static std::string Schluessel(int32_t typ) { return "s" + std::to_string(typ); }
+
+    int32_t aktuellesLevel_ = 0;
+    std::map<std::string, std::shared_ptr<cls_Y>> kurven_;
+    std::array<bool, kLetzterTyp + 1> gesichert_{};
+    // Shared, because a selection outlives the reset that drops its entry.
+    std::shared_ptr<const cls_Y> auswahl_;
+    int32_t kurveTyp_ = 0;
+    bool zurueckgesetzt_ = false;
 };

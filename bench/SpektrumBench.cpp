@@ -1,0 +1,65 @@
+// A raw spectrum of the largest size the smoothing spline takes (5000 rows) read from its file
+// into the working curve: the file, the header test, the resampling, the centring and the stage.
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "curves/clsSSC.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+void BM_RawSpectrumIntoWorkingCurve(benchmark::State& state)
+{
+    std::string folder = (std::filesystem::temp_directory_path() / "zelo-bench-XXXXXX").string();
+    if (!mkdtemp(folder.data())) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    // Settings and program folder of the run stay in the temporary folder.
+    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    setenv("XDG_DATA_HOME", folder.c_str(), 1);
+    const std::string path = folder + "/spectrum.dat";
+    {
+        std::ofstream file(path, std::ios::binary);
+        file << "T=293K HV=200kV Bemerkungen Benchmark\r\n";
+        for (int32_t i = 0; i < 5000; ++i) {
+            const double x = i - 2500;
+            const double counts = 1000 + 5e5 * std::exp(-x * x / 2e4) + 300 * std::sin(x / 40);
+            file << x << " 1000 " << std::lround(counts) << "\r\n";
+        }
+    }
+    CreateCoreObjects();
+    gCommon = std::make_unique<clsCommon>();
+    gCalc = std::make_unique<clsCalc>();
+    gUntergrund = std::make_unique<clsUntergrund>();
+    gIK = std::make_unique<clsIK>();
+    gGR = std::make_unique<clsGR>();
+    gInput = std::make_unique<clsInput>();
+    gSSC = std::make_unique<clsSSC>();
+    gSSC->ESC_HEADER();
+    gOptions->setFaktor_X(1.0f);
+    gCommon->setDateiname_Rohdaten(path);
+
+    for (auto _ : state)
+        if (!gCalc->Beugung_oeffnen()) state.SkipWithError("the spectrum was not read");
+    state.counters["points"] = gCalc->Punkte();
+
+    Objekte_Freigeben({});
+    Restliche_Objekte_Freigeben();
+    std::filesystem::remove_all(folder);
+}
+
+}
+
+BENCHMARK(BM_RawSpectrumIntoWorkingCurve)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,168 @@
+// Curve text files: "x TAB y" lines written by curve kind, and the reader of any x y text.
+#include "curves/clsInput.h"
+
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/LeseHilfen.h"
+#include "curves/clsCalc.h"
+#include "curves/clsFileHandler.h"
+#include "curves/clsSpline.h"
+#include "curves/modString.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace {
+
+// Asks whether K values read look like the other unit.
+bool Frage_Einheit(int32_t text)
+{
+    return zelo::Ui().MsgBox(gLanguage->Caption(text), zelo::MsgButtons::YesNo, zelo::MsgIcon::Question,
+                             rt::Object(gLoader).ApplicationName()) == zelo::MsgResult::Yes;
+}
+
+// The output step of a curve file by project type: I(K) and v(K) in the K unit (asking when the
+// last K does not fit it), G(r) and v(r) in the r unit, averaged curves on the K step; any other
+// type keeps the file's own mean spacing.
+float Schritt_Nach_Typ(int32_t projektTyp, Einheitenwahl einheiten, float letztesX, float eigenerSchritt)
+{
+    const clsOptions& options = *gOptions;
+    const double dk = options.Delta_k();
+    switch (projektTyp) {
+    case PT_IK:
+    case PT_Potential_K:
+        if (einheiten.K_Einheit == 0) {
+            if (letztesX >= 30.0f) return static_cast<float>(dk);
+            return static_cast<float>(Frage_Einheit(267) ? dk / 10.0 : dk);
+        }
+        if (letztesX <= 30.0f) return static_cast<float>(dk / 10.0);
+        return static_cast<float>(Frage_Einheit(268) ? dk : dk / 10.0);
+    case PT_GR:
+        return static_cast<float>(einheiten.R_Einheit == 0 ? options.Delta_r() : options.Delta_r() * 10.0);
+    case PT_Potential:
+        return static_cast<float>(einheiten.R_Einheit == 0 ? options.Delta_r() * 10.0 : options.Delta_r());
+    case PT_Mittel:
+        return static_cast<float>(dk);
+    default:
+        return eigenerSchritt;
+    }
+}
+
+}
+
+std::string clsInput::ExtensionVonKurvenTyp(int32_t TypKurve) { return KurvenTypExtension(TypKurve); }
+
+void clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y)
+{
+    try {
+        if (!rt::Object(gOptions).KurveSpeichern(TypKurve)) return;
+        const clsCommon& common = rt::Object(gCommon);
+        const std::string pfad = common.Ordner() + common.Dateiname() + ExtensionVonKurvenTyp(TypKurve);
+        std::vector<std::string> zeilen;
+        if (Quelle <= 2) {
+            zeilen.reserve(Y.size());
+            for (size_t n = 0; n < Y.size(); ++n) {
+                const auto i = static_cast<int32_t>(n + 1);
+                const float x = Quelle == 0 ? rt::Object(gCalc).x(i) : Quelle == 1 ? rt::Object(gIK).x(i)
+                                                                                   : rt::Object(gGR).R(i);
+                zeilen.push_back(SingleToStr(x) + "\t" + SingleToStr(Y[n]));
+            }
+        }
+        clsFileHandler& datei = rt::Object(gFileHandler);
+        if (!datei.OpenFile(pfad, 0)) return;
+        for (const auto& zeile : zeilen) datei.WriteLine(zeile);
+        if (!datei.CloseFile()) return;
+        common.Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
+    } catch (const rt::RuntimeError& e) {
+        gError->ErrorMsg("clsInput", "SpeichereKurve", false, e.Number(), e.Description());
+    }
+}
+
+bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
+{
+    mittelwert_ = 0.0f;
+    spline_ = std::make_unique<clsSpline>();
+    try {
+        const clsCommon& common = rt::Object(gCommon);
+        const int32_t projektTyp = common.ProjektTyp();
+        if (projektTyp == PT_Bild_Digitalisieren) return true;
+
+        clsFileHandler& datei = rt::Object(gFileHandler);
+        const std::string pfad = common.Dateiname_Rohdaten();
+        if (!datei.OpenFile(pfad, 1)) return false;
+        std::string inhalt = datei.FileContent();
+        datei.CloseFile();
+        if (inhalt.empty()) {
+            gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errInputPastEnd, "The file " + pfad + " is empty");
+            return false;
+        }
+
+        std::replace_if(inhalt.begin(), inhalt.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+        std::vector<std::string> teile;
+        SplitText(inhalt, teile, " ");
+        // A first token that is no number is a header word; ".rav" files carry three header tokens.
+        size_t j = 0;
+        if (!teile.empty() && !lese::IstZahl(StrToSingle(teile[0])))
+            j = common.Datei_Extension(pfad) == ".rav" ? 3 : 1;
+
+        int32_t zeilen = 0;
+        float letztesX = Kein_Wert;
+        bool zuViele = false;
+        for (; j + 1 < teile.size() && !zuViele; j += 2) {
+            const float x = StrToSingle(teile[j]);
+            const float y = StrToSingle(teile[j + 1]);
+            letztesX = x;
+            if (!lese::IstZahl(x) || !lese::IstZahl(y)) continue;
+            ++zeilen;
+            if (zeilen == 1) {
+                // A curve that starts right of 0 is extended to 0 with its first value.
+                if (x > 0.0f) {
+                    spline_->AddPoint(0.0f, y, 0.0001f);
+                    zeilen = 2;
+                }
+                minimumY_ = y;
+                maximumY_ = y;
+            } else {
+                // An electron-microscope spectrum ends where the counts end.
+                if (projektTyp == PT_ELMI && x > 1.0f && y <= 0.0f) break;
+                minimumY_ = std::min(minimumY_, y);
+                maximumY_ = std::max(maximumY_, y);
+            }
+            spline_->AddPoint(x, y, 0.0001f);
+            mittelwert_ += y;
+            zuViele = spline_->Stuetzstellen() > clsSpline::MaxPoints;
+        }
+        if (zuViele) {
+            lese::Zu_Viele_Daten("Datei_Oeffnen", pfad);
+            return false;
+        }
+        if (spline_->Stuetzstellen() < clsSpline::MinPoints) {
+            lese::Zu_Wenig_Daten("Datei_Oeffnen", pfad, spline_->Stuetzstellen());
+            return false;
+        }
+
+        if (!lese::IstZahl(letztesX)) letztesX = spline_->X_Max();
+        const float schritt = Schritt_Nach_Typ(projektTyp, einheiten, letztesX, spline_->DeltaX());
+        const int32_t anzahl = rt::CLng(rt::Divide(letztesX, schritt));
+        if (!Anpassen("Datei_Oeffnen", pfad, schritt, 1e-6f, anzahl)) return false;
+        rt::Object(gCalc).setSchrittweite(schritt);
+        maximumX_ = static_cast<float>(static_cast<double>(anzahl) * schritt);
+        minimumX_ = spline_->Fit_X(1);
+        mittelwert_ = static_cast<float>(mittelwert_ / static_cast<double>(zeilen));
+        return true;
+    } catch (const rt::RuntimeError& e) {
+        gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, e.Number(), e.Description());
+    } catch (const std::bad_alloc&) {
+        gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
+    }
+    return false;
+}
