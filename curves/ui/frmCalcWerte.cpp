@@ -1,6 +1,7 @@
 #include "curves/ui/frmCalcWerte.h"
 
 #include "core/KurvenTyp.h"
+#include "core/UiSeam.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -48,6 +49,13 @@ frmCalcWerte::frmCalcWerte(QWidget* owner)
     layout->addWidget(Command2, 3, 2);
     connect(Command1, &fxbutton::Click, this, &frmCalcWerte::Command1_Click);
     connect(Command2, &fxbutton::Click, this, &QDialog::reject);
+}
+
+void frmCalcWerte::Zeigen(QWidget* owner)
+{
+    frmCalcWerte dialog(owner);
+    dialog.exec();
+    zelo::Ui().Redraw(true);
 }
 
 // The formula goes to the object that owns the curve drawn last; other kinds change nothing.

@@ -11,6 +11,9 @@ class frmCalcWerte : public QDialog {
     Q_OBJECT
 public:
     explicit frmCalcWerte(QWidget* owner);
+    // What the menu item does: the dialog modally over owner, then the diagram redrawn with its
+    // y scaling kept.
+    static void Zeigen(QWidget* owner);
 
     QLabel* Label1;
     QLineEdit* Text1;

@@ -297,6 +297,9 @@ TEST_P(ParserUnderLocale, ConvertNumberBySuffix)
     EXPECT_EQ(parser.ConvertNumber("&HFF"), 255.0);
     EXPECT_EQ(parser.ConvertNumber("&HFFFFFFFF"), -1.0);
     EXPECT_EQ(parser.ConvertNumber("2,5"), 2.5);
+    EXPECT_EQ(parser.ConvertNumber(".5"), 0.5);
+    EXPECT_EQ(parser.ConvertNumber("1."), 1.0);
+    EXPECT_EQ(parser.ConvertNumber("+1e2"), 100.0);
     EXPECT_DOUBLE_EQ(parser.ConvertNumber("90°"), 3.14159265358979 / 2);
     EXPECT_THROW(parser.ConvertNumber("1.5.2"), rt::RuntimeError);
     EXPECT_THROW(parser.ConvertNumber(std::string(300, 'F') + "h"), rt::RuntimeError) << "beyond the double range";

@@ -27,6 +27,7 @@ TEST_F(JumpCorrection, ADropLiftsTheRestToTheLevelBeforeIt)
     Correct();
     EXPECT_EQ(Values(), (std::vector<float>{100, 100, 100, 100, 100}));
     EXPECT_EQ(seam.redraws, 1);
+    EXPECT_TRUE(seam.redrawKeptYScaling);
 }
 
 TEST_F(JumpCorrection, ARatioOfExactlyPointSevenIsNoJump)

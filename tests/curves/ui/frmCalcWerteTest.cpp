@@ -7,7 +7,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 using CalcValuesDialogTest = CurveDialogTest;
 
@@ -59,4 +61,19 @@ TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
     QTest::mouseClick(cancelled.Command2, Qt::LeftButton);
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_EQ(Values(), (std::vector<float>{10, 20, 30, 40}));
+}
+
+TEST_F(CalcValuesDialogTest, TheMenuItemRedrawsKeepingTheScalingAfterTheDialog)
+{
+    gGrafik->setLetzteKurve(KT_JK);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmCalcWerte*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->Text1->setText("y-10");
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    });
+    frmCalcWerte::Zeigen(nullptr);
+    EXPECT_EQ(Values(), (std::vector<float>{0, 10, 20, 30}));
+    EXPECT_EQ(seam.redraws, 1);
+    EXPECT_TRUE(seam.redrawKeptYScaling);
 }
