@@ -108,16 +108,6 @@ TEST_F(JumpCorrection, ElectronSpectrumIsClippedFromTheFirstPointToTheLastOneAtT
     EXPECT_EQ(gCalc->Maximum_Y(), 50.0f);
 }
 
-TEST_F(JumpCorrection, RepeatedLevelAboveTheCurveKeepsLoweringIt)
-{
-    gCommon->setProjektTyp(PT_Beugung);
-    Load(-1.0f, 0.5f, {1, 2, 3});
-    gCalc->Hoehe_Reduzieren(600);
-    gCalc->Hoehe_Reduzieren(600);
-    EXPECT_EQ(gCalc->Maximum_Y(), 1.0f);
-    EXPECT_EQ(Values(), (std::vector<float>{1, 1, 1}));
-}
-
 TEST_F(JumpCorrection, OutliersAndMiddleWithoutAPointAtTheLevelChangeNothing)
 {
     Load(-1.0f, 0.5f, {1, 2, 3});
