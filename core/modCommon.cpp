@@ -110,8 +110,6 @@ void PrepareComputation()
     gCommon->setEnable_Record(false);
 }
 
-void Zelo_Oeffnen() {}
-
 void Objekte_Freigeben(const std::function<void()>& releaseGrafik)
 {
     if (gCalc) gCalc->Punkte_Loeschen();

@@ -73,8 +73,6 @@ void Zelo_Datei_Sicherstellen();
 void CreateServiceObjects(const std::function<void()>& createGrafik);
 // Sets up the transform grid and switches the processing log off, as start-up does.
 void PrepareComputation();
-// Reads the element database file into the global collections.
-void Zelo_Oeffnen();
 // Empties the working curve and the spline and releases the objects in the order the end requires;
 // releaseGrafik releases the drawing engine at its place between gOS and gPot.
 void Objekte_Freigeben(const std::function<void()>& releaseGrafik);

@@ -9,6 +9,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "mainwindow/frmMain.h"
+#include "materials/modElementDatabase.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,0 +1,115 @@
+#include "materials/clsFMK.h"
+
+#include "core/Runtime.h"
+#include "core/clsError.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "materials/modElementDatabase.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace {
+
+std::string Lowercase(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The "*.fmk" files of a folder, the extension matched without regard to case, in name order so
+// that a table keeps its index from start to start; none when the folder is missing.
+std::vector<std::string> FormFactorFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        const std::string name = it->path().filename().string();
+        if (Lowercase(it->path().extension().string()) == ".fmk") names.push_back(name);
+    }
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const std::string la = Lowercase(a), lb = Lowercase(b);
+        return la != lb ? la < lb : a < b;
+    });
+    return names;
+}
+
+}
+
+const clsFMK_Intern& clsFMK::Tabelle(int32_t i) const
+{
+    if (i < 1 || i > FMK_Anzahl()) rt::Raise(rt::errSubscript);
+    return *tabellen_[static_cast<size_t>(i - 1)];
+}
+
+void clsFMK::FMK_In_ZELO_Speichern(int32_t Dateinummer) const
+{
+    for (const auto& tabelle : tabellen_) {
+        if (tabelle->Daten_Typ() == DT_Datei) continue;
+        tabelle->setDateinummer(Dateinummer);
+        tabelle->Daten_Speichern();
+    }
+}
+
+int32_t clsFMK::FMK_Gespeichert_Anzahl() const
+{
+    return static_cast<int32_t>(
+        std::count_if(tabellen_.begin(), tabellen_.end(), [](const auto& t) { return t->Daten_Typ() != DT_Datei; }));
+}
+
+void clsFMK::FMK_Intern_Neu(const std::string& Symbol, int32_t FMK_Typ, const std::array<float, 5>& A,
+                            const std::array<float, 5>& B, float c)
+{
+    auto tabelle = std::make_unique<clsFMK_Intern>();
+    tabelle->setSymbol(Symbol);
+    tabelle->setFMK_Typ(FMK_Typ);
+    tabelle->setDaten_Typ(DT_Fit);
+    for (int32_t i = 1; i <= 5; ++i) {
+        tabelle->setA(i, A[static_cast<size_t>(i - 1)]);
+        tabelle->setB(i, B[static_cast<size_t>(i - 1)]);
+    }
+    tabelle->setC(c);
+    tabellen_.push_back(std::move(tabelle));
+    gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
+}
+
+bool clsFMK::FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl)
+{
+    gError->AddFunctionToCallStack("clsFMK", "FMK_Von_ZELO_Lesen");
+    tabellen_.clear();
+    for (int32_t i = 1; i <= Anzahl; ++i) {
+        auto tabelle = std::make_unique<clsFMK_Intern>();
+        tabelle->setDateinummer(Dateinummer);
+        tabelle->Daten_Lesen();
+        tabellen_.push_back(std::move(tabelle));
+    }
+    const std::string programFolder = gLoader->ApplicationPath();
+    for (const char* folder : {"fmk/", "fmk_e/", "fmk_x/", "fmk_n/"})
+        Formfaktorverzeichnisse_Einlesen(programFolder + folder);
+    return true;
+}
+
+void clsFMK::Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis)
+{
+    gError->AddFunctionToCallStack("clsFMK", "Formfaktorverzeichnisse_Einlesen");
+    for (const std::string& name : FormFactorFiles(Verzeichnis)) {
+        auto tabelle = std::make_unique<clsFMK_Intern>();
+        tabelle->setDateiname(Verzeichnis + name);
+        tabellen_.push_back(std::move(tabelle));
+    }
+}
+
+bool clsFMK::Formfaktor_Vorhanden_2(const std::string& Symbol) const
+{
+    return std::any_of(tabellen_.begin(), tabellen_.end(), [&](const auto& t) { return t->Symbol() == Symbol; });
+}
+
+int32_t clsFMK::Formfaktor_Tabellen(const std::string& Symbol, std::vector<int32_t>& Tabellen) const
+{
+    Tabellen.clear();
+    for (int32_t i = 1; i <= FMK_Anzahl(); ++i)
+        if (Tabelle(i).Symbol() == Symbol) Tabellen.push_back(i);
+    return static_cast<int32_t>(Tabellen.size());
+}

@@ -1,0 +1,204 @@
+#include "materials/modElementDatabase.h"
+
+#include "core/Runtime.h"
+#include "core/clsError.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "curves/Windows1252.h"
+#include "curves/clsFileHandler.h"
+#include "materials/clsFMK.h"
+
+#include <array>
+#include <limits>
+
+InitKopf gInitKopf;
+KeyedCollection<clsXAchse> colXAchsen;
+KeyedCollection<clsElement> colElemente;
+std::shared_ptr<clsXAchse> gXAchse;
+std::shared_ptr<clsElement> gElement;
+
+namespace {
+
+// The smallest size of each record on disk (all strings empty, no optional parts), used to
+// reject counts that cannot fit the file before anything is read for them.
+constexpr int64_t kMinXAchseBytes = 4 + 2 + 2;
+constexpr int64_t kMinElementBytes = 2 + 2 + 110;
+constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
+
+std::string DatabasePath() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
+
+// The current layout begins with the string "ZELO3"; anything else is the older layout.
+bool HasCurrentLayout(clsFileHandler& datei)
+{
+    static const std::array<uint8_t, 7> kennung = {5, 0, 'Z', 'E', 'L', 'O', '3'};
+    if (datei.FileLength() < static_cast<int64_t>(kennung.size())) return false;
+    std::array<uint8_t, 7> start{};
+    datei.ReadBytes(start);
+    datei.SetOffset(0);
+    return start == kennung;
+}
+
+// The counts of the header must leave room for their records in the rest of the file.
+void CheckCounts(clsFileHandler& datei)
+{
+    const int64_t xAchsen = gInitKopf.Anzahl_XAchsen, elemente = gInitKopf.Anzahl_Elemente,
+                  tabellen = gInitKopf.Anzahl_FMK;
+    if (xAchsen < 0 || elemente < 0 || tabellen < 0) rt::Raise(rt::errInputPastEnd);
+    const int64_t needed = xAchsen * kMinXAchseBytes + elemente * kMinElementBytes + tabellen * kMinTabelleBytes;
+    if (needed > datei.FileLength() - datei.Offset()) rt::Raise(rt::errInputPastEnd);
+}
+
+void ReadHeader(clsFileHandler& datei)
+{
+    gInitKopf.Kennung = datei.ReadString();
+    gInitKopf.Anzahl_XAchsen = datei.ReadLong();
+    gInitKopf.Anzahl_Elemente = datei.ReadLong();
+    gInitKopf.Status = datei.ReadByte();
+    gInitKopf.Frei = datei.ReadByte();
+    gInitKopf.Revision = datei.ReadInteger();
+    gInitKopf.Anzahl_FMK = datei.ReadLong();
+    for (auto& value : gInitKopf.Reserve) value = datei.ReadLong();
+}
+
+// An older file holds only the two counts; it gets the current identifier and Revision 1 (the
+// save that converts it makes it 2).
+void ReadOlderHeader(clsFileHandler& datei)
+{
+    gInitKopf = InitKopf{};
+    gInitKopf.Anzahl_XAchsen = datei.ReadLong();
+    gInitKopf.Anzahl_Elemente = datei.ReadLong();
+    gInitKopf.Kennung = kZeloKennung;
+    gInitKopf.Revision = 1;
+}
+
+void WriteHeader(clsFileHandler& datei)
+{
+    datei.WriteString(gInitKopf.Kennung);
+    datei.WriteLong(gInitKopf.Anzahl_XAchsen);
+    datei.WriteLong(gInitKopf.Anzahl_Elemente);
+    datei.WriteByte(gInitKopf.Status);
+    datei.WriteByte(gInitKopf.Frei);
+    datei.WriteInteger(gInitKopf.Revision);
+    datei.WriteLong(gInitKopf.Anzahl_FMK);
+    for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
+}
+
+void ReadRecords(int32_t dateinummer)
+{
+    for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
+        gXAchse = std::make_shared<clsXAchse>();
+        gXAchse->setDateinummer(dateinummer);
+        gXAchse->Daten_Lesen();
+        colXAchsen.Add(gXAchse, gXAchse->Key());
+    }
+    for (int32_t i = 1; i <= gInitKopf.Anzahl_Elemente; ++i) {
+        gElement = std::make_shared<clsElement>();
+        gElement->setDateinummer(dateinummer);
+        gElement->Element_Lesen();
+        colElemente.Add(gElement, gElement->Symbol());
+    }
+}
+
+void ForgetRecords()
+{
+    colXAchsen.Clear();
+    colElemente.Clear();
+    gXAchse.reset();
+    gElement.reset();
+}
+
+// The file tables of the form-factor folders are listed even without a readable database.
+void ReadFileTablesOnly()
+{
+    if (gFMK) gFMK->FMK_Von_ZELO_Lesen(0, 0);
+}
+
+bool FitsAString(const std::string& text)
+{
+    return Utf8ToWindows1252(text).size() <= std::numeric_limits<uint16_t>::max();
+}
+
+// A text too long for its 16-bit length would stop the writing half-way.
+bool AllTextsFit()
+{
+    for (const auto& [key, xAchse] : colXAchsen)
+        if (!FitsAString(xAchse->name()) || !FitsAString(xAchse->Key())) return false;
+    for (const auto& [key, element] : colElemente)
+        if (!FitsAString(element->Symbol()) || !FitsAString(element->name())) return false;
+    for (int32_t i = 1; gFMK && i <= gFMK->FMK_Anzahl(); ++i)
+        if (!FitsAString(gFMK->Tabelle(i).Symbol()) || !FitsAString(gFMK->Tabelle(i).Info())) return false;
+    return true;
+}
+
+}
+
+void Zelo_Oeffnen()
+{
+    gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
+    ForgetRecords();
+    const std::string path = DatabasePath();
+    // Binary mode would create a missing file; start-up has already offered the default copy.
+    if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, 2)) {
+        ReadFileTablesOnly();
+        return;
+    }
+    clsFileHandler& datei = *gFileHandler;
+    const int32_t dateinummer = datei.FileHandle();
+    bool older = false;
+    try {
+        older = !HasCurrentLayout(datei);
+        if (older)
+            ReadOlderHeader(datei);
+        else
+            ReadHeader(datei);
+        CheckCounts(datei);
+        ReadRecords(dateinummer);
+        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, gInitKopf.Anzahl_FMK);
+    } catch (const rt::RuntimeError& e) {
+        datei.CloseFile();
+        ForgetRecords();
+        gInitKopf = InitKopf{};
+        gInitKopf.Kennung = kZeloKennung;
+        ReadFileTablesOnly();
+        gError->ErrorMsg("modCommon", "Zelo_Oeffnen", false, e.Number(), e.Description());
+        return;
+    }
+    datei.CloseFile();
+    if (older) Zelo_Speichern();
+}
+
+void Zelo_Speichern()
+{
+    gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
+    gInitKopf.Kennung = kZeloKennung;
+    gInitKopf.Anzahl_XAchsen = colXAchsen.Count();
+    gInitKopf.Anzahl_Elemente = colElemente.Count();
+    gInitKopf.Anzahl_FMK = gFMK ? gFMK->FMK_Gespeichert_Anzahl() : 0;
+    // The save counter starts again rather than stopping every later save.
+    gInitKopf.Revision = gInitKopf.Revision == std::numeric_limits<int16_t>::max()
+                             ? int16_t{0}
+                             : static_cast<int16_t>(gInitKopf.Revision + 1);
+    if (!AllTextsFit()) {
+        gError->ErrorMsg("modCommon", "Zelo_Speichern", false, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
+        return;
+    }
+    // Output mode replaces the file only once it is complete; the file handler reports a failure.
+    if (!gFileHandler->OpenFile(DatabasePath(), 0)) return;
+    clsFileHandler& datei = *gFileHandler;
+    const int32_t dateinummer = datei.FileHandle();
+    try {
+        WriteHeader(datei);
+        for (const auto& [key, xAchse] : colXAchsen) {
+            xAchse->setDateinummer(dateinummer);
+            xAchse->Daten_Speichern();
+        }
+        for (const auto& [key, element] : colElemente) {
+            element->setDateinummer(dateinummer);
+            element->Element_Speichern();
+        }
+        if (gFMK) gFMK->FMK_In_ZELO_Speichern(dateinummer);
+    } catch (const rt::RuntimeError&) {
+        // A failed write: the file handler keeps the old file and reports it on closing.
+    }
+    datei.CloseFile();
+}
