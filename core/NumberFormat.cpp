@@ -97,6 +97,8 @@ std::string Zahl_Text(float x)
     return magnitude <= 3.0 ? FormatFixed(x, 1) : FormatScientific(x, 2);
 }
 
+std::string ScientificText(double x) { return FormatScientific(x, 2); }
+
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width)
 {
     const std::string text = std::to_string(n);

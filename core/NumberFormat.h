@@ -7,6 +7,9 @@
 // its decimal logarithm is at most 3 ("999.9"), else scientific with two decimals ("1.23E+03").
 std::string Zahl_Text(float x);
 
+// The run time's named format "Scientific": two decimals and a signed exponent ("1.23E+03").
+std::string ScientificText(double x);
+
 // The decimal text of n with blanks in front up to width characters; never cut.
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width);
 

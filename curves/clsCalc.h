@@ -89,11 +89,6 @@ public:
     float YR(int32_t Index) const;
     // Slides the halves against each other by Value x units: the left half up, the right half down.
     void Verschieben_X_Falten(float Value);
-    // Moves the selected range by Value points (its start up, its end down); Overflow is raised
-    // with both unchanged.
-    void Verschieben_X(int32_t Value);
-    // Adds Value to every value of the copy buffer.
-    void Verschieben_Y(float Value);
     // Replaces the curve by the left half (Seite 0), the right half (1) or the smoothed mean of both
     // (2), each from the halves' common x = 0, writes it as the averaged curve, marks it folded and
     // drops the halves. False, with the curve, its flags, the halves and the files unchanged, when
@@ -104,12 +99,7 @@ public:
     void NullWerte();
     // Mirrors a one-sided curve into a symmetric one of twice the length: reversed, then as it is.
     void Faltung_Spiegeln();
-    // First index of the selected range; after folding the left half's start.
-    int32_t X_StartIndex() const { return xStartIndex_; }
-    void setX_StartIndex(int32_t value) { xStartIndex_ = value; }
-    // Last index of the selected range; after folding the right half's start.
-    int32_t X_StartIndex_Rechts() const { return xStartIndexRechts_; }
-    void setX_StartIndex_Rechts(int32_t value) { xStartIndexRechts_ = value; }
+    // The halves' start indices are X_StartIndex and X_StartIndex_Rechts (point editing below).
 
     // --- Side fits ---
     // The averaged curve is fitted left and right of a separation point by the smoothing spline on
@@ -134,11 +124,10 @@ public:
     void Best_Fit_R();
     // K of fit point i: (i - 1) * Delta_k.
     float X_Fit(int32_t i) const;
-    // Fitted values, and the blend of both fits over the overlap (YU is also the mirror buffer of
-    // the point editing); 0 outside.
+    // Fitted values; 0 outside. The blend of both fits over the overlap is YU (point editing below),
+    // which shares its buffer with the mirror buffer.
     float Y_Fit_L(int32_t Index) const;
     float Y_Fit_R(int32_t Index) const;
-    float YU(int32_t Index) const;
     int32_t Fit_Punkte_Links() const { return static_cast<int32_t>(yFitL_.size()); }
     int32_t Fit_Punkte_Rechts() const { return static_cast<int32_t>(yFitR_.size()); }
     // Curve points that enter the left fit (from point 1) and the right fit (up to the last point).
@@ -159,6 +148,69 @@ public:
     // x and value of marked point Index; 0 outside.
     float Peak_X(int32_t Index) const;
     float Peak_Y(int32_t Index) const;
+    // ---- Point editing (clsCalc_Editing.cpp): the copy buffer, the selected range and the cuts.
+    // Failures are reported under the member's name unless said otherwise.
+    // Copies the points from the first x at or above the smaller of X1, X2 up to, not including, the
+    // first x at or above the larger one. A range reaching beyond the last point or holding no grid
+    // step is reported and leaves the buffer and the range as they were.
+    void Punkte_Kopieren(float X1, float X2);
+    // The number of copied values, and copied value Index (0 outside 1..Temp_Punkte).
+    int32_t Temp_Punkte() const { return static_cast<int32_t>(yTemp_.size()); }
+    float Y_Temp(int32_t Index) const;
+    // The copy buffer holds a piece that has not been written back.
+    bool Punkte_Kopiert() const { return punkteKopiert_; }
+    void setPunkte_Kopiert(bool value) { punkteKopiert_ = value; }
+    // Reverses the piece and starts it at the mirror image, about x = 0, of its right end.
+    void Punkte_Spiegeln();
+    // Moves the piece by dX (in whole grid steps, halves to even) and lifts its values by dY;
+    // a zero step or an overflow raises to the caller.
+    void Punkte_Positionieren(float dX, float dY);
+    // X_StartIndex grows and X_StartIndex_Rechts shrinks by Value; an overflow raises to the caller.
+    void Verschieben_X(int32_t Value);
+    // Adds Value to every copied value.
+    void Verschieben_Y(float Value);
+    // Writes the piece back from X_StartIndex, replacing the old values (Ersetzen) or taking the mean
+    // with them. Values that fall outside the curve are not written, and that is reported.
+    void Punkte_Einfuegen(bool Ersetzen);
+    // Replaces the grid point nearest to X by the mean of its neighbours.
+    void Loesche_Punkt(float X);
+    // A cut at the left for a negative Value, else at the right.
+    void Reduzieren(float Value);
+    // Keeps the points below max; max becomes Maximum_X. A cut leaving no point is refused.
+    void Breite_reduzieren(float max);
+    // Keeps the points above min at their own x. A cut leaving no point is refused.
+    void Links_reduzieren(float min);
+    // The mirror buffer (the piece as it was before the last mirroring), which the side fits also
+    // fill with their blend; 0 outside it.
+    float YU(int32_t Index) const;
+    // The selected range (copied piece, range tool); after folding the halves' start indices.
+    int32_t X_StartIndex() const { return xStartIndex_; }
+    void setX_StartIndex(int32_t value) { xStartIndex_ = value; }
+    int32_t X_StartIndex_Rechts() const { return xStartIndexRechts_; }
+    void setX_StartIndex_Rechts(int32_t value) { xStartIndexRechts_ = value; }
+
+    // ---- Jump correction, clip level, centre and restore (clsCalc_Jumps.cpp).
+    // Corrects a step of the counts in the selected range (pairs with a ratio below 0.7) and redraws.
+    void Sprunganalyse();
+    // Sets the clip level (or lowers it by 1 when Wert lies above it) and clips the curve by the
+    // project type: a raw spectrum, then its outliers and centre; an electron-microscope spectrum
+    // from its first point.
+    void Hoehe_Reduzieren(int32_t Wert);
+    // Raises the points between the first and the last one at the clip level to it.
+    void Ausreiser();
+    // Centres the axis on the middle of the clipped peak; without a point at the clip level the
+    // curve stays as it is.
+    void Mitte_suchen();
+    // Makes the stage selected in gSSC the working curve; false (reported) when that fails.
+    bool Sicherheit_Zurueck();
+    // The curve is a taken-over side fit (set by the restore).
+    bool IstGefittet() const { return istGefittet_; }
+
+    // ---- Values by formula (clsCalc_Formula.cpp).
+    // Recomputes the whole curve (with the clip level and the lowest value) or the selected range by
+    // a formula in which y stands for each value. Nothing changes unless every value succeeds; the
+    // first failure is reported.
+    void WerteUmrechnen(const std::string& Formel, bool ganzeKurve);
 
 protected:
     // The grid index of x X given on the scale of a folded half; the inverse of X_Shifted. A zero
@@ -199,11 +251,6 @@ private:
 
     std::vector<float> yl_;
     std::vector<float> yr_;
-    int32_t xStartIndex_ = 0;
-    int32_t xStartIndexRechts_ = 0;
-    // The copy buffer of the point editing, which Verschieben_Y lifts.
-    std::vector<float> yTemp_;
-    int32_t tempPunkte_ = 0;
 
     // --- Side fits ---
     // Fit one side with chi; true when the spline fitted.
@@ -225,7 +272,13 @@ private:
     bool fitRechtsVorhanden_ = false;
     std::vector<float> yFitL_;
     std::vector<float> yFitR_;
-    std::vector<float> yu_;
     std::vector<float> peakX_;
     std::vector<float> peakY_;
+    // Point editing: the copied piece, the mirror buffer and the selected range.
+    std::vector<float> yTemp_;
+    std::vector<float> yu_;
+    int32_t xStartIndex_ = 0;
+    int32_t xStartIndexRechts_ = 0;
+    bool punkteKopiert_ = false;
+    bool istGefittet_ = false;
 };

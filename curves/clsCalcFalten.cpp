@@ -63,20 +63,6 @@ float clsCalc::YR(int32_t Index) const { return Wert(yr_, Index); }
 
 void clsCalc::Verschieben_X_Falten(float Value) { faltungVerschiebung_ += Value; }
 
-void clsCalc::Verschieben_X(int32_t Value)
-{
-    const int32_t start = Long(int64_t(xStartIndex_) + Value);
-    const int32_t ende = Long(int64_t(xStartIndexRechts_) - Value);
-    xStartIndex_ = start;
-    xStartIndexRechts_ = ende;
-}
-
-void clsCalc::Verschieben_Y(float Value)
-{
-    const auto anzahl = std::min(static_cast<size_t>(std::max(tempPunkte_, 0)), yTemp_.size());
-    for (size_t i = 0; i < anzahl; ++i) yTemp_[i] += Value;
-}
-
 bool clsCalc::Mitteln(int16_t Seite)
 {
     std::vector<float> werte;

@@ -213,8 +213,6 @@ float clsCalc::Y_Fit_L(int32_t Index) const { return Wert(yFitL_, Index); }
 
 float clsCalc::Y_Fit_R(int32_t Index) const { return Wert(yFitR_, Index); }
 
-float clsCalc::YU(int32_t Index) const { return Wert(yu_, Index); }
-
 bool clsCalc::FitUebernehmen()
 {
     if (!fitLinksVorhanden_ || !fitRechtsVorhanden_) return false;

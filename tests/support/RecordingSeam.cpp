@@ -23,7 +23,11 @@ zelo::MsgResult RecordingSeam::MsgBox(const std::string& text, zelo::MsgButtons 
 }
 
 void RecordingSeam::ShowErrorWindow() { ++errorWindows; }
-void RecordingSeam::Redraw(bool) { ++redraws; }
+void RecordingSeam::Redraw(bool keepYScaling)
+{
+    ++redraws;
+    redrawKeptYScaling = keepYScaling;
+}
 void RecordingSeam::DoEvents() { ++events; }
 
 std::string RecordingSeam::AnswerDialog(RecordedDialog dialog)

@@ -32,6 +32,8 @@ public:
     std::vector<RecordedMessage> messages;
     int errorWindows = 0;
     int redraws = 0;
+    // Whether the last redraw kept the y scaling.
+    bool redrawKeptYScaling = false;
     int events = 0;
     // Answers for the next file and folder dialogs, in order; when they run out, the dialog is cancelled ("").
     std::deque<std::string> dialogAnswers;

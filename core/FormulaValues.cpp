@@ -1,0 +1,28 @@
+#include "core/FormulaValues.h"
+
+#include "core/FormulaNumbers.h"
+#include "core/Runtime.h"
+#include "core/clsParser.h"
+#include "curves/modString.h"
+
+namespace {
+
+// The value as the user sees it in a curve file: the Single's seven-digit text.
+double ShownValue(float value) { return formula::ReadNumber(rt::SingleText(value)); }
+
+}
+
+std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<float>& ys,
+                                   const std::vector<float>& xs)
+{
+    if (!xs.empty() && xs.size() != ys.size()) rt::Raise(rt::errSubscript);
+    clsParser parser;
+    std::vector<float> values;
+    values.reserve(ys.size());
+    for (size_t i = 0; i < ys.size(); ++i) {
+        parser.SetVariable("y", ShownValue(ys[i]));
+        if (!xs.empty()) parser.SetVariable("x", ShownValue(xs[i]));
+        values.push_back(StrToSingle(parser.Parse(Formel)));
+    }
+    return values;
+}

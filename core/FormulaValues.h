@@ -1,0 +1,13 @@
+#pragma once
+// Curve values recomputed by a formula, the shared step of every "values by formula" conversion.
+#include <string>
+#include <vector>
+
+// The formula applied to each value: y stands for the value and, when xs is given (one x per
+// value), x for its x; both are whole operands in either letter case ("2*y", "exp(x)"). Each value
+// enters as the run time's seven-digit text of the Single would show it. All values are computed
+// before any is returned, so a formula that fails at one point leaves the caller's curve as it was:
+// the first failure is thrown as the evaluator's rt::RuntimeError. A result that is no number
+// (a hexadecimal result) gives Kein_Wert.
+std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<float>& ys,
+                                   const std::vector<float>& xs = {});

@@ -1,0 +1,76 @@
+#pragma once
+// The formula evaluator: a line of numbers (decimal, or with a base suffix h, b, o, or in degrees
+// with °), the constants pi and e, bracketed groups, function calls and the operators
+// + - * / \ ^ !, reduced left to right in three passes (^ and ! first, then * / \, then + -).
+// Intermediate values are carried as the run time's 15-digit text of a double, with a decimal
+// point whatever the locale; operands are read with a decimal point or comma alike.
+//
+// Errors of the formula itself are thrown as rt::RuntimeError to the caller of Parse; errors inside
+// a function call are shown in a message box titled "Formelparser" and the call counts as 0.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class clsParser {
+public:
+    // Evaluates a formula (blanks are ignored). Returns the run time's text of the result, or
+    // "0x" and hexadecimal digits when the formula called hex, or binary digits when it called bin.
+    std::string Parse(const std::string& expression);
+
+    // "Scientific": the last result as 1.23E+03; "Standard": its plain text; anything else "".
+    std::string FormatLastResult(const std::string& Typ) const;
+
+    // Line Index (0..37) of the help table of functions and operators; "" for any other Index.
+    static std::string FunctionName(int32_t Index);
+    static int32_t FunctionCount();
+
+    // The value of one operand text, by its last character: "h" hexadecimal, "b" binary, "o" octal
+    // digits, "°" degrees (converted to radians), else a decimal number or an "&H" literal.
+    // Text that is no number raises "Type mismatch".
+    double ConvertNumber(const std::string& text) const;
+
+    // Base display of a whole number: "FFh", "17o", "101"; "---" for a negative, fractional or
+    // unreadable number.
+    std::string CHex(const std::string& Zahl) const;
+    std::string CHex(double Zahl) const;
+    std::string COct(const std::string& Zahl) const;
+    std::string COct(double Zahl) const;
+    std::string CBin(const std::string& Zahl) const;
+    std::string CBin(double Zahl) const;
+    // Binary digits in groups of four with the suffix "b": "11111" gives "0001 1111b".
+    static std::string FormatBin(const std::string& binwert);
+
+    // Binds a name (a whole operand, either letter case, as "y" in "2*y") to a value for the
+    // following Parse calls, so that a curve's values enter a formula without being pasted into it.
+    void SetVariable(const std::string& name, double value);
+
+    // The deepest nesting of groups and calls that a formula may have.
+    static constexpr int kMaxDepth = 100;
+
+private:
+    struct Item {
+        bool isOperator;
+        char op;
+        std::string text;
+    };
+
+    std::string Evaluate(const std::string& formula);
+    std::string EvaluateBracket(const std::string& prefix, bool isCall, const std::string& inner);
+    void AppendOperand(std::vector<Item>& items, const std::string& text) const;
+    std::string Reduce(const std::vector<Item>& items) const;
+    double TakeOperand(const std::vector<Item>& items, size_t& k) const;
+    static double Factorial(double x);
+    std::string ReplaceConstant(const std::string& text) const;
+    std::string CallFunction(const std::string& name, const std::string& arguments);
+    std::string ComputeFunction(const std::string& lowerName, const std::vector<double>& args);
+    std::vector<double> EvaluateArguments(const std::string& arguments);
+    static std::string ConvertBase(const std::string& digits, int from, int to);
+    std::string BaseText(const std::string& Zahl, int base) const;
+
+    double lastResult_ = 0.0;
+    bool hexFlag_ = false;
+    bool binFlag_ = false;
+    int depth_ = 0;
+    std::map<std::string, double> variables_;
+};

@@ -1,0 +1,173 @@
+// Feeds the evaluator random and hostile formulas: it must always end with a number (or a base
+// text) or a run-time error, never crash, hang or return something that is not a number.
+#include "core/clsParser.h"
+
+#include "core/FormulaNumbers.h"
+#include "core/Runtime.h"
+#include "support/RecordingSeam.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+const std::vector<std::string> kNames = {
+    "ln",   "sin",    "cos",    "atan", "abs",  "sqrt",   "log",    "mod",    "lg",     "ld",     "exp",
+    "tan",  "root3",  "root",   "pow",  "deg",  "rad",    "pow2",   "arcsin", "sinh",   "arccos", "cosh",
+    "tanh", "cot",    "coth",   "arsinh", "arcosh", "artanh", "arcoth", "round", "bin",  "hex",    "foo",
+    "SIN",  "Sqrt",   "",
+};
+
+class FormulaGenerator {
+public:
+    explicit FormulaGenerator(uint32_t seed) : random_(seed) {}
+
+    std::string Next()
+    {
+        switch (Pick(6)) {
+        case 0: return Expression(Pick(4));
+        case 1: return DeepBrackets();
+        case 2: return HugeValues();
+        case 3: return WrongArity();
+        case 4: return Characters();
+        default: return Expression(Pick(8));
+        }
+    }
+
+private:
+    size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+
+    template <typename T>
+    const T& OneOf(const std::vector<T>& items) { return items[Pick(items.size())]; }
+
+    std::string Digits(size_t count)
+    {
+        std::string text;
+        for (size_t i = 0; i < count; ++i) text += static_cast<char>('0' + Pick(10));
+        return text;
+    }
+
+    std::string Operand()
+    {
+        switch (Pick(12)) {
+        case 0: return Digits(1 + Pick(3));
+        case 1: return Digits(1 + Pick(400));
+        case 2: return Digits(1 + Pick(3)) + OneOf<std::string>({".", ","}) + Digits(Pick(20));
+        case 3: return Digits(1) + OneOf<std::string>({"e", "E", "e-", "e+"}) + Digits(1 + Pick(6));
+        case 4: return OneOf<std::string>({"pi", "e", "PI", "y", "Y", "-y", "x", "-pi"});
+        case 5: return OneOf<std::string>({"FFh", "1010b", "17o", "FFH", "12b", "9o", "ZZh", "h", "&HFF", "&H"});
+        case 6: return Digits(1 + Pick(4)) + "\xC2\xB0";
+        case 7: return std::string(1 + Pick(60), 'F') + "h";
+        case 8: return "(" + Expression(2) + (Pick(3) ? ")" : "");
+        case 9: return OneOf(kNames) + "(" + Arguments(Pick(4)) + (Pick(4) ? ")" : "");
+        case 10: return "";
+        default: return Digits(1 + Pick(2)) + OneOf<std::string>({"!", "!!", "!!!"});
+        }
+    }
+
+    std::string Operator() { return std::string(1, "+-*/\\^!"[Pick(7)]); }
+
+    std::string Expression(size_t terms)
+    {
+        std::string text = Pick(5) == 0 ? "-" : "";
+        text += Operand();
+        for (size_t i = 0; i < terms; ++i) text += Operator() + Operand();
+        return text;
+    }
+
+    std::string Arguments(size_t count)
+    {
+        std::string text;
+        for (size_t i = 0; i < count; ++i) text += (i ? ";" : "") + Expression(Pick(2));
+        return text;
+    }
+
+    std::string DeepBrackets()
+    {
+        const size_t depth = Pick(clsParser::kMaxDepth * 3);
+        std::string text;
+        for (size_t i = 0; i < depth; ++i) text += Pick(3) ? "(" : OneOf(kNames) + "(";
+        text += Expression(Pick(3));
+        const size_t closing = Pick(2) ? depth : Pick(depth + 2);
+        return text + std::string(closing, ')');
+    }
+
+    std::string HugeValues()
+    {
+        static const std::vector<std::string> pieces = {
+            "9^9^9^9", "10^308*10", "1e308+1e308", "-1e308-1e308", "1e308*-1", "170!*10", "171!", "1e9!",
+            "(10^200)*(10^200)", "1/1e-308/1e-308", "0^(-1)", "(-1)^0.5", "2^1024", "hex(1e10)", "hex(2^31)",
+            "bin(1e300)", "mod(1e300;1)", "round(1e300;28)", "round(1;1e9)", "exp(710)", "cosh(1000)",
+            "1e-400*1e-400", "pow(0;-1)", "root(-8;3)", "10^-400",
+        };
+        std::string text = OneOf(pieces);
+        for (size_t i = Pick(3); i > 0; --i) text += Operator() + OneOf(pieces);
+        return text;
+    }
+
+    std::string WrongArity()
+    {
+        const size_t count = OneOf<size_t>({0, 1, 2, 3, 5, 99, 100, 150});
+        std::string arguments;
+        for (size_t i = 0; i < count; ++i) arguments += (i ? ";" : "") + Digits(1 + Pick(2));
+        if (Pick(4) == 0) arguments += ";;";
+        return OneOf(kNames) + "(" + arguments + ")";
+    }
+
+    std::string Characters()
+    {
+        static const std::string alphabet = "0123456789+-*/\\^!()();;.,eEpihbo& xyXYsinclgqrtmdwHF\xC2\xB0";
+        std::string text;
+        for (size_t n = Pick(80); n > 0; --n) {
+            if (Pick(50) == 0)
+                text += static_cast<char>(1 + Pick(255));
+            else
+                text += alphabet[Pick(alphabet.size())];
+        }
+        return text;
+    }
+
+    std::mt19937 random_;
+};
+
+bool IsBaseText(const std::string& text, const std::string& prefix, const std::string& digits)
+{
+    return text.size() > prefix.size() && text.compare(0, prefix.size(), prefix) == 0 &&
+           text.find_first_not_of(digits, prefix.size()) == std::string::npos;
+}
+
+}
+
+TEST(ParserFuzz, EveryFormulaEndsWithANumberOrAReportedError)
+{
+    RecordingSeam seam;
+    FormulaGenerator generator(20240613u);
+    clsParser parser;
+    parser.SetVariable("y", -2.5);
+    int results = 0;
+    int errors = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string formula = generator.Next();
+        seam.messages.clear();
+        try {
+            const std::string result = parser.Parse(formula);
+            ++results;
+            // bin of a number without binary digits (negative, fractional, huge) shows "---".
+            if (IsBaseText(result, "0x", "0123456789ABCDEF") || IsBaseText(result, "", "01") || result == "---")
+                continue;
+            double value = 0.0;
+            ASSERT_NO_THROW(value = formula::ReadNumber(result)) << formula << " gave " << result;
+            ASSERT_TRUE(std::isfinite(value)) << formula;
+        } catch (const rt::RuntimeError& error) {
+            ++errors;
+            ASSERT_GT(error.Number(), 0) << formula;
+            ASSERT_FALSE(error.Description().empty()) << formula;
+        } catch (const std::exception& error) {
+            FAIL() << formula << " raised " << error.what();
+        }
+        for (const auto& message : seam.messages) ASSERT_EQ(message.title, "Formelparser") << formula;
+    }
+    EXPECT_GT(results, 10000) << "the generator must reach the successful paths too";
+    EXPECT_GT(errors, 10000);
+}

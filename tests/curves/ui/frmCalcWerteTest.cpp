@@ -1,0 +1,79 @@
+#include "curves/ui/frmCalcWerte.h"
+
+#include "CurveDialogTest.h"
+#include "core/KurvenTyp.h"
+#include "core/clsLanguage.h"
+#include "widgets/fxbutton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+using CalcValuesDialogTest = CurveDialogTest;
+
+TEST_F(CalcValuesDialogTest, CaptionsInTheChosenLanguage)
+{
+    gLanguage->OpenLanguageEx(3);
+    frmCalcWerte dialog(nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "calculate values");
+    EXPECT_EQ(dialog.Label1->text(), "Y = ");
+    EXPECT_EQ(dialog.Option1[0]->Caption(), "whole curve");
+    EXPECT_EQ(dialog.Option1[1]->Caption(), "Selected Area");
+    EXPECT_EQ(dialog.Command2->Caption(), "Cancel");
+    EXPECT_EQ(dialog.Command1->ButtonStyle(), gOptions->ButtonStyle());
+    EXPECT_TRUE(dialog.Option1[0]->Value());
+}
+
+TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRange)
+{
+    gGrafik->setLetzteKurve(KT_JK_Bearbeitet);
+    frmCalcWerte whole(nullptr);
+    whole.Text1->setText("y*2");
+    QTest::mouseClick(whole.Command1, Qt::LeftButton);
+    EXPECT_EQ(whole.result(), QDialog::Accepted);
+    EXPECT_EQ(Values(), (std::vector<float>{20, 40, 60, 80}));
+    EXPECT_EQ(gCalc->Maximum_Y(), 80.0f);
+
+    gCalc->setX_StartIndex(2);
+    gCalc->setX_StartIndex_Rechts(3);
+    frmCalcWerte range(nullptr);
+    range.Text1->setText("Y+1");
+    QTest::mouseClick(range.Option1[1], Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(range.Command1, Qt::LeftButton);
+    EXPECT_EQ(Values(), (std::vector<float>{20, 41, 61, 80}));
+    EXPECT_EQ(gCalc->Maximum_Y(), 80.0f);
+}
+
+TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
+{
+    for (const int32_t kind : {KT_Keine, KT_IK, KT_GR, KT_UG}) {
+        gGrafik->setLetzteKurve(kind);
+        frmCalcWerte dialog(nullptr);
+        dialog.Text1->setText("y*2");
+        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    gGrafik->setLetzteKurve(KT_JK);
+    frmCalcWerte cancelled(nullptr);
+    cancelled.Text1->setText("y*2");
+    QTest::mouseClick(cancelled.Command2, Qt::LeftButton);
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(Values(), (std::vector<float>{10, 20, 30, 40}));
+}
+
+TEST_F(CalcValuesDialogTest, TheMenuItemRedrawsKeepingTheScalingAfterTheDialog)
+{
+    gGrafik->setLetzteKurve(KT_JK);
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmCalcWerte*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->Text1->setText("y-10");
+        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
+    });
+    frmCalcWerte::Zeigen(nullptr);
+    EXPECT_EQ(Values(), (std::vector<float>{0, 10, 20, 30}));
+    EXPECT_EQ(seam.redraws, 1);
+    EXPECT_TRUE(seam.redrawKeptYScaling);
+}
