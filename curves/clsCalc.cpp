@@ -114,6 +114,8 @@ void clsCalc::Punkte_Plus(float X, float Wert)
 void clsCalc::Punkte_Loeschen()
 {
     y_.clear();
+    yl_.clear();
+    yr_.clear();
     punkte_ = 0;
 }
 

@@ -33,7 +33,8 @@ public:
     // Writes the curve Y (points 1.. as elements 0..) as "x TAB y" lines to the project folder under
     // the project name and the kind's extension, when the kind's save option is on. Quelle names
     // the x values: 0 the working curve, 1 I(K), 2 G(r). A failed write is reported and not logged.
-    void SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y);
+    // True when the file was written.
+    bool SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y);
 
     // Copies the resampled curve into ToArray[0..Punkte-1]; a target too short is reported.
     void CopyArray(std::span<float> ToArray) const;

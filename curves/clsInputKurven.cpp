@@ -61,10 +61,10 @@ float Schritt_Nach_Typ(int32_t projektTyp, Einheitenwahl einheiten, float letzte
 
 std::string clsInput::ExtensionVonKurvenTyp(int32_t TypKurve) { return KurvenTypExtension(TypKurve); }
 
-void clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y)
+bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y)
 {
     try {
-        if (!rt::Object(gOptions).KurveSpeichern(TypKurve)) return;
+        if (!rt::Object(gOptions).KurveSpeichern(TypKurve)) return false;
         const clsCommon& common = rt::Object(gCommon);
         const std::string pfad = common.Ordner() + common.Dateiname() + ExtensionVonKurvenTyp(TypKurve);
         std::vector<std::string> zeilen;
@@ -78,13 +78,15 @@ void clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
             }
         }
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(pfad, 0)) return;
+        if (!datei.OpenFile(pfad, 0)) return false;
         for (const auto& zeile : zeilen) datei.WriteLine(zeile);
-        if (!datei.CloseFile()) return;
+        if (!datei.CloseFile()) return false;
         common.Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
+        return true;
     } catch (const rt::RuntimeError& e) {
         gError->ErrorMsg("clsInput", "SpeichereKurve", false, e.Number(), e.Description());
     }
+    return false;
 }
 
 bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)

@@ -1,0 +1,127 @@
+#include "curves/ui/frmMittel.h"
+
+#include "analysis/clsIK.h"
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+#include "widgets/fxbutton.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+class SectionDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CreateCoreObjects();
+        gCommon = std::make_unique<clsCommon>();
+        gCommon->setEnable_Record(true);
+        gCalc = std::make_unique<clsCalc>();
+        gIK = std::make_unique<clsIK>();
+        gInput = std::make_unique<clsInput>();
+    }
+    void TearDown() override
+    {
+        Objekte_Freigeben({});
+        Restliche_Objekte_Freigeben();
+    }
+
+    // A folded spectrum of n points, symmetric about its middle point.
+    static void FoldedSpectrum(int32_t n)
+    {
+        for (int32_t i = 1; i <= n; ++i) gCalc->Punkte_Plus(0.0f, float(100.0 + 1000.0 * std::exp(-std::abs(i - (n + 1) / 2) / 10.0)));
+        gCalc->setSchrittweite(0.1f);
+        gCalc->Falten();
+    }
+
+    static void Click(fxbutton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+
+    bool Logged(const std::string& text) const
+    {
+        return std::find(seam.logLines.begin(), seam.logLines.end(), text) != seam.logLines.end();
+    }
+
+    TempEnvironment env;
+    RecordingSeam seam;
+};
+
+}
+
+TEST_F(SectionDialogTest, OpensWithBothSidesChosen)
+{
+    gOptions->setButtonStyle(5);
+    frmMittel window(nullptr);
+    EXPECT_EQ(window.windowTitle(), "Kurventeil auswählen");
+    EXPECT_EQ(window.optKurve[0]->Caption(), "linke Seite (rot)");
+    EXPECT_EQ(window.optKurve[1]->Caption(), "rechte Seite (schwarz)");
+    EXPECT_EQ(window.optKurve[2]->Caption(), "beide Seiten mitteln");
+    EXPECT_FALSE(window.optKurve[0]->Value());
+    EXPECT_FALSE(window.optKurve[1]->Value());
+    EXPECT_TRUE(window.optKurve[2]->Value());
+    EXPECT_EQ(window.Seite(), 2);
+    EXPECT_EQ(window.cmdOK->Caption(), "OK");
+    EXPECT_EQ(window.cmdOK->ButtonStyle(), 5);
+    EXPECT_TRUE(window.isModal());
+}
+
+TEST_F(SectionDialogTest, OkAveragesBothSides)
+{
+    FoldedSpectrum(1003);
+    frmMittel window(nullptr);
+    window.show();
+    Click(window.cmdOK);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(gCalc->IstGefaltet());
+    EXPECT_EQ(gCalc->Punkte(), 502);
+    EXPECT_TRUE(Logged("Mittelung beider Seiten gewählt"));
+}
+
+TEST_F(SectionDialogTest, ChosenSideIsTakenOver)
+{
+    FoldedSpectrum(1003);
+    frmMittel window(nullptr);
+    window.show();
+    Click(window.optKurve[0]);
+    EXPECT_EQ(window.Seite(), 0);
+    EXPECT_TRUE(window.optKurve[0]->Value());
+    EXPECT_FALSE(window.optKurve[2]->Value());
+    Click(window.cmdOK);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_TRUE(Logged("linke Seite gewählt"));
+    EXPECT_EQ(gCalc->Punkte(), 1003 - 502);
+}
+
+TEST_F(SectionDialogTest, ClosingByTheFrameLeavesTheCurve)
+{
+    FoldedSpectrum(1003);
+    frmMittel window(nullptr);
+    window.show();
+    window.close();
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_EQ(gCalc->Punkte(), 1003);
+    EXPECT_FALSE(gCalc->IstGefaltet());
+    EXPECT_TRUE(seam.logLines.empty());
+}
+
+TEST_F(SectionDialogTest, FailedAveragingIsNotAccepted)
+{
+    FoldedSpectrum(4);
+    frmMittel window(nullptr);
+    window.show();
+    Click(window.cmdOK);
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "no fit!");
+    EXPECT_EQ(gCalc->Punkte(), 4);
+    EXPECT_FALSE(gCalc->IstGefaltet());
+}
