@@ -264,7 +264,8 @@ bool clsIK::Berechnen(float rho)
         // Everything is computed aside, so that a refusal keeps the previous I(K).
         const int32_t n = gCalc->Punkte() - kZusatzpunkte;
         if (n < 2) return Ablehnen({433});
-        if (!std::isfinite(rho) || rho < 0.0f) return Ablehnen({436});
+        // The alloy model gives 0 for a density it does not know.
+        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436});
         if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
         for (int32_t i = 1; i <= n; ++i) {
             if (!(gFMK->fm2_Y(i) > 0.0f) || !std::isfinite(gFMK->f2m_Y(i)) || !std::isfinite(gFMK->fm2_Y(i)))

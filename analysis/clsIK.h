@@ -50,8 +50,8 @@ public:
     // Damps the undamped I(K) by kind Art (Daempfung) up to FTR_Index and sets it to 0 above.
     void Daempfen(int32_t Art);
     // I(K) from the averaged spectrum, the fitted background and the alloy's form factors, with
-    // the number density rho in atoms per nm³. False, with a message and the previous I(K) kept,
-    // when the inputs cannot give one.
+    // the number density rho in atoms per nm³ (0 when unknown). False, with a message and the
+    // previous I(K) kept, when the inputs cannot give one.
     bool Berechnen(float rho);
     // Last index that the transform takes (2 to Punkte).
     int32_t FTR_Index() const { return ftrIndex_; }

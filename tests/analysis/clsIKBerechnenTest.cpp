@@ -176,7 +176,7 @@ TEST_F(IKBerechnenTest, TwelvePointsAreTheShortestSpectrum)
 TEST_F(IKBerechnenTest, RefusesInputsThatCannotGiveAnIK)
 {
     ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
-    ExpectRefused(-3E+11f, "Die Teilchenzahldichte der Legierung ist unbekannt.");
+    for (const float unbekannt : {-3E+11f, 0.0f}) ExpectRefused(unbekannt, "Die Teilchenzahldichte der Legierung ist unbekannt.");
 
     const std::string keinUntergrund = "Kein gültiger Untergrund: bitte mindestens vier Untergrundstützstellen setzen.";
     gUntergrund->Loesche_Punkt(145.0f);
