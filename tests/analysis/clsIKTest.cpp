@@ -231,15 +231,3 @@ TEST_F(IKTest, DegenerateModelsFallBackToTheCurve)
     gIK->setWichtung(0.5f);
     EXPECT_EQ(gIK->Parabel_Index(), 0);
 }
-
-TEST_F(IKTest, CopyArrayNeedsRoomForEveryPoint)
-{
-    SetIK(Parabel(5));
-    std::vector<float> target(5, 9.0f);
-    gIK->CopyArray(target);
-    EXPECT_EQ(target, Parabel(5));
-    std::vector<float> tooShort(4, 9.0f);
-    gIK->CopyArray(tooShort);
-    EXPECT_EQ(tooShort, Konstant(4, 9.0f));
-    EXPECT_EQ(seam_.errorWindows, 1);
-}

@@ -136,16 +136,6 @@ TEST_F(UntergrundTest, DeletingTakesTheNearerNeighbourAndTheUpperOneHalfWay)
     EXPECT_EQ(gUntergrund->X_D(), 5.0f);
 }
 
-TEST_F(UntergrundTest, ScalingTheSupportValuesRefits)
-{
-    AddPoints({2.0f, 6.0f, 12.0f, 17.0f}, Gerade);
-    gUntergrund->Add_Norm(50.0f);
-    EXPECT_EQ(gUntergrund->UY(1), Gerade(2.0) + 50.0f);
-    gUntergrund->Add_Ln(std::log(2.0f));
-    EXPECT_NEAR(gUntergrund->UY(4), 2.0f * (Gerade(17.0) + 50.0f), 1e-3);
-    EXPECT_EQ(gUntergrund->Maximum(), gUntergrund->UY(4));
-}
-
 TEST_F(UntergrundTest, AFlatBackgroundIsPerfectlySmooth)
 {
     // J(1) and the anchor beyond the end lie on the same level, so that the fit stays flat.
