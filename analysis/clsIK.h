@@ -1,16 +1,114 @@
 #pragma once
-// The interference function I(K).
-#include "core/Runtime.h"
-#include "core/clsOptions.h"
-#include "core/modCommon.h"
-
+// The interference function I(K) = S(K) - 1 of the current project on the grid
+// K(i) = (i - 1)·Delta_k, with its undamped, measured and back-transformed forms, the low-K
+// extrapolation, the weight between measured and back-transformed curve and the index range
+// that the transform takes. Indices are 1-based; a read outside 1..Punkte raises
+// "Subscript out of range".
 #include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
 class clsIK {
 public:
-    // Not computed yet: no curve.
-    int32_t Punkte() const { return 0; }
-    // K of point i on the Delta_k grid.
-    float x(int32_t i) const { return static_cast<float>((i - 1.0) * rt::Object(gOptions).Delta_k()); }
-    float Y(int32_t /*Index*/) const { return 0.0f; }
+    // Copies Y(1..Punkte) into ToArray from its first element on.
+    void CopyArray(std::span<float> ToArray) const;
+    // Sets point Index of every form of I(K); the display range follows.
+    void Set_Y(int32_t Index, float YY);
+    void UserSetScale(float UserMin, float UserMax);
+    // The density from the sum rule (with the back-transform).
+    float Dichte_IK() const;
+    // Replaces every value by a formula of y and x (with the other sources of I(K)).
+    void WerteUmrechnen(const std::string& Formel);
+    // The integral of K²·(J - U) of the last computation.
+    float Integration_K2Y() const { return integrationK2Y_; }
+    bool Sicherheit_Zurueck();
+    float Mittelwert() const { return mittelwert_; }
+    // How well the low-K extrapolation meets I(K): "0.0 %" for a perfect match, "100.0 %" when the
+    // extrapolation is I(K) itself.
+    std::string Parabel_Abweichung() const;
+    float Y_Parabel(int32_t Index) const;
+    // Generated, demonstration and loaded I(K) (with the other sources of I(K)).
+    bool Rechteck();
+    bool PeakTest();
+    bool Demo_IK();
+    bool Lorch_100();
+    bool Einlesen();
+    void Glaetten_Uebernehmen();
+    // Writing the count resizes every form of I(K) to it, keeping the values it holds.
+    int32_t Punkte() const { return n_; }
+    void setPunkte(int32_t value);
+    float Y(int32_t Index) const;
+    // The display range: the extremes widened by a tenth.
+    float Maximum() const;
+    float Minimum() const;
+    // Last index replaced by the low-K extrapolation; a write (2 to FTR_Index - 1) recomputes it.
+    int32_t Parabel_Index() const { return parabelIndex_; }
+    void setParabel_Index(int32_t value);
+    // Writes the back-transformed I(K) (".ik") and, when chosen, K·I(K) (".ikk").
+    void Speichern() const;
+    // Damps the undamped I(K) by kind Art (Daempfung) up to FTR_Index and sets it to 0 above.
+    void Daempfen(int32_t Art);
+    // I(K) from the averaged spectrum, the fitted background and the alloy's form factors, with
+    // the number density rho in atoms per nm³ (0 when unknown). False, with a message and the
+    // previous I(K) kept, when the inputs cannot give one.
+    bool Berechnen(float rho);
+    // Last index that the transform takes (2 to Punkte).
+    int32_t FTR_Index() const { return ftrIndex_; }
+    void setFTR_Index(int32_t value);
+    // First index that the transform takes (1 to FTR_Index - 1).
+    int32_t FTR_Start_Index() const { return ftrStartIndex_; }
+    void setFTR_Start_Index(int32_t value);
+    // Weight of the back-transform against the measured I(K); a write above 1 wraps to 0 and
+    // below 0 to 1, then the extrapolation is recomputed.
+    float Wichtung() const { return w_; }
+    void setWichtung(float value);
+    // The measured I(K) mixed with the back-transform by the weight.
+    float Y_Wichtung(int32_t Index) const;
+    // Back-transform of an r range and of the whole G(r) (with the back-transform).
+    void RTR_Berechnen_Extra(float r1, float r2);
+    void RTR_Berechnen();
+    float Y_RTR(int32_t Index) const;
+    float Y_2(int32_t Index) const;
+    // K(Index) in 1/nm.
+    float x(int32_t Index) const;
+    float K_pe() const { return kPe_; }
+    void setK_pe(float value) { kPe_ = value; }
+    float K_pp() const { return kPp_; }
+    void setK_pp(float value) { kPp_ = value; }
+
+    // What the ui tells the extrapolation: the Fourier panel's "front parabola" box, and the key
+    // the diagram saw with the last left-button release (its CTRL value: 2 Ctrl, 1 Shift).
+    void setParabel_Vorn(bool value) { parabelVorn_ = value; }
+    void setMausTaste(int32_t CTRL) { mausTaste_ = CTRL; }
+
+private:
+    void Parabel_Berechnen();
+    // The mouse action (0 plain, 1 Ctrl, 2 Shift) whose low-K model applies.
+    int32_t MausAktion() const;
+    // Replaces the first 20 points of the extrapolation by a parabola from 0 at K = 0 to the
+    // back-transform at K(20).
+    void Vordere_Parabel();
+    float Abweichung() const;
+    void Protokoll(const std::string& text) const;
+
+    static float& At(std::vector<float>& values, int32_t Index);
+    static float At(const std::vector<float>& values, int32_t Index);
+
+    int32_t n_ = 0;
+    std::vector<float> y_, y0_, y2_, yRTR_, parabel_;
+    float w_ = 0.0f;
+    int32_t parabelIndex_ = 0;
+    int32_t ftrIndex_ = 0;
+    int32_t ftrStartIndex_ = 1;
+    float mittelwert_ = 0.0f;
+    float minimum_ = 0.0f;
+    float maximum_ = 0.0f;
+    float abweichung_ = 0.0f;
+    float integrationK2Y_ = 0.0f;
+    bool userScale_ = false;
+    float kPe_ = 0.0f;
+    float kPp_ = 0.0f;
+    bool parabelVorn_ = false;
+    int32_t mausTaste_ = 0;
 };

@@ -89,3 +89,11 @@ TEST(Runtime, NowTextHasTheDisplayedLayout)
     EXPECT_EQ(now[13], ':');
     EXPECT_EQ(now[16], ':');
 }
+
+TEST(Runtime, TimeTextIsHoursMinutesSeconds)
+{
+    const std::string time = rt::TimeText();
+    ASSERT_EQ(time.size(), 8u);
+    EXPECT_EQ(time[2], ':');
+    EXPECT_EQ(time[5], ':');
+}

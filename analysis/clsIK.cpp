@@ -1,0 +1,327 @@
+#include "analysis/clsIK.h"
+
+#include "analysis/Daempfung.h"
+#include "analysis/KGitter.h"
+#include "analysis/Normierung.h"
+#include "analysis/TiefK_Modell.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
+#include "core/NumberFormat.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "materials/clsFMK.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+constexpr const char* kModul = "clsIK";
+// The front parabola spans the first points up to this one.
+constexpr int32_t kVorderePunkte = 20;
+// I(K) ends this many points before the working curve.
+constexpr int32_t kZusatzpunkte = 10;
+// Source code of the curve writer for curves on the grid of I(K).
+constexpr uint8_t kQuelleIK = 1;
+
+// The mean of I(K): nothing counts before the first positive value, everything after it.
+class MittelRegel {
+public:
+    void Add(float value)
+    {
+        if (value > 0.0f) begonnen_ = true;
+        if (begonnen_) summe_ += value;
+    }
+    double Summe() const { return summe_; }
+
+private:
+    bool begonnen_ = false;
+    double summe_ = 0.0;
+};
+
+void Melde(const char* procedure, const rt::RuntimeError& error)
+{
+    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
+}
+
+// Tells the user why no I(K) was computed; the texts go on separate lines.
+bool Ablehnen(std::initializer_list<int32_t> texte)
+{
+    std::string text;
+    for (const int32_t t : texte) text += (text.empty() ? "" : "\r\n") + gLanguage->Caption(t);
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+    return false;
+}
+
+}
+
+float& clsIK::At(std::vector<float>& values, int32_t Index)
+{
+    if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
+    return values[static_cast<size_t>(Index - 1)];
+}
+
+float clsIK::At(const std::vector<float>& values, int32_t Index)
+{
+    if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
+    return values[static_cast<size_t>(Index - 1)];
+}
+
+void clsIK::Protokoll(const std::string& text) const { gCommon->Record(text); }
+
+void clsIK::CopyArray(std::span<float> ToArray) const
+{
+    gError->AddFunctionToCallStack(kModul, "CopyArray");
+    if (ToArray.size() < y_.size()) {
+        Melde("CopyArray", rt::RuntimeError(rt::errSubscript));
+        return;
+    }
+    std::copy(y_.begin(), y_.end(), ToArray.begin());
+}
+
+void clsIK::Set_Y(int32_t Index, float YY)
+{
+    At(y_, Index) = YY;
+    At(y0_, Index) = YY;
+    At(y2_, Index) = YY;
+    At(yRTR_, Index) = YY;
+    if (YY > maximum_) maximum_ = YY;
+    minimum_ = -maximum_;
+}
+
+void clsIK::UserSetScale(float UserMin, float UserMax)
+{
+    minimum_ = UserMin;
+    maximum_ = UserMax;
+    userScale_ = true;
+}
+
+std::string clsIK::Parabel_Abweichung() const
+{
+    // Adding 0 turns a rounded -0.0 into 0.0.
+    const double prozent = Runden((1.0 - abweichung_) * 100.0, 1) + 0.0;
+    char buffer[64];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, prozent, std::chars_format::fixed, 1);
+    return std::string(buffer, written.ptr) + " %";
+}
+
+float clsIK::Y_Parabel(int32_t Index) const { return At(parabel_, Index); }
+
+void clsIK::setPunkte(int32_t value)
+{
+    if (value < 0) rt::Raise(rt::errInvalidCall);
+    n_ = value;
+    for (auto* values : {&y_, &y0_, &y2_, &yRTR_}) values->resize(static_cast<size_t>(n_), 0.0f);
+}
+
+float clsIK::Y(int32_t Index) const { return At(y_, Index); }
+
+float clsIK::Maximum() const { return static_cast<float>(maximum_ + 0.1 * maximum_); }
+
+float clsIK::Minimum() const
+{
+    return static_cast<float>(minimum_ < 0.0f ? minimum_ + 0.1 * minimum_ : minimum_ - 0.1 * minimum_);
+}
+
+void clsIK::setParabel_Index(int32_t value)
+{
+    // The slope at the index needs a point above it, and the model ends below the cut-off.
+    parabelIndex_ = std::clamp(value, 2, std::max(2, ftrIndex_ - 1));
+    Parabel_Berechnen();
+}
+
+void clsIK::setFTR_Index(int32_t value) { ftrIndex_ = std::clamp(value, std::min(2, n_), n_); }
+
+void clsIK::setFTR_Start_Index(int32_t value) { ftrStartIndex_ = std::clamp(value, 1, std::max(1, ftrIndex_ - 1)); }
+
+void clsIK::setWichtung(float value)
+{
+    if (std::isnan(value)) return;
+    // Stepping past either end wraps to the other.
+    if (value > 1.0f) value = 0.0f;
+    if (value < 0.0f) value = 1.0f;
+    w_ = value;
+    Parabel_Berechnen();
+}
+
+float clsIK::Y_Wichtung(int32_t Index) const
+{
+    const double gemischt = (1.0 - w_) * At(y2_, Index) + double(w_) * At(yRTR_, Index);
+    if (!gOptions->iFTR_Bevorzugen()) return static_cast<float>(gemischt);
+    // Towards K = 0 the back-transform takes over.
+    return static_cast<float>(gemischt * Index / n_ + double(At(yRTR_, Index)) * (n_ - Index) / n_);
+}
+
+float clsIK::Y_RTR(int32_t Index) const { return At(yRTR_, Index); }
+
+float clsIK::Y_2(int32_t Index) const { return At(y2_, Index); }
+
+float clsIK::x(int32_t Index) const { return K_Gitter(Index, gOptions->Delta_k()); }
+
+void clsIK::Daempfen(int32_t Art)
+{
+    gError->AddFunctionToCallStack(kModul, "Daempfen");
+    try {
+        if (n_ == 0) return;
+        double b = 0.0;
+        if (!Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return;
+        MittelRegel mittel;
+        for (int32_t i = 2; i <= n_; ++i) mittel.Add(y_[static_cast<size_t>(i - 1)]);
+        if (Art == DA_Lorch || Art == DA_Lorch_Shifted) Protokoll(rt::TimeText() + ": Lorch - Dämpfung");
+        if (Art == DA_Exp) {
+            Protokoll(rt::TimeText() + ": Exponentielle Dämpfung");
+            Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
+        }
+        y2_ = y_;
+        yRTR_ = y_;
+        Parabel_Berechnen();
+        // The damped kinds are averaged over the transformed range, which ends at the cut-off.
+        mittelwert_ = static_cast<float>(mittel.Summe() / (Art == DA_Keine ? n_ : ftrIndex_));
+    } catch (const rt::RuntimeError& error) {
+        Melde("Daempfen", error);
+    }
+}
+
+int32_t clsIK::MausAktion() const
+{
+    switch (mausTaste_) {
+    case 2: return 1;
+    case 1: return 2;
+    default: return 0;
+    }
+}
+
+void clsIK::Parabel_Berechnen()
+{
+    gError->AddFunctionToCallStack(kModul, "Parabel_Berechnen");
+    try {
+        const int32_t modell = gOptions->LM_IK(MausAktion());
+        abweichung_ = 0.0f;
+        // Every model needs the index and a point above it.
+        if (n_ < 3) {
+            parabelIndex_ = 0;
+            parabel_.clear();
+            return;
+        }
+        parabelIndex_ = std::clamp(parabelIndex_, 2, n_ - 1);
+        const int32_t P = parabelIndex_;
+        std::vector<float> yw(static_cast<size_t>(P + 1));
+        for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = Y_Wichtung(i);
+        if (!TiefK_Modell(modell, yw, P, gOptions->Delta_k(), parabel_)) return;
+        if (parabelVorn_) {
+            if (P < kVorderePunkte) {
+                parabel_.assign(yw.begin(), yw.begin() + P);
+                return;
+            }
+            Vordere_Parabel();
+        }
+        abweichung_ = Abweichung();
+    } catch (const rt::RuntimeError& error) {
+        Melde("Parabel_Berechnen", error);
+    }
+}
+
+void clsIK::Vordere_Parabel()
+{
+    const double k20 = x(kVorderePunkte);
+    const double y20 = Y_RTR(kVorderePunkte);
+    const double a = -y20 / (k20 * k20);
+    for (int32_t i = 1; i <= kVorderePunkte; ++i)
+        parabel_[static_cast<size_t>(i - 1)] = static_cast<float>(a * (x(i) - k20) * (x(i) - k20) + y20);
+}
+
+float clsIK::Abweichung() const
+{
+    // The mean ratio of the smaller to the larger value: 1 where extrapolation and I(K) agree.
+    double summe = 0.0;
+    for (int32_t i = 1; i <= parabelIndex_; ++i) {
+        const double e = parabel_[static_cast<size_t>(i - 1)];
+        const double yw = Y_Wichtung(i);
+        const double oben = e > yw ? e : yw;
+        const double unten = e > yw ? yw : e;
+        if (e == yw)
+            summe += 1.0;
+        else if (oben != 0.0)
+            summe += std::fabs(unten / oben);
+    }
+    return static_cast<float>(summe / parabelIndex_);
+}
+
+bool clsIK::Berechnen(float rho)
+{
+    gError->AddFunctionToCallStack(kModul, "Berechnen");
+    try {
+        // Everything is computed aside, so that a refusal keeps the previous I(K).
+        const int32_t n = gCalc->Punkte() - kZusatzpunkte;
+        if (n < 2) return Ablehnen({433});
+        // The alloy model gives 0 for a density it does not know.
+        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436});
+        if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
+        for (int32_t i = 1; i <= n; ++i) {
+            if (!(gFMK->fm2_Y(i) > 0.0f) || !std::isfinite(gFMK->f2m_Y(i)) || !std::isfinite(gFMK->fm2_Y(i)))
+                return Ablehnen({435});
+        }
+
+        // D = J - U, and A its integral of K²·D (trapezoid rule).
+        std::vector<float> d(static_cast<size_t>(n));
+        for (int32_t i = 1; i <= n; ++i) d[size_t(i - 1)] = gCalc->Y(i) - gUntergrund->Y(i);
+        const float A = static_cast<float>(Integral_K2(n, [&d](int32_t i) { return d[size_t(i - 1)]; }));
+        const float F = static_cast<float>(Normierungsterm(n, rho));
+        if (F == 0.0f || !std::isfinite(F)) return Ablehnen({254, 255});
+        if (A == 0.0f || !std::isfinite(A)) return Ablehnen({256, 257});
+        const float beta = F / A;
+
+        std::vector<float> y(static_cast<size_t>(n));
+        MittelRegel mittel;
+        for (int32_t i = 1; i <= n; ++i) {
+            const double wert = (double(beta) * d[size_t(i - 1)] - gFMK->f2m_Y(i)) / gFMK->fm2_Y(i);
+            if (!std::isfinite(static_cast<float>(wert))) rt::Raise(rt::errOverflow);
+            y[size_t(i - 1)] = static_cast<float>(wert);
+            mittel.Add(y[size_t(i - 1)]);
+        }
+
+        Protokoll("beta = 1/N? = " + rt::SingleText(1.0f / beta));
+        n_ = n;
+        y_ = y;
+        y0_ = y;
+        y2_ = y;
+        yRTR_ = y;
+        integrationK2Y_ = A;
+        userScale_ = false;
+        maximum_ = *std::max_element(y.begin(), y.end());
+        // The value of I(K) where S(K) = 0 at the first point, a little lower.
+        minimum_ = static_cast<float>(-double(gFMK->f2m_Y(1)) / gFMK->fm2_Y(1) - 0.2);
+        parabelIndex_ = 0;
+        w_ = 0.0f;
+        ftrIndex_ = std::max(n - 1, 2);
+        ftrStartIndex_ = 1;
+        mittelwert_ = static_cast<float>(mittel.Summe() / n);
+        gInput->SpeichereKurve(KT_IK_Auto, kQuelleIK, y_);
+        gGR->setAnzahl_FFT(0);
+        return true;
+    } catch (const rt::RuntimeError& error) {
+        Melde("Berechnen", error);
+        return false;
+    }
+}
+
+void clsIK::Speichern() const
+{
+    gError->AddFunctionToCallStack(kModul, "Speichern");
+    if (n_ < 1) return;
+    gInput->SpeichereKurve(KT_IK, kQuelleIK, yRTR_);
+    if (!gOptions->KurveSpeichern(KT_KIK)) return;
+    std::vector<float> kik(yRTR_.size());
+    for (int32_t i = 1; i <= n_; ++i) kik[size_t(i - 1)] = x(i) * yRTR_[size_t(i - 1)];
+    gInput->SpeichereKurve(KT_KIK, kQuelleIK, kik);
+}

@@ -1,0 +1,267 @@
+#include "analysis/clsUntergrund.h"
+
+#include "analysis/Normierung.h"
+#include "analysis/clsIK.h"
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsFileHandler.h"
+#include "curves/modString.h"
+#include "materials/clsFMK.h"
+#include "materials/clsMFE.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+constexpr const char* kModul = "clsUntergrund";
+// The smoothing bound of the background fit.
+constexpr float kGlaettung = 15.0f;
+// The fit runs this far beyond the last point of the working curve.
+constexpr int32_t kZusatzpunkte = 10;
+// The end anchor lies this far (1/nm) beyond the last K of the working curve.
+constexpr float kEndeAbstand = 5.0f;
+// Every background value counts with 1 % uncertainty.
+constexpr float kFehler = 0.01f;
+
+void Melde(const char* procedure, const rt::RuntimeError& error)
+{
+    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
+}
+
+void Protokoll(const std::string& text) { gCommon->Record(rt::TimeText() + ": " + text); }
+
+// A number of a file line, or nothing for text that is not one.
+bool Zahl(const std::string& text, float& value)
+{
+    if (text.find_first_not_of(" \t") == std::string::npos) return false;
+    value = StrToSingle(text);
+    return value != Kein_Wert;
+}
+
+}
+
+void clsUntergrund::Add_Ln(float v)
+{
+    const double faktor = std::exp(static_cast<double>(v));
+    for (auto& y : uy_) y = static_cast<float>(y * faktor);
+    UG_Fitten();
+}
+
+void clsUntergrund::Add_Norm(float v)
+{
+    for (auto& y : uy_) y += v;
+    UG_Fitten();
+}
+
+void clsUntergrund::CopyArray(std::span<float> ToArray) const
+{
+    if (fitOK_) spline_.CopyArray(ToArray);
+}
+
+void clsUntergrund::Loesche_Punkt_Index()
+{
+    if (index_ >= 0) Loesche_Punkt(gefundenX_);
+}
+
+float clsUntergrund::Glattheit() const
+{
+    const int32_t n = spline_.Fit_Punkte();
+    const double h = gCalc->Schrittweite();
+    if (h == 0.0) return 100.0f;
+    double m = 0.0;
+    for (int32_t i = 2; i <= n - 1; ++i) {
+        const double s = (double(Y(i + 1)) - Y(i - 1)) / (2.0 * h);
+        // The chord of the neighbours at x(i).
+        const double chord = x(i) * s + Y(i - 1) - x(i - 1) * s;
+        if (Y(i) != 0.0f) m += (Y(i) - chord) / Y(i);
+    }
+    return static_cast<float>((m + 1.0) * 100.0);
+}
+
+bool clsUntergrund::IstPunkt(float x)
+{
+    index_ = -1;
+    if (Anzahl() < 2) return false;
+    for (int32_t i = 1; i <= Anzahl(); ++i) {
+        const float u = ux_[static_cast<size_t>(i - 1)];
+        if (u != 0.0f && std::fabs(1.0 - double(x) / u) < 0.02) {
+            index_ = i;
+            gefundenX_ = u;
+            return true;
+        }
+    }
+    return false;
+}
+
+void clsUntergrund::Clear()
+{
+    ux_.clear();
+    uy_.clear();
+    // The next I(K) must not subtract a background that no longer has points.
+    spline_.Clear();
+    fitOK_ = false;
+}
+
+void clsUntergrund::Loesche_Punkt(float x)
+{
+    gError->AddFunctionToCallStack(kModul, "Loesche_Punkt");
+    if (Anzahl() == 0 || x <= ux_[0]) return;
+    for (size_t i = 0; i + 1 < ux_.size(); ++i) {
+        if (!(ux_[i] < x && x <= ux_[i + 1])) continue;
+        // The nearer neighbour goes; half-way the upper one.
+        const size_t weg = ux_[i + 1] - x > x - ux_[i] ? i : i + 1;
+        xD_ = ux_[weg];
+        yD_ = uy_[weg];
+        ux_.erase(ux_.begin() + static_cast<std::ptrdiff_t>(weg));
+        uy_.erase(uy_.begin() + static_cast<std::ptrdiff_t>(weg));
+        UG_Fitten();
+        return;
+    }
+}
+
+void clsUntergrund::Plus_Punkt(float x, float Y)
+{
+    ux_.push_back(x);
+    uy_.push_back(Y);
+    UG_Fitten();
+}
+
+int32_t clsUntergrund::Anzahl_Fit() const { return Anzahl() > 3 ? spline_.Fit_Punkte() : 0; }
+
+float clsUntergrund::UX(int32_t Index) const
+{
+    if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
+    return ux_[static_cast<size_t>(Index - 1)];
+}
+
+float clsUntergrund::UY(int32_t Index) const
+{
+    if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
+    return uy_[static_cast<size_t>(Index - 1)];
+}
+
+float clsUntergrund::UGE(int32_t Index) const
+{
+    if (Index < 1 || static_cast<size_t>(Index) > uge_.size()) rt::Raise(rt::errSubscript);
+    return uge_[static_cast<size_t>(Index - 1)];
+}
+
+bool clsUntergrund::UG_Fitten()
+{
+    gError->AddFunctionToCallStack(kModul, "UG_Fitten");
+    spline_.Clear();
+    if (Anzahl() <= 3) {
+        fitOK_ = true;
+        return true;
+    }
+    // Sorted by K, the values carried along; points at the same K keep their order.
+    std::vector<size_t> ordnung(ux_.size());
+    std::iota(ordnung.begin(), ordnung.end(), size_t{0});
+    std::stable_sort(ordnung.begin(), ordnung.end(), [&](size_t a, size_t b) { return ux_[a] < ux_[b]; });
+    std::vector<float> ux, uy;
+    for (const size_t i : ordnung) {
+        ux.push_back(ux_[i]);
+        uy.push_back(uy_[i]);
+    }
+    ux_ = std::move(ux);
+    uy_ = std::move(uy);
+
+    // Anchors at K = 0 on the spectrum and beyond its end on the last support value hold the
+    // ends of the fit.
+    const float j1 = gCalc->Y(1);
+    spline_.AddPoint(0.0f, j1, kFehler * j1);
+    minimum_ = maximum_ = uy_[0];
+    for (size_t i = 0; i < ux_.size(); ++i) {
+        spline_.AddPoint(ux_[i], uy_[i], kFehler * uy_[i]);
+        minimum_ = std::min(minimum_, uy_[i]);
+        maximum_ = std::max(maximum_, uy_[i]);
+    }
+    spline_.AddPoint(gCalc->x(gCalc->Punkte()) + kEndeAbstand, uy_.back(), kFehler * uy_.back());
+    fitOK_ = spline_.Fitten(gOptions->Delta_k(), kGlaettung, gCalc->Punkte() + kZusatzpunkte);
+    return fitOK_;
+}
+
+bool clsUntergrund::Schreibe(const std::string& Dateiname, const std::vector<float>& x, const std::vector<float>& y)
+{
+    if (!gFileHandler->OpenFile(Dateiname, 0)) return false;
+    for (size_t i = 0; i < x.size(); ++i) gFileHandler->WriteLine(SingleToStr(x[i]) + "\t" + SingleToStr(y[i]));
+    return gFileHandler->CloseFile();
+}
+
+void clsUntergrund::Speichern() const
+{
+    gError->AddFunctionToCallStack(kModul, "Speichern");
+    if (Anzahl() == 0) return;
+    Protokoll(gLanguage->Caption(278) + ": " + std::to_string(Anzahl()));
+    const std::string stamm = gCommon->Ordner() + gCommon->Dateiname();
+
+    if (gOptions->KurveSpeichern(KT_UG)) {
+        std::vector<float> fitX, fitY;
+        for (int32_t i = 1; i <= spline_.Fit_Punkte(); ++i) {
+            fitX.push_back(x(i));
+            fitY.push_back(Y(i));
+        }
+        if (Schreibe(stamm + ".ug", fitX, fitY)) Protokoll(gLanguage->Caption(279) + ": " + stamm + ".ug");
+    }
+    const bool stuetzstellen = gOptions->KurveSpeichern(KT_UG_Stuetzstellen) && Schreibe(stamm + ".ugs", ux_, uy_);
+    bool fehler = false;
+    if (gOptions->KurveSpeichern(KT_UG_Fehler)) {
+        std::vector<float> dy;
+        for (const float y : uy_) dy.push_back(kFehler * y);
+        fehler = Schreibe(stamm + ".ugf", ux_, dy);
+    }
+    if (stuetzstellen) Protokoll(gLanguage->Caption(280) + ": " + stamm + ".ugs");
+    if (fehler) Protokoll(gLanguage->Caption(281) + ": " + stamm + ".ugf");
+}
+
+void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
+{
+    gError->AddFunctionToCallStack(kModul, "Untergrund_Einlesen");
+    if (!gFileHandler->OpenFile(Filename, 1)) return;
+    Protokoll(gLanguage->Caption(409) + ": " + Filename);
+    ux_.clear();
+    uy_.clear();
+    const float ende = gCalc->Maximum_X();
+    while (!gFileHandler->FileEnd()) {
+        const std::string zeile = gFileHandler->ReadLine();
+        const auto tab = zeile.find('\t');
+        float x = 0.0f;
+        float y = 0.0f;
+        // A line that is not two numbers carries no point.
+        if (tab == std::string::npos || !Zahl(zeile.substr(0, tab), x) || !Zahl(zeile.substr(tab + 1), y)) continue;
+        if (x > ende) break;
+        ux_.push_back(x);
+        uy_.push_back(y);
+    }
+    gFileHandler->CloseFile();
+    UG_Fitten();
+}
+
+void clsUntergrund::Untergrund_Endberechnen()
+{
+    gError->AddFunctionToCallStack(kModul, "Untergrund_Endberechnen");
+    try {
+        const int32_t typ = gCommon->ProjektTyp();
+        if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;
+        Protokoll(gLanguage->Caption(410));
+        uge_.assign(static_cast<size_t>(spline_.Fit_Punkte()), 0.0f);
+        const double F = Normierungsterm(gIK->Punkte(), gMFE->Dichte_Experimentell());
+        const double A = gIK->Integration_K2Y();
+        const double skala = rt::Divide(A, F);
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+            if (static_cast<size_t>(i) > uge_.size()) rt::Raise(rt::errSubscript);
+            const double streuung = gIK->Y(i) * double(gFMK->fm2_Y(i)) + gFMK->f2m_Y(i);
+            uge_[static_cast<size_t>(i - 1)] = static_cast<float>(gCalc->Y(i) - streuung * skala);
+        }
+    } catch (const rt::RuntimeError& error) {
+        Melde("Untergrund_Endberechnen", error);
+    }
+}

@@ -1,0 +1,278 @@
+// The sine transforms against a direct O(N²) sine sum, the round trips K·I(K) → G(r) → K·I(K)
+// on both inverse paths, the guard of short transforms and the placement of v(r).
+#include "AnalysisFixture.h"
+
+#include "core/Runtime.h"
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+int32_t Points(int32_t bits) { return 1 << bits; }
+
+// G at r(k + 1), k = 0..N/2, of the input v[n] at K = n·Δk: (2/π)·Δk·Σ v[n]·sin(2π·n·k/N).
+std::vector<double> DirectG(const std::vector<double>& v, int32_t N, double dK)
+{
+    std::vector<double> g(static_cast<size_t>(N / 2 + 1), 0.0);
+    for (int64_t k = 0; k <= N / 2; ++k) {
+        double sum = 0.0;
+        for (int64_t n = 0; n < static_cast<int64_t>(v.size()); ++n) {
+            if (v[static_cast<size_t>(n)] == 0.0) continue;
+            // The product is reduced exactly before the sine is taken.
+            sum += v[static_cast<size_t>(n)] * std::sin(2.0 * kPi * static_cast<double>((n * k) % N) / N);
+        }
+        g[static_cast<size_t>(k)] = 2.0 / kPi * dK * sum;
+    }
+    return g;
+}
+
+// The largest deviation of gFFT->G from the reference, relative to the reference's largest value.
+double RelativeError(const std::vector<double>& reference)
+{
+    double scale = 0.0;
+    double worst = 0.0;
+    for (size_t k = 0; k < reference.size(); ++k) {
+        scale = std::max(scale, std::fabs(reference[k]));
+        worst = std::max(worst, std::fabs(gFFT->G(static_cast<int32_t>(k + 1)) - reference[k]));
+    }
+    return worst / scale;
+}
+
+std::vector<float> RandomCurve(int32_t n, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::uniform_real_distribution<float> value(-1.0f, 1.0f);
+    std::vector<float> y(static_cast<size_t>(n));
+    for (auto& v : y) v = value(random);
+    return y;
+}
+
+// What the transform takes at grid index n = i - 1 from I(K) without extrapolation or tail.
+std::vector<double> KTimesIK(int32_t from, int32_t to)
+{
+    std::vector<double> v(static_cast<size_t>(to), 0.0);
+    for (int32_t i = from; i <= to; ++i) v[static_cast<size_t>(i - 1)] = double(gIK->x(i)) * gIK->Y_Wichtung(i);
+    return v;
+}
+
+}
+
+class FFTTest : public AnalysisFixture {
+protected:
+    void SetUp() override
+    {
+        AnalysisFixture::SetUp();
+        gOptions->setAbbruchstelle_Daempfen(false);
+    }
+    void Setup(int32_t bits)
+    {
+        gOptions->setFFT_Bits(bits);
+        gFFT->SetupFFT();
+    }
+    // I(K) over n points with the whole curve in the transform.
+    void UseIK(const std::vector<float>& y)
+    {
+        SetIK(y);
+        gIK->setFTR_Index(gIK->Punkte());
+        gIK->setFTR_Start_Index(1);
+    }
+};
+
+TEST_F(FFTTest, OnePointGivesOneSineWave)
+{
+    Setup(14);
+    const int32_t j = 37;
+    const float v = 2.5f;
+    std::vector<float> y(1500, 0.0f);
+    y[j] = v / gIK->x(j + 1);  // K·I(K) = v at K = j·Δk
+    UseIK(y);
+    gFFT->FFT();
+
+    const int32_t N = Points(14);
+    const double scale = 2.0 / kPi * 0.1 * v;
+    for (int32_t k = 0; k <= N / 2; ++k) {
+        const double expected = scale * std::sin(2.0 * kPi * ((int64_t(j) * k) % N) / N);
+        ASSERT_NEAR(gFFT->G(k + 1), expected, 1e-5 * scale) << "k = " << k;
+    }
+    EXPECT_EQ(gFFT->Anzahl_FFT(), 1);
+}
+
+TEST_F(FFTTest, MatchesTheDirectSineSumForEverySize)
+{
+    for (const int32_t bits : {10, 11, 12, 14}) {
+        Setup(bits);
+        const int32_t n = std::min(1500, Points(bits) / 2 - 1);
+        UseIK(RandomCurve(n, 7u + bits));
+        gFFT->FFT();
+        EXPECT_LT(RelativeError(DirectG(KTimesIK(1, n), Points(bits), 0.1)), 1e-5) << bits << " bits";
+        EXPECT_TRUE(seam_.messages.empty());
+    }
+}
+
+TEST_F(FFTTest, TakesTheRangeExtrapolationAndTailItIsGiven)
+{
+    Setup(14);
+    gOptions->setAbbruchstelle_Daempfen(true);
+    gOptions->setAbbruchstelle_Ordnung(4);
+    UseIK(RandomCurve(1500, 3u));
+    gIK->setFTR_Index(1000);
+    gIK->setFTR_Start_Index(10);
+    gIK->setParabel_Index(60);
+    gFFT->FFT();
+
+    std::vector<double> v = KTimesIK(10, 1500);
+    for (int32_t i = 10; i <= 60; ++i) v[size_t(i - 1)] = double(gIK->x(i)) * gIK->Y_Parabel(i);
+    // From the cut-off on: I(K(F))·cos(π/7·(K − K(F))) / (K/K(F))^4.
+    const double kF = gIK->x(1000);
+    for (int32_t i = 1000; i <= 1500; ++i) {
+        const double k = gIK->x(i);
+        v[size_t(i - 1)] = k * gIK->Y(1000) * std::cos(kPi / 7.0 * (k - kF)) / std::pow(k / kF, 4);
+    }
+    EXPECT_LT(RelativeError(DirectG(v, Points(14), 0.1)), 1e-5);
+}
+
+TEST_F(FFTTest, ExtrapolationNotAboveTheStartLeavesTheWeightedCurve)
+{
+    Setup(12);
+    UseIK(RandomCurve(1000, 5u));
+    gIK->setFTR_Start_Index(30);
+    gIK->setParabel_Index(20);
+    gFFT->FFT();
+    EXPECT_LT(RelativeError(DirectG(KTimesIK(30, 1000), Points(12), 0.1)), 1e-5);
+}
+
+TEST_F(FFTTest, HammingWindowTapersTheRangeInsteadOfTheTail)
+{
+    Setup(12);
+    gOptions->setAbbruchstelle_Daempfen(true);
+    gOptions->setHammingWindow(true);
+    UseIK(RandomCurve(1500, 17u));
+    gIK->setFTR_Index(1000);
+    gFFT->FFT();
+    std::vector<double> v = KTimesIK(1, 1000);
+    for (int32_t i = 1; i <= 1000; ++i) v[size_t(i - 1)] *= 0.54 + 0.46 * std::cos(kPi * gIK->x(i) / gIK->x(1000));
+    EXPECT_LT(RelativeError(DirectG(v, Points(12), 0.1)), 1e-5);
+}
+
+TEST_F(FFTTest, ShortTransformsCutALongIKAtHalfTheirLengthAndWarnOncePerSetup)
+{
+    for (const int32_t bits : {10, 11}) {
+        seam_.messages.clear();
+        Setup(bits);
+        gOptions->setAbbruchstelle_Daempfen(true);
+        UseIK(RandomCurve(1500, 11u));
+        gIK->setFTR_Index(400);
+        gFFT->FFT();
+        gFFT->FFT();
+        ASSERT_EQ(seam_.messages.size(), 1u) << bits << " bits";
+        EXPECT_NE(seam_.messages[0].text.find("I(K)"), std::string::npos);
+
+        // Nothing from beyond the last transformable point reaches the result.
+        const int32_t last = Points(bits) / 2 - 1;
+        std::vector<double> v = KTimesIK(1, 400);
+        v.resize(size_t(last), 0.0);
+        const double kF = gIK->x(400);
+        for (int32_t i = 400; i <= last; ++i) {
+            const double k = gIK->x(i);
+            v[size_t(i - 1)] = k * gIK->Y(400) * std::cos(kPi / 7.0 * (k - kF)) / std::pow(k / kF, 4);
+        }
+        EXPECT_LT(RelativeError(DirectG(v, Points(bits), 0.1)), 1e-5) << bits << " bits";
+        EXPECT_EQ(gFFT->GR_Punkte(), std::min(1000, Points(bits) / 2));
+    }
+    Setup(14);
+    EXPECT_EQ(gFFT->GR_Punkte(), 1000);
+}
+
+TEST_F(FFTTest, ForwardThenBackGivesKTimesIKAgain)
+{
+    for (const int32_t bits : {11, 14}) {
+        Setup(bits);
+        const int32_t n = std::min(1500, Points(bits) / 2 - 1);
+        std::vector<float> y(static_cast<size_t>(n));
+        for (int32_t i = 1; i <= n; ++i) {
+            const double k = (i - 1) * 0.1;
+            y[size_t(i - 1)] = static_cast<float>(std::exp(-k / 40.0) * std::sin(2.9 * k) - std::exp(-k * k));
+        }
+        UseIK(y);
+        gFFT->FFT();
+        gFFT->iFFT();
+
+        double scale = 0.0;
+        for (int32_t i = 1; i <= n; ++i) scale = std::max(scale, std::fabs(double(gIK->x(i)) * gIK->Y(i)));
+        EXPECT_EQ(gFFT->IK(1), 0.0f);
+        for (int32_t i = 2; i <= n; ++i)
+            ASSERT_NEAR(double(gIK->x(i)) * gFFT->IK(i), double(gIK->x(i)) * gIK->Y(i), 1e-5 * scale) << "i = " << i;
+    }
+}
+
+TEST_F(FFTTest, InverseOfAGrFromAFileGivesKTimesIK)
+{
+    Setup(12);
+    const int32_t half = Points(12) / 2;
+    UseIK(RandomCurve(half - 1, 13u));
+    gFFT->FFT();
+    gGR->setPunkte(half);
+    for (int32_t i = 1; i <= half; ++i) gGR->Set_Y(i, gFFT->G(i));
+
+    // A new set-up forgets the forward result, so the inverse reads G(r) from gGR.
+    Setup(12);
+    gFFT->iFFT();
+    double scale = 0.0;
+    for (int32_t i = 1; i < half; ++i) scale = std::max(scale, std::fabs(double(gIK->x(i)) * gIK->Y(i)));
+    for (int32_t i = 2; i < half; ++i)
+        ASSERT_NEAR(double(gIK->x(i)) * gFFT->IK(i), double(gIK->x(i)) * gIK->Y(i), 1e-5 * scale) << "i = " << i;
+}
+
+TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
+{
+    Setup(12);
+    const int32_t N = Points(12);
+    const int32_t p = 5;
+    std::vector<float> v(40, 0.0f);
+    v[p - 1] = 3.0f;  // v(r(5)), r(5) = 4·Δr
+    gPot->Set_Y_r(v);
+    gMFE->setDichte_Theoretisch(60.0f);
+    gFFT->iFFT_Pot();
+
+    const double c = 2.0 * kPi * kPi * 60.0 * 1E-27 / 0.1;
+    const double amplitude = 4.0 * 3.0 * c / N;
+    for (int32_t i = 2; i <= 200; ++i) {
+        const double expected = amplitude * std::sin(2.0 * kPi * (p - 1) * (i - 1) / N);
+        ASSERT_NEAR(double(gIK->x(i)) * gFFT->IK(i), expected, 1e-5 * amplitude) << "i = " << i;
+    }
+}
+
+TEST_F(FFTTest, ReadOutsOutsideTheArraysRaise)
+{
+    Setup(10);
+    gFFT->iFFT();
+    EXPECT_EQ(gFFT->IK(1), 0.0f);
+    EXPECT_EQ(gFFT->IK_Imag(1), 0.0f);
+    for (const int32_t index : {0, Points(10) + 3}) {
+        try {
+            gFFT->G(index);
+            ADD_FAILURE() << "index " << index;
+        } catch (const rt::RuntimeError& error) {
+            EXPECT_EQ(error.Number(), rt::errSubscript);
+        }
+    }
+    EXPECT_NO_THROW(gFFT->Gr_Imag(Points(10) + 2));
+}
+
+TEST_F(FFTTest, SetupAcceptsTwoToTwentyBitsAndResetsTheCount)
+{
+    Setup(10);
+    UseIK(RandomCurve(100, 1u));
+    gFFT->FFT();
+    ASSERT_EQ(gFFT->Anzahl_FFT(), 1);
+    Setup(10);
+    EXPECT_EQ(gFFT->Anzahl_FFT(), 0);
+    for (const int32_t bits : {1, 21}) {
+        gOptions->setFFT_Bits(bits);
+        EXPECT_THROW(gFFT->SetupFFT(), rt::RuntimeError) << bits;
+    }
+}

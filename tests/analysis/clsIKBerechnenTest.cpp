@@ -1,0 +1,202 @@
+// I(K) from a synthetic measurement with a known structure: J(K) = s·(<f²> + <f>²·I(K)) + U(K)
+// with constant form factors, a smooth background given by eight support points and a model I(K)
+// whose transform is known in closed form. The computation must give the model back, its
+// transform the model's G(r), and every input that cannot give an I(K) must be refused.
+#include "AnalysisFixture.h"
+
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "curves/clsSpline.h"
+#include "materials/clsFMK.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kRho0 = 60.0;      // atoms per nm³
+constexpr int32_t kIK = 1500;       // points of I(K), K up to 149.9 1/nm
+constexpr float kF = 10.0f;         // the constant form factor
+constexpr double kSkala = 500.0;    // counts per unit of <f²>
+
+struct Schale {
+    double r;      // nm
+    double sigma;  // nm
+    double N;      // atoms in the shell
+    double Dichte() const { return N / (4.0 * kPi * std::sqrt(2.0 * kPi) * sigma * (r * r + sigma * sigma)); }
+};
+const Schale kSchalen[] = {{0.28, 0.03, 12.0}, {0.50, 0.05, 20.0}};
+
+// The correlation hole removes exactly the atoms of the shells and the central one, so that
+// S(0) = 0 and ρ(0) = 0.
+double LochVolumen() { return (1.0 + kSchalen[0].N + kSchalen[1].N) / kRho0; }
+double LochBreite() { return std::cbrt(LochVolumen() / std::pow(2.0 * kPi, 1.5)); }
+
+// ρ(r) − ρ0 = −ρ0·exp(−r²/2a²) + Σ c·exp(−(r − r_s)²/2σ²) and its transforms.
+double I_Modell(double K)
+{
+    const double a = LochBreite();
+    double I = -kRho0 * LochVolumen() * std::exp(-K * K * a * a / 2.0);
+    for (const Schale& s : kSchalen) {
+        const double huelle = 4.0 * kPi * s.Dichte() * std::sqrt(2.0 * kPi) * s.sigma * std::exp(-K * K * s.sigma * s.sigma / 2.0);
+        I += K == 0.0 ? huelle * (s.r * s.r + s.sigma * s.sigma)
+                      : huelle * (s.r * std::sin(K * s.r) / K + s.sigma * s.sigma * std::cos(K * s.r));
+    }
+    return I;
+}
+
+double G_Modell(double r)
+{
+    const double a = LochBreite();
+    double h = -kRho0 * std::exp(-r * r / (2.0 * a * a));
+    for (const Schale& s : kSchalen) h += s.Dichte() * std::exp(-(r - s.r) * (r - s.r) / (2.0 * s.sigma * s.sigma));
+    return 4.0 * kPi * r * h;
+}
+
+double Untergrund(double K) { return 100.0 + 50.0 * std::exp(-K / 30.0); }
+
+double K(int32_t i) { return (i - 1) * 0.1; }
+
+}
+
+class IKBerechnenTest : public AnalysisFixture {
+protected:
+    void SetUp() override
+    {
+        AnalysisFixture::SetUp();
+        gCalc = std::make_unique<clsCalc>();
+        gFMK = std::make_unique<clsFMK>();
+        gInput = std::make_unique<clsInput>();
+        gCommon->setEnable_Record(true);
+        gCommon->Set_Dateiname((env_.Root() / "probe.dat").string());
+        gCommon->setOrdner(env_.Root().string());
+        Messung(kF);
+    }
+    void TearDown() override
+    {
+        gSpline.reset();
+        gInput.reset();
+        gFMK.reset();
+        gCalc.reset();
+        AnalysisFixture::TearDown();
+    }
+
+    // The measurement on I(K)'s points and ten more, its form factors and its background points.
+    void Messung(float f, int32_t punkte = kIK + 10,
+                 std::initializer_list<double> stuetzstellen = {5.0, 25.0, 45.0, 65.0, 85.0, 105.0, 125.0, 145.0})
+    {
+        gCalc = std::make_unique<clsCalc>();
+        for (int32_t i = 1; i <= punkte; ++i)
+            gCalc->Punkte_Plus(float(K(i)), float(kSkala * f * f * (1.0 + I_Modell(K(i))) + Untergrund(K(i))));
+        gCalc->setMaximum_X(gCalc->x(punkte));
+        gFMK->FMK_Intern_Neu("X", 1, {}, {}, f);
+        gFMK->setAnzahl(1);
+        gFMK->FMK_Einlesen(1, 100.0f, gFMK->FMK_Anzahl());
+        ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
+        gUntergrund->Clear();
+        for (const double k : stuetzstellen) gUntergrund->Plus_Punkt(float(k), float(Untergrund(k)));
+    }
+
+    std::filesystem::path IK1() const { return env_.Root() / "probe.ik1"; }
+
+    // Berechnen is refused with the message of the given text, and the I(K) before stays.
+    void ExpectRefused(float rho, const std::string& text)
+    {
+        const int32_t punkte = gIK->Punkte();
+        const float letzter = gIK->Y(punkte);
+        std::filesystem::remove(IK1());
+        seam_.messages.clear();
+        EXPECT_FALSE(gIK->Berechnen(rho));
+        ASSERT_EQ(seam_.messages.size(), 1u);
+        EXPECT_EQ(seam_.messages[0].text, text);
+        EXPECT_EQ(gIK->Punkte(), punkte);
+        EXPECT_EQ(gIK->Y(punkte), letzter);
+        EXPECT_FALSE(std::filesystem::exists(IK1()));
+    }
+};
+
+TEST_F(IKBerechnenTest, GivesTheModelBackAndItsTransformTheModelsGr)
+{
+    gOptions->setKurveSpeichern(KT_IK_Auto, true);
+    gGR->setAnzahl_FFT(3);
+    ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
+    ASSERT_EQ(gIK->Punkte(), kIK);
+    for (int32_t i = 1; i <= kIK; ++i) ASSERT_NEAR(gIK->Y(i), I_Modell(K(i)), 1e-3) << "K = " << K(i);
+
+    EXPECT_EQ(gIK->FTR_Index(), kIK - 1);
+    EXPECT_EQ(gIK->FTR_Start_Index(), 1);
+    EXPECT_EQ(gIK->Parabel_Index(), 0);
+    EXPECT_EQ(gIK->Wichtung(), 0.0f);
+    EXPECT_FLOAT_EQ(gIK->Minimum(), -1.2f * 1.1f);  // −<f²>/<f>² − 0.2, widened
+    EXPECT_EQ(gIK->Y_2(700), gIK->Y(700));
+    EXPECT_EQ(gGR->Anzahl_FFT(), 0);
+    EXPECT_TRUE(std::filesystem::exists(IK1()));
+    EXPECT_EQ(std::count_if(seam_.logLines.begin(), seam_.logLines.end(),
+                            [](const std::string& line) { return line.rfind("beta = 1/N? = ", 0) == 0; }),
+              1);
+
+    gOptions->setFFT_Bits(14);
+    gFFT->SetupFFT();
+    gFFT->FFT();
+    double scale = 0.0;
+    for (int32_t i = 1; i <= 1000; ++i) scale = std::max(scale, std::fabs(G_Modell(gGR->R(i))));
+    for (int32_t i = 1; i <= 1000; ++i) ASSERT_NEAR(gFFT->G(i), G_Modell(gGR->R(i)), 1e-3 * scale) << "r = " << gGR->R(i);
+}
+
+TEST_F(IKBerechnenTest, TheImpliedBackgroundIsTheFittedOne)
+{
+    ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
+    gMFE->setDichte_Experimentell(float(kRho0));
+    gCommon->setProjektTyp(PT_Beugung);
+    gUntergrund->Untergrund_Endberechnen();
+    // Exact but for single-precision rounding, which the scattering scale magnifies.
+    for (int32_t i = 1; i <= kIK; ++i) ASSERT_NEAR(gUntergrund->UGE(i), gUntergrund->Y(i), 1e-5 * kSkala * kF * kF) << i;
+
+    // I(K) and G(r) projects have no measurement to take a background from.
+    gUntergrund = std::make_unique<clsUntergrund>();
+    gCommon->setProjektTyp(PT_IK);
+    gUntergrund->Untergrund_Endberechnen();
+    EXPECT_THROW(gUntergrund->UGE(1), rt::RuntimeError);
+}
+
+TEST_F(IKBerechnenTest, TwelvePointsAreTheShortestSpectrum)
+{
+    Messung(kF, 12, {0.2, 0.5, 0.8, 1.0});
+    ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
+    EXPECT_EQ(gIK->Punkte(), 2);
+    Messung(kF, 11, {0.2, 0.5, 0.8, 1.0});
+    ExpectRefused(float(kRho0), "Zu wenige Punkte für die Interferenzfunktion (mindestens 12).");
+}
+
+TEST_F(IKBerechnenTest, RefusesInputsThatCannotGiveAnIK)
+{
+    ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
+    for (const float unbekannt : {-3E+11f, 0.0f}) ExpectRefused(unbekannt, "Die Teilchenzahldichte der Legierung ist unbekannt.");
+
+    const std::string keinUntergrund = "Kein gültiger Untergrund: bitte mindestens vier Untergrundstützstellen setzen.";
+    gUntergrund->Loesche_Punkt(145.0f);
+    gUntergrund->Loesche_Punkt(125.0f);
+    gUntergrund->Loesche_Punkt(105.0f);
+    gUntergrund->Loesche_Punkt(85.0f);
+    gUntergrund->Loesche_Punkt(65.0f);
+    ExpectRefused(float(kRho0), keinUntergrund);
+    gUntergrund->Clear();
+    ExpectRefused(float(kRho0), keinUntergrund);
+
+    Messung(0.0f);
+    ExpectRefused(float(kRho0), "Die Formfaktoren der Legierung fehlen oder sind 0.");
+}
+
+TEST_F(IKBerechnenTest, RefusesAMeasurementThatIsAllBackground)
+{
+    ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
+    // J equal to the fitted background from K > 0 on: the integral of K²·(J − U) is 0.
+    for (int32_t i = 2; i <= gCalc->Punkte(); ++i) gCalc->setY(i, gUntergrund->Y(i));
+    ExpectRefused(float(kRho0), "Alpha=0 bei Berechnung der Interferenzfunktion.\r\n"
+                                "Problem trat auf beim integrieren der Interferenzfunktion.");
+}
