@@ -21,6 +21,7 @@ frmMain::frmMain() { resize(1000, 700); }
 void frmMain::Form_Load()
 {
     mnuDatei = menuBar()->addMenu(QString());
+    Neues_Projekt_Menue_Erstellen();
     // The log can be shown once a project has started and logs.
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
@@ -29,6 +30,7 @@ void frmMain::Form_Load()
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    Legierung_Menue_Erstellen();
 
     mnuOptions = menuBar()->addMenu(QString());
     mnuLanguage = mnuOptions->addMenu(QString());
@@ -53,6 +55,8 @@ void frmMain::Form_Load()
 void frmMain::Sprache_Setzen()
 {
     mnuDatei->setTitle(Text(1));
+    mnuNeuesProjekt->setText(Text(2));
+    mnuLegierung->setTitle(Text(16));
     mnuExit->setText(Text(10));
     mnuOptions->setTitle(Text(19));
     mnuLanguage->setTitle(Text(26));

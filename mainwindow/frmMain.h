@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the program's menus and, with the later steps, the diagram and its panels.
 #include <QMainWindow>
+#include <array>
 #include <vector>
 
 class QAction;
@@ -24,6 +25,15 @@ public:
     // Shows the about window, modal.
     void mnuInfo_Click();
 
+    // New project (frmMainProjekt.cpp): a file is chosen, then the project settings window, whose OK
+    // starts the project.
+    void mnuNeuesProjekt_Click();
+    QAction* mnuNeuesProjekt = nullptr;
+    // The alloy menu, shown for projects from files; the project settings window captions and
+    // shows one entry per component.
+    QMenu* mnuLegierung = nullptr;
+    std::array<QAction*, 5> mnuKomponente{};
+
     QMenu* mnuDatei = nullptr;
     QAction* mnuRecord = nullptr;
     QAction* mnuExit = nullptr;
@@ -36,4 +46,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Neues_Projekt_Menue_Erstellen();
+    void Legierung_Menue_Erstellen();
 };

@@ -50,8 +50,9 @@ public:
     float f2m_Y(int32_t Index) const { return Value(f2m_, Index); }
     float fmk_Y(int32_t Index) const { return Value(fmk_, Index); }
     float fm2_Y(int32_t Index) const { return Value(fm2_, Index); }
-    // Computes the three mixture curves and the integral; False (curves unchanged) for the
-    // generated project kinds, an empty working curve or a table that cannot be read.
+    // Computes the three mixture curves and the integral. False for the generated project kinds
+    // (nothing changes) and, with the curves and the integral cleared so that no earlier alloy's
+    // values stay in use, for an empty working curve or a table that cannot be read.
     bool Formfaktoren_Berechnen();
     int32_t Anzahl() const { return komponenten_; }
     // Clears, then makes n components with share 0 and table 0.
@@ -72,6 +73,7 @@ private:
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
     bool Lese_FMK(int32_t i, cls_Y& kurve);
     static float Value(const std::vector<float>& curve, int32_t Index);
+    void Mischung_Loeschen();
 
     std::vector<std::unique_ptr<clsFMK_Intern>> tabellen_;
 
