@@ -69,10 +69,6 @@ void frmMain::mnuLang_Click(int offset)
 {
     gOptions->setSprache(offset);
     gLanguage->OpenLanguageEx(offset);
-
-    mnuHelp = menuBar()->addMenu("?");
-    mnuInfo = mnuHelp->addAction("Info");
-    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
 }
 
