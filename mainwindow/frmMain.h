@@ -1,10 +1,12 @@
 #pragma once
 // The main window: the program's menus and, with the later steps, the diagram and its panels.
 #include <QMainWindow>
+#include <QPointer>
 #include <vector>
 
 class QAction;
 class QMenu;
+class frmDaten;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -23,11 +25,14 @@ public:
     void mnuRecord_Click();
     // Shows the about window, modal.
     void mnuInfo_Click();
+    // Shows the element table window, modeless; one instance.
+    void mnuDaten_Click();
 
     QMenu* mnuDatei = nullptr;
     QAction* mnuRecord = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
+    QAction* mnuDaten = nullptr;
     QMenu* mnuLanguage = nullptr;
     // The language entries, each carrying its offset as data.
     std::vector<QAction*> mnuLang;
@@ -36,4 +41,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPointer<frmDaten> frmDaten_;
 };
