@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <limits>
 
 namespace {
