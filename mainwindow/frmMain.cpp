@@ -7,6 +7,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "materials/ui/frmDaten.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -33,6 +34,9 @@ void frmMain::Form_Load()
     Legierung_Menue_Erstellen();
 
     mnuOptions = menuBar()->addMenu(QString());
+    mnuDaten = mnuOptions->addAction(QString());
+    mnuDaten->setShortcut(Qt::Key_F9);
+    connect(mnuDaten, &QAction::triggered, this, &frmMain::mnuDaten_Click);
     mnuLanguage = mnuOptions->addMenu(QString());
     auto* languages = new QActionGroup(this);
     for (int offset = 0; offset <= 9; ++offset) {
@@ -59,6 +63,8 @@ void frmMain::Sprache_Setzen()
     mnuLegierung->setTitle(Text(16));
     mnuExit->setText(Text(10));
     mnuOptions->setTitle(Text(19));
+    mnuDaten->setText(Text(22));
+    if (frmDaten_) frmDaten_->SpracheUmstellen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
 }
@@ -81,6 +87,14 @@ void frmMain::mnuInfo_Click()
 {
     frmAbout window(this);
     window.exec();
+}
+
+void frmMain::mnuDaten_Click()
+{
+    if (!frmDaten_) frmDaten_ = new frmDaten(this);
+    frmDaten_->show();
+    frmDaten_->raise();
+    frmDaten_->activateWindow();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

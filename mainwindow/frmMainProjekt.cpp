@@ -5,6 +5,7 @@
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "mainwindow/modProjektStart.h"
+#include "materials/ui/frmChangeLeg.h"
 #include "materials/ui/frmSettings.h"
 
 #include <QMenu>
@@ -21,9 +22,12 @@ void frmMain::Legierung_Menue_Erstellen()
 {
     mnuLegierung = menuBar()->addMenu(QString());
     mnuLegierung->menuAction()->setVisible(false);
-    for (QAction*& eintrag : mnuKomponente) {
-        eintrag = mnuLegierung->addAction(QString());
+    for (size_t k = 0; k < mnuKomponente.size(); ++k) {
+        QAction* eintrag = mnuLegierung->addAction(QString());
         eintrag->setVisible(false);
+        connect(eintrag, &QAction::triggered, this,
+                [this, k] { Komponente_Aendern(this, static_cast<int32_t>(k) + 1, mnuKomponente[k]); });
+        mnuKomponente[k] = eintrag;
     }
 }
 

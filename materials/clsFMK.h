@@ -30,6 +30,12 @@ public:
     // the file tables of the folders "fmk", "fmk_e", "fmk_x", "fmk_n" of the program folder.
     // A stored table cut short raises the reader's error; the list then holds what was read.
     bool FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl);
+    // True when a component of the alloy uses table Index.
+    bool FMK_In_Verwendung(int32_t Index) const;
+    // Removes fitted table Index; the components' table numbers behind it move down by one, so
+    // they keep their tables. A file table, a table in use or a bad index raises "Invalid
+    // procedure call or argument" and removes nothing.
+    void FMK_Intern_Loeschen(int32_t Index);
     bool Formfaktor_Vorhanden_2(const std::string& Symbol) const;
     std::string Formfaktor_Information(int32_t Index) const { return Tabelle(Index).Info_2(); }
     // Writes fitted table Index as "fmk_test_<Symbol>.fmk" in the program folder (1500 lines of
