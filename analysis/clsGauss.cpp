@@ -53,7 +53,7 @@ float clsGauss::X1(int32_t Index) const { return Peak(Index) ? Peak(Index)->X1 :
 float clsGauss::X2(int32_t Index) const { return Peak(Index) ? Peak(Index)->X2 : 0.0f; }
 bool clsGauss::IsSchulter(int32_t Index) const { return Peak(Index) && Peak(Index)->IsSchulter; }
 
-void clsGauss::setX(int32_t Index, float value)
+void clsGauss::setx(int32_t Index, float value)
 {
     if (GaussPeak* peak = PeakToSet(Index, "x")) peak->x = value;
 }

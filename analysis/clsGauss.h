@@ -32,7 +32,7 @@ public:
 
     // --- One peak's values: 0 outside 1..Anzahl; a set outside is reported and changes nothing ---
     float x(int32_t Index) const;
-    void setX(int32_t Index, float value);
+    void setx(int32_t Index, float value);
     float W(int32_t Index) const;
     void setW(int32_t Index, float value);
     float A(int32_t Index) const;

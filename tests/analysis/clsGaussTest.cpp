@@ -49,7 +49,7 @@ TEST(GaussPeakListTest, ASetOutsideTheListIsReportedAndChangesNothing)
     RecordingSeam seam;
     clsGauss gauss;
     gauss.Hinzufuegen(1.0f, 0.5f, 2.0f, 0, 0.0f);
-    gauss.setX(2, 5.0f);
+    gauss.setx(2, 5.0f);
     gauss.setW(0, 5.0f);
     gauss.setA(-1, 5.0f);
     ASSERT_EQ(seam.messages.size(), 3u);
