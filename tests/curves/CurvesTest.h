@@ -9,7 +9,6 @@
 #include "core/clsError.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/ImagePanelCurve.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSSC.h"
@@ -22,18 +21,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
-
-// Points an image panel holds, installed for one test.
-class PanelPoints : public zelo::ImagePanelCurve {
-public:
-    PanelPoints() { zelo::SetImagePanel(this); }
-    ~PanelPoints() override { zelo::SetImagePanel(nullptr); }
-    std::vector<float> x, y;
-    int32_t Kurve_Punkte() const override { return static_cast<int32_t>(x.size()); }
-    float Kurve_X(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? x[size_t(i - 1)] : 0.0f; }
-    float Kurve_Y(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? y[size_t(i - 1)] : 0.0f; }
-};
 
 class CurvesTest : public ::testing::Test {
 protected:
@@ -107,6 +96,13 @@ protected:
         std::vector<float> values;
         for (int32_t i = 1; i <= gCalc->Punkte(); ++i) values.push_back(gCalc->Y(i));
         return values;
+    }
+    // The working curve's grid (points, step, first x, Maximum_X) and that of the selected stage.
+    using Grid = std::tuple<int32_t, float, float, float>;
+    static Grid CurveGrid() { return {gCalc->Punkte(), gCalc->Schrittweite(), gCalc->Minimum_X(), gCalc->Maximum_X()}; }
+    static Grid StageGrid()
+    {
+        return {gSSC->Kurve_Zurueck_Punkte(), gSSC->Kurve_Zurueck_Schrittweite(), gSSC->Kurve_Zurueck_MinX(), 0.0f};
     }
 
     TempEnvironment env;

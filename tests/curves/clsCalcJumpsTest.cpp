@@ -36,36 +36,6 @@ TEST_F(JumpCorrection, JumpsLiftTheFollowingStretchToTheLevelBeforeIt)
     EXPECT_TRUE(seam.redrawKeptYScaling);
 }
 
-TEST_F(JumpCorrection, RawSpectrumIsClippedFilledAndCentred)
-{
-    gCommon->setProjektTyp(PT_Beugung);
-    Load(0.0f, 1.0f, {1, 500, 1});
-    gCalc->Hoehe_Reduzieren(600);
-    EXPECT_EQ(gCalc->Maximum_Y(), 499.0f) << "a level above the current one is lowered by one";
-    EXPECT_EQ(seam.logLines.back(), "reduzierte Höhe: 499");
-    Load(0.0f, 1.0f, {1, 5, 9, 3, 9, 8, 2});
-    gCalc->Hoehe_Reduzieren(8);
-    EXPECT_EQ(Values(), (std::vector<float>{1, 5, 8, 8, 8, 8, 2}));
-    EXPECT_EQ(gCalc->Mitte_Index(), 4) << "3 + 1.5 rounds to the even 4";
-    EXPECT_EQ(gCalc->Minimum_X(), -3.0f);
-    EXPECT_EQ(gCalc->Mitte(), 0.0f);
-    EXPECT_TRUE(LoggedPart(": Ausreiser im Hauptpeak entfernt"));
-    EXPECT_TRUE(LoggedPart(": Mitte festgelegt: Punkt: 4 (K = 0 1/nm )"));
-}
-
-TEST_F(JumpCorrection, ElectronSpectrumIsClippedFromTheFirstPointToTheLastOneAtTheLevel)
-{
-    gCommon->setProjektTyp(PT_ELMI);
-    Load(0.0f, 1.0f, {100, 80, 0, 30, 60, 20});
-    gCalc->Hoehe_Reduzieren(50);
-    EXPECT_EQ(Values(), (std::vector<float>{50, 50, 50, 50, 50, 20}));
-    gCommon->setProjektTyp(PT_Fit);
-    Load(0.0f, 1.0f, {100, 10, 20});
-    gCalc->Hoehe_Reduzieren(50);
-    EXPECT_EQ(Values(), (std::vector<float>{100, 10, 20})) << "other project types keep their values";
-    EXPECT_EQ(gCalc->Maximum_Y(), 50.0f);
-}
-
 TEST_F(JumpCorrection, MiddleOfTheClippedRunRoundsHalfToEvenAndWithoutOneChangesNothing)
 {
     Load(-1.0f, 0.5f, {1, 2, 3});

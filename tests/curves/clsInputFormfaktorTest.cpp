@@ -50,12 +50,4 @@ TEST_F(FormFactorTest, BlankLinesAndValuesThatAreNoNumbersAreSkipped)
     ExpectIdentity(500, 0.1f, "  0\t0\r\n\r\n0.05\tkein Wert\r\n0.05\t0.05\r\n0.1\r\nabc\t0.2\r\n" + Table(1.0, "\t", 2), 510);
 }
 
-TEST_F(FormFactorTest, NoFileNoCurve)
-{
-    EXPECT_FALSE(gInput->FMK_Oeffnen(""));
-    EXPECT_EQ(seam.errorWindows, 0);
-    EXPECT_FALSE(gInput->FMK_Oeffnen((env.Root() / "missing.fmk").string()));
-    EXPECT_EQ(seam.errorWindows, 1);
-}
-
 }

@@ -107,18 +107,6 @@ TEST_F(SplineTest, UnusableDataFailsSilentlyWithoutChangingTheFit)
     ExpectFitFails(folded, 0.0f, rt::errDivisionByZero);
 }
 
-TEST_F(SplineTest, EmptyOrOverflowingGridIsReportedAndChangesNothing)
-{
-    Add(spline, {0, 1, 0});
-    ASSERT_TRUE(spline.Fitten(1.0f, 0.0f, 3));
-    EXPECT_FALSE(spline.Fitten(1.0f, 0.0f, 0));
-    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(gError->ErrorNumber()), "X_Achse 9");
-    EXPECT_FALSE(spline.Fitten(3e38f, 0.0f, 3));
-    EXPECT_EQ(gError->ErrorNumber(), rt::errOverflow);
-    EXPECT_EQ(seam.errorWindows, 2);
-    EXPECT_EQ(Fit(spline), (std::vector<float>{0, 1, 0}));
-}
-
 // Noisy points on a smooth curve; x on whole numbers with uneven gaps so a grid of step 1 meets them.
 class SplineAgainstDenseSolve : public SplineTest, public ::testing::WithParamInterface<double> {};
 

@@ -43,18 +43,3 @@ TEST(SplitText, KeepsOnlyTheNonEmptyPieces)
     EXPECT_EQ(NulTrim(std::string("ab\0cd", 5)), "ab");
 }
 
-TEST(ArcSin, GivesTheAngleOrTheArithmeticError)
-{
-    EXPECT_NEAR(ArcSin(-0.5f), -0.5235988f, 1e-6f);
-    EXPECT_EQ(ArcSin(1.2f), 0.0f);
-    EXPECT_EQ(ArcSin(std::nanf("")), 0.0f);
-    for (float x : {1.0f, -1.0f}) {
-        try {
-            ArcSin(x);
-            FAIL() << x;
-        } catch (const rt::RuntimeError& e) {
-            EXPECT_EQ(e.Number(), rt::errDivisionByZero);
-        }
-    }
-    EXPECT_THROW(ArcSin(-1.5f), rt::RuntimeError);
-}
