@@ -50,10 +50,13 @@ TEST(StringTableTest, GermanTexts)
     ExpectCaptions(0, {
         {22, "Elementtabelle"}, {44, "I(K) berechnen / anzeigen ('I' oder 'T')"},
         {52, "Die Kurve muß erst gemittelt werden! (cmdFit_Click"}, {53, "Abbruchstelle: "},
-        {58, "Dichte exp (Il´inski): "}, {65, "Die bisher gemachten Auswertungen gehen verloren wenn Sie zum Untergrund wechseln!"},
-        {97, " Elemente"}, {103, " Formfaktoren"}, {120, "Es muß ein Symbol angegeben werden"}, {192, "Jetzt speichern?"}, {197, "<unbekannt>"}, {204, ": Sicherheitskopie reaktiviert, Kurve: "},
+        {58, "Dichte exp (Il´inski): "},
+        {65, "Die bisher gemachten Auswertungen gehen verloren wenn Sie zum Untergrund wechseln!"},
+        {97, " Elemente"}, {103, " Formfaktoren"}, {120, "Es muß ein Symbol angegeben werden"}, {192, "Jetzt speichern?"},
+        {197, "<unbekannt>"}, {204, ": Sicherheitskopie reaktiviert, Kurve: "},
         {233, "Ist das ein ELMI-Bild?"}, {254, "Beta=0 bei Berechnung der Interferenzfunktion."},
-        {267, "Sind die K-Werte vielleicht doch in 1/Angström?"}, {292, "'Null' UG"}, {335, "bei iFTR Werte < I(K=0) gleich I(K=0) setzen"},
+        {267, "Sind die K-Werte vielleicht doch in 1/Angström?"}, {292, "'Null' UG"},
+        {335, "bei iFTR Werte < I(K=0) gleich I(K=0) setzen"},
         {357, "Wichtungsfaktor FTR <-> iFTR: "}, {397, "Fit übernehmen"},
         {407, "(Nein = digitalisieren)"}, {425, "J(K)-U(K) (grün)"}, {429, " shifted"}, {432, "(skaliert!)"},
     });
@@ -67,6 +70,7 @@ TEST(StringTableTest, EnglishTexts)
         {204, "backup reactivated curve:"}, {209, "(Datapoint)"}, {233, "Is this a ELMI-picture? (No = digitize)"},
         {240, "Density (Il'inskii):"}, {254, "beta = 0 when calculating the interference function."},
         {267, "Are the K values perhaps in 1/Angström?"}, {269, " at "}, {270, "compiled "}, {271, " o'Clock"},
-        {292, "'Zero' UG"}, {365, "Deviation"}, {407, "(No = digitize)"}, {422, "This is probably a Paircorrelation g(r) and not a reduced Paircorrelation G(r)"}, {432, "(scaled!)"},
+        {292, "'Zero' UG"}, {365, "Deviation"}, {407, "(No = digitize)"}, {432, "(scaled!)"},
+        {422, "This is probably a Paircorrelation g(r) and not a reduced Paircorrelation G(r)"},
     });
 }

@@ -21,7 +21,8 @@ TEST_F(RegistryTest, TypedValuesReadBackAsWrittenInAReadableFileCreatedOnlyByAWr
     EXPECT_EQ(registry_.ValueType(), cRegistry::REG_DWORD);
     EXPECT_EQ(registry_.ReadValue("Blob", cRegistry::REG_BINARY, {}), RegValue(std::vector<uint8_t>{0, 0xFF, 0x10}));
     EXPECT_EQ(Text("Count"), RegValue("-12"));
-    EXPECT_EQ(StoreText().substr(StoreText().find('[')), "[Software\\Murenko\\Settings]\nAbbruchstelle Ordnung=text:4\nnm=dword:0\n"
+    EXPECT_EQ(StoreText().substr(StoreText().find('[')),
+              "[Software\\Murenko\\Settings]\nAbbruchstelle Ordnung=text:4\nnm=dword:0\n"
                            "Blob=binary:00ff10\nCount=text:-12\n");
 }
 

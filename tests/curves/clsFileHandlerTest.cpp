@@ -92,23 +92,3 @@ TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
     EXPECT_FALSE(handler_.OpenFile(PathOf("x.txt"), 3)) << "an unknown mode";
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
 }
-
-TEST_F(FileHandlerTest, BinaryRecordsAreReadAndWrittenInPlaceAndReadsPastTheEndRaise)
-{
-    ASSERT_TRUE(handler_.OpenFile(PathOf("new/db.dat"), 2));
-    handler_.WriteString("Angström");
-    handler_.WriteLong(-2);
-    handler_.SetOffset(0);
-    EXPECT_EQ(handler_.ReadString(), "Angström");
-    EXPECT_EQ(handler_.ReadLong(), -2);
-    try {
-        handler_.ReadLong();
-        FAIL();
-    } catch (const rt::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), rt::errInputPastEnd);
-    }
-    handler_.CloseFile();
-    EXPECT_EQ(Bytes("new/db.dat"), std::string("\x08\x00" "Angstr\xF6m\xFE\xFF\xFF\xFF", 14));
-    ASSERT_TRUE(handler_.OpenFile(PathOf("new/db.dat"), 1));
-    EXPECT_THROW(handler_.ReadLong(), rt::RuntimeError) << "binary access needs binary mode";
-}

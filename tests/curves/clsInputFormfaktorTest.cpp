@@ -47,7 +47,8 @@ TEST_F(FormFactorTest, TableIsReadUpToTheFirstKBeyondTheWorkingCurve)
 
 TEST_F(FormFactorTest, BlankLinesAndValuesThatAreNoNumbersAreSkipped)
 {
-    ExpectIdentity(500, 0.1f, "  0\t0\r\n\r\n0.05\tkein Wert\r\n0.05\t0.05\r\n0.1\r\nabc\t0.2\r\n" + Table(1.0, "\t", 2), 510);
+    const std::string damaged = "  0\t0\r\n\r\n0.05\tkein Wert\r\n0.05\t0.05\r\n0.1\r\nabc\t0.2\r\n";
+    ExpectIdentity(500, 0.1f, damaged + Table(1.0, "\t", 2), 510);
 }
 
 }

@@ -8,7 +8,8 @@ namespace {
 std::string Pairs(int32_t n, double first, double step)
 {
     std::string text;
-    for (int32_t k = 0; k < n; ++k) text += std::to_string(first + step * k) + "\t" + std::to_string(5 + 10 * (first + step * k)) + "\r\n";
+    for (int32_t k = 0; k < n; ++k)
+        text += std::to_string(first + step * k) + "\t" + std::to_string(5 + 10 * (first + step * k)) + "\r\n";
     return text;
 }
 
@@ -65,7 +66,8 @@ TEST_F(CurveFileTest, HeaderTokensAreSkippedOnlyWhenTheyAreNoNumbersAndSoAreBadP
 {
     // A first x without decimals is a number, not a header (the origin point comes before it).
     for (const auto& [name, content, from] :
-         {std::tuple{"words.dat", "Intensitaet\r\n" + Pairs(40, 0, 0.1), 1}, {"three.RAV", "r G(r) Probe\r\n" + Pairs(40, 0, 0.1), 1},
+         {std::tuple{"words.dat", "Intensitaet\r\n" + Pairs(40, 0, 0.1), 1},
+          {"three.RAV", "r G(r) Probe\r\n" + Pairs(40, 0, 0.1), 1},
           {"zero.dat", "0 5\r\n" + Pairs(39, 0.1, 0.1), 1}, {"whole.dat", "1\t15\r\n" + Pairs(31, 2, 1), 2},
           {"gaps.dat", Pairs(10, 0, 0.1) + "1.0\tkein\r\n" + Pairs(30, 1.1, 0.1), 1}}) {
         ASSERT_TRUE(Read(name, content)) << name;

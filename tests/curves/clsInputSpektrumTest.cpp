@@ -52,7 +52,8 @@ TEST_F(RawSpectrumTest, NegativeStartIsShiftedToZero)
 TEST_F(RawSpectrumTest, BeamCurrentNormalisesToTwentyFiveUnlessTheRowsHaveNone)
 {
     std::string rows;  // counts 40 + x at a current of 50 but the row at x = 5 with none
-    for (int32_t x = 0; x < 40; ++x) rows += std::to_string(x) + "\t1000\t" + std::to_string(40 + x) + (x == 5 ? "\t0\r\n" : "\t50\r\n");
+    for (int32_t x = 0; x < 40; ++x)
+        rows += std::to_string(x) + "\t1000\t" + std::to_string(40 + x) + (x == 5 ? "\t0\r\n" : "\t50\r\n");
     gOptions->setStrom_Korrektur(true);
     OpenProject("current.dat", rows);
     ASSERT_TRUE(gInput->Spektrum_Oeffnen());

@@ -115,7 +115,8 @@ TEST_F(ElementDatabase, OlderLayoutIsConvertedAndSaved)
     EXPECT_EQ(colElemente.Item("Fe")->Struktur_a(), Kein_Wert);
     const auto converted = ReadBytes(DatabasePath());
     ASSERT_EQ(converted.size(), 39 + (older.size() - 8) + 32);
-    EXPECT_EQ(std::vector<uint8_t>(converted.begin(), converted.begin() + 7), (std::vector<uint8_t>{5, 0, 'Z', 'E', 'L', 'O', '3'}));
+    EXPECT_EQ(std::vector<uint8_t>(converted.begin(), converted.begin() + 7),
+              (std::vector<uint8_t>{5, 0, 'Z', 'E', 'L', 'O', '3'}));
     EXPECT_EQ(RevisionOf(converted), 2);
     Zelo_Oeffnen();  // the next start reads the current layout and leaves it alone
     EXPECT_EQ(colXAchsen.Item("K1")->Faktor(), 2.5f);
@@ -189,7 +190,8 @@ TEST_F(ElementDatabase, RandomlyDamagedCopiesNeverCrashOrHang)
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
         auto bytes = full;
-        for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k) bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+        for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k)
+            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
         WriteBytes(DatabasePath(), bytes);
         const int before = seam.errorWindows;
         Zelo_Oeffnen();
