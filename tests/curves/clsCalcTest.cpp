@@ -9,11 +9,8 @@
 
 namespace {
 
-// Opens the inverse of the halves' scale to the tests.
 class GridCurve : public clsCalc {
 public:
-    using clsCalc::X_Unshifted;
-
     GridCurve(std::initializer_list<float> values, float firstX, float step)
     {
         for (float value : values) Punkte_Plus(0.0f, value);
@@ -36,17 +33,6 @@ TEST(WorkingCurveTest, IndexRoundsHalvesToTheEvenIndexAndReportsAZeroStep)
     EXPECT_EQ(GridCurve({1, 2}, 0.0f, 0.0f).Index(1.0f), 0);
     EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(seam.errorWindows), "Index (Get) 1");
     gError.reset();
-}
-
-TEST(WorkingCurveTest, HalvesScaleIsCentredOnTheEvenMiddleAndInvertible)
-{
-    GridCurve curve({1, 2, 3, 4, 5}, 0.0f, 0.25f);
-    EXPECT_EQ(curve.X_Shifted(2, true), 0.0f) << "the middle is point 2 (2.5 rounds to even)";
-    EXPECT_EQ(curve.X_Shifted(5, false), 0.75f);
-    for (int32_t i = 1; i <= 5; ++i) {
-        EXPECT_EQ(curve.X_Unshifted(curve.X_Shifted(i, true), true), i);
-        EXPECT_EQ(curve.X_Unshifted(curve.X_Shifted(i, false), false), i);
-    }
 }
 
 }

@@ -23,16 +23,4 @@ TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGrid)
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 3));
 }
 
-TEST_F(StageStoreTest, KindsWithoutSourceHoldNothingAndKindsOutsideAreReported)
-{
-    for (int32_t kind : {0, 8}) {
-        gSSC->Kurve_Sichern(kind);
-        EXPECT_FALSE(gSSC->Kurve_Zurueck(0, kind)) << kind;
-    }
-    EXPECT_EQ(seam.errorWindows, 0);
-    gSSC->Kurve_Sichern(9);
-    EXPECT_EQ(Reported() + " " + std::to_string(gError->ErrorNumber()), "Kurve_Sichern 9");
-    EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 9));
-}
-
 }

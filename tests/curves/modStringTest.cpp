@@ -30,16 +30,3 @@ TEST_P(NumberTextUnderLocale, WritesWithAPoint)
         EXPECT_EQ(SingleToStr(value), text) << value;
     EXPECT_EQ(StrToSingle(SingleToStr(0.1f)), 0.1f);
 }
-
-TEST(SplitText, KeepsOnlyTheNonEmptyPieces)
-{
-    std::vector<std::string> pieces{"old"};
-    SplitText("  1.5   2,5  ", pieces);
-    EXPECT_EQ(pieces, (std::vector<std::string>{"1.5", "2,5"}));
-    SplitText("    ", pieces);
-    EXPECT_TRUE(pieces.empty());
-    SplitText("1\t\t2\t3\t", pieces, "\t");
-    EXPECT_EQ(pieces, (std::vector<std::string>{"1", "2", "3"}));
-    EXPECT_EQ(NulTrim(std::string("ab\0cd", 5)), "ab");
-}
-
