@@ -3,12 +3,15 @@
 // recording seam, for the tests of the settings.
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -35,16 +38,26 @@ protected:
         return out.str();
     }
     // Writes the store by hand, as a user or a damaged disk might leave it.
-    void PutStore(const std::string& values) const
+    void PutStore(const std::string& values, const std::string& header = "[Software\\Murenko\\Settings]\n") const
     {
         std::filesystem::create_directories(StoreFile().parent_path());
-        std::ofstream(StoreFile(), std::ios::binary) << "[Software\\Murenko\\Settings]\n" << values;
+        std::ofstream(StoreFile(), std::ios::binary) << header << values;
     }
     // Points the store at a path that cannot be created.
     void BlockStore() const
     {
         std::ofstream(env_.Root() / "blocker") << "a file, not a folder";
         setenv("XDG_CONFIG_HOME", (env_.Root() / "blocker").c_str(), 1);
+    }
+    // The run-time error number an action raises, 0 when it raises none.
+    static int32_t ErrorNumberOf(const std::function<void()>& action)
+    {
+        try {
+            action();
+        } catch (const rt::RuntimeError& e) {
+            return e.Number();
+        }
+        return 0;
     }
 
     TempEnvironment env_;

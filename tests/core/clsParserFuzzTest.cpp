@@ -13,11 +13,9 @@
 namespace {
 
 const std::vector<std::string> kNames = {
-    "ln",   "sin",    "cos",    "atan", "abs",  "sqrt",   "log",    "mod",    "lg",     "ld",     "exp",
-    "tan",  "root3",  "root",   "pow",  "deg",  "rad",    "pow2",   "arcsin", "sinh",   "arccos", "cosh",
-    "tanh", "cot",    "coth",   "arsinh", "arcosh", "artanh", "arcoth", "round", "bin",  "hex",    "foo",
-    "SIN",  "Sqrt",   "",
-};
+    "ln", "sin", "cos", "atan", "abs", "sqrt", "log", "mod", "lg", "ld", "exp", "tan", "root3", "root", "pow", "deg",
+    "rad", "pow2", "arcsin", "sinh", "arccos", "cosh", "tanh", "cot", "coth", "arsinh", "arcosh", "artanh", "arcoth",
+    "round", "bin", "hex", "foo", "SIN", "Sqrt", ""};
 
 class FormulaGenerator {
 public:
@@ -38,13 +36,12 @@ public:
 private:
     size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
 
-    template <typename T>
-    const T& OneOf(const std::vector<T>& items) { return items[Pick(items.size())]; }
+    template <typename T> const T& OneOf(const std::vector<T>& items) { return items[Pick(items.size())]; }
 
     std::string Digits(size_t count)
     {
         std::string text;
-        for (size_t i = 0; i < count; ++i) text += static_cast<char>('0' + Pick(10));
+        while (count-- > 0) text += static_cast<char>('0' + Pick(10));
         return text;
     }
 
@@ -99,8 +96,7 @@ private:
             "9^9^9^9", "10^308*10", "1e308+1e308", "-1e308-1e308", "1e308*-1", "170!*10", "171!", "1e9!",
             "(10^200)*(10^200)", "1/1e-308/1e-308", "0^(-1)", "(-1)^0.5", "2^1024", "hex(1e10)", "hex(2^31)",
             "bin(1e300)", "mod(1e300;1)", "round(1e300;28)", "round(1;1e9)", "exp(710)", "cosh(1000)",
-            "1e-400*1e-400", "pow(0;-1)", "root(-8;3)", "10^-400",
-        };
+            "1e-400*1e-400", "pow(0;-1)", "root(-8;3)", "10^-400"};
         std::string text = OneOf(pieces);
         for (size_t i = Pick(3); i > 0; --i) text += Operator() + OneOf(pieces);
         return text;
@@ -119,12 +115,8 @@ private:
     {
         static const std::string alphabet = "0123456789+-*/\\^!()();;.,eEpihbo& xyXYsinclgqrtmdwHF\xC2\xB0";
         std::string text;
-        for (size_t n = Pick(80); n > 0; --n) {
-            if (Pick(50) == 0)
-                text += static_cast<char>(1 + Pick(255));
-            else
-                text += alphabet[Pick(alphabet.size())];
-        }
+        for (size_t n = Pick(80); n > 0; --n)
+            text += Pick(50) == 0 ? static_cast<char>(1 + Pick(255)) : alphabet[Pick(alphabet.size())];
         return text;
     }
 

@@ -1,41 +1,109 @@
 #pragma once
 // The globals that the curve readers, the working curve and the stage store need, in a temporary
 // program and settings folder, with a recording ui seam and the processing log switched on.
-#include "curves/ImagePanelCurve.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "curves/clsSSC.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
-
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
-
-// Points an image panel holds, installed for one test.
-class PanelPoints : public zelo::ImagePanelCurve {
-public:
-    PanelPoints() { zelo::SetImagePanel(this); }
-    ~PanelPoints() override { zelo::SetImagePanel(nullptr); }
-    std::vector<float> x, y;
-    int32_t Kurve_Punkte() const override { return static_cast<int32_t>(x.size()); }
-    float Kurve_X(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? x[size_t(i - 1)] : 0.0f; }
-    float Kurve_Y(int32_t i) const override { return i >= 1 && i <= Kurve_Punkte() ? y[size_t(i - 1)] : 0.0f; }
-};
 
 class CurvesTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        CreateCoreObjects();
+        gCommon = std::make_unique<clsCommon>();
+        gCommon->setEnable_Record(true);
+        gCalc = std::make_unique<clsCalc>();
+        gUntergrund = std::make_unique<clsUntergrund>();
+        gIK = std::make_unique<clsIK>();
+        gGR = std::make_unique<clsGR>();
+        gInput = std::make_unique<clsInput>();
+        gSSC = std::make_unique<clsSSC>();
+        gSSC->ESC_HEADER();
+        gOptions->setDelta_k(0.1f);
+        gOptions->setFaktor_X(1.0f);
+    }
+    void TearDown() override
+    {
+        Objekte_Freigeben({});
+        Restliche_Objekte_Freigeben();
+    }
 
     // Writes a file (bytes as given) into the temporary folder; returns its path.
-    std::string WriteFile(const std::string& name, const std::string& content) const;
-    // Reads a whole file.
-    static std::string ReadFile(const std::string& path);
-    // Makes path the project's file, as choosing it in the open dialog does.
-    void OpenProject(const std::string& path) const;
-    // Whether a log line equals text.
-    bool Logged(const std::string& text) const;
-    // Whether a log line contains text.
-    bool LoggedPart(const std::string& text) const;
+    std::string WriteFile(const std::string& name, const std::string& content) const
+    {
+        const auto path = (env.Root() / name).string();
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+    static std::string ReadFile(const std::string& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        std::stringstream content;
+        content << file.rdbuf();
+        return content.str();
+    }
+    // Writes a file and makes it the project's file, as choosing it in the open dialog does.
+    std::string OpenProject(const std::string& name, const std::string& content) const
+    {
+        const std::string path = WriteFile(name, content);
+        gCommon->Set_Dateiname(path);
+        return path;
+    }
+    bool Logged(const std::string& text) const
+    {
+        return std::find(seam.logLines.begin(), seam.logLines.end(), text) != seam.logLines.end();
+    }
+    bool LoggedPart(const std::string& text) const
+    {
+        return std::any_of(seam.logLines.begin(), seam.logLines.end(),
+                           [&](const std::string& line) { return line.find(text) != std::string::npos; });
+    }
+    // The procedure under which the last error window was shown, "" when none was.
+    std::string Reported() const { return seam.errorWindows > 0 ? gError->ErrorFunction() : ""; }
+
+    // gCalc holds min, min + step, ... with these values; Maximum_X one step beyond the last point,
+    // the extremes from the values.
+    static void Load(float min, float step, const std::vector<float>& values)
+    {
+        gCalc->Punkte_Loeschen();
+        for (const float value : values) gCalc->Punkte_Plus(0.0f, value);
+        gCalc->setMinimum_X(min);
+        gCalc->setSchrittweite(step);
+        gCalc->setMaximum_X(min + step * static_cast<float>(values.size()));
+        gCalc->Extremwerte_suchen();
+    }
+    static std::vector<float> Values()
+    {
+        std::vector<float> values;
+        for (int32_t i = 1; i <= gCalc->Punkte(); ++i) values.push_back(gCalc->Y(i));
+        return values;
+    }
+    // The working curve's grid (points, step, first x, Maximum_X) and that of the selected stage.
+    using Grid = std::tuple<int32_t, float, float, float>;
+    static Grid CurveGrid() { return {gCalc->Punkte(), gCalc->Schrittweite(), gCalc->Minimum_X(), gCalc->Maximum_X()}; }
+    static Grid StageGrid()
+    {
+        return {gSSC->Kurve_Zurueck_Punkte(), gSSC->Kurve_Zurueck_Schrittweite(), gSSC->Kurve_Zurueck_MinX(), 0.0f};
+    }
 
     TempEnvironment env;
     RecordingSeam seam;

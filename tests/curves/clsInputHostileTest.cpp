@@ -1,15 +1,9 @@
 // Every reader of clsInput meets damaged and hostile files with a clear error or a clean skip.
-#include "curves/clsInput.h"
-
 #include "CurvesTest.h"
-#include "core/clsError.h"
-#include "core/modCommon.h"
-#include "curves/clsCalc.h"
 
 #include <array>
 #include <cmath>
 #include <random>
-#include <vector>
 
 namespace {
 
@@ -18,25 +12,16 @@ enum Reader { Raw, Curve, FormFactor };
 struct HostileFile {
     const char* name;
     std::string content;
-    // Whether good rows around the damage still give a curve, by reader.
-    std::array<bool, 3> readable;
+    std::array<bool, 3> readable;  // whether good rows around the damage still give a curve, by reader
 };
 
-std::string GoodRows(const char* separator)
-{
-    std::string text;
-    for (int32_t i = 0; i < 30; ++i) text += std::to_string(0.05 * i) + separator + std::to_string(100 + i) + "\r\n";
-    return text;
-}
-
-std::vector<HostileFile> HostileFiles(const char* separator, const std::string& goodRows)
+std::vector<HostileFile> HostileFiles(const std::string& sep, const std::string& goodRows)
 {
     std::mt19937 random(7);
     std::string garbage(65536, '\0');
     for (char& c : garbage) c = static_cast<char>(random() & 0xFF);
     std::string crOnly = goodRows;
     std::erase(crOnly, '\n');
-    const std::string sep = separator;
     return {
         {"empty", "", {false, false, false}},
         {"binary garbage", garbage, {false, false, false}},
@@ -56,47 +41,40 @@ std::vector<HostileFile> HostileFiles(const char* separator, const std::string& 
 
 class HostileInputTest : public CurvesTest {
 protected:
-    // Runs a reader over each hostile file: it ends, and either reads a curve or shows a report.
-    template <class Read>
-    void Feed(const std::vector<HostileFile>& files, const char* extension, Reader reader, Read read)
+    // Runs a reader over each hostile file: it ends, and either reads a finite curve or shows a report.
+    void Feed(const std::string& separator, const char* extension, Reader reader, const std::function<bool()>& read)
     {
-        for (const auto& file : files) {
+        // Good rows "x time counts" for the raw reader, "x y" for the others.
+        std::string goodRows;
+        for (int32_t i = 0; i < 30; ++i)
+            goodRows += reader == Raw ? std::to_string(i) + " 500 " + std::to_string(100 + i) + "\r\n"
+                                      : std::to_string(0.05 * i) + "\t" + std::to_string(100 + i) + "\r\n";
+        for (const auto& file : HostileFiles(separator, goodRows)) {
             SCOPED_TRACE(file.name);
             seam.errorWindows = 0;
-            const std::string path = WriteFile(std::string("hostile") + extension, file.content);
-            const bool result = read(path);
+            OpenProject(std::string("hostile") + extension, file.content);
+            const bool result = read();
             EXPECT_EQ(result, file.readable[reader]);
             EXPECT_EQ(seam.errorWindows, result ? 0 : 1);
-            if (result) {
-                for (int32_t i = 1; i <= gInput->Punkte(); ++i) ASSERT_TRUE(std::isfinite(gInput->Y(i)));
-            }
+            for (int32_t i = 1; result && i <= gInput->Punkte(); ++i) ASSERT_TRUE(std::isfinite(gInput->Y(i)));
         }
     }
 };
 
 TEST_F(HostileInputTest, RawSpectrumReader)
 {
-    std::string rows;
-    for (int32_t i = 0; i < 30; ++i) rows += std::to_string(i) + " 500 " + std::to_string(100 + i) + "\r\n";
-    Feed(HostileFiles(" ", rows), ".dat", Raw, [this](const std::string& path) {
-        OpenProject(path);
-        return gInput->Spektrum_Oeffnen();
-    });
+    Feed(" ", ".dat", Raw, [] { return gInput->Spektrum_Oeffnen(); });
 }
 
 TEST_F(HostileInputTest, CurveFileReader)
 {
-    Feed(HostileFiles("\t", GoodRows("\t")), ".fit", Curve, [this](const std::string& path) {
-        OpenProject(path);
-        return gInput->Datei_Oeffnen();
-    });
+    Feed("\t", ".fit", Curve, [] { return gInput->Datei_Oeffnen(); });
 }
 
 TEST_F(HostileInputTest, FormFactorReader)
 {
-    for (int32_t i = 1; i <= 100; ++i) gCalc->Punkte_Plus(0.1f * (i - 1), 1.0f);
-    Feed(HostileFiles("\t", GoodRows("\t")), ".fmk", FormFactor,
-         [](const std::string& path) { return gInput->FMK_Oeffnen(path); });
+    Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
+    Feed("\t", ".fmk", FormFactor, [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
 }
 
 }

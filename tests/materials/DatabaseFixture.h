@@ -1,9 +1,11 @@
 #pragma once
 // A program folder of its own with the globals the element database needs, for one test.
 #include "core/Resources.h"
+#include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
+#include "curves/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 #include "support/RecordingSeam.h"
@@ -31,8 +33,6 @@ protected:
         Restliche_Objekte_Freigeben();
         colXAchsen.Clear();
         colElemente.Clear();
-        gXAchse.reset();
-        gElement.reset();
         gInitKopf = InitKopf{};
     }
 
@@ -42,14 +42,14 @@ protected:
         return {bytes.begin(), bytes.end()};
     }
     std::filesystem::path DatabasePath() const { return env.DataFolder() / kElementDatabaseFile; }
-    void WriteDatabase(const std::vector<uint8_t>& bytes) const
+    static void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
     {
-        std::ofstream out(DatabasePath(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(path, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
-    std::vector<uint8_t> ReadDatabase() const
+    static std::vector<uint8_t> ReadBytes(const std::filesystem::path& path)
     {
-        std::ifstream in(DatabasePath(), std::ios::binary);
+        std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     void WriteTextFile(const std::filesystem::path& relative, const std::string& content) const
@@ -57,29 +57,16 @@ protected:
         std::filesystem::create_directories((env.DataFolder() / relative).parent_path());
         std::ofstream(env.DataFolder() / relative, std::ios::binary) << content;
     }
-
     // The bytes that write() puts into a fresh binary file, given the file's number.
     std::vector<uint8_t> Written(const std::function<void(int32_t)>& write) const
     {
-        const auto path = (env.DataFolder() / "records.bin").string();
+        const auto path = env.DataFolder() / "records.bin";
         std::filesystem::remove(path);
-        EXPECT_TRUE(gFileHandler->OpenFile(path, 2));
+        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), 2));
         write(gFileHandler->FileHandle());
         gFileHandler->CloseFile();
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return ReadBytes(path);
     }
-    // Lets read() read the bytes from the start of an open binary file, given its number.
-    void ReadFrom(const std::vector<uint8_t>& bytes, const std::function<void(int32_t)>& read) const
-    {
-        const auto path = env.DataFolder() / "records.bin";
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), 2));
-        read(gFileHandler->FileHandle());
-        gFileHandler->CloseFile();
-    }
-
     TempEnvironment env;
     RecordingSeam seam;
 };

@@ -58,7 +58,7 @@ TEST_F(FittedTableRemoval, FileTablesTablesInUseAndBadIndexesStay)
 
 TEST_F(FittedTableRemoval, TwoFitsOfOneElementSurviveSaveAndReading)
 {
-    WriteDatabase(DefaultCopy());
+    WriteBytes(DatabasePath(), DefaultCopy());
     Zelo_Oeffnen();
     AddFit("C", 1);
     AddFit("C", 2);
