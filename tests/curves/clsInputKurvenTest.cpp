@@ -165,10 +165,11 @@ TEST_F(CurveFileTest, RealSpaceAndAveragedCurvesUseTheirSteps)
     EXPECT_EQ(gCalc->Schrittweite(), dr);
     ASSERT_TRUE(Read("probe.gr", Pairs(40, 0, 0.05), Einheitenwahl{0, 1}));
     EXPECT_EQ(gInput->Delta_X(), float(dr * 10.0));
+    // v(r) lies on the r grid of G(r) as the transform takes it.
     ASSERT_TRUE(Read("probe.pot", Pairs(40, 0, 0.05)));
-    EXPECT_EQ(gInput->Delta_X(), float(dr * 10.0));
-    ASSERT_TRUE(Read("probe.pot", Pairs(40, 0, 0.05), Einheitenwahl{0, 1}));
     EXPECT_EQ(gInput->Delta_X(), dr);
+    ASSERT_TRUE(Read("probe.pot", Pairs(40, 0, 0.05), Einheitenwahl{0, 1}));
+    EXPECT_EQ(gInput->Delta_X(), float(dr * 10.0));
     ASSERT_TRUE(Read("probe.mitt", Pairs(41, 0, 0.25)));
     EXPECT_EQ(gInput->Delta_X(), 0.1f);
     EXPECT_EQ(gInput->Punkte(), 100);
