@@ -104,6 +104,12 @@ void clsFFT::SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
     re[static_cast<size_t>(n - i + 1)] = -v;
 }
 
+void clsFFT::AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
+{
+    re[static_cast<size_t>(i - 1)] += v;
+    re[static_cast<size_t>(n - i + 1)] -= v;
+}
+
 void clsFFT::WarnTruncated()
 {
     if (truncationWarned_) return;
@@ -154,25 +160,31 @@ void clsFFT::FFT()
     ++anzahlFFT_;
 }
 
-void clsFFT::iFFT()
+void clsFFT::iFFT(std::span<const float> GKorrektur)
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
     std::fill(invInIm_.begin(), invInIm_.end(), 0.0f);
     const double deltaK = gOptions->Delta_k();
     const int32_t letzter = GR_Grenze();
+    // G(r) on the scale of the forward output.
+    const double c = (1.0 / deltaK) / 2.0 * kPi;
 
     if (anzahlFFT_ == 0) {
-        const double c = (1.0 / deltaK) / 2.0 * kPi;
         for (int32_t i = 1; i <= std::min(gGR->Punkte(), letzter); ++i)
             SetOdd(invInRe_, n_, i, static_cast<float>(gGR->Y(i) * c));
     } else {
         std::copy_n(fwdOutIm_.begin(), n_, invInRe_.begin());
         if (gOptions->FFT_Richtig()) std::copy_n(fwdOutRe_.begin(), n_, invInIm_.begin());
+    }
+    const auto korrigiert = std::min(static_cast<int32_t>(GKorrektur.size()), letzter);
+    for (int32_t i = 1; i <= korrigiert; ++i)
+        AddOdd(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
+    if (anzahlFFT_ != 0) {
         // Below the first peak G(r) is replaced by its density line.
-        const double c = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
+        const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
         for (int32_t i = 1; i <= std::min(gGR->Dichte_Exp_Index() + 1, letzter); ++i)
-            SetOdd(invInRe_, n_, i, static_cast<float>(c * gGR->R(i)));
+            SetOdd(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
     Core(invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     ScaleInverse();

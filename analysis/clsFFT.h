@@ -4,6 +4,7 @@
 // so that the imaginary part of the result is the sine sum. Everything is stored in single
 // precision; the arrays are sized once per SetupFFT and reused by every transform.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class clsFFT {
@@ -16,8 +17,9 @@ public:
     // G(r) from K times the weighted, extrapolated and continued I(K) of gIK.
     void FFT();
     // K·I(K) from G(r): from the last forward result, or from gGR while there has been none since
-    // the set-up (a G(r) read from a file).
-    void iFFT();
+    // the set-up (a G(r) read from a file). GKorrektur (points from r(1) on) is added to G(r)
+    // before the density line replaces its low-r part.
+    void iFFT(std::span<const float> GKorrektur = {});
     // v(K) from the pair potential v(r) of gPot.
     void iFFT_Pot();
 
@@ -46,6 +48,8 @@ private:
     int32_t GR_Grenze() const { return n_ / 2; }
     // Writes v at grid point i and -v at its mirror.
     static void SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
+    // Adds v at grid point i and -v at its mirror.
+    static void AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Tells the user once per set-up that I(K) reaches beyond the transformable range.
     void WarnTruncated();
     // Scales the imaginary inverse result to K·I(K).

@@ -1,12 +1,120 @@
 #include "analysis/clsGR.h"
 
+#include "analysis/clsFFT.h"
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/clsFileHandler.h"
+#include "curves/modString.h"
 
+#include <algorithm>
 #include <numbers>
+
+namespace {
+
+constexpr const char* kModul = "clsGR";
+
+}
+
+void clsGR::Melde(const char* procedure, int32_t number, const std::string& description) const
+{
+    gError->ErrorMsg(kModul, procedure, false, number, description);
+}
 
 float clsGR::R(int32_t Index) const
 {
     const int32_t zweiSchritte = (Index - 1) * 2;
     return static_cast<float>(zweiSchritte * std::numbers::pi / gOptions->FFT_Points() / gOptions->Delta_k());
+}
+
+void clsGR::Set_Y(int32_t Index, float YY)
+{
+    if (Index < 1 || Index > Punkte()) return;
+    g_[static_cast<size_t>(Index - 1)] = YY;
+    if (YY > maximum_) maximum_ = YY;
+    minimum_ = -maximum_;
+}
+
+void clsGR::CopyArray(std::span<float> ToArray) const
+{
+    gError->AddFunctionToCallStack("cGr", "CopyArray");
+    if (ToArray.size() < g_.size()) {
+        gError->ErrorMsg("cGr", "CopyArray", false, rt::errSubscript, rt::ErrorDescription(rt::errSubscript));
+        return;
+    }
+    std::copy(g_.begin(), g_.end(), ToArray.begin());
+}
+
+float clsGR::Minimum() const
+{
+    return static_cast<float>(minimum_ < 0.0f ? minimum_ + 0.1 * minimum_ : minimum_ - 0.1 * minimum_);
+}
+
+void clsGR::Clear()
+{
+    minimum_ = 0.0f;
+    maximum_ = 0.0f;
+    anzahlFFT_ = 0;
+}
+
+float clsGR::R_Erster_Peak() const { return firstPeakIndex_ >= 1 ? R(firstPeakIndex_) : 0.0f; }
+
+int32_t clsGR::Linker_Rand_Erster_Peak() const
+{
+    for (int32_t j = firstPeakIndex_; j >= 2; --j)
+        if (Y(j - 1) > Y(j)) return j;
+    return 2;
+}
+
+bool clsGR::Berechnen()
+{
+    gError->AddFunctionToCallStack(kModul, "Berechnen");
+    try {
+        clsFFT& fft = rt::Object(gFFT);
+        fft.FFT();
+        const int32_t n = fft.GR_Punkte();
+        std::vector<float> g(static_cast<size_t>(n));
+        for (int32_t i = 1; i <= n; ++i) g[static_cast<size_t>(i - 1)] = fft.G(i);
+
+        // Everything derived from an earlier G(r) goes with it.
+        g_ = std::move(g);
+        ao_.clear();
+        aoZustand_ = kAO_Unberuehrt;
+        veraltet_ = false;
+        minimum_ = 0.0f;
+        maximum_ = 0.0f;
+        firstPeakIndex_ = 0;
+        for (int32_t i = 2; i <= n; ++i) {
+            const float y = Y(i);
+            if (y < minimum_) minimum_ = y;
+            if (y > maximum_) {
+                maximum_ = y;
+                firstPeakIndex_ = i;
+            }
+        }
+        ++anzahlFFT_;
+        Dichte_Ilinskii();
+        setDichte_Exp_Index(Linker_Rand_Erster_Peak());
+        if (anzahlFFT_ == 1 && gOptions->KurveSpeichern(KT_GR_Erste)) Erste_GR_Speichern();
+        return true;
+    } catch (const rt::RuntimeError& error) {
+        Melde("Berechnen", error.Number(), error.Description());
+        return false;
+    }
+}
+
+void clsGR::Erste_GR_Speichern() const
+{
+    const clsCommon& common = rt::Object(gCommon);
+    const std::string pfad = common.Ordner() + common.Dateiname() + ".Gr0";
+    clsFileHandler& datei = rt::Object(gFileHandler);
+    if (!datei.OpenFile(pfad, 0)) return;
+    for (int32_t i = 1; i <= Punkte(); ++i) datei.WriteLine(SingleToStr(R(i)) + "\t" + SingleToStr(Y(i)));
+    // Logged only once the file is really written.
+    if (!datei.CloseFile()) return;
+    common.Record(rt::NowText() + ": " + gLanguage->Caption(241) + ": " + pfad);
 }

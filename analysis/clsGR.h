@@ -1,33 +1,154 @@
 #pragma once
-// The reduced radial distribution G(r). Only what the transforms and I(K) use so far: the points
-// of G(r) on the r grid, the density line below the first peak and the count of transforms.
+// The reduced radial distribution G(r) of the current evaluation on the r grid
+// r(i) = 2π·(i − 1)/(FFT_Points·Delta_k) nm, and what is derived from it: the first peak, the
+// density line below it, Il'inskii's density, the RDF and coordination numbers, the Friedel and
+// truncation oscillations and the marking of its maxima. Indices are 1-based.
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <vector>
 
 class clsGR {
 public:
+    // --- G(r) and its grid ---
+    // G(r) from the current I(K) through the forward transform, on as many points as the
+    // transform carries (at most 1000), with its extremes, first peak, density line and Il'inskii's
+    // density. The first G(r) after each I(K) is written to ".Gr0" when that curve's save option
+    // is on. False after a reported error.
+    bool Berechnen();
     int32_t Punkte() const { return static_cast<int32_t>(g_.size()); }
     void setPunkte(int32_t value) { g_.resize(static_cast<size_t>(value > 0 ? value : 0), 0.0f); }
     // G(Index); 0 outside 1..Punkte.
     float Y(int32_t Index) const { return Index >= 1 && Index <= Punkte() ? g_[static_cast<size_t>(Index - 1)] : 0.0f; }
-    // Sets G(Index); nothing outside 1..Punkte.
-    void Set_Y(int32_t Index, float YY)
-    {
-        if (Index >= 1 && Index <= Punkte()) g_[static_cast<size_t>(Index - 1)] = YY;
-    }
-    // r(Index) = 2π·(Index − 1) / (FFT_Points·Delta_k) in nm.
+    // Sets G(Index) (nothing outside 1..Punkte); the display range widens to ±Maximum.
+    void Set_Y(int32_t Index, float YY);
+    // Copies G(1..Punkte) into ToArray from its first element on; a target too short is reported.
+    void CopyArray(std::span<float> ToArray) const;
+    // r(Index) in nm.
     float R(int32_t Index) const;
-    // The last point and the slope of the density line G = Dichte_Anstieg·r.
-    int32_t Dichte_Exp_Index() const { return dichteExpIndex_; }
-    float Dichte_Anstieg() const { return dichteAnstieg_; }
+    float Maximum() const { return maximum_; }
+    // The lowest value lowered by a tenth of its size.
+    float Minimum() const;
+    // Index of the largest value of G(r) (from point 2 on); 0 when no value is above 0.
+    int32_t First_Peak_Index() const { return firstPeakIndex_; }
     // Transforms since the last I(K) computation.
     int32_t Anzahl_FFT() const { return anzahlFFT_; }
     void setAnzahl_FFT(int32_t value) { anzahlFFT_ = value; }
+    // Extremes and transform count back to 0 (a new project).
+    void Clear();
+    // True once the transform size has changed after G(r) was made: its values belong to another
+    // r grid until it is made again.
+    bool Veraltet() const { return veraltet_; }
+    void setVeraltet(bool value) { veraltet_ = value; }
+
+    // --- The density line G = Dichte_Anstieg·r below the first peak, and Il'inskii's density ---
+    // The last point of the line fit. Setting it (at least 2, at most Punkte) fits the line through
+    // the origin by least squares and sets the experimental density of gMFE from its slope.
+    int32_t Dichte_Exp_Index() const { return dichteExpIndex_; }
+    void setDichte_Exp_Index(int32_t value);
+    float Dichte_Anstieg() const { return dichteAnstieg_; }
+    // The line at r(Dichte_Exp_Index).
+    float G_Ausgleich() const;
+    // How far the line misses G(r) over the fit, in per cent.
+    float Ausgleich_Abweichung() const;
+    // −4π·ρ·r(Dichte_Exp_Index) for the experimental and the theoretical density, and for rho at
+    // r(Index).
+    float Dichte_Exp() const;
+    float Dichte_Theo() const;
+    float Dichte(int32_t Index, float rho) const;
+    // The density from the running integral of r·G(r) (Il'inskii), 1/nm³; 0 when it never gets there.
+    float Dichte_Exp_Hoyer() const { return dichteExpHoyer_; }
+    // Logs the accepted line: its end and the experimental density.
+    void Dichtegerade_Akzeptieren() const;
+
+    // --- RDF and coordination numbers ---
+    // 4π·r²·ρexp + r·G(r) at r(Index); 0 outside 1..Punkte.
+    float RDF(int32_t Index) const;
+    // The RDF of the mean density, 4π·r²·ρexp.
+    float RDF_Parabel(int32_t Index) const;
+    // Limits of the coordination shell in nm.
+    float KZ_r1() const { return kzR1_; }
+    void setKZ_r1(float value) { kzR1_ = value; }
+    float KZ_r2() const { return kzR2_; }
+    void setKZ_r2(float value) { kzR2_ = value; }
+    // The coordination number between the shell limits, by integration of the RDF (after the
+    // Hoyer form). Limits are put in order and kept inside the G(r) range first.
+    void KZ_Berechnen();
+    // The coordination number of the mean density between the shell limits.
+    void KZ_Berechnen_Hoyer();
+    float KZ_Wert() const { return kz_; }
+    float KZ_Hoyer_Wert() const { return kzHoyer_; }
+    // The two as display texts with three decimals.
+    std::string KZ() const;
+    std::string KZ_Hoyer() const;
+    // Packing fraction in per cent: spheres of the first peak's radius at the experimental density.
+    float Raumerfuellung() const;
+
+    // --- Friedel and truncation oscillations ---
+    // Friedel wavelengths in the G(r) range, less one; 0 while the wavelength is unknown.
+    int32_t Anzahl_Friedeloszillationen() const;
+    // Period in r of the ripple that the cut-off K_F puts into G(r); 0 while K_F is 0.
+    float Abbruchoszillationen() const;
+    // The ripple of the first peak, amplitude factor a, position factor b (of the peak's r).
+    void AO_Berechnen(float a, float b);
+    // The ripple by model: 100 the low-K extrapolation's edge, 101 a peak at r = 0, 0 the sum over
+    // the first peak and the maxima at Friedel wavelengths after it, k ≥ 1 peak k of those alone.
+    void Abbruchoszillationen_Berechnen(int32_t Modus);
+    // 0 subtracts the computed ripple from G(r), 1 adds it back; a repeat is refused with a message.
+    void AO_Weg(uint8_t Modus);
+    // The ripple at point Index; 0 outside or when none is computed.
+    float yt(int32_t Index) const;
+    // Whether a ripple is computed for this G(r), and whether G(r) holds it subtracted.
+    bool AO_Berechnet() const { return !ao_.empty(); }
+    bool AO_Abgezogen() const { return aoZustand_ == kAO_Abgezogen; }
+
+    // --- Peaks ---
+    // Lists the maxima of G(r) as peaks of gGauss; r0 becomes the highest one, r1 the next.
+    void Peaks_Markieren();
+    float r0() const { return r0_; }
+    void setr0(float value) { r0_ = value; }
+    float r1() const { return r1_; }
+    void setr1(float value) { r1_ = value; }
 
 private:
+    // The ripple state: subtracted, added back, or untouched since G(r) was made.
+    static constexpr uint8_t kAO_Abgezogen = 0;
+    static constexpr uint8_t kAO_Zurueck = 1;
+    static constexpr uint8_t kAO_Unberuehrt = 255;
+
+    // r of the first peak; 0 when there is none.
+    float R_Erster_Peak() const;
+    // The first point left of the first peak where G(r) stops falling towards r = 0; 2 when none.
+    int32_t Linker_Rand_Erster_Peak() const;
+    // Il'inskii's density and its radius from the running integral of r·G(r).
+    void Dichte_Ilinskii();
+    // Writes the first G(r) of an I(K) to ".Gr0".
+    void Erste_GR_Speichern() const;
+    // The amplitude of the ripple of a peak: −2/√(2π)·I(K_F)·K_F.
+    float Ripple_Amplitude() const;
+    // Puts a subtracted ripple back into G(r) before a new one replaces it.
+    void AO_Zuruecknehmen();
+    // The peaks of the model ripple: the first peak and the maxima near each Friedel wavelength after it.
+    void Friedelpeaks_Markieren() const;
+    void Melde(const char* procedure, int32_t number, const std::string& description) const;
+
     std::vector<float> g_;
+    std::vector<float> ao_;
+    float minimum_ = 0.0f;
+    float maximum_ = 0.0f;
+    int32_t firstPeakIndex_ = 0;
     int32_t dichteExpIndex_ = 0;
     float dichteAnstieg_ = 0.0f;
+    float ausgleichVerhaeltnis_ = 0.0f;
+    float dichteExpHoyer_ = 0.0f;
+    float kz_ = 0.0f;
+    float kzHoyer_ = 0.0f;
+    float kzR1_ = 0.0f;
+    float kzR2_ = 0.0f;
+    uint8_t aoZustand_ = kAO_Unberuehrt;
     int32_t anzahlFFT_ = 0;
+    float r0_ = 0.0f;
+    float r1_ = 0.0f;
+    bool veraltet_ = false;
 };

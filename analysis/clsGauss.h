@@ -1,5 +1,63 @@
 #pragma once
-// Gauss peak estimation.
+// The peaks found in the curve of the Gauss peak view (I(K) or G(r)), each modelled as a Gauss
+// curve over a common or its own offset. The peak finders fill the list; the panels draw from it.
+// Indices are 1-based.
+#include <cstdint>
+#include <vector>
+
+struct GaussPeak {
+    float x = 0.0f;   // position, in the x unit of the analysed curve
+    float W = 0.0f;   // width parameter (the standard deviation's role)
+    float A = 0.0f;   // amplitude parameter: the height at the centre is A / (W·√(π/2))
+    float X1 = 0.0f;  // left half-height position
+    float X2 = 0.0f;  // right half-height position
+    uint8_t Fixiert = 0;  // non-zero exempts the peak from pruning
+    bool IsSchulter = false;  // a shoulder of its higher left neighbour
+    float y0_Peak = 0.0f;  // the peak's own offset
+};
 
 class clsGauss {
+public:
+    // --- The peak list ---
+    // Empties the list.
+    void Clear();
+    // Appends a peak unless one at exactly the same position is listed; half-height positions 0,
+    // not a shoulder.
+    void Hinzufuegen(float x, float W, float A, uint8_t Fixiert, float y0_Peak);
+    // Removes peak Index (outside 1..Anzahl: nothing); the later ones move down. Always True.
+    bool Remove(int32_t Index);
+    // The number of peaks. Setting it changes only the count, not the list.
+    int32_t Anzahl() const { return anzahl_; }
+    void setAnzahl(int32_t value) { anzahl_ = value; }
+
+    // --- One peak's values: 0 outside 1..Anzahl; a set outside is reported and changes nothing ---
+    float x(int32_t Index) const;
+    void setx(int32_t Index, float value);
+    float W(int32_t Index) const;
+    void setW(int32_t Index, float value);
+    float A(int32_t Index) const;
+    void setA(int32_t Index, float value);
+    float X1(int32_t Index) const;
+    float X2(int32_t Index) const;
+    bool IsSchulter(int32_t Index) const;
+
+    // --- The analysed curve ---
+    // The common offset; where it is 0 each peak's own offset applies.
+    float y0() const { return y0_; }
+    void sety0(float value) { y0_ = value; }
+    // The curve kind analysed (6 I(K), 7 G(r)), which chooses the pruning rules.
+    int32_t Kurve() const { return kurve_; }
+    void setKurve(int32_t value) { kurve_ = value; }
+
+private:
+    // Peak Index when it is listed, else nullptr.
+    const GaussPeak* Peak(int32_t Index) const;
+    GaussPeak* Peak(int32_t Index);
+    // The peak to set, or nullptr after the report naming the property.
+    GaussPeak* PeakToSet(int32_t Index, const char* property);
+
+    std::vector<GaussPeak> peaks_;
+    int32_t anzahl_ = 0;
+    float y0_ = 0.0f;
+    int32_t kurve_ = 0;
 };

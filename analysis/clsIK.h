@@ -16,7 +16,8 @@ public:
     // Sets point Index of every form of I(K); the display range follows.
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
-    // The density from the sum rule (with the back-transform).
+    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the low-K extrapolation up to
+    // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K).
     float Dichte_IK() const;
     // Replaces every value by a formula of y and x (with the other sources of I(K)).
     void WerteUmrechnen(const std::string& Formel);
@@ -65,8 +66,14 @@ public:
     void setWichtung(float value);
     // The measured I(K) mixed with the back-transform by the weight.
     float Y_Wichtung(int32_t Index) const;
-    // Back-transform of an r range and of the whole G(r) (with the back-transform).
-    void RTR_Berechnen_Extra(float r1, float r2);
+    // Y_RTR becomes the direct back-transform of G(r) between r1 and r2 alone (put in order), which
+    // shows what that range contributes to I(K). On return r1 and r2 hold the r of the first and
+    // the last point taken, where the diagram marks the range.
+    void RTR_Berechnen_Extra(float& r1, float& r2);
+    // Back-transforms G(r) into Y_RTR (made with 1500 points of 0.1 1/nm when there is no I(K)) and
+    // moves the measured Y_2 by the weight towards it; a G(r) that did not come from this I(K)
+    // replaces Y_2 and Y_0. With the Fourier panel's "remove truncation oscillations" on, the
+    // computed ripple of G(r) is left out of the transform; otherwise the density line is logged.
     void RTR_Berechnen();
     float Y_RTR(int32_t Index) const;
     float Y_2(int32_t Index) const;
@@ -81,6 +88,8 @@ public:
     // the diagram saw with the last left-button release (its CTRL value: 2 Ctrl, 1 Shift).
     void setParabel_Vorn(bool value) { parabelVorn_ = value; }
     void setMausTaste(int32_t CTRL) { mausTaste_ = CTRL; }
+    // The Fourier panel's option that the back-transform leaves out the truncation oscillations.
+    void setAO_Weg(bool value) { aoWeg_ = value; }
 
 private:
     void Parabel_Berechnen();
@@ -111,4 +120,5 @@ private:
     float kPp_ = 0.0f;
     bool parabelVorn_ = false;
     int32_t mausTaste_ = 0;
+    bool aoWeg_ = false;
 };

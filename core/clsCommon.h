@@ -3,6 +3,7 @@
 // project it is. Runs the file dialogs, offers small path functions and holds the switch of the
 // processing log. Paths use "/"; a folder ends with "/".
 #include "core/UiSeam.h"
+#include "curves/clsInput.h"
 
 #include <cstdint>
 #include <string>
@@ -63,6 +64,9 @@ public:
     bool ShowOpenBild();
     int32_t ProjektTyp() const { return projektTyp_; }
     void setProjektTyp(int32_t value) { projektTyp_ = value; }
+    // The K and r units chosen for the project's file, handed to its curve reader.
+    Einheitenwahl Einheiten() const { return einheiten_; }
+    void setEinheiten(Einheitenwahl value) { einheiten_ = value; }
     // The path shortened in its middle to at most max characters.
     std::string CompactPath(const std::string& Path, int32_t max) const;
     bool Enable_Record() const { return enableRecord_; }
@@ -92,6 +96,7 @@ private:
     std::string dateiname_;
     std::string extension_;
     int32_t projektTyp_ = PT_Beugung;
+    Einheitenwahl einheiten_;
     std::string dateinameNurOrdner_;
     bool enableRecord_ = false;
     std::string filter_;

@@ -7,6 +7,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "materials/ui/frmDaten.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@ frmMain::frmMain() { resize(1000, 700); }
 void frmMain::Form_Load()
 {
     mnuDatei = menuBar()->addMenu(QString());
+    Neues_Projekt_Menue_Erstellen();
     // The log can be shown once a project has started and logs.
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
@@ -29,8 +31,12 @@ void frmMain::Form_Load()
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    Legierung_Menue_Erstellen();
 
     mnuOptions = menuBar()->addMenu(QString());
+    mnuDaten = mnuOptions->addAction(QString());
+    mnuDaten->setShortcut(Qt::Key_F9);
+    connect(mnuDaten, &QAction::triggered, this, &frmMain::mnuDaten_Click);
     mnuLanguage = mnuOptions->addMenu(QString());
     auto* languages = new QActionGroup(this);
     for (int offset = 0; offset <= 9; ++offset) {
@@ -53,8 +59,12 @@ void frmMain::Form_Load()
 void frmMain::Sprache_Setzen()
 {
     mnuDatei->setTitle(Text(1));
+    mnuNeuesProjekt->setText(Text(2));
+    mnuLegierung->setTitle(Text(16));
     mnuExit->setText(Text(10));
     mnuOptions->setTitle(Text(19));
+    mnuDaten->setText(Text(22));
+    if (frmDaten_) frmDaten_->SpracheUmstellen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
 }
@@ -65,10 +75,6 @@ void frmMain::mnuLang_Click(int offset)
 {
     gOptions->setSprache(offset);
     gLanguage->OpenLanguageEx(offset);
-
-    mnuHelp = menuBar()->addMenu("?");
-    mnuInfo = mnuHelp->addAction("Info");
-    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
 }
 
@@ -81,6 +87,14 @@ void frmMain::mnuInfo_Click()
 {
     frmAbout window(this);
     window.exec();
+}
+
+void frmMain::mnuDaten_Click()
+{
+    if (!frmDaten_) frmDaten_ = new frmDaten(this);
+    frmDaten_->show();
+    frmDaten_->raise();
+    frmDaten_->activateWindow();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -1,10 +1,13 @@
 #pragma once
 // The main window: the program's menus and, with the later steps, the diagram and its panels.
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
 #include <vector>
 
 class QAction;
 class QMenu;
+class frmDaten;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -23,11 +26,23 @@ public:
     void mnuRecord_Click();
     // Shows the about window, modal.
     void mnuInfo_Click();
+    // Shows the element table window, modeless; one instance.
+    void mnuDaten_Click();
+
+    // New project (frmMainProjekt.cpp): a file is chosen, then the project settings window, whose OK
+    // starts the project.
+    void mnuNeuesProjekt_Click();
+    QAction* mnuNeuesProjekt = nullptr;
+    // The alloy menu, shown for projects from files; the project settings window captions and
+    // shows one entry per component.
+    QMenu* mnuLegierung = nullptr;
+    std::array<QAction*, 5> mnuKomponente{};
 
     QMenu* mnuDatei = nullptr;
     QAction* mnuRecord = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
+    QAction* mnuDaten = nullptr;
     QMenu* mnuLanguage = nullptr;
     // The language entries, each carrying its offset as data.
     std::vector<QAction*> mnuLang;
@@ -36,4 +51,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Neues_Projekt_Menue_Erstellen();
+    void Legierung_Menue_Erstellen();
+    QPointer<frmDaten> frmDaten_;
 };

@@ -62,16 +62,17 @@ public:
     void setOZ(int32_t value) { oz_ = value; }
 
     int32_t Struktur_Basis() const { return strukturBasis_; }
-    void setStruktur_Basis(int32_t value) { strukturBasis_ = value; }
+    // Setting any structure value gives the record its structure part, so a new element keeps it.
+    void setStruktur_Basis(int32_t value) { strukturBasis_ = value; MitStruktur(); }
     int32_t Struktur_System() const { return strukturSystem_; }
-    void setStruktur_System(int32_t value) { strukturSystem_ = value; }
+    void setStruktur_System(int32_t value) { strukturSystem_ = value; MitStruktur(); }
     // Lattice constants; a stored -1 reads as the no-value marker.
     float Struktur_a() const { return LatticeConstant(strukturA_); }
-    void setStruktur_a(float value) { strukturA_ = value; }
+    void setStruktur_a(float value) { strukturA_ = value; MitStruktur(); }
     float Struktur_b() const { return LatticeConstant(strukturB_); }
-    void setStruktur_b(float value) { strukturB_ = value; }
+    void setStruktur_b(float value) { strukturB_ = value; MitStruktur(); }
     float Struktur_c() const { return LatticeConstant(strukturC_); }
-    void setStruktur_c(float value) { strukturC_ = value; }
+    void setStruktur_c(float value) { strukturC_ = value; MitStruktur(); }
 
     // Spacing of the lattice planes (h k l) of a cubic element; 0 for other systems, for
     // (0 0 0) and while the lattice constant is unknown.
@@ -79,6 +80,7 @@ public:
 
 private:
     static float LatticeConstant(float stored);
+    void MitStruktur() { strukturVorhanden_ = -1; }
 
     std::string symbol_;
     std::string name_;

@@ -30,6 +30,12 @@ public:
     // the file tables of the folders "fmk", "fmk_e", "fmk_x", "fmk_n" of the program folder.
     // A stored table cut short raises the reader's error; the list then holds what was read.
     bool FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl);
+    // True when a component of the alloy uses table Index.
+    bool FMK_In_Verwendung(int32_t Index) const;
+    // Removes fitted table Index; the components' table numbers behind it move down by one, so
+    // they keep their tables. A file table, a table in use or a bad index raises "Invalid
+    // procedure call or argument" and removes nothing.
+    void FMK_Intern_Loeschen(int32_t Index);
     bool Formfaktor_Vorhanden_2(const std::string& Symbol) const;
     std::string Formfaktor_Information(int32_t Index) const { return Tabelle(Index).Info_2(); }
     // Writes fitted table Index as "fmk_test_<Symbol>.fmk" in the program folder (1500 lines of
@@ -50,8 +56,9 @@ public:
     float f2m_Y(int32_t Index) const { return Value(f2m_, Index); }
     float fmk_Y(int32_t Index) const { return Value(fmk_, Index); }
     float fm2_Y(int32_t Index) const { return Value(fm2_, Index); }
-    // Computes the three mixture curves and the integral; False (curves unchanged) for the
-    // generated project kinds, an empty working curve or a table that cannot be read.
+    // Computes the three mixture curves and the integral. False for the generated project kinds
+    // (nothing changes) and, with the curves and the integral cleared so that no earlier alloy's
+    // values stay in use, for an empty working curve or a table that cannot be read.
     bool Formfaktoren_Berechnen();
     int32_t Anzahl() const { return komponenten_; }
     // Clears, then makes n components with share 0 and table 0.
@@ -72,6 +79,7 @@ private:
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
     bool Lese_FMK(int32_t i, cls_Y& kurve);
     static float Value(const std::vector<float>& curve, int32_t Index);
+    void Mischung_Loeschen();
 
     std::vector<std::unique_ptr<clsFMK_Intern>> tabellen_;
 

@@ -53,6 +53,14 @@ void clsFMK::Clear()
     fm2_.clear();
 }
 
+void clsFMK::Mischung_Loeschen()
+{
+    fmk_.clear();
+    f2m_.clear();
+    fm2_.clear();
+    formfaktorIntegral_ = 0.0f;
+}
+
 void clsFMK::setAnzahl(int32_t n)
 {
     Clear();
@@ -117,13 +125,20 @@ bool clsFMK::Formfaktoren_Berechnen()
     const int32_t spezial = rt::Object(gCommon).ProjektTyp_Spezial();
     if (spezial >= 1 && spezial <= 3) return false;  // a generated I(K) needs no mixture
     const clsCalc& calc = rt::Object(gCalc);
-    if (calc.Punkte() == 0) return false;
+    if (calc.Punkte() == 0) {
+        Mischung_Loeschen();
+        return false;
+    }
     gSpline = std::make_unique<clsSpline>();
     const int32_t n = calc.Punkte() + kZusatzpunkte;
 
     std::vector<cls_Y> kurven(static_cast<size_t>(komponenten_));
-    for (int32_t i = 1; i <= komponenten_; ++i)
-        if (!Lese_FMK(i, kurven[static_cast<size_t>(i - 1)])) return false;
+    for (int32_t i = 1; i <= komponenten_; ++i) {
+        if (!Lese_FMK(i, kurven[static_cast<size_t>(i - 1)])) {
+            Mischung_Loeschen();
+            return false;
+        }
+    }
 
     fmk_.assign(static_cast<size_t>(n), 0.0f);
     f2m_.assign(static_cast<size_t>(n), 0.0f);

@@ -88,5 +88,6 @@ void Programm_Beenden()
         gfrmMain->deleteLater();
     }
     Restliche_Objekte_Freigeben();
-    QCoreApplication::exit(0);
+    // Only a running event loop is ended; without one (tests) exit() would end every later loop.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
 }

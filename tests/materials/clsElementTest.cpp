@@ -104,6 +104,20 @@ TEST_F(RecordFiles, EveryElementFieldAndReservedByteSurvivesARoundTrip)
     EXPECT_FLOAT_EQ(copy.Schmelztemperatur(), 370.87f);
 }
 
+TEST_F(RecordFiles, NewElementGivenAStructureKeepsIt)
+{
+    clsElement element = OlderSodium();
+    const size_t withoutStructure = Written([&](int32_t datei) { Write(element, datei); }).size();
+    element.setStruktur_System(1);
+    element.setStruktur_a(0.429f);
+    const auto bytes = Written([&](int32_t datei) { Write(element, datei); });
+    EXPECT_EQ(bytes.size(), withoutStructure + 32);
+    clsElement copy;
+    ReadFrom(bytes, [&](int32_t datei) { Read(copy, datei); });
+    EXPECT_EQ(copy.Struktur_System(), 1);
+    EXPECT_FLOAT_EQ(copy.Struktur_a(), 0.429f);
+}
+
 TEST_F(RecordFiles, RecordNeedsTheNumberOfTheOpenFile)
 {
     clsXAchse axis;

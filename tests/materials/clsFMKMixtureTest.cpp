@@ -190,11 +190,18 @@ TEST_F(MixtureTest, GeneratedProjectsAndAnEmptyCurveComputeNothing)
     EXPECT_FALSE(Compute({{100, table}}));  // no working curve
     TenPoints();
     ASSERT_TRUE(Compute({{100, table}}));
+    const float integral = gFMK->Formfaktor_Integral();
     for (int32_t kind : {1, 2, 3}) {
         gCommon->setProjektTyp_Spezial(kind);
         gFMK->setAnzahl(1);
         EXPECT_FALSE(gFMK->Formfaktoren_Berechnen()) << kind;
+        EXPECT_EQ(gFMK->Formfaktor_Integral(), integral) << "a generated project changes nothing";
     }
+    gCommon->setProjektTyp_Spezial(0);
+    gCalc->Punkte_Loeschen();
+    EXPECT_FALSE(gFMK->Formfaktoren_Berechnen());
+    EXPECT_EQ(gFMK->Formfaktor_Integral(), 0.0f) << "an empty working curve leaves no earlier integral";
+    TenPoints();
     gCommon->setProjektTyp_Spezial(4);
     EXPECT_FALSE(Compute({{100, table}, {0, 0}}));  // a component without a table is reported
     EXPECT_EQ(seam.errorWindows, 1);
@@ -216,10 +223,13 @@ TEST_F(MixtureTest, TableFromAFileIsResampledOntoTheGrid)
     const std::string path = (env.DataFolder() / "fmk_x" / "Al.fmk").string();
     EXPECT_NE(seam.logLines.back().find(": Formfaktortabelle " + path + " eingelesen"), std::string::npos);
 
-    // Removed since start-up: reported, and the former curves stay.
+    // Removed since start-up: reported, and no curve of the earlier computation stays in use.
+    ASSERT_NE(gFMK->Formfaktor_Integral(), 0.0f);
     std::filesystem::remove(path);
     EXPECT_FALSE(gFMK->Formfaktoren_Berechnen());
     EXPECT_GE(seam.errorWindows, 1);
     EXPECT_EQ(gError->ErrorFunction(), "Lese_FMK - " + path);
-    EXPECT_NEAR(gFMK->fmk_Y(1), 5.0, 1e-4);
+    EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
+    EXPECT_EQ(gFMK->f2m_Y(1), 0.0f);
+    EXPECT_EQ(gFMK->Formfaktor_Integral(), 0.0f);
 }

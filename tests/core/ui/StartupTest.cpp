@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -131,8 +132,10 @@ TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
     EXPECT_EQ(gfrmMain->mnuLang[1]->text(), "English");
     EXPECT_EQ(gfrmMain->mnuDatei->title(), "Datei");
     EXPECT_EQ(gfrmMain->mnuExit->text(), "Beenden");
+    const auto menus = gfrmMain->menuBar()->actions().size();
     gfrmMain->mnuLang[1]->trigger();
     EXPECT_EQ(gOptions->Sprache(), 3);
+    EXPECT_EQ(gfrmMain->menuBar()->actions().size(), menus) << "switching adds no menu";
     EXPECT_EQ(gfrmMain->mnuDatei->title(), QString::fromStdString(gLanguage->Caption(1)));
     EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei");
     EXPECT_TRUE(gfrmMain->mnuLang[1]->isChecked());

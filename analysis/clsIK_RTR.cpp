@@ -1,0 +1,131 @@
+// The way back from G(r) to I(K): the back-transform that the iteration mixes into the measured
+// I(K), the direct back-transform of an r range, and the density from the sum rule.
+#include "analysis/clsIK.h"
+
+#include "analysis/clsFFT.h"
+#include "analysis/clsGR.h"
+#include "core/Runtime.h"
+#include "core/clsError.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "materials/clsFMK.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace {
+
+constexpr const char* kModul = "clsIK";
+// Without an I(K) the back-transform makes one up to this K, in 1/nm.
+constexpr double kK_Ohne_IK = 150.0;
+// The display maximum looks at the back-transform from this point on, past its low-K rise.
+constexpr int32_t kMaximumAb = 100;
+
+void Melde(const char* procedure, const rt::RuntimeError& error)
+{
+    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
+}
+
+// What the transform adds to G(r) so that it leaves out the truncation oscillations: nothing
+// unless they are to be removed and are computed for this G(r), and nothing when the transform
+// reads a G(r) that holds them removed already.
+std::vector<float> AO_Korrektur(bool aoWeg)
+{
+    const clsGR& gr = rt::Object(gGR);
+    const bool liestGR = rt::Object(gFFT).Anzahl_FFT() == 0;
+    if (!aoWeg || !gr.AO_Berechnet() || (liestGR && gr.AO_Abgezogen())) return {};
+    std::vector<float> korrektur(static_cast<size_t>(gr.Punkte()));
+    for (int32_t i = 1; i <= gr.Punkte(); ++i) korrektur[static_cast<size_t>(i - 1)] = -gr.yt(i);
+    return korrektur;
+}
+
+}
+
+void clsIK::RTR_Berechnen()
+{
+    gError->AddFunctionToCallStack(kModul, "RTR_Berechnen");
+    try {
+        const clsGR& gr = rt::Object(gGR);
+        if (!aoWeg_) gr.Dichtegerade_Akzeptieren();
+        if (n_ == 0) {
+            n_ = rt::CLng(kK_Ohne_IK / gOptions->Delta_k());
+            maximum_ = 0.0f;
+            w_ = 1.0f;
+            rt::Object(gCalc).setMaximum_X(static_cast<float>(kK_Ohne_IK));
+            for (auto* values : {&y2_, &yRTR_, &y_, &y0_}) values->assign(static_cast<size_t>(n_), 0.0f);
+            parabel_.assign(2, 0.0f);
+            ftrIndex_ = n_;
+        }
+
+        clsFFT& fft = rt::Object(gFFT);
+        fft.iFFT(AO_Korrektur(aoWeg_));
+        if (!userScale_) maximum_ = fft.IK(1);
+        // A G(r) that is no transform of this I(K) (one read from a file) replaces the measured
+        // curve; otherwise the measured curve moves by the weight towards the back-transform.
+        const bool vonDiesemIK = gr.Anzahl_FFT() >= 1;
+        for (int32_t i = 1; i <= n_; ++i) {
+            const auto k = static_cast<size_t>(i - 1);
+            yRTR_[k] = fft.IK(i);
+            if (vonDiesemIK) {
+                y2_[k] = Y_Wichtung(i);
+            } else {
+                y2_[k] = yRTR_[k];
+                y0_[k] = yRTR_[k];
+            }
+        }
+        if (!userScale_) {
+            for (int32_t i = kMaximumAb; i <= n_; ++i) maximum_ = std::max(maximum_, yRTR_[static_cast<size_t>(i - 1)]);
+            // The value of I(K) where S(K) = 0 at the first point, a little lower.
+            const clsFMK& fmk = rt::Object(gFMK);
+            minimum_ = fmk.fm2_Y(1) == 0.0f ? -1.5f : static_cast<float>(-double(fmk.f2m_Y(1)) / fmk.fm2_Y(1) - 0.1);
+        }
+        Parabel_Berechnen();
+    } catch (const rt::RuntimeError& error) {
+        Melde("RTR_Berechnen", error);
+    }
+}
+
+void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
+{
+    gError->AddFunctionToCallStack(kModul, "RTR_Berechnen_Extra");
+    try {
+        yRTR_.assign(static_cast<size_t>(n_), 0.0f);
+        if (r2 < r1) std::swap(r1, r2);
+        const clsGR& gr = rt::Object(gGR);
+        const double deltaR = gOptions->Delta_r();
+        const double deltaK = gOptions->Delta_k();
+        // The grid points at r1 and r2: r(j) = (j − 1)·Δr.
+        const int32_t j1 = std::max(1, rt::CLng(r1 / deltaR) + 1);
+        const int32_t j2 = std::min(gr.Punkte(), rt::CLng(r2 / deltaR) + 1);
+        if (j2 < j1) return;
+        // Δr·Σ G(r)·sin(K·r) is K·I(K); at K = 0 it is 0.
+        for (int32_t k = 2; k <= n_; ++k) {
+            double s = 0.0;
+            for (int32_t j = j1; j <= j2; ++j) s += gr.Y(j) * std::sin((j - 1) * (k - 1) * deltaR * deltaK);
+            yRTR_[static_cast<size_t>(k - 1)] = static_cast<float>(deltaR * s / x(k));
+        }
+        r1 = gr.R(j1);
+        r2 = gr.R(j2);
+    } catch (const rt::RuntimeError& error) {
+        Melde("RTR_Berechnen_Extra", error);
+    }
+}
+
+float clsIK::Dichte_IK() const
+{
+    gError->AddFunctionToCallStack(kModul, "Dichte_IK");
+    try {
+        double s = 0.0;
+        for (int32_t i = 1; i <= n_; ++i) {
+            const double K = x(i);
+            s += K * K * (i <= parabelIndex_ ? Y_Parabel(i) : Y_Wichtung(i));
+        }
+        return static_cast<float>(-(gOptions->Delta_k() * s / 2.0) / std::numbers::pi / std::numbers::pi);
+    } catch (const rt::RuntimeError& error) {
+        Melde("Dichte_IK", error);
+        return 0.0f;
+    }
+}

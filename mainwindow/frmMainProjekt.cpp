@@ -1,0 +1,44 @@
+// The main window's entries that start a project from a file and show its alloy.
+#include "mainwindow/frmMain.h"
+
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/modCommon.h"
+#include "mainwindow/modProjektStart.h"
+#include "materials/ui/frmChangeLeg.h"
+#include "materials/ui/frmSettings.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+void frmMain::Neues_Projekt_Menue_Erstellen()
+{
+    mnuNeuesProjekt = mnuDatei->addAction(QString());
+    mnuNeuesProjekt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(mnuNeuesProjekt, &QAction::triggered, this, &frmMain::mnuNeuesProjekt_Click);
+}
+
+void frmMain::Legierung_Menue_Erstellen()
+{
+    mnuLegierung = menuBar()->addMenu(QString());
+    mnuLegierung->menuAction()->setVisible(false);
+    for (size_t k = 0; k < mnuKomponente.size(); ++k) {
+        QAction* eintrag = mnuLegierung->addAction(QString());
+        eintrag->setVisible(false);
+        connect(eintrag, &QAction::triggered, this,
+                [this, k] { Komponente_Aendern(this, static_cast<int32_t>(k) + 1, mnuKomponente[k]); });
+        mnuKomponente[k] = eintrag;
+    }
+}
+
+void frmMain::mnuNeuesProjekt_Click()
+{
+    Fehler_Reset();
+    Neues_Projekt_Reset();
+    gError->Error();
+    if (!gCommon->ShowOpen(true)) return;
+    // Pictures are read by the image panel, not through the settings window.
+    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) return;
+    frmSettings fenster(this);
+    fenster.exec();
+}

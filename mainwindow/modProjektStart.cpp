@@ -1,0 +1,110 @@
+#include "mainwindow/modProjektStart.h"
+
+#include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "curves/clsSSC.h"
+#include "curves/clsSpline.h"
+#include "mainwindow/frmMain.h"
+
+#include <QMenu>
+
+namespace {
+
+constexpr int32_t kSpezial_Demo_JK = 6;
+constexpr int32_t kKein_Schritt = -1000;
+
+void Record(const std::string& line) { gCommon->Record(line); }
+
+void Projekttyp_Protokollieren(int32_t typ)
+{
+    switch (typ) {
+    case PT_Beugung: Record("Projekttyp: Beugungsspektrum"); break;
+    case PT_ELMI: Record("Projekttyp: ELMI Beugungsspektrum"); break;
+    case PT_IK: Record("Projekttyp: S(K), I(K)"); break;
+    case PT_GR: Record("Projekttyp: G(r)"); break;
+    default: break;
+    }
+}
+
+// Loads the project's curve into the working curve and puts the step machine on the project's
+// first step; false when nothing could be loaded.
+bool Kurve_Laden(const clsCommon& common)
+{
+    clsCalc& calc = rt::Object(gCalc);
+    bool geladen = false;
+    switch (common.ProjektTyp()) {
+    case PT_Beugung:
+        if (!calc.Beugung_oeffnen()) return false;
+        gSchritt = 2;
+        return true;
+    case PT_ELMI:
+        geladen = common.ProjektTyp_Spezial() == kSpezial_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
+        break;
+    // Averaged halves are stored as two-column curve files under either extension, which only the
+    // curve reader reads.
+    case PT_Fit:
+    case PT_Mittel:
+        geladen = calc.Faltung_Oeffnen();
+        break;
+    case PT_ELMI_Bild:
+        geladen = calc.ELMI_Oeffnen_Bild();
+        break;
+    case PT_IK:
+    case PT_GR:
+    case PT_Potential:
+        // Their readers belong to the I(K), G(r) and potential objects, which do not read files yet.
+        gSchritt = kKein_Schritt;
+        return false;
+    default:
+        return true;  // no curve of its own
+    }
+    if (!geladen) return false;
+    calc.setIstGefaltet(true);
+    gSchritt = 6;
+    return true;
+}
+
+void Hauptfenster_Einrichten(const clsCommon& common)
+{
+    if (!gfrmMain) return;
+    gfrmMain->setWindowTitle(QString::fromStdString("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" +
+                                                    common.Dateiname() + "]"));
+    gfrmMain->mnuLegierung->menuAction()->setVisible(common.ProjektTyp_Spezial() == 0);
+    gfrmMain->mnuRecord->setEnabled(true);
+}
+
+}
+
+void Neues_Projekt_Reset()
+{
+    gCalc->Punkte_Loeschen();
+    gSpline->Clear();
+    gCommon->setProjektTyp_Spezial(0);
+    gGespeichert = false;
+}
+
+void Datei_Einlesen_Endgueltig()
+{
+    try {
+        const clsCommon& common = rt::Object(gCommon);
+        Projekttyp_Protokollieren(common.ProjektTyp());
+        Record(gLanguage->Caption(189) + ": " + common.Ordner());
+        Record(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
+        // Before loading, so that a file that fails to load is still offered again.
+        rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
+        gSSC = std::make_unique<clsSSC>();
+        gSSC->ESC_HEADER();
+        if (!Kurve_Laden(common)) return;
+        Hauptfenster_Einrichten(common);
+        gOptions->setAnsicht_2_Fenster(false);
+    } catch (const rt::RuntimeError& e) {
+        gError->ErrorMsg("modCommon", "Datei_Einlesen_Endgueltig", false, e.Number(), e.Description());
+    }
+}

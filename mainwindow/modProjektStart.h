@@ -1,0 +1,13 @@
+#pragma once
+// The life of a project in the main window: the reset before the next project is chosen and the
+// start of the project that gCommon describes.
+
+// Empties the working curve and the spline and marks the next project as unsaved and ordinary
+// (no generated curve).
+void Neues_Projekt_Reset();
+
+// Starts the project gCommon describes: logs its type, folder and file, enters the file into the
+// recent files, makes a fresh stage store and loads the curve by project type. When that
+// succeeded (or the type has no curve of its own) the main window's title names the file and the
+// alloy and log menus follow the project. A run-time error ends the start with its report.
+void Datei_Einlesen_Endgueltig();

@@ -1,0 +1,147 @@
+#pragma once
+// The project settings window "Projektdaten wählen", shown after a file was chosen: what the file
+// is (project type, units, x-axis conversion, current correction), the alloy as one to five
+// component rows with their form-factor tables for the chosen radiation, the accelerating voltage
+// and the sample notes. OK applies everything and starts the project. Until then the choices stay
+// the window's own, so that Cancel leaves the project type, the factor, the current correction and
+// the alloy as they were; only the row handlers' stored values (element symbols, x-axis key, row
+// count) are written at once.
+#include "curves/clsInput.h"
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QRadioButton;
+class clsXAchse;
+class fxbutton;
+
+class frmSettings : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kZeilen = 5;
+    static constexpr int kOptionen = 8;
+
+    // Builds the window and runs its opening sequence from the settings and gCommon.
+    explicit frmSettings(QWidget* owner);
+    ~frmSettings() override;
+
+    // What OK will apply.
+    int32_t ProjektTyp() const { return projektTyp_; }
+    float Faktor_X() const { return faktorX_; }
+    int32_t Komponenten() const { return komponenten_; }
+    // The unit lists' choice; a v(r) file takes its r unit from its own list.
+    Einheitenwahl Einheiten() const;
+    // Whether every visible row has a table and a share, so that OK may be pressed.
+    bool CheckFMK() const;
+
+    QLabel* Label12;
+    QLabel* Label10;  // the raw-data file, shortened to fit
+    QLabel* Label11;
+    QLineEdit* txtOrdner;
+    fxbutton* cmdSave;
+
+    QGroupBox* Frame4;  // project type
+    std::array<QRadioButton*, kOptionen> optProjekt;
+    std::array<QComboBox*, 3> cmbX;  // K unit, r unit, r unit of a potential
+    QCheckBox* Check1;               // current correction
+
+    QGroupBox* Frame3;  // alloy
+    QLabel* Label6;
+    QLabel* lblAnzahl;
+    std::array<fxbutton*, 2> CmdKomponente;  // "+", "-"
+    QLabel* Label5;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label7;
+    QComboBox* cmbFMKTyp;  // radiation kind
+    std::array<QComboBox*, kZeilen> cmbElement;
+    std::array<QLabel*, kZeilen> lblElement;
+    std::array<QLineEdit*, kZeilen> txtProzent;
+    std::array<QComboBox*, kZeilen> cmdDichte;  // density source
+    std::array<QLineEdit*, kZeilen> txtDichte;
+    std::array<QComboBox*, kZeilen> cmbValenz;  // valence source
+    std::array<QLineEdit*, kZeilen> txtValenz;
+    std::array<QLabel*, kZeilen> lblFMK;  // green with a table, red without
+    std::array<QComboBox*, kZeilen> cmbFMK;
+
+    QGroupBox* Frame1;  // x-axis conversion
+    std::array<QRadioButton*, 2> Option1;  // known conversion, typed factor
+    QComboBox* cmbTrafo;
+    QLineEdit* Text1;
+    QLabel* Label1;
+    QLabel* lblFaktor;
+
+    QGroupBox* Frame2;  // sample
+    QLabel* Label14;
+    QLineEdit* txtUH;  // accelerating voltage, kV, negative
+    QLabel* Label15;
+    QLabel* Label8;
+    QLineEdit* txtTemper;
+    QLabel* Label9;
+    QLabel* Label13;
+    QPlainTextEdit* txtBem;
+
+    fxbutton* cmdOK;
+    fxbutton* cmdCancel;
+
+private:
+    // Window and layout (frmSettings.cpp).
+    void Steuerelemente_Anordnen();
+    void Ereignisse_Verbinden();
+    void Form_Load();
+    void Beschriftungen_Setzen();
+    void Projekt_Auswaehlen();
+    void optProjekt_Click(int Index);
+    void cmdSave_Click();
+
+    // Component rows (frmSettingsKomponenten.cpp).
+    // The nine controls of a row, from left to right.
+    std::array<QWidget*, 9> Zeile(size_t i) const;
+    void Zeilen_Wiederherstellen();
+    void Zeilenzahl_Wiederherstellen();
+    void CmdKomponente_Click(int Index);
+    void Zeilen_Zeigen();
+    void cmbElement_Click(int Index);
+    void Valenzliste_Fuellen(int Index);
+    void cmdDichte_Click(int Index);
+    void cmbValenz_Click(int Index);
+    void FMK_Zuordnen(int Index, const QString& Symbol);
+    void cmbFMK_Click(int Index);
+    void txtProzent_Change(int Index);
+    void Markieren(int Index, bool tabelle);
+    void OK_Freigeben();
+
+    // Radiation, tables and x axis (frmSettingsStrahlung.cpp).
+    void Strahlungsarten_Auflisten();
+    void cmbFMKTyp_Click();
+    void XAchsen_Auflisten();
+    void cmbTrafo_Click();
+    void Option1_Click(int Index);
+    void Text1_Change();
+    void Faktor_Setzen(float faktor);
+
+    // OK (frmSettingsOK.cpp).
+    void cmdOK_Click();
+    bool Eingaben_Pruefen();
+    void Legierung_Uebernehmen();
+
+    bool geladen_ = false;  // the opening has finished
+    int32_t projektTyp_ = 0;
+    float faktorX_ = 0.0f;
+    int32_t komponenten_ = 0;
+    std::shared_ptr<clsXAchse> xAchse_;
+    // "0" for a value from the element data or typed, the no-value marker's text for an unknown one.
+    std::array<std::string, kZeilen> dichteTag_;
+    std::array<std::string, kZeilen> valenzTag_;
+    std::array<bool, kZeilen> tabelle_{};  // the row has a table
+};
