@@ -67,7 +67,8 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
     if (!peak || peak->W == 0.0f) return 0.0f;
     const double d = double(x) - peak->x;
     const double versatz = y0_ != 0.0f ? y0_ : peak->y0_Peak;
-    return static_cast<float>(peak->A / (peak->W * kWurzelPiHalbe) * std::exp(-0.5 * d * d / peak->W / peak->W) + versatz);
+    const double glocke = std::exp(-0.5 * d * d / peak->W / peak->W);
+    return static_cast<float>(peak->A / (peak->W * kWurzelPiHalbe) * glocke + versatz);
 }
 
 void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
@@ -144,7 +145,8 @@ bool clsGauss::Berechnen()
     // The listed peaks: those counted that have a record.
     int32_t n = 0;
     while (Peak(n + 1)) Messen(*Peak(++n), math);
-    std::stable_sort(peaks_.begin(), peaks_.begin() + n, [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; });
+    const auto links = [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; };
+    std::stable_sort(peaks_.begin(), peaks_.begin() + n, links);
     while (Ausduennen_Durchgang()) {
     }
     Schultern_Schaetzen(math);

@@ -33,7 +33,8 @@ constexpr int kPeakPoint = 271;       // its grid point
 constexpr double kStart = -1.011;     // I(0)
 constexpr double kPeak = 2.063;       // I at the first maximum
 constexpr double kZCu = 29.0, kZZr = 40.0;
-constexpr double kLaue = (0.5 * kZCu * kZCu + 0.5 * kZZr * kZZr) / ((0.5 * kZCu + 0.5 * kZZr) * (0.5 * kZCu + 0.5 * kZZr));
+constexpr double kZMittel = 0.5 * kZCu + 0.5 * kZZr;
+constexpr double kLaue = (0.5 * kZCu * kZCu + 0.5 * kZZr * kZZr) / (kZMittel * kZMittel);
 
 using Params = std::array<double, 3>;  // c, eta, d
 
@@ -145,7 +146,8 @@ int main(int argc, char** argv)
     int largest = 1;
     for (int point = 2; point <= kPoints; ++point)
         if (y[point] > y[largest]) largest = point;
-    for (int point : {1, 100, kPeakPoint, 500, 1000, 1460}) std::printf("point %4d  K %6.1f  I %.5f\n", point, K(point), y[point]);
+    for (int point : {1, 100, kPeakPoint, 500, 1000, 1460})
+        std::printf("point %4d  K %6.1f  I %.5f\n", point, K(point), y[point]);
     std::printf("largest value at point %d\n", largest);
     if (largest != kPeakPoint || std::fabs(y[1] - kStart) > 1e-6 || std::fabs(y[kPeakPoint] - kPeak) > 1e-6) {
         std::fprintf(stderr, "the curve misses its figures\n");

@@ -1,5 +1,5 @@
 // G(r) from curve files with the g(r) and n(r) recognition at its bounds, the result files and
-// their guard against a density of 0, the formula conversion and the empty test curve.
+// their guard against a density of 0, and the conversions that replace the values as a whole.
 #include "QuellenFixture.h"
 
 #include "core/KurvenTyp.h"
@@ -42,39 +42,27 @@ TEST_F(GRDateienTest, ConversionIsOfferedStrictlyInsideItsBounds)
         ASSERT_EQ(gInput->Mittelwert(), mittel);
         EXPECT_TRUE(seam_.messages.empty()) << mittel;
     }
-    ASSERT_TRUE(Read(0.7001));
-    ASSERT_EQ(seam_.messages.size(), 1u);
-    EXPECT_EQ(seam_.messages[0].text, "Das ist vermutlich eine Paarkorrelation g(r) und keine reduzierte "
-                                      "Paarkorrelation G(r).\r\nSoll in G(r) umgerechnet werden?");
-    EXPECT_EQ(seam_.messages[0].buttons, zelo::MsgButtons::YesNo);
-    ASSERT_TRUE(Read(1.6999));
-    EXPECT_EQ(seam_.messages.size(), 1u);
-    ASSERT_TRUE(Read(10.001));
-    ASSERT_EQ(seam_.messages.size(), 1u);
-    EXPECT_EQ(seam_.messages[0].text.substr(0, 60), "Das ist vermutlich eine radiale Dichteverteilung n(r) und ke");
-    // Answering No keeps the values as read.
+    for (const double mittel : {0.7001, 1.6999, 10.001}) {
+        ASSERT_TRUE(Read(mittel));
+        EXPECT_EQ(seam_.messages.size(), 1u) << mittel;
+    }
+    EXPECT_EQ(seam_.messages[0].text.substr(0, 48), "Das ist vermutlich eine radiale Dichteverteilung");
     EXPECT_FLOAT_EQ(gGR->Y(7), 10.001f);
 }
 
-TEST_F(GRDateienTest, LoadedCurveReplacesTheProjectsGrids)
+TEST_F(GRDateienTest, LoadedCurveReplacesTheProjectsGridsOrNothing)
 {
     gIK->Rechteck();
-    Projektdatei("probe.gr", 300, 0.004, [](double r) { return -kVierPi * 60.0 * r + std::sin(20.0 * r); });
-    ASSERT_TRUE(gGR->Einlesen());
-    EXPECT_EQ(gGR->Punkte(), gInput->Punkte());
-    EXPECT_EQ(gGR->Y(50), gInput->Y(50));
+    ASSERT_TRUE(Read(-2.0));
     EXPECT_EQ(gIK->Punkte(), 0);
     EXPECT_EQ(gCalc->Punkte(), 1500);
-    EXPECT_EQ(gCalc->Maximum_X(), 150.0f);
     EXPECT_EQ(gGR->Dichte_Exp_Index(), 10);
-
-    const float geladen = gGR->Y(50);
     gCommon->Set_Dateiname((env_.Root() / "fehlt.gr").string());
     EXPECT_FALSE(gGR->Einlesen());
-    EXPECT_EQ(gGR->Y(50), geladen);
+    EXPECT_EQ(gGR->Y(50), -2.0f);
 }
 
-TEST_F(GRDateienTest, PairCorrelationBecomesG)
+TEST_F(GRDateienTest, PairCorrelationAndRadialDensityBecomeG)
 {
     Projektdatei("probe.g_r", 300, 0.004, [](double r) { return 1.0 + 0.5 * std::cos(30.0 * r); });
     seam_.answers = {zelo::MsgResult::Yes};
@@ -84,6 +72,13 @@ TEST_F(GRDateienTest, PairCorrelationBecomesG)
     const double rho = -1.0 / (double(gOptions->Delta_r()) * summe) * 10.0;
     for (int32_t i = 1; i <= gGR->Punkte(); ++i)
         ASSERT_NEAR(gGR->Y(i), (gInput->Y(i) - 1.0) * kVierPi * rho * gGR->R(i), 1e-4 * std::fabs(rho)) << i;
+
+    Projektdatei("probe.n_r", 300, 0.004, [](double r) { return 20.0 + 5.0 * r; });
+    seam_.answers = {zelo::MsgResult::Yes};
+    ASSERT_TRUE(gGR->Einlesen());
+    const int32_t n = gInput->Punkte();
+    for (int32_t i = 1; i <= n; ++i)
+        ASSERT_NEAR(gGR->Y(i), (gInput->Y(i) - gInput->Y(n)) * kVierPi * gGR->R(i), 1e-4) << i;
 }
 
 TEST_F(GRDateienTest, PairCorrelationWithoutSumIsKept)
@@ -91,18 +86,7 @@ TEST_F(GRDateienTest, PairCorrelationWithoutSumIsKept)
     ASSERT_TRUE(Read(1.0, zelo::MsgResult::Yes));
     ASSERT_EQ(seam_.messages.size(), 2u);
     EXPECT_EQ(seam_.messages[1].text, "Die Summe von g(r) - 1 ist 0: g(r) kann nicht in G(r) umgerechnet werden.");
-    for (int32_t i = 1; i <= gGR->Punkte(); ++i) ASSERT_EQ(gGR->Y(i), 1.0f) << i;
-}
-
-TEST_F(GRDateienTest, RadialDensityBecomesG)
-{
-    Projektdatei("probe.n_r", 300, 0.004, [](double r) { return 20.0 + 5.0 * r; });
-    seam_.answers = {zelo::MsgResult::Yes};
-    ASSERT_TRUE(gGR->Einlesen());
-    const int32_t n = gInput->Punkte();
-    for (int32_t i = 1; i <= n; ++i)
-        ASSERT_NEAR(gGR->Y(i), (gInput->Y(i) - gInput->Y(n)) * kVierPi * gGR->R(i), 1e-4) << i;
-    EXPECT_EQ(gGR->Y(n), 0.0f);
+    EXPECT_EQ(gGR->Y(100), 1.0f);
 }
 
 TEST_F(GRDateienTest, ResultFilesStartAsSpecified)
@@ -112,35 +96,20 @@ TEST_F(GRDateienTest, ResultFilesStartAsSpecified)
     for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
     gGR->Speichern();
 
-    const auto zeilen = [](const std::string& extension) {
-        std::vector<std::string> lines;
-        const std::string text = Lesen(Ergebnisdatei(extension));
-        for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-            lines.push_back(text.substr(start, end - start));
-        return lines;
-    };
-    const std::vector<std::string> rdf = zeilen(".rdf");
-    ASSERT_EQ(rdf.size(), size_t(gGR->Punkte()));
-    EXPECT_EQ(rdf[0], "0\t0");
+    // The first two lines of each file.
     const float r2 = gGR->R(2);
-    EXPECT_EQ(rdf[1], SingleToStr(r2) + "\t" + SingleToStr(gGR->RDF(2)));
-    const std::vector<std::string> gr = zeilen(".g_r");
-    ASSERT_EQ(gr.size(), size_t(gGR->Punkte()));
-    EXPECT_EQ(gr[0], "0\t0");
-    EXPECT_EQ(gr[1], SingleToStr(r2) + "\t" + SingleToStr(static_cast<float>(-2.0 / (kVierPi * 50.0) / r2 + 1.0)));
-    const std::vector<std::string> rho = zeilen(".rho");
-    EXPECT_EQ(rho[0], "0\t0");
-    EXPECT_EQ(rho[1], SingleToStr(r2) + "\t" + SingleToStr(static_cast<float>(-2.0 / kVierPi / r2 + 50.0)));
+    const auto beginnt = [r2](const std::string& extension, float y2) {
+        const std::string zeilen = "0\t0\r\n" + SingleToStr(r2) + "\t" + SingleToStr(y2) + "\r\n";
+        return Lesen(Ergebnisdatei(extension)).starts_with(zeilen);
+    };
+    EXPECT_TRUE(beginnt(".rdf", gGR->RDF(2)));
+    EXPECT_TRUE(beginnt(".g_r", static_cast<float>(-2.0 / (kVierPi * 50.0) / r2 + 1.0)));
+    EXPECT_TRUE(beginnt(".rho", static_cast<float>(-2.0 / kVierPi / r2 + 50.0)));
 
-    const std::string zeit = "dd.mm.yyyy hh:mm:ss";
-    ASSERT_GE(seam_.logLines.size(), 6u);
     const auto log = [&](size_t fromEnd) { return seam_.logLines[seam_.logLines.size() - fromEnd]; };
-    EXPECT_EQ(log(6).substr(zeit.size()), ": experimentell bestimmte Teilchenzahldichte: n = 50.000 1/nm³");
-    EXPECT_EQ(log(5).substr(zeit.size()), " Koordinationszahl bestimmt:");
+    EXPECT_NE(log(6).find(": experimentell bestimmte Teilchenzahldichte: n = 50.000 1/nm³"), std::string::npos);
     EXPECT_EQ(log(4), "Integration von 0.000 nm bis 0.000 nm");
-    EXPECT_EQ(log(3), "berechnete Koordinationszahl: 0.00");
-    EXPECT_EQ(log(2).substr(zeit.size()), ": RDF gespeichert: " + Ergebnisdatei(".rdf"));
-    EXPECT_EQ(log(1).substr(zeit.size()), ": g(r) gespeichert: " + Ergebnisdatei(".g_r"));
+    EXPECT_NE(log(1).find(": g(r) gespeichert: " + Ergebnisdatei(".g_r")), std::string::npos);
 }
 
 TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
@@ -150,7 +119,6 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
     std::filesystem::create_directories(gCommon->Ordner());
     std::ofstream(Ergebnisdatei(".g_r"), std::ios::binary) << "alt";
-    seam_.messages.clear();
     gGR->Speichern();
 
     ASSERT_EQ(seam_.messages.size(), 1u);
@@ -161,42 +129,25 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     EXPECT_TRUE(std::filesystem::exists(Ergebnisdatei(".rdf")));
 }
 
-TEST_F(GRDateienTest, FormulaConvertsValuesAndExtremesOrNothing)
+TEST_F(GRDateienTest, FormulaOrSmoothingReplacesTheCurve)
 {
     ASSERT_TRUE(Read(-2.0));
     const float maximum = gGR->Maximum();
     gGR->WerteUmrechnen("3*Y");
-    EXPECT_EQ(gGR->Y(5), -6.0f);
-    EXPECT_EQ(gGR->Maximum(), 3 * maximum);
     gGR->WerteUmrechnen("y*");
     EXPECT_EQ(seam_.errorWindows, 1);
     EXPECT_EQ(gGR->Y(5), -6.0f);
-}
+    EXPECT_EQ(gGR->Maximum(), 3 * maximum);
 
-TEST_F(GRDateienTest, TestCurveIsEmpty)
-{
+    gMath = std::make_unique<clsMath>();
+    ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
+    gMath->Glaetten(1E+4f);
+    gGR->Glaetten_Uebernehmen();
+    EXPECT_EQ(gGR->Y(5), gMath->Y_G(5));
+
     gMFE->setDichte_Experimentell(40.0f);
     ASSERT_TRUE(gGR->PeakTest());
     EXPECT_EQ(gGR->Punkte(), 1000);
-    EXPECT_EQ(gGR->Y(1000), 0.0f);
-    EXPECT_EQ(gGR->Maximum(), 0.0f);
-    EXPECT_EQ(gGR->Dichte_Exp_Index(), 2);
+    EXPECT_EQ(gGR->Y(5), 0.0f);
     EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);
-}
-
-TEST_F(GRDateienTest, SmoothedCurveIsTakenOverOnlyWhenThereIsOne)
-{
-    std::vector<double> zackig(200);
-    for (size_t i = 0; i < zackig.size(); ++i) zackig[i] = std::sin(0.05 * i) + (i % 2 ? 0.05 : -0.05);
-    ASSERT_TRUE(Read(zackig));
-    gMath = std::make_unique<clsMath>();
-    ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
-    const float vorher = gGR->Y(20);
-    gGR->Glaetten_Uebernehmen();
-    EXPECT_EQ(seam_.errorWindows, 1);
-    EXPECT_EQ(gGR->Y(20), vorher);
-
-    gMath->Glaetten(1E+4f);
-    gGR->Glaetten_Uebernehmen();
-    for (int32_t i = 1; i <= gGR->Punkte(); ++i) ASSERT_EQ(gGR->Y(i), gMath->Y_G(i)) << i;
 }

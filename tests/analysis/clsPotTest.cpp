@@ -17,10 +17,12 @@ protected:
 
 TEST_F(PotTest, TransformOfAGaussPotential)
 {
-    // v(r) = exp(-(r - r0)²/2s²) gives v(K) = 4πρ/K·∫ v(r) sin(Kr) dr = 4πρ/K·s√(2π)·exp(-K²s²/2)·sin(K r0).
+    // v(r) = exp(-(r - r0)²/2s²) gives v(K) = 4πρ/K·∫ v(r) sin(Kr) dr
+    //                                      = 4πρ/K·s√(2π)·exp(-K²s²/2)·sin(K r0).
     const double r0 = 0.5, s = 0.05, rho = 60.0;
     std::vector<float> v(1000);
-    for (int32_t i = 1; i <= 1000; ++i) v[size_t(i - 1)] = static_cast<float>(std::exp(-std::pow(gPot->R(i) - r0, 2) / (2 * s * s)));
+    for (int32_t i = 1; i <= 1000; ++i)
+        v[size_t(i - 1)] = static_cast<float>(std::exp(-std::pow(gPot->R(i) - r0, 2) / (2 * s * s)));
     gPot->Set_Y_r(v);
     gMFE->setDichte_Theoretisch(static_cast<float>(rho));
     gPot->Berechne_v_K();
@@ -64,10 +66,11 @@ TEST_F(PotTest, MinimaOfVrAreListed)
 TEST_F(PotTest, FileIsReadOnTheGridOfG)
 {
     const double dr = gOptions->Delta_r();
-    Projektdatei("probe.pot", 300, 0.004, [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); });
+    const auto v = [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); };
+    Projektdatei("probe.pot", 300, 0.004, v);
     ASSERT_TRUE(gPot->Einlesen_R_Raum());
     EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
-    EXPECT_NEAR(gPot->Y_r(101), std::pow(0.3 / (gPot->R(101) + 0.2), 12) - std::pow(0.3 / (gPot->R(101) + 0.2), 6), 1e-4);
+    EXPECT_NEAR(gPot->Y_r(101), v(gPot->R(101)), 1e-4);
     EXPECT_EQ(gPot->Maximum_R(), gInput->Maximum_Y());
     EXPECT_EQ(gCalc->Punkte(), 1500);
     EXPECT_EQ(gCalc->Maximum_X(), 150.0f);
