@@ -2,7 +2,7 @@
 // The reduced radial distribution G(r) of the current evaluation on the r grid
 // r(i) = 2π·(i − 1)/(FFT_Points·Delta_k) nm, and what is derived from it: the first peak, the
 // density line below it, Il'inskii's density, the RDF and coordination numbers, the Friedel and
-// truncation oscillations and the marking of its maxima. Indices are 1-based.
+// truncation oscillations and the marking of its maxima; its files. Indices are 1-based.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -111,6 +111,22 @@ public:
     float r1() const { return r1_; }
     void setr1(float value) { r1_ = value; }
 
+    // --- Files, conversion by formula or smoothing, the empty test curve (clsGR_Dateien.cpp) ---
+    // G(r) from the project's curve file, r in the project's unit; a g(r) or n(r) file is offered
+    // for conversion. False, with the previous G(r) kept, when the file gives no curve.
+    bool Einlesen();
+    // Logs the density and the coordination number and writes the RDF (".rdf"), g(r) (".g_r") and
+    // local density (".rho") files whose save options are on; g(r) and the local density need an
+    // experimental density other than 0.
+    void Speichern();
+    // Replaces every value of G(r) and its extremes by a formula of y (the value); a formula that
+    // fails at any of them is reported and changes nothing.
+    void WerteUmrechnen(const std::string& Formel);
+    // An empty G(r) of 1000 points for the test-peak panel.
+    bool PeakTest();
+    // Takes the smoothed curve of gMath into G(r).
+    void Glaetten_Uebernehmen();
+
 private:
     // The ripple state: subtracted, added back, or untouched since G(r) was made.
     static constexpr uint8_t kAO_Abgezogen = 0;
@@ -132,6 +148,8 @@ private:
     // The peaks of the model ripple: the first peak and the maxima near each Friedel wavelength after it.
     void Friedelpeaks_Markieren() const;
     void Melde(const char* procedure, int32_t number, const std::string& description) const;
+    // Makes g the whole G(r) with the stored extremes minimum and maximum (with the file members).
+    void Kurve_Setzen(std::vector<float> g, float minimum, float maximum);
 
     std::vector<float> g_;
     std::vector<float> ao_;

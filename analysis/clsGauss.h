@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+class clsMath;
+
 struct GaussPeak {
     float x = 0.0f;   // position, in the x unit of the analysed curve
     float W = 0.0f;   // width parameter (the standard deviation's role)
@@ -49,15 +51,34 @@ public:
     int32_t Kurve() const { return kurve_; }
     void setKurve(int32_t value) { kurve_ = value; }
 
+    // --- The Gauss estimate (clsGauss_Berechnen.cpp) ---
+    // Measures every peak's width at half height on the baseline-free curve of gMath, sorts the
+    // list by position, prunes the peaks too close, too narrow or too small for the curve kind
+    // Kurve (6 I(K), 7 G(r); fixed peaks stay), and estimates the amplitude of each shoulder of a
+    // higher left neighbour. A peak whose curve does not fall to half its height on either side
+    // keeps W = A = 0. Always true.
+    bool Berechnen();
+    // The overlapping neighbour pairs the last estimate found.
+    int32_t Schultern() const { return schultern_; }
+    // The Gauss curve of peak Index at x, A/(W·√(π/2))·exp(-(x - x0)²/2W²), over its offset; 0 for
+    // a peak not listed or of width 0.
+    float Y_Gauss(float x, int32_t Index) const;
+
 private:
     // Peak Index when it is listed, else nullptr.
     const GaussPeak* Peak(int32_t Index) const;
     GaussPeak* Peak(int32_t Index);
     // The peak to set, or nullptr after the report naming the property.
     GaussPeak* PeakToSet(int32_t Index, const char* property);
+    // Width, amplitude and half-height positions of one peak (with the Gauss estimate).
+    static void Messen(GaussPeak& peak, const clsMath& math);
+    // Removes the first peak a pruning rule of the curve kind names; false when none does.
+    bool Ausduennen_Durchgang();
+    void Schultern_Schaetzen(const clsMath& math);
 
     std::vector<GaussPeak> peaks_;
     int32_t anzahl_ = 0;
     float y0_ = 0.0f;
     int32_t kurve_ = 0;
+    int32_t schultern_ = 0;
 };

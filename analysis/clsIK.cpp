@@ -2,6 +2,7 @@
 
 #include "analysis/Daempfung.h"
 #include "analysis/KGitter.h"
+#include "analysis/MittelRegel.h"
 #include "analysis/Normierung.h"
 #include "analysis/TiefK_Modell.h"
 #include "analysis/clsGR.h"
@@ -33,21 +34,6 @@ constexpr int32_t kVorderePunkte = 20;
 constexpr int32_t kZusatzpunkte = 10;
 // Source code of the curve writer for curves on the grid of I(K).
 constexpr uint8_t kQuelleIK = 1;
-
-// The mean of I(K): nothing counts before the first positive value, everything after it.
-class MittelRegel {
-public:
-    void Add(float value)
-    {
-        if (value > 0.0f) begonnen_ = true;
-        if (begonnen_) summe_ += value;
-    }
-    double Summe() const { return summe_; }
-
-private:
-    bool begonnen_ = false;
-    double summe_ = 0.0;
-};
 
 void Melde(const char* procedure, const rt::RuntimeError& error)
 {

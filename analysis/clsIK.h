@@ -19,22 +19,29 @@ public:
     // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the low-K extrapolation up to
     // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K).
     float Dichte_IK() const;
-    // Replaces every value by a formula of y and x (with the other sources of I(K)).
+    // Replaces every form of I(K) by a formula of y (the value) and x (K); a formula that fails at
+    // any point is reported and changes nothing.
     void WerteUmrechnen(const std::string& Formel);
     // The integral of K²·(J - U) of the last computation.
     float Integration_K2Y() const { return integrationK2Y_; }
+    // I(K) from the curve the stage store has selected; false while it selects none.
     bool Sicherheit_Zurueck();
     float Mittelwert() const { return mittelwert_; }
     // How well the low-K extrapolation meets I(K): "0.0 %" for a perfect match, "100.0 %" when the
     // extrapolation is I(K) itself.
     std::string Parabel_Abweichung() const;
     float Y_Parabel(int32_t Index) const;
-    // Generated, demonstration and loaded I(K) (with the other sources of I(K)).
+    // Generated test curves: 1 up to K = 100 and 0 beyond (1800 points); the Lorch function of a
+    // cut-off at K = 100 (1500 points); zeros for the test-peak panel (1800 points).
     bool Rechteck();
     bool PeakTest();
+    // The demonstration I(K) compiled into the program; false when it is missing or damaged.
     bool Demo_IK();
     bool Lorch_100();
+    // I(K), K·I(K) (".ikk") or S(K) from the project's curve file, K in the project's unit;
+    // false, with the previous I(K) kept, when the file gives no curve or a flat one.
     bool Einlesen();
+    // Takes the smoothed curve of gMath into every form of I(K).
     void Glaetten_Uebernehmen();
     // Writing the count resizes every form of I(K) to it, keeping the values it holds.
     int32_t Punkte() const { return n_; }
@@ -100,6 +107,9 @@ private:
     void Vordere_Parabel();
     float Abweichung() const;
     void Protokoll(const std::string& text) const;
+    // Makes y0 the whole I(K) state of a generated, loaded or stored curve, with the display range
+    // from minimum to maximum and the transform range over all of it.
+    void Kurve_Uebernehmen(std::vector<float> y0, float minimum, float maximum);
 
     static float& At(std::vector<float>& values, int32_t Index);
     static float At(const std::vector<float>& values, int32_t Index);

@@ -4,6 +4,7 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
+#include "analysis/clsMath.h"
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
 #include "core/Resources.h"
@@ -52,6 +53,7 @@ std::unique_ptr<clsFFT> gFFT;
 std::unique_ptr<clsError> gError;
 std::unique_ptr<clsPot> gPot;
 std::unique_ptr<clsLanguage> gLanguage;
+std::unique_ptr<clsMath> gMath;
 
 void CreateCoreObjects()
 {
@@ -137,6 +139,7 @@ void Restliche_Objekte_Freigeben()
 {
     gIK.reset();
     gGR.reset();
+    gMath.reset();
     gLanguage.reset();
 }
 

@@ -24,6 +24,7 @@ class clsFFT;
 class clsError;
 class clsPot;
 class clsLanguage;
+class clsMath;
 
 // Display modes bound to the diagram's toggle tool buttons.
 extern bool gModus_Hoehe;
@@ -58,6 +59,8 @@ extern std::unique_ptr<clsFFT> gFFT;
 extern std::unique_ptr<clsError> gError;
 extern std::unique_ptr<clsPot> gPot;
 extern std::unique_ptr<clsLanguage> gLanguage;
+// Made anew by each step panel that needs curve math, never at start-up.
+extern std::unique_ptr<clsMath> gMath;
 
 // The name of the element database file in the program folder.
 inline constexpr const char* kElementDatabaseFile = "zelo_init.dat";

@@ -47,9 +47,8 @@ float Schritt_Nach_Typ(int32_t projektTyp, Einheitenwahl einheiten, float letzte
         if (letztesX <= 30.0f) return static_cast<float>(dk / 10.0);
         return static_cast<float>(Frage_Einheit(268) ? dk : dk / 10.0);
     case PT_GR:
-        return static_cast<float>(einheiten.R_Einheit == 0 ? options.Delta_r() : options.Delta_r() * 10.0);
     case PT_Potential:
-        return static_cast<float>(einheiten.R_Einheit == 0 ? options.Delta_r() * 10.0 : options.Delta_r());
+        return static_cast<float>(einheiten.R_Einheit == 0 ? options.Delta_r() : options.Delta_r() * 10.0);
     case PT_Mittel:
         return static_cast<float>(dk);
     default:

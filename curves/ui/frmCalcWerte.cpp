@@ -1,5 +1,7 @@
 #include "curves/ui/frmCalcWerte.h"
 
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/UiSeam.h"
 #include "core/clsLanguage.h"
@@ -66,6 +68,10 @@ void frmCalcWerte::Command1_Click()
     case KT_JK_Bearbeitet:
     case KT_JK_Gemittelt:
     case KT_Fit: gCalc->WerteUmrechnen(Text1->text().toStdString(), Option1[0]->Value()); break;
+    case KT_IK:
+    case KT_IK_Wichtung: gIK->WerteUmrechnen(Text1->text().toStdString()); break;
+    case KT_GR:
+    case KT_RDF: gGR->WerteUmrechnen(Text1->text().toStdString()); break;
     default: break;
     }
     accept();

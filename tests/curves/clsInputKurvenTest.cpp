@@ -100,11 +100,11 @@ TEST_F(CurveFileTest, RealSpaceAndAveragedCurvesUseTheirSteps)
     const float dr = gOptions->Delta_r();
     for (const auto& [name, units, step] :
          {std::tuple{"probe.gr", Einheitenwahl{}, dr}, {"probe.gr", Einheitenwahl{0, 1}, float(dr * 10.0)},
-          {"probe.pot", Einheitenwahl{}, float(dr * 10.0)}, {"probe.pot", Einheitenwahl{0, 1}, dr}}) {
+          {"probe.pot", Einheitenwahl{}, dr}, {"probe.pot", Einheitenwahl{0, 1}, float(dr * 10.0)}}) {
         ASSERT_TRUE(Read(name, Pairs(40, 0, 0.05), units));
         EXPECT_EQ(gInput->Delta_X(), step) << name;
     }
-    EXPECT_EQ(gCalc->Schrittweite(), dr);
+    EXPECT_EQ(gCalc->Schrittweite(), gInput->Delta_X()) << "the working curve takes the reader's step";
     ASSERT_TRUE(Read("probe.mitt", Pairs(41, 0, 0.25)));
     EXPECT_EQ(gInput->Delta_X(), 0.1f);
     EXPECT_EQ(gInput->Punkte(), 100);

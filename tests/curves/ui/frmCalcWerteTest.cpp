@@ -1,6 +1,8 @@
 #include "curves/ui/frmCalcWerte.h"
 
 #include "CurveDialogTest.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLanguage.h"
 #include "widgets/fxbutton.h"
@@ -48,7 +50,7 @@ TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRange)
 
 TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
 {
-    for (const int32_t kind : {KT_Keine, KT_IK, KT_GR, KT_UG}) {
+    for (const int32_t kind : {KT_Keine, KT_UG, KT_v_r}) {
         gGrafik->setLetzteKurve(kind);
         frmCalcWerte dialog(nullptr);
         dialog.Text1->setText("y*2");
@@ -60,6 +62,30 @@ TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
     cancelled.Text1->setText("y*2");
     QTest::mouseClick(cancelled.Command2, Qt::LeftButton);
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_EQ(Values(), (std::vector<float>{10, 20, 30, 40}));
+}
+
+TEST_F(CalcValuesDialogTest, InterferenceFunctionAndGGoToTheirOwners)
+{
+    gIK = std::make_unique<clsIK>();
+    gIK->setPunkte(2);
+    gIK->Set_Y(2, 1.5f);
+    gGR = std::make_unique<clsGR>();
+    gGR->setPunkte(2);
+    gGR->Set_Y(1, -4.0f);
+    const auto convert = [](int32_t kind, const char* formula) {
+        gGrafik->setLetzteKurve(kind);
+        frmCalcWerte dialog(nullptr);
+        dialog.Text1->setText(formula);
+        QTest::mouseClick(dialog.Command1, Qt::LeftButton);
+    };
+    convert(KT_IK, "y*2");
+    convert(KT_IK_Wichtung, "y+1");
+    EXPECT_EQ(gIK->Y(2), 4.0f);
+    EXPECT_EQ(gIK->Y_RTR(2), 4.0f);
+    convert(KT_GR, "y*2");
+    convert(KT_RDF, "y-1");
+    EXPECT_EQ(gGR->Y(1), -9.0f);
     EXPECT_EQ(Values(), (std::vector<float>{10, 20, 30, 40}));
 }
 

@@ -1,0 +1,211 @@
+// G(r) from curve files (recognising g(r) and n(r)), the result files derived from it, its
+// conversion by a formula, the take-over of its smoothed curve and the empty curve of the
+// test-peak panel.
+#include "analysis/clsGR.h"
+
+#include "analysis/clsIK.h"
+#include "analysis/clsMath.h"
+#include "core/FormulaValues.h"
+#include "core/KurvenTyp.h"
+#include "core/RegionalFormat.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsFileHandler.h"
+#include "curves/clsInput.h"
+#include "curves/modString.h"
+#include "materials/clsMFE.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr const char* kModul = "clsGR";
+constexpr double kVierPi = 12.56637061435916;
+// A loaded G(r) is back-transformed onto the K grid up to here.
+constexpr float kK_Ende = 150.0f;
+// The mean of a pair correlation g(r) lies about 1, that of a radial density n(r) far above it.
+constexpr float kG_Mittel_Unten = 0.7f;
+constexpr float kG_Mittel_Oben = 1.7f;
+constexpr float kN_Mittel = 10.0f;
+// The density line of a loaded G(r) is fitted up to this point.
+constexpr int32_t kDichteIndex_Geladen = 10;
+constexpr int32_t kTestPunkte = 1000;
+
+bool Umrechnen_Fragen(int32_t text)
+{
+    return zelo::Ui().MsgBox(gLanguage->Caption(text) + "\r\n" + gLanguage->Caption(424), zelo::MsgButtons::YesNo,
+                             zelo::MsgIcon::Question, gLoader->ApplicationName()) == zelo::MsgResult::Yes;
+}
+
+void Hinweis(int32_t text)
+{
+    zelo::Ui().MsgBox(gLanguage->Caption(text), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                      gLoader->ApplicationName());
+}
+
+std::string Zeile(float x, float y) { return SingleToStr(x) + "\t" + SingleToStr(y); }
+
+// Writes the lines as one result file; false when it could not be written.
+bool Schreiben(const std::string& pfad, const std::vector<std::string>& zeilen)
+{
+    clsFileHandler& datei = rt::Object(gFileHandler);
+    if (!datei.OpenFile(pfad, 0)) return false;
+    for (const auto& zeile : zeilen) datei.WriteLine(zeile);
+    return datei.CloseFile();
+}
+
+}
+
+bool clsGR::Einlesen()
+{
+    gError->AddFunctionToCallStack(kModul, "Einlesen");
+    try {
+        clsInput& input = rt::Object(gInput);
+        if (!input.Datei_Oeffnen(rt::Object(gCommon).Einheiten())) return false;
+        const int32_t n = input.Punkte();
+        std::vector<float> g(static_cast<size_t>(n));
+        input.CopyArray(g);
+        float maximum = input.Maximum_Y();
+        float minimum = input.Minimum_Y();
+        const auto umrechnen = [&](auto neu) {
+            for (int32_t i = 1; i <= n; ++i) {
+                float& wert = g[static_cast<size_t>(i - 1)];
+                wert = static_cast<float>(neu(wert, double(R(i))));
+                maximum = std::max(maximum, wert);
+                minimum = std::min(minimum, wert);
+            }
+        };
+
+        const float mittel = input.Mittelwert();
+        if (mittel > kG_Mittel_Unten && mittel < kG_Mittel_Oben) {
+            if (Umrechnen_Fragen(422)) {
+                float summe = 0.0f;
+                for (const float wert : g) summe += wert - 1.0f;
+                // Without a sum there is no density to scale g(r) - 1 with.
+                if (summe == 0.0f) {
+                    Hinweis(438);
+                } else {
+                    const double rho = -1.0 / (double(gOptions->Delta_r()) * summe) * 10.0;
+                    umrechnen([rho](double wert, double r) { return (wert - 1.0) * 4.0 * std::numbers::pi * rho * r; });
+                }
+            }
+        } else if (mittel > kN_Mittel && Umrechnen_Fragen(423)) {
+            const double letzter = g.back();
+            umrechnen([letzter](double wert, double r) { return (wert - letzter) * 4.0 * std::numbers::pi * r; });
+        }
+
+        rt::Object(gIK).setPunkte(0);
+        clsCalc& calc = rt::Object(gCalc);
+        calc.setPunkte(rt::CLng(rt::Divide(kK_Ende, gOptions->Delta_k())));
+        calc.setMaximum_X(kK_Ende);
+        Kurve_Setzen(std::move(g), minimum, maximum);
+        setDichte_Exp_Index(kDichteIndex_Geladen);
+        return true;
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg(kModul, "Einlesen", false, error.Number(), error.Description());
+        return false;
+    }
+}
+
+void clsGR::Speichern()
+{
+    gError->AddFunctionToCallStack(kModul, "Speichern");
+    try {
+        const clsCommon& common = rt::Object(gCommon);
+        const float rho = rt::Object(gMFE).Dichte_Experimentell();
+        const auto text = [](int32_t nummer) { return gLanguage->Caption(nummer); };
+        common.Record(rt::NowText() + ": " + text(242) + ": n = " + zelo::FormatNumber(rho, 3) + " 1/nm³");
+        common.Record(rt::NowText() + " " + text(243));
+        common.Record(text(244) + zelo::FormatNumber(KZ_r1(), 3) + " nm " + text(245) + zelo::FormatNumber(KZ_r2(), 3) +
+                      " nm");
+        common.Record(text(246) + ": " + zelo::FormatNumber(KZ_Wert(), 2));
+        const int32_t n = Punkte();
+        if (n < 1) return;
+
+        const clsOptions& options = rt::Object(gOptions);
+        const std::string basis = common.Ordner() + common.Dateiname();
+        if (options.KurveSpeichern(KT_RDF)) {
+            std::vector<std::string> zeilen;
+            for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
+            const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_RDF);
+            if (Schreiben(pfad, zeilen)) common.Record(rt::NowText() + ": " + text(247) + ": " + pfad);
+        }
+
+        const bool gr = options.KurveSpeichern(KT_g_r);
+        const bool dichte = options.KurveSpeichern(KT_Rho);
+        if (!gr && !dichte) return;
+        // Both curves are relative to the experimental density; without one they mean nothing.
+        if (rho == 0.0f) {
+            Hinweis(439);
+            return;
+        }
+        if (gr) {
+            std::vector<std::string> zeilen{"0\t0"};
+            for (int32_t i = 2; i <= n; ++i)
+                zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / (kVierPi * rho) / R(i) + 1.0)));
+            const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_g_r);
+            if (Schreiben(pfad, zeilen)) common.Record(rt::NowText() + ": " + text(248) + ": " + pfad);
+        }
+        if (dichte) {
+            std::vector<std::string> zeilen{"0\t0"};
+            for (int32_t i = 2; i <= n; ++i)
+                zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / kVierPi / R(i) + rho)));
+            Schreiben(basis + clsInput::ExtensionVonKurvenTyp(KT_Rho), zeilen);
+        }
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg(kModul, "Speichern", false, error.Number(), error.Description());
+    }
+}
+
+void clsGR::WerteUmrechnen(const std::string& Formel)
+{
+    gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
+    try {
+        std::vector<float> werte = g_;
+        werte.push_back(maximum_);
+        werte.push_back(minimum_);
+        std::vector<float> neu = ValuesByFormula(Formel, werte);
+        const float minimum = neu.back();
+        neu.pop_back();
+        const float maximum = neu.back();
+        neu.pop_back();
+        Kurve_Setzen(std::move(neu), minimum, maximum);
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg("clsGr", "WerteUmrechnen", false, error.Number(), error.Description());
+    }
+}
+
+bool clsGR::PeakTest()
+{
+    Kurve_Setzen(std::vector<float>(kTestPunkte, 0.0f), 0.0f, 0.0f);
+    aoZustand_ = kAO_Unberuehrt;
+    setDichte_Exp_Index(1);
+    return true;
+}
+
+void clsGR::Glaetten_Uebernehmen()
+{
+    gError->AddFunctionToCallStack(kModul, "Glaetten_Uebernehmen");
+    try {
+        std::vector<float> geglaettet(g_.size());
+        if (rt::Object(gMath).CopyArray_Smooth(geglaettet)) Kurve_Setzen(std::move(geglaettet), minimum_, maximum_);
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg(kModul, "Glaetten_Uebernehmen", false, error.Number(), error.Description());
+    }
+}
+
+void clsGR::Kurve_Setzen(std::vector<float> g, float minimum, float maximum)
+{
+    g_ = std::move(g);
+    minimum_ = minimum;
+    maximum_ = maximum;
+}

@@ -1,0 +1,201 @@
+#include "analysis/clsMath.h"
+
+#include "analysis/clsGR.h"
+#include "analysis/clsGauss.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsError.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsSpline.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr const char* kModul = "clsMath";
+// The baseline passes practically through its support points; the smoothing weighs every point alike.
+constexpr float kBaselineFehler = 1E-06f;
+constexpr float kBaselineSchranke = 0.0001f;
+constexpr float kGlaettenFehler = 0.0001f;
+
+}
+
+float clsMath::Wert(const std::vector<float>& values, int32_t Index)
+{
+    return Index >= 1 && static_cast<size_t>(Index) <= values.size() ? values[static_cast<size_t>(Index - 1)] : 0.0f;
+}
+
+float clsMath::Teilen(double a, double b) { return b == 0.0 ? 0.0f : static_cast<float>(a / b); }
+
+float clsMath::Y_Ableitung_1(int32_t Index) const { return Wert(ableitung1_, Index); }
+
+float clsMath::Y_Ableitung_2(int32_t Index) const { return Wert(ableitung2_, Index); }
+
+float clsMath::Y_ohne_Baseline(int32_t Index) const
+{
+    if (Index < 1 || static_cast<size_t>(Index) > baseline_.size()) return 0.0f;
+    return Wert(y_, Index) - Wert(baseline_, Index);
+}
+
+float clsMath::Baseline(int32_t Index) const { return Wert(baseline_, Index); }
+
+float clsMath::x(int32_t Index) const { return static_cast<float>((Index - 1) * double(deltaX_)); }
+
+float clsMath::Y(int32_t Index) const { return Wert(y_, Index); }
+
+float clsMath::Y_G(int32_t Index) const { return Wert(yG_, Index); }
+
+void clsMath::setPunkte(int32_t value)
+{
+    punkte_ = std::max(value, 0);
+    y_.resize(static_cast<size_t>(punkte_), 0.0f);
+}
+
+bool clsMath::CopyArrayFromCurve(int32_t Kurve)
+{
+    gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
+    std::vector<float> werte;
+    switch (Kurve) {
+    case KT_IK:
+    case KT_IK_Wichtung: {
+        const clsIK& ik = rt::Object(gIK);
+        werte.resize(static_cast<size_t>(ik.Punkte()));
+        ik.CopyArray(werte);
+        deltaX_ = gOptions->Delta_k();
+        minimumY_ = -0.1f;
+        maximumY_ = ik.Maximum() + 0.5f;
+        break;
+    }
+    case KT_GR: {
+        const clsGR& gr = rt::Object(gGR);
+        werte.resize(static_cast<size_t>(gr.Punkte()));
+        gr.CopyArray(werte);
+        deltaX_ = gOptions->Delta_r();
+        minimumY_ = -10.0f;
+        maximumY_ = gr.Maximum() + 10.0f;
+        break;
+    }
+    case KT_UG: {
+        const clsUntergrund& untergrund = rt::Object(gUntergrund);
+        werte.resize(static_cast<size_t>(untergrund.Anzahl_Fit()));
+        untergrund.CopyArray(werte);
+        deltaX_ = gOptions->Delta_k();
+        break;
+    }
+    default: return false;
+    }
+    y_ = std::move(werte);
+    punkte_ = static_cast<int32_t>(y_.size());
+    kurve_ = Kurve;
+    // What was derived from the previous curve no longer belongs to this one.
+    ableitung1_.clear();
+    ableitung2_.clear();
+    baseline_.clear();
+    yG_.clear();
+    return true;
+}
+
+bool clsMath::Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet)
+{
+    gError->AddFunctionToCallStack(kModul, "Ableitungen_Berechnen");
+    ableitung1_.assign(static_cast<size_t>(punkte_), 0.0f);
+    ableitung2_.assign(static_cast<size_t>(punkte_), 0.0f);
+    const auto wert = [&](int32_t i) {
+        if (ohneBaseline) return Y_ohne_Baseline(i);
+        return geglaettet ? Y_G(i) : Y(i);
+    };
+    for (int32_t i = 2; i <= punkte_ - 1; ++i)
+        ableitung1_[static_cast<size_t>(i - 1)] = Teilen(double(wert(i)) - wert(i + 1), deltaX_);
+    for (int32_t i = 2; i <= punkte_ - 1; ++i)
+        ableitung2_[static_cast<size_t>(i - 1)] = Teilen(double(Y_Ableitung_1(i)) - Y_Ableitung_1(i + 1), deltaX_);
+    return true;
+}
+
+void clsMath::Baseline_Berechnen()
+{
+    gError->AddFunctionToCallStack(kModul, "Baseline_Berechnen");
+    try {
+        clsSpline spline;
+        baseline_.assign(static_cast<size_t>(punkte_), 0.0f);
+        if (punkte_ < 1) return;
+        spline.AddPoint(x(1), Y(1), kBaselineFehler);
+        bool fallend = true;
+        for (int32_t i = 2; i <= punkte_; ++i) {
+            if (Y(i) > Y(i - 1) && fallend && Y(i) < 0.0f) {
+                spline.AddPoint(x(i), Y(i), kBaselineFehler);
+                fallend = false;
+            }
+            if (Y(i) < Y(i - 1) && !fallend) fallend = true;
+        }
+        // Too few low points for a fit leave the baseline at 0.
+        if (spline.Stuetzstellen() < clsSpline::MinPoints) return;
+        if (spline.Fitten(deltaX_, kBaselineSchranke, punkte_)) spline.CopyArray(baseline_);
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg(kModul, "Baseline_Berechnen", false, error.Number(), error.Description());
+    }
+}
+
+void clsMath::Glaetten(float Chi)
+{
+    gError->AddFunctionToCallStack("cMath", "Glaetten");
+    try {
+        clsSpline spline;
+        yG_.assign(static_cast<size_t>(punkte_), 0.0f);
+        for (int32_t i = 1; i <= punkte_; ++i) spline.AddPoint(x(i), Y(i), kGlaettenFehler);
+        if (spline.Stuetzstellen() < clsSpline::MinPoints) return;
+        if (spline.Fitten(deltaX_, Chi, punkte_)) spline.CopyArray(yG_);
+    } catch (const rt::RuntimeError& error) {
+        gError->ErrorMsg(kModul, "Glaetten", false, error.Number(), error.Description());
+    }
+}
+
+bool clsMath::CopyArray_Smooth(std::span<float> ToArray) const
+{
+    if (ToArray.size() < static_cast<size_t>(punkte_) || yG_.size() < static_cast<size_t>(punkte_)) {
+        gError->ErrorMsg("cMath", "CopyArray_Smooth", false, rt::errSubscript, rt::ErrorDescription(rt::errSubscript));
+        return false;
+    }
+    std::copy_n(yG_.begin(), punkte_, ToArray.begin());
+    return true;
+}
+
+void clsMath::Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch)
+{
+    zelo::Ui().DoEvents();
+    clsGauss& peaks = rt::Object(gGauss);
+    peaks.Clear();
+    peaks.sety0(0.0f);
+    bool steigend = false;
+    if (ExtSearch) {
+        // The comparison point Breite further on must lie on the curve.
+        for (int32_t i = 2; i <= punkte_ - Breite; ++i) {
+            const float d2 = Y_Ableitung_2(i);
+            if (d2 > Y_Ableitung_2(i - 1) && !steigend) {
+                if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe) peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
+                steigend = true;
+            }
+            if (d2 < Y_Ableitung_2(i - 1) && steigend) steigend = false;
+        }
+        return;
+    }
+    for (int32_t i = 2; i <= punkte_; ++i) {
+        const float b = Y_ohne_Baseline(i);
+        const float davor = Y_ohne_Baseline(i - 1);
+        if (b < davor && steigend) {
+            peaks.Hinzufuegen(x(i - 1), 0.0f, davor, 0, 0.0f);
+            steigend = false;
+        }
+        if (!steigend && b > davor) steigend = true;
+    }
+}
+
+void clsMath::Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch)
+{
+    if (baseline_.size() != static_cast<size_t>(punkte_)) Baseline_Berechnen();
+    Search_Peaks(Breite, Hoehe, ExtSearch);
+    rt::Object(gGauss).Berechnen();
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Curve math on a private copy of one curve (I(K), G(r) or the fitted background): first and second
+// differences, a baseline through the curve's low points, a smoothed version, and the search of
+// its peaks into the peak list gGauss. The step panels that need it make a new gMath when they
+// open; the owners of the curve take the smoothed version back through CopyArray_Smooth.
+// Indices are 1-based; a read outside the filled part of an array gives 0.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+class clsMath {
+public:
+    // The differences: the first one points backwards (positive where the curve falls).
+    float Y_Ableitung_1(int32_t Index) const;
+    float Y_Ableitung_2(int32_t Index) const;
+    // The copy less its baseline; 0 before Baseline_Berechnen.
+    float Y_ohne_Baseline(int32_t Index) const;
+    // Fills both differences at 2..Punkte-1 from the curve less its baseline (ohneBaseline), the
+    // smoothed curve (geglaettet) or the curve itself, each per step Delta_X. Always true.
+    bool Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet);
+    // Fits the baseline through the first point and every point below 0 where a descent turns
+    // into a rise; all 0 when that fit fails.
+    void Baseline_Berechnen();
+    float Baseline(int32_t Index) const;
+    // Fits the smoothing spline with bound Chi through every point into Y_G; all 0 when it fails.
+    void Glaetten(float Chi);
+    // Copies curve kind 6 or 10 (I(K)), 7 (G(r)) or 16 (the fitted background) with its step and
+    // display range; false, with everything kept, for any other kind.
+    bool CopyArrayFromCurve(int32_t Kurve);
+    int32_t Punkte() const { return punkte_; }
+    void setPunkte(int32_t value);
+    int32_t Kurve() const { return kurve_; }
+    float Delta_X() const { return deltaX_; }
+    void setDelta_X(float value) { deltaX_ = value; }
+    float Minimum_Y() const { return minimumY_; }
+    float Maximum_Y() const { return maximumY_; }
+    // (Index - 1)·Delta_X, also outside the curve.
+    float x(int32_t Index) const;
+    float Y(int32_t Index) const;
+    float Y_G(int32_t Index) const;
+    // Copies Y_G(1..Punkte) into ToArray from its first element on; false, reported and with
+    // ToArray untouched, when ToArray is shorter or nothing has been smoothed.
+    bool CopyArray_Smooth(std::span<float> ToArray) const;
+    // Fills gGauss with the peaks of the copy: every local maximum of the curve less its baseline
+    // after a rise, with its height as A; with ExtSearch, every point up to Punkte - Breite where
+    // the second difference starts to rise and the ratio of the second difference Breite points
+    // further on to its own is below Hoehe (0 where its own is 0).
+    void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
+    // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
+    // Berechnen), fitting the baseline first when the copy has none.
+    void Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch = false);
+
+private:
+    static float Wert(const std::vector<float>& values, int32_t Index);
+    // a / b, and 0 when b is 0.
+    static float Teilen(double a, double b);
+
+    std::vector<float> y_, ableitung1_, ableitung2_, baseline_, yG_;
+    int32_t punkte_ = 0;
+    float deltaX_ = 0.0f;
+    int32_t kurve_ = 0;
+    float minimumY_ = 0.0f;
+    float maximumY_ = 0.0f;
+};

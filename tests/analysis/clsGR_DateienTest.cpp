@@ -1,0 +1,153 @@
+// G(r) from curve files with the g(r) and n(r) recognition at its bounds, the result files and
+// their guard against a density of 0, and the conversions that replace the values as a whole.
+#include "QuellenFixture.h"
+
+#include "core/KurvenTyp.h"
+#include "curves/modString.h"
+
+#include <cmath>
+#include <filesystem>
+#include <numbers>
+
+namespace {
+constexpr double kVierPi = 4.0 * std::numbers::pi;
+}
+
+class GRDateienTest : public QuellenFixture {
+protected:
+    // Reads a G(r) file of the given values, answering the conversion question with answer.
+    bool Read(const std::vector<double>& values, zelo::MsgResult answer = zelo::MsgResult::No)
+    {
+        Projektdatei("probe.gr", static_cast<int32_t>(values.size()), 0.004,
+                     [&values](double r) { return values[static_cast<size_t>(std::lround(r / 0.004))]; });
+        seam_.messages.clear();
+        seam_.answers = {answer};
+        return gGR->Einlesen();
+    }
+    bool Read(double value, zelo::MsgResult answer = zelo::MsgResult::No)
+    {
+        return Read(std::vector<double>(200, value), answer);
+    }
+};
+
+TEST_F(GRDateienTest, ConversionIsOfferedStrictlyInsideItsBounds)
+{
+    // Four values whose sums are exact in single precision give the means at the bounds.
+    const std::vector<std::pair<float, std::vector<double>>> grenzen = {
+        {0.7f, {0.5, 0.75, 0.75, double(2.8f - 2.0f)}},
+        {1.7f, {1.5, 1.75, 1.75, double(6.8f - 5.0f)}},
+        {10.0f, {9.0, 11.0, 10.0, 10.0}}};
+    for (const auto& [mittel, werte] : grenzen) {
+        ASSERT_TRUE(Read(werte));
+        ASSERT_EQ(gInput->Mittelwert(), mittel);
+        EXPECT_TRUE(seam_.messages.empty()) << mittel;
+    }
+    for (const double mittel : {0.7001, 1.6999, 10.001}) {
+        ASSERT_TRUE(Read(mittel));
+        EXPECT_EQ(seam_.messages.size(), 1u) << mittel;
+    }
+    EXPECT_EQ(seam_.messages[0].text.substr(0, 48), "Das ist vermutlich eine radiale Dichteverteilung");
+    EXPECT_FLOAT_EQ(gGR->Y(7), 10.001f);
+}
+
+TEST_F(GRDateienTest, LoadedCurveReplacesTheProjectsGridsOrNothing)
+{
+    gIK->Rechteck();
+    ASSERT_TRUE(Read(-2.0));
+    EXPECT_EQ(gIK->Punkte(), 0);
+    EXPECT_EQ(gCalc->Punkte(), 1500);
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 10);
+    gCommon->Set_Dateiname((env_.Root() / "fehlt.gr").string());
+    EXPECT_FALSE(gGR->Einlesen());
+    EXPECT_EQ(gGR->Y(50), -2.0f);
+}
+
+TEST_F(GRDateienTest, PairCorrelationAndRadialDensityBecomeG)
+{
+    Projektdatei("probe.g_r", 300, 0.004, [](double r) { return 1.0 + 0.5 * std::cos(30.0 * r); });
+    seam_.answers = {zelo::MsgResult::Yes};
+    ASSERT_TRUE(gGR->Einlesen());
+    float summe = 0.0f;
+    for (int32_t i = 1; i <= gInput->Punkte(); ++i) summe += gInput->Y(i) - 1.0f;
+    const double rho = -1.0 / (double(gOptions->Delta_r()) * summe) * 10.0;
+    for (int32_t i = 1; i <= gGR->Punkte(); ++i)
+        ASSERT_NEAR(gGR->Y(i), (gInput->Y(i) - 1.0) * kVierPi * rho * gGR->R(i), 1e-4 * std::fabs(rho)) << i;
+
+    Projektdatei("probe.n_r", 300, 0.004, [](double r) { return 20.0 + 5.0 * r; });
+    seam_.answers = {zelo::MsgResult::Yes};
+    ASSERT_TRUE(gGR->Einlesen());
+    const int32_t n = gInput->Punkte();
+    for (int32_t i = 1; i <= n; ++i)
+        ASSERT_NEAR(gGR->Y(i), (gInput->Y(i) - gInput->Y(n)) * kVierPi * gGR->R(i), 1e-4) << i;
+}
+
+TEST_F(GRDateienTest, PairCorrelationWithoutSumIsKept)
+{
+    ASSERT_TRUE(Read(1.0, zelo::MsgResult::Yes));
+    ASSERT_EQ(seam_.messages.size(), 2u);
+    EXPECT_EQ(seam_.messages[1].text, "Die Summe von g(r) - 1 ist 0: g(r) kann nicht in G(r) umgerechnet werden.");
+    EXPECT_EQ(gGR->Y(100), 1.0f);
+}
+
+TEST_F(GRDateienTest, ResultFilesStartAsSpecified)
+{
+    ASSERT_TRUE(Read(-2.0));
+    gMFE->setDichte_Experimentell(50.0f);
+    for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
+    gGR->Speichern();
+
+    // The first two lines of each file.
+    const float r2 = gGR->R(2);
+    const auto beginnt = [r2](const std::string& extension, float y2) {
+        const std::string zeilen = "0\t0\r\n" + SingleToStr(r2) + "\t" + SingleToStr(y2) + "\r\n";
+        return Lesen(Ergebnisdatei(extension)).starts_with(zeilen);
+    };
+    EXPECT_TRUE(beginnt(".rdf", gGR->RDF(2)));
+    EXPECT_TRUE(beginnt(".g_r", static_cast<float>(-2.0 / (kVierPi * 50.0) / r2 + 1.0)));
+    EXPECT_TRUE(beginnt(".rho", static_cast<float>(-2.0 / kVierPi / r2 + 50.0)));
+
+    const auto log = [&](size_t fromEnd) { return seam_.logLines[seam_.logLines.size() - fromEnd]; };
+    EXPECT_NE(log(6).find(": experimentell bestimmte Teilchenzahldichte: n = 50.000 1/nm³"), std::string::npos);
+    EXPECT_EQ(log(4), "Integration von 0.000 nm bis 0.000 nm");
+    EXPECT_NE(log(1).find(": g(r) gespeichert: " + Ergebnisdatei(".g_r")), std::string::npos);
+}
+
+TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
+{
+    ASSERT_TRUE(Read(-2.0));
+    gMFE->setDichte_Experimentell(0.0f);
+    for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
+    std::filesystem::create_directories(gCommon->Ordner());
+    std::ofstream(Ergebnisdatei(".g_r"), std::ios::binary) << "alt";
+    gGR->Speichern();
+
+    ASSERT_EQ(seam_.messages.size(), 1u);
+    EXPECT_EQ(seam_.messages[0].text,
+              "Die experimentelle Teilchenzahldichte ist 0: g(r) und die lokale Dichte werden nicht gespeichert.");
+    EXPECT_EQ(Lesen(Ergebnisdatei(".g_r")), "alt");
+    EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rho")));
+    EXPECT_TRUE(std::filesystem::exists(Ergebnisdatei(".rdf")));
+}
+
+TEST_F(GRDateienTest, FormulaOrSmoothingReplacesTheCurve)
+{
+    ASSERT_TRUE(Read(-2.0));
+    const float maximum = gGR->Maximum();
+    gGR->WerteUmrechnen("3*Y");
+    gGR->WerteUmrechnen("y*");
+    EXPECT_EQ(seam_.errorWindows, 1);
+    EXPECT_EQ(gGR->Y(5), -6.0f);
+    EXPECT_EQ(gGR->Maximum(), 3 * maximum);
+
+    gMath = std::make_unique<clsMath>();
+    ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
+    gMath->Glaetten(1E+4f);
+    gGR->Glaetten_Uebernehmen();
+    EXPECT_EQ(gGR->Y(5), gMath->Y_G(5));
+
+    gMFE->setDichte_Experimentell(40.0f);
+    ASSERT_TRUE(gGR->PeakTest());
+    EXPECT_EQ(gGR->Punkte(), 1000);
+    EXPECT_EQ(gGR->Y(5), 0.0f);
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);
+}

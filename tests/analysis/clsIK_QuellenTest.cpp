@@ -1,0 +1,157 @@
+// The other sources of I(K): generated and demonstration curves, curve files with their K·I(K)
+// and S(K) forms, the stage store and the conversions that replace the values as a whole.
+#include "QuellenFixture.h"
+
+#include "analysis/Daempfung.h"
+#include "analysis/DemoWerte.h"
+#include "core/Runtime.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+class IKQuellenTest : public QuellenFixture {
+protected:
+    // Every form of I(K) at every point (the undamped one through the damping that copies it).
+    static void ExpectAllForms(const std::function<float(int32_t)>& expected)
+    {
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+            ASSERT_EQ(gIK->Y_2(i), expected(i)) << i;
+            ASSERT_EQ(gIK->Y_RTR(i), expected(i)) << i;
+        }
+        gIK->Daempfen(DA_Keine);
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) ASSERT_EQ(gIK->Y(i), expected(i)) << i;
+    }
+    // An I(K) file of 401 points, -1 at K = 0 and value beyond, read answering the S(K) question.
+    bool Read(double value, zelo::MsgResult answer = zelo::MsgResult::No)
+    {
+        Projektdatei("probe.ik", 401, 0.1, [value](double K) { return K == 0.0 ? -1.0 : value; });
+        seam_.messages.clear();
+        seam_.answers = {answer};
+        return gIK->Einlesen();
+    }
+};
+
+TEST_F(IKQuellenTest, GeneratedAndDemonstrationCurves)
+{
+    ASSERT_TRUE(gIK->Rechteck());
+    EXPECT_EQ(gCalc->Punkte(), 1800);
+    ExpectAllForms([](int32_t i) { return i <= 1000 ? 1.0f : 0.0f; });
+
+    ASSERT_TRUE(gIK->Lorch_100());
+    EXPECT_EQ(gIK->Y(1), 0.0f);
+    EXPECT_NEAR(gIK->Y(501), 0.6366, 1e-4);
+    EXPECT_EQ(gIK->Y(1001), 0.0f);
+
+    ASSERT_TRUE(gIK->PeakTest());
+    ExpectAllForms([](int32_t) { return 0.0f; });
+
+    ASSERT_TRUE(gIK->Demo_IK());
+    ASSERT_EQ(gIK->Punkte(), 1460);
+    EXPECT_NEAR(gIK->Y(1), -1.011, 1e-5);
+    float hoechster = gIK->Y(1);
+    for (int32_t i = 2; i <= 1460; ++i) hoechster = std::max(hoechster, gIK->Y(i));
+    EXPECT_NEAR(hoechster, 2.063, 1e-5);
+}
+
+TEST(DemoWerteTest, CountMustFitTheBytes)
+{
+    const auto bytes = [](int32_t count, std::vector<float> values) {
+        std::vector<uint8_t> b;
+        values.insert(values.begin(), std::bit_cast<float>(count));
+        for (const float v : values)
+            for (int shift = 0; shift < 32; shift += 8)
+                b.push_back(static_cast<uint8_t>(std::bit_cast<uint32_t>(v) >> shift));
+        return b;
+    };
+    EXPECT_EQ(Demo_Werte(bytes(2, {1.5f, -2.0f})), (std::vector<float>{1.5f, -2.0f}));
+    for (const int32_t count : {3, 0, -1, 0x7FFFFFFF}) EXPECT_TRUE(Demo_Werte(bytes(count, {1.5f, -2.0f})).empty());
+    EXPECT_TRUE(Demo_Werte({}).empty());
+}
+
+TEST_F(IKQuellenTest, StructureFactorIsOfferedAboveAMeanOfOneTenth)
+{
+    // The value beyond K = 0 moves by its last bit until the mean is exactly 0.1.
+    float wert = static_cast<float>(0.1 * 400.0 / 399.0);
+    for (int versuch = 0; versuch < 64 && gIK->Mittelwert() != 0.1f; ++versuch) {
+        ASSERT_TRUE(Read(wert));
+        wert = std::nextafter(wert, gIK->Mittelwert() < 0.1f ? 1.0f : 0.0f);
+    }
+    ASSERT_EQ(gIK->Mittelwert(), 0.1f);
+    EXPECT_TRUE(seam_.messages.empty());
+
+    ASSERT_TRUE(Read(0.1001 * 400.0 / 399.0));
+    ASSERT_EQ(seam_.messages.size(), 1u);
+    EXPECT_EQ(seam_.messages[0].title, "KPW ZELO - S(K)");
+
+    ASSERT_TRUE(Read(1.25, zelo::MsgResult::Yes));
+    EXPECT_NEAR(gIK->Y_2(200), 0.25f, 1e-6);
+    EXPECT_NEAR(gIK->Mittelwert(), 1.25 * 399 / 400 - 1.0, 1e-4);
+}
+
+TEST_F(IKQuellenTest, KTimesIKFileIsDividedByKAndAveragedAfterwards)
+{
+    const auto I = [](double K) { return -0.5 * std::cos(0.2 * K); };
+    Projektdatei("probe.ikk", 401, 0.1, [&](double K) { return K * I(K); });
+    ASSERT_TRUE(gIK->Einlesen());
+    EXPECT_NEAR(gIK->Y(1), 0.0, 1e-4);
+    double summe = 0.0;
+    for (int32_t i = 2; i <= gIK->Punkte(); ++i) {
+        ASSERT_NEAR(gIK->Y(i), I(gIK->x(i)), 2e-3) << i;
+        if (summe != 0.0 || gIK->Y(i) > 0.0f) summe += gIK->Y(i);
+    }
+    EXPECT_NEAR(gIK->Mittelwert(), summe / gIK->Punkte(), 1e-6);
+}
+
+TEST_F(IKQuellenTest, FlatOrMissingFileKeepsThePreviousCurve)
+{
+    ASSERT_TRUE(gIK->Rechteck());
+    Projektdatei("flach.ik", 401, 0.1, [](double) { return 0.5; });
+    EXPECT_FALSE(gIK->Einlesen());
+    EXPECT_EQ(seam_.errorWindows, 1);
+    gCommon->Set_Dateiname((env_.Root() / "fehlt.ik").string());
+    EXPECT_FALSE(gIK->Einlesen());
+    EXPECT_EQ(gCalc->Punkte(), 1800);
+    ExpectAllForms([](int32_t i) { return i <= 1000 ? 1.0f : 0.0f; });
+}
+
+TEST_F(IKQuellenTest, FormulaReplacesEveryFormOrNothing)
+{
+    SetIK({1.0f, -2.0f, 0.5f});
+    gIK->WerteUmrechnen("2*Y+x");
+    gIK->WerteUmrechnen("y/(x-0.1)");
+    EXPECT_EQ(seam_.errorWindows, 1);
+    ExpectAllForms([](int32_t i) { return std::vector<float>{2.0f, -3.9f, 1.2f}[size_t(i - 1)]; });
+}
+
+TEST_F(IKQuellenTest, StageStoreRestoresEveryForm)
+{
+    SetIK({0.5f, -1.0f, 2.0f, 1.0f});
+    gSSC->ESC_HEADER();
+    gSSC->Kurve_Sichern(6);
+    ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 6));
+    ASSERT_TRUE(gIK->Rechteck());
+
+    ASSERT_TRUE(gIK->Sicherheit_Zurueck());
+    EXPECT_THROW(gIK->Y_RTR(5), rt::RuntimeError);
+    EXPECT_FLOAT_EQ(gIK->Minimum(), -1.1f);
+    EXPECT_EQ(gCalc->Punkte(), 4);
+    ExpectAllForms([](int32_t i) { return std::vector<float>{0.5f, -1.0f, 2.0f, 1.0f}[size_t(i - 1)]; });
+}
+
+TEST_F(IKQuellenTest, SmoothedCurveIsTakenOverOnlyWhenThereIsOne)
+{
+    std::vector<float> zackig(200);
+    for (size_t i = 0; i < zackig.size(); ++i)
+        zackig[i] = static_cast<float>(std::sin(0.05 * i) + (i % 2 ? 0.05 : -0.05));
+    SetIK(zackig);
+    gMath = std::make_unique<clsMath>();
+    ASSERT_TRUE(gMath->CopyArrayFromCurve(6));
+    gIK->Glaetten_Uebernehmen();
+    EXPECT_EQ(seam_.errorWindows, 1);
+    EXPECT_EQ(gIK->Y_2(2), zackig[1]);
+
+    gMath->Glaetten(10000.0f);
+    gIK->Glaetten_Uebernehmen();
+    ExpectAllForms([](int32_t i) { return gMath->Y_G(i); });
+}

@@ -1,0 +1,82 @@
+// The pair potential: v(K) of a Gauss-shaped v(r) against its closed form with the true extremes,
+// the point count of v(K), the minima of v(r) and the reading of a v(r) file.
+#include "QuellenFixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+class PotTest : public QuellenFixture {
+protected:
+    void SetUp() override
+    {
+        QuellenFixture::SetUp();
+        gFFT->SetupFFT();
+    }
+};
+
+TEST_F(PotTest, TransformOfAGaussPotential)
+{
+    // v(r) = exp(-(r - r0)²/2s²) gives v(K) = 4πρ/K·∫ v(r) sin(Kr) dr
+    //                                      = 4πρ/K·s√(2π)·exp(-K²s²/2)·sin(K r0).
+    const double r0 = 0.5, s = 0.05, rho = 60.0;
+    std::vector<float> v(1000);
+    for (int32_t i = 1; i <= 1000; ++i)
+        v[size_t(i - 1)] = static_cast<float>(std::exp(-std::pow(gPot->R(i) - r0, 2) / (2 * s * s)));
+    gPot->Set_Y_r(v);
+    gMFE->setDichte_Theoretisch(static_cast<float>(rho));
+    gPot->Berechne_v_K();
+
+    ASSERT_EQ(gPot->Punkte_K(), 1500);
+    const double skala = 4.0 * std::numbers::pi * rho * 1E-27 * s * std::sqrt(2.0 * std::numbers::pi);
+    EXPECT_EQ(gPot->Y_K(1), 0.0f);
+    for (int32_t i = 2; i <= 1500; ++i) {
+        const double K = gPot->k(i);
+        ASSERT_NEAR(gPot->Y_K(i), skala / K * std::exp(-K * K * s * s / 2) * std::sin(K * r0), 1e-4 * skala) << i;
+    }
+    float tiefster = 0.0f, hoechster = 0.0f;
+    for (int32_t i = 1; i <= 1500; ++i) {
+        tiefster = std::min(tiefster, gPot->Y_K(i));
+        hoechster = std::max(hoechster, gPot->Y_K(i));
+    }
+    EXPECT_EQ(gPot->Maximum_K(), hoechster);
+    EXPECT_EQ(gPot->Minimum_K(), tiefster);
+    EXPECT_LT(gPot->Minimum_K(), 0.0f);
+
+    // The count of the first transform stays when the K step changes.
+    gOptions->setDelta_k(0.2f);
+    gPot->Berechne_v_K();
+    EXPECT_EQ(gPot->Punkte_K(), 1500);
+}
+
+TEST_F(PotTest, MinimaOfVrAreListed)
+{
+    gPot->Set_Y_r({3.0f, 1.0f, 2.0f});
+    gPot->Peaks_Markieren_r();
+    ASSERT_EQ(gGauss->Anzahl(), 1);
+    EXPECT_EQ(gGauss->x(1), gPot->R(2));
+    EXPECT_EQ(gGauss->A(1), 1.0f);
+
+    gPot->Set_Y_r({1.0f, 2.0f, 3.0f});
+    gPot->Peaks_Markieren_r();
+    ASSERT_EQ(gGauss->Anzahl(), 1);
+    EXPECT_EQ(gGauss->x(1), 0.0f);
+}
+
+TEST_F(PotTest, FileIsReadOnTheGridOfG)
+{
+    const double dr = gOptions->Delta_r();
+    const auto v = [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); };
+    Projektdatei("probe.pot", 300, 0.004, v);
+    ASSERT_TRUE(gPot->Einlesen_R_Raum());
+    EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
+    EXPECT_NEAR(gPot->Y_r(101), v(gPot->R(101)), 1e-4);
+    EXPECT_EQ(gPot->Maximum_R(), gInput->Maximum_Y());
+    EXPECT_EQ(gCalc->Punkte(), 1500);
+    EXPECT_EQ(gCalc->Maximum_X(), 150.0f);
+
+    gCommon->Set_Dateiname((env_.Root() / "fehlt.pot").string());
+    const float vorher = gPot->Y_r(101);
+    EXPECT_FALSE(gPot->Einlesen_R_Raum());
+    EXPECT_EQ(gPot->Y_r(101), vorher);
+}
