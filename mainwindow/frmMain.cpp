@@ -23,6 +23,7 @@ void frmMain::Form_Load()
 {
     mnuDatei = menuBar()->addMenu(QString());
     Neues_Projekt_Menue_Erstellen();
+    Zuletzt_Menue_Erstellen();
     // The log can be shown once a project has started and logs.
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
@@ -61,6 +62,7 @@ void frmMain::Sprache_Setzen()
     mnuDatei->setTitle(Text(1));
     mnuNeuesProjekt->setText(Text(2));
     mnuLegierung->setTitle(Text(16));
+    mnuZuletzt->setTitle(Text(431));
     mnuExit->setText(Text(10));
     mnuOptions->setTitle(Text(19));
     mnuDaten->setText(Text(22));

@@ -33,6 +33,12 @@ public:
     // starts the project.
     void mnuNeuesProjekt_Click();
     QAction* mnuNeuesProjekt = nullptr;
+    // Recent files (frmMainZuletzt.cpp): one entry per stored file; choosing one opens the project
+    // settings window for it. The submenu is off while no file is stored.
+    void Zuletzt_Menue_Aufbauen();
+    void mnuLast_Click(const QString& datei);
+    QMenu* mnuZuletzt = nullptr;
+    std::vector<QAction*> mnuLast;
     // The alloy menu, shown for projects from files; the project settings window captions and
     // shows one entry per component.
     QMenu* mnuLegierung = nullptr;
@@ -55,5 +61,6 @@ protected:
 private:
     void Neues_Projekt_Menue_Erstellen();
     void Legierung_Menue_Erstellen();
+    void Zuletzt_Menue_Erstellen();
     QPointer<frmDaten> frmDaten_;
 };

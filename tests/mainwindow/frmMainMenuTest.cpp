@@ -1,11 +1,13 @@
 #include "mainwindow/frmMain.h"
 
 #include "core/clsCommon.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "materials/ui/frmSettings.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 
@@ -62,4 +64,30 @@ TEST_F(MainMenuTest, InfoOpensTheAboutWindowModally)
     gfrmMain->mnuInfo->trigger();
     EXPECT_TRUE(modal);
     EXPECT_EQ(version, "Version 2.32.0880 (DEMO)");
+}
+
+TEST_F(MainMenuTest, RecentFilesAreListedAndOpenTheProjectSettings)
+{
+    EXPECT_EQ(gfrmMain->mnuZuletzt->title(), "zuletzt verwendet");
+    EXPECT_FALSE(gfrmMain->mnuZuletzt->isEnabled()) << "no file stored yet";
+
+    const std::string first = (env.Root() / "a.dat").string();
+    const std::string second = (env.Root() / "b.dat").string();
+    gOptions->MRU_Set(first);
+    gOptions->MRU_Set(second);
+    emit gfrmMain->mnuDatei->aboutToShow();
+    ASSERT_EQ(gfrmMain->mnuLast.size(), 2u);
+    EXPECT_TRUE(gfrmMain->mnuZuletzt->isEnabled());
+    EXPECT_EQ(gfrmMain->mnuLast[1]->text().toStdString(), second);
+
+    bool settingsShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+        if (!settings) return;
+        settingsShown = true;
+        settings->reject();
+    });
+    gfrmMain->mnuLast[0]->trigger();
+    EXPECT_TRUE(settingsShown);
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), first);
 }

@@ -1,0 +1,44 @@
+// The main window's recent-files submenu.
+#include "mainwindow/frmMain.h"
+
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "mainwindow/modProjektStart.h"
+#include "materials/ui/frmSettings.h"
+
+#include <QMenu>
+
+void frmMain::Zuletzt_Menue_Erstellen()
+{
+    mnuZuletzt = mnuDatei->addMenu(QString());
+    // A project started since the menu was built has entered its file: rebuild on every opening.
+    connect(mnuDatei, &QMenu::aboutToShow, this, &frmMain::Zuletzt_Menue_Aufbauen);
+    Zuletzt_Menue_Aufbauen();
+}
+
+void frmMain::Zuletzt_Menue_Aufbauen()
+{
+    mnuZuletzt->clear();
+    mnuLast.clear();
+    // Every filled slot is listed, also behind an empty one.
+    for (int32_t slot = 1; slot <= 10; ++slot) {
+        const QString datei = QString::fromStdString(gOptions->MRU(slot));
+        if (datei.isEmpty()) continue;
+        QAction* eintrag = mnuZuletzt->addAction(datei);
+        connect(eintrag, &QAction::triggered, this, [this, datei] { mnuLast_Click(datei); });
+        mnuLast.push_back(eintrag);
+    }
+    mnuZuletzt->setEnabled(!mnuLast.empty());
+}
+
+void frmMain::mnuLast_Click(const QString& datei)
+{
+    Fehler_Reset();
+    Neues_Projekt_Reset();
+    gError->Error();
+    gCommon->Set_Dateiname(datei.toStdString());
+    frmSettings fenster(this);
+    fenster.exec();
+}
