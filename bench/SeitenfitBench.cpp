@@ -1,12 +1,10 @@
 // The side fits of a measured spectrum: a two-sided spectrum of 2000 points is folded and its
 // halves averaged (once); each iteration then sets a separation point, searches chi on both sides
 // from the panel's start values and takes the joined fit over, writing the ".fit" file.
-#include "analysis/clsIK.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
-#include "curves/clsInput.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,10 +43,7 @@ void BM_SideFitSearchAndTakeOver(benchmark::State& state)
     setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     setenv("XDG_DATA_HOME", folder.c_str(), 1);
     CreateCoreObjects();
-    gCommon = std::make_unique<clsCommon>();
-    gCalc = std::make_unique<clsCalc>();
-    gIK = std::make_unique<clsIK>();
-    gInput = std::make_unique<clsInput>();
+    CreateServiceObjects({});
     gCommon->Set_Dateiname(folder + "/bench.dat");
     gOptions->setDelta_k(Step);
     gOptions->setKurveSpeichern(4, true);

@@ -1,13 +1,9 @@
 // A raw spectrum of the largest size the smoothing spline takes (5000 rows) read from its file
 // into the working curve: the file, the header test, the resampling, the centring and the stage.
-#include "analysis/clsGR.h"
-#include "analysis/clsIK.h"
-#include "analysis/clsUntergrund.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
-#include "curves/clsInput.h"
 #include "curves/clsSSC.h"
 
 #include <benchmark/benchmark.h>
@@ -40,12 +36,7 @@ void BM_RawSpectrumIntoWorkingCurve(benchmark::State& state)
         }
     }
     CreateCoreObjects();
-    gCommon = std::make_unique<clsCommon>();
-    gCalc = std::make_unique<clsCalc>();
-    gUntergrund = std::make_unique<clsUntergrund>();
-    gIK = std::make_unique<clsIK>();
-    gGR = std::make_unique<clsGR>();
-    gInput = std::make_unique<clsInput>();
+    CreateServiceObjects({});
     gSSC = std::make_unique<clsSSC>();
     gSSC->ESC_HEADER();
     gOptions->setFaktor_X(1.0f);

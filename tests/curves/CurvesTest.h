@@ -29,13 +29,8 @@ protected:
     void SetUp() override
     {
         CreateCoreObjects();
-        gCommon = std::make_unique<clsCommon>();
+        CreateServiceObjects({});
         gCommon->setEnable_Record(true);
-        gCalc = std::make_unique<clsCalc>();
-        gUntergrund = std::make_unique<clsUntergrund>();
-        gIK = std::make_unique<clsIK>();
-        gGR = std::make_unique<clsGR>();
-        gInput = std::make_unique<clsInput>();
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         gOptions->setDelta_k(0.1f);
