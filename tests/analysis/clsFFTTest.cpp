@@ -2,7 +2,6 @@
 // the guard of short transforms and the placement of v(r).
 #include "AnalysisFixture.h"
 
-#include "core/Runtime.h"
 
 #include <cmath>
 #include <numbers>
@@ -134,12 +133,7 @@ TEST_F(FFTTest, ForwardThenBackGivesKTimesIKAgain)
     for (const int32_t bits : {11, 14}) {
         Setup(bits);
         const int32_t n = std::min(1500, Points(bits) / 2 - 1);
-        std::vector<float> y(static_cast<size_t>(n));
-        for (int32_t i = 1; i <= n; ++i) {
-            const double k = (i - 1) * 0.1;
-            y[size_t(i - 1)] = static_cast<float>(std::exp(-k / 40.0) * std::sin(2.9 * k) - std::exp(-k * k));
-        }
-        UseIK(y);
+        UseIK(RandomCurve(n, 5u));
         gFFT->FFT();
         gFFT->iFFT();
 
@@ -167,13 +161,5 @@ TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
     for (int32_t i = 2; i <= 200; ++i) {
         const double expected = amplitude * std::sin(2.0 * kPi * (p - 1) * (i - 1) / N);
         ASSERT_NEAR(double(gIK->x(i)) * gFFT->IK(i), expected, 1e-5 * amplitude) << "i = " << i;
-    }
-}
-
-TEST_F(FFTTest, SetupAcceptsTwoToTwentyBits)
-{
-    for (const int32_t bits : {1, 21}) {
-        gOptions->setFFT_Bits(bits);
-        EXPECT_THROW(gFFT->SetupFFT(), rt::RuntimeError) << bits;
     }
 }
