@@ -2,7 +2,6 @@
 // the guard of short transforms and the placement of v(r).
 #include "AnalysisFixture.h"
 
-
 #include <cmath>
 #include <numbers>
 #include <random>

@@ -92,7 +92,8 @@ TEST_F(UntergrundTest, ReadingSkipsLinesThatAreNotTwoNumbersAndStopsBeyondTheSpe
     AddPoints({9.0f}, Gerade);
     gUntergrund->Untergrund_Einlesen(Path("hostile.ugs"));
     ASSERT_EQ(gUntergrund->Anzahl(), 4);
-    for (const auto& [i, x, y] : {std::tuple{1, 1.0f, 310.0f}, {2, 2.5f, 325.5f}, {3, 5.0f, 350.0f}, {4, 8.0f, 380.0f}}) {
+    for (const auto& [i, x, y] :
+         {std::tuple{1, 1.0f, 310.0f}, {2, 2.5f, 325.5f}, {3, 5.0f, 350.0f}, {4, 8.0f, 380.0f}}) {
         EXPECT_EQ(gUntergrund->UX(i), x);
         EXPECT_EQ(gUntergrund->UY(i), y);
     }

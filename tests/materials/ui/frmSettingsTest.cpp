@@ -132,10 +132,10 @@ TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)
     w.optProjekt[1]->click();
     EXPECT_EQ(w.ProjektTyp(), PT_ELMI_Bild) << "a diffraction image stays one";
     const std::array<int32_t, 8> typen = {0, 1, 4, 2, 3, 6, 5, 14};
+    const std::array<int, 3> freigabe = {3, 4, 7};  // the option that enables each unit list
     for (int i = 0; i < frmSettings::kOptionen; ++i) {
         w.optProjekt[i]->click();
         EXPECT_EQ(w.ProjektTyp(), typen[i]) << i;
-        const std::array<int, 3> freigabe = {3, 4, 7};  // the option that enables each unit list
         for (size_t k = 0; k < 3; ++k) EXPECT_EQ(w.cmbX[k]->isEnabled(), i == freigabe[k]) << i;
     }
     EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild) << "only OK applies the type";
@@ -160,13 +160,9 @@ TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
 TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
 {
     frmSettings& w = Oeffnen();
-    const QStringList elektronen = {"<..>",
-                                    "B - Elektronenbeugung, Fit",
-                                    "Be - Elektronenbeugung, Fit",
-                                    "C - Elektronenbeugung, Fit",
-                                    "H - Elektronenbeugung, Fit",
-                                    "He - Elektronenbeugung, Fit",
-                                    "Li - Elektronenbeugung, Fit"};
+    QStringList elektronen = {"<..>"};
+    for (const char* symbol : {"B", "Be", "C", "H", "He", "Li"})
+        elektronen << QString(symbol) + " - Elektronenbeugung, Fit";
     for (const auto& [art, liste, farbe] : {std::tuple{"Röntgen", QStringList{"<..>"}, kRot},
                                              std::tuple{"Elektronen", elektronen, kGruen}}) {
         Waehle(w.cmbFMKTyp, art);
