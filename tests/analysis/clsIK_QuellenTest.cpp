@@ -1,5 +1,5 @@
-// The other sources of I(K): generated and demonstration curves, curve files with their K·I(K)
-// and S(K) forms, and the stage store.
+// The other sources of I(K): generated curves with their transforms, demonstration curves, curve
+// files with their K·I(K) and S(K) forms, and the stage store.
 #include "QuellenFixture.h"
 
 #include "analysis/Daempfung.h"
@@ -9,6 +9,11 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <numbers>
+
+namespace {
+constexpr double kPi = std::numbers::pi;
+}
 
 class IKQuellenTest : public QuellenFixture {
 protected:
@@ -51,6 +56,32 @@ TEST_F(IKQuellenTest, GeneratedAndDemonstrationCurves)
     float hoechster = gIK->Y(1);
     for (int32_t i = 2; i <= 1460; ++i) hoechster = std::max(hoechster, gIK->Y(i));
     EXPECT_NEAR(hoechster, 2.063, 1e-5);
+}
+
+TEST_F(IKQuellenTest, RechteckAndLorchTransformToTheirClosedForms)
+{
+    gOptions->setAbbruchstelle_Daempfen(false);
+    gFFT->SetupFFT();
+    // Compared from r(20) on, clear of the singular point of each closed form.
+    const auto transformiert = [](const std::function<double(double)>& G, int32_t von) {
+        gIK->setFTR_Index(gIK->Punkte());
+        gIK->setFTR_Start_Index(1);
+        gFFT->FFT();
+        double skala = 0.0;
+        for (int32_t k = von; k <= 1000; ++k) skala = std::max(skala, std::fabs(G(gGR->R(k))));
+        for (int32_t k = von; k <= 1000; ++k) ASSERT_NEAR(gFFT->G(k), G(gGR->R(k)), 1e-3 * skala) << k;
+    };
+    // (2/π)·∫ K·sin(Kr) dK up to K(F); the sum over the grid points reaches half a step further.
+    ASSERT_TRUE(gIK->Rechteck());
+    const double kF = 99.95;
+    transformiert([kF](double r) { return 2.0 / kPi * (std::sin(kF * r) / (r * r) - kF * std::cos(kF * r) / r); },
+                  20);
+    // The Lorch function sin(aK)/(aK), a = π/100, up to K = 100, away from r = a.
+    ASSERT_TRUE(gIK->Lorch_100());
+    const double a = kPi / 100.0;
+    transformiert(
+        [a](double r) { return (std::sin(100 * (r - a)) / (r - a) - std::sin(100 * (r + a)) / (r + a)) / (kPi * a); },
+        20);
 }
 
 TEST(DemoWerteTest, CountMustFitTheBytes)
