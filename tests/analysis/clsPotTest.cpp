@@ -1,5 +1,5 @@
 // The pair potential: v(K) of a Gauss-shaped v(r) against its closed form with the true extremes,
-// the point count of v(K), the minima of v(r) and the reading of a v(r) file.
+// the point count of v(K), and the reading of a v(r) file.
 #include "QuellenFixture.h"
 
 #include <algorithm>
@@ -49,20 +49,6 @@ TEST_F(PotTest, TransformOfAGaussPotential)
     EXPECT_EQ(gPot->Punkte_K(), 1500);
 }
 
-TEST_F(PotTest, MinimaOfVrAreListed)
-{
-    gPot->Set_Y_r({3.0f, 1.0f, 2.0f});
-    gPot->Peaks_Markieren_r();
-    ASSERT_EQ(gGauss->Anzahl(), 1);
-    EXPECT_EQ(gGauss->x(1), gPot->R(2));
-    EXPECT_EQ(gGauss->A(1), 1.0f);
-
-    gPot->Set_Y_r({1.0f, 2.0f, 3.0f});
-    gPot->Peaks_Markieren_r();
-    ASSERT_EQ(gGauss->Anzahl(), 1);
-    EXPECT_EQ(gGauss->x(1), 0.0f);
-}
-
 TEST_F(PotTest, FileIsReadOnTheGridOfG)
 {
     const double dr = gOptions->Delta_r();
@@ -71,9 +57,6 @@ TEST_F(PotTest, FileIsReadOnTheGridOfG)
     ASSERT_TRUE(gPot->Einlesen_R_Raum());
     EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
     EXPECT_NEAR(gPot->Y_r(101), v(gPot->R(101)), 1e-4);
-    EXPECT_EQ(gPot->Maximum_R(), gInput->Maximum_Y());
-    EXPECT_EQ(gCalc->Punkte(), 1500);
-    EXPECT_EQ(gCalc->Maximum_X(), 150.0f);
 
     gCommon->Set_Dateiname((env_.Root() / "fehlt.pot").string());
     const float vorher = gPot->Y_r(101);

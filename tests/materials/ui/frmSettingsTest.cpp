@@ -1,23 +1,16 @@
-#include "materials/ui/frmSettings.h"
+// The project settings window: the options per project type, the x-axis conversions, the
+// form-factor rows and shares, and what OK and Cancel leave behind.
+#include "ElementWindowFixture.h"
 
 #include "core/clsCommon.h"
-#include "core/clsError.h"
 #include "core/clsOptions.h"
-#include "core/modCommon.h"
-#include "core/ui/modStartup.h"
-#include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "curves/modString.h"
-#include "mainwindow/frmMain.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
-#include "materials/modElementDatabase.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
-#include "widgets/fxbutton.h"
+#include "materials/ui/frmSettings.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -26,11 +19,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-#include <algorithm>
-#include <fstream>
-#include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -45,8 +35,6 @@ void Waehle(QComboBox* liste, const QString& text)
     liste->setCurrentIndex(index);
     emit liste->activated(index);
 }
-
-void Klick(fxbutton* knopf) { QTest::mouseClick(knopf, Qt::LeftButton); }
 
 QColor Marke(const QLabel* marke) { return marke->palette().color(QPalette::Window); }
 
@@ -68,21 +56,12 @@ void Element_Hinzufuegen(const std::string& symbol, float fluessig, float valenz
     colElemente.Add(element, symbol);
 }
 
-class SettingsWindowTest : public ::testing::Test {
+class SettingsWindowTest : public ElementWindowFixture {
 protected:
-    void SetUp() override
-    {
-        Main({.waitMs = 0});
-        seam.messages.clear();  // the default database was written
-    }
     void TearDown() override
     {
         fenster.reset();
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        colElemente.Clear();
-        colXAchsen.Clear();
-        gXAchse.reset();
+        ElementWindowFixture::TearDown();
     }
     frmSettings& Oeffnen(int32_t typ = PT_Beugung)
     {
@@ -103,7 +82,7 @@ protected:
     // Rows: element and share; the last row's share is left to the share rule.
     void Legierung(frmSettings& w, const std::vector<std::pair<QString, QString>>& zeilen)
     {
-        while (w.Komponenten() != static_cast<int32_t>(zeilen.size())) Klick(w.CmdKomponente[0]);
+        while (w.Komponenten() != static_cast<int32_t>(zeilen.size())) Click(w.CmdKomponente[0]);
         for (size_t i = 0; i < zeilen.size(); ++i) {
             Waehle(w.cmbElement[i], zeilen[i].first);
             if (i + 1 < zeilen.size()) w.txtProzent[i]->setText(zeilen[i].second);
@@ -114,8 +93,6 @@ protected:
         return std::find(seam.logLines.begin(), seam.logLines.end(), text);
     }
 
-    TempEnvironment env;
-    RecordingSeam seam;
     std::unique_ptr<frmSettings> fenster;
 };
 
@@ -146,17 +123,7 @@ TEST_F(SettingsWindowTest, OpeningSelectsTheOptionOfTheProjectType)
         EXPECT_EQ(w.ProjektTyp(), f.typ) << "the option's type, 11 kept by option 1";
         EXPECT_FLOAT_EQ(w.Faktor_X(), f.typ == PT_Mittel ? 37.74f : 0.1f) << "stored conversion or folded factor";
     }
-    frmSettings& w = Oeffnen(PT_Mittel);
-    EXPECT_EQ(w.windowTitle(), "Projektdaten wählen");
-    EXPECT_EQ(w.optProjekt[0]->text(), "Beugungsspektrum (PHDS)");
-    EXPECT_EQ(w.optProjekt[6]->text(), "Beugungsspektrum gefaltet ([K=1/nm])");
-    EXPECT_EQ(w.cmdCancel->Caption(), "Abbrechen");
-    EXPECT_FALSE(w.txtOrdner->isVisibleTo(&w)) << "the folder row is hidden";
     EXPECT_EQ(gOptions->Faktor_X(), 0.0f) << "nothing is applied before OK";
-
-    frmSettings& protokoll = Oeffnen(PT_Protokoll);
-    EXPECT_TRUE(protokoll.optProjekt[5]->isChecked());
-    EXPECT_EQ(protokoll.ProjektTyp(), PT_Unbekannt);
 }
 
 TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)
@@ -165,25 +132,13 @@ TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)
     w.optProjekt[1]->click();
     EXPECT_EQ(w.ProjektTyp(), PT_ELMI_Bild) << "a diffraction image stays one";
     const std::array<int32_t, 8> typen = {0, 1, 4, 2, 3, 6, 5, 14};
+    const std::array<int, 3> freigabe = {3, 4, 7};  // the option that enables each unit list
     for (int i = 0; i < frmSettings::kOptionen; ++i) {
         w.optProjekt[i]->click();
         EXPECT_EQ(w.ProjektTyp(), typen[i]) << i;
-        EXPECT_EQ(w.Frame1->isVisibleTo(&w), i == 0 || i == 5) << i;
-        EXPECT_EQ(w.cmbX[0]->isEnabled(), i == 3);
-        EXPECT_EQ(w.cmbX[1]->isEnabled(), i == 4);
-        EXPECT_EQ(w.cmbX[2]->isEnabled(), i == 7);
+        for (size_t k = 0; k < 3; ++k) EXPECT_EQ(w.cmbX[k]->isEnabled(), i == freigabe[k]) << i;
     }
     EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild) << "only OK applies the type";
-
-    w.optProjekt[4]->click();
-    w.cmbX[1]->setCurrentIndex(1);
-    EXPECT_EQ(w.Einheiten().R_Einheit, 1);
-    w.optProjekt[7]->click();
-    EXPECT_EQ(w.Einheiten().R_Einheit, 0) << "a v(r) file takes the r unit of its own list";
-
-    gCommon->setProjektTyp_Spezial(4);
-    w.optProjekt[0]->click();
-    EXPECT_EQ(w.ProjektTyp(), PT_Potential) << "test peaks keep their type";
 }
 
 TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
@@ -195,54 +150,28 @@ TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
     EXPECT_FLOAT_EQ(w.Faktor_X(), 74.72f);
     EXPECT_EQ(gOptions->Reg_X_Achse(), "T_2_39847") << "the key is stored at once";
 
-    fenster.reset();
-    frmSettings& wieder = Oeffnen();
-    EXPECT_EQ(wieder.cmbTrafo->currentText(), "UHV Kryo");
-    gOptions->setReg_X_Achse("T_9");
-    EXPECT_EQ(Oeffnen().cmbTrafo->currentText(), "Alter Kryo") << "an unknown key selects the first";
-
-    frmSettings& getippt = *fenster;
-    getippt.Option1[1]->click();
-    EXPECT_FLOAT_EQ(getippt.Faktor_X(), 37.0f);
-    EXPECT_TRUE(getippt.Text1->isEnabled());
-    getippt.Text1->setText("40,5");
-    EXPECT_FLOAT_EQ(getippt.Faktor_X(), 40.5f) << "either decimal sign, and later edits count";
-    getippt.Text1->setText("4x");
-    EXPECT_FLOAT_EQ(getippt.Faktor_X(), 40.5f);
-    getippt.Option1[0]->click();
-    getippt.Option1[1]->click();
-    EXPECT_EQ(seam.errorWindows, 1);
-    EXPECT_EQ(gError->ErrorFunction(), "Option1_Click");
-    EXPECT_EQ(gError->ErrorNumber(), 13);
-    EXPECT_FLOAT_EQ(getippt.Faktor_X(), 40.5f);
+    w.Option1[1]->click();
+    w.Text1->setText("40,5");
+    EXPECT_FLOAT_EQ(w.Faktor_X(), 40.5f) << "either decimal sign, and later edits count";
+    w.Text1->setText("4x");
+    EXPECT_FLOAT_EQ(w.Faktor_X(), 40.5f);
 }
 
 TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
 {
     frmSettings& w = Oeffnen();
-    EXPECT_EQ(Eintraege(w.cmbFMKTyp), QStringList({"Elektronen", "Röntgen", "Neutronen"}));
-    const QStringList elektronen = {"<..>",
-                                    "B - Elektronenbeugung, Fit",
-                                    "Be - Elektronenbeugung, Fit",
-                                    "C - Elektronenbeugung, Fit",
-                                    "H - Elektronenbeugung, Fit",
-                                    "He - Elektronenbeugung, Fit",
-                                    "Li - Elektronenbeugung, Fit"};
-    for (int i = 0; i < frmSettings::kZeilen; ++i) {
-        EXPECT_EQ(Eintraege(w.cmbFMK[i]), elektronen);
-        EXPECT_EQ(w.cmbFMK[i]->currentText(), "H - Elektronenbeugung, Fit") << "the stored H rows";
-        EXPECT_EQ(Marke(w.lblFMK[i]), kGruen);
+    QStringList elektronen = {"<..>"};
+    for (const char* symbol : {"B", "Be", "C", "H", "He", "Li"})
+        elektronen << QString(symbol) + " - Elektronenbeugung, Fit";
+    for (const auto& [art, liste, farbe] : {std::tuple{"Röntgen", QStringList{"<..>"}, kRot},
+                                             std::tuple{"Elektronen", elektronen, kGruen}}) {
+        Waehle(w.cmbFMKTyp, art);
+        for (int i = 0; i < frmSettings::kZeilen; ++i) {
+            EXPECT_EQ(Eintraege(w.cmbFMK[i]), liste) << art;
+            EXPECT_EQ(Marke(w.lblFMK[i]), farbe) << art;
+        }
+        EXPECT_EQ(w.cmdOK->isEnabled(), farbe == kGruen) << art;
     }
-    EXPECT_TRUE(w.cmdOK->isEnabled());
-
-    Waehle(w.cmbFMKTyp, "Röntgen");
-    for (int i = 0; i < frmSettings::kZeilen; ++i) {
-        EXPECT_EQ(Eintraege(w.cmbFMK[i]), QStringList{"<..>"});
-        EXPECT_EQ(Marke(w.lblFMK[i]), kRot);
-    }
-    EXPECT_FALSE(w.cmdOK->isEnabled());
-    Waehle(w.cmbFMKTyp, "Elektronen");
-    EXPECT_TRUE(w.cmdOK->isEnabled());
 }
 
 TEST_F(SettingsWindowTest, RowTakesOnlyATableOfItsOwnElement)
@@ -255,34 +184,20 @@ TEST_F(SettingsWindowTest, RowTakesOnlyATableOfItsOwnElement)
     EXPECT_EQ(w.cmbFMK[1]->currentText(), "<..>") << "neither Na nor Ni belongs to N";
     EXPECT_EQ(Marke(w.lblFMK[1]), kRot);
     EXPECT_FALSE(w.cmdOK->isEnabled());
-    Waehle(w.cmbFMK[1], "Ni - Elektronenbeugung, Fit");
-    EXPECT_EQ(Marke(w.lblFMK[1]), kGruen) << "the user may still choose any table";
-    EXPECT_TRUE(w.cmdOK->isEnabled());
-
-    gOptions->setElement_Symbol(0, "Xx");
-    frmSettings& unbekannt = Oeffnen();
-    EXPECT_EQ(unbekannt.cmbElement[0]->currentIndex(), -1);
-    EXPECT_EQ(Marke(unbekannt.lblFMK[0]), kRot);
-    EXPECT_FALSE(unbekannt.cmdOK->isEnabled());
 }
 
 TEST_F(SettingsWindowTest, RowCountWrapsAndComesBackFromTheSettings)
 {
     frmSettings& w = Oeffnen();
     EXPECT_EQ(w.Komponenten(), 3) << "the default stored count 2 shows three rows";
-    EXPECT_TRUE(w.cmbFMK[2]->isVisibleTo(&w));
     EXPECT_FALSE(w.txtProzent[3]->isVisibleTo(&w));
-    Klick(w.CmdKomponente[0]);
-    Klick(w.CmdKomponente[0]);
-    EXPECT_EQ(w.Komponenten(), 5);
-    EXPECT_EQ(gOptions->Reg_Komponenten(), 4);
-    Klick(w.CmdKomponente[0]);
-    EXPECT_EQ(w.Komponenten(), 1);
+    for (const int32_t erwartet : {4, 5, 1}) {
+        Click(w.CmdKomponente[0]);
+        EXPECT_EQ(w.Komponenten(), erwartet);
+    }
     EXPECT_EQ(w.txtProzent[0]->text(), "100");
-    EXPECT_FALSE(w.cmbElement[1]->isVisibleTo(&w));
-    Klick(w.CmdKomponente[1]);
-    EXPECT_EQ(w.Komponenten(), 5);
-    EXPECT_EQ(gMFE->Komponenten(), 0) << "the alloy model waits for OK";
+    Click(w.CmdKomponente[1]);
+    EXPECT_EQ(w.Komponenten(), 5) << "down from one wraps to five";
 
     gOptions->setReg_Komponenten(3);
     EXPECT_EQ(Oeffnen().Komponenten(), 4);
@@ -295,44 +210,10 @@ TEST_F(SettingsWindowTest, LastRowTakesTheRestOfTheShares)
     w.txtProzent[0]->setText("60");
     w.txtProzent[1]->setText("30");
     EXPECT_EQ(w.txtProzent[2]->text(), "10");
-    w.txtProzent[2]->setText("55");
-    EXPECT_EQ(w.txtProzent[2]->text(), "10") << "the last row is not typed into";
     w.txtProzent[1]->setText("29,5");
     EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "a decimal comma is read too";
-    w.txtProzent[1]->setText("x");
-    EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "no number: the last row stays";
     w.txtProzent[1]->setText("");
     EXPECT_FALSE(w.cmdOK->isEnabled()) << "an empty share";
-    w.txtProzent[1]->setText("20");
-    Klick(w.CmdKomponente[0]);
-    EXPECT_EQ(w.txtProzent[3]->text(), "0") << "a row that comes back takes the rest at once";
-}
-
-TEST_F(SettingsWindowTest, DensityAndValenceSources)
-{
-    Element_Hinzufuegen("Q", Kein_Wert, Kein_Wert);
-    frmSettings& w = Oeffnen();
-    Waehle(w.cmbElement[0], "Q");
-    EXPECT_EQ(w.txtDichte[0]->text(), "<unbekannt>");
-    EXPECT_EQ(w.txtValenz[0]->text(), "<unbekannt>");
-    EXPECT_EQ(gOptions->Element_Symbol(0), "Q");
-
-    Waehle(w.cmbElement[1], "He");
-    Waehle(w.cmdDichte[1], "amorph");
-    EXPECT_EQ(w.txtDichte[1]->text(), "<unbekannt>");
-    EXPECT_FALSE(w.txtDichte[1]->isEnabled());
-    Waehle(w.cmdDichte[1], "andere...");
-    EXPECT_EQ(w.txtDichte[1]->text(), "0");
-    EXPECT_TRUE(w.txtDichte[1]->isEnabled());
-
-    Waehle(w.cmbElement[2], "B");
-    EXPECT_EQ(Eintraege(w.cmbValenz[2]), QStringList({"Standard", "<andere>", "s-Elektronen", "p-Elektronen"}));
-    EXPECT_EQ(w.txtValenz[2]->text(), "3");
-    Waehle(w.cmbValenz[2], "p-Elektronen");
-    EXPECT_EQ(w.txtValenz[2]->text(), "1");
-    EXPECT_FALSE(w.txtValenz[2]->isEnabled());
-    Waehle(w.cmbValenz[2], "<andere>");
-    EXPECT_TRUE(w.txtValenz[2]->isEnabled());
 }
 
 TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
@@ -343,7 +224,7 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
     EXPECT_EQ(w.txtProzent[2]->text(), "7");
     w.txtTemper->setText("300");
     w.txtBem->setPlainText("Probe 1");
-    Klick(w.cmdOK);
+    Click(w.cmdOK);
 
     const std::vector<std::string> alloy(seam.logLines.begin(), seam.logLines.begin() + 7);
     EXPECT_EQ(alloy, std::vector<std::string>({"Legierung:", "\r\nmittlere Valenz: 3.3",
@@ -356,24 +237,15 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
     const auto punkte = Zeile("Datenpunkte: 300");
     ASSERT_NE(punkte, seam.logLines.end());
     EXPECT_TRUE(spannung < typ && typ < punkte);
-    EXPECT_NE(seam.logLines.back().find("Formfaktorfit"), std::string::npos);
 
     const std::array<QString, 3> menue = {"C: 73at%, 2.26 g/cm³, 4 e/a", "Li: 20at%, 0.5 g/cm³, 1 e/a",
                                           "B: 7at%, 2.08 g/cm³, 3 e/a"};
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(gfrmMain->mnuKomponente[i]->isVisible(), i < 3) << i;
-        if (i < 3) {
-            EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
-        }
     }
-    EXPECT_TRUE(gfrmMain->mnuLegierung->menuAction()->isVisible());
-    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32 - [probe]");
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
     EXPECT_EQ(gCalc->Punkte(), 300);
-    EXPECT_FLOAT_EQ(gFMK->Beschleunigungsspannung(), -68.0f);
-    EXPECT_NE(gFMK->fmk_Y(310), 0.0f);
     EXPECT_EQ(gFMK->fmk_Y(311), 0.0f) << "computed on the loaded grid plus ten points";
-    EXPECT_EQ(gMFE->Komponenten(), 3);
-    EXPECT_FLOAT_EQ(gOptions->Element_Konzentration(2), 7.0f);
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
 }
 
@@ -384,20 +256,14 @@ TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow
     Spektrum_Waehlen();
     frmSettings& w = Oeffnen(gCommon->ProjektTyp());
     Legierung(w, {{"C", "50"}, {"Q", "30"}, {"B", ""}});
-    w.txtTemper->setText("");
-    w.txtBem->setPlainText("Rest");
-    Klick(w.cmdOK);
+    EXPECT_EQ(w.txtDichte[1]->text(), "<unbekannt>");
+    Click(w.cmdOK);
 
     ASSERT_EQ(gMFE->Komponenten(), 3);
     EXPECT_EQ(gMFE->Komponente_Symbol(3), "B");
-    EXPECT_EQ(gMFE->Komponente_Dichte(2), Kein_Wert);
     EXPECT_EQ(gMFE->Dichte(), Kein_Wert);
-    EXPECT_FLOAT_EQ(gOptions->Element_Konzentration(2), 20.0f);
     EXPECT_NE(Zeile("mittlere Teilchenzahldichte: <unbekannt> 1/nm³"), seam.logLines.end());
-    EXPECT_NE(Zeile("getempert bis:  K\r\n"), seam.logLines.end());
-    EXPECT_NE(Zeile("Bemerkungen: Rest"), seam.logLines.end());
     EXPECT_EQ(gfrmMain->mnuKomponente[1]->text(), "Q: 30at%, <unbekannt> g/cm³, 2 e/a");
-    EXPECT_TRUE(gfrmMain->mnuKomponente[2]->isVisible());
     EXPECT_NE(gFMK->fmk_Y(1), 0.0f) << "all three components reach the form factors";
 }
 
@@ -407,16 +273,14 @@ TEST_F(SettingsWindowTest, SharesThatAreNoNumberOrNegativeBlockOk)
     w.txtProzent[0]->setText("60");
     w.txtProzent[1]->setText("50");
     EXPECT_EQ(w.txtProzent[2]->text(), "-10");
-    Klick(w.cmdOK);
+    Click(w.cmdOK);
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "Komponente H: Konzentration = \"-10\" (0 - 100 at%)");
-    EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);
-    EXPECT_EQ(gMFE->Komponenten(), 0);
 
     w.txtProzent[1]->setText("3O");
-    Klick(w.cmdOK);
+    Click(w.cmdOK);
     ASSERT_EQ(seam.messages.size(), 2u);
-    EXPECT_EQ(seam.messages[1].text, "Komponente H: Konzentration = \"3O\" (0 - 100 at%)");
+    EXPECT_EQ(gMFE->Komponenten(), 0);
     EXPECT_TRUE(seam.logLines.empty());
 }
 
@@ -426,44 +290,32 @@ TEST_F(SettingsWindowTest, CancelLeavesTheProgramAsItWas)
     frmSettings& w = Oeffnen(PT_Beugung);
     w.optProjekt[6]->click();
     w.Check1->setChecked(true);
-    Klick(w.CmdKomponente[0]);
+    Click(w.CmdKomponente[0]);
     Waehle(w.cmbElement[0], "C");
-    Klick(w.cmdCancel);
-    EXPECT_FALSE(w.isVisible());
+    Click(w.cmdCancel);
     EXPECT_EQ(gCommon->ProjektTyp(), PT_Beugung);
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 12.0f);
     EXPECT_FALSE(gOptions->Strom_Korrektur());
     EXPECT_EQ(gMFE->Komponenten(), 0);
-    EXPECT_EQ(gOptions->Reg_Komponenten(), 3) << "the row handlers' stored values stay";
-    EXPECT_EQ(gOptions->Element_Symbol(0), "C");
 }
 
 TEST_F(SettingsWindowTest, FailedMixtureLeavesNoEarlierFormFactors)
 {
     Spektrum_Waehlen();
-    Klick(Oeffnen(gCommon->ProjektTyp()).cmdOK);
+    Click(Oeffnen(gCommon->ProjektTyp()).cmdOK);
     ASSERT_NE(gFMK->fmk_Y(1), 0.0f);
 
     Neues_Projekt_Reset();
     Spektrum_Waehlen("probe.xyz");  // of no known kind: nothing is loaded
     frmSettings& w = Oeffnen(gCommon->ProjektTyp());
-    EXPECT_TRUE(w.optProjekt[5]->isChecked());
-    w.Check1->setChecked(true);
-    Klick(w.cmdOK);
+    Click(w.cmdOK);
     EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
-    EXPECT_EQ(gFMK->Formfaktor_Integral(), 0.0f);
     EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
-    EXPECT_TRUE(gOptions->Strom_Korrektur());
-    EXPECT_EQ(gCommon->ProjektTyp(), PT_Unbekannt);
 }
 
 TEST_F(SettingsWindowTest, NewProjectEntryChoosesAFileAndOkLoadsIt)
 {
     QAction* neu = gfrmMain->mnuNeuesProjekt;
-    EXPECT_EQ(gfrmMain->mnuDatei->actions().first(), neu);
-    EXPECT_EQ(neu->text(), "neues Projekt");
-    EXPECT_EQ(neu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(gfrmMain->mnuLegierung->title(), "Legierung");
     EXPECT_FALSE(gfrmMain->mnuLegierung->menuAction()->isVisible());
 
     bool gezeigt = false;
@@ -471,7 +323,7 @@ TEST_F(SettingsWindowTest, NewProjectEntryChoosesAFileAndOkLoadsIt)
         auto* w = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
         if (!w) return;
         gezeigt = w->parentWidget() == gfrmMain.data();
-        Klick(w->cmdOK);
+        Click(w->cmdOK);
     };
     QTimer::singleShot(0, bestaetigen);
     neu->trigger();
@@ -485,7 +337,4 @@ TEST_F(SettingsWindowTest, NewProjectEntryChoosesAFileAndOkLoadsIt)
     EXPECT_EQ(gCalc->Punkte(), 300);
     EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32 - [probe]");
     EXPECT_TRUE(gfrmMain->mnuLegierung->menuAction()->isVisible());
-    EXPECT_TRUE(gfrmMain->mnuRecord->isEnabled());
-    EXPECT_FALSE(gGespeichert);
-    EXPECT_EQ(gOptions->MRU(1), gCommon->Dateiname_Rohdaten());
 }
