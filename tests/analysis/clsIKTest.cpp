@@ -13,14 +13,6 @@ namespace {
 
 std::vector<float> Konstant(int32_t n, float value) { return std::vector<float>(static_cast<size_t>(n), value); }
 
-// An I(K) that rises from -1 like a parabola: -1 + 0.01·K².
-std::vector<float> Parabel(int32_t n)
-{
-    std::vector<float> y(static_cast<size_t>(n));
-    for (int32_t i = 1; i <= n; ++i) y[size_t(i - 1)] = static_cast<float>(0.01 * std::pow(0.1 * (i - 1), 2) - 1.0);
-    return y;
-}
-
 }
 
 class IKTest : public AnalysisFixture {
