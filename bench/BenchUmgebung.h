@@ -1,22 +1,11 @@
 #pragma once
-// The globals of a benchmark. The settings come from an empty temporary folder, so that their
-// defaults hold whatever the user has chosen and no file of the user is touched; the K step is
-// that of start-up. Everything a benchmark made is released with the environment.
-#include "analysis/clsFFT.h"
-#include "analysis/clsGR.h"
-#include "analysis/clsIK.h"
-#include "analysis/clsUntergrund.h"
+// The globals of a benchmark, made by the start-up's own creation functions. Settings and program
+// folder live in an empty temporary folder, so that their defaults hold whatever the user has
+// chosen and no file of the user is touched; the K step is that of start-up. Everything a
+// benchmark made is released with the environment.
 #include "core/clsCommon.h"
-#include "core/clsError.h"
-#include "core/clsLanguage.h"
-#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/clsCalc.h"
-#include "curves/clsFileHandler.h"
-#include "curves/clsInput.h"
-#include "curves/clsSpline.h"
-#include "materials/clsFMK.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,31 +16,24 @@ public:
     BenchUmgebung()
     {
         folder_ = (std::filesystem::temp_directory_path() / "zelo_bench_XXXXXX").string();
-        if (mkdtemp(folder_.data())) setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        if (!mkdtemp(folder_.data())) folder_ = std::filesystem::temp_directory_path().string();
+        setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        setenv("XDG_DATA_HOME", folder_.c_str(), 1);
         CreateCoreObjects();
-        gOptions->setDelta_k(0.1f);
+        CreateServiceObjects({});
+        PrepareComputation();
     }
     ~BenchUmgebung()
     {
-        gFFT.reset();
-        gGR.reset();
-        gIK.reset();
-        gUntergrund.reset();
-        gInput.reset();
-        gFMK.reset();
-        gSpline.reset();
-        gCalc.reset();
-        gCommon.reset();
-        gFileHandler.reset();
-        gLanguage.reset();
-        gOptions.reset();
-        gLoader.reset();
-        gError.reset();
+        Objekte_Freigeben({});
+        Restliche_Objekte_Freigeben();
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        if (folder_ != std::filesystem::temp_directory_path().string()) std::filesystem::remove_all(folder_, ignored);
     }
     BenchUmgebung(const BenchUmgebung&) = delete;
     BenchUmgebung& operator=(const BenchUmgebung&) = delete;
+
+    const std::string& Folder() const { return folder_; }
 
 private:
     std::string folder_;

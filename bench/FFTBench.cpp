@@ -1,6 +1,8 @@
 // One forward sine transform at the default size (14 bits, N = 16384) of an I(K) of 1500 points
 // with its continued tail, alone and together with the set-up of the tables.
 #include "BenchUmgebung.h"
+#include "analysis/clsFFT.h"
+#include "analysis/clsIK.h"
 
 #include <benchmark/benchmark.h>
 

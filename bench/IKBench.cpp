@@ -1,6 +1,10 @@
 // I(K) from a measured spectrum of 1500 points: background subtraction, the two integrals of the
 // normalisation and the conversion of every point.
 #include "BenchUmgebung.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "curves/clsCalc.h"
+#include "materials/clsFMK.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,13 +18,6 @@ constexpr int32_t kPunkte = 1500;
 void BM_IK_Berechnen(benchmark::State& state)
 {
     BenchUmgebung umgebung;
-    gCommon = std::make_unique<clsCommon>();
-    gCalc = std::make_unique<clsCalc>();
-    gFMK = std::make_unique<clsFMK>();
-    gInput = std::make_unique<clsInput>();
-    gUntergrund = std::make_unique<clsUntergrund>();
-    gIK = std::make_unique<clsIK>();
-    gGR = std::make_unique<clsGR>();
 
     for (int32_t i = 1; i <= kPunkte; ++i) {
         const double k = (i - 1) * 0.1;

@@ -1,6 +1,7 @@
 // The side fits of a measured spectrum: a two-sided spectrum of 2000 points is folded and its
 // halves averaged (once); each iteration then sets a separation point, searches chi on both sides
 // from the panel's start values and takes the joined fit over, writing the ".fit" file.
+#include "BenchUmgebung.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -9,8 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <random>
 
 namespace {
@@ -35,16 +34,8 @@ void AddTwoSidedSpectrum(clsCalc& calc)
 
 void BM_SideFitSearchAndTakeOver(benchmark::State& state)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "zelo-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    CreateCoreObjects();
-    CreateServiceObjects({});
-    gCommon->Set_Dateiname(folder + "/bench.dat");
+    BenchUmgebung umgebung;
+    gCommon->Set_Dateiname(umgebung.Folder() + "/bench.dat");
     gOptions->setDelta_k(Step);
     gOptions->setKurveSpeichern(4, true);
 
@@ -64,10 +55,6 @@ void BM_SideFitSearchAndTakeOver(benchmark::State& state)
     }
     state.counters["averaged points"] = averaged.Punkte();
     state.counters["fitted points"] = gCalc->Punkte();
-
-    Objekte_Freigeben({});
-    Restliche_Objekte_Freigeben();
-    std::filesystem::remove_all(folder);
 }
 
 }

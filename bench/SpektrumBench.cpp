@@ -1,5 +1,6 @@
 // A raw spectrum of the largest size the smoothing spline takes (5000 rows) read from its file
 // into the working curve: the file, the header test, the resampling, the centring and the stage.
+#include "BenchUmgebung.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -9,23 +10,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 void BM_RawSpectrumIntoWorkingCurve(benchmark::State& state)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "zelo-bench-XXXXXX").string();
-    if (!mkdtemp(folder.data())) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    // Settings and program folder of the run stay in the temporary folder.
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    setenv("XDG_DATA_HOME", folder.c_str(), 1);
-    const std::string path = folder + "/spectrum.dat";
+    BenchUmgebung umgebung;
+    const std::string path = umgebung.Folder() + "/spectrum.dat";
     {
         std::ofstream file(path, std::ios::binary);
         file << "T=293K HV=200kV Bemerkungen Benchmark\r\n";
@@ -35,8 +27,6 @@ void BM_RawSpectrumIntoWorkingCurve(benchmark::State& state)
             file << x << " 1000 " << std::lround(counts) << "\r\n";
         }
     }
-    CreateCoreObjects();
-    CreateServiceObjects({});
     gSSC = std::make_unique<clsSSC>();
     gSSC->ESC_HEADER();
     gOptions->setFaktor_X(1.0f);
@@ -45,10 +35,6 @@ void BM_RawSpectrumIntoWorkingCurve(benchmark::State& state)
     for (auto _ : state)
         if (!gCalc->Beugung_oeffnen()) state.SkipWithError("the spectrum was not read");
     state.counters["points"] = gCalc->Punkte();
-
-    Objekte_Freigeben({});
-    Restliche_Objekte_Freigeben();
-    std::filesystem::remove_all(folder);
 }
 
 }

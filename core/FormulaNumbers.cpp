@@ -106,15 +106,6 @@ std::string ValueText(double value) { return rt::DoubleText(Checked(value)); }
 
 double Carry(double value) { return ReadNumber(ValueText(value)); }
 
-double RoundHalfEven(double value)
-{
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    if (fraction > 0.5) return lower + 1.0;
-    if (fraction < 0.5) return lower;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
-
 std::string HexDigits(int32_t value)
 {
     static const char digits[] = "0123456789ABCDEF";

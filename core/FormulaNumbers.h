@@ -22,9 +22,6 @@ std::string ValueText(double value);
 // The value rounded to 15 significant digits, as carrying it as text does.
 double Carry(double value);
 
-// The nearest whole number, halves to the even neighbour, without a range limit.
-double RoundHalfEven(double value);
-
 // The run time's Hex of a Long: upper-case digits without leading zeros, negative values as their
 // 32-bit two's complement ("FFFFFFFF" for -1).
 std::string HexDigits(int32_t value);

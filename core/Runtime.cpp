@@ -44,15 +44,6 @@ void Raise(int32_t number) { throw RuntimeError(number); }
 
 namespace {
 
-// Rounds with halves to even regardless of the current floating-point rounding mode.
-double RoundHalfEven(double value)
-{
-    const double lower = std::floor(value);
-    const double fraction = value - lower;
-    if (fraction > 0.5) return lower + 1.0;
-    if (fraction < 0.5) return lower;
-    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
-}
 
 std::string NumberText(double value, int digits, int maxFixedExponent)
 {
@@ -93,6 +84,16 @@ std::string NumberText(double value, int digits, int maxFixedExponent)
     return negative ? "-" + out : out;
 }
 
+}
+
+// Independent of the current floating-point rounding mode.
+double RoundHalfEven(double value)
+{
+    const double lower = std::floor(value);
+    const double fraction = value - lower;
+    if (fraction > 0.5) return lower + 1.0;
+    if (fraction < 0.5) return lower;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
 int32_t CLng(double value)

@@ -57,6 +57,8 @@ T& Object(const std::unique_ptr<T>& global)
 // Conversion to a 32-bit (Long) or 16-bit (Integer) integer: halves go to the even neighbour;
 // a value out of range or not finite raises Overflow.
 int32_t CLng(double value);
+// The nearest whole number, a half going to the even neighbour (2.5 → 2, 3.5 → 4).
+double RoundHalfEven(double value);
 int16_t CInt(double value);
 // The largest whole number not above value (the run time's Int), and the whole part (Fix).
 double Int(double value);

@@ -195,7 +195,7 @@ std::string clsParser::Reduce(const std::vector<Item>& items) const
         case '*': current = Carry(current * next); break;
         case '/': current = Carry(rt::Divide(current, next)); break;
         case '\\':
-            current = Carry(std::trunc(rt::Divide(formula::RoundHalfEven(current), formula::RoundHalfEven(next))));
+            current = Carry(std::trunc(rt::Divide(rt::RoundHalfEven(current), rt::RoundHalfEven(next))));
             break;
         default:
             sums.push_back(next);
