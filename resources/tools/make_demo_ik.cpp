@@ -15,12 +15,13 @@
 // solved (Newton's method) so that I(0) = -1.011 and the first maximum lies at K = 27.0 1/nm
 // (point 271) with the height 2.063. File layout (little-endian): int32 N, then N float32 values of
 // I(K), point 1 (K = 0) first.
+#include "ResourceBytes.h"
+
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace {
@@ -120,11 +121,6 @@ bool Fit(Params& p)
     return false;
 }
 
-void PutLittleEndian(std::vector<char>& out, uint32_t bits)
-{
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
-}
-
 }
 
 int main(int argc, char** argv)
@@ -157,12 +153,5 @@ int main(int argc, char** argv)
     std::vector<char> out;
     PutLittleEndian(out, static_cast<uint32_t>(kPoints));
     for (int point = 1; point <= kPoints; ++point) PutLittleEndian(out, std::bit_cast<uint32_t>(y[point]));
-    std::ofstream file(argv[1], std::ios::binary);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    if (!file) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::printf("%zu bytes written to %s\n", out.size(), argv[1]);
-    return 0;
+    return WriteResource(argv[1], out);
 }

@@ -18,12 +18,13 @@
 // exactly at row 119. The primary beam is clipped at the detector's saturation level 654357, as in a
 // real measurement. File layout (little-endian): int32 N, then N pairs of float32 (K, J).
 #include <algorithm>
+#include "ResourceBytes.h"
+
 #include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace {
@@ -131,11 +132,6 @@ bool Fit(Params& p)
     return false;
 }
 
-void PutLittleEndian(std::vector<char>& out, uint32_t bits)
-{
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
-}
-
 }
 
 int main(int argc, char** argv)
@@ -178,12 +174,5 @@ int main(int argc, char** argv)
         PutLittleEndian(out, std::bit_cast<uint32_t>(static_cast<float>(K(row))));
         PutLittleEndian(out, std::bit_cast<uint32_t>(y[row]));
     }
-    std::ofstream file(argv[1], std::ios::binary);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    if (!file) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
-    }
-    std::printf("%zu bytes written to %s\n", out.size(), argv[1]);
-    return 0;
+    return WriteResource(argv[1], out);
 }
