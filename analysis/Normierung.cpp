@@ -1,15 +1,11 @@
 #include "analysis/Normierung.h"
 
 #include "analysis/KGitter.h"
-#include "core/clsOptions.h"
-#include "core/modCommon.h"
-#include "materials/clsFMK.h"
 
 #include <numbers>
 
-double Integral_K2(int32_t n, const std::function<double(int32_t)>& y)
+double Integral_K2(int32_t n, float dK, const std::function<double(int32_t)>& y)
 {
-    const float dK = gOptions->Delta_k();
     const auto summand = [&](int32_t i) {
         const double k = K_Gitter(i, dK);
         return k * k * y(i);
@@ -20,8 +16,14 @@ double Integral_K2(int32_t n, const std::function<double(int32_t)>& y)
     return h / 2.0 * (summand(1) + summand(n)) + h * innen;
 }
 
-double Normierungsterm(int32_t n, float rho)
+Normierungsintegrale Normierung(std::span<const float> d, std::span<const float> f2m, std::span<const float> fm2,
+                                float dK, float rho)
 {
-    const double integral = Integral_K2(n, [](int32_t i) { return gFMK->f2m_Y(i); });
-    return integral - 2.0 * std::numbers::pi * std::numbers::pi * rho * gFMK->fm2_Y(1);
+    const auto n = static_cast<int32_t>(d.size());
+    const auto at = [](std::span<const float> v, int32_t i) { return double(v[size_t(i - 1)]); };
+    Normierungsintegrale ergebnis;
+    ergebnis.formfaktoren = Integral_K2(n, dK, [&](int32_t i) { return at(f2m, i) / at(fm2, i); }) -
+                            2.0 * std::numbers::pi * std::numbers::pi * rho;
+    ergebnis.messung = Integral_K2(n, dK, [&](int32_t i) { return at(d, i) / at(fm2, i); });
+    return ergebnis;
 }

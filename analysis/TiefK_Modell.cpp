@@ -13,18 +13,21 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// The unit-area peak profiles of full width W (for the Gauss profile W is twice its σ).
+// The unit-area peak profiles of full width W at half height.
+double Lorentz(double x, double W) { return (2.0 * W / kPi) / (W * W + 4.0 * x * x); }
+
+double Gauss(double x, double W)
+{
+    const double ln2x4 = 4.0 * std::log(2.0);
+    return std::sqrt(ln2x4 / kPi) / W * std::exp(-ln2x4 * x * x / (W * W));
+}
+
+// Pseudo-Voigt: equal parts of both.
 double Voigt(double x, double W)
 {
     constexpr double eta = 0.5;
-    const double ln2x4 = 4.0 * std::log(2.0);
-    return 2.0 * eta / kPi * W / (W * W + 4.0 * x * x) +
-           (1.0 - eta) * std::sqrt(ln2x4) / std::sqrt(kPi) / W * std::exp(-ln2x4 * x * x / (W * W));
+    return eta * Lorentz(x, W) + (1.0 - eta) * Gauss(x, W);
 }
-
-double Lorentz(double x, double W) { return (2.0 * W / kPi) / (W * W + 4.0 * x * x); }
-
-double Gauss(double x, double W) { return std::exp(-2.0 * x * x / (W * W)) / (W * std::sqrt(kPi / 2.0)); }
 
 class Modell {
 public:

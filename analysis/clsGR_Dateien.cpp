@@ -88,13 +88,15 @@ bool clsGR::Einlesen()
         const float mittel = input.Mittelwert();
         if (mittel > kG_Mittel_Unten && mittel < kG_Mittel_Oben) {
             if (Umrechnen_Fragen(422)) {
-                float summe = 0.0f;
-                for (const float wert : g) summe += wert - 1.0f;
+                // The density from S(0) ≈ 0: 1 + ρ·∫4πr²(g − 1) dr = 0 over the file's points.
+                double summe = 0.0;
+                for (int32_t i = 1; i <= n; ++i)
+                    summe += 4.0 * std::numbers::pi * double(R(i)) * R(i) * (g[static_cast<size_t>(i - 1)] - 1.0);
                 // Without a sum there is no density to scale g(r) - 1 with.
-                if (summe == 0.0f) {
+                if (static_cast<float>(summe) == 0.0f) {
                     Hinweis(438);
                 } else {
-                    const double rho = -1.0 / (double(gOptions->Delta_r()) * summe) * 10.0;
+                    const double rho = -1.0 / (double(gOptions->Delta_r()) * summe);
                     umrechnen([rho](double wert, double r) { return (wert - 1.0) * 4.0 * std::numbers::pi * rho * r; });
                 }
             }

@@ -56,21 +56,31 @@ void clsGR::KZ_Berechnen()
         KZ_Berechnen_Hoyer();
         if (n < 2) return;
 
-        // The last point at or below r, short of the last one, which the interpolation needs.
-        const auto punktBis = [this, n](float r) {
+        // The integral of the RDF, interpolated linearly between grid points, exactly from KZ_r1 to
+        // KZ_r2: whole strips between the grid points inside, partial strips at both ends.
+        const auto punktBis = [this, n](double r) {
             int32_t i = 1;
             while (i < n - 1 && R(i + 1) <= r) ++i;
             return i;
         };
-        const int32_t i1 = punktBis(kzR1_);
-        const int32_t i2 = punktBis(kzR2_);
-        const float deltaR = gOptions->Delta_r();
-        float kz = 0.0f;
-        for (int32_t i = i1; i <= i2; ++i) kz = static_cast<float>(kz + double(RDF(i)) * deltaR);
-        // The rest up to KZ_r2 with the RDF interpolated there.
-        const double rest = double(kzR2_) - R(i2);
-        const double y = (double(RDF(i2 + 1)) - RDF(i2)) * rest / deltaR + RDF(i2);
-        kz_ = static_cast<float>(kz + rest * y);
+        const auto rdfBei = [&](double r) {
+            const int32_t i = punktBis(r);
+            return RDF(i) + (double(RDF(i + 1)) - RDF(i)) * (r - R(i)) / (double(R(i + 1)) - R(i));
+        };
+        const auto trapez = [](double a, double b, double ya, double yb) { return (b - a) * (ya + yb) / 2.0; };
+        const double r1 = kzR1_;
+        const double r2 = kzR2_;
+        const int32_t i1 = punktBis(r1);
+        const int32_t i2 = punktBis(r2);
+        double kz = 0.0;
+        if (i1 == i2) {
+            kz = trapez(r1, r2, rdfBei(r1), rdfBei(r2));
+        } else {
+            kz = trapez(r1, R(i1 + 1), rdfBei(r1), RDF(i1 + 1));
+            for (int32_t i = i1 + 1; i < i2; ++i) kz += trapez(R(i), R(i + 1), RDF(i), RDF(i + 1));
+            kz += trapez(R(i2), r2, RDF(i2), rdfBei(r2));
+        }
+        kz_ = static_cast<float>(kz);
     } catch (const rt::RuntimeError&) {
         kz_ = 0.0f;
     }

@@ -253,24 +253,31 @@ bool clsIK::Berechnen(float rho)
         // The alloy model gives 0 for a density it does not know.
         if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436});
         if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
+        std::vector<float> f2m(static_cast<size_t>(n));
+        std::vector<float> fm2(static_cast<size_t>(n));
         for (int32_t i = 1; i <= n; ++i) {
-            if (!(gFMK->fm2_Y(i) > 0.0f) || !std::isfinite(gFMK->f2m_Y(i)) || !std::isfinite(gFMK->fm2_Y(i)))
+            f2m[size_t(i - 1)] = gFMK->f2m_Y(i);
+            fm2[size_t(i - 1)] = gFMK->fm2_Y(i);
+            if (!(fm2[size_t(i - 1)] > 0.0f) || !std::isfinite(f2m[size_t(i - 1)]) || !std::isfinite(fm2[size_t(i - 1)]))
                 return Ablehnen({435});
         }
 
         // D = J - U, and A its integral of K²·D (trapezoid rule).
         std::vector<float> d(static_cast<size_t>(n));
         for (int32_t i = 1; i <= n; ++i) d[size_t(i - 1)] = gCalc->Y(i) - gUntergrund->Y(i);
-        const float A = static_cast<float>(Integral_K2(n, [&d](int32_t i) { return d[size_t(i - 1)]; }));
-        const float F = static_cast<float>(Normierungsterm(n, rho));
+        const float dK = gOptions->Delta_k();
+        const float A = static_cast<float>(Integral_K2(n, dK, [&d](int32_t i) { return d[size_t(i - 1)]; }));
+        const Normierungsintegrale integrale = Normierung(d, f2m, fm2, dK, rho);
+        const auto F = static_cast<float>(integrale.formfaktoren);
+        const auto messung = static_cast<float>(integrale.messung);
         if (F == 0.0f || !std::isfinite(F)) return Ablehnen({254, 255});
-        if (A == 0.0f || !std::isfinite(A)) return Ablehnen({256, 257});
-        const float beta = F / A;
+        if (A == 0.0f || messung == 0.0f || !std::isfinite(messung)) return Ablehnen({256, 257});
+        const float beta = F / messung;
 
         std::vector<float> y(static_cast<size_t>(n));
         MittelRegel mittel;
         for (int32_t i = 1; i <= n; ++i) {
-            const double wert = (double(beta) * d[size_t(i - 1)] - gFMK->f2m_Y(i)) / gFMK->fm2_Y(i);
+            const double wert = (double(beta) * d[size_t(i - 1)] - f2m[size_t(i - 1)]) / fm2[size_t(i - 1)];
             if (!std::isfinite(static_cast<float>(wert))) rt::Raise(rt::errOverflow);
             y[size_t(i - 1)] = static_cast<float>(wert);
             mittel.Add(y[size_t(i - 1)]);

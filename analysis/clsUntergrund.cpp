@@ -253,12 +253,22 @@ void clsUntergrund::Untergrund_Endberechnen()
         if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;
         Protokoll(gLanguage->Caption(410));
         uge_.assign(static_cast<size_t>(spline_.Fit_Punkte()), 0.0f);
-        const double F = Normierungsterm(gIK->Punkte(), gMFE->Dichte_Experimentell());
-        const double A = gIK->Integration_K2Y();
-        const double skala = rt::Divide(A, F);
-        for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+        // 1/β as I(K) was normalised, with the experimental density in place of the theoretical one.
+        const int32_t n = gIK->Punkte();
+        std::vector<float> d(static_cast<size_t>(n));
+        std::vector<float> f2m(static_cast<size_t>(n));
+        std::vector<float> fm2(static_cast<size_t>(n));
+        for (int32_t i = 1; i <= n; ++i) {
+            d[size_t(i - 1)] = gCalc->Y(i) - Y(i);
+            f2m[size_t(i - 1)] = gFMK->f2m_Y(i);
+            fm2[size_t(i - 1)] = gFMK->fm2_Y(i);
+            if (fm2[size_t(i - 1)] == 0.0f) rt::Raise(rt::errDivisionByZero);
+        }
+        const Normierungsintegrale integrale = Normierung(d, f2m, fm2, gOptions->Delta_k(), gMFE->Dichte_Experimentell());
+        const double skala = rt::Divide(integrale.messung, integrale.formfaktoren);
+        for (int32_t i = 1; i <= n; ++i) {
             if (static_cast<size_t>(i) > uge_.size()) rt::Raise(rt::errSubscript);
-            const double streuung = gIK->Y(i) * double(gFMK->fm2_Y(i)) + gFMK->f2m_Y(i);
+            const double streuung = gIK->Y(i) * double(fm2[size_t(i - 1)]) + f2m[size_t(i - 1)];
             uge_[static_cast<size_t>(i - 1)] = static_cast<float>(gCalc->Y(i) - streuung * skala);
         }
     } catch (const rt::RuntimeError& error) {

@@ -10,7 +10,7 @@ struct SeitenfitErgebnis {
 };
 
 // Fits with chi = start / 2, start / 4, ... until chi falls below 0.01 (at most 100 rounds) and
-// keeps the chi of the fit that deviates least among the successful fits with a smoothness of at
-// least 0.99; start when none qualifies. Ends with a fit at the kept chi, so that the side shows
+// keeps the chi of the fit that deviates least among the successful fits with a smoothness within
+// 0.01 of 1 and a deviation between 0 and 1; start when none qualifies. Ends with a fit at the kept chi, so that the side shows
 // it, and returns that chi.
 float Chi_Suchen(float start, const std::function<SeitenfitErgebnis(float chi)>& fitten);

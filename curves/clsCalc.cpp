@@ -55,7 +55,7 @@ float clsCalc::x(int32_t i) const
     return static_cast<float>((static_cast<double>(i) - 1.0) * schrittweite_ + minimumX_);
 }
 
-double clsCalc::Halbe_Mitte() const { return x(rt::CLng(punkte_ / 2.0)); }
+double clsCalc::Halbe_Mitte() const { return x(Mittlerer_Punkt(punkte_)); }
 
 float clsCalc::X_Shifted(int32_t i, bool Links) const
 {

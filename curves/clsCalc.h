@@ -220,6 +220,9 @@ protected:
 private:
     // x of the point nearest to the middle, the origin of the halves' scales.
     double Halbe_Mitte() const;
+    // The centre point of a spectrum of n points: the middle one of an odd count, the last of the
+    // first half of an even count.
+    static int32_t Mittlerer_Punkt(int32_t n) { return n % 2 == 1 ? (n + 1) / 2 : n / 2; }
     // Takes over a loaded curve with its extremes.
     void Uebernehmen(std::vector<float> werte, float tiefster, float hoechster);
     // Saves the curve as a stage of the given kind in gSSC.

@@ -73,7 +73,7 @@ bool clsCalc::Beugung_oeffnen()
         }
         auto werte = Eingelesen(input);
         const auto schritt = static_cast<float>(rt::Divide(input.Delta_X(), rt::Object(gOptions).Faktor_X()));
-        const int32_t mitteIndex = rt::CLng(werte.size() / 2.0);
+        const int32_t mitteIndex = Mittlerer_Punkt(static_cast<int32_t>(werte.size()));
         // The middle point goes to x = 0.
         const auto mitte = static_cast<float>((mitteIndex - 1.0) * schritt);
 

@@ -18,6 +18,10 @@ constexpr int MaxIterations = 200;
 // How close to S, relative to S, the residual ends once it has reached S; short of S the
 // iteration goes on while it gains.
 constexpr double Tolerance = 1e-3;
+// A finished fit's residual may lie this far above S (relative), plus a floor for S = 0, before it
+// counts as inconsistent with the data.
+constexpr double ResidualMargin = 0.05;
+constexpr double ResidualFloor = 1e-6;
 
 // Stores a value computed in double as single precision; a value outside the single range (or NaN)
 // raises Overflow, as storing it did in the run time.
@@ -25,6 +29,15 @@ float Sng(double value)
 {
     if (!(std::fabs(value) <= std::numeric_limits<float>::max())) rt::Raise(rt::errOverflow);
     return static_cast<float>(value);
+}
+
+// The band is solved in double precision: in single precision a support point whose weight is far
+// below its neighbours' (a value substituted for a missing count) gives finite nonsense. A value
+// outside the double range still raises Overflow.
+double Endlich(double value)
+{
+    if (!std::isfinite(value)) rt::Raise(rt::errOverflow);
+    return value;
 }
 
 double Sq(double value) { return value * value; }
@@ -38,7 +51,7 @@ void ReportRuntimeError(const char* module, const char* procedure, bool silent, 
 
 clsSpline::clsSpline()
 {
-    for (auto* work : {&a_, &b_, &c_, &d_, &r_, &r1_, &r2_, &t_, &t1_, &u_, &v_}) work->assign(WorkSize, 0.0f);
+    for (auto* work : {&a_, &b_, &c_, &d_, &r_, &r1_, &r2_, &t_, &t1_, &u_, &v_}) work->assign(WorkSize, 0.0);
 }
 
 void clsSpline::CopyArray(std::span<float> ToArray) const
@@ -106,6 +119,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         if (!std::isfinite(Fits_Chi)) rt::Raise(rt::errInvalidCall);
         p = SmoothingIteration(Fits_Chi);
         Coefficients(p);
+        CheckResidual(Fits_Chi);
     } catch (const rt::RuntimeError& error) {
         ReportRuntimeError("clsSpline", "Fit", true, error);
         return false;
@@ -132,11 +146,13 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
     return true;
 }
 
-// Not-a-number, infinity and a zero weight would make the iteration meaningless or endless.
+// Not-a-number, infinity, the no-value marker (-3E+38) and a zero weight would make the iteration
+// meaningless or endless.
 void clsSpline::CheckSupportPoints() const
 {
+    constexpr float keinWert = 3e38f;
     for (int32_t i = 1; i <= Stuetzstellen(); ++i) {
-        if (!std::isfinite(x_[i]) || !std::isfinite(y_[i]) || !std::isfinite(dy_[i]) || dy_[i] == 0.0f)
+        if (!std::isfinite(x_[i]) || !(std::fabs(y_[i]) < keinWert) || !std::isfinite(dy_[i]) || dy_[i] == 0.0f)
             rt::Raise(rt::errInvalidCall);
     }
 }
@@ -154,85 +170,85 @@ std::vector<float> clsSpline::OutputGrid(float step, int32_t count) const
 void clsSpline::SetUpBand()
 {
     const int32_t n = Stuetzstellen();
-    std::vector<float>& r = r_;
-    std::vector<float>& r1 = r1_;
-    std::vector<float>& r2 = r2_;
-    r[0] = r[1] = r[n] = r[n + 1] = 0.0f;
-    r1[1] = r1[n] = 0.0f;
-    r2[0] = r2[1] = 0.0f;
-    u_[0] = u_[1] = u_[n] = u_[n + 1] = 0.0f;
+    std::vector<double>& r = r_;
+    std::vector<double>& r1 = r1_;
+    std::vector<double>& r2 = r2_;
+    r[0] = r[1] = r[n] = r[n + 1] = 0.0;
+    r1[1] = r1[n] = 0.0;
+    r2[0] = r2[1] = 0.0;
+    u_[0] = u_[1] = u_[n] = u_[n + 1] = 0.0;
 
     // The three diagonals of D·Q go into r (above the diagonal), r1 (on it) and r2 (below it);
     // the zeros at r(n), r(n+1) and r1(n) close the band.
-    float h = Sng(double(x_[2]) - x_[1]);
-    float f = Sng((double(y_[2]) - y_[1]) / h);
+    double h = Endlich(double(x_[2]) - x_[1]);
+    double f = Endlich((double(y_[2]) - y_[1]) / h);
     for (int32_t i = 2; i <= n - 1; ++i) {
-        const float g = h;
-        h = Sng(double(x_[i + 1]) - x_[i]);
-        const float e = f;
-        f = Sng((double(y_[i + 1]) - y_[i]) / h);
-        a_[i] = Sng(double(f) - e);
-        t_[i] = Sng(2.0 * (double(g) + h) / 3.0);
-        t1_[i] = Sng(h / 3.0);
-        r[i] = Sng(dy_[i - 1] / double(g));
-        r2[i] = Sng(dy_[i + 1] / double(h));
-        r1[i] = Sng(-dy_[i] / double(g) - dy_[i] / double(h));
+        const double g = h;
+        h = Endlich(double(x_[i + 1]) - x_[i]);
+        const double e = f;
+        f = Endlich((double(y_[i + 1]) - y_[i]) / h);
+        a_[i] = Endlich(f - e);
+        t_[i] = Endlich(2.0 * (g + h) / 3.0);
+        t1_[i] = Endlich(h / 3.0);
+        r[i] = Endlich(dy_[i - 1] / g);
+        r2[i] = Endlich(dy_[i + 1] / h);
+        r1[i] = Endlich(-dy_[i] / g - dy_[i] / h);
     }
     for (int32_t i = 2; i <= n - 1; ++i) {
-        b_[i] = Sng(Sq(r2[i]) + Sq(r1[i]) + Sq(r[i]));
-        c_[i] = Sng(double(r2[i]) * r1[i + 1] + double(r1[i]) * r[i + 1]);
-        d_[i] = Sng(double(r2[i]) * r[i + 2]);
+        b_[i] = Endlich(Sq(r2[i]) + Sq(r1[i]) + Sq(r[i]));
+        c_[i] = Endlich(r2[i] * r1[i + 1] + r1[i] * r[i + 1]);
+        d_[i] = Endlich(r2[i] * r[i + 2]);
     }
 }
 
 // Factorises the band for p (Cholesky: r holds the reciprocal diagonal, r1 and r2 the two
 // sub-diagonals), solves for u, and forms v = D²Q·u. Returns e = u'Q'D²Q·u, so that the weighted
 // residual of the spline for p is e·p².
-float clsSpline::SolveForP(float p)
+double clsSpline::SolveForP(float p)
 {
     const int32_t n = Stuetzstellen();
-    std::vector<float>& r = r_;
-    std::vector<float>& r1 = r1_;
-    std::vector<float>& r2 = r2_;
-    std::vector<float>& u = u_;
+    std::vector<double>& r = r_;
+    std::vector<double>& r1 = r1_;
+    std::vector<double>& r2 = r2_;
+    std::vector<double>& u = u_;
     // The forward substitution runs in the same pass as the factorisation, so that the processor
     // overlaps the two chains of dependent operations.
     for (int32_t i = 2; i <= n - 1; ++i) {
         const double w = double(p) * b_[i] + t_[i] - Sq(r1[i - 1]) - Sq(r2[i - 2]);
         if (w == 0.0) rt::Raise(rt::errDivisionByZero);
-        r[i] = Sng(1.0 / std::sqrt(std::fabs(w)));
-        r1[i] = Sng((double(p) * c_[i] + t1_[i] - double(r1[i - 1]) * r2[i - 1]) * r[i]);
-        r2[i] = Sng(double(p) * d_[i] * r[i]);
-        u[i] = Sng((double(a_[i]) - double(r1[i - 1]) * u[i - 1] - double(r2[i - 2]) * u[i - 2]) * r[i]);
+        r[i] = Endlich(1.0 / std::sqrt(std::fabs(w)));
+        r1[i] = Endlich((double(p) * c_[i] + t1_[i] - r1[i - 1] * r2[i - 1]) * r[i]);
+        r2[i] = Endlich(double(p) * d_[i] * r[i]);
+        u[i] = Endlich((a_[i] - r1[i - 1] * u[i - 1] - r2[i - 2] * u[i - 2]) * r[i]);
     }
     for (int32_t i = n - 1; i >= 2; --i)
-        u[i] = Sng((double(u[i]) - double(r1[i]) * u[i + 1] - double(r2[i]) * u[i + 2]) * r[i]);
+        u[i] = Endlich((u[i] - r1[i] * u[i + 1] - r2[i] * u[i + 2]) * r[i]);
 
-    float e = 0.0f;
-    float h = 0.0f;
+    double e = 0.0;
+    double h = 0.0;
     for (int32_t i = 1; i <= n - 1; ++i) {
-        const float g = h;
-        h = Sng((double(u[i + 1]) - u[i]) / (double(x_[i + 1]) - x_[i]));
-        v_[i] = Sng((double(h) - g) * Sq(dy_[i]));
-        e = Sng(e + double(v_[i]) * (double(h) - g));
+        const double g = h;
+        h = Endlich((u[i + 1] - u[i]) / (double(x_[i + 1]) - x_[i]));
+        v_[i] = Endlich((h - g) * Sq(dy_[i]));
+        e = Endlich(e + v_[i] * (h - g));
     }
-    v_[n] = Sng(-double(h) * Sq(dy_[n]));
-    return Sng(e - double(v_[n]) * h);
+    v_[n] = Endlich(-h * Sq(dy_[n]));
+    return Endlich(e - v_[n] * h);
 }
 
 // f = |L⁻¹Q'v|² for the factor L of the last SolveForP; e - p·f is half the slope of the
 // residual over p, divided by p. Uses r as work space.
-float clsSpline::ResidualSlopeTerm()
+double clsSpline::ResidualSlopeTerm()
 {
     const int32_t n = Stuetzstellen();
-    std::vector<float>& r = r_;
-    float f = 0.0f;
-    float h = Sng((double(v_[2]) - v_[1]) / (double(x_[2]) - x_[1]));
+    std::vector<double>& r = r_;
+    double f = 0.0;
+    double h = Endlich((v_[2] - v_[1]) / (double(x_[2]) - x_[1]));
     for (int32_t i = 2; i <= n - 1; ++i) {
-        const float g = h;
-        h = Sng((double(v_[i + 1]) - v_[i]) / (double(x_[i + 1]) - x_[i]));
-        r[i] = Sng((double(h) - g - double(r1_[i - 1]) * r[i - 1] - double(r2_[i - 2]) * r[i - 2]) * r[i]);
-        f = Sng(f + Sq(r[i]));
+        const double g = h;
+        h = Endlich((v_[i + 1] - v_[i]) / (double(x_[i + 1]) - x_[i]));
+        r[i] = Endlich((h - g - r1_[i - 1] * r[i - 1] - r2_[i - 2] * r[i - 2]) * r[i]);
+        f = Endlich(f + Sq(r[i]));
     }
     return f;
 }
@@ -244,16 +260,16 @@ float clsSpline::SmoothingIteration(float S)
 {
     SetUpBand();
     float p = 0.0f;
-    float f2 = Sng(-double(S));
-    float below = 0.0f;
-    float above = 0.0f;
+    double f2 = Endlich(-double(S));
+    double below = 0.0;
+    double above = 0.0;
     bool overshot = false;
     for (int iteration = 1;; ++iteration) {
         if (iteration > MaxIterations) rt::Raise(rt::errInvalidCall);
-        const float e = SolveForP(p);
-        const float previousF2 = f2;
-        f2 = Sng(double(e) * p * p);
-        const double miss = double(f2) - S;
+        const double e = SolveForP(p);
+        const double previousF2 = f2;
+        f2 = Endlich(e * p * p);
+        const double miss = f2 - S;
         // S <= 0 asks for the interpolating spline, which p = 0 gives at once.
         if (S <= 0.0f && miss >= 0.0) break;
         if ((miss >= 0.0 || overshot) && std::fabs(miss) <= Tolerance * S) break;
@@ -266,10 +282,13 @@ float clsSpline::SmoothingIteration(float S)
             below = p;
         }
 
-        const float h = Sng(e - double(p) * ResidualSlopeTerm());
+        const double h = Endlich(e - double(p) * ResidualSlopeTerm());
         if (h <= 0.0f) break;
-        double next = p + (S - double(f2)) / ((std::sqrt(S / double(e)) + p) * h);
-        if (overshot && !(next > below && next < above)) next = (double(below) + above) / 2.0;
+        double next = p + (S - f2) / ((std::sqrt(S / e) + p) * h);
+        if (overshot && !(next > below && next < above)) next = (below + above) / 2.0;
+        // Data that a straight line fits within S never reach it: p would grow without bound,
+        // and the last p already gives a fit within S.
+        if (!(std::fabs(next) <= std::numeric_limits<float>::max())) break;
         p = Sng(next);
     }
     return p;
@@ -280,14 +299,23 @@ void clsSpline::Coefficients(float p)
 {
     const int32_t n = Stuetzstellen();
     for (int32_t i = 1; i <= n; ++i) {
-        a_[i] = Sng(y_[i] - double(p) * v_[i]);
+        a_[i] = Endlich(y_[i] - double(p) * v_[i]);
         c_[i] = u_[i];
     }
     for (int32_t i = 1; i <= n - 1; ++i) {
-        const float h = Sng(double(x_[i + 1]) - x_[i]);
-        d_[i] = Sng((double(c_[i + 1]) - c_[i]) / (3.0 * h));
-        b_[i] = Sng((double(a_[i + 1]) - a_[i]) / h - (double(h) * d_[i] + c_[i]) * h);
+        const double h = Endlich(double(x_[i + 1]) - x_[i]);
+        d_[i] = Endlich((c_[i + 1] - c_[i]) / (3.0 * h));
+        b_[i] = Endlich((a_[i + 1] - a_[i]) / h - (h * d_[i] + c_[i]) * h);
     }
+}
+
+// The weighted residual of the fitted values at the support points can never exceed the bound S
+// the iteration aimed at; when it does, the solution is not one of the data.
+void clsSpline::CheckResidual(float S) const
+{
+    double residual = 0.0;
+    for (int32_t i = 1; i <= Stuetzstellen(); ++i) residual += Sq((a_[i] - y_[i]) / dy_[i]);
+    if (!(residual <= std::max(double(S), 0.0) * (1.0 + ResidualMargin) + ResidualFloor)) rt::Raise(rt::errOverflow);
 }
 
 // Before x(1) the first piece and beyond x(n) the last piece continue the curve.

@@ -1,7 +1,8 @@
 #pragma once
 // The weighted cubic smoothing spline (Reinsch): the smoothest cubic spline whose weighted squared
 // deviation from the support points stays within a bound S, evaluated on an equidistant grid.
-// Values are stored in single precision; every expression is computed in double.
+// Values are stored in single precision; every expression, and the band of the fit, is computed in
+// double.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -43,14 +44,15 @@ private:
     std::vector<float> fitX_, fitY_;
 
     // Coefficients and band factors of the iteration, reused by every fit (indices 0..n+1).
-    std::vector<float> a_, b_, c_, d_, r_, r1_, r2_, t_, t1_, u_, v_;
+    std::vector<double> a_, b_, c_, d_, r_, r1_, r2_, t_, t1_, u_, v_;
 
     void CheckSupportPoints() const;
     std::vector<float> OutputGrid(float step, int32_t count) const;
     void SetUpBand();
-    float SolveForP(float p);
-    float ResidualSlopeTerm();
+    double SolveForP(float p);
+    double ResidualSlopeTerm();
     float SmoothingIteration(float S);
     void Coefficients(float p);
+    void CheckResidual(float S) const;
     void Evaluate(const std::vector<float>& grid, std::vector<float>& values) const;
 };

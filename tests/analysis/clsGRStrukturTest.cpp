@@ -64,9 +64,14 @@ TEST_F(GRStrukturTest, ShellLimitsAreKeptInsideGr)
         gGR->setKZ_r2(r2);
         gGR->KZ_Berechnen();
         EXPECT_EQ(gGR->KZ_r2(), rEnde);
-        EXPECT_NEAR(gGR->KZ_Wert(), kugel, gOptions->Delta_r() * gGR->RDF_Parabel(1000));
+        EXPECT_NEAR(gGR->KZ_Wert(), kugel, 1e-4 * kugel);
     }
     EXPECT_FLOAT_EQ(gGR->KZ_Hoyer_Wert(), static_cast<float>(kugel));
+    // Limits between grid points: the partial strips at both ends count exactly.
+    gGR->setKZ_r1(0.2013f);
+    gGR->setKZ_r2(0.3507f);
+    gGR->KZ_Berechnen();
+    EXPECT_NEAR(gGR->KZ_Wert(), Kugelschale(0.2013, 0.3507), 2e-4 * Kugelschale(0.2013, 0.3507));
     gGR->setPunkte(0);
     gGR->KZ_Berechnen();
     EXPECT_EQ(gGR->KZ_Wert(), 0.0f);

@@ -1,6 +1,7 @@
 // G(r) from curve files with the g(r) and n(r) recognition at its bounds, the result files and
 // their guard against a density of 0.
 #include "QuellenFixture.h"
+#include "SynthetischeStruktur.h"
 
 #include "core/KurvenTyp.h"
 #include "curves/modString.h"
@@ -66,6 +67,23 @@ TEST_F(GRDateienTest, PairCorrelationWithoutSumIsKept)
     ASSERT_EQ(seam_.messages.size(), 2u);
     EXPECT_EQ(seam_.messages[1].text, "Die Summe von g(r) - 1 ist 0: g(r) kann nicht in G(r) umgerechnet werden.");
     EXPECT_EQ(gGR->Y(100), 1.0f);
+}
+
+TEST_F(GRDateienTest, PairCorrelationBecomesTheModelsGr)
+{
+    // g(r) of a liquid with S(0) = 0 at 60 atoms per nm³: the density of its own sum rule scales it.
+    using synthetisch::G_Modell;
+    const auto g = [](double r) {
+        r = std::max(r, 1e-6);
+        return 1.0 + G_Modell(r) / (kVierPi * synthetisch::kRho0 * r);
+    };
+    Projektdatei("probe.gr", 1000, 0.004, g);
+    seam_.answers = {zelo::MsgResult::Yes};
+    ASSERT_TRUE(gGR->Einlesen());
+    double groesste = 0.0;
+    for (int32_t i = 1; i <= gGR->Punkte(); ++i) groesste = std::max(groesste, std::fabs(G_Modell(gGR->R(i))));
+    for (int32_t i = 1; i <= gGR->Punkte(); ++i)
+        ASSERT_NEAR(gGR->Y(i), G_Modell(gGR->R(i)), 0.01 * groesste) << "r = " << gGR->R(i);
 }
 
 TEST_F(GRDateienTest, ResultFilesStartAsSpecified)

@@ -35,10 +35,20 @@ TEST(ChiSearchTest, KeepsTheLeastDeviationAmongSmoothFitsOrElseTheStart)
     // (the smallest smooth chi) failed with good-looking figures.
     std::vector<float> chis;
     const float kept = Search(1e6f, chis, [](float chi) {
-        return SeitenfitErgebnis{chi != 1e6f / 8192, chi >= 100.0f ? 0.995f : 0.98f, chi};
+        return SeitenfitErgebnis{chi != 1e6f / 8192, chi >= 100.0f ? 0.995f : 0.98f, chi / 1e6f};
     });
     EXPECT_EQ(kept, 1e6f / 4096);
     EXPECT_EQ(chis.back(), kept) << "the kept chi is fitted last";
+
+    // A fit of nonsense values shows figures outside their range and must not win: a negative
+    // deviation, one above 1, or a smoothness far above 1.
+    const float sinnlos = Search(1e6f, chis, [](float chi) {
+        if (chi == 1e6f / 64) return SeitenfitErgebnis{true, 5.49f, 0.001f};
+        if (chi == 1e6f / 128) return SeitenfitErgebnis{true, 1.0f, -4.7e10f};
+        if (chi == 1e6f / 256) return SeitenfitErgebnis{true, 1.0f, 1.5f};
+        return SeitenfitErgebnis{true, 1.004f, chi / 1e6f};
+    });
+    EXPECT_EQ(sinnlos, 1e6f / 134217728) << "the last, smallest chi deviates least of the plausible fits";
 
     EXPECT_EQ(Search(1e4f, chis, [](float) { return SeitenfitErgebnis{true, 0.5f, 0.0f}; }), 1e4f);
     EXPECT_EQ(chis.back(), 1e4f);

@@ -54,19 +54,23 @@ TEST_F(FoldingTest, FoldingSixPointsReversesTheLeftHalf)
 
 TEST_F(FoldingTest, OneSideOfAThousandAndOnePointsStartsAtTheMiddle)
 {
+    // Both halves start at the middle point 501, which lies at K = 0 on either side.
     LoadRaw(1001, 10.0f);
-    ASSERT_EQ(gCalc->Mitte_Index(), 500);
+    ASSERT_EQ(gCalc->Mitte_Index(), 501);
+    const float mitte = gCalc->Y(501);
     gCalc->Falten();
-    EXPECT_EQ(std::pair(gCalc->X_StartIndex(), gCalc->X_StartIndex_Rechts()), std::pair(501, 500));
-    EXPECT_FLOAT_EQ(gCalc->X_Shifted(500, true), 0.0f) << "500.5 rounds to the even 500";
+    EXPECT_EQ(std::pair(gCalc->X_StartIndex(), gCalc->X_StartIndex_Rechts()), std::pair(500, 501));
+    EXPECT_FLOAT_EQ(gCalc->X_Shifted(501, true), 0.0f);
+    EXPECT_FLOAT_EQ(gCalc->X_Shifted(501, false), 0.0f);
     std::vector<float> left;
-    for (int32_t i = 500; i <= 1000; ++i) left.push_back(gCalc->yl(i));
+    for (int32_t i = 501; i <= 1000; ++i) left.push_back(gCalc->yl(i));
 
     ASSERT_TRUE(gCalc->Mitteln(0));
-    EXPECT_EQ(Values(), left) << "yl(500) .. yl(1000): the half's last point is left out";
-    EXPECT_EQ(CurveGrid(), (Grid{501, 0.1f, 0.0f, gCalc->x(501)}));
+    EXPECT_EQ(Values(), left) << "yl(501) .. yl(1000): the half's last point is left out";
+    EXPECT_EQ(gCalc->Y(1), mitte);
+    EXPECT_EQ(CurveGrid(), (Grid{500, 0.1f, 0.0f, gCalc->x(500)}));
     EXPECT_TRUE(gCalc->IstGefaltet());
-    EXPECT_TRUE(Logged("Datenpunkte nach Faltung: 501"));
+    EXPECT_TRUE(Logged("Datenpunkte nach Faltung: 500"));
     EXPECT_TRUE(std::filesystem::exists(MittPath()));
 }
 

@@ -18,11 +18,12 @@ using LoadingTest = CurvesTest;
 TEST_F(LoadingTest, RawSpectrumIsCentredOnItsMiddlePointOrLeftAsItWas)
 {
     // n points 1 apart give the spline's running mean spacing; the x factor makes the step 0.25.
-    for (const auto& [n, faktor, mitte, minimumX] : {std::tuple{5, 3.75f, 2, -0.25f}, {7, 3.9375f, 4, -0.75f}}) {
+    // An odd count is centred on its true middle point, also when (n + 1)/2 is odd.
+    for (const auto& [n, faktor, mitte, minimumX] : {std::tuple{5, 3.75f, 3, -0.5f}, {7, 3.9375f, 4, -0.75f}}) {
         OpenProject("raw.dat", RawSpectrum(n));
         gOptions->setFaktor_X(faktor);
         ASSERT_TRUE(gCalc->Beugung_oeffnen());
-        EXPECT_EQ(CurveGrid(), (Grid{n, 0.25f, minimumX, 1.0f}));
+        EXPECT_EQ(CurveGrid(), (Grid{n, 0.25f, minimumX, n * 0.25f + minimumX}));
         EXPECT_EQ(gCalc->Mitte_Index(), mitte);
         EXPECT_EQ(gCalc->x(mitte), 0.0f);
         EXPECT_FALSE(gCalc->IstGefaltet());

@@ -87,7 +87,9 @@ TEST_F(SideFitTest, SearchKeepsTheChiOfTheBestQualifyingDeviationOrElseTheStartC
     float expectedLeft = 1e6f, bestDeviation = std::numeric_limits<float>::infinity();
     for (float chi = 1e6f / 2;; chi /= 2) {
         probe.setChi_Links(chi);
-        if (probe.Glattheit_Links() >= 0.99f && probe.Abweichung_Links() < bestDeviation) {
+        const bool plausibel = std::fabs(probe.Glattheit_Links() - 1.0f) <= 0.01f && probe.Abweichung_Links() >= 0.0f &&
+                               probe.Abweichung_Links() <= 1.0f;
+        if (plausibel && probe.Abweichung_Links() < bestDeviation) {
             bestDeviation = probe.Abweichung_Links();
             expectedLeft = chi;
         }

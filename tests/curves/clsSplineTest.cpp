@@ -63,7 +63,8 @@ TEST_F(SplineTest, ZeroBoundInterpolatesAndExtrapolatesWithTheEndPieces)
     std::vector<float> target(6, 9.0f), tooShort(4, 9.0f);
     ASSERT_TRUE(spline.Fitten(0.5f, 0.0f, 5));
     spline.CopyArray(target);
-    EXPECT_EQ(target, (std::vector<float>{0, 0.6875f, 1, 0.6875f, 0, 9}));
+    const std::vector<float> copied = {0, 0.6875f, 1, 0.6875f, 0, 9};
+    for (size_t i = 0; i < copied.size(); ++i) EXPECT_NEAR(target[i], copied[i], 1e-6) << i;
     spline.CopyArray(tooShort);
     EXPECT_EQ(tooShort, std::vector<float>(4, 9.0f)) << "never copies past its target";
     EXPECT_EQ(gError->ErrorFunction(), "CopyArray");
@@ -92,16 +93,14 @@ TEST_F(SplineTest, UnusableDataFailsSilentlyWithoutChangingTheFit)
     ExpectFitFails(spline, kNaN, rt::errInvalidCall);
     EXPECT_EQ(Fit(spline), before);
 
-    for (auto [y, dy] : {std::pair{kNaN, 1.0f}, {INFINITY, 1.0f}, {1.0f, 0.0f}, {1.0f, kNaN}}) {
+    // The no-value marker counts as no value, like not-a-number.
+    for (auto [y, dy] : {std::pair{kNaN, 1.0f}, {INFINITY, 1.0f}, {-3e38f, 1.0f}, {1.0f, 0.0f}, {1.0f, kNaN}}) {
         clsSpline bad;
         Add(bad, {0});
         bad.AddPoint(1, y, dy);
         Add(bad, {0});
         ExpectFitFails(bad, 1.0f, rt::errInvalidCall);
     }
-    clsSpline marker;  // the no-value marker used as data overflows single precision inside the fit
-    Add(marker, {1.0f, -3e38f, 1.0f});
-    ExpectFitFails(marker, 10.0f, rt::errOverflow);
     clsSpline folded;  // points going back and forth make the band singular
     for (float x : {0.0f, 1.0f, 0.0f}) folded.AddPoint(x, 0.0f, 1.0f);
     ExpectFitFails(folded, 0.0f, rt::errDivisionByZero);
