@@ -107,6 +107,33 @@ TEST_F(SideFitTest, SearchKeepsTheChiOfTheBestQualifyingDeviationOrElseTheStartC
     EXPECT_EQ(gCalc->Chi_Links(), 1e6f);
 }
 
+TEST_F(SideFitTest, ZeroCountInTheLeftPartCannotPutNonsenseIntoTheCurve)
+{
+    // The zero becomes 1 with a weight far below its neighbours'; every searched fit must stay a fit
+    // of the data, and so must the curve taken over.
+    LoadSpectrum(1000, true);
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) gCalc->setY(i, 1000.0f * gCalc->Y(i));  // high counts: small dy
+    gCalc->setY(51, 0.0f);
+    float tiefster = std::numeric_limits<float>::max();
+    float hoechster = 0.0f;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {
+        tiefster = std::min(tiefster, std::max(gCalc->Y(i), 1.0f));
+        hoechster = std::max(hoechster, gCalc->Y(i));
+    }
+    gCalc->setTrennstelle(200);
+    gCalc->setChi_Links(1e6f);
+    gCalc->setChi_Rechts(1e4f);
+    gCalc->Best_Fit_L();
+    gCalc->Best_Fit_R();
+    EXPECT_GE(gCalc->Abweichung_Links(), 0.0f);
+    EXPECT_LE(gCalc->Abweichung_Links(), 1.0f);
+    ASSERT_TRUE(gCalc->FitUebernehmen());
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {
+        ASSERT_GE(gCalc->Y(i), tiefster) << "K = " << gCalc->x(i);
+        ASSERT_LE(gCalc->Y(i), hoechster) << "K = " << gCalc->x(i);
+    }
+}
+
 TEST_F(SideFitTest, TakingOverJoinsTheFitsOnTheFitGridOnceBothSidesAreFitted)
 {
     gOptions->setKurveSpeichern(4, true);
