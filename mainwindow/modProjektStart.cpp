@@ -1,5 +1,9 @@
 #include "mainwindow/modProjektStart.h"
 
+#include "analysis/clsFFT.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsGauss.h"
+#include "analysis/clsUntergrund.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -7,13 +11,10 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "curves/clsSpline.h"
-#include "mainwindow/frmMain.h"
-
-#include <QMenu>
+#include "mainwindow/MainWindowView.h"
 
 namespace {
 
@@ -71,13 +72,15 @@ bool Kurve_Laden(const clsCommon& common)
     return true;
 }
 
-void Hauptfenster_Einrichten(const clsCommon& common)
+// What every loaded project shares: the window names the file, the menus follow the project, and
+// no side fit is pending.
+void Abschliessen(const clsCommon& common)
 {
-    if (!gfrmMain) return;
-    gfrmMain->setWindowTitle(QString::fromStdString("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" +
-                                                    common.Dateiname() + "]"));
-    gfrmMain->mnuLegierung->menuAction()->setVisible(common.ProjektTyp_Spezial() == 0);
-    gfrmMain->mnuRecord->setEnabled(true);
+    MainWindowView& view = MainView();
+    view.SetTitle("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" + common.Dateiname() + "]");
+    view.ShowProjectMenus(common.ProjektTyp_Spezial() == 0);
+    rt::Object(gCalc).setTrennstelle_OK(false);
+    rt::Object(gOptions).setAnsicht_2_Fenster(false);
 }
 
 }
@@ -86,6 +89,12 @@ void Neues_Projekt_Reset()
 {
     gCalc->Punkte_Loeschen();
     gSpline->Clear();
+    gUntergrund->Clear();
+    gFFT->SetupFFT();
+    gGR->Clear();
+    gGauss->Clear();
+    // The mouse modes of the previous project's tools end with it.
+    gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
     gCommon->setProjektTyp_Spezial(0);
     gGespeichert = false;
 }
@@ -102,8 +111,7 @@ void Datei_Einlesen_Endgueltig()
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         if (!Kurve_Laden(common)) return;
-        Hauptfenster_Einrichten(common);
-        gOptions->setAnsicht_2_Fenster(false);
+        Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
         gError->ErrorMsg("modCommon", "Datei_Einlesen_Endgueltig", false, e.Number(), e.Description());
     }

@@ -1,8 +1,10 @@
 #pragma once
-// The life of a project in the main window: the reset before the next project is chosen and the
-// start of the project that gCommon describes.
+// The life of a project: the reset before the next project is chosen and the start of the
+// project that gCommon describes. Plain model code: what the main window shows of it goes through
+// MainWindowView, so a project also starts headless.
 
-// Empties the working curve and the spline and marks the next project as unsaved and ordinary
+// Empties the working curve, the spline, the background, G(r) and the Gauss peaks, rebuilds the
+// transform tables, ends the tools' mouse modes and marks the next project as unsaved and ordinary
 // (no generated curve).
 void Neues_Projekt_Reset();
 

@@ -3,7 +3,7 @@
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -8,7 +8,8 @@
 #include "core/ui/frmSplash.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/modObjekte.h"
+#include "mainwindow/ui/frmMain.h"
 #include "materials/modElementDatabase.h"
 
 #include <QApplication>

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class clsXAchse;
 class fxbutton;
+struct Projekteinstellungen;
 
 class frmSettings : public QDialog {
     Q_OBJECT
@@ -133,7 +134,8 @@ private:
     // OK (frmSettingsOK.cpp).
     void cmdOK_Click();
     bool Eingaben_Pruefen();
-    void Legierung_Uebernehmen();
+    // What OK hands to the model.
+    Projekteinstellungen Einstellungen() const;
 
     bool geladen_ = false;  // the opening has finished
     int32_t projektTyp_ = 0;

@@ -1,30 +1,18 @@
-// OK in the project settings window: the checks of what was typed, then the alloy, the current
-// correction and the voltage are applied, the project starts and the mixture form factors are
-// computed on the loaded curve's grid.
+// OK in the project settings window: the checks of what was typed, then what the window shows is
+// handed to the model, which applies it and starts the project.
 #include "materials/ui/frmSettings.h"
 
 #include "core/UiSeam.h"
-#include "core/clsCommon.h"
 #include "core/clsLoader.h"
-#include "core/clsOptions.h"
-#include "core/ui/modUiGlobals.h"
 #include "curves/modString.h"
-#include "mainwindow/frmMain.h"
-#include "mainwindow/modProjektStart.h"
-#include "materials/clsFMK.h"
-#include "materials/clsMFE.h"
-#include "materials/modElementDatabase.h"
-#include "materials/modLegierung.h"
+#include "mainwindow/modProjektEinstellungen.h"
 #include "materials/ui/frmSettingsIntern.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <algorithm>
-#include <vector>
 
 using einstellungen::Gemeldet;
 
@@ -42,18 +30,7 @@ void frmSettings::cmdOK_Click()
 {
     Gemeldet("OK", [this] {
         if (!Eingaben_Pruefen()) return;
-        clsCommon& common = rt::Object(gCommon);
-        common.setOrdner(txtOrdner->text().toStdString());
-        common.setProjektTyp(projektTyp_);
-        common.setEinheiten(Einheiten());
-        gOptions->setFaktor_X(faktorX_);
-        if (xAchse_) gXAchse = xAchse_;
-        common.setEnable_Record(true);
-        Legierung_Uebernehmen();
-        gOptions->setStrom_Korrektur(Check1->isChecked());
-        rt::Object(gFMK).setBeschleunigungsspannung(StrToSingle(txtUH->text().toStdString()));
-        Datei_Einlesen_Endgueltig();
-        if (!gFMK->Formfaktoren_Berechnen()) common.Record(rt::TimeText() + ": " + gLanguage->Caption(255));
+        Projekteinstellungen_Uebernehmen(Einstellungen());
         accept();
     });
 }
@@ -75,20 +52,22 @@ bool frmSettings::Eingaben_Pruefen()
     return true;
 }
 
-void frmSettings::Legierung_Uebernehmen()
+Projekteinstellungen frmSettings::Einstellungen() const
 {
-    std::vector<Legierungskomponente> komponenten;
+    Projekteinstellungen einstellungen;
+    einstellungen.Ordner = txtOrdner->text().toStdString();
+    einstellungen.ProjektTyp = projektTyp_;
+    einstellungen.Einheiten = Einheiten();
+    einstellungen.Faktor_X = faktorX_;
+    einstellungen.XAchse = xAchse_;
+    einstellungen.Strom_Korrektur = Check1->isChecked();
     for (size_t i = 0; i < static_cast<size_t>(komponenten_); ++i)
-        komponenten.push_back({cmbElement[i]->currentText().toStdString(),
-                               StrToSingle(txtProzent[i]->text().toStdString()), Wert(txtDichte[i], dichteTag_[i]),
-                               Wert(txtValenz[i], valenzTag_[i]), cmbFMK[i]->currentData().toInt()});
-    ::Legierung_Uebernehmen(komponenten, txtTemper->text().toStdString(), txtBem->toPlainText().toStdString());
-
-    if (!gfrmMain) return;
-    const int32_t angewandt = std::min(komponenten_, gMFE->Komponenten());
-    for (int32_t i = 0; i < kZeilen; ++i) {
-        QAction* eintrag = gfrmMain->mnuKomponente[static_cast<size_t>(i)];
-        if (i < angewandt) eintrag->setText(QString::fromStdString(Komponente_Menuetext(i + 1)));
-        eintrag->setVisible(i < angewandt);
-    }
+        einstellungen.Komponenten.push_back({cmbElement[i]->currentText().toStdString(),
+                                             StrToSingle(txtProzent[i]->text().toStdString()),
+                                             Wert(txtDichte[i], dichteTag_[i]), Wert(txtValenz[i], valenzTag_[i]),
+                                             cmbFMK[i]->currentData().toInt()});
+    einstellungen.Beschleunigungsspannung = StrToSingle(txtUH->text().toStdString());
+    einstellungen.Temperatur = txtTemper->text().toStdString();
+    einstellungen.Bemerkung = txtBem->toPlainText().toStdString();
+    return einstellungen;
 }

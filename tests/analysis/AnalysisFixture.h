@@ -2,6 +2,7 @@
 // The objects of the analysis in a temporary settings folder, with a recording seam: settings,
 // texts, project files, I(K), background, G(r), Gauss peaks, pair potential, alloy, form factors
 // and the transforms, with the K step of start-up (0.1 1/nm).
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 #include "analysis/clsFFT.h"

@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 

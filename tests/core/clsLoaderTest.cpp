@@ -3,6 +3,7 @@
 #include "core/RegionalFormat.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/ScopedLocale.h"
 #include "support/TempEnvironment.h"

@@ -12,6 +12,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSSC.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 

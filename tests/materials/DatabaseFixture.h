@@ -6,6 +6,7 @@
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
 #include "curves/modString.h"
+#include "mainwindow/modObjekte.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 #include "support/RecordingSeam.h"

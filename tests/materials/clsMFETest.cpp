@@ -3,6 +3,7 @@
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "curves/modString.h"
+#include "mainwindow/modObjekte.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
 #include "support/RecordingSeam.h"

@@ -2,6 +2,7 @@
 
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
+#include "mainwindow/modObjekte.h"
 #include "support/TempEnvironment.h"
 
 #include <gtest/gtest.h>

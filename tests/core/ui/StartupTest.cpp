@@ -5,7 +5,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 

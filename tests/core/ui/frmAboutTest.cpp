@@ -6,6 +6,7 @@
 #include "core/modCommon.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 #include "widgets/fxbutton.h"

@@ -7,6 +7,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/clsGrafik.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 

@@ -6,6 +6,7 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
+#include "mainwindow/modObjekte.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 #include "widgets/fxbutton.h"

@@ -3,6 +3,7 @@
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
+#include "mainwindow/modObjekte.h"
 #include "support/TempEnvironment.h"
 
 #include <gtest/gtest.h>

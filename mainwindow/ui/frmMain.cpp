@@ -1,4 +1,4 @@
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -17,7 +17,13 @@ namespace {
 QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 }
 
-frmMain::frmMain() { resize(1000, 700); }
+frmMain::frmMain()
+{
+    resize(1000, 700);
+    SetMainView(this);
+}
+
+frmMain::~frmMain() { RemoveMainView(this); }
 
 void frmMain::Form_Load()
 {

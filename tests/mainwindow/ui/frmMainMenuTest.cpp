@@ -1,4 +1,4 @@
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
