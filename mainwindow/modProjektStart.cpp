@@ -87,16 +87,21 @@ void Abschliessen(const clsCommon& common)
 
 void Neues_Projekt_Reset()
 {
-    gCalc->Punkte_Loeschen();
-    gSpline->Clear();
-    gUntergrund->Clear();
-    gFFT->SetupFFT();
-    gGR->Clear();
-    gGauss->Clear();
-    // The mouse modes of the previous project's tools end with it.
-    gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
-    gCommon->setProjektTyp_Spezial(0);
-    gGespeichert = false;
+    try {
+        rt::Object(gCalc).Punkte_Loeschen();
+        rt::Object(gSpline).Clear();
+        rt::Object(gUntergrund).Clear();
+        // A stored transform size out of range raises here.
+        rt::Object(gFFT).SetupFFT();
+        rt::Object(gGR).Clear();
+        rt::Object(gGauss).Clear();
+        // The mouse modes of the previous project's tools end with it.
+        gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
+        rt::Object(gCommon).setProjektTyp_Spezial(0);
+        gGespeichert = false;
+    } catch (const rt::RuntimeError& e) {
+        gError->ErrorMsg("modCommon", "Neues_Projekt_Reset", false, e.Number(), e.Description());
+    }
 }
 
 void Datei_Einlesen_Endgueltig()

@@ -5,7 +5,7 @@
 
 // Empties the working curve, the spline, the background, G(r) and the Gauss peaks, rebuilds the
 // transform tables, ends the tools' mouse modes and marks the next project as unsaved and ordinary
-// (no generated curve).
+// (no generated curve). A run-time error ends the reset with its report.
 void Neues_Projekt_Reset();
 
 // Starts the project gCommon describes: logs its type, folder and file, enters the file into the

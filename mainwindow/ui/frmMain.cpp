@@ -17,11 +17,7 @@ namespace {
 QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 }
 
-frmMain::frmMain()
-{
-    resize(1000, 700);
-    SetMainView(this);
-}
+frmMain::frmMain() { resize(1000, 700); }
 
 frmMain::~frmMain() { RemoveMainView(this); }
 
@@ -61,6 +57,8 @@ void frmMain::Form_Load()
     mnuInfo = mnuHelp->addAction("Info");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
+    // With its menus in place the window shows the projects that start.
+    SetMainView(this);
 }
 
 void frmMain::Sprache_Setzen()
