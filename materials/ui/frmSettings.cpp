@@ -6,7 +6,7 @@
 #include "core/clsOptions.h"
 #include "materials/clsMFE.h"
 #include "materials/clsXAchse.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>

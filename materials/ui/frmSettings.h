@@ -104,7 +104,7 @@ private:
     void optProjekt_Click(int Index);
     void cmdSave_Click();
 
-    // Component rows (frmSettingsKomponenten.cpp).
+    // Component rows (frmSettings_Komponenten.cpp).
     // The nine controls of a row, from left to right.
     std::array<QWidget*, 9> Zeile(size_t i) const;
     void Zeilen_Wiederherstellen();
@@ -121,7 +121,7 @@ private:
     void Markieren(int Index, bool tabelle);
     void OK_Freigeben();
 
-    // Radiation, tables and x axis (frmSettingsStrahlung.cpp).
+    // Radiation, tables and x axis (frmSettings_Strahlung.cpp).
     void Strahlungsarten_Auflisten();
     void cmbFMKTyp_Click();
     void XAchsen_Auflisten();
@@ -130,7 +130,7 @@ private:
     void Text1_Change();
     void Faktor_Setzen(float faktor);
 
-    // OK (frmSettingsOK.cpp).
+    // OK (frmSettings_OK.cpp).
     void cmdOK_Click();
     bool Eingaben_Pruefen();
     void Legierung_Uebernehmen();

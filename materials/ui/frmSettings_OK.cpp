@@ -15,7 +15,7 @@
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
 #include "materials/modLegierung.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 
 #include <QAction>
 #include <QCheckBox>

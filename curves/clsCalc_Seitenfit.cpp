@@ -10,7 +10,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/ChiSuche.h"
-#include "curves/clsCalcMelden.h"
+#include "curves/clsCalc_Melden.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 
