@@ -50,7 +50,7 @@ void Zelo_Datei_Sicherstellen()
     const auto defaultCopy = zelo::Resource("BINTABLE_102");
     if (defaultCopy.empty()) return;
     // Output mode writes to a temporary file that replaces the target only when complete.
-    if (gFileHandler->OpenFile(path, 0)) {
+    if (gFileHandler->OpenFile(path, clsFileHandler::kOutput)) {
         gFileHandler->WriteBytes(defaultCopy);
         gFileHandler->CloseFile();
     }

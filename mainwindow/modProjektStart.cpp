@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int32_t kSpezial_Demo_JK = 6;
 constexpr int32_t kKein_Schritt = -1000;
 
 void Record(const std::string& line) { gCommon->Record(line); }
@@ -46,7 +45,7 @@ bool Kurve_Laden(const clsCommon& common)
         gSchritt = 2;
         return true;
     case PT_ELMI:
-        geladen = common.ProjektTyp_Spezial() == kSpezial_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
+        geladen = common.ProjektTyp_Spezial() == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
         break;
     // Averaged halves are stored as two-column curve files under either extension, which only the
     // curve reader reads.
@@ -78,7 +77,7 @@ void Abschliessen(const clsCommon& common)
 {
     MainWindowView& view = MainView();
     view.SetTitle("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" + common.Dateiname() + "]");
-    view.ShowProjectMenus(common.ProjektTyp_Spezial() == 0);
+    view.ShowProjectMenus(common.ProjektTyp_Spezial() == PTS_Keiner);
     rt::Object(gCalc).setTrennstelle_OK(false);
     rt::Object(gOptions).setAnsicht_2_Fenster(false);
 }
@@ -97,7 +96,7 @@ void Neues_Projekt_Reset()
         rt::Object(gGauss).Clear();
         // The mouse modes of the previous project's tools end with it.
         gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
-        rt::Object(gCommon).setProjektTyp_Spezial(0);
+        rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
         gGespeichert = false;
     } catch (const rt::RuntimeError& e) {
         gError->ErrorMsg("modCommon", "Neues_Projekt_Reset", false, e.Number(), e.Description());

@@ -77,13 +77,13 @@ zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons butto
                                  const std::string& title)
 {
     QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons),
-                    gfrmMain.data());
+                    DialogOwner());
     return FromQt(box.exec());
 }
 
 void QtUiSeam::ShowErrorWindow()
 {
-    frmError window(gfrmMain.data());
+    frmError window(DialogOwner());
     window.exec();
 }
 

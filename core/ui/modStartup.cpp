@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "core/ui/QtTranslation.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/frmSplash.h"
 #include "core/ui/modUiGlobals.h"
@@ -47,6 +48,7 @@ void Main(const StartOptions& options)
     CreateCoreObjects();
     gLoader->Connect();
     SelectStoredLanguage();
+    Qt_Sprache_Setzen();
     Splash_Text(Text(193));
     Zelo_Datei_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });

@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/QtTranslation.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
@@ -81,6 +82,7 @@ void frmMain::mnuLang_Click(int offset)
 {
     gOptions->setSprache(offset);
     gLanguage->OpenLanguageEx(offset);
+    Qt_Sprache_Setzen();
     Sprache_Setzen();
 }
 

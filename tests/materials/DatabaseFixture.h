@@ -63,7 +63,7 @@ protected:
     {
         const auto path = env.DataFolder() / "records.bin";
         std::filesystem::remove(path);
-        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), 2));
+        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), clsFileHandler::kBinary));
         write(gFileHandler->FileHandle());
         gFileHandler->CloseFile();
         return ReadBytes(path);

@@ -8,6 +8,7 @@
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -165,6 +166,15 @@ TEST_F(FxButtonTest, DefaultAndCancelButtonsTakeEnterAndEsc)
     QTest::keyClick(cancel, Qt::Key_Return);
     EXPECT_EQ(okClicks.count(), 1);
     EXPECT_EQ(cancelClicks.count(), 2);
+    // Esc goes on from a focused button to the window; Enter in a text editor stays a new line.
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Escape);
+    EXPECT_EQ(cancelClicks.count(), 3);
+    auto* notes = new QPlainTextEdit(&window_);
+    notes->show();
+    notes->setFocus();
+    QTest::keyClick(notes, Qt::Key_Return);
+    EXPECT_EQ(okClicks.count(), 1);
 }
 
 TEST_F(FxButtonTest, HoverLookComesWithEnterAndGoesWithLeave)

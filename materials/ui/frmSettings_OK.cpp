@@ -6,7 +6,7 @@
 #include "core/clsLoader.h"
 #include "curves/modString.h"
 #include "mainwindow/modProjektEinstellungen.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 
 #include <QCheckBox>
 #include <QComboBox>
