@@ -29,8 +29,6 @@ class GRTest : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
-        gFFT->SetupFFT();
         gCommon->setEnable_Record(true);
         gCommon->Set_Dateiname((env_.Root() / "probe.dat").string());
         gCommon->setOrdner(env_.Root().string());

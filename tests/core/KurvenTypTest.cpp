@@ -2,14 +2,7 @@
 #include "core/KurvenTyp.h"
 #include "core/clsOptions.h"
 
-class CurveKindTest : public SettingsFixture {
-protected:
-    void SetUp() override
-    {
-        SettingsFixture::SetUp();
-        gOptions = std::make_unique<clsOptions>();
-    }
-};
+using CurveKindTest = SettingsFixture;
 
 TEST_F(CurveKindTest, TitlesTakeTheUnitLetterOfTheSetting)
 {

@@ -1,8 +1,7 @@
 #pragma once
-// A fresh settings store in a temporary folder, with the error reporter, the UI texts and a
-// recording seam, for the tests of the settings.
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+// The program's world for the tests of the settings, with helpers to look at and tamper with the
+// settings file.
+#include "support/TestWorld.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -15,20 +14,8 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-class SettingsFixture : public testing::Test {
+class SettingsFixture : public testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        gError = std::make_unique<clsError>();
-        gLanguage = std::make_unique<clsLanguage>();
-    }
-    void TearDown() override
-    {
-        gOptions.reset();
-        gLanguage.reset();
-        gError.reset();
-    }
-
     std::filesystem::path StoreFile() const { return env_.ConfigFolder() / "Murenko" / "Settings.ini"; }
     std::string StoreText() const
     {
@@ -60,6 +47,7 @@ protected:
         return 0;
     }
 
-    TempEnvironment env_;
-    RecordingSeam seam_;
+    // The names these tests use for the world's folder and seam.
+    TempEnvironment& env_ = env;
+    RecordingSeam& seam_ = seam;
 };

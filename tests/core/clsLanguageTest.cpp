@@ -1,13 +1,10 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
-class LanguageTest : public ::testing::Test {
-protected:
-    void SetUp() override { gLanguage = std::make_unique<clsLanguage>(); }
-    void TearDown() override { gLanguage.reset(); }
-};
+class LanguageTest : public ::testing::Test, protected TestWorld {};
 
 TEST_F(LanguageTest, CaptionInBothLanguagesAndTheErrorTextForAMissingNumber)
 {

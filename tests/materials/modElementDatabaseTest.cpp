@@ -35,7 +35,7 @@ protected:
 
 TEST_F(ElementDatabase, MissingFileIsReplacedByTheDefaultCopyAfterOneMessage)
 {
-    SelectStoredLanguage();
+    std::filesystem::remove(DatabasePath());
     Zelo_Datei_Sicherstellen();
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "zelo_init.dat wurde nicht gefunden.\r\nDEMO-Daten werden generiert und verwendet!");
@@ -144,6 +144,7 @@ TEST_F(ElementDatabase, FileTablesAreListedButNeverStoredWhileEverySecondFitIs)
 
 TEST_F(ElementDatabase, FailedSaveIsReportedAndAMissingFileIsNot)
 {
+    std::filesystem::remove(DatabasePath());
     Zelo_Oeffnen();
     EXPECT_EQ(seam.errorWindows + colXAchsen.Count() + colElemente.Count(), 0);
     EXPECT_FALSE(std::filesystem::exists(DatabasePath()));

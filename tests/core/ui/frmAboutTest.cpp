@@ -6,8 +6,7 @@
 #include "core/modCommon.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/ui/UiTestWorld.h"
 #include "widgets/fxbutton.h"
 
 #include <FreeImage.h>
@@ -19,22 +18,7 @@
 
 namespace {
 
-class AboutWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        gLoader->Connect();
-        CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
-    }
-    void TearDown() override
-    {
-        Objekte_Freigeben([] { gGrafik.reset(); });
-        Restliche_Objekte_Freigeben();
-    }
-    TempEnvironment env;
-    RecordingSeam seam;
-};
+class AboutWindowTest : public ::testing::Test, protected UiTestWorld {};
 
 // Sends Esc to the OK button, as a person's key reaches the focused control first.
 void SendKey(frmAbout& window, QEvent::Type type)

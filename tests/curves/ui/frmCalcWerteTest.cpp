@@ -67,10 +67,8 @@ TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
 
 TEST_F(CalcValuesDialogTest, InterferenceFunctionAndGGoToTheirOwners)
 {
-    gIK = std::make_unique<clsIK>();
     gIK->setPunkte(2);
     gIK->Set_Y(2, 1.5f);
-    gGR = std::make_unique<clsGR>();
     gGR->setPunkte(2);
     gGR->Set_Y(1, -4.0f);
     const auto convert = [](int32_t kind, const char* formula) {
