@@ -47,13 +47,6 @@ protected:
     std::filesystem::path Gr0() const { return env_.Root() / "probe.Gr0"; }
 };
 
-TEST_F(GRTest, RGridOfTheDefaults)
-{
-    EXPECT_EQ(gGR->R(1), 0.0f);
-    EXPECT_NEAR(gGR->R(2), 0.0038350, 5e-8);
-    EXPECT_NEAR(gGR->R(1000), 3.8311, 5e-5);
-}
-
 TEST_F(GRTest, FirstPeakAndDensityLineBelongToEachComputation)
 {
     // The wave packet about K = 10 1/nm is highest near r = 3π/20, after its minimum near π/20.

@@ -89,12 +89,9 @@ TEST_F(CommonTest, ExtensionComesFromTheFileNameNotFromADottedFolder)
 TEST_F(CommonTest, ProjectTypeByExtension)
 {
     for (const auto& [extension, type] :
-         {std::pair{".dat", PT_Beugung}, {".ELB", PT_Beugung}, {".asc", PT_ELMI}, {".i_k", PT_IK}, {".ik0", PT_IK},
-          {".ik", PT_IK}, {".ikk", PT_IK}, {".kr4", PT_IK}, {".sk", PT_IK}, {".G_r", PT_GR}, {".gr4", PT_GR},
-          {".Gr", PT_GR}, {".n_r", PT_GR}, {".rho", PT_GR}, {".rav", PT_GR}, {".fit", PT_Fit}, {".fi1", PT_Fit},
-          {".kr1", PT_Fit}, {".mitt", PT_Mittel}, {".mit", PT_Mittel}, {".ssc", PT_SSC}, {".rex", PT_Protokoll},
-          {".pot", PT_Potential}, {".v_r", PT_Potential}, {".v_k", PT_Potential_K}, {".txt", PT_Unbekannt},
-          {".kr2", PT_Unbekannt}, {".", PT_Unbekannt}}) {
+         {std::pair{".ELB", PT_Beugung}, {".asc", PT_ELMI}, {".ik0", PT_IK}, {".kr4", PT_IK}, {".G_r", PT_GR},
+          {".kr1", PT_Fit}, {".mit", PT_Mittel}, {".ssc", PT_SSC}, {".rex", PT_Protokoll}, {".v_r", PT_Potential},
+          {".v_k", PT_Potential_K}, {".kr2", PT_Unbekannt}, {".", PT_Unbekannt}}) {
         gCommon->setDateiname_Rohdaten("/data/x" + std::string(extension));
         EXPECT_EQ(gCommon->ProjektTyp(), type) << extension;
     }

@@ -34,13 +34,6 @@ TEST(SizeTextTest, SwitchesUnitAtEachPowerOf1024InTheRegionalFormat)
     EXPECT_EQ(zelo::FormatGroupedDigits(1234567), "1.234.567");
 }
 
-TEST_F(LoaderTest, VersionTexts)
-{
-    EXPECT_EQ(gLoader->Version(), "2.32.0880");
-    EXPECT_EQ(gLoader->Version_Kurz(), "2.32");
-    EXPECT_EQ(gLoader->ApplicationName(), "KPW ZELO");
-}
-
 TEST_F(LoaderTest, CreationInfoIsTheFilesLocalWriteTime)
 {
     const auto file = env.Root() / "program";
