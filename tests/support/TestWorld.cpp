@@ -36,8 +36,8 @@ void TestWorld::Release()
     released_ = true;
     Objekte_Freigeben(releaseGrafik_);
     Restliche_Objekte_Freigeben();
-    // What the element database and the evaluation leave behind outlives the objects in the program;
-    // the next test starts as a fresh program would.
+    // The element lists and the step outlive the objects in the program; the next test starts as a
+    // fresh program would.
     colXAchsen.Clear();
     colElemente.Clear();
     gXAchse.reset();
@@ -45,8 +45,6 @@ void TestWorld::Release()
     gInitKopf = InitKopf{};
     gSchritt = 0;
     gGespeichert = false;
-    gModus_Hoehe = gModus_Breite = gModus_Zoom = gModus_Bereich = gModus_Verschieben = gModus_Fit = gModus_Peaks =
-        false;
 }
 
 void TestWorld::Restart()

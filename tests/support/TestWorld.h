@@ -14,8 +14,6 @@ public:
     TestWorld(const TestWorld&) = delete;
     TestWorld& operator=(const TestWorld&) = delete;
 
-    // Releases every global now, as the end does, for tests of what happens without them.
-    void Release();
     // Ends the program and starts it again on the same folders, as the next run does.
     void Restart();
     // The stage store, as starting a project makes it.
@@ -32,6 +30,8 @@ protected:
 
 private:
     void Create();
+    // Releases every global in the end's order and clears what outlives them.
+    void Release();
 
     std::function<void()> createGrafik_;
     std::function<void()> releaseGrafik_;
