@@ -1,5 +1,6 @@
 #pragma once
-// The program's world for the analysis tests, with helpers that build I(K) as the test-curve panel does.
+// The program's world for the analysis tests, with helpers that build I(K) as the test-curve
+// panel does.
 #include "support/TestWorld.h"
 #include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"

@@ -16,7 +16,7 @@
 
 class SettingsFixture : public testing::Test, protected TestWorld {
 protected:
-    std::filesystem::path StoreFile() const { return env_.ConfigFolder() / "Murenko" / "Settings.ini"; }
+    std::filesystem::path StoreFile() const { return env.ConfigFolder() / "Murenko" / "Settings.ini"; }
     std::string StoreText() const
     {
         std::ifstream in(StoreFile(), std::ios::binary);
@@ -33,8 +33,8 @@ protected:
     // Points the store at a path that cannot be created.
     void BlockStore() const
     {
-        std::ofstream(env_.Root() / "blocker") << "a file, not a folder";
-        setenv("XDG_CONFIG_HOME", (env_.Root() / "blocker").c_str(), 1);
+        std::ofstream(env.Root() / "blocker") << "a file, not a folder";
+        setenv("XDG_CONFIG_HOME", (env.Root() / "blocker").c_str(), 1);
     }
     // The run-time error number an action raises, 0 when it raises none.
     static int32_t ErrorNumberOf(const std::function<void()>& action)
@@ -46,8 +46,4 @@ protected:
         }
         return 0;
     }
-
-    // The names these tests use for the world's folder and seam.
-    TempEnvironment& env_ = env;
-    RecordingSeam& seam_ = seam;
 };
