@@ -1,36 +1,31 @@
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
-class FileHandlerTest : public testing::Test {
+class FileHandlerTest : public testing::Test, protected TestWorld {
 protected:
-    void SetUp() override { gError = std::make_unique<clsError>(); }
-    void TearDown() override { gError.reset(); }
-
-    std::string PathOf(const std::string& name) const { return (env_.Root() / name).string(); }
+    std::string PathOf(const std::string& name) const { return (env.Root() / name).string(); }
     std::string Bytes(const std::string& name) const
     {
-        std::ifstream in(env_.Root() / name, std::ios::binary);
+        std::ifstream in(env.Root() / name, std::ios::binary);
         std::ostringstream out;
         out << in.rdbuf();
         return out.str();
     }
     void Put(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(env_.Root() / name, std::ios::binary) << bytes;
+        std::ofstream(env.Root() / name, std::ios::binary) << bytes;
     }
 
-    TempEnvironment env_;
-    RecordingSeam seam_;
     clsFileHandler handler_;
 };
 
@@ -49,7 +44,7 @@ TEST_F(FileHandlerTest, TextLinesAreWrittenWithCrLfAndReadWithEitherLineEndInWin
     EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "Ström", "last"}));
     EXPECT_EQ(handler_.ReadLine(), "");
     EXPECT_EQ(handler_.FileContent(), "a\r\nb\nStröm\r\nlast");
-    EXPECT_EQ(seam_.errorWindows, 0);
+    EXPECT_EQ(seam.errorWindows, 0);
 }
 
 TEST_F(FileHandlerTest, AnOutputFileReplacesTheOldOneOnlyWhenClosedAndAFailureIsReported)
@@ -60,15 +55,18 @@ TEST_F(FileHandlerTest, AnOutputFileReplacesTheOldOneOnlyWhenClosedAndAFailureIs
     EXPECT_EQ(Bytes("real.txt"), "old\r\n");
     handler_.CloseFile();
     EXPECT_EQ(Bytes("real.txt"), "new\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(env_.Root()), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_EQ(std::count_if(fs::directory_iterator(env.Root()), fs::directory_iterator(),
+                            [](const fs::directory_entry& entry) { return entry.is_regular_file(); }),
+              1)
+        << "no temporary left";
 
     EXPECT_FALSE(handler_.OpenFile(PathOf("real.txt/out.txt"), clsFileHandler::kOutput));
     EXPECT_EQ(gError->ErrorNumber(), rt::errPathNotFound);
-    EXPECT_EQ(seam_.errorWindows, 1);
+    EXPECT_EQ(seam.errorWindows, 1);
     ASSERT_TRUE(handler_.OpenFile(PathOf("target.txt"), clsFileHandler::kOutput));
     fs::create_directories(PathOf("target.txt/inside"));  // something else takes the name before the close
     EXPECT_FALSE(handler_.CloseFile());
-    EXPECT_EQ(seam_.errorWindows, 2);
+    EXPECT_EQ(seam.errorWindows, 2);
 }
 
 TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)

@@ -12,15 +12,13 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/modObjekte.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
 #include "materials/clsFMK_Intern.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -63,24 +61,10 @@ public:
     bool alloyMenuShown = false;
 };
 
-class ProjektStartTest : public ::testing::Test {
+class ProjektStartTest : public ::testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        SelectStoredLanguage();
-        Zelo_Datei_Sicherstellen();
-        CreateServiceObjects({});
-        PrepareComputation();
-        Zelo_Oeffnen();
-        SetMainView(&view);
-    }
-    void TearDown() override
-    {
-        SetMainView(nullptr);
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-    }
+    void SetUp() override { SetMainView(&view); }
+    void TearDown() override { SetMainView(nullptr); }
 
     // A raw spectrum measured from −kKMax to kKMax, x in 1/nm: 1000 ms per point and counts ten
     // times the intensity, so that the reader's counts / time × 100 gives the intensity back.
@@ -111,8 +95,6 @@ protected:
         return e;
     }
 
-    TempEnvironment env;
-    RecordingSeam seam;
     RecordingView view;
 };
 

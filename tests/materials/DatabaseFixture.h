@@ -1,5 +1,5 @@
 #pragma once
-// A program folder of its own with the globals the element database needs, for one test.
+// The program's world for the tests of the element database, with helpers for its files.
 #include "core/Resources.h"
 #include "core/clsError.h"
 #include "core/clsLoader.h"
@@ -9,8 +9,7 @@
 #include "mainwindow/modObjekte.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +19,8 @@
 #include <iterator>
 #include <vector>
 
-class DatabaseFixture : public ::testing::Test {
+class DatabaseFixture : public ::testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        gLoader->Connect();
-        gFMK = std::make_unique<clsFMK>();
-    }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-        colXAchsen.Clear();
-        colElemente.Clear();
-        gInitKopf = InitKopf{};
-    }
-
     static std::vector<uint8_t> DefaultCopy()
     {
         const auto bytes = zelo::Resource("BINTABLE_102");
@@ -68,6 +52,4 @@ protected:
         gFileHandler->CloseFile();
         return ReadBytes(path);
     }
-    TempEnvironment env;
-    RecordingSeam seam;
 };
