@@ -17,7 +17,6 @@
 #include "materials/clsFMK.h"
 #include "materials/clsFMK_Intern.h"
 #include "materials/clsMFE.h"
-#include "materials/modElementDatabase.h"
 #include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
