@@ -1,4 +1,5 @@
 #pragma once
+// "TiefK" means low K: the model below the measured range.
 // The model curves that replace I(K) at low K, where the measurement does not reach, up to the
 // chosen index P. Every model rests on -1, the value of I(K) where S(K) = 0: models 0 to 2 pass
 // through it at K = 0 and meet I(K) at K(P); models 3 to 5 add a peak profile centred on K(P).

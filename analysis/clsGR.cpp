@@ -112,7 +112,7 @@ void clsGR::Erste_GR_Speichern() const
     const clsCommon& common = rt::Object(gCommon);
     const std::string pfad = common.Ordner() + common.Dateiname() + ".Gr0";
     clsFileHandler& datei = rt::Object(gFileHandler);
-    if (!datei.OpenFile(pfad, 0)) return;
+    if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return;
     for (int32_t i = 1; i <= Punkte(); ++i) datei.WriteLine(SingleToStr(R(i)) + "\t" + SingleToStr(Y(i)));
     // Logged only once the file is really written.
     if (!datei.CloseFile()) return;

@@ -1,4 +1,5 @@
 #pragma once
+// GR stands for G(r).
 // The reduced radial distribution G(r) of the current evaluation on the r grid
 // r(i) = 2π·(i − 1)/(FFT_Points·Delta_k) nm, and what is derived from it: the first peak, the
 // density line below it, Il'inskii's density, the RDF and coordination numbers, the Friedel and

@@ -58,7 +58,7 @@ std::string Zeile(float x, float y) { return SingleToStr(x) + "\t" + SingleToStr
 bool Schreiben(const std::string& pfad, const std::vector<std::string>& zeilen)
 {
     clsFileHandler& datei = rt::Object(gFileHandler);
-    if (!datei.OpenFile(pfad, 0)) return false;
+    if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return false;
     for (const auto& zeile : zeilen) datei.WriteLine(zeile);
     return datei.CloseFile();
 }

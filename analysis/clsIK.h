@@ -1,4 +1,5 @@
 #pragma once
+// IK stands for I(K).
 // The interference function I(K) = S(K) - 1 of the current project on the grid
 // K(i) = (i - 1)·Delta_k, with its undamped, measured and back-transformed forms, the low-K
 // extrapolation, the weight between measured and back-transformed curve and the index range

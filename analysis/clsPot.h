@@ -1,4 +1,5 @@
 #pragma once
+// Pot stands for the pair potential v(r).
 // The pair potential: v(r) read from a curve file on the r grid of G(r), and its transform v(K) on
 // the K grid of I(K). Indices are 1-based; a read outside 1..Punkte gives 0.
 #include <cstddef>

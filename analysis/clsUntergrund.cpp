@@ -191,7 +191,7 @@ bool clsUntergrund::UG_Fitten()
 
 bool clsUntergrund::Schreibe(const std::string& Dateiname, const std::vector<float>& x, const std::vector<float>& y)
 {
-    if (!gFileHandler->OpenFile(Dateiname, 0)) return false;
+    if (!gFileHandler->OpenFile(Dateiname, clsFileHandler::kOutput)) return false;
     for (size_t i = 0; i < x.size(); ++i) gFileHandler->WriteLine(SingleToStr(x[i]) + "\t" + SingleToStr(y[i]));
     return gFileHandler->CloseFile();
 }
@@ -225,7 +225,7 @@ void clsUntergrund::Speichern() const
 void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
 {
     gError->AddFunctionToCallStack(kModul, "Untergrund_Einlesen");
-    if (!gFileHandler->OpenFile(Filename, 1)) return;
+    if (!gFileHandler->OpenFile(Filename, clsFileHandler::kInput)) return;
     Protokoll(gLanguage->Caption(409) + ": " + Filename);
     ux_.clear();
     uy_.clear();

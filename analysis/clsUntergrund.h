@@ -1,4 +1,5 @@
 #pragma once
+// "Untergrund" is German for background.
 // The background U(K) under the averaged spectrum J(K): support points that the user places, kept
 // sorted by K, and a smoothing-spline fit through them on the grid of the working curve, so that
 // U(i) lies under J(i). Also the background implied by a finished I(K), and the background files

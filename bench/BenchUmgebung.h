@@ -6,6 +6,7 @@
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "mainwindow/modObjekte.h"
 
 #include <cstdlib>
 #include <filesystem>

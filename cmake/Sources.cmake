@@ -1,7 +1,7 @@
 # Which folders hold model code (plain C++) and which hold ui code (Qt).
 # A subsystem's windows live in its ui/ subfolder and belong to the ui layer.
-set(ZELO_MODEL_DIRS core curves materials analysis images simulation update)
-set(ZELO_UI_DIRS graphics mainwindow panels widgets)
+set(ZELO_MODEL_DIRS core curves materials analysis images simulation update mainwindow)
+set(ZELO_UI_DIRS graphics panels widgets)
 
 # zelo_collect_sources(<out> MODEL|UI [ROOT <dir>]) globs the .cpp files of one layer below ROOT
 # (default: the project folder), so new files join their layer without editing this file.

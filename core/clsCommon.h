@@ -26,6 +26,18 @@ enum ProjektTypen : int32_t {
     PT_Potential_K = 15,
 };
 
+// The generated or demonstration curve a project starts from instead of a file (ProjektTyp_Spezial).
+enum ProjektTypenSpezial : int32_t {
+    PTS_Keiner = 0,
+    PTS_Rechteck_IK = 1,
+    PTS_Lorch_IK = 2,
+    PTS_Demo_IK = 3,
+    PTS_Testpeaks_IK = 4,
+    PTS_Testpeaks_GR = 5,
+    PTS_Demo_JK = 6,
+    PTS_Simulation = 7,
+};
+
 // A dialog filter text (display name and patterns, each ended by a NUL character) as entries.
 std::vector<zelo::FileFilter> ParseFilterText(const std::string& filterText);
 

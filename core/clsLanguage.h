@@ -9,6 +9,8 @@ public:
     std::string GetLanguageName(int32_t Index) const;
     std::string GetLanguageVersion(const std::string& file) const;
     void OpenLanguageEx(int32_t Offset);
+    // The offset of the selected language.
+    int32_t Offset() const { return base_ / 10000; }
     // The text of a number in the selected language; "" for -1, "Language Error Index<n>" when missing.
     std::string Caption(int32_t Index) const;
 

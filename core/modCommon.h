@@ -1,8 +1,7 @@
 #pragma once
 // The program's global state: one instance of each service object, the evaluation step, the
-// display-mode flags and the saved flag. Created and released in a fixed order.
+// display-mode flags and the saved flag; mainwindow/modObjekte creates and releases them.
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class clsCommon;
@@ -64,23 +63,6 @@ extern std::unique_ptr<clsMath> gMath;
 
 // The name of the element database file in the program folder.
 inline constexpr const char* kElementDatabaseFile = "zelo_init.dat";
-
-// Creates the objects that start-up needs first: gError, gLoader, gOptions, gLanguage, gFileHandler.
-void CreateCoreObjects();
-// Selects the stored UI language; an offset without texts falls back to German.
-void SelectStoredLanguage();
-// Writes the default element database when the program folder has none, after telling the user.
-void Zelo_Datei_Sicherstellen();
-// Creates the service objects in their order; createGrafik makes the drawing engine (a ui object)
-// at its place between gOS and gGauss.
-void CreateServiceObjects(const std::function<void()>& createGrafik);
-// Sets up the transform grid and switches the processing log off, as start-up does.
-void PrepareComputation();
-// Empties the working curve and the spline and releases the objects in the order the end requires;
-// releaseGrafik releases the drawing engine at its place between gOS and gPot.
-void Objekte_Freigeben(const std::function<void()>& releaseGrafik);
-// Releases whatever is left (the objects the end leaves to the program's exit).
-void Restliche_Objekte_Freigeben();
 
 // Clears the error flag before a menu action that starts a project.
 void Fehler_Reset();

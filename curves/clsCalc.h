@@ -1,4 +1,5 @@
 #pragma once
+// Calc is the curve the calculations work on; its one instance is gCalc.
 // The working curve: the measured spectrum J(K) of the current project on an equidistant grid,
 // x(i) = (i - 1) * Schrittweite + Minimum_X, with its loading, its grid arithmetic and the figures
 // that describe the whole curve. Indices are 1-based.

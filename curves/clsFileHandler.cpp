@@ -15,10 +15,6 @@
 
 namespace {
 
-constexpr int32_t kOutput = 0;
-constexpr int32_t kInput = 1;
-constexpr int32_t kBinary = 2;
-
 void Register(const char* procedure)
 {
     if (gError) gError->AddFunctionToCallStack("clsFileHandler", procedure);

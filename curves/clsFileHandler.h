@@ -12,6 +12,11 @@
 
 class clsFileHandler {
 public:
+    // The open modes of OpenFile and AccessModus.
+    static constexpr int32_t kOutput = 0;  // text, created or emptied
+    static constexpr int32_t kInput = 1;   // text
+    static constexpr int32_t kBinary = 2;  // read and write, created when missing
+
     clsFileHandler() = default;
     ~clsFileHandler();
     clsFileHandler(const clsFileHandler&) = delete;

@@ -125,7 +125,7 @@ bool clsInput::Spektrum_Oeffnen()
         if (common.ProjektTyp() == PT_Bild_Digitalisieren) return Punkte_Oeffnen();
         clsFileHandler& datei = rt::Object(gFileHandler);
         const std::string pfad = common.Dateiname_Rohdaten();
-        if (!datei.OpenFile(pfad, 1)) return false;
+        if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
         dateiname_ = pfad;
         statistik_ = 0.0f;
         const bool gelesen = Rohdaten_Lesen(datei, pfad);

@@ -30,9 +30,13 @@ public:
 
     // The file extension of a curve kind, with its dot (".dat" for kinds without one of their own).
     static std::string ExtensionVonKurvenTyp(int32_t TypKurve);
+    // The curve whose x values SpeichereKurve writes (its Quelle).
+    static constexpr uint8_t kQuelleCalc = 0;  // the working curve
+    static constexpr uint8_t kQuelleIK = 1;
+    static constexpr uint8_t kQuelleGR = 2;
     // Writes the curve Y (points 1.. as elements 0..) as "x TAB y" lines to the project folder under
     // the project name and the kind's extension, when the kind's save option is on. Quelle names
-    // the x values: 0 the working curve, 1 I(K), 2 G(r). A failed write is reported and not logged.
+    // the x values; with another Quelle the file is emptied. A failed write is reported and not logged.
     // True when the file was written.
     bool SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y);
 

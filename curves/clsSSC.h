@@ -1,4 +1,5 @@
 #pragma once
+// SSC is the stage store; its one instance is gSSC.
 // The stage store: the latest copy of each evaluation stage's curve (loaded spectrum, edited raw
 // data, averaged halves, fit, background, I(K), G(r)), so that the user can step back. It holds
 // copies, never the live objects, and keeps nothing on disk.

@@ -1,4 +1,5 @@
 #pragma once
+// _Y names the curve by its y values, as the stage store keeps them.
 // One curve on an equidistant grid: the values with their first x, step, curve kind and the stage
 // level at which it was saved. The stage store keeps its curves in it; elsewhere it is a plain
 // container of a curve.

@@ -1,5 +1,9 @@
 #include "mainwindow/modProjektStart.h"
 
+#include "analysis/clsFFT.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsGauss.h"
+#include "analysis/clsUntergrund.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -7,17 +11,13 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "curves/clsSpline.h"
-#include "mainwindow/frmMain.h"
-
-#include <QMenu>
+#include "mainwindow/MainWindowView.h"
 
 namespace {
 
-constexpr int32_t kSpezial_Demo_JK = 6;
 constexpr int32_t kKein_Schritt = -1000;
 
 void Record(const std::string& line) { gCommon->Record(line); }
@@ -45,7 +45,7 @@ bool Kurve_Laden(const clsCommon& common)
         gSchritt = 2;
         return true;
     case PT_ELMI:
-        geladen = common.ProjektTyp_Spezial() == kSpezial_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
+        geladen = common.ProjektTyp_Spezial() == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
         break;
     // Averaged halves are stored as two-column curve files under either extension, which only the
     // curve reader reads.
@@ -71,23 +71,36 @@ bool Kurve_Laden(const clsCommon& common)
     return true;
 }
 
-void Hauptfenster_Einrichten(const clsCommon& common)
+// What every loaded project shares: the window names the file, the menus follow the project, and
+// no side fit is pending.
+void Abschliessen(const clsCommon& common)
 {
-    if (!gfrmMain) return;
-    gfrmMain->setWindowTitle(QString::fromStdString("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" +
-                                                    common.Dateiname() + "]"));
-    gfrmMain->mnuLegierung->menuAction()->setVisible(common.ProjektTyp_Spezial() == 0);
-    gfrmMain->mnuRecord->setEnabled(true);
+    MainWindowView& view = MainView();
+    view.SetTitle("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" + common.Dateiname() + "]");
+    view.ShowProjectMenus(common.ProjektTyp_Spezial() == PTS_Keiner);
+    rt::Object(gCalc).setTrennstelle_OK(false);
+    rt::Object(gOptions).setAnsicht_2_Fenster(false);
 }
 
 }
 
 void Neues_Projekt_Reset()
 {
-    gCalc->Punkte_Loeschen();
-    gSpline->Clear();
-    gCommon->setProjektTyp_Spezial(0);
-    gGespeichert = false;
+    try {
+        rt::Object(gCalc).Punkte_Loeschen();
+        rt::Object(gSpline).Clear();
+        rt::Object(gUntergrund).Clear();
+        // A stored transform size out of range raises here.
+        rt::Object(gFFT).SetupFFT();
+        rt::Object(gGR).Clear();
+        rt::Object(gGauss).Clear();
+        // The mouse modes of the previous project's tools end with it.
+        gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
+        rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
+        gGespeichert = false;
+    } catch (const rt::RuntimeError& e) {
+        gError->ErrorMsg("modCommon", "Neues_Projekt_Reset", false, e.Number(), e.Description());
+    }
 }
 
 void Datei_Einlesen_Endgueltig()
@@ -102,8 +115,7 @@ void Datei_Einlesen_Endgueltig()
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         if (!Kurve_Laden(common)) return;
-        Hauptfenster_Einrichten(common);
-        gOptions->setAnsicht_2_Fenster(false);
+        Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
         gError->ErrorMsg("modCommon", "Datei_Einlesen_Endgueltig", false, e.Number(), e.Description());
     }

@@ -1,4 +1,5 @@
 #pragma once
+// FMK stands for "Formfaktoren", form factors.
 // The form-factor tables (fits from the element database and "*.fmk" files from the program
 // folder) and the mixture form factors <f>, <f²>, <f>² of the alloy on the working curve's grid.
 #include "materials/clsFMK_Intern.h"

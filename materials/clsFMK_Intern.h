@@ -1,4 +1,5 @@
 #pragma once
+// FMK stands for "Formfaktoren", form factors; "Intern" marks one table of the collection clsFMK.
 // One atomic form-factor table: a fit of five Gauss terms and a constant kept in the element
 // database, or a table point by point in a "*.fmk" file that is read when it is used.
 #include <array>

@@ -1,4 +1,5 @@
 #pragma once
+// MFE stands for "Modell freier Elektronen", the free-electron model.
 // The alloy under study and the free-electron values derived from it: mean valence Z, number
 // density n, 2kF, the Friedel wavelength and minima, plasmon and Fermi energy, Hall coefficient
 // and thermopower. Values that cannot be known (a component without density or valence) are the

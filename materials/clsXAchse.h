@@ -1,4 +1,5 @@
 #pragma once
+// "XAchse" is German for x axis.
 // One named conversion factor for the x axis of measured spectra, a record of the element database.
 #include <cstdint>
 #include <string>

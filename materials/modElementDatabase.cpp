@@ -138,7 +138,7 @@ void Zelo_Oeffnen()
     ForgetRecords();
     const std::string path = DatabasePath();
     // Binary mode would create a missing file; start-up has already offered the default copy.
-    if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, 2)) {
+    if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, clsFileHandler::kBinary)) {
         ReadFileTablesOnly();
         return;
     }
@@ -183,7 +183,7 @@ void Zelo_Speichern()
         return;
     }
     // Output mode replaces the file only once it is complete; the file handler reports a failure.
-    if (!gFileHandler->OpenFile(DatabasePath(), 0)) return;
+    if (!gFileHandler->OpenFile(DatabasePath(), clsFileHandler::kOutput)) return;
     clsFileHandler& datei = *gFileHandler;
     const int32_t dateinummer = datei.FileHandle();
     try {

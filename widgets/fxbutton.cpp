@@ -270,14 +270,14 @@ void fxbutton::setDefault(bool isDefault)
 {
     default_ = isDefault;
     draw_.isDefault = isDefault;
-    UpdateShortcuts();
+    WatchWindowKeys();
     RedrawButton();
 }
 
 void fxbutton::setCancel(bool isCancel)
 {
     cancel_ = isCancel;
-    UpdateShortcuts();
+    WatchWindowKeys();
 }
 
 void fxbutton::SetPopupMenu(QMenu* menu, int32_t align, int32_t flags, QAction* defaultItem)
@@ -385,6 +385,7 @@ void fxbutton::resizeEvent(QResizeEvent*)
 void fxbutton::showEvent(QShowEvent*)
 {
     draw_.parentActive = isActiveWindow();
+    WatchWindowKeys();  // the button may have moved into another window since
     RedrawButton();
 }
 
@@ -629,6 +630,10 @@ void fxbutton::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Down:
         focusNextPrevChild(true);
         break;
+    case Qt::Key_Escape:
+        // Esc goes on to the window, whose cancel button takes it.
+        event->ignore();
+        [[fallthrough]];
     default:
         draw_.spaceDown = false;
         draw_.state = ButtonDrawState::Normal;
@@ -730,20 +735,7 @@ bool fxbutton::event(QEvent* event)
         const int id = static_cast<QShortcutEvent*>(event)->shortcutId();
         if (id == accessKeyShortcut_ && id != 0)
             AccessKeyPress(ButtonAccessKey::FromCaption(props_.caption).value_or(QChar()).unicode());
-        else if (id == returnShortcut_ || id == enterShortcut_)
-            AccessKeyPress(kEnterCode);
-        else if (id == escapeShortcut_)
-            AccessKeyPress(kEscapeCode);
         return true;
-    }
-    case QEvent::ShortcutOverride: {
-        // A focused button takes Enter itself, before the window's default button.
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-        break;
     }
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
@@ -777,19 +769,41 @@ void fxbutton::HideToolTip()
 
 void fxbutton::UpdateShortcuts()
 {
-    for (int* id : {&accessKeyShortcut_, &returnShortcut_, &enterShortcut_, &escapeShortcut_}) {
-        if (*id != 0)
-            releaseShortcut(*id);
-        *id = 0;
-    }
+    if (accessKeyShortcut_ != 0)
+        releaseShortcut(accessKeyShortcut_);
+    accessKeyShortcut_ = 0;
     if (const auto key = ButtonAccessKey::FromCaption(props_.caption))
         accessKeyShortcut_ = grabShortcut(QKeySequence::mnemonic(QStringLiteral("&") + *key));
-    if (default_) {
-        returnShortcut_ = grabShortcut(QKeySequence(Qt::Key_Return));
-        enterShortcut_ = grabShortcut(QKeySequence(Qt::Key_Enter));
+}
+
+// Not a window shortcut: a shortcut would also fire while an open drop-down list or an editor
+// takes the key, and so close the window while the user only picks an entry.
+void fxbutton::WatchWindowKeys()
+{
+    QWidget* target = (default_ || cancel_) ? window() : nullptr;
+    if (target == this)
+        target = nullptr;
+    if (target == keyWindow_.data())
+        return;
+    if (!keyWindow_.isNull())
+        keyWindow_->removeEventFilter(this);
+    keyWindow_ = target;
+    if (target != nullptr)
+        target->installEventFilter(this);
+}
+
+bool fxbutton::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == keyWindow_.data() && event->type() == QEvent::KeyPress && isVisible() && isEnabled()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (plain && ((default_ && enter) || (cancel_ && key->key() == Qt::Key_Escape))) {
+            AccessKeyPress(enter ? kEnterCode : kEscapeCode);
+            return true;
+        }
     }
-    if (cancel_)
-        escapeShortcut_ = grabShortcut(QKeySequence(Qt::Key_Escape));
+    return QWidget::eventFilter(watched, event);
 }
 
 void fxbutton::ApplyCursor()

@@ -114,8 +114,9 @@ public:
     bool HandPointer() const { return handPointer_; }
     void setHandPointer(bool hand);
 
-    // The window's default button (Enter anywhere in the window clicks it; drawn as default) and
-    // cancel button (Esc clicks it).
+    // The window's default button (Enter that reaches the window clicks it; drawn as default) and
+    // cancel button (Esc that reaches the window clicks it). A key that an open list, an editor or
+    // a focused button takes never reaches the window.
     bool Default() const { return default_; }
     void setDefault(bool isDefault);
     bool Cancel() const { return cancel_; }
@@ -147,6 +148,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -192,6 +194,8 @@ private:
     void CreateToolTip();
     void HideToolTip();
     void UpdateShortcuts();
+    // Watches the keys that reach the button's window while it is the default or cancel button.
+    void WatchWindowKeys();
     void ApplyCursor();
 
     ButtonProperties props_;
@@ -210,7 +214,5 @@ private:
     bool default_ = false;
     bool cancel_ = false;
     int accessKeyShortcut_ = 0;
-    int returnShortcut_ = 0;
-    int enterShortcut_ = 0;
-    int escapeShortcut_ = 0;
+    QPointer<QWidget> keyWindow_;
 };

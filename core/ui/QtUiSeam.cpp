@@ -3,7 +3,7 @@
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -77,13 +77,13 @@ zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons butto
                                  const std::string& title)
 {
     QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons),
-                    gfrmMain.data());
+                    DialogOwner());
     return FromQt(box.exec());
 }
 
 void QtUiSeam::ShowErrorWindow()
 {
-    frmError window(gfrmMain.data());
+    frmError window(DialogOwner());
     window.exec();
 }
 

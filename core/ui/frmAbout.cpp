@@ -10,7 +10,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "images/MFreeImage.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "update/ui/frmUpdate.h"
 #include "widgets/fxbutton.h"
 

@@ -10,11 +10,11 @@ class frmError : public QDialog {
 public:
     explicit frmError(QWidget* owner);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5[2];
+    QLabel* Label1;  // error number and description
+    QLabel* Label2;  // caption of the module
+    QLabel* Label3;  // caption of the procedure
+    QLabel* Label4;  // the latest registered calls
+    QLabel* Label5[2];  // the module and the procedure
     QLabel* Image1;
     fxbutton* cmdOK;
 };

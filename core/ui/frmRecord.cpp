@@ -45,7 +45,7 @@ void frmRecord::Speichern()
 {
     const std::string path = gCommon->Ordner() + gCommon->Dateiname() + ".rex";
     if (!fileHandler_) fileHandler_ = std::make_unique<clsFileHandler>();
-    if (!fileHandler_->OpenFile(path, 0)) {
+    if (!fileHandler_->OpenFile(path, clsFileHandler::kOutput)) {
         gError->ErrorMsg("clsCommon", "RecordFile_Open", false, gError->ErrorNumber(), gError->ErrorDescription());
         fileHandler_->CloseFile();
         return;

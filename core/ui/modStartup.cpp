@@ -4,11 +4,13 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "core/ui/QtTranslation.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/frmSplash.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/modObjekte.h"
+#include "mainwindow/ui/frmMain.h"
 #include "materials/modElementDatabase.h"
 
 #include <QApplication>
@@ -46,6 +48,7 @@ void Main(const StartOptions& options)
     CreateCoreObjects();
     gLoader->Connect();
     SelectStoredLanguage();
+    Qt_Sprache_Setzen();
     Splash_Text(Text(193));
     Zelo_Datei_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });

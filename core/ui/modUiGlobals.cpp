@@ -2,7 +2,7 @@
 
 #include "core/ui/frmRecord.h"
 #include "graphics/clsGrafik.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 std::unique_ptr<clsGrafik> gGrafik;
 QPointer<frmMain> gfrmMain;

@@ -15,7 +15,7 @@ public:
     // y scaling kept.
     static void Zeigen(QWidget* owner);
 
-    QLabel* Label1;
+    QLabel* Label1;  // "Y = " before the formula
     QLineEdit* Text1;
     // 0 the whole curve, 1 the selected range.
     fxbutton* Option1[2];

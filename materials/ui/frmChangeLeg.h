@@ -24,9 +24,9 @@ public:
 
     QLabel* Label1;  // symbol and name
     QLabel* Label2;  // share
-    QLabel* Label3;
+    QLabel* Label3;  // caption of the density
     QLineEdit* Text2;  // density, g/cm³
-    QLabel* Label4;
+    QLabel* Label4;  // caption of the valence
     QLineEdit* Text3;  // valence, e/a
     fxbutton* Command2;  // Cancel
     fxbutton* Command1;  // OK

@@ -6,7 +6,7 @@
 #include "core/clsOptions.h"
 #include "materials/clsMFE.h"
 #include "materials/clsXAchse.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>
@@ -27,8 +27,6 @@ using einstellungen::Uebersprungen;
 
 namespace {
 
-// Test peaks in I(K): the test-curve panel owns the project type, the options leave it alone.
-constexpr int32_t kSpezial_PeakTest = 4;
 constexpr float kFaktor_Gefaltet = 37.74f;
 constexpr int kPfadbreite = 380;
 
@@ -326,7 +324,8 @@ void frmSettings::Projekt_Auswaehlen()
 
 void frmSettings::optProjekt_Click(int Index)
 {
-    if (gCommon->ProjektTyp_Spezial() == kSpezial_PeakTest) return;
+    // With test peaks in I(K) the test-curve panel owns the project type: the options leave it alone.
+    if (gCommon->ProjektTyp_Spezial() == PTS_Testpeaks_IK) return;
     // A diffraction image is read as an electron-microscope spectrum but keeps its own type.
     if (Index != 1 || projektTyp_ != PT_ELMI_Bild) projektTyp_ = kOptionTyp[static_cast<size_t>(Index)];
     Frame1->setVisible(Index == 0 || Index == 5);

@@ -23,6 +23,7 @@ class QPlainTextEdit;
 class QRadioButton;
 class clsXAchse;
 class fxbutton;
+struct Projekteinstellungen;
 
 class frmSettings : public QDialog {
     Q_OBJECT
@@ -43,9 +44,9 @@ public:
     // Whether every visible row has a table and a share, so that OK may be pressed.
     bool CheckFMK() const;
 
-    QLabel* Label12;
+    QLabel* Label12;  // caption of the raw-data file
     QLabel* Label10;  // the raw-data file, shortened to fit
-    QLabel* Label11;
+    QLabel* Label11;  // caption of the results folder
     QLineEdit* txtOrdner;
     fxbutton* cmdSave;
 
@@ -55,14 +56,14 @@ public:
     QCheckBox* Check1;               // current correction
 
     QGroupBox* Frame3;  // alloy
-    QLabel* Label6;
+    QLabel* Label6;  // caption of the component count
     QLabel* lblAnzahl;
     std::array<fxbutton*, 2> CmdKomponente;  // "+", "-"
-    QLabel* Label5;
-    QLabel* Label2;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label7;
+    QLabel* Label5;  // column heading: component
+    QLabel* Label2;  // column heading: share, at %
+    QLabel* Label3;  // column heading: density, g/cm³
+    QLabel* Label4;  // column heading: valence
+    QLabel* Label7;  // column heading: form-factor table
     QComboBox* cmbFMKTyp;  // radiation kind
     std::array<QComboBox*, kZeilen> cmbElement;
     std::array<QLabel*, kZeilen> lblElement;
@@ -78,17 +79,17 @@ public:
     std::array<QRadioButton*, 2> Option1;  // known conversion, typed factor
     QComboBox* cmbTrafo;
     QLineEdit* Text1;
-    QLabel* Label1;
+    QLabel* Label1;  // unit of the typed factor, SMP/nm
     QLabel* lblFaktor;
 
     QGroupBox* Frame2;  // sample
-    QLabel* Label14;
+    QLabel* Label14;  // caption of the accelerating voltage
     QLineEdit* txtUH;  // accelerating voltage, kV, negative
-    QLabel* Label15;
-    QLabel* Label8;
+    QLabel* Label15;  // unit of the voltage, keV
+    QLabel* Label8;  // caption of the annealing temperature
     QLineEdit* txtTemper;
-    QLabel* Label9;
-    QLabel* Label13;
+    QLabel* Label9;  // unit of the temperature, Kelvin
+    QLabel* Label13;  // caption of the notes
     QPlainTextEdit* txtBem;
 
     fxbutton* cmdOK;
@@ -104,7 +105,7 @@ private:
     void optProjekt_Click(int Index);
     void cmdSave_Click();
 
-    // Component rows (frmSettingsKomponenten.cpp).
+    // Component rows (frmSettings_Komponenten.cpp).
     // The nine controls of a row, from left to right.
     std::array<QWidget*, 9> Zeile(size_t i) const;
     void Zeilen_Wiederherstellen();
@@ -121,7 +122,7 @@ private:
     void Markieren(int Index, bool tabelle);
     void OK_Freigeben();
 
-    // Radiation, tables and x axis (frmSettingsStrahlung.cpp).
+    // Radiation, tables and x axis (frmSettings_Strahlung.cpp).
     void Strahlungsarten_Auflisten();
     void cmbFMKTyp_Click();
     void XAchsen_Auflisten();
@@ -130,10 +131,11 @@ private:
     void Text1_Change();
     void Faktor_Setzen(float faktor);
 
-    // OK (frmSettingsOK.cpp).
+    // OK (frmSettings_OK.cpp).
     void cmdOK_Click();
     bool Eingaben_Pruefen();
-    void Legierung_Uebernehmen();
+    // What OK hands to the model.
+    Projekteinstellungen Einstellungen() const;
 
     bool geladen_ = false;  // the opening has finished
     int32_t projektTyp_ = 0;

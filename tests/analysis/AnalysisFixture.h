@@ -1,9 +1,7 @@
 #pragma once
-// The objects of the analysis in a temporary settings folder, with a recording seam: settings,
-// texts, project files, I(K), background, G(r), Gauss peaks, pair potential, alloy, form factors
-// and the transforms, with the K step of start-up (0.1 1/nm).
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+// The program's world for the analysis tests, with helpers that build I(K) as the test-curve
+// panel does.
+#include "support/TestWorld.h"
 #include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
@@ -25,40 +23,8 @@
 #include <cmath>
 #include <numbers>
 
-class AnalysisFixture : public testing::Test {
+class AnalysisFixture : public testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        gOptions->setDelta_k(0.1f);
-        gCommon = std::make_unique<clsCommon>();
-        gIK = std::make_unique<clsIK>();
-        gUntergrund = std::make_unique<clsUntergrund>();
-        gGR = std::make_unique<clsGR>();
-        gGauss = std::make_unique<clsGauss>();
-        gFMK = std::make_unique<clsFMK>();
-        gPot = std::make_unique<clsPot>();
-        gMFE = std::make_unique<clsMFE>();
-        gFFT = std::make_unique<clsFFT>();
-    }
-    void TearDown() override
-    {
-        gFFT.reset();
-        gMFE.reset();
-        gPot.reset();
-        gFMK.reset();
-        gGauss.reset();
-        gGR.reset();
-        gUntergrund.reset();
-        gIK.reset();
-        gCommon.reset();
-        gFileHandler.reset();
-        gLanguage.reset();
-        gOptions.reset();
-        gLoader.reset();
-        gError.reset();
-    }
-
     // Makes I(K) the given values from point 1 on, as the test-curve panel builds it.
     static void SetIK(const std::vector<float>& values)
     {
@@ -84,6 +50,7 @@ protected:
     }
     static double Wellenpaket(double K0, double r) { return -std::exp(-r * r / 8.0) * std::sin(K0 * r); }
 
-    TempEnvironment env_;
-    RecordingSeam seam_;
+    // The names these tests use for the world's folder and seam.
+    TempEnvironment& env_ = env;
+    RecordingSeam& seam_ = seam;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The analysis objects together with what the curve sources need besides: the working curve, the
-// curve reader, the stage store and the peak list, and project files in the temporary folder.
+// The analysis world with the processing log on and the stage store of a started project, and
+// project files in the temporary folder.
 #include "AnalysisFixture.h"
 
 #include "analysis/clsGauss.h"
@@ -18,19 +18,8 @@ class QuellenFixture : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
         gCommon->setEnable_Record(true);
-        gCalc = std::make_unique<clsCalc>();
-        gInput = std::make_unique<clsInput>();
-        gSSC = std::make_unique<clsSSC>();
-    }
-    void TearDown() override
-    {
-        gMath.reset();
-        gSSC.reset();
-        gInput.reset();
-        gCalc.reset();
-        AnalysisFixture::TearDown();
+        StartStageStore();
     }
 
     // Writes "x TAB y" lines for x = (i - 1)·step, i = 1..n, and makes the file the project's.

@@ -29,8 +29,6 @@ class GRTest : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
-        gFFT->SetupFFT();
         gCommon->setEnable_Record(true);
         gCommon->Set_Dateiname((env_.Root() / "probe.dat").string());
         gCommon->setOrdner(env_.Root().string());
@@ -48,13 +46,6 @@ protected:
 
     std::filesystem::path Gr0() const { return env_.Root() / "probe.Gr0"; }
 };
-
-TEST_F(GRTest, RGridOfTheDefaults)
-{
-    EXPECT_EQ(gGR->R(1), 0.0f);
-    EXPECT_NEAR(gGR->R(2), 0.0038350, 5e-8);
-    EXPECT_NEAR(gGR->R(1000), 3.8311, 5e-5);
-}
 
 TEST_F(GRTest, FirstPeakAndDensityLineBelongToEachComputation)
 {

@@ -46,7 +46,7 @@ protected:
                           const std::vector<float>& positionen = {}, uint8_t fixiert = 0)
     {
         SetIK(kurve);
-        gMath = std::make_unique<clsMath>();
+        MakeCurveMath();
         ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_IK));
         gMath->setDelta_X(dx);
         gMath->Baseline_Berechnen();
@@ -197,7 +197,7 @@ TEST_F(GaussBerechnenTest, TwoShellsOfASyntheticGAreFoundAtTheirRadii)
     // The G(r) of the synthetic liquid that the end-to-end tests of I(K) use.
     gGR->setPunkte(1000);
     for (int32_t i = 1; i <= 1000; ++i) gGR->Set_Y(i, static_cast<float>(synthetisch::G_Modell(gGR->R(i))));
-    gMath = std::make_unique<clsMath>();
+    MakeCurveMath();
     ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
     gGauss->setKurve(KT_GR);
     gMath->Peaks_Schaetzen(5, 0.99f);

@@ -32,29 +32,17 @@ class IKBerechnenTest : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
-        gCalc = std::make_unique<clsCalc>();
-        gFMK = std::make_unique<clsFMK>();
-        gInput = std::make_unique<clsInput>();
         gCommon->setEnable_Record(true);
         gCommon->Set_Dateiname((env_.Root() / "probe.dat").string());
         gCommon->setOrdner(env_.Root().string());
         Messung(kF);
-    }
-    void TearDown() override
-    {
-        gSpline.reset();
-        gInput.reset();
-        gFMK.reset();
-        gCalc.reset();
-        AnalysisFixture::TearDown();
     }
 
     // The measurement on I(K)'s points and ten more, its form factors and its background points.
     void Messung(float f, int32_t punkte = kIK + 10,
                  std::initializer_list<double> stuetzstellen = {5.0, 25.0, 45.0, 65.0, 85.0, 105.0, 125.0, 145.0})
     {
-        gCalc = std::make_unique<clsCalc>();
+        gCalc->Punkte_Loeschen();
         for (int32_t i = 1; i <= punkte; ++i)
             gCalc->Punkte_Plus(float(K(i)), float(kSkala * f * f * (1.0 + I_Modell(K(i))) + Untergrund(K(i))));
         gCalc->setMaximum_X(gCalc->x(punkte));

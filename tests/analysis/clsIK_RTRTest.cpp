@@ -10,15 +10,7 @@ class IK_RTRTest : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
-        gCalc = std::make_unique<clsCalc>();
-        gFFT->SetupFFT();
         gCommon->setEnable_Record(true);
-    }
-    void TearDown() override
-    {
-        gCalc.reset();
-        AnalysisFixture::TearDown();
     }
 
     // An I(K) of two damped waves over 1500 points, all of it transformed, and its G(r).

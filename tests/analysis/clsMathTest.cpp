@@ -10,7 +10,7 @@ protected:
     void SetUp() override
     {
         QuellenFixture::SetUp();
-        gMath = std::make_unique<clsMath>();
+        MakeCurveMath();
     }
     // The values as I(K) copied into gMath, with the baseline fitted.
     static void Kurve(const std::vector<float>& values)

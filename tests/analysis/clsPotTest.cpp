@@ -6,14 +6,7 @@
 #include <cmath>
 #include <numbers>
 
-class PotTest : public QuellenFixture {
-protected:
-    void SetUp() override
-    {
-        QuellenFixture::SetUp();
-        gFFT->SetupFFT();
-    }
-};
+using PotTest = QuellenFixture;
 
 TEST_F(PotTest, TransformOfAGaussPotential)
 {

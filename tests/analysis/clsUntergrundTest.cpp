@@ -24,16 +24,9 @@ class UntergrundTest : public AnalysisFixture {
 protected:
     void SetUp() override
     {
-        AnalysisFixture::SetUp();
-        gCalc = std::make_unique<clsCalc>();
         for (int32_t i = 1; i <= kPunkte; ++i) gCalc->Punkte_Plus(0.1f * (i - 1), Spektrum(0.1 * (i - 1)));
         gCalc->setMaximum_X(gCalc->x(kPunkte));
         gCommon->setEnable_Record(true);
-    }
-    void TearDown() override
-    {
-        gCalc.reset();
-        AnalysisFixture::TearDown();
     }
     static void AddPoints(std::initializer_list<float> ks, float (*u)(double))
     {

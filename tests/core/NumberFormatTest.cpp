@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "curves/modString.h"
+#include "support/TestWorld.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -39,10 +40,9 @@ TEST(LogSicher, IsZeroForValuesWithoutALogarithm)
 
 TEST(TextBoxWert, ShowsAValueOrTheUnknownText)
 {
-    gLanguage = std::make_unique<clsLanguage>();
+    TestWorld world;
     EXPECT_EQ(TextBox_Wert(60.5f).Text, "60.5");
     EXPECT_EQ(TextBox_Wert(60.5f).Tag, "0");
     EXPECT_EQ(TextBox_Wert(Kein_Wert).Text, "<unbekannt>");
     EXPECT_EQ(TextBox_Wert(Kein_Wert).Tag, "-3E+38");
-    gLanguage.reset();
 }

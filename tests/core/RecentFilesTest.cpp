@@ -69,6 +69,6 @@ TEST_F(RecentFilesTest, AFailedWriteIsReportedAndEntersNothing)
     BlockStore();
     EXPECT_EQ(options.MRU_Set(FileName(1)), -1);
     EXPECT_EQ(gError->ErrorFunction(), "MRU_Set");
-    EXPECT_EQ(seam_.errorWindows, 1);
+    EXPECT_EQ(seam.errorWindows, 1);
     EXPECT_FALSE(options.MRU_Available());
 }

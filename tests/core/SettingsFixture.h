@@ -1,8 +1,7 @@
 #pragma once
-// A fresh settings store in a temporary folder, with the error reporter, the UI texts and a
-// recording seam, for the tests of the settings.
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+// The program's world for the tests of the settings, with helpers to look at and tamper with the
+// settings file.
+#include "support/TestWorld.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -15,21 +14,9 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
-class SettingsFixture : public testing::Test {
+class SettingsFixture : public testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        gError = std::make_unique<clsError>();
-        gLanguage = std::make_unique<clsLanguage>();
-    }
-    void TearDown() override
-    {
-        gOptions.reset();
-        gLanguage.reset();
-        gError.reset();
-    }
-
-    std::filesystem::path StoreFile() const { return env_.ConfigFolder() / "Murenko" / "Settings.ini"; }
+    std::filesystem::path StoreFile() const { return env.ConfigFolder() / "Murenko" / "Settings.ini"; }
     std::string StoreText() const
     {
         std::ifstream in(StoreFile(), std::ios::binary);
@@ -46,8 +33,8 @@ protected:
     // Points the store at a path that cannot be created.
     void BlockStore() const
     {
-        std::ofstream(env_.Root() / "blocker") << "a file, not a folder";
-        setenv("XDG_CONFIG_HOME", (env_.Root() / "blocker").c_str(), 1);
+        std::ofstream(env.Root() / "blocker") << "a file, not a folder";
+        setenv("XDG_CONFIG_HOME", (env.Root() / "blocker").c_str(), 1);
     }
     // The run-time error number an action raises, 0 when it raises none.
     static int32_t ErrorNumberOf(const std::function<void()>& action)
@@ -59,7 +46,4 @@ protected:
         }
         return 0;
     }
-
-    TempEnvironment env_;
-    RecordingSeam seam_;
 };

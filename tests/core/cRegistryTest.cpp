@@ -12,7 +12,7 @@ protected:
 TEST_F(RegistryTest, TypedValuesReadBackAsWrittenInAReadableFileCreatedOnlyByAWrite)
 {
     EXPECT_EQ(registry_.ReadValue("nm", cRegistry::REG_DWORD, int32_t{1}), RegValue(int32_t{1}));
-    EXPECT_FALSE(fs::exists(env_.ConfigFolder()));
+    EXPECT_FALSE(fs::exists(env.ConfigFolder()));
     registry_.WriteValue("Abbruchstelle Ordnung", cRegistry::REG_SZ, std::string("4"));
     registry_.WriteValue("nm", cRegistry::REG_DWORD, int32_t{0});
     registry_.WriteValue("Blob", cRegistry::REG_BINARY, std::vector<uint8_t>{0, 0xFF, 0x10});
@@ -79,7 +79,7 @@ TEST_F(RegistryTest, AnUnreadableStoreGivesDefaultsAndASilentRecord)
     fs::create_directories(StoreFile());  // a folder where the file should be
     EXPECT_EQ(Text("Lang"), RegValue("default"));
     EXPECT_EQ(gError->ErrorModul(), "cRegistry");
-    EXPECT_EQ(seam_.errorWindows, 0);
+    EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_NE(ErrorNumberOf([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), 0);
 }
 

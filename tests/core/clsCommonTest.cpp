@@ -4,8 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,24 +14,15 @@ namespace {
 
 const std::string kNul(1, '\0');
 
-class CommonTest : public ::testing::Test {
+class CommonTest : public ::testing::Test, protected TestWorld {
 protected:
     void SetUp() override
     {
-        CreateCoreObjects();
-        gCommon = std::make_unique<clsCommon>();
         folder = env.Root().string() + "/Messung/";
         std::filesystem::create_directories(folder);
     }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-    }
     static void Touch(const std::string& path) { std::ofstream(path) << "x"; }
 
-    TempEnvironment env;
-    RecordingSeam seam;
     std::string folder;
 };
 
@@ -49,8 +39,8 @@ TEST_F(CommonTest, OpenDialogFilterStartsWithAllKnownPatternsInTheLanguageOfCrea
     EXPECT_EQ(filters[8].name + " " + filters[8].patterns, "Alle Dateien (*.*) *.*");
     EXPECT_EQ(ParseFilterText("Bitmap" + kNul + "*.bmp").size(), 0u) << "an entry without its final NUL";
 
-    gLanguage->OpenLanguageEx(3);
-    gCommon = std::make_unique<clsCommon>();
+    gOptions->setSprache(3);
+    Restart();
     gLanguage->OpenLanguageEx(0);
     EXPECT_EQ(ParseFilterText(gCommon->Filter())[2].name, "diffraction ELMI (*.asc)");
 }
@@ -58,7 +48,7 @@ TEST_F(CommonTest, OpenDialogFilterStartsWithAllKnownPatternsInTheLanguageOfCrea
 TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
 {
     gOptions->setReg_Folder("/data/old/");
-    gCommon = std::make_unique<clsCommon>();
+    Restart();
     std::filesystem::create_directory(folder + "Probe1");
     Touch(folder + "Probe2");  // a file of the candidate name counts too
     Touch(folder + "Probe.DAT");
@@ -99,12 +89,9 @@ TEST_F(CommonTest, ExtensionComesFromTheFileNameNotFromADottedFolder)
 TEST_F(CommonTest, ProjectTypeByExtension)
 {
     for (const auto& [extension, type] :
-         {std::pair{".dat", PT_Beugung}, {".ELB", PT_Beugung}, {".asc", PT_ELMI}, {".i_k", PT_IK}, {".ik0", PT_IK},
-          {".ik", PT_IK}, {".ikk", PT_IK}, {".kr4", PT_IK}, {".sk", PT_IK}, {".G_r", PT_GR}, {".gr4", PT_GR},
-          {".Gr", PT_GR}, {".n_r", PT_GR}, {".rho", PT_GR}, {".rav", PT_GR}, {".fit", PT_Fit}, {".fi1", PT_Fit},
-          {".kr1", PT_Fit}, {".mitt", PT_Mittel}, {".mit", PT_Mittel}, {".ssc", PT_SSC}, {".rex", PT_Protokoll},
-          {".pot", PT_Potential}, {".v_r", PT_Potential}, {".v_k", PT_Potential_K}, {".txt", PT_Unbekannt},
-          {".kr2", PT_Unbekannt}, {".", PT_Unbekannt}}) {
+         {std::pair{".ELB", PT_Beugung}, {".asc", PT_ELMI}, {".ik0", PT_IK}, {".kr4", PT_IK}, {".G_r", PT_GR},
+          {".kr1", PT_Fit}, {".mit", PT_Mittel}, {".ssc", PT_SSC}, {".rex", PT_Protokoll}, {".v_r", PT_Potential},
+          {".v_k", PT_Potential_K}, {".kr2", PT_Unbekannt}, {".", PT_Unbekannt}}) {
         gCommon->setDateiname_Rohdaten("/data/x" + std::string(extension));
         EXPECT_EQ(gCommon->ProjektTyp(), type) << extension;
     }

@@ -3,9 +3,8 @@
 #include "core/RegionalFormat.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "support/RecordingSeam.h"
 #include "support/ScopedLocale.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <FreeImage.h>
 #include <ctime>
@@ -16,17 +15,7 @@
 
 namespace {
 
-class LoaderTest : public ::testing::Test {
-protected:
-    void SetUp() override { CreateCoreObjects(); }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-    }
-    TempEnvironment env;
-    RecordingSeam seam;
-};
+class LoaderTest : public ::testing::Test, protected TestWorld {};
 
 }
 
@@ -43,13 +32,6 @@ TEST(SizeTextTest, SwitchesUnitAtEachPowerOf1024InTheRegionalFormat)
     if (!german.Active()) GTEST_SKIP() << "no German locale installed";
     EXPECT_EQ(clsLoader::Groesse_Text(1023), "1.023,0 Bytes");
     EXPECT_EQ(zelo::FormatGroupedDigits(1234567), "1.234.567");
-}
-
-TEST_F(LoaderTest, VersionTexts)
-{
-    EXPECT_EQ(gLoader->Version(), "2.32.0880");
-    EXPECT_EQ(gLoader->Version_Kurz(), "2.32");
-    EXPECT_EQ(gLoader->ApplicationName(), "KPW ZELO");
 }
 
 TEST_F(LoaderTest, CreationInfoIsTheFilesLocalWriteTime)
@@ -69,11 +51,12 @@ TEST_F(LoaderTest, CreationInfoIsTheFilesLocalWriteTime)
 
 TEST_F(LoaderTest, ConnectGathersTheProgramsFacts)
 {
-    EXPECT_EQ(gLoader->MemoryInfo(), "") << "no process is known before Connect";
-    gLoader->Connect();
-    EXPECT_EQ(gLoader->ApplicationPath(), env.DataFolder().string() + "/");
-    EXPECT_EQ(gLoader->Creation_Info(), gLoader->Creation_Info_Of(gLoader->GetExeFilePath()));
-    EXPECT_EQ(gLoader->FreeImageLib_Available(), FreeImage_GetVersion() != nullptr);
-    EXPECT_TRUE(gLoader->MemoryInfo().ends_with(" kB"));
+    clsLoader loader;
+    EXPECT_EQ(loader.MemoryInfo(), "") << "no process is known before Connect";
+    loader.Connect();
+    EXPECT_EQ(loader.ApplicationPath(), env.DataFolder().string() + "/");
+    EXPECT_EQ(loader.Creation_Info(), loader.Creation_Info_Of(loader.GetExeFilePath()));
+    EXPECT_EQ(loader.FreeImageLib_Available(), FreeImage_GetVersion() != nullptr);
+    EXPECT_TRUE(loader.MemoryInfo().ends_with(" kB"));
     EXPECT_EQ(seam.errorWindows, 0);
 }

@@ -57,7 +57,7 @@ TEST_F(OptionsTest, AFreshStoreGivesEveryDefaultAndNoFile)
     EXPECT_EQ(options.Fit_Ueberlapp(), 5);
     EXPECT_FALSE(options.MRU_Available());
     EXPECT_THROW(options.KurveSpeichern(0), rt::RuntimeError);
-    EXPECT_FALSE(fs::exists(env_.ConfigFolder()));
+    EXPECT_FALSE(fs::exists(env.ConfigFolder()));
     EXPECT_FALSE(gError->Error());
 }
 
@@ -138,11 +138,11 @@ TEST_F(OptionsTest, AFailedWriteIsReportedAndTheValueKeptInMemory)
     options.setMax_R(2.0f);
     EXPECT_EQ(options.Max_R(), 2.0f);
     EXPECT_EQ(gError->ErrorFunction(), "Max_R");
-    EXPECT_EQ(seam_.errorWindows, 1);
+    EXPECT_EQ(seam.errorWindows, 1);
     options.setSprache(3);  // language and symbol report through a message box
     EXPECT_EQ(options.Sprache(), 3);
-    ASSERT_EQ(seam_.messages.size(), 1u);
-    EXPECT_EQ(seam_.messages[0].text,
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text,
               "Error 26001 (Failed to create registry Key: 'Software\\Murenko\\Settings) in procedure Sprache of "
               "Klassenmodul clsOptions");
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The globals that the curve readers, the working curve and the stage store need, in a temporary
-// program and settings folder, with a recording ui seam and the processing log switched on.
+// The program's world for the curve readers, the working curve and the stage store: a started
+// project's stage store and the processing log switched on.
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
@@ -12,8 +12,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSSC.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -24,22 +23,13 @@
 #include <tuple>
 #include <vector>
 
-class CurvesTest : public ::testing::Test {
+class CurvesTest : public ::testing::Test, protected TestWorld {
 protected:
     void SetUp() override
     {
-        CreateCoreObjects();
-        CreateServiceObjects({});
         gCommon->setEnable_Record(true);
-        gSSC = std::make_unique<clsSSC>();
-        gSSC->ESC_HEADER();
-        gOptions->setDelta_k(0.1f);
+        StartStageStore();
         gOptions->setFaktor_X(1.0f);
-    }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
     }
 
     // Writes a file (bytes as given) into the temporary folder; returns its path.
@@ -99,7 +89,4 @@ protected:
     {
         return {gSSC->Kurve_Zurueck_Punkte(), gSSC->Kurve_Zurueck_Schrittweite(), gSSC->Kurve_Zurueck_MinX(), 0.0f};
     }
-
-    TempEnvironment env;
-    RecordingSeam seam;
 };

@@ -3,7 +3,7 @@
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
-#include "support/RecordingSeam.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +21,7 @@ public:
 
 TEST(WorkingCurveTest, IndexRoundsHalvesToTheEvenIndexAndReportsAZeroStep)
 {
-    gError = std::make_unique<clsError>();
-    RecordingSeam seam;
+    TestWorld world;
     for (float step : {0.25f, 0.1f, 0.244f}) {
         GridCurve curve({}, 0.0f, step);
         for (int32_t i = 1; i <= 2000; ++i) ASSERT_EQ(curve.Index(curve.x(i)), i) << "step " << step;
@@ -31,8 +30,7 @@ TEST(WorkingCurveTest, IndexRoundsHalvesToTheEvenIndexAndReportsAZeroStep)
     }
     EXPECT_EQ(GridCurve({}, -1.0f, 0.5f).Index(-0.75f), 2);
     EXPECT_EQ(GridCurve({1, 2}, 0.0f, 0.0f).Index(1.0f), 0);
-    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(seam.errorWindows), "Index (Get) 1");
-    gError.reset();
+    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(world.seam.errorWindows), "Index (Get) 1");
 }
 
 }

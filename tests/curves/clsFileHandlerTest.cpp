@@ -1,92 +1,91 @@
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace fs = std::filesystem;
 
-class FileHandlerTest : public testing::Test {
+class FileHandlerTest : public testing::Test, protected TestWorld {
 protected:
-    void SetUp() override { gError = std::make_unique<clsError>(); }
-    void TearDown() override { gError.reset(); }
-
-    std::string PathOf(const std::string& name) const { return (env_.Root() / name).string(); }
+    std::string PathOf(const std::string& name) const { return (env.Root() / name).string(); }
     std::string Bytes(const std::string& name) const
     {
-        std::ifstream in(env_.Root() / name, std::ios::binary);
+        std::ifstream in(env.Root() / name, std::ios::binary);
         std::ostringstream out;
         out << in.rdbuf();
         return out.str();
     }
     void Put(const std::string& name, const std::string& bytes) const
     {
-        std::ofstream(env_.Root() / name, std::ios::binary) << bytes;
+        std::ofstream(env.Root() / name, std::ios::binary) << bytes;
     }
 
-    TempEnvironment env_;
-    RecordingSeam seam_;
     clsFileHandler handler_;
 };
 
 TEST_F(FileHandlerTest, TextLinesAreWrittenWithCrLfAndReadWithEitherLineEndInWindows1252)
 {
-    ASSERT_TRUE(handler_.OpenFile(PathOf("out.txt"), 0));
+    ASSERT_TRUE(handler_.OpenFile(PathOf("out.txt"), clsFileHandler::kOutput));
     handler_.WriteLine("1.5\t2");
     handler_.WriteLine("Angström");
     handler_.CloseFile();
     EXPECT_EQ(Bytes("out.txt"), "1.5\t2\r\nAngstr\xF6m\r\n");
 
     Put("in.txt", "a\r\nb\nStr\xF6m\r\nlast");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("in.txt"), 1));
+    ASSERT_TRUE(handler_.OpenFile(PathOf("in.txt"), clsFileHandler::kInput));
     std::vector<std::string> lines;
     while (!handler_.FileEnd()) lines.push_back(handler_.ReadLine());
     EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "Ström", "last"}));
     EXPECT_EQ(handler_.ReadLine(), "");
     EXPECT_EQ(handler_.FileContent(), "a\r\nb\nStröm\r\nlast");
-    EXPECT_EQ(seam_.errorWindows, 0);
+    EXPECT_EQ(seam.errorWindows, 0);
 }
 
 TEST_F(FileHandlerTest, AnOutputFileReplacesTheOldOneOnlyWhenClosedAndAFailureIsReported)
 {
     Put("real.txt", "old\r\n");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("real.txt"), 0));
+    ASSERT_TRUE(handler_.OpenFile(PathOf("real.txt"), clsFileHandler::kOutput));
     handler_.WriteLine("new");
     EXPECT_EQ(Bytes("real.txt"), "old\r\n");
     handler_.CloseFile();
     EXPECT_EQ(Bytes("real.txt"), "new\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(env_.Root()), fs::directory_iterator()), 1) << "no temporary left";
+    EXPECT_EQ(std::count_if(fs::directory_iterator(env.Root()), fs::directory_iterator(),
+                            [](const fs::directory_entry& entry) { return entry.is_regular_file(); }),
+              1)
+        << "no temporary left";
 
-    EXPECT_FALSE(handler_.OpenFile(PathOf("real.txt/out.txt"), 0));
+    EXPECT_FALSE(handler_.OpenFile(PathOf("real.txt/out.txt"), clsFileHandler::kOutput));
     EXPECT_EQ(gError->ErrorNumber(), rt::errPathNotFound);
-    EXPECT_EQ(seam_.errorWindows, 1);
-    ASSERT_TRUE(handler_.OpenFile(PathOf("target.txt"), 0));
+    EXPECT_EQ(seam.errorWindows, 1);
+    ASSERT_TRUE(handler_.OpenFile(PathOf("target.txt"), clsFileHandler::kOutput));
     fs::create_directories(PathOf("target.txt/inside"));  // something else takes the name before the close
     EXPECT_FALSE(handler_.CloseFile());
-    EXPECT_EQ(seam_.errorWindows, 2);
+    EXPECT_EQ(seam.errorWindows, 2);
 }
 
 TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
 {
     Put("first.txt", "1\r\n");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("first.txt"), 1));
-    ASSERT_TRUE(handler_.OpenFile(PathOf("a/b/second.txt"), 0)) << "opening a second file closes the first";
+    ASSERT_TRUE(handler_.OpenFile(PathOf("first.txt"), clsFileHandler::kInput));
+    ASSERT_TRUE(handler_.OpenFile(PathOf("a/b/second.txt"), clsFileHandler::kOutput))
+        << "opening a second file closes the first";
     EXPECT_EQ(handler_.ReadLine(), "") << "an output file cannot be read";
     EXPECT_EQ(handler_.FileContent(), "");
     EXPECT_EQ(gError->ErrorNumber(), rt::errBadFileMode);
     handler_.WriteLine("2");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("first.txt"), 1));
+    ASSERT_TRUE(handler_.OpenFile(PathOf("first.txt"), clsFileHandler::kInput));
     EXPECT_EQ(Bytes("a/b/second.txt"), "2\r\n");
     handler_.ReadLine();
     ASSERT_TRUE(handler_.OpenFile()) << "the last name and mode again";
     EXPECT_EQ(handler_.ReadLine(), "1");
 
-    EXPECT_FALSE(handler_.OpenFile(PathOf("d/e/missing.txt"), 1));
+    EXPECT_FALSE(handler_.OpenFile(PathOf("d/e/missing.txt"), clsFileHandler::kInput));
     EXPECT_TRUE(fs::is_directory(PathOf("d/e")));
     EXPECT_EQ(gError->ErrorNumber(), rt::errFileNotFound);
     EXPECT_FALSE(handler_.OpenFile(PathOf("x.txt"), 3)) << "an unknown mode";

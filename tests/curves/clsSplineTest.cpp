@@ -3,7 +3,7 @@
 #include "core/modCommon.h"
 #include "curves/clsSpline.h"
 #include "SplineReference.h"
-#include "support/RecordingSeam.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,8 @@ namespace {
 
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
-class SplineTest : public ::testing::Test {
+class SplineTest : public ::testing::Test, protected TestWorld {
 protected:
-    void SetUp() override { gError = std::make_unique<clsError>(); }
-    void TearDown() override { gError.reset(); }
-
     static void Add(clsSpline& spline, const std::vector<float>& ys, float dy = 1.0f)
     {
         for (float y : ys) spline.AddPoint(float(spline.Stuetzstellen()), y, dy);
@@ -38,7 +35,6 @@ protected:
         EXPECT_EQ(seam.errorWindows, 0);
     }
 
-    RecordingSeam seam;
     clsSpline spline;
 };
 

@@ -1,15 +1,15 @@
 #pragma once
-// A program folder of its own with the globals the element database needs, for one test.
+// The program's world for the tests of the element database, with helpers for its files.
 #include "core/Resources.h"
 #include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "curves/clsFileHandler.h"
 #include "curves/modString.h"
+#include "mainwindow/modObjekte.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
@@ -19,23 +19,8 @@
 #include <iterator>
 #include <vector>
 
-class DatabaseFixture : public ::testing::Test {
+class DatabaseFixture : public ::testing::Test, protected TestWorld {
 protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        gLoader->Connect();
-        gFMK = std::make_unique<clsFMK>();
-    }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-        colXAchsen.Clear();
-        colElemente.Clear();
-        gInitKopf = InitKopf{};
-    }
-
     static std::vector<uint8_t> DefaultCopy()
     {
         const auto bytes = zelo::Resource("BINTABLE_102");
@@ -62,11 +47,9 @@ protected:
     {
         const auto path = env.DataFolder() / "records.bin";
         std::filesystem::remove(path);
-        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), 2));
+        EXPECT_TRUE(gFileHandler->OpenFile(path.string(), clsFileHandler::kBinary));
         write(gFileHandler->FileHandle());
         gFileHandler->CloseFile();
         return ReadBytes(path);
     }
-    TempEnvironment env;
-    RecordingSeam seam;
 };

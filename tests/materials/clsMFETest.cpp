@@ -3,31 +3,25 @@
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "curves/modString.h"
+#include "mainwindow/modObjekte.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
-#include "support/RecordingSeam.h"
+#include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-class clsMFETest : public ::testing::Test {
+class clsMFETest : public ::testing::Test, protected TestWorld {
 protected:
     void SetUp() override
     {
-        CreateCoreObjects();
-        gCommon = std::make_unique<clsCommon>();
         gCommon->setEnable_Record(true);
+        // The default database has no sodium, whose textbook values the formulas are checked against.
         auto sodium = std::make_shared<clsElement>();
         sodium->setSymbol("Na");
         sodium->setMasse(22.99f);
         colElemente.Add(sodium, "Na");
-    }
-    void TearDown() override
-    {
-        colElemente.Clear();
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
     }
     // Sodium alone with its crystalline density, or with the given density and valence.
     static clsMFE Sodium(float dichte = 0.968f, float valenz = 1)
@@ -38,7 +32,6 @@ protected:
         mfe.Berechne();
         return mfe;
     }
-    RecordingSeam seam;
 };
 
 TEST_F(clsMFETest, SodiumFreeElectronValues)

@@ -2,14 +2,13 @@
 
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
-#include "support/TempEnvironment.h"
+#include "support/ui/UiTestWorld.h"
 
 #include <gtest/gtest.h>
 
 TEST(QtNameFiltersTest, ProjectFilterBecomesQtFilters)
 {
-    TempEnvironment env;
-    CreateCoreObjects();
+    UiTestWorld world;
     const clsCommon common;
     const QStringList filters = QtNameFilters(ParseFilterText(common.Filter()));
     ASSERT_EQ(filters.size(), 9);
@@ -17,6 +16,4 @@ TEST(QtNameFiltersTest, ProjectFilterBecomesQtFilters)
     EXPECT_TRUE(filters[0].endsWith(" *.emf *.wmf)"));
     EXPECT_EQ(filters[1], "Beugung PHDS (*.dat;*.elb) (*.dat *.elb)");
     EXPECT_EQ(filters[8], "Alle Dateien (*.*) (*)") << "all files, with or without a dot";
-    Objekte_Freigeben({});
-    Restliche_Objekte_Freigeben();
 }

@@ -5,7 +5,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 
@@ -132,12 +132,18 @@ TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
     EXPECT_EQ(gfrmMain->mnuLang[1]->text(), "English");
     EXPECT_EQ(gfrmMain->mnuDatei->title(), "Datei");
     EXPECT_EQ(gfrmMain->mnuExit->text(), "Beenden");
+    // Qt's own dialogs and message-box buttons follow the program's language.
+    const auto qtCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    EXPECT_EQ(qtCancel(), "Abbrechen");
     const auto menus = gfrmMain->menuBar()->actions().size();
     gfrmMain->mnuLang[1]->trigger();
+    EXPECT_EQ(qtCancel(), "Cancel");
     EXPECT_EQ(gOptions->Sprache(), 3);
     EXPECT_EQ(gfrmMain->menuBar()->actions().size(), menus) << "switching adds no menu";
     EXPECT_EQ(gfrmMain->mnuDatei->title(), QString::fromStdString(gLanguage->Caption(1)));
     EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei");
     EXPECT_TRUE(gfrmMain->mnuLang[1]->isChecked());
     EXPECT_FALSE(gfrmMain->mnuLang[0]->isChecked());
+    gfrmMain->mnuLang[0]->trigger();
+    EXPECT_EQ(qtCancel(), "Abbrechen");
 }

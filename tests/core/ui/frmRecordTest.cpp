@@ -6,8 +6,7 @@
 #include "core/modCommon.h"
 #include "core/ui/QtUiSeam.h"
 #include "core/ui/modUiGlobals.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/ui/UiTestWorld.h"
 #include "widgets/fxbutton.h"
 
 #include <QListWidget>
@@ -19,12 +18,10 @@
 
 namespace {
 
-class RecordWindowTest : public ::testing::Test {
+class RecordWindowTest : public ::testing::Test, protected UiTestWorld {
 protected:
     void SetUp() override
     {
-        CreateCoreObjects();
-        gCommon = std::make_unique<clsCommon>();
         gfrmRecord = new frmRecord(nullptr);
         gfrmRecord->show();
         gfrmRecord->hide();
@@ -32,8 +29,6 @@ protected:
     void TearDown() override
     {
         delete gfrmRecord.data();
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
     }
     QStringList Lines() const
     {
@@ -48,15 +43,14 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
-    TempEnvironment env;
 };
 
 }
 
 TEST_F(RecordWindowTest, CollectsLinesOnlyWhileLoggingIsOn)
 {
-    QtUiSeam seam;
-    zelo::SetUi(&seam);
+    QtUiSeam qtSeam;
+    zelo::SetUi(&qtSeam);
     gCommon->Record("before the project");
     gCommon->setEnable_Record(true);
     gCommon->Record("probe.dat");
@@ -65,7 +59,7 @@ TEST_F(RecordWindowTest, CollectsLinesOnlyWhileLoggingIsOn)
     gCommon->Record("during the automatic transform");
     gCommon->setEnable_Record(true);
     gCommon->Record("G(r) gespeichert");
-    zelo::SetUi(nullptr);
+    zelo::SetUi(&seam);
     EXPECT_EQ(Lines(), QStringList({"probe.dat", "Fit gespeichert", "G(r) gespeichert"}));
     EXPECT_FALSE(gfrmRecord->isVisible()) << "recording does not show the window";
 }
@@ -101,7 +95,6 @@ TEST_F(RecordWindowTest, ResizingKeepsTheButtonInTheCornerBelowTheList)
 
 TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
 {
-    RecordingSeam seam;
     gCommon->Set_Dateiname(env.Root().string() + "/probe.dat");
     gCommon->setEnable_Record(true);
     gfrmRecord->List1->addItem("probe.dat");
@@ -120,7 +113,6 @@ TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
 
 TEST_F(RecordWindowTest, UnwritableLogFileIsReported)
 {
-    RecordingSeam seam;
     std::ofstream(env.Root() / "blocker") << "a file where the folder should be";
     gCommon->setOrdner((env.Root() / "blocker").string());
     gCommon->setEnable_Record(true);

@@ -4,7 +4,6 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
-#include "core/clsLanguage.h"
 #include "widgets/fxbutton.h"
 
 #include <QLabel>
@@ -14,19 +13,6 @@
 #include <QTimer>
 
 using CalcValuesDialogTest = CurveDialogTest;
-
-TEST_F(CalcValuesDialogTest, CaptionsInTheChosenLanguage)
-{
-    gLanguage->OpenLanguageEx(3);
-    frmCalcWerte dialog(nullptr);
-    EXPECT_EQ(dialog.windowTitle(), "calculate values");
-    EXPECT_EQ(dialog.Label1->text(), "Y = ");
-    EXPECT_EQ(dialog.Option1[0]->Caption(), "whole curve");
-    EXPECT_EQ(dialog.Option1[1]->Caption(), "Selected Area");
-    EXPECT_EQ(dialog.Command2->Caption(), "Cancel");
-    EXPECT_EQ(dialog.Command1->ButtonStyle(), gOptions->ButtonStyle());
-    EXPECT_TRUE(dialog.Option1[0]->Value());
-}
 
 TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRange)
 {
@@ -67,10 +53,8 @@ TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
 
 TEST_F(CalcValuesDialogTest, InterferenceFunctionAndGGoToTheirOwners)
 {
-    gIK = std::make_unique<clsIK>();
     gIK->setPunkte(2);
     gIK->Set_Y(2, 1.5f);
-    gGR = std::make_unique<clsGR>();
     gGR->setPunkte(2);
     gGR->Set_Y(1, -4.0f);
     const auto convert = [](int32_t kind, const char* formula) {

@@ -6,8 +6,7 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
+#include "support/ui/UiTestWorld.h"
 #include "widgets/fxbutton.h"
 
 #include <QTest>
@@ -18,22 +17,9 @@
 
 namespace {
 
-class SectionDialogTest : public ::testing::Test {
+class SectionDialogTest : public ::testing::Test, protected UiTestWorld {
 protected:
-    void SetUp() override
-    {
-        CreateCoreObjects();
-        gCommon = std::make_unique<clsCommon>();
-        gCommon->setEnable_Record(true);
-        gCalc = std::make_unique<clsCalc>();
-        gIK = std::make_unique<clsIK>();
-        gInput = std::make_unique<clsInput>();
-    }
-    void TearDown() override
-    {
-        Objekte_Freigeben({});
-        Restliche_Objekte_Freigeben();
-    }
+    void SetUp() override { gCommon->setEnable_Record(true); }
 
     // A folded spectrum of n points, symmetric about its middle point.
     static void FoldedSpectrum(int32_t n)
@@ -50,8 +36,6 @@ protected:
         return std::find(seam.logLines.begin(), seam.logLines.end(), text) != seam.logLines.end();
     }
 
-    TempEnvironment env;
-    RecordingSeam seam;
 };
 
 }

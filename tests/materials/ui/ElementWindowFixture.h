@@ -4,7 +4,7 @@
 #include "core/modCommon.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 #include "materials/modElementDatabase.h"
 #include "materials/ui/frmDaten.h"
 #include "support/RecordingSeam.h"

@@ -12,6 +12,7 @@
 #include "materials/ui/frmSettings.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -297,6 +298,28 @@ TEST_F(SettingsWindowTest, CancelLeavesTheProgramAsItWas)
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 12.0f);
     EXPECT_FALSE(gOptions->Strom_Korrektur());
     EXPECT_EQ(gMFE->Komponenten(), 0);
+}
+
+TEST_F(SettingsWindowTest, ReturnInAnOpenListChoosesTheEntryAndOnlyThenPressesOk)
+{
+    Spektrum_Waehlen();
+    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    QApplication::setActiveWindow(&w);
+    QComboBox* liste = w.cmbElement[0];
+    liste->setFocus();
+    liste->showPopup();
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    liste->view()->setCurrentIndex(liste->model()->index(liste->findText("C"), 0));
+    QTest::keyClick(liste->view(), Qt::Key_Return);
+
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(liste->currentText(), "C");
+    EXPECT_TRUE(w.isVisible()) << "the list took the key, not the default button";
+    EXPECT_EQ(gMFE->Komponenten(), 0);
+
+    QTest::keyClick(liste, Qt::Key_Return);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(gMFE->Komponente_Symbol(1), "C");
 }
 
 TEST_F(SettingsWindowTest, FailedMixtureLeavesNoEarlierFormFactors)

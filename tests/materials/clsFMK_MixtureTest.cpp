@@ -13,13 +13,7 @@ class MixtureTest : public DatabaseFixture {
 protected:
     void SetUp() override
     {
-        DatabaseFixture::SetUp();
-        gOptions->setDelta_k(0.1f);
-        gCommon = std::make_unique<clsCommon>();
         gCommon->setEnable_Record(true);
-        gCalc = std::make_unique<clsCalc>();
-        gInput = std::make_unique<clsInput>();
-        gSpline = std::make_unique<clsSpline>();
     }
     // A working curve of n points on the grid 0, 0.1, ...
     static void Points(int n = 10)

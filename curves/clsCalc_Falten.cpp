@@ -8,7 +8,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
-#include "curves/clsCalcMelden.h"
+#include "curves/clsCalc_Melden.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 

@@ -75,7 +75,7 @@ TEST_F(JumpCorrection, RestoreTakesTheStageGridExtremesAndFlagsPerKind)
         EXPECT_EQ(gCalc->IstGefaltet(), folded) << kind;
     }
     EXPECT_TRUE(LoggedPart(": Sicherheitskopie reaktiviert, Kurve: " + Kurven_Titel(KT_JK)));
-    gSSC = std::make_unique<clsSSC>();
+    StartStageStore();
     EXPECT_FALSE(gCalc->Sicherheit_Zurueck()) << "no stage selected";
     EXPECT_EQ(Reported(), "Sicherheit_Zurueck");
     EXPECT_EQ(Values(), (std::vector<float>{1, 2, 9, 2, 1}));

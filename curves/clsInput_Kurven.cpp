@@ -67,17 +67,18 @@ bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
         const clsCommon& common = rt::Object(gCommon);
         const std::string pfad = common.Ordner() + common.Dateiname() + ExtensionVonKurvenTyp(TypKurve);
         std::vector<std::string> zeilen;
-        if (Quelle <= 2) {
+        if (Quelle <= kQuelleGR) {
             zeilen.reserve(Y.size());
             for (size_t n = 0; n < Y.size(); ++n) {
                 const auto i = static_cast<int32_t>(n + 1);
-                const float x = Quelle == 0 ? rt::Object(gCalc).x(i) : Quelle == 1 ? rt::Object(gIK).x(i)
-                                                                                   : rt::Object(gGR).R(i);
+                const float x = Quelle == kQuelleCalc ? rt::Object(gCalc).x(i)
+                                : Quelle == kQuelleIK  ? rt::Object(gIK).x(i)
+                                                       : rt::Object(gGR).R(i);
                 zeilen.push_back(SingleToStr(x) + "\t" + SingleToStr(Y[n]));
             }
         }
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(pfad, 0)) return false;
+        if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return false;
         for (const auto& zeile : zeilen) datei.WriteLine(zeile);
         if (!datei.CloseFile()) return false;
         common.Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
@@ -99,7 +100,7 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
 
         clsFileHandler& datei = rt::Object(gFileHandler);
         const std::string pfad = common.Dateiname_Rohdaten();
-        if (!datei.OpenFile(pfad, 1)) return false;
+        if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
         std::string inhalt = datei.FileContent();
         datei.CloseFile();
         if (inhalt.empty()) {

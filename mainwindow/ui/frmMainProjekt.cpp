@@ -1,5 +1,5 @@
-// The main window's entries that start a project from a file and show its alloy.
-#include "mainwindow/frmMain.h"
+// The main window's entries that start a project from a file, and what it shows of the project.
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -29,6 +29,23 @@ void frmMain::Legierung_Menue_Erstellen()
                 [this, k] { Komponente_Aendern(this, static_cast<int32_t>(k) + 1, mnuKomponente[k]); });
         mnuKomponente[k] = eintrag;
     }
+}
+
+void frmMain::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+
+void frmMain::SetAlloyMenu(const std::vector<std::string>& captions)
+{
+    for (size_t i = 0; i < mnuKomponente.size(); ++i) {
+        const bool belegt = i < captions.size();
+        if (belegt) mnuKomponente[i]->setText(QString::fromStdString(captions[i]));
+        mnuKomponente[i]->setVisible(belegt);
+    }
+}
+
+void frmMain::ShowProjectMenus(bool alloyMenu)
+{
+    mnuLegierung->menuAction()->setVisible(alloyMenu);
+    mnuRecord->setEnabled(true);
 }
 
 void frmMain::mnuNeuesProjekt_Click()

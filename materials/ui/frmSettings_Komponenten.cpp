@@ -9,7 +9,7 @@
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 #include "widgets/fxbutton.h"
 
 #include <QComboBox>

@@ -3,13 +3,14 @@
 // the taking-over of the joined fit, and the marking of turning points.
 #include "curves/clsCalc.h"
 
+#include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/ChiSuche.h"
-#include "curves/clsCalcMelden.h"
+#include "curves/clsCalc_Melden.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 
@@ -238,12 +239,12 @@ bool clsCalc::FitUebernehmen()
         schrittweite_ = Delta_k();
         y_ = std::move(werte);
         punkte_ = static_cast<int32_t>(y_.size());
-        const bool geschrieben = rt::Object(gInput).SpeichereKurve(4, 1, y_);
+        const bool geschrieben = rt::Object(gInput).SpeichereKurve(KT_Fit, clsInput::kQuelleIK, y_);
         const clsCommon& common = rt::Object(gCommon);
         Protokoll(Text(219) + ": " + std::to_string(punkte_));
         if (geschrieben)
             Protokoll(rt::TimeText() + ": " + Text(220) + " " + common.Ordner() + common.Dateiname() +
-                      clsInput::ExtensionVonKurvenTyp(4));
+                      clsInput::ExtensionVonKurvenTyp(KT_Fit));
         minimumX_ = 0.0f;
         maximumX_ = x(punkte_);
         trennstelleOK_ = false;

@@ -48,7 +48,7 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
 
         spline_->Clear();
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(Dateiname, 1)) return false;
+        if (!datei.OpenFile(Dateiname, clsFileHandler::kInput)) return false;
         std::string zeile = datei.ReadLine();
         const char trenner = zeile.find('\t') != std::string::npos ? '\t' : ' ';
         bool weiter = true;

@@ -13,7 +13,6 @@ protected:
     {
         CurvesTest::SetUp();
         OpenProject("probe.dat", "");
-        gSpline = std::make_unique<clsSpline>();  // created at start-up; the right side reuses it
     }
     // An averaged curve of n points from K = 0, step 0.1: a falling background with a damped
     // oscillation, and counting noise when noisy.

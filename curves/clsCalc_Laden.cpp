@@ -1,6 +1,7 @@
 // The loaders of the working curve, the demonstration spectrum and the raw spectrum writer.
 #include "curves/clsCalc.h"
 
+#include "core/KurvenTyp.h"
 #include "core/NumberFormat.h"
 #include "core/Resources.h"
 #include "core/Runtime.h"
@@ -92,7 +93,7 @@ bool clsCalc::Beugung_oeffnen()
         Protokoll(Maximum_Zeile(maximumY_));
         Protokoll(gLanguage->Caption(207) + ": " + gLanguage->Caption(209) + " " + std::to_string(mitteIndex_));
         istGefaltet_ = false;
-        Stufe_Sichern(1);
+        Stufe_Sichern(KT_JK);
         return true;
     });
 }
@@ -108,7 +109,7 @@ bool clsCalc::ELMI_Oeffnen()
         maximumX_ = static_cast<float>(static_cast<double>(schrittweite_) * punkte_);
         Protokoll(Datenpunkte_Zeile(punkte_));
         Protokoll(Maximum_Zeile(maximumY_));
-        Stufe_Sichern(1);
+        Stufe_Sichern(KT_JK);
         istGefaltet_ = true;
         return true;
     });
@@ -136,7 +137,7 @@ bool clsCalc::ELMI_Oeffnen_Bild()
         maximumX_ = static_cast<float>(static_cast<double>(punkte_) * schrittweite_);
         Protokoll(Datenpunkte_Zeile(punkte_));
         Protokoll(Maximum_Zeile(maximumY_));
-        Stufe_Sichern(1);
+        Stufe_Sichern(KT_JK);
         istGefaltet_ = true;
         return true;
     });
@@ -164,7 +165,7 @@ bool clsCalc::Faltung_Oeffnen()
         Protokoll(Datenpunkte_Zeile(punkte_));
         Protokoll(Maximum_Zeile(maximumY_));
         Protokoll(gLanguage->Caption(207) + ": (SMP)" + rt::SingleText(mitte_));
-        Stufe_Sichern(4);
+        Stufe_Sichern(KT_Fit);
         return true;
     });
 }
@@ -192,7 +193,7 @@ bool clsCalc::Demo_JK()
     maximumX_ = static_cast<float>(anzahl * 0.244);
     Protokoll("Datenpunkte: " + std::to_string(anzahl));
     Protokoll(Maximum_Zeile(maximumY_));
-    Stufe_Sichern(1);
+    Stufe_Sichern(KT_JK);
     istGefaltet_ = true;
     return true;
 }
@@ -209,7 +210,7 @@ void clsCalc::Speichern(const std::string& Dateiname) const
                              "  1000." + Zahl_Rechtsbuendig(rt::CLng(Y(i) * 10.0), 7) + ". ");
         const std::string ordner = rt::Object(gCommon).Ordner();
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(ordner + Dateiname, 0)) return;
+        if (!datei.OpenFile(ordner + Dateiname, clsFileHandler::kOutput)) return;
         for (const auto& zeile : zeilen) datei.WriteLine(zeile);
         if (!datei.CloseFile()) return;
         Protokoll(rt::TimeText() + gLanguage->Caption(205) + ordner + Dateiname + " " + std::to_string(punkte_));

@@ -1,5 +1,5 @@
 // The main window's recent-files submenu.
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsCommon.h"
 #include "core/clsError.h"

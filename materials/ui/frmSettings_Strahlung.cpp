@@ -6,7 +6,7 @@
 #include "curves/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
-#include "materials/ui/frmSettingsIntern.h"
+#include "materials/ui/frmSettings_Intern.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,9 @@
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/QtTranslation.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
@@ -18,6 +19,8 @@ QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(
 }
 
 frmMain::frmMain() { resize(1000, 700); }
+
+frmMain::~frmMain() { RemoveMainView(this); }
 
 void frmMain::Form_Load()
 {
@@ -55,6 +58,8 @@ void frmMain::Form_Load()
     mnuInfo = mnuHelp->addAction("Info");
     connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
     Sprache_Setzen();
+    // With its menus in place the window shows the projects that start.
+    SetMainView(this);
 }
 
 void frmMain::Sprache_Setzen()
@@ -77,6 +82,7 @@ void frmMain::mnuLang_Click(int offset)
 {
     gOptions->setSprache(offset);
     gLanguage->OpenLanguageEx(offset);
+    Qt_Sprache_Setzen();
     Sprache_Setzen();
 }
 

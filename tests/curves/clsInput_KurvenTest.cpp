@@ -1,4 +1,5 @@
 #include "CurvesTest.h"
+#include "core/KurvenTyp.h"
 #include "core/clsLoader.h"
 #include "support/ScopedLocale.h"
 
@@ -31,21 +32,21 @@ protected:
 
 TEST_F(CurveFileTest, CurveIsWrittenOnlyWhenItsKindIsSavedAndLoggedOnlyWhenWritten)
 {
-    EXPECT_EQ(clsInput::ExtensionVonKurvenTyp(22), ".Gr1");
+    EXPECT_EQ(clsInput::ExtensionVonKurvenTyp(KT_GR_Erste), ".Gr1");
     OpenProject("probe.dat", "");
     for (int32_t i = 0; i < 3; ++i) gCalc->Punkte_Plus(0.25f * i, 0.0f);
     const std::string base = gCommon->Ordner() + gCommon->Dateiname();
     const std::vector<float> values = {1.5f, 2.5f, 3.5f};
-    gInput->SpeichereKurve(1, 0, values);
+    gInput->SpeichereKurve(KT_JK, clsInput::kQuelleCalc, values);
     EXPECT_FALSE(std::filesystem::exists(base + ".dat"));
     ScopedLocale comma("comma");
-    gInput->SpeichereKurve(3, 0, values);
+    gInput->SpeichereKurve(KT_JK_Gemittelt, clsInput::kQuelleCalc, values);
     EXPECT_EQ(ReadFile(base + ".mitt"), "0\t1.5\r\n0.25\t2.5\r\n0.5\t3.5\r\n");
     EXPECT_TRUE(LoggedPart(": gespeichert: " + base + ".mitt"));
 
     seam.logLines.clear();
     gCommon->setOrdner(WriteFile("blocker", "a file, not a folder"));
-    gInput->SpeichereKurve(3, 0, values);
+    gInput->SpeichereKurve(KT_JK_Gemittelt, clsInput::kQuelleCalc, values);
     EXPECT_EQ(seam.errorWindows, 1);
     EXPECT_FALSE(LoggedPart("gespeichert"));
 

@@ -1,5 +1,8 @@
 #pragma once
-// The main window: the program's menus and, with the later steps, the diagram and its panels.
+// The main window: the program's menus and, with the later steps, the diagram and its panels. It is
+// the project start's view while it exists.
+#include "mainwindow/MainWindowView.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -9,10 +12,11 @@ class QAction;
 class QMenu;
 class frmDaten;
 
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainWindowView {
     Q_OBJECT
 public:
     frmMain();
+    ~frmMain() override;
 
     // Builds the menus; called once before the window is first shown.
     void Form_Load();
@@ -39,8 +43,11 @@ public:
     void mnuLast_Click(const QString& datei);
     QMenu* mnuZuletzt = nullptr;
     std::vector<QAction*> mnuLast;
-    // The alloy menu, shown for projects from files; the project settings window captions and
-    // shows one entry per component.
+    // The view of a started project (frmMainProjekt.cpp).
+    void SetTitle(const std::string& title) override;
+    void SetAlloyMenu(const std::vector<std::string>& captions) override;
+    void ShowProjectMenus(bool alloyMenu) override;
+    // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};
 

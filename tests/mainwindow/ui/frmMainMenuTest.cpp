@@ -1,4 +1,4 @@
-#include "mainwindow/frmMain.h"
+#include "mainwindow/ui/frmMain.h"
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
@@ -7,6 +7,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,4 +92,18 @@ TEST_F(MainMenuTest, RecentFilesAreListedAndOpenTheProjectSettings)
     gfrmMain->mnuLast[0]->trigger();
     EXPECT_TRUE(settingsShown);
     EXPECT_EQ(gCommon->Dateiname_Rohdaten(), first);
+}
+
+TEST_F(MainMenuTest, OwnedWindowsStayAboveTheMainWindow)
+{
+    gfrmRecord->show();
+    gfrmMain->mnuDaten->trigger();
+    frmSettings settings(gfrmMain);
+    settings.show();
+    for (QWidget* w : std::initializer_list<QWidget*>{gfrmRecord.data(), gfrmMain->findChild<frmDaten*>(), &settings}) {
+        ASSERT_NE(w, nullptr);
+        SCOPED_TRACE(w->metaObject()->className());
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->transientParent(), gfrmMain->windowHandle());
+    }
 }

@@ -1,0 +1,24 @@
+#include "mainwindow/MainWindowView.h"
+
+namespace {
+
+class NoView final : public MainWindowView {
+public:
+    void SetTitle(const std::string&) override {}
+    void SetAlloyMenu(const std::vector<std::string>&) override {}
+    void ShowProjectMenus(bool) override {}
+};
+
+NoView noView;
+MainWindowView* installed = nullptr;
+
+}
+
+MainWindowView& MainView() { return installed ? *installed : noView; }
+
+void SetMainView(MainWindowView* view) { installed = view; }
+
+void RemoveMainView(const MainWindowView* view)
+{
+    if (installed == view) installed = nullptr;
+}

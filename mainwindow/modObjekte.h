@@ -1,0 +1,22 @@
+#pragma once
+// Creation and release of the program's global objects, in the order start-up and end require.
+// It sits above every subsystem because it creates them all; the program's start, the tests and
+// the benchmarks build their world through these same functions.
+#include <functional>
+
+// Creates the objects that start-up needs first: gError, gLoader, gOptions, gLanguage, gFileHandler.
+void CreateCoreObjects();
+// Selects the stored UI language; an offset without texts falls back to German.
+void SelectStoredLanguage();
+// Writes the default element database when the program folder has none, after telling the user.
+void Zelo_Datei_Sicherstellen();
+// Creates the service objects in their order; createGrafik makes the drawing engine (a ui object)
+// at its place between gOS and gGauss.
+void CreateServiceObjects(const std::function<void()>& createGrafik);
+// Sets up the transform grid and switches the processing log off, as start-up does.
+void PrepareComputation();
+// Empties the working curve and the spline and releases the objects in the order the end requires;
+// releaseGrafik releases the drawing engine at its place between gOS and gPot.
+void Objekte_Freigeben(const std::function<void()>& releaseGrafik);
+// Releases whatever is left (the objects the end leaves to the program's exit).
+void Restliche_Objekte_Freigeben();
