@@ -1,13 +1,15 @@
-// G(r) of synthetic measurements with a known structure, end to end: I(K) is computed here from a
-// model in closed form, transformed, and the densities, the back-transform and the coordination
-// number must give the model back.
+// G(r) from I(K) given in closed form: the transform, the densities, the back-transform and the
+// coordination number must give the curve's own G(r) back, and a Percus–Yevick liquid of hard
+// spheres its density and its twelve neighbours.
 //
-// The model liquid has a soft core, g(r) = 1 − w(r) below the shells, with w a box of radius Rc
-// smoothed by a Gaussian, so that G(r) = −4πρ0·r·w(r) + Σ shells is exactly the density line near
-// r = 0; each shell is a Gaussian in G(r) less its mirror image at −r_n. Both have sine transforms
-// in closed form, and everything decays well before the last K, so that the transforms are exact
-// to single precision.
+// The closed-form curve is a test function for the formulas, not a liquid (its S(K) is far from
+// ≥ 0): a soft core, g(r) = 1 − w(r) below the shells, with w a box of radius Rc smoothed by a
+// Gaussian, so that G(r) = −4πρ0·r·w(r) + Σ shells is exactly the density line near r = 0; each
+// shell is a Gaussian in G(r) less its mirror image at −r_n. Both have sine transforms in closed
+// form, and everything decays well before the last K, so that the transforms are exact to single
+// precision.
 #include "AnalysisFixture.h"
+#include "SynthetischeStruktur.h"
 
 #include "analysis/Daempfung.h"
 
@@ -71,22 +73,6 @@ double Simpson(F f, double a, double b)
     double s = f(a) + f(b);
     for (int i = 1; i < n; ++i) s += f(a + i * h) * (i % 2 ? 4.0 : 2.0);
     return s * h / 3.0;
-}
-
-// The Percus–Yevick structure factor of hard spheres of diameter sigma at packing fraction eta.
-double S_PercusYevick(double K, double eta, double sigma)
-{
-    const double alpha = std::pow(1.0 + 2.0 * eta, 2) / std::pow(1.0 - eta, 4);
-    if (K == 0.0) return std::pow(1.0 - eta, 4) / std::pow(1.0 + 2.0 * eta, 2);
-    const double beta = -6.0 * eta * std::pow(1.0 + eta / 2.0, 2) / std::pow(1.0 - eta, 4);
-    const double gamma = eta * alpha / 2.0;
-    const double q = K * sigma;
-    const double s = std::sin(q);
-    const double c = std::cos(q);
-    const double rhoC = -24.0 * eta / std::pow(q, 6) *
-                        (alpha * q * q * q * (s - q * c) + beta * q * q * (2.0 * q * s - (q * q - 2.0) * c - 2.0) +
-                         gamma * ((4.0 * q * q * q - 24.0 * q) * s - (q * q * q * q - 12.0 * q * q + 24.0) * c + 24.0));
-    return 1.0 / (1.0 - rhoC);
 }
 
 }
@@ -173,7 +159,7 @@ TEST_F(GRPhysikTest, HardSpheresHaveTwelveNeighboursAndTheirDensityLine)
     const double rho0 = 6.0 * eta / (kPi * sigma * sigma * sigma);
     // The jump of g(r) at contact leaves I(K) decaying only as 1/K: cut at 150 1/nm it rings
     // through G(r) by ±20 1/nm², so it is damped before the transform as a measurement would be.
-    Messung([](double K) { return S_PercusYevick(K, eta, sigma) - 1.0; }, DA_Lorch);
+    Messung([](double K) { return synthetisch::S_PercusYevick(K, eta, sigma) - 1.0; }, DA_Lorch);
 
     EXPECT_NEAR(gGR->Dichte_Anstieg(), -4.0 * kPi * rho0, 0.02 * 4.0 * kPi * rho0);
     EXPECT_NEAR(gMFE->Dichte_Experimentell(), rho0, 0.02 * rho0);
@@ -186,4 +172,18 @@ TEST_F(GRPhysikTest, HardSpheresHaveTwelveNeighboursAndTheirDensityLine)
     gGR->setKZ_r2(gGR->R(i));
     gGR->KZ_Berechnen();
     EXPECT_NEAR(gGR->KZ_Wert(), 12.0, 0.5) << "first minimum at r = " << gGR->R(i);
+}
+
+TEST(SynthetischeStruktur, LiquidsArePhysical)
+{
+    // S(K) ≥ 0 and g(r) ≥ 0 everywhere, as for any real liquid.
+    for (int32_t i = 1; i <= 3000; ++i) {
+        const double K = 0.05 * i;
+        ASSERT_GE(1.0 + synthetisch::I_Modell(K), 0.0) << "K = " << K;
+        ASSERT_GE(synthetisch::S_PercusYevick(K, 0.45, 0.25), 0.0) << "K = " << K;
+    }
+    for (int32_t i = 1; i <= 1000; ++i) {
+        const double r = 0.002 * i;
+        ASSERT_GE(1.0 + synthetisch::G_Modell(r) / (4.0 * kPi * synthetisch::kRho0 * r), -1e-9) << "r = " << r;
+    }
 }

@@ -1,6 +1,8 @@
 #pragma once
-// A liquid with a known structure for the end-to-end tests: a Gaussian correlation hole and
-// Gaussian shells at 0.28 nm and 0.50 nm in ρ(r) − ρ0, with I(K) and G(r) in closed form.
+// Liquids with a known structure for the end-to-end tests. One has a Gaussian correlation hole and
+// Gaussian shells of excess atoms at 0.28 nm and 0.50 nm in ρ(r) − ρ0, with I(K) and G(r) in
+// closed form; its shells are small enough that S(K) ≥ 0 and g(r) ≥ 0 everywhere, as for a real
+// liquid. The other is the Percus–Yevick liquid of hard spheres.
 #include <cmath>
 #include <numbers>
 
@@ -12,10 +14,10 @@ constexpr double kRho0 = 60.0;  // atoms per nm³
 struct Schale {
     double r;      // nm
     double sigma;  // nm
-    double N;      // atoms in the shell
+    double N;      // atoms in the shell beyond the mean density
     double Dichte() const { return N / (4.0 * kPi * std::sqrt(2.0 * kPi) * sigma * (r * r + sigma * sigma)); }
 };
-inline const Schale kSchalen[] = {{0.28, 0.03, 12.0}, {0.50, 0.05, 20.0}};
+inline const Schale kSchalen[] = {{0.28, 0.03, 5.0}, {0.50, 0.05, 2.0}};
 
 // The correlation hole removes exactly the atoms of the shells and the central one, so that
 // S(0) = 0 and ρ(0) = 0.
@@ -41,6 +43,22 @@ inline double G_Modell(double r)
     double h = -kRho0 * std::exp(-r * r / (2.0 * a * a));
     for (const Schale& s : kSchalen) h += s.Dichte() * std::exp(-(r - s.r) * (r - s.r) / (2.0 * s.sigma * s.sigma));
     return 4.0 * kPi * r * h;
+}
+
+// The Percus–Yevick structure factor of hard spheres of diameter sigma at packing fraction eta.
+inline double S_PercusYevick(double K, double eta, double sigma)
+{
+    const double alpha = std::pow(1.0 + 2.0 * eta, 2) / std::pow(1.0 - eta, 4);
+    if (K == 0.0) return std::pow(1.0 - eta, 4) / std::pow(1.0 + 2.0 * eta, 2);
+    const double beta = -6.0 * eta * std::pow(1.0 + eta / 2.0, 2) / std::pow(1.0 - eta, 4);
+    const double gamma = eta * alpha / 2.0;
+    const double q = K * sigma;
+    const double s = std::sin(q);
+    const double c = std::cos(q);
+    const double rhoC = -24.0 * eta / std::pow(q, 6) *
+                        (alpha * q * q * q * (s - q * c) + beta * q * q * (2.0 * q * s - (q * q - 2.0) * c - 2.0) +
+                         gamma * ((4.0 * q * q * q - 24.0 * q) * s - (q * q * q * q - 12.0 * q * q + 24.0) * c + 24.0));
+    return 1.0 / (1.0 - rhoC);
 }
 
 }

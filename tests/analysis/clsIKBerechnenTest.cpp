@@ -1,6 +1,7 @@
 // I(K) from a synthetic measurement with a known structure: J(K) = s·(<f²> + <f>²·I(K)) + U(K)
-// with constant form factors, a smooth background given by eight support points and a model I(K)
-// whose transform is known in closed form. The computation must give the model back, its
+// with carbon's electron form factor from the database (constant ones where a test is only about
+// refusing an input), a smooth background given by eight support points and a model I(K) whose
+// transform is known in closed form. The computation must give the model back, its
 // transform the model's G(r), and every input that cannot give an I(K) must be refused.
 #include "AnalysisFixture.h"
 #include "SynthetischeStruktur.h"
@@ -54,6 +55,19 @@ protected:
         for (const double k : stuetzstellen) gUntergrund->Plus_Punkt(float(k), float(Untergrund(k)));
     }
 
+    // The same measurement scattered with carbon's electron form factor from the database at
+    // 200 kV, which falls a thousandfold up to the last K; the counts are high enough that the
+    // background fit's misfit stays small beside the sample's scattering there.
+    void Messung_Kohlenstoff()
+    {
+        gFMK->setAnzahl(1);
+        gFMK->FMK_Einlesen(1, 100.0f, ElectronTable("C"));
+        gFMK->setBeschleunigungsspannung(-200.0f);
+        ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
+        for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
+            gCalc->setY(i, float(1e6 * (gFMK->f2m_Y(i) + gFMK->fm2_Y(i) * I_Modell(K(i))) + Untergrund(K(i))));
+    }
+
     std::filesystem::path IK1() const { return env_.Root() / "probe.ik1"; }
 
     // Berechnen is refused with the message of the given text, and the I(K) before stays.
@@ -74,11 +88,13 @@ protected:
 
 TEST_F(IKBerechnenTest, GivesTheModelBackAndItsTransformTheModelsGr)
 {
+    Messung_Kohlenstoff();
     gOptions->setKurveSpeichern(KT_IK_Auto, true);
     gGR->setAnzahl_FFT(3);
     ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
     ASSERT_EQ(gIK->Punkte(), kIK);
-    for (int32_t i = 1; i <= kIK; ++i) ASSERT_NEAR(gIK->Y(i), I_Modell(K(i)), 1e-3) << "K = " << K(i);
+    // The background fit's small misfit at high K, divided by the small form factor there.
+    for (int32_t i = 1; i <= kIK; ++i) ASSERT_NEAR(gIK->Y(i), I_Modell(K(i)), 5e-4) << "K = " << K(i);
 
     EXPECT_EQ(gGR->Anzahl_FFT(), 0);  // the next G(r) is the first of this I(K)
     EXPECT_TRUE(std::filesystem::exists(IK1()));
@@ -88,7 +104,7 @@ TEST_F(IKBerechnenTest, GivesTheModelBackAndItsTransformTheModelsGr)
     gFFT->FFT();
     double scale = 0.0;
     for (int32_t i = 1; i <= 1000; ++i) scale = std::max(scale, std::fabs(G_Modell(gGR->R(i))));
-    for (int32_t i = 1; i <= 1000; ++i) ASSERT_NEAR(gFFT->G(i), G_Modell(gGR->R(i)), 1e-3 * scale) << "r = " << gGR->R(i);
+    for (int32_t i = 1; i <= 1000; ++i) ASSERT_NEAR(gFFT->G(i), G_Modell(gGR->R(i)), 2e-3 * scale) << "r = " << gGR->R(i);
 }
 
 TEST_F(IKBerechnenTest, TwelvePointsAreTheShortestSpectrum)

@@ -5,6 +5,7 @@
 #include "core/modCommon.h"
 #include "mainwindow/modObjekte.h"
 #include "curves/clsSSC.h"
+#include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 
 TestWorld::TestWorld() : TestWorld({}, {}) {}
@@ -61,3 +62,10 @@ void TestWorld::StartStageStore()
 }
 
 void TestWorld::MakeCurveMath() { gMath = std::make_unique<clsMath>(); }
+
+int32_t TestWorld::ElectronTable(const std::string& symbol)
+{
+    for (int32_t k = 1; k <= gFMK->FMK_Anzahl(); ++k)
+        if (gFMK->FMK_Intern_Symbol(k) == symbol && gFMK->Formfaktor_Typ(k) == FT_Elektronen) return k;
+    return 0;
+}

@@ -5,7 +5,9 @@
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 class TestWorld {
 public:
@@ -20,6 +22,8 @@ public:
     static void StartStageStore();
     // The curve math, as a step panel makes it.
     static void MakeCurveMath();
+    // The index of the element's electron form-factor table in the default database (0: none).
+    static int32_t ElectronTable(const std::string& symbol);
 
     TempEnvironment env;
     RecordingSeam seam;

@@ -1,0 +1,62 @@
+#pragma once
+// A project started without any window: the program's world, a main window that only records what
+// it is told, generated raw spectra and the project settings as the window hands them over.
+#include "core/clsCommon.h"
+#include "core/modCommon.h"
+#include "mainwindow/MainWindowView.h"
+#include "mainwindow/modProjektEinstellungen.h"
+#include "materials/clsFMK.h"
+#include "materials/clsFMK_Intern.h"
+#include "materials/clsMFE.h"
+#include "support/TestWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+
+class RecordingView final : public MainWindowView {
+public:
+    void SetTitle(const std::string& text) override { title = text; }
+    void SetAlloyMenu(const std::vector<std::string>& captions) override { alloyMenu = captions; }
+    void ShowProjectMenus(bool alloy) override { alloyMenuShown = alloy; }
+    std::string title;
+    std::vector<std::string> alloyMenu;
+    bool alloyMenuShown = false;
+};
+
+class ProjektFixture : public ::testing::Test, protected TestWorld {
+protected:
+    void SetUp() override { SetMainView(&view); }
+    void TearDown() override { SetMainView(nullptr); }
+
+    // A raw spectrum from −kMax to kMax in steps of 0.1 1/nm: 100 ms per point, so that the reader's
+    // counts / time × 100 is the count itself.
+    std::string Rohspektrum(const std::string& name, double kMax, const std::function<double(double K)>& zaehlung)
+    {
+        const auto path = env.Root() / name;
+        std::ofstream file(path, std::ios::binary);
+        file << "Bemerkungen: generated\r\n";
+        const auto n = static_cast<int>(std::lround(kMax / 0.1));
+        for (int i = -n; i <= n; ++i) file << i * 0.1 << " 100 " << std::llround(zaehlung(i * 0.1)) << "\r\n";
+        return path.string();
+    }
+
+    // The project settings for one element of the default database at 200 kV, results in the
+    // test's folder.
+    Projekteinstellungen Einstellungen(const std::string& symbol, int32_t projektTyp = PT_Beugung) const
+    {
+        Projekteinstellungen e;
+        e.Ordner = env.Root().string() + "/";
+        e.ProjektTyp = projektTyp;
+        e.Faktor_X = 1.0f;
+        e.Komponenten = {{symbol, 100.0f, gMFE->Element_Dichte(symbol, DQ_Fluessig),
+                          gMFE->Element_Valenz(symbol, kValenz_Element), ElectronTable(symbol)}};
+        e.Beschleunigungsspannung = -200.0f;
+        e.Temperatur = "300";
+        return e;
+    }
+
+    RecordingView view;
+};
