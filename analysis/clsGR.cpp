@@ -8,8 +8,8 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsFileHandler.h"
-#include "curves/modString.h"
 
 #include <algorithm>
 #include <numbers>

@@ -9,9 +9,9 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
-#include "curves/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 

@@ -3,7 +3,7 @@
 #include "QuellenFixture.h"
 
 #include "core/KurvenTyp.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <cmath>
 #include <filesystem>
