@@ -7,6 +7,8 @@
 #include "analysis/clsMath.h"
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
+#include "core/InitKopf.h"
+#include "core/KeyedCollection.h"
 #include "core/Resources.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -54,6 +56,12 @@ std::unique_ptr<clsError> gError;
 std::unique_ptr<clsPot> gPot;
 std::unique_ptr<clsLanguage> gLanguage;
 std::unique_ptr<clsMath> gMath;
+
+InitKopf gInitKopf;
+KeyedCollection<clsXAchse> colXAchsen;
+KeyedCollection<clsElement> colElemente;
+std::shared_ptr<clsXAchse> gXAchse;
+std::shared_ptr<clsElement> gElement;
 
 void CreateCoreObjects()
 {
