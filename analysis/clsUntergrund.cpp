@@ -1,6 +1,7 @@
 #include "analysis/clsUntergrund.h"
 
 #include "analysis/Normierung.h"
+#include "analysis/Untergrund_Aus_IK.h"
 #include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -255,12 +256,18 @@ void clsUntergrund::Untergrund_Endberechnen()
         uge_.assign(static_cast<size_t>(spline_.Fit_Punkte()), 0.0f);
         const double F = Normierungsterm(gIK->Punkte(), gMFE->Dichte_Experimentell());
         const double A = gIK->Integration_K2Y();
-        const double skala = rt::Divide(A, F);
-        for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
-            if (static_cast<size_t>(i) > uge_.size()) rt::Raise(rt::errSubscript);
-            const double streuung = gIK->Y(i) * double(gFMK->fm2_Y(i)) + gFMK->f2m_Y(i);
-            uge_[static_cast<size_t>(i - 1)] = static_cast<float>(gCalc->Y(i) - streuung * skala);
+        const auto n = static_cast<size_t>(gIK->Punkte());
+        std::vector<float> J(n), I(n), fm2(n), f2m(n);
+        for (size_t i = 0; i < n; ++i) {
+            const auto punkt = static_cast<int32_t>(i + 1);
+            J[i] = gCalc->Y(punkt);
+            I[i] = gIK->Y(punkt);
+            fm2[i] = gFMK->fm2_Y(punkt);
+            f2m[i] = gFMK->f2m_Y(punkt);
         }
+        const std::vector<float> u = Untergrund_Aus_IK(J, I, fm2, f2m, A, F);
+        std::copy_n(u.begin(), std::min(u.size(), uge_.size()), uge_.begin());
+        if (u.size() > uge_.size()) rt::Raise(rt::errSubscript);
     } catch (const rt::RuntimeError& error) {
         Melde("Untergrund_Endberechnen", error);
     }
