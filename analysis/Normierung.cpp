@@ -1,8 +1,8 @@
 #include "analysis/Normierung.h"
 
-#include "analysis/KGitter.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/KGitter.h"
 #include "materials/clsFMK.h"
 
 #include <numbers>

@@ -1,6 +1,5 @@
 #include "analysis/clsFFT.h"
 
-#include "analysis/KGitter.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
@@ -10,6 +9,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/KGitter.h"
 #include "materials/clsMFE.h"
 
 #include <algorithm>

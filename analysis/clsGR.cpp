@@ -10,10 +10,10 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/KGitter.h"
 #include "curves/clsFileHandler.h"
 
 #include <algorithm>
-#include <numbers>
 
 namespace {
 
@@ -26,13 +26,9 @@ void clsGR::Melde(const char* procedure, int32_t number, const std::string& desc
     gError->ErrorMsg(kModul, procedure, false, number, description);
 }
 
-float clsGR::R(int32_t Index) const
-{
-    const int32_t zweiSchritte = (Index - 1) * 2;
-    return static_cast<float>(zweiSchritte * std::numbers::pi / gOptions->FFT_Points() / gOptions->Delta_k());
-}
+float clsGR::R(int32_t Index) const { return R_Gitter(Index, gOptions->FFT_Points(), gOptions->Delta_k()); }
 
-std::vector<float> clsGR::R_Gitter() const
+std::vector<float> clsGR::R_Werte() const
 {
     std::vector<float> r(static_cast<size_t>(std::max(Punkte(), 2)));
     for (size_t i = 0; i < r.size(); ++i) r[i] = R(static_cast<int32_t>(i + 1));

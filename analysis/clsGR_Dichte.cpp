@@ -24,7 +24,7 @@ void clsGR::setDichte_Exp_Index(int32_t value)
 {
     gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
     try {
-        const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Gitter(), value);
+        const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Werte(), value);
         dichteExpIndex_ = gerade.Bis;
         dichteAnstieg_ = gerade.Anstieg;
         rt::Object(gMFE).setDichte_Experimentell(static_cast<float>(-dichteAnstieg_ / std::numbers::pi / 4.0));

@@ -1,8 +1,8 @@
 // The free sine transform against a direct O(N²) sine sum, with the window, the first point taken
 // and the continuation beyond the cut-off; no global object is involved.
-#include "analysis/KGitter.h"
 #include "analysis/Sinustransformation.h"
 #include "core/Runtime.h"
+#include "curves/KGitter.h"
 
 #include <gtest/gtest.h>
 
