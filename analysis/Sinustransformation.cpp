@@ -26,13 +26,12 @@ int32_t BitReverse(int32_t value, int32_t bits)
     return result;
 }
 
-// Writes v at grid point i and -v at its mirror.
-void SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
+}
+
+void Ungerade_Setzen(std::vector<float>& re, int32_t n, int32_t i, float v)
 {
     re[static_cast<size_t>(i - 1)] = v;
     re[static_cast<size_t>(n - i + 1)] = -v;
-}
-
 }
 
 FFT_Plan FFT_Planen(int32_t bits)
@@ -108,13 +107,13 @@ Transformierte Sinustransformation(const FFT_Plan& plan, std::span<const float> 
     };
     const int32_t bis = std::min(static_cast<int32_t>(y.size()), letzter);
     for (int32_t i = std::max(v.Start, 1); i <= bis; ++i)
-        SetOdd(inRe, n, i, static_cast<float>(K(i) * y[static_cast<size_t>(i - 1)] * fenster(i)));
+        Ungerade_Setzen(inRe, n, i, static_cast<float>(K(i) * y[static_cast<size_t>(i - 1)] * fenster(i)));
     // At K = 0 (F = 1) the continuation has no scale.
     if (v.Fortsetzen && kF > 0.0f) {
         for (int32_t i = F; i <= std::min(v.Fortsetzen_Bis, letzter); ++i) {
             const float ratio = K(i) / kF;
             const double t = double(v.Y_Abbruch) * std::cos(kPiDurch7 * K(i - F + 1)) / std::pow(double(ratio), v.Ordnung);
-            SetOdd(inRe, n, i, static_cast<float>(K(i) * t));
+            Ungerade_Setzen(inRe, n, i, static_cast<float>(K(i) * t));
         }
     }
 

@@ -23,6 +23,10 @@ FFT_Plan FFT_Planen(int32_t bits);
 void Komplexe_FFT(const FFT_Plan& plan, std::span<const float> inRe, std::span<const float> inIm,
                   std::span<float> outRe, std::span<float> outIm, float scale);
 
+// Writes v at 1-based grid point i (index i − 1) and −v at its mirror (index n − i + 1) of an input
+// of n points, the odd layout whose transform is a sine sum.
+void Ungerade_Setzen(std::vector<float>& re, int32_t n, int32_t i, float v);
+
 // What the forward transform takes besides the curve.
 struct Sinus_Vorgaben {
     float DeltaK = 0.1f;  // K(i) = (i − 1)·DeltaK

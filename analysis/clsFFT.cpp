@@ -34,12 +34,6 @@ void clsFFT::SetupFFT()
         values->assign(size, 0.0f);
 }
 
-void clsFFT::SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
-{
-    re[static_cast<size_t>(i - 1)] = v;
-    re[static_cast<size_t>(n - i + 1)] = -v;
-}
-
 void clsFFT::AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
 {
     re[static_cast<size_t>(i - 1)] += v;
@@ -100,7 +94,7 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
 
     if (anzahlFFT_ == 0) {
         for (int32_t i = 1; i <= std::min(gGR->Punkte(), letzter); ++i)
-            SetOdd(invInRe_, n_, i, static_cast<float>(gGR->Y(i) * c));
+            Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gGR->Y(i) * c));
     } else {
         std::copy_n(fwdOutIm_.begin(), n_, invInRe_.begin());
         if (gOptions->FFT_Richtig()) std::copy_n(fwdOutRe_.begin(), n_, invInIm_.begin());
@@ -112,7 +106,7 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
         // Below the first peak G(r) is replaced by its density line.
         const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
         for (int32_t i = 1; i <= std::min(gGR->Dichte_Exp_Index() + 1, letzter); ++i)
-            SetOdd(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
+            Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     ScaleInverse();
@@ -125,7 +119,7 @@ void clsFFT::iFFT_Pot()
     std::fill(invInIm_.begin(), invInIm_.end(), 0.0f);
     const double c = ((4.0 * kPi / gOptions->Delta_k()) / 2.0) * kPi * (gMFE->Dichte_Theoretisch() * 1E-27);
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
-        SetOdd(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
+        Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     ScaleInverse();
 }

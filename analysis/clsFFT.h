@@ -43,8 +43,6 @@ private:
     // The last 1-based r point that an inverse transform takes: points beyond N/2 lie past the
     // highest r that the K grid resolves.
     int32_t GR_Grenze() const { return n_ / 2; }
-    // Writes v at grid point i and -v at its mirror.
-    static void SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Adds v at grid point i and -v at its mirror.
     static void AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Tells the user once per set-up that I(K) reaches beyond the transformable range.
