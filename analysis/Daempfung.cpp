@@ -1,6 +1,6 @@
 #include "analysis/Daempfung.h"
 
-#include "analysis/KGitter.h"
+#include "curves/KGitter.h"
 
 #include <cmath>
 #include <numbers>

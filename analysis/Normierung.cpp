@@ -1,6 +1,6 @@
 #include "analysis/Normierung.h"
 
-#include "analysis/KGitter.h"
+#include "curves/KGitter.h"
 
 #include <numbers>
 

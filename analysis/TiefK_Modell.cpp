@@ -1,7 +1,7 @@
 #include "analysis/TiefK_Modell.h"
 
-#include "analysis/KGitter.h"
 #include "core/Runtime.h"
+#include "curves/KGitter.h"
 
 #include <algorithm>
 #include <cmath>

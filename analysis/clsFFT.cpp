@@ -9,6 +9,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/KGitter.h"
 #include "materials/clsMFE.h"
 
 #include <algorithm>
@@ -18,90 +19,19 @@
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-// The sizes a transform may have; the options window offers 10 to 15 bits.
-constexpr int32_t kMinBits = 2;
-constexpr int32_t kMaxBits = 20;
-// The period of the continuation's oscillation beyond the cut-off is 14 1/nm.
-constexpr double kPiDurch7 = 0.44879895051282714;
 
 }
 
 void clsFFT::SetupFFT()
 {
-    const int32_t bits = gOptions->FFT_Bits();
-    if (bits < kMinBits || bits > kMaxBits) rt::Raise(rt::errInvalidCall);
-    bits_ = bits;
-    n_ = rt::CLng(std::pow(2.0, bits));
+    plan_ = FFT_Planen(gOptions->FFT_Bits());
+    n_ = plan_.N;
     anzahlFFT_ = 0;
     truncationWarned_ = false;
 
-    bitReverse_.resize(static_cast<size_t>(n_));
-    for (int32_t i = 0; i < n_; ++i) bitReverse_[static_cast<size_t>(i)] = BitReverse(i, bits_);
-
-    stages_.assign(static_cast<size_t>(2 * bits_), 0.0f);
-    // The angles start from 2π held in single precision.
-    const float zweiPi = static_cast<float>(2.0 * kPi);
-    for (int32_t s = 1; s <= bits_; ++s) {
-        const float theta = static_cast<float>(zweiPi / std::pow(2.0, s));
-        const double halfSine = std::sin(theta / 2.0);
-        stages_[static_cast<size_t>(2 * (s - 1))] = static_cast<float>(2.0 * halfSine * halfSine);
-        stages_[static_cast<size_t>(2 * (s - 1) + 1)] = static_cast<float>(std::sin(double(theta)));
-    }
-
     const auto size = static_cast<size_t>(n_) + 2;
-    for (auto* values : {&fwdInRe_, &fwdInIm_, &fwdOutRe_, &fwdOutIm_, &invInRe_, &invInIm_, &invOutRe_, &invOutIm_})
+    for (auto* values : {&fwdOutRe_, &fwdOutIm_, &invInRe_, &invInIm_, &invOutRe_, &invOutIm_})
         values->assign(size, 0.0f);
-}
-
-int32_t clsFFT::BitReverse(int32_t value, int32_t bits)
-{
-    int32_t result = 0;
-    for (int32_t b = 0; b < bits; ++b) {
-        result = 2 * result + (value & 1);
-        value /= 2;
-    }
-    return result;
-}
-
-void clsFFT::Core(const std::vector<float>& inRe, const std::vector<float>& inIm, std::vector<float>& outRe,
-                  std::vector<float>& outIm, float scale) const
-{
-    for (int32_t i = 0; i < n_; ++i) {
-        const auto j = static_cast<size_t>(bitReverse_[static_cast<size_t>(i)]);
-        outRe[j] = inRe[static_cast<size_t>(i)] * scale;
-        outIm[j] = inIm[static_cast<size_t>(i)] * scale;
-    }
-    float* re = outRe.data();
-    float* im = outIm.data();
-    int32_t stage = 0;
-    for (int32_t half = 1, size = 2; size <= n_; half = size, size *= 2, ++stage) {
-        const float alpha = stages_[static_cast<size_t>(2 * stage)];
-        const float beta = stages_[static_cast<size_t>(2 * stage + 1)];
-        for (int32_t block = 0; block < n_; block += size) {
-            float wr = 1.0f;
-            float wi = 0.0f;
-            for (int32_t m = 0; m < half; ++m) {
-                const int32_t j = block + m;
-                const int32_t p = j + half;
-                const float tr = wr * re[p] - wi * im[p];
-                const float ti = wi * re[p] + wr * im[p];
-                im[p] = im[j] - ti;
-                im[j] = im[j] + ti;
-                re[p] = re[j] - tr;
-                re[j] = re[j] + tr;
-                // w := w · exp(iθ) without a fresh sine; α = 1 − cos θ keeps its precision for small θ.
-                const float temp = wi * beta + wr * alpha;
-                wi = wi - (alpha * wi - wr * beta);
-                wr = wr - temp;
-            }
-        }
-    }
-}
-
-void clsFFT::SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
-{
-    re[static_cast<size_t>(i - 1)] = v;
-    re[static_cast<size_t>(n - i + 1)] = -v;
 }
 
 void clsFFT::AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
@@ -114,49 +44,41 @@ void clsFFT::WarnTruncated()
 {
     if (truncationWarned_) return;
     truncationWarned_ = true;
-    zelo::Ui().MsgBox(gLanguage->Caption(437) + " " + rt::SingleText(gIK->x(LetzterKIndex())) + " 1/nm",
+    zelo::Ui().MsgBox(gLanguage->Caption(437) + " " + rt::SingleText(gIK->x(Letzter_K_Index(plan_))) + " 1/nm",
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+}
+
+std::vector<float> clsFFT::Eingabekurve(int32_t letzter)
+{
+    const int32_t F = gIK->FTR_Index();
+    const int32_t S = gIK->FTR_Start_Index();
+    const int32_t P = gIK->Parabel_Index();
+    std::vector<float> y(static_cast<size_t>(std::clamp(std::max(F, P), 0, letzter)), 0.0f);
+    for (int32_t i = std::max(S, 1); i <= std::min(F, letzter); ++i) y[static_cast<size_t>(i - 1)] = gIK->Y_Wichtung(i);
+    if (P > S) {
+        for (int32_t i = std::max(S, 1); i <= std::min(P, letzter); ++i) y[static_cast<size_t>(i - 1)] = gIK->Y_Parabel(i);
+    }
+    return y;
 }
 
 void clsFFT::FFT()
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
-    std::fill(fwdInRe_.begin(), fwdInRe_.end(), 0.0f);
-    std::fill(fwdInIm_.begin(), fwdInIm_.end(), 0.0f);
-
-    const int32_t F = gIK->FTR_Index();
-    const int32_t S = gIK->FTR_Start_Index();
-    const int32_t P = gIK->Parabel_Index();
-    const bool hamming = gOptions->HammingWindow();
+    Sinus_Vorgaben v;
+    v.DeltaK = gOptions->Delta_k();
+    v.Start = gIK->FTR_Start_Index();
+    v.Abbruch = gIK->FTR_Index();
+    v.Hamming = gOptions->HammingWindow();
     // The window already brings I(K) down to the cut-off, so it replaces the continued tail.
-    const bool fortsetzen = gOptions->Abbruchstelle_Daempfen() && !hamming;
-    const int32_t letzter = LetzterKIndex();
-    if ((fortsetzen ? std::max(F, gIK->Punkte()) : F) > letzter) WarnTruncated();
+    v.Fortsetzen = gOptions->Abbruchstelle_Daempfen() && !v.Hamming;
+    v.Ordnung = gOptions->Abbruchstelle_Ordnung();
+    v.Fortsetzen_Bis = gIK->Punkte();
+    if (v.Fortsetzen && K_Gitter(v.Abbruch, v.DeltaK) > 0.0f) v.Y_Abbruch = gIK->Y(v.Abbruch);
+    if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) WarnTruncated();
 
-    const float kF = gIK->x(F);
-    // Hamming's half window: 1 at K = 0, 0.08 at the cut-off.
-    const auto fenster = [&](int32_t i) {
-        return hamming && kF > 0.0f ? 0.54 + 0.46 * std::cos(kPi * gIK->x(i) / kF) : 1.0;
-    };
-    for (int32_t i = S; i <= std::min(F, letzter); ++i)
-        SetOdd(fwdInRe_, n_, i, static_cast<float>(gIK->x(i) * gIK->Y_Wichtung(i) * fenster(i)));
-    if (P > S) {
-        for (int32_t i = S; i <= std::min(P, letzter); ++i)
-            SetOdd(fwdInRe_, n_, i, static_cast<float>(gIK->x(i) * gIK->Y_Parabel(i) * fenster(i)));
-    }
-    // Beyond the cut-off I(K) goes on as a damped oscillation instead of ending in a step; at K = 0
-    // (F = 1) it has no scale.
-    if (fortsetzen && kF > 0.0f) {
-        const int32_t ordnung = gOptions->Abbruchstelle_Ordnung();
-        const double yF = gIK->Y(F);
-        for (int32_t i = F; i <= std::min(gIK->Punkte(), letzter); ++i) {
-            const float ratio = gIK->x(i) / kF;
-            const double t = yF * std::cos(kPiDurch7 * gIK->x(i - F + 1)) / std::pow(double(ratio), ordnung);
-            SetOdd(fwdInRe_, n_, i, static_cast<float>(gIK->x(i) * t));
-        }
-    }
-
-    Core(fwdInRe_, fwdInIm_, fwdOutRe_, fwdOutIm_, 0.5f);
+    auto ergebnis = Sinustransformation(plan_, Eingabekurve(Letzter_K_Index(plan_)), v);
+    fwdOutRe_ = std::move(ergebnis.Re);
+    fwdOutIm_ = std::move(ergebnis.Im);
     ++anzahlFFT_;
 }
 
@@ -172,7 +94,7 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
 
     if (anzahlFFT_ == 0) {
         for (int32_t i = 1; i <= std::min(gGR->Punkte(), letzter); ++i)
-            SetOdd(invInRe_, n_, i, static_cast<float>(gGR->Y(i) * c));
+            Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gGR->Y(i) * c));
     } else {
         std::copy_n(fwdOutIm_.begin(), n_, invInRe_.begin());
         if (gOptions->FFT_Richtig()) std::copy_n(fwdOutRe_.begin(), n_, invInIm_.begin());
@@ -184,9 +106,9 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
         // Below the first peak G(r) is replaced by its density line.
         const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
         for (int32_t i = 1; i <= std::min(gGR->Dichte_Exp_Index() + 1, letzter); ++i)
-            SetOdd(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
+            Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
-    Core(invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
+    Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     ScaleInverse();
 }
 
@@ -197,8 +119,8 @@ void clsFFT::iFFT_Pot()
     std::fill(invInIm_.begin(), invInIm_.end(), 0.0f);
     const double c = ((4.0 * kPi / gOptions->Delta_k()) / 2.0) * kPi * (gMFE->Dichte_Theoretisch() * 1E-27);
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
-        SetOdd(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
-    Core(invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
+        Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
+    Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     ScaleInverse();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The Fourier sine transforms between K·I(K) and G(r), carried out by one radix-2 complex
-// transform of N = 2^FFT_Bits points: the real input is laid out with odd symmetry about index 0,
-// so that the imaginary part of the result is the sine sum. Everything is stored in single
-// precision; the arrays are sized once per SetupFFT and reused by every transform.
+// The Fourier sine transforms between K·I(K) and G(r) of the current project, on N = 2^FFT_Bits
+// points (see Sinustransformation): gathers the curves and options, keeps the results and reads
+// them out on the r and K grids.
+#include "analysis/Sinustransformation.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -11,8 +12,8 @@ class clsFFT {
 public:
     // Forward transforms since the last SetupFFT.
     int32_t Anzahl_FFT() const { return anzahlFFT_; }
-    // Sizes the arrays for gOptions->FFT_Bits() (2 to 20, else "Invalid procedure call") and fills
-    // the bit-reversal and stage tables; resets the count and the warning about a long I(K).
+    // Plans the transform for gOptions->FFT_Bits() (2 to 20, else "Invalid procedure call") and
+    // sizes the arrays; resets the count and the warning about a long I(K).
     void SetupFFT();
     // G(r) from K times the weighted, extrapolated and continued I(K) of gIK.
     void FFT();
@@ -36,18 +37,12 @@ public:
     int32_t GR_Punkte() const;
 
 private:
-    static int32_t BitReverse(int32_t value, int32_t bits);
-    // One complex transform in place on the output: out(k) = scale · Σn in(n) · exp(+2πi·n·k/N),
-    // decimation in time with the twiddle advanced by a recurrence from the stage table.
-    void Core(const std::vector<float>& inRe, const std::vector<float>& inIm, std::vector<float>& outRe,
-              std::vector<float>& outIm, float scale) const;
-    // The last 1-based K point that a forward transform takes; beyond it I(K) meets its mirror.
-    int32_t LetzterKIndex() const { return n_ / 2 - 1; }
+    // The curve the forward transform takes at points 1..: the weighted I(K) from FTR_Start_Index
+    // to FTR_Index, its low-K extrapolation up to Parabel_Index; none beyond point letzter.
+    static std::vector<float> Eingabekurve(int32_t letzter);
     // The last 1-based r point that an inverse transform takes: points beyond N/2 lie past the
     // highest r that the K grid resolves.
     int32_t GR_Grenze() const { return n_ / 2; }
-    // Writes v at grid point i and -v at its mirror.
-    static void SetOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Adds v at grid point i and -v at its mirror.
     static void AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Tells the user once per set-up that I(K) reaches beyond the transformable range.
@@ -56,12 +51,9 @@ private:
     void ScaleInverse();
     static float ReadOut(const std::vector<float>& values, int32_t Index);
 
-    int32_t bits_ = 0;
+    FFT_Plan plan_;
     int32_t n_ = 0;
-    std::vector<int32_t> bitReverse_;
-    // For stage s = 1..bits: [2(s-1)] = 2 sin²(θ/2) and [2(s-1)+1] = sin θ with θ = 2π / 2^s.
-    std::vector<float> stages_;
-    std::vector<float> fwdInRe_, fwdInIm_, fwdOutRe_, fwdOutIm_;
+    std::vector<float> fwdOutRe_, fwdOutIm_;
     std::vector<float> invInRe_, invInIm_, invOutRe_, invOutIm_;
     int32_t anzahlFFT_ = 0;
     bool truncationWarned_ = false;

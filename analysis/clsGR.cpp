@@ -1,5 +1,6 @@
 #include "analysis/clsGR.h"
 
+#include "analysis/GR_Suche.h"
 #include "analysis/clsFFT.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -8,11 +9,11 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
+#include "curves/KGitter.h"
 #include "curves/clsFileHandler.h"
-#include "curves/modString.h"
 
 #include <algorithm>
-#include <numbers>
 
 namespace {
 
@@ -25,10 +26,13 @@ void clsGR::Melde(const char* procedure, int32_t number, const std::string& desc
     gError->ErrorMsg(kModul, procedure, false, number, description);
 }
 
-float clsGR::R(int32_t Index) const
+float clsGR::R(int32_t Index) const { return R_Gitter(Index, gOptions->FFT_Points(), gOptions->Delta_k()); }
+
+std::vector<float> clsGR::R_Werte() const
 {
-    const int32_t zweiSchritte = (Index - 1) * 2;
-    return static_cast<float>(zweiSchritte * std::numbers::pi / gOptions->FFT_Points() / gOptions->Delta_k());
+    std::vector<float> r(static_cast<size_t>(std::max(Punkte(), 2)));
+    for (size_t i = 0; i < r.size(); ++i) r[i] = R(static_cast<int32_t>(i + 1));
+    return r;
 }
 
 void clsGR::Set_Y(int32_t Index, float YY)
@@ -63,12 +67,7 @@ void clsGR::Clear()
 
 float clsGR::R_Erster_Peak() const { return firstPeakIndex_ >= 1 ? R(firstPeakIndex_) : 0.0f; }
 
-int32_t clsGR::Linker_Rand_Erster_Peak() const
-{
-    for (int32_t j = firstPeakIndex_; j >= 2; --j)
-        if (Y(j - 1) > Y(j)) return j;
-    return 2;
-}
+int32_t clsGR::Linker_Rand_Erster_Peak() const { return Linker_Rand_Suchen(g_, firstPeakIndex_); }
 
 bool clsGR::Berechnen()
 {
@@ -85,17 +84,10 @@ bool clsGR::Berechnen()
         ao_.clear();
         aoZustand_ = kAO_Unberuehrt;
         veraltet_ = false;
-        minimum_ = 0.0f;
-        maximum_ = 0.0f;
-        firstPeakIndex_ = 0;
-        for (int32_t i = 2; i <= n; ++i) {
-            const float y = Y(i);
-            if (y < minimum_) minimum_ = y;
-            if (y > maximum_) {
-                maximum_ = y;
-                firstPeakIndex_ = i;
-            }
-        }
+        const GR_Extreme extreme = Extreme_Suchen(g_);
+        minimum_ = extreme.Minimum;
+        maximum_ = extreme.Maximum;
+        firstPeakIndex_ = extreme.Erster_Peak;
         ++anzahlFFT_;
         Dichte_Ilinskii();
         setDichte_Exp_Index(Linker_Rand_Erster_Peak());

@@ -134,6 +134,8 @@ private:
     static constexpr uint8_t kAO_Zurueck = 1;
     static constexpr uint8_t kAO_Unberuehrt = 255;
 
+    // r(1..Punkte), at least two points.
+    std::vector<float> R_Werte() const;
     // r of the first peak; 0 when there is none.
     float R_Erster_Peak() const;
     // The first point left of the first peak where G(r) stops falling towards r = 0; 2 when none.

@@ -16,10 +16,10 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
 #include "curves/clsInput.h"
-#include "curves/modString.h"
 #include "materials/clsMFE.h"
 
 #include <algorithm>

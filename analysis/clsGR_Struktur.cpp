@@ -2,6 +2,7 @@
 // packing fraction and the positions of its maxima.
 #include "analysis/clsGR.h"
 
+#include "analysis/GR_Suche.h"
 #include "analysis/clsGauss.h"
 #include "core/RegionalFormat.h"
 #include "core/Runtime.h"
@@ -101,14 +102,7 @@ void clsGR::Peaks_Markieren()
     try {
         clsGauss& gauss = rt::Object(gGauss);
         gauss.Clear();
-        bool steigend = true;
-        for (int32_t i = 2; i <= Punkte(); ++i) {
-            if (Y(i) < Y(i - 1) && steigend) {
-                gauss.Hinzufuegen(R(i - 1), 0.0f, Y(i - 1), 0, 0.0f);
-                steigend = false;
-            }
-            if (Y(i) > Y(i - 1) && !steigend) steigend = true;
-        }
+        for (const int32_t i : Maxima_Suchen(g_)) gauss.Hinzufuegen(R(i), 0.0f, Y(i), 0, 0.0f);
         // The highest peak and the one after it; 0 where there is none.
         int32_t hoechster = 0;
         float hoehe = 0.0f;

@@ -1,7 +1,6 @@
 #include "analysis/clsIK.h"
 
 #include "analysis/Daempfung.h"
-#include "analysis/KGitter.h"
 #include "analysis/MittelRegel.h"
 #include "analysis/Normierung.h"
 #include "analysis/TiefK_Modell.h"
@@ -17,6 +16,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/KGitter.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "materials/clsFMK.h"

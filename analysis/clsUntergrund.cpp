@@ -1,6 +1,7 @@
 #include "analysis/clsUntergrund.h"
 
 #include "analysis/Normierung.h"
+#include "analysis/Untergrund_Aus_IK.h"
 #include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -9,9 +10,9 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
-#include "curves/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 
@@ -253,24 +254,23 @@ void clsUntergrund::Untergrund_Endberechnen()
         if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;
         Protokoll(gLanguage->Caption(410));
         uge_.assign(static_cast<size_t>(spline_.Fit_Punkte()), 0.0f);
-        // 1/β as I(K) was normalised, with the experimental density in place of the theoretical one.
-        const int32_t n = gIK->Punkte();
-        std::vector<float> d(static_cast<size_t>(n));
-        std::vector<float> f2m(static_cast<size_t>(n));
-        std::vector<float> fm2(static_cast<size_t>(n));
-        for (int32_t i = 1; i <= n; ++i) {
-            d[size_t(i - 1)] = gCalc->Y(i) - Y(i);
-            f2m[size_t(i - 1)] = gFMK->f2m_Y(i);
-            fm2[size_t(i - 1)] = gFMK->fm2_Y(i);
-            if (fm2[size_t(i - 1)] == 0.0f) rt::Raise(rt::errDivisionByZero);
+        // On the scale of the normalisation, with the experimental density in place of the
+        // theoretical one.
+        const auto n = static_cast<size_t>(gIK->Punkte());
+        std::vector<float> J(n), I(n), D(n), fm2(n), f2m(n);
+        for (size_t i = 0; i < n; ++i) {
+            const auto punkt = static_cast<int32_t>(i + 1);
+            J[i] = gCalc->Y(punkt);
+            I[i] = gIK->Y(punkt);
+            D[i] = J[i] - Y(punkt);
+            fm2[i] = gFMK->fm2_Y(punkt);
+            f2m[i] = gFMK->f2m_Y(punkt);
+            if (fm2[i] == 0.0f) rt::Raise(rt::errDivisionByZero);
         }
-        const Normierungsintegrale integrale = Normierung(d, f2m, fm2, gOptions->Delta_k(), gMFE->Dichte_Experimentell());
-        const double skala = rt::Divide(integrale.messung, integrale.formfaktoren);
-        for (int32_t i = 1; i <= n; ++i) {
-            if (static_cast<size_t>(i) > uge_.size()) rt::Raise(rt::errSubscript);
-            const double streuung = gIK->Y(i) * double(fm2[size_t(i - 1)]) + f2m[size_t(i - 1)];
-            uge_[static_cast<size_t>(i - 1)] = static_cast<float>(gCalc->Y(i) - streuung * skala);
-        }
+        const Normierungsintegrale integrale = Normierung(D, f2m, fm2, gOptions->Delta_k(), gMFE->Dichte_Experimentell());
+        const std::vector<float> u = Untergrund_Aus_IK(J, I, fm2, f2m, integrale.messung, integrale.formfaktoren);
+        std::copy_n(u.begin(), std::min(u.size(), uge_.size()), uge_.begin());
+        if (u.size() > uge_.size()) rt::Raise(rt::errSubscript);
     } catch (const rt::RuntimeError& error) {
         Melde("Untergrund_Endberechnen", error);
     }

@@ -3,7 +3,7 @@
 #include "core/FormulaNumbers.h"
 #include "core/Runtime.h"
 #include "core/clsParser.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,8 +2,8 @@
 // The current project's files: which file it came from, where its results go and what kind of
 // project it is. Runs the file dialogs, offers small path functions and holds the switch of the
 // processing log. Paths use "/"; a folder ends with "/".
+#include "core/Einheitenwahl.h"
 #include "core/UiSeam.h"
-#include "curves/clsInput.h"
 
 #include <cstdint>
 #include <string>

@@ -4,7 +4,7 @@
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <algorithm>
 #include <cmath>

@@ -24,6 +24,11 @@ class clsError;
 class clsPot;
 class clsLanguage;
 class clsMath;
+class clsXAchse;
+class clsElement;
+struct InitKopf;
+template <typename T>
+class KeyedCollection;
 
 // Display modes bound to the diagram's toggle tool buttons.
 extern bool gModus_Hoehe;
@@ -60,6 +65,15 @@ extern std::unique_ptr<clsPot> gPot;
 extern std::unique_ptr<clsLanguage> gLanguage;
 // Made anew by each step panel that needs curve math, never at start-up.
 extern std::unique_ptr<clsMath> gMath;
+
+// The element database's header and lists, filled from its file (materials/modElementDatabase).
+extern InitKopf gInitKopf;
+// X-axis conversions under their Key, elements under their Symbol, in file order.
+extern KeyedCollection<clsXAchse> colXAchsen;
+extern KeyedCollection<clsElement> colElemente;
+// The record in hand while a list is walked or an element is shown.
+extern std::shared_ptr<clsXAchse> gXAchse;
+extern std::shared_ptr<clsElement> gElement;
 
 // The name of the element database file in the program folder.
 inline constexpr const char* kElementDatabaseFile = "zelo_init.dat";

@@ -3,8 +3,8 @@
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsSpline.h"
-#include "curves/modString.h"
 
 #include <cmath>
 

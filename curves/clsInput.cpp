@@ -7,11 +7,11 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/ImagePanelCurve.h"
 #include "curves/LeseHilfen.h"
 #include "curves/clsFileHandler.h"
 #include "curves/clsSpline.h"
-#include "curves/modString.h"
 
 #include <algorithm>
 #include <cctype>

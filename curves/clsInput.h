@@ -2,6 +2,8 @@
 // The reader and writer of spectrum and curve files. Every reader resamples what it reads on an
 // equidistant grid through its own smoothing spline; the result is read through Punkte, Delta_X,
 // Y and CopyArray. Raw spectra also leave the measuring conditions of their header.
+#include "core/Einheitenwahl.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -9,13 +11,6 @@
 
 class clsFileHandler;
 class clsSpline;
-
-// Positions chosen in the unit lists of the project settings window: 0 is 1/nm for K and nm for r,
-// any other position 1/Angstrom and Angstrom.
-struct Einheitenwahl {
-    int32_t K_Einheit = 0;
-    int32_t R_Einheit = 0;
-};
 
 class clsInput {
 public:

@@ -5,11 +5,11 @@
 #include "core/clsError.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/LeseHilfen.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
 #include "curves/clsSpline.h"
-#include "curves/modString.h"
 
 #include <algorithm>
 #include <new>

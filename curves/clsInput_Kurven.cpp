@@ -1,8 +1,6 @@
 // Curve text files: "x TAB y" lines written by curve kind, and the reader of any x y text.
 #include "curves/clsInput.h"
 
-#include "analysis/clsGR.h"
-#include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
@@ -11,11 +9,12 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
+#include "curves/KGitter.h"
 #include "curves/LeseHilfen.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
 #include "curves/clsSpline.h"
-#include "curves/modString.h"
 
 #include <algorithm>
 #include <new>
@@ -69,11 +68,12 @@ bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
         std::vector<std::string> zeilen;
         if (Quelle <= kQuelleGR) {
             zeilen.reserve(Y.size());
+            const clsOptions& options = rt::Object(gOptions);
             for (size_t n = 0; n < Y.size(); ++n) {
                 const auto i = static_cast<int32_t>(n + 1);
                 const float x = Quelle == kQuelleCalc ? rt::Object(gCalc).x(i)
-                                : Quelle == kQuelleIK  ? rt::Object(gIK).x(i)
-                                                       : rt::Object(gGR).R(i);
+                                : Quelle == kQuelleIK  ? K_Gitter(i, options.Delta_k())
+                                                       : R_Gitter(i, options.FFT_Points(), options.Delta_k());
                 zeilen.push_back(SingleToStr(x) + "\t" + SingleToStr(Y[n]));
             }
         }

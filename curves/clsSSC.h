@@ -7,8 +7,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 
 class clsSSC {
@@ -29,14 +31,20 @@ public:
     // selection stays). A store that was never reset answers true without selecting. lLevel is
     // not used.
     bool Kurve_Zurueck(int32_t lLevel, int32_t tKurve);
-    // Saves a copy of the current curve of kind TypKurve (0 to 8): 1 to 4 the working curve,
-    // 5 the background, 6 I(K), 7 G(r); 0 and 8 have no source and only mark the kind as saved.
+    // Saves a copy of the current curve of kind TypKurve (0 to 8): 1 to 4 the working curve; 0 and
+    // 8 have no source and only mark the kind as saved. The curves of the analysis (5 the
+    // background, 6 I(K), 7 G(r)) come with their values (Analysestufe_Sichern gathers them); asked
+    // for here they are reported as an invalid call.
     void Kurve_Sichern(int32_t TypKurve);
+    // Saves the curve Y (points 1.. as elements 0..) from ErsteX on with step Schritt as kind TypKurve.
+    void Kurve_Sichern(int32_t TypKurve, float Schritt, float ErsteX, std::span<const float> Y);
     int32_t Kurve_Typ() const { return kurveTyp_; }
     void setKurve_Typ(int32_t value) { kurveTyp_ = value; }
 
 private:
     static std::string Schluessel(int32_t typ) { return "s" + std::to_string(typ); }
+    // Stores anzahl values of wert as kind typ and marks the kind as saved.
+    void Speichern(int32_t typ, float schritt, float ersteX, int32_t anzahl, const std::function<float(int32_t)>& wert);
 
     int32_t aktuellesLevel_ = 0;
     std::map<std::string, std::shared_ptr<cls_Y>> kurven_;

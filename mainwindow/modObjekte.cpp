@@ -24,6 +24,23 @@
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 
+// The service objects of the subsystems above core are defined where they are made, so that core
+// need not know their classes.
+std::unique_ptr<clsCalc> gCalc;
+std::unique_ptr<clsFMK> gFMK;
+std::unique_ptr<clsUntergrund> gUntergrund;
+std::unique_ptr<clsSpline> gSpline;
+std::unique_ptr<clsMFE> gMFE;
+std::unique_ptr<clsIK> gIK;
+std::unique_ptr<clsGR> gGR;
+std::unique_ptr<clsFileHandler> gFileHandler;
+std::unique_ptr<clsInput> gInput;
+std::unique_ptr<clsSSC> gSSC;
+std::unique_ptr<clsGauss> gGauss;
+std::unique_ptr<clsFFT> gFFT;
+std::unique_ptr<clsPot> gPot;
+std::unique_ptr<clsMath> gMath;
+
 void CreateCoreObjects()
 {
     gError = std::make_unique<clsError>();

@@ -2,7 +2,7 @@
 // OK of the project settings as model code: what the window hands over becomes the new project's
 // state (alloy, form factors, shares, log) and the project starts, so that a project can also be
 // set up without the window.
-#include "curves/clsInput.h"
+#include "core/Einheitenwahl.h"
 #include "materials/modLegierung.h"
 
 #include <cstdint>

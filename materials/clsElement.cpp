@@ -1,7 +1,7 @@
 #include "materials/clsElement.h"
 
 #include "core/Runtime.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/DatabaseFile.h"
 
 #include <cmath>

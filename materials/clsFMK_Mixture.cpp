@@ -10,11 +10,11 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/modString.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 #include "curves/cls_Y.h"
-#include "curves/modString.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "core/NumberFormat.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/modElementDatabase.h"
 
 #include <cmath>

@@ -11,12 +11,6 @@
 #include <array>
 #include <limits>
 
-InitKopf gInitKopf;
-KeyedCollection<clsXAchse> colXAchsen;
-KeyedCollection<clsElement> colElemente;
-std::shared_ptr<clsXAchse> gXAchse;
-std::shared_ptr<clsElement> gElement;
-
 namespace {
 
 // The smallest size of each record on disk (all strings empty, no optional parts), used to

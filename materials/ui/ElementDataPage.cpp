@@ -3,7 +3,7 @@
 #include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsElement.h"
 
 #include <QCheckBox>

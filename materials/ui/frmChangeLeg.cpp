@@ -4,7 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
 #include "materials/modLegierung.h"

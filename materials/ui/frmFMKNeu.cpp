@@ -5,7 +5,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"

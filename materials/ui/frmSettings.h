@@ -6,7 +6,7 @@
 // the window's own, so that Cancel leaves the project type, the factor, the current correction and
 // the alloy as they were; only the row handlers' stored values (element symbols, x-axis key, row
 // count) are written at once.
-#include "curves/clsInput.h"
+#include "core/Einheitenwahl.h"
 
 #include <QDialog>
 #include <array>

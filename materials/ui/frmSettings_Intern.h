@@ -4,7 +4,7 @@
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <QComboBox>
 #include <QLineEdit>

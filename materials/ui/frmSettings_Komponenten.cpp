@@ -5,7 +5,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/clsOptions.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"

@@ -4,7 +4,7 @@
 
 #include "core/UiSeam.h"
 #include "core/clsLoader.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/ui/frmSettings_Intern.h"
 

@@ -3,7 +3,7 @@
 #include "materials/ui/frmSettings.h"
 
 #include "core/clsOptions.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 #include "materials/ui/frmSettings_Intern.h"

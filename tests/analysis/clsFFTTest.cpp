@@ -1,5 +1,5 @@
-// The sine transforms against a direct O(N²) sine sum, the round trip K·I(K) → G(r) → K·I(K),
-// the guard of short transforms and the placement of v(r).
+// The transforms of the project's curves: the guard of short transforms (against a direct O(N²)
+// sine sum), the round trip K·I(K) → G(r) → K·I(K) and the placement of v(r).
 #include "AnalysisFixture.h"
 
 #include <cmath>
@@ -79,24 +79,6 @@ protected:
         gIK->setFTR_Start_Index(1);
     }
 };
-
-TEST_F(FFTTest, MatchesTheDirectSineSum)
-{
-    // One point (K·I(K) = 2.5 at K = 3.7) at 14 bits, and random curves at every size.
-    std::vector<float> einPunkt(1500, 0.0f);
-    einPunkt[37] = 2.5f / 3.7f;
-    const std::vector<std::pair<int32_t, std::vector<float>>> faelle = {
-        {14, einPunkt}, {10, RandomCurve(511, 17u)}, {11, RandomCurve(1023, 18u)},
-        {12, RandomCurve(1500, 19u)}, {14, RandomCurve(1500, 21u)}};
-    for (const auto& [bits, kurve] : faelle) {
-        Setup(bits);
-        UseIK(kurve);
-        gFFT->FFT();
-        EXPECT_LT(RelativeError(DirectG(KTimesIK(1, gIK->Punkte()), Points(bits), 0.1)), 1e-5) << bits << " bits";
-        EXPECT_EQ(gFFT->Anzahl_FFT(), 1);
-    }
-    EXPECT_TRUE(seam_.messages.empty());
-}
 
 TEST_F(FFTTest, ShortTransformsCutALongIKAtHalfTheirLengthAndWarnOncePerSetup)
 {

@@ -4,7 +4,7 @@
 #include "SynthetischeStruktur.h"
 
 #include "core/KurvenTyp.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <cmath>
 #include <filesystem>

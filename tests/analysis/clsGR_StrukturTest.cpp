@@ -2,7 +2,7 @@
 // fraction, the maxima as peaks, the Friedel and truncation periods, and the ripple's removal.
 #include "AnalysisFixture.h"
 
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,6 +2,7 @@
 // files with their K·I(K) and S(K) forms, and the stage store.
 #include "QuellenFixture.h"
 
+#include "analysis/Analysestufe.h"
 #include "analysis/Daempfung.h"
 #include "analysis/DemoWerte.h"
 #include "core/Runtime.h"
@@ -148,7 +149,7 @@ TEST_F(IKQuellenTest, StageStoreRestoresEveryForm)
 {
     SetIK({0.5f, -1.0f, 2.0f, 1.0f});
     gSSC->ESC_HEADER();
-    gSSC->Kurve_Sichern(6);
+    Analysestufe_Sichern(6);
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 6));
     ASSERT_TRUE(gIK->Rechteck());
 

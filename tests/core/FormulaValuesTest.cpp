@@ -1,7 +1,7 @@
 #include "core/FormulaValues.h"
 
 #include "core/Runtime.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "support/RecordingSeam.h"
 #include "core/UnderLocale.h"
 

@@ -2,7 +2,7 @@
 #include "core/NumberFormat.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "support/TestWorld.h"
 
 #include <cmath>

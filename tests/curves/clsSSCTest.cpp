@@ -23,4 +23,18 @@ TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGrid)
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 3));
 }
 
+TEST_F(StageStoreTest, AnalysisCurvesComeWithTheirValues)
+{
+    const std::vector<float> ik = {0.5f, -1.0f};
+    gSSC->Kurve_Sichern(6, 0.1f, 0.0f, ik);
+    ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 6));
+    EXPECT_EQ(gSSC->Kurve_Zurueck_Punkte(), 2);
+    EXPECT_EQ(gSSC->Kurve_Zurueck_Y(2), -1.0f);
+
+    // Without them the store has no source for the kind: reported, nothing saved.
+    gSSC->Kurve_Sichern(7);
+    EXPECT_EQ(Reported(), "Kurve_Sichern");
+    EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 7));
+}
+
 }

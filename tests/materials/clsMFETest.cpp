@@ -2,7 +2,7 @@
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "mainwindow/modObjekte.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"

@@ -1,7 +1,7 @@
 #include "ElementWindowFixture.h"
 
 #include "core/clsCommon.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsMFE.h"
 #include "materials/modLegierung.h"
 #include "materials/ui/frmChangeLeg.h"

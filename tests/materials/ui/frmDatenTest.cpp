@@ -1,6 +1,6 @@
 #include "ElementWindowFixture.h"
 
-#include "curves/modString.h"
+#include "core/modString.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
 #include "materials/ui/ElementDataPage.h"

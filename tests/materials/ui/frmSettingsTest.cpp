@@ -4,8 +4,8 @@
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
+#include "core/modString.h"
 #include "curves/clsCalc.h"
-#include "curves/modString.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"

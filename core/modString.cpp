@@ -1,4 +1,4 @@
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include "core/Runtime.h"
 

@@ -1,6 +1,6 @@
 #include "core/UnderLocale.h"
 #include "core/Runtime.h"
-#include "curves/modString.h"
+#include "core/modString.h"
 
 #include <bit>
 #include <cmath>

@@ -1,0 +1,39 @@
+#pragma once
+// The searches over a G(r) curve that its computation runs: the extremes and the first peak, the
+// left edge of that peak, the density line below it, Il'inskii's radius and the maxima. G(i) is
+// g[i − 1] and r(i) is r[i − 1]; values outside the curve count as 0.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+struct GR_Extreme {
+    float Minimum = 0.0f;  // never above 0
+    float Maximum = 0.0f;  // never below 0
+    // The point of the largest value from point 2 on; 0 when no value is above 0.
+    int32_t Erster_Peak = 0;
+};
+
+// The extremes of G from point 2 on.
+GR_Extreme Extreme_Suchen(std::span<const float> g);
+
+// The first point left of peak where G stops falling towards r = 0; 2 when there is none.
+int32_t Linker_Rand_Suchen(std::span<const float> g, int32_t peak);
+
+struct Dichtegerade {
+    int32_t Bis = 0;  // the last point of the fit
+    float Anstieg = 0.0f;
+    // The mean ratio of the smaller to the larger size of line and G over the points after the
+    // origin: 1 for a perfect fit.
+    float Verhaeltnis = 0.0f;
+};
+
+// The least-squares line G = Anstieg·r through the origin over points 1..bis, bis put into
+// 2..size(g) first (2 when G has fewer points).
+Dichtegerade Dichtegerade_Anpassen(std::span<const float> g, std::span<const float> r, int32_t bis);
+
+// The point i + 1 at which the running integral C(i + 1) = C(i) + Δr²·i·G(i) of r·G(r) first falls
+// below −1 (where a sphere of the mean density holds one atom); 0 when it never does.
+int32_t Ilinskii_Suchen(std::span<const float> g, float deltaR);
+
+// The points at which G starts falling (each maximum; a flat top at its last point), in order.
+std::vector<int32_t> Maxima_Suchen(std::span<const float> g);

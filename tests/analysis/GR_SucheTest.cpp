@@ -1,0 +1,77 @@
+// The searches over a G(r) curve, on curves made here without any global object: extremes and
+// first peak, the peak's left edge, the density line, Il'inskii's point and the maxima.
+#include "analysis/GR_Suche.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kDeltaR = 0.01f;
+
+std::vector<float> RGitter(int32_t n)
+{
+    std::vector<float> r(static_cast<size_t>(n));
+    for (int32_t i = 1; i <= n; ++i) r[size_t(i - 1)] = kDeltaR * float(i - 1);
+    return r;
+}
+
+}
+
+TEST(GR_Suche, FirstPeakAndItsLeftEdge)
+{
+    // Point 1 is ignored; the minimum at point 4 is where G stops falling towards r = 0.
+    const std::vector<float> g = {9.0f, -1.0f, -2.0f, -3.0f, 1.0f, 4.0f, 2.0f, 4.0f, 0.0f};
+    const GR_Extreme e = Extreme_Suchen(g);
+    EXPECT_EQ(e.Minimum, -3.0f);
+    EXPECT_EQ(e.Maximum, 4.0f);
+    EXPECT_EQ(e.Erster_Peak, 6);  // the first of two equal heights
+    EXPECT_EQ(Linker_Rand_Suchen(g, e.Erster_Peak), 4);
+
+    // Nothing above 0: no peak, and the edge falls back to point 2.
+    const std::vector<float> negativ = {0.0f, -1.0f, -0.5f};
+    EXPECT_EQ(Extreme_Suchen(negativ).Erster_Peak, 0);
+    EXPECT_EQ(Extreme_Suchen(negativ).Maximum, 0.0f);
+    EXPECT_EQ(Linker_Rand_Suchen(negativ, 0), 2);
+    EXPECT_EQ(Extreme_Suchen({}).Erster_Peak, 0);
+}
+
+TEST(GR_Suche, DensityLineIsTheLeastSquaresLineThroughTheOrigin)
+{
+    const std::vector<float> r = RGitter(100);
+    for (const double krumm : {400.0, 0.0}) {
+        std::vector<float> g(r.size());
+        for (size_t i = 0; i < g.size(); ++i) g[i] = static_cast<float>(-750.0 * r[i] + krumm * r[i] * r[i]);
+        const Dichtegerade d = Dichtegerade_Anpassen(g, r, 30);
+        float s1 = 0.0f;
+        float s2 = 0.0f;
+        for (size_t i = 0; i < 30; ++i) {
+            s1 += r[i] * g[i];
+            s2 += r[i] * r[i];
+        }
+        EXPECT_EQ(d.Bis, 30);
+        EXPECT_FLOAT_EQ(d.Anstieg, s1 / s2);
+        EXPECT_EQ(d.Verhaeltnis < 0.995f, krumm != 0.0) << krumm;
+    }
+    // The last point is kept inside 2..size(g).
+    const std::vector<float> g(100, -1.0f);
+    EXPECT_EQ(Dichtegerade_Anpassen(g, r, 0).Bis, 2);
+    EXPECT_EQ(Dichtegerade_Anpassen(g, r, 5000).Bis, 100);
+}
+
+TEST(GR_Suche, IlinskiiPointWhereTheIntegralOfRGFallsBelowMinusOne)
+{
+    // G = −a: C(i + 1) = −a·Δr²·i(i + 1)/2, below −1 first at i = 45 for a = 0.1, Δr = 0.1.
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, -0.1f), 0.1f), 46);
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(45, -0.1f), 0.1f), 0);
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, 0.1f), 0.1f), 0);
+}
+
+TEST(GR_Suche, MaximaAreWhereGStartsFalling)
+{
+    EXPECT_EQ(Maxima_Suchen(std::vector<float>{0.0f, 2.0f, 1.0f, 3.0f, 3.0f, 0.0f, 5.0f}), (std::vector<int32_t>{2, 5}));
+    // A curve falling from its first point has its maximum there; a rising one has none.
+    EXPECT_EQ(Maxima_Suchen(std::vector<float>{5.0f, 4.0f, 6.0f, 1.0f}), (std::vector<int32_t>{1, 3}));
+    EXPECT_TRUE(Maxima_Suchen(std::vector<float>{1.0f, 2.0f, 3.0f}).empty());
+}
