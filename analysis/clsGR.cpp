@@ -20,11 +20,6 @@ constexpr const char* kModul = "clsGR";
 
 }
 
-void clsGR::Melde(const char* procedure, int32_t number, const std::string& description) const
-{
-    gError->ErrorMsg(kModul, procedure, false, number, description);
-}
-
 float clsGR::R(int32_t Index) const
 {
     const int32_t zweiSchritte = (Index - 1) * 2;
@@ -102,7 +97,7 @@ bool clsGR::Berechnen()
         if (anzahlFFT_ == 1 && gOptions->KurveSpeichern(KT_GR_Erste)) Erste_GR_Speichern();
         return true;
     } catch (const rt::RuntimeError& error) {
-        Melde("Berechnen", error.Number(), error.Description());
+        gError->Report(kModul, "Berechnen", error);
         return false;
     }
 }

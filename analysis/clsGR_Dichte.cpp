@@ -45,7 +45,7 @@ void clsGR::setDichte_Exp_Index(int32_t value)
         }
         ausgleichVerhaeltnis_ = static_cast<float>(summe / (dichteExpIndex_ - 1));
     } catch (const rt::RuntimeError& error) {
-        Melde("Dichte_Exp_Index", error.Number(), error.Description());
+        gError->Report("clsGR", "Dichte_Exp_Index", error);
     }
 }
 
@@ -69,7 +69,7 @@ void clsGR::Dichtegerade_Akzeptieren() const
         common.Record(rt::NowText() + ": " + gLanguage->Caption(250) + ": " +
                       rt::SingleText(rt::Object(gMFE).Dichte_Experimentell()) + " 1/nm³");
     } catch (const rt::RuntimeError& error) {
-        Melde("Dichtegerade_Akzeptieren", error.Number(), error.Description());
+        gError->Report("clsGR", "Dichtegerade_Akzeptieren", error);
     }
 }
 

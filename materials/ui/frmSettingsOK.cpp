@@ -7,6 +7,7 @@
 #include "core/clsCommon.h"
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
+#include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/modString.h"
 #include "mainwindow/frmMain.h"
@@ -26,7 +27,6 @@
 #include <algorithm>
 #include <vector>
 
-using einstellungen::Gemeldet;
 
 namespace {
 
@@ -40,7 +40,7 @@ float Wert(const QLineEdit* box, const std::string& tag)
 
 void frmSettings::cmdOK_Click()
 {
-    Gemeldet("OK", [this] {
+    UiGuard("frmSettings", "OK", [this] {
         if (!Eingaben_Pruefen()) return;
         clsCommon& common = rt::Object(gCommon);
         common.setOrdner(txtOrdner->text().toStdString());
