@@ -14,3 +14,10 @@ Result UiGuard(const std::string& window, const std::string& handler, Body&& bod
     }
     if constexpr (!std::is_void_v<Result>) return Result{};
 }
+
+// The guarded form of a handler, to connect to a signal.
+template <class Handler>
+auto GuardedSlot(const char* window, const char* handler, Handler body)
+{
+    return [window, handler, body] { UiGuard(window, handler, body); };
+}

@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "curves/modString.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
@@ -61,7 +62,8 @@ frmChangeLeg::frmChangeLeg(QWidget* owner, QAction* menuEntry)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &fxbutton::Click, this, &frmChangeLeg::Command1_Click);
+    connect(Command1, &fxbutton::Click, this,
+            GuardedSlot("frmChangeLeg", "Command1_Click", [this] { Command1_Click(); }));
     connect(Command2, &fxbutton::Click, this, &QDialog::reject);
     SpracheUmstellen();
 }
