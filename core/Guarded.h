@@ -8,7 +8,6 @@
 
 #include <exception>
 #include <new>
-#include <string>
 #include <type_traits>
 
 namespace zelo {
@@ -21,17 +20,17 @@ inline rt::RuntimeError AsRuntimeError(const std::exception& error)
 }
 
 // Reports through gError while it exists: the end of the program may already have released it.
-inline void ReportCaught(const std::string& module, const std::string& procedure, const rt::RuntimeError& error,
-                         bool silent)
+inline void ReportCaught(const char* module, const char* procedure, const rt::RuntimeError& error, bool silent)
 {
     if (gError) gError->Report(module, procedure, error, silent);
 }
 
 }
 
-// Runs body; silent stores the error without showing the error window.
+// Runs body; silent stores the error without showing the error window. The names are plain texts, so
+// that a getter in a loop makes no strings unless it fails.
 template <class Body, class Result = std::invoke_result_t<Body&>>
-Result Guarded(const std::string& module, const std::string& procedure, Body&& body, bool silent = false)
+Result Guarded(const char* module, const char* procedure, Body&& body, bool silent = false)
 {
     try {
         return body();

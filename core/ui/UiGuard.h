@@ -5,7 +5,7 @@
 #include "core/Guarded.h"
 
 template <class Body, class Result = std::invoke_result_t<Body&>>
-Result UiGuard(const std::string& window, const std::string& handler, Body&& body)
+Result UiGuard(const char* window, const char* handler, Body&& body)
 {
     try {
         return Guarded(window, handler, body);
