@@ -2,6 +2,7 @@
 // from the running integral of r·G(r).
 #include "analysis/clsGR.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -55,9 +56,19 @@ float clsGR::Ausgleich_Abweichung() const { return static_cast<float>((1.0 - aus
 
 float clsGR::Dichte(int32_t Index, float rho) const { return static_cast<float>(-kVierPi * rho * R(Index)); }
 
-float clsGR::Dichte_Exp() const { return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Experimentell()); }
+float clsGR::Dichte_Exp() const
+{
+    return Guarded("clsGR", "Dichte_Exp", [this] {
+        return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Experimentell());
+    });
+}
 
-float clsGR::Dichte_Theo() const { return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Theoretisch()); }
+float clsGR::Dichte_Theo() const
+{
+    return Guarded("clsGR", "Dichte_Theo", [this] {
+        return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Theoretisch());
+    });
+}
 
 void clsGR::Dichtegerade_Akzeptieren() const
 {
