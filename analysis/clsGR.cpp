@@ -21,11 +21,6 @@ constexpr const char* kModul = "clsGR";
 
 }
 
-void clsGR::Melde(const char* procedure, int32_t number, const std::string& description) const
-{
-    gError->ErrorMsg(kModul, procedure, false, number, description);
-}
-
 float clsGR::R(int32_t Index) const { return R_Gitter(Index, gOptions->FFT_Points(), gOptions->Delta_k()); }
 
 std::vector<float> clsGR::R_Werte() const
@@ -94,7 +89,7 @@ bool clsGR::Berechnen()
         if (anzahlFFT_ == 1 && gOptions->KurveSpeichern(KT_GR_Erste)) Erste_GR_Speichern();
         return true;
     } catch (const rt::RuntimeError& error) {
-        Melde("Berechnen", error.Number(), error.Description());
+        gError->Report(kModul, "Berechnen", error);
         return false;
     }
 }

@@ -150,7 +150,6 @@ private:
     void AO_Zuruecknehmen();
     // The peaks of the model ripple: the first peak and the maxima near each Friedel wavelength after it.
     void Friedelpeaks_Markieren() const;
-    void Melde(const char* procedure, int32_t number, const std::string& description) const;
     // Makes g the whole G(r) with the stored extremes minimum and maximum (with the file members).
     void Kurve_Setzen(std::vector<float> g, float minimum, float maximum);
 

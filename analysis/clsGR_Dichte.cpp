@@ -3,6 +3,7 @@
 #include "analysis/clsGR.h"
 
 #include "analysis/GR_Suche.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -30,7 +31,7 @@ void clsGR::setDichte_Exp_Index(int32_t value)
         rt::Object(gMFE).setDichte_Experimentell(static_cast<float>(-dichteAnstieg_ / std::numbers::pi / 4.0));
         ausgleichVerhaeltnis_ = gerade.Verhaeltnis;
     } catch (const rt::RuntimeError& error) {
-        Melde("Dichte_Exp_Index", error.Number(), error.Description());
+        gError->Report("clsGR", "Dichte_Exp_Index", error);
     }
 }
 
@@ -40,9 +41,19 @@ float clsGR::Ausgleich_Abweichung() const { return static_cast<float>((1.0 - aus
 
 float clsGR::Dichte(int32_t Index, float rho) const { return static_cast<float>(-kVierPi * rho * R(Index)); }
 
-float clsGR::Dichte_Exp() const { return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Experimentell()); }
+float clsGR::Dichte_Exp() const
+{
+    return Guarded("clsGR", "Dichte_Exp", [this] {
+        return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Experimentell());
+    });
+}
 
-float clsGR::Dichte_Theo() const { return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Theoretisch()); }
+float clsGR::Dichte_Theo() const
+{
+    return Guarded("clsGR", "Dichte_Theo", [this] {
+        return Dichte(dichteExpIndex_, rt::Object(gMFE).Dichte_Theoretisch());
+    });
+}
 
 void clsGR::Dichtegerade_Akzeptieren() const
 {
@@ -54,7 +65,7 @@ void clsGR::Dichtegerade_Akzeptieren() const
         common.Record(rt::NowText() + ": " + gLanguage->Caption(250) + ": " +
                       rt::SingleText(rt::Object(gMFE).Dichte_Experimentell()) + " 1/nm³");
     } catch (const rt::RuntimeError& error) {
-        Melde("Dichtegerade_Akzeptieren", error.Number(), error.Description());
+        gError->Report("clsGR", "Dichtegerade_Akzeptieren", error);
     }
 }
 

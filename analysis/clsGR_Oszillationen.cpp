@@ -46,11 +46,6 @@ double Ripple(double x, double r, double rVorher, double kF)
     return (std::sin(u) / u - std::sin(v) / v) * (kF / kPi) / r;
 }
 
-void Fehlerbox(const rt::RuntimeError& error, const char* procedure)
-{
-    ShowErrorMessage(error.Number(), error.Description(), procedure, ModuleKind::Class, "clsGR");
-}
-
 }
 
 int32_t clsGR::Anzahl_Friedeloszillationen() const
@@ -126,7 +121,7 @@ void clsGR::Abbruchoszillationen_Berechnen(int32_t Modus)
             });
         }
     } catch (const rt::RuntimeError& error) {
-        Fehlerbox(error, "Abbruchoszillationen_Berechnen");
+        clsError::ReportByMessage(ModuleKind::Class, "clsGR", "Abbruchoszillationen_Berechnen", error);
     }
 }
 
@@ -173,7 +168,7 @@ void clsGR::AO_Weg(uint8_t Modus)
         for (size_t i = 0; i < n; ++i) g_[i] += vorzeichen * ao_[i];
         aoZustand_ = Modus;
     } catch (const rt::RuntimeError& error) {
-        Fehlerbox(error, "Abbruchoszillationen_Weg");
+        clsError::ReportByMessage(ModuleKind::Class, "clsGR", "Abbruchoszillationen_Weg", error);
     }
 }
 

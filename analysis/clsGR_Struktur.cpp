@@ -115,6 +115,6 @@ void clsGR::Peaks_Markieren()
         r0_ = gauss.x(hoechster);
         r1_ = hoechster >= 1 ? gauss.x(hoechster + 1) : 0.0f;
     } catch (const rt::RuntimeError& error) {
-        Melde("Peaks_Markieren", error.Number(), error.Description());
+        gError->Report("clsGR", "Peaks_Markieren", error);
     }
 }

@@ -6,6 +6,7 @@
 #include "analysis/TiefK_Modell.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsUntergrund.h"
+#include "core/Guarded.h"
 #include "core/KurvenTyp.h"
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
@@ -34,11 +35,6 @@ constexpr int32_t kVorderePunkte = 20;
 constexpr int32_t kZusatzpunkte = 10;
 // Source code of the curve writer for curves on the grid of I(K).
 constexpr uint8_t kQuelleIK = 1;
-
-void Melde(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
-}
 
 // Tells the user why no I(K) was computed; the texts go on separate lines.
 bool Ablehnen(std::initializer_list<int32_t> texte)
@@ -69,7 +65,7 @@ void clsIK::CopyArray(std::span<float> ToArray) const
 {
     gError->AddFunctionToCallStack(kModul, "CopyArray");
     if (ToArray.size() < y_.size()) {
-        Melde("CopyArray", rt::RuntimeError(rt::errSubscript));
+        gError->Report(kModul, "CopyArray", rt::RuntimeError(rt::errSubscript));
         return;
     }
     std::copy(y_.begin(), y_.end(), ToArray.begin());
@@ -77,12 +73,14 @@ void clsIK::CopyArray(std::span<float> ToArray) const
 
 void clsIK::Set_Y(int32_t Index, float YY)
 {
-    At(y_, Index) = YY;
-    At(y0_, Index) = YY;
-    At(y2_, Index) = YY;
-    At(yRTR_, Index) = YY;
-    if (YY > maximum_) maximum_ = YY;
-    minimum_ = -maximum_;
+    Guarded(kModul, "Set_Y", [&] {
+        At(y_, Index) = YY;
+        At(y0_, Index) = YY;
+        At(y2_, Index) = YY;
+        At(yRTR_, Index) = YY;
+        if (YY > maximum_) maximum_ = YY;
+        minimum_ = -maximum_;
+    });
 }
 
 void clsIK::UserSetScale(float UserMin, float UserMax)
@@ -101,16 +99,25 @@ std::string clsIK::Parabel_Abweichung() const
     return std::string(buffer, written.ptr) + " %";
 }
 
-float clsIK::Y_Parabel(int32_t Index) const { return At(parabel_, Index); }
+float clsIK::Y_Parabel(int32_t Index) const
+{
+    return Guarded(kModul, "Y_Parabel (Get)", [&] { return At(parabel_, Index); });
+}
 
 void clsIK::setPunkte(int32_t value)
 {
-    if (value < 0) rt::Raise(rt::errInvalidCall);
-    n_ = value;
-    for (auto* values : {&y_, &y0_, &y2_, &yRTR_}) values->resize(static_cast<size_t>(n_), 0.0f);
+    Guarded(kModul, "Punkte (Let)", [&] {
+        if (value < 0) rt::Raise(rt::errInvalidCall);
+        n_ = value;
+        for (auto* values : {&y_, &y0_, &y2_, &yRTR_}) values->resize(static_cast<size_t>(n_), 0.0f);
+    });
 }
 
-float clsIK::Y(int32_t Index) const { return At(y_, Index); }
+// Outside the curve 0, without a message.
+float clsIK::Y(int32_t Index) const
+{
+    return Guarded(kModul, "Y (Get)", [&] { return At(y_, Index); }, true);
+}
 
 float clsIK::Maximum() const { return static_cast<float>(maximum_ + 0.1 * maximum_); }
 
@@ -142,15 +149,26 @@ void clsIK::setWichtung(float value)
 
 float clsIK::Y_Wichtung(int32_t Index) const
 {
+    return Guarded(kModul, "Y_Wichtung (Get)", [&] { return Gewichtet(Index); });
+}
+
+float clsIK::Gewichtet(int32_t Index) const
+{
     const double gemischt = (1.0 - w_) * At(y2_, Index) + double(w_) * At(yRTR_, Index);
     if (!gOptions->iFTR_Bevorzugen()) return static_cast<float>(gemischt);
     // Towards K = 0 the back-transform takes over.
     return static_cast<float>(gemischt * Index / n_ + double(At(yRTR_, Index)) * (n_ - Index) / n_);
 }
 
-float clsIK::Y_RTR(int32_t Index) const { return At(yRTR_, Index); }
+float clsIK::Y_RTR(int32_t Index) const
+{
+    return Guarded(kModul, "Y_RTR (Get)", [&] { return At(yRTR_, Index); });
+}
 
-float clsIK::Y_2(int32_t Index) const { return At(y2_, Index); }
+float clsIK::Y_2(int32_t Index) const
+{
+    return Guarded(kModul, "Y_2 (Get)", [&] { return At(y2_, Index); });
+}
 
 float clsIK::x(int32_t Index) const { return K_Gitter(Index, gOptions->Delta_k()); }
 
@@ -174,7 +192,7 @@ void clsIK::Daempfen(int32_t Art)
         // The damped kinds are averaged over the transformed range, which ends at the cut-off.
         mittelwert_ = static_cast<float>(mittel.Summe() / (Art == DA_Keine ? n_ : ftrIndex_));
     } catch (const rt::RuntimeError& error) {
-        Melde("Daempfen", error);
+        gError->Report(kModul, "Daempfen", error);
     }
 }
 
@@ -202,7 +220,7 @@ void clsIK::Parabel_Berechnen()
         parabelIndex_ = std::clamp(parabelIndex_, 2, n_ - 1);
         const int32_t P = parabelIndex_;
         std::vector<float> yw(static_cast<size_t>(P + 1));
-        for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = Y_Wichtung(i);
+        for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = Gewichtet(i);
         if (!TiefK_Modell(modell, yw, P, gOptions->Delta_k(), parabel_)) return;
         if (parabelVorn_) {
             if (P < kVorderePunkte) {
@@ -213,14 +231,14 @@ void clsIK::Parabel_Berechnen()
         }
         abweichung_ = Abweichung();
     } catch (const rt::RuntimeError& error) {
-        Melde("Parabel_Berechnen", error);
+        gError->Report(kModul, "Parabel_Berechnen", error);
     }
 }
 
 void clsIK::Vordere_Parabel()
 {
     const double k20 = x(kVorderePunkte);
-    const double y20 = Y_RTR(kVorderePunkte);
+    const double y20 = At(yRTR_, kVorderePunkte);
     const double a = -y20 / (k20 * k20);
     for (int32_t i = 1; i <= kVorderePunkte; ++i)
         parabel_[static_cast<size_t>(i - 1)] = static_cast<float>(a * (x(i) - k20) * (x(i) - k20) + y20);
@@ -232,7 +250,7 @@ float clsIK::Abweichung() const
     double summe = 0.0;
     for (int32_t i = 1; i <= parabelIndex_; ++i) {
         const double e = parabel_[static_cast<size_t>(i - 1)];
-        const double yw = Y_Wichtung(i);
+        const double yw = Gewichtet(i);
         const double oben = e > yw ? e : yw;
         const double unten = e > yw ? yw : e;
         if (e == yw)
@@ -303,7 +321,7 @@ bool clsIK::Berechnen(float rho)
         gGR->setAnzahl_FFT(0);
         return true;
     } catch (const rt::RuntimeError& error) {
-        Melde("Berechnen", error);
+        gError->Report(kModul, "Berechnen", error);
         return false;
     }
 }

@@ -3,8 +3,8 @@
 // The interference function I(K) = S(K) - 1 of the current project on the grid
 // K(i) = (i - 1)·Delta_k, with its undamped, measured and back-transformed forms, the low-K
 // extrapolation, the weight between measured and back-transformed curve and the index range
-// that the transform takes. Indices are 1-based; a read outside 1..Punkte raises
-// "Subscript out of range".
+// that the transform takes. Indices are 1-based; a read outside 1..Punkte reports
+// "Subscript out of range" (Y alone silently) and gives 0.
 #include <cstdint>
 #include <span>
 #include <string>
@@ -101,6 +101,8 @@ public:
 
 private:
     void Parabel_Berechnen();
+    // Y_Wichtung for the members' own handlers: an index outside I(K) raises.
+    float Gewichtet(int32_t Index) const;
     // The mouse action (0 plain, 1 Ctrl, 2 Shift) whose low-K model applies.
     int32_t MausAktion() const;
     // Replaces the first 20 points of the extrapolation by a parabola from 0 at K = 0 to the

@@ -37,11 +37,6 @@ constexpr float kTestMaximum = 1.5f;
 constexpr float kTestMinimum = -1.0f;
 constexpr float kDemoMaximum = 2.0f;
 
-void Melde(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
-}
-
 }
 
 std::vector<float> Demo_Werte(std::span<const std::uint8_t> daten)
@@ -167,7 +162,7 @@ bool clsIK::Einlesen()
         ftrIndex_ = std::max(n - 1, std::min(n, 2));
         return true;
     } catch (const rt::RuntimeError& error) {
-        Melde("Einlesen", error);
+        gError->Report(kModul, "Einlesen", error);
         return false;
     }
 }
@@ -183,7 +178,7 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
         y2_ = y_;
         yRTR_ = y_;
     } catch (const rt::RuntimeError& error) {
-        Melde("WerteUmrechnen", error);
+        gError->Report(kModul, "WerteUmrechnen", error);
     }
 }
 
@@ -198,7 +193,7 @@ void clsIK::Glaetten_Uebernehmen()
         y2_ = geglaettet;
         yRTR_ = std::move(geglaettet);
     } catch (const rt::RuntimeError& error) {
-        Melde("Glaetten_Uebernehmen", error);
+        gError->Report(kModul, "Glaetten_Uebernehmen", error);
     }
 }
 

@@ -24,11 +24,6 @@ constexpr double kK_Ohne_IK = 150.0;
 // The display maximum looks at the back-transform from this point on, past its low-K rise.
 constexpr int32_t kMaximumAb = 100;
 
-void Melde(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
-}
-
 // What the transform adds to G(r) so that it leaves out the truncation oscillations: nothing
 // unless they are to be removed and are computed for this G(r), and nothing when the transform
 // reads a G(r) that holds them removed already.
@@ -70,7 +65,7 @@ void clsIK::RTR_Berechnen()
             const auto k = static_cast<size_t>(i - 1);
             yRTR_[k] = fft.IK(i);
             if (vonDiesemIK) {
-                y2_[k] = Y_Wichtung(i);
+                y2_[k] = Gewichtet(i);
             } else {
                 y2_[k] = yRTR_[k];
                 y0_[k] = yRTR_[k];
@@ -84,7 +79,7 @@ void clsIK::RTR_Berechnen()
         }
         Parabel_Berechnen();
     } catch (const rt::RuntimeError& error) {
-        Melde("RTR_Berechnen", error);
+        gError->Report(kModul, "RTR_Berechnen", error);
     }
 }
 
@@ -110,7 +105,7 @@ void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
         r1 = gr.R(j1);
         r2 = gr.R(j2);
     } catch (const rt::RuntimeError& error) {
-        Melde("RTR_Berechnen_Extra", error);
+        gError->Report(kModul, "RTR_Berechnen_Extra", error);
     }
 }
 
@@ -121,11 +116,11 @@ float clsIK::Dichte_IK() const
         double s = 0.0;
         for (int32_t i = 1; i <= n_; ++i) {
             const double K = x(i);
-            s += K * K * (i <= parabelIndex_ ? Y_Parabel(i) : Y_Wichtung(i));
+            s += K * K * (i <= parabelIndex_ ? At(parabel_, i) : Gewichtet(i));
         }
         return static_cast<float>(-(gOptions->Delta_k() * s / 2.0) / std::numbers::pi / std::numbers::pi);
     } catch (const rt::RuntimeError& error) {
-        Melde("Dichte_IK", error);
+        gError->Report(kModul, "Dichte_IK", error);
         return 0.0f;
     }
 }

@@ -3,6 +3,7 @@
 #include "analysis/Normierung.h"
 #include "analysis/Untergrund_Aus_IK.h"
 #include "analysis/clsIK.h"
+#include "core/Guarded.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
@@ -31,11 +32,6 @@ constexpr int32_t kZusatzpunkte = 10;
 constexpr float kEndeAbstand = 5.0f;
 // Every background value counts with 1 % uncertainty.
 constexpr float kFehler = 0.01f;
-
-void Melde(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg(kModul, procedure, false, error.Number(), error.Description());
-}
 
 void Protokoll(const std::string& text) { gCommon->Record(rt::TimeText() + ": " + text); }
 
@@ -139,20 +135,26 @@ int32_t clsUntergrund::Anzahl_Fit() const { return Anzahl() > 3 ? spline_.Fit_Pu
 
 float clsUntergrund::UX(int32_t Index) const
 {
-    if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
-    return ux_[static_cast<size_t>(Index - 1)];
+    return Guarded(kModul, "UX (Get)", [&] {
+        if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
+        return ux_[static_cast<size_t>(Index - 1)];
+    });
 }
 
 float clsUntergrund::UY(int32_t Index) const
 {
-    if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
-    return uy_[static_cast<size_t>(Index - 1)];
+    return Guarded(kModul, "UY (Get)", [&] {
+        if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
+        return uy_[static_cast<size_t>(Index - 1)];
+    });
 }
 
 float clsUntergrund::UGE(int32_t Index) const
 {
-    if (Index < 1 || static_cast<size_t>(Index) > uge_.size()) rt::Raise(rt::errSubscript);
-    return uge_[static_cast<size_t>(Index - 1)];
+    return Guarded(kModul, "UGE (Get)", [&] {
+        if (Index < 1 || static_cast<size_t>(Index) > uge_.size()) rt::Raise(rt::errSubscript);
+        return uge_[static_cast<size_t>(Index - 1)];
+    });
 }
 
 bool clsUntergrund::UG_Fitten()
@@ -272,6 +274,6 @@ void clsUntergrund::Untergrund_Endberechnen()
         std::copy_n(u.begin(), std::min(u.size(), uge_.size()), uge_.begin());
         if (u.size() > uge_.size()) rt::Raise(rt::errSubscript);
     } catch (const rt::RuntimeError& error) {
-        Melde("Untergrund_Endberechnen", error);
+        gError->Report(kModul, "Untergrund_Endberechnen", error);
     }
 }

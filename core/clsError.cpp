@@ -31,6 +31,18 @@ void clsError::ErrorMsg(const std::string& module, const std::string& procedure,
     }
 }
 
+void clsError::Report(const std::string& module, const std::string& procedure, const rt::RuntimeError& error,
+                      bool silent)
+{
+    ErrorMsg(module, procedure, silent, error.Number(), error.Description());
+}
+
+void clsError::ReportByMessage(const std::string& kind, const std::string& module, const std::string& procedure,
+                               const rt::RuntimeError& error)
+{
+    ShowErrorMessage(error.Number(), error.Description(), procedure, kind, module);
+}
+
 bool clsError::Error()
 {
     const bool was = error_;

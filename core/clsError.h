@@ -1,6 +1,8 @@
 #pragma once
 // The error reporter: keeps the last reported error, a ring of the most recent registered calls,
 // and shows the error window through the ui seam.
+#include "core/Runtime.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -20,6 +22,13 @@ public:
     // Stores the error and, unless silent, shows the modal error window.
     void ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
                   const std::string& description);
+    // The handler's report of a caught run-time error: stores it and, unless silent, shows the
+    // error window.
+    void Report(const std::string& module, const std::string& procedure, const rt::RuntimeError& error,
+                bool silent = false);
+    // The handler's message-box form for a caught run-time error; nothing is stored.
+    static void ReportByMessage(const std::string& kind, const std::string& module, const std::string& procedure,
+                                const rt::RuntimeError& error);
 
     std::string ErrorFunction() const { return errorFunction_; }
     std::string ErrorModul() const { return errorModul_; }

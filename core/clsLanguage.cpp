@@ -1,5 +1,6 @@
 #include "core/clsLanguage.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/StringTable.h"
 #include "core/modCommon.h"
@@ -31,10 +32,12 @@ std::string clsLanguage::GetLanguageVersion(const std::string&) const { return "
 
 void clsLanguage::OpenLanguageEx(int32_t Offset)
 {
-    const int64_t base = static_cast<int64_t>(Offset) * 10000;
-    if (base < std::numeric_limits<int32_t>::min() || base > std::numeric_limits<int32_t>::max())
-        rt::Raise(rt::errOverflow);
-    base_ = static_cast<int32_t>(base);
+    Guarded("clsLanguage", "OpenLanguageEx", [&] {
+        const int64_t base = static_cast<int64_t>(Offset) * 10000;
+        if (base < std::numeric_limits<int32_t>::min() || base > std::numeric_limits<int32_t>::max())
+            rt::Raise(rt::errOverflow);
+        base_ = static_cast<int32_t>(base);
+    });
 }
 
 std::string clsLanguage::Caption(int32_t Index) const

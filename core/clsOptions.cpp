@@ -1,5 +1,6 @@
 #include "core/clsOptions.h"
 
+#include "core/Guarded.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
@@ -102,15 +103,19 @@ void clsOptions::StoreFlag(const char* procedure, const std::string& name, bool 
 
 bool clsOptions::KurveSpeichern(int32_t Typ) const
 {
-    if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
-    return kurveSpeichern_[static_cast<size_t>(Typ - 1)];
+    return Guarded("clsOptions", "KurveSpeichern (Get)", [&] {
+        if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
+        return kurveSpeichern_[static_cast<size_t>(Typ - 1)];
+    });
 }
 
 void clsOptions::setKurveSpeichern(int32_t Typ, bool value)
 {
-    if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
-    StoreFlag("KurveSpeichern", SlotName("Speichern_", Typ), value);
-    kurveSpeichern_[static_cast<size_t>(Typ - 1)] = value;
+    Guarded("clsOptions", "KurveSpeichern (Let)", [&] {
+        if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
+        StoreFlag("KurveSpeichern", SlotName("Speichern_", Typ), value);
+        kurveSpeichern_[static_cast<size_t>(Typ - 1)] = value;
+    });
 }
 
 int32_t clsOptions::FFT_Points() const { return rt::CLng(std::pow(2.0, fftBits_)); }

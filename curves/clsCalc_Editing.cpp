@@ -13,11 +13,6 @@
 
 namespace {
 
-void Melden(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg("clsCalc", procedure, false, error.Number(), error.Description());
-}
-
 std::string Punkte_Zeile(int32_t punkte) { return " (Punkte: " + std::to_string(punkte) + ")"; }
 
 }
@@ -39,7 +34,7 @@ void clsCalc::Punkte_Kopieren(float X1, float X2)
         yTemp_ = std::move(piece);
         punkteKopiert_ = true;
     } catch (const rt::RuntimeError& e) {
-        Melden("Punkte_Kopieren", e);
+        gError->Report("clsCalc", "Punkte_Kopieren", e);
     }
 }
 
@@ -95,7 +90,7 @@ void clsCalc::Punkte_Einfuegen(bool Ersetzen)
         setY(index, Ersetzen ? Y_Temp(k) : (Y_Temp(k) + Y(index)) / 2.0f);
     }
     punkteKopiert_ = false;
-    if (ausserhalb > 0) Melden("Punkte_Einfuegen", rt::RuntimeError(rt::errSubscript));
+    if (ausserhalb > 0) gError->Report("clsCalc", "Punkte_Einfuegen", rt::RuntimeError(rt::errSubscript));
 }
 
 void clsCalc::Loesche_Punkt(float X)
@@ -130,7 +125,7 @@ void clsCalc::Breite_reduzieren(float max)
         y_.resize(static_cast<size_t>(n));
         rt::Object(gCommon).Record(gLanguage->Caption(212) + rt::SingleText(maximumX_) + Punkte_Zeile(punkte_));
     } catch (const rt::RuntimeError& e) {
-        Melden("Breite_reduzieren", e);
+        gError->Report("clsCalc", "Breite_reduzieren", e);
     }
 }
 
@@ -150,6 +145,6 @@ void clsCalc::Links_reduzieren(float min)
         maximumX_ = x(punkte_);
         rt::Object(gCommon).Record(gLanguage->Caption(213) + rt::SingleText(min) + Punkte_Zeile(punkte_));
     } catch (const rt::RuntimeError& e) {
-        Melden("Links_reduzieren", e);
+        gError->Report("clsCalc", "Links_reduzieren", e);
     }
 }

@@ -2,13 +2,13 @@
 // K = 0, and the small operations on the whole curve that belong to the folding.
 #include "curves/clsCalc.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
-#include "curves/clsCalc_Melden.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 
@@ -41,7 +41,7 @@ int32_t Long(int64_t value)
 
 void clsCalc::Falten()
 {
-    Calc_Gemeldet("Falten", [this] {
+    Guarded("clsCalc", "Falten", [this] {
         if (punkte_ < 0) rt::Raise(rt::errSubscript);
         minimumX_ = 0.0f;
         xStartIndex_ = Long(int64_t(punkte_) - mitteIndex_);
@@ -68,7 +68,7 @@ bool clsCalc::Mitteln(int16_t Seite)
     std::vector<float> werte;
     int32_t startLinks = xStartIndex_;
     int32_t startRechts = xStartIndexRechts_;
-    const bool gebildet = Calc_Gemeldet("Mitteln", [&] {
+    const bool gebildet = Guarded("clsCalc", "Mitteln", [&] {
         if (Seite < 0 || Seite > 2) rt::Raise(rt::errInvalidCall);
         if (yl_.empty()) rt::Raise(rt::errSubscript);
         // "left side chosen", "right side chosen", "both sides averaged"
@@ -78,6 +78,7 @@ bool clsCalc::Mitteln(int16_t Seite)
         if (Seite == 0) werte = Halbe_Uebernehmen(true, startLinks);
         else if (Seite == 1) werte = Halbe_Uebernehmen(false, startRechts);
         else werte = Beide_Seiten_Mitteln(startLinks, startRechts);
+        return true;
     });
     if (!gebildet || werte.empty()) return false;
 
@@ -93,7 +94,7 @@ bool clsCalc::Mitteln(int16_t Seite)
     yl_.clear();
     yr_.clear();
     istGefaltet_ = true;
-    Calc_Gemeldet("Mitteln", [this] {
+    Guarded("clsCalc", "Mitteln", [this] {
         rt::Object(gInput).SpeichereKurve(3, 0, y_);
         Protokoll(gLanguage->Caption(218) + " " + std::to_string(punkte_));
     });
@@ -170,7 +171,7 @@ void clsCalc::NullWerte()
 
 void clsCalc::Faltung_Spiegeln()
 {
-    Calc_Gemeldet("Faltung_Spiegeln", [this] {
+    Guarded("clsCalc", "Faltung_Spiegeln", [this] {
         const int32_t doppelt = Long(2 * int64_t(punkte_));
         if (punkte_ < 0) rt::Raise(rt::errSubscript);
         std::vector<float> werte(static_cast<size_t>(doppelt));

@@ -17,11 +17,6 @@
 
 namespace {
 
-void Melden(const char* procedure, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg("clsCalc", procedure, false, error.Number(), error.Description());
-}
-
 void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
 
 // The first and the last index whose value reaches the clip level; 0 and 0 when none does.
@@ -62,7 +57,7 @@ void clsCalc::Sprunganalyse()
         for (int32_t j = p1 + 1; j <= ende; ++j) setY(j, std::max(Y(j) + d, 0.0f));
         zelo::Ui().Redraw(true);
     } catch (const rt::RuntimeError& e) {
-        Melden("Sprunganalyse", e);
+        gError->Report("clsCalc", "Sprunganalyse", e);
     }
 }
 
@@ -101,7 +96,7 @@ void clsCalc::Ausreiser()
         for (int32_t i = s; i <= e; ++i) setY(i, maximumY_);
         Protokoll(rt::TimeText() + ": " + gLanguage->Caption(210));
     } catch (const rt::RuntimeError& e) {
-        Melden("Ausreiser", e);
+        gError->Report("clsCalc", "Ausreiser", e);
     }
 }
 
@@ -155,7 +150,7 @@ bool clsCalc::Sicherheit_Zurueck()
         }
         return true;
     } catch (const rt::RuntimeError& e) {
-        Melden("Sicherheit_Zurueck", e);
+        gError->Report("clsCalc", "Sicherheit_Zurueck", e);
         return false;
     }
 }

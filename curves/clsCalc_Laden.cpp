@@ -2,6 +2,7 @@
 #include "curves/clsCalc.h"
 
 #include "core/KurvenTyp.h"
+#include "core/Guarded.h"
 #include "core/NumberFormat.h"
 #include "core/Resources.h"
 #include "core/Runtime.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
-#include <new>
 
 namespace {
 
@@ -26,12 +26,6 @@ void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
 std::string Datenpunkte_Zeile(int32_t punkte) { return gLanguage->Caption(206) + ": " + std::to_string(punkte); }
 
 std::string Maximum_Zeile(float maximum) { return "Maximum: " + rt::SingleText(maximum); }
-
-// Reports a run-time error of a loader under its name.
-void Melden(const char* procedure, int32_t number, const std::string& description)
-{
-    gError->ErrorMsg("clsCalc", procedure, false, number, description);
-}
 
 // A reader that failed has shown its own report; the loader notes it under its name without
 // showing the error window a second time.
@@ -48,25 +42,11 @@ std::vector<float> Eingelesen(const clsInput& input)
     return werte;
 }
 
-// Runs a loader body, reporting its run-time errors under the loader's name.
-template <class Body>
-bool Laden(const char* procedure, Body body)
-{
-    try {
-        return body();
-    } catch (const rt::RuntimeError& e) {
-        Melden(procedure, e.Number(), e.Description());
-    } catch (const std::bad_alloc&) {
-        Melden(procedure, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
-    }
-    return false;
-}
-
 }
 
 bool clsCalc::Beugung_oeffnen()
 {
-    return Laden("Beugung_oeffnen", [this] {
+    return Guarded("clsCalc", "Beugung_oeffnen", [this] {
         clsInput& input = rt::Object(gInput);
         if (!input.Spektrum_Oeffnen()) {
             Lesefehler_Vermerken("Beugung_oeffnen");
@@ -100,7 +80,7 @@ bool clsCalc::Beugung_oeffnen()
 
 bool clsCalc::ELMI_Oeffnen()
 {
-    return Laden("ELMI_Oeffnen", [this] {
+    return Guarded("clsCalc", "ELMI_Oeffnen", [this] {
         clsInput& input = rt::Object(gInput);
         if (!input.Datei_Oeffnen()) return false;
         Uebernehmen(Eingelesen(input), input.Minimum_Y(), input.Maximum_Y());
@@ -117,7 +97,7 @@ bool clsCalc::ELMI_Oeffnen()
 
 bool clsCalc::ELMI_Oeffnen_Bild()
 {
-    return Laden("ELMI_Oeffnen_Bild", [this] {
+    return Guarded("clsCalc", "ELMI_Oeffnen_Bild", [this] {
         const zelo::ImagePanelCurve& bild = zelo::ImagePanel();
         const int32_t anzahl = bild.Kurve_Punkte();
         // The step comes from the first two points.
@@ -145,7 +125,7 @@ bool clsCalc::ELMI_Oeffnen_Bild()
 
 bool clsCalc::Faltung_Oeffnen()
 {
-    return Laden("Faltung_oeffnen", [this] {
+    return Guarded("clsCalc", "Faltung_oeffnen", [this] {
         clsInput& input = rt::Object(gInput);
         if (!input.Datei_Oeffnen()) {
             Lesefehler_Vermerken("Faltung_oeffnen");
@@ -215,6 +195,6 @@ void clsCalc::Speichern(const std::string& Dateiname) const
         if (!datei.CloseFile()) return;
         Protokoll(rt::TimeText() + gLanguage->Caption(205) + ordner + Dateiname + " " + std::to_string(punkte_));
     } catch (const rt::RuntimeError& e) {
-        Melden("Speichern", e.Number(), e.Description());
+        gError->Report("clsCalc", "Speichern", e);
     }
 }

@@ -4,13 +4,13 @@
 #include "curves/clsCalc.h"
 
 #include "core/KurvenTyp.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/ChiSuche.h"
-#include "curves/clsCalc_Melden.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 
@@ -59,7 +59,7 @@ struct Guete {
 
 void clsCalc::setTrennstelle(int32_t value)
 {
-    Calc_Gemeldet("Trennstelle (Let)", [&] {
+    Guarded("clsCalc", "Trennstelle (Let)", [&] {
         trennstelle_ = value;
         fitLinksVorhanden_ = false;
         fitRechtsVorhanden_ = false;
@@ -119,7 +119,7 @@ bool clsCalc::Fit_Links(float chi)
     chiLinks_ = chi;
     fitLinksAusstehend_ = false;
     bool gelungen = false;
-    Calc_Gemeldet("Chi_Links (Let)", [&] {
+    Guarded("clsCalc", "Chi_Links (Let)", [&] {
         gSpline = std::make_unique<clsSpline>();
         for (int32_t i = 1; i <= datenLinks_; ++i) {
             const float y = Fitwert_Links(Y(i));
@@ -144,7 +144,7 @@ bool clsCalc::Fit_Rechts(float chi)
     chiRechts_ = chi;
     fitRechtsAusstehend_ = false;
     bool gelungen = false;
-    Calc_Gemeldet("Chi_Rechts (Let)", [&] {
+    Guarded("clsCalc", "Chi_Rechts (Let)", [&] {
         const double dk = Delta_k();
         const int32_t ueberlapp = Ueberlapp();
         // The curve's end has moved since the separation point was set.
@@ -180,7 +180,7 @@ bool clsCalc::Fit_Rechts(float chi)
 // moves linearly from the left fit to the right one, reaching it at the last point.
 void clsCalc::Berechne_Fit_Ueberlapp()
 {
-    Calc_Gemeldet("Berechne_Fit_Ueberlapp", [this] {
+    Guarded("clsCalc", "Berechne_Fit_Ueberlapp", [this] {
         const int32_t breite = 2 * rt::Object(gOptions).Fit_Ueberlapp_k();
         yu_ = Nullen(breite);
         if (!fitLinksVorhanden_ || !fitRechtsVorhanden_) return;
@@ -217,7 +217,7 @@ float clsCalc::Y_Fit_R(int32_t Index) const { return Wert(yFitR_, Index); }
 bool clsCalc::FitUebernehmen()
 {
     if (!fitLinksVorhanden_ || !fitRechtsVorhanden_) return false;
-    return Calc_Gemeldet("Fit_Uebernehmen", [this] {
+    return Guarded("clsCalc", "Fit_Uebernehmen", [this] {
         Protokoll(rt::TimeText() + ": " + Text(403));
         Protokoll(Text(404) + ": " + rt::SingleText(x(trennstelle_)) + " 1/nm");
         Protokoll("Chi " + Text(405) + ": " + rt::SingleText(chiLinks_));
@@ -251,6 +251,7 @@ bool clsCalc::FitUebernehmen()
         // The fits belong to the curve they replaced.
         fitLinksVorhanden_ = false;
         fitRechtsVorhanden_ = false;
+        return true;
     });
 }
 
@@ -258,7 +259,7 @@ void clsCalc::Minima_Markieren()
 {
     peakX_.clear();
     peakY_.clear();
-    Calc_Gemeldet("Minima_Markieren", [this] {
+    Guarded("clsCalc", "Minima_Markieren", [this] {
         if (punkte_ < 2) return;
         std::vector<double> steigung(static_cast<size_t>(punkte_) + 1, 0.0);
         for (int32_t i = 1; i <= punkte_ - 1; ++i)

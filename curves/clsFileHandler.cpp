@@ -20,11 +20,6 @@ void Register(const char* procedure)
     if (gError) gError->AddFunctionToCallStack("clsFileHandler", procedure);
 }
 
-void Report(const char* procedure, int32_t number)
-{
-    if (gError) gError->ErrorMsg("clsFileHandler", procedure, false, number, rt::ErrorDescription(number));
-}
-
 // The run time's error number for a failed file operation.
 int32_t ErrorNumberOf(int error)
 {
@@ -43,7 +38,8 @@ int32_t ErrorNumberOf(int error)
 
 }
 
-clsFileHandler::~clsFileHandler() { CloseFile(); }
+// The handler may outlive gError at the program's end, so closing here reports nothing.
+clsFileHandler::~clsFileHandler() { Close(); }
 
 bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus)
 {
@@ -58,7 +54,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
     std::error_code ec;
     if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) {
-        Report("OpenFile", rt::errPathNotFound);
+        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(rt::errPathNotFound));
         return false;
     }
 
@@ -82,7 +78,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
         }
     }
     if (error != 0) {
-        Report("OpenFile", ErrorNumberOf(error));
+        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(ErrorNumberOf(error)));
         return false;
     }
     open_ = true;
@@ -94,7 +90,14 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
 bool clsFileHandler::CloseFile()
 {
     Register("CloseFile");
-    if (!open_) return true;
+    const int error = Close();
+    if (error != 0 && gError) gError->Report("clsFileHandler", "CloseFile", rt::RuntimeError(ErrorNumberOf(error)));
+    return error == 0;
+}
+
+int clsFileHandler::Close()
+{
+    if (!open_) return 0;
     open_ = false;
     int error = 0;
     if (openMode_ == kOutput) {
@@ -103,8 +106,7 @@ bool clsFileHandler::CloseFile()
         if (std::fclose(file_) != 0) error = errno;
         file_ = nullptr;
     }
-    if (error != 0) Report("CloseFile", ErrorNumberOf(error));
-    return error == 0;
+    return error;
 }
 
 std::string clsFileHandler::FileContent()
@@ -126,7 +128,7 @@ std::string clsFileHandler::FileContent()
         }
     }
     if (failure != 0) {
-        Report("FileContent", failure);
+        if (gError) gError->Report("clsFileHandler", "FileContent", rt::RuntimeError(failure));
         return "";
     }
     return Windows1252ToUtf8(bytes);

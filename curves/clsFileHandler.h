@@ -73,6 +73,8 @@ public:
     bool WriteBytes(std::span<const uint8_t> bytes);
 
 private:
+    // Closes the open file without registering or reporting; the errno of a failure, else 0.
+    int Close();
     std::FILE* Stream() const;
     void Require(bool forWriting) const;
     bool PutRaw(std::span<const uint8_t> bytes);

@@ -42,11 +42,6 @@ double Endlich(double value)
 
 double Sq(double value) { return value * value; }
 
-void ReportRuntimeError(const char* module, const char* procedure, bool silent, const rt::RuntimeError& error)
-{
-    gError->ErrorMsg(module, procedure, silent, error.Number(), error.Description());
-}
-
 }
 
 clsSpline::clsSpline()
@@ -57,7 +52,7 @@ clsSpline::clsSpline()
 void clsSpline::CopyArray(std::span<float> ToArray) const
 {
     if (ToArray.size() < fitY_.size()) {
-        ReportRuntimeError("cSpline", "CopyArray", false, rt::RuntimeError(rt::errSubscript));
+        gError->Report("cSpline", "CopyArray", rt::RuntimeError(rt::errSubscript));
         return;
     }
     std::copy(fitY_.begin(), fitY_.end(), ToArray.begin());
@@ -100,9 +95,9 @@ void clsSpline::AddPoint(float x, float y, float dy)
         // A running mean of the spacing that weighs the latest spacing most.
         deltaX_ = previous == 0 ? 0.0f : Sng((double(deltaX_) + (double(x) - x_[previous])) / 2.0);
     } catch (const rt::RuntimeError& error) {
-        ReportRuntimeError("clsSpline", "AddPoint", false, error);
+        gError->Report("clsSpline", "AddPoint", error);
     } catch (const std::bad_alloc&) {
-        ReportRuntimeError("clsSpline", "AddPoint", false, rt::RuntimeError(rt::errOutOfMemory));
+        gError->Report("clsSpline", "AddPoint", rt::RuntimeError(rt::errOutOfMemory));
     }
 }
 
@@ -121,7 +116,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         Coefficients(p);
         CheckResidual(Fits_Chi);
     } catch (const rt::RuntimeError& error) {
-        ReportRuntimeError("clsSpline", "Fit", true, error);
+        gError->Report("clsSpline", "Fit", error, true);
         return false;
     }
 
@@ -131,10 +126,10 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         grid = OutputGrid(Fits_DeltaX, Fits_Punkte);
         values.resize(grid.size());
     } catch (const rt::RuntimeError& error) {
-        ReportRuntimeError("clsSpline", "X_Achse", false, error);
+        gError->Report("clsSpline", "X_Achse", error);
         return false;
     } catch (const std::bad_alloc&) {
-        ReportRuntimeError("clsSpline", "X_Achse", false, rt::RuntimeError(rt::errOutOfMemory));
+        gError->Report("clsSpline", "X_Achse", rt::RuntimeError(rt::errOutOfMemory));
         return false;
     }
 

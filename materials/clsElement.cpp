@@ -1,5 +1,6 @@
 #include "materials/clsElement.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/modString.h"
 #include "materials/DatabaseFile.h"
@@ -15,14 +16,18 @@ constexpr int16_t kTrue = -1;
 
 uint8_t clsElement::Elektronen(int32_t OrbitalName) const
 {
-    if (OrbitalName < 0 || OrbitalName >= OrbitalCount) rt::Raise(rt::errSubscript);
-    return elektronen_[static_cast<size_t>(OrbitalName)];
+    return Guarded("clsElement", "Elektronen (Get)", [&] {
+        if (OrbitalName < 0 || OrbitalName >= OrbitalCount) rt::Raise(rt::errSubscript);
+        return elektronen_[static_cast<size_t>(OrbitalName)];
+    });
 }
 
 void clsElement::setElektronen(int32_t OrbitalName, uint8_t value)
 {
-    if (OrbitalName < 0 || OrbitalName >= OrbitalCount) rt::Raise(rt::errSubscript);
-    elektronen_[static_cast<size_t>(OrbitalName)] = value;
+    Guarded("clsElement", "Elektronen (Let)", [&] {
+        if (OrbitalName < 0 || OrbitalName >= OrbitalCount) rt::Raise(rt::errSubscript);
+        elektronen_[static_cast<size_t>(OrbitalName)] = value;
+    });
 }
 
 void clsElement::Element_Lesen()

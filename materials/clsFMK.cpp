@@ -1,5 +1,6 @@
 #include "materials/clsFMK.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/clsLoader.h"
@@ -11,6 +12,8 @@
 #include <filesystem>
 
 namespace {
+
+constexpr const char* kModul = "clsFMK";
 
 std::string Lowercase(std::string text)
 {
@@ -42,6 +45,36 @@ const clsFMK_Intern& clsFMK::Tabelle(int32_t i) const
 {
     if (i < 1 || i > FMK_Anzahl()) rt::Raise(rt::errSubscript);
     return *tabellen_[static_cast<size_t>(i - 1)];
+}
+
+std::string clsFMK::FMK_Intern_Symbol(int32_t i) const
+{
+    return Guarded(kModul, "FMK_Intern_Symbol", [&] { return Tabelle(i).Symbol(); });
+}
+
+std::string clsFMK::FMK_Intern_Info(int32_t i) const
+{
+    return Guarded(kModul, "FMK_Intern_Info", [&] { return Tabelle(i).Info(); });
+}
+
+std::string clsFMK::FMK_Intern_Typ(int32_t i) const
+{
+    return Guarded(kModul, "FMK_Intern_Typ", [&] { return std::to_string(Tabelle(i).FMK_Typ()); });
+}
+
+std::string clsFMK::Formfaktor_Information(int32_t Index) const
+{
+    return Guarded(kModul, "Formfaktor_Information", [&] { return Tabelle(Index).Info_2(); });
+}
+
+int32_t clsFMK::Formfaktor_Typ(int32_t Index) const
+{
+    return Guarded(kModul, "Formfaktor_Typ", [&] { return Tabelle(Index).FMK_Typ(); });
+}
+
+int32_t clsFMK::Formfaktor_Typ_Daten(int32_t Index) const
+{
+    return Guarded(kModul, "Formfaktor_Typ_Daten", [&] { return Tabelle(Index).Daten_Typ(); });
 }
 
 void clsFMK::FMK_In_ZELO_Speichern(int32_t Dateinummer) const

@@ -16,10 +16,10 @@ class clsFMK {
 public:
     // ---- the table list; a table's index is its position 1..FMK_Anzahl ----
     int32_t FMK_Intern_Anzahl() const { return FMK_Anzahl(); }
-    // Access by index; an index outside the list raises "Subscript out of range".
-    std::string FMK_Intern_Symbol(int32_t i) const { return Tabelle(i).Symbol(); }
-    std::string FMK_Intern_Info(int32_t i) const { return Tabelle(i).Info(); }
-    std::string FMK_Intern_Typ(int32_t i) const { return std::to_string(Tabelle(i).FMK_Typ()); }
+    // Access by index; an index outside the list is reported and gives "" or 0.
+    std::string FMK_Intern_Symbol(int32_t i) const;
+    std::string FMK_Intern_Info(int32_t i) const;
+    std::string FMK_Intern_Typ(int32_t i) const;
     // Writes every table that is not a file table, in list order, to the open database file.
     void FMK_In_ZELO_Speichern(int32_t Dateinummer) const;
     // The number of tables FMK_In_ZELO_Speichern writes.
@@ -38,12 +38,12 @@ public:
     // procedure call or argument" and removes nothing.
     void FMK_Intern_Loeschen(int32_t Index);
     bool Formfaktor_Vorhanden_2(const std::string& Symbol) const;
-    std::string Formfaktor_Information(int32_t Index) const { return Tabelle(Index).Info_2(); }
+    std::string Formfaktor_Information(int32_t Index) const;
     // Writes fitted table Index as "fmk_test_<Symbol>.fmk" in the program folder (1500 lines of
     // s TAB f); nothing for a file table. A file that cannot be written raises the error.
     void Formfaktor_Export(int32_t Index) const;
-    int32_t Formfaktor_Typ(int32_t Index) const { return Tabelle(Index).FMK_Typ(); }
-    int32_t Formfaktor_Typ_Daten(int32_t Index) const { return Tabelle(Index).Daten_Typ(); }
+    int32_t Formfaktor_Typ(int32_t Index) const;
+    int32_t Formfaktor_Typ_Daten(int32_t Index) const;
     // The indexes of all tables of an element, in list order; returns their number.
     int32_t Formfaktor_Tabellen(const std::string& Symbol, std::vector<int32_t>& Tabellen) const;
     int32_t FMK_Anzahl() const { return static_cast<int32_t>(tabellen_.size()); }

@@ -12,12 +12,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-void ReportBadIndex(const char* procedure)
-{
-    ShowErrorMessage(rt::errSubscript, rt::ErrorDescription(rt::errSubscript), procedure, ModuleKind::Class,
-                     "clsFMK_Intern");
-}
-
 int32_t KindOfFolder(const std::string& folder, int32_t current)
 {
     if (folder == "fmk" || folder == "fmk_e") return FT_Elektronen;
@@ -59,7 +53,7 @@ void clsFMK_Intern::setDateiname(const std::string& name)
 float clsFMK_Intern::A(int32_t Index) const
 {
     if (Index < 1 || Index > 5) {
-        ReportBadIndex("a");
+        clsError::ReportByMessage(ModuleKind::Class, "clsFMK_Intern", "a", rt::RuntimeError(rt::errSubscript));
         return 0.0f;
     }
     return a_[static_cast<size_t>(Index - 1)];
@@ -67,14 +61,15 @@ float clsFMK_Intern::A(int32_t Index) const
 
 void clsFMK_Intern::setA(int32_t Index, float value)
 {
-    if (Index < 1 || Index > 5) return ReportBadIndex("a");
+    if (Index < 1 || Index > 5)
+        return clsError::ReportByMessage(ModuleKind::Class, "clsFMK_Intern", "a", rt::RuntimeError(rt::errSubscript));
     a_[static_cast<size_t>(Index - 1)] = value;
 }
 
 float clsFMK_Intern::B(int32_t Index) const
 {
     if (Index < 1 || Index > 5) {
-        ReportBadIndex("b");
+        clsError::ReportByMessage(ModuleKind::Class, "clsFMK_Intern", "b", rt::RuntimeError(rt::errSubscript));
         return 0.0f;
     }
     return b_[static_cast<size_t>(Index - 1)];
@@ -82,7 +77,8 @@ float clsFMK_Intern::B(int32_t Index) const
 
 void clsFMK_Intern::setB(int32_t Index, float value)
 {
-    if (Index < 1 || Index > 5) return ReportBadIndex("b");
+    if (Index < 1 || Index > 5)
+        return clsError::ReportByMessage(ModuleKind::Class, "clsFMK_Intern", "b", rt::RuntimeError(rt::errSubscript));
     b_[static_cast<size_t>(Index - 1)] = value;
 }
 

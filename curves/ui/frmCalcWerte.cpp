@@ -7,6 +7,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/clsGrafik.h"
@@ -63,16 +64,18 @@ void frmCalcWerte::Zeigen(QWidget* owner)
 // The formula goes to the object that owns the curve drawn last; other kinds change nothing.
 void frmCalcWerte::Command1_Click()
 {
-    switch (gGrafik ? gGrafik->LetzteKurve() : KT_Keine) {
-    case KT_JK:
-    case KT_JK_Bearbeitet:
-    case KT_JK_Gemittelt:
-    case KT_Fit: gCalc->WerteUmrechnen(Text1->text().toStdString(), Option1[0]->Value()); break;
-    case KT_IK:
-    case KT_IK_Wichtung: gIK->WerteUmrechnen(Text1->text().toStdString()); break;
-    case KT_GR:
-    case KT_RDF: gGR->WerteUmrechnen(Text1->text().toStdString()); break;
-    default: break;
-    }
+    UiGuard("frmCalcWerte", "Command1_Click", [this] {
+        switch (gGrafik ? gGrafik->LetzteKurve() : KT_Keine) {
+        case KT_JK:
+        case KT_JK_Bearbeitet:
+        case KT_JK_Gemittelt:
+        case KT_Fit: gCalc->WerteUmrechnen(Text1->text().toStdString(), Option1[0]->Value()); break;
+        case KT_IK:
+        case KT_IK_Wichtung: gIK->WerteUmrechnen(Text1->text().toStdString()); break;
+        case KT_GR:
+        case KT_RDF: gGR->WerteUmrechnen(Text1->text().toStdString()); break;
+        default: break;
+        }
+    });
     accept();
 }

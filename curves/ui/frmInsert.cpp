@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "curves/clsCalc.h"
 #include "widgets/fxbutton.h"
 
@@ -44,6 +45,6 @@ frmInsert::frmInsert(QWidget* owner)
 
 void frmInsert::cmdOK_Click()
 {
-    gCalc->Punkte_Einfuegen(optKurve[0]->Value());
+    UiGuard("frmInsert", "cmdOK_Click", [this] { gCalc->Punkte_Einfuegen(optKurve[0]->Value()); });
     accept();
 }

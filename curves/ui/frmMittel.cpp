@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "curves/clsCalc.h"
 #include "widgets/fxbutton.h"
 
@@ -43,6 +44,6 @@ frmMittel::frmMittel(QWidget* owner)
 
 void frmMittel::cmdOK_Click()
 {
-    const bool ersetzt = gCalc && gCalc->Mitteln(seite_);
+    const bool ersetzt = UiGuard("frmMittel", "cmdOK_Click", [this] { return gCalc && gCalc->Mitteln(seite_); });
     done(ersetzt ? Accepted : Rejected);
 }

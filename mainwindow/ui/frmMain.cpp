@@ -4,6 +4,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/QtTranslation.h"
+#include "core/ui/UiGuard.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
@@ -31,7 +32,8 @@ void frmMain::Form_Load()
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
     mnuRecord->setEnabled(false);
-    connect(mnuRecord, &QAction::triggered, this, &frmMain::mnuRecord_Click);
+    connect(mnuRecord, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuRecord_Click", [this] { mnuRecord_Click(); }));
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -40,7 +42,8 @@ void frmMain::Form_Load()
     mnuOptions = menuBar()->addMenu(QString());
     mnuDaten = mnuOptions->addAction(QString());
     mnuDaten->setShortcut(Qt::Key_F9);
-    connect(mnuDaten, &QAction::triggered, this, &frmMain::mnuDaten_Click);
+    connect(mnuDaten, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuDaten_Click", [this] { mnuDaten_Click(); }));
     mnuLanguage = mnuOptions->addMenu(QString());
     auto* languages = new QActionGroup(this);
     for (int offset = 0; offset <= 9; ++offset) {
@@ -50,13 +53,14 @@ void frmMain::Form_Load()
         entry->setData(offset);
         entry->setCheckable(true);
         entry->setActionGroup(languages);
-        connect(entry, &QAction::triggered, this, [this, offset] { mnuLang_Click(offset); });
+        connect(entry, &QAction::triggered, this,
+                GuardedSlot("frmMain", "mnuLang_Click", [this, offset] { mnuLang_Click(offset); }));
         mnuLang.push_back(entry);
     }
 
     mnuHelp = menuBar()->addMenu("?");
     mnuInfo = mnuHelp->addAction("Info");
-    connect(mnuInfo, &QAction::triggered, this, &frmMain::mnuInfo_Click);
+    connect(mnuInfo, &QAction::triggered, this, GuardedSlot("frmMain", "mnuInfo_Click", [this] { mnuInfo_Click(); }));
     Sprache_Setzen();
     // With its menus in place the window shows the projects that start.
     SetMainView(this);

@@ -4,6 +4,7 @@
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/ui/frmChangeLeg.h"
 #include "materials/ui/frmSettings.h"
@@ -15,7 +16,8 @@ void frmMain::Neues_Projekt_Menue_Erstellen()
 {
     mnuNeuesProjekt = mnuDatei->addAction(QString());
     mnuNeuesProjekt->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(mnuNeuesProjekt, &QAction::triggered, this, &frmMain::mnuNeuesProjekt_Click);
+    connect(mnuNeuesProjekt, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuNeuesProjekt_Click", [this] { mnuNeuesProjekt_Click(); }));
 }
 
 void frmMain::Legierung_Menue_Erstellen()
@@ -25,8 +27,9 @@ void frmMain::Legierung_Menue_Erstellen()
     for (size_t k = 0; k < mnuKomponente.size(); ++k) {
         QAction* eintrag = mnuLegierung->addAction(QString());
         eintrag->setVisible(false);
-        connect(eintrag, &QAction::triggered, this,
-                [this, k] { Komponente_Aendern(this, static_cast<int32_t>(k) + 1, mnuKomponente[k]); });
+        connect(eintrag, &QAction::triggered, this, GuardedSlot("frmMain", "mnuKomponente_Click", [this, k] {
+                    Komponente_Aendern(this, static_cast<int32_t>(k) + 1, mnuKomponente[k]);
+                }));
         mnuKomponente[k] = eintrag;
     }
 }

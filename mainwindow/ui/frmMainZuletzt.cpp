@@ -5,6 +5,7 @@
 #include "core/clsError.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/ui/frmSettings.h"
 
@@ -14,7 +15,8 @@ void frmMain::Zuletzt_Menue_Erstellen()
 {
     mnuZuletzt = mnuDatei->addMenu(QString());
     // A project started since the menu was built has entered its file: rebuild on every opening.
-    connect(mnuDatei, &QMenu::aboutToShow, this, &frmMain::Zuletzt_Menue_Aufbauen);
+    connect(mnuDatei, &QMenu::aboutToShow, this,
+            GuardedSlot("frmMain", "mnuDatei_Click", [this] { Zuletzt_Menue_Aufbauen(); }));
     Zuletzt_Menue_Aufbauen();
 }
 
@@ -27,7 +29,8 @@ void frmMain::Zuletzt_Menue_Aufbauen()
         const QString datei = QString::fromStdString(gOptions->MRU(slot));
         if (datei.isEmpty()) continue;
         QAction* eintrag = mnuZuletzt->addAction(datei);
-        connect(eintrag, &QAction::triggered, this, [this, datei] { mnuLast_Click(datei); });
+        connect(eintrag, &QAction::triggered, this,
+                GuardedSlot("frmMain", "mnuLast_Click", [this, datei] { mnuLast_Click(datei); }));
         mnuLast.push_back(eintrag);
     }
     mnuZuletzt->setEnabled(!mnuLast.empty());

@@ -7,6 +7,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 #include "widgets/fxbutton.h"
@@ -44,9 +45,12 @@ FormFactorPage::FormFactorPage(QWidget* parent)
     layout->setColumnStretch(2, 1);
     layout->setRowStretch(3, 1);
 
-    connect(lstFMK, &QListWidget::currentRowChanged, this, &FormFactorPage::lstFMK_Click);
-    connect(cmdExport, &fxbutton::Click, this, &FormFactorPage::cmdExport_Click);
-    connect(cmdFMKDelete, &fxbutton::Click, this, &FormFactorPage::cmdFMKDelete_Click);
+    connect(lstFMK, &QListWidget::currentRowChanged, this,
+            GuardedSlot("frmDaten", "lstFMK_Click", [this] { lstFMK_Click(); }));
+    connect(cmdExport, &fxbutton::Click, this,
+            GuardedSlot("frmDaten", "cmdExport_Click", [this] { cmdExport_Click(); }));
+    connect(cmdFMKDelete, &fxbutton::Click, this,
+            GuardedSlot("frmDaten", "cmdFMKDelete_Click", [this] { cmdFMKDelete_Click(); }));
     SpracheUmstellen();
 }
 

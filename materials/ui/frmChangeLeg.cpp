@@ -5,6 +5,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
 #include "materials/modLegierung.h"
@@ -61,7 +62,8 @@ frmChangeLeg::frmChangeLeg(QWidget* owner, QAction* menuEntry)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(Command1, &fxbutton::Click, this, &frmChangeLeg::Command1_Click);
+    connect(Command1, &fxbutton::Click, this,
+            GuardedSlot("frmChangeLeg", "Command1_Click", [this] { Command1_Click(); }));
     connect(Command2, &fxbutton::Click, this, &QDialog::reject);
     SpracheUmstellen();
 }

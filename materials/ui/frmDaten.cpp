@@ -6,6 +6,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
 #include "core/ui/modShell.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
@@ -102,15 +103,20 @@ frmDaten::frmDaten(QWidget* owner)
     layout->addLayout(centre, 1);
     layout->addLayout(right);
 
-    connect(lstElemente, &QListWidget::currentItemChanged, this, &frmDaten::lstElemente_Click);
+    connect(lstElemente, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* current, QListWidgetItem* previous) {
+                UiGuard("frmDaten", "lstElemente_Click", [&] { lstElemente_Click(current, previous); });
+            });
     connect(Daten, &ElementDataPage::Bearbeitet, this, &frmDaten::Bearbeitet);
     connect(Kristall, &CrystalStructurePage::Bearbeitet, this, &frmDaten::Bearbeitet);
-    connect(Formfaktor->cmdNeuIntern, &fxbutton::Click, this, &frmDaten::cmdNeuIntern_Click);
+    connect(Formfaktor->cmdNeuIntern, &fxbutton::Click, this,
+            GuardedSlot("frmDaten", "cmdNeuIntern_Click", [this] { cmdNeuIntern_Click(); }));
     connect(Formfaktor, &FormFactorPage::TabelleGeloescht, this, &frmDaten::Zaehlzeile);
     connect(cmdNeu, &fxbutton::Click, this, &frmDaten::cmdNeu_Click);
-    connect(cmdLoeschen, &fxbutton::Click, this, &frmDaten::cmdLoeschen_Click);
+    connect(cmdLoeschen, &fxbutton::Click, this,
+            GuardedSlot("frmDaten", "cmdLoeschen_Click", [this] { cmdLoeschen_Click(); }));
     connect(cmdLexikon, &fxbutton::Click, this, &frmDaten::cmdLexikon_Click);
-    connect(cmdOK, &fxbutton::Click, this, &frmDaten::cmdOK_Click);
+    connect(cmdOK, &fxbutton::Click, this, GuardedSlot("frmDaten", "cmdOK_Click", [this] { cmdOK_Click(); }));
 
     SpracheUmstellen();
     for (const auto& [key, element] : colElemente) Listeneintrag(*element);

@@ -6,6 +6,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
@@ -80,7 +81,7 @@ frmFMKNeu::frmFMKNeu(QWidget* owner, std::shared_ptr<clsElement> element)
 
     connect(Command1, &fxbutton::Click, this, &QWidget::close);
     connect(Command2, &fxbutton::Click, this, &frmFMKNeu::Command2_Click);
-    connect(Command3, &fxbutton::Click, this, &frmFMKNeu::Command3_Click);
+    connect(Command3, &fxbutton::Click, this, GuardedSlot("frmFMKNeu", "Command3_Click", [this] { Command3_Click(); }));
     SpracheUmstellen();
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsMFE.h"
 #include "materials/clsXAchse.h"
 #include "materials/ui/frmSettings_Intern.h"
@@ -234,8 +235,9 @@ void frmSettings::Steuerelemente_Anordnen()
 void frmSettings::Ereignisse_Verbinden()
 {
     for (int i = 0; i < kOptionen; ++i)
-        connect(optProjekt[static_cast<size_t>(i)], &QRadioButton::clicked, this, [this, i] { optProjekt_Click(i); });
-    connect(cmdSave, &fxbutton::Click, this, &frmSettings::cmdSave_Click);
+        connect(optProjekt[static_cast<size_t>(i)], &QRadioButton::clicked, this,
+                GuardedSlot("frmSettings", "optProjekt_Click", [this, i] { optProjekt_Click(i); }));
+    connect(cmdSave, &fxbutton::Click, this, GuardedSlot("frmSettings", "cmdSave_Click", [this] { cmdSave_Click(); }));
     connect(cmdCancel, &fxbutton::Click, this, &QDialog::reject);
     connect(cmdOK, &fxbutton::Click, this, &frmSettings::cmdOK_Click);
     for (int k = 0; k < 2; ++k) {
@@ -245,14 +247,19 @@ void frmSettings::Ereignisse_Verbinden()
     for (int i = 0; i < kZeilen; ++i) {
         const auto z = static_cast<size_t>(i);
         connect(cmbElement[z], &QComboBox::activated, this, [this, i] { cmbElement_Click(i); });
-        connect(cmdDichte[z], &QComboBox::activated, this, [this, i] { cmdDichte_Click(i); });
+        connect(cmdDichte[z], &QComboBox::activated, this,
+                GuardedSlot("frmSettings", "cmdDichte_Click", [this, i] { cmdDichte_Click(i); }));
         connect(cmbValenz[z], &QComboBox::activated, this, [this, i] { cmbValenz_Click(i); });
-        connect(cmbFMK[z], &QComboBox::activated, this, [this, i] { cmbFMK_Click(i); });
-        connect(txtProzent[z], &QLineEdit::textChanged, this, [this, i] { txtProzent_Change(i); });
+        connect(cmbFMK[z], &QComboBox::activated, this,
+                GuardedSlot("frmSettings", "cmbFMK_Click", [this, i] { cmbFMK_Click(i); }));
+        connect(txtProzent[z], &QLineEdit::textChanged, this,
+                GuardedSlot("frmSettings", "txtProzent_Change", [this, i] { txtProzent_Change(i); }));
     }
-    connect(cmbFMKTyp, &QComboBox::activated, this, &frmSettings::cmbFMKTyp_Click);
+    connect(cmbFMKTyp, &QComboBox::activated, this,
+            GuardedSlot("frmSettings", "cmbFMKTyp_Click", [this] { cmbFMKTyp_Click(); }));
     connect(cmbTrafo, &QComboBox::activated, this, &frmSettings::cmbTrafo_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &frmSettings::Text1_Change);
+    connect(Text1, &QLineEdit::textChanged, this,
+            GuardedSlot("frmSettings", "Text1_Change", [this] { Text1_Change(); }));
 }
 
 void frmSettings::Form_Load()

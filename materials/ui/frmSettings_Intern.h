@@ -1,7 +1,6 @@
 #pragma once
 // Helpers shared by the parts of the project settings window.
 #include "core/Runtime.h"
-#include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -17,17 +16,6 @@ namespace einstellungen {
 inline const QString kKeineTabelle = "<..>";
 
 inline QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-
-// Runs a handler; a run-time error is reported under the window's name and the procedure's.
-template <class Handler>
-void Gemeldet(const char* procedure, Handler handler)
-{
-    try {
-        handler();
-    } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("frmSettings", procedure, false, e.Number(), e.Description());
-    }
-}
 
 // Runs one step of the window's opening: a step that fails leaves its controls as they were and
 // the opening goes on.

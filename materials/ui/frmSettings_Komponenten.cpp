@@ -6,6 +6,7 @@
 #include "core/NumberFormat.h"
 #include "core/clsOptions.h"
 #include "core/modString.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-using einstellungen::Gemeldet;
 using einstellungen::Text;
 
 namespace {
@@ -72,7 +72,7 @@ void frmSettings::Zeilenzahl_Wiederherstellen()
 
 void frmSettings::CmdKomponente_Click(int Index)
 {
-    Gemeldet("CmdKomponente_Click", [&] {
+    UiGuard("frmSettings", "CmdKomponente_Click", [&] {
         int32_t n = komponenten_ + (Index == 0 ? 1 : -1);
         if (n > kZeilen) n = 1;
         if (n < 1) n = kZeilen;
@@ -101,7 +101,7 @@ void frmSettings::Zeilen_Zeigen()
 void frmSettings::cmbElement_Click(int Index)
 {
     const auto z = static_cast<size_t>(Index);
-    Gemeldet("cmbElement_Click", [&] {
+    UiGuard("frmSettings", "cmbElement_Click", [&] {
         const auto element = Element(cmbElement[z]->currentText());
         lblElement[z]->setText(QString::fromStdString(element->name()));
         gOptions->setElement_Symbol(Index, element->Symbol());
@@ -142,7 +142,7 @@ void frmSettings::cmdDichte_Click(int Index)
 void frmSettings::cmbValenz_Click(int Index)
 {
     const auto z = static_cast<size_t>(Index);
-    Gemeldet("cmbValenz_Click", [&] {
+    UiGuard("frmSettings", "cmbValenz_Click", [&] {
         const int quelle = cmbValenz[z]->currentIndex();
         if (quelle <= kValenz_Andere) {
             Zeigen(txtValenz[z], valenzTag_[z],

@@ -5,6 +5,7 @@
 #include "core/UiSeam.h"
 #include "core/clsLoader.h"
 #include "core/modString.h"
+#include "core/ui/UiGuard.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/ui/frmSettings_Intern.h"
 
@@ -13,8 +14,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-
-using einstellungen::Gemeldet;
 
 namespace {
 
@@ -28,7 +27,7 @@ float Wert(const QLineEdit* box, const std::string& tag)
 
 void frmSettings::cmdOK_Click()
 {
-    Gemeldet("OK", [this] {
+    UiGuard("frmSettings", "OK", [this] {
         if (!Eingaben_Pruefen()) return;
         Projekteinstellungen_Uebernehmen(Einstellungen());
         accept();

@@ -4,6 +4,7 @@
 
 #include "core/clsOptions.h"
 #include "core/modString.h"
+#include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
 #include "materials/ui/frmSettings_Intern.h"
@@ -15,7 +16,6 @@
 #include <utility>
 #include <vector>
 
-using einstellungen::Gemeldet;
 using einstellungen::Getippter_Faktor;
 using einstellungen::Text;
 
@@ -61,7 +61,7 @@ void frmSettings::XAchsen_Auflisten()
 
 void frmSettings::cmbTrafo_Click()
 {
-    Gemeldet("cmbTrafo_Click", [this] {
+    UiGuard("frmSettings", "cmbTrafo_Click", [this] {
         const auto achse = colXAchsen.Item(static_cast<int32_t>(cmbTrafo->currentData().toInt()));
         Faktor_Setzen(achse->Faktor());
         xAchse_ = achse;
@@ -74,7 +74,7 @@ void frmSettings::Option1_Click(int Index)
     cmbTrafo->setEnabled(Index == 0);
     lblFaktor->setEnabled(Index == 0);
     Text1->setEnabled(Index == 1);
-    if (Index == 1) Gemeldet("Option1_Click", [this] { Faktor_Setzen(Getippter_Faktor(Text1)); });
+    if (Index == 1) UiGuard("frmSettings", "Option1_Click", [this] { Faktor_Setzen(Getippter_Faktor(Text1)); });
 }
 
 void frmSettings::Text1_Change()

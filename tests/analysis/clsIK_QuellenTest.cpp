@@ -154,7 +154,9 @@ TEST_F(IKQuellenTest, StageStoreRestoresEveryForm)
     ASSERT_TRUE(gIK->Rechteck());
 
     ASSERT_TRUE(gIK->Sicherheit_Zurueck());
-    EXPECT_THROW(gIK->Y_RTR(5), rt::RuntimeError);
+    // Every form is cut back to the stored four points.
+    EXPECT_EQ(gIK->Y_RTR(5), 0.0f);
+    EXPECT_EQ(gError->ErrorFunction(), "Y_RTR (Get)");
     ExpectAllForms([](int32_t i) { return std::vector<float>{0.5f, -1.0f, 2.0f, 1.0f}[size_t(i - 1)]; });
 }
 

@@ -56,9 +56,10 @@ TEST_F(OptionsTest, AFreshStoreGivesEveryDefaultAndNoFile)
     EXPECT_EQ(options.FFT_Points(), 16384);
     EXPECT_EQ(options.Fit_Ueberlapp(), 5);
     EXPECT_FALSE(options.MRU_Available());
-    EXPECT_THROW(options.KurveSpeichern(0), rt::RuntimeError);
     EXPECT_FALSE(fs::exists(env.ConfigFolder()));
     EXPECT_FALSE(gError->Error());
+    EXPECT_FALSE(options.KurveSpeichern(0));
+    EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript);
 }
 
 TEST_F(OptionsTest, StoredSettingsLastAcrossRunsButFftRichtigAndButtonStyleDoNot)

@@ -91,3 +91,21 @@ TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
     EXPECT_FALSE(handler_.OpenFile(PathOf("x.txt"), 3)) << "an unknown mode";
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
 }
+
+// At the program's end the handler may outlive the error reporter: its end must not reach it.
+TEST_F(FileHandlerTest, EndingWithAnOpenFileClosesItWithoutTheErrorReporter)
+{
+    {
+        clsFileHandler kept;
+        clsFileHandler failing;
+        ASSERT_TRUE(kept.OpenFile(PathOf("kept.txt"), 0));
+        kept.WriteLine("kept");
+        ASSERT_TRUE(failing.OpenFile(PathOf("failing.txt"), 0));
+        fs::create_directories(PathOf("failing.txt/inside"));  // its close fails
+        gError->AddFunctionToCallStack("Test", "Ende");
+    }
+    EXPECT_EQ(Bytes("kept.txt"), "kept\r\n");
+    EXPECT_EQ(gError->Entry(gError->RingIndex()).Funktion, "Ende");
+    EXPECT_FALSE(gError->Error());
+    EXPECT_EQ(seam.errorWindows, 0);
+}
