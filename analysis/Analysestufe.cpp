@@ -50,7 +50,7 @@ void Analysestufe_Sichern(int32_t TypKurve)
             store.Kurve_Sichern(TypKurve);
         }
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsSSC", "Kurve_Sichern", false, e.Number(), e.Description());
+        gError->Report("clsSSC", "Kurve_Sichern", e);
     } catch (const std::bad_alloc&) {
         gError->ErrorMsg("clsSSC", "Kurve_Sichern", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
     }

@@ -113,7 +113,7 @@ bool clsGR::Einlesen()
         setDichte_Exp_Index(kDichteIndex_Geladen);
         return true;
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Einlesen", false, error.Number(), error.Description());
+        gError->Report(kModul, "Einlesen", error);
         return false;
     }
 }
@@ -164,7 +164,7 @@ void clsGR::Speichern()
             Schreiben(basis + clsInput::ExtensionVonKurvenTyp(KT_Rho), zeilen);
         }
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Speichern", false, error.Number(), error.Description());
+        gError->Report(kModul, "Speichern", error);
     }
 }
 
@@ -182,7 +182,7 @@ void clsGR::WerteUmrechnen(const std::string& Formel)
         neu.pop_back();
         Kurve_Setzen(std::move(neu), minimum, maximum);
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg("clsGr", "WerteUmrechnen", false, error.Number(), error.Description());
+        gError->Report("clsGr", "WerteUmrechnen", error);
     }
 }
 
@@ -201,7 +201,7 @@ void clsGR::Glaetten_Uebernehmen()
         std::vector<float> geglaettet(g_.size());
         if (rt::Object(gMath).CopyArray_Smooth(geglaettet)) Kurve_Setzen(std::move(geglaettet), minimum_, maximum_);
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Glaetten_Uebernehmen", false, error.Number(), error.Description());
+        gError->Report(kModul, "Glaetten_Uebernehmen", error);
     }
 }
 

@@ -135,7 +135,7 @@ void clsMath::Baseline_Berechnen()
         if (spline.Stuetzstellen() < clsSpline::MinPoints) return;
         if (spline.Fitten(deltaX_, kBaselineSchranke, punkte_)) spline.CopyArray(baseline_);
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Baseline_Berechnen", false, error.Number(), error.Description());
+        gError->Report(kModul, "Baseline_Berechnen", error);
     }
 }
 
@@ -149,7 +149,7 @@ void clsMath::Glaetten(float Chi)
         if (spline.Stuetzstellen() < clsSpline::MinPoints) return;
         if (spline.Fitten(deltaX_, Chi, punkte_)) spline.CopyArray(yG_);
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Glaetten", false, error.Number(), error.Description());
+        gError->Report(kModul, "Glaetten", error);
     }
 }
 

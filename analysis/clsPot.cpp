@@ -50,7 +50,7 @@ bool clsPot::Einlesen_R_Raum()
         calc.setMaximum_X(kK_Ende);
         return true;
     } catch (const rt::RuntimeError& error) {
-        gError->ErrorMsg(kModul, "Einlesen_R_Raum", false, error.Number(), error.Description());
+        gError->Report(kModul, "Einlesen_R_Raum", error);
         return false;
     }
 }

@@ -89,9 +89,9 @@ bool clsOptions::Store(const char* procedure, const std::string& name, int32_t t
         return true;
     } catch (const rt::RuntimeError& e) {
         if (form == FailureForm::MessageBox)
-            ShowErrorMessage(e.Number(), e.Description(), procedure, ModuleKind::Class, "clsOptions");
+            clsError::ReportByMessage(ModuleKind::Class, "clsOptions", procedure, e);
         else if (gError)
-            gError->ErrorMsg("clsOptions", procedure, false, e.Number(), e.Description());
+            gError->Report("clsOptions", procedure, e);
         return false;
     }
 }

@@ -77,7 +77,7 @@ int32_t clsCalc::Index(float XX) const
         const auto schritte = static_cast<float>(rt::Divide(XX - minimumX_, schrittweite_));
         return rt::CLng(schritte + 1.0f);
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsCalc", "Index (Get)", false, e.Number(), e.Description());
+        gError->Report("clsCalc", "Index (Get)", e);
         return 0;
     }
 }

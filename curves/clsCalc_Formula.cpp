@@ -28,6 +28,6 @@ void clsCalc::WerteUmrechnen(const std::string& Formel, bool ganzeKurve)
             tiefsterWert_ = neu.back();
         }
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsCalc", "WerteUmrechnen", false, e.Number(), e.Description());
+        gError->Report("clsCalc", "WerteUmrechnen", e);
     }
 }

@@ -134,7 +134,7 @@ bool clsInput::Spektrum_Oeffnen()
         return gelesen && Anpassen("Spektrum_Oeffnen", pfad, spline_->DeltaX(), 1e-6f, spline_->Stuetzstellen());
     } catch (const rt::RuntimeError& e) {
         gFileHandler->CloseFile();
-        gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", false, e.Number(), e.Description());
+        gError->Report("clsInput", "Spektrum_Oeffnen", e);
     } catch (const std::bad_alloc&) {
         gFileHandler->CloseFile();
         gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", false, rt::errOutOfMemory,

@@ -79,7 +79,7 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
         return Anpassen("FMK_Oeffnen", Dateiname, deltaK, 1e-4f, n + 10);
     } catch (const rt::RuntimeError& e) {
         gFileHandler->CloseFile();
-        gError->ErrorMsg("clsInput", "FMK_Oeffnen", false, e.Number(), e.Description());
+        gError->Report("clsInput", "FMK_Oeffnen", e);
     } catch (const std::bad_alloc&) {
         gFileHandler->CloseFile();
         gError->ErrorMsg("clsInput", "FMK_Oeffnen", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));

@@ -84,7 +84,7 @@ bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
         common.Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
         return true;
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsInput", "SpeichereKurve", false, e.Number(), e.Description());
+        gError->Report("clsInput", "SpeichereKurve", e);
     }
     return false;
 }
@@ -162,7 +162,7 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         mittelwert_ = static_cast<float>(mittelwert_ / static_cast<double>(zeilen));
         return true;
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, e.Number(), e.Description());
+        gError->Report("clsInput", "Datei_Oeffnen", e);
     } catch (const std::bad_alloc&) {
         gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
     }

@@ -1,5 +1,6 @@
 #include "curves/clsSSC.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -30,22 +31,6 @@ bool clsSSC::Kurve_Zurueck(int32_t /*lLevel*/, int32_t tKurve)
     return true;
 }
 
-namespace {
-
-// Reports the exception in flight when it is a run-time error or a want of memory; any other goes on.
-void Melde()
-{
-    try {
-        throw;
-    } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsSSC", "Kurve_Sichern", false, e.Number(), e.Description());
-    } catch (const std::bad_alloc&) {
-        gError->ErrorMsg("clsSSC", "Kurve_Sichern", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
-    }
-}
-
-}
-
 void clsSSC::Speichern(int32_t typ, float schritt, float ersteX, int32_t anzahl, const std::function<float(int32_t)>& wert)
 {
     if (typ < 0 || typ > kLetzterTyp) rt::Raise(rt::errSubscript);
@@ -66,7 +51,7 @@ void clsSSC::Speichern(int32_t typ, float schritt, float ersteX, int32_t anzahl,
 
 void clsSSC::Kurve_Sichern(int32_t TypKurve)
 {
-    try {
+    Guarded("clsSSC", "Kurve_Sichern", [&] {
         if (TypKurve >= 5 && TypKurve <= 7) rt::Raise(rt::errInvalidCall);
         if (TypKurve < 1 || TypKurve > 4) {
             Speichern(TypKurve, 0.0f, 0.0f, 0, nullptr);
@@ -74,17 +59,13 @@ void clsSSC::Kurve_Sichern(int32_t TypKurve)
         }
         const clsCalc& calc = rt::Object(gCalc);
         Speichern(TypKurve, calc.Schrittweite(), calc.Minimum_X(), calc.Punkte(), [&calc](int32_t i) { return calc.Y(i); });
-    } catch (...) {
-        Melde();
-    }
+    });
 }
 
 void clsSSC::Kurve_Sichern(int32_t TypKurve, float Schritt, float ErsteX, std::span<const float> Y)
 {
-    try {
+    Guarded("clsSSC", "Kurve_Sichern", [&] {
         Speichern(TypKurve, Schritt, ErsteX, static_cast<int32_t>(Y.size()),
                   [Y](int32_t i) { return Y[static_cast<size_t>(i - 1)]; });
-    } catch (...) {
-        Melde();
-    }
+    });
 }

@@ -45,6 +45,6 @@ void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
         Datei_Einlesen_Endgueltig();
         if (!gFMK->Formfaktoren_Berechnen()) common.Record(rt::TimeText() + ": " + gLanguage->Caption(255));
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("frmSettings", "OK", false, e.Number(), e.Description());
+        gError->Report("frmSettings", "OK", e);
     }
 }

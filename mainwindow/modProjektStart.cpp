@@ -99,7 +99,7 @@ void Neues_Projekt_Reset()
         rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
         gGespeichert = false;
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("modCommon", "Neues_Projekt_Reset", false, e.Number(), e.Description());
+        gError->Report("modCommon", "Neues_Projekt_Reset", e);
     }
 }
 
@@ -117,6 +117,6 @@ void Datei_Einlesen_Endgueltig()
         if (!Kurve_Laden(common)) return;
         Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("modCommon", "Datei_Einlesen_Endgueltig", false, e.Number(), e.Description());
+        gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
     }
 }

@@ -115,7 +115,7 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
         }
         return true;
     } catch (const rt::RuntimeError& e) {
-        gError->ErrorMsg("clsFMK", "Lese_FMK - " + name, false, e.Number(), e.Description());
+        gError->Report("clsFMK", "Lese_FMK - " + name, e);
         return false;
     }
 }

@@ -154,7 +154,7 @@ void Zelo_Oeffnen()
         gInitKopf = InitKopf{};
         gInitKopf.Kennung = kZeloKennung;
         ReadFileTablesOnly();
-        gError->ErrorMsg("modCommon", "Zelo_Oeffnen", false, e.Number(), e.Description());
+        gError->Report("modCommon", "Zelo_Oeffnen", e);
         return;
     }
     datei.CloseFile();

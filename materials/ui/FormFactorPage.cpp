@@ -99,7 +99,7 @@ void FormFactorPage::cmdExport_Click()
     try {
         gFMK->Formfaktor_Export(index);
     } catch (const rt::RuntimeError& e) {
-        ShowErrorMessage(e.Number(), e.Description(), "cmdExport_Click", ModuleKind::Form, "frmDaten");
+        clsError::ReportByMessage(ModuleKind::Form, "frmDaten", "cmdExport_Click", e);
     }
 }
 
@@ -113,7 +113,7 @@ void FormFactorPage::cmdFMKDelete_Click()
     try {
         gFMK->FMK_Intern_Loeschen(index);
     } catch (const rt::RuntimeError& e) {
-        ShowErrorMessage(e.Number(), e.Description(), "cmdFMKDelete_Click", ModuleKind::Form, "frmDaten");
+        clsError::ReportByMessage(ModuleKind::Form, "frmDaten", "cmdFMKDelete_Click", e);
         return;
     }
     Zelo_Speichern();

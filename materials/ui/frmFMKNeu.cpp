@@ -123,7 +123,7 @@ void frmFMKNeu::Command3_Click()
     try {
         gFMK->FMK_Intern_Neu(element_->Symbol(), kind, a, b, values[kC]);
     } catch (const rt::RuntimeError& e) {
-        ShowErrorMessage(e.Number(), e.Description(), "Command3_Click", ModuleKind::Form, "frmFMKNeu");
+        clsError::ReportByMessage(ModuleKind::Form, "frmFMKNeu", "Command3_Click", e);
         close();
         return;
     }
