@@ -25,6 +25,8 @@
 
 class AnalysisFixture : public testing::Test, protected TestWorld {
 protected:
+    static constexpr double kPi = std::numbers::pi;
+
     // Makes I(K) the given values from point 1 on, as the test-curve panel builds it.
     static void SetIK(const std::vector<float>& values)
     {
@@ -38,7 +40,7 @@ protected:
     static void WellenpaketIK(double K0, int32_t F = 1500, float yF = 0.0f)
     {
         constexpr double s = 0.5;
-        const double c = -std::numbers::pi / (2.0 * s * std::sqrt(2.0 * std::numbers::pi));
+        const double c = -kPi / (2.0 * s * std::sqrt(2.0 * std::numbers::pi));
         std::vector<float> y(1500, 0.0f);
         for (int32_t i = 2; i <= 1500; ++i) {
             const double K = (i - 1) * 0.1;
@@ -49,8 +51,4 @@ protected:
         gIK->setFTR_Index(F);
     }
     static double Wellenpaket(double K0, double r) { return -std::exp(-r * r / 8.0) * std::sin(K0 * r); }
-
-    // The names these tests use for the world's folder and seam.
-    TempEnvironment& env_ = env;
-    RecordingSeam& seam_ = seam;
 };

@@ -28,7 +28,7 @@ protected:
         std::ostringstream text;
         text.precision(9);
         for (int32_t i = 1; i <= n; ++i) text << (i - 1) * step << '\t' << y((i - 1) * step) << "\r\n";
-        const std::string path = (env_.Root() / name).string();
+        const std::string path = (env.Root() / name).string();
         std::ofstream(path, std::ios::binary) << text.str();
         gCommon->Set_Dateiname(path);
         return path;

@@ -40,20 +40,16 @@ void ExpectSame(const std::vector<float>& E, const std::vector<float>& y, double
 
 }
 
-TEST(TiefK_Modell, ParabelRisesFromMinusOneToTheValueAtP)
+TEST(TiefK_Modell, ParabelAndPolynomMeetTheCurveAtP)
 {
-    // Only the value at P counts: 0 at K = 10 gives 0.01·K² − 1.
+    // The parabola takes only the value at P: 0 at K = 10 gives 0.01·K² − 1.
     std::vector<float> yw = Kurve([](double k) { return std::sin(k); });
     yw[kP - 1] = 0.0f;
     std::vector<float> E;
     ASSERT_TRUE(TiefK_Modell(LM_Parabel, yw, kP, kDK, E));
     ExpectSame(E, Kurve([](double k) { return 0.01 * k * k - 1.0; }), 1e-6);
-}
-
-TEST(TiefK_Modell, PolynomMeetsValueAndSlopeAtPAndIsFlatAtZero)
-{
+    // The polynomial meets value and slope at P and is flat at 0.
     const std::vector<float> quadratisch = Kurve([](double k) { return 0.02 * k * k - 1.0; });
-    std::vector<float> E;
     ASSERT_TRUE(TiefK_Modell(LM_Polynom, quadratisch, kP, kDK, E));
     ExpectSame(E, quadratisch, 1e-5);
 }

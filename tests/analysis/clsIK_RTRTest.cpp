@@ -4,8 +4,6 @@
 
 #include "curves/clsCalc.h"
 
-#include <cmath>
-
 class IK_RTRTest : public AnalysisFixture {
 protected:
     void SetUp() override
@@ -44,14 +42,14 @@ TEST_F(IK_RTRTest, TheRippleIsLeftOutOnlyWhenComputedAndChosen)
     gIK->RTR_Berechnen();
     std::vector<float> ohne(1500);
     for (int32_t i = 1; i <= 1500; ++i) ohne[size_t(i - 1)] = gIK->Y_RTR(i);
-    const size_t protokoll = seam_.logLines.size();
+    const size_t protokoll = seam.logLines.size();
     EXPECT_GT(protokoll, 0u);  // the density line is logged
 
     // Chosen, but nothing computed: the same back-transform, and nothing logged.
     gIK->setAO_Weg(true);
     gIK->RTR_Berechnen();
     EXPECT_EQ(gIK->Y_RTR(300), ohne[299]);
-    EXPECT_EQ(seam_.logLines.size(), protokoll);
+    EXPECT_EQ(seam.logLines.size(), protokoll);
 
     // Computed and chosen: the back-transform of G(r) less the ripple, the density line kept.
     gGR->AO_Berechnen(1.0f, 1.0f);

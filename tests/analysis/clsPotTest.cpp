@@ -3,8 +3,6 @@
 #include "QuellenFixture.h"
 
 #include <algorithm>
-#include <cmath>
-#include <numbers>
 
 using PotTest = QuellenFixture;
 
@@ -23,12 +21,10 @@ TEST_F(PotTest, TransformOfAGaussPotential)
     ASSERT_EQ(gPot->Punkte_K(), 1500);
     const double skala = 4.0 * std::numbers::pi * rho * 1E-27 * s * std::sqrt(2.0 * std::numbers::pi);
     EXPECT_EQ(gPot->Y_K(1), 0.0f);
+    float tiefster = 0.0f, hoechster = 0.0f;
     for (int32_t i = 2; i <= 1500; ++i) {
         const double K = gPot->k(i);
         ASSERT_NEAR(gPot->Y_K(i), skala / K * std::exp(-K * K * s * s / 2) * std::sin(K * r0), 1e-4 * skala) << i;
-    }
-    float tiefster = 0.0f, hoechster = 0.0f;
-    for (int32_t i = 1; i <= 1500; ++i) {
         tiefster = std::min(tiefster, gPot->Y_K(i));
         hoechster = std::max(hoechster, gPot->Y_K(i));
     }
@@ -51,7 +47,7 @@ TEST_F(PotTest, FileIsReadOnTheGridOfG)
     EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
     EXPECT_NEAR(gPot->Y_r(101), v(gPot->R(101)), 1e-4);
 
-    gCommon->Set_Dateiname((env_.Root() / "fehlt.pot").string());
+    gCommon->Set_Dateiname((env.Root() / "fehlt.pot").string());
     const float vorher = gPot->Y_r(101);
     EXPECT_FALSE(gPot->Einlesen_R_Raum());
     EXPECT_EQ(gPot->Y_r(101), vorher);

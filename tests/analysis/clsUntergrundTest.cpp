@@ -5,7 +5,6 @@
 #include "core/Runtime.h"
 #include "curves/clsCalc.h"
 
-#include <cmath>
 #include <tuple>
 #include <fstream>
 
@@ -32,11 +31,7 @@ protected:
     {
         for (const float k : ks) gUntergrund->Plus_Punkt(k, u(k));
     }
-    std::string Path(const std::string& name) const { return (env_.Root() / name).string(); }
-    void Put(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(env_.Root() / name, std::ios::binary) << text;
-    }
+    std::string Path(const std::string& name) const { return (env.Root() / name).string(); }
 };
 
 TEST_F(UntergrundTest, FourPointsMakeTheFirstFitAndClearOrTooFewLeaveNone)
@@ -80,8 +75,8 @@ TEST_F(UntergrundTest, HitTestAcceptsTwoPerCent)
 
 TEST_F(UntergrundTest, ReadingSkipsLinesThatAreNotTwoNumbersAndStopsBeyondTheSpectrum)
 {
-    Put("hostile.ugs", "1\t310\r\nabc\r\n2,5\t325,5\r\n7\r\n\t400\r\n3\tx\r\n\r\n4\t340\t9\r\n"
-                       "5\t350\r\n8e0\t380\r\n20\t500\r\n6\t360\r\n");
+    std::ofstream(Path("hostile.ugs"), std::ios::binary) << "1\t310\r\nabc\r\n2,5\t325,5\r\n7\r\n\t400\r\n3\tx\r\n\r\n4\t340\t9\r\n"
+        "5\t350\r\n8e0\t380\r\n20\t500\r\n6\t360\r\n";
     AddPoints({9.0f}, Gerade);
     gUntergrund->Untergrund_Einlesen(Path("hostile.ugs"));
     ASSERT_EQ(gUntergrund->Anzahl(), 4);
