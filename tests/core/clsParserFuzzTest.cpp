@@ -24,9 +24,9 @@ public:
     std::string Next()
     {
         switch (Pick(6)) {
-        case 0: return DeepBrackets();
+        case 0: return std::string(Pick(clsParser::kMaxDepth * 3), '(') + Expression(Pick(3)) + std::string(Pick(99), ')');
         case 1: return HugeValues();
-        case 2: return WrongArity();
+        case 2: return OneOf(kNames) + "(" + Arguments(OneOf<size_t>({0, 1, 2, 3, 5, 99, 100, 150})) + ")";
         case 3: return Characters();
         default: return Expression(Pick(8));
         }
@@ -75,14 +75,6 @@ private:
         return text;
     }
 
-    std::string DeepBrackets()
-    {
-        const size_t depth = Pick(clsParser::kMaxDepth * 3);
-        std::string text;
-        for (size_t i = 0; i < depth; ++i) text += Pick(3) ? "(" : OneOf(kNames) + "(";
-        return text + Expression(Pick(3)) + std::string(Pick(2) ? depth : Pick(depth + 2), ')');
-    }
-
     std::string HugeValues()
     {
         static const std::vector<std::string> pieces = {
@@ -93,14 +85,6 @@ private:
         std::string text = OneOf(pieces);
         for (size_t i = Pick(3); i > 0; --i) text += "+-*/\\^!"[Pick(7)] + OneOf(pieces);
         return text;
-    }
-
-    std::string WrongArity()
-    {
-        std::string arguments;
-        for (size_t i = OneOf<size_t>({0, 1, 2, 3, 5, 99, 100, 150}); i > 0; --i) arguments += Digits(1 + Pick(2)) + ";";
-        if (!arguments.empty() && Pick(4)) arguments.pop_back();  // sometimes an empty last argument
-        return OneOf(kNames) + "(" + arguments + ")";
     }
 
     std::string Characters()

@@ -77,10 +77,8 @@ TEST_F(RecordWindowTest, ResizingKeepsTheButtonInTheCornerBelowTheList)
     gfrmRecord->show();
     gfrmRecord->resize(500, 300);
     const QRect button = gfrmRecord->cmdOK->geometry();
-    const QRect list = gfrmRecord->List1->geometry();
-    EXPECT_EQ(button.right() + 1, 500);
-    EXPECT_EQ(button.bottom() + 1, 300);
-    EXPECT_EQ(list.height(), button.top() - 2 * list.top());
+    EXPECT_EQ(button.bottomRight(), QPoint(499, 299));
+    EXPECT_EQ(gfrmRecord->List1->height(), button.top() - 2 * gfrmRecord->List1->y());
 
     gfrmRecord->resize(10, 10);
     EXPECT_EQ(gfrmRecord->cmdOK->geometry().topLeft(), button.topLeft()) << "a placement that does not fit is skipped";
