@@ -76,29 +76,3 @@ TEST_F(RegistryTest, AnUnreadableStoreGivesDefaultsAndASilentRecord)
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_NE(RaisedError([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), 0);
 }
-
-TEST_F(RegistryTest, KeysAndValuesAreEnumeratedAndDeleted)
-{
-    registry_.WriteValue("a", cRegistry::REG_SZ, std::string("1"));
-    registry_.WriteValue("b", cRegistry::REG_DWORD, int32_t{2});
-    std::vector<std::string> seen;
-    registry_.NewEnumValue = [&](int32_t& count, std::string& name) { seen.push_back(std::to_string(count) + name); };
-    registry_.NewEnumKey = [&](int32_t& tag, std::string& name) { seen.push_back(std::to_string(tag) + name); };
-    registry_.EnumerateValues();
-    registry_.setSectionKey("Software\\Other\\Deep");
-    registry_.CreateKey();
-    registry_.setSectionKey("Software");
-    registry_.EnumerateSections(5);
-    EXPECT_EQ(seen, (std::vector<std::string>{"1a", "2b", "5Murenko", "5Other"}));
-
-    registry_.setSectionKey("software\\murenko\\SETTINGS");
-    registry_.setValueKey("a");
-    registry_.DeleteValue();
-    EXPECT_EQ(Text("a"), RegValue("default"));
-    EXPECT_EQ(RaisedError([&] { registry_.DeleteValue(); }), cRegistry::errKeyFailed);
-    registry_.setSectionKey("Software\\Murenko");
-    EXPECT_EQ(RaisedError([&] { registry_.DeleteKey(); }), cRegistry::errKeyFailed) << "has a key below";
-    registry_.setSectionKey(cRegistry::kSettingsKey);
-    registry_.DeleteKey();
-    EXPECT_FALSE(registry_.KeyExists());
-}
