@@ -1,13 +1,11 @@
 #include "core/FormulaValues.h"
 
-#include "core/Runtime.h"
+#include "core/RaisedError.h"
+#include "core/UnderLocale.h"
 #include "core/modString.h"
 #include "support/RecordingSeam.h"
-#include "core/UnderLocale.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -15,12 +13,7 @@ class FormulaValuesUnderLocale : public UnderLocale {
 protected:
     static int32_t ErrorOf(const std::string& formula, const std::vector<float>& ys, const std::vector<float>& xs = {})
     {
-        try {
-            ValuesByFormula(formula, ys, xs);
-        } catch (const rt::RuntimeError& error) {
-            return error.Number();
-        }
-        return 0;
+        return RaisedError([&] { ValuesByFormula(formula, ys, xs); });
     }
     RecordingSeam seam;
 };

@@ -1,24 +1,8 @@
-#include "core/Runtime.h"
+#include "core/RaisedError.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <limits>
-
-namespace {
-
-int32_t ErrorOf(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const rt::RuntimeError& e) {
-        return e.Number();
-    }
-    return 0;
-}
-
-}
 
 TEST(Runtime, IntegerConversionRoundsHalvesToEvenAndOverflowsOutsideItsRange)
 {
@@ -26,16 +10,16 @@ TEST(Runtime, IntegerConversionRoundsHalvesToEvenAndOverflowsOutsideItsRange)
         EXPECT_EQ(rt::CLng(value), expected) << value;
     EXPECT_EQ(rt::CInt(1.5), 2);
     EXPECT_EQ(rt::CInt(-32768.0), -32768);
-    for (double bad : {3e9, -3e9, std::nan(""), HUGE_VAL}) EXPECT_EQ(ErrorOf([&] { rt::CLng(bad); }), rt::errOverflow);
-    EXPECT_EQ(ErrorOf([] { rt::CInt(32767.5); }), rt::errOverflow);
+    for (double bad : {3e9, -3e9, std::nan(""), HUGE_VAL}) EXPECT_EQ(RaisedError([&] { rt::CLng(bad); }), rt::errOverflow);
+    EXPECT_EQ(RaisedError([] { rt::CInt(32767.5); }), rt::errOverflow);
     EXPECT_EQ(rt::Int(-2.5), -3.0);
     EXPECT_EQ(rt::Fix(-2.5), -2.0);
 }
 
 TEST(Runtime, DivisionByZeroIsAnError)
 {
-    EXPECT_EQ(ErrorOf([] { rt::Divide(1.0, 0.0); }), rt::errDivisionByZero);
-    EXPECT_EQ(ErrorOf([] { rt::Divide(0.0, 0.0); }), rt::errOverflow);
+    EXPECT_EQ(RaisedError([] { rt::Divide(1.0, 0.0); }), rt::errDivisionByZero);
+    EXPECT_EQ(RaisedError([] { rt::Divide(0.0, 0.0); }), rt::errOverflow);
     EXPECT_EQ(rt::Divide(1.0, 4.0), 0.25);
 }
 
@@ -48,5 +32,5 @@ TEST(Runtime, TextOfNumbersIsTheRunTimesText)
     EXPECT_EQ(rt::DoubleText(6.28318530717958), "6.28318530717958");
     EXPECT_EQ(rt::DoubleText(1e15), "1E+15");
     EXPECT_EQ(rt::DoubleText(123456789012345.0), "123456789012345");
-    EXPECT_EQ(ErrorOf([] { rt::DoubleText(std::nan("")); }), rt::errOverflow);
+    EXPECT_EQ(RaisedError([] { rt::DoubleText(std::nan("")); }), rt::errOverflow);
 }

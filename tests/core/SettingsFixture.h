@@ -2,7 +2,7 @@
 // The program's world for the tests of the settings, with helpers to look at and tamper with the
 // settings file.
 #include "support/TestWorld.h"
-#include "core/Runtime.h"
+#include "core/RaisedError.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -10,7 +10,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -35,15 +34,5 @@ protected:
     {
         std::ofstream(env.Root() / "blocker") << "a file, not a folder";
         setenv("XDG_CONFIG_HOME", (env.Root() / "blocker").c_str(), 1);
-    }
-    // The run-time error number an action raises, 0 when it raises none.
-    static int32_t ErrorNumberOf(const std::function<void()>& action)
-    {
-        try {
-            action();
-        } catch (const rt::RuntimeError& e) {
-            return e.Number();
-        }
-        return 0;
     }
 };

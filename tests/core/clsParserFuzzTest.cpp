@@ -24,19 +24,18 @@ public:
     std::string Next()
     {
         switch (Pick(6)) {
-        case 0: return Expression(Pick(4));
-        case 1: return DeepBrackets();
-        case 2: return HugeValues();
-        case 3: return WrongArity();
-        case 4: return Characters();
+        case 0: return std::string(Pick(clsParser::kMaxDepth * 3), '(') + Expression(Pick(3)) + std::string(Pick(99), ')');
+        case 1: return HugeValues();
+        case 2: return OneOf(kNames) + "(" + Arguments(OneOf<size_t>({0, 1, 2, 3, 5, 99, 100, 150})) + ")";
+        case 3: return Characters();
         default: return Expression(Pick(8));
         }
     }
 
 private:
     size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
-
     template <typename T> const T& OneOf(const std::vector<T>& items) { return items[Pick(items.size())]; }
+    std::string OneOf(std::initializer_list<const char*> items) { return items.begin()[Pick(items.size())]; }
 
     std::string Digits(size_t count)
     {
@@ -47,29 +46,25 @@ private:
 
     std::string Operand()
     {
-        switch (Pick(12)) {
-        case 0: return Digits(1 + Pick(3));
-        case 1: return Digits(1 + Pick(400));
-        case 2: return Digits(1 + Pick(3)) + OneOf<std::string>({".", ","}) + Digits(Pick(20));
-        case 3: return Digits(1) + OneOf<std::string>({"e", "E", "e-", "e+"}) + Digits(1 + Pick(6));
-        case 4: return OneOf<std::string>({"pi", "e", "PI", "y", "Y", "-y", "x", "-pi"});
-        case 5: return OneOf<std::string>({"FFh", "1010b", "17o", "FFH", "12b", "9o", "ZZh", "h", "&HFF", "&H"});
-        case 6: return Digits(1 + Pick(4)) + "\xC2\xB0";
-        case 7: return std::string(1 + Pick(60), 'F') + "h";
-        case 8: return "(" + Expression(2) + (Pick(3) ? ")" : "");
-        case 9: return OneOf(kNames) + "(" + Arguments(Pick(4)) + (Pick(4) ? ")" : "");
-        case 10: return "";
-        default: return Digits(1 + Pick(2)) + OneOf<std::string>({"!", "!!", "!!!"});
+        switch (Pick(11)) {
+        case 0: return Digits(1 + Pick(400));
+        case 1: return Digits(1 + Pick(3)) + OneOf({".", ","}) + Digits(Pick(20));
+        case 2: return Digits(1) + OneOf({"e", "E", "e-", "e+"}) + Digits(1 + Pick(6));
+        case 3: return OneOf({"pi", "e", "PI", "y", "Y", "-y", "x", "-pi", "FFh", "1010b", "17o", "FFH", "12b", "9o",
+                              "ZZh", "h", "&HFF", "&H", ""});
+        case 4: return Digits(1 + Pick(4)) + OneOf({"\xC2\xB0", "!", "!!", "!!!"});
+        case 5: return std::string(1 + Pick(60), 'F') + "h";
+        case 6: return "(" + Expression(2) + (Pick(3) ? ")" : "");
+        case 7: return OneOf(kNames) + "(" + Arguments(Pick(4)) + (Pick(4) ? ")" : "");
+        default: return Digits(1 + Pick(3));
         }
     }
-
-    std::string Operator() { return std::string(1, "+-*/\\^!"[Pick(7)]); }
 
     std::string Expression(size_t terms)
     {
         std::string text = Pick(5) == 0 ? "-" : "";
         text += Operand();
-        for (size_t i = 0; i < terms; ++i) text += Operator() + Operand();
+        for (size_t i = 0; i < terms; ++i) text += "+-*/\\^!"[Pick(7)] + Operand();
         return text;
     }
 
@@ -80,16 +75,6 @@ private:
         return text;
     }
 
-    std::string DeepBrackets()
-    {
-        const size_t depth = Pick(clsParser::kMaxDepth * 3);
-        std::string text;
-        for (size_t i = 0; i < depth; ++i) text += Pick(3) ? "(" : OneOf(kNames) + "(";
-        text += Expression(Pick(3));
-        const size_t closing = Pick(2) ? depth : Pick(depth + 2);
-        return text + std::string(closing, ')');
-    }
-
     std::string HugeValues()
     {
         static const std::vector<std::string> pieces = {
@@ -98,17 +83,8 @@ private:
             "bin(1e300)", "mod(1e300;1)", "round(1e300;28)", "round(1;1e9)", "exp(710)", "cosh(1000)",
             "1e-400*1e-400", "pow(0;-1)", "root(-8;3)", "10^-400"};
         std::string text = OneOf(pieces);
-        for (size_t i = Pick(3); i > 0; --i) text += Operator() + OneOf(pieces);
+        for (size_t i = Pick(3); i > 0; --i) text += "+-*/\\^!"[Pick(7)] + OneOf(pieces);
         return text;
-    }
-
-    std::string WrongArity()
-    {
-        const size_t count = OneOf<size_t>({0, 1, 2, 3, 5, 99, 100, 150});
-        std::string arguments;
-        for (size_t i = 0; i < count; ++i) arguments += (i ? ";" : "") + Digits(1 + Pick(2));
-        if (Pick(4) == 0) arguments += ";;";
-        return OneOf(kNames) + "(" + arguments + ")";
     }
 
     std::string Characters()

@@ -1,12 +1,10 @@
 #include "core/clsParser.h"
 
-#include "core/Runtime.h"
-#include "support/RecordingSeam.h"
+#include "core/RaisedError.h"
 #include "core/UnderLocale.h"
+#include "support/RecordingSeam.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -23,15 +21,7 @@ struct Failure {
 class ParserUnderLocale : public UnderLocale {
 protected:
     // The run-time error number that Parse raises, or 0 when it succeeds.
-    int32_t ErrorOf(const std::string& formula)
-    {
-        try {
-            parser.Parse(formula);
-        } catch (const rt::RuntimeError& error) {
-            return error.Number();
-        }
-        return 0;
-    }
+    int32_t ErrorOf(const std::string& formula) { return RaisedError([&] { parser.Parse(formula); }); }
     void ExpectResults(const std::vector<Result>& results)
     {
         for (const auto& [formula, text] : results) EXPECT_EQ(parser.Parse(formula), text) << formula;

@@ -6,7 +6,6 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 #include "curves/clsFileHandler.h"
-#include "core/modString.h"
 #include "mainwindow/modObjekte.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"

@@ -1,6 +1,5 @@
 #include "materials/clsElement.h"
 
-#include "core/Runtime.h"
 #include "core/modString.h"
 
 #include <gtest/gtest.h>
@@ -25,14 +24,4 @@ TEST(clsElement, ElectronsByAngularQuantumNumberAndPlaneSpacingOfCubicElements)
     element.setStruktur_a(0.4f);
     element.setStruktur_System(2);
     EXPECT_EQ(element.Ebenenabstand(1, 1, 1), 0.0f) << "only cubic";
-}
-
-TEST(clsElement, ANewElementGivenAStructureKeepsIt)
-{
-    clsElement element;
-    EXPECT_EQ(element.Struktur_System(), 0);
-    element.setStruktur_System(1);
-    element.setStruktur_a(0.429f);
-    EXPECT_EQ(element.Struktur_System(), 1) << "setting a structure value makes the record keep its structure part";
-    EXPECT_FLOAT_EQ(element.Struktur_a(), 0.429f);
 }

@@ -1,5 +1,3 @@
-#include "core/NumberFormat.h"
-#include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -45,7 +43,6 @@ TEST_F(clsMFETest, SodiumFreeElectronValues)
     EXPECT_NEAR(na.Plasmonresonanz(), 5.91, 0.01);
     EXPECT_NEAR(na.Fermienergie(), 3.15, 0.01);
     EXPECT_NEAR(na.HallKoeffizient(), -2.46e-10, 0.01e-10);
-
 }
 
 TEST_F(clsMFETest, UnknownDensityOrValenceMakesTheDerivedValuesUnknown)
@@ -60,7 +57,7 @@ TEST_F(clsMFETest, UnknownDensityOrValenceMakesTheDerivedValuesUnknown)
             EXPECT_EQ(value, Kein_Wert) << "not the former alloy's value";
     }
     mfe = Sodium(0.968f, Kein_Wert);
-    EXPECT_EQ(std::tuple(mfe.kF2(), mfe.Fermienergie()), std::tuple(Kein_Wert, Kein_Wert));
+    EXPECT_EQ(mfe.kF2(), Kein_Wert);
     EXPECT_NEAR(mfe.Dichte_Theoretisch(), 25.356, 0.002) << "the density is still known";
     mfe.setValenz(0);
     EXPECT_EQ(std::tuple(mfe.kF2(), mfe.Friedelwellenlaenge(), mfe.HallKoeffizient()), std::tuple(0.0f, 0.0f, Kein_Wert));
@@ -76,10 +73,8 @@ TEST_F(clsMFETest, BerechneWritesFourLogLinesWithUnknownValuesAsText)
     na.Komponente(1, "Na", 100, 0, 1);
     na.Berechne(true);
     EXPECT_EQ(seam.logLines, (std::vector<std::string>{
-                                 "\r\nmittlere Valenz: " + Zahl_Text(1),
-                                 "mittlere Teilchenzahldichte: " + Zahl_Text(Sodium().Dichte_Theoretisch()) + " 1/nm³",
-                                 "2 kF: " + Zahl_Text(Sodium().kF2()) + " 1/nm",
-                                 "Friedelwellenlänge: " + Zahl_Text(Sodium().Friedelwellenlaenge()) + " nm\r\n",
-                                 "\r\nmittlere Valenz: " + Zahl_Text(1), "mittlere Teilchenzahldichte: <unbekannt> 1/nm³",
-                                 "2 kF: <unbekannt> 1/nm", "Friedelwellenlänge: <unbekannt> nm\r\n"}));
+                                 "\r\nmittlere Valenz: 1.0", "mittlere Teilchenzahldichte: 25.4 1/nm³", "2 kF: 18.2 1/nm",
+                                 "Friedelwellenlänge: 0.3 nm\r\n", "\r\nmittlere Valenz: 1.0",
+                                 "mittlere Teilchenzahldichte: <unbekannt> 1/nm³", "2 kF: <unbekannt> 1/nm",
+                                 "Friedelwellenlänge: <unbekannt> nm\r\n"}));
 }

