@@ -15,13 +15,10 @@ protected:
         OpenProject("probe.dat", "");
         gOptions->setKurveSpeichern(3, true);
     }
-    // Loads a raw spectrum of n rows (counts 10 (i + 1)^2) with step 1 / faktor, centred on its middle point.
+    // Loads the raw spectrum of n rows with step 1 / faktor, centred on its middle point.
     void LoadRaw(int32_t n, float faktor)
     {
-        std::string text;
-        for (int32_t i = 0; i < n; ++i)
-            text += std::to_string(i) + " 1000 " + std::to_string(10 * (i + 1) * (i + 1)) + "\r\n";
-        OpenProject("raw.dat", text);
+        OpenProject("raw.dat", RawSpectrum(n));
         gOptions->setFaktor_X(faktor);
         ASSERT_TRUE(gCalc->Beugung_oeffnen());
         OpenProject("probe.dat", "");
