@@ -65,19 +65,6 @@ TEST_F(SideFitTest, EachSideFitsItsOwnPartWithValuesItCannotTakeReplacedOnlyInIt
     EXPECT_NEAR(gCalc->Y_Fit_R(600 - 194), 0.1f, 1e-2f);
 }
 
-TEST_F(SideFitTest, OverlapIsBlendedOnceBothSidesAreFitted)
-{
-    LoadSpectrum(1000, true);
-    gCalc->setTrennstelle(200);
-    gCalc->setChi_Links(1000.0f);
-    for (int32_t i = 1; i <= 10; ++i) EXPECT_EQ(gCalc->YU(i), 0.0f) << i;
-    gCalc->setChi_Rechts(100.0f);
-    // The last ten left fit points and the first ten right ones lie at the same K.
-    for (int32_t i = 1; i <= 10; ++i)
-        EXPECT_FLOAT_EQ(gCalc->YU(i), float((1 - i / 10.0) * gCalc->Y_Fit_L(194 + i) + i / 10.0 * gCalc->Y_Fit_R(i))) << i;
-    EXPECT_EQ(gCalc->YU(11), 0.0f);
-}
-
 TEST_F(SideFitTest, SearchKeepsASmoothFitItFittedLastOrElseTheStartChi)
 {
     // Which chi wins is the search's own affair; here the side's state must be that of the kept fit.
@@ -135,7 +122,12 @@ TEST_F(SideFitTest, TakingOverJoinsTheFitsOnTheFitGridOnceBothSidesAreFitted)
     gCalc->setChi_Links(1000.0f);
     EXPECT_FALSE(gCalc->FitUebernehmen());
     EXPECT_TRUE(seam.logLines.empty());
+    EXPECT_EQ(gCalc->YU(1), 0.0f) << "the overlap is blended once both sides are fitted";
     gCalc->setChi_Rechts(100.0f);
+    // The last ten left fit points and the first ten right ones lie at the same K.
+    for (int32_t i = 1; i <= 10; ++i)
+        EXPECT_FLOAT_EQ(gCalc->YU(i), float((1 - i / 10.0) * gCalc->Y_Fit_L(90 + i) + i / 10.0 * gCalc->Y_Fit_R(i))) << i;
+    EXPECT_EQ(gCalc->YU(11), 0.0f);
 
     ASSERT_TRUE(gCalc->FitUebernehmen());
     ASSERT_EQ(gCalc->Punkte(), 590);
