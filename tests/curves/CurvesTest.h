@@ -32,12 +32,12 @@ protected:
         gOptions->setFaktor_X(1.0f);
     }
 
+    std::string PathOf(const std::string& name) const { return (env.Root() / name).string(); }
     // Writes a file (bytes as given) into the temporary folder; returns its path.
     std::string WriteFile(const std::string& name, const std::string& content) const
     {
-        const auto path = (env.Root() / name).string();
-        std::ofstream(path, std::ios::binary) << content;
-        return path;
+        std::ofstream(PathOf(name), std::ios::binary) << content;
+        return PathOf(name);
     }
     static std::string ReadFile(const std::string& path)
     {
@@ -65,6 +65,13 @@ protected:
     // The procedure under which the last error window was shown, "" when none was.
     std::string Reported() const { return seam.errorWindows > 0 ? gError->ErrorFunction() : ""; }
 
+    // A raw spectrum of n rows at x = 0, 1, 2, ..., time 1000 ms and counts 10 (i + 1)^2.
+    static std::string RawSpectrum(int32_t n)
+    {
+        std::string text;
+        for (int32_t i = 0; i < n; ++i) text += std::to_string(i) + " 1000 " + std::to_string(10 * (i + 1) * (i + 1)) + "\r\n";
+        return text;
+    }
     // gCalc holds min, min + step, ... with these values; Maximum_X one step beyond the last point,
     // the extremes from the values.
     static void Load(float min, float step, const std::vector<float>& values)

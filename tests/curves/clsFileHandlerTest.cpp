@@ -1,30 +1,11 @@
-#include "support/TestWorld.h"
-#include "core/Runtime.h"
-#include "core/clsError.h"
-#include "core/modCommon.h"
+#include "CurvesTest.h"
 #include "curves/clsFileHandler.h"
-
-#include <algorithm>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
-class FileHandlerTest : public testing::Test, protected TestWorld {
+class FileHandlerTest : public CurvesTest {
 protected:
-    std::string PathOf(const std::string& name) const { return (env.Root() / name).string(); }
-    std::string Bytes(const std::string& name) const
-    {
-        std::ifstream in(env.Root() / name, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(env.Root() / name, std::ios::binary) << bytes;
-    }
+    std::string Bytes(const std::string& name) const { return ReadFile(PathOf(name)); }
 
     clsFileHandler handler_;
 };
@@ -37,8 +18,7 @@ TEST_F(FileHandlerTest, TextLinesAreWrittenWithCrLfAndReadWithEitherLineEndInWin
     handler_.CloseFile();
     EXPECT_EQ(Bytes("out.txt"), "1.5\t2\r\nAngstr\xF6m\r\n");
 
-    Put("in.txt", "a\r\nb\nStr\xF6m\r\nlast");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("in.txt"), clsFileHandler::kInput));
+    ASSERT_TRUE(handler_.OpenFile(WriteFile("in.txt", "a\r\nb\nStr\xF6m\r\nlast"), clsFileHandler::kInput));
     std::vector<std::string> lines;
     while (!handler_.FileEnd()) lines.push_back(handler_.ReadLine());
     EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "Ström", "last"}));
@@ -49,16 +29,13 @@ TEST_F(FileHandlerTest, TextLinesAreWrittenWithCrLfAndReadWithEitherLineEndInWin
 
 TEST_F(FileHandlerTest, AnOutputFileReplacesTheOldOneOnlyWhenClosedAndAFailureIsReported)
 {
-    Put("real.txt", "old\r\n");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("real.txt"), clsFileHandler::kOutput));
+    ASSERT_TRUE(handler_.OpenFile(WriteFile("real.txt", "old\r\n"), clsFileHandler::kOutput));
     handler_.WriteLine("new");
     EXPECT_EQ(Bytes("real.txt"), "old\r\n");
     handler_.CloseFile();
     EXPECT_EQ(Bytes("real.txt"), "new\r\n");
-    EXPECT_EQ(std::count_if(fs::directory_iterator(env.Root()), fs::directory_iterator(),
-                            [](const fs::directory_entry& entry) { return entry.is_regular_file(); }),
-              1)
-        << "no temporary left";
+    const auto isFile = [](const fs::directory_entry& entry) { return entry.is_regular_file(); };
+    EXPECT_EQ(std::count_if(fs::directory_iterator(env.Root()), {}, isFile), 1) << "no temporary left";
 
     EXPECT_FALSE(handler_.OpenFile(PathOf("real.txt/out.txt"), clsFileHandler::kOutput));
     EXPECT_EQ(gError->ErrorNumber(), rt::errPathNotFound);
@@ -71,8 +48,7 @@ TEST_F(FileHandlerTest, AnOutputFileReplacesTheOldOneOnlyWhenClosedAndAFailureIs
 
 TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
 {
-    Put("first.txt", "1\r\n");
-    ASSERT_TRUE(handler_.OpenFile(PathOf("first.txt"), clsFileHandler::kInput));
+    ASSERT_TRUE(handler_.OpenFile(WriteFile("first.txt", "1\r\n"), clsFileHandler::kInput));
     ASSERT_TRUE(handler_.OpenFile(PathOf("a/b/second.txt"), clsFileHandler::kOutput))
         << "opening a second file closes the first";
     EXPECT_EQ(handler_.ReadLine(), "") << "an output file cannot be read";

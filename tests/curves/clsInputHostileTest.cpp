@@ -61,18 +61,10 @@ protected:
     }
 };
 
-TEST_F(HostileInputTest, RawSpectrumReader)
+TEST_F(HostileInputTest, EveryReader)
 {
     Feed(" ", ".dat", Raw, [] { return gInput->Spektrum_Oeffnen(); });
-}
-
-TEST_F(HostileInputTest, CurveFileReader)
-{
     Feed("\t", ".fit", Curve, [] { return gInput->Datei_Oeffnen(); });
-}
-
-TEST_F(HostileInputTest, FormFactorReader)
-{
     Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
     Feed("\t", ".fmk", FormFactor, [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
 }

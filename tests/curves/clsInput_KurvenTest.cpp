@@ -32,7 +32,6 @@ protected:
 
 TEST_F(CurveFileTest, CurveIsWrittenOnlyWhenItsKindIsSavedAndLoggedOnlyWhenWritten)
 {
-    EXPECT_EQ(clsInput::ExtensionVonKurvenTyp(KT_GR_Erste), ".Gr1");
     OpenProject("probe.dat", "");
     for (int32_t i = 0; i < 3; ++i) gCalc->Punkte_Plus(0.25f * i, 0.0f);
     const std::string base = gCommon->Ordner() + gCommon->Dateiname();
@@ -49,7 +48,6 @@ TEST_F(CurveFileTest, CurveIsWrittenOnlyWhenItsKindIsSavedAndLoggedOnlyWhenWritt
     gInput->SpeichereKurve(KT_JK_Gemittelt, clsInput::kQuelleCalc, values);
     EXPECT_EQ(seam.errorWindows, 1);
     EXPECT_FALSE(LoggedPart("gespeichert"));
-
 }
 
 TEST_F(CurveFileTest, CurveStartingRightOfZeroGetsTheOriginPoint)

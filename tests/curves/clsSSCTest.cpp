@@ -13,9 +13,7 @@ TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGrid)
     Load(0.0f, 1.0f, {1, 2});
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 3));
     EXPECT_EQ(gSSC->Kurve_Typ(), 3);
-    EXPECT_EQ(gSSC->Kurve_Zurueck_Punkte(), 4);
-    EXPECT_EQ(gSSC->Kurve_Zurueck_Schrittweite(), 0.25f);
-    EXPECT_EQ(gSSC->Kurve_Zurueck_MinX(), -0.5f);
+    EXPECT_EQ(StageGrid(), (Grid{4, 0.25f, -0.5f, 0.0f}));
     EXPECT_EQ(gSSC->Kurve_Zurueck_Y(4), 44.0f);
     EXPECT_EQ(gSSC->Kurve_Zurueck_Y(5), 0.0f) << "no values of the earlier curve";
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 2));
