@@ -3,6 +3,7 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsLanguage.h"
@@ -23,6 +24,26 @@ constexpr double kPi = std::numbers::pi;
 }
 
 void clsFFT::SetupFFT()
+{
+    Guarded("clsFFT", "SetupFFT", [this] { SetupFFT_Ungeschuetzt(); });
+}
+
+void clsFFT::FFT()
+{
+    Guarded("clsFFT", "FFT", [this] { FFT_Ungeschuetzt(); });
+}
+
+void clsFFT::iFFT(std::span<const float> GKorrektur)
+{
+    Guarded("clsFFT", "iFFT", [&] { iFFT_Ungeschuetzt(GKorrektur); });
+}
+
+void clsFFT::iFFT_Pot()
+{
+    Guarded("clsFFT", "iFFT_Pot", [this] { iFFT_Pot_Ungeschuetzt(); });
+}
+
+void clsFFT::SetupFFT_Ungeschuetzt()
 {
     plan_ = FFT_Planen(gOptions->FFT_Bits());
     n_ = plan_.N;
@@ -61,7 +82,7 @@ std::vector<float> clsFFT::Eingabekurve(int32_t letzter)
     return y;
 }
 
-void clsFFT::FFT()
+void clsFFT::FFT_Ungeschuetzt()
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     Sinus_Vorgaben v;
@@ -82,7 +103,7 @@ void clsFFT::FFT()
     ++anzahlFFT_;
 }
 
-void clsFFT::iFFT(std::span<const float> GKorrektur)
+void clsFFT::iFFT_Ungeschuetzt(std::span<const float> GKorrektur)
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
@@ -112,7 +133,7 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
     ScaleInverse();
 }
 
-void clsFFT::iFFT_Pot()
+void clsFFT::iFFT_Pot_Ungeschuetzt()
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
@@ -138,24 +159,32 @@ float clsFFT::ReadOut(const std::vector<float>& values, int32_t Index)
 
 float clsFFT::G(int32_t Index) const
 {
-    return static_cast<float>(2.0 * ReadOut(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
+    return Guarded("clsFFT", "G", [&] {
+        return static_cast<float>(2.0 * ReadOut(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
+    });
 }
 
 float clsFFT::Gr_Imag(int32_t Index) const
 {
-    return static_cast<float>(2.0 * ReadOut(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
+    return Guarded("clsFFT", "Gr_Imag", [&] {
+        return static_cast<float>(2.0 * ReadOut(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
+    });
 }
 
 float clsFFT::IK(int32_t Index) const
 {
-    const float value = ReadOut(invOutIm_, Index);
-    return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    return Guarded("clsFFT", "IK", [&] {
+        const float value = ReadOut(invOutIm_, Index);
+        return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    });
 }
 
 float clsFFT::IK_Imag(int32_t Index) const
 {
-    const float value = ReadOut(invOutRe_, Index);
-    return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    return Guarded("clsFFT", "IK_Imag", [&] {
+        const float value = ReadOut(invOutRe_, Index);
+        return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    });
 }
 
 int32_t clsFFT::GR_Punkte() const { return std::min(1000, GR_Grenze()); }
