@@ -131,12 +131,14 @@ bool clsFMK::FMK_In_Verwendung(int32_t Index) const
 
 void clsFMK::FMK_Intern_Loeschen(int32_t Index)
 {
-    if (Index < 1 || Index > FMK_Anzahl() || Tabelle(Index).Daten_Typ() != DT_Fit || FMK_In_Verwendung(Index))
-        rt::Raise(rt::errInvalidCall);
-    tabellen_.erase(tabellen_.begin() + (Index - 1));
-    for (int32_t& tabelle : tabelle_)
-        if (tabelle > Index) --tabelle;
-    gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
+    Guarded(kModul, "FMK_Intern_Loeschen", [&] {
+        if (Index < 1 || Index > FMK_Anzahl() || Tabelle(Index).Daten_Typ() != DT_Fit || FMK_In_Verwendung(Index))
+            rt::Raise(rt::errInvalidCall);
+        tabellen_.erase(tabellen_.begin() + (Index - 1));
+        for (int32_t& tabelle : tabelle_)
+            if (tabelle > Index) --tabelle;
+        gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
+    });
 }
 
 void clsFMK::Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis)

@@ -144,3 +144,22 @@ TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
         ASSERT_NEAR(double(gIK->x(i)) * gFFT->IK(i), expected, 1e-5 * amplitude) << "i = " << i;
     }
 }
+
+TEST_F(FFTTest, CallsWithoutASetupOrOffTheGridReportOnceAndGiveZero)
+{
+    clsFFT unplanned;
+    const std::vector<std::pair<const char*, std::function<float()>>> calls = {
+        {"FFT", [&] { unplanned.FFT(); return 0.0f; }},
+        {"iFFT", [&] { unplanned.iFFT(); return 0.0f; }},
+        {"iFFT_Pot", [&] { unplanned.iFFT_Pot(); return 0.0f; }},
+        {"G", [&] { return gFFT->G(0); }},
+        {"IK", [&] { return gFFT->IK(Points(gOptions->FFT_Bits()) + 3); }},
+    };
+    for (const auto& [procedure, call] : calls) {
+        gError->setError(false);
+        EXPECT_EQ(call(), 0.0f) << procedure;
+        EXPECT_TRUE(gError->Error()) << procedure;
+        EXPECT_EQ(gError->ErrorFunction(), procedure);
+        EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript) << procedure;
+    }
+}
