@@ -55,13 +55,13 @@ void clsFFT::SetupFFT_Ungeschuetzt()
         values->assign(size, 0.0f);
 }
 
-void clsFFT::AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
+void clsFFT::Ungerade_Addieren(std::vector<float>& re, int32_t n, int32_t i, float v)
 {
     re[static_cast<size_t>(i - 1)] += v;
     re[static_cast<size_t>(n - i + 1)] -= v;
 }
 
-void clsFFT::WarnTruncated()
+void clsFFT::Abschneiden_Melden()
 {
     if (truncationWarned_) return;
     truncationWarned_ = true;
@@ -95,7 +95,7 @@ void clsFFT::FFT_Ungeschuetzt()
     v.Ordnung = gOptions->Abbruchstelle_Ordnung();
     v.Fortsetzen_Bis = gIK->Punkte();
     if (v.Fortsetzen && K_Gitter(v.Abbruch, v.DeltaK) > 0.0f) v.Y_Abbruch = gIK->Y(v.Abbruch);
-    if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) WarnTruncated();
+    if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) Abschneiden_Melden();
 
     auto ergebnis = Sinustransformation(plan_, Eingabekurve(Letzter_K_Index(plan_)), v);
     fwdOutRe_ = std::move(ergebnis.Re);
@@ -122,7 +122,7 @@ void clsFFT::iFFT_Ungeschuetzt(std::span<const float> GKorrektur)
     }
     const auto korrigiert = std::min(static_cast<int32_t>(GKorrektur.size()), letzter);
     for (int32_t i = 1; i <= korrigiert; ++i)
-        AddOdd(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
+        Ungerade_Addieren(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
     if (anzahlFFT_ != 0) {
         // Below the first peak G(r) is replaced by its density line.
         const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
@@ -130,7 +130,7 @@ void clsFFT::iFFT_Ungeschuetzt(std::span<const float> GKorrektur)
             Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
-    ScaleInverse();
+    Invers_Skalieren();
 }
 
 void clsFFT::iFFT_Pot_Ungeschuetzt()
@@ -142,16 +142,16 @@ void clsFFT::iFFT_Pot_Ungeschuetzt()
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
         Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
-    ScaleInverse();
+    Invers_Skalieren();
 }
 
-void clsFFT::ScaleInverse()
+void clsFFT::Invers_Skalieren()
 {
     for (int32_t k = 0; k <= n_; ++k)
         invOutIm_[static_cast<size_t>(k)] = static_cast<float>(2.0 * invOutIm_[static_cast<size_t>(k)] / n_);
 }
 
-float clsFFT::ReadOut(const std::vector<float>& values, int32_t Index)
+float clsFFT::Auslesen(const std::vector<float>& values, int32_t Index)
 {
     if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
     return values[static_cast<size_t>(Index - 1)];
@@ -160,21 +160,21 @@ float clsFFT::ReadOut(const std::vector<float>& values, int32_t Index)
 float clsFFT::G(int32_t Index) const
 {
     return Guarded("clsFFT", "G", [&] {
-        return static_cast<float>(2.0 * ReadOut(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
+        return static_cast<float>(2.0 * Auslesen(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
     });
 }
 
 float clsFFT::Gr_Imag(int32_t Index) const
 {
     return Guarded("clsFFT", "Gr_Imag", [&] {
-        return static_cast<float>(2.0 * ReadOut(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
+        return static_cast<float>(2.0 * Auslesen(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
     });
 }
 
 float clsFFT::IK(int32_t Index) const
 {
     return Guarded("clsFFT", "IK", [&] {
-        const float value = ReadOut(invOutIm_, Index);
+        const float value = Auslesen(invOutIm_, Index);
         return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
     });
 }
@@ -182,7 +182,7 @@ float clsFFT::IK(int32_t Index) const
 float clsFFT::IK_Imag(int32_t Index) const
 {
     return Guarded("clsFFT", "IK_Imag", [&] {
-        const float value = ReadOut(invOutRe_, Index);
+        const float value = Auslesen(invOutRe_, Index);
         return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
     });
 }

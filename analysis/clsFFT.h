@@ -58,12 +58,12 @@ private:
     // highest r that the K grid resolves.
     int32_t GR_Grenze() const { return n_ / 2; }
     // Adds v at grid point i and -v at its mirror.
-    static void AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
+    static void Ungerade_Addieren(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Tells the user once per set-up that I(K) reaches beyond the transformable range.
-    void WarnTruncated();
+    void Abschneiden_Melden();
     // Scales the imaginary inverse result to K·I(K).
-    void ScaleInverse();
-    static float ReadOut(const std::vector<float>& values, int32_t Index);
+    void Invers_Skalieren();
+    static float Auslesen(const std::vector<float>& values, int32_t Index);
 
     FFT_Plan plan_;
     int32_t n_ = 0;
