@@ -13,7 +13,7 @@ void FFT_Bits_Setzen(int32_t bits)
     if (bits == alt) return;
     options.setFFT_Bits(bits);
     try {
-        rt::Object(gFFT).SetupFFT();
+        rt::Object(gFFT).SetupFFT_Ungeschuetzt();
     } catch (const rt::RuntimeError&) {
         options.setFFT_Bits(alt);
         throw;

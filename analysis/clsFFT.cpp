@@ -3,6 +3,7 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsLanguage.h"
@@ -24,6 +25,26 @@ constexpr double kPi = std::numbers::pi;
 
 void clsFFT::SetupFFT()
 {
+    Guarded("clsFFT", "SetupFFT", [this] { SetupFFT_Ungeschuetzt(); });
+}
+
+void clsFFT::FFT()
+{
+    Guarded("clsFFT", "FFT", [this] { FFT_Ungeschuetzt(); });
+}
+
+void clsFFT::iFFT(std::span<const float> GKorrektur)
+{
+    Guarded("clsFFT", "iFFT", [&] { iFFT_Ungeschuetzt(GKorrektur); });
+}
+
+void clsFFT::iFFT_Pot()
+{
+    Guarded("clsFFT", "iFFT_Pot", [this] { iFFT_Pot_Ungeschuetzt(); });
+}
+
+void clsFFT::SetupFFT_Ungeschuetzt()
+{
     plan_ = FFT_Planen(gOptions->FFT_Bits());
     n_ = plan_.N;
     anzahlFFT_ = 0;
@@ -34,13 +55,13 @@ void clsFFT::SetupFFT()
         values->assign(size, 0.0f);
 }
 
-void clsFFT::AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v)
+void clsFFT::Ungerade_Addieren(std::vector<float>& re, int32_t n, int32_t i, float v)
 {
     re[static_cast<size_t>(i - 1)] += v;
     re[static_cast<size_t>(n - i + 1)] -= v;
 }
 
-void clsFFT::WarnTruncated()
+void clsFFT::Abschneiden_Melden()
 {
     if (truncationWarned_) return;
     truncationWarned_ = true;
@@ -61,7 +82,7 @@ std::vector<float> clsFFT::Eingabekurve(int32_t letzter)
     return y;
 }
 
-void clsFFT::FFT()
+void clsFFT::FFT_Ungeschuetzt()
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     Sinus_Vorgaben v;
@@ -74,7 +95,7 @@ void clsFFT::FFT()
     v.Ordnung = gOptions->Abbruchstelle_Ordnung();
     v.Fortsetzen_Bis = gIK->Punkte();
     if (v.Fortsetzen && K_Gitter(v.Abbruch, v.DeltaK) > 0.0f) v.Y_Abbruch = gIK->Y(v.Abbruch);
-    if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) WarnTruncated();
+    if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) Abschneiden_Melden();
 
     auto ergebnis = Sinustransformation(plan_, Eingabekurve(Letzter_K_Index(plan_)), v);
     fwdOutRe_ = std::move(ergebnis.Re);
@@ -82,7 +103,7 @@ void clsFFT::FFT()
     ++anzahlFFT_;
 }
 
-void clsFFT::iFFT(std::span<const float> GKorrektur)
+void clsFFT::iFFT_Ungeschuetzt(std::span<const float> GKorrektur)
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
@@ -101,7 +122,7 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
     }
     const auto korrigiert = std::min(static_cast<int32_t>(GKorrektur.size()), letzter);
     for (int32_t i = 1; i <= korrigiert; ++i)
-        AddOdd(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
+        Ungerade_Addieren(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
     if (anzahlFFT_ != 0) {
         // Below the first peak G(r) is replaced by its density line.
         const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
@@ -109,10 +130,10 @@ void clsFFT::iFFT(std::span<const float> GKorrektur)
             Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
-    ScaleInverse();
+    Invers_Skalieren();
 }
 
-void clsFFT::iFFT_Pot()
+void clsFFT::iFFT_Pot_Ungeschuetzt()
 {
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
@@ -121,16 +142,16 @@ void clsFFT::iFFT_Pot()
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
         Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
-    ScaleInverse();
+    Invers_Skalieren();
 }
 
-void clsFFT::ScaleInverse()
+void clsFFT::Invers_Skalieren()
 {
     for (int32_t k = 0; k <= n_; ++k)
         invOutIm_[static_cast<size_t>(k)] = static_cast<float>(2.0 * invOutIm_[static_cast<size_t>(k)] / n_);
 }
 
-float clsFFT::ReadOut(const std::vector<float>& values, int32_t Index)
+float clsFFT::Auslesen(const std::vector<float>& values, int32_t Index)
 {
     if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
     return values[static_cast<size_t>(Index - 1)];
@@ -138,24 +159,32 @@ float clsFFT::ReadOut(const std::vector<float>& values, int32_t Index)
 
 float clsFFT::G(int32_t Index) const
 {
-    return static_cast<float>(2.0 * ReadOut(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
+    return Guarded("clsFFT", "G", [&] {
+        return static_cast<float>(2.0 * Auslesen(fwdOutIm_, Index) / kPi * gOptions->Delta_k());
+    });
 }
 
 float clsFFT::Gr_Imag(int32_t Index) const
 {
-    return static_cast<float>(2.0 * ReadOut(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
+    return Guarded("clsFFT", "Gr_Imag", [&] {
+        return static_cast<float>(2.0 * Auslesen(fwdOutRe_, Index) / kPi * gOptions->Delta_k());
+    });
 }
 
 float clsFFT::IK(int32_t Index) const
 {
-    const float value = ReadOut(invOutIm_, Index);
-    return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    return Guarded("clsFFT", "IK", [&] {
+        const float value = Auslesen(invOutIm_, Index);
+        return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    });
 }
 
 float clsFFT::IK_Imag(int32_t Index) const
 {
-    const float value = ReadOut(invOutRe_, Index);
-    return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    return Guarded("clsFFT", "IK_Imag", [&] {
+        const float value = Auslesen(invOutRe_, Index);
+        return Index == 1 ? 0.0f : static_cast<float>(value / (double(gOptions->Delta_k()) * (Index - 1)));
+    });
 }
 
 int32_t clsFFT::GR_Punkte() const { return std::min(1000, GR_Grenze()); }

@@ -9,6 +9,14 @@
 #include <vector>
 
 class clsFFT {
+    // The transforms have no handler of their own: these callers take the unguarded forms, so that
+    // a failure reaches their own handler as before.
+    friend class clsGR;
+    friend class clsIK;
+    friend class clsPot;
+    friend void FFT_Bits_Setzen(int32_t bits);
+    friend void Neues_Projekt_Reset();
+
 public:
     // Forward transforms since the last SetupFFT.
     int32_t Anzahl_FFT() const { return anzahlFFT_; }
@@ -24,7 +32,7 @@ public:
     // v(K) from the pair potential v(r) of gPot.
     void iFFT_Pot();
 
-    // Read-outs at 1-based grid indices (1 to N + 2; others raise "Subscript out of range").
+    // Read-outs at 1-based grid indices (1 to N + 2; others report "Subscript out of range" and give 0).
     // G(r) at r(Index) and the real part of the same transform.
     float G(int32_t Index) const;
     float Gr_Imag(int32_t Index) const;
@@ -37,6 +45,12 @@ public:
     int32_t GR_Punkte() const;
 
 private:
+    // The forms that let a run-time error pass to the caller; the public ones report it as "clsFFT".
+    void SetupFFT_Ungeschuetzt();
+    void FFT_Ungeschuetzt();
+    void iFFT_Ungeschuetzt(std::span<const float> GKorrektur = {});
+    void iFFT_Pot_Ungeschuetzt();
+
     // The curve the forward transform takes at points 1..: the weighted I(K) from FTR_Start_Index
     // to FTR_Index, its low-K extrapolation up to Parabel_Index; none beyond point letzter.
     static std::vector<float> Eingabekurve(int32_t letzter);
@@ -44,12 +58,12 @@ private:
     // highest r that the K grid resolves.
     int32_t GR_Grenze() const { return n_ / 2; }
     // Adds v at grid point i and -v at its mirror.
-    static void AddOdd(std::vector<float>& re, int32_t n, int32_t i, float v);
+    static void Ungerade_Addieren(std::vector<float>& re, int32_t n, int32_t i, float v);
     // Tells the user once per set-up that I(K) reaches beyond the transformable range.
-    void WarnTruncated();
+    void Abschneiden_Melden();
     // Scales the imaginary inverse result to K·I(K).
-    void ScaleInverse();
-    static float ReadOut(const std::vector<float>& values, int32_t Index);
+    void Invers_Skalieren();
+    static float Auslesen(const std::vector<float>& values, int32_t Index);
 
     FFT_Plan plan_;
     int32_t n_ = 0;

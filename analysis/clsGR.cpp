@@ -69,7 +69,7 @@ bool clsGR::Berechnen()
     gError->AddFunctionToCallStack(kModul, "Berechnen");
     try {
         clsFFT& fft = rt::Object(gFFT);
-        fft.FFT();
+        fft.FFT_Ungeschuetzt();
         const int32_t n = fft.GR_Punkte();
         std::vector<float> g(static_cast<size_t>(n));
         for (int32_t i = 1; i <= n; ++i) g[static_cast<size_t>(i - 1)] = fft.G(i);

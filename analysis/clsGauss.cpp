@@ -37,7 +37,7 @@ const GaussPeak* clsGauss::Peak(int32_t Index) const
 
 GaussPeak* clsGauss::Peak(int32_t Index) { return const_cast<GaussPeak*>(std::as_const(*this).Peak(Index)); }
 
-GaussPeak* clsGauss::PeakToSet(int32_t Index, const char* property)
+GaussPeak* clsGauss::Zu_Setzender_Peak(int32_t Index, const char* property)
 {
     GaussPeak* peak = Peak(Index);
     if (!peak)
@@ -55,15 +55,15 @@ bool clsGauss::IsSchulter(int32_t Index) const { return Peak(Index) && Peak(Inde
 
 void clsGauss::setx(int32_t Index, float value)
 {
-    if (GaussPeak* peak = PeakToSet(Index, "x")) peak->x = value;
+    if (GaussPeak* peak = Zu_Setzender_Peak(Index, "x")) peak->x = value;
 }
 
 void clsGauss::setW(int32_t Index, float value)
 {
-    if (GaussPeak* peak = PeakToSet(Index, "W")) peak->W = value;
+    if (GaussPeak* peak = Zu_Setzender_Peak(Index, "W")) peak->W = value;
 }
 
 void clsGauss::setA(int32_t Index, float value)
 {
-    if (GaussPeak* peak = PeakToSet(Index, "a")) peak->A = value;
+    if (GaussPeak* peak = Zu_Setzender_Peak(Index, "a")) peak->A = value;
 }

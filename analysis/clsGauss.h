@@ -69,7 +69,7 @@ private:
     const GaussPeak* Peak(int32_t Index) const;
     GaussPeak* Peak(int32_t Index);
     // The peak to set, or nullptr after the report naming the property.
-    GaussPeak* PeakToSet(int32_t Index, const char* property);
+    GaussPeak* Zu_Setzender_Peak(int32_t Index, const char* property);
     // Width, amplitude and half-height positions of one peak (with the Gauss estimate).
     static void Messen(GaussPeak& peak, const clsMath& math);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.

@@ -8,6 +8,7 @@
 #include "core/FormulaValues.h"
 #include "core/KurvenTyp.h"
 #include "core/Resources.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -200,22 +201,24 @@ void clsIK::Glaetten_Uebernehmen()
 bool clsIK::Sicherheit_Zurueck()
 {
     gError->AddFunctionToCallStack(kModul, "Sicherheit_Zurueck");
-    const clsSSC& store = rt::Object(gSSC);
-    const int32_t n = store.Kurve_Zurueck_Punkte();
-    if (n < 1) return false;
-    std::vector<float> y(static_cast<size_t>(n));
-    for (int32_t i = 1; i <= n; ++i) y[static_cast<size_t>(i - 1)] = store.Kurve_Zurueck_Y(i);
-    const auto [tiefster, hoechster] = std::minmax_element(y.begin(), y.end());
-    const float minimum = *tiefster;
-    const float maximum = *hoechster;
-    Kurve_Uebernehmen(std::move(y), minimum, maximum);
+    return Guarded(kModul, "Sicherheit_Zurueck", [&] {
+        const clsSSC& store = rt::Object(gSSC);
+        const int32_t n = store.Kurve_Zurueck_Punkte();
+        if (n < 1) return false;
+        std::vector<float> y(static_cast<size_t>(n));
+        for (int32_t i = 1; i <= n; ++i) y[static_cast<size_t>(i - 1)] = store.Kurve_Zurueck_Y(i);
+        const auto [tiefster, hoechster] = std::minmax_element(y.begin(), y.end());
+        const float minimum = *tiefster;
+        const float maximum = *hoechster;
+        Kurve_Uebernehmen(std::move(y), minimum, maximum);
 
-    clsCalc& calc = rt::Object(gCalc);
-    calc.setMaximum_X(x(n));
-    calc.setMinimum_X(0.0f);
-    calc.setSchrittweite(gOptions->Delta_k());
-    w_ = 0.0f;
-    ftrIndex_ = std::max(n - 1, std::min(n, 2));
-    Protokoll(rt::TimeText() + ": " + gLanguage->Caption(251) + ": " + Kurven_Titel(KT_IK));
-    return true;
+        clsCalc& calc = rt::Object(gCalc);
+        calc.setMaximum_X(x(n));
+        calc.setMinimum_X(0.0f);
+        calc.setSchrittweite(gOptions->Delta_k());
+        w_ = 0.0f;
+        ftrIndex_ = std::max(n - 1, std::min(n, 2));
+        Protokoll(rt::TimeText() + ": " + gLanguage->Caption(251) + ": " + Kurven_Titel(KT_IK));
+        return true;
+    });
 }

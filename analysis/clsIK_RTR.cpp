@@ -56,7 +56,7 @@ void clsIK::RTR_Berechnen()
         }
 
         clsFFT& fft = rt::Object(gFFT);
-        fft.iFFT(AO_Korrektur(aoWeg_));
+        fft.iFFT_Ungeschuetzt(AO_Korrektur(aoWeg_));
         if (!userScale_) maximum_ = fft.IK(1);
         // A G(r) that is no transform of this I(K) (one read from a file) replaces the measured
         // curve; otherwise the measured curve moves by the weight towards the back-transform.

@@ -5,6 +5,7 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsError.h"
@@ -58,45 +59,47 @@ void clsMath::setPunkte(int32_t value)
 bool clsMath::CopyArrayFromCurve(int32_t Kurve)
 {
     gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
-    std::vector<float> werte;
-    switch (Kurve) {
-    case KT_IK:
-    case KT_IK_Wichtung: {
-        const clsIK& ik = rt::Object(gIK);
-        werte.resize(static_cast<size_t>(ik.Punkte()));
-        ik.CopyArray(werte);
-        deltaX_ = gOptions->Delta_k();
-        minimumY_ = -0.1f;
-        maximumY_ = ik.Maximum() + 0.5f;
-        break;
-    }
-    case KT_GR: {
-        const clsGR& gr = rt::Object(gGR);
-        werte.resize(static_cast<size_t>(gr.Punkte()));
-        gr.CopyArray(werte);
-        deltaX_ = gOptions->Delta_r();
-        minimumY_ = -10.0f;
-        maximumY_ = gr.Maximum() + 10.0f;
-        break;
-    }
-    case KT_UG: {
-        const clsUntergrund& untergrund = rt::Object(gUntergrund);
-        werte.resize(static_cast<size_t>(untergrund.Anzahl_Fit()));
-        untergrund.CopyArray(werte);
-        deltaX_ = gOptions->Delta_k();
-        break;
-    }
-    default: return false;
-    }
-    y_ = std::move(werte);
-    punkte_ = static_cast<int32_t>(y_.size());
-    kurve_ = Kurve;
-    // What was derived from the previous curve no longer belongs to this one.
-    ableitung1_.clear();
-    ableitung2_.clear();
-    baseline_.clear();
-    yG_.clear();
-    return true;
+    return Guarded(kModul, "CopyArrayFromCurve", [&] {
+        std::vector<float> werte;
+        switch (Kurve) {
+        case KT_IK:
+        case KT_IK_Wichtung: {
+            const clsIK& ik = rt::Object(gIK);
+            werte.resize(static_cast<size_t>(ik.Punkte()));
+            ik.CopyArray(werte);
+            deltaX_ = gOptions->Delta_k();
+            minimumY_ = -0.1f;
+            maximumY_ = ik.Maximum() + 0.5f;
+            break;
+        }
+        case KT_GR: {
+            const clsGR& gr = rt::Object(gGR);
+            werte.resize(static_cast<size_t>(gr.Punkte()));
+            gr.CopyArray(werte);
+            deltaX_ = gOptions->Delta_r();
+            minimumY_ = -10.0f;
+            maximumY_ = gr.Maximum() + 10.0f;
+            break;
+        }
+        case KT_UG: {
+            const clsUntergrund& untergrund = rt::Object(gUntergrund);
+            werte.resize(static_cast<size_t>(untergrund.Anzahl_Fit()));
+            untergrund.CopyArray(werte);
+            deltaX_ = gOptions->Delta_k();
+            break;
+        }
+        default: return false;
+        }
+        y_ = std::move(werte);
+        punkte_ = static_cast<int32_t>(y_.size());
+        kurve_ = Kurve;
+        // What was derived from the previous curve no longer belongs to this one.
+        ableitung1_.clear();
+        ableitung2_.clear();
+        baseline_.clear();
+        yG_.clear();
+        return true;
+    });
 }
 
 bool clsMath::Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet)
@@ -195,7 +198,9 @@ void clsMath::Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch)
 
 void clsMath::Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch)
 {
-    if (baseline_.size() != static_cast<size_t>(punkte_)) Baseline_Berechnen();
-    Search_Peaks(Breite, Hoehe, ExtSearch);
-    rt::Object(gGauss).Berechnen();
+    Guarded(kModul, "Peaks_Schaetzen", [&] {
+        if (baseline_.size() != static_cast<size_t>(punkte_)) Baseline_Berechnen();
+        Search_Peaks(Breite, Hoehe, ExtSearch);
+        rt::Object(gGauss).Berechnen();
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/clsFFT.h"
 #include "analysis/clsGauss.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -58,26 +59,30 @@ bool clsPot::Einlesen_R_Raum()
 void clsPot::Berechne_v_K()
 {
     gError->AddFunctionToCallStack(kModul, "Berechne_v_K");
-    if (yK_.empty()) yK_.assign(static_cast<size_t>(K_Punkte()), 0.0f);
-    clsFFT& fft = rt::Object(gFFT);
-    fft.iFFT_Pot();
-    for (int32_t i = 1; i <= Punkte_K(); ++i) yK_[static_cast<size_t>(i - 1)] = fft.IK(i);
-    const auto [tiefster, hoechster] = std::minmax_element(yK_.begin(), yK_.end());
-    minimumK_ = yK_.empty() ? 0.0f : *tiefster;
-    maximumK_ = yK_.empty() ? 0.0f : *hoechster;
+    Guarded(kModul, "Berechne_v_K", [this] {
+        if (yK_.empty()) yK_.assign(static_cast<size_t>(K_Punkte()), 0.0f);
+        clsFFT& fft = rt::Object(gFFT);
+        fft.iFFT_Pot_Ungeschuetzt();
+        for (int32_t i = 1; i <= Punkte_K(); ++i) yK_[static_cast<size_t>(i - 1)] = fft.IK(i);
+        const auto [tiefster, hoechster] = std::minmax_element(yK_.begin(), yK_.end());
+        minimumK_ = yK_.empty() ? 0.0f : *tiefster;
+        maximumK_ = yK_.empty() ? 0.0f : *hoechster;
+    });
 }
 
 void clsPot::Peaks_Markieren_r()
 {
     gError->AddFunctionToCallStack(kModul, "Peaks_Markieren_r");
-    clsGauss& peaks = rt::Object(gGauss);
-    peaks.Clear();
-    bool fallend = true;
-    for (int32_t i = 2; i <= Punkte_R(); ++i) {
-        if (Y_r(i) > Y_r(i - 1) && fallend) {
-            peaks.Hinzufuegen(R(i - 1), 0.0f, Y_r(i - 1), 0, 0.0f);
-            fallend = false;
+    Guarded(kModul, "Peaks_Markieren_r", [this] {
+        clsGauss& peaks = rt::Object(gGauss);
+        peaks.Clear();
+        bool fallend = true;
+        for (int32_t i = 2; i <= Punkte_R(); ++i) {
+            if (Y_r(i) > Y_r(i - 1) && fallend) {
+                peaks.Hinzufuegen(R(i - 1), 0.0f, Y_r(i - 1), 0, 0.0f);
+                fallend = false;
+            }
+            if (Y_r(i) < Y_r(i - 1) && !fallend) fallend = true;
         }
-        if (Y_r(i) < Y_r(i - 1) && !fallend) fallend = true;
-    }
+    });
 }

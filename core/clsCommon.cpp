@@ -1,5 +1,6 @@
 #include "core/clsCommon.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
@@ -207,11 +208,13 @@ bool clsCommon::ShowFolder(const std::string& Caption)
 
 void clsCommon::setDateiname_Rohdaten(const std::string& value)
 {
-    const size_t dot = ExtensionDot(value);
-    if (dot == std::string::npos) rt::Raise(rt::errInvalidCall);
-    dateinameRohdaten_ = value;
-    extension_ = value.substr(dot);
-    ProjektTypErmitteln();
+    Guarded("clsCommon", "Dateiname_Rohdaten (Let)", [&] {
+        const size_t dot = ExtensionDot(value);
+        if (dot == std::string::npos) rt::Raise(rt::errInvalidCall);
+        dateinameRohdaten_ = value;
+        extension_ = value.substr(dot);
+        ProjektTypErmitteln();
+    });
 }
 
 void clsCommon::setOrdner(const std::string& value)

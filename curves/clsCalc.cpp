@@ -1,5 +1,6 @@
 #include "curves/clsCalc.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -29,14 +30,16 @@ std::string clsCalc::Fit_Guete() const
 
 float clsCalc::Glattheit() const
 {
-    float summe = 0.0f;
-    for (int32_t i = 2; i <= punkte_ - 1; ++i) {
-        const auto steigung = static_cast<float>(rt::Divide(Y(i + 1) - Y(i - 1), 2.0 * schrittweite_));
-        const auto achse = static_cast<float>(Y(i - 1) - static_cast<double>(x(i - 1)) * steigung);
-        const auto gerade = static_cast<float>(static_cast<double>(x(i)) * steigung + achse);
-        summe = static_cast<float>(summe + rt::Divide(Y(i) - gerade, Y(i)));
-    }
-    return static_cast<float>((summe + 1.0) * 100.0);
+    return Guarded("clsCalc", "Glattheit", [this] {
+        float summe = 0.0f;
+        for (int32_t i = 2; i <= punkte_ - 1; ++i) {
+            const auto steigung = static_cast<float>(rt::Divide(Y(i + 1) - Y(i - 1), 2.0 * schrittweite_));
+            const auto achse = static_cast<float>(Y(i - 1) - static_cast<double>(x(i - 1)) * steigung);
+            const auto gerade = static_cast<float>(static_cast<double>(x(i)) * steigung + achse);
+            summe = static_cast<float>(summe + rt::Divide(Y(i) - gerade, Y(i)));
+        }
+        return static_cast<float>((summe + 1.0) * 100.0);
+    });
 }
 
 bool clsCalc::IstPunkt(float X, float Toleranz)

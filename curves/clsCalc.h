@@ -18,7 +18,7 @@ public:
     std::string Fit_Guete() const;
     // The smoothness figure of the whole curve: 100 plus 100 times the summed relative deviations of
     // each inner point from the line through its neighbours; 100 below 3 points. A zero step or a
-    // zero inner point raises "Division by zero" (or "Overflow").
+    // zero inner point reports "Division by zero" (or "Overflow") and gives 0.
     float Glattheit() const;
     // Whether X lies at a grid point or less than Toleranz steps above it; a hit becomes the current
     // index. False for a zero step.
@@ -52,7 +52,7 @@ public:
     // A raw diffraction spectrum, centred so that its middle point lies at x = 0.
     bool Beugung_oeffnen();
     // The demonstration spectrum compiled into the program, one-sided from K = 0. A missing or
-    // damaged resource raises its error.
+    // damaged resource is reported and gives false.
     bool Demo_JK();
 
     // Appends a point: the first sets Minimum_X and the extremes, the second the step (from its x),
@@ -164,9 +164,9 @@ public:
     // Reverses the piece and starts it at the mirror image, about x = 0, of its right end.
     void Punkte_Spiegeln();
     // Moves the piece by dX (in whole grid steps, halves to even) and lifts its values by dY;
-    // a zero step or an overflow raises to the caller.
+    // a zero step or an overflow is reported.
     void Punkte_Positionieren(float dX, float dY);
-    // X_StartIndex grows and X_StartIndex_Rechts shrinks by Value; an overflow raises to the caller.
+    // X_StartIndex grows and X_StartIndex_Rechts shrinks by Value; an overflow is reported.
     void Verschieben_X(int32_t Value);
     // Adds Value to every copied value.
     void Verschieben_Y(float Value);
@@ -219,6 +219,8 @@ protected:
     int32_t X_Unshifted(float X, bool Links) const;
 
 private:
+    // Mitte_suchen with its errors passed to the caller, for the members that handle them.
+    void Mitte_suchen_Ungeschuetzt();
     // x of the point nearest to the middle, the origin of the halves' scales.
     double Halbe_Mitte() const;
     // The centre point of a spectrum of n points: the middle one of an odd count, the last of the

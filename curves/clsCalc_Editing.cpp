@@ -2,6 +2,7 @@
 // piece back, removing a point and the cuts at either side.
 #include "curves/clsCalc.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -59,16 +60,20 @@ void clsCalc::Punkte_Spiegeln()
 
 void clsCalc::Punkte_Positionieren(float dX, float dY)
 {
-    const int32_t schritte = rt::CLng(rt::Divide(dX, schrittweite_));
-    xStartIndex_ = rt::CLng(static_cast<double>(xStartIndex_) + schritte);
-    Verschieben_Y(dY);
+    Guarded("clsCalc", "Punkte_Positionieren", [&] {
+        const int32_t schritte = rt::CLng(rt::Divide(dX, schrittweite_));
+        xStartIndex_ = rt::CLng(static_cast<double>(xStartIndex_) + schritte);
+        Verschieben_Y(dY);
+    });
 }
 
 void clsCalc::Verschieben_X(int32_t Value)
 {
-    const int32_t start = rt::CLng(static_cast<double>(xStartIndex_) + Value);
-    xStartIndexRechts_ = rt::CLng(static_cast<double>(xStartIndexRechts_) - Value);
-    xStartIndex_ = start;
+    Guarded("clsCalc", "Verschieben_X", [&] {
+        const int32_t start = rt::CLng(static_cast<double>(xStartIndex_) + Value);
+        xStartIndexRechts_ = rt::CLng(static_cast<double>(xStartIndexRechts_) - Value);
+        xStartIndex_ = start;
+    });
 }
 
 void clsCalc::Verschieben_Y(float Value)

@@ -3,6 +3,7 @@
 #include "curves/clsCalc.h"
 
 #include "core/KurvenTyp.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -63,29 +64,31 @@ void clsCalc::Sprunganalyse()
 
 void clsCalc::Hoehe_Reduzieren(int32_t Wert)
 {
-    if (maximumY_ < static_cast<float>(Wert))
-        maximumY_ -= 1.0f;
-    else
-        maximumY_ = static_cast<float>(Wert);
-    const int32_t projektTyp = gCommon ? gCommon->ProjektTyp() : -1;
-    if (projektTyp == 0) {
-        for (int32_t i = 1; i <= punkte_; ++i)
-            if (Y(i) >= maximumY_) setY(i, maximumY_);
-        Ausreiser();
-        Mitte_suchen();
-    } else if (projektTyp == 1) {
-        // The central beam lies at point 1: everything up to the last point at the level, or
-        // without counts, belongs to it.
-        setY(1, maximumY_);
-        int32_t letzter = 1;
-        for (int32_t i = 2; i <= punkte_; ++i) {
-            if (Y(i) < maximumY_ && Y(i) != 0.0f) continue;
-            setY(i, maximumY_);
-            letzter = i;
+    Guarded("clsCalc", "Hoehe_Reduzieren", [&] {
+        if (maximumY_ < static_cast<float>(Wert))
+            maximumY_ -= 1.0f;
+        else
+            maximumY_ = static_cast<float>(Wert);
+        const int32_t projektTyp = gCommon ? gCommon->ProjektTyp() : -1;
+        if (projektTyp == 0) {
+            for (int32_t i = 1; i <= punkte_; ++i)
+                if (Y(i) >= maximumY_) setY(i, maximumY_);
+            Ausreiser();
+            Mitte_suchen_Ungeschuetzt();
+        } else if (projektTyp == 1) {
+            // The central beam lies at point 1: everything up to the last point at the level, or
+            // without counts, belongs to it.
+            setY(1, maximumY_);
+            int32_t letzter = 1;
+            for (int32_t i = 2; i <= punkte_; ++i) {
+                if (Y(i) < maximumY_ && Y(i) != 0.0f) continue;
+                setY(i, maximumY_);
+                letzter = i;
+            }
+            for (int32_t i = letzter; i >= 1; --i) setY(i, maximumY_);
         }
-        for (int32_t i = letzter; i >= 1; --i) setY(i, maximumY_);
-    }
-    if (gCommon) gCommon->Record("reduzierte Höhe: " + rt::SingleText(maximumY_));
+        if (gCommon) gCommon->Record("reduzierte Höhe: " + rt::SingleText(maximumY_));
+    });
 }
 
 void clsCalc::Ausreiser()
@@ -101,6 +104,11 @@ void clsCalc::Ausreiser()
 }
 
 void clsCalc::Mitte_suchen()
+{
+    Guarded("clsCalc", "Mitte_suchen", [this] { Mitte_suchen_Ungeschuetzt(); });
+}
+
+void clsCalc::Mitte_suchen_Ungeschuetzt()
 {
     const auto [s, e] = Geklippter_Bereich(*this);
     if (s == 0) return;
@@ -136,7 +144,7 @@ bool clsCalc::Sicherheit_Zurueck()
         case KT_JK_Bearbeitet:
             istGefittet_ = false;
             istGefaltet_ = false;
-            Mitte_suchen();
+            Mitte_suchen_Ungeschuetzt();
             break;
         case KT_JK_Gemittelt:
             istGefittet_ = false;

@@ -152,30 +152,32 @@ bool clsCalc::Faltung_Oeffnen()
 
 bool clsCalc::Demo_JK()
 {
-    constexpr size_t kopf = 4;
-    constexpr size_t paar = 8;
-    const auto daten = zelo::Resource("DEMO_103");
-    if (daten.size() < kopf) throw rt::RuntimeError(326, "Resource with identifier DEMO 103 not found");
-    int32_t anzahl = 0;
-    std::memcpy(&anzahl, daten.data(), kopf);
-    if (anzahl < 1) return false;
-    if (static_cast<size_t>(anzahl) > (daten.size() - kopf) / paar) rt::Raise(rt::errInputPastEnd);
+    return Guarded("clsCalc", "Demo_JK", [this] {
+        constexpr size_t kopf = 4;
+        constexpr size_t paar = 8;
+        const auto daten = zelo::Resource("DEMO_103");
+        if (daten.size() < kopf) throw rt::RuntimeError(326, "Resource with identifier DEMO 103 not found");
+        int32_t anzahl = 0;
+        std::memcpy(&anzahl, daten.data(), kopf);
+        if (anzahl < 1) return false;
+        if (static_cast<size_t>(anzahl) > (daten.size() - kopf) / paar) rt::Raise(rt::errInputPastEnd);
 
-    std::vector<float> werte(static_cast<size_t>(anzahl));
-    for (size_t i = 1; i <= werte.size(); ++i) {
-        uint32_t bits = 0;
-        std::memcpy(&bits, daten.data() + paar * i, sizeof bits);
-        werte[i - 1] = std::bit_cast<float>(bits);
-    }
-    Uebernehmen(std::move(werte), 0.0f, 700000.0f);
-    schrittweite_ = 0.244f;
-    minimumX_ = 0.0f;
-    maximumX_ = static_cast<float>(anzahl * 0.244);
-    Protokoll("Datenpunkte: " + std::to_string(anzahl));
-    Protokoll(Maximum_Zeile(maximumY_));
-    Stufe_Sichern(KT_JK);
-    istGefaltet_ = true;
-    return true;
+        std::vector<float> werte(static_cast<size_t>(anzahl));
+        for (size_t i = 1; i <= werte.size(); ++i) {
+            uint32_t bits = 0;
+            std::memcpy(&bits, daten.data() + paar * i, sizeof bits);
+            werte[i - 1] = std::bit_cast<float>(bits);
+        }
+        Uebernehmen(std::move(werte), 0.0f, 700000.0f);
+        schrittweite_ = 0.244f;
+        minimumX_ = 0.0f;
+        maximumX_ = static_cast<float>(anzahl * 0.244);
+        Protokoll("Datenpunkte: " + std::to_string(anzahl));
+        Protokoll(Maximum_Zeile(maximumY_));
+        Stufe_Sichern(KT_JK);
+        istGefaltet_ = true;
+        return true;
+    });
 }
 
 void clsCalc::Speichern(const std::string& Dateiname) const

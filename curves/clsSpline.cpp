@@ -110,11 +110,11 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
     // failure leaves the grid, the values and their count of the last good fit together.
     float p = 0.0f;
     try {
-        CheckSupportPoints();
+        Stuetzstellen_Pruefen();
         if (!std::isfinite(Fits_Chi)) rt::Raise(rt::errInvalidCall);
-        p = SmoothingIteration(Fits_Chi);
+        p = Glaettungsschritt(Fits_Chi);
         Coefficients(p);
-        CheckResidual(Fits_Chi);
+        Rest_Pruefen(Fits_Chi);
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsSpline", "Fit", error, true);
         return false;
@@ -123,7 +123,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
     std::vector<float> grid;
     std::vector<float> values;
     try {
-        grid = OutputGrid(Fits_DeltaX, Fits_Punkte);
+        grid = Ausgabegitter(Fits_DeltaX, Fits_Punkte);
         values.resize(grid.size());
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsSpline", "X_Achse", error);
@@ -143,7 +143,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
 
 // Not-a-number, infinity, the no-value marker (-3E+38) and a zero weight would make the iteration
 // meaningless or endless.
-void clsSpline::CheckSupportPoints() const
+void clsSpline::Stuetzstellen_Pruefen() const
 {
     constexpr float keinWert = 3e38f;
     for (int32_t i = 1; i <= Stuetzstellen(); ++i) {
@@ -152,7 +152,7 @@ void clsSpline::CheckSupportPoints() const
     }
 }
 
-std::vector<float> clsSpline::OutputGrid(float step, int32_t count) const
+std::vector<float> clsSpline::Ausgabegitter(float step, int32_t count) const
 {
     if (count < 1) rt::Raise(rt::errSubscript);
     std::vector<float> grid(static_cast<size_t>(count));
@@ -162,7 +162,7 @@ std::vector<float> clsSpline::OutputGrid(float step, int32_t count) const
 
 // The band of the system (p·Q'D²Q + T)·u = Q'y: a = Q'y, t and t1 the diagonals of T, and
 // b, c, d the diagonal and the two upper diagonals of Q'D²Q.
-void clsSpline::SetUpBand()
+void clsSpline::Band_Aufstellen()
 {
     const int32_t n = Stuetzstellen();
     std::vector<double>& r = r_;
@@ -199,7 +199,7 @@ void clsSpline::SetUpBand()
 // Factorises the band for p (Cholesky: r holds the reciprocal diagonal, r1 and r2 the two
 // sub-diagonals), solves for u, and forms v = D²Q·u. Returns e = u'Q'D²Q·u, so that the weighted
 // residual of the spline for p is e·p².
-double clsSpline::SolveForP(float p)
+double clsSpline::P_Loesen(float p)
 {
     const int32_t n = Stuetzstellen();
     std::vector<double>& r = r_;
@@ -231,9 +231,9 @@ double clsSpline::SolveForP(float p)
     return Endlich(e - v_[n] * h);
 }
 
-// f = |L⁻¹Q'v|² for the factor L of the last SolveForP; e - p·f is half the slope of the
+// f = |L⁻¹Q'v|² for the factor L of the last P_Loesen; e - p·f is half the slope of the
 // residual over p, divided by p. Uses r as work space.
-double clsSpline::ResidualSlopeTerm()
+double clsSpline::Restanstieg()
 {
     const int32_t n = Stuetzstellen();
     std::vector<double>& r = r_;
@@ -251,9 +251,9 @@ double clsSpline::ResidualSlopeTerm()
 // Newton iteration on p until the weighted residual f2 = e·p² reaches S. Returns p.
 // A Newton step can overshoot S by several per cent; p is then brought back by further steps kept
 // between the last p below S and the first one above it, until the residual is within the tolerance.
-float clsSpline::SmoothingIteration(float S)
+float clsSpline::Glaettungsschritt(float S)
 {
-    SetUpBand();
+    Band_Aufstellen();
     float p = 0.0f;
     double f2 = Endlich(-double(S));
     double below = 0.0;
@@ -261,7 +261,7 @@ float clsSpline::SmoothingIteration(float S)
     bool overshot = false;
     for (int iteration = 1;; ++iteration) {
         if (iteration > MaxIterations) rt::Raise(rt::errInvalidCall);
-        const double e = SolveForP(p);
+        const double e = P_Loesen(p);
         const double previousF2 = f2;
         f2 = Endlich(e * p * p);
         const double miss = f2 - S;
@@ -277,7 +277,7 @@ float clsSpline::SmoothingIteration(float S)
             below = p;
         }
 
-        const double h = Endlich(e - double(p) * ResidualSlopeTerm());
+        const double h = Endlich(e - double(p) * Restanstieg());
         if (h <= 0.0f) break;
         double next = p + (S - f2) / ((std::sqrt(S / e) + p) * h);
         if (overshot && !(next > below && next < above)) next = (below + above) / 2.0;
@@ -306,7 +306,7 @@ void clsSpline::Coefficients(float p)
 
 // The weighted residual of the fitted values at the support points can never exceed the bound S
 // the iteration aimed at; when it does, the solution is not one of the data.
-void clsSpline::CheckResidual(float S) const
+void clsSpline::Rest_Pruefen(float S) const
 {
     double residual = 0.0;
     for (int32_t i = 1; i <= Stuetzstellen(); ++i) residual += Sq((a_[i] - y_[i]) / dy_[i]);

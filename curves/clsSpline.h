@@ -46,13 +46,13 @@ private:
     // Coefficients and band factors of the iteration, reused by every fit (indices 0..n+1).
     std::vector<double> a_, b_, c_, d_, r_, r1_, r2_, t_, t1_, u_, v_;
 
-    void CheckSupportPoints() const;
-    std::vector<float> OutputGrid(float step, int32_t count) const;
-    void SetUpBand();
-    double SolveForP(float p);
-    double ResidualSlopeTerm();
-    float SmoothingIteration(float S);
+    void Stuetzstellen_Pruefen() const;
+    std::vector<float> Ausgabegitter(float step, int32_t count) const;
+    void Band_Aufstellen();
+    double P_Loesen(float p);
+    double Restanstieg();
+    float Glaettungsschritt(float S);
     void Coefficients(float p);
-    void CheckResidual(float S) const;
+    void Rest_Pruefen(float S) const;
     void Evaluate(const std::vector<float>& grid, std::vector<float>& values) const;
 };

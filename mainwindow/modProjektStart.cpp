@@ -91,7 +91,7 @@ void Neues_Projekt_Reset()
         rt::Object(gSpline).Clear();
         rt::Object(gUntergrund).Clear();
         // A stored transform size out of range raises here.
-        rt::Object(gFFT).SetupFFT();
+        rt::Object(gFFT).SetupFFT_Ungeschuetzt();
         rt::Object(gGR).Clear();
         rt::Object(gGauss).Clear();
         // The mouse modes of the previous project's tools end with it.

@@ -117,7 +117,7 @@ uint8_t clsElement::Orbital_L_Elektronen(int32_t QZ_L) const
     return static_cast<uint8_t>(sum);
 }
 
-float clsElement::LatticeConstant(float stored) { return stored == -1.0f ? Kein_Wert : stored; }
+float clsElement::Gitterkonstante(float stored) { return stored == -1.0f ? Kein_Wert : stored; }
 
 float clsElement::Ebenenabstand(int32_t h, int32_t k, int32_t l) const
 {

@@ -67,11 +67,11 @@ public:
     int32_t Struktur_System() const { return strukturSystem_; }
     void setStruktur_System(int32_t value) { strukturSystem_ = value; MitStruktur(); }
     // Lattice constants; a stored -1 reads as the no-value marker.
-    float Struktur_a() const { return LatticeConstant(strukturA_); }
+    float Struktur_a() const { return Gitterkonstante(strukturA_); }
     void setStruktur_a(float value) { strukturA_ = value; MitStruktur(); }
-    float Struktur_b() const { return LatticeConstant(strukturB_); }
+    float Struktur_b() const { return Gitterkonstante(strukturB_); }
     void setStruktur_b(float value) { strukturB_ = value; MitStruktur(); }
-    float Struktur_c() const { return LatticeConstant(strukturC_); }
+    float Struktur_c() const { return Gitterkonstante(strukturC_); }
     void setStruktur_c(float value) { strukturC_ = value; MitStruktur(); }
 
     // Spacing of the lattice planes (h k l) of a cubic element; 0 for other systems, for
@@ -79,7 +79,7 @@ public:
     float Ebenenabstand(int32_t h, int32_t k, int32_t l) const;
 
 private:
-    static float LatticeConstant(float stored);
+    static float Gitterkonstante(float stored);
     void MitStruktur() { strukturVorhanden_ = -1; }
 
     std::string symbol_;

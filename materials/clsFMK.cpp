@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kModul = "clsFMK";
 
-std::string Lowercase(std::string text)
+std::string Kleinbuchstaben(std::string text)
 {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
@@ -30,10 +30,10 @@ std::vector<std::string> FormFactorFiles(const std::string& folder)
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         const std::string name = it->path().filename().string();
-        if (Lowercase(it->path().extension().string()) == ".fmk") names.push_back(name);
+        if (Kleinbuchstaben(it->path().extension().string()) == ".fmk") names.push_back(name);
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string la = Lowercase(a), lb = Lowercase(b);
+        const std::string la = Kleinbuchstaben(a), lb = Kleinbuchstaben(b);
         return la != lb ? la < lb : a < b;
     });
     return names;
@@ -131,12 +131,14 @@ bool clsFMK::FMK_In_Verwendung(int32_t Index) const
 
 void clsFMK::FMK_Intern_Loeschen(int32_t Index)
 {
-    if (Index < 1 || Index > FMK_Anzahl() || Tabelle(Index).Daten_Typ() != DT_Fit || FMK_In_Verwendung(Index))
-        rt::Raise(rt::errInvalidCall);
-    tabellen_.erase(tabellen_.begin() + (Index - 1));
-    for (int32_t& tabelle : tabelle_)
-        if (tabelle > Index) --tabelle;
-    gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
+    Guarded(kModul, "FMK_Intern_Loeschen", [&] {
+        if (Index < 1 || Index > FMK_Anzahl() || Tabelle(Index).Daten_Typ() != DT_Fit || FMK_In_Verwendung(Index))
+            rt::Raise(rt::errInvalidCall);
+        tabellen_.erase(tabellen_.begin() + (Index - 1));
+        for (int32_t& tabelle : tabelle_)
+            if (tabelle > Index) --tabelle;
+        gInitKopf.Anzahl_FMK = FMK_Gespeichert_Anzahl();
+    });
 }
 
 void clsFMK::Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis)

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 
-int32_t KindOfFolder(const std::string& folder, int32_t current)
+int32_t Ordnerart(const std::string& folder, int32_t current)
 {
     if (folder == "fmk" || folder == "fmk_e") return FT_Elektronen;
     if (folder == "fmk_x") return FT_Roentgen;
@@ -47,7 +47,7 @@ void clsFMK_Intern::setDateiname(const std::string& name)
         fmkTyp_ = FT_Unbekannt;
         return;
     }
-    fmkTyp_ = KindOfFolder(folderPath.substr(folderStart + 1), fmkTyp_);
+    fmkTyp_ = Ordnerart(folderPath.substr(folderStart + 1), fmkTyp_);
 }
 
 float clsFMK_Intern::A(int32_t Index) const

@@ -3,6 +3,7 @@
 #include "materials/clsFMK.h"
 
 #include "core/AtomicFile.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -171,15 +172,17 @@ bool clsFMK::Formfaktoren_Berechnen()
 
 void clsFMK::Formfaktor_Export(int32_t Index) const
 {
-    const clsFMK_Intern& t = Tabelle(Index);
-    if (t.Daten_Typ() != DT_Fit) return;
-    const float deltaK = gOptions->Delta_k();
-    std::string content;
-    for (int32_t i = 1; i <= kExportZeilen; ++i) {
-        const auto K = static_cast<float>((i - 1) * deltaK);
-        const auto s = static_cast<float>((i - 1) * double(deltaK) / 40.0 / kPi);
-        content += SingleToStr(s) + '\t' + SingleToStr(t.Y(K)) + "\r\n";
-    }
-    const std::string path = gLoader->ApplicationPath() + "fmk_test_" + t.Symbol() + ".fmk";
-    if (AtomicFile::WriteWhole(path, content) != 0) rt::Raise(rt::errPathFileAccess);
+    Guarded("clsFMK", "Formfaktor_Export", [&] {
+        const clsFMK_Intern& t = Tabelle(Index);
+        if (t.Daten_Typ() != DT_Fit) return;
+        const float deltaK = gOptions->Delta_k();
+        std::string content;
+        for (int32_t i = 1; i <= kExportZeilen; ++i) {
+            const auto K = static_cast<float>((i - 1) * deltaK);
+            const auto s = static_cast<float>((i - 1) * double(deltaK) / 40.0 / kPi);
+            content += SingleToStr(s) + '\t' + SingleToStr(t.Y(K)) + "\r\n";
+        }
+        const std::string path = gLoader->ApplicationPath() + "fmk_test_" + t.Symbol() + ".fmk";
+        if (AtomicFile::WriteWhole(path, content) != 0) rt::Raise(rt::errPathFileAccess);
+    });
 }

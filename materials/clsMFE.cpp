@@ -18,7 +18,7 @@ constexpr double kKF2Faktor = 6.18733545e-9;
 constexpr double kZweiPi = 6.28318530717958;
 constexpr double kElementarladung = 1.60217646e-19;
 
-std::shared_ptr<clsElement> ElementOf(const std::string& symbol) { return colElemente.Item(symbol); }
+std::shared_ptr<clsElement> Element_Von(const std::string& symbol) { return colElemente.Item(symbol); }
 
 // The log never disturbs the computation it records.
 void Record(const std::string& line)
@@ -111,7 +111,7 @@ void clsMFE::Komponente(int32_t Index, const std::string& Symbol, float Prozent,
     valenz_[slot] = Valenz;
     dichte_[slot] = Dichte;
     prozent_[slot] = Prozent;
-    const auto element = ElementOf(Symbol);
+    const auto element = Element_Von(Symbol);
     if (!element) return;
     masse_[slot] = element->Masse();
     symbol_[slot] = Symbol;
@@ -119,7 +119,7 @@ void clsMFE::Komponente(int32_t Index, const std::string& Symbol, float Prozent,
 
 float clsMFE::Komponente_Masse(int32_t Index) const
 {
-    const auto element = ElementOf(symbol_[Slot(Index)]);
+    const auto element = Element_Von(symbol_[Slot(Index)]);
     return element ? element->Masse() : 0.0f;
 }
 
@@ -172,7 +172,7 @@ void clsMFE::Berechne(bool WriteToRecord)
 
 float clsMFE::Element_Dichte(const std::string& Symbol, int32_t Auswahl) const
 {
-    const auto element = ElementOf(Symbol);
+    const auto element = Element_Von(Symbol);
     if (!element) return 0.0f;
     switch (Auswahl) {
     case DQ_Amorph: return element->Dichte_Amorph();
@@ -184,7 +184,7 @@ float clsMFE::Element_Dichte(const std::string& Symbol, int32_t Auswahl) const
 
 float clsMFE::Element_Valenz(const std::string& Symbol, int32_t Auswahl) const
 {
-    const auto element = ElementOf(Symbol);
+    const auto element = Element_Von(Symbol);
     if (!element) return 0.0f;
     return Auswahl == kValenz_Element ? element->Valenz() : Kein_Wert;
 }

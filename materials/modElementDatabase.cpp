@@ -22,7 +22,7 @@ constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
 std::string DatabasePath() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
 // The current layout begins with the string "ZELO3"; anything else is the older layout.
-bool HasCurrentLayout(clsFileHandler& datei)
+bool Hat_Aktuelles_Layout(clsFileHandler& datei)
 {
     static const std::array<uint8_t, 7> kennung = {5, 0, 'Z', 'E', 'L', 'O', '3'};
     if (datei.FileLength() < static_cast<int64_t>(kennung.size())) return false;
@@ -140,7 +140,7 @@ void Zelo_Oeffnen()
     const int32_t dateinummer = datei.FileHandle();
     bool older = false;
     try {
-        older = !HasCurrentLayout(datei);
+        older = !Hat_Aktuelles_Layout(datei);
         if (older)
             ReadOlderHeader(datei);
         else

@@ -69,3 +69,22 @@ TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
     for (int32_t i = 2; i <= 200; ++i)
         ASSERT_NEAR(gIK->x(i) * gFFT->IK(i), amplitude * std::sin(2.0 * kPi * 4 * (i - 1) / N), 1e-5 * amplitude) << i;
 }
+
+TEST_F(FFTTest, CallsWithoutASetupOrOffTheGridReportOnceAndGiveZero)
+{
+    clsFFT unplanned;
+    const std::vector<std::pair<const char*, std::function<float()>>> calls = {
+        {"FFT", [&] { unplanned.FFT(); return 0.0f; }},
+        {"iFFT", [&] { unplanned.iFFT(); return 0.0f; }},
+        {"iFFT_Pot", [&] { unplanned.iFFT_Pot(); return 0.0f; }},
+        {"G", [&] { return gFFT->G(0); }},
+        {"IK", [&] { return gFFT->IK((1 << gOptions->FFT_Bits()) + 3); }},
+    };
+    for (const auto& [procedure, call] : calls) {
+        gError->setError(false);
+        EXPECT_EQ(call(), 0.0f) << procedure;
+        EXPECT_TRUE(gError->Error()) << procedure;
+        EXPECT_EQ(gError->ErrorFunction(), procedure);
+        EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript) << procedure;
+    }
+}
