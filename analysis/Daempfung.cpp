@@ -7,7 +7,7 @@
 
 namespace {
 
-double Sinc(double u) { return u == 0.0 ? 1.0 : std::sin(u) / u; }
+double Spaltfunktion(double u) { return u == 0.0 ? 1.0 : std::sin(u) / u; }
 
 }
 
@@ -25,14 +25,15 @@ bool Daempfe(int32_t Art, const std::vector<float>& y0, int32_t F, float dK, std
         y = y0;
         return true;
     case DA_Lorch:
-        for (int32_t i = 2; i <= F; ++i) set(i, Y0(i) * Sinc(std::numbers::pi * K(i) / kF));
+        for (int32_t i = 2; i <= F; ++i) set(i, Y0(i) * Spaltfunktion(std::numbers::pi * K(i) / kF));
         break;
     case DA_Lorch_Shifted: {
         const int32_t start = F - kLorchShiftedPunkte;
         if (start < 2) return false;
         const double kStart = K(start);
         for (int32_t i = 2; i < start; ++i) set(i, Y0(i));
-        for (int32_t i = start; i <= F; ++i) set(i, Y0(i) * Sinc(std::numbers::pi * (K(i) - kStart) / (kF - kStart)));
+        for (int32_t i = start; i <= F; ++i)
+            set(i, Y0(i) * Spaltfunktion(std::numbers::pi * (K(i) - kStart) / (kF - kStart)));
         break;
     }
     case DA_Exp: {

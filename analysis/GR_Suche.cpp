@@ -5,7 +5,7 @@
 
 namespace {
 
-float At(std::span<const float> values, int32_t i)
+float Wert(std::span<const float> values, int32_t i)
 {
     return i >= 1 && static_cast<size_t>(i) <= values.size() ? values[static_cast<size_t>(i - 1)] : 0.0f;
 }
@@ -18,7 +18,7 @@ GR_Extreme Extreme_Suchen(std::span<const float> g)
 {
     GR_Extreme e;
     for (int32_t i = 2; i <= Punkte(g); ++i) {
-        const float y = At(g, i);
+        const float y = Wert(g, i);
         if (y < e.Minimum) e.Minimum = y;
         if (y > e.Maximum) {
             e.Maximum = y;
@@ -31,7 +31,7 @@ GR_Extreme Extreme_Suchen(std::span<const float> g)
 int32_t Linker_Rand_Suchen(std::span<const float> g, int32_t peak)
 {
     for (int32_t j = peak; j >= 2; --j)
-        if (At(g, j - 1) > At(g, j)) return j;
+        if (Wert(g, j - 1) > Wert(g, j)) return j;
     return 2;
 }
 
@@ -42,16 +42,16 @@ Dichtegerade Dichtegerade_Anpassen(std::span<const float> g, std::span<const flo
     float s1 = 0.0f;
     float s2 = 0.0f;
     for (int32_t i = 1; i <= d.Bis; ++i) {
-        const float ri = At(r, i);
-        s1 = static_cast<float>(s1 + double(ri) * At(g, i));
+        const float ri = Wert(r, i);
+        s1 = static_cast<float>(s1 + double(ri) * Wert(g, i));
         s2 = static_cast<float>(s2 + std::pow(double(ri), 2.0));
     }
     d.Anstieg = s1 / s2;
 
     double summe = 0.0;
     for (int32_t i = 2; i <= d.Bis; ++i) {
-        const double gerade = std::fabs(double(At(r, i)) * d.Anstieg);
-        const double y = std::fabs(At(g, i));
+        const double gerade = std::fabs(double(Wert(r, i)) * d.Anstieg);
+        const double y = std::fabs(Wert(g, i));
         summe += gerade == y ? 1.0 : std::min(gerade, y) / std::max(gerade, y);
     }
     d.Verhaeltnis = static_cast<float>(summe / (d.Bis - 1));
@@ -63,7 +63,7 @@ int32_t Ilinskii_Suchen(std::span<const float> g, float deltaR)
     const float h = deltaR * deltaR;
     float c = 0.0f;
     for (int32_t i = 1; i < Punkte(g); ++i) {
-        c = static_cast<float>(c + double(h) * i * At(g, i));
+        c = static_cast<float>(c + double(h) * i * Wert(g, i));
         if (c < -1.0f) return i + 1;
     }
     return 0;
@@ -74,11 +74,11 @@ std::vector<int32_t> Maxima_Suchen(std::span<const float> g)
     std::vector<int32_t> maxima;
     bool steigend = true;
     for (int32_t i = 2; i <= Punkte(g); ++i) {
-        if (At(g, i) < At(g, i - 1) && steigend) {
+        if (Wert(g, i) < Wert(g, i - 1) && steigend) {
             maxima.push_back(i - 1);
             steigend = false;
         }
-        if (At(g, i) > At(g, i - 1) && !steigend) steigend = true;
+        if (Wert(g, i) > Wert(g, i - 1) && !steigend) steigend = true;
     }
     return maxima;
 }

@@ -35,7 +35,7 @@ public:
 
     double Yw(int32_t i) const { return yw_[static_cast<size_t>(i - 1)]; }
     double K(int32_t i) const { return K_Gitter(i, dK_); }
-    void Set(int32_t i, double v) { E_[static_cast<size_t>(i - 1)] = static_cast<float>(v); }
+    void Setzen(int32_t i, double v) { E_[static_cast<size_t>(i - 1)] = static_cast<float>(v); }
     double Anstieg() const { return (Yw(P_ + 1) - Yw(P_ - 1)) / (2.0 * dK_); }
 
     bool Polynom()
@@ -43,14 +43,14 @@ public:
         const double kP = K(P_);
         const double a3 = (kP * Anstieg() - 2.0 * (Yw(P_) + 1.0)) / (kP * kP * kP);
         const double a2 = (Anstieg() - 3.0 * a3 * kP * kP) / (2.0 * kP);
-        for (int32_t i = 1; i <= P_; ++i) Set(i, a3 * K(i) * K(i) * K(i) + a2 * K(i) * K(i) - 1.0);
+        for (int32_t i = 1; i <= P_; ++i) Setzen(i, a3 * K(i) * K(i) * K(i) + a2 * K(i) * K(i) - 1.0);
         return true;
     }
 
     bool Parabel()
     {
         const double a = std::fabs((Yw(P_) + 1.0) / (K(P_) * K(P_)));
-        for (int32_t i = 1; i <= P_; ++i) Set(i, a * K(i) * K(i) - 1.0);
+        for (int32_t i = 1; i <= P_; ++i) Setzen(i, a * K(i) * K(i) - 1.0);
         return true;
     }
 
@@ -66,8 +66,8 @@ public:
         // A vertex left of the first point leaves the parabola on the whole range.
         const int32_t j0 = start < 0.0 ? 1 : std::max(1, rt::CLng(start));
         if (j0 > P_) return false;
-        for (int32_t i = 1; i <= j0; ++i) Set(i, -1.0);
-        for (int32_t i = j0; i <= P_; ++i) Set(i, a * (K(i) - k0) * (K(i) - k0) - 1.0);
+        for (int32_t i = 1; i <= j0; ++i) Setzen(i, -1.0);
+        for (int32_t i = j0; i <= P_; ++i) Setzen(i, a * (K(i) - k0) * (K(i) - k0) - 1.0);
         return true;
     }
 
@@ -83,8 +83,8 @@ public:
         double summe = 0.0;
         for (int32_t i = *halbeHoehe + 1; i <= P_; ++i) summe += (Yw(i) + 1.0) / profil(K(i) - K(P_), W);
         const double A = summe / (P_ - *halbeHoehe);
-        for (int32_t i = 1; i <= P_; ++i) Set(i, A * profil(K(i) - K(P_), W) - 1.0);
-        Set(P_, Yw(P_));
+        for (int32_t i = 1; i <= P_; ++i) Setzen(i, A * profil(K(i) - K(P_), W) - 1.0);
+        Setzen(P_, Yw(P_));
         return true;
     }
 

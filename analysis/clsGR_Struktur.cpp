@@ -20,7 +20,7 @@ namespace {
 
 constexpr double kVierPi = 12.56637061435916;
 
-double RhoExp() { return rt::Object(gMFE).Dichte_Experimentell(); }
+double Rho_Experimentell() { return rt::Object(gMFE).Dichte_Experimentell(); }
 
 }
 
@@ -28,20 +28,20 @@ float clsGR::RDF(int32_t Index) const
 {
     if (Index < 1 || Index > Punkte()) return 0.0f;
     const double r = R(Index);
-    return static_cast<float>(std::pow(r, 2.0) * (kVierPi * RhoExp()) + r * Y(Index));
+    return static_cast<float>(std::pow(r, 2.0) * (kVierPi * Rho_Experimentell()) + r * Y(Index));
 }
 
 float clsGR::RDF_Parabel(int32_t Index) const
 {
     const double r = R(Index);
-    return static_cast<float>(r * kVierPi * r * RhoExp());
+    return static_cast<float>(r * kVierPi * r * Rho_Experimentell());
 }
 
 void clsGR::KZ_Berechnen_Hoyer()
 {
     if (kzR2_ < kzR1_) std::swap(kzR1_, kzR2_);
     kzHoyer_ = static_cast<float>((std::pow(double(kzR2_), 3.0) - std::pow(double(kzR1_), 3.0)) *
-                                  (4.0 / 3.0 * std::numbers::pi * RhoExp()));
+                                  (4.0 / 3.0 * std::numbers::pi * Rho_Experimentell()));
 }
 
 void clsGR::KZ_Berechnen()
@@ -93,7 +93,8 @@ std::string clsGR::KZ_Hoyer() const { return zelo::FormatNumber(kzHoyer_, 3); }
 
 float clsGR::Raumerfuellung() const
 {
-    return static_cast<float>(std::pow(double(R_Erster_Peak()), 3.0) * RhoExp() * std::numbers::pi / 6.0 * 100.0);
+    return static_cast<float>(std::pow(double(R_Erster_Peak()), 3.0) * Rho_Experimentell() * std::numbers::pi / 6.0 *
+                              100.0);
 }
 
 void clsGR::Peaks_Markieren()

@@ -47,13 +47,13 @@ bool Ablehnen(std::initializer_list<int32_t> texte)
 
 }
 
-float& clsIK::At(std::vector<float>& values, int32_t Index)
+float& clsIK::Wert(std::vector<float>& values, int32_t Index)
 {
     if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
     return values[static_cast<size_t>(Index - 1)];
 }
 
-float clsIK::At(const std::vector<float>& values, int32_t Index)
+float clsIK::Wert(const std::vector<float>& values, int32_t Index)
 {
     if (Index < 1 || static_cast<size_t>(Index) > values.size()) rt::Raise(rt::errSubscript);
     return values[static_cast<size_t>(Index - 1)];
@@ -74,10 +74,10 @@ void clsIK::CopyArray(std::span<float> ToArray) const
 void clsIK::Set_Y(int32_t Index, float YY)
 {
     Guarded(kModul, "Set_Y", [&] {
-        At(y_, Index) = YY;
-        At(y0_, Index) = YY;
-        At(y2_, Index) = YY;
-        At(yRTR_, Index) = YY;
+        Wert(y_, Index) = YY;
+        Wert(y0_, Index) = YY;
+        Wert(y2_, Index) = YY;
+        Wert(yRTR_, Index) = YY;
         if (YY > maximum_) maximum_ = YY;
         minimum_ = -maximum_;
     });
@@ -101,7 +101,7 @@ std::string clsIK::Parabel_Abweichung() const
 
 float clsIK::Y_Parabel(int32_t Index) const
 {
-    return Guarded(kModul, "Y_Parabel (Get)", [&] { return At(parabel_, Index); });
+    return Guarded(kModul, "Y_Parabel (Get)", [&] { return Wert(parabel_, Index); });
 }
 
 void clsIK::setPunkte(int32_t value)
@@ -116,7 +116,7 @@ void clsIK::setPunkte(int32_t value)
 // Outside the curve 0, without a message.
 float clsIK::Y(int32_t Index) const
 {
-    return Guarded(kModul, "Y (Get)", [&] { return At(y_, Index); }, true);
+    return Guarded(kModul, "Y (Get)", [&] { return Wert(y_, Index); }, true);
 }
 
 float clsIK::Maximum() const { return static_cast<float>(maximum_ + 0.1 * maximum_); }
@@ -154,20 +154,20 @@ float clsIK::Y_Wichtung(int32_t Index) const
 
 float clsIK::Gewichtet(int32_t Index) const
 {
-    const double gemischt = (1.0 - w_) * At(y2_, Index) + double(w_) * At(yRTR_, Index);
+    const double gemischt = (1.0 - w_) * Wert(y2_, Index) + double(w_) * Wert(yRTR_, Index);
     if (!gOptions->iFTR_Bevorzugen()) return static_cast<float>(gemischt);
     // Towards K = 0 the back-transform takes over.
-    return static_cast<float>(gemischt * Index / n_ + double(At(yRTR_, Index)) * (n_ - Index) / n_);
+    return static_cast<float>(gemischt * Index / n_ + double(Wert(yRTR_, Index)) * (n_ - Index) / n_);
 }
 
 float clsIK::Y_RTR(int32_t Index) const
 {
-    return Guarded(kModul, "Y_RTR (Get)", [&] { return At(yRTR_, Index); });
+    return Guarded(kModul, "Y_RTR (Get)", [&] { return Wert(yRTR_, Index); });
 }
 
 float clsIK::Y_2(int32_t Index) const
 {
-    return Guarded(kModul, "Y_2 (Get)", [&] { return At(y2_, Index); });
+    return Guarded(kModul, "Y_2 (Get)", [&] { return Wert(y2_, Index); });
 }
 
 float clsIK::x(int32_t Index) const { return K_Gitter(Index, gOptions->Delta_k()); }
@@ -238,7 +238,7 @@ void clsIK::Parabel_Berechnen()
 void clsIK::Vordere_Parabel()
 {
     const double k20 = x(kVorderePunkte);
-    const double y20 = At(yRTR_, kVorderePunkte);
+    const double y20 = Wert(yRTR_, kVorderePunkte);
     const double a = -y20 / (k20 * k20);
     for (int32_t i = 1; i <= kVorderePunkte; ++i)
         parabel_[static_cast<size_t>(i - 1)] = static_cast<float>(a * (x(i) - k20) * (x(i) - k20) + y20);

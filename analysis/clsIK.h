@@ -114,8 +114,8 @@ private:
     // from minimum to maximum and the transform range over all of it.
     void Kurve_Uebernehmen(std::vector<float> y0, float minimum, float maximum);
 
-    static float& At(std::vector<float>& values, int32_t Index);
-    static float At(const std::vector<float>& values, int32_t Index);
+    static float& Wert(std::vector<float>& values, int32_t Index);
+    static float Wert(const std::vector<float>& values, int32_t Index);
 
     int32_t n_ = 0;
     std::vector<float> y_, y0_, y2_, yRTR_, parabel_;

@@ -116,7 +116,7 @@ float clsIK::Dichte_IK() const
         double s = 0.0;
         for (int32_t i = 1; i <= n_; ++i) {
             const double K = x(i);
-            s += K * K * (i <= parabelIndex_ ? At(parabel_, i) : Gewichtet(i));
+            s += K * K * (i <= parabelIndex_ ? Wert(parabel_, i) : Gewichtet(i));
         }
         return static_cast<float>(-(gOptions->Delta_k() * s / 2.0) / std::numbers::pi / std::numbers::pi);
     } catch (const rt::RuntimeError& error) {

@@ -9,22 +9,22 @@ namespace formula {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
 
-int HexValue(char c)
+int Hexwert(char c)
 {
-    if (IsDigit(c)) return c - '0';
+    if (Ist_Ziffer(c)) return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
-double ReadHexLiteral(const std::string& digits)
+double Hexliteral_Lesen(const std::string& digits)
 {
     if (digits.empty()) rt::Raise(rt::errTypeMismatch);
     uint32_t value = 0;
     for (const char c : digits) {
-        const int d = HexValue(c);
+        const int d = Hexwert(c);
         if (d < 0) rt::Raise(rt::errTypeMismatch);
         value = value * 16 + static_cast<uint32_t>(d);
     }
@@ -34,7 +34,7 @@ double ReadHexLiteral(const std::string& digits)
 
 // The decimal exponent of the leading digit of a mantissa text without sign ("120.5" 2, "0.03" -2);
 // 0 for a mantissa of zeros only.
-int LeadingExponent(const std::string& mantissa)
+int Fuehrender_Exponent(const std::string& mantissa)
 {
     const auto point = mantissa.find('.');
     const std::string whole = mantissa.substr(0, point);
@@ -49,7 +49,8 @@ int LeadingExponent(const std::string& mantissa)
 
 double ReadNumber(const std::string& text)
 {
-    if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h')) return ReadHexLiteral(text.substr(2));
+    if (text.size() >= 2 && text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))
+        return Hexliteral_Lesen(text.substr(2));
 
     // Checks [sign]digits[sep digits][e[sign]digits] and rewrites it for the locale-free reader.
     std::string plain;
@@ -61,10 +62,10 @@ double ReadNumber(const std::string& text)
     }
     const size_t mantissaStart = plain.size();
     size_t digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+    for (; i < n && Ist_Ziffer(text[i]); ++i, ++digits) plain += text[i];
     if (i < n && (text[i] == '.' || text[i] == ',')) {
         plain += '.';
-        for (++i; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+        for (++i; i < n && Ist_Ziffer(text[i]); ++i, ++digits) plain += text[i];
     }
     if (digits == 0) rt::Raise(rt::errTypeMismatch);
     const std::string mantissa = plain.substr(mantissaStart);
@@ -78,7 +79,7 @@ double ReadNumber(const std::string& text)
             plain += text[i++];
         }
         size_t exponentDigits = 0;
-        for (; i < n && IsDigit(text[i]); ++i, ++exponentDigits) {
+        for (; i < n && Ist_Ziffer(text[i]); ++i, ++exponentDigits) {
             plain += text[i];
             if (exponent < 1000000) exponent = exponent * 10 + (text[i] - '0');
         }
@@ -91,7 +92,7 @@ double ReadNumber(const std::string& text)
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc()) return Checked(value);
     if (error != std::errc::result_out_of_range) rt::Raise(rt::errTypeMismatch);
-    if (LeadingExponent(mantissa) + exponent > 0) rt::Raise(rt::errOverflow);
+    if (Fuehrender_Exponent(mantissa) + exponent > 0) rt::Raise(rt::errOverflow);
     return 0.0;
 }
 

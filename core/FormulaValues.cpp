@@ -8,7 +8,7 @@
 namespace {
 
 // The value as the user sees it in a curve file: the Single's seven-digit text.
-double ShownValue(float value) { return formula::ReadNumber(rt::SingleText(value)); }
+double Angezeigter_Wert(float value) { return formula::ReadNumber(rt::SingleText(value)); }
 
 }
 
@@ -20,8 +20,8 @@ std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<
     std::vector<float> values;
     values.reserve(ys.size());
     for (size_t i = 0; i < ys.size(); ++i) {
-        parser.SetVariable("y", ShownValue(ys[i]));
-        if (!xs.empty()) parser.SetVariable("x", ShownValue(xs[i]));
+        parser.SetVariable("y", Angezeigter_Wert(ys[i]));
+        if (!xs.empty()) parser.SetVariable("x", Angezeigter_Wert(xs[i]));
         values.push_back(StrToSingle(parser.Parse(Formel)));
     }
     return values;

@@ -20,13 +20,13 @@ public:
     // Appends under a new key; a key already present raises error 457 and adds nothing.
     void Add(std::shared_ptr<T> item, const std::string& key)
     {
-        if (Find(key) != entries_.end()) throw rt::RuntimeError(kDuplicateKey, "This key is already associated with an element of this collection");
+        if (Suchen(key) != entries_.end()) throw rt::RuntimeError(kDuplicateKey, "This key is already associated with an element of this collection");
         entries_.emplace_back(key, std::move(item));
     }
     // The record under key, or nullptr when there is none.
     std::shared_ptr<T> Item(const std::string& key) const
     {
-        const auto it = Find(key);
+        const auto it = Suchen(key);
         return it == entries_.end() ? nullptr : it->second;
     }
     // The record at position 1..Count; another position raises "Subscript out of range".
@@ -38,7 +38,7 @@ public:
     // Removes the record under key; an unknown key raises "Invalid procedure call or argument".
     void Remove(const std::string& key)
     {
-        const auto it = Find(key);
+        const auto it = Suchen(key);
         if (it == entries_.end()) rt::Raise(rt::errInvalidCall);
         entries_.erase(it);
     }
@@ -50,15 +50,16 @@ public:
 private:
     static constexpr int32_t kDuplicateKey = 457;
 
-    static bool SameKey(const std::string& a, const std::string& b)
+    static bool Gleicher_Schluessel(const std::string& a, const std::string& b)
     {
         return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
             return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
         });
     }
-    typename std::vector<Entry>::const_iterator Find(const std::string& key) const
+    typename std::vector<Entry>::const_iterator Suchen(const std::string& key) const
     {
-        return std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return SameKey(e.first, key); });
+        return std::find_if(entries_.begin(), entries_.end(),
+                            [&](const Entry& e) { return Gleicher_Schluessel(e.first, key); });
     }
 
     std::vector<Entry> entries_;

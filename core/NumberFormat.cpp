@@ -19,7 +19,7 @@ struct Decimal {
 };
 
 // The value with the given number of significant digits; 150 digits are exact for every Single.
-Decimal DecimalOf(double value, int significantDigits)
+Decimal Dezimal_Von(double value, int significantDigits)
 {
     char buffer[200];
     const auto written =
@@ -35,7 +35,7 @@ Decimal DecimalOf(double value, int significantDigits)
 }
 
 // Rounds to the power of ten `place`, halves away from zero.
-void RoundAt(Decimal& d, int place)
+void Runden_An(Decimal& d, int place)
 {
     if (d.exponent >= place) return;
     const auto drop = static_cast<size_t>(place - d.exponent);
@@ -56,26 +56,26 @@ void RoundAt(Decimal& d, int place)
         ++d.digits[i - 1];
 }
 
-bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
+bool Ist_Null(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
 
 // The "0.0" pattern with the given number of decimals.
-std::string FormatFixed(double value, int decimals)
+std::string Festkomma_Formatieren(double value, int decimals)
 {
-    Decimal d = DecimalOf(value, 150);
-    RoundAt(d, -decimals);
+    Decimal d = Dezimal_Von(value, 150);
+    Runden_An(d, -decimals);
     std::string digits = d.digits;
     if (digits.size() <= static_cast<size_t>(decimals)) digits.insert(0, decimals + 1 - digits.size(), '0');
     const size_t point = digits.size() - static_cast<size_t>(decimals);
     std::string text = digits.substr(0, point);
     if (decimals > 0) text += "." + digits.substr(point);
-    return d.negative && !IsZero(d) ? "-" + text : text;
+    return d.negative && !Ist_Null(d) ? "-" + text : text;
 }
 
 // The "0.00E+00" pattern with the given number of decimals.
-std::string FormatScientific(double value, int decimals)
+std::string Wissenschaftlich_Formatieren(double value, int decimals)
 {
-    Decimal d = DecimalOf(value, 150);
-    RoundAt(d, d.exponent + static_cast<int>(d.digits.size()) - 1 - decimals);
+    Decimal d = Dezimal_Von(value, 150);
+    Runden_An(d, d.exponent + static_cast<int>(d.digits.size()) - 1 - decimals);
     // Rounding may have carried into a new leading digit (9.995 -> 10.00).
     const int power = d.exponent + static_cast<int>(d.digits.size()) - 1;
     d.digits.resize(static_cast<size_t>(decimals) + 1);
@@ -94,10 +94,10 @@ std::string Zahl_Text(float x)
     if (x == 0.0f) return "0,0";
     if (!std::isfinite(x)) return "";
     const double magnitude = std::fabs(std::log(std::fabs(static_cast<double>(x))) / std::log(10.0));
-    return magnitude <= 3.0 ? FormatFixed(x, 1) : FormatScientific(x, 2);
+    return magnitude <= 3.0 ? Festkomma_Formatieren(x, 1) : Wissenschaftlich_Formatieren(x, 2);
 }
 
-std::string ScientificText(double x) { return FormatScientific(x, 2); }
+std::string ScientificText(double x) { return Wissenschaftlich_Formatieren(x, 2); }
 
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width)
 {
@@ -112,8 +112,8 @@ double Runden(double x, int16_t d)
     constexpr double kDecimalLimit = 79228162514264337593543950335.0;
     if (d < -28 || d > 28 || !std::isfinite(x)) return x;
     if (std::fabs(x) >= kDecimalLimit || std::fabs(x) * std::pow(10.0, d) >= kDecimalLimit) return x;
-    Decimal value = DecimalOf(x, 15);
-    RoundAt(value, -d);
+    Decimal value = Dezimal_Von(x, 15);
+    Runden_An(value, -d);
     const std::string text = (value.negative ? "-" : "") + value.digits + "e" + std::to_string(value.exponent);
     double result = x;
     std::from_chars(text.data(), text.data() + text.size(), result);

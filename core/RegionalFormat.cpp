@@ -10,7 +10,7 @@ namespace zelo {
 namespace {
 
 // Inserts the locale's thousands separator into a run of digits.
-std::string GroupDigits(const std::string& digits)
+std::string Ziffern_Gruppieren(const std::string& digits)
 {
     const lconv* conv = std::localeconv();
     const std::string separator = conv->thousands_sep ? conv->thousands_sep : "";
@@ -32,7 +32,7 @@ std::string GroupDigits(const std::string& digits)
     return digits.substr(0, end) + grouped;
 }
 
-std::string DecimalSign()
+std::string Dezimalzeichen()
 {
     const lconv* conv = std::localeconv();
     return conv->decimal_point && *conv->decimal_point ? conv->decimal_point : ".";
@@ -51,15 +51,15 @@ std::string FormatNumber(double value, int decimals)
     for (char& c : plain)
         if (c < '0' || c > '9') c = '.';
     const size_t point = plain.find('.');
-    std::string result = GroupDigits(plain.substr(0, point));
-    if (point != std::string::npos) result += DecimalSign() + plain.substr(point + 1);
+    std::string result = Ziffern_Gruppieren(plain.substr(0, point));
+    if (point != std::string::npos) result += Dezimalzeichen() + plain.substr(point + 1);
     const bool negative = value < 0 && rounded != 0;
     return negative ? "-" + result : result;
 }
 
 std::string FormatGroupedDigits(uint64_t value)
 {
-    return value == 0 ? "" : GroupDigits(std::to_string(value));
+    return value == 0 ? "" : Ziffern_Gruppieren(std::to_string(value));
 }
 
 }

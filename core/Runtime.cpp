@@ -45,7 +45,7 @@ void Raise(int32_t number) { throw RuntimeError(number); }
 namespace {
 
 
-std::string NumberText(double value, int digits, int maxFixedExponent)
+std::string Zahltext(double value, int digits, int maxFixedExponent)
 {
     if (std::isnan(value) || std::isinf(value)) Raise(errOverflow);
     if (value == 0.0) return "0";
@@ -121,8 +121,8 @@ double Divide(double numerator, double denominator)
     return numerator / denominator;
 }
 
-std::string SingleText(float value) { return NumberText(value, 7, 7); }
-std::string DoubleText(double value) { return NumberText(value, 15, 15); }
+std::string SingleText(float value) { return Zahltext(value, 7, 7); }
+std::string DoubleText(double value) { return Zahltext(value, 15, 15); }
 
 std::string NowText()
 {

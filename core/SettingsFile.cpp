@@ -18,24 +18,24 @@ constexpr std::uintmax_t kMaxFileSize = 1 << 20;
 
 constexpr const char* kHeader = "# Settings: one value per line, name=type:value (type text, dword or binary)";
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Kleinbuchstabe(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string Hex(uint8_t byte)
+std::string Hexbyte(uint8_t byte)
 {
     static const char digits[] = "0123456789abcdef";
     return {digits[byte >> 4], digits[byte & 15]};
 }
 
-int HexDigit(char c)
+int Hexziffer(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
-    c = Lower(c);
+    c = Kleinbuchstabe(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     return -1;
 }
 
 // Escapes a name (inName) or a text so that it fits on one line and reads back unchanged.
-std::string Escape(const std::string& text, bool inName)
+std::string Maskieren(const std::string& text, bool inName)
 {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
@@ -44,14 +44,14 @@ std::string Escape(const std::string& text, bool inName)
         if (c == '\\')
             out += "\\\\";
         else if (c < 0x20 || c == 0x7F || (inName && c == '=') || lineStart)
-            out += "\\x" + Hex(c);
+            out += "\\x" + Hexbyte(c);
         else
             out += static_cast<char>(c);
     }
     return out;
 }
 
-bool Unescape(const std::string& text, std::string& out)
+bool Demaskieren(const std::string& text, std::string& out)
 {
     out.clear();
     for (size_t i = 0; i < text.size(); ++i) {
@@ -62,9 +62,9 @@ bool Unescape(const std::string& text, std::string& out)
         if (i + 1 < text.size() && text[i + 1] == '\\') {
             out += '\\';
             ++i;
-        } else if (i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 &&
-                   HexDigit(text[i + 3]) >= 0) {
-            out += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+        } else if (i + 3 < text.size() && text[i + 1] == 'x' && Hexziffer(text[i + 2]) >= 0 &&
+                   Hexziffer(text[i + 3]) >= 0) {
+            out += static_cast<char>(Hexziffer(text[i + 2]) * 16 + Hexziffer(text[i + 3]));
             i += 3;
         } else {
             return false;
@@ -73,17 +73,17 @@ bool Unescape(const std::string& text, std::string& out)
     return true;
 }
 
-std::string ValueText(const RegValue& value)
+std::string Werttext(const RegValue& value)
 {
-    if (const auto* text = std::get_if<std::string>(&value)) return "text:" + Escape(*text, false);
+    if (const auto* text = std::get_if<std::string>(&value)) return "text:" + Maskieren(*text, false);
     if (const auto* number = std::get_if<int32_t>(&value)) return "dword:" + std::to_string(*number);
     std::string out = "binary:";
     if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value))
-        for (uint8_t b : *bytes) out += Hex(b);
+        for (uint8_t b : *bytes) out += Hexbyte(b);
     return out;
 }
 
-bool ParseValue(const std::string& text, RegValue& value)
+bool Wert_Lesen(const std::string& text, RegValue& value)
 {
     const auto colon = text.find(':');
     if (colon == std::string::npos) return false;
@@ -91,7 +91,7 @@ bool ParseValue(const std::string& text, RegValue& value)
     const std::string data = text.substr(colon + 1);
     if (type == "text") {
         std::string plain;
-        if (!Unescape(data, plain)) return false;
+        if (!Demaskieren(data, plain)) return false;
         value = plain;
         return true;
     }
@@ -106,8 +106,8 @@ bool ParseValue(const std::string& text, RegValue& value)
         if (data.size() % 2 != 0) return false;
         std::vector<uint8_t> bytes;
         for (size_t i = 0; i < data.size(); i += 2) {
-            const int high = HexDigit(data[i]);
-            const int low = HexDigit(data[i + 1]);
+            const int high = Hexziffer(data[i]);
+            const int low = Hexziffer(data[i + 1]);
             if (high < 0 || low < 0) return false;
             bytes.push_back(static_cast<uint8_t>(high * 16 + low));
         }
@@ -117,7 +117,7 @@ bool ParseValue(const std::string& text, RegValue& value)
     return false;
 }
 
-std::filesystem::path HomeFolder()
+std::filesystem::path Heimordner()
 {
     if (const char* home = std::getenv("HOME"); home && *home) return home;
     if (const passwd* user = getpwuid(getuid()); user && user->pw_dir) return user->pw_dir;
@@ -129,7 +129,7 @@ std::filesystem::path HomeFolder()
 bool SameName(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return Lower(x) == Lower(y);
+               return Kleinbuchstabe(x) == Kleinbuchstabe(y);
            });
 }
 
@@ -138,7 +138,7 @@ std::filesystem::path SettingsFile::Location()
     const char* config = std::getenv("XDG_CONFIG_HOME");
     // The base-directory rules ignore a relative XDG_CONFIG_HOME.
     const std::filesystem::path base =
-        config && *config == '/' ? std::filesystem::path(config) : HomeFolder() / ".config";
+        config && *config == '/' ? std::filesystem::path(config) : Heimordner() / ".config";
     return base / "Murenko" / "Settings.ini";
 }
 
@@ -179,7 +179,7 @@ std::string SettingsFile::Text() const
     std::string text = std::string(kHeader) + "\n";
     for (const Key& key : keys_) {
         text += "[" + key.path + "]\n";
-        for (const Entry& entry : key.entries) text += Escape(entry.name, true) + "=" + ValueText(entry.value) + "\n";
+        for (const Entry& entry : key.entries) text += Maskieren(entry.name, true) + "=" + Werttext(entry.value) + "\n";
     }
     return text;
 }
@@ -194,33 +194,33 @@ void SettingsFile::Parse(const std::string& text)
         if (line.empty() || line[0] == '#' || line[0] == ';') continue;
         if (line[0] == '[' && line.back() == ']' && line.size() > 2) {
             AddKey(line.substr(1, line.size() - 2));
-            current = FindKey(line.substr(1, line.size() - 2));
+            current = Schluessel_Suchen(line.substr(1, line.size() - 2));
             continue;
         }
         const auto equals = line.find('=');
         std::string name;
         RegValue value;
-        if (!current || equals == std::string::npos || !Unescape(line.substr(0, equals), name) ||
-            !ParseValue(line.substr(equals + 1), value))
+        if (!current || equals == std::string::npos || !Demaskieren(line.substr(0, equals), name) ||
+            !Wert_Lesen(line.substr(equals + 1), value))
             continue;
         Set(current->path, name, value);
     }
 }
 
-SettingsFile::Key* SettingsFile::FindKey(const std::string& key)
+SettingsFile::Key* SettingsFile::Schluessel_Suchen(const std::string& key)
 {
     const auto it = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return SameName(k.path, key); });
     return it == keys_.end() ? nullptr : &*it;
 }
 
-const SettingsFile::Key* SettingsFile::FindKey(const std::string& key) const
+const SettingsFile::Key* SettingsFile::Schluessel_Suchen(const std::string& key) const
 {
-    return const_cast<SettingsFile*>(this)->FindKey(key);
+    return const_cast<SettingsFile*>(this)->Schluessel_Suchen(key);
 }
 
 bool SettingsFile::HasKey(const std::string& key) const
 {
-    if (FindKey(key)) return true;
+    if (Schluessel_Suchen(key)) return true;
     // A key also exists when it only holds other keys.
     const std::string prefix = key + "\\";
     return std::any_of(keys_.begin(), keys_.end(), [&](const Key& k) {
@@ -230,7 +230,7 @@ bool SettingsFile::HasKey(const std::string& key) const
 
 void SettingsFile::AddKey(const std::string& key)
 {
-    if (!FindKey(key)) keys_.push_back({key, {}});
+    if (!Schluessel_Suchen(key)) keys_.push_back({key, {}});
 }
 
 std::vector<std::string> SettingsFile::SubKeys(const std::string& key) const
@@ -253,7 +253,7 @@ void SettingsFile::RemoveKey(const std::string& key)
 
 const RegValue* SettingsFile::Find(const std::string& key, const std::string& name) const
 {
-    const Key* k = FindKey(key);
+    const Key* k = Schluessel_Suchen(key);
     if (!k) return nullptr;
     for (const Entry& entry : k->entries)
         if (SameName(entry.name, name)) return &entry.value;
@@ -263,7 +263,7 @@ const RegValue* SettingsFile::Find(const std::string& key, const std::string& na
 void SettingsFile::Set(const std::string& key, const std::string& name, const RegValue& value)
 {
     AddKey(key);
-    Key* k = FindKey(key);
+    Key* k = Schluessel_Suchen(key);
     for (Entry& entry : k->entries) {
         if (SameName(entry.name, name)) {
             entry.value = value;
@@ -275,14 +275,14 @@ void SettingsFile::Set(const std::string& key, const std::string& name, const Re
 
 bool SettingsFile::Erase(const std::string& key, const std::string& name)
 {
-    Key* k = FindKey(key);
+    Key* k = Schluessel_Suchen(key);
     return k && std::erase_if(k->entries, [&](const Entry& e) { return SameName(e.name, name); }) > 0;
 }
 
 std::vector<std::string> SettingsFile::Names(const std::string& key) const
 {
     std::vector<std::string> names;
-    if (const Key* k = FindKey(key))
+    if (const Key* k = Schluessel_Suchen(key))
         for (const Entry& entry : k->entries) names.push_back(entry.name);
     return names;
 }

@@ -56,8 +56,8 @@ private:
         std::string path;
         std::vector<Entry> entries;
     };
-    Key* FindKey(const std::string& key);
-    const Key* FindKey(const std::string& key) const;
+    Key* Schluessel_Suchen(const std::string& key);
+    const Key* Schluessel_Suchen(const std::string& key) const;
 
     std::vector<Key> keys_;
 };

@@ -9,7 +9,7 @@ namespace zelo {
 
 namespace {
 
-std::string Unescape(const std::string& text)
+std::string Demaskieren(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
@@ -39,7 +39,7 @@ std::map<int32_t, std::string> ParseStringTable(const std::string& content)
         int32_t number = 0;
         const auto [end, ec] = std::from_chars(line.data(), line.data() + tab, number);
         if (ec != std::errc() || end != line.data() + tab) continue;
-        table[number] = Unescape(line.substr(tab + 1));
+        table[number] = Demaskieren(line.substr(tab + 1));
     }
     return table;
 }

@@ -12,7 +12,7 @@ namespace sysinfo {
 
 namespace {
 
-std::string ReadText(const std::string& path)
+std::string Text_Lesen(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -21,7 +21,7 @@ std::string ReadText(const std::string& path)
 }
 
 // The value of KEY=value in an os-release text, without its quotes and escapes.
-std::string OsReleaseValue(const std::string& text, const std::string& key)
+std::string Os_Release_Wert(const std::string& text, const std::string& key)
 {
     std::istringstream lines(text);
     std::string line;
@@ -42,7 +42,7 @@ std::string OsReleaseValue(const std::string& text, const std::string& key)
 }
 
 // The leading decimal number of text from pos on; pos moves past it.
-int32_t LeadingNumber(const std::string& text, size_t& pos)
+int32_t Fuehrende_Zahl(const std::string& text, size_t& pos)
 {
     int32_t value = 0;
     while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 100000000)
@@ -87,7 +87,7 @@ std::optional<uint64_t> ParseResidentKilobytes(const std::string& statusText)
 
 std::optional<uint64_t> ResidentKilobytes(int32_t processId)
 {
-    return ParseResidentKilobytes(ReadText("/proc/" + std::to_string(processId) + "/status"));
+    return ParseResidentKilobytes(Text_Lesen("/proc/" + std::to_string(processId) + "/status"));
 }
 
 std::optional<double> TotalPhysicalMemory()
@@ -100,23 +100,23 @@ std::optional<double> TotalPhysicalMemory()
 
 std::string ParseOsReleaseName(const std::string& osReleaseText)
 {
-    const std::string pretty = OsReleaseValue(osReleaseText, "PRETTY_NAME");
-    return pretty.empty() ? OsReleaseValue(osReleaseText, "NAME") : pretty;
+    const std::string pretty = Os_Release_Wert(osReleaseText, "PRETTY_NAME");
+    return pretty.empty() ? Os_Release_Wert(osReleaseText, "NAME") : pretty;
 }
 
 void ParseKernelRelease(const std::string& release, OsFacts& facts)
 {
     size_t pos = 0;
-    facts.major = LeadingNumber(release, pos);
-    facts.minor = pos < release.size() && release[pos] == '.' ? LeadingNumber(release, ++pos) : 0;
-    facts.build = pos < release.size() && release[pos] == '.' ? LeadingNumber(release, ++pos) : 0;
+    facts.major = Fuehrende_Zahl(release, pos);
+    facts.minor = pos < release.size() && release[pos] == '.' ? Fuehrende_Zahl(release, ++pos) : 0;
+    facts.build = pos < release.size() && release[pos] == '.' ? Fuehrende_Zahl(release, ++pos) : 0;
 }
 
 OsFacts ReadOsFacts()
 {
     OsFacts facts;
-    std::string osRelease = ReadText("/etc/os-release");
-    if (osRelease.empty()) osRelease = ReadText("/usr/lib/os-release");
+    std::string osRelease = Text_Lesen("/etc/os-release");
+    if (osRelease.empty()) osRelease = Text_Lesen("/usr/lib/os-release");
     facts.name = ParseOsReleaseName(osRelease);
     utsname system{};
     if (uname(&system) == 0) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string HexText(const std::vector<uint8_t>& bytes)
+std::string Hextext(const std::vector<uint8_t>& bytes)
 {
     static const char digits[] = "0123456789abcdef";
     std::string out;
@@ -16,17 +16,17 @@ std::string HexText(const std::vector<uint8_t>& bytes)
     return out;
 }
 
-std::string TextOf(const RegValue& value)
+std::string Text_Von(const RegValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value)) return *text;
     if (const auto* number = std::get_if<int32_t>(&value)) return std::to_string(*number);
-    if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value)) return HexText(*bytes);
+    if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value)) return Hextext(*bytes);
     return "";
 }
 
 }
 
-bool cRegistry::UsableKey() const
+bool cRegistry::Schluessel_Brauchbar() const
 {
     if (hkey_ != HKEY_CURRENT_USER || sectionKey_.empty()) return false;
     // Every part of the path must have a name, and the path must fit on one line of the store.
@@ -36,18 +36,18 @@ bool cRegistry::UsableKey() const
                         [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
 }
 
-bool cRegistry::LoadStore(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
+bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
 
 bool cRegistry::KeyExists() const
 {
     SettingsFile store;
-    return UsableKey() && LoadStore(store) && store.HasKey(sectionKey_);
+    return Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
 }
 
 bool cRegistry::CreateKey()
 {
     SettingsFile store;
-    const bool loaded = UsableKey() && LoadStore(store);
+    const bool loaded = Schluessel_Brauchbar() && Speicher_Laden(store);
     if (loaded && store.HasKey(sectionKey_)) return true;
     if (loaded) store.AddKey(sectionKey_);
     if (!loaded || store.Save() != 0)
@@ -58,7 +58,7 @@ bool cRegistry::CreateKey()
 bool cRegistry::DeleteKey()
 {
     SettingsFile store;
-    const bool found = UsableKey() && LoadStore(store) && store.HasKey(sectionKey_);
+    const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
     bool done = found && store.SubKeys(sectionKey_).empty();
     if (done) {
         store.RemoveKey(sectionKey_);
@@ -73,7 +73,7 @@ bool cRegistry::DeleteKey()
 bool cRegistry::DeleteValue()
 {
     SettingsFile store;
-    if (!UsableKey() || !LoadStore(store) || !store.HasKey(sectionKey_))
+    if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
         throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
                                                  sectionKey_ + "' for delete access");
     if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
@@ -85,8 +85,8 @@ bool cRegistry::DeleteValue()
 RegValue cRegistry::Value()
 {
     SettingsFile store;
-    if (!UsableKey()) return default_;
-    if (!LoadStore(store)) {
+    if (!Schluessel_Brauchbar()) return default_;
+    if (!Speicher_Laden(store)) {
         if (gError)
             gError->ErrorMsg("cRegistry", "Value", true, rt::errPathFileAccess,
                              rt::ErrorDescription(rt::errPathFileAccess));
@@ -103,23 +103,23 @@ RegValue cRegistry::Value()
     return *stored;
 }
 
-void cRegistry::RaiseWriteFailure(int32_t number, const RegValue& value) const
+void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const
 {
     throw rt::RuntimeError(number, "Failed to set registry value Key: '" + std::to_string(hkey_) + "',Section: '" +
-                                       sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + TextOf(value) +
+                                       sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + Text_Von(value) +
                                        "'");
 }
 
 void cRegistry::setValue(const RegValue& value)
 {
     SettingsFile store;
-    if (!UsableKey() || !LoadStore(store)) RaiseWriteFailure(errKeyFailed, value);
+    if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value);
     RegValue stored;
     switch (valueType_) {
     case REG_SZ:
     case REG_EXPAND_SZ:
-        if (std::holds_alternative<std::vector<uint8_t>>(value)) RaiseWriteFailure(errWriteFailed, value);
-        stored = TextOf(value);
+        if (std::holds_alternative<std::vector<uint8_t>>(value)) Schreibfehler_Ausloesen(errWriteFailed, value);
+        stored = Text_Von(value);
         break;
     case REG_BINARY:
         if (!std::holds_alternative<std::vector<uint8_t>>(value)) throw rt::RuntimeError(errKeyFailed, "");
@@ -127,19 +127,19 @@ void cRegistry::setValue(const RegValue& value)
         break;
     case REG_DWORD:
     case REG_DWORD_BIG_ENDIAN:
-        if (!std::holds_alternative<int32_t>(value)) RaiseWriteFailure(errWriteFailed, value);
+        if (!std::holds_alternative<int32_t>(value)) Schreibfehler_Ausloesen(errWriteFailed, value);
         stored = value;
         break;
-    default: RaiseWriteFailure(errWriteFailed, value);
+    default: Schreibfehler_Ausloesen(errWriteFailed, value);
     }
     store.Set(sectionKey_, valueKey_, stored);
-    if (store.Save() != 0) RaiseWriteFailure(errWriteFailed, value);
+    if (store.Save() != 0) Schreibfehler_Ausloesen(errWriteFailed, value);
 }
 
 bool cRegistry::EnumerateValues()
 {
     SettingsFile store;
-    if (!UsableKey() || !LoadStore(store)) return true;
+    if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) return true;
     int32_t count = 0;
     for (std::string name : store.Names(sectionKey_)) {
         ++count;
@@ -151,7 +151,7 @@ bool cRegistry::EnumerateValues()
 bool cRegistry::EnumerateSections(int32_t tag)
 {
     SettingsFile store;
-    if (!UsableKey() || !LoadStore(store)) return true;
+    if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) return true;
     for (std::string name : store.SubKeys(sectionKey_))
         if (NewEnumKey) NewEnumKey(tag, name);
     return true;

@@ -73,9 +73,9 @@ public:
 
 private:
     // Loads the store; false when it exists but cannot be read.
-    bool LoadStore(SettingsFile& store) const;
-    bool UsableKey() const;
-    [[noreturn]] void RaiseWriteFailure(int32_t number, const RegValue& value) const;
+    bool Speicher_Laden(SettingsFile& store) const;
+    bool Schluessel_Brauchbar() const;
+    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const;
 
     int32_t hkey_ = 0;
     std::string sectionKey_;

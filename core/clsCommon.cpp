@@ -21,7 +21,7 @@ const std::string kNul(1, '\0');
 std::string Text(int32_t number) { return gLanguage->Caption(number); }
 
 // A path as a dialog answers it: cut before the first NUL, then trimmed of blanks at both ends.
-std::string DialogPath(const std::string& text)
+std::string Dialogpfad(const std::string& text)
 {
     const std::string cut = NulTrim(text);
     const size_t first = cut.find_first_not_of(' ');
@@ -29,7 +29,7 @@ std::string DialogPath(const std::string& text)
     return cut.substr(first, cut.find_last_not_of(' ') - first + 1);
 }
 
-std::string LowerCase(std::string text)
+std::string Kleinbuchstaben(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -37,7 +37,7 @@ std::string LowerCase(std::string text)
 }
 
 // The position of the extension's dot in a path, looking at the file name only; npos without one.
-size_t ExtensionDot(const std::string& path)
+size_t Endungspunkt(const std::string& path)
 {
     const size_t slash = path.rfind('/');
     const size_t dot = path.rfind('.');
@@ -45,13 +45,13 @@ size_t ExtensionDot(const std::string& path)
     return dot;
 }
 
-bool EntryExists(const std::string& path)
+bool Eintrag_Existiert(const std::string& path)
 {
     std::error_code ec;
     return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
 }
 
-bool FileExists(const std::string& path)
+bool Datei_Existiert(const std::string& path)
 {
     std::error_code ec;
     return std::filesystem::is_regular_file(path, ec);
@@ -111,10 +111,10 @@ void clsCommon::Filter_Hinzufuegen(const std::string& name, const std::string& p
 
 std::string clsCommon::Datei_Extension(const std::string& Filename) const
 {
-    const size_t dot = ExtensionDot(Filename);
+    const size_t dot = Endungspunkt(Filename);
     if (dot == std::string::npos) return "";
     const std::string extension = Filename.substr(dot);
-    return LowerCase(extension.substr(0, extension.find('\0')));
+    return Kleinbuchstaben(extension.substr(0, extension.find('\0')));
 }
 
 std::string clsCommon::Datei_NurDateiname(const std::string& Filename) const
@@ -139,13 +139,13 @@ void clsCommon::Ordner_Suchen()
 {
     int32_t n = 1;
     std::string candidate = Ordner_Kandidat(n);
-    while (EntryExists(candidate)) candidate = Ordner_Kandidat(++n);
+    while (Eintrag_Existiert(candidate)) candidate = Ordner_Kandidat(++n);
     ordner_ = candidate + "/";
 }
 
 void clsCommon::Pfad_Zerlegen(const std::string& path, bool keepNurOrdner)
 {
-    dateinameRohdaten_ = DialogPath(path);
+    dateinameRohdaten_ = Dialogpfad(path);
     const size_t slash = dateinameRohdaten_.rfind('/');
     std::string name = slash == std::string::npos ? dateinameRohdaten_ : dateinameRohdaten_.substr(slash + 1);
     ordner_ = slash == std::string::npos ? "" : dateinameRohdaten_.substr(0, slash + 1);
@@ -165,7 +165,7 @@ void clsCommon::Projekt_Einrichten()
 bool clsCommon::ShowOpen(bool Silent)
 {
     const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(filter_), ordner_);
-    if (DialogPath(path).empty()) return false;
+    if (Dialogpfad(path).empty()) return false;
     Pfad_Zerlegen(path, false);
     if (Silent) Projekt_Einrichten();
     return true;
@@ -175,7 +175,7 @@ bool clsCommon::ShowOpenBild()
 {
     const std::string path = zelo::Ui().OpenFileDialog(
         Text(224), ParseFilterText("Bilder" + kNul + "*.bmp;*.jpg;*.jpeg;*.gif;*.wmf" + kNul), "");
-    if (DialogPath(path).empty()) return false;
+    if (Dialogpfad(path).empty()) return false;
     Pfad_Zerlegen(path, true);
     Projekt_Einrichten();
     return true;
@@ -189,17 +189,17 @@ void clsCommon::Set_Dateiname(const std::string& StrFile)
 
 std::string clsCommon::ShowOpenUntergrund() const
 {
-    return DialogPath(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
+    return Dialogpfad(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
 }
 
 std::string clsCommon::ShowSave(const std::string& sFilter) const
 {
-    return DialogPath(zelo::Ui().SaveFileDialog(Text(234), ParseFilterText(sFilter), ordner_));
+    return Dialogpfad(zelo::Ui().SaveFileDialog(Text(234), ParseFilterText(sFilter), ordner_));
 }
 
 bool clsCommon::ShowFolder(const std::string& Caption)
 {
-    std::string folder = DialogPath(zelo::Ui().FolderDialog(Caption));
+    std::string folder = Dialogpfad(zelo::Ui().FolderDialog(Caption));
     if (folder.empty()) return false;
     setOrdner(folder);
     gOptions->setReg_Folder(ordner_);
@@ -209,7 +209,7 @@ bool clsCommon::ShowFolder(const std::string& Caption)
 void clsCommon::setDateiname_Rohdaten(const std::string& value)
 {
     Guarded("clsCommon", "Dateiname_Rohdaten (Let)", [&] {
-        const size_t dot = ExtensionDot(value);
+        const size_t dot = Endungspunkt(value);
         if (dot == std::string::npos) rt::Raise(rt::errInvalidCall);
         dateinameRohdaten_ = value;
         extension_ = value.substr(dot);
@@ -225,20 +225,20 @@ void clsCommon::setOrdner(const std::string& value)
 
 bool clsCommon::DateiVorhanden(const std::string& extension) const
 {
-    return FileExists(ordner_ + dateiname_ + "." + extension);
+    return Datei_Existiert(ordner_ + dateiname_ + "." + extension);
 }
 
 bool clsCommon::DateiVorhanden2(const std::string& extension) const
 {
-    const size_t dot = ExtensionDot(dateinameRohdaten_);
-    return FileExists(dateinameRohdaten_.substr(0, dot) + "." + extension);
+    const size_t dot = Endungspunkt(dateinameRohdaten_);
+    return Datei_Existiert(dateinameRohdaten_.substr(0, dot) + "." + extension);
 }
 
 void clsCommon::ProjektTypErmitteln()
 {
     std::string extension = extension_;
     if (!extension.empty() && extension.back() == '\0') extension.pop_back();
-    extension = LowerCase(extension);
+    extension = Kleinbuchstaben(extension);
 
     projektTyp_ = PT_Unbekannt;
     if (const auto known = kProjectTypes.find(extension); known != kProjectTypes.end()) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool LookUp(int64_t number, std::string& text)
+bool Nachschlagen(int64_t number, std::string& text)
 {
     if (number < std::numeric_limits<int32_t>::min() || number > std::numeric_limits<int32_t>::max()) return false;
     const auto& table = zelo::stringTable();
@@ -24,7 +24,7 @@ bool LookUp(int64_t number, std::string& text)
 std::string clsLanguage::GetLanguageName(int32_t Index) const
 {
     std::string name;
-    LookUp(static_cast<int64_t>(Index) * 10000, name);
+    Nachschlagen(static_cast<int64_t>(Index) * 10000, name);
     return name;
 }
 
@@ -44,7 +44,7 @@ std::string clsLanguage::Caption(int32_t Index) const
 {
     if (Index == -1) return "";
     std::string text;
-    if (LookUp(static_cast<int64_t>(base_) + Index, text)) return text;
+    if (Nachschlagen(static_cast<int64_t>(base_) + Index, text)) return text;
     return "Language Error Index" + std::to_string(Index);
 }
 

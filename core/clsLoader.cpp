@@ -30,12 +30,12 @@ std::string ProgramFolder()
 
 namespace {
 
-bool IsNotFound(const std::error_code& ec)
+bool Nicht_Gefunden(const std::error_code& ec)
 {
     return ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory;
 }
 
-std::string Caption(int32_t number) { return gLanguage ? gLanguage->Caption(number) : ""; }
+std::string Text(int32_t number) { return gLanguage ? gLanguage->Caption(number) : ""; }
 
 }
 
@@ -45,7 +45,7 @@ bool clsLoader::IsFileFailed(const std::string& StrFile) const
 {
     std::error_code ec;
     const auto status = std::filesystem::status(StrFile, ec);
-    if (ec && !IsNotFound(ec)) {
+    if (ec && !Nicht_Gefunden(ec)) {
         if (gError) gError->ErrorMsg("clsLoader", "IsFileFailed", false, rt::errPathFileAccess, ec.message());
         return false;
     }
@@ -81,7 +81,7 @@ std::string clsLoader::Creation_Info_Of(const std::string& file) const
     char time[40];
     std::snprintf(date, sizeof date, "%d.%d.%d", local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
-    return Caption(270) + date + Caption(269) + time + Caption(271);
+    return Text(270) + date + Text(269) + time + Text(271);
 }
 
 std::string clsLoader::Version() const

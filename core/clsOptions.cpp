@@ -18,11 +18,11 @@ constexpr float kDefaultMaxR = 3.1415927f;
 // The slot last written, so that a full list replaces its oldest entry.
 constexpr const char* kLastRecentFile = "MRU_Last";
 
-std::string SlotName(const char* prefix, int32_t index) { return prefix + std::to_string(index); }
+std::string Platzname(const char* prefix, int32_t index) { return prefix + std::to_string(index); }
 
 // The number a stored value holds; Kein_Wert when it holds none (an empty text included: a stored
 // setting that was never given a number must not read as 0).
-float NumberOf(const RegValue& value)
+float Zahl_Von(const RegValue& value)
 {
     if (const auto* number = std::get_if<int32_t>(&value)) return static_cast<float>(*number);
     const auto* text = std::get_if<std::string>(&value);
@@ -36,29 +36,30 @@ clsOptions::clsOptions()
 {
     for (int32_t typ = 1; typ <= kMaxKurvenTyp; ++typ)
         if (SaveOptionStored(typ))
-            kurveSpeichern_[static_cast<size_t>(typ - 1)] = ReadFlag(SlotName("Speichern_", typ), SaveOptionDefault(typ));
-    einheitNM_ = ReadFlag("nm", true);
-    fftRichtig_ = ReadFlag("FFT_Richtig", true);
-    rtrAnpassen_ = ReadFlag("RTR", false);
-    iftrBevorzugen_ = ReadFlag("iFTR_Bevorzugen", true);
-    abbruchstelleDaempfen_ = ReadFlag("Abbruchstelle_Daempfen", true);
-    maxR_ = ReadNumber("Max_R", kDefaultMaxR);
-    abbruchstelleOrdnung_ = ReadWhole("Abbruchstelle Ordnung", kText, 4);
-    buttonStyle_ = ReadWhole("ButtonStyle", kText, 3);
-    sprache_ = ReadWhole("Lang", kText, 0);
+            kurveSpeichern_[static_cast<size_t>(typ - 1)] =
+                Flagge_Lesen(Platzname("Speichern_", typ), SaveOptionDefault(typ));
+    einheitNM_ = Flagge_Lesen("nm", true);
+    fftRichtig_ = Flagge_Lesen("FFT_Richtig", true);
+    rtrAnpassen_ = Flagge_Lesen("RTR", false);
+    iftrBevorzugen_ = Flagge_Lesen("iFTR_Bevorzugen", true);
+    abbruchstelleDaempfen_ = Flagge_Lesen("Abbruchstelle_Daempfen", true);
+    maxR_ = Zahl_Lesen("Max_R", kDefaultMaxR);
+    abbruchstelleOrdnung_ = Ganzzahl_Lesen("Abbruchstelle Ordnung", kText, 4);
+    buttonStyle_ = Ganzzahl_Lesen("ButtonStyle", kText, 3);
+    sprache_ = Ganzzahl_Lesen("Lang", kText, 0);
 }
 
-bool clsOptions::ReadFlag(const std::string& name, bool defaultValue) const
+bool clsOptions::Flagge_Lesen(const std::string& name, bool defaultValue) const
 {
-    const float number = NumberOf(registry_.ReadValue(name, kNumber, {}));
+    const float number = Zahl_Von(registry_.ReadValue(name, kNumber, {}));
     return number == Kein_Wert ? defaultValue : number != 0.0f;
 }
 
-int32_t clsOptions::ReadWhole(const std::string& name, int32_t type, int32_t defaultValue) const
+int32_t clsOptions::Ganzzahl_Lesen(const std::string& name, int32_t type, int32_t defaultValue) const
 {
     const RegValue value = registry_.ReadValue(name, type, {});
     if (const auto* number = std::get_if<int32_t>(&value)) return *number;
-    const float number = NumberOf(value);
+    const float number = Zahl_Von(value);
     if (number == Kein_Wert) return defaultValue;
     try {
         return rt::CLng(number);
@@ -67,7 +68,7 @@ int32_t clsOptions::ReadWhole(const std::string& name, int32_t type, int32_t def
     }
 }
 
-std::string clsOptions::ReadText(const std::string& name, const std::string& defaultValue) const
+std::string clsOptions::Text_Lesen(const std::string& name, const std::string& defaultValue) const
 {
     const RegValue value = registry_.ReadValue(name, kText, {});
     if (const auto* text = std::get_if<std::string>(&value)) return *text;
@@ -75,13 +76,13 @@ std::string clsOptions::ReadText(const std::string& name, const std::string& def
     return defaultValue;
 }
 
-float clsOptions::ReadNumber(const std::string& name, float defaultValue) const
+float clsOptions::Zahl_Lesen(const std::string& name, float defaultValue) const
 {
-    const float number = NumberOf(registry_.ReadValue(name, kText, {}));
+    const float number = Zahl_Von(registry_.ReadValue(name, kText, {}));
     return number == Kein_Wert ? defaultValue : number;
 }
 
-bool clsOptions::Store(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
+bool clsOptions::Wert_Speichern(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
                        FailureForm form)
 {
     try {
@@ -96,9 +97,9 @@ bool clsOptions::Store(const char* procedure, const std::string& name, int32_t t
     }
 }
 
-void clsOptions::StoreFlag(const char* procedure, const std::string& name, bool value)
+void clsOptions::Flagge_Speichern(const char* procedure, const std::string& name, bool value)
 {
-    Store(procedure, name, kNumber, int32_t{value ? 1 : 0});
+    Wert_Speichern(procedure, name, kNumber, int32_t{value ? 1 : 0});
 }
 
 bool clsOptions::KurveSpeichern(int32_t Typ) const
@@ -113,7 +114,7 @@ void clsOptions::setKurveSpeichern(int32_t Typ, bool value)
 {
     Guarded("clsOptions", "KurveSpeichern (Let)", [&] {
         if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
-        StoreFlag("KurveSpeichern", SlotName("Speichern_", Typ), value);
+        Flagge_Speichern("KurveSpeichern", Platzname("Speichern_", Typ), value);
         kurveSpeichern_[static_cast<size_t>(Typ - 1)] = value;
     });
 }
@@ -122,25 +123,25 @@ int32_t clsOptions::FFT_Points() const { return rt::CLng(std::pow(2.0, fftBits_)
 
 int32_t clsOptions::LM_IK(int32_t Index) const
 {
-    const int32_t model = ReadWhole(SlotName("MouseActionIK_", Index), kText, Index);
+    const int32_t model = Ganzzahl_Lesen(Platzname("MouseActionIK_", Index), kText, Index);
     return model == -1 ? 0 : model;
 }
 
 void clsOptions::LM_IK_Set(int32_t Index, int32_t Value)
 {
-    Store("LM_IK_Set", SlotName("MouseActionIK_", Index), kText, std::to_string(Value));
+    Wert_Speichern("LM_IK_Set", Platzname("MouseActionIK_", Index), kText, std::to_string(Value));
 }
 
 void clsOptions::setRTR_Anpassen(bool value)
 {
     rtrAnpassen_ = value;
-    StoreFlag("RTR_Anpassen", "RTR", value);
+    Flagge_Speichern("RTR_Anpassen", "RTR", value);
 }
 
 void clsOptions::setEinheit_NM(bool value)
 {
     einheitNM_ = value;
-    StoreFlag("Einheit_NM", "nm", value);
+    Flagge_Speichern("Einheit_NM", "nm", value);
 }
 
 float clsOptions::Rand(int32_t tk) const { return KurvenTypRand(tk); }
@@ -148,7 +149,7 @@ float clsOptions::Rand(int32_t tk) const { return KurvenTypRand(tk); }
 void clsOptions::setMax_R(float value)
 {
     maxR_ = value;
-    Store("Max_R", "Max_R", kText, SingleToStr(value));
+    Wert_Speichern("Max_R", "Max_R", kText, SingleToStr(value));
 }
 
 float clsOptions::Delta_r() const
@@ -156,60 +157,60 @@ float clsOptions::Delta_r() const
     return static_cast<float>(rt::Divide(6.28318530717958 / FFT_Points(), static_cast<double>(deltaK_)));
 }
 
-float clsOptions::Element_Konzentration(int32_t Index) const { return ReadNumber(SlotName("C_", Index), 0.0f); }
+float clsOptions::Element_Konzentration(int32_t Index) const { return Zahl_Lesen(Platzname("C_", Index), 0.0f); }
 
 void clsOptions::setElement_Konzentration(int32_t Index, float value)
 {
-    Store("Element_Konzentration", SlotName("C_", Index), kText, SingleToStr(value));
+    Wert_Speichern("Element_Konzentration", Platzname("C_", Index), kText, SingleToStr(value));
 }
 
-std::string clsOptions::Reg_X_Achse() const { return ReadText("X_Achse", ""); }
+std::string clsOptions::Reg_X_Achse() const { return Text_Lesen("X_Achse", ""); }
 
-void clsOptions::setReg_X_Achse(const std::string& value) { Store("Reg_X_Achse", "X_Achse", kText, value); }
+void clsOptions::setReg_X_Achse(const std::string& value) { Wert_Speichern("Reg_X_Achse", "X_Achse", kText, value); }
 
-int32_t clsOptions::Reg_Komponenten() const { return ReadWhole("Komponenten", kNumber, 2); }
+int32_t clsOptions::Reg_Komponenten() const { return Ganzzahl_Lesen("Komponenten", kNumber, 2); }
 
-void clsOptions::setReg_Komponenten(int32_t value) { Store("Reg_Komponenten", "Komponenten", kNumber, value); }
+void clsOptions::setReg_Komponenten(int32_t value) { Wert_Speichern("Reg_Komponenten", "Komponenten", kNumber, value); }
 
-std::string clsOptions::Reg_Folder() const { return ReadText("Folder", ""); }
+std::string clsOptions::Reg_Folder() const { return Text_Lesen("Folder", ""); }
 
-void clsOptions::setReg_Folder(const std::string& value) { Store("Reg_Folder", "Folder", kText, value); }
+void clsOptions::setReg_Folder(const std::string& value) { Wert_Speichern("Reg_Folder", "Folder", kText, value); }
 
 void clsOptions::setiFTR_Bevorzugen(bool value)
 {
     iftrBevorzugen_ = value;
-    StoreFlag("iFTR_Bevorzugen", "iFTR_Bevorzugen", value);
+    Flagge_Speichern("iFTR_Bevorzugen", "iFTR_Bevorzugen", value);
 }
 
 void clsOptions::setAbbruchstelle_Daempfen(bool value)
 {
     abbruchstelleDaempfen_ = value;
-    StoreFlag("Abbruchstelle_Daempfen", "Abbruchstelle_Daempfen", value);
+    Flagge_Speichern("Abbruchstelle_Daempfen", "Abbruchstelle_Daempfen", value);
 }
 
 void clsOptions::setAbbruchstelle_Ordnung(int32_t value)
 {
     abbruchstelleOrdnung_ = value;
-    Store("Abbruchstelle_Ordnung", "Abbruchstelle Ordnung", kText, std::to_string(value));
+    Wert_Speichern("Abbruchstelle_Ordnung", "Abbruchstelle Ordnung", kText, std::to_string(value));
 }
 
-std::string clsOptions::Element_Symbol(int32_t Index) const { return ReadText(SlotName("E_", Index), "H"); }
+std::string clsOptions::Element_Symbol(int32_t Index) const { return Text_Lesen(Platzname("E_", Index), "H"); }
 
 void clsOptions::setElement_Symbol(int32_t Index, const std::string& value)
 {
-    Store("Element_Symbol", SlotName("E_", Index), kText, value, FailureForm::MessageBox);
+    Wert_Speichern("Element_Symbol", Platzname("E_", Index), kText, value, FailureForm::MessageBox);
 }
 
 void clsOptions::setSprache(int32_t value)
 {
     sprache_ = value;
-    Store("Sprache", "Lang", kText, std::to_string(value), FailureForm::MessageBox);
+    Wert_Speichern("Sprache", "Lang", kText, std::to_string(value), FailureForm::MessageBox);
 }
 
 std::string clsOptions::MRU(int32_t Index) const
 {
     if (Index < 1 || Index > kRecentFiles) return "";
-    return ReadText(SlotName("MRU", Index), "");
+    return Text_Lesen(Platzname("MRU", Index), "");
 }
 
 bool clsOptions::MRU_Available() const
@@ -236,10 +237,10 @@ int32_t clsOptions::MRU_Set(const std::string& StrFile)
     if (slot > kRecentFiles && firstEmpty != 0) {
         slot = firstEmpty;
     } else if (slot > kRecentFiles) {
-        const int32_t written = ReadWhole(kLastRecentFile, kNumber, kRecentFiles);
+        const int32_t written = Ganzzahl_Lesen(kLastRecentFile, kNumber, kRecentFiles);
         slot = written >= 1 && written < kRecentFiles ? written + 1 : 1;
     }
-    if (!Store("MRU_Set", SlotName("MRU", slot), kText, StrFile)) return -1;
-    Store("MRU_Set", kLastRecentFile, kNumber, slot);
+    if (!Wert_Speichern("MRU_Set", Platzname("MRU", slot), kText, StrFile)) return -1;
+    Wert_Speichern("MRU_Set", kLastRecentFile, kNumber, slot);
     return slot;
 }

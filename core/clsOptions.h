@@ -103,13 +103,13 @@ public:
 private:
     enum class FailureForm { ErrorWindow, MessageBox };
     // Writes one value; reports a failure and returns false.
-    bool Store(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
+    bool Wert_Speichern(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
                FailureForm form = FailureForm::ErrorWindow);
-    void StoreFlag(const char* procedure, const std::string& name, bool value);
-    bool ReadFlag(const std::string& name, bool defaultValue) const;
-    int32_t ReadWhole(const std::string& name, int32_t type, int32_t defaultValue) const;
-    std::string ReadText(const std::string& name, const std::string& defaultValue) const;
-    float ReadNumber(const std::string& name, float defaultValue) const;
+    void Flagge_Speichern(const char* procedure, const std::string& name, bool value);
+    bool Flagge_Lesen(const std::string& name, bool defaultValue) const;
+    int32_t Ganzzahl_Lesen(const std::string& name, int32_t type, int32_t defaultValue) const;
+    std::string Text_Lesen(const std::string& name, const std::string& defaultValue) const;
+    float Zahl_Lesen(const std::string& name, float defaultValue) const;
 
     // Reading moves the store's current value, which is no state of the settings.
     mutable cRegistry registry_;

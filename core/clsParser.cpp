@@ -19,35 +19,35 @@ constexpr const char* kDegreeSign = "\xC2\xB0";
 // The run time's error for a nesting too deep to evaluate.
 constexpr int32_t errOutOfStackSpace = 28;
 
-bool IsOperator(char c)
+bool Ist_Operator(char c)
 {
     return c == '+' || c == '-' || c == '*' || c == '/' || c == '\\' || c == '^' || c == '!';
 }
 
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool Ist_Vorzeichen(char c) { return c == '+' || c == '-'; }
 
-std::string Lower(std::string text)
+std::string Kleinbuchstaben(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
 }
 
-bool EndsWith(const std::string& text, const std::string& suffix)
+bool Endet_Mit(const std::string& text, const std::string& suffix)
 {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 // An operator right after an "e" that follows a digit or letter belongs to the number (1.5e-3);
 // after an "e" at the start or after an operator, the "e" is the constant.
-bool IsExponentSign(const std::string& formula, size_t i)
+bool Ist_Exponentenvorzeichen(const std::string& formula, size_t i)
 {
     if (i < 2) return false;
     const char letter = formula[i - 1];
-    return (letter == 'e' || letter == 'E') && !IsOperator(formula[i - 2]);
+    return (letter == 'e' || letter == 'E') && !Ist_Operator(formula[i - 2]);
 }
 
 // The index of the ")" that closes the "(" at open, or npos when the group runs to the end.
-size_t MatchingBracket(const std::string& formula, size_t open)
+size_t Schliessende_Klammer(const std::string& formula, size_t open)
 {
     int depth = 0;
     for (size_t i = open; i < formula.size(); ++i) {
@@ -57,7 +57,7 @@ size_t MatchingBracket(const std::string& formula, size_t open)
     return std::string::npos;
 }
 
-double Power(double base, double exponent)
+double Potenz(double base, double exponent)
 {
     if (base == 0.0 && exponent < 0.0) rt::Raise(rt::errDivisionByZero);
     return formula::Checked(std::pow(base, exponent));
@@ -103,7 +103,7 @@ std::string clsParser::FormatLastResult(const std::string& Typ) const
     return "";
 }
 
-void clsParser::SetVariable(const std::string& name, double value) { variables_[Lower(name)] = value; }
+void clsParser::SetVariable(const std::string& name, double value) { variables_[Kleinbuchstaben(name)] = value; }
 
 std::string clsParser::Evaluate(const std::string& formula)
 {
@@ -115,72 +115,72 @@ std::string clsParser::Evaluate(const std::string& formula)
     while (i < formula.size()) {
         const char c = formula[i];
         if (c == '(') {
-            const size_t close = MatchingBracket(formula, i);
+            const size_t close = Schliessende_Klammer(formula, i);
             const size_t end = close == std::string::npos ? formula.size() : close;
-            const bool isCall = i > 0 && !IsOperator(formula[i - 1]);
+            const bool isCall = i > 0 && !Ist_Operator(formula[i - 1]);
             const std::string value =
-                EvaluateBracket(formula.substr(start, i - start), isCall, formula.substr(i + 1, end - i - 1));
+                Klammer_Auswerten(formula.substr(start, i - start), isCall, formula.substr(i + 1, end - i - 1));
             items.push_back({false, 0, value});
             i = close == std::string::npos ? formula.size() : close + 1;
             start = i;
             continue;
         }
         // An operator at the very start is the sign of the first operand.
-        if (IsOperator(c) && i > 0 && !IsExponentSign(formula, i)) {
-            AppendOperand(items, formula.substr(start, i - start));
+        if (Ist_Operator(c) && i > 0 && !Ist_Exponentenvorzeichen(formula, i)) {
+            Operand_Anhaengen(items, formula.substr(start, i - start));
             items.push_back({true, c, std::string(1, c)});
             start = i + 1;
         }
         ++i;
     }
-    AppendOperand(items, formula.substr(start));
-    return Reduce(items);
+    Operand_Anhaengen(items, formula.substr(start));
+    return Reduzieren(items);
 }
 
 // The value of a bracketed group or, when isCall, of the call of the function named by prefix. A
 // sign in front (only possible at the start of a formula) applies to the value.
-std::string clsParser::EvaluateBracket(const std::string& prefix, bool isCall, const std::string& inner)
+std::string clsParser::Klammer_Auswerten(const std::string& prefix, bool isCall, const std::string& inner)
 {
     const bool negative = !prefix.empty() && prefix[0] == '-';
-    const std::string name = !prefix.empty() && IsSign(prefix[0]) ? prefix.substr(1) : prefix;
+    const std::string name = !prefix.empty() && Ist_Vorzeichen(prefix[0]) ? prefix.substr(1) : prefix;
     if (!isCall && !name.empty()) rt::Raise(rt::errTypeMismatch);
     const std::string value = isCall ? CallFunction(name, inner) : Evaluate(inner);
     if (!negative) return value;
     return formula::ValueText(-ConvertNumber(value));
 }
 
-void clsParser::AppendOperand(std::vector<Item>& items, const std::string& text) const
+void clsParser::Operand_Anhaengen(std::vector<Item>& items, const std::string& text) const
 {
     if (!text.empty()) items.push_back({false, 0, ReplaceConstant(text)});
 }
 
 // The operand at k (which then moves past it); an operator or the end of the list where an operand
 // belongs is a formula that cannot be computed.
-double clsParser::TakeOperand(const std::vector<Item>& items, size_t& k) const
+double clsParser::Operand_Nehmen(const std::vector<Item>& items, size_t& k) const
 {
     if (k >= items.size() || items[k].isOperator) rt::Raise(rt::errTypeMismatch);
     return ConvertNumber(items[k++].text);
 }
 
-std::string clsParser::Reduce(const std::vector<Item>& items) const
+std::string clsParser::Reduzieren(const std::vector<Item>& items) const
 {
     using formula::Carry;
     // Pass one: powers and factorials; the rest is passed on as values and operators.
     std::vector<double> values;
     std::vector<char> ops;
     size_t k = 0;
-    double running = TakeOperand(items, k);
+    double running = Operand_Nehmen(items, k);
     while (k < items.size()) {
         if (!items[k].isOperator) rt::Raise(rt::errTypeMismatch);
         const char op = items[k++].op;
         if (op == '^') {
-            running = Carry(Power(running, TakeOperand(items, k)));
+            running = Carry(Potenz(running, Operand_Nehmen(items, k)));
         } else if (op == '!') {
             running = Carry(Factorial(running));
         } else {
             values.push_back(running);
             ops.push_back(op);
-            running = TakeOperand(items, k);
+            running = Operand_Nehmen(items, k);
         }
     }
     values.push_back(running);
@@ -224,8 +224,8 @@ double clsParser::Factorial(double x)
 // pi, e and the bound variables by their value text, with a leading sign; other text unchanged.
 std::string clsParser::ReplaceConstant(const std::string& text) const
 {
-    const bool signed_ = IsSign(text[0]);
-    const std::string name = Lower(signed_ ? text.substr(1) : text);
+    const bool signed_ = Ist_Vorzeichen(text[0]);
+    const std::string name = Kleinbuchstaben(signed_ ? text.substr(1) : text);
     const std::string sign = signed_ && text[0] == '-' ? "-" : "";
     if (name == "pi") return sign + kPiText;
     if (name == "e") return sign + kEText;
@@ -244,7 +244,7 @@ double clsParser::ConvertNumber(const std::string& text) const
     case 'o': return formula::ReadNumber(ConvertBase(digits, 8, 10));
     default: break;
     }
-    if (EndsWith(text, kDegreeSign)) {
+    if (Endet_Mit(text, kDegreeSign)) {
         const std::string degrees = text.substr(0, text.size() - std::string(kDegreeSign).size());
         if (degrees.empty()) rt::Raise(rt::errTypeMismatch);
         return formula::Checked(formula::ReadNumber(ReplaceConstant(degrees)) * kPi / 180.0);

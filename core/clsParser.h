@@ -56,17 +56,17 @@ private:
     };
 
     std::string Evaluate(const std::string& formula);
-    std::string EvaluateBracket(const std::string& prefix, bool isCall, const std::string& inner);
-    void AppendOperand(std::vector<Item>& items, const std::string& text) const;
-    std::string Reduce(const std::vector<Item>& items) const;
-    double TakeOperand(const std::vector<Item>& items, size_t& k) const;
+    std::string Klammer_Auswerten(const std::string& prefix, bool isCall, const std::string& inner);
+    void Operand_Anhaengen(std::vector<Item>& items, const std::string& text) const;
+    std::string Reduzieren(const std::vector<Item>& items) const;
+    double Operand_Nehmen(const std::vector<Item>& items, size_t& k) const;
     static double Factorial(double x);
     std::string ReplaceConstant(const std::string& text) const;
     std::string CallFunction(const std::string& name, const std::string& arguments);
-    std::string ComputeFunction(const std::string& lowerName, const std::vector<double>& args);
-    std::vector<double> EvaluateArguments(const std::string& arguments);
+    std::string Funktion_Berechnen(const std::string& lowerName, const std::vector<double>& args);
+    std::vector<double> Argumente_Auswerten(const std::string& arguments);
     static std::string ConvertBase(const std::string& digits, int from, int to);
-    std::string BaseText(const std::string& Zahl, int base) const;
+    std::string Basistext(const std::string& Zahl, int base) const;
 
     double lastResult_ = 0.0;
     bool hexFlag_ = false;

@@ -10,7 +10,7 @@
 
 namespace {
 
-int DigitValue(char c)
+int Ziffernwert(char c)
 {
     const auto upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (upper >= '0' && upper <= '9') return upper - '0';
@@ -18,7 +18,7 @@ int DigitValue(char c)
     return -1;
 }
 
-char DigitChar(int value) { return "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[value]; }
+char Ziffernzeichen(int value) { return "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[value]; }
 
 }
 
@@ -30,7 +30,7 @@ std::string clsParser::ConvertBase(const std::string& digits, int from, int to)
     if (digits.empty() || from < 2 || from > 36 || to < 2 || to > 36) return "Error";
     double value = 0.0;
     for (const char c : digits) {
-        const int digit = DigitValue(c);
+        const int digit = Ziffernwert(c);
         if (digit < 0 || digit >= from) return "---";
         value = value * from + digit;
     }
@@ -40,13 +40,13 @@ std::string clsParser::ConvertBase(const std::string& digits, int from, int to)
         // fmod is exact, so no digit goes wrong even where the quotient is rounded.
         const double remainder = std::fmod(value, to);
         value = (value - remainder) / to;
-        result.insert(result.begin(), DigitChar(static_cast<int>(remainder)));
+        result.insert(result.begin(), Ziffernzeichen(static_cast<int>(remainder)));
     } while (value > 0.0);
     return result;
 }
 
 // The ConvertBase text of a number given as text; "---" for text with a comma or no number.
-std::string clsParser::BaseText(const std::string& Zahl, int base) const
+std::string clsParser::Basistext(const std::string& Zahl, int base) const
 {
     if (Zahl.find(',') != std::string::npos) return "---";
     try {
@@ -58,7 +58,7 @@ std::string clsParser::BaseText(const std::string& Zahl, int base) const
 
 std::string clsParser::CHex(const std::string& Zahl) const
 {
-    std::string digits = BaseText(Zahl, 16);
+    std::string digits = Basistext(Zahl, 16);
     if (digits.find("--") != std::string::npos) return "---";
     if (digits.size() % 2 != 0) digits = "0" + digits;
     return digits + "h";
@@ -68,14 +68,14 @@ std::string clsParser::CHex(double Zahl) const { return std::isfinite(Zahl) ? CH
 
 std::string clsParser::COct(const std::string& Zahl) const
 {
-    const std::string digits = BaseText(Zahl, 8);
+    const std::string digits = Basistext(Zahl, 8);
     if (digits.find("--") != std::string::npos) return "---";
     return digits + "o";
 }
 
 std::string clsParser::COct(double Zahl) const { return std::isfinite(Zahl) ? COct(rt::DoubleText(Zahl)) : "---"; }
 
-std::string clsParser::CBin(const std::string& Zahl) const { return BaseText(Zahl, 2); }
+std::string clsParser::CBin(const std::string& Zahl) const { return Basistext(Zahl, 2); }
 
 std::string clsParser::CBin(double Zahl) const { return std::isfinite(Zahl) ? CBin(rt::DoubleText(Zahl)) : "---"; }
 

@@ -25,7 +25,7 @@ double Ln(double x)
     return std::log(x);
 }
 
-double Sqrt(double x)
+double Wurzel(double x)
 {
     if (x < 0.0) rt::Raise(rt::errInvalidCall);
     return std::sqrt(x);
@@ -33,18 +33,18 @@ double Sqrt(double x)
 
 double Exp(double x) { return Checked(std::exp(x)); }
 
-double Pow(double base, double exponent)
+double Potenz(double base, double exponent)
 {
     if (base == 0.0 && exponent < 0.0) rt::Raise(rt::errDivisionByZero);
     return Checked(std::pow(base, exponent));
 }
 
-double Square(double x) { return Checked(x * x); }
+double Quadrat(double x) { return Checked(x * x); }
 
-double Div(double a, double b) { return rt::Divide(Checked(a), Checked(b)); }
+double Teilen(double a, double b) { return rt::Divide(Checked(a), Checked(b)); }
 
 // The remainder of the rounded arguments, with the sign of x.
-std::string Mod(double x, double y)
+std::string Modulo(double x, double y)
 {
     const int64_t a = rt::CLng(x);
     const int64_t b = rt::CLng(y);
@@ -52,9 +52,9 @@ std::string Mod(double x, double y)
     return std::to_string(a % b);
 }
 
-double Round(double x, double decimals) { return Runden(x, rt::CInt(decimals)); }
+double Gerundet(double x, double decimals) { return Runden(x, rt::CInt(decimals)); }
 
-std::string Lower(std::string text)
+std::string Kleinbuchstaben(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     return text;
@@ -62,7 +62,7 @@ std::string Lower(std::string text)
 
 // Cuts at every ";" that is not inside a nested bracket, so that a call may take another
 // call with several arguments as one of its arguments.
-std::vector<std::string> SplitArguments(const std::string& arguments)
+std::vector<std::string> Argumente_Trennen(const std::string& arguments)
 {
     std::vector<std::string> pieces(1);
     int depth = 0;
@@ -132,8 +132,8 @@ int32_t clsParser::FunctionCount() { return static_cast<int32_t>(kHelp.size()); 
 std::string clsParser::CallFunction(const std::string& name, const std::string& arguments)
 {
     try {
-        const std::vector<double> args = EvaluateArguments(arguments);
-        const std::string value = ComputeFunction(Lower(name), args);
+        const std::vector<double> args = Argumente_Auswerten(arguments);
+        const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), args);
         if (!value.empty()) return value;
         zelo::Ui().MsgBox("Fehler in Formel. (Funktion '" + name + "' nicht definiert?)", zelo::MsgButtons::OK,
                           zelo::MsgIcon::Information, kTitle);
@@ -147,9 +147,9 @@ std::string clsParser::CallFunction(const std::string& name, const std::string& 
 }
 
 // Every argument evaluated, missing ones as 0 (the table reads x and y).
-std::vector<double> clsParser::EvaluateArguments(const std::string& arguments)
+std::vector<double> clsParser::Argumente_Auswerten(const std::string& arguments)
 {
-    const std::vector<std::string> pieces = SplitArguments(arguments);
+    const std::vector<std::string> pieces = Argumente_Trennen(arguments);
     if (pieces.size() > kMaxArguments) rt::Raise(rt::errSubscript);
     std::vector<double> args;
     for (const std::string& piece : pieces) args.push_back(ConvertNumber(Evaluate(piece)));
@@ -158,7 +158,7 @@ std::vector<double> clsParser::EvaluateArguments(const std::string& arguments)
 }
 
 // The value text of a known function; "" for an unknown name.
-std::string clsParser::ComputeFunction(const std::string& lowerName, const std::vector<double>& args)
+std::string clsParser::Funktion_Berechnen(const std::string& lowerName, const std::vector<double>& args)
 {
     using formula::ValueText;
     const double x = args[0];
@@ -169,31 +169,31 @@ std::string clsParser::ComputeFunction(const std::string& lowerName, const std::
     if (f == "cos") return ValueText(std::cos(x));
     if (f == "atan") return ValueText(std::atan(x));
     if (f == "abs") return ValueText(std::fabs(x));
-    if (f == "sqrt") return ValueText(Sqrt(x));
-    if (f == "log") return ValueText(Div(Ln(x), Ln(y)));
-    if (f == "mod") return Mod(x, y);
-    if (f == "lg") return ValueText(Div(Ln(x), std::log(10.0)));
-    if (f == "ld") return ValueText(Div(Ln(x), std::log(2.0)));
+    if (f == "sqrt") return ValueText(Wurzel(x));
+    if (f == "log") return ValueText(Teilen(Ln(x), Ln(y)));
+    if (f == "mod") return Modulo(x, y);
+    if (f == "lg") return ValueText(Teilen(Ln(x), std::log(10.0)));
+    if (f == "ld") return ValueText(Teilen(Ln(x), std::log(2.0)));
     if (f == "exp") return ValueText(Exp(x));
-    if (f == "tan") return ValueText(Div(std::sin(x), std::cos(x)));
-    if (f == "root3") return ValueText(Pow(x, 1.0 / 3.0));
-    if (f == "root") return ValueText(Pow(x, Div(1.0, y)));
-    if (f == "pow") return ValueText(Pow(x, y));
+    if (f == "tan") return ValueText(Teilen(std::sin(x), std::cos(x)));
+    if (f == "root3") return ValueText(Potenz(x, 1.0 / 3.0));
+    if (f == "root") return ValueText(Potenz(x, Teilen(1.0, y)));
+    if (f == "pow") return ValueText(Potenz(x, y));
     if (f == "deg") return ValueText(Checked(x * 180.0) / kPi);
     if (f == "rad") return ValueText(Checked(kPi * x) / 180.0);
-    if (f == "pow2") return ValueText(Pow(2.0, x));
-    if (f == "arcsin") return ValueText(std::atan(Div(x, Sqrt(1.0 - Square(x)))));
+    if (f == "pow2") return ValueText(Potenz(2.0, x));
+    if (f == "arcsin") return ValueText(std::atan(Teilen(x, Wurzel(1.0 - Quadrat(x)))));
     if (f == "sinh") return ValueText((Exp(x) - Exp(-x)) / 2.0);
-    if (f == "arccos") return ValueText(std::atan(Div(-x, Sqrt(1.0 - Square(x)))) + 2.0 * std::atan(1.0));
+    if (f == "arccos") return ValueText(std::atan(Teilen(-x, Wurzel(1.0 - Quadrat(x)))) + 2.0 * std::atan(1.0));
     if (f == "cosh") return ValueText((Exp(x) + Exp(-x)) / 2.0);
-    if (f == "tanh") return ValueText(Div(Exp(x) - Exp(-x), Exp(x) + Exp(-x)));
-    if (f == "cot") return ValueText(Div(std::cos(x), std::sin(x)));
-    if (f == "coth") return ValueText(Div(Exp(x) + Exp(-x), Exp(x) - Exp(-x)));
-    if (f == "arsinh") return ValueText(Ln(x + Sqrt(Square(x) + 1.0)));
-    if (f == "arcosh") return ValueText(Ln(x + Sqrt(Square(x) - 1.0)));
-    if (f == "artanh") return ValueText(Ln(Div(1.0 + x, 1.0 - x)) / 2.0);
-    if (f == "arcoth") return ValueText(Ln(Div(x + 1.0, x - 1.0)) / 2.0);
-    if (f == "round") return ValueText(Round(x, y));
+    if (f == "tanh") return ValueText(Teilen(Exp(x) - Exp(-x), Exp(x) + Exp(-x)));
+    if (f == "cot") return ValueText(Teilen(std::cos(x), std::sin(x)));
+    if (f == "coth") return ValueText(Teilen(Exp(x) + Exp(-x), Exp(x) - Exp(-x)));
+    if (f == "arsinh") return ValueText(Ln(x + Wurzel(Quadrat(x) + 1.0)));
+    if (f == "arcosh") return ValueText(Ln(x + Wurzel(Quadrat(x) - 1.0)));
+    if (f == "artanh") return ValueText(Ln(Teilen(1.0 + x, 1.0 - x)) / 2.0);
+    if (f == "arcoth") return ValueText(Ln(Teilen(x + 1.0, x - 1.0)) / 2.0);
+    if (f == "round") return ValueText(Gerundet(x, y));
     if (f == "bin") {
         binFlag_ = true;
         return ValueText(x);

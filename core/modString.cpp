@@ -7,19 +7,19 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool Ist_Leerzeichen(char c) { return c == ' ' || c == '\t'; }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 // Trims spaces only, as the readers' piece splitting expects (a TAB is a separator there).
-std::string TrimSpaces(const std::string& text)
+std::string Leerzeichen_Abschneiden(const std::string& text)
 {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string RemoveAll(std::string text, const std::string& pattern)
+std::string Alle_Entfernen(std::string text, const std::string& pattern)
 {
     if (pattern.empty()) return text;
     for (auto pos = text.find(pattern); pos != std::string::npos; pos = text.find(pattern, pos))
@@ -28,7 +28,7 @@ std::string RemoveAll(std::string text, const std::string& pattern)
 }
 
 // Puts the zero in front of a number text that begins with its decimal separator.
-std::string MendLeadingZero(std::string text)
+std::string Fuehrende_Null_Ergaenzen(std::string text)
 {
     for (const char separator : {'.', ','}) {
         if (text[0] == separator) text = "0" + text;
@@ -40,20 +40,20 @@ std::string MendLeadingZero(std::string text)
 
 // Checks the form [blanks][sign]digits[sep digits][E[sign]digits][blanks], with a comma or a point as
 // the separator and at least one mantissa digit, and rewrites it for the C-locale parser.
-bool Normalise(const std::string& text, std::string& plain)
+bool Normalisieren(const std::string& text, std::string& plain)
 {
     size_t i = 0;
     const size_t n = text.size();
-    while (i < n && IsBlank(text[i])) ++i;
+    while (i < n && Ist_Leerzeichen(text[i])) ++i;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-') plain += '-';
         ++i;
     }
     size_t digits = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+    for (; i < n && Ist_Ziffer(text[i]); ++i, ++digits) plain += text[i];
     if (i < n && (text[i] == '.' || text[i] == ',')) {
         plain += '.';
-        for (++i; i < n && IsDigit(text[i]); ++i, ++digits) plain += text[i];
+        for (++i; i < n && Ist_Ziffer(text[i]); ++i, ++digits) plain += text[i];
     }
     if (digits == 0) return false;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
@@ -61,10 +61,10 @@ bool Normalise(const std::string& text, std::string& plain)
         ++i;
         if (i < n && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         size_t exponentDigits = 0;
-        for (; i < n && IsDigit(text[i]); ++i, ++exponentDigits) plain += text[i];
+        for (; i < n && Ist_Ziffer(text[i]); ++i, ++exponentDigits) plain += text[i];
         if (exponentDigits == 0) return false;
     }
-    while (i < n && IsBlank(text[i])) ++i;
+    while (i < n && Ist_Leerzeichen(text[i])) ++i;
     return i == n;
 }
 
@@ -82,20 +82,20 @@ void SplitText(const std::string& text, std::vector<std::string>& target, const 
     size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         if (separators.find(text[i]) == std::string::npos) continue;
-        const std::string piece = RemoveAll(TrimSpaces(text.substr(start, i - start)), separators);
+        const std::string piece = Alle_Entfernen(Leerzeichen_Abschneiden(text.substr(start, i - start)), separators);
         // An empty stretch is taken into the next piece, where trimming removes it again.
         if (piece.empty()) continue;
         target.push_back(piece);
         start = i + 1;
     }
-    const std::string rest = RemoveAll(text.substr(start), separators);
+    const std::string rest = Alle_Entfernen(text.substr(start), separators);
     if (!rest.empty()) target.push_back(rest);
 }
 
 float StrToSingle(const std::string& text)
 {
     std::string plain;
-    if (!Normalise(MendLeadingZero(text.empty() ? "0" : text), plain)) return Kein_Wert;
+    if (!Normalisieren(Fuehrende_Null_Ergaenzen(text.empty() ? "0" : text), plain)) return Kein_Wert;
     float value = 0.0f;
     const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
     if (error == std::errc()) return value;

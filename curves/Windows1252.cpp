@@ -12,7 +12,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void AppendUtf8(std::string& out, char32_t c)
+void Utf8_Anhaengen(std::string& out, char32_t c)
 {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -26,7 +26,7 @@ void AppendUtf8(std::string& out, char32_t c)
     }
 }
 
-char ByteOf(char32_t c)
+char Byte_Von(char32_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (size_t i = 0; i < kHighControls.size(); ++i)
@@ -35,7 +35,7 @@ char ByteOf(char32_t c)
 }
 
 // Decodes one UTF-8 sequence at text[i]; advances i. Returns U+FFFD for a malformed sequence.
-char32_t NextCodePoint(std::string_view text, size_t& i)
+char32_t Naechster_Codepunkt(std::string_view text, size_t& i)
 {
     const auto lead = static_cast<uint8_t>(text[i++]);
     if (lead < 0x80) return lead;
@@ -68,7 +68,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
     out.reserve(bytes.size());
     for (char b : bytes) {
         const auto byte = static_cast<uint8_t>(b);
-        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
+        Utf8_Anhaengen(out, byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t{byte});
     }
     return out;
 }
@@ -77,6 +77,6 @@ std::string Utf8ToWindows1252(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size();) out += ByteOf(NextCodePoint(text, i));
+    for (size_t i = 0; i < text.size();) out += Byte_Von(Naechster_Codepunkt(text, i));
     return out;
 }

@@ -15,13 +15,13 @@
 
 namespace {
 
-void Register(const char* procedure)
+void Aufruf_Vermerken(const char* procedure)
 {
     if (gError) gError->AddFunctionToCallStack("clsFileHandler", procedure);
 }
 
 // The run time's error number for a failed file operation.
-int32_t ErrorNumberOf(int error)
+int32_t Fehlernummer_Von(int error)
 {
     switch (error) {
     case ENOENT: return rt::errFileNotFound;
@@ -39,11 +39,11 @@ int32_t ErrorNumberOf(int error)
 }
 
 // The handler may outlive gError at the program's end, so closing here reports nothing.
-clsFileHandler::~clsFileHandler() { Close(); }
+clsFileHandler::~clsFileHandler() { Schliessen(); }
 
 bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus)
 {
-    Register("OpenFile");
+    Aufruf_Vermerken("OpenFile");
     if (open_) CloseFile();
     if (strFilename) filename_ = *strFilename;
     if (filename_.empty()) return false;
@@ -78,7 +78,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
         }
     }
     if (error != 0) {
-        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(ErrorNumberOf(error)));
+        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(Fehlernummer_Von(error)));
         return false;
     }
     open_ = true;
@@ -89,13 +89,13 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
 
 bool clsFileHandler::CloseFile()
 {
-    Register("CloseFile");
-    const int error = Close();
-    if (error != 0 && gError) gError->Report("clsFileHandler", "CloseFile", rt::RuntimeError(ErrorNumberOf(error)));
+    Aufruf_Vermerken("CloseFile");
+    const int error = Schliessen();
+    if (error != 0 && gError) gError->Report("clsFileHandler", "CloseFile", rt::RuntimeError(Fehlernummer_Von(error)));
     return error == 0;
 }
 
-int clsFileHandler::Close()
+int clsFileHandler::Schliessen()
 {
     if (!open_) return 0;
     open_ = false;
@@ -160,9 +160,9 @@ bool clsFileHandler::FileEnd()
     return false;
 }
 
-std::FILE* clsFileHandler::Stream() const { return openMode_ == kOutput ? output_.Stream() : file_; }
+std::FILE* clsFileHandler::Datenstrom() const { return openMode_ == kOutput ? output_.Stream() : file_; }
 
-void clsFileHandler::Require(bool forWriting) const
+void clsFileHandler::Voraussetzen(bool forWriting) const
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
     if (openMode_ == kInput || (openMode_ == kOutput && !forWriting)) rt::Raise(rt::errBadFileMode);
@@ -171,27 +171,27 @@ void clsFileHandler::Require(bool forWriting) const
 int64_t clsFileHandler::FileLength()
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
-    if (openMode_ != kInput) std::fflush(Stream());
+    if (openMode_ != kInput) std::fflush(Datenstrom());
     struct stat info {};
-    if (::fstat(fileno(Stream()), &info) != 0) rt::Raise(rt::errPathFileAccess);
+    if (::fstat(fileno(Datenstrom()), &info) != 0) rt::Raise(rt::errPathFileAccess);
     return info.st_size;
 }
 
 int64_t clsFileHandler::Offset()
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
-    return std::ftell(Stream());
+    return std::ftell(Datenstrom());
 }
 
 void clsFileHandler::SetOffset(int64_t offset)
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
-    if (offset < 0 || std::fseek(Stream(), offset, SEEK_SET) != 0) rt::Raise(rt::errInvalidCall);
+    if (offset < 0 || std::fseek(Datenstrom(), offset, SEEK_SET) != 0) rt::Raise(rt::errInvalidCall);
 }
 
 void clsFileHandler::ReadBytes(std::span<uint8_t> bytes)
 {
-    Require(false);
+    Voraussetzen(false);
     // The position must be moved between writing and reading the same stream.
     std::fseek(file_, 0, SEEK_CUR);
     if (std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) rt::Raise(rt::errInputPastEnd);
@@ -230,9 +230,9 @@ std::string clsFileHandler::ReadString()
     return Windows1252ToUtf8(bytes);
 }
 
-bool clsFileHandler::PutRaw(std::span<const uint8_t> bytes)
+bool clsFileHandler::Roh_Schreiben(std::span<const uint8_t> bytes)
 {
-    Require(true);
+    Voraussetzen(true);
     const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     // An output file keeps its first failure and reports it when it is closed.
     if (openMode_ == kOutput) return output_.Write(view);
@@ -242,13 +242,13 @@ bool clsFileHandler::PutRaw(std::span<const uint8_t> bytes)
     return true;
 }
 
-void clsFileHandler::WriteByte(uint8_t value) { PutRaw({&value, 1}); }
+void clsFileHandler::WriteByte(uint8_t value) { Roh_Schreiben({&value, 1}); }
 
 void clsFileHandler::WriteInteger(int16_t value)
 {
     const auto bits = static_cast<uint16_t>(value);
     const uint8_t b[2] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8)};
-    PutRaw(b);
+    Roh_Schreiben(b);
 }
 
 void clsFileHandler::WriteLong(int32_t value)
@@ -256,7 +256,7 @@ void clsFileHandler::WriteLong(int32_t value)
     const auto bits = static_cast<uint32_t>(value);
     const uint8_t b[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
                           static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
-    PutRaw(b);
+    Roh_Schreiben(b);
 }
 
 void clsFileHandler::WriteSingle(float value) { WriteLong(std::bit_cast<int32_t>(value)); }
@@ -266,13 +266,13 @@ void clsFileHandler::WriteString(const std::string& value)
     const std::string bytes = Utf8ToWindows1252(value);
     if (bytes.size() > std::numeric_limits<uint16_t>::max()) rt::Raise(rt::errOverflow);
     WriteInteger(static_cast<int16_t>(static_cast<uint16_t>(bytes.size())));
-    PutRaw({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
+    Roh_Schreiben({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
 }
 
 bool clsFileHandler::WriteBytes(std::span<const uint8_t> bytes)
 {
     try {
-        return PutRaw(bytes);
+        return Roh_Schreiben(bytes);
     } catch (const rt::RuntimeError&) {
         return false;
     }

@@ -74,10 +74,10 @@ public:
 
 private:
     // Closes the open file without registering or reporting; the errno of a failure, else 0.
-    int Close();
-    std::FILE* Stream() const;
-    void Require(bool forWriting) const;
-    bool PutRaw(std::span<const uint8_t> bytes);
+    int Schliessen();
+    std::FILE* Datenstrom() const;
+    void Voraussetzen(bool forWriting) const;
+    bool Roh_Schreiben(std::span<const uint8_t> bytes);
 
     std::string filename_;
     int32_t accessModus_ = 0;

@@ -40,7 +40,7 @@ double Endlich(double value)
     return value;
 }
 
-double Sq(double value) { return value * value; }
+double Quadrat(double value) { return value * value; }
 
 }
 
@@ -113,7 +113,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         Stuetzstellen_Pruefen();
         if (!std::isfinite(Fits_Chi)) rt::Raise(rt::errInvalidCall);
         p = Glaettungsschritt(Fits_Chi);
-        Coefficients(p);
+        Koeffizienten(p);
         Rest_Pruefen(Fits_Chi);
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsSpline", "Fit", error, true);
@@ -133,7 +133,7 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         return false;
     }
 
-    Evaluate(grid, values);
+    Auswerten(grid, values);
     fitX_ = std::move(grid);
     fitY_ = std::move(values);
     deltaX_ = Fits_DeltaX;
@@ -190,7 +190,7 @@ void clsSpline::Band_Aufstellen()
         r1[i] = Endlich(-dy_[i] / g - dy_[i] / h);
     }
     for (int32_t i = 2; i <= n - 1; ++i) {
-        b_[i] = Endlich(Sq(r2[i]) + Sq(r1[i]) + Sq(r[i]));
+        b_[i] = Endlich(Quadrat(r2[i]) + Quadrat(r1[i]) + Quadrat(r[i]));
         c_[i] = Endlich(r2[i] * r1[i + 1] + r1[i] * r[i + 1]);
         d_[i] = Endlich(r2[i] * r[i + 2]);
     }
@@ -209,7 +209,7 @@ double clsSpline::P_Loesen(float p)
     // The forward substitution runs in the same pass as the factorisation, so that the processor
     // overlaps the two chains of dependent operations.
     for (int32_t i = 2; i <= n - 1; ++i) {
-        const double w = double(p) * b_[i] + t_[i] - Sq(r1[i - 1]) - Sq(r2[i - 2]);
+        const double w = double(p) * b_[i] + t_[i] - Quadrat(r1[i - 1]) - Quadrat(r2[i - 2]);
         if (w == 0.0) rt::Raise(rt::errDivisionByZero);
         r[i] = Endlich(1.0 / std::sqrt(std::fabs(w)));
         r1[i] = Endlich((double(p) * c_[i] + t1_[i] - r1[i - 1] * r2[i - 1]) * r[i]);
@@ -224,10 +224,10 @@ double clsSpline::P_Loesen(float p)
     for (int32_t i = 1; i <= n - 1; ++i) {
         const double g = h;
         h = Endlich((u[i + 1] - u[i]) / (double(x_[i + 1]) - x_[i]));
-        v_[i] = Endlich((h - g) * Sq(dy_[i]));
+        v_[i] = Endlich((h - g) * Quadrat(dy_[i]));
         e = Endlich(e + v_[i] * (h - g));
     }
-    v_[n] = Endlich(-h * Sq(dy_[n]));
+    v_[n] = Endlich(-h * Quadrat(dy_[n]));
     return Endlich(e - v_[n] * h);
 }
 
@@ -243,7 +243,7 @@ double clsSpline::Restanstieg()
         const double g = h;
         h = Endlich((v_[i + 1] - v_[i]) / (double(x_[i + 1]) - x_[i]));
         r[i] = Endlich((h - g - r1_[i - 1] * r[i - 1] - r2_[i - 2] * r[i - 2]) * r[i]);
-        f = Endlich(f + Sq(r[i]));
+        f = Endlich(f + Quadrat(r[i]));
     }
     return f;
 }
@@ -290,7 +290,7 @@ float clsSpline::Glaettungsschritt(float S)
 }
 
 // The cubic pieces a + b·h + c·h² + d·h³ from each support point on.
-void clsSpline::Coefficients(float p)
+void clsSpline::Koeffizienten(float p)
 {
     const int32_t n = Stuetzstellen();
     for (int32_t i = 1; i <= n; ++i) {
@@ -309,12 +309,12 @@ void clsSpline::Coefficients(float p)
 void clsSpline::Rest_Pruefen(float S) const
 {
     double residual = 0.0;
-    for (int32_t i = 1; i <= Stuetzstellen(); ++i) residual += Sq((a_[i] - y_[i]) / dy_[i]);
+    for (int32_t i = 1; i <= Stuetzstellen(); ++i) residual += Quadrat((a_[i] - y_[i]) / dy_[i]);
     if (!(residual <= std::max(double(S), 0.0) * (1.0 + ResidualMargin) + ResidualFloor)) rt::Raise(rt::errOverflow);
 }
 
 // Before x(1) the first piece and beyond x(n) the last piece continue the curve.
-void clsSpline::Evaluate(const std::vector<float>& grid, std::vector<float>& values) const
+void clsSpline::Auswerten(const std::vector<float>& grid, std::vector<float>& values) const
 {
     constexpr double singleMax = std::numeric_limits<float>::max();
     const int32_t n = Stuetzstellen();

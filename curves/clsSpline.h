@@ -52,7 +52,7 @@ private:
     double P_Loesen(float p);
     double Restanstieg();
     float Glaettungsschritt(float S);
-    void Coefficients(float p);
+    void Koeffizienten(float p);
     void Rest_Pruefen(float S) const;
-    void Evaluate(const std::vector<float>& grid, std::vector<float>& values) const;
+    void Auswerten(const std::vector<float>& grid, std::vector<float>& values) const;
 };

@@ -20,15 +20,15 @@ namespace {
 
 constexpr int32_t kKein_Schritt = -1000;
 
-void Record(const std::string& line) { gCommon->Record(line); }
+void Protokoll(const std::string& line) { gCommon->Record(line); }
 
 void Projekttyp_Protokollieren(int32_t typ)
 {
     switch (typ) {
-    case PT_Beugung: Record("Projekttyp: Beugungsspektrum"); break;
-    case PT_ELMI: Record("Projekttyp: ELMI Beugungsspektrum"); break;
-    case PT_IK: Record("Projekttyp: S(K), I(K)"); break;
-    case PT_GR: Record("Projekttyp: G(r)"); break;
+    case PT_Beugung: Protokoll("Projekttyp: Beugungsspektrum"); break;
+    case PT_ELMI: Protokoll("Projekttyp: ELMI Beugungsspektrum"); break;
+    case PT_IK: Protokoll("Projekttyp: S(K), I(K)"); break;
+    case PT_GR: Protokoll("Projekttyp: G(r)"); break;
     default: break;
     }
 }
@@ -108,8 +108,8 @@ void Datei_Einlesen_Endgueltig()
     try {
         const clsCommon& common = rt::Object(gCommon);
         Projekttyp_Protokollieren(common.ProjektTyp());
-        Record(gLanguage->Caption(189) + ": " + common.Ordner());
-        Record(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
+        Protokoll(gLanguage->Caption(189) + ": " + common.Ordner());
+        Protokoll(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
         // Before loading, so that a file that fails to load is still offered again.
         rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
         gSSC = std::make_unique<clsSSC>();

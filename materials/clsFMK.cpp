@@ -23,7 +23,7 @@ std::string Kleinbuchstaben(std::string text)
 
 // The "*.fmk" files of a folder, the extension matched without regard to case, in name order so
 // that a table keeps its index from start to start; none when the folder is missing.
-std::vector<std::string> FormFactorFiles(const std::string& folder)
+std::vector<std::string> Formfaktordateien(const std::string& folder)
 {
     std::vector<std::string> names;
     std::error_code ec;
@@ -144,7 +144,7 @@ void clsFMK::FMK_Intern_Loeschen(int32_t Index)
 void clsFMK::Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis)
 {
     gError->AddFunctionToCallStack("clsFMK", "Formfaktorverzeichnisse_Einlesen");
-    for (const std::string& name : FormFactorFiles(Verzeichnis)) {
+    for (const std::string& name : Formfaktordateien(Verzeichnis)) {
         auto tabelle = std::make_unique<clsFMK_Intern>();
         tabelle->setDateiname(Verzeichnis + name);
         tabellen_.push_back(std::move(tabelle));

@@ -54,9 +54,9 @@ public:
     // The normalisation term of I(K): the integral less 2 pi² x <f>²(1), x a number density in 1/nm³.
     float Formfaktor_IK_Faktor(float x) const;
     // <f²>, <f> and <f>² at grid point 1..Punkte + 10; 0 outside or before any computation.
-    float f2m_Y(int32_t Index) const { return Value(f2m_, Index); }
-    float fmk_Y(int32_t Index) const { return Value(fmk_, Index); }
-    float fm2_Y(int32_t Index) const { return Value(fm2_, Index); }
+    float f2m_Y(int32_t Index) const { return Wert(f2m_, Index); }
+    float fmk_Y(int32_t Index) const { return Wert(fmk_, Index); }
+    float fm2_Y(int32_t Index) const { return Wert(fm2_, Index); }
     // Computes the three mixture curves and the integral. False for the generated project kinds
     // (nothing changes) and, with the curves and the integral cleared so that no earlier alloy's
     // values stay in use, for an empty working curve or a table that cannot be read.
@@ -79,7 +79,7 @@ private:
     void Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis);
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
     bool Lese_FMK(int32_t i, cls_Y& kurve);
-    static float Value(const std::vector<float>& curve, int32_t Index);
+    static float Wert(const std::vector<float>& curve, int32_t Index);
     void Mischung_Loeschen();
 
     std::vector<std::unique_ptr<clsFMK_Intern>> tabellen_;

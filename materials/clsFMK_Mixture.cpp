@@ -31,14 +31,14 @@ constexpr int32_t kZusatzpunkte = 10;
 constexpr int32_t kExportZeilen = 1500;
 
 // The log never disturbs the computation it records.
-void Record(const std::string& line)
+void Protokoll(const std::string& line)
 {
     if (gCommon) gCommon->Record(line);
 }
 
 }
 
-float clsFMK::Value(const std::vector<float>& curve, int32_t Index)
+float clsFMK::Wert(const std::vector<float>& curve, int32_t Index)
 {
     if (Index < 1 || Index > static_cast<int32_t>(curve.size())) return 0.0f;
     return curve[static_cast<size_t>(Index - 1)];
@@ -85,7 +85,7 @@ void clsFMK::setBeschleunigungsspannung(float U)
     const double energie = std::fabs(double(beschleunigungsspannung_)) * 1000.0 * kElementarladung;
     faktorRelativistisch_ =
         static_cast<float>(1.0 + energie / (kLichtgeschwindigkeit * kLichtgeschwindigkeit * kElektronenmasse));
-    Record(gLanguage->Caption(237) + ": " + SingleToStr(faktorRelativistisch_));
+    Protokoll(gLanguage->Caption(237) + ": " + SingleToStr(faktorRelativistisch_));
 }
 
 float clsFMK::Formfaktor_IK_Faktor(float x) const
@@ -103,11 +103,11 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
         kurve.setAnzahl(rt::Object(gCalc).Punkte() + kZusatzpunkte);
         if (t.Daten_Typ() == DT_Datei) {
             if (name.empty() || !rt::Object(gInput).FMK_Oeffnen(name)) throw rt::RuntimeError(0, "");
-            Record(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
+            Protokoll(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
             kurve.CopyArrayFromInput();
             for (int32_t j = 1; j <= kurve.Anzahl(); ++j) kurve.setY(j, kurve.Y(j) * faktor);
         } else if (t.Daten_Typ() == DT_Fit) {
-            Record(rt::TimeText() + ": " + gLanguage->Caption(235) + "  " + gLanguage->Caption(236));
+            Protokoll(rt::TimeText() + ": " + gLanguage->Caption(235) + "  " + gLanguage->Caption(236));
             const float deltaK = rt::Object(gOptions).Delta_k();
             for (int32_t j = 1; j <= kurve.Anzahl(); ++j)
                 kurve.setY(j, t.Y(static_cast<float>((j - 1) * deltaK)) * faktor);

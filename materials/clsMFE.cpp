@@ -21,20 +21,20 @@ constexpr double kElementarladung = 1.60217646e-19;
 std::shared_ptr<clsElement> Element_Von(const std::string& symbol) { return colElemente.Item(symbol); }
 
 // The log never disturbs the computation it records.
-void Record(const std::string& line)
+void Protokoll(const std::string& line)
 {
     if (gCommon) gCommon->Record(line);
 }
 
 // A value for the log: its number text, or the text for unknown.
-std::string LogValue(float value)
+std::string Protokollwert(float value)
 {
     return value == Kein_Wert ? gLanguage->Caption(197) : Zahl_Text(value);
 }
 
 }
 
-size_t clsMFE::Slot(int32_t Index) const
+size_t clsMFE::Platz(int32_t Index) const
 {
     if (Index < 1 || Index > komponenten_) rt::Raise(rt::errSubscript);
     return static_cast<size_t>(Index - 1);
@@ -107,7 +107,7 @@ void clsMFE::setKomponenten(int32_t n)
 
 void clsMFE::Komponente(int32_t Index, const std::string& Symbol, float Prozent, float Dichte, float Valenz)
 {
-    const size_t slot = Slot(Index);
+    const size_t slot = Platz(Index);
     valenz_[slot] = Valenz;
     dichte_[slot] = Dichte;
     prozent_[slot] = Prozent;
@@ -119,7 +119,7 @@ void clsMFE::Komponente(int32_t Index, const std::string& Symbol, float Prozent,
 
 float clsMFE::Komponente_Masse(int32_t Index) const
 {
-    const auto element = Element_Von(symbol_[Slot(Index)]);
+    const auto element = Element_Von(symbol_[Platz(Index)]);
     return element ? element->Masse() : 0.0f;
 }
 
@@ -164,10 +164,10 @@ void clsMFE::Berechne(bool WriteToRecord)
     Valenz_Berechnen();
     if (!WriteToRecord) return;
     const float dichte = teilchenzahldichte_ == Kein_Wert ? Kein_Wert : Dichte_Theoretisch();
-    Record("\r\n" + gLanguage->Caption(272) + ": " + LogValue(z_));
-    Record(gLanguage->Caption(273) + ": " + LogValue(dichte) + " 1/nm³");
-    Record("2 kF: " + LogValue(kF2_) + " 1/nm");
-    Record(gLanguage->Caption(274) + ": " + LogValue(Friedelwellenlaenge()) + " nm\r\n");
+    Protokoll("\r\n" + gLanguage->Caption(272) + ": " + Protokollwert(z_));
+    Protokoll(gLanguage->Caption(273) + ": " + Protokollwert(dichte) + " 1/nm³");
+    Protokoll("2 kF: " + Protokollwert(kF2_) + " 1/nm");
+    Protokoll(gLanguage->Caption(274) + ": " + Protokollwert(Friedelwellenlaenge()) + " nm\r\n");
 }
 
 float clsMFE::Element_Dichte(const std::string& Symbol, int32_t Auswahl) const

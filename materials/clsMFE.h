@@ -38,10 +38,10 @@ public:
     // Sets component Index (1..Komponenten; another raises "Subscript out of range"); the mass
     // comes from the element Symbol of the element list.
     void Komponente(int32_t Index, const std::string& Symbol, float Prozent, float Dichte, float Valenz);
-    std::string Komponente_Symbol(int32_t Index) const { return symbol_[Slot(Index)]; }
-    float Komponente_Konzentration(int32_t Index) const { return prozent_[Slot(Index)]; }
-    float Komponente_Dichte(int32_t Index) const { return dichte_[Slot(Index)]; }
-    float Komponente_Valenz(int32_t Index) const { return valenz_[Slot(Index)]; }
+    std::string Komponente_Symbol(int32_t Index) const { return symbol_[Platz(Index)]; }
+    float Komponente_Konzentration(int32_t Index) const { return prozent_[Platz(Index)]; }
+    float Komponente_Dichte(int32_t Index) const { return dichte_[Platz(Index)]; }
+    float Komponente_Valenz(int32_t Index) const { return valenz_[Platz(Index)]; }
     float Komponente_Masse(int32_t Index) const;
     // Computes n, Z and 2kF; with WriteToRecord they go to the processing log.
     void Berechne(bool WriteToRecord = false);
@@ -58,7 +58,7 @@ public:
     float Thermokraft() const;
 
 private:
-    size_t Slot(int32_t Index) const;
+    size_t Platz(int32_t Index) const;
     void Valenz_Berechnen();
     void Dichte_Berechnen();
     // 2kF from Z and n, or the marker when either is unknown.

@@ -19,7 +19,7 @@ constexpr int64_t kMinXAchseBytes = 4 + 2 + 2;
 constexpr int64_t kMinElementBytes = 2 + 2 + 110;
 constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
 
-std::string DatabasePath() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
+std::string Datenbankpfad() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
 // The current layout begins with the string "ZELO3"; anything else is the older layout.
 bool Hat_Aktuelles_Layout(clsFileHandler& datei)
@@ -33,7 +33,7 @@ bool Hat_Aktuelles_Layout(clsFileHandler& datei)
 }
 
 // The counts of the header must leave room for their records in the rest of the file.
-void CheckCounts(clsFileHandler& datei)
+void Anzahlen_Pruefen(clsFileHandler& datei)
 {
     const int64_t xAchsen = gInitKopf.Anzahl_XAchsen, elemente = gInitKopf.Anzahl_Elemente,
                   tabellen = gInitKopf.Anzahl_FMK;
@@ -42,7 +42,7 @@ void CheckCounts(clsFileHandler& datei)
     if (needed > datei.FileLength() - datei.Offset()) rt::Raise(rt::errInputPastEnd);
 }
 
-void ReadHeader(clsFileHandler& datei)
+void Kopf_Lesen(clsFileHandler& datei)
 {
     gInitKopf.Kennung = datei.ReadString();
     gInitKopf.Anzahl_XAchsen = datei.ReadLong();
@@ -56,7 +56,7 @@ void ReadHeader(clsFileHandler& datei)
 
 // An older file holds only the two counts; it gets the current identifier and Revision 1 (the
 // save that converts it makes it 2).
-void ReadOlderHeader(clsFileHandler& datei)
+void Aelteren_Kopf_Lesen(clsFileHandler& datei)
 {
     gInitKopf = InitKopf{};
     gInitKopf.Anzahl_XAchsen = datei.ReadLong();
@@ -65,7 +65,7 @@ void ReadOlderHeader(clsFileHandler& datei)
     gInitKopf.Revision = 1;
 }
 
-void WriteHeader(clsFileHandler& datei)
+void Kopf_Schreiben(clsFileHandler& datei)
 {
     datei.WriteString(gInitKopf.Kennung);
     datei.WriteLong(gInitKopf.Anzahl_XAchsen);
@@ -77,7 +77,7 @@ void WriteHeader(clsFileHandler& datei)
     for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
 }
 
-void ReadRecords(int32_t dateinummer)
+void Datensaetze_Lesen(int32_t dateinummer)
 {
     for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
         gXAchse = std::make_shared<clsXAchse>();
@@ -93,7 +93,7 @@ void ReadRecords(int32_t dateinummer)
     }
 }
 
-void ForgetRecords()
+void Datensaetze_Vergessen()
 {
     colXAchsen.Clear();
     colElemente.Clear();
@@ -102,25 +102,25 @@ void ForgetRecords()
 }
 
 // The file tables of the form-factor folders are listed even without a readable database.
-void ReadFileTablesOnly()
+void Nur_Dateitabellen_Lesen()
 {
     if (gFMK) gFMK->FMK_Von_ZELO_Lesen(0, 0);
 }
 
-bool FitsAString(const std::string& text)
+bool Passt_In_String(const std::string& text)
 {
     return Utf8ToWindows1252(text).size() <= std::numeric_limits<uint16_t>::max();
 }
 
 // A text too long for its 16-bit length would stop the writing half-way.
-bool AllTextsFit()
+bool Alle_Texte_Passen()
 {
     for (const auto& [key, xAchse] : colXAchsen)
-        if (!FitsAString(xAchse->name()) || !FitsAString(xAchse->Key())) return false;
+        if (!Passt_In_String(xAchse->name()) || !Passt_In_String(xAchse->Key())) return false;
     for (const auto& [key, element] : colElemente)
-        if (!FitsAString(element->Symbol()) || !FitsAString(element->name())) return false;
+        if (!Passt_In_String(element->Symbol()) || !Passt_In_String(element->name())) return false;
     for (int32_t i = 1; gFMK && i <= gFMK->FMK_Anzahl(); ++i)
-        if (!FitsAString(gFMK->Tabelle(i).Symbol()) || !FitsAString(gFMK->Tabelle(i).Info())) return false;
+        if (!Passt_In_String(gFMK->Tabelle(i).Symbol()) || !Passt_In_String(gFMK->Tabelle(i).Info())) return false;
     return true;
 }
 
@@ -129,11 +129,11 @@ bool AllTextsFit()
 void Zelo_Oeffnen()
 {
     gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
-    ForgetRecords();
-    const std::string path = DatabasePath();
+    Datensaetze_Vergessen();
+    const std::string path = Datenbankpfad();
     // Binary mode would create a missing file; start-up has already offered the default copy.
     if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, clsFileHandler::kBinary)) {
-        ReadFileTablesOnly();
+        Nur_Dateitabellen_Lesen();
         return;
     }
     clsFileHandler& datei = *gFileHandler;
@@ -142,18 +142,18 @@ void Zelo_Oeffnen()
     try {
         older = !Hat_Aktuelles_Layout(datei);
         if (older)
-            ReadOlderHeader(datei);
+            Aelteren_Kopf_Lesen(datei);
         else
-            ReadHeader(datei);
-        CheckCounts(datei);
-        ReadRecords(dateinummer);
+            Kopf_Lesen(datei);
+        Anzahlen_Pruefen(datei);
+        Datensaetze_Lesen(dateinummer);
         if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, gInitKopf.Anzahl_FMK);
     } catch (const rt::RuntimeError& e) {
         datei.CloseFile();
-        ForgetRecords();
+        Datensaetze_Vergessen();
         gInitKopf = InitKopf{};
         gInitKopf.Kennung = kZeloKennung;
-        ReadFileTablesOnly();
+        Nur_Dateitabellen_Lesen();
         gError->Report("modCommon", "Zelo_Oeffnen", e);
         return;
     }
@@ -172,16 +172,16 @@ void Zelo_Speichern()
     gInitKopf.Revision = gInitKopf.Revision == std::numeric_limits<int16_t>::max()
                              ? int16_t{0}
                              : static_cast<int16_t>(gInitKopf.Revision + 1);
-    if (!AllTextsFit()) {
+    if (!Alle_Texte_Passen()) {
         gError->ErrorMsg("modCommon", "Zelo_Speichern", false, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
         return;
     }
     // Output mode replaces the file only once it is complete; the file handler reports a failure.
-    if (!gFileHandler->OpenFile(DatabasePath(), clsFileHandler::kOutput)) return;
+    if (!gFileHandler->OpenFile(Datenbankpfad(), clsFileHandler::kOutput)) return;
     clsFileHandler& datei = *gFileHandler;
     const int32_t dateinummer = datei.FileHandle();
     try {
-        WriteHeader(datei);
+        Kopf_Schreiben(datei);
         for (const auto& [key, xAchse] : colXAchsen) {
             xAchse->setDateinummer(dateinummer);
             xAchse->Daten_Speichern();

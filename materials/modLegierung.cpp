@@ -11,7 +11,7 @@
 
 namespace {
 
-void Record(const std::string& line) { rt::Object(gCommon).Record(line); }
+void Protokoll(const std::string& line) { rt::Object(gCommon).Record(line); }
 
 // A value of the menu caption; an unknown one is named so rather than shown as the marker.
 std::string Menuewert(float value) { return value == Kein_Wert ? gLanguage->Caption(197) : rt::SingleText(value); }
@@ -22,7 +22,7 @@ void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten,
                            const std::string& Bemerkung)
 {
     try {
-        Record("Legierung:");
+        Protokoll("Legierung:");
         const auto n = static_cast<int32_t>(komponenten.size());
         clsMFE& mfe = rt::Object(gMFE);
         clsFMK& fmk = rt::Object(gFMK);
@@ -36,8 +36,8 @@ void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten,
             options.setElement_Konzentration(i - 1, k.Prozent);
         }
         mfe.Berechne(true);
-        Record(gLanguage->Caption(169) + Temperatur + " K\r\n");
-        Record(gLanguage->Caption(170) + Bemerkung);
+        Protokoll(gLanguage->Caption(169) + Temperatur + " K\r\n");
+        Protokoll(gLanguage->Caption(170) + Bemerkung);
     } catch (const rt::RuntimeError&) {
         // What was applied stays; the project starts with it.
     }
