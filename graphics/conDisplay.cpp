@@ -259,8 +259,9 @@ void conDisplay::resizeEvent(QResizeEvent*)
     txtAchse[1]->move(2, h - kRandUnten - boxHoehe / 2);
     txtAchse[2]->move(kRandLinks - kGrenzfeldBreite / 2, h - boxHoehe - 2);
     txtAchse[3]->move(w - kGrenzfeldBreite - 2, h - boxHoehe - 2);
-    Check1->move(2, boxHoehe + 2);
+    // Below the lower Y limit, in the corner that neither axis labels nor curves use.
     Check1->adjustSize();
+    Check1->move(2, h - Check1->height());
     lblPos->move(w - lblPos->width() - 10, 0);
     skala_.rechts = static_cast<float>(w);
     skala_.unten = static_cast<float>(h - kRandUnten);
