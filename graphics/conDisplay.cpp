@@ -90,7 +90,7 @@ void conDisplay::Skalieren(float Xmax, float Xmin, float Ymax, float Ymin, int32
     skala_.unten = static_cast<float>(pic->height() - kRandUnten);
     SkaliereDiagramm(skala_, Xmax, Xmin, Ymax, Ymin, gGrafik && gGrafik->Zoom());
     if (!std::isfinite(skala_.yscale) || !std::isfinite(skala_.ymin) || !std::isfinite(skala_.xmax - skala_.xmin))
-        gError->Report("conDisplay", "Skalieren", rt::RuntimeError(rt::errOverflow));
+        zelo::ReportCaught("conDisplay", "Skalieren", rt::RuntimeError(rt::errOverflow), false);
 }
 
 std::optional<QPoint> conDisplay::Punkt(float XX, float YY)

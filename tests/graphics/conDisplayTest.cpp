@@ -3,7 +3,9 @@
 #include "core/KurvenTyp.h"
 #include "core/clsOptions.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
@@ -101,6 +103,15 @@ TEST_F(DisplayTest, SavesTheDiagramAsABitmapUnlessCancelled)
     display.DiagrammSpeichern();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), vorher);
     EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(DisplayTest, ClipboardTakesTheDiagramAsAPicture)
+{
+    display.Skalieren(100, 0, 10, 0, KT_JK);
+    display.Zeichne_Achsen();
+    display.DiagrammZwischenablage();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), display.size());
+    EXPECT_EQ(display.pic->Picture, display.pic->Image) << "the copied drawing became the background";
 }
 
 TEST_F(DisplayTest, WipingRestoresEveryPixelOfTheBackground)
