@@ -7,6 +7,7 @@ public:
     void SetTitle(const std::string&) override {}
     void SetAlloyMenu(const std::vector<std::string>&) override {}
     void ShowProjectMenus(bool) override {}
+    void DrawCurve(int32_t) override {}
 };
 
 NoView noView;

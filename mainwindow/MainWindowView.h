@@ -1,6 +1,7 @@
 #pragma once
 // What the project start shows in the main window. The window installs itself when it is built;
 // without it (tests, benchmarks) a project starts headless and nothing is shown.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@ public:
     // A project has started: the processing-log entry can be chosen, and the alloy menu is shown
     // or hidden.
     virtual void ShowProjectMenus(bool alloyMenu) = 0;
+    // Shows the diagram and draws a new curve kind in it, which ends any zoom.
+    virtual void DrawCurve(int32_t kurvenTyp) = 0;
 };
 
 // The installed view; without one, a view that shows nothing.

@@ -4,7 +4,9 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
 #include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -43,6 +45,7 @@ bool Kurve_Laden(const clsCommon& common)
     case PT_Beugung:
         if (!calc.Beugung_oeffnen()) return false;
         gSchritt = 2;
+        MainView().DrawCurve(KT_JK);
         return true;
     case PT_ELMI:
         geladen = common.ProjektTyp_Spezial() == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
@@ -68,6 +71,9 @@ bool Kurve_Laden(const clsCommon& common)
     if (!geladen) return false;
     calc.setIstGefaltet(true);
     gSchritt = 6;
+    // Fitted, folded and averaged curves are shown as averaged halves.
+    const bool gemittelt = common.ProjektTyp() == PT_Fit || common.ProjektTyp() == PT_Mittel;
+    MainView().DrawCurve(gemittelt ? KT_JK_Gemittelt : KT_JK);
     return true;
 }
 
@@ -78,6 +84,8 @@ void Abschliessen(const clsCommon& common)
     MainWindowView& view = MainView();
     view.SetTitle("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" + common.Dateiname() + "]");
     view.ShowProjectMenus(common.ProjektTyp_Spezial() == PTS_Keiner);
+    // The diagram may rescale y for the project.
+    zelo::Ui().Redraw(false);
     rt::Object(gCalc).setTrennstelle_OK(false);
     rt::Object(gOptions).setAnsicht_2_Fenster(false);
 }

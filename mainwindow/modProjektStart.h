@@ -9,7 +9,7 @@
 void Neues_Projekt_Reset();
 
 // Starts the project gCommon describes: logs its type, folder and file, enters the file into the
-// recent files, makes a fresh stage store and loads the curve by project type. When that
-// succeeded (or the type has no curve of its own) the main window's title names the file and the
-// alloy and log menus follow the project. A run-time error ends the start with its report.
+// recent files, makes a fresh stage store and loads the curve by project type, which the main
+// window then draws. When that succeeded (or the type has no curve of its own) the main window's
+// title names the file, the alloy and log menus follow the project and the diagram is redrawn. A run-time error ends the start with its report.
 void Datei_Einlesen_Endgueltig();

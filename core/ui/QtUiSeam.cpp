@@ -3,6 +3,7 @@
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
+#include "graphics/clsGrafik.h"
 #include "mainwindow/ui/frmMain.h"
 
 #include <QApplication>
@@ -87,7 +88,10 @@ void QtUiSeam::ShowErrorWindow()
     window.exec();
 }
 
-void QtUiSeam::Redraw(bool) {}
+void QtUiSeam::Redraw(bool keepYScaling)
+{
+    if (gGrafik) gGrafik->Zeichne(keepYScaling);
+}
 
 void QtUiSeam::DoEvents() { QApplication::processEvents(); }
 

@@ -25,6 +25,7 @@ frmMain::~frmMain() { RemoveMainView(this); }
 
 void frmMain::Form_Load()
 {
+    Diagramme_Erstellen();
     mnuDatei = menuBar()->addMenu(QString());
     Neues_Projekt_Menue_Erstellen();
     Zuletzt_Menue_Erstellen();

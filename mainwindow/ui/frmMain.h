@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class conDisplay;
 class frmDaten;
 
 class frmMain : public QMainWindow, public MainWindowView {
@@ -47,6 +48,16 @@ public:
     void SetTitle(const std::string& title) override;
     void SetAlloyMenu(const std::vector<std::string>& captions) override;
     void ShowProjectMenus(bool alloyMenu) override;
+    // The diagrams (frmMainDiagramm.cpp): conDisplay[0] the main diagram, conDisplay[1] the second
+    // view above it while Ansicht_2_Fenster is on; hidden until a project draws its curve. Frame1
+    // along the bottom holds the step panels.
+    std::array<::conDisplay*, 2> conDisplay{};
+    QWidget* Frame1 = nullptr;
+    // Places the panel frame and the diagrams for the client size.
+    void Form_Resize();
+    // Applies Ansicht_2_Fenster to the diagrams and redraws.
+    void Toggle_2Fenster();
+    void DrawCurve(int32_t kurvenTyp) override;
     // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};
@@ -64,8 +75,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Diagramme_Erstellen();
+    // One or two diagrams above the panel frame in a client area of the given size.
+    void Diagramme_Platzieren(int32_t breite, int32_t hoehe);
     void Neues_Projekt_Menue_Erstellen();
     void Legierung_Menue_Erstellen();
     void Zuletzt_Menue_Erstellen();

@@ -21,9 +21,11 @@ public:
     void SetTitle(const std::string& text) override { title = text; }
     void SetAlloyMenu(const std::vector<std::string>& captions) override { alloyMenu = captions; }
     void ShowProjectMenus(bool alloy) override { alloyMenuShown = alloy; }
+    void DrawCurve(int32_t kind) override { drawnKinds.push_back(kind); }
     std::string title;
     std::vector<std::string> alloyMenu;
     bool alloyMenuShown = false;
+    std::vector<int32_t> drawnKinds;
 };
 
 class ProjektFixture : public ::testing::Test, protected TestWorld {

@@ -2,6 +2,7 @@
 // settings' model sequence, and a file that cannot be read.
 #include "ProjektFixture.h"
 
+#include "core/KurvenTyp.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
@@ -25,6 +26,8 @@ TEST_F(ProjektStartTest, RawSpectrumStartsTheProjectWithItsAlloy)
     EXPECT_TRUE(view.alloyMenuShown);
     EXPECT_GT(gMFE->Dichte_Theoretisch(), 0.0f);
     EXPECT_GT(gFMK->fm2_Y(1), 0.0f) << "the mixture form factors on the loaded curve's grid";
+    EXPECT_EQ(view.drawnKinds, std::vector<int32_t>{KT_JK}) << "the spectrum is drawn as loaded";
+    EXPECT_EQ(seam.redraws, 1);
 }
 
 TEST_F(ProjektStartTest, SpectrumThatFailsToLoadIsOfferedAgainButNotShown)
@@ -38,4 +41,5 @@ TEST_F(ProjektStartTest, SpectrumThatFailsToLoadIsOfferedAgainButNotShown)
     EXPECT_EQ(gSchritt, 0);
     EXPECT_EQ(gOptions->MRU(1), path);
     EXPECT_TRUE(view.title.empty()) << "the window keeps the previous project's title";
+    EXPECT_TRUE(view.drawnKinds.empty());
 }

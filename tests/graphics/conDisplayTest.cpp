@@ -1,0 +1,130 @@
+#include "DiagrammFixture.h"
+
+#include "core/KurvenTyp.h"
+#include "core/clsOptions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+using DisplayTest = DiagrammFixture;
+
+std::vector<std::string> Texte(const AchsenBild& achsen, bool rechtsbuendig)
+{
+    std::vector<std::string> texte;
+    for (const AchsenText& t : achsen.texte)
+        if (t.rechtsbuendig == rechtsbuendig) texte.push_back(t.text);
+    return texte;
+}
+
+}
+
+TEST_F(DisplayTest, NarrowControlLabelsEverySecondYTickAndKeepsElevenXTicks)
+{
+    display.resize(280, 300);
+    display.Skalieren(100, 0, 10, 0, KT_JK);
+    display.Zeichne_Achsen();
+    const auto y = Texte(display.Achsen(), true);
+    EXPECT_EQ(y, (std::vector<std::string>{"0,0", "2.1", "4.2", "6.3", "J(K)"})) << "10 with 5 % headroom";
+    EXPECT_EQ(Texte(display.Achsen(), false).size(), 11u);
+}
+
+TEST_F(DisplayTest, AngstromUnitsScaleTheXLimitsAndNameTheUnit)
+{
+    gOptions->setEinheit_NM(false);
+    display.Skalieren(1, 0, 5, -1, KT_GR);
+    display.Zeichne_Achsen();
+    EXPECT_EQ(display.txtAchse[2]->text(), "0,0");
+    EXPECT_EQ(display.txtAchse[3]->text(), "10.0");
+    const auto x = Texte(display.Achsen(), false);
+    EXPECT_EQ(x[8], "r [Å]");
+    EXPECT_EQ(x[5], "5.0");
+    EXPECT_FALSE(display.Check1->isVisible()) << "G(r) is always linear";
+}
+
+TEST_F(DisplayTest, EnterInALimitBoxZoomsUnlessPreviewOrNotANumber)
+{
+    const auto enter = [&](const char* xHoch) {
+        display.txtAchse[0]->setText("5");
+        display.txtAchse[1]->setText("-1");
+        display.txtAchse[2]->setText("2");
+        display.txtAchse[3]->setText(xHoch);
+        QTest::keyClick(display.txtAchse[3], Qt::Key_Return);
+    };
+    display.setIsPreview(true);
+    enter("10");
+    EXPECT_FALSE(gGrafik->Zoom());
+    display.setIsPreview(false);
+    enter("zehn");
+    EXPECT_FALSE(gGrafik->Zoom()) << "a box that is not a number";
+    enter("2");
+    EXPECT_FALSE(gGrafik->Zoom()) << "an empty X span";
+    enter("10");
+    ASSERT_TRUE(gGrafik->Zoom());
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().x2, 10.0f);
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().y1, -1.0f);
+}
+
+TEST_F(DisplayTest, LogChoiceIsRememberedForTheKindsThatAllowIt)
+{
+    display.Skalieren(100, 0, 1000, 1, KT_JK);
+    QTest::mouseClick(display.Check1, Qt::LeftButton, {}, QPoint(5, display.Check1->height() / 2));
+    EXPECT_TRUE(display.Y_Achse_Log());
+    display.Skalieren(1, 0, 5, -1, KT_GR);
+    EXPECT_FALSE(display.Y_Achse_Log());
+    display.Skalieren(100, 0, 1000, 1, KT_JK);
+    EXPECT_TRUE(display.Y_Achse_Log());
+    EXPECT_TRUE(display.Check1->isChecked());
+}
+
+TEST_F(DisplayTest, SavesTheDiagramAsABitmapUnlessCancelled)
+{
+    display.Skalieren(100, 0, 10, 0, KT_JK);
+    display.Zeichne_Achsen();
+    const auto ordner = env.Root();
+    seam.dialogAnswers = {(ordner / "plot").string()};
+    display.DiagrammSpeichern();
+    const QImage gelesen(QString::fromStdString((ordner / "plot.bmp").string()));
+    EXPECT_EQ(gelesen.size(), display.size());
+    EXPECT_EQ(seam.dialogs.at(0).filters.at(0).patterns, "*.bmp");
+
+    seam.dialogAnswers = {(ordner / "grafik.BMP").string()};
+    display.DiagrammSpeichern();
+    EXPECT_TRUE(std::filesystem::exists(ordner / "grafik.BMP.bmp")) << "the ending is compared exactly";
+
+    const auto vorher = std::distance(std::filesystem::directory_iterator(ordner), {});
+    display.DiagrammSpeichern();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ordner), {}), vorher);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(DisplayTest, ClipboardTakesTheDiagramAsAPicture)
+{
+    display.Skalieren(100, 0, 10, 0, KT_JK);
+    display.Zeichne_Achsen();
+    display.DiagrammZwischenablage();
+    EXPECT_EQ(QApplication::clipboard()->image().size(), display.size());
+    EXPECT_EQ(display.pic->Picture, display.pic->Image) << "the copied drawing became the background";
+}
+
+TEST_F(DisplayTest, WipingRestoresEveryPixelOfTheBackground)
+{
+    display.Skalieren(100, 0, 10, 0, KT_JK);
+    display.Zeichne_Achsen();
+    display.Display_Background();
+    const QImage hintergrund = display.pic->Image;
+    display.Zeichne_Punkt(10, 1, 255);
+    display.Zeichne_LinieZu(90, 9, 0xFF0000);
+    display.Zeichne_Kreis(50, 5, 65280);
+    display.TextOut(20, 8, "Peak", 0, 4, true);
+    ASSERT_NE(display.pic->Image, hintergrund);
+    display.Display_CLS();
+    EXPECT_EQ(display.pic->Image, hintergrund);
+}

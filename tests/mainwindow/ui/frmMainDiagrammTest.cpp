@@ -1,0 +1,79 @@
+// The main window's diagrams: their places in one- and two-diagram view, and a started raw
+// spectrum drawn in the main diagram.
+#include "mainwindow/ui/frmMain.h"
+
+#include "core/KurvenTyp.h"
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
+#include "core/ui/modUiGlobals.h"
+#include "graphics/clsGrafik.h"
+#include "graphics/conDisplay.h"
+#include "mainwindow/modProjektStart.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+class MainDiagramTest : public ::testing::Test {
+protected:
+    void SetUp() override { Main({.waitMs = 0}); }
+    void TearDown() override
+    {
+        if (gOptions) Programm_Beenden();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    TempEnvironment env;
+    RecordingSeam seam;
+};
+
+}
+
+TEST_F(MainDiagramTest, TwoDiagramsShareTheHeightAboveThePanelFrame)
+{
+    gOptions->setAnsicht_2_Fenster(true);
+    gfrmMain->centralWidget()->resize(800, 500);
+    // (500 − 68 − 129) / 2 = 151.5 goes to the even 152.
+    EXPECT_EQ(gfrmMain->conDisplay[1]->geometry(), QRect(0, 68, 800, 152));
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 220, 800, 152));
+    EXPECT_EQ(gfrmMain->Frame1->geometry(), QRect(112, 371, 688, 129));
+
+    gOptions->setAnsicht_2_Fenster(false);
+    gfrmMain->Toggle_2Fenster();
+    EXPECT_TRUE(gfrmMain->conDisplay[1]->isHidden());
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 68, 800, 303));
+}
+
+TEST_F(MainDiagramTest, StartedRawSpectrumIsDrawnInTheMainDiagram)
+{
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isHidden()) << "no diagram before a project";
+    const auto path = (env.Root() / "probe.dat").string();
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (int i = -200; i <= 200; ++i) file << i * 0.1 << " 100 " << 1000 + i * i << "\r\n";
+    }
+    Neues_Projekt_Reset();
+    gCommon->Set_Dateiname(path);
+    gCommon->setProjektTyp(PT_Beugung);
+    gOptions->setFaktor_X(1.0f);
+    Datei_Einlesen_Endgueltig();
+
+    const conDisplay& diagramm = *gfrmMain->conDisplay[0];
+    ASSERT_TRUE(diagramm.isVisible());
+    EXPECT_EQ(gGrafik->LetzteKurve(), KT_JK);
+    EXPECT_NEAR(diagramm.Skala().xmin, -20.0f, 1e-3f);
+    // The parabola's low point in the middle of the plot is drawn.
+    const QImage& bild = diagramm.pic->Image;
+    const int32_t mitte = *PixelX(diagramm.Skala(), 0);
+    int32_t dunkel = 0;
+    for (int32_t y = 0; y < bild.height() - kRandUnten; ++y)
+        if (bild.pixel(mitte, y) != qRgb(255, 255, 255)) ++dunkel;
+    EXPECT_GT(dunkel, 0);
+    EXPECT_EQ(seam.errorWindows, 0);
+}
