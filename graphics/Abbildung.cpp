@@ -32,19 +32,31 @@ std::optional<int32_t> ZuPixel(double value)
     return static_cast<int32_t>(rt::RoundHalfEven(value));
 }
 
-void SkaliereDiagramm(DiagrammSkala& s, float xmax, float xmin, float ymax, float ymin, bool zoomed)
+namespace {
+
+// The stored range of a diagram or a layer: 5 % headroom above the curve unless the range is kept
+// as given (a zoom), and on a log axis a decade below the lowest value; empty spans widened.
+template <class Skala>
+void Bereich_Setzen(Skala& s, float xmax, float xmin, float ymax, float ymin, bool wieGegeben)
 {
     if (s.log) {
         s.ymax = Log_Sicher(ymax + 0.05f * ymax);
-        s.ymin = zoomed ? Log_Sicher(ymin) : Log_Sicher(ymin / 10.0f);
+        s.ymin = wieGegeben ? Log_Sicher(ymin) : Log_Sicher(ymin / 10.0f);
     } else {
-        s.ymax = zoomed ? ymax : ymax + 0.05f * ymax;
+        s.ymax = wieGegeben ? ymax : ymax + 0.05f * ymax;
         s.ymin = ymin;
     }
     s.xmax = xmax;
     s.xmin = xmin;
     Aufweiten(s.xmin, s.xmax);
     Aufweiten(s.ymin, s.ymax);
+}
+
+}
+
+void SkaliereDiagramm(DiagrammSkala& s, float xmax, float xmin, float ymax, float ymin, bool zoomed)
+{
+    Bereich_Setzen(s, xmax, xmin, ymax, ymin, zoomed);
     s.yscale = s.unten / (s.ymax - s.ymin);
 }
 
@@ -82,17 +94,7 @@ LayerSkala LayerBox(int32_t breite, int32_t hoehe)
 
 void SkaliereLayer(LayerSkala& s, float xmax, float xmin, float ymax, float ymin, bool keepY)
 {
-    if (s.log) {
-        s.ymax = Log_Sicher(ymax + 0.05f * ymax);
-        s.ymin = keepY ? Log_Sicher(ymin) : Log_Sicher(ymin / 10.0f);
-    } else {
-        s.ymax = keepY ? ymax : ymax + 0.05f * ymax;
-        s.ymin = ymin;
-    }
-    s.xmax = xmax;
-    s.xmin = xmin;
-    Aufweiten(s.xmin, s.xmax);
-    Aufweiten(s.ymin, s.ymax);
+    Bereich_Setzen(s, xmax, xmin, ymax, ymin, keepY);
     s.xscale = s.rechts / (s.xmax - s.xmin);
     s.yscale = s.unten / (s.ymax - s.ymin);
 }
