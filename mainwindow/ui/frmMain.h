@@ -4,6 +4,7 @@
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsWerkzeuge.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -15,6 +16,9 @@ class QMenu;
 class conDisplay;
 class frmDaten;
 class fxbutton;
+
+// The small face of the tool buttons and the step box.
+QFont Werkzeug_Schrift(QFont schrift);
 
 class frmMain : public QMainWindow, public MainWindowView {
     Q_OBJECT

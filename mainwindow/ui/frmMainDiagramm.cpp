@@ -16,6 +16,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 // The band of the two tool-button rows above the diagrams.
 constexpr int32_t kWerkzeugband = 68;
@@ -24,6 +26,7 @@ constexpr int32_t kFrameHoehe = 129;
 // The step panels keep this margin inside the frame; "Weiter" and the step box keep it below the frame's top.
 constexpr int32_t kRand = 4;
 constexpr int32_t kWeiter = 23;
+constexpr int32_t kStepBoxHoehe = 85;
 
 void Neu_Zeichnen(bool keepYScaling)
 {
@@ -43,7 +46,8 @@ void frmMain::Diagramme_Erstellen()
     auto* stepBox = new QFrame(flaeche);
     stepBox->setFrameShape(QFrame::Panel);
     stepBox->setFrameShadow(QFrame::Sunken);
-    stepBox->setGeometry(4, 0, 105, 85);
+    stepBox->setGeometry(4, 0, 105, kStepBoxHoehe);
+    stepBox->setFont(Werkzeug_Schrift(stepBox->font()));
     stepBox->hide();
     lblStep = stepBox;
     Label2 = new QLabel(stepBox);
@@ -74,7 +78,9 @@ void frmMain::Form_Resize()
     fxbutton* weiter = cmdTool[kWeiter];
     if (weiter) {
         weiter->move(weiter->x(), Frame1->y() + kRand);
-        lblStep->move(lblStep->x(), weiter->y() + weiter->height() + kRand);
+        // Below "Weiter" the box reaches 4 pixels past a 129-pixel frame: it ends at the window's edge.
+        const int32_t top = weiter->y() + weiter->height() + kRand;
+        lblStep->setGeometry(lblStep->x(), top, lblStep->width(), std::clamp(h - top, 0, kStepBoxHoehe));
     }
     // The step panels fill the frame's inside less the margin.
     const QRect innen = Frame1->contentsRect().adjusted(kRand, kRand, -kRand, -kRand);

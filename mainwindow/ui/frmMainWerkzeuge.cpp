@@ -16,8 +16,17 @@
 
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
+}
+
+QFont Werkzeug_Schrift(QFont schrift)
+{
+    // The buttons are sized for captions such as "Vorschau" in a small face.
+    schrift.setPointSizeF(std::min(schrift.pointSizeF(), 8.0));
+    return schrift;
 }
 
 void frmMain::Werkzeuge_Erstellen()
@@ -39,6 +48,7 @@ void frmMain::AddButton(const Werkzeug& w, int32_t style)
     const int32_t top = w.Index == 23 ? Frame1->y() + w.Top : w.Top;
     knopf->setGeometry(w.Left, top, w.Width, w.Height);
     knopf->setMode(w.Mode);
+    knopf->setFont(Werkzeug_Schrift(knopf->font()));
     knopf->setButtonStyle(style);
     knopf->setCaption(w.Caption == kLiteralText ? QString::fromUtf8(w.Literal) : Text(w.Caption));
     knopf->setToolTip(Text(w.ToolTip));
