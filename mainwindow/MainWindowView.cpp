@@ -8,6 +8,7 @@ public:
     void SetAlloyMenu(const std::vector<std::string>&) override {}
     void ShowProjectMenus(bool) override {}
     void DrawCurve(int32_t) override {}
+    void GUI_SET_TOOLS() override {}
 };
 
 NoView noView;

@@ -16,6 +16,8 @@ public:
     virtual void ShowProjectMenus(bool alloyMenu) = 0;
     // Shows the diagram and draws a new curve kind in it, which ends any zoom.
     virtual void DrawCurve(int32_t kurvenTyp) = 0;
+    // The tool buttons of range, move, height and width show their gModus_* flags.
+    virtual void GUI_SET_TOOLS() = 0;
 };
 
 // The installed view; without one, a view that shows nothing.

@@ -104,6 +104,7 @@ void Neues_Projekt_Reset()
         rt::Object(gGauss).Clear();
         // The mouse modes of the previous project's tools end with it.
         gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
+        MainView().GUI_SET_TOOLS();
         rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
         gGespeichert = false;
     } catch (const rt::RuntimeError& e) {

@@ -10,9 +10,11 @@
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "materials/ui/frmDaten.h"
+#include "widgets/fxbutton.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenuBar>
 
 namespace {
@@ -26,15 +28,25 @@ frmMain::~frmMain() { RemoveMainView(this); }
 void frmMain::Form_Load()
 {
     Diagramme_Erstellen();
+    Werkzeuge_Erstellen();
     mnuDatei = menuBar()->addMenu(QString());
     Neues_Projekt_Menue_Erstellen();
     Zuletzt_Menue_Erstellen();
+    mnuSave = mnuDatei->addAction(QString());
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSave->setEnabled(false);
+    connect(mnuSave, &QAction::triggered, this, [this] { Gespeichert_Setzen(); });
     // The log can be shown once a project has started and logs.
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
     mnuRecord->setEnabled(false);
     connect(mnuRecord, &QAction::triggered, this,
             GuardedSlot("frmMain", "mnuRecord_Click", [this] { mnuRecord_Click(); }));
+    mnuIMC = mnuDatei->addAction("RMC");
+    mnuIMC->setShortcut(Qt::Key_F12);
+    mnuIMC->setEnabled(false);
+    mnuMD = mnuDatei->addAction("MD");
+    mnuMD->setEnabled(false);
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -58,13 +70,37 @@ void frmMain::Form_Load()
                 GuardedSlot("frmMain", "mnuLang_Click", [this, offset] { mnuLang_Click(offset); }));
         mnuLang.push_back(entry);
     }
+    Stil_Menue_Erstellen();
 
     mnuHelp = menuBar()->addMenu("?");
     mnuInfo = mnuHelp->addAction("Info");
     connect(mnuInfo, &QAction::triggered, this, GuardedSlot("frmMain", "mnuInfo_Click", [this] { mnuInfo_Click(); }));
     Sprache_Setzen();
+    Tasten_Erstellen();
+    Werkzeuge.setBereit(true);
     // With its menus in place the window shows the projects that start.
     SetMainView(this);
+}
+
+void frmMain::Stil_Menue_Erstellen()
+{
+    mnuStyle = mnuOptions->addMenu("Style");
+    // Each entry selects the button style of its number.
+    const std::pair<const char*, int32_t> stile[] = {{"Windows 95/98", 0}, {"Windows XP", 2}, {"Vista Aero", 3},
+                                                     {"Vista Toolbar", 7}, {"Flat", 1},       {"3D Hover", 11},
+                                                     {"Gel", 10}};
+    for (const auto& [name, style] : stile) {
+        QAction* entry = mnuStyle->addAction(name);
+        entry->setData(style);
+        connect(entry, &QAction::triggered, this, [this, style] { mnuButtonStyle_Click(style); });
+        mnuButtonStyle.push_back(entry);
+    }
+}
+
+void frmMain::mnuButtonStyle_Click(int32_t style)
+{
+    gOptions->setButtonStyle(style);
+    Tools_Style_Setzen();
 }
 
 void frmMain::Sprache_Setzen()
@@ -73,12 +109,17 @@ void frmMain::Sprache_Setzen()
     mnuNeuesProjekt->setText(Text(2));
     mnuLegierung->setTitle(Text(16));
     mnuZuletzt->setTitle(Text(431));
+    mnuSave->setText(Text(6));
     mnuExit->setText(Text(10));
     mnuOptions->setTitle(Text(19));
     mnuDaten->setText(Text(22));
     if (frmDaten_) frmDaten_->SpracheUmstellen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
+    // Literal captions stay; tooltips keep the language the buttons were made in.
+    for (const Werkzeug& w : Werkzeugtabelle())
+        if (w.Caption != kLiteralText) cmdTool[static_cast<size_t>(w.Index)]->setCaption(Text(w.Caption));
+    Label2->setText(Text(284));
 }
 
 void frmMain::Gespeichert_Setzen() { gGespeichert = true; }

@@ -1,17 +1,24 @@
 #pragma once
-// The main window: the program's menus and, with the later steps, the diagram and its panels. It is
-// the project start's view while it exists.
+// The main window: the program's menus, the tool buttons, the diagram and the panel frame below it.
+// It is the project start's view while it exists.
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/clsWerkzeuge.h"
 
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class conDisplay;
 class frmDaten;
+class fxbutton;
+
+// The small face of the tool buttons and the step box.
+QFont Werkzeug_Schrift(QFont schrift);
 
 class frmMain : public QMainWindow, public MainWindowView {
     Q_OBJECT
@@ -19,7 +26,8 @@ public:
     frmMain();
     ~frmMain() override;
 
-    // Builds the menus; called once before the window is first shown.
+    // Builds the menus, the tool buttons and the diagrams; called once before the window is first
+    // shown. Tool clicks count from its end.
     void Form_Load();
     // Puts the texts of the selected language on every caption.
     void Sprache_Setzen();
@@ -50,9 +58,13 @@ public:
     void ShowProjectMenus(bool alloyMenu) override;
     // The diagrams (frmMainDiagramm.cpp): conDisplay[0] the main diagram, conDisplay[1] the second
     // view above it while Ansicht_2_Fenster is on; hidden until a project draws its curve. Frame1
-    // along the bottom holds the step panels.
+    // along the bottom holds the step panels (its direct children), left of it "Weiter" (tool 23)
+    // and the step box lblStep; lblSS at the top right takes the diagram's values.
     std::array<::conDisplay*, 2> conDisplay{};
     QWidget* Frame1 = nullptr;
+    QWidget* lblStep = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblSS = nullptr;
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -70,8 +82,42 @@ public:
     QMenu* mnuLanguage = nullptr;
     // The language entries, each carrying its offset as data.
     std::vector<QAction*> mnuLang;
+    // The button-style entries, each carrying its style number as data.
+    QMenu* mnuStyle = nullptr;
+    std::vector<QAction*> mnuButtonStyle;
+    void mnuButtonStyle_Click(int32_t style);
     QMenu* mnuHelp = nullptr;
     QAction* mnuInfo = nullptr;
+    // Never enabled: the results are marked saved by tool 2, and the simulations have no entry yet.
+    QAction* mnuSave = nullptr;
+    QAction* mnuIMC = nullptr;
+    QAction* mnuMD = nullptr;
+
+    // The tool buttons (frmMainWerkzeuge.cpp): cmdTool[1..25] ([0] unused) show the state in
+    // Werkzeuge after every change.
+    std::array<fxbutton*, kWerkzeuge + 1> cmdTool{};
+    clsWerkzeuge Werkzeuge;
+    // Every button takes gOptions->ButtonStyle.
+    void Tools_Style_Setzen();
+    void cmdTool_Click(int32_t index);
+    void Toggle_Zoom_Visible(bool visible);
+    void Toggle_Tool_0_Enabled(bool enabled);
+    void Toggle_Tool_0_Visible(bool visible);
+    void Toggle_Tool_Kurve_Visible(bool visible);
+    void Toggle_Tool_1_Visible(bool visible);
+    void Toggle_Tool_2_Visible(bool visible);
+    void GUI_SET_TOOLS_NICHTS();
+    void GUI_SET_TOOLS() override;
+    // Offers step back to stage index (J(K) narrowed, the arrow shown) or withdraws it.
+    void Toggle_RohdatenSeperator(int32_t index, bool show = false);
+    // The step-back popup under the J(K) button; its entries follow Toggle_RohdatenSeperator.
+    QMenu* mnuSeperator_1 = nullptr;
+    std::array<QAction*, 4> mnuSeperatorBack{};
+    // Buttons, panels and diagrams back to idle before a project starts; one diagram.
+    void ResetControls();
+    // The keys N, X, Y, I, G, T, F (frmMainTasten.cpp); they act from anywhere in the window except
+    // a text field, which keeps its letters.
+    void Form_KeyUp(int32_t taste);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +125,13 @@ protected:
 
 private:
     void Diagramme_Erstellen();
+    void Werkzeuge_Erstellen();
+    void AddButton(const Werkzeug& werkzeug, int32_t style);
+    // The buttons and the step-back entries take the state of Werkzeuge.
+    void Werkzeuge_Anzeigen();
+    void Befehl_Ausfuehren(const Werkzeugbefehl& befehl);
+    void Tasten_Erstellen();
+    void Stil_Menue_Erstellen();
     // One or two diagrams above the panel frame in a client area of the given size.
     void Diagramme_Platzieren(int32_t breite, int32_t hoehe);
     void Neues_Projekt_Menue_Erstellen();

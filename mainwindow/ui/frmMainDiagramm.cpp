@@ -1,4 +1,5 @@
-// The main window's diagrams and the panel frame below them, placed for the client size.
+// The main window's diagrams, the panel frame below them with "Weiter" and the step box at its left,
+// placed for the client size, and the reset before a project starts.
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/Runtime.h"
@@ -9,14 +10,23 @@
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 
+#include "widgets/fxbutton.h"
+
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 // The band of the two tool-button rows above the diagrams.
 constexpr int32_t kWerkzeugband = 68;
 constexpr int32_t kFrameLinks = 112;
 constexpr int32_t kFrameHoehe = 129;
+// The step panels keep this margin inside the frame; "Weiter" and the step box keep it below the frame's top.
+constexpr int32_t kRand = 4;
+constexpr int32_t kWeiter = 23;
+constexpr int32_t kStepBoxHoehe = 85;
 
 void Neu_Zeichnen(bool keepYScaling)
 {
@@ -33,6 +43,19 @@ void frmMain::Diagramme_Erstellen()
     frame->setGeometry(kFrameLinks, 0, 0, kFrameHoehe);
     frame->hide();
     Frame1 = frame;
+    auto* stepBox = new QFrame(flaeche);
+    stepBox->setFrameShape(QFrame::Panel);
+    stepBox->setFrameShadow(QFrame::Sunken);
+    stepBox->setGeometry(4, 0, 105, kStepBoxHoehe);
+    stepBox->setFont(Werkzeug_Schrift(stepBox->font()));
+    stepBox->hide();
+    lblStep = stepBox;
+    Label2 = new QLabel(stepBox);
+    Label2->setGeometry(4, 4, 97, 18);
+    // The values the diagram reports, right of the tool rows.
+    lblSS = new QLabel(flaeche);
+    lblSS->setGeometry(468, 0, 0, kWerkzeugband);
+    lblSS->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     for (size_t i = 0; i < conDisplay.size(); ++i) {
         conDisplay[i] = new ::conDisplay(flaeche);
         conDisplay[i]->hide();
@@ -52,6 +75,18 @@ void frmMain::Form_Resize()
     const int32_t w = centralWidget()->width();
     const int32_t h = centralWidget()->height();
     Frame1->setGeometry(Frame1->x(), h - Frame1->height(), std::max(w - Frame1->x(), 0), Frame1->height());
+    fxbutton* weiter = cmdTool[kWeiter];
+    if (weiter) {
+        weiter->move(weiter->x(), Frame1->y() + kRand);
+        // Below "Weiter" the box reaches 4 pixels past a 129-pixel frame: it ends at the window's edge.
+        const int32_t top = weiter->y() + weiter->height() + kRand;
+        lblStep->setGeometry(lblStep->x(), top, lblStep->width(), std::clamp(h - top, 0, kStepBoxHoehe));
+    }
+    // The step panels fill the frame's inside less the margin.
+    const QRect innen = Frame1->contentsRect().adjusted(kRand, kRand, -kRand, -kRand);
+    for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        panel->setGeometry(innen.x(), innen.y(), std::max(innen.width(), 0), std::max(innen.height(), 0));
+    lblSS->resize(std::max(w - lblSS->x(), 0), lblSS->height());
     Diagramme_Platzieren(w, h);
 }
 
@@ -74,6 +109,17 @@ void frmMain::Toggle_2Fenster()
     if (!gOptions->Ansicht_2_Fenster()) conDisplay[1]->hide();
     Diagramme_Platzieren(centralWidget()->width(), centralWidget()->height());
     Neu_Zeichnen(true);
+}
+
+void frmMain::ResetControls()
+{
+    Werkzeuge.ResetControls();
+    Werkzeuge_Anzeigen();
+    conDisplay[0]->hide();
+    conDisplay[1]->hide();
+    lblStep->hide();
+    gOptions->setAnsicht_2_Fenster(false);
+    Toggle_2Fenster();
 }
 
 void frmMain::DrawCurve(int32_t kurvenTyp)

@@ -54,6 +54,7 @@ void frmMain::ShowProjectMenus(bool alloyMenu)
 void frmMain::mnuNeuesProjekt_Click()
 {
     Fehler_Reset();
+    ResetControls();
     Neues_Projekt_Reset();
     gError->Error();
     if (!gCommon->ShowOpen(true)) return;

@@ -39,6 +39,7 @@ void frmMain::Zuletzt_Menue_Aufbauen()
 void frmMain::mnuLast_Click(const QString& datei)
 {
     Fehler_Reset();
+    ResetControls();
     Neues_Projekt_Reset();
     gError->Error();
     gCommon->Set_Dateiname(datei.toStdString());

@@ -22,6 +22,7 @@ public:
     void SetAlloyMenu(const std::vector<std::string>& captions) override { alloyMenu = captions; }
     void ShowProjectMenus(bool alloy) override { alloyMenuShown = alloy; }
     void DrawCurve(int32_t kind) override { drawnKinds.push_back(kind); }
+    void GUI_SET_TOOLS() override {}
     std::string title;
     std::vector<std::string> alloyMenu;
     bool alloyMenuShown = false;

@@ -1,0 +1,227 @@
+// The main window's set-up, tool buttons, keys, layout of "Weiter" and the panels, the step-back
+// offer and the reset, and screenshots of the window at start and with a started project.
+#include "mainwindow/ui/frmMain.h"
+
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "graphics/conDisplay.h"
+#include "mainwindow/modProjektStart.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+#include "widgets/fxbutton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+class MainToolsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Main({.waitMs = 0}); }
+    void TearDown() override
+    {
+        gSchritt = 0;
+        if (gOptions) Programm_Beenden();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
+    static void Aktivieren()
+    {
+        QApplication::setActiveWindow(gfrmMain);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(gfrmMain));
+    }
+    // A raw spectrum started as a project, shown in the main diagram.
+    void Projekt_Starten()
+    {
+        const auto path = (env.Root() / "probe.dat").string();
+        {
+            std::ofstream file(path, std::ios::binary);
+            for (int i = -200; i <= 200; ++i) file << i * 0.1 << " 100 " << 1000 + 3000 / (1 + i * i / 400.0) << "\r\n";
+        }
+        gfrmMain->ResetControls();
+        Neues_Projekt_Reset();
+        gCommon->Set_Dateiname(path);
+        gCommon->setProjektTyp(PT_Beugung);
+        gOptions->setFaktor_X(1.0f);
+        Datei_Einlesen_Endgueltig();
+    }
+    TempEnvironment env;
+    RecordingSeam seam;
+};
+
+}
+
+TEST_F(MainToolsTest, SetUpShowsNewAndSaveAndFillsTheStyleAndLanguageMenus)
+{
+    for (int32_t i = 1; i <= kWerkzeuge; ++i) EXPECT_EQ(Tool(i).isHidden(), i > 2) << "tool " << i;
+    EXPECT_TRUE(Tool(1).isEnabled());
+    EXPECT_FALSE(Tool(2).isEnabled());
+    EXPECT_EQ(Tool(1).ToolTip(), "Neues Projekt beginnen ('N')");
+    EXPECT_FALSE(Tool(1).PictureNormal().isNull());
+    EXPECT_EQ(Tool(23).Caption(), "Weiter");
+    EXPECT_EQ(Tool(20).Mode(), fxbutton::ModeCheck);
+    EXPECT_EQ(Tool(13).Mode(), fxbutton::ModeOption);
+    EXPECT_EQ(Tool(23).geometry(), QRect(4, gfrmMain->Frame1->y() + 4, 105, 40));
+    EXPECT_FALSE(gfrmMain->mnuSave->isEnabled());
+
+    std::vector<int> tags;
+    for (const QAction* entry : gfrmMain->mnuButtonStyle) tags.push_back(entry->data().toInt());
+    EXPECT_EQ(tags, (std::vector<int>{0, 2, 3, 7, 1, 11, 10}));
+    EXPECT_EQ(gfrmMain->mnuButtonStyle.front()->text(), "Windows 95/98");
+    ASSERT_EQ(gfrmMain->mnuLang.size(), 2u);
+    EXPECT_EQ(gfrmMain->mnuLang[0]->text(), "Deutsch");
+    EXPECT_EQ(gfrmMain->mnuLang[0]->data().toInt(), 0);
+    EXPECT_EQ(gfrmMain->mnuLang[1]->text(), "English");
+    EXPECT_EQ(gfrmMain->mnuLang[1]->data().toInt(), 3);
+}
+
+TEST_F(MainToolsTest, LanguageAndStyleSwitchesReachEveryButton)
+{
+    const QString foldGerman = Tool(12).Caption();
+    gfrmMain->mnuLang[1]->trigger();
+    EXPECT_NE(Tool(12).Caption(), foldGerman);
+    EXPECT_EQ(Tool(23).Caption(), "Next") << "captions follow their text number";
+    EXPECT_EQ(Tool(6).Caption(), "OK");
+    EXPECT_EQ(Tool(13).Caption(), "J(K)");
+    EXPECT_EQ(Tool(20).Caption(), "Auto\nFTR");
+    EXPECT_EQ(Tool(1).ToolTip(), "Neues Projekt beginnen ('N')") << "tooltips keep their language";
+
+    gfrmMain->mnuButtonStyle.back()->trigger();
+    EXPECT_EQ(gOptions->ButtonStyle(), 10);
+    for (int32_t i = 1; i <= kWerkzeuge; ++i) EXPECT_EQ(Tool(i).ButtonStyle(), 10) << "tool " << i;
+}
+
+TEST_F(MainToolsTest, WeiterStepBoxAndPanelsFollowThePanelFrame)
+{
+    auto* panel = new QWidget(gfrmMain->Frame1);
+    gfrmMain->centralWidget()->resize(800, 500);
+    EXPECT_EQ(gfrmMain->Frame1->geometry(), QRect(112, 371, 688, 129));
+    EXPECT_EQ(Tool(23).y(), 375);
+    EXPECT_EQ(gfrmMain->lblStep->y(), 419);
+    // Inside the frame's 1-pixel border, 4 pixels to every side.
+    EXPECT_EQ(panel->geometry(), QRect(5, 5, 678, 119));
+    EXPECT_EQ(gfrmMain->lblSS->geometry().right(), 799);
+}
+
+TEST_F(MainToolsTest, ToolClicksMirrorTheModesOnTheButtons)
+{
+    gfrmMain->Toggle_Zoom_Visible(true);
+    gfrmMain->Toggle_Tool_0_Visible(true);
+    QTest::mouseClick(&Tool(7), Qt::LeftButton);
+    QTest::mouseClick(&Tool(5), Qt::LeftButton);
+    QTest::mouseClick(&Tool(5), Qt::LeftButton);
+    EXPECT_TRUE(gModus_Bereich && !gModus_Verschieben);
+    EXPECT_TRUE(Tool(5).Value());
+    EXPECT_FALSE(Tool(7).Value());
+
+    QTest::mouseClick(&Tool(3), Qt::LeftButton);
+    EXPECT_TRUE(gModus_Zoom && !gModus_Bereich);
+    EXPECT_FALSE(Tool(5).Value());
+    QTest::mouseClick(&Tool(4), Qt::LeftButton);
+    EXPECT_FALSE(gModus_Zoom);
+    EXPECT_FALSE(Tool(3).Value());
+
+    // Mirroring with nothing copied leaves the curve alone.
+    const int32_t punkte = gCalc->Punkte();
+    QTest::mouseClick(&Tool(8), Qt::LeftButton);
+    EXPECT_EQ(gCalc->Punkte(), punkte);
+    EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(MainToolsTest, KeysActOnlyOutsideTextFieldsAndThroughUsableTools)
+{
+    auto* feld = new QLineEdit(gfrmMain->centralWidget());
+    feld->setGeometry(600, 10, 80, 20);
+    feld->show();
+    Aktivieren();
+    gSchritt = 4;
+    const float start = gCalc->X_Shifted(1, true);
+    QTest::keyClick(gfrmMain, Qt::Key_X);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, 0.1f, 1e-5f);
+    QTest::keyClick(gfrmMain, Qt::Key_Y);
+    QTest::keyClick(gfrmMain, Qt::Key_Y);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f);
+    gSchritt = 2;
+    QTest::keyClick(gfrmMain, Qt::Key_X);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f) << "only the folded spectrum moves";
+
+    QTest::keyClick(gfrmMain, Qt::Key_N);
+    EXPECT_EQ(seam.dialogs.size(), 1u) << "N opens the project file dialog";
+
+    feld->setFocus();
+    gSchritt = 4;
+    QTest::keyClicks(feld, "nxy");
+    EXPECT_EQ(feld->text(), "nxy");
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f);
+
+    gfrmMain->setFocus();
+    gfrmMain->Werkzeuge.setValue(16, true);
+    gfrmMain->GUI_SET_TOOLS();
+    QTest::keyClick(gfrmMain, Qt::Key_I);
+    EXPECT_TRUE(Tool(16).Value()) << "I(K) is hidden";
+    gfrmMain->Toggle_Tool_1_Visible(true);
+    gfrmMain->Werkzeuge.setEnabled(15, false);
+    QTest::keyClick(gfrmMain, Qt::Key_I);
+    EXPECT_TRUE(Tool(16).Value()) << "I(K) is disabled";
+    gfrmMain->Werkzeuge.setEnabled(15, true);
+    QTest::keyClick(gfrmMain, Qt::Key_I);
+    EXPECT_FALSE(Tool(16).Value());
+}
+
+TEST_F(MainToolsTest, StepBackOfferAndResetControls)
+{
+    gfrmMain->Toggle_RohdatenSeperator(0);
+    gfrmMain->Toggle_RohdatenSeperator(2, true);
+    EXPECT_EQ(Tool(13).width(), 35);
+    EXPECT_FALSE(Tool(24).isHidden());
+    for (size_t k = 0; k < 4; ++k) EXPECT_EQ(gfrmMain->mnuSeperatorBack[k]->isEnabled(), k == 2);
+    gfrmMain->Toggle_RohdatenSeperator(2);
+    EXPECT_EQ(Tool(13).width(), 50);
+    EXPECT_TRUE(Tool(24).isHidden());
+
+    Projekt_Starten();
+    gfrmMain->lblStep->show();
+    gOptions->setAnsicht_2_Fenster(true);
+    gfrmMain->Toggle_2Fenster();
+    ASSERT_FALSE(gfrmMain->conDisplay[1]->isHidden());
+    gfrmMain->Toggle_Tool_1_Visible(true);
+    QTest::mouseClick(&Tool(14), Qt::LeftButton);
+    gfrmMain->ResetControls();
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isHidden());
+    EXPECT_TRUE(gfrmMain->conDisplay[1]->isHidden());
+    EXPECT_TRUE(gfrmMain->lblStep->isHidden());
+    EXPECT_FALSE(gOptions->Ansicht_2_Fenster());
+    for (int32_t i = 13; i <= 17; ++i) EXPECT_FALSE(Tool(i).Value() || Tool(i).isEnabled()) << "tool " << i;
+}
+
+TEST_F(MainToolsTest, Screenshots)
+{
+    gfrmMain->resize(1000, 700);
+    QApplication::processEvents();
+    ASSERT_TRUE(gfrmMain->grab().save("mainwindow_start.png"));
+
+    Projekt_Starten();
+    // All tool rows as the evaluation steps show them, with the step box and "Weiter".
+    gfrmMain->Toggle_Zoom_Visible(true);
+    gfrmMain->Toggle_Tool_0_Visible(true);
+    gfrmMain->Toggle_Tool_1_Visible(true);
+    gfrmMain->Toggle_RohdatenSeperator(0, true);
+    gfrmMain->Werkzeuge.setVisible(23, true);
+    gfrmMain->GUI_SET_TOOLS();
+    gfrmMain->lblStep->show();
+    gfrmMain->lblSS->setText("K = 12.3  I = 456");
+    QApplication::processEvents();
+    ASSERT_TRUE(gfrmMain->grab().save("mainwindow_project.png"));
+    EXPECT_EQ(seam.errorWindows, 0);
+}
