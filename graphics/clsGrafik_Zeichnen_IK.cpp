@@ -92,7 +92,8 @@ void clsGrafik::Zeichne_IK_Extra()
             display.Zeichne_Punkt(ik.x(i), static_cast<float>(y), farbe::Rot);
         }
     }
-    display.Zeichne_Kreis(ik.x(P), ik.Y_Parabel(P), farbe::Gruen, 5);
+    // Before any low-K extrapolation there is no parabola to mark.
+    if (P >= 1) display.Zeichne_Kreis(ik.x(P), ik.Y_Parabel(P), farbe::Gruen, 5);
     display.Zeichne_Kreis(ik.x(F), ik.Y(F), farbe::Rot, 5);
     const int32_t S = ik.FTR_Start_Index();
     display.Zeichne_Kreis(ik.x(S), ik.Y(S), farbe::Rot, 5);
