@@ -50,10 +50,12 @@ void clsGrafik::Zeichne_IK_RTR()
         }
         if (panel.ShowGas()) {
             const clsFMK& fmk = rt::Object(gFMK);
-            // Normalised to start at −1; a term without a first divisor stays as it is (at 0).
-            const float N = fmk.fm2_Y(1) == 0.0f ? 1.0f : -Gas_Term(fmk, 1);
+            // Normalised to start at −1; a term that starts at 0 (a pure element has none at all)
+            // is drawn as it is.
+            const float L1 = Gas_Term(fmk, 1);
+            const float N = L1 == 0.0f ? 1.0f : -L1;
             SetLayerForeColor(1, farbe::Olivgruen);
-            Linienzug(*this, 1, 1, n, x, [&](int32_t i) { return static_cast<float>(rt::Divide(Gas_Term(fmk, i), N)); });
+            Linienzug(*this, 1, 1, n, x, [&](int32_t i) { return Gas_Term(fmk, i) / N; });
         }
         const clsUntergrund& ug = rt::Object(gUntergrund);
         // A background of 0 at the first point cannot be normalised: the view goes on without it.
