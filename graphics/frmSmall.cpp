@@ -23,8 +23,9 @@ namespace {
 
 // The kinds a preview offers, in the order of its list.
 constexpr int32_t kVorschauKurven[] = {KT_GR, KT_RDF, KT_IK_Wichtung, KT_UG};
-constexpr int32_t kBreite = 360;
-constexpr int32_t kHoehe = 280;
+// The design size: wide enough for the axis numbers beside the unit.
+constexpr int32_t kBreite = 480;
+constexpr int32_t kHoehe = 320;
 
 // A curve from its first value at x = 0 on, through points 2..n.
 template <class X, class Y>
@@ -157,6 +158,12 @@ void frmSmall::resizeEvent(QResizeEvent*)
     const int32_t oben = cmbkRaum->sizeHint().height();
     cmbkRaum->resize(cmbkRaum->sizeHint().width(), oben);
     conDisplay1->setGeometry(0, oben, width(), std::max(height() - oben, 1));
+    Zeichne_Preview();
+}
+
+void frmSmall::showEvent(QShowEvent*)
+{
+    // The diagram takes its size only now that it is shown, which clears it.
     Zeichne_Preview();
 }
 

@@ -91,6 +91,11 @@ TEST_F(Vorschau, ANewWindowStartsOnGrAndTakesTheKindAsked)
     frmSmall& ug = Neu(KT_UG);
     EXPECT_TRUE(ug.conDisplay1->Y_Achse_Log()) << "U(K) on a log axis";
     EXPECT_FALSE(ug.conDisplay1->Check1->isVisibleTo(&ug));
+    frmSmall& rdf = Neu(KT_RDF);
+    Speichern(gr, "vorschau_gr.png");
+    Speichern(rdf, "vorschau_rdf.png");
+    Speichern(ik, "vorschau_ik.png");
+    Speichern(ug, "vorschau_ug.png");
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_TRUE(seam.messages.empty());
 }
