@@ -82,9 +82,8 @@ std::vector<float> clsFFT::Eingabekurve(int32_t letzter)
     return y;
 }
 
-void clsFFT::FFT_Ungeschuetzt()
+Sinus_Vorgaben clsFFT::Vorgaben()
 {
-    if (n_ == 0) rt::Raise(rt::errSubscript);
     Sinus_Vorgaben v;
     v.DeltaK = gOptions->Delta_k();
     v.Start = gIK->FTR_Start_Index();
@@ -95,6 +94,13 @@ void clsFFT::FFT_Ungeschuetzt()
     v.Ordnung = gOptions->Abbruchstelle_Ordnung();
     v.Fortsetzen_Bis = gIK->Punkte();
     if (v.Fortsetzen && K_Gitter(v.Abbruch, v.DeltaK) > 0.0f) v.Y_Abbruch = gIK->Y(v.Abbruch);
+    return v;
+}
+
+void clsFFT::FFT_Ungeschuetzt()
+{
+    if (n_ == 0) rt::Raise(rt::errSubscript);
+    const Sinus_Vorgaben v = Vorgaben();
     if ((v.Fortsetzen ? std::max(v.Abbruch, v.Fortsetzen_Bis) : v.Abbruch) > Letzter_K_Index(plan_)) Abschneiden_Melden();
 
     auto ergebnis = Sinustransformation(plan_, Eingabekurve(Letzter_K_Index(plan_)), v);

@@ -43,6 +43,11 @@ public:
     // The number of G(r) points that a transform of this size carries: the points above N/2 are
     // the mirror of those below.
     int32_t GR_Punkte() const;
+    // The curve the forward transform takes at points 1..: the weighted I(K) from FTR_Start_Index
+    // to FTR_Index, its low-K extrapolation up to Parabel_Index; none beyond point letzter.
+    static std::vector<float> Eingabekurve(int32_t letzter);
+    // What the forward transform takes besides the curve, from gIK and the options.
+    static Sinus_Vorgaben Vorgaben();
 
 private:
     // The forms that let a run-time error pass to the caller; the public ones report it as "clsFFT".
@@ -51,9 +56,6 @@ private:
     void iFFT_Ungeschuetzt(std::span<const float> GKorrektur = {});
     void iFFT_Pot_Ungeschuetzt();
 
-    // The curve the forward transform takes at points 1..: the weighted I(K) from FTR_Start_Index
-    // to FTR_Index, its low-K extrapolation up to Parabel_Index; none beyond point letzter.
-    static std::vector<float> Eingabekurve(int32_t letzter);
     // The last 1-based r point that an inverse transform takes: points beyond N/2 lie past the
     // highest r that the K grid resolves.
     int32_t GR_Grenze() const { return n_ / 2; }

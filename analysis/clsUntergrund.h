@@ -56,6 +56,8 @@ public:
     void Untergrund_Endberechnen();
     bool Fit_OK() const { return fitOK_; }
     float UGE(int32_t Index) const;
+    // Points of the implied background; 0 before it is computed.
+    int32_t Punkte_UGE() const { return static_cast<int32_t>(uge_.size()); }
 
 private:
     bool UG_Fitten();

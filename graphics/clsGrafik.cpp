@@ -8,6 +8,7 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "graphics/Raster.h"
+#include "graphics/Zeichenhilfen.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,20 +16,6 @@
 namespace {
 
 constexpr uint32_t kWeiss = 0xFFFFFF;
-constexpr uint32_t kSchwarz = 0;
-
-// The engine's handlers that end with a plain message box instead of the error window.
-template <class Body>
-void MitMeldung(const char* procedure, Body body)
-{
-    try {
-        body();
-    } catch (const rt::RuntimeError& e) {
-        clsError::ReportByMessage("Klassenmodul", "clsGrafik", procedure, e);
-    } catch (const std::exception& e) {
-        clsError::ReportByMessage("Klassenmodul", "clsGrafik", procedure, zelo::AsRuntimeError(e));
-    }
-}
 
 bool Endlich(const Bereich& b)
 {
@@ -48,6 +35,13 @@ conDisplay* clsGrafik::Display(int32_t index) const
 {
     if (index < 0 || index >= static_cast<int32_t>(displays_.size())) return nullptr;
     return displays_[static_cast<size_t>(index)].data();
+}
+
+conDisplay& clsGrafik::Diagramm(int32_t index) const
+{
+    conDisplay* display = Display(index);
+    if (!display) rt::Raise(rt::errObjectNotSet);
+    return *display;
 }
 
 clsLayer& clsGrafik::Layer(int32_t Index)
@@ -93,7 +87,7 @@ void clsGrafik::Skalieren(float X1, float X2, float Y1, float Y2, int32_t Displa
 
 void clsGrafik::LoadLayer(int32_t Anzahl, int32_t DisplayIndex, bool ClearField)
 {
-    MitMeldung("LoadLayer", [&] {
+    MitGrafikMeldung("LoadLayer", [&] {
         if (ClearField) ClearLayerField();
         const conDisplay* display = Display(DisplayIndex);
         if (!display) rt::Raise(rt::errObjectNotSet);
@@ -156,49 +150,61 @@ void clsGrafik::Zeichne_Kurve(int32_t neueKurve)
     Zeichne(false);
 }
 
-void clsGrafik::Zeichne(bool)
+void clsGrafik::Zeichne(bool NoChangeYScaling)
 {
-    MitMeldung("Zeichne", [this] {
+    MitGrafikMeldung("Zeichne", [&] {
         switch (letzteKurve_) {
         case KT_JK:
         case KT_JK_Bearbeitet:
         case KT_JK_Gemittelt:
-        case KT_Fit: Zeichne_Rohspektrum(); break;
-        // The views of the other kinds are drawn by their own routines, still to come.
+        case KT_Fit: Zeichne_Rohspektrum(NoChangeYScaling); break;
+        case KT_UG_Stuetzstellen: Zeichne_Untergrund(NoChangeYScaling); break;
+        case KT_IK:
+        case KT_IK_Wichtung:
+            Zeichne_IK_RTR();
+            MergeLayer();
+            Extras();
+            break;
+        case KT_GR:
+            Zeichne_Gr();
+            MergeLayer();
+            Extras();
+            break;
+        case KT_RDF: Zeichne_RDF(); break;
+        case KT_v_r: Zeichne_Potential_R(); break;
+        case KT_v_K: Zeichne_Potential_K(); break;
+        case KT_IK_Peaks:
+        case KT_GR_Peaks: Zeichne_Gauss(letzteKurve_); break;
+        // The other kinds have no view of their own: the diagram keeps its picture.
         default: break;
         }
     });
 }
 
-void clsGrafik::Zeichne_Rohspektrum()
+void clsGrafik::Skalieren_Ansicht(const Bereich& ansicht, int32_t DisplayIndex, int32_t LayerVon, int32_t LayerBis)
 {
-    letzteKurve_ = KT_JK;
-    const clsCalc& calc = rt::Object(gCalc);
-    LoadLayer(2, 0, true);
-    SetLayerForeColor(1, kSchwarz);
-    const Bereich b = zoom_ ? zoomFenster_ : Bereich{calc.Minimum_X(), calc.Maximum_X(), calc.Minimum_Y(), calc.Maximum_Y()};
-    Skalieren(b.x1, b.x2, b.y1, b.y2, 0, 1, 2);
-    int32_t erster = 1;
-    int32_t letzter = calc.Punkte();
-    if (zoom_) {
-        // The zoom window may reach beyond the curve.
-        erster = std::max(erster, calc.Index(zoomFenster_.x1));
-        letzter = std::min(letzter, calc.Index(zoomFenster_.x2));
-    }
-    for (int32_t i = erster; i <= letzter; ++i) {
-        if (i == erster)
-            DrawPoint(1, calc.x(i), calc.Y(i));
-        else
-            DrawLineTo(1, calc.x(i), calc.Y(i));
-    }
-    MergeLayer();
-    Update_Grafik();
+    const Bereich& b = zoom_ ? zoomFenster_ : ansicht;
+    Skalieren(b.x1, b.x2, b.y1, b.y2, DisplayIndex, LayerVon, LayerBis);
+}
+
+void clsGrafik::Layer_Sicherstellen()
+{
+    if (LayerAnzahl() < 2) LoadLayer(2, 0, true);
 }
 
 void clsGrafik::Update_Grafik()
 {
-    // Only the I(K) view (kinds 6 and 10) and the G(r) view (kind 7) draw extras over the merged
-    // diagram; they come with the drawing of those kinds.
+    Guarded("clsGrafik", "Update_Grafik", [this] { Extras(); });
+}
+
+void clsGrafik::Extras()
+{
+    switch (letzteKurve_) {
+    case KT_IK:
+    case KT_IK_Wichtung: Zeichne_IK_Extra(); break;
+    case KT_GR: Zeichne_GR_Extra(); break;
+    default: break;
+    }
 }
 
 void clsGrafik::Zoomen(float X1, float X2, float Y1, float Y2, bool ScaleIt, bool RedrawIT)

@@ -59,6 +59,8 @@ public:
     void Zeichne(bool NoChangeYScaling = false);
     // The extras drawn over the merged diagram for the kind drawn last.
     void Update_Grafik();
+    // The back-transformed I(K) in red straight over the main diagram.
+    void Zeichne_RTR_Extra();
     // ScaleIt stores the window (ordered) and turns the zoom on; RedrawIT redraws.
     void Zoomen(float X1, float X2, float Y1, float Y2, bool ScaleIt = false, bool RedrawIT = false);
     bool Zoom() const { return zoom_; }
@@ -71,7 +73,37 @@ public:
     clsLayer& Layer(int32_t Index);
 
 private:
-    void Zeichne_Rohspektrum();
+    // One routine per view; each draws into the layers, merges and adds its extras.
+    void Zeichne_Rohspektrum(bool NoChangeYScaling);
+    void Zeichne_Spektrum_Einfach();
+    void Zeichne_Spektrum_Seitenfit();
+    void Zeichne_Untergrund(bool NoChangeYScaling);
+    void Zeichne_RDF();
+    void Zeichne_Potential_R();
+    void Zeichne_Potential_K();
+    void Zeichne_Gauss(int32_t kurve);
+    // First and last point of the working curve that the raw-spectrum view shows, within 1..Punkte.
+    void Sichtbarer_Bereich(int32_t& first, int32_t& last) const;
+    // The folded spectrum: both halves over each other.
+    void Zeichne_Kurve_Links();
+    // The two side fits and their blended overlap, straight on the main diagram.
+    void Zeichne_Fit_Links();
+    // The I(K) view into one layer of the main diagram.
+    void Zeichne_IK_RTR();
+    // The weighted I(K), the low-K parabola, the cut-off and the index marks over the I(K) view.
+    void Zeichne_IK_Extra();
+    // The G(r) view: on the second diagram beside the I(K) view in the two-diagram layout.
+    void Zeichne_Gr();
+    // The density lines and the truncation oscillations over the G(r) view.
+    void Zeichne_GR_Extra();
+    // Update_Grafik without its own handler: a failure goes to the caller.
+    void Extras();
+    // The layer range scaled to the zoom window when zoomed, else to the view's range.
+    void Skalieren_Ansicht(const Bereich& ansicht, int32_t DisplayIndex, int32_t LayerVon, int32_t LayerBis);
+    // The diagram control index names; "Object variable not set" when none is registered.
+    conDisplay& Diagramm(int32_t index) const;
+    // At least two layers on the main diagram for the views that reuse the last drawing's layers.
+    void Layer_Sicherstellen();
     void ClearLayerField() { layers_.clear(); }
 
     Bereich zoomFenster_;

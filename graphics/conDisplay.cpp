@@ -84,7 +84,7 @@ void conDisplay::Skalieren(float Xmax, float Xmin, float Ymax, float Ymin, int32
         skala_.log = logGewuenscht_;
         const QSignalBlocker still(Check1);
         Check1->setChecked(logGewuenscht_);
-        Check1->setVisible(true);
+        Check1->setVisible(grenzenErlaubt_);
     }
     skala_.rechts = static_cast<float>(pic->width());
     skala_.unten = static_cast<float>(pic->height() - kRandUnten);
@@ -240,7 +240,9 @@ void conDisplay::AllowScaling(bool YesOrNo, bool isLog)
 {
     for (QLineEdit* box : txtAchse) box->setVisible(YesOrNo);
     Check1->setVisible(YesOrNo);
-    skala_.log = isLog;
+    grenzenErlaubt_ = YesOrNo;
+    // The next scaling keeps the axis asked for here.
+    skala_.log = logGewuenscht_ = isLog;
 }
 
 void conDisplay::setIsPreview(bool value)

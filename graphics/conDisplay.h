@@ -87,6 +87,7 @@ private:
     int32_t kurve_ = 0;
     int32_t halbeZeile_ = 0;
     bool logGewuenscht_ = false;
+    bool grenzenErlaubt_ = true;
     bool isPreview_ = false;
     QPoint letzter_;
 };
