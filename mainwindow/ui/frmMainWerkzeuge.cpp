@@ -10,6 +10,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/clsGrafik.h"
+#include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/WerkzeugBilder.h"
 #include "widgets/fxbutton.h"
@@ -115,8 +116,9 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl)
         // Leaving the peak view shows the Fourier step's curve again.
         if (!gModus_Peaks) gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
         break;
-    // The step machine, its panels and the preview windows are not built yet: OK, Fit, fold, the step
-    // selector, Extras, the preview, the automatic transform and "Weiter" only set their buttons.
+    case A::Vorschau: NewPreviewWindow(befehl.Kurventyp); break;
+    // The step machine and its panels are not built yet: OK, Fit, fold, the step selector, Extras,
+    // the automatic transform and "Weiter" only set their buttons.
     default: break;
     }
 }

@@ -135,6 +135,12 @@ TEST_F(MainToolsTest, ToolClicksMirrorTheModesOnTheButtons)
     const int32_t punkte = gCalc->Punkte();
     QTest::mouseClick(&Tool(8), Qt::LeftButton);
     EXPECT_EQ(gCalc->Punkte(), punkte);
+
+    // The preview tool opens a preview window beside the main window.
+    gfrmMain->Toggle_Tool_1_Visible(true);
+    const size_t offen = colSmall.size();
+    QTest::mouseClick(&Tool(19), Qt::LeftButton);
+    EXPECT_EQ(colSmall.size(), offen + 1);
     EXPECT_EQ(seam.errorWindows, 0);
 }
 
