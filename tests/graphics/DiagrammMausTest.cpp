@@ -1,0 +1,221 @@
+// The diagram's mouse tools driven by mouse events on the drawing surface: zoom, background
+// support points, the I(K) indices, the coordination limits and hatch, the fold drag, the
+// separation point, the read-out and the pointer over Gauss peaks.
+#include "DiagrammFixture.h"
+
+#include "analysis/clsGR.h"
+#include "analysis/clsGauss.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
+#include "core/clsOptions.h"
+#include "graphics/DiagrammMaus.h"
+#include "materials/clsMFE.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QMouseEvent>
+
+#include <cmath>
+
+namespace {
+
+class MausTest : public DiagrammFixture {
+protected:
+    void TearDown() override
+    {
+        gModus_Zoom = gModus_Bereich = gModus_Verschieben = gModus_Hoehe = gModus_Breite = gModus_Fit = false;
+        gSchritt = 0;
+    }
+
+    // The surface pixel of a data point under the present scale.
+    QPoint Bei(float x, float y = 0) const
+    {
+        return QPoint(*PixelX(display.Skala(), x), *PixelY(display.Skala(), y));
+    }
+    // Mouse events as the window system delivers them to the drawing surface.
+    void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten,
+                Qt::KeyboardModifiers tasten = {})
+    {
+        const QPointF ort(p);
+        QMouseEvent ereignis(art, ort, display.pic->mapToGlobal(ort), knopf, gehalten, tasten);
+        QCoreApplication::sendEvent(display.pic, &ereignis);
+    }
+    void Bewegen(QPoint p, Qt::MouseButtons gehalten = {}, Qt::KeyboardModifiers tasten = {})
+    {
+        Senden(QEvent::MouseMove, p, Qt::NoButton, gehalten, tasten);
+    }
+    // A click after the pointer came to p with no button held.
+    void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton, Qt::KeyboardModifiers tasten = {})
+    {
+        Bewegen(p);
+        Senden(QEvent::MouseButtonPress, p, knopf, knopf, tasten);
+        Senden(QEvent::MouseButtonRelease, p, knopf, {}, tasten);
+    }
+    void Ziehen(QPoint von, QPoint bis)
+    {
+        Bewegen(von);
+        Senden(QEvent::MouseButtonPress, von, Qt::LeftButton, Qt::LeftButton);
+        Bewegen(bis, Qt::LeftButton);
+        Senden(QEvent::MouseButtonRelease, bis, Qt::LeftButton, {});
+    }
+    // The columns of the surface that hold a red pixel: first and last, or (-1, -1).
+    std::pair<int32_t, int32_t> RoteSpalten() const
+    {
+        const QImage& bild = display.pic->Image;
+        int32_t erste = -1, letzte = -1;
+        for (int32_t x = 0; x < bild.width(); ++x)
+            for (int32_t y = 0; y < bild.height(); ++y)
+                if (bild.pixel(x, y) == qRgb(255, 0, 0)) {
+                    if (erste < 0) erste = x;
+                    letzte = x;
+                    break;
+                }
+        return {erste, letzte};
+    }
+    QSignalSpy info{&display, &conDisplay::InfoChange};
+};
+
+}
+
+TEST_F(MausTest, ZoomNeedsADragThenZoomsToTheCornersAndEnds)
+{
+    Arbeitskurve(0, 53, 0.1f, [](float x) { return x / 10; });
+    display.Skalieren(53, 0, 10, 0, KT_JK);
+    gModus_Zoom = true;
+    Klick(Bei(20, 5));
+    EXPECT_FALSE(gGrafik->Zoom());
+    EXPECT_TRUE(gModus_Zoom) << "a click without movement keeps the mode";
+    EXPECT_EQ(info.count(), 0);
+
+    const QPoint von = Bei(30, 2), bis = Bei(10, 8);
+    const float yOben = WertY(display.Skala(), float(bis.y())), yUnten = WertY(display.Skala(), float(von.y()));
+    Ziehen(von, bis);
+    ASSERT_TRUE(gGrafik->Zoom());
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().x1, 10.0f);
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().x2, 30.0f);
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().y1, yUnten);
+    EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().y2, yOben);
+    EXPECT_FALSE(gModus_Zoom);
+    ASSERT_EQ(info.count(), 1);
+    EXPECT_EQ(info[0][0].toInt(), 2);
+}
+
+TEST_F(MausTest, BackgroundStepAddsMovesAndDeletesSupportPoints)
+{
+    Arbeitskurve(0, 10, 0.1f, [](float x) { return x * x; });
+    display.Skalieren(53, 0, 100, 0, KT_UG_Stuetzstellen);
+    gSchritt = 10;
+    Klick(Bei(1, 50));
+    Klick(Bei(3, 50));
+    ASSERT_EQ(gUntergrund->Anzahl(), 2);
+    EXPECT_NEAR(gUntergrund->UX(2), 3.0f, 1e-4);
+    EXPECT_NEAR(gUntergrund->UY(2), 50.0f, 0.5f);
+
+    Klick(Bei(4, 50), Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_EQ(gUntergrund->Anzahl(), 3);
+    EXPECT_NEAR(gUntergrund->UY(3), 16.0f, 1e-3) << "on the curve at x = 4, not one point before";
+
+    Ziehen(Bei(3, 50), Bei(6, 30));
+    ASSERT_EQ(gUntergrund->Anzahl(), 3) << "the point moved, none added";
+    EXPECT_NEAR(gUntergrund->UX(2), 4.0f, 1e-4);
+    EXPECT_NEAR(gUntergrund->UX(3), 6.0f, 1e-4);
+
+    Klick(Bei(5.8f, 30), Qt::RightButton);
+    ASSERT_EQ(gUntergrund->Anzahl(), 2) << "the nearer neighbour goes";
+    EXPECT_NEAR(gUntergrund->UX(2), 4.0f, 1e-4);
+    EXPECT_EQ(info.count(), 5);
+    for (const auto& ereignis : info) EXPECT_EQ(ereignis[0].toInt(), 5);
+}
+
+TEST_F(MausTest, InterferenceStepSetsTheIndicesOfTheClickedKClamped)
+{
+    gIK->Rechteck();
+    const int32_t n = gIK->Punkte();
+    display.Skalieren(53, 0, 2, 0, KT_IK);
+    gSchritt = 11;
+    Klick(Bei(50), Qt::RightButton);
+    EXPECT_EQ(gIK->FTR_Index(), 501) << "K = 50 is point 501";
+    Klick(Bei(20));
+    EXPECT_EQ(gIK->Parabel_Index(), 201);
+    Klick(Bei(5), Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(gIK->FTR_Start_Index(), 51);
+    EXPECT_EQ(gIK->FTR_Index(), 501) << "Ctrl sets only the start";
+
+    Klick(QPoint(10, 100));
+    EXPECT_EQ(gIK->Parabel_Index(), 2) << "left of K = 0";
+    display.Skalieren(530, 0, 2, 0, KT_IK);
+    Klick(QPoint(590, 100), Qt::RightButton);
+    EXPECT_EQ(gIK->FTR_Index(), n) << "beyond the curve";
+    ASSERT_EQ(info.count(), 5);
+    EXPECT_EQ(info[4][0].toInt(), 6);
+}
+
+TEST_F(MausTest, CoordinationStepSetsLimitsAndHatchesBetweenThem)
+{
+    gMFE->setDichte_Experimentell(60);
+    gGR->setPunkte(1200);
+    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, std::sin(gGR->R(i) * 10));
+    const float rEnde = gGR->R(1200);
+    display.Skalieren(5.3f, 0, 30000, 0, KT_RDF);
+    gSchritt = 13;
+    gGR->setKZ_r2(0);
+    Klick(Bei(1));
+    EXPECT_NEAR(gGR->KZ_r1(), 1.0f, 1e-4);
+    EXPECT_EQ(gGR->KZ_r2(), 0.0f) << "left sets only the lower limit";
+    EXPECT_EQ(info.count(), 0);
+    EXPECT_EQ(RoteSpalten().first, -1) << "no hatch";
+
+    Klick(Bei(2), Qt::RightButton);
+    EXPECT_NEAR(gGR->KZ_r2(), 2.0f, 1e-4);
+    EXPECT_GT(gGR->KZ_Wert(), 0.0f);
+    EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(1).x(), Bei(2).x()));
+    ASSERT_EQ(info.count(), 1);
+    EXPECT_EQ(info[0][0].toInt(), 7);
+
+    Klick(Bei(3));
+    Klick(Bei(2.5f), Qt::RightButton);
+    EXPECT_NEAR(gGR->KZ_r1(), 2.5f, 1e-4) << "reversed limits are swapped";
+    EXPECT_NEAR(gGR->KZ_r2(), 3.0f, 1e-4);
+    EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(2.5f).x(), Bei(3).x()));
+
+    Klick(Bei(5.2f), Qt::RightButton);
+    EXPECT_FLOAT_EQ(gGR->KZ_r2(), rEnde) << "clamped to the last r";
+    EXPECT_LE(RoteSpalten().second, Bei(rEnde).x()) << "the hatch ends there too";
+}
+
+TEST_F(MausTest, FoldDragShiftsAgainstTheDrag)
+{
+    Arbeitskurve(0, 50, 0.1f, [](float x) { return x; });
+    display.Skalieren(53, 0, 60, 0, KT_JK);
+    gSchritt = 4;
+    const float vorher = gCalc->X_Shifted(1, true);
+    Ziehen(Bei(20, 10), Bei(20.5f, 10));
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - vorher, -0.5f, 1e-4);
+}
+
+TEST_F(MausTest, SeparationStepDrawsTheRedLineAndSetsThePointOnRelease)
+{
+    Arbeitskurve(0, 50, 0.1f, [](float x) { return x; });
+    display.Skalieren(53, 0, 60, 0, KT_JK_Gemittelt);
+    gSchritt = 9;
+    gCalc->setTrennstelle_OK(false);
+    Bewegen(Bei(20, 10));
+    EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(20).x(), Bei(20).x()));
+    Klick(Bei(20, 10));
+    EXPECT_EQ(gCalc->Trennstelle(), 200);
+}
+
+TEST_F(MausTest, ReadOutInTheShownUnitAndCrossOverGaussPeaks)
+{
+    gOptions->setEinheit_NM(false);
+    display.Skalieren(5.3f, 0, 1, -1, KT_GR);
+    Bewegen(Bei(0.25f));
+    EXPECT_TRUE(display.lblPos->text().startsWith("r [Å]= 2.5  ")) << display.lblPos->text().toStdString();
+
+    gGauss->Hinzufuegen(0.3f, 0.05f, 1, 0, 0);
+    Bewegen(Bei(0.3f));
+    EXPECT_EQ(display.pic->cursor().shape(), Qt::CrossCursor);
+    Bewegen(Bei(0.32f));
+    EXPECT_EQ(display.pic->cursor().shape(), Qt::ArrowCursor);
+}
