@@ -8,7 +8,9 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
+#include "core/clsCommon.h"
 #include "core/clsOptions.h"
+#include "graphics/TestkurvenZiel.h"
 #include "graphics/DiagrammMaus.h"
 #include "materials/clsMFE.h"
 
@@ -17,6 +19,8 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -182,6 +186,79 @@ TEST_F(MausTest, CoordinationStepSetsLimitsAndHatchesBetweenThem)
     Klick(Bei(5.2f), Qt::RightButton);
     EXPECT_FLOAT_EQ(gGR->KZ_r2(), rEnde) << "clamped to the last r";
     EXPECT_LE(RoteSpalten().second, Bei(rEnde).x()) << "the hatch ends there too";
+}
+
+TEST_F(MausTest, DensityLineIndexOfTheClickedRWithinTheCurve)
+{
+    gMFE->setDichte_Experimentell(60);
+    gGR->setPunkte(1200);
+    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, -gGR->R(i));
+    const float dr = gOptions->Delta_r();
+    display.Skalieren(530 * dr, 0, 1, -6, KT_GR);
+    gSchritt = 12;
+    Klick(Bei(100 * dr, -1));
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 101);
+    Klick(QPoint(5, 100));
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 2) << "left of r = 0";
+    ASSERT_EQ(info.count(), 2);
+    EXPECT_EQ(info[1][0].toInt(), 7);
+}
+
+// What the test-curve panel was asked for.
+class Testkurven : public TestkurvenPanel {
+public:
+    void AddNewPoint(float x, float a, float b) override { rufe.push_back({"Point", x, a, b}); }
+    void AddNewSinus(float x, float a, float b) override { rufe.push_back({"Sinus", x, a, b}); }
+    struct Ruf {
+        std::string art;
+        float x, a, b;
+    };
+    std::vector<Ruf> rufe;
+};
+
+TEST_F(MausTest, TestProjectsPlaceTestPeaksInsteadOfSettingIndices)
+{
+    Testkurven panel;
+    PanelPlatz<TestkurvenPanel>::Set(&panel);
+    gIK->Rechteck();
+    const int32_t parabel = gIK->Parabel_Index();
+    display.Skalieren(53, 0, 2, 0, KT_IK);
+    gSchritt = 11;
+    gCommon->setProjektTyp_Spezial(4);
+    Klick(Bei(20), Qt::RightButton);
+    Klick(Bei(30), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(gIK->Parabel_Index(), parabel);
+
+    display.Skalieren(5.3f, 0, 1, -1, KT_GR);
+    gSchritt = 12;
+    gCommon->setProjektTyp_Spezial(5);
+    Klick(Bei(0.5f));
+    Klick(Bei(1), Qt::LeftButton, Qt::ControlModifier);
+    PanelPlatz<TestkurvenPanel>::Set(nullptr);
+    gCommon->setProjektTyp_Spezial(0);
+
+    ASSERT_EQ(panel.rufe.size(), 4u);
+    EXPECT_EQ(panel.rufe[0].art, "Point");
+    EXPECT_FLOAT_EQ(panel.rufe[0].x, 20);
+    EXPECT_FLOAT_EQ(panel.rufe[0].b, 30);
+    EXPECT_EQ(panel.rufe[1].art, "Sinus");
+    EXPECT_EQ(panel.rufe[2].art, "Point");
+    EXPECT_FLOAT_EQ(panel.rufe[2].a, 0.02f);
+    EXPECT_EQ(panel.rufe[3].art, "Sinus");
+    EXPECT_FLOAT_EQ(panel.rufe[3].b, 3);
+    EXPECT_EQ(info.count(), 0);
+}
+
+TEST_F(MausTest, HeightCutWithCtrlTriplesTheHeightAndEndsTheMode)
+{
+    Arbeitskurve(0, 50, 0.1f, [](float x) { return x; });
+    display.Skalieren(53, 0, 60, 0, KT_JK);
+    gModus_Hoehe = true;
+    const QPoint p = Bei(20, 10);
+    const auto hoehe = static_cast<float>(3 * std::lround(WertY(display.Skala(), float(p.y()))));
+    Klick(p, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_FLOAT_EQ(gCalc->Maximum_Y(), hoehe);
+    EXPECT_FALSE(gModus_Hoehe);
 }
 
 TEST_F(MausTest, FoldDragShiftsAgainstTheDrag)
