@@ -14,6 +14,8 @@
 #include "graphics/DiagrammMaus.h"
 #include "materials/clsMFE.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QMouseEvent>
@@ -176,6 +178,13 @@ TEST_F(MausTest, CoordinationStepSetsLimitsAndHatchesBetweenThem)
     EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(1).x(), Bei(2).x()));
     ASSERT_EQ(info.count(), 1);
     EXPECT_EQ(info[0][0].toInt(), 7);
+    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../diagram");
+    QDir().mkpath(ordner);
+    EXPECT_TRUE(display.grab().save(ordner + "/koordination.png"));
+
+    Bewegen(Bei(2.2f), {}, Qt::ControlModifier);
+    EXPECT_NEAR(gGR->KZ_r2(), 2.2f, 1e-4) << "Ctrl drags the upper limit";
+    EXPECT_EQ(info.count(), 2);
 
     Klick(Bei(3));
     Klick(Bei(2.5f), Qt::RightButton);
@@ -259,6 +268,36 @@ TEST_F(MausTest, HeightCutWithCtrlTriplesTheHeightAndEndsTheMode)
     Klick(p, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_FLOAT_EQ(gCalc->Maximum_Y(), hoehe);
     EXPECT_FALSE(gModus_Hoehe);
+}
+
+TEST_F(MausTest, PointEditPreviewsAndSetsThePointUnderThePress)
+{
+    Arbeitskurve(0, 50, 0.1f, [](float) { return 10.0f; });
+    display.Skalieren(53, 0, 60, 0, KT_JK);
+    gSchritt = 2;
+    Bewegen(Bei(20, 10));
+    EXPECT_EQ(display.Maus->PunktUnterCursor(), 201);
+    Senden(QEvent::MouseButtonPress, Bei(20, 10), Qt::LeftButton, Qt::LeftButton);
+    const QPoint oben = Bei(20, 40);
+    Bewegen(oben, Qt::LeftButton);
+    EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(19.9f).x(), Bei(20.1f).x())) << "the point and its neighbours";
+    const float y = WertY(display.Skala(), float(oben.y()));
+    Senden(QEvent::MouseButtonRelease, oben, Qt::LeftButton, {});
+    EXPECT_FLOAT_EQ(gCalc->Y(201), y);
+    EXPECT_EQ(gCalc->Y(200), 10.0f);
+}
+
+TEST_F(MausTest, ExtrasStepPicksWhileMovingUntilTheRelease)
+{
+    display.Skalieren(53, 0, 2, 0, KT_IK);
+    gSchritt = 14;
+    display.Maus->SetKpe = true;
+    Bewegen(Bei(25));
+    EXPECT_FLOAT_EQ(gIK->K_pe(), 25);
+    Klick(Bei(30));
+    EXPECT_FALSE(display.Maus->SetKpe);
+    Bewegen(Bei(35));
+    EXPECT_FLOAT_EQ(gIK->K_pe(), 30) << "picking ended with the release";
 }
 
 TEST_F(MausTest, FoldDragShiftsAgainstTheDrag)
