@@ -90,10 +90,15 @@ void clsIK::UserSetScale(float UserMin, float UserMax)
     userScale_ = true;
 }
 
-std::string clsIK::Parabel_Abweichung() const
+float clsIK::Parabel_Abweichung_Prozent() const
 {
     // Adding 0 turns a rounded -0.0 into 0.0.
-    const double prozent = Runden((1.0 - abweichung_) * 100.0, 1) + 0.0;
+    return static_cast<float>(Runden((1.0 - abweichung_) * 100.0, 1) + 0.0);
+}
+
+std::string clsIK::Parabel_Abweichung() const
+{
+    const double prozent = Parabel_Abweichung_Prozent();
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, prozent, std::chars_format::fixed, 1);
     return std::string(buffer, written.ptr) + " %";

@@ -31,6 +31,8 @@ public:
     // How well the low-K extrapolation meets I(K): "0.0 %" for a perfect match, "100.0 %" when the
     // extrapolation is I(K) itself.
     std::string Parabel_Abweichung() const;
+    // The same number, rounded to one decimal, without the text.
+    float Parabel_Abweichung_Prozent() const;
     float Y_Parabel(int32_t Index) const;
     // Generated test curves: 1 up to K = 100 and 0 beyond (1800 points); the Lorch function of a
     // cut-off at K = 100 (1500 points); zeros for the test-peak panel (1800 points).

@@ -9,6 +9,7 @@
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
+#include "graphics/DiagrammMaus.h"
 #include "graphics/Raster.h"
 #include "graphics/clsGrafik.h"
 
@@ -72,6 +73,7 @@ conDisplay::conDisplay(QWidget* parent) : QWidget(parent)
     Check1 = new QCheckBox("log", this);
     connect(Check1, &QCheckBox::clicked, this, GuardedSlot("conDisplay", "Check1_Click", [this] { Check1_Click(); }));
     halbeZeile_ = QFontMetrics(font()).height() / 2;
+    Maus = new DiagrammMaus(*this);
 }
 
 void conDisplay::Skalieren(float Xmax, float Xmin, float Ymax, float Ymin, int32_t kurve)

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 
+class DiagrammMaus;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -69,6 +70,8 @@ public:
     // Y high, Y low, X low, X high.
     std::array<QLineEdit*, 4> txtAchse{};
     QCheckBox* Check1;
+    // The mouse tools on pic, with the picking flags and the analysis range of the extras step.
+    DiagrammMaus* Maus;
 
 signals:
     void InfoChange(int32_t k);

@@ -70,6 +70,8 @@ public:
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
     void Toggle_2Fenster();
     void DrawCurve(int32_t kurvenTyp) override;
+    // Rewrites lblSS for the information kind k that diagram Index (0 or 1) reports (frmMainWerte.cpp).
+    void conDisplay_InfoChange(int32_t Index, int32_t k);
     // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};

@@ -59,6 +59,8 @@ void frmMain::Diagramme_Erstellen()
     for (size_t i = 0; i < conDisplay.size(); ++i) {
         conDisplay[i] = new ::conDisplay(flaeche);
         conDisplay[i]->hide();
+        connect(conDisplay[i], &::conDisplay::InfoChange, this,
+                [this, i](int32_t k) { conDisplay_InfoChange(static_cast<int32_t>(i), k); });
         if (gGrafik) gGrafik->setDisplay(static_cast<int32_t>(i), conDisplay[i]);
     }
     flaeche->installEventFilter(this);

@@ -15,6 +15,7 @@
 #include "support/TempEnvironment.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -76,4 +77,16 @@ TEST_F(MainDiagramTest, StartedRawSpectrumIsDrawnInTheMainDiagram)
         if (bild.pixel(mitte, y) != qRgb(255, 255, 255)) ++dunkel;
     EXPECT_GT(dunkel, 0);
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(MainDiagramTest, InformationEventsRewriteTheValueLabel)
+{
+    gfrmMain->conDisplay[1]->RaiseInfoChange(2);
+    EXPECT_TRUE(gfrmMain->lblSS->text().startsWith("Zoom: ")) << "either diagram reports";
+    gSchritt = 13;
+    gfrmMain->conDisplay[0]->RaiseInfoChange(7);
+    EXPECT_TRUE(gfrmMain->lblSS->text().startsWith("Koordinationszahl: "));
+    gfrmMain->conDisplay[0]->RaiseInfoChange(3);
+    EXPECT_EQ(gfrmMain->lblSS->text(), "");
+    gSchritt = 0;
 }
