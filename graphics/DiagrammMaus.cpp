@@ -14,7 +14,7 @@
 #include "curves/KGitter.h"
 #include "curves/clsCalc.h"
 #include "graphics/Raster.h"
-#include "graphics/TestkurvenZiel.h"
+#include "panels/PanelInterfaces.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/MainWindowView.h"

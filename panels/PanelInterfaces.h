@@ -56,6 +56,20 @@ public:
     virtual void Berechnen() {}
 };
 
+// The side-fit panel takes a new separation point and shows itself.
+class SeitenfitPanel {
+public:
+    virtual ~SeitenfitPanel() = default;
+    virtual void NeueTrennstelle() {}
+};
+
+// The smoothing panel of the I(K) step hides itself when the user sets an index.
+class GlaettenPanel {
+public:
+    virtual ~GlaettenPanel() = default;
+    virtual void Verbergen() {}
+};
+
 // The installed panel of one kind, or its do-nothing default. A panel installs itself when it is
 // made and passes nullptr when it goes.
 template <class Panel>

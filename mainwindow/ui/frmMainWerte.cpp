@@ -3,7 +3,7 @@
 
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
-#include "graphics/TestkurvenZiel.h"
+#include "panels/PanelInterfaces.h"
 #include "graphics/clsGrafik.h"
 #include "mainwindow/Wertanzeige.h"
 

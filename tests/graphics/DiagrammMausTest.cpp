@@ -10,7 +10,7 @@
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
-#include "graphics/TestkurvenZiel.h"
+#include "panels/PanelInterfaces.h"
 #include "graphics/DiagrammMaus.h"
 #include "materials/clsMFE.h"
 
