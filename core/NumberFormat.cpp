@@ -99,6 +99,8 @@ std::string Zahl_Text(float x)
 
 std::string ScientificText(double x) { return Wissenschaftlich_Formatieren(x, 2); }
 
+std::string FixedText(double x, int32_t decimals) { return std::isfinite(x) ? Festkomma_Formatieren(x, decimals) : ""; }
+
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width)
 {
     const std::string text = std::to_string(n);

@@ -10,6 +10,9 @@ std::string Zahl_Text(float x);
 // The run time's named format "Scientific": two decimals and a signed exponent ("1.23E+03").
 std::string ScientificText(double x);
 
+// The "0.0" pattern with the given number of decimals ("12.0"); "" for a value that is not finite.
+std::string FixedText(double x, int32_t decimals);
+
 // The decimal text of n with blanks in front up to width characters; never cut.
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width);
 

@@ -29,6 +29,7 @@ void frmMain::Form_Load()
 {
     Diagramme_Erstellen();
     Werkzeuge_Erstellen();
+    Panels_Erstellen();
     mnuDatei = menuBar()->addMenu(QString());
     Neues_Projekt_Menue_Erstellen();
     Zuletzt_Menue_Erstellen();
@@ -101,6 +102,7 @@ void frmMain::mnuButtonStyle_Click(int32_t style)
 {
     gOptions->setButtonStyle(style);
     Tools_Style_Setzen();
+    Panels_Stil_Setzen();
 }
 
 void frmMain::Sprache_Setzen()
@@ -114,6 +116,7 @@ void frmMain::Sprache_Setzen()
     mnuOptions->setTitle(Text(19));
     mnuDaten->setText(Text(22));
     if (frmDaten_) frmDaten_->SpracheUmstellen();
+    Panels_Sprache_Setzen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
     // Literal captions stay; tooltips keep the language the buttons were made in.

@@ -14,6 +14,9 @@ class QAction;
 class QLabel;
 class QMenu;
 class conDisplay;
+class conFit;
+class conSmoothing;
+class conUG;
 class frmDaten;
 class fxbutton;
 
@@ -65,6 +68,12 @@ public:
     QWidget* lblStep = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lblSS = nullptr;
+    // The step panels in Frame1 (frmMainPanels.cpp), made hidden with the window.
+    ::conFit* conFit1 = nullptr;
+    ::conUG* conUG1 = nullptr;
+    ::conSmoothing* conSmoothing1 = nullptr;
+    // The side fit became the working curve: the background step opens.
+    void conFit1_Uebernommen();
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -127,6 +136,9 @@ protected:
 
 private:
     void Diagramme_Erstellen();
+    void Panels_Erstellen();
+    void Panels_Sprache_Setzen();
+    void Panels_Stil_Setzen();
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

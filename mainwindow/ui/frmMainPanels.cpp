@@ -1,0 +1,51 @@
+// The step panels in the frame under the diagram. They are made hidden with the window; the step
+// that needs one shows it.
+#include "mainwindow/ui/frmMain.h"
+
+#include "core/ui/UiGuard.h"
+#include "panels/conFit.h"
+#include "panels/conSmoothing.h"
+#include "panels/conUG.h"
+#include "widgets/fxbutton.h"
+
+namespace {
+constexpr int32_t kWeiter = 23;
+constexpr int32_t kUntergrundSchritt = 14;
+}
+
+void frmMain::Panels_Erstellen()
+{
+    conFit1 = new ::conFit(Frame1);
+    conUG1 = new ::conUG(Frame1);
+    conSmoothing1 = new ::conSmoothing(Frame1);
+    for (QWidget* panel : std::initializer_list<QWidget*>{conFit1, conUG1, conSmoothing1}) panel->hide();
+    connect(conFit1, &::conFit::Uebernommen, this,
+            GuardedSlot("frmMain", "conFit1_Uebernommen", [this] { conFit1_Uebernommen(); }));
+    connect(conSmoothing1, &::conSmoothing::Close, conSmoothing1, &QWidget::hide);
+}
+
+void frmMain::conFit1_Uebernommen()
+{
+    conFit1->hide();
+    Werkzeuge.setEnabled(kWeiter, true);
+    Werkzeuge.setEnabled(kUntergrundSchritt, true);
+    Werkzeuge_Anzeigen();
+    Toggle_Tool_0_Enabled(true);
+    Toggle_RohdatenSeperator(2, true);
+    Toggle_RohdatenSeperator(3, true);
+}
+
+void frmMain::Panels_Sprache_Setzen()
+{
+    if (!conFit1) return;
+    conFit1->SpracheUmstellen();
+    conUG1->SpracheUmstellen();
+}
+
+void frmMain::Panels_Stil_Setzen()
+{
+    if (!conFit1) return;
+    conFit1->StyleUmstellen();
+    conUG1->StyleUmstellen();
+    conSmoothing1->StyleUmstellen();
+}

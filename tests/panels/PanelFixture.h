@@ -1,0 +1,31 @@
+#pragma once
+// The generated evaluation with the panel frame of the main window: a framed box as wide as the
+// diagrams, with the panel placed inside as the window places it, and its pictures for a look.
+#include "graphics/AuswertungFixture.h"
+
+#include "core/clsLanguage.h"
+
+#include <QFrame>
+
+class PanelFixture : public AuswertungFixture {
+protected:
+    // Fills the frame's inside less the window's margin, as the main window does.
+    void Einsetzen(QWidget& panel)
+    {
+        rahmen.setFrameShape(QFrame::Box);
+        rahmen.resize(888, 129);
+        panel.setParent(&rahmen);
+        panel.setGeometry(rahmen.contentsRect().adjusted(4, 4, -4, -4));
+        panel.show();
+        rahmen.show();
+    }
+    // Writes the frame's picture to <build>/panels/name.
+    void Bild_Speichern(const QString& name)
+    {
+        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../panels");
+        QDir().mkpath(ordner);
+        ASSERT_TRUE(rahmen.grab().save(ordner + "/" + name));
+    }
+
+    QFrame rahmen;
+};
