@@ -42,7 +42,7 @@ TEST_F(conFitTest, NewSeparationPointShowsItAndResetsBothFits)
     EXPECT_EQ(panel.txtParam[1]->text(), "1.00E+02");
     EXPECT_TRUE(panel.isVisible());
     Bild_Speichern("conFit_de.png");
-    gLanguage->OpenLanguageEx(30000);
+    gLanguage->OpenLanguageEx(3);
     panel.SpracheUmstellen();
     Bild_Speichern("conFit_en.png");
 }

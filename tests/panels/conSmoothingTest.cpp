@@ -35,7 +35,7 @@ TEST_F(conSmoothingTest, ChiDoublesAndHalves)
     panel.cmdSmoothing[1]->Click();
     EXPECT_EQ(panel.lblPunkte->text(), "40000");
     Bild_Speichern("conSmoothing_de.png");
-    gLanguage->OpenLanguageEx(30000);
+    gLanguage->OpenLanguageEx(3);
     panel.Start(KT_GR);
     Bild_Speichern("conSmoothing_en.png");
 }

@@ -110,7 +110,7 @@ TEST_F(conUGTest, OverlaysThatCannotBeScaledAreSkippedAndTheRestIsDrawn)
     EXPECT_EQ(seam.errorWindows, 1);
     Speichern(haupt, "conUG_Ueberlagerungen.png");
     Bild_Speichern("conUG_de.png");
-    gLanguage->OpenLanguageEx(30000);
+    gLanguage->OpenLanguageEx(3);
     panel.SpracheUmstellen();
     Bild_Speichern("conUG_en.png");
 }
