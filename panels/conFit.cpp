@@ -68,8 +68,8 @@ conFit::conFit(QWidget* parent) : QWidget(parent)
         Label2[seite]->setGeometry(links, 2, 120, 18);
         txtParam[seite] = new QLineEdit(this);
         txtParam[seite]->setGeometry(links, 30, 84, 24);
-        txtParam[seite]->installEventFilter(
-            new EnterFilter(txtParam[seite], [this, seite] { UiGuard(kName, "txtParam_KeyDown", [&] { txtParam_Enter(seite); }); }));
+        txtParam[seite]->installEventFilter(new EnterFilter(
+            txtParam[seite], [this, seite] { UiGuard(kName, "txtParam_KeyDown", [&] { txtParam_Enter(seite); }); }));
         cmdFit[erster] = new fxbutton("+", this);
         cmdFit[erster]->setGeometry(links + 88, 30, 28, 24);
         cmdFit[erster + 1] = new fxbutton("-", this);

@@ -81,7 +81,8 @@ conUG::conUG(QWidget* parent) : QWidget(parent)
     for (int32_t i = 0; i < static_cast<int32_t>(cmdUG.size()); ++i)
         connect(cmdUG[i], &fxbutton::Click, this, GuardedSlot(kName, "cmdUG_Click", [this, i] { cmdUG_Click(i); }));
     for (int32_t i = 0; i < static_cast<int32_t>(cmdMove.size()); ++i)
-        connect(cmdMove[i], &fxbutton::Click, this, GuardedSlot(kName, "cmdMove_Click", [this, i] { cmdMove_Click(i); }));
+        connect(cmdMove[i], &fxbutton::Click, this,
+                GuardedSlot(kName, "cmdMove_Click", [this, i] { cmdMove_Click(i); }));
     // Replacing needs a chosen set.
     connect(List1, &QListWidget::currentRowChanged, this, [this](int row) { cmdUG[0]->setEnabled(row >= 0); });
     cmdUG[0]->setEnabled(false);
@@ -196,9 +197,10 @@ void conUG::Ersetzen()
     // Without a chosen set there is nothing to put back; the points stay.
     const int32_t k = List1->currentRow() + 1;
     if (k < 1 || k > speicher_.Anzahl()) return;
-    const auto antwort = zelo::Ui().MsgBox("Aktuellen Untergrund mit Untergrund Nr. " + std::to_string(k) + " ersetzen?",
-                                           zelo::MsgButtons::YesNo, zelo::MsgIcon::Question, "ZELO - Untergrund");
-    if (antwort != zelo::MsgResult::Yes) return;
+    const std::string frage = "Aktuellen Untergrund mit Untergrund Nr. " + std::to_string(k) + " ersetzen?";
+    if (zelo::Ui().MsgBox(frage, zelo::MsgButtons::YesNo, zelo::MsgIcon::Question, "ZELO - Untergrund") !=
+        zelo::MsgResult::Yes)
+        return;
     speicher_.Zurueckholen(k, *gUntergrund);
     Aktualisieren();
 }
@@ -250,7 +252,8 @@ void conUG::Zeichnen(conDisplay& d)
     d.Display_CLS();
     // The density divides only the first curve; the others are merely scaled.
     if (chkNf->isChecked())
-        Formfaktor_Zeichnen(d, [&](int32_t i) { return fmk.fm2_Y(i); }, gMFE->Dichte_Theoretisch(), RGB(0, 0, 255), nfGemeldet_);
+        Formfaktor_Zeichnen(d, [&](int32_t i) { return fmk.fm2_Y(i); }, gMFE->Dichte_Theoretisch(), RGB(0, 0, 255),
+                            nfGemeldet_);
     if (chkFMK[0]->isChecked())
         Formfaktor_Zeichnen(d, [&](int32_t i) { return fmk.f2m_Y(i); }, 1.0f, RGB(180, 120, 0), fmkGemeldet_[0]);
     if (chkFMK[1]->isChecked())

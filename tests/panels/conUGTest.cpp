@@ -37,7 +37,8 @@ protected:
     static std::vector<std::pair<float, float>> Stuetzstellen()
     {
         std::vector<std::pair<float, float>> punkte;
-        for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i) punkte.emplace_back(gUntergrund->UX(i), gUntergrund->UY(i));
+        for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i)
+            punkte.emplace_back(gUntergrund->UX(i), gUntergrund->UY(i));
         return punkte;
     }
 
