@@ -18,6 +18,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
 #include <vector>
 
 class QCheckBox;
