@@ -10,6 +10,8 @@
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "materials/ui/frmDaten.h"
+#include "panels/conFTR.h"
+#include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
 
 #include <QActionGroup>
@@ -101,6 +103,8 @@ void frmMain::mnuButtonStyle_Click(int32_t style)
 {
     gOptions->setButtonStyle(style);
     Tools_Style_Setzen();
+    conFTR1->StyleUmstellen();
+    conPeakTest1->StyleUmstellen();
 }
 
 void frmMain::Sprache_Setzen()
@@ -114,6 +118,8 @@ void frmMain::Sprache_Setzen()
     mnuOptions->setTitle(Text(19));
     mnuDaten->setText(Text(22));
     if (frmDaten_) frmDaten_->SpracheUmstellen();
+    conFTR1->SpracheUmstellen();
+    conPeakTest1->SpracheUmstellen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
     // Literal captions stay; tooltips keep the language the buttons were made in.

@@ -14,6 +14,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class conDisplay;
+class conFTR;
+class conPeakTest;
 class frmDaten;
 class fxbutton;
 
@@ -65,6 +67,9 @@ public:
     QWidget* lblStep = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* lblSS = nullptr;
+    // The Fourier transform and test-curve panels in Frame1 (frmMainFourier.cpp), hidden until shown.
+    conFTR* conFTR1 = nullptr;
+    conPeakTest* conPeakTest1 = nullptr;
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -127,6 +132,7 @@ protected:
 
 private:
     void Diagramme_Erstellen();
+    void Fourier_Panels_Erstellen();
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.
