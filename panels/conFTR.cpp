@@ -76,7 +76,7 @@ conFTR::conFTR(QWidget* parent) : QWidget(parent)
     I_K_Gruppe_Erstellen();
     G_r_Gruppe_Erstellen();
     lblIK = new QLabel(this);
-    lblIK->setGeometry(760, 4, 170, 54);
+    lblIK->setGeometry(724, 4, 166, 54);
     lblIK->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SpracheUmstellen();
     PanelPlatz<FourierPanel>::Set(this);
@@ -94,34 +94,33 @@ void conFTR::I_K_Gruppe_Erstellen()
     QWidget* g = picTool_IK1;
 
     cmbDaempfung = new QComboBox(g);
-    cmbDaempfung->setGeometry(0, 2, 170, 22);
-    chkAbbruch = Kaestchen(g, 0, 2 + kZeile, 170, "Abbruch dämpfen");
+    cmbDaempfung->setGeometry(0, 2, 160, 22);
+    chkAbbruch = Kaestchen(g, 0, 2 + kZeile, 160, "Abbruch dämpfen");
     cmbOrdnung = new QComboBox(g);
     cmbOrdnung->setGeometry(0, 2 + 2 * kZeile, 60, 22);
-    Check1 = Kaestchen(g, 0, 2 + 3 * kZeile, 170, "vordere Parabel");
+    Check1 = Kaestchen(g, 0, 2 + 3 * kZeile, 160, "vordere Parabel");
 
-    chkFFTImag = Kaestchen(g, 180, 2, 210, "FFT Imag anzeigen");
-    chkGas = Kaestchen(g, 180, 2 + kZeile, 210, "Gas anzeigen");
-    chkUG = Kaestchen(g, 180, 2 + 2 * kZeile, 210, "Untergrund anzeigen");
-    // The peak distances of G(r) have no entry in the text table.
-    Check2 = Kaestchen(g, 180, 2 + 3 * kZeile, 210, "Peakabstände (magenta)");
+    chkFFTImag = Kaestchen(g, 168, 2, 212, "FFT Imag anzeigen");
+    chkGas = Kaestchen(g, 168, 2 + kZeile, 212, "Gas anzeigen");
+    chkUG = Kaestchen(g, 168, 2 + 2 * kZeile, 212, "Untergrund anzeigen");
+    Check2 = Kaestchen(g, 168, 2 + 3 * kZeile, 212, "");
 
     lblWichtung = new QLabel(g);
-    lblWichtung->setGeometry(400, 2, 130, 34);
+    lblWichtung->setGeometry(386, 2, 110, 34);
     lblWichtung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdWichtung[0] = Knopf(g, 400, 40, 30, "+");
-    cmdWichtung[1] = Knopf(g, 434, 40, 30, "-");
+    cmdWichtung[0] = Knopf(g, 386, 40, 30, "+");
+    cmdWichtung[1] = Knopf(g, 420, 40, 30, "-");
 
     Label3 = new QLabel(g);
-    Label3->setGeometry(540, 2, 60, 20);
+    Label3->setGeometry(500, 2, 60, 20);
     lblChi = new QLabel("Chi = 10000", g);
-    lblChi->setGeometry(600, 2, 140, 20);
-    cmdChi[0] = Knopf(g, 540, 2 + kZeile, 30, "+");
-    cmdChi[1] = Knopf(g, 574, 2 + kZeile, 30, "-");
+    lblChi->setGeometry(560, 2, 150, 20);
+    cmdChi[0] = Knopf(g, 500, 2 + kZeile, 30, "+");
+    cmdChi[1] = Knopf(g, 534, 2 + kZeile, 30, "-");
     for (size_t i = 0; i < 2; ++i) {
         const int32_t y = 2 + (2 + static_cast<int32_t>(i)) * kZeile;
-        chkAbleitung[i] = Kaestchen(g, 540, y, 140, "");
-        scrScale[i] = Schieber(g, 684, y + 1, 62, 100, 10);
+        chkAbleitung[i] = Kaestchen(g, 500, y, 170, "");
+        scrScale[i] = Schieber(g, 672, y + 1, 46, 100, 10);
     }
 
     connect(cmbDaempfung, &QComboBox::currentIndexChanged, this,
@@ -260,6 +259,8 @@ void conFTR::SpracheUmstellen()
     chkAOWeg->setText("AO " + Text(416));
     chkGas->setText("Gas " + Text(415) + " " + Text(432));
     chkUG->setText(Text(321) + " " + Text(415) + " " + Text(432));
+    // The peak distances of G(r) have no entry in the text table.
+    Check2->setText(gLanguage->Offset() == 0 ? "Peakabstände (magenta)" : "Peak distances (magenta)");
     Daempfungsliste_Fuellen();
 }
 
