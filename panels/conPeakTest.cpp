@@ -33,7 +33,7 @@ QLabel* Beschriftung(QWidget* eltern, int32_t x, int32_t y, int32_t breite, cons
 QLineEdit* Feld(QWidget* eltern, int32_t y)
 {
     auto* feld = new QLineEdit("0", eltern);
-    feld->setGeometry(40, y, 90, 22);
+    feld->setGeometry(40, y, 80, 22);
     return feld;
 }
 
@@ -61,28 +61,28 @@ conPeakTest::conPeakTest(QWidget* parent) : QWidget(parent)
     Label3 = Beschriftung(this, 0, 70, 40, "w = ");
     txtW = Feld(this, 68);
     chkUseGas = new QCheckBox("Gas als Basis verwenden", this);
-    chkUseGas->setGeometry(0, 94, 200, 20);
+    chkUseGas->setGeometry(0, 94, 176, 20);
 
-    cmdNew = Knopf(this, 210, 4, 130, "als neuer Punkt");
-    cmdClear = Knopf(this, 210, 34, 130, "Liste löschen");
-    cmdApply = Knopf(this, 210, 64, 130, "Übernehmen");
+    cmdNew = Knopf(this, 180, 4, 120, "als neuer Punkt");
+    cmdClear = Knopf(this, 180, 34, 120, "Liste löschen");
+    cmdApply = Knopf(this, 180, 64, 120, "Übernehmen");
     cmdApply->setEnabled(false);
 
     Frame1 = new QGroupBox("Sequenz", this);
-    Frame1->setGeometry(350, 0, 130, 112);
+    Frame1->setGeometry(308, 0, 122, 112);
     optSequenz[0] = new QRadioButton("5/4", Frame1);
     optSequenz[0]->setGeometry(8, 20, 110, 20);
     optSequenz[1] = new QRadioButton("anderes", Frame1);
     optSequenz[1]->setGeometry(8, 44, 110, 20);
     optSequenz[1]->setChecked(true);
-    fxbutton1 = Knopf(Frame1, 8, 76, 114, "Create Sequenz");
+    fxbutton1 = Knopf(Frame1, 6, 76, 110, "Create Sequenz");
 
     List1 = new QListWidget(this);
-    List1->setGeometry(490, 0, 300, 112);
+    List1->setGeometry(438, 0, 220, 112);
     Label6 = new QLabel("Testwerte:\nGauss G(r): r0=..., A=0,02, w=0,01\nGauss I(K): K=..., A=30, w=0,05\n"
                         "Sinus G(r): r0=..., A=3",
                         this);
-    Label6->setGeometry(800, 0, 240, 70);
+    Label6->setGeometry(666, 0, 226, 70);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     connect(cmdNew, &fxbutton::Click, this, [this] { UiGuard(kFenster, "cmdNew_Click", [this] { cmdNew_Click(); }); });
