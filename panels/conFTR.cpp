@@ -190,6 +190,9 @@ void conFTR::G_r_Gruppe_Erstellen()
 void conFTR::Zeigen(int32_t Kurve)
 {
     gMath = std::make_unique<clsMath>();
+    clsIK& ik = rt::Object(gIK);
+    ik.setParabel_Vorn(Check1->isChecked());
+    ik.setAO_Weg(chkAOWeg->isChecked());
     const clsOptions& options = rt::Object(gOptions);
     cmbOrdnung->clear();
     for (int32_t i = 1; i <= 30; ++i) cmbOrdnung->addItem(QString::number(i));
