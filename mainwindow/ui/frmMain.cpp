@@ -10,6 +10,8 @@
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "materials/ui/frmDaten.h"
+#include "panels/conFTR.h"
+#include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
 
 #include <QActionGroup>

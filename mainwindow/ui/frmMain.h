@@ -17,6 +17,8 @@ class conDisplay;
 class conFit;
 class conSmoothing;
 class conUG;
+class conFTR;
+class conPeakTest;
 class frmDaten;
 class fxbutton;
 
@@ -74,6 +76,9 @@ public:
     ::conSmoothing* conSmoothing1 = nullptr;
     // The side fit became the working curve: the background step opens.
     void conFit1_Uebernommen();
+    // The Fourier transform and test-curve panels in Frame1 (frmMainFourier.cpp), hidden until shown.
+    conFTR* conFTR1 = nullptr;
+    conPeakTest* conPeakTest1 = nullptr;
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -139,6 +144,7 @@ private:
     void Panels_Erstellen();
     void Panels_Sprache_Setzen();
     void Panels_Stil_Setzen();
+    void Fourier_Panels_Erstellen();
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

@@ -63,6 +63,7 @@ void frmMain::Diagramme_Erstellen()
                 [this, i](int32_t k) { conDisplay_InfoChange(static_cast<int32_t>(i), k); });
         if (gGrafik) gGrafik->setDisplay(static_cast<int32_t>(i), conDisplay[i]);
     }
+    Fourier_Panels_Erstellen();
     flaeche->installEventFilter(this);
 }
 

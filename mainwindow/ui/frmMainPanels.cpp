@@ -3,7 +3,9 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/ui/UiGuard.h"
+#include "panels/conFTR.h"
 #include "panels/conFit.h"
+#include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
 #include "panels/conUG.h"
 #include "widgets/fxbutton.h"
@@ -40,6 +42,8 @@ void frmMain::Panels_Sprache_Setzen()
     if (!conFit1) return;
     conFit1->SpracheUmstellen();
     conUG1->SpracheUmstellen();
+    if (conFTR1) conFTR1->SpracheUmstellen();
+    if (conPeakTest1) conPeakTest1->SpracheUmstellen();
 }
 
 void frmMain::Panels_Stil_Setzen()
@@ -48,4 +52,6 @@ void frmMain::Panels_Stil_Setzen()
     conFit1->StyleUmstellen();
     conUG1->StyleUmstellen();
     conSmoothing1->StyleUmstellen();
+    if (conFTR1) conFTR1->StyleUmstellen();
+    if (conPeakTest1) conPeakTest1->StyleUmstellen();
 }

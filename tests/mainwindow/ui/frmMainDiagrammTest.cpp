@@ -11,6 +11,9 @@
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/modProjektStart.h"
+#include "panels/conFTR.h"
+#include "panels/conPeakTest.h"
+#include "widgets/fxbutton.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 
@@ -89,4 +92,16 @@ TEST_F(MainDiagramTest, InformationEventsRewriteTheValueLabel)
     gfrmMain->conDisplay[0]->RaiseInfoChange(3);
     EXPECT_EQ(gfrmMain->lblSS->text(), "");
     gSchritt = 0;
+}
+
+TEST_F(MainDiagramTest, FourierPanelHandsOverToTheTestCurvePanelInTheFrame)
+{
+    ASSERT_EQ(gfrmMain->conFTR1->parentWidget(), gfrmMain->Frame1);
+    ASSERT_EQ(gfrmMain->conPeakTest1->parentWidget(), gfrmMain->Frame1);
+    EXPECT_TRUE(gfrmMain->conFTR1->isHidden());
+    EXPECT_TRUE(gfrmMain->conPeakTest1->isHidden());
+    gfrmMain->conFTR1->show();
+    emit gfrmMain->conFTR1->cmdPBGr->Click();
+    EXPECT_TRUE(gfrmMain->conFTR1->isHidden());
+    EXPECT_FALSE(gfrmMain->conPeakTest1->isHidden());
 }

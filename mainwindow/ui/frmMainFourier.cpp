@@ -1,0 +1,14 @@
+// The Fourier transform panel and the test-curve panel it hands over to, both in the panel frame.
+#include "mainwindow/ui/frmMain.h"
+
+#include "panels/conFTR.h"
+#include "panels/conPeakTest.h"
+
+void frmMain::Fourier_Panels_Erstellen()
+{
+    conFTR1 = new conFTR(Frame1);
+    conFTR1->hide();
+    conPeakTest1 = new conPeakTest(Frame1);
+    conPeakTest1->hide();
+    connect(conFTR1, &conFTR::PeakBuilder, conPeakTest1, &QWidget::show);
+}

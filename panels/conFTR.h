@@ -1,0 +1,92 @@
+#pragma once
+// The Fourier transform panel of the I(K) and G(r) steps: damping and tail of I(K), the weight
+// between measured and back-transformed I(K), the derivatives of a smoothed copy, the peak-distance
+// marks and the view options in the I(K) view; the truncation oscillations in the G(r) view.
+#include "panels/PanelInterfaces.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class fxbutton;
+
+class conFTR : public QWidget, public FourierPanel {
+    Q_OBJECT
+public:
+    explicit conFTR(QWidget* parent = nullptr);
+    ~conFTR() override;
+
+    // Prepares and shows the panel for kind 6 (an I(K) a project starts from), 10 (the I(K) step)
+    // or 7 (the G(r) step); any other kind hides it.
+    void Zeigen(int32_t Kurve);
+    void ShowPeakBuilder(bool ShowIt);
+    void StyleUmstellen();
+    void SpracheUmstellen();
+
+    bool Parabel_Vorn() const override;
+    bool ShowUG() const override;
+    bool ShowGas() const override;
+    bool ShowFFTImag() const override;
+    bool AO_Weg() const override;
+    bool ShowOszi() const override;
+
+    float Chi() const { return chi_; }
+    int32_t Daempfung() const { return daempfung_; }
+
+    QWidget* picTool_IK1;
+    QWidget* picTool_Gr;
+    QLabel* lblIK;
+    // The I(K) group.
+    QComboBox* cmbDaempfung;
+    QCheckBox* chkAbbruch;
+    QComboBox* cmbOrdnung;
+    QCheckBox* Check1;
+    QCheckBox* chkFFTImag;
+    QCheckBox* chkGas;
+    QCheckBox* chkUG;
+    QCheckBox* Check2;
+    std::array<fxbutton*, 2> cmdWichtung{};
+    QLabel* lblWichtung;
+    QLabel* Label3;
+    QLabel* lblChi;
+    std::array<fxbutton*, 2> cmdChi{};
+    std::array<QCheckBox*, 2> chkAbleitung{};
+    std::array<QScrollBar*, 2> scrScale{};
+    // The G(r) group.
+    QLabel* Label1;
+    QLineEdit* txtA;
+    QLabel* Label2;
+    QScrollBar* scrC;
+    QCheckBox* chkAOShow;
+    QCheckBox* chkAOWeg;
+    fxbutton* cmdPBGr;
+
+signals:
+    // "PeakBuilder G(r)": the main window shows the test-curve panel in place of this one.
+    void PeakBuilder();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void I_K_Gruppe_Erstellen();
+    void G_r_Gruppe_Erstellen();
+    void cmbDaempfung_Click();
+    void cmdWichtung_Click(int32_t Index);
+    void cmdChi_Click(int32_t Index);
+    void Ableitungen_Zeichnen();
+    void Peakabstaende_Zeichnen();
+    void AO_Anzeigen();
+    void Wichtung_Anzeigen(bool mitDoppelpunkt);
+    void Daempfungsliste_Fuellen();
+
+    float chi_ = 10000.0f;
+    bool geglaettet_ = false;
+    int32_t daempfung_ = 0;
+};
