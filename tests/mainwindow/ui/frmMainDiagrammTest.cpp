@@ -1,6 +1,7 @@
 // The main window's diagrams: their places in one- and two-diagram view, and a started raw
 // spectrum drawn in the main diagram.
 #include "mainwindow/ui/frmMain.h"
+#include "MainWindowFixture.h"
 
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
@@ -14,8 +15,6 @@
 #include "panels/conFTR.h"
 #include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,21 +22,7 @@
 
 #include <fstream>
 
-namespace {
-
-class MainDiagramTest : public ::testing::Test {
-protected:
-    void SetUp() override { Main({.waitMs = 0}); }
-    void TearDown() override
-    {
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    TempEnvironment env;
-    RecordingSeam seam;
-};
-
-}
+using MainDiagramTest = MainWindowFixture;
 
 TEST_F(MainDiagramTest, TwoDiagramsShareTheHeightAboveThePanelFrame)
 {

@@ -1,4 +1,5 @@
 #include "mainwindow/ui/frmMain.h"
+#include "MainWindowFixture.h"
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
@@ -9,8 +10,6 @@
 #include "core/ui/modUiGlobals.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,21 +18,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-namespace {
-
-class MainMenuTest : public ::testing::Test {
-protected:
-    void SetUp() override { Main({.waitMs = 0}); }
-    void TearDown() override
-    {
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    TempEnvironment env;
-    RecordingSeam seam;
-};
-
-}
+using MainMenuTest = MainWindowFixture;
 
 TEST_F(MainMenuTest, RecordFileEntryIsOffUntilAProjectStarts)
 {

@@ -1,6 +1,7 @@
 // The main window's set-up, tool buttons, keys, layout of "Weiter" and the panels, the step-back
 // offer and the reset, and screenshots of the window at start and with a started project.
 #include "mainwindow/ui/frmMain.h"
+#include "MainWindowFixture.h"
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
@@ -10,8 +11,6 @@
 #include "curves/clsCalc.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/modProjektStart.h"
-#include "support/RecordingSeam.h"
-#include "support/TempEnvironment.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
@@ -25,15 +24,8 @@
 
 namespace {
 
-class MainToolsTest : public ::testing::Test {
+class MainToolsTest : public MainWindowFixture {
 protected:
-    void SetUp() override { Main({.waitMs = 0}); }
-    void TearDown() override
-    {
-        gSchritt = 0;
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
     static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
     static void Aktivieren()
     {
@@ -55,8 +47,6 @@ protected:
         gOptions->setFaktor_X(1.0f);
         Datei_Einlesen_Endgueltig();
     }
-    TempEnvironment env;
-    RecordingSeam seam;
 };
 
 }
