@@ -50,8 +50,16 @@ void frmMain::Diagramme_Erstellen()
     stepBox->setFont(Werkzeug_Schrift(stepBox->font()));
     stepBox->hide();
     lblStep = stepBox;
+    lblStep1 = new QLabel(stepBox);
+    lblStep1->setGeometry(4, 4, 97, 18);
+    QFont fett = lblStep1->font();
+    fett.setBold(true);
+    lblStep1->setFont(fett);
     Label2 = new QLabel(stepBox);
-    Label2->setGeometry(4, 4, 97, 18);
+    Label2->setGeometry(4, 30, 97, 18);
+    lblStep2 = new QLabel(stepBox);
+    lblStep2->setGeometry(4, 50, 97, 18);
+    lblStep2->setFont(fett);
     // The values the diagram reports, right of the tool rows.
     lblSS = new QLabel(flaeche);
     lblSS->setGeometry(468, 0, 0, kWerkzeugband);

@@ -38,6 +38,7 @@ void frmMain::Zuletzt_Menue_Aufbauen()
 
 void frmMain::mnuLast_Click(const QString& datei)
 {
+    if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
     ResetControls();
     Neues_Projekt_Reset();
