@@ -1,5 +1,6 @@
 #include "mainwindow/clsSchritte.h"
 
+#include "analysis/Analysestufe.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
@@ -36,7 +37,8 @@ int32_t ProjektTyp() { return rt::Object(gCommon).ProjektTyp(); }
 // Projects that began with I(K) or G(r) have no background to go back to.
 bool Ohne_Untergrund() { return ProjektTyp() == PT_IK || ProjektTyp() == PT_GR; }
 
-void Sichern(int32_t kurve) { rt::Object(gSSC).Kurve_Sichern(kurve); }
+// The analysis curves (background, I(K), G(r)) are saved with their own values.
+void Sichern(int32_t kurve) { Analysestufe_Sichern(kurve); }
 
 void Hinweis(const std::string& text, const std::string& titel)
 {
