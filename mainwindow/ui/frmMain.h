@@ -127,6 +127,7 @@ public:
     QAction* mnuMD = nullptr;
     // The curve menu, shown with a project (frmMainMenue.cpp).
     QMenu* mnuKurve = nullptr;
+    QAction* mnuWerteUmrechnen = nullptr;
     QAction* mnuMitteln = nullptr;
     QAction* mnuKurveGlaetten = nullptr;
     QAction* mnuSprung = nullptr;
@@ -146,6 +147,7 @@ public:
     bool Ergebnisse_Verwerfen_Bestaetigt();
     QAction* mnuGoToExtras = nullptr;
     QAction* mnuHilfe = nullptr;
+    QAction* mnuUpdate = nullptr;
     // Opens hilfe.pdf from the program folder or its Hilfe folder; nothing when neither exists.
     static void mnuHilfe_Click();
 

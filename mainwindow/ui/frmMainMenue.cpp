@@ -1,5 +1,5 @@
 // The main window's menu entries beyond the file start: the special curves, the diagram copy and
-// export, the curve menu, the extras entry and the help document.
+// export, the curve menu, the extras entry, the help document and the update window.
 #include "mainwindow/ui/frmMain.h"
 
 #include "analysis/clsGR.h"
@@ -12,6 +12,7 @@
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
+#include "curves/ui/frmCalcWerte.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/modProjektStart.h"
@@ -20,6 +21,7 @@
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conSmoothing.h"
+#include "update/ui/frmUpdate.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -115,6 +117,13 @@ void frmMain::Kurve_Menue_Erstellen()
 {
     mnuKurve = menuBar()->addMenu(QString());
     mnuKurve->menuAction()->setVisible(false);
+    mnuWerteUmrechnen = mnuKurve->addAction(QString());
+    mnuWerteUmrechnen->setShortcut(Qt::Key_F5);
+    connect(mnuWerteUmrechnen, &QAction::triggered, this, GuardedSlot("frmMain", "mnuWerteUmrechnen_Click", [this] {
+                frmCalcWerte fenster(this);
+                fenster.exec();
+                gGrafik->Zeichne(true);
+            }));
     mnuKurveGlaetten = mnuKurve->addAction(QString());
     mnuKurveGlaetten->setEnabled(false);
     connect(mnuKurveGlaetten, &QAction::triggered, this, GuardedSlot("frmMain", "mnuKurveGlaetten_Click", [this] {
@@ -147,6 +156,12 @@ void frmMain::Hilfe_Menue_Erstellen()
     mnuHilfe = mnuHelp->addAction(QString());
     connect(mnuHilfe, &QAction::triggered, this, [] { mnuHilfe_Click(); });
     mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QString());
+    connect(mnuUpdate, &QAction::triggered, this, GuardedSlot("frmMain", "mnuUpdate_Click", [this] {
+                auto* fenster = new frmUpdate(this);
+                fenster->setAttribute(Qt::WA_DeleteOnClose);
+                fenster->show();
+            }));
 }
 
 void frmMain::mnuHilfe_Click()
@@ -170,9 +185,11 @@ void frmMain::Menues_Sprache_Setzen()
     mnuDiagrammCopy->setText(Text(8));
     mnuExport->setText(Text(9));
     mnuKurve->setTitle(Text(11));
+    mnuWerteUmrechnen->setText(Text(12));
     mnuKurveGlaetten->setText(Text(13));
     mnuSprung->setText(Text(14));
     mnuMitteln->setText(Text(15));
     mnuGoToExtras->setText(Text(20));
     mnuHilfe->setText(Text(24));
+    mnuUpdate->setText(Text(426));
 }
