@@ -59,16 +59,9 @@ public:
     int32_t LetzteKurvenWahl() const { return letzteKurvenWahl_; }
     void setLetzteKurvenWahl(int32_t index) { letzteKurvenWahl_ = index; }
 
-    // The tool groups through the window's view.
-    void Toggle_Zoom_Visible(bool visible);
-    void Toggle_Tool_0_Enabled(bool enabled);
-    void Toggle_Tool_0_Visible(bool visible);
-    void Toggle_Tool_1_Visible(bool visible);
-    void Toggle_Tool_Kurve_Visible(bool visible);
-    void Toggle_RohdatenSeperator(int32_t index, bool show);
-
 private:
-    void Tools_Zeigen();
+    // The window mirrors the tools.
+    static void Tools_Zeigen();
     // The U(K) and J(K) questions; true to go on.
     static bool Zurueckgehen_Bestaetigt(int16_t Index);
     void Untergrund_Waehlen();
@@ -83,7 +76,8 @@ private:
     int32_t letzteKurvenWahl_ = 0;
 };
 
-// The main window's step machine, one for the program.
+// The main window's step machine, one for the program (entries in clsSchritte.cpp, the tool
+// actions and the step back in clsSchritte_Werkzeuge.cpp).
 clsSchritte& Schritte();
 // A fresh step machine with the tools as the window creates them.
 void Schritte_Zuruecksetzen();
