@@ -285,6 +285,8 @@ void Datei_Einlesen_Endgueltig()
 void Gespeichert_Setzen()
 {
     try {
+        // Without a project file there is no name to write the results under.
+        if (rt::Object(gCommon).Dateiname().empty()) return;
         if (rt::Object(gGR).Punkte() > 0 && gGR->Speichern()) gGespeichert = true;
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Gespeichert_Setzen", e);

@@ -2,6 +2,7 @@
 // special curve begins with, and the idle window that a failed or unsupported start leaves.
 #include "ProjektFixture.h"
 
+#include "analysis/clsGR.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLoader.h"
 #include "mainwindow/modProjektStart.h"
@@ -168,4 +169,7 @@ TEST_F(ProjektTypTest, SavedOnlyWhenSomethingWasWritten)
     gGespeichert = false;
     Gespeichert_Setzen();
     EXPECT_FALSE(gGespeichert) << "no G(r): nothing to write";
+    gGR->setPunkte(100);
+    Gespeichert_Setzen();
+    EXPECT_FALSE(gGespeichert) << "no project file: no name to write under";
 }

@@ -11,6 +11,7 @@
 #include "mainwindow/modProjektStart.h"
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 
@@ -283,6 +284,7 @@ TEST_F(clsSchritteTest, ExtrasAndLanguageRelabel)
     EXPECT_EQ(view.labels, std::make_pair(std::string("combine sites"), std::string("Underground")));
     gLanguage->OpenLanguageEx(0);
 
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
     gSchritt = ST_GR;
     s.Extras_Zeigen();
     EXPECT_EQ(gSchritt, ST_Extras);
@@ -294,4 +296,5 @@ TEST_F(clsSchritteTest, ExtrasAndLanguageRelabel)
     s.Weiter();
     EXPECT_EQ(gSchritt, ST_Extras);
     EXPECT_TRUE(gGespeichert) << "Weiter at the extras step writes the results";
+    EXPECT_TRUE(std::filesystem::exists(gCommon->Ordner() + "probe.rdf"));
 }
