@@ -3,6 +3,7 @@
 #include "analysis/clsGR.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/frmAbout.h"
@@ -17,6 +18,11 @@
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -190,3 +196,37 @@ TEST_F(MainMenuTest, LanguageAndStyleSwitchesReachEveryCaption)
     EXPECT_EQ(gOptions->ButtonStyle(), 1);
     EXPECT_EQ(gfrmMain->cmdTool[23]->ButtonStyle(), 1);
 }
+
+namespace {
+// Takes the addresses the program hands to the desktop instead of opening them.
+class UrlFaenger : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Oeffnen(const QUrl& url) { urls.push_back(url); }
+};
+}
+
+TEST_F(MainMenuTest, HelpOpensTheDocumentThatExistsAndCopyTakesTheDiagram)
+{
+    UrlFaenger faenger;
+    QDesktopServices::setUrlHandler("file", &faenger, "Oeffnen");
+    gfrmMain->mnuHilfe->trigger();
+    EXPECT_TRUE(faenger.urls.empty()) << "no help document: nothing happens";
+
+    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
+    QDir().mkpath(ordner + "Hilfe");
+    QFile(ordner + "Hilfe/hilfe.pdf").open(QIODevice::WriteOnly);
+    gfrmMain->mnuHilfe->trigger();
+    ASSERT_EQ(faenger.urls.size(), 1);
+    EXPECT_EQ(faenger.urls[0].toLocalFile(), ordner + "Hilfe/hilfe.pdf");
+    QDesktopServices::unsetUrlHandler("file");
+
+    gfrmMain->mnuDemoIK->trigger();
+    QApplication::clipboard()->clear();
+    gfrmMain->mnuDiagrammCopy->trigger();
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+#include "frmMainMenuTest.moc"
