@@ -64,6 +64,8 @@ void frmMain::Spezielle_Kurve_Starten(int32_t typ, int32_t spezial)
     Fehler_Reset();
     ResetControls();
     Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
     if (!Spezielle_Kurve_Beschreiben(typ, spezial)) return;
     // The peak builders and the demonstration spectrum need the project settings; the peak
     // builders start from their OK.

@@ -60,6 +60,8 @@ void frmMain::mnuNeuesProjekt_Click()
     if (!gCommon->ShowOpen(true)) return;
     ResetControls();
     Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
     // Pictures are read by the image panel, not through the settings window.
     if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) return;
     frmSettings fenster(this);

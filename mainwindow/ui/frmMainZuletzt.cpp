@@ -42,6 +42,8 @@ void frmMain::mnuLast_Click(const QString& datei)
     Fehler_Reset();
     ResetControls();
     Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
     gError->Error();
     gCommon->Set_Dateiname(datei.toStdString());
     frmSettings fenster(this);
