@@ -118,8 +118,8 @@ public:
     bool Einlesen();
     // Logs the density and the coordination number and writes the RDF (".rdf"), g(r) (".g_r") and
     // local density (".rho") files whose save options are on; g(r) and the local density need an
-    // experimental density other than 0.
-    void Speichern();
+    // experimental density other than 0. True when at least one file was written.
+    bool Speichern();
     // Replaces every value of G(r) and its extremes by a formula of y (the value); a formula that
     // fails at any of them is reported and changes nothing.
     void WerteUmrechnen(const std::string& Formel);

@@ -118,9 +118,10 @@ bool clsGR::Einlesen()
     }
 }
 
-void clsGR::Speichern()
+bool clsGR::Speichern()
 {
     gError->AddFunctionToCallStack(kModul, "Speichern");
+    bool geschrieben = false;
     try {
         const clsCommon& common = rt::Object(gCommon);
         const float rho = rt::Object(gMFE).Dichte_Experimentell();
@@ -131,7 +132,7 @@ void clsGR::Speichern()
                       " nm");
         common.Record(text(246) + ": " + zelo::FormatNumber(KZ_Wert(), 2));
         const int32_t n = Punkte();
-        if (n < 1) return;
+        if (n < 1) return false;
 
         const clsOptions& options = rt::Object(gOptions);
         const std::string basis = common.Ordner() + common.Dateiname();
@@ -139,33 +140,38 @@ void clsGR::Speichern()
             std::vector<std::string> zeilen;
             for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
             const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_RDF);
-            if (Schreiben(pfad, zeilen)) common.Record(rt::NowText() + ": " + text(247) + ": " + pfad);
+            geschrieben = Schreiben(pfad, zeilen);
+            if (geschrieben) common.Record(rt::NowText() + ": " + text(247) + ": " + pfad);
         }
 
         const bool gr = options.KurveSpeichern(KT_g_r);
         const bool dichte = options.KurveSpeichern(KT_Rho);
-        if (!gr && !dichte) return;
+        if (!gr && !dichte) return geschrieben;
         // Both curves are relative to the experimental density; without one they mean nothing.
         if (rho == 0.0f) {
             Hinweis(439);
-            return;
+            return geschrieben;
         }
         if (gr) {
             std::vector<std::string> zeilen{"0\t0"};
             for (int32_t i = 2; i <= n; ++i)
                 zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / (kVierPi * rho) / R(i) + 1.0)));
             const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_g_r);
-            if (Schreiben(pfad, zeilen)) common.Record(rt::NowText() + ": " + text(248) + ": " + pfad);
+            if (Schreiben(pfad, zeilen)) {
+                geschrieben = true;
+                common.Record(rt::NowText() + ": " + text(248) + ": " + pfad);
+            }
         }
         if (dichte) {
             std::vector<std::string> zeilen{"0\t0"};
             for (int32_t i = 2; i <= n; ++i)
                 zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / kVierPi / R(i) + rho)));
-            Schreiben(basis + clsInput::ExtensionVonKurvenTyp(KT_Rho), zeilen);
+            geschrieben = Schreiben(basis + clsInput::ExtensionVonKurvenTyp(KT_Rho), zeilen) || geschrieben;
         }
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Speichern", error);
     }
+    return geschrieben;
 }
 
 void clsGR::WerteUmrechnen(const std::string& Formel)

@@ -90,6 +90,8 @@ public:
     std::string Dateiname_NurOrdner() const { return dateinameNurOrdner_; }
     // Sets a project up from a path without a dialog (a recent file).
     void Set_Dateiname(const std::string& StrFile);
+    // Splits a chosen path into the names; keepNurOrdner leaves Dateiname_NurOrdner as it is.
+    void Pfad_Zerlegen(const std::string& path, bool keepNurOrdner);
     // The filter text of the project open dialog.
     std::string Filter() const { return filter_; }
 
@@ -97,8 +99,6 @@ private:
     std::string Ordner_Kandidat(int32_t n) const;
     void Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& allPatterns);
     void ProjektTypErmitteln();
-    // Splits a chosen path into the names; keepNurOrdner leaves Dateiname_NurOrdner as it is.
-    void Pfad_Zerlegen(const std::string& path, bool keepNurOrdner);
     // The results folder, the project type and the stored folder for a newly chosen file.
     void Projekt_Einrichten();
 

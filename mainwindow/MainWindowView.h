@@ -1,9 +1,29 @@
 #pragma once
-// What the project start shows in the main window. The window installs itself when it is built;
-// without it (tests, benchmarks) a project starts headless and nothing is shown.
+// What the project start and the step machine show in the main window. The window installs itself
+// when it is built; without it (tests, benchmarks) a project runs headless and nothing is shown.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// The panels of the frame under the diagram, and the frame and diagram themselves.
+enum class Panel { Fit, UG, FTR, FT_AI, AddCurves, Extras, Smoothing, Gauss, PeakTest, IMC, Beugung, Frame1, Diagramm };
+
+// What the step machine asks of a panel.
+enum class Panelaufruf {
+    Fit_NeueTrennstelle,
+    UG_Init,
+    UG_Aktualisieren,
+    UG_SS_Speichern,
+    FTR_Zeigen,  // with the curve kind
+    FTR_ShowPeakBuilder,
+    PeakTest_Init,  // with the curve kind
+    PeakTest_Clear,
+    Beugung_Clear,
+    Extras_Init,
+};
+
+// The menu entries that follow the project and the step.
+enum class Menue { Mitteln, DiagrammCopy, Export, Kurve, KurveGlaetten, Legierung, Sprung, Save, Record };
 
 class MainWindowView {
 public:
@@ -18,6 +38,28 @@ public:
     virtual void DrawCurve(int32_t kurvenTyp) = 0;
     // The tool buttons of range, move, height and width show their gModus_* flags.
     virtual void GUI_SET_TOOLS() = 0;
+
+    // The tool buttons and step-back entries take the state of the step machine's tools.
+    virtual void ToolsChanged() {}
+    virtual void ShowPanel(Panel, bool) {}
+    virtual void CallPanel(Panelaufruf, int32_t = 0) {}
+    virtual void ShowMenu(Menue, bool) {}
+    virtual void EnableMenu(Menue, bool) {}
+    // The captions of the current and the next task.
+    virtual void SetStepLabels(const std::string&, const std::string&) {}
+    // Shows or hides the step box and "Weiter"'s frame.
+    virtual void ShowStepBox(bool) {}
+    // The diagram's value label.
+    virtual void ClearValueLabel() {}
+    // The diagram's information handler for display and kind.
+    virtual void InfoChange(int32_t, int32_t) {}
+    virtual void RedrawPreviews() {}
+    // One or two diagrams as gOptions' Ansicht_2_Fenster says.
+    virtual void Toggle_2Fenster() {}
+    // The modal averaging dialog on the folded curve.
+    virtual void Mitteln_Dialog() {}
+    // The modal dialog that inserts copied points.
+    virtual void Einfuegen_Dialog() {}
 };
 
 // The installed view; without one, a view that shows nothing.

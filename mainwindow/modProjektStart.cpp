@@ -3,6 +3,8 @@
 #include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -17,10 +19,15 @@
 #include "curves/clsSSC.h"
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/clsSchritte.h"
 
 namespace {
 
-constexpr int32_t kKein_Schritt = -1000;
+constexpr int32_t kFit = 11;
+constexpr int32_t kFalten = 12;
+constexpr int32_t kPotential_vr = 22;
+constexpr int32_t kWeiter = 23;
+constexpr int32_t kPeaks = 25;
 
 void Protokoll(const std::string& line) { gCommon->Record(line); }
 
@@ -35,61 +42,199 @@ void Projekttyp_Protokollieren(int32_t typ)
     }
 }
 
-// Loads the project's curve into the working curve and puts the step machine on the project's
-// first step; false when nothing could be loaded.
+std::string Titel_Ohne_Datei() { return "KPW - ZELO (DEMO) " + gLoader->Version_Kurz(); }
+
+// The first step of a spectrum project: J(K) pressed, fold off, the background panel hidden.
+void Spektrum_Beginnen(int32_t schritt, bool gefaltet, int32_t kurve, int32_t tag1, int32_t tag2)
+{
+    clsWerkzeuge& w = Schritte().Werkzeuge;
+    gSchritt = schritt;
+    rt::Object(gCalc).setIstGefaltet(gefaltet);
+    MainView().ShowMenu(Menue::Mitteln, true);
+    MainView().ShowPanel(Panel::UG, false);
+    w.setEnabled(kSchritt_JK, true);
+    w.setValue(kSchritt_JK, true);
+    w.setEnabled(kFit, schritt != ST_Rohdaten);
+    if (gefaltet) w.setEnabled(kFalten, false);
+    Schritte().Tags_Setzen(tag1, tag2);
+    MainView().DrawCurve(kurve);
+}
+
+// I(K) and G(r) projects start at the Fourier step with their curve drawn.
+void Transformschritt_Beginnen(int32_t typ)
+{
+    clsWerkzeuge& w = Schritte().Werkzeuge;
+    const bool ik = typ == PT_IK;
+    w.setEnabled(kSchritt_IK, true);
+    w.setEnabled(kSchritt_GR, true);
+    if (!ik) w.setEnabled(kSchritt_KZ, true);
+    w.setValue(ik ? kSchritt_IK : kSchritt_GR, true);
+    MainView().ShowMenu(Menue::Mitteln, false);
+    MainView().ShowPanel(Panel::UG, false);
+    Schritte().Tags_Setzen(ik ? 286 : 287, ik ? 287 : 288);
+    MainView().DrawCurve(ik ? KT_IK : KT_GR);
+    gSchritt = ik ? ST_IK : ST_GR;
+}
+
+bool IK_Laden(int32_t spezial)
+{
+    clsIK& ik = rt::Object(gIK);
+    switch (spezial) {
+    case PTS_Rechteck_IK: return ik.Rechteck();
+    case PTS_Lorch_IK: return ik.Lorch_100();
+    case PTS_Demo_IK: return ik.Demo_IK();
+    case PTS_Testpeaks_IK: return ik.PeakTest();
+    default: return ik.Einlesen();
+    }
+}
+
+// Loads the project's curve and puts the step machine on the project's first step; false when
+// nothing could be loaded or the type has no reader here.
 bool Kurve_Laden(const clsCommon& common)
 {
     clsCalc& calc = rt::Object(gCalc);
-    bool geladen = false;
-    switch (common.ProjektTyp()) {
+    const int32_t typ = common.ProjektTyp();
+    const int32_t spezial = common.ProjektTyp_Spezial();
+    switch (typ) {
     case PT_Beugung:
         if (!calc.Beugung_oeffnen()) return false;
-        gSchritt = 2;
-        MainView().DrawCurve(KT_JK);
+        Spektrum_Beginnen(ST_Rohdaten, false, KT_JK, 283, 27);
         return true;
     case PT_ELMI:
-        geladen = common.ProjektTyp_Spezial() == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
-        break;
-    // Averaged halves are stored as two-column curve files under either extension, which only the
-    // curve reader reads.
+        if (!(spezial == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen())) return false;
+        Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73);
+        return true;
     case PT_Fit:
+        if (!calc.Faltung_Oeffnen()) return false;
+        Schritte().Werkzeuge.setEnabled(kSchritt_UG, true);
+        Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 73, 285);
+        return true;
+    // Averaged halves, also those this program writes under ".mitt", are two-column curve files,
+    // which only the curve reader reads.
     case PT_Mittel:
-        geladen = calc.Faltung_Oeffnen();
-        break;
-    case PT_ELMI_Bild:
-        geladen = calc.ELMI_Oeffnen_Bild();
-        break;
+        if (!calc.Faltung_Oeffnen()) return false;
+        Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 283, 73);
+        return true;
+    case PT_ELMI_Bild: {
+        const bool geladen = calc.ELMI_Oeffnen_Bild();
+        MainView().ShowPanel(Panel::Beugung, false);
+        if (!geladen) return false;
+        Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73);
+        return true;
+    }
     case PT_IK:
     case PT_GR:
+        gSchritt = ST_Keiner;
+        if (!(typ == PT_IK ? IK_Laden(spezial) : spezial == PTS_Testpeaks_GR ? rt::Object(gGR).PeakTest()
+                                                                              : rt::Object(gGR).Einlesen()))
+            return false;
+        // Curves handed over by the structure simulation stay without a step.
+        if (spezial != PTS_Simulation) Transformschritt_Beginnen(typ);
+        return true;
     case PT_Potential:
-        // Their readers belong to the I(K), G(r) and potential objects, which do not read files yet.
-        gSchritt = kKein_Schritt;
-        return false;
+        gSchritt = ST_Keiner;
+        if (!rt::Object(gPot).Einlesen_R_Raum()) return false;
+        Schritte().Werkzeuge.setValue(kPotential_vr, true);
+        MainView().ShowMenu(Menue::Mitteln, false);
+        MainView().ShowPanel(Panel::UG, false);
+        Schritte().Tags_Setzen(kKeinText, kKeinText);
+        MainView().DrawCurve(KT_v_r);
+        gSchritt = ST_GR;
+        return true;
     default:
-        return true;  // no curve of its own
+        zelo::Ui().MsgBox("Dieser Dateityp kann hier nicht eingelesen werden.", zelo::MsgButtons::OK,
+                          zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+        return false;
     }
-    if (!geladen) return false;
-    calc.setIstGefaltet(true);
-    gSchritt = 6;
-    // Fitted, folded and averaged curves are shown as averaged halves.
-    const bool gemittelt = common.ProjektTyp() == PT_Fit || common.ProjektTyp() == PT_Mittel;
-    MainView().DrawCurve(gemittelt ? KT_JK_Gemittelt : KT_JK);
-    return true;
 }
 
-// What every loaded project shares: the window names the file, the menus follow the project, and
-// no side fit is pending.
+// What every loaded project shares: the window names the file, the menus, tool groups and panels
+// follow the project, and no side fit is pending.
 void Abschliessen(const clsCommon& common)
 {
     MainWindowView& view = MainView();
-    view.SetTitle("KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [" + common.Dateiname() + "]");
-    view.ShowProjectMenus(common.ProjektTyp_Spezial() == PTS_Keiner);
-    // The diagram may rescale y for the project.
+    clsSchritte& schritte = Schritte();
+    clsWerkzeuge& w = schritte.Werkzeuge;
+    const int32_t typ = common.ProjektTyp();
+    const int32_t spezial = common.ProjektTyp_Spezial();
+    const bool transform = typ == PT_IK || typ == PT_GR;
+    const bool potential = typ == PT_Potential || typ == PT_Potential_K;
+    view.SetTitle(Titel_Ohne_Datei() + " - [" + common.Dateiname() + "]");
+
+    view.EnableMenu(Menue::DiagrammCopy, true);
+    view.EnableMenu(Menue::Export, true);
+    view.ShowMenu(Menue::Kurve, true);
+    view.EnableMenu(Menue::KurveGlaetten, true);
+    view.ShowProjectMenus(spezial == PTS_Keiner);
+    view.EnableMenu(Menue::Sprung, !transform);
+
+    w.Toggle_Zoom_Visible(true);
+    w.setVisible(kWeiter, true);
+    w.setValue(kPeaks, false);
+    view.ShowStepBox(true);
+
+    const bool simulation = spezial == PTS_Simulation;
+    view.ShowPanel(Panel::Frame1, !simulation);
+    view.ShowPanel(Panel::Diagramm, !simulation);
+    view.ShowPanel(Panel::IMC, simulation);
+    for (Panel p : {Panel::Fit, Panel::FTR, Panel::Smoothing, Panel::Gauss}) view.ShowPanel(p, false);
+    if (!transform) view.CallPanel(Panelaufruf::UG_Init);
+    view.ShowPanel(Panel::Extras, gSchritt == ST_Extras);
+    if (typ == PT_IK) {
+        if (spezial == PTS_Testpeaks_IK) {
+            view.ShowPanel(Panel::FTR, false);
+            view.ShowPanel(Panel::PeakTest, true);
+            view.CallPanel(Panelaufruf::PeakTest_Init, KT_IK);
+        } else {
+            view.CallPanel(Panelaufruf::FTR_Zeigen, KT_IK);
+        }
+    }
+    if (typ == PT_GR && spezial == PTS_Testpeaks_GR) {
+        view.ShowPanel(Panel::FTR, false);
+        view.CallPanel(Panelaufruf::FTR_ShowPeakBuilder);
+        view.ShowPanel(Panel::PeakTest, true);
+        view.CallPanel(Panelaufruf::PeakTest_Init, KT_GR);
+    }
+    view.EnableMenu(Menue::Save, false);
     zelo::Ui().Redraw(false);
+    view.EnableMenu(Menue::Record, true);
     rt::Object(gCalc).setTrennstelle_OK(false);
     rt::Object(gOptions).setAnsicht_2_Fenster(false);
+
+    const bool rohdaten = typ == PT_Beugung || typ == PT_ELMI || typ == PT_Fit || typ == PT_Mittel ||
+                          typ == PT_Bild_Digitalisieren || typ == PT_ELMI_Bild;
+    w.Toggle_Tool_0_Visible(rohdaten);
+    w.Toggle_Tool_1_Visible(!potential);
+    w.Toggle_Tool_2_Visible(potential);
+    w.Toggle_Tool_Kurve_Visible(transform);
+    w.Toggle_RohdatenSeperator(0, false);
+    w.setEnabled(kFalten, typ == PT_Beugung);
+    view.ToolsChanged();
+    schritte.StepLabels();
 }
 
+}
+
+void Ruhezustand_Zeigen()
+{
+    MainWindowView& view = MainView();
+    clsSchritte& schritte = Schritte();
+    clsWerkzeuge& w = schritte.Werkzeuge;
+    w.ResetControls();
+    w.Toggle_Tool_0_Visible(false);
+    w.Toggle_Tool_1_Visible(false);
+    w.Toggle_Tool_2_Visible(false);
+    w.Toggle_Tool_Kurve_Visible(false);
+    w.Toggle_RohdatenSeperator(0, false);
+    w.setVisible(kWeiter, false);
+    view.ToolsChanged();
+    for (Panel p : {Panel::Fit, Panel::UG, Panel::FTR, Panel::FT_AI, Panel::AddCurves, Panel::Extras, Panel::Smoothing,
+                    Panel::Gauss, Panel::PeakTest, Panel::IMC, Panel::Diagramm})
+        view.ShowPanel(p, false);
+    view.ShowStepBox(false);
+    schritte.Tags_Setzen(kKeinText, kKeinText);
+    schritte.StepLabels();
+    view.SetTitle(Titel_Ohne_Datei());
 }
 
 void Neues_Projekt_Reset()
@@ -105,6 +250,8 @@ void Neues_Projekt_Reset()
         // The mouse modes of the previous project's tools end with it.
         gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
         MainView().GUI_SET_TOOLS();
+        MainView().CallPanel(Panelaufruf::Beugung_Clear);
+        MainView().CallPanel(Panelaufruf::PeakTest_Clear);
         rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
         gGespeichert = false;
     } catch (const rt::RuntimeError& e) {
@@ -123,9 +270,25 @@ void Datei_Einlesen_Endgueltig()
         rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
-        if (!Kurve_Laden(common)) return;
+        // The previous project's tools and panels must not stand over a curve that failed to load.
+        Schritte().Werkzeuge.ResetControls();
+        if (!Kurve_Laden(common)) {
+            Ruhezustand_Zeigen();
+            return;
+        }
         Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
+    }
+}
+
+void Gespeichert_Setzen()
+{
+    try {
+        // Without a project file there is no name to write the results under.
+        if (rt::Object(gCommon).Dateiname().empty()) return;
+        if (rt::Object(gGR).Punkte() > 0 && gGR->Speichern()) gGespeichert = true;
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("modCommon", "Gespeichert_Setzen", e);
     }
 }

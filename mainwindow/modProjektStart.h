@@ -1,7 +1,7 @@
 #pragma once
 // The life of a project: the reset before the next project is chosen and the start of the
 // project that gCommon describes. Plain model code: what the main window shows of it goes through
-// MainWindowView, so a project also starts headless.
+// MainWindowView and the step machine's tools, so a project also starts headless.
 
 // Empties the working curve, the spline, the background, G(r) and the Gauss peaks, rebuilds the
 // transform tables, ends the tools' mouse modes and marks the next project as unsaved and ordinary
@@ -9,7 +9,16 @@
 void Neues_Projekt_Reset();
 
 // Starts the project gCommon describes: logs its type, folder and file, enters the file into the
-// recent files, makes a fresh stage store and loads the curve by project type, which the main
-// window then draws. When that succeeded (or the type has no curve of its own) the main window's
-// title names the file, the alloy and log menus follow the project and the diagram is redrawn. A run-time error ends the start with its report.
+// recent files, makes a fresh stage store and loads the curve by project type (generated and
+// demonstration curves by their special code), puts the step machine on the project's first step
+// and arranges tools, menus and panels. A load that fails, or a type this program cannot read,
+// leaves the window in its idle state without a project. A run-time error ends the start with its
+// report.
 void Datei_Einlesen_Endgueltig();
+
+// No project: step tools, "Weiter", panels and diagram hidden, the title without a file.
+void Ruhezustand_Zeigen();
+
+// The save action: writes the result files whose save options are on and marks the results saved
+// when at least one was written.
+void Gespeichert_Setzen();

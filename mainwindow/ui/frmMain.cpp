@@ -9,6 +9,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "mainwindow/modProjektStart.h"
 #include "materials/ui/frmDaten.h"
 #include "panels/conFTR.h"
 #include "panels/conPeakTest.h"
@@ -23,7 +24,12 @@ namespace {
 QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 }
 
-frmMain::frmMain() { resize(1000, 700); }
+frmMain::frmMain() : Werkzeuge(Schritte().Werkzeuge)
+{
+    // A new window starts with the tools as it creates them and no step labels.
+    Schritte_Zuruecksetzen();
+    resize(1000, 700);
+}
 
 frmMain::~frmMain() { RemoveMainView(this); }
 
@@ -34,11 +40,13 @@ void frmMain::Form_Load()
     Panels_Erstellen();
     mnuDatei = menuBar()->addMenu(QString());
     Neues_Projekt_Menue_Erstellen();
+    Speziell_Menue_Erstellen();
     Zuletzt_Menue_Erstellen();
     mnuSave = mnuDatei->addAction(QString());
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSave->setEnabled(false);
     connect(mnuSave, &QAction::triggered, this, [this] { Gespeichert_Setzen(); });
+    Diagramm_Menue_Erstellen();
     // The log can be shown once a project has started and logs.
     mnuRecord = mnuDatei->addAction("Record File");
     mnuRecord->setShortcut(Qt::Key_F2);
@@ -53,9 +61,11 @@ void frmMain::Form_Load()
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    Kurve_Menue_Erstellen();
     Legierung_Menue_Erstellen();
 
     mnuOptions = menuBar()->addMenu(QString());
+    Extras_Menue_Erstellen();
     mnuDaten = mnuOptions->addAction(QString());
     mnuDaten->setShortcut(Qt::Key_F9);
     connect(mnuDaten, &QAction::triggered, this,
@@ -76,6 +86,7 @@ void frmMain::Form_Load()
     Stil_Menue_Erstellen();
 
     mnuHelp = menuBar()->addMenu("?");
+    Hilfe_Menue_Erstellen();
     mnuInfo = mnuHelp->addAction("Info");
     connect(mnuInfo, &QAction::triggered, this, GuardedSlot("frmMain", "mnuInfo_Click", [this] { mnuInfo_Click(); }));
     Sprache_Setzen();
@@ -125,9 +136,14 @@ void frmMain::Sprache_Setzen()
     for (const Werkzeug& w : Werkzeugtabelle())
         if (w.Caption != kLiteralText) cmdTool[static_cast<size_t>(w.Index)]->setCaption(Text(w.Caption));
     Label2->setText(Text(284));
+    Menues_Sprache_Setzen();
+    Schritte().StepLabels();
 }
 
-void frmMain::Gespeichert_Setzen() { gGespeichert = true; }
+void frmMain::Gespeichert_Setzen()
+{
+    UiGuard("frmMain", "Gespeichert_Setzen", [] { ::Gespeichert_Setzen(); });
+}
 
 void frmMain::mnuLang_Click(int offset)
 {

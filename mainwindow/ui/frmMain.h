@@ -2,7 +2,7 @@
 // The main window: the program's menus, the tool buttons, the diagram and the panel frame below it.
 // It is the project start's view while it exists.
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/clsWerkzeuge.h"
+#include "mainwindow/clsSchritte.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -36,7 +36,7 @@ public:
     void Form_Load();
     // Puts the texts of the selected language on every caption.
     void Sprache_Setzen();
-    // The save action: marks the results as saved.
+    // The save action: writes the results and marks them saved when something was written.
     void Gespeichert_Setzen();
     // Switches the UI language to the given offset and re-captions the windows.
     void mnuLang_Click(int offset);
@@ -82,8 +82,25 @@ public:
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
-    void Toggle_2Fenster();
+    void Toggle_2Fenster() override;
     void DrawCurve(int32_t kurvenTyp) override;
+    // The step machine's view (frmMainSchritte.cpp).
+    void ToolsChanged() override;
+    void ShowPanel(Panel panel, bool visible) override;
+    void CallPanel(Panelaufruf aufruf, int32_t kurve) override;
+    void ShowMenu(Menue menue, bool visible) override;
+    void EnableMenu(Menue menue, bool enabled) override;
+    void SetStepLabels(const std::string& aktuell, const std::string& naechster) override;
+    void ShowStepBox(bool visible) override;
+    void ClearValueLabel() override;
+    void InfoChange(int32_t display, int32_t kurve) override;
+    void RedrawPreviews() override;
+    void Mitteln_Dialog() override;
+    void Einfuegen_Dialog() override;
+    // The step button index chosen by a click or key; a declined question restores the buttons.
+    void Schritt_Waehlen(int32_t index, const clsWerkzeuge& vorher);
+    QLabel* lblStep1 = nullptr;
+    QLabel* lblStep2 = nullptr;
     // Rewrites lblSS for the information kind k that diagram Index (0 or 1) reports (frmMainWerte.cpp).
     void conDisplay_InfoChange(int32_t Index, int32_t k);
     // The alloy menu, shown for projects from files, with one entry per component.
@@ -108,11 +125,36 @@ public:
     QAction* mnuSave = nullptr;
     QAction* mnuIMC = nullptr;
     QAction* mnuMD = nullptr;
+    // The curve menu, shown with a project (frmMainMenue.cpp).
+    QMenu* mnuKurve = nullptr;
+    QAction* mnuWerteUmrechnen = nullptr;
+    QAction* mnuMitteln = nullptr;
+    QAction* mnuKurveGlaetten = nullptr;
+    QAction* mnuSprung = nullptr;
+    QMenu* mnuDiagramm = nullptr;
+    QAction* mnuDiagrammCopy = nullptr;
+    QAction* mnuExport = nullptr;
+    // The special curves: generated and demonstration curves as projects.
+    QMenu* mnuSpeziell = nullptr;
+    QAction* mnuDEMOJK = nullptr;
+    QAction* mnuDemoIK = nullptr;
+    QAction* mnuRechteckIK = nullptr;
+    QAction* mnuLorch100 = nullptr;
+    QAction* mnuPeakTest = nullptr;
+    QAction* mnuPeakBuilderGr = nullptr;
+    void Spezielle_Kurve_Starten(int32_t typ, int32_t spezial);
+    // Asks to save unsaved results before they are dropped; false when the user cancels.
+    bool Ergebnisse_Verwerfen_Bestaetigt();
+    QAction* mnuGoToExtras = nullptr;
+    QAction* mnuHilfe = nullptr;
+    QAction* mnuUpdate = nullptr;
+    // Opens hilfe.pdf from the program folder or its Hilfe folder; nothing when neither exists.
+    static void mnuHilfe_Click();
 
     // The tool buttons (frmMainWerkzeuge.cpp): cmdTool[1..25] ([0] unused) show the state in
-    // Werkzeuge after every change.
+    // Werkzeuge, the step machine's tools, after every change.
     std::array<fxbutton*, kWerkzeuge + 1> cmdTool{};
-    clsWerkzeuge Werkzeuge;
+    clsWerkzeuge& Werkzeuge;
     // Every button takes gOptions->ButtonStyle.
     void Tools_Style_Setzen();
     void cmdTool_Click(int32_t index);
@@ -149,7 +191,8 @@ private:
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.
     void Werkzeuge_Anzeigen();
-    void Befehl_Ausfuehren(const Werkzeugbefehl& befehl);
+    // vorher: the tools before the click, restored when a step change is declined.
+    void Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge& vorher);
     void Tasten_Erstellen();
     void Stil_Menue_Erstellen();
     // One or two diagrams above the panel frame in a client area of the given size.
@@ -157,5 +200,12 @@ private:
     void Neues_Projekt_Menue_Erstellen();
     void Legierung_Menue_Erstellen();
     void Zuletzt_Menue_Erstellen();
+    void Kurve_Menue_Erstellen();
+    void Speziell_Menue_Erstellen();
+    void Diagramm_Menue_Erstellen();
+    void Extras_Menue_Erstellen();
+    void Hilfe_Menue_Erstellen();
+    void Menues_Sprache_Setzen();
+    QAction* Menue_Eintrag(Menue menue) const;
     QPointer<frmDaten> frmDaten_;
 };

@@ -50,8 +50,19 @@ void frmMain::Diagramme_Erstellen()
     stepBox->setFont(Werkzeug_Schrift(stepBox->font()));
     stepBox->hide();
     lblStep = stepBox;
+    // The task names wrap: "Rohdaten bearbeiten" is wider than the box.
+    QFont fett = stepBox->font();
+    fett.setBold(true);
+    lblStep1 = new QLabel(stepBox);
+    lblStep1->setGeometry(4, 2, 97, 28);
+    lblStep1->setFont(fett);
+    lblStep1->setWordWrap(true);
     Label2 = new QLabel(stepBox);
-    Label2->setGeometry(4, 4, 97, 18);
+    Label2->setGeometry(4, 30, 97, 18);
+    lblStep2 = new QLabel(stepBox);
+    lblStep2->setGeometry(4, 48, 97, 28);
+    lblStep2->setFont(fett);
+    lblStep2->setWordWrap(true);
     // The values the diagram reports, right of the tool rows.
     lblSS = new QLabel(flaeche);
     lblSS->setGeometry(468, 0, 0, kWerkzeugband);

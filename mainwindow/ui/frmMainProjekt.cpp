@@ -53,11 +53,15 @@ void frmMain::ShowProjectMenus(bool alloyMenu)
 
 void frmMain::mnuNeuesProjekt_Click()
 {
+    // The current evaluation stays until its results may go and a file was chosen.
+    if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
-    ResetControls();
-    Neues_Projekt_Reset();
     gError->Error();
     if (!gCommon->ShowOpen(true)) return;
+    ResetControls();
+    Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
     // Pictures are read by the image panel, not through the settings window.
     if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) return;
     frmSettings fenster(this);

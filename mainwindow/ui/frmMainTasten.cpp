@@ -39,8 +39,9 @@ void frmMain::Form_KeyUp(int32_t taste)
 {
     if (Texteingabe(QApplication::focusWidget())) return;
     UiGuard("frmMain", "Form_KeyUp", [&] {
+        const clsWerkzeuge vorher = Werkzeuge;
         const Werkzeugbefehl befehl = Werkzeuge.Form_KeyUp(taste, gSchritt);
         Werkzeuge_Anzeigen();
-        Befehl_Ausfuehren(befehl);
+        Befehl_Ausfuehren(befehl, vorher);
     });
 }

@@ -38,7 +38,13 @@ void frmMain::Werkzeuge_Erstellen()
     // The step-back popup: only the raw data are offered until a later stage exists.
     mnuSeperator_1 = new QMenu(this);
     const char* stufen[] = {"Rohdaten", "bearbeitete Rohdaten", "gemittelte Rohdaten", "Fit"};
-    for (size_t k = 0; k < mnuSeperatorBack.size(); ++k) mnuSeperatorBack[k] = mnuSeperator_1->addAction(stufen[k]);
+    for (size_t k = 0; k < mnuSeperatorBack.size(); ++k) {
+        mnuSeperatorBack[k] = mnuSeperator_1->addAction(stufen[k]);
+        const auto index = static_cast<int16_t>(k);
+        connect(mnuSeperatorBack[k], &QAction::triggered, this, GuardedSlot("frmMain", "mnuSeperatorBack_Click", [index] {
+                    Schritte().mnuSeperatorBack_Click(index);
+                }));
+    }
     Werkzeuge_Anzeigen();
 }
 
@@ -81,13 +87,14 @@ void frmMain::Werkzeuge_Anzeigen()
 void frmMain::cmdTool_Click(int32_t index)
 {
     UiGuard("frmMain", "cmdTool_Click", [&] {
+        const clsWerkzeuge vorher = Werkzeuge;
         const Werkzeugbefehl befehl = Werkzeuge.cmdTool_Click(index);
         Werkzeuge_Anzeigen();
-        Befehl_Ausfuehren(befehl);
+        Befehl_Ausfuehren(befehl, vorher);
     });
 }
 
-void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl)
+void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge& vorher)
 {
     using A = Werkzeugaktion;
     switch (befehl.Aktion) {
@@ -117,10 +124,16 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl)
         if (!gModus_Peaks) gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
         break;
     case A::Vorschau: NewPreviewWindow(befehl.Kurventyp); break;
-    // The step machine and its panels are not built yet: OK, Fit, fold, the step selector, Extras,
-    // the automatic transform and "Weiter" only set their buttons.
+    case A::OK: Schritte().OK_Click(); break;
+    case A::Fit: Schritte().Fit_Click(); break;
+    case A::Falten: Schritte().Falten_Click(); break;
+    case A::Schritt: Schritt_Waehlen(befehl.Werkzeug, vorher); break;
+    case A::Extras: Schritte().Extras_Zeigen(); break;
+    case A::Weiter: Schritte().Weiter(); break;
+    // The automatic transform panel is not part of this window yet.
     default: break;
     }
+    Werkzeuge_Anzeigen();
 }
 
 void frmMain::Toggle_Zoom_Visible(bool visible)

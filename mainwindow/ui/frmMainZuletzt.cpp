@@ -38,9 +38,12 @@ void frmMain::Zuletzt_Menue_Aufbauen()
 
 void frmMain::mnuLast_Click(const QString& datei)
 {
+    if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
     ResetControls();
     Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
     gError->Error();
     gCommon->Set_Dateiname(datei.toStdString());
     frmSettings fenster(this);

@@ -3,7 +3,9 @@
 // it is told, generated raw spectra and the project settings as the window hands them over.
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
+#include "curves/clsCalc.h"
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/clsSchritte.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/clsFMK.h"
 #include "materials/clsFMK_Intern.h"
@@ -15,6 +17,7 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <map>
 
 class RecordingView final : public MainWindowView {
 public:
@@ -23,15 +26,34 @@ public:
     void ShowProjectMenus(bool alloy) override { alloyMenuShown = alloy; }
     void DrawCurve(int32_t kind) override { drawnKinds.push_back(kind); }
     void GUI_SET_TOOLS() override {}
+    void ShowPanel(Panel p, bool visible) override { panels[p] = visible; }
+    void CallPanel(Panelaufruf aufruf, int32_t kurve) override { panelCalls.push_back({aufruf, kurve}); }
+    void ShowMenu(Menue m, bool visible) override { menusShown[m] = visible; }
+    void EnableMenu(Menue m, bool enabled) override { menusEnabled[m] = enabled; }
+    void SetStepLabels(const std::string& a, const std::string& b) override { labels = {a, b}; }
+    void ShowStepBox(bool visible) override { stepBox = visible; }
+    // The averaging dialog's default choice: both halves.
+    void Mitteln_Dialog() override { gCalc->Mitteln(2); }
+    bool Panel_Shown(Panel p) const { return panels.count(p) && panels.at(p); }
     std::string title;
     std::vector<std::string> alloyMenu;
     bool alloyMenuShown = false;
     std::vector<int32_t> drawnKinds;
+    std::map<Panel, bool> panels;
+    std::vector<std::pair<Panelaufruf, int32_t>> panelCalls;
+    std::map<Menue, bool> menusShown;
+    std::map<Menue, bool> menusEnabled;
+    std::pair<std::string, std::string> labels;
+    bool stepBox = false;
 };
 
 class ProjektFixture : public ::testing::Test, protected TestWorld {
 protected:
-    void SetUp() override { SetMainView(&view); }
+    void SetUp() override
+    {
+        SetMainView(&view);
+        Schritte_Zuruecksetzen();
+    }
     void TearDown() override { SetMainView(nullptr); }
 
     // A raw spectrum from −kMax to kMax in steps of 0.1 1/nm: 100 ms per point, so that the reader's

@@ -40,6 +40,6 @@ TEST_F(ProjektStartTest, SpectrumThatFailsToLoadIsOfferedAgainButNotShown)
     Datei_Einlesen_Endgueltig();
     EXPECT_EQ(gSchritt, 0);
     EXPECT_EQ(gOptions->MRU(1), path);
-    EXPECT_TRUE(view.title.empty()) << "the window keeps the previous project's title";
+    EXPECT_EQ(view.title, "KPW - ZELO (DEMO) 2.32") << "no file in the title";
     EXPECT_TRUE(view.drawnKinds.empty());
 }

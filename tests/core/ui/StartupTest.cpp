@@ -113,7 +113,7 @@ TEST_F(StartupTest, ClosingAsksOnlyWhenResultsAreUnsaved)
     gGespeichert = false;
     seam.answers = {zelo::MsgResult::Yes};
     gfrmMain->close();
-    EXPECT_TRUE(gGespeichert) << "Yes runs the save action";
+    EXPECT_FALSE(gGespeichert) << "Yes runs the save action, which without a G(r) writes nothing";
 }
 
 TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)

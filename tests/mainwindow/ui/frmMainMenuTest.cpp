@@ -1,17 +1,27 @@
 #include "mainwindow/ui/frmMain.h"
 #include "MainWindowFixture.h"
 
+#include "analysis/clsGR.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
+#include "graphics/conDisplay.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
+#include "widgets/fxbutton.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QUrl>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
@@ -92,3 +102,116 @@ TEST_F(MainMenuTest, OwnedWindowsStayAboveTheMainWindow)
         EXPECT_EQ(w->windowHandle()->transientParent(), gfrmMain->windowHandle());
     }
 }
+
+TEST_F(MainMenuTest, ProjectMenusFollowTheProjectStart)
+{
+    for (QAction* entry : {gfrmMain->mnuSave, gfrmMain->mnuIMC, gfrmMain->mnuMD, gfrmMain->mnuDiagrammCopy,
+                           gfrmMain->mnuExport, gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
+        EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
+    EXPECT_FALSE(gfrmMain->mnuKurve->menuAction()->isVisible());
+    EXPECT_FALSE(gfrmMain->mnuGoToExtras->isVisible());
+    EXPECT_EQ(gfrmMain->mnuDiagrammCopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    EXPECT_EQ(gfrmMain->mnuExport->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_EQ(gfrmMain->mnuWerteUmrechnen->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(gfrmMain->mnuGoToExtras->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(gfrmMain->mnuIMC->shortcut(), QKeySequence(Qt::Key_F12));
+
+    // The demonstration I(K) starts at once, without a file.
+    gfrmMain->mnuDemoIK->trigger();
+    EXPECT_EQ(gSchritt, 11);
+    EXPECT_TRUE(gfrmMain->windowTitle().endsWith("[Demo_IK]"));
+    for (QAction* entry : {gfrmMain->mnuDiagrammCopy, gfrmMain->mnuExport, gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
+        EXPECT_TRUE(entry->isEnabled()) << entry->text().toStdString();
+    EXPECT_TRUE(gfrmMain->mnuKurve->menuAction()->isVisible());
+    EXPECT_FALSE(gfrmMain->mnuSprung->isEnabled()) << "no jump analysis on an I(K)";
+    EXPECT_FALSE(gfrmMain->mnuLegierung->menuAction()->isVisible()) << "no alloy for a generated curve";
+    EXPECT_FALSE(gfrmMain->mnuSave->isEnabled());
+
+    // The demonstration spectrum shows the project settings beside it and starts at J(K).
+    gfrmMain->mnuDEMOJK->trigger();
+    EXPECT_EQ(gSchritt, 6);
+    EXPECT_TRUE(gfrmMain->mnuSprung->isEnabled());
+    auto* settings = gfrmMain->findChild<frmSettings*>();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
+    settings->close();
+}
+
+TEST_F(MainMenuTest, NewProjectAsksForUnsavedResultsAndKeepsTheProjectWhenCancelled)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    ASSERT_EQ(gSchritt, 11);
+    gfrmMain->cmdTool[16]->Click();
+    ASSERT_EQ(gSchritt, 12);
+    ASSERT_GT(gGR->Punkte(), 0);
+    gGespeichert = false;
+
+    seam.answers = {zelo::MsgResult::Cancel};
+    gfrmMain->mnuNeuesProjekt->trigger();
+    ASSERT_FALSE(seam.messages.empty());
+    EXPECT_EQ(seam.messages.back().text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");
+    EXPECT_EQ(gSchritt, 12) << "cancelled: the evaluation stays";
+    EXPECT_GT(gGR->Punkte(), 0);
+
+    // No and then a cancelled file dialog: still nothing is reset.
+    seam.answers = {zelo::MsgResult::No};
+    gfrmMain->mnuNeuesProjekt->trigger();
+    EXPECT_GT(gGR->Punkte(), 0);
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isVisible());
+    gGespeichert = true;
+}
+
+TEST_F(MainMenuTest, LanguageAndStyleSwitchesReachEveryCaption)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    QAction* english = nullptr;
+    for (QAction* entry : gfrmMain->mnuLang)
+        if (entry->data().toInt() == 3) english = entry;
+    ASSERT_NE(english, nullptr);
+    english->trigger();
+    EXPECT_EQ(gOptions->Sprache(), 3);
+    EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei") << "texts read from 30000";
+    EXPECT_EQ(gfrmMain->mnuDatei->title().toStdString(), gLanguage->Caption(1));
+    EXPECT_EQ(gfrmMain->mnuKurve->title().toStdString(), gLanguage->Caption(11));
+    EXPECT_EQ(gfrmMain->lblStep2->text(), "g(r)") << "the step labels follow the language";
+    EXPECT_NE(gfrmMain->mnuSpeziell->title(), "spezielle Kurve");
+
+    for (QAction* entry : gfrmMain->mnuButtonStyle)
+        if (entry->text() == "Flat") entry->trigger();
+    EXPECT_EQ(gOptions->ButtonStyle(), 1);
+    EXPECT_EQ(gfrmMain->cmdTool[23]->ButtonStyle(), 1);
+}
+
+namespace {
+// Takes the addresses the program hands to the desktop instead of opening them.
+class UrlFaenger : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Oeffnen(const QUrl& url) { urls.push_back(url); }
+};
+}
+
+TEST_F(MainMenuTest, HelpOpensTheDocumentThatExistsAndCopyTakesTheDiagram)
+{
+    UrlFaenger faenger;
+    QDesktopServices::setUrlHandler("file", &faenger, "Oeffnen");
+    gfrmMain->mnuHilfe->trigger();
+    EXPECT_TRUE(faenger.urls.empty()) << "no help document: nothing happens";
+
+    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
+    QDir().mkpath(ordner + "Hilfe");
+    QFile(ordner + "Hilfe/hilfe.pdf").open(QIODevice::WriteOnly);
+    gfrmMain->mnuHilfe->trigger();
+    ASSERT_EQ(faenger.urls.size(), 1);
+    EXPECT_EQ(faenger.urls[0].toLocalFile(), ordner + "Hilfe/hilfe.pdf");
+    QDesktopServices::unsetUrlHandler("file");
+
+    gfrmMain->mnuDemoIK->trigger();
+    QApplication::clipboard()->clear();
+    gfrmMain->mnuDiagrammCopy->trigger();
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+#include "frmMainMenuTest.moc"

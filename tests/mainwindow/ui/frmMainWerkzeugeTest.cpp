@@ -3,6 +3,7 @@
 #include "mainwindow/ui/frmMain.h"
 #include "MainWindowFixture.h"
 
+#include "analysis/clsGR.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -220,4 +221,24 @@ TEST_F(MainToolsTest, Screenshots)
     QApplication::processEvents();
     ASSERT_TRUE(gfrmMain->grab().save("mainwindow_project.png"));
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(MainToolsTest, DecliningToGoBackRestoresTheStepButtons)
+{
+    Projekt_Starten();
+    gSchritt = 12;
+    gGR->setAnzahl_FFT(1);
+    gfrmMain->Werkzeuge.setEnabled(14, true);
+    gfrmMain->Werkzeuge.setEnabled(16, true);
+    gfrmMain->ToolsChanged();
+    QTest::mouseClick(&Tool(16), Qt::LeftButton);
+    gSchritt = 12;
+    gGR->setAnzahl_FFT(1);
+    ASSERT_TRUE(Tool(16).Value());
+
+    seam.answers = {zelo::MsgResult::No};
+    QTest::mouseClick(&Tool(14), Qt::LeftButton);
+    EXPECT_EQ(gSchritt, 12);
+    EXPECT_TRUE(Tool(16).Value()) << "G(r) stays the pressed step";
+    EXPECT_FALSE(Tool(14).Value());
 }

@@ -1,0 +1,197 @@
+// The main window's menu entries beyond the file start: the special curves, the diagram copy and
+// export, the curve menu, the extras entry, the help document and the update window.
+#include "mainwindow/ui/frmMain.h"
+
+#include "analysis/clsGR.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "curves/ui/frmCalcWerte.h"
+#include "graphics/clsGrafik.h"
+#include "graphics/conDisplay.h"
+#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modSpezielleKurven.h"
+#include "materials/ui/frmSettings.h"
+#include "panels/conFTR.h"
+#include "panels/conFit.h"
+#include "panels/conSmoothing.h"
+#include "update/ui/frmUpdate.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+namespace {
+QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
+}
+
+void frmMain::Speziell_Menue_Erstellen()
+{
+    mnuSpeziell = mnuDatei->addMenu(QString());
+    struct Eintrag {
+        QAction** action;
+        const char* literal;
+        int32_t typ;
+        int32_t spezial;
+    };
+    const Eintrag eintraege[] = {{&mnuDEMOJK, "DEMO J(K) AlCr", PT_ELMI, PTS_Demo_JK},
+                                 {&mnuDemoIK, "DEMO I(K) AgSn", PT_IK, PTS_Demo_IK},
+                                 {&mnuRechteckIK, "", PT_IK, PTS_Rechteck_IK},
+                                 {&mnuLorch100, "", PT_IK, PTS_Lorch_IK},
+                                 {&mnuPeakTest, "Peak Builder I(K)", PT_IK, PTS_Testpeaks_IK},
+                                 {&mnuPeakBuilderGr, "Peak Builder G(r)", PT_GR, PTS_Testpeaks_GR}};
+    for (const Eintrag& e : eintraege) {
+        *e.action = mnuSpeziell->addAction(QString::fromUtf8(e.literal));
+        const int32_t typ = e.typ;
+        const int32_t spezial = e.spezial;
+        connect(*e.action, &QAction::triggered, this, GuardedSlot("frmMain", "mnuSpeziell_Click", [this, typ, spezial] {
+                    Spezielle_Kurve_Starten(typ, spezial);
+                }));
+    }
+}
+
+void frmMain::Spezielle_Kurve_Starten(int32_t typ, int32_t spezial)
+{
+    if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
+    Fehler_Reset();
+    ResetControls();
+    Neues_Projekt_Reset();
+    // Until the next project starts the window shows none.
+    Ruhezustand_Zeigen();
+    if (!Spezielle_Kurve_Beschreiben(typ, spezial)) return;
+    // The peak builders and the demonstration spectrum need the project settings; the peak
+    // builders start from their OK.
+    if (spezial == PTS_Testpeaks_IK || spezial == PTS_Testpeaks_GR) {
+        gCalc->setPunkte(1500);
+        frmSettings fenster(this);
+        fenster.exec();
+        return;
+    }
+    if (spezial == PTS_Demo_JK) {
+        auto* fenster = new frmSettings(this);
+        fenster->setAttribute(Qt::WA_DeleteOnClose);
+        fenster->show();
+    }
+    Datei_Einlesen_Endgueltig();
+}
+
+bool frmMain::Ergebnisse_Verwerfen_Bestaetigt()
+{
+    // Only a computed G(r) counts as results worth a question.
+    if (gGespeichert || !gGR || gGR->Punkte() == 0) return true;
+    const std::string text = gLanguage->Caption(191) + "\r\n" + gLanguage->Caption(192);
+    const zelo::MsgResult antwort = zelo::Ui().MsgBox(text, zelo::MsgButtons::YesNoCancel, zelo::MsgIcon::Question,
+                                                      gLoader->ApplicationName());
+    if (antwort == zelo::MsgResult::Cancel) return false;
+    if (antwort == zelo::MsgResult::Yes) ::Gespeichert_Setzen();
+    return true;
+}
+
+void frmMain::Diagramm_Menue_Erstellen()
+{
+    mnuDiagramm = mnuDatei->addMenu(QString());
+    mnuDiagrammCopy = mnuDiagramm->addAction(QString());
+    mnuDiagrammCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuDiagrammCopy->setEnabled(false);
+    connect(mnuDiagrammCopy, &QAction::triggered, this, GuardedSlot("frmMain", "mnuDiagrammCopy_Click", [this] {
+                conDisplay[0]->DiagrammZwischenablage();
+                // The clipboard ends with the upper diagram.
+                if (gOptions->Ansicht_2_Fenster()) conDisplay[1]->DiagrammZwischenablage();
+            }));
+    mnuExport = mnuDiagramm->addAction(QString());
+    mnuExport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuExport->setEnabled(false);
+    connect(mnuExport, &QAction::triggered, this, GuardedSlot("frmMain", "mnuExport_Click", [this] {
+                conDisplay[0]->DiagrammSpeichern();
+                if (gOptions->Ansicht_2_Fenster()) conDisplay[1]->DiagrammSpeichern();
+            }));
+}
+
+void frmMain::Kurve_Menue_Erstellen()
+{
+    mnuKurve = menuBar()->addMenu(QString());
+    mnuKurve->menuAction()->setVisible(false);
+    mnuWerteUmrechnen = mnuKurve->addAction(QString());
+    mnuWerteUmrechnen->setShortcut(Qt::Key_F5);
+    connect(mnuWerteUmrechnen, &QAction::triggered, this, GuardedSlot("frmMain", "mnuWerteUmrechnen_Click", [this] {
+                frmCalcWerte fenster(this);
+                fenster.exec();
+                gGrafik->Zeichne(true);
+            }));
+    mnuKurveGlaetten = mnuKurve->addAction(QString());
+    mnuKurveGlaetten->setEnabled(false);
+    connect(mnuKurveGlaetten, &QAction::triggered, this, GuardedSlot("frmMain", "mnuKurveGlaetten_Click", [this] {
+                conFTR1->hide();
+                conFit1->hide();
+                conSmoothing1->show();
+                conSmoothing1->Start(gGrafik->LetzteKurve());
+            }));
+    mnuSprung = mnuKurve->addAction(QString());
+    connect(mnuSprung, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuSprung_Click", [] { gCalc->Sprunganalyse(); }));
+    // Averaging with other curves belongs to a panel this window does not have yet.
+    mnuMitteln = mnuKurve->addAction(QString());
+    mnuMitteln->setEnabled(false);
+}
+
+void frmMain::Extras_Menue_Erstellen()
+{
+    mnuGoToExtras = mnuOptions->addAction(QString());
+    mnuGoToExtras->setShortcut(Qt::Key_F7);
+    mnuGoToExtras->setVisible(false);
+    connect(mnuGoToExtras, &QAction::triggered, this, GuardedSlot("frmMain", "mnuGoToExtras_Click", [this] {
+                Schritte().Extras_Zeigen();
+                Werkzeuge_Anzeigen();
+            }));
+}
+
+void frmMain::Hilfe_Menue_Erstellen()
+{
+    mnuHilfe = mnuHelp->addAction(QString());
+    connect(mnuHilfe, &QAction::triggered, this, [] { mnuHilfe_Click(); });
+    mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QString());
+    connect(mnuUpdate, &QAction::triggered, this, GuardedSlot("frmMain", "mnuUpdate_Click", [this] {
+                auto* fenster = new frmUpdate(this);
+                fenster->setAttribute(Qt::WA_DeleteOnClose);
+                fenster->show();
+            }));
+}
+
+void frmMain::mnuHilfe_Click()
+{
+    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
+    // A missing help document is not reported.
+    for (const QString& pfad : {ordner + "hilfe.pdf", ordner + "Hilfe/hilfe.pdf"}) {
+        if (QFileInfo::exists(pfad)) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+            return;
+        }
+    }
+}
+
+void frmMain::Menues_Sprache_Setzen()
+{
+    mnuSpeziell->setTitle(Text(3));
+    mnuRechteckIK->setText(Text(4));
+    mnuLorch100->setText(Text(5));
+    mnuDiagramm->setTitle(Text(7));
+    mnuDiagrammCopy->setText(Text(8));
+    mnuExport->setText(Text(9));
+    mnuKurve->setTitle(Text(11));
+    mnuWerteUmrechnen->setText(Text(12));
+    mnuKurveGlaetten->setText(Text(13));
+    mnuSprung->setText(Text(14));
+    mnuMitteln->setText(Text(15));
+    mnuGoToExtras->setText(Text(20));
+    mnuHilfe->setText(Text(24));
+    mnuUpdate->setText(Text(426));
+}

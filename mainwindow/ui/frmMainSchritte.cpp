@@ -1,0 +1,108 @@
+// The main window as the step machine's view: panels, menus, step labels and dialogs that the
+// transitions of clsSchritte ask for.
+#include "mainwindow/ui/frmMain.h"
+
+#include "core/clsError.h"
+#include "core/ui/UiGuard.h"
+#include "curves/ui/frmInsert.h"
+#include "curves/ui/frmMittel.h"
+#include "graphics/Vorschau.h"
+#include "graphics/conDisplay.h"
+#include "panels/conFTR.h"
+#include "panels/conFit.h"
+#include "panels/conPeakTest.h"
+#include "panels/conSmoothing.h"
+#include "panels/conUG.h"
+
+#include <QLabel>
+#include <QMenu>
+
+void frmMain::ToolsChanged() { Werkzeuge_Anzeigen(); }
+
+void frmMain::ShowPanel(Panel panel, bool visible)
+{
+    QWidget* w = nullptr;
+    switch (panel) {
+    case Panel::Fit: w = conFit1; break;
+    case Panel::UG: w = conUG1; break;
+    case Panel::FTR: w = conFTR1; break;
+    case Panel::Smoothing: w = conSmoothing1; break;
+    case Panel::PeakTest: w = conPeakTest1; break;
+    case Panel::Frame1: w = Frame1; break;
+    case Panel::Diagramm: w = conDisplay[0]; break;
+    // The automatic transform, added curves, extras, Gauss, simulation and image panels are not
+    // part of this window yet.
+    default: break;
+    }
+    if (w) w->setVisible(visible);
+}
+
+void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
+{
+    switch (aufruf) {
+    case Panelaufruf::Fit_NeueTrennstelle: conFit1->NeueTrennstelle(); break;
+    case Panelaufruf::UG_Init: conUG1->Init(); break;
+    case Panelaufruf::UG_Aktualisieren: conUG1->Aktualisieren(); break;
+    case Panelaufruf::UG_SS_Speichern: conUG1->UG_SS_Speichern(); break;
+    case Panelaufruf::FTR_Zeigen:
+        conFTR1->Zeigen(kurve);
+        conFTR1->show();
+        break;
+    case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;
+    case Panelaufruf::PeakTest_Init: conPeakTest1->Init(kurve); break;
+    case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
+    default: break;
+    }
+}
+
+QAction* frmMain::Menue_Eintrag(Menue menue) const
+{
+    switch (menue) {
+    case Menue::Mitteln: return mnuMitteln;
+    case Menue::DiagrammCopy: return mnuDiagrammCopy;
+    case Menue::Export: return mnuExport;
+    case Menue::Kurve: return mnuKurve->menuAction();
+    case Menue::KurveGlaetten: return mnuKurveGlaetten;
+    case Menue::Legierung: return mnuLegierung->menuAction();
+    case Menue::Sprung: return mnuSprung;
+    case Menue::Save: return mnuSave;
+    case Menue::Record: return mnuRecord;
+    }
+    return nullptr;
+}
+
+void frmMain::ShowMenu(Menue menue, bool visible) { Menue_Eintrag(menue)->setVisible(visible); }
+
+void frmMain::EnableMenu(Menue menue, bool enabled) { Menue_Eintrag(menue)->setEnabled(enabled); }
+
+void frmMain::SetStepLabels(const std::string& aktuell, const std::string& naechster)
+{
+    lblStep1->setText(QString::fromStdString(aktuell));
+    lblStep2->setText(QString::fromStdString(naechster));
+}
+
+void frmMain::ShowStepBox(bool visible) { lblStep->setVisible(visible); }
+
+void frmMain::ClearValueLabel() { lblSS->clear(); }
+
+void frmMain::InfoChange(int32_t display, int32_t kurve) { conDisplay_InfoChange(display, kurve); }
+
+void frmMain::RedrawPreviews() { ShowWindowPreview(); }
+
+void frmMain::Mitteln_Dialog()
+{
+    frmMittel dialog(this);
+    dialog.exec();
+}
+
+void frmMain::Einfuegen_Dialog()
+{
+    frmInsert dialog(this);
+    dialog.exec();
+}
+
+void frmMain::Schritt_Waehlen(int32_t index, const clsWerkzeuge& vorher)
+{
+    if (!Schritte().OptionKurve_Click(static_cast<int16_t>(index))) Werkzeuge = vorher;
+    Werkzeuge_Anzeigen();
+}
