@@ -69,7 +69,7 @@ std::string Lokaler_Text(float value)
 
 }
 
-DiagrammMaus::DiagrammMaus(conDisplay& display) : QObject(&display), display_(display)
+DiagrammMaus::DiagrammMaus(conDisplay& display) : QObject(&display), display_(display), pic_(display.pic)
 {
     display_.pic->installEventFilter(this);
     display_.pic->setMouseTracking(true);
@@ -77,7 +77,9 @@ DiagrammMaus::DiagrammMaus(conDisplay& display) : QObject(&display), display_(di
 
 bool DiagrammMaus::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != display_.pic) return false;
+    // The picture is compared by the pointer kept at construction: while the control is being
+    // destroyed its picture still receives events, and the control may no longer be whole.
+    if (watched != pic_) return false;
     const auto* maus = dynamic_cast<QMouseEvent*>(event);
     if (!maus) return false;
     const auto X = static_cast<float>(maus->position().x());

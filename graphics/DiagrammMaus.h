@@ -60,6 +60,8 @@ private:
     void Info(int32_t k);
 
     conDisplay& display_;
+
+    const QObject* pic_;
     bool mouseDown_ = false;
     float X1_ = 0, Y1_ = 0, X2_ = 0, Y2_ = 0;
     int32_t punkt_ = -1;
