@@ -4,7 +4,7 @@
 // back to J(K) and forward again gives the same. Every step is also saved as a picture.
 #include "mainwindow/ui/frmMain.h"
 
-#include "analysis/SynthetischeStruktur.h"
+#include "mainwindow/Kohlenstoffprobe.h"
 #include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
@@ -23,7 +23,6 @@
 #include "graphics/DiagrammFlaeche.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/clsFMK.h"
-#include "materials/clsFMK_Intern.h"
 #include "materials/clsMFE.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
@@ -44,23 +43,11 @@
 
 #include <cmath>
 #include <fstream>
-#include <numbers>
 #include <random>
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-constexpr double kEta = 0.45;
-constexpr double kKMax = 160.0;
-constexpr double kStreuung0 = 4e6;
 constexpr float kTrennstelleK = 10.1f;
-constexpr double kStuetzstellen[] = {5.0, 12.0, 20.0, 30.0, 45.0, 70.0, 105.0, 155.0};
-
-double Untergrund(double K)
-{
-    const double schweif = std::max(0.0, 1.0 - K / 20.0);
-    return 8e6 * schweif * schweif * schweif + 3e3 * (1.0 + 0.5 * std::exp(-K / 50.0));
-}
 
 struct Ergebnis {
     double dichte = 0.0;
@@ -77,8 +64,7 @@ protected:
         gfrmMain->resize(1200, 800);
         gfrmMain->show();
         QCoreApplication::processEvents();
-        rho = gMFE->Element_Dichte("C", DQ_Fluessig) * 6.02214076e23 / 1e21 / 12.011;
-        sigma = std::cbrt(6.0 * kEta / (kPi * rho));
+        probe = Kohlenstoffprobe::AusDatenbank();
     }
     void TearDown() override
     {
@@ -88,22 +74,14 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    double I_Modell(double K) const { return synthetisch::S_PercusYevick(K, kEta, sigma) - 1.0; }
-
     // The raw spectrum with carbon's electron form factor over the background, Poisson counts.
     std::string Rohspektrum()
     {
-        const clsFMK_Intern& tabelle = gFMK->Tabelle(TestWorld::ElectronTable("C"));
         const auto path = env.Root() / "probe.dat";
         std::ofstream file(path, std::ios::binary);
         file << "Bemerkungen: generated\r\n";
-        const auto n = static_cast<int>(std::lround(kKMax / 0.1));
-        for (int i = -n; i <= n; ++i) {
-            const double K = std::fabs(i * 0.1);
-            const double f = tabelle.Y(static_cast<float>(K)) / tabelle.Y(0.0f);
-            const double mittel = kStreuung0 * f * f * (1.0 + I_Modell(K)) + Untergrund(K);
-            file << i * 0.1 << " 100 " << std::poisson_distribution<long long>(mittel)(zufall) << "\r\n";
-        }
+        const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
+        for (int i = -n; i <= n; ++i) file << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
         return path.string();
     }
 
@@ -183,9 +161,9 @@ protected:
         EXPECT_EQ(gSchritt, ST_UG);
         EXPECT_TRUE(gfrmMain->conUG1->isVisible());
         if (erstesMal) {
-            for (const double K : kStuetzstellen) {
+            for (const double K : Kohlenstoffprobe::kStuetzstellen) {
                 // Zoomed in around the point, so that one pixel is a small part of the value.
-                const double u = Untergrund(K);
+                const double u = Kohlenstoffprobe::Untergrund(K);
                 gGrafik->Zoomen(float(K - 3), float(K + 3), float(u * 1.01), float(u * 0.99), true, true);
                 Klick(Bei(float(K), float(u)));
             }
@@ -229,23 +207,9 @@ protected:
         return e;
     }
 
-    // Atoms within R of an atom from the model's I(K).
-    double KZ_Modell(double R) const
-    {
-        constexpr double dK = 0.005;
-        constexpr int n = 1000000;
-        double s = 0.0;
-        for (int i = 1; i <= n; ++i) {
-            const double K = i * dK;
-            s += I_Modell(K) * (std::sin(K * R) / K - R * std::cos(K * R)) * (i == n ? 0.5 : 1.0);
-        }
-        return 4.0 / 3.0 * kPi * rho * R * R * R + 2.0 / kPi * s * dK;
-    }
-
     TempEnvironment env;
     RecordingSeam seam;
-    double rho = 0.0;
-    double sigma = 0.0;
+    Kohlenstoffprobe probe;
     std::mt19937_64 zufall{20261207};
 };
 
@@ -274,8 +238,8 @@ TEST_F(AuswertungTest, RawSpectrumToCoordinationNumberByClicks)
     Bild("3_jk");
 
     const Ergebnis e = Ab_JK(true);
-    EXPECT_NEAR(e.dichte, rho, 0.02 * rho);
-    EXPECT_NEAR(e.kz, KZ_Modell(e.kzBis), 0.3);
+    EXPECT_NEAR(e.dichte, probe.rho, 0.02 * probe.rho);
+    EXPECT_NEAR(e.kz, probe.KZ(e.kzBis), 0.3);
 
     // Back to J(K), confirmed, and the same road again.
     seam.answers = {zelo::MsgResult::Yes};
@@ -284,13 +248,13 @@ TEST_F(AuswertungTest, RawSpectrumToCoordinationNumberByClicks)
     // J(K) keeps the fitted curve as the working curve, so the side fit runs once more on it: the
     // results agree to well within the physics' bounds, not to the last digit.
     const Ergebnis wieder = Ab_JK(false);
-    EXPECT_NEAR(wieder.dichte, e.dichte, 2e-3 * rho);
+    EXPECT_NEAR(wieder.dichte, e.dichte, 2e-3 * probe.rho);
     EXPECT_EQ(wieder.ersterPeak, e.ersterPeak);
     EXPECT_NEAR(wieder.kz, e.kz, 0.02);
 
     // The first maximum the model's exact I(K) gives through the same damping and transform.
     const int32_t ftr = gIK->FTR_Index();
-    for (int32_t i = 1; i <= gIK->Punkte(); ++i) gIK->Set_Y(i, static_cast<float>(I_Modell(gIK->x(i))));
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) gIK->Set_Y(i, static_cast<float>(probe.I(gIK->x(i))));
     gIK->setFTR_Index(ftr);
     gIK->Daempfen(DA_Lorch);
     ASSERT_TRUE(gGR->Berechnen());
