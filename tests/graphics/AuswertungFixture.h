@@ -86,11 +86,17 @@ protected:
         gIK->RTR_Berechnen();
     }
 
-    void Auswertung()
+    // The raw spectrum folded and its halves averaged.
+    void Gemittelt()
     {
         Rohspektrum_Starten();
         gCalc->Falten();
         ASSERT_TRUE(gCalc->Mitteln(2));
+    }
+
+    void Auswertung()
+    {
+        Gemittelt();
         Seitenfit();
         Bis_GR();
     }

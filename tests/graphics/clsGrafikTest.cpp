@@ -101,7 +101,6 @@ TEST_F(EngineTest, ZoomStoresAnOrderedWindowAndANewKindEndsIt)
     EXPECT_FLOAT_EQ(gGrafik->ZoomFenster().y2, 5.0f);
     gGrafik->Zeichne_Kurve(KT_IK);
     EXPECT_FALSE(gGrafik->Zoom());
-    EXPECT_EQ(gGrafik->Version(), "Layered Graphic and Image Engine: 2.0");
 }
 
 TEST_F(EngineTest, RawSpectrumIsDrawnAsItsCurve)

@@ -19,12 +19,20 @@ protected:
         panel.show();
         rahmen.show();
     }
-    // Writes the frame's picture to <build>/panels/name.
-    void Bild_Speichern(const QString& name)
+    // The frame in German and English as <build>/panels/name_de.png and _en.png; sprache() redraws
+    // the panel in the language just chosen.
+    template <class Umstellen>
+    void Bilder(const QString& name, Umstellen sprache)
     {
         const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../panels");
         QDir().mkpath(ordner);
-        ASSERT_TRUE(rahmen.grab().save(ordner + "/" + name));
+        for (const auto& [offset, endung] : {std::pair{0, "_de"}, {3, "_en"}}) {
+            gLanguage->OpenLanguageEx(offset);
+            sprache();
+            ASSERT_TRUE(rahmen.grab().save(ordner + "/" + name + endung + ".png"));
+        }
+        gLanguage->OpenLanguageEx(0);
+        sprache();
     }
 
     QFrame rahmen;

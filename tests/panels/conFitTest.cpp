@@ -16,9 +16,7 @@ protected:
     void SetUp() override
     {
         PanelFixture::SetUp();
-        Rohspektrum_Starten();
-        gCalc->Falten();
-        ASSERT_TRUE(gCalc->Mitteln(2));
+        Gemittelt();
         gCalc->setTrennstelle(121);
         ASSERT_TRUE(gCalc->Trennstelle_OK());
         Einsetzen(panel);
@@ -41,10 +39,7 @@ TEST_F(conFitTest, NewSeparationPointShowsItAndResetsBothFits)
     EXPECT_EQ(panel.txtParam[0]->text(), "1.00E+03");
     EXPECT_EQ(panel.txtParam[1]->text(), "1.00E+02");
     EXPECT_TRUE(panel.isVisible());
-    Bild_Speichern("conFit_de.png");
-    gLanguage->OpenLanguageEx(3);
-    panel.SpracheUmstellen();
-    Bild_Speichern("conFit_en.png");
+    Bilder("conFit", [this] { panel.SpracheUmstellen(); });
 }
 
 TEST_F(conFitTest, EnterTakesANumberWithEitherMarkAndIgnoresText)

@@ -34,10 +34,7 @@ TEST_F(conSmoothingTest, ChiDoublesAndHalves)
     EXPECT_EQ(panel.lblPunkte->text(), "80000");
     panel.cmdSmoothing[1]->Click();
     EXPECT_EQ(panel.lblPunkte->text(), "40000");
-    Bild_Speichern("conSmoothing_de.png");
-    gLanguage->OpenLanguageEx(3);
-    panel.Start(KT_GR);
-    Bild_Speichern("conSmoothing_en.png");
+    Bilder("conSmoothing", [this] { panel.Start(KT_GR); });
 }
 
 TEST_F(conSmoothingTest, CancelLeavesTheCurveAndRemovesThePreview)

@@ -18,9 +18,7 @@ protected:
     void SetUp() override
     {
         PanelFixture::SetUp();
-        Rohspektrum_Starten();
-        gCalc->Falten();
-        ASSERT_TRUE(gCalc->Mitteln(2));
+        Gemittelt();
         Seitenfit();
         ASSERT_TRUE(gCalc->FitUebernehmen());
         Einsetzen(panel);
@@ -110,8 +108,5 @@ TEST_F(conUGTest, OverlaysThatCannotBeScaledAreSkippedAndTheRestIsDrawn)
     panel.chkFMK[0]->setChecked(true);
     EXPECT_EQ(seam.errorWindows, 1);
     Speichern(haupt, "conUG_Ueberlagerungen.png");
-    Bild_Speichern("conUG_de.png");
-    gLanguage->OpenLanguageEx(3);
-    panel.SpracheUmstellen();
-    Bild_Speichern("conUG_en.png");
+    Bilder("conUG", [this] { panel.SpracheUmstellen(); });
 }
