@@ -176,6 +176,13 @@ std::string clsOptions::Reg_Folder() const { return Text_Lesen("Folder", ""); }
 
 void clsOptions::setReg_Folder(const std::string& value) { Wert_Speichern("Reg_Folder", "Folder", kText, value); }
 
+std::string clsOptions::Update_URL() const
+{
+    return Text_Lesen("Update_URL", "http://www.murenko.example/zelo/v_zelo.txt");
+}
+
+void clsOptions::setUpdate_URL(const std::string& value) { Wert_Speichern("Update_URL", "Update_URL", kText, value); }
+
 void clsOptions::setiFTR_Bevorzugen(bool value)
 {
     iftrBevorzugen_ = value;

@@ -63,6 +63,9 @@ public:
     void setReg_Komponenten(int32_t value);
     std::string Reg_Folder() const;
     void setReg_Folder(const std::string& value);
+    // The address of the version file that the update window fetches (read at every get).
+    std::string Update_URL() const;
+    void setUpdate_URL(const std::string& value);
 
     bool Strom_Korrektur() const { return stromKorrektur_; }
     void setStrom_Korrektur(bool value) { stromKorrektur_ = value; }
