@@ -1,10 +1,193 @@
 #include "update/ui/frmUpdate.h"
 
-#include "core/clsLanguage.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsError.h"
+#include "core/clsLoader.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/UiGuard.h"
+#include "core/ui/modShell.h"
+#include "update/CDownload.h"
+#include "update/VersionFile.h"
+#include "update/modSocketMaster.h"
+#include "update/ui/UpdateIcons.h"
+#include "widgets/fxbutton.h"
 
-frmUpdate::frmUpdate(QWidget* owner) : QDialog(owner)
+#include <FreeImage.h>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// How often the window lets the sockets' notifications through.
+constexpr int kPumpIntervalMs = 20;
+
+std::string ImageLibraryVersion()
 {
-    setWindowTitle(QString::fromStdString(gLanguage->Caption(426)));
-    resize(400, 200);
+    const char* version = gLoader && gLoader->FreeImageLib_Available() ? FreeImage_GetVersion() : nullptr;
+    return version && *version ? version : "n/a";
+}
+
+bool ToNumber(const std::string& text, double& value)
+{
+    try {
+        size_t used = 0;
+        value = std::stod(text, &used);
+        return used == text.size();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}
+
+frmUpdate::frmUpdate(QWidget* owner)
+    : QDialog(owner), lblVersion(new QLabel("KPW ZELO Web-Update", this)), lblModule(new QLabel("Modul", this)),
+      Label4(new QLabel("My Version", this)), lblOnlineVersion(new QLabel("Online Version", this)),
+      lblWait(new QLabel("Checking...", this)), cmdOK(new fxbutton("OK", this)), pump_(new QTimer(this))
+{
+    setWindowTitle("ZELO - Updater");
+    QFont heading = lblVersion->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    lblVersion->setFont(heading);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    QFont bold = lblModule->font();
+    bold.setBold(true);
+    for (QLabel* title : {lblModule, Label4, lblOnlineVersion}) title->setFont(bold);
+    grid->addWidget(lblModule, 0, 0);
+    grid->addWidget(Label4, 0, 1);
+    grid->addWidget(lblOnlineVersion, 0, 2);
+    const char* modules[kRows] = {"ZELO", "ZELO (Preview Version)", "FreeImage Library", "Deutsch (*.lng)",
+                                  "English (*.lng)"};
+    for (int row = 0; row < kRows; ++row) {
+        lblModul[row] = new QLabel(modules[row], this);
+        lblMyVersion[row] = new QLabel("n/a", this);
+        lblVersionOnline[row] = new QLabel("n/a", this);
+        picOK[row] = new QLabel(this);
+        picOK[row]->setFixedSize(16, 16);
+        cmdDonwload[row] = new fxbutton(row < 2 ? "E-Mail" : "Download", this);
+        cmdDonwload[row]->setFixedSize(90, 23);
+        cmdDonwload[row]->setEnabled(false);
+        grid->addWidget(lblModul[row], row + 1, 0);
+        grid->addWidget(lblMyVersion[row], row + 1, 1);
+        grid->addWidget(lblVersionOnline[row], row + 1, 2);
+        grid->addWidget(picOK[row], row + 1, 3);
+        grid->addWidget(cmdDonwload[row], row + 1, 4);
+        // No file is fetched: every row's button writes to the maker.
+        connect(cmdDonwload[row], &fxbutton::Click, this, [] {
+            Datei_Oeffnen_Shell(QString("mailto:") + clsLoader::kMakerMail);
+        });
+    }
+    cmdOK->setFixedSize(90, 25);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblWait, 1);
+    bottom->addWidget(cmdOK);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblVersion);
+    layout->addLayout(grid);
+    layout->addLayout(bottom);
+    connect(cmdOK, &fxbutton::Click, this, GuardedSlot("frmUpdate", "cmdOK_Click", [this] { cmdOK_Click(); }));
+    connect(pump_, &QTimer::timeout, this, GuardedSlot("frmUpdate", "Pump", [] { modSocketMaster::Pump(0); }));
+    UiGuard("frmUpdate", "Form_Load", [this] { Form_Load(); });
+}
+
+frmUpdate::~frmUpdate() = default;
+
+void frmUpdate::Form_Load()
+{
+    const int32_t style = gOptions ? gOptions->ButtonStyle() : 3;
+    cmdOK->setButtonStyle(style);
+    for (int row = 0; row < 3; ++row) cmdDonwload[row]->setButtonStyle(style);
+    cDL = std::make_unique<CDownload>();
+    cDL->OnError = [this](int32_t number, const std::string& description) {
+        UiGuard("frmUpdate", "cDL_Error", [&] { cDL_Error(number, description); });
+    };
+    cDL->OnCompleted = [this] { UiGuard("frmUpdate", "cDL_Completed", [this] { cDL_Completed(); }); };
+    cDL->setAccessType(0);
+    cDL->Download(gOptions ? gOptions->Update_URL() : "", std::nullopt, false);
+    pump_->start(kPumpIntervalMs);
+}
+
+void frmUpdate::cDL_Error(int32_t Number, const std::string& Description)
+{
+    lblWait->setText("Error");
+    const std::string title = gLoader ? gLoader->ApplicationName() : clsLoader::kApplicationName;
+    const std::string text =
+        Number == 404 ? "URL not found" : "Internet Connection Error\r\n" + std::to_string(Number) + ": " + Description;
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, title);
+}
+
+void frmUpdate::cDL_Completed()
+{
+    int32_t number = 0;
+    std::string description;
+    if (Auswerten(cDL->DownloadData(), number, description)) {
+        lblWait->clear();
+        return;
+    }
+    lblWait->setText("Error");
+    if (number != 0 && gError) gError->ErrorMsg("frmUpdate", "cDL_Completed", false, number, description);
+}
+
+bool frmUpdate::Auswerten(const std::string& data, int32_t& number, std::string& description)
+{
+    const auto fail = [&](int32_t code) {
+        number = code;
+        description = rt::ErrorDescription(code);
+        return false;
+    };
+    const auto fields = versionfile::Fields(data);
+    if (!fields) return false;  // no version file at all
+    for (int row = 0; row < kRows && row < static_cast<int>(fields->size()); ++row)
+        lblVersionOnline[row]->setText(QString::fromStdString((*fields)[static_cast<size_t>(row)]));
+    const std::string own = gLoader ? gLoader->Version() : "";
+    lblMyVersion[0]->setText(QString::fromStdString(own));
+    lblMyVersion[1]->setText(QString::fromStdString(own));
+    const std::string library = ImageLibraryVersion();
+    lblMyVersion[2]->setText(QString::fromStdString(library));
+    if (fields->size() < kRows) return fail(rt::errSubscript);
+
+    for (int row = 0; row < 2; ++row) {
+        const auto result = versionfile::Compare((*fields)[static_cast<size_t>(row)], clsLoader::kMajor,
+                                                 clsLoader::kMinor, clsLoader::kRevision);
+        if (result == versionfile::Comparison::Invalid) return fail(rt::errTypeMismatch);
+        cmdDonwload[row]->setEnabled(result == versionfile::Comparison::Newer);
+        DrawIcon(row, result == versionfile::Comparison::Newer ? 110 : 109);
+    }
+
+    const std::vector<std::string> online = versionfile::Split((*fields)[2], '.');
+    if (library == "n/a") return true;
+    const std::vector<std::string> localParts = versionfile::Split(library, '.');
+    double local[3] = {};
+    if (localParts.size() < 3) return true;
+    for (int i = 0; i < 3; ++i)
+        if (!ToNumber(localParts[static_cast<size_t>(i)], local[i])) return true;
+    if (online.size() < 3) return fail(rt::errSubscript);
+    const std::string shown = online[0] + "." + online[1] + "." + online[2];
+    lblVersionOnline[2]->setText(QString::fromStdString(shown));
+    const auto result = versionfile::Compare(shown, local[0], local[1], local[2]);
+    if (result == versionfile::Comparison::Invalid) return fail(rt::errTypeMismatch);
+    cmdDonwload[2]->setEnabled(result == versionfile::Comparison::Newer);
+    DrawIcon(2, result == versionfile::Comparison::Newer ? 110 : 109);
+    return true;
+}
+
+void frmUpdate::DrawIcon(int row, int id)
+{
+    icons_[static_cast<size_t>(row)] = id;
+    picOK[row]->setPixmap(UpdateIcon(id));
+}
+
+void frmUpdate::cmdOK_Click()
+{
+    pump_->stop();
+    if (cDL) cDL->Cancel();
+    cDL.reset();
+    close();
 }
