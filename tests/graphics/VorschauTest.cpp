@@ -43,8 +43,8 @@ protected:
 // Everything a preview could change by mistake.
 struct Zustand {
     std::vector<float> ik, ik2, rtr, gewichtet, gr;
-    int32_t parabel = 0, ftr = 0, ftrStart = 0, grFFT = 0, fft = 0, dichteIndex = 0;
-    float wichtung = 0, dichte = 0;
+    std::vector<int32_t> indizes;
+    std::vector<float> werte;
     std::map<std::string, std::uintmax_t> dateien;
     bool operator==(const Zustand&) const = default;
 };
@@ -59,14 +59,9 @@ Zustand Jetzt(const std::filesystem::path& ordner)
         z.gewichtet.push_back(gIK->Y_Wichtung(i));
     }
     for (int32_t i = 1; i <= gGR->Punkte(); ++i) z.gr.push_back(gGR->Y(i));
-    z.parabel = gIK->Parabel_Index();
-    z.ftr = gIK->FTR_Index();
-    z.ftrStart = gIK->FTR_Start_Index();
-    z.wichtung = gIK->Wichtung();
-    z.grFFT = gGR->Anzahl_FFT();
-    z.fft = gFFT->Anzahl_FFT();
-    z.dichteIndex = gGR->Dichte_Exp_Index();
-    z.dichte = gMFE->Dichte_Experimentell();
+    z.indizes = {gIK->Parabel_Index(), gIK->FTR_Index(), gIK->FTR_Start_Index(), gGR->Anzahl_FFT(), gFFT->Anzahl_FFT(),
+                 gGR->Dichte_Exp_Index()};
+    z.werte = {gIK->Wichtung(), gMFE->Dichte_Experimentell()};
     for (const auto& datei : std::filesystem::recursive_directory_iterator(ordner))
         z.dateien[datei.path().string()] = datei.is_regular_file() ? datei.file_size() : 0;
     return z;

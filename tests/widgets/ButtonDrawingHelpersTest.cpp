@@ -18,15 +18,11 @@ QString Hex(const QColor& colour)
 
 }
 
-TEST(ButtonColourOperations, ShiftRoundsHalvesToEvenAndClamps)
+TEST(ButtonColourOperations, ShiftAndBlendRoundHalvesToEvenAndClamp)
 {
     EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0xF0F0F0), 0.1f)), "#FFFFFF");
     EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0x0A0A0A), -0.1f)), "#000000");
     EXPECT_EQ(Hex(ButtonColors::ShiftColor(Rgb(0xD4D4D4), 0.06f)), "#E3E3E3");
-}
-
-TEST(ButtonColourOperations, BlendRoundsHalvesToEven)
-{
     EXPECT_EQ(Hex(ButtonColors::BlendColors(Rgb(0x010203), Rgb(0x020304))), "#020204");
 }
 
@@ -40,7 +36,7 @@ TEST(ButtonCanvasGradient, RampEndsAtBothColoursAndTruncatesSteps)
     EXPECT_EQ(canvas.Pixel(1, 4), Rgb(0x0A0A0A));
 }
 
-TEST(ButtonCanvasGradient, OnePixelWideRampIsTheTruncatedHalvesOfBothEnds)
+TEST(ButtonCanvasGradient, OnePixelWideRampIsTheTruncatedHalvesOfBothEndsAndEmptyPaintsNothing)
 {
     QImage surface(4, 4, QImage::Format_RGB32);
     surface.fill(Qt::black);
@@ -49,13 +45,7 @@ TEST(ButtonCanvasGradient, OnePixelWideRampIsTheTruncatedHalvesOfBothEnds)
     for (int y = 0; y < 4; ++y)
         EXPECT_EQ(canvas.Pixel(1, y), Rgb(0x06080A));  // 1 + 5, 2 + 6, 3 + 7 per channel
     EXPECT_EQ(canvas.Pixel(2, 0), QColor(Qt::black));
-}
-
-TEST(ButtonCanvasGradient, EmptyRectanglePaintsNothing)
-{
-    QImage surface(4, 4, QImage::Format_RGB32);
-    surface.fill(Qt::black);
-    ButtonCanvas canvas(surface);
+    // Empty rectangles paint nothing.
     canvas.DrawGradient(0, 0, 0, 4, Qt::white, Qt::white, ButtonCanvas::Direction::TopToBottom);
     canvas.DrawGradient(0, 0, 4, -1, Qt::white, Qt::white, ButtonCanvas::Direction::TopToBottom);
     EXPECT_EQ(canvas.Pixel(0, 0), QColor(Qt::black));
@@ -73,14 +63,8 @@ TEST(ButtonAccessKeys, DerivedFromTheCaption)
 
 TEST(ButtonCaptionLayout, BlankCaptionCentresThePicture)
 {
-    CaptionLayout::Input in;
-    in.width = 80;
-    in.height = 24;
-    in.hasPicture = true;
-    in.pictureWidth = 16;
-    in.pictureHeight = 16;
-    in.captionBlank = true;
-    in.pictureAlign = 0;
+    CaptionLayout::Input in{.width = 80, .height = 24, .hasPicture = true, .pictureWidth = 16, .pictureHeight = 16,
+                            .captionBlank = true, .pictureAlign = 0};
     EXPECT_EQ(CaptionLayout::Compute(in).picture, QRect(32, 4, 16, 16));
     in.captionBlank = false;
     EXPECT_EQ(CaptionLayout::Compute(in).picture.x(), 3);
@@ -88,10 +72,7 @@ TEST(ButtonCaptionLayout, BlankCaptionCentresThePicture)
 
 TEST(ButtonCaptionLayout, DropDownSymbolSitsAtTheRightEdge)
 {
-    CaptionLayout::Input in;
-    in.width = 100;
-    in.height = 23;
-    in.dropDownSymbol = true;
+    const CaptionLayout::Input in{.width = 100, .height = 23, .dropDownSymbol = true};
     // 23 / 2 - 7 = 4.5 and 23 / 2 + 8 = 19.5 go to the even neighbours 4 and 20.
     EXPECT_EQ(CaptionLayout::Compute(in).symbol, QRect(85, 4, 15, 16));
 }

@@ -9,13 +9,8 @@ namespace ButtonFaceRendering {
 
 QString Name(Showing showing)
 {
-    switch (showing) {
-    case Showing::Normal: return "normal";
-    case Showing::Hover: return "hover";
-    case Showing::Pressed: return "pressed";
-    case Showing::Disabled: return "disabled";
-    }
-    return QString();
+    static const char* const names[] = {"normal", "hover", "pressed", "disabled"};
+    return names[static_cast<int>(showing)];
 }
 
 Stage::Stage(int32_t style, const QSize& size, const QString& caption)

@@ -80,7 +80,7 @@ TEST_F(FxButtonTest, OptionClickSetsValueAndReleasesOnlyTheOptionsOfItsContainer
     EXPECT_TRUE(elsewhere->Value());
 }
 
-TEST_F(FxButtonTest, CheckButtonTogglesOnEveryClickAndCommandButtonKeepsNoValue)
+TEST_F(FxButtonTest, CheckButtonTogglesCommandButtonKeepsNoValueAndOtherModesStayOn)
 {
     fxbutton* check = Add("Check", fxbutton::ModeCheck);
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(10, 10));
@@ -91,10 +91,7 @@ TEST_F(FxButtonTest, CheckButtonTogglesOnEveryClickAndCommandButtonKeepsNoValue)
     fxbutton* command = Add("Go", fxbutton::ModeCommand);
     command->setValue(true);
     EXPECT_FALSE(command->Value());
-}
 
-TEST_F(FxButtonTest, ButtonWithOtherModeStaysOnWhenClicked)
-{
     fxbutton* held = Add("Held", 3);
     held->setValue(true);
     QSignalSpy clicks(held, &fxbutton::Click);

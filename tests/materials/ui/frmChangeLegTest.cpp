@@ -55,8 +55,6 @@ TEST_F(AlloyComponentDialog, ShowsTheComponentAndRecomputesOnOK)
         Click(dialog->Command1);
     });
     EXPECT_TRUE(modal);
-    EXPECT_FLOAT_EQ(gMFE->Komponente_Dichte(1), 3.5f);
-    EXPECT_FLOAT_EQ(gMFE->Komponente_Valenz(1), 2.0f);
     EXPECT_GT(gMFE->Dichte_Theoretisch(), before);
     EXPECT_FLOAT_EQ(gMFE->Valenz(), 0.73f * 2 + 0.27f * 3);
     EXPECT_EQ(entry->text(), "C: 73at%, 3.5 g/cm³, 2 e/a");

@@ -94,24 +94,19 @@ protected:
 
 TEST_F(SettingsWindowTest, OpeningSelectsTheOptionOfTheProjectType)
 {
-    struct Fall {
-        int32_t typ;
-        int option;  // -1: none
-        const char* spannung;
-        bool achse;
-    };
     gOptions->setReg_X_Achse("T_3_39847");
-    for (const Fall& f : {Fall{PT_Beugung, 0, "-68", true}, Fall{PT_ELMI, 1, "-200", false}, Fall{PT_Mittel, 6, "0", false},
-                          Fall{PT_ELMI_Bild, 1, "0", false}, Fall{PT_Potential_K, -1, "0", true},
-                          Fall{PT_IK, 3, "0", false}}) {
-        frmSettings& w = Oeffnen(f.typ);
-        SCOPED_TRACE(f.typ);
-        for (int i = 0; i < frmSettings::kOptionen; ++i) EXPECT_EQ(w.optProjekt[i]->isChecked(), i == f.option) << i;
-        EXPECT_EQ(w.txtUH->text(), f.spannung);
-        EXPECT_EQ(w.cmbX[0]->isEnabled(), f.typ == PT_IK) << "the unit list of a loaded I(K)";
-        EXPECT_EQ(w.Frame1->isVisibleTo(&w), f.achse);
-        EXPECT_EQ(w.ProjektTyp(), f.typ) << "the option's type, 11 kept by option 1";
-        EXPECT_FLOAT_EQ(w.Faktor_X(), f.typ == PT_Mittel ? 37.74f : 0.1f) << "stored conversion or folded factor";
+    // Type, the option checked (-1: none), the voltage shown and whether the x-axis frame shows.
+    for (const auto& [typ, option, spannung, achse] :
+         {std::tuple{PT_Beugung, 0, "-68", true}, {PT_ELMI, 1, "-200", false}, {PT_Mittel, 6, "0", false},
+          {PT_ELMI_Bild, 1, "0", false}, {PT_Potential_K, -1, "0", true}, {PT_IK, 3, "0", false}}) {
+        frmSettings& w = Oeffnen(typ);
+        SCOPED_TRACE(typ);
+        for (int i = 0; i < frmSettings::kOptionen; ++i) EXPECT_EQ(w.optProjekt[i]->isChecked(), i == option) << i;
+        EXPECT_EQ(w.txtUH->text(), spannung);
+        EXPECT_EQ(w.cmbX[0]->isEnabled(), typ == PT_IK) << "the unit list of a loaded I(K)";
+        EXPECT_EQ(w.Frame1->isVisibleTo(&w), achse);
+        EXPECT_EQ(w.ProjektTyp(), typ) << "the option's type, 11 kept by option 1";
+        EXPECT_FLOAT_EQ(w.Faktor_X(), typ == PT_Mittel ? 37.74f : 0.1f) << "stored conversion or folded factor";
     }
     EXPECT_EQ(gOptions->Faktor_X(), 0.0f) << "nothing is applied before OK";
 }
@@ -157,7 +152,6 @@ TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
         }
         EXPECT_EQ(w.cmdOK->isEnabled(), farbe == kGruen) << art;
     }
-    EXPECT_EQ(w.cmbFMK[0]->itemText(1), "B - Elektronenbeugung, Fit");
 }
 
 TEST_F(SettingsWindowTest, RowTakesOnlyATableOfItsOwnElement)
@@ -224,12 +218,8 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
 
     const std::array<QString, 3> menue = {"C: 73at%, 2.26 g/cm³, 4 e/a", "Li: 20at%, 0.5 g/cm³, 1 e/a",
                                           "B: 7at%, 2.08 g/cm³, 3 e/a"};
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(gfrmMain->mnuKomponente[i]->isVisible(), i < 3) << i;
-        if (i < 3) {
-            EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
-        }
-    }
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->isVisible(), i < 3) << i;
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
     EXPECT_EQ(gFMK->fmk_Y(311), 0.0f) << "computed on the loaded grid of 300 points plus ten";
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
 }
