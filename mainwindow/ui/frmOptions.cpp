@@ -92,7 +92,7 @@ frmOptions::frmOptions(QWidget* owner)
         clsError::ReportByMessage(ModuleKind::Form, "frmOptions", "Form_Load", e);
     }
     Verbinden();
-    resize(sizeHint().expandedTo(QSize(720, 0)));
+    setMinimumSize(sizeHint().expandedTo(QSize(720, 0)));
 }
 
 void frmOptions::Werte_Laden()

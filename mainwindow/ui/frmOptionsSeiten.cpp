@@ -73,7 +73,7 @@ QWidget* frmOptions::Seite_Berechnungen()
     fftLayout->addWidget(chkFFT, 1, 0, 1, 3);
     fftLayout->addWidget(new QLabel(Text(330), fft), 2, 0);
     fftLayout->addWidget(cmdFFTBits, 2, 1);
-    fftLayout->addWidget(lblPunkte, 2, 2);
+    fftLayout->addWidget(lblPunkte, 3, 0, 1, 3);
     fftLayout->setColumnStretch(2, 1);
 
     auto* impuls = new QGroupBox(Text(334), seite);
@@ -95,6 +95,7 @@ QWidget* frmOptions::Seite_Berechnungen()
         impulsLayout->addWidget(new QLabel(maustasten[i], impuls), 3 + i, 0, Qt::AlignRight);
         impulsLayout->addWidget(cmbParabel[static_cast<size_t>(i)], 3 + i, 1);
     }
+    impulsLayout->setColumnStretch(2, 1);
 
     auto* orts = new QGroupBox(Text(339), seite);
     txtMaxR = new QLineEdit(orts);
@@ -109,10 +110,10 @@ QWidget* frmOptions::Seite_Berechnungen()
     for (QRadioButton* option : optEinheit) einheitLayout->addWidget(option);
 
     auto* layout = new QGridLayout(seite);
-    layout->addWidget(fft, 0, 0, 1, 2);
+    layout->addWidget(fft, 0, 0);
+    layout->addWidget(einheit, 0, 1);
     layout->addWidget(impuls, 1, 0, 1, 2);
-    layout->addWidget(orts, 2, 0);
-    layout->addWidget(einheit, 2, 1);
+    layout->addWidget(orts, 2, 0, 1, 2);
     layout->setRowStretch(3, 1);
     return seite;
 }

@@ -133,6 +133,7 @@ TEST_F(OptionsWindowTest, Screenshots)
         fenster.show();
         for (int p = 0; p < frmOptions::kSeiten; ++p) {
             fenster.cmdSeite_Click(p);
+            QCoreApplication::processEvents();
             ASSERT_TRUE(fenster.grab().save(ordner + QString("/options_%1_%2.png").arg(p).arg(endung)));
         }
     }
