@@ -70,6 +70,7 @@ void frmMain::Form_Load()
     mnuDaten->setShortcut(Qt::Key_F9);
     connect(mnuDaten, &QAction::triggered, this,
             GuardedSlot("frmMain", "mnuDaten_Click", [this] { mnuDaten_Click(); }));
+    Einstellungen_Menue_Erstellen();
     mnuLanguage = mnuOptions->addMenu(QString());
     auto* languages = new QActionGroup(this);
     for (int offset = 0; offset <= 9; ++offset) {
@@ -84,6 +85,7 @@ void frmMain::Form_Load()
         mnuLang.push_back(entry);
     }
     Stil_Menue_Erstellen();
+    Rechner_Menue_Erstellen();
 
     mnuHelp = menuBar()->addMenu("?");
     Hilfe_Menue_Erstellen();

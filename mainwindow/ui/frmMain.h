@@ -20,6 +20,7 @@ class conUG;
 class conFTR;
 class conPeakTest;
 class frmDaten;
+class frmParser;
 class fxbutton;
 
 // The small face of the tool buttons and the step box.
@@ -112,6 +113,11 @@ public:
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr;
     QAction* mnuDaten = nullptr;
+    // The options window (F4, modal) and the calculator (modeless, one instance), frmMainMenue.cpp.
+    QAction* mnuSettings = nullptr;
+    QAction* mnuParser = nullptr;
+    void mnuSettings_Click();
+    void mnuParser_Click();
     QMenu* mnuLanguage = nullptr;
     // The language entries, each carrying its offset as data.
     std::vector<QAction*> mnuLang;
@@ -204,8 +210,11 @@ private:
     void Speziell_Menue_Erstellen();
     void Diagramm_Menue_Erstellen();
     void Extras_Menue_Erstellen();
+    void Einstellungen_Menue_Erstellen();
+    void Rechner_Menue_Erstellen();
     void Hilfe_Menue_Erstellen();
     void Menues_Sprache_Setzen();
     QAction* Menue_Eintrag(Menue menue) const;
     QPointer<frmDaten> frmDaten_;
+    QPointer<frmParser> frmParser_;
 };

@@ -1,5 +1,6 @@
 // The main window's menu entries beyond the file start: the special curves, the diagram copy and
-// export, the curve menu, the extras entry, the help document and the update window.
+// export, the curve menu, the extras entry, the options and calculator windows, the help document
+// and the update window.
 #include "mainwindow/ui/frmMain.h"
 
 #include "analysis/clsGR.h"
@@ -17,6 +18,8 @@
 #include "graphics/conDisplay.h"
 #include "mainwindow/modProjektStart.h"
 #include "mainwindow/modSpezielleKurven.h"
+#include "mainwindow/ui/frmOptions.h"
+#include "mainwindow/ui/frmParser.h"
 #include "materials/ui/frmSettings.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
@@ -153,6 +156,46 @@ void frmMain::Extras_Menue_Erstellen()
             }));
 }
 
+void frmMain::Einstellungen_Menue_Erstellen()
+{
+    mnuSettings = mnuOptions->addAction(QString());
+    mnuSettings->setShortcut(Qt::Key_F4);
+    connect(mnuSettings, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuSettings_Click", [this] { mnuSettings_Click(); }));
+}
+
+void frmMain::Rechner_Menue_Erstellen()
+{
+    mnuOptions->addSeparator();
+    mnuParser = mnuOptions->addAction(QString());
+    connect(mnuParser, &QAction::triggered, this,
+            GuardedSlot("frmMain", "mnuParser_Click", [this] { mnuParser_Click(); }));
+}
+
+void frmMain::mnuSettings_Click()
+{
+    const int32_t sprache = gOptions->Sprache();
+    const bool einheitNM = gOptions->Einheit_NM();
+    {
+        frmOptions fenster(this);
+        fenster.exec();
+    }
+    if (gOptions->Sprache() != sprache) mnuLang_Click(gOptions->Sprache());
+    // A G(r) on screen that was made with another transform size is made again on the new grid.
+    if (gGR->Veraltet() && (gSchritt == ST_GR || gSchritt == ST_KZ))
+        Schritt_Waehlen(kSchritt_GR, Werkzeuge);
+    else if (gOptions->Einheit_NM() != einheitNM && conDisplay[0]->isVisible())
+        gGrafik->Zeichne(true);
+}
+
+void frmMain::mnuParser_Click()
+{
+    if (!frmParser_) frmParser_ = new frmParser(this);
+    frmParser_->show();
+    frmParser_->raise();
+    frmParser_->activateWindow();
+}
+
 void frmMain::Hilfe_Menue_Erstellen()
 {
     mnuHilfe = mnuHelp->addAction(QString());
@@ -192,6 +235,8 @@ void frmMain::Menues_Sprache_Setzen()
     mnuSprung->setText(Text(14));
     mnuMitteln->setText(Text(15));
     mnuGoToExtras->setText(Text(20));
+    mnuSettings->setText(Text(21));
+    mnuParser->setText(Text(23));
     mnuHilfe->setText(Text(24));
     mnuUpdate->setText(Text(426));
 }
