@@ -330,11 +330,16 @@ void conExtras::cmbElement_Click()
     gElement = colElemente.Item(cmbElement->currentText().toStdString());
     if (!gElement) return;
     const float hoehe = rt::Object(gIK).Maximum();
-    for (const Kristallreflex& reflex : Kristallreflexe(*gElement)) {
+    const std::vector<Kristallreflex> reflexe = Kristallreflexe(*gElement);
+    for (size_t i = 0; i < reflexe.size(); ++i) {
+        const Kristallreflex& reflex = reflexe[i];
         Linien(Diagramm(1), {reflex.d}, kNavy);
         if (conDisplay* k = Diagramm(0)) {
             k->Zeichne_Linie_X3(reflex.K, kNavy);
-            k->TextOut(reflex.K, hoehe, reflex.Text, kNavy, 0);
+            // Neighbouring reflexes lie close at high K: their labels take three rows in turn.
+            const DiagrammSkala& skala = k->Skala();
+            const float zeile = 0.05f * (skala.ymax - skala.ymin) * static_cast<float>(i % 3);
+            k->TextOut(reflex.K, hoehe - zeile, reflex.Text, kNavy, 0);
         }
     }
 }

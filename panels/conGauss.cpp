@@ -79,19 +79,19 @@ conGauss::conGauss(QWidget* parent) : QWidget(parent)
         cmdChi[i]->setGeometry(i * 32, 90, 28, 24);
         cmdChi[i]->setVisible(false);
     }
-    for (int32_t i = 0; i < 4; ++i) chkZeige[i] = Kasten(this, 206, 4 + 24 * i, 220, true);
+    for (int32_t i = 0; i < 4; ++i) chkZeige[i] = Kasten(this, 202, 4 + 24 * i, 226, true);
     chkZeige[3]->setText("Peaks");
     for (int32_t i = 0; i < 2; ++i) {
-        chkAbleitung[i] = Kasten(this, 432, 4 + 24 * i, 150, false);
-        scrScale[i] = Schieber(this, 584, 6 + 24 * i, 80, 0, 100, 10);
+        chkAbleitung[i] = Kasten(this, 430, 2 + 40 * i, 222, false);
+        scrScale[i] = Schieber(this, 450, 23 + 40 * i, 160, 0, 100, 10);
     }
-    lblGaussInfo = Beschriftung(this, 432, 56, 240);
-    lblGaussInfo->resize(240, 40);
+    lblGaussInfo = Beschriftung(this, 430, 82, 226);
+    lblGaussInfo->resize(226, 38);
     lblGaussInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGaussInfo->setWordWrap(true);
     pic = new Formelzeichen(this);
-    pic->setGeometry(676, 0, 36, 84);
-    for (int32_t i = 0; i < 3; ++i) lblInfo[i] = Beschriftung(this, 714, 2 + 26 * i, 160);
+    pic->setGeometry(660, 0, 36, 84);
+    for (int32_t i = 0; i < 3; ++i) lblInfo[i] = Beschriftung(this, 698, 2 + 26 * i, 178);
 
     connect(chkExtSearch, &QCheckBox::clicked, this, GuardedSlot(kName, "chkExtSearch_Click", [this] { chkExtSearch_Click(); }));
     for (int32_t i = 0; i < 2; ++i)
