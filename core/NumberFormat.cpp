@@ -5,7 +5,9 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 
+#include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 
 namespace {
@@ -100,6 +102,14 @@ std::string Zahl_Text(float x)
 std::string ScientificText(double x) { return Wissenschaftlich_Formatieren(x, 2); }
 
 std::string FixedText(double x, int32_t decimals) { return std::isfinite(x) ? Festkomma_Formatieren(x, decimals) : ""; }
+
+std::string FixedTextLocal(double x, int32_t decimals)
+{
+    std::string text = FixedText(x, decimals);
+    const char* zeichen = std::localeconv()->decimal_point;
+    if (zeichen && *zeichen) std::replace(text.begin(), text.end(), '.', *zeichen);
+    return text;
+}
 
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width)
 {

@@ -12,6 +12,8 @@ std::string ScientificText(double x);
 
 // The "0.0" pattern with the given number of decimals ("12.0"); "" for a value that is not finite.
 std::string FixedText(double x, int32_t decimals);
+// The same with the decimal sign of the user's number format, as the panels' labels show values.
+std::string FixedTextLocal(double x, int32_t decimals);
 
 // The decimal text of n with blanks in front up to width characters; never cut.
 std::string Zahl_Rechtsbuendig(int32_t n, int32_t width);

@@ -19,6 +19,8 @@ class conSmoothing;
 class conUG;
 class conFTR;
 class conPeakTest;
+class conExtras;
+class conGauss;
 class frmDaten;
 class frmParser;
 class fxbutton;
@@ -80,6 +82,11 @@ public:
     // The Fourier transform and test-curve panels in Frame1 (frmMainFourier.cpp), hidden until shown.
     conFTR* conFTR1 = nullptr;
     conPeakTest* conPeakTest1 = nullptr;
+    // The structure values panel of the extras step and the Gauss peak panel that tool 25 shows in
+    // place of the Fourier panel (frmMainExtras.cpp).
+    conExtras* conExtras1 = nullptr;
+    conGauss* conGauss1 = nullptr;
+    void Peaks_Zeigen(bool zeigen);
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -193,6 +200,7 @@ private:
     void Panels_Sprache_Setzen();
     void Panels_Stil_Setzen();
     void Fourier_Panels_Erstellen();
+    void Extras_Panels_Erstellen();
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

@@ -75,6 +75,7 @@ void frmMain::Diagramme_Erstellen()
         if (gGrafik) gGrafik->setDisplay(static_cast<int32_t>(i), conDisplay[i]);
     }
     Fourier_Panels_Erstellen();
+    Extras_Panels_Erstellen();
     flaeche->installEventFilter(this);
 }
 

@@ -3,7 +3,9 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/ui/UiGuard.h"
+#include "panels/conExtras.h"
 #include "panels/conFTR.h"
+#include "panels/conGauss.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
@@ -44,6 +46,8 @@ void frmMain::Panels_Sprache_Setzen()
     conUG1->SpracheUmstellen();
     if (conFTR1) conFTR1->SpracheUmstellen();
     if (conPeakTest1) conPeakTest1->SpracheUmstellen();
+    if (conExtras1) conExtras1->SpracheUmstellen();
+    if (conGauss1) conGauss1->SpracheUmstellen();
 }
 
 void frmMain::Panels_Stil_Setzen()
@@ -54,4 +58,6 @@ void frmMain::Panels_Stil_Setzen()
     conSmoothing1->StyleUmstellen();
     if (conFTR1) conFTR1->StyleUmstellen();
     if (conPeakTest1) conPeakTest1->StyleUmstellen();
+    if (conExtras1) conExtras1->StyleUmstellen();
+    if (conGauss1) conGauss1->StyleUmstellen();
 }

@@ -8,7 +8,9 @@
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
+#include "panels/conExtras.h"
 #include "panels/conFTR.h"
+#include "panels/conGauss.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
@@ -28,9 +30,11 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::FTR: w = conFTR1; break;
     case Panel::Smoothing: w = conSmoothing1; break;
     case Panel::PeakTest: w = conPeakTest1; break;
+    case Panel::Extras: w = conExtras1; break;
+    case Panel::Gauss: w = conGauss1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The automatic transform, added curves, extras, Gauss, simulation and image panels are not
+    // The automatic transform, added curves, simulation and image panels are not
     // part of this window yet.
     default: break;
     }
@@ -51,6 +55,7 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;
     case Panelaufruf::PeakTest_Init: conPeakTest1->Init(kurve); break;
     case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
+    case Panelaufruf::Extras_Init: conExtras1->Init(); break;
     default: break;
     }
 }

@@ -119,10 +119,7 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
         mnuSeperator_1->popup(centralWidget()->mapToGlobal(QPoint(jk->x(), jk->y() + jk->height())));
         break;
     }
-    case A::Peaks:
-        // Leaving the peak view shows the Fourier step's curve again.
-        if (!gModus_Peaks) gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
-        break;
+    case A::Peaks: Peaks_Zeigen(gModus_Peaks); break;
     case A::Vorschau: NewPreviewWindow(befehl.Kurventyp); break;
     case A::OK: Schritte().OK_Click(); break;
     case A::Fit: Schritte().Fit_Click(); break;

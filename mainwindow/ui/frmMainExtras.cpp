@@ -1,0 +1,29 @@
+// The structure values panel of the extras step and the Gauss peak panel, both in the panel frame.
+#include "mainwindow/ui/frmMain.h"
+
+#include "core/KurvenTyp.h"
+#include "core/ui/modUiGlobals.h"
+#include "graphics/clsGrafik.h"
+#include "panels/conExtras.h"
+#include "panels/conFTR.h"
+#include "panels/conGauss.h"
+
+void frmMain::Extras_Panels_Erstellen()
+{
+    conExtras1 = new conExtras(Frame1);
+    conExtras1->hide();
+    conGauss1 = new conGauss(Frame1);
+    conGauss1->hide();
+}
+
+void frmMain::Peaks_Zeigen(bool zeigen)
+{
+    conFTR1->setVisible(!zeigen);
+    conGauss1->setVisible(zeigen);
+    if (zeigen) {
+        conGauss1->Init();
+        return;
+    }
+    // Leaving the peak view shows the Fourier step's curve again.
+    gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
+}
