@@ -18,6 +18,8 @@ class conFit;
 class conSmoothing;
 class conUG;
 class conFTR;
+class conFT_AI;
+class conAddCurves;
 class conPeakTest;
 class frmDaten;
 class fxbutton;
@@ -79,6 +81,11 @@ public:
     // The Fourier transform and test-curve panels in Frame1 (frmMainFourier.cpp), hidden until shown.
     conFTR* conFTR1 = nullptr;
     conPeakTest* conPeakTest1 = nullptr;
+    // The automatic transform over the Fourier panel (the Auto/FTR tool and the key F) and the
+    // averaging of further spectra (the curve menu).
+    conFT_AI* conFT_AI1 = nullptr;
+    conAddCurves* conAddCurves1 = nullptr;
+    void FT_AI_Zeigen(bool zeigen);
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.

@@ -18,6 +18,7 @@
 #include "mainwindow/modProjektStart.h"
 #include "mainwindow/modSpezielleKurven.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/conAddCurves.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conSmoothing.h"
@@ -137,9 +138,12 @@ void frmMain::Kurve_Menue_Erstellen()
     mnuSprung = mnuKurve->addAction(QString());
     connect(mnuSprung, &QAction::triggered, this,
             GuardedSlot("frmMain", "mnuSprung_Click", [] { gCalc->Sprunganalyse(); }));
-    // Averaging with other curves belongs to a panel this window does not have yet.
     mnuMitteln = mnuKurve->addAction(QString());
-    mnuMitteln->setEnabled(false);
+    connect(mnuMitteln, &QAction::triggered, this, GuardedSlot("frmMain", "mnuMitteln_Click", [this] {
+                conAddCurves1->show();
+                conAddCurves1->raise();
+                conAddCurves1->Init();
+            }));
 }
 
 void frmMain::Extras_Menue_Erstellen()

@@ -8,7 +8,9 @@
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
+#include "panels/conAddCurves.h"
 #include "panels/conFTR.h"
+#include "panels/conFT_AI.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
@@ -28,9 +30,11 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::FTR: w = conFTR1; break;
     case Panel::Smoothing: w = conSmoothing1; break;
     case Panel::PeakTest: w = conPeakTest1; break;
+    case Panel::FT_AI: w = conFT_AI1; break;
+    case Panel::AddCurves: w = conAddCurves1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The automatic transform, added curves, extras, Gauss, simulation and image panels are not
+    // The extras, Gauss, simulation and image panels are not
     // part of this window yet.
     default: break;
     }
