@@ -66,7 +66,7 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     Grenzen_Erstellen();
     Gruppen_Erstellen();
-    lblInfo = Beschriftung(this, "", 650, 0, 230, 117);
+    lblInfo = Beschriftung(this, "", 636, 0, 244, 117);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdStart, &fxbutton::Click, this, GuardedSlot(kName, "cmdStart_Click", [this] { cmdStart_Click(); }));
 }
@@ -74,36 +74,37 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
 void conFT_AI::Grenzen_Erstellen()
 {
     Label1_1 = Beschriftung(this, "Abbruchbedingungen:", 0, 0, 280);
-    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 20, 230, 34);
+    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 18, 216, 36);
     Label2_1->setWordWrap(true);
-    Text1 = Feld(this, "1", 234, 27);
-    Label2_2 = Beschriftung(this, "%", 278, 27, 14);
-    Label3_1 = Beschriftung(this, "2) Maximale Anzahl an Durchläufen:", 0, 58, 230);
-    Text2 = Feld(this, "50", 234, 58);
+    Text1 = Feld(this, "1", 218, 26);
+    Label2_2 = Beschriftung(this, "%", 261, 26, 12);
+    Label3_1 = Beschriftung(this, "2) Maximale Anzahl an Durchläufen:", 0, 56, 206, 36);
+    Label3_1->setWordWrap(true);
+    Text2 = Feld(this, "50", 218, 64);
     cmdStart = new fxbutton("START", this);
-    cmdStart->setGeometry(0, 86, 130, 28);
+    cmdStart->setGeometry(0, 93, 130, 24);
 }
 
 void conFT_AI::Gruppen_Erstellen()
 {
     Frame1 = new QGroupBox("I(K)", this);
-    Frame1->setGeometry(298, 0, 160, 117);
+    Frame1->setGeometry(276, 0, 170, 117);
     Check1 = new QCheckBox(Frame1);
-    Check1->setGeometry(6, 18, 150, 20);
+    Check1->setGeometry(6, 18, 162, 20);
     Check2 = new QCheckBox(Frame1);
-    Check2->setGeometry(6, 40, 150, 20);
+    Check2->setGeometry(6, 40, 162, 20);
     Check2->setChecked(true);
-    Label3 = Beschriftung(Frame1, "", 6, 64, 150);
+    Label3 = Beschriftung(Frame1, "", 6, 64, 162);
     Text3 = Feld(Frame1, "0,1", 6, 86);
 
     Frame2 = new QGroupBox("G(r)", this);
-    Frame2->setGeometry(464, 0, 180, 117);
+    Frame2->setGeometry(450, 0, 182, 117);
     Check3 = new QCheckBox(Frame2);
-    Check3->setGeometry(6, 18, 170, 20);
+    Check3->setGeometry(6, 18, 172, 20);
     Check3->setChecked(true);
     for (size_t i = 0; i < Option1.size(); ++i) {
         Option1[i] = new QRadioButton(Frame2);
-        Option1[i]->setGeometry(6, 44 + static_cast<int32_t>(i) * 24, 170, 20);
+        Option1[i]->setGeometry(6, 44 + static_cast<int32_t>(i) * 24, 172, 20);
     }
     Option1[1]->setChecked(true);
     connect(Check3, &QCheckBox::toggled, this, [this](bool an) {
