@@ -73,8 +73,8 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
 
 void conFT_AI::Grenzen_Erstellen()
 {
-    Label1_1 = Beschriftung(this, "Abbruchbedingungen:", 0, 0, 280);
-    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 18, 216, 36);
+    Label1_1 = Beschriftung(this, "Abbruchbedingungen:", 0, 0, 216, 16);
+    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 16, 216, 40);
     Label2_1->setWordWrap(true);
     Text1 = Feld(this, "1", 218, 26);
     Label2_2 = Beschriftung(this, "%", 261, 26, 12);
