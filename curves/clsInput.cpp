@@ -119,12 +119,27 @@ void clsInput::Kopfzeile_Auswerten(const std::string& line)
 
 bool clsInput::Spektrum_Oeffnen()
 {
-    spline_ = std::make_unique<clsSpline>();
     try {
         const clsCommon& common = rt::Object(gCommon);
-        if (common.ProjektTyp() == PT_Bild_Digitalisieren) return Punkte_Oeffnen();
+        if (common.ProjektTyp() == PT_Bild_Digitalisieren) {
+            spline_ = std::make_unique<clsSpline>();
+            return Punkte_Oeffnen();
+        }
+        return Spektrum_Oeffnen(common.Dateiname_Rohdaten());
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("clsInput", "Spektrum_Oeffnen", e);
+    } catch (const std::bad_alloc&) {
+        gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", false, rt::errOutOfMemory,
+                         rt::ErrorDescription(rt::errOutOfMemory));
+    }
+    return false;
+}
+
+bool clsInput::Spektrum_Oeffnen(const std::string& pfad)
+{
+    spline_ = std::make_unique<clsSpline>();
+    try {
         clsFileHandler& datei = rt::Object(gFileHandler);
-        const std::string pfad = common.Dateiname_Rohdaten();
         if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
         dateiname_ = pfad;
         statistik_ = 0.0f;

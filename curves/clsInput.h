@@ -43,6 +43,8 @@ public:
     // panel) and resamples it on its own mean spacing. False when nothing usable was read; every
     // failure but a file that cannot be opened (which the file handler reports) is reported here.
     bool Spektrum_Oeffnen();
+    // The same for the raw spectrum at pfad, whatever the project is; the project's names stay.
+    bool Spektrum_Oeffnen(const std::string& pfad);
     // Mean measuring time per point of the last raw spectrum, ms.
     float Statistik() const { return statistik_; }
     // Reads the project's curve file (x y pairs) and resamples it on the step its project type

@@ -18,6 +18,8 @@ class conFit;
 class conSmoothing;
 class conUG;
 class conFTR;
+class conFT_AI;
+class conAddCurves;
 class conPeakTest;
 class conExtras;
 class conGauss;
@@ -87,6 +89,11 @@ public:
     conExtras* conExtras1 = nullptr;
     conGauss* conGauss1 = nullptr;
     void Peaks_Zeigen(bool zeigen);
+    // The automatic transform over the Fourier panel (the Auto/FTR tool and the key F) and the
+    // averaging of further spectra (the curve menu).
+    conFT_AI* conFT_AI1 = nullptr;
+    conAddCurves* conAddCurves1 = nullptr;
+    void FT_AI_Zeigen(bool zeigen);
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.

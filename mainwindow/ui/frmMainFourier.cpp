@@ -2,6 +2,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "panels/conFTR.h"
+#include "panels/conFT_AI.h"
 #include "panels/conPeakTest.h"
 
 void frmMain::Fourier_Panels_Erstellen()
@@ -11,4 +12,15 @@ void frmMain::Fourier_Panels_Erstellen()
     conPeakTest1 = new conPeakTest(Frame1);
     conPeakTest1->hide();
     connect(conFTR1, &conFTR::PeakBuilder, conPeakTest1, &QWidget::show);
+    conFT_AI1 = new conFT_AI(Frame1);
+    conFT_AI1->hide();
+}
+
+void frmMain::FT_AI_Zeigen(bool zeigen)
+{
+    Werkzeuge.setValue(20, zeigen);
+    conFT_AI1->setVisible(zeigen);
+    if (!zeigen) return;
+    conFT_AI1->raise();
+    conFT_AI1->Init();
 }

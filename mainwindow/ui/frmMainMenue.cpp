@@ -21,6 +21,7 @@
 #include "mainwindow/ui/frmOptions.h"
 #include "mainwindow/ui/frmParser.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/conAddCurves.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conSmoothing.h"
@@ -140,9 +141,12 @@ void frmMain::Kurve_Menue_Erstellen()
     mnuSprung = mnuKurve->addAction(QString());
     connect(mnuSprung, &QAction::triggered, this,
             GuardedSlot("frmMain", "mnuSprung_Click", [] { gCalc->Sprunganalyse(); }));
-    // Averaging with other curves belongs to a panel this window does not have yet.
     mnuMitteln = mnuKurve->addAction(QString());
-    mnuMitteln->setEnabled(false);
+    connect(mnuMitteln, &QAction::triggered, this, GuardedSlot("frmMain", "mnuMitteln_Click", [this] {
+                conAddCurves1->show();
+                conAddCurves1->raise();
+                conAddCurves1->Init();
+            }));
 }
 
 void frmMain::Extras_Menue_Erstellen()

@@ -3,6 +3,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/ui/UiGuard.h"
+#include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
 #include "panels/conFTR.h"
 #include "panels/conGauss.h"
@@ -26,6 +27,8 @@ void frmMain::Panels_Erstellen()
     connect(conFit1, &::conFit::Uebernommen, this,
             GuardedSlot("frmMain", "conFit1_Uebernommen", [this] { conFit1_Uebernommen(); }));
     connect(conSmoothing1, &::conSmoothing::Close, conSmoothing1, &QWidget::hide);
+    conAddCurves1 = new ::conAddCurves(Frame1);
+    conAddCurves1->hide();
 }
 
 void frmMain::conFit1_Uebernommen()
@@ -56,6 +59,7 @@ void frmMain::Panels_Stil_Setzen()
     conFit1->StyleUmstellen();
     conUG1->StyleUmstellen();
     conSmoothing1->StyleUmstellen();
+    conAddCurves1->StyleUmstellen();
     if (conFTR1) conFTR1->StyleUmstellen();
     if (conPeakTest1) conPeakTest1->StyleUmstellen();
     if (conExtras1) conExtras1->StyleUmstellen();

@@ -8,8 +8,10 @@
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
+#include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
 #include "panels/conFTR.h"
+#include "panels/conFT_AI.h"
 #include "panels/conGauss.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
@@ -32,9 +34,11 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::PeakTest: w = conPeakTest1; break;
     case Panel::Extras: w = conExtras1; break;
     case Panel::Gauss: w = conGauss1; break;
+    case Panel::FT_AI: w = conFT_AI1; break;
+    case Panel::AddCurves: w = conAddCurves1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The automatic transform, added curves, simulation and image panels are not
+    // The simulation and image panels are not
     // part of this window yet.
     default: break;
     }

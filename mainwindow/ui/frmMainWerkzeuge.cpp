@@ -13,6 +13,7 @@
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/WerkzeugBilder.h"
+#include "panels/conFT_AI.h"
 #include "widgets/fxbutton.h"
 
 #include <QMenu>
@@ -127,7 +128,8 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
     case A::Schritt: Schritt_Waehlen(befehl.Werkzeug, vorher); break;
     case A::Extras: Schritte().Extras_Zeigen(); break;
     case A::Weiter: Schritte().Weiter(); break;
-    // The automatic transform panel is not part of this window yet.
+    case A::AutoFTR: FT_AI_Zeigen(Werkzeuge.Value(20)); break;
+    case A::FT_AI_Umschalten: FT_AI_Zeigen(!conFT_AI1->isVisible()); break;
     default: break;
     }
     Werkzeuge_Anzeigen();

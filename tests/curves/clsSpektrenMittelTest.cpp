@@ -1,0 +1,102 @@
+// Averaging further raw spectra into the working spectrum: measuring times, duplicates, the
+// project's names, and the offset as drawn.
+#include "curves/clsSpektrenMittel.h"
+
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "curves/clsCalc.h"
+#include "curves/clsInput.h"
+#include "support/TestWorld.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+class SpektrenMittel : public testing::Test, protected TestWorld {
+protected:
+    void SetUp() override
+    {
+        // Working spectrum: y = x on 0..20 in steps of 0.1; raw x is twice the curve's x.
+        for (int32_t i = 1; i <= 201; ++i) gCalc->Punkte_Plus((i - 1) * 0.1f, (i - 1) * 0.1f);
+        gOptions->setFaktor_X(2.0f);
+        gCommon->setEnable_Record(true);
+    }
+    // A raw spectrum at raw x 0, 0.2, ... 40 with the measuring time given, of y = wert(x) on the
+    // working curve's axis.
+    std::string Spektrum(const std::string& name, int32_t zeit, double (*wert)(double))
+    {
+        const auto pfad = env.Root() / name;
+        std::ofstream datei(pfad, std::ios::binary);
+        for (int32_t i = 0; i <= 200; ++i)
+            datei << i * 0.2 << " " << zeit << " " << wert(i * 0.2 / gOptions->Faktor_X()) * zeit / 100.0 << "\r\n";
+        return pfad.string();
+    }
+    std::string Letzte_Zeile() const { return seam.logLines.empty() ? "" : seam.logLines.back(); }
+
+    clsSpektrenMittel mittel;
+};
+
+double Zehn(double) { return 10.0; }
+// The working spectrum's y = x, to be slid right by 3.
+double Versetzt(double x) { return x + 3.0; }
+
+}
+
+TEST_F(SpektrenMittel, WithoutAddedSpectraNothingChanges)
+{
+    mittel.Mitteln();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) ASSERT_FLOAT_EQ(gCalc->Y(i), (i - 1) * 0.1f);
+    EXPECT_EQ(Letzte_Zeile(), "mittlere Messzeit nach Mittelung: 0 ms");
+}
+
+TEST_F(SpektrenMittel, AddsEachFileOnceAndLeavesTheProjectAlone)
+{
+    gCommon->Set_Dateiname((env.Root() / "projekt.dat").string());
+    const std::string ordner = gCommon->Ordner(), name = gCommon->Dateiname(), datei = gCommon->Dateiname_Rohdaten();
+    const std::string a = Spektrum("a.dat", 600, Zehn);
+    using E = clsSpektrenMittel::Hinzufuegen_Ergebnis;
+    EXPECT_EQ(mittel.Hinzufuegen(a), E::Hinzugefuegt);
+    EXPECT_EQ(mittel.Hinzufuegen((env.Root() / "." / "a.dat").string()), E::Schon_Vorhanden);
+    EXPECT_EQ(mittel.Hinzufuegen(Spektrum("b.dat", 650, Zehn)), E::Hinzugefuegt);
+    EXPECT_EQ(mittel.Hinzufuegen((env.Root() / "fehlt.dat").string()), E::Nicht_Lesbar);
+    EXPECT_EQ(mittel.Anzahl(), 2);
+    EXPECT_EQ(gCommon->Ordner(), ordner);
+    EXPECT_EQ(gCommon->Dateiname(), name);
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), datei);
+
+    mittel.Mitteln();
+    EXPECT_EQ(Letzte_Zeile(), "mittlere Messzeit nach Mittelung: 1250 ms");
+    EXPECT_EQ(mittel.Anzahl(), 0);
+    EXPECT_NEAR(gCalc->Y(101), (10.0f + 10.0f + 10.0f) / 3.0f, 1e-3f);
+}
+
+TEST_F(SpektrenMittel, ASpectrumIsAveragedWhereItIsDrawn)
+{
+    // A step of 0.05 on the curve's axis, half the K step: averaged at the K step, the spectrum
+    // would be read twice as far along as it is drawn.
+    gOptions->setFaktor_X(4.0f);
+    ASSERT_EQ(mittel.Hinzufuegen(Spektrum("versetzt.dat", 100, Versetzt)), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    clsInput& s = mittel.Spektrum(1);
+    // Slid by 3, as the scroll bar sets it: point k is drawn at x = (k - 1) * 0.05 + 3 with y = x.
+    s.setX_Start(3.0f);
+    EXPECT_NEAR(clsSpektrenMittel::X(s, 101), 8.0f, 1e-5f);
+    mittel.Mitteln();
+    for (const int32_t i : {1, 30, 31, 120, 201}) {
+        const float x = (i - 1) * 0.1f;
+        EXPECT_NEAR(gCalc->Y(i), x, 2e-3f) << "point " << i << ": left of the offset alone, beyond it with its equal";
+    }
+}
+
+TEST_F(SpektrenMittel, RemovingDropsOnlyThatFile)
+{
+    const std::string a = Spektrum("a.dat", 100, Zehn);
+    mittel.Hinzufuegen(a);
+    mittel.Hinzufuegen(Spektrum("b.dat", 100, Zehn));
+    EXPECT_FALSE(mittel.Entfernen("c.dat"));
+    EXPECT_TRUE(mittel.Entfernen(a));
+    ASSERT_EQ(mittel.Anzahl(), 1);
+    EXPECT_NE(mittel.Spektrum(1).Dateiname(), a);
+}
