@@ -13,6 +13,7 @@
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
 #include "panels/conUG.h"
+#include "simulation/ui/conIMC.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -28,9 +29,10 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::FTR: w = conFTR1; break;
     case Panel::Smoothing: w = conSmoothing1; break;
     case Panel::PeakTest: w = conPeakTest1; break;
+    case Panel::IMC: w = conIMC1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The automatic transform, added curves, extras, Gauss, simulation and image panels are not
+    // The automatic transform, added curves, extras, Gauss and image panels are not
     // part of this window yet.
     default: break;
     }
