@@ -37,18 +37,18 @@ double clsMD::Picosekunde() { return 1e-12 / (kSigma * std::sqrt(kMasse / kEpsil
 int32_t clsMD::Cluster_Erzeugen(Startgitter art, int32_t n, float rho)
 {
     if (n < 1 || n > 100 || !(rho > 0)) return 0;
-    const int32_t N = rt::CLng(static_cast<double>(n) * n * n * 4);
+    const int32_t anzahl = rt::CLng(static_cast<double>(n) * n * n * 4);
     const double nmInSigma = 1e-9 / kSigma;
     d_ = std::cbrt(0.23873241463784325 / rho) * nmInSigma;
-    const double L = std::cbrt(N / static_cast<double>(rho)) * nmInSigma;
+    const double L = std::cbrt(anzahl / static_cast<double>(rho)) * nmInSigma;
     std::vector<Ort> orte;
     Zufall zufall;
     switch (art) {
     case Startgitter::fcc: orte = Cluster_fcc(n, L); break;
-    case Startgitter::sc: orte = Cluster_sc(N, L); break;
+    case Startgitter::sc: orte = Cluster_sc(anzahl, L); break;
     case Startgitter::Zufall:
         zufall.SeedFromClock();
-        orte = Cluster_Zufall(N, L, d_, zufall);
+        orte = Cluster_Zufall(anzahl, L, d_, zufall);
         break;
     }
     Atome_Setzen(orte, L);

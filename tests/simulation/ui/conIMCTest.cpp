@@ -1,6 +1,7 @@
 // The simulation panel on the demonstration experiment: what the load shows, the run's buttons and
 // times, and the file dialog that is cancelled.
 #include "core/clsCommon.h"
+#include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
 #include "simulation/ui/frmMD.h"
 #include "support/ui/UiTestWorld.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
