@@ -70,10 +70,11 @@ void clsVerfeinerung::Potential_Anpassen()
     for (int32_t k = 1; k <= kd; ++k) V[static_cast<size_t>(k)] = 0;
     for (int32_t k = kd; k <= kmax; ++k) {
         const auto i = static_cast<size_t>(k);
-        if (std::abs(gExp_[i]) >= 0.01f)
+        if (gExp_[i] >= 0.01f)
             V[i] += p_.lambda * sigmaMean_ * (gSim_[i] - gExp_[i]) / sigma_[i];
         else if (k > 0)
-            // A steep wall where the experiment shows no pairs.
+            // A steep wall where the experiment shows no pairs (its negative values below the first peak
+            // are the truncated transform's ripple, not pairs the simulation could match).
             V[i] = static_cast<float>(100000.0 / std::pow(k * dr, 6));
     }
     for (int32_t k = kmax + 1; k <= nbins; ++k) V[static_cast<size_t>(k)] = 0;
@@ -84,13 +85,17 @@ void clsVerfeinerung::Konvergenz()
     // Only the bins the smoothing writes and the potential follows are compared.
     const int32_t von = std::max(mc_.kd(), m_);
     const int32_t bis = std::min(mc_.kmax(), mc_.nbins() - m_);
+    // Bins under the wall are not refined, so they are not compared.
     double summe = 0;
+    int32_t anzahl = 0;
     for (int32_t k = von; k <= bis; ++k) {
         const auto i = static_cast<size_t>(k);
+        if (gExp_[i] < 0.01f) continue;
         const double abweichung = (gSim_[i] - gExp_[i]) / sigma_[i];
         summe += abweichung * abweichung;
+        ++anzahl;
     }
-    chi2_ = bis >= von ? static_cast<float>(summe / (bis - von + 1)) : 0.0f;
+    chi2_ = anzahl > 0 ? static_cast<float>(summe / anzahl) : 0.0f;
     if (chi2_ < p_.eta) {
         p_.lambda *= p_.alpha;
         mc_.setDelta(std::max(mc_.delta() * 0.95f, kDeltaMin));

@@ -14,16 +14,19 @@ TEST(clsVerfeinerungTest, ZeroInterferenceGivesFlatPairDistribution)
 
 TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConverges)
 {
-    clsVerfeinerung v;
-    ASSERT_EQ(v.Experiment_Laden({Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, 0.015f}, 3,
-                                 Startgitter::fcc, false),
-              108);
-    v.Parameter_Setzen({});
-    float erstes = 0;
-    for (int i = 0; i < 60; ++i) {
+    // With 1.5 % error chi² falls by orders of magnitude; with 10 % it reaches eta and lambda shrinks.
+    for (const auto& [fehler, faktor] : {std::pair{0.015f, 0.02f}, std::pair{0.1f, 0.0f}}) {
+        clsVerfeinerung v;
+        ASSERT_EQ(v.Experiment_Laden({Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, fehler}, 5,
+                                     Startgitter::fcc, false),
+                  500);
+        v.Parameter_Setzen({});
         v.Zyklus();
-        if (i == 0) erstes = v.chi2();
+        const float erstes = v.chi2();
+        for (int i = 0; i < 80; ++i) v.Zyklus();
+        if (faktor > 0)
+            EXPECT_LT(v.chi2(), faktor * erstes);
+        else
+            EXPECT_LT(v.lambda(), 0.1f);
     }
-    EXPECT_LT(v.chi2(), erstes);
-    EXPECT_LT(v.lambda(), 0.1f) << "chi² fell below eta at least once";
 }
