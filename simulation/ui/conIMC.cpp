@@ -17,7 +17,7 @@
 namespace {
 
 constexpr const char* kName = "conIMC";
-constexpr int32_t kLinks = 300;
+constexpr int32_t kLinks = 340;
 constexpr int32_t kRand = 5;
 
 QLabel* Beschriftung(const QString& text, QWidget* parent, int x, int y, int w = 130)
@@ -51,9 +51,9 @@ conIMC::conIMC(QWidget* parent) : QWidget(parent)
     fett.setBold(true);
     fett.setPointSize(fett.pointSize() + 2);
     Label2->setFont(fett);
-    Label2->setGeometry(kRand, 2, 290, 22);
-    Rahmen_Experiment()->setGeometry(kRand, 26, 290, 232);
-    Rahmen_Simulation()->setGeometry(kRand, 262, 290, 330);
+    Label2->setGeometry(kRand, 2, 330, 22);
+    Rahmen_Experiment()->setGeometry(kRand, 26, 330, 232);
+    Rahmen_Simulation()->setGeometry(kRand, 262, 330, 330);
 
     picCluster = new AtomBild(this);
     picCluster->setGeometry(kLinks, 26, 200, 200);
@@ -114,12 +114,12 @@ QWidget* conIMC::Rahmen_Simulation()
     Command3->setToolTip("Simulation stoppen");
     fxbutton1 = Knopf("1 Schritt", frame, 190, 82, 90);
     fxbutton1->setToolTip("Simulation 1 Schritt");
-    lblStart = Beschriftung("Simulation gestartet: ", frame, 8, y, 278);
-    lblStop = Beschriftung("Simulation beendet:", frame, 8, y + 20, 278);
-    lblZyklus = Beschriftung("Zyklus: 0", frame, 8, y + 40, 278);
-    lblAktzeptiert = Beschriftung("akzeptiert: 0", frame, 8, y + 60, 278);
-    Label12 = Beschriftung("0", frame, 8, y + 80, 278);
-    Label13 = Beschriftung("Convergenz: 0", frame, 8, y + 100, 278);
+    lblStart = Beschriftung("Simulation gestartet: ", frame, 8, y, 318);
+    lblStop = Beschriftung("Simulation beendet:", frame, 8, y + 20, 318);
+    lblZyklus = Beschriftung("Zyklus: 0", frame, 8, y + 40, 318);
+    lblAktzeptiert = Beschriftung("akzeptiert: 0", frame, 8, y + 60, 318);
+    Label12 = Beschriftung("0", frame, 8, y + 80, 318);
+    Label13 = Beschriftung("Convergenz: 0", frame, 8, y + 100, 318);
     Label1 = Beschriftung("Wartezeit: 200 ms", frame, 8, y + 124, 130);
     HScroll1 = new QScrollBar(Qt::Horizontal, frame);
     HScroll1->setRange(0, 1000);
