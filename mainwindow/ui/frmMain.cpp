@@ -58,6 +58,7 @@ void frmMain::Form_Load()
     mnuIMC->setEnabled(false);
     mnuMD = mnuDatei->addAction("MD");
     mnuMD->setEnabled(false);
+    Simulation_Erstellen();
     mnuDatei->addSeparator();
     mnuExit = mnuDatei->addAction(QString());
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -177,5 +178,6 @@ void frmMain::mnuDaten_Click()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    Simulation_Stoppen();
     Programm_Beenden();
 }

@@ -23,6 +23,7 @@ class conAddCurves;
 class conPeakTest;
 class conExtras;
 class conGauss;
+class conIMC;
 class frmDaten;
 class frmParser;
 class fxbutton;
@@ -141,10 +142,14 @@ public:
     void mnuButtonStyle_Click(int32_t style);
     QMenu* mnuHelp = nullptr;
     QAction* mnuInfo = nullptr;
-    // Never enabled: the results are marked saved by tool 2, and the simulations have no entry yet.
+    // Never enabled: the results are marked saved by tool 2.
     QAction* mnuSave = nullptr;
+    // The simulation panel and the molecular-dynamics window (frmMainSimulation.cpp).
     QAction* mnuIMC = nullptr;
     QAction* mnuMD = nullptr;
+    ::conIMC* conIMC1 = nullptr;
+    void mnuIMC_Click();
+    void mnuMD_Click();
     // The curve menu, shown with a project (frmMainMenue.cpp).
     QMenu* mnuKurve = nullptr;
     QAction* mnuWerteUmrechnen = nullptr;
@@ -208,6 +213,9 @@ private:
     void Panels_Stil_Setzen();
     void Fourier_Panels_Erstellen();
     void Extras_Panels_Erstellen();
+    void Simulation_Erstellen();
+    // A running simulation ends before the window and the globals go.
+    void Simulation_Stoppen();
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

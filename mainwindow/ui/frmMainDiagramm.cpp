@@ -9,6 +9,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
+#include "simulation/ui/conIMC.h"
 
 #include "widgets/fxbutton.h"
 
@@ -102,6 +103,8 @@ void frmMain::Form_Resize()
     for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         panel->setGeometry(innen.x(), innen.y(), std::max(innen.width(), 0), std::max(innen.height(), 0));
     lblSS->resize(std::max(w - lblSS->x(), 0), lblSS->height());
+    // The simulation panel takes the place of the diagram and the panel frame.
+    if (conIMC1) conIMC1->setGeometry(0, kWerkzeugband, w, std::max(h - kWerkzeugband, 0));
     Diagramme_Platzieren(w, h);
 }
 

@@ -17,6 +17,7 @@
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
 #include "panels/conUG.h"
+#include "simulation/ui/conIMC.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -36,9 +37,10 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::Gauss: w = conGauss1; break;
     case Panel::FT_AI: w = conFT_AI1; break;
     case Panel::AddCurves: w = conAddCurves1; break;
+    case Panel::IMC: w = conIMC1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The simulation and image panels are not
+    // The image panel is not
     // part of this window yet.
     default: break;
     }

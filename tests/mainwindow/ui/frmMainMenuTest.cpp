@@ -15,6 +15,8 @@
 #include "materials/ui/frmSettings.h"
 #include "widgets/fxbutton.h"
 
+#include "simulation/ui/conIMC.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -100,9 +102,13 @@ TEST_F(MainMenuTest, OwnedWindowsStayAboveTheMainWindow)
 
 TEST_F(MainMenuTest, ProjectMenusFollowTheProjectStart)
 {
-    for (QAction* entry : {gfrmMain->mnuSave, gfrmMain->mnuIMC, gfrmMain->mnuMD, gfrmMain->mnuDiagrammCopy,
-                           gfrmMain->mnuExport, gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
+    for (QAction* entry : {gfrmMain->mnuSave, gfrmMain->mnuDiagrammCopy, gfrmMain->mnuExport,
+                           gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
         EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
+    // The simulations are reachable only from their entries.
+    EXPECT_TRUE(gfrmMain->mnuMD->isEnabled());
+    gfrmMain->mnuIMC->trigger();
+    EXPECT_TRUE(gfrmMain->conIMC1->isVisible());
     EXPECT_FALSE(gfrmMain->mnuKurve->menuAction()->isVisible());
     EXPECT_FALSE(gfrmMain->mnuGoToExtras->isVisible());
 

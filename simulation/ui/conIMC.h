@@ -1,0 +1,113 @@
+#pragma once
+// The simulation panel: loads an experiment (the demonstration i(K) or an I(K) file), sets up the
+// Monte Carlo box and refines the pair potential cycle by cycle until the user stops, showing the
+// atoms, g(r), i(K) with the simulated S(K), and the potential. Cycles run from a timer, so the
+// window stays responsive and a second start cannot run inside the first.
+#include "simulation/clsVerfeinerung.h"
+
+#include <QDateTime>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class AtomBild;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QScrollBar;
+class conDisplay;
+class fxbutton;
+
+class conIMC : public QWidget {
+    Q_OBJECT
+public:
+    explicit conIMC(QWidget* parent = nullptr);
+
+    // The button style is taken once, when the panel is made.
+    void StyleUmstellen() {}
+    // 0 the demonstration experiment, 1 an I(K) file.
+    void cmdIKladen_Click(int32_t index);
+    void Simulation_Starten();
+    void Simulation_Stoppen();
+    // One cycle by hand (fxbutton1), also between two cycles of a run.
+    void Zyklus();
+    void Command1_Click();
+    void cmdSaveSim_Click();
+    void cmdClose_Click();
+    bool Laeuft() const { return timer_.isActive(); }
+    const clsVerfeinerung& Modell() const { return v_; }
+
+    // The clock of the run times; tests put their own.
+    std::function<QDateTime()> Uhr = [] { return QDateTime::currentDateTime(); };
+
+    QLabel* Label2 = nullptr;
+    std::array<fxbutton*, 2> cmdIKladen{};
+    QComboBox* Combo1 = nullptr;
+    QLineEdit* txtAtome = nullptr;
+    QLabel* lblAtome = nullptr;
+    QLabel* lbllegierung = nullptr;
+    QLabel* lblLaenge = nullptr;
+    QLabel* lblRadius = nullptr;
+    QLabel* lblDichte = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QLineEdit* txtFehler = nullptr;
+    QLineEdit* txtLambda = nullptr;
+    QLineEdit* txtAlpha = nullptr;
+    QLineEdit* txtEta = nullptr;
+    QLineEdit* txtdr_ruecken = nullptr;
+    QLineEdit* txtAktualisieren = nullptr;
+    fxbutton* Command2 = nullptr;
+    fxbutton* Command3 = nullptr;
+    fxbutton* fxbutton1 = nullptr;
+    QLabel* lblStart = nullptr;
+    QLabel* lblStop = nullptr;
+    QLabel* lblZyklus = nullptr;
+    QLabel* lblAktzeptiert = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* Label13 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QScrollBar* HScroll2 = nullptr;
+    QLabel* Label4 = nullptr;
+    fxbutton* Command1 = nullptr;
+    fxbutton* cmdSaveSim = nullptr;
+    fxbutton* cmdOpenSim = nullptr;
+    fxbutton* cmdClose = nullptr;
+    conDisplay* conDisplay_gr = nullptr;
+    conDisplay* conDisplay_sk = nullptr;
+    conDisplay* conDisplay_pot = nullptr;
+    AtomBild* picCluster = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* Rahmen_Experiment();
+    QWidget* Rahmen_Simulation();
+    void Verbinden();
+    // The experiment's values; false when they were not there or not usable.
+    bool Experiment_Datei(Experimentdaten& e);
+    float Fehler_Lesen();
+    void Experiment_Anzeigen(Experimentdaten e);
+    void Knoepfe_Setzen();
+    // A parameter box as a number; a message and false when it holds none.
+    bool Zahl_Lesen(QLineEdit* box, const char* name, float& wert);
+    void Zyklus_Anzeigen();
+    void Skalen_Setzen();
+    void Zeichne_Cluster();
+    void Zeichne_gr();
+    void Zeichne_Potential();
+    void Zeichne_Experiment();
+    void Zeichne_SK();
+    void HScroll1_Change(int wert);
+    void HScroll2_Change(int wert);
+
+    clsVerfeinerung v_;
+    QTimer timer_;
+    int32_t intervall_ = 1;
+    QDateTime start_;
+    qint64 gesamtMs_ = 0;
+};

@@ -1,0 +1,190 @@
+// The simulation panel's run: cycles from a timer until the stop, the run times, and the drawings.
+#include "simulation/ui/conIMC.h"
+
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "core/modString.h"
+#include "graphics/Zeichenhilfen.h"
+#include "graphics/conDisplay.h"
+#include "simulation/ui/AtomBild.h"
+#include "widgets/fxbutton.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+QString Zahl(float wert) { return QString::fromStdString(rt::SingleText(wert)); }
+
+QString Dauer(qint64 ms)
+{
+    const qint64 s = ms / 1000;
+    return QString("%1:%2:%3").arg(s / 3600, 2, 10, QChar('0')).arg(s / 60 % 60, 2, 10, QChar('0')).arg(s % 60, 2, 10, QChar('0'));
+}
+
+}
+
+bool conIMC::Zahl_Lesen(QLineEdit* box, const char* name, float& wert)
+{
+    wert = StrToSingle(box->text().toStdString());
+    if (wert != Kein_Wert) return true;
+    zelo::Ui().MsgBox(std::string(name) + " \"" + box->text().toStdString() + "\" ist keine Zahl.", zelo::MsgButtons::OK,
+                      zelo::MsgIcon::Exclamation, gLoader ? gLoader->ApplicationName() : std::string());
+    box->setFocus();
+    return false;
+}
+
+void conIMC::Simulation_Starten()
+{
+    if (Laeuft() || !v_.Geladen()) return;
+    Laufparameter p;
+    p.lambda = StrToSingle(txtLambda->text().toStdString());
+    if (p.lambda == Kein_Wert) p.lambda = 0.1f;
+    float intervall = 0;
+    if (!Zahl_Lesen(txtdr_ruecken, "delta r rücken", p.delta) || !Zahl_Lesen(txtEta, "eta", p.eta) ||
+        !Zahl_Lesen(txtAlpha, "alpha", p.alpha) || !Zahl_Lesen(txtAktualisieren, "Zeichnen aller", intervall))
+        return;
+    intervall_ = std::max(rt::CLng(std::min(intervall, 1e9f)), 1);
+    v_.Parameter_Setzen(p);
+    start_ = Uhr();
+    lblStart->setText("Simulation gestartet um " + start_.toString("hh:mm:ss"));
+    Label1->setText("Wartezeit: " + QString::number(HScroll1->value()));
+    v_.mc().Zufallsquelle().SeedFromClock();
+    timer_.start(HScroll1->value());
+    Knoepfe_Setzen();
+}
+
+void conIMC::Simulation_Stoppen()
+{
+    if (!Laeuft()) return;
+    timer_.stop();
+    const QDateTime ende = Uhr();
+    gesamtMs_ += start_.msecsTo(ende);
+    lblStop->setText("Simulation beendet um " + ende.toString("hh:mm:ss") + ", Dauer (Gesamt)" + Dauer(gesamtMs_));
+    Knoepfe_Setzen();
+}
+
+void conIMC::Zyklus()
+{
+    if (!v_.Geladen()) return;
+    v_.Zyklus();
+    if (v_.mc().Zyklus() % intervall_ == 0) {
+        Zeichne_gr();
+        Zeichne_SK();
+        Zeichne_Potential();
+        Zeichne_Cluster();
+    }
+    Zyklus_Anzeigen();
+}
+
+void conIMC::Zyklus_Anzeigen()
+{
+    const clsMonteCarlo& mc = v_.mc();
+    Label12->setText("lambda = " + Zahl(v_.lambda()) + ", dr = " + Zahl(mc.delta()));
+    Label13->setText("Convergenz: " + Zahl(v_.chi2()));
+    lblZyklus->setText("Zyklus: " + QString::number(mc.Zyklus()));
+    lblAktzeptiert->setText("akzeptiert: " + QString::number(mc.Akzeptiert()) + " Verschiebungen, zuletzt vor " +
+                            QString::number(mc.Zyklus() - mc.ZuletztAkzeptiert()) + " Zyklen");
+}
+
+void conIMC::HScroll1_Change(int wert)
+{
+    Label1->setText("Wartezeit: " + QString::number(wert) + " ms");
+    timer_.setInterval(wert);
+}
+
+void conIMC::HScroll2_Change(int wert)
+{
+    Label4->setText("g(r) Smooth Level: " + QString::number(wert));
+    v_.setM(wert);
+    if (!v_.Geladen()) return;
+    v_.gr_Glaetten();
+    Zeichne_gr();
+}
+
+void conIMC::Skalen_Setzen()
+{
+    const Experimentdaten& e = v_.Experiment();
+    const auto count = static_cast<float>(e.iK.size());
+    const struct {
+        conDisplay* d;
+        float xmax, ymax, ymin;
+        int32_t kurve;
+    } skalen[] = {{conDisplay_gr, 1.5f, 3, -1, KT_g_r}, {conDisplay_pot, 1.5f, 1000, -1000, KT_v_r},
+                  {conDisplay_sk, count * e.dK, 5, -1.2f, KT_IK}};
+    for (const auto& s : skalen) {
+        s.d->Display_Loeschen();
+        s.d->Skalieren(s.xmax, 0, s.ymax, s.ymin, s.kurve);
+        s.d->Zeichne_Achsen();
+        s.d->Display_Background();
+        s.d->AllowScaling(false, false);
+    }
+}
+
+void conIMC::Zeichne_Experiment()
+{
+    const std::span<const float> g = v_.g_exp();
+    const double dr = clsMonteCarlo::kDr;
+    const auto nbins = static_cast<int32_t>(g.size()) - 1;
+    conDisplay_gr->Display_Loeschen();
+    conDisplay_gr->Zeichne_Achsen();
+    Linienzug(*conDisplay_gr, farbe::Blau, 1, nbins, [&](int32_t k) { return k == 1 ? 0.0f : float(k * dr); },
+              [&](int32_t k) { return g[size_t(k)]; });
+    conDisplay_gr->Zeichne_Punkt(0, 1, farbe::Rot);
+    conDisplay_gr->Zeichne_LinieZu(float(nbins * dr), 1, farbe::Rot);
+    conDisplay_gr->Display_Background();
+
+    const Experimentdaten& e = v_.Experiment();
+    const auto count = static_cast<int32_t>(e.iK.size());
+    conDisplay_sk->Display_Loeschen();
+    conDisplay_sk->Zeichne_Achsen();
+    Linienzug(*conDisplay_sk, farbe::Blau, 1, count, [&](int32_t k) { return k == 1 ? 0.0f : k * e.dK; },
+              [&](int32_t k) { return e.iK[size_t(k - 1)]; });
+    conDisplay_sk->Zeichne_Punkt(0, 0, farbe::Rot);
+    conDisplay_sk->Zeichne_LinieZu(count * e.dK, 0, farbe::Rot);
+    conDisplay_sk->Display_Background();
+}
+
+void conIMC::Zeichne_gr()
+{
+    const double dr = clsMonteCarlo::kDr;
+    conDisplay_gr->Display_CLS();
+    for (const auto& [werte, f] : {std::pair{v_.mc().g_hist(), farbe::Magenta}, std::pair{v_.g_sim(), farbe::Schwarz}}) {
+        conDisplay_gr->Zeichne_Punkt(0, 0, f);
+        for (size_t k = 1; k < werte.size(); ++k) conDisplay_gr->Zeichne_LinieZu(float(k * dr), werte[k], f);
+    }
+}
+
+void conIMC::Zeichne_Potential()
+{
+    const std::span<const float> V = v_.mc().V();
+    conDisplay_pot->Display_CLS();
+    conDisplay_pot->Zeichne_Punkt(0, 0, farbe::Schwarz);
+    for (size_t k = 1; k < V.size(); ++k)
+        conDisplay_pot->Zeichne_LinieZu(float(k * clsMonteCarlo::kDr), V[k], farbe::Schwarz);
+}
+
+void conIMC::Zeichne_SK()
+{
+    const std::vector<float> s = v_.SK();
+    const float dK = v_.Experiment().dK;
+    conDisplay_sk->Display_CLS();
+    conDisplay_sk->Zeichne_Punkt(0, 0, farbe::Schwarz);
+    for (size_t k = 1; k <= s.size(); ++k) conDisplay_sk->Zeichne_LinieZu(float(k) * dK, s[k - 1], farbe::Schwarz);
+}
+
+void conIMC::Zeichne_Cluster()
+{
+    clsMonteCarlo& mc = v_.mc();
+    std::vector<Bildatom> atome(static_cast<size_t>(mc.N()));
+    for (int32_t i = 1; i <= mc.N(); ++i) {
+        const AtomRecord& a = mc.Atom(i);
+        atome[size_t(i - 1)] = {a.x, a.y, a.z, a.moved};
+        mc.setMoved(i, false);
+    }
+    picCluster->Zeichnen(mc.L(), atome);
+}

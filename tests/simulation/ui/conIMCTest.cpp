@@ -1,0 +1,94 @@
+// The simulation panel on the demonstration experiment: what the load shows, the run's buttons and
+// times, and the file dialog that is cancelled.
+#include "core/clsCommon.h"
+#include "core/modCommon.h"
+#include "simulation/ui/conIMC.h"
+#include "simulation/ui/frmMD.h"
+#include "support/ui/UiTestWorld.h"
+#include "widgets/fxbutton.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+// Screenshots go to <build>/simulation.
+static QString conIMCTest_Bild(const QString& name)
+{
+    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../simulation");
+    QDir().mkpath(ordner);
+    return ordner + "/" + name;
+}
+
+class conIMCTest : public ::testing::Test, protected UiTestWorld {
+protected:
+    void SetUp() override
+    {
+        panel.resize(1000, 600);
+        panel.show();
+        panel.Uhr = [this] { return jetzt; };
+    }
+    static QString Bild(const QString& name) { return conIMCTest_Bild(name); }
+
+    QDateTime jetzt = QDateTime(QDate(2026, 1, 5), QTime(10, 0, 0));
+    conIMC panel;
+};
+
+TEST_F(conIMCTest, DemonstrationLoadShowsTheBox)
+{
+    EXPECT_FALSE(panel.Command2->isEnabled());
+    panel.cmdIKladen_Click(0);
+    EXPECT_EQ(panel.lblDichte->text(), "Dichte: 46 1/nm³");
+    EXPECT_TRUE(panel.lblLaenge->text().startsWith("Boxlänge: 2.2151")) << panel.lblLaenge->text().toStdString();
+    EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
+    EXPECT_TRUE(panel.Command2->isEnabled());
+}
+
+TEST_F(conIMCTest, RunsAddUpTheirTimes)
+{
+    panel.cmdIKladen_Click(0);
+    panel.Simulation_Starten();
+    EXPECT_TRUE(panel.Laeuft());
+    EXPECT_FALSE(panel.Command2->isEnabled()) << "a second start cannot enter the run";
+    panel.Zyklus();
+    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Lauf.png")));
+    jetzt = jetzt.addSecs(65);
+    panel.Simulation_Stoppen();
+    EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:05, Dauer (Gesamt)00:01:05");
+    panel.Simulation_Starten();
+    jetzt = jetzt.addSecs(10);
+    panel.Simulation_Stoppen();
+    EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:15, Dauer (Gesamt)00:01:15");
+    EXPECT_EQ(panel.lblZyklus->text(), "Zyklus: 1");
+}
+
+TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
+{
+    panel.cmdIKladen_Click(0);
+    const int32_t typ = gCommon->ProjektTyp();
+    panel.cmdIKladen_Click(1);
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
+    EXPECT_EQ(gCommon->ProjektTyp(), typ);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST(frmMDTest, RunNeedsAConfigurationAndListsOneStep)
+{
+    UiTestWorld welt;
+    frmMD fenster;
+    fenster.show();
+    EXPECT_FALSE(fenster.Command2->isEnabled());
+    fenster.txtAtome->setText("2");
+    fenster.Cluster_Erzeugen();
+    EXPECT_EQ(fenster.txtDichte->text(), "20,954");
+    EXPECT_TRUE(fenster.Command2->isEnabled());
+    fenster.Schritt();
+    fenster.Schritt();
+    EXPECT_EQ(fenster.List1->count(), 32);
+    ASSERT_TRUE(fenster.grab().save(conIMCTest_Bild("frmMD.png")));
+}
