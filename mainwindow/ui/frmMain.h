@@ -19,6 +19,7 @@ class conSmoothing;
 class conUG;
 class conFTR;
 class conPeakTest;
+class conBeugung;
 class frmDaten;
 class fxbutton;
 
@@ -79,6 +80,11 @@ public:
     // The Fourier transform and test-curve panels in Frame1 (frmMainFourier.cpp), hidden until shown.
     conFTR* conFTR1 = nullptr;
     conPeakTest* conPeakTest1 = nullptr;
+    // The diffraction-image panel (frmMainBild.cpp): a child of the window below the tool rows,
+    // shown for a picture project until its curve starts the project.
+    conBeugung* conBeugung1 = nullptr;
+    // Shows the image panel with the picture gCommon names.
+    void Bild_Zeigen();
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -187,6 +193,8 @@ private:
     void Panels_Sprache_Setzen();
     void Panels_Stil_Setzen();
     void Fourier_Panels_Erstellen();
+    void Bild_Panel_Erstellen();
+    void Bild_Panel_Platzieren(int32_t breite, int32_t hoehe);
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

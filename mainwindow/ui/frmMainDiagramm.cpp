@@ -9,6 +9,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
+#include "images/ui/conBeugung.h"
 
 #include "widgets/fxbutton.h"
 
@@ -75,6 +76,7 @@ void frmMain::Diagramme_Erstellen()
         if (gGrafik) gGrafik->setDisplay(static_cast<int32_t>(i), conDisplay[i]);
     }
     Fourier_Panels_Erstellen();
+    Bild_Panel_Erstellen();
     flaeche->installEventFilter(this);
 }
 
@@ -101,6 +103,7 @@ void frmMain::Form_Resize()
     for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         panel->setGeometry(innen.x(), innen.y(), std::max(innen.width(), 0), std::max(innen.height(), 0));
     lblSS->resize(std::max(w - lblSS->x(), 0), lblSS->height());
+    Bild_Panel_Platzieren(w, h);
     Diagramme_Platzieren(w, h);
 }
 
@@ -132,6 +135,7 @@ void frmMain::ResetControls()
     conDisplay[0]->hide();
     conDisplay[1]->hide();
     lblStep->hide();
+    if (conBeugung1) conBeugung1->hide();
     gOptions->setAnsicht_2_Fenster(false);
     Toggle_2Fenster();
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/ui/UiGuard.h"
+#include "images/ui/conBeugung.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
@@ -44,6 +45,7 @@ void frmMain::Panels_Sprache_Setzen()
     conUG1->SpracheUmstellen();
     if (conFTR1) conFTR1->SpracheUmstellen();
     if (conPeakTest1) conPeakTest1->SpracheUmstellen();
+    if (conBeugung1) conBeugung1->SpracheUmstellen();
 }
 
 void frmMain::Panels_Stil_Setzen()
@@ -54,4 +56,5 @@ void frmMain::Panels_Stil_Setzen()
     conSmoothing1->StyleUmstellen();
     if (conFTR1) conFTR1->StyleUmstellen();
     if (conPeakTest1) conPeakTest1->StyleUmstellen();
+    if (conBeugung1) conBeugung1->StyleUmstellen();
 }

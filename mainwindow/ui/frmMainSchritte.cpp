@@ -8,6 +8,7 @@
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
+#include "images/ui/conBeugung.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
@@ -28,6 +29,7 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::FTR: w = conFTR1; break;
     case Panel::Smoothing: w = conSmoothing1; break;
     case Panel::PeakTest: w = conPeakTest1; break;
+    case Panel::Beugung: w = conBeugung1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
     // The automatic transform, added curves, extras, Gauss, simulation and image panels are not
@@ -51,6 +53,7 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;
     case Panelaufruf::PeakTest_Init: conPeakTest1->Init(kurve); break;
     case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
+    case Panelaufruf::Beugung_Clear: conBeugung1->Clear(); break;
     default: break;
     }
 }
