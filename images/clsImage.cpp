@@ -230,3 +230,14 @@ void clsImage::Image_GetDIBS(std::vector<std::vector<uint8_t>>& feld) const
         feld.emplace_back(anfang, anfang + z.pitch);
     }
 }
+
+bool Bilddatei_Pruefen(const std::string& datei)
+{
+    clsImage bild(true);
+    if (bild.LoadPic(datei) != Lader_FreeImage) return false;
+    const Bildzeilen z = bild.Zeilen();
+    int64_t summe = 0;
+    for (int32_t y = 0; y < z.hoehe; ++y)
+        for (int32_t x = 0; x < z.breite; ++x) summe += z.Zeile(y)[3 * x];
+    return summe >= 0;
+}

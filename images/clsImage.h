@@ -97,3 +97,7 @@ private:
     int32_t bpp_ = 0;
     FIBITMAP* dib_ = nullptr;
 };
+
+// Loads datei through the image library, reads its pixels once and releases it again: whether it
+// loaded. A file that cannot be loaded is reported through gError when it exists, never thrown.
+bool Bilddatei_Pruefen(const std::string& datei);
