@@ -3,6 +3,7 @@
 
 #include "core/UiSeam.h"
 #include "core/modCommon.h"
+#include "core/clsCommon.h"
 #include "core/clsLoader.h"
 #include "images/Radialmittel.h"
 #include "materials/ui/frmSettings.h"
@@ -40,6 +41,8 @@ void conBeugung::cmdCalc_Click()
         berechnet = Radialmittel_Berechnen(bild_->Zeilen(), ringe_.Mittelpunkt_X(), ringe_.Mittelpunkt_Y(), cf_,
                                            [this](double anteil) { Fortschritt_Zeigen(anteil); }, kurve);
     }
+    // The program may have ended while the scan let window events through.
+    if (!gCommon || !gLoader) return;
     if (!berechnet) {
         Hinweis("Der Mittelpunkt liegt zu weit außerhalb des Bildes: das Spektrum hätte weniger als zwei Punkte.");
         return;

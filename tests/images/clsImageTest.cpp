@@ -113,5 +113,6 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
         EXPECT_FALSE(bild.HatPixel());
         EXPECT_NE(gError->ErrorNumber(), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
     }
 }
