@@ -255,7 +255,12 @@ void conBeugung::LoadImage()
 
 void conBeugung::Bild_Anzeigen()
 {
-    pic->setBild(bild_ && bild_->HatPixel() ? Anzeigebild(*bild_) : bild_ && bild_->Image_Width() > 0 ? ersatz_.Bild() : QImage());
+    QImage anzeige;
+    if (bild_ && bild_->HatPixel())
+        anzeige = Anzeigebild(*bild_);
+    else if (bild_ && bild_->Image_Width() > 0)
+        anzeige = ersatz_.Bild();
+    pic->setBild(anzeige);
     HScroll->setValue(0);
     VScroll->setValue(0);
     pic->move(0, 0);

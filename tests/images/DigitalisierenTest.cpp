@@ -36,3 +36,14 @@ TEST(Digitalisieren, GreySeventyIsDarkSeventyOneIsNot)
         EXPECT_EQ(X.size(), grau == 70 ? 1u : 0u) << grau;
     }
 }
+
+TEST(Digitalisieren, TwoAxisPointsTurnPixelsIntoDiagramValues)
+{
+    Achsenpunkte achsen{{10, 90, 110, 10}, {0, 0, 10, 1}, 1};
+    std::vector<float> X{60}, Y{50};
+    EXPECT_FALSE(Achsen_Umrechnen(achsen, X, Y)) << "one point only";
+    achsen.Gesetzt = 2;
+    ASSERT_TRUE(Achsen_Umrechnen(achsen, X, Y));
+    EXPECT_FLOAT_EQ(X[0], 5.0f);
+    EXPECT_FLOAT_EQ(Y[0], 0.5f);
+}
