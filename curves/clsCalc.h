@@ -47,6 +47,8 @@ public:
     bool ELMI_Oeffnen();
     // The radial average of a diffraction image held by the image panel, one-sided.
     bool ELMI_Oeffnen_Bild();
+    // The points digitised in a picture, resampled by gInput from x = 0, one-sided.
+    bool Digitalisiert_Oeffnen();
     // A fitted, folded or averaged curve file, from x = 0.
     bool Faltung_Oeffnen();
     // A raw diffraction spectrum, centred so that its middle point lies at x = 0.

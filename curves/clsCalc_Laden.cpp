@@ -123,6 +123,26 @@ bool clsCalc::ELMI_Oeffnen_Bild()
     });
 }
 
+bool clsCalc::Digitalisiert_Oeffnen()
+{
+    return Guarded("clsCalc", "Digitalisiert_Oeffnen", [this] {
+        clsInput& input = rt::Object(gInput);
+        if (!input.Spektrum_Oeffnen()) {
+            Lesefehler_Vermerken("Digitalisiert_Oeffnen");
+            return false;
+        }
+        Uebernehmen(Eingelesen(input), input.Minimum_Y(), input.Maximum_Y());
+        schrittweite_ = input.Delta_X();
+        minimumX_ = 0.0f;
+        maximumX_ = static_cast<float>(static_cast<double>(punkte_) * schrittweite_);
+        Protokoll(Datenpunkte_Zeile(punkte_));
+        Protokoll(Maximum_Zeile(maximumY_));
+        Stufe_Sichern(KT_JK);
+        istGefaltet_ = true;
+        return true;
+    });
+}
+
 bool clsCalc::Faltung_Oeffnen()
 {
     return Guarded("clsCalc", "Faltung_oeffnen", [this] {

@@ -115,8 +115,9 @@ bool Kurve_Laden(const clsCommon& common)
         if (!calc.Faltung_Oeffnen()) return false;
         Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 283, 73);
         return true;
-    case PT_ELMI_Bild: {
-        const bool geladen = calc.ELMI_Oeffnen_Bild();
+    case PT_ELMI_Bild:
+    case PT_Bild_Digitalisieren: {
+        const bool geladen = typ == PT_ELMI_Bild ? calc.ELMI_Oeffnen_Bild() : calc.Digitalisiert_Oeffnen();
         MainView().ShowPanel(Panel::Beugung, false);
         if (!geladen) return false;
         Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73);

@@ -2,7 +2,8 @@
 # Installs the Debian packages the program needs to build, run and test; does nothing when all are there.
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libfreeimage-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core libgl1-mesa-dev locales qt6-translations-l10n)
+          fonts-dejavu-core libgl1-mesa-dev locales qt6-translations-l10n
+          qt6-image-formats-plugins)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

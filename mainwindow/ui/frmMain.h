@@ -24,6 +24,7 @@ class conPeakTest;
 class conExtras;
 class conGauss;
 class conIMC;
+class conBeugung;
 class frmDaten;
 class frmParser;
 class fxbutton;
@@ -95,6 +96,11 @@ public:
     conFT_AI* conFT_AI1 = nullptr;
     conAddCurves* conAddCurves1 = nullptr;
     void FT_AI_Zeigen(bool zeigen);
+    // The diffraction-image panel (frmMainBild.cpp): a child of the window below the tool rows,
+    // shown for a picture project until its curve starts the project.
+    conBeugung* conBeugung1 = nullptr;
+    // Shows the image panel with the picture gCommon names.
+    void Bild_Zeigen();
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -216,6 +222,8 @@ private:
     void Simulation_Erstellen();
     // A running simulation ends before the window and the globals go.
     void Simulation_Stoppen();
+    void Bild_Panel_Erstellen();
+    void Bild_Panel_Platzieren(int32_t breite, int32_t hoehe);
     void Werkzeuge_Erstellen();
     void AddButton(const Werkzeug& werkzeug, int32_t style);
     // The buttons and the step-back entries take the state of Werkzeuge.

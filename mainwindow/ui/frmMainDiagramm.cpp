@@ -9,6 +9,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
+#include "images/ui/conBeugung.h"
 #include "simulation/ui/conIMC.h"
 
 #include "widgets/fxbutton.h"
@@ -77,6 +78,7 @@ void frmMain::Diagramme_Erstellen()
     }
     Fourier_Panels_Erstellen();
     Extras_Panels_Erstellen();
+    Bild_Panel_Erstellen();
     flaeche->installEventFilter(this);
 }
 
@@ -105,6 +107,7 @@ void frmMain::Form_Resize()
     lblSS->resize(std::max(w - lblSS->x(), 0), lblSS->height());
     // The simulation panel takes the place of the diagram and the panel frame.
     if (conIMC1) conIMC1->setGeometry(0, kWerkzeugband, w, std::max(h - kWerkzeugband, 0));
+    Bild_Panel_Platzieren(w, h);
     Diagramme_Platzieren(w, h);
 }
 
@@ -136,6 +139,7 @@ void frmMain::ResetControls()
     conDisplay[0]->hide();
     conDisplay[1]->hide();
     lblStep->hide();
+    if (conBeugung1) conBeugung1->hide();
     gOptions->setAnsicht_2_Fenster(false);
     Toggle_2Fenster();
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/ui/UiGuard.h"
+#include "images/ui/conBeugung.h"
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
 #include "panels/conFTR.h"
@@ -51,6 +52,7 @@ void frmMain::Panels_Sprache_Setzen()
     if (conPeakTest1) conPeakTest1->SpracheUmstellen();
     if (conExtras1) conExtras1->SpracheUmstellen();
     if (conGauss1) conGauss1->SpracheUmstellen();
+    if (conBeugung1) conBeugung1->SpracheUmstellen();
 }
 
 void frmMain::Panels_Stil_Setzen()
@@ -64,4 +66,5 @@ void frmMain::Panels_Stil_Setzen()
     if (conPeakTest1) conPeakTest1->StyleUmstellen();
     if (conExtras1) conExtras1->StyleUmstellen();
     if (conGauss1) conGauss1->StyleUmstellen();
+    if (conBeugung1) conBeugung1->StyleUmstellen();
 }

@@ -63,7 +63,10 @@ void frmMain::mnuNeuesProjekt_Click()
     // Until the next project starts the window shows none.
     Ruhezustand_Zeigen();
     // Pictures are read by the image panel, not through the settings window.
-    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) return;
+    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) {
+        Bild_Zeigen();
+        return;
+    }
     frmSettings fenster(this);
     fenster.exec();
 }

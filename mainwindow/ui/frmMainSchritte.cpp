@@ -8,6 +8,7 @@
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
+#include "images/ui/conBeugung.h"
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
 #include "panels/conFTR.h"
@@ -38,10 +39,9 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::FT_AI: w = conFT_AI1; break;
     case Panel::AddCurves: w = conAddCurves1; break;
     case Panel::IMC: w = conIMC1; break;
+    case Panel::Beugung: w = conBeugung1; break;
     case Panel::Frame1: w = Frame1; break;
     case Panel::Diagramm: w = conDisplay[0]; break;
-    // The image panel is not
-    // part of this window yet.
     default: break;
     }
     if (w) w->setVisible(visible);
@@ -62,6 +62,7 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::PeakTest_Init: conPeakTest1->Init(kurve); break;
     case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
     case Panelaufruf::Extras_Init: conExtras1->Init(); break;
+    case Panelaufruf::Beugung_Clear: conBeugung1->Clear(); break;
     default: break;
     }
 }

@@ -43,7 +43,8 @@ int Option_Von_Typ(int32_t typ)
     switch (typ) {
     case PT_Beugung: return 0;
     case PT_ELMI:
-    case PT_ELMI_Bild: return 1;
+    case PT_ELMI_Bild:
+    case PT_Bild_Digitalisieren: return 1;
     case PT_IK: return 3;
     case PT_GR: return 4;
     case PT_Fit: return 2;
@@ -333,8 +334,9 @@ void frmSettings::optProjekt_Click(int Index)
 {
     // With test peaks in I(K) the test-curve panel owns the project type: the options leave it alone.
     if (gCommon->ProjektTyp_Spezial() == PTS_Testpeaks_IK) return;
-    // A diffraction image is read as an electron-microscope spectrum but keeps its own type.
-    if (Index != 1 || projektTyp_ != PT_ELMI_Bild) projektTyp_ = kOptionTyp[static_cast<size_t>(Index)];
+    // A diffraction image or a digitised picture is read as a one-sided spectrum but keeps its own type.
+    const bool bild = projektTyp_ == PT_ELMI_Bild || projektTyp_ == PT_Bild_Digitalisieren;
+    if (Index != 1 || !bild) projektTyp_ = kOptionTyp[static_cast<size_t>(Index)];
     Frame1->setVisible(Index == 0 || Index == 5);
     if (Index == 6) Faktor_Setzen(kFaktor_Gefaltet);
     for (size_t k = 0; k < cmbX.size(); ++k) cmbX[k]->setEnabled(Index == kEinheitOption[k]);

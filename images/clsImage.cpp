@@ -1,0 +1,243 @@
+#include "images/clsImage.h"
+
+#include "core/UiSeam.h"
+#include "core/clsError.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+
+#include <FreeImage.h>
+
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kModul = "clsImage";
+constexpr int32_t kFehlendeEingabe = 99990;
+constexpr int32_t kDateiFehlt = 99991;
+constexpr int32_t kFormatUnbekannt = 99992;
+constexpr int32_t kNichtLesbar = 99993;
+constexpr int32_t kZuGross = 99994;
+
+// The library reports why a file failed through this hook; the load's message repeats it.
+std::string& Bibliotheksmeldung()
+{
+    static std::string meldung;
+    return meldung;
+}
+
+void Meldung_Merken(FREE_IMAGE_FORMAT, const char* text) { Bibliotheksmeldung() = text ? text : ""; }
+
+void Melden(const char* prozedur, int32_t nummer, const std::string& text)
+{
+    if (gError) gError->ErrorMsg(kModul, prozedur, false, nummer, text);
+}
+
+// Releases source when the conversion made a new bitmap; keeps it when the conversion failed.
+FIBITMAP* Ersetzen(FIBITMAP* quelle, FIBITMAP* neu)
+{
+    if (!neu) return quelle;
+    if (neu != quelle) FreeImage_Unload(quelle);
+    return neu;
+}
+
+bool Ist24Bit(FIBITMAP* dib) { return FreeImage_GetImageType(dib) == FIT_BITMAP && FreeImage_GetBPP(dib) == 24; }
+
+}
+
+clsImage::clsImage(bool bibliothek) : bibliothek_(bibliothek) {}
+
+clsImage::~clsImage() { UnloadPic(); }
+
+void clsImage::UnloadPic()
+{
+    if (dib_) FreeImage_Unload(dib_);
+    dib_ = nullptr;
+}
+
+int32_t clsImage::LoadPic(const std::string& datei, Ersatzlader* ersatz)
+{
+    UnloadPic();
+    breite_ = hoehe_ = bpp_ = 0;
+    lader_ = Lader_VB;
+    if (bibliothek_ && *FreeImage_GetVersion()) {
+        lader_ = Lader_FreeImage;
+    } else {
+        const auto punkt = datei.rfind('.');
+        const std::string endung = punkt == std::string::npos ? "" : datei.substr(punkt);
+        if (!endung.empty() && std::string(".tif.tiff").find(endung) != std::string::npos) lader_ = Lader_GDIPlus;
+    }
+    if (!Pruefen(datei)) return 0;
+    const bool geladen = lader_ == Lader_FreeImage ? Bibliothek_Laden(datei) : Ersatz_Laden(datei, ersatz);
+    if (!geladen) {
+        UnloadPic();
+        breite_ = hoehe_ = bpp_ = 0;
+        return 0;
+    }
+    return lader_;
+}
+
+bool clsImage::Pruefen(const std::string& datei)
+{
+    if (datei.find_first_not_of(' ') == std::string::npos) {
+        Melden("LoadImage", kFehlendeEingabe, "Eingabeparameter fehlen.");
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(datei, ec)) {
+        Melden("LoadImage", kDateiFehlt, "Datei existiert nicht.");
+        return false;
+    }
+    return true;
+}
+
+bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe)
+{
+    if (breite > 0 && hoehe > 0 && breite <= kMaxSeite && hoehe <= kMaxSeite && breite * hoehe <= kMaxPixel)
+        return true;
+    Melden("LoadPic", kZuGross,
+           "Bild zu groß oder leer: " + std::to_string(breite) + " x " + std::to_string(hoehe) + " Pixel.");
+    return false;
+}
+
+bool clsImage::Bibliothek_Laden(const std::string& datei)
+{
+    static const bool hook = (FreeImage_SetOutputMessage(Meldung_Merken), true);
+    (void)hook;
+    FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(datei.c_str());
+    if (format == FIF_UNKNOWN) format = FreeImage_GetFileType(datei.c_str(), 0);
+    if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
+        Melden("LoadPic", kFormatUnbekannt, "Unbekanntes Bildformat.");
+        return false;
+    }
+    // The header alone tells the size, so that a huge picture is refused before it is decoded.
+    if (FreeImage_FIFSupportsNoPixels(format)) {
+        Bibliotheksmeldung().clear();
+        FIBITMAP* kopf = FreeImage_Load(format, datei.c_str(), FIF_LOAD_NOPIXELS);
+        if (!kopf) {
+            Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
+            return false;
+        }
+        const int64_t b = FreeImage_GetWidth(kopf);
+        const int64_t h = FreeImage_GetHeight(kopf);
+        FreeImage_Unload(kopf);
+        if (!Groesse_Erlaubt(b, h)) return false;
+    }
+    Bibliotheksmeldung().clear();
+    dib_ = FreeImage_Load(format, datei.c_str(), 0);
+    if (!dib_) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
+        return false;
+    }
+    if (!Groesse_Erlaubt(FreeImage_GetWidth(dib_), FreeImage_GetHeight(dib_))) return false;
+    if (!Ist24Bit(dib_)) dib_ = Ersetzen(dib_, FreeImage_ConvertTo24Bits(dib_));
+    // Every pixel read and the radial average rely on three bytes per pixel.
+    if (!Ist24Bit(dib_)) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht in 24 Bit je Pixel gewandelt werden.");
+        return false;
+    }
+    breite_ = static_cast<int32_t>(FreeImage_GetWidth(dib_));
+    hoehe_ = static_cast<int32_t>(FreeImage_GetHeight(dib_));
+    bpp_ = static_cast<int32_t>(FreeImage_GetBPP(dib_));
+    return true;
+}
+
+bool clsImage::Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz)
+{
+    std::string fehler = "Kein Bildlader verfügbar.";
+    int32_t b = 0;
+    int32_t h = 0;
+    if (!ersatz || !ersatz->Laden(datei, lader_, b, h, fehler)) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + fehler);
+        return false;
+    }
+    if (!Groesse_Erlaubt(b, h)) return false;
+    breite_ = b;
+    hoehe_ = h;
+    bpp_ = 0;
+    return true;
+}
+
+Bildzeilen clsImage::Zeilen() const
+{
+    if (!dib_ || !Ist24Bit(dib_)) return {};
+    return {FreeImage_GetBits(dib_), breite_, hoehe_, static_cast<int32_t>(FreeImage_GetPitch(dib_))};
+}
+
+int32_t clsImage::Image_GetPixelColor(int32_t x, int32_t Y) const
+{
+    if (!bibliothek_) return 0;
+    if (!dib_ || x < 0 || Y < 0 || x >= breite_ || Y >= hoehe_) return -1;
+    RGBQUAD farbe{};
+    if (!FreeImage_GetPixelColor(dib_, static_cast<unsigned>(x), static_cast<unsigned>(hoehe_ - 1 - Y), &farbe))
+        return -1;
+    return static_cast<int32_t>(farbe.rgbBlue | (farbe.rgbGreen << 8) | (farbe.rgbRed << 16) |
+                                (static_cast<uint32_t>(farbe.rgbReserved) << 24));
+}
+
+int32_t clsImage::Image_GetPixelColorRGB(int32_t x, int32_t Y, uint8_t& R, uint8_t& G, uint8_t& B) const
+{
+    RGBQUAD farbe{};
+    if (!dib_ || x < 0 || Y < 0 || !FreeImage_GetPixelColor(dib_, static_cast<unsigned>(x), static_cast<unsigned>(Y), &farbe))
+        return -1;
+    R = farbe.rgbRed;
+    G = farbe.rgbGreen;
+    B = farbe.rgbBlue;
+    return 1;
+}
+
+int32_t clsImage::Grey(int32_t c)
+{
+    // Division truncates toward zero and % keeps the sign of c, as the packed colour's arithmetic asks.
+    return Grauwert(c % 256, (c / 256) % 256, c / 256 / 256);
+}
+
+void clsImage::Nur_Mit_Bibliothek() const
+{
+    zelo::Ui().MsgBox("Nur mit FreeImage.dll - Unterstützung.", zelo::MsgButtons::OK, zelo::MsgIcon::Information,
+                      gLoader ? gLoader->ApplicationName() : std::string());
+}
+
+bool clsImage::Image_ToGrey()
+{
+    if (!dib_) {
+        Nur_Mit_Bibliothek();
+        return false;
+    }
+    dib_ = Ersetzen(dib_, FreeImage_ConvertTo4Bits(dib_));
+    dib_ = Ersetzen(dib_, FreeImage_ConvertTo24Bits(dib_));
+    return Ist24Bit(dib_);
+}
+
+bool clsImage::Image_Invert()
+{
+    if (!dib_) {
+        Nur_Mit_Bibliothek();
+        return false;
+    }
+    if (FreeImage_Invert(dib_)) return true;
+    zelo::Ui().MsgBox("Fehler beim invertieren!", zelo::MsgButtons::OK, zelo::MsgIcon::None,
+                      gLoader ? gLoader->ApplicationName() : std::string());
+    return false;
+}
+
+void clsImage::Image_GetDIBS(std::vector<std::vector<uint8_t>>& feld) const
+{
+    feld.clear();
+    if (!dib_) return;
+    const Bildzeilen z = Zeilen();
+    for (int32_t zeile = 0; zeile < z.hoehe; ++zeile) {
+        const uint8_t* anfang = z.bits + static_cast<size_t>(zeile) * static_cast<size_t>(z.pitch);
+        feld.emplace_back(anfang, anfang + z.pitch);
+    }
+}
+
+bool Bilddatei_Pruefen(const std::string& datei)
+{
+    clsImage bild(true);
+    if (bild.LoadPic(datei) != Lader_FreeImage) return false;
+    const Bildzeilen z = bild.Zeilen();
+    int64_t summe = 0;
+    for (int32_t y = 0; y < z.hoehe; ++y)
+        for (int32_t x = 0; x < z.breite; ++x) summe += z.Zeile(y)[3 * x];
+    return summe >= 0;
+}

@@ -1,0 +1,103 @@
+#pragma once
+// One loaded picture of the diffraction-image panel: loads an image file through the image library
+// (24 bits per pixel) or, when the library is off, through one of the window system's loaders that
+// only display it; knows its size and depth, reads packed pixel colours, turns them into grey
+// levels, reduces the picture to 16 grey levels or inverts it. The bitmap is released by UnloadPic,
+// the next load or the destructor.
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct FIBITMAP;
+
+// The loader kinds: the window system's picture loader, the TIFF loader, the image library.
+enum Ladeart : int32_t { Lader_VB = 0, Lader_GDIPlus = 1, Lader_FreeImage = 2 };
+
+// The window system's loaders used when the image library is off; the ui installs them. They keep
+// the picture for display only: such a picture has no pixels for the model.
+class Ersatzlader {
+public:
+    virtual ~Ersatzlader() = default;
+    // Loads datei with loader kind lader (Lader_VB or Lader_GDIPlus) and gives its size; false when
+    // the file cannot be shown, with the reason in fehler.
+    virtual bool Laden(const std::string& datei, int32_t lader, int32_t& breite, int32_t& hoehe,
+                       std::string& fehler) = 0;
+};
+
+// Read-only view of a 24-bit picture: blue, green, red bytes per pixel, rows stored bottom-up.
+struct Bildzeilen {
+    const uint8_t* bits = nullptr;
+    int32_t breite = 0;
+    int32_t hoehe = 0;
+    int32_t pitch = 0;
+    // Row y counted from the top.
+    const uint8_t* Zeile(int32_t y) const { return bits + static_cast<size_t>(hoehe - 1 - y) * static_cast<size_t>(pitch); }
+};
+
+// The grey level of the three colour bytes of a packed colour, low byte first (p), then q, then s:
+// 0.3·p + 0.59·q + 0.11·s rounded half to even.
+inline int32_t Grauwert(int32_t p, int32_t q, int32_t s)
+{
+    return static_cast<int32_t>(std::nearbyint(0.59 * q + 0.3 * p + 0.11 * s));
+}
+
+class clsImage {
+public:
+    // A side longer than this, or more pixels than kMaxPixel, is refused: such a file is hostile or
+    // cannot be shown.
+    static constexpr int32_t kMaxSeite = 32767;
+    static constexpr int64_t kMaxPixel = int64_t{1} << 27;
+
+    // bibliothek: whether the image library is used (gLoader's flag at start-up).
+    explicit clsImage(bool bibliothek);
+    ~clsImage();
+    clsImage(const clsImage&) = delete;
+    clsImage& operator=(const clsImage&) = delete;
+
+    // Loads datei; returns the loader kind that showed it. A file that cannot be loaded is reported
+    // through gError and leaves no picture (width and height 0); the result is then 0.
+    int32_t LoadPic(const std::string& datei, Ersatzlader* ersatz = nullptr);
+    void UnloadPic();
+
+    int32_t Lader() const { return lader_; }
+    int32_t Image_Width() const { return breite_; }
+    int32_t Image_Height() const { return hoehe_; }
+    int32_t Image_BPP() const { return bpp_; }
+    // Whether pixels can be read (a library bitmap is held).
+    bool HatPixel() const { return dib_ != nullptr; }
+    // The pixels of the library bitmap; empty without one.
+    Bildzeilen Zeilen() const;
+
+    // Packed colour of pixel (x, Y), row 0 at the top: blue in bits 0-7, green 8-15, red 16-23;
+    // -1 outside the picture or without a bitmap; 0 without the image library.
+    int32_t Image_GetPixelColor(int32_t x, int32_t Y) const;
+    // Red, green and blue of pixel (x, Y) in the library's bottom-up row order; 1 read, -1 failed.
+    int32_t Image_GetPixelColorRGB(int32_t x, int32_t Y, uint8_t& R, uint8_t& G, uint8_t& B) const;
+    // The grey level of a packed colour; keeps the sign of c, so Grey(-1) = 0.
+    static int32_t Grey(int32_t c);
+    // Reduces the picture to 16 grey levels (0, 17, ... 255); false with a message without a bitmap.
+    bool Image_ToGrey();
+    // Inverts the picture's colours; false with a message without a bitmap or when it fails.
+    bool Image_Invert();
+    // The library bitmap's bytes, one vector per stored row (bottom-up, pitch bytes each).
+    void Image_GetDIBS(std::vector<std::vector<uint8_t>>& feld) const;
+
+private:
+    bool Pruefen(const std::string& datei);
+    bool Bibliothek_Laden(const std::string& datei);
+    bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
+    bool Groesse_Erlaubt(int64_t breite, int64_t hoehe);
+    void Nur_Mit_Bibliothek() const;
+
+    bool bibliothek_;
+    int32_t lader_ = Lader_VB;
+    int32_t breite_ = 0;
+    int32_t hoehe_ = 0;
+    int32_t bpp_ = 0;
+    FIBITMAP* dib_ = nullptr;
+};
+
+// Loads datei through the image library, reads its pixels once and releases it again: whether it
+// loaded. A file that cannot be loaded is reported through gError when it exists, never thrown.
+bool Bilddatei_Pruefen(const std::string& datei);

@@ -1,0 +1,124 @@
+#pragma once
+// The diffraction-image panel: shows a diffraction image or a picture of a plot with scroll bars,
+// reports the cursor's position, K, colour and grey level, lets the user mark rings by three clicks
+// each (their mean centre is the beam centre), keeps the calibration factor CF from the camera
+// constant, draws the grey profile from the centre to the right, turns the image into a spectrum by
+// the radial average and hands it to the project settings, or traces a curve in a plot picture.
+#include "curves/ImagePanelCurve.h"
+#include "images/clsImage.h"
+#include "images/clsRinge.h"
+#include "images/modDigitalisieren.h"
+#include "images/ui/QtErsatzlader.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+class Bildfeld;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
+class fxbutton;
+
+class conBeugung : public QWidget, public zelo::ImagePanelCurve {
+    Q_OBJECT
+public:
+    explicit conBeugung(QWidget* parent = nullptr);
+    ~conBeugung() override;
+
+    // Loads the image gCommon names: a diffraction image (type 11) or a picture to digitise (10).
+    void LoadImage();
+    // Forgets the image, the rings, the centre and the curve; refused while the average runs.
+    void Clear();
+    void SpracheUmstellen();
+    void StyleUmstellen();
+
+    int32_t Kurve_Punkte() const override { return static_cast<int32_t>(kurveY_.size()); }
+    float Kurve_X(int32_t Index) const override;
+    float Kurve_Y(int32_t Index) const override;
+    // The values typed for the axis reference point clicked last; the traced points are redrawn.
+    void Achsen_Punkte(float PX, float PY);
+
+    // A press and a move of the mouse on the picture at (X, Y) in image pixels.
+    void pic_MouseDown(double X, double Y);
+    void pic_MouseMove(double X, double Y);
+    // The radial average, then the project settings window for the new image project.
+    void cmdCalc_Click();
+    // The traced curve becomes a picture project through the project settings window.
+    void cmdUebernehmen_Click();
+    // Shows tool page i (0 picture, 1 spectrum, 2 digitising).
+    void optBild_Click(int32_t i);
+
+    float CF() const { return cf_; }
+    float Mittelpunkt_X() const { return ringe_.Mittelpunkt_X(); }
+    float Mittelpunkt_Y() const { return ringe_.Mittelpunkt_Y(); }
+    bool Rechnet() const { return rechnet_; }
+    const clsImage* Bild() const { return bild_.get(); }
+
+    QWidget* Picture1 = nullptr;
+    Bildfeld* pic = nullptr;
+    QScrollBar* HScroll = nullptr;
+    QScrollBar* VScroll = nullptr;
+    QLabel* picPrev = nullptr;
+    QWidget* picProgress = nullptr;
+    std::array<fxbutton*, 3> optBild{};
+    std::array<QWidget*, 3> picTool{};
+    QListWidget* lstKreise = nullptr;
+    QLabel* lblFilename = nullptr;
+    QLabel* lblImage = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* lblPunkt = nullptr;
+    QLabel* lblMittelpunkt = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblCalibration = nullptr;
+    QLabel* lblDigitPunkte = nullptr;
+    QLineEdit* txtUmrechnung = nullptr;
+    fxbutton* chkDigit = nullptr;
+    fxbutton* chkScale = nullptr;
+    fxbutton* cmdCalc = nullptr;
+    fxbutton* cmdGrau = nullptr;
+    fxbutton* cmdInvert = nullptr;
+    fxbutton* cmdUebernehmen = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Steuerung_Erstellen();
+    void Werkzeuge_Erstellen();
+    void Layout();
+    void Bild_Anzeigen();
+    void Bildinformationen();
+    void Scrollbereich();
+    void txtUmrechnung_Change();
+    void Mittelpunkt_Berechnen();
+    void Zeichne_Profil();
+    void Ring_Klick(float X, float Y);
+    void Digital_Klick(float X, float Y);
+    void Digitalpunkte_Zeichnen();
+    void Fortschritt_Zeigen(double anteil);
+    void Knoepfe_Sperren(bool gesperrt);
+    // Colour of the shown pixel (x, y), red in the low byte; -1 outside the picture.
+    int32_t Punktfarbe(int32_t x, int32_t y) const;
+    void Projekt_Einstellen();
+
+    std::unique_ptr<clsImage> bild_;
+    QtErsatzlader ersatz_;
+    clsRinge ringe_;
+    // The curve the readers take: the radial average, or the traced points when taken over.
+    std::vector<float> kurveX_;
+    std::vector<float> kurveY_;
+    // The traced points in image pixels.
+    std::vector<float> spurX_;
+    std::vector<float> spurY_;
+    float cf_ = 0.0f;
+    float zoom_ = 1.0f;
+    int32_t digitalisieren_ = 0;
+    int32_t digitX_ = 0;
+    int32_t digitY_ = 0;
+    Achsenpunkte achsen_;
+    int32_t achseSchritt_ = 0;
+    bool rechnet_ = false;
+};

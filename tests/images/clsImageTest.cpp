@@ -1,0 +1,118 @@
+#include "images/clsImage.h"
+
+#include "core/clsError.h"
+#include "core/modCommon.h"
+#include "support/TestBilder.h"
+#include "support/TestWorld.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+class ImageTest : public ::testing::Test {
+protected:
+    fs::path Datei(const std::string& name) const { return world.env.Root() / name; }
+    TestWorld world;
+};
+
+TEST_F(ImageTest, GreyPngLoadsWith24BitsTopRowFirst)
+{
+    Graubild_Schreiben(Datei("grau.png"), 4, 3, [](int32_t x, int32_t y) { return 20u + 10u * y + x; });
+    clsImage bild(true);
+    ASSERT_EQ(bild.LoadPic(Datei("grau.png").string()), Lader_FreeImage);
+    EXPECT_EQ(bild.Image_BPP(), 24);
+    EXPECT_EQ(bild.Image_Width(), 4);
+    EXPECT_EQ(bild.Image_Height(), 3);
+    EXPECT_EQ(bild.Image_GetPixelColor(0, 0), 65793 * 20);
+    EXPECT_EQ(bild.Image_GetPixelColor(3, 2), 65793 * 43);
+    EXPECT_EQ(bild.Image_GetPixelColor(0, 3), -1) << "one row below the picture";
+    EXPECT_EQ(clsImage::Grey(bild.Image_GetPixelColor(2, 1)), 32);
+}
+
+TEST(ImageGrey, WeighsTheBytesOfThePackedColour)
+{
+    EXPECT_EQ(clsImage::Grey(255), 76) << "blue 255";
+    EXPECT_EQ(clsImage::Grey(200 * 65793), 200);
+    EXPECT_EQ(clsImage::Grey(0xFF00), 150) << "green 255";
+    EXPECT_EQ(clsImage::Grey(-1), 0);
+}
+
+TEST_F(ImageTest, GreyConversionLeavesSixteenLevelsAndInvertFlips)
+{
+    Bild_Schreiben(Datei("farbe.bmp"), 64, 8, [](int32_t x, int32_t y) { return (x * 4u) << (8 * (y % 3)); });
+    clsImage bild(true);
+    ASSERT_EQ(bild.LoadPic(Datei("farbe.bmp").string()), Lader_FreeImage);
+    ASSERT_TRUE(bild.Image_ToGrey());
+    for (int32_t y = 0; y < 8; ++y)
+        for (int32_t x = 0; x < 64; ++x) {
+            const int32_t c = bild.Image_GetPixelColor(x, y);
+            ASSERT_EQ(c % 65793, 0) << "grey " << x << "," << y;
+            ASSERT_EQ(clsImage::Grey(c) % 17, 0) << x << "," << y;
+        }
+    const int32_t vorher = clsImage::Grey(bild.Image_GetPixelColor(63, 0));
+    ASSERT_TRUE(bild.Image_Invert());
+    EXPECT_EQ(clsImage::Grey(bild.Image_GetPixelColor(63, 0)), 255 - vorher);
+}
+
+// Stands in for the window system's loaders: remembers which one was asked.
+struct Ersatz : Ersatzlader {
+    bool Laden(const std::string&, int32_t lader, int32_t& b, int32_t& h, std::string&) override
+    {
+        gefragt = lader;
+        b = 5;
+        h = 6;
+        return true;
+    }
+    int32_t gefragt = -1;
+};
+
+TEST_F(ImageTest, WithoutTheLibraryTiffAndOtherFilesGoToTheFallbackLoaders)
+{
+    Bild_Schreiben(Datei("a.tif"), 5, 6, [](int32_t, int32_t) { return Grau(100); });
+    Bild_Schreiben(Datei("a.jpg"), 5, 6, [](int32_t, int32_t) { return Grau(100); });
+    Ersatz ersatz;
+    clsImage bild(false);
+    EXPECT_EQ(bild.LoadPic(Datei("a.tif").string(), &ersatz), Lader_GDIPlus);
+    EXPECT_EQ(ersatz.gefragt, Lader_GDIPlus);
+    EXPECT_EQ(bild.LoadPic(Datei("a.jpg").string(), &ersatz), Lader_VB);
+    EXPECT_EQ(ersatz.gefragt, Lader_VB);
+    EXPECT_EQ(bild.Image_Width(), 5);
+    EXPECT_EQ(bild.Image_BPP(), 0);
+    EXPECT_FALSE(bild.HatPixel());
+    EXPECT_EQ(bild.Image_GetPixelColor(1, 1), 0) << "no pixels without the library";
+    world.seam.answers.clear();
+    EXPECT_FALSE(bild.Image_ToGrey());
+    ASSERT_FALSE(world.seam.messages.empty());
+    EXPECT_EQ(world.seam.messages.back().text, "Nur mit FreeImage.dll - Unterstützung.");
+}
+
+TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
+{
+    clsImage bild(true);
+    EXPECT_EQ(bild.LoadPic(Datei("fehlt.png").string()), 0);
+    EXPECT_EQ(gError->ErrorNumber(), 99991);
+    EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.");
+
+    Bild_Schreiben(Datei("ganz.png"), 64, 64, [](int32_t x, int32_t y) { return Grau((x * y) % 256); });
+    Bild_Schreiben(Datei("ganz.tif"), 64, 64, [](int32_t x, int32_t y) { return Grau((x + y) % 256); });
+    for (const char* name : {"ganz.png", "ganz.tif"}) {
+        const auto groesse = fs::file_size(Datei(name));
+        fs::copy_file(Datei(name), Datei(std::string("halb_") + name));
+        fs::resize_file(Datei(std::string("halb_") + name), groesse / 3);
+    }
+    std::ofstream(Datei("leer.png")).close();
+    Bild_Schreiben(Datei("lang.png"), 1, 100000, [](int32_t, int32_t) { return Grau(50); });
+    for (const char* name : {"halb_ganz.png", "halb_ganz.tif", "leer.png", "lang.png"}) {
+        SCOPED_TRACE(name);
+        gError->ErrorMsg("", "", true, 0, "");
+        const int32_t fenster = world.seam.errorWindows;
+        EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
+        EXPECT_EQ(bild.Image_Width(), 0);
+        EXPECT_FALSE(bild.HatPixel());
+        EXPECT_NE(gError->ErrorNumber(), 0);
+        EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
+    }
+}
