@@ -1,0 +1,13 @@
+// The ".fmk" form-factor table reader, resampling onto a working curve.
+#include "FuzzWelt.h"
+
+#include "core/modCommon.h"
+#include "curves/clsInput.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const bool arbeitskurve = (FuzzWelt::Arbeitskurve(), true);
+    (void)arbeitskurve;
+    gInput->FMK_Oeffnen(FuzzWelt::Get().Datei("table.fmk", data, size));
+    return 0;
+}
