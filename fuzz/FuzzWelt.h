@@ -14,7 +14,7 @@ public:
     // Forgets what the last input left in the seam and the error state, writes the input to the
     // file name in the world's folder (or the full path given) and returns its path.
     std::string Datei(const std::string& name, const uint8_t* data, size_t size);
-    // A working curve of 400 points on 0 to 40, as a step panel finds it.
+    // A working curve of 400 points on 0 to 40, as a step panel finds it (after Get).
     static void Arbeitskurve();
 
 private:

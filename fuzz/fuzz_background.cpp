@@ -6,8 +6,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool arbeitskurve = (FuzzWelt::Arbeitskurve(), true);
+    static const bool arbeitskurve = (FuzzWelt::Get(), FuzzWelt::Arbeitskurve(), true);
     (void)arbeitskurve;
-    gUntergrund->Untergrund_Einlesen(FuzzWelt::Get().Datei("background.ugs", data, size));
+    const std::string path = FuzzWelt::Get().Datei("background.ugs", data, size);
+    gUntergrund->Untergrund_Einlesen(path);
     return 0;
 }

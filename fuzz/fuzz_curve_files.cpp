@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0) return 0;
     const int32_t kind = data[0] % (KT_GR_Peaks + 1);
     const std::string name = "curve" + clsInput::ExtensionVonKurvenTyp(kind);
-    gCommon->Set_Dateiname(FuzzWelt::Get().Datei(name, data + 1, size - 1));
+    const std::string path = FuzzWelt::Get().Datei(name, data + 1, size - 1);
+    gCommon->Set_Dateiname(path);
     gInput->Datei_Oeffnen();
     return 0;
 }

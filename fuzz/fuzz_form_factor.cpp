@@ -6,8 +6,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const bool arbeitskurve = (FuzzWelt::Arbeitskurve(), true);
+    static const bool arbeitskurve = (FuzzWelt::Get(), FuzzWelt::Arbeitskurve(), true);
     (void)arbeitskurve;
-    gInput->FMK_Oeffnen(FuzzWelt::Get().Datei("table.fmk", data, size));
+    const std::string path = FuzzWelt::Get().Datei("table.fmk", data, size);
+    gInput->FMK_Oeffnen(path);
     return 0;
 }

@@ -7,7 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    gCommon->Set_Dateiname(FuzzWelt::Get().Datei("spectrum.dat", data, size));
+    const std::string path = FuzzWelt::Get().Datei("spectrum.dat", data, size);
+    gCommon->Set_Dateiname(path);
     gInput->Spektrum_Oeffnen();
     return 0;
 }

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size == 0) return 0;
     static constexpr int32_t kKinds[] = {KT_IK, KT_KIK, KT_GR, KT_v_r};
     const int32_t kind = kKinds[data[0] % 4];
-    FuzzWelt& welt = FuzzWelt::Get();
-    gCommon->Set_Dateiname(welt.Datei("structure" + clsInput::ExtensionVonKurvenTyp(kind), data + 1, size - 1));
+    const std::string path = FuzzWelt::Get().Datei("structure" + clsInput::ExtensionVonKurvenTyp(kind), data + 1, size - 1);
+    gCommon->Set_Dateiname(path);
     if (kind == KT_GR) gGR->Einlesen();
     else if (kind == KT_v_r) gPot->Einlesen_R_Raum();
     else gIK->Einlesen();
