@@ -1,5 +1,6 @@
 // Every reader of clsInput meets damaged and hostile files with a clear error or a clean skip.
 #include "CurvesTest.h"
+#include "core/clsLanguage.h"
 
 #include <array>
 #include <cmath>
@@ -67,6 +68,23 @@ TEST_F(HostileInputTest, EveryReader)
     Feed("\t", ".fit", Curve, [] { return gInput->Datei_Oeffnen(); });
     Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
     Feed("\t", ".fmk", FormFactor, [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
+}
+
+TEST_F(HostileInputTest, XGoingBackIsReportedAsSuchByEveryReader)
+{
+    const auto reports = [&](const char* name, const std::string& rows, const std::function<bool()>& read) {
+        seam.errorWindows = 0;
+        OpenProject(name, rows);
+        EXPECT_FALSE(read()) << name;
+        EXPECT_EQ(seam.errorWindows, 1) << name;
+        EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(440) + ": " + PathOf(name));
+    };
+    reports("back.dat", "0 500 10\r\n1 500 11\r\n2 500 12\r\n1.5 500 13\r\n3 500 14\r\n",
+            [] { return gInput->Spektrum_Oeffnen(); });
+    reports("back.fit", "0\t10\r\n0.1\t11\r\n0.2\t12\r\n0.2\t13\r\n0.3\t14\r\n", [] { return gInput->Datei_Oeffnen(); });
+    Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
+    reports("back.fmk", "0\t6\r\n0.1\t5\r\n0.05\t5.5\r\n0.2\t4\r\n",
+            [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
 }
 
 }
