@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -16,6 +17,29 @@ constexpr int32_t kMaxBits = 20;
 // The period of the continuation's oscillation beyond the cut-off is 14 1/nm.
 constexpr double kPiDurch7 = 0.44879895051282714;
 
+// Four floats in one register.
+using Vier = float __attribute__((vector_size(16)));
+
+Vier Laden(const float* p)
+{
+    Vier v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+void Ablegen(float* p, Vier v) { std::memcpy(p, &v, sizeof v); }
+
+// (a, b) := (a + w·b, a − w·b) on four complex values at once.
+void Schmetterling(Vier wr, Vier wi, Vier& ar, Vier& ai, Vier& br, Vier& bi)
+{
+    const Vier tr = wr * br - wi * bi;
+    const Vier ti = wi * br + wr * bi;
+    br = ar - tr;
+    bi = ai - ti;
+    ar = ar + tr;
+    ai = ai + ti;
+}
+
 int32_t BitReverse(int32_t value, int32_t bits)
 {
     int32_t result = 0;
@@ -24,6 +48,120 @@ int32_t BitReverse(int32_t value, int32_t bits)
         value /= 2;
     }
     return result;
+}
+
+// z(m) = scale·(x(2m) + i·x(2m + 1)) for the M = N/2 points, stored at the bit reversal of m.
+void Gepackt_Laden(const FFT_Plan& plan, const float* x, float* re, float* im, float scale)
+{
+    const int32_t M = plan.N / 2;
+    const auto U = [&](int32_t m) { return plan.Umordnung[static_cast<size_t>(m)]; };
+    constexpr int32_t q = 5;
+    constexpr int32_t Q = 1 << q;
+    const int32_t mitte = plan.Bits - 1 - 2 * q;
+    if (mitte < 0) {
+        for (int32_t m = 0; m < M; ++m) {
+            re[U(m)] = x[2 * m] * scale;
+            im[U(m)] = x[2 * m + 1] * scale;
+        }
+        return;
+    }
+    // A plain scatter would write each value to another cache line, all of them competing for
+    // the same cache sets. With m = (a, c, d) in q, mitte and q bits, its reversal is
+    // (rev d, rev c, rev a): a tile of all a and d for one c is read in rows of d and written in
+    // rows of a, a cache line at a time.
+    float tileRe[Q][Q];
+    float tileIm[Q][Q];
+    for (int32_t c = 0; c < (1 << mitte); ++c) {
+        for (int32_t a = 0; a < Q; ++a) {
+            const float* row = x + 2 * ((a << (mitte + q)) | (c << q));
+            for (int32_t d = 0; d < Q; ++d) {
+                tileRe[d][a] = row[2 * d] * scale;
+                tileIm[d][a] = row[2 * d + 1] * scale;
+            }
+        }
+        const int32_t cr = U(c << q);
+        for (int32_t d = 0; d < Q; ++d) {
+            const int32_t zeile = U(d) | cr;
+            for (int32_t a = 0; a < Q; ++a) {
+                const int32_t j = zeile | U(a << (mitte + q));
+                re[j] = tileRe[d][a];
+                im[j] = tileIm[d][a];
+            }
+        }
+    }
+}
+
+// The complex transform out(k) = Σn z(n)·exp(+2πi·n·k/m) in place on m points (a power of two, at
+// least 2) that stand in bit-reversed order.
+void Kern(const FFT_Plan& plan, float* re, float* im, int32_t m)
+{
+    if (m == 2) {
+        const float r = re[1], i = im[1];
+        re[1] = re[0] - r;
+        im[1] = im[0] - i;
+        re[0] += r;
+        im[0] += i;
+        return;
+    }
+    // The stages of half-length 1 and 2 in one pass: their twiddles are 1 and i.
+    for (int32_t b = 0; b < m; b += 4) {
+        const float r0 = re[b] + re[b + 1], i0 = im[b] + im[b + 1];
+        const float r1 = re[b] - re[b + 1], i1 = im[b] - im[b + 1];
+        const float r2 = re[b + 2] + re[b + 3], i2 = im[b + 2] + im[b + 3];
+        const float r3 = re[b + 2] - re[b + 3], i3 = im[b + 2] - im[b + 3];
+        re[b] = r0 + r2;
+        im[b] = i0 + i2;
+        re[b + 2] = r0 - r2;
+        im[b + 2] = i0 - i2;
+        re[b + 1] = r1 - i3;
+        im[b + 1] = i1 + r3;
+        re[b + 3] = r1 + i3;
+        im[b + 3] = i1 - r3;
+    }
+    // The later stages two at a time (fewer sweeps over the data), four butterflies at once, each
+    // block with the stages' twiddles in order; a last single stage when their count is odd.
+    int32_t h = 4;
+    for (; 4 * h <= m; h *= 4) {
+        const float* w1r = plan.DrehRe.data() + h - 1;
+        const float* w1i = plan.DrehIm.data() + h - 1;
+        const float* w2r = plan.DrehRe.data() + 2 * h - 1;
+        const float* w2i = plan.DrehIm.data() + 2 * h - 1;
+        for (int32_t b = 0; b < m; b += 4 * h) {
+            float* r = re + b;
+            float* i = im + b;
+            for (int32_t k = 0; k < h; k += 4) {
+                Vier a0r = Laden(r + k), a0i = Laden(i + k), a1r = Laden(r + k + h), a1i = Laden(i + k + h);
+                Vier a2r = Laden(r + k + 2 * h), a2i = Laden(i + k + 2 * h);
+                Vier a3r = Laden(r + k + 3 * h), a3i = Laden(i + k + 3 * h);
+                Schmetterling(Laden(w1r + k), Laden(w1i + k), a0r, a0i, a1r, a1i);
+                Schmetterling(Laden(w1r + k), Laden(w1i + k), a2r, a2i, a3r, a3i);
+                Schmetterling(Laden(w2r + k), Laden(w2i + k), a0r, a0i, a2r, a2i);
+                Schmetterling(Laden(w2r + k + h), Laden(w2i + k + h), a1r, a1i, a3r, a3i);
+                Ablegen(r + k, a0r);
+                Ablegen(i + k, a0i);
+                Ablegen(r + k + h, a1r);
+                Ablegen(i + k + h, a1i);
+                Ablegen(r + k + 2 * h, a2r);
+                Ablegen(i + k + 2 * h, a2i);
+                Ablegen(r + k + 3 * h, a3r);
+                Ablegen(i + k + 3 * h, a3i);
+            }
+        }
+    }
+    if (h < m) {
+        const float* wr = plan.DrehRe.data() + h - 1;
+        const float* wi = plan.DrehIm.data() + h - 1;
+        for (int32_t b = 0; b < m; b += 2 * h) {
+            for (int32_t k = b; k < b + h; k += 4) {
+                Vier ar = Laden(re + k), ai = Laden(im + k), br = Laden(re + k + h), bi = Laden(im + k + h);
+                Schmetterling(Laden(wr + k - b), Laden(wi + k - b), ar, ai, br, bi);
+                Ablegen(re + k, ar);
+                Ablegen(im + k, ai);
+                Ablegen(re + k + h, br);
+                Ablegen(im + k + h, bi);
+            }
+        }
+    }
 }
 
 }
@@ -40,54 +178,73 @@ FFT_Plan FFT_Planen(int32_t bits)
     FFT_Plan plan;
     plan.Bits = bits;
     plan.N = rt::CLng(std::pow(2.0, bits));
-    plan.BitReverse.resize(static_cast<size_t>(plan.N));
-    for (int32_t i = 0; i < plan.N; ++i) plan.BitReverse[static_cast<size_t>(i)] = BitReverse(i, bits);
+    const int32_t M = plan.N / 2;
+    plan.Umordnung.resize(static_cast<size_t>(M));
+    for (int32_t m = 0; m < M; ++m) plan.Umordnung[static_cast<size_t>(m)] = BitReverse(m, bits - 1);
 
-    plan.Stufen.assign(static_cast<size_t>(2 * bits), 0.0f);
-    // The angles start from 2π held in single precision.
-    const float zweiPi = static_cast<float>(2.0 * kPi);
-    for (int32_t s = 1; s <= bits; ++s) {
-        const float theta = static_cast<float>(zweiPi / std::pow(2.0, s));
-        const double halfSine = std::sin(theta / 2.0);
-        plan.Stufen[static_cast<size_t>(2 * (s - 1))] = static_cast<float>(2.0 * halfSine * halfSine);
-        plan.Stufen[static_cast<size_t>(2 * (s - 1) + 1)] = static_cast<float>(std::sin(double(theta)));
+    plan.DrehRe.resize(static_cast<size_t>(plan.N - 1));
+    plan.DrehIm.resize(static_cast<size_t>(plan.N - 1));
+    for (int32_t h = 1; h <= M; h *= 2) {
+        for (int32_t m = 0; m < h; ++m) {
+            const double angle = kPi * m / h;
+            plan.DrehRe[static_cast<size_t>(h - 1 + m)] = static_cast<float>(std::cos(angle));
+            plan.DrehIm[static_cast<size_t>(h - 1 + m)] = static_cast<float>(std::sin(angle));
+        }
     }
     return plan;
+}
+
+void Reelle_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float> outRe, std::span<float> outIm,
+                float scale)
+{
+    const int32_t M = plan.N / 2;
+    float* re = outRe.data();
+    float* im = outIm.data();
+    Gepackt_Laden(plan, in.data(), re, im, scale);
+    Kern(plan, re, im, M);
+
+    // Z(k) = E(k) + i·O(k) with E and O the transforms of the even and odd points, both of a real
+    // sequence; X(k) = E(k) + exp(2πi·k/N)·O(k), and X(N − k) is the conjugate of X(k).
+    const float* wr = plan.DrehRe.data() + M - 1;
+    const float* wi = plan.DrehIm.data() + M - 1;
+    const float a = re[0];
+    const float b = im[0];
+    re[0] = a + b;
+    im[0] = 0.0f;
+    re[M] = a - b;
+    im[M] = 0.0f;
+    for (int32_t k = 1; k <= M / 2; ++k) {
+        const int32_t l = M - k;
+        const float zr = re[k], zi = im[k], cr = re[l], ci = -im[l];
+        const float er = 0.5f * (zr + cr), ei = 0.5f * (zi + ci);
+        const float orr = 0.5f * (zi - ci), oi = -0.5f * (zr - cr);
+        const float tr = wr[k] * orr - wi[k] * oi;
+        const float ti = wr[k] * oi + wi[k] * orr;
+        // At l = M − k, E and O are the conjugates and the twiddle is −conj(w), so w·O turns into (−tr, ti).
+        re[k] = er + tr;
+        im[k] = ei + ti;
+        re[l] = er - tr;
+        im[l] = ti - ei;
+        re[plan.N - k] = re[k];
+        im[plan.N - k] = -im[k];
+        re[plan.N - l] = re[l];
+        im[plan.N - l] = -im[l];
+    }
 }
 
 void Komplexe_FFT(const FFT_Plan& plan, std::span<const float> inRe, std::span<const float> inIm,
                   std::span<float> outRe, std::span<float> outIm, float scale)
 {
-    const int32_t n = plan.N;
-    for (int32_t i = 0; i < n; ++i) {
-        const auto j = static_cast<size_t>(plan.BitReverse[static_cast<size_t>(i)]);
-        outRe[j] = inRe[static_cast<size_t>(i)] * scale;
-        outIm[j] = inIm[static_cast<size_t>(i)] * scale;
-    }
-    float* re = outRe.data();
-    float* im = outIm.data();
-    int32_t stage = 0;
-    for (int32_t half = 1, size = 2; size <= n; half = size, size *= 2, ++stage) {
-        const float alpha = plan.Stufen[static_cast<size_t>(2 * stage)];
-        const float beta = plan.Stufen[static_cast<size_t>(2 * stage + 1)];
-        for (int32_t block = 0; block < n; block += size) {
-            float wr = 1.0f;
-            float wi = 0.0f;
-            for (int32_t m = 0; m < half; ++m) {
-                const int32_t j = block + m;
-                const int32_t p = j + half;
-                const float tr = wr * re[p] - wi * im[p];
-                const float ti = wi * re[p] + wr * im[p];
-                im[p] = im[j] - ti;
-                im[j] = im[j] + ti;
-                re[p] = re[j] - tr;
-                re[j] = re[j] + tr;
-                // w := w · exp(iθ) without a fresh sine; α = 1 − cos θ keeps its precision for small θ.
-                const float temp = wi * beta + wr * alpha;
-                wi = wi - (alpha * wi - wr * beta);
-                wr = wr - temp;
-            }
-        }
+    const auto n = static_cast<size_t>(plan.N);
+    Reelle_FFT(plan, inRe, outRe, outIm, scale);
+    if (std::all_of(inIm.begin(), inIm.begin() + static_cast<std::ptrdiff_t>(n), [](float v) { return v == 0.0f; }))
+        return;
+    // The transform is linear: the imaginary input adds i times its own transform.
+    std::vector<float> re(n), im(n);
+    Reelle_FFT(plan, inIm, re, im, scale);
+    for (size_t k = 0; k < n; ++k) {
+        outRe[k] -= im[k];
+        outIm[k] += re[k];
     }
 }
 
@@ -96,7 +253,6 @@ Transformierte Sinustransformation(const FFT_Plan& plan, std::span<const float> 
     const int32_t n = plan.N;
     const auto size = static_cast<size_t>(n) + 2;
     std::vector<float> inRe(size, 0.0f);
-    const std::vector<float> inIm(size, 0.0f);
     const int32_t letzter = Letzter_K_Index(plan);
     const auto K = [&](int32_t i) { return K_Gitter(i, v.DeltaK); };
 
@@ -118,6 +274,6 @@ Transformierte Sinustransformation(const FFT_Plan& plan, std::span<const float> 
     }
 
     Transformierte out{std::vector<float>(size, 0.0f), std::vector<float>(size, 0.0f)};
-    Komplexe_FFT(plan, inRe, inIm, out.Re, out.Im, 0.5f);
+    Reelle_FFT(plan, inRe, out.Re, out.Im, 0.5f);
     return out;
 }

@@ -6,17 +6,25 @@
 #include <span>
 #include <vector>
 
-// The tables of a transform of N = 2^Bits points, made once per size.
+// The tables of a transform of N = 2^Bits points, made once per size. A real input of N points is
+// carried by a complex transform of M = N/2 points on its even and odd points.
 struct FFT_Plan {
     int32_t Bits = 0;
     int32_t N = 0;
-    std::vector<int32_t> BitReverse;
-    // For stage s = 1..Bits: [2(s-1)] = 2 sin²(θ/2) and [2(s-1)+1] = sin θ with θ = 2π / 2^s.
-    std::vector<float> Stufen;
+    // Entry m: the bit reversal of m for M points, where the packed input is loaded.
+    std::vector<int32_t> Umordnung;
+    // The twiddles exp(+iπ·m/h) of the stage of half-length h (h = 1, 2, 4, … M) at [h − 1 + m]:
+    // each stage reads its own in order. The last stage (h = M) untangles the packed result.
+    std::vector<float> DrehRe, DrehIm;
 };
 
 // The tables for 2^bits points; bits outside 2 to 20 raise "Invalid procedure call".
 FFT_Plan FFT_Planen(int32_t bits);
+
+// The transform of a real input: out(k) = scale · Σn in(n) · exp(+2πi·n·k/N) for k = 0..N-1, by a
+// complex transform of N/2 points. in holds at least N values, the outputs N; out must not overlap in.
+void Reelle_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float> outRe, std::span<float> outIm,
+                float scale);
 
 // One complex transform: out(k) = scale · Σn in(n) · exp(+2πi·n·k/N) for k = 0..N-1. All four
 // spans hold at least N values; out must not overlap in.

@@ -1,6 +1,7 @@
 #pragma once
 // Writes a file through a temporary file in the same folder that replaces the target only once
-// everything is written, so that a crash or a full disk never leaves a half-written file.
+// everything is written, so that a crash or a full disk never leaves a half-written file. A save
+// that was killed leaves its temporary file behind; the next write into that folder removes it.
 #include <cstdio>
 #include <filesystem>
 #include <string_view>

@@ -19,7 +19,8 @@ std::string ProgramFolder()
 {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
     std::filesystem::path base;
-    if (dataHome && *dataHome) {
+    // The base-directory rules ignore a relative XDG_DATA_HOME, as they do XDG_CONFIG_HOME.
+    if (dataHome && *dataHome == '/') {
         base = dataHome;
     } else {
         const char* home = std::getenv("HOME");

@@ -70,6 +70,12 @@ bool clsInput::Anpassen(const char* procedure, const std::string& quelle, float 
         lese::Zu_Viele_Daten(procedure, quelle);
         return false;
     }
+    // The spline would divide by the zero or negative width between such points.
+    if (const int32_t punkt = spline_->Erster_Rueckschritt(); punkt > 0) {
+        gError->ErrorMsg("clsInput", procedure, false, rt::errInvalidCall,
+                         gLanguage->Caption(440) + ": " + quelle);
+        return false;
+    }
     if (anzahl < 1 || anzahl > lese::kMaxAusgabePunkte) {
         gError->ErrorMsg("clsInput", procedure, false, rt::errOverflow,
                          "The curve of " + quelle + " would have " + std::to_string(anzahl) + " points");

@@ -83,6 +83,13 @@ float clsSpline::X_Max() const
     return x_.back();
 }
 
+int32_t clsSpline::Erster_Rueckschritt() const
+{
+    for (size_t i = 2; i < x_.size(); ++i)
+        if (!(x_[i] > x_[i - 1])) return static_cast<int32_t>(i);
+    return 0;
+}
+
 void clsSpline::AddPoint(float x, float y, float dy)
 {
     try {

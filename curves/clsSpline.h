@@ -32,6 +32,8 @@ public:
     int32_t Stuetzstellen() const { return static_cast<int32_t>(x_.size()) - 1; }
     // x of the last support point; Subscript out of range when there is none.
     float X_Max() const;
+    // The first support point (1-based) whose x does not lie above the one before; 0 when x rises throughout.
+    int32_t Erster_Rueckschritt() const;
     // The smoothing parameter the last fit ended with: the spline minimises
     // sum(((g(x) - y) / dy)^2) + P / 2 * integral(g''^2).
     float P() const { return p_; }

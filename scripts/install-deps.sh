@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libfreeimage-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core libgl1-mesa-dev locales qt6-translations-l10n
           qt6-image-formats-plugins)
+# clang and its run-time libraries build the fuzz targets; FFTW is the transform benchmark's yardstick.
+packages+=(clang libclang-rt-14-dev libfftw3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,7 +9,7 @@ class LanguageTest : public ::testing::Test, protected TestWorld {};
 TEST_F(LanguageTest, CaptionInBothLanguagesAndTheErrorTextForAMissingNumber)
 {
     EXPECT_EQ(gLanguage->Caption(-1), "");
-    EXPECT_EQ(gLanguage->Caption(440), "Language Error Index440");
+    EXPECT_EQ(gLanguage->Caption(441), "Language Error Index441");
     EXPECT_EQ(gLanguage->Caption(17), "Language Error Index17") << "17 is one of the gaps";
     gLanguage->OpenLanguageEx(3);
     EXPECT_EQ(gLanguage->Caption(-1), "");

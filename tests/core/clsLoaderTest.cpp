@@ -1,9 +1,12 @@
 #include "core/clsLoader.h"
 
+#include "core/SettingsFile.h"
+
 #include "core/RegionalFormat.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "support/ScopedLocale.h"
+#include "support/TempEnvironment.h"
 #include "support/TestWorld.h"
 
 #include <FreeImage.h>
@@ -59,4 +62,16 @@ TEST_F(LoaderTest, ConnectGathersTheProgramsFacts)
     EXPECT_EQ(loader.FreeImageLib_Available(), FreeImage_GetVersion() != nullptr);
     EXPECT_TRUE(loader.MemoryInfo().ends_with(" kB"));
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST(ProgramFolderTest, RelativeBaseFoldersAreIgnoredLikeEmptyOnes)
+{
+    TempEnvironment env;  // restores both variables afterwards
+    const std::filesystem::path home = std::getenv("HOME");
+    for (const char* value : {"relative/data", ""}) {
+        setenv("XDG_DATA_HOME", value, 1);
+        setenv("XDG_CONFIG_HOME", value, 1);
+        EXPECT_EQ(ProgramFolder(), (home / ".local/share/zelo").string() + "/") << value;
+        EXPECT_EQ(SettingsFile::Location(), home / ".config/Murenko/Settings.ini") << value;
+    }
 }

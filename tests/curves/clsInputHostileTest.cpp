@@ -1,5 +1,6 @@
 // Every reader of clsInput meets damaged and hostile files with a clear error or a clean skip.
 #include "CurvesTest.h"
+#include "core/clsLanguage.h"
 
 #include <array>
 #include <cmath>
@@ -28,10 +29,11 @@ std::vector<HostileFile> HostileFiles(const std::string& sep, const std::string&
         // A form-factor table takes its separator from its first line.
         {"10 MB line before the data", std::string(10'000'000, '7') + "\r\n" + goodRows, {true, true, false}},
         {"10 MB line of words", std::string(10'000'000, 'x') + "\r\n", {false, false, false}},
+        // The curve reader pairs numbers across lines: "500 2" of the damage comes before x = 0.
         {"NaN and 1e999 among good rows",
          "nan" + sep + "500" + sep + "1\r\n1e999" + sep + "500" + sep + "2\r\n" + goodRows + "3" + sep + "nan" + sep +
              "5\r\n4" + sep + "1e999" + sep + "7\r\n",
-         {true, true, true}},
+         {true, false, true}},
         {"only NaN and 1e999", "nan" + sep + "nan" + sep + "nan\r\n1e999" + sep + "1e999" + sep + "-1e999\r\n",
          {false, false, false}},
         // Line readers see one line; the curve reader takes any white space between numbers.
@@ -67,6 +69,23 @@ TEST_F(HostileInputTest, EveryReader)
     Feed("\t", ".fit", Curve, [] { return gInput->Datei_Oeffnen(); });
     Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
     Feed("\t", ".fmk", FormFactor, [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
+}
+
+TEST_F(HostileInputTest, XGoingBackIsReportedAsSuchByEveryReader)
+{
+    const auto reports = [&](const char* name, const std::string& rows, const std::function<bool()>& read) {
+        seam.errorWindows = 0;
+        OpenProject(name, rows);
+        EXPECT_FALSE(read()) << name;
+        EXPECT_EQ(seam.errorWindows, 1) << name;
+        EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(440) + ": " + PathOf(name));
+    };
+    reports("back.dat", "0 500 10\r\n1 500 11\r\n2 500 12\r\n1.5 500 13\r\n3 500 14\r\n",
+            [] { return gInput->Spektrum_Oeffnen(); });
+    reports("back.fit", "0\t10\r\n0.1\t11\r\n0.3\t12\r\n0.15\t13\r\n0.4\t14\r\n", [] { return gInput->Datei_Oeffnen(); });
+    Load(0.0f, 0.1f, std::vector<float>(100, 1.0f));
+    reports("back.fmk", "0\t6\r\n0.01\t5\r\n0.02\t5.5\r\n0.015\t5\r\n0.03\t4\r\n",
+            [] { return gInput->FMK_Oeffnen(gCommon->Dateiname_Rohdaten()); });
 }
 
 }
