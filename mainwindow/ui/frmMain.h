@@ -178,6 +178,8 @@ public:
     bool Ergebnisse_Verwerfen_Bestaetigt();
     QAction* mnuGoToExtras = nullptr;
     QAction* mnuHilfe = nullptr;
+    QAction* mnuInternet = nullptr;
+    QAction* mnuMail = nullptr;
     QAction* mnuUpdate = nullptr;
     // Opens hilfe.pdf from the program folder or its Hilfe folder; nothing when neither exists.
     static void mnuHilfe_Click();

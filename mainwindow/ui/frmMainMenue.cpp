@@ -11,6 +11,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/UiGuard.h"
+#include "core/ui/modShell.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "curves/ui/frmCalcWerte.h"
@@ -205,6 +206,11 @@ void frmMain::Hilfe_Menue_Erstellen()
     mnuHilfe = mnuHelp->addAction(QString());
     connect(mnuHilfe, &QAction::triggered, this, [] { mnuHilfe_Click(); });
     mnuHelp->addSeparator();
+    mnuInternet = mnuHelp->addAction("Internet");
+    connect(mnuInternet, &QAction::triggered, this, [] { Datei_Oeffnen_Shell(clsLoader::kMakerWebPage); });
+    mnuMail = mnuHelp->addAction(QString());
+    connect(mnuMail, &QAction::triggered, this,
+            [] { Datei_Oeffnen_Shell(QString("mailto:") + clsLoader::kMakerMail); });
     mnuUpdate = mnuHelp->addAction(QString());
     connect(mnuUpdate, &QAction::triggered, this, GuardedSlot("frmMain", "mnuUpdate_Click", [this] {
                 auto* fenster = new frmUpdate(this);
@@ -242,5 +248,6 @@ void frmMain::Menues_Sprache_Setzen()
     mnuSettings->setText(Text(21));
     mnuParser->setText(Text(23));
     mnuHilfe->setText(Text(24));
+    mnuMail->setText(Text(25));
     mnuUpdate->setText(Text(426));
 }
