@@ -8,7 +8,10 @@ std::optional<std::vector<std::string>> Fields(std::string_view data)
 {
     const size_t hash = data.find('#');
     if (hash == std::string_view::npos) return std::nullopt;
-    return Split(data.substr(hash + 1), '/');
+    // The file's closing line break is not part of the last field, which the window shows as text.
+    std::string_view rest = data.substr(hash + 1);
+    while (!rest.empty() && (rest.back() == '\n' || rest.back() == '\r')) rest.remove_suffix(1);
+    return Split(rest, '/');
 }
 
 std::vector<std::string> Split(std::string_view text, char separator)
