@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <string>
 
 namespace {
@@ -127,5 +128,9 @@ int clsVerfeinerung::gr_Speichern(const std::filesystem::path& datei) const
 
 std::vector<float> clsVerfeinerung::SK() const
 {
-    return S_K(gSim_, experiment_.dK, experiment_.rho, clsMonteCarlo::kDr, kSKPunkte);
+    // Bins beyond half the box are never sampled: counted as g = 0 they would add the ripple of a step
+    // at L/2 to the whole curve.
+    const size_t gemessen = std::min(gSim_.size(), static_cast<size_t>(std::max(mc_.kmax(), 0)) + 1);
+    return S_K(std::span<const float>(gSim_).first(gemessen), experiment_.dK, experiment_.rho,
+               clsMonteCarlo::kDr, kSKPunkte);
 }

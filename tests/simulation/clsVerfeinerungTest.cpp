@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(clsVerfeinerungTest, ZeroInterferenceGivesFlatPairDistribution)
 {
     const std::vector<float> g = G_Exp(std::vector<float>(1460, 0.0f), 0.1f, 46.0f, 501, clsMonteCarlo::kDr);
@@ -29,4 +31,20 @@ TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConverges)
         else
             EXPECT_LT(v.lambda(), 0.1f);
     }
+}
+
+TEST(clsVerfeinerungTest, SimulatedStructureFactorFollowsTheExperimentAtLargeK)
+{
+    // Only the sampled half box enters S(K); the unsampled bins would add a ripple of amplitude ~0.2.
+    clsVerfeinerung v;
+    const Experimentdaten demo{Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, 0.015f};
+    ASSERT_EQ(v.Experiment_Laden(demo, 5, Startgitter::fcc, false), 500);
+    v.Parameter_Setzen({});
+    for (int i = 0; i < 30; ++i) v.Zyklus();
+    const std::vector<float> s = v.SK();
+    double summe = 0;
+    int anzahl = 0;
+    for (size_t k = 600; k < 900 && k < demo.iK.size(); ++k, ++anzahl)
+        summe += std::pow(s[k - 1] - demo.iK[k], 2);
+    EXPECT_LT(std::sqrt(summe / anzahl), 0.08);
 }
