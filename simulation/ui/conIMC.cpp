@@ -53,7 +53,7 @@ conIMC::conIMC(QWidget* parent) : QWidget(parent)
     Label2->setFont(fett);
     Label2->setGeometry(kRand, 2, 330, 22);
     Rahmen_Experiment()->setGeometry(kRand, 26, 330, 232);
-    Rahmen_Simulation()->setGeometry(kRand, 262, 330, 330);
+    Rahmen_Simulation()->setGeometry(kRand, 262, 330, 360);
 
     picCluster = new AtomBild(this);
     picCluster->setGeometry(kLinks, 26, 200, 200);
@@ -114,22 +114,29 @@ QWidget* conIMC::Rahmen_Simulation()
     Command3->setToolTip("Simulation stoppen");
     fxbutton1 = Knopf("1 Schritt", frame, 190, 82, 90);
     fxbutton1->setToolTip("Simulation 1 Schritt");
+    // The end time with the total duration and the accepted moves with their age outgrow one line.
+    const auto zweizeilig = [](QLabel* l) {
+        l->setWordWrap(true);
+        l->resize(l->width(), 34);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
     lblStart = Beschriftung("Simulation gestartet: ", frame, 8, y, 318);
-    lblStop = Beschriftung("Simulation beendet:", frame, 8, y + 20, 318);
-    lblZyklus = Beschriftung("Zyklus: 0", frame, 8, y + 40, 318);
-    lblAktzeptiert = Beschriftung("akzeptiert: 0", frame, 8, y + 60, 318);
-    Label12 = Beschriftung("0", frame, 8, y + 80, 318);
-    Label13 = Beschriftung("Convergenz: 0", frame, 8, y + 100, 318);
-    Label1 = Beschriftung("Wartezeit: 200 ms", frame, 8, y + 124, 130);
+    lblStop = zweizeilig(Beschriftung("Simulation beendet:", frame, 8, y + 20, 318));
+    lblZyklus = Beschriftung("Zyklus: 0", frame, 8, y + 54, 318);
+    lblAktzeptiert = zweizeilig(Beschriftung("akzeptiert: 0", frame, 8, y + 74, 318));
+    Label12 = Beschriftung("0", frame, 8, y + 108, 318);
+    Label13 = Beschriftung("Convergenz: 0", frame, 8, y + 128, 318);
+    Label1 = Beschriftung("Wartezeit: 200 ms", frame, 8, y + 152, 130);
     HScroll1 = new QScrollBar(Qt::Horizontal, frame);
     HScroll1->setRange(0, 1000);
     HScroll1->setValue(200);
-    HScroll1->setGeometry(140, y + 124, 140, 18);
-    Label4 = Beschriftung("g(r) Smooth Level: 12", frame, 8, y + 148, 130);
+    HScroll1->setGeometry(140, y + 152, 140, 18);
+    Label4 = Beschriftung("g(r) Smooth Level: 12", frame, 8, y + 176, 130);
     HScroll2 = new QScrollBar(Qt::Horizontal, frame);
     HScroll2->setRange(2, 12);
     HScroll2->setValue(12);
-    HScroll2->setGeometry(140, y + 148, 140, 18);
+    HScroll2->setGeometry(140, y + 176, 140, 18);
     return frame;
 }
 
