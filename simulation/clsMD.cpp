@@ -32,7 +32,7 @@ double LJ_Energie(double r2)
     return 4 * (s * s - s);
 }
 
-double clsMD::Picosekunde() { return 1e-12 / (kSigma * std::sqrt(kMasse / kEpsilon)); }
+double clsMD::Standardzeitschritt() { return 1e-14 / (kSigma * std::sqrt(kMasse / kEpsilon)); }
 
 int32_t clsMD::Cluster_Erzeugen(Startgitter art, int32_t n, float rho)
 {

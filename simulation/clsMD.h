@@ -28,10 +28,11 @@ public:
     static constexpr double kEpsilon = 1.5297691e-21;
     static constexpr double kMasse = 6.63351999876e-26;
     static constexpr float kStandardDichte = 20.954f;
-    // One picosecond in reduced time units.
-    static double Picosekunde();
+    // The time step in reduced units: 10 fs (about 0.0045). A picosecond (0.446) is far beyond the
+    // Verlet limit of the Lennard-Jones force, where any disturbance grows until the atoms fly apart.
+    static double Standardzeitschritt();
 
-    explicit clsMD(double dt = Picosekunde()) : dt_(dt) {}
+    explicit clsMD(double dt = Standardzeitschritt()) : dt_(dt) {}
 
     // The box for N = 4n³ atoms at rho atoms per nm³ (in units of σ) and the start configuration,
     // at rest; the number of atoms placed, 0 when no box could be set up.

@@ -18,8 +18,8 @@ class QPushButton;
 class frmMD : public QDialog {
     Q_OBJECT
 public:
-    // dt: the time step in reduced units; one picosecond unless a test asks for another.
-    explicit frmMD(QWidget* parent = nullptr, double dt = clsMD::Picosekunde());
+    // dt: the time step in reduced units; the model's standard step unless a test asks for another.
+    explicit frmMD(QWidget* parent = nullptr, double dt = clsMD::Standardzeitschritt());
 
     void Cluster_Erzeugen();
     void Command2_Click();

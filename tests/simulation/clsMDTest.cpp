@@ -59,3 +59,20 @@ TEST(clsMDTest, RestingFccLatticeStaysAtRest)
         EXPECT_NEAR(md.Atom(i).z, vorher[i - 1].z, 1e-9);
     }
 }
+
+TEST(clsMDTest, StandardStepKeepsADisturbedLatticeTogether)
+{
+    // At a picosecond per step the disturbance grows without bound; the standard step conserves energy.
+    clsMD md;
+    ASSERT_EQ(md.Cluster_Erzeugen(Startgitter::fcc, 3, clsMD::kStandardDichte), 108);
+    std::vector<Ort> orte;
+    for (int32_t i = 1; i <= md.N(); ++i) {
+        const double s = 0.02 * std::sin(7.0 * i);
+        orte.push_back({md.Atom(i).x + s, md.Atom(i).y - s, md.Atom(i).z + 0.5 * s});
+    }
+    md.Atome_Setzen(orte, md.L());
+    md.Schritt();
+    const double anfang = md.Energie();
+    for (int i = 0; i < 500; ++i) md.Schritt();
+    EXPECT_NEAR(md.Energie(), anfang, 1e-3 * std::abs(anfang));
+}
