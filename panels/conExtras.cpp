@@ -4,20 +4,21 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
+#include "core/KeyedCollection.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
-#include "core/KeyedCollection.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
+#include "graphics/DiagrammMaus.h"
 #include "graphics/Zeichenhilfen.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
-#include "graphics/DiagrammMaus.h"
 #include "mainwindow/clsSchritte.h"
 #include "materials/clsElement.h"
 #include "materials/clsMFE.h"
@@ -38,8 +39,6 @@ constexpr uint32_t kNavy = 0x800000;
 constexpr int32_t kZeile = 24;
 constexpr int32_t kIK_Schritt = 15;
 constexpr int32_t kGR_Schritt = 16;
-
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
 
 QLabel* Wert(QWidget* eltern, int32_t x, int32_t zeile, int32_t breite = 76)
 {

@@ -5,11 +5,12 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsMath.h"
 #include "core/KurvenTyp.h"
-#include "core/Runtime.h"
 #include "core/RegionalFormat.h"
+#include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/Vorschau.h"
@@ -29,11 +30,6 @@ constexpr const char* kFenster = "conFTR";
 constexpr uint32_t kCyan = 0xFFFF00;
 constexpr int32_t kGruppeLinks = 4;
 constexpr int32_t kZeile = 24;
-
-QString Text(int32_t nummer)
-{
-    return QString::fromStdString(rt::Object(gLanguage).Caption(nummer));
-}
 
 QCheckBox* Kaestchen(QWidget* gruppe, int32_t x, int32_t y, int32_t breite, const QString& text)
 {

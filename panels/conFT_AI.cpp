@@ -6,6 +6,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "widgets/fxbutton.h"
 
@@ -20,8 +21,6 @@
 namespace {
 
 constexpr const char* kName = "conFT_AI";
-
-QString Text(int32_t nummer) { return QString::fromStdString(rt::Object(gLanguage).Caption(nummer)); }
 
 QLabel* Beschriftung(QWidget* eltern, const QString& text, int32_t x, int32_t y, int32_t breite, int32_t hoehe = 20)
 {

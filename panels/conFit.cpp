@@ -5,6 +5,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -25,8 +26,6 @@ namespace {
 constexpr const char* kName = "conFit";
 constexpr int32_t kZoomBild = 103;
 constexpr int32_t kAktionBreite = 170;
-
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
 
 // Enter in a box calls back; every other key only edits the text.
 class EnterFilter : public QObject {

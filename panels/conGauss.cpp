@@ -10,6 +10,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/Zeichenhilfen.h"
@@ -34,8 +35,6 @@ constexpr int32_t kStartBreite = 5;
 constexpr int32_t kStartHoehe = 99;
 constexpr uint32_t kCyan = 0xFFFF00;
 constexpr uint32_t kGrau = 0x808080;
-
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
 
 QScrollBar* Schieber(QWidget* eltern, int32_t x, int32_t y, int32_t breite, int32_t von, int32_t bis, int32_t wert)
 {

@@ -10,6 +10,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -30,8 +31,6 @@ namespace {
 
 constexpr const char* kName = "conUG";
 constexpr uint32_t RGB(uint32_t r, uint32_t g, uint32_t b) { return r + 256 * g + 65536 * b; }
-
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
 
 // A curve as a point at its first value and lines to the others.
 template <class X, class Y>

@@ -6,6 +6,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/ProgramPicture.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/modShell.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
 // A link that hands its address to the desktop when clicked.

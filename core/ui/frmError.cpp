@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "widgets/fxbutton.h"
 
 #include <QGridLayout>
@@ -11,7 +12,6 @@
 #include <QStyle>
 
 namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 }
 

@@ -5,6 +5,7 @@
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "core/ui/QtTranslation.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/frmSplash.h"
 #include "core/ui/modUiGlobals.h"
@@ -21,8 +22,6 @@ namespace {
 
 QPointer<frmSplash> splash;
 bool ending = false;
-
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 
 }
 

@@ -7,6 +7,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -16,10 +17,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-
-namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-}
 
 frmCalcWerte::frmCalcWerte(QWidget* owner)
     : QDialog(owner), Label1(new QLabel("Y = ", this)), Text1(new QLineEdit(this)),

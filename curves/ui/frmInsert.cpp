@@ -3,15 +3,12 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "curves/clsCalc.h"
 #include "widgets/fxbutton.h"
 
 #include <QGridLayout>
-
-namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-}
 
 frmInsert::frmInsert(QWidget* owner)
     : QDialog(owner), optKurve{new fxbutton(this), new fxbutton(this)}, cmdOK(new fxbutton("OK", this)),

@@ -7,6 +7,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "images/Kalibrierung.h"
 #include "images/ui/Bildfeld.h"
@@ -29,8 +30,6 @@ constexpr int32_t kSeitenHoehe = 300;
 constexpr int32_t kPunktHoehe = 72;
 constexpr int32_t kProfilHoehe = 80;
 constexpr int32_t kScrollDicke = 16;
-
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
 
 QLabel* Beschriftung(QWidget* eltern, int32_t x, int32_t y, int32_t b, int32_t h)
 {

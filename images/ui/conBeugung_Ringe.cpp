@@ -3,8 +3,9 @@
 
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
-#include "core/modCommon.h"
 #include "core/clsLanguage.h"
+#include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "images/ui/Bildfeld.h"
 
 #include <QLabel>
@@ -20,8 +21,6 @@ const QColor kRot(255, 0, 0);
 const QColor kBlau(0, 0, 255);
 
 QString Zahl(float x) { return QString::fromStdString(rt::SingleText(x)); }
-QString Text(int32_t nummer) { return QString::fromStdString(gLanguage->Caption(nummer)); }
-
 }
 
 void conBeugung::pic_MouseDown(double X, double Y)

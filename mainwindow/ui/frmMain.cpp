@@ -4,6 +4,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/QtTranslation.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
@@ -19,10 +20,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
-
-namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-}
 
 frmMain::frmMain() : Werkzeuge(Schritte().Werkzeuge)
 {

@@ -10,6 +10,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modShell.h"
 #include "core/ui/modUiGlobals.h"
@@ -33,10 +34,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QUrl>
-
-namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-}
 
 void frmMain::Speziell_Menue_Erstellen()
 {

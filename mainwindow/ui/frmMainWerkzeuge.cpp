@@ -6,11 +6,12 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
-#include "graphics/clsGrafik.h"
 #include "graphics/Vorschau.h"
+#include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/WerkzeugBilder.h"
 #include "panels/conFT_AI.h"
@@ -19,10 +20,6 @@
 #include <QMenu>
 
 #include <algorithm>
-
-namespace {
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-}
 
 QFont Werkzeug_Schrift(QFont schrift)
 {

@@ -1,6 +1,7 @@
 #include "mainwindow/ui/frmOptions.h"
 
 #include "analysis/TransformGroesse.h"
+#include "core/KeyedCollection.h"
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
@@ -8,9 +9,9 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
-#include "core/KeyedCollection.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/clsXAchse.h"
@@ -29,8 +30,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 
 constexpr int32_t kUeberschrift[frmOptions::kSeiten] = {310, 306, 312, 311, 313};
 

@@ -3,6 +3,7 @@
 
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>
@@ -20,8 +21,6 @@
 #include <iterator>
 
 namespace {
-
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 
 // The pattern in front names the curve kind's file; the files themselves take the writer's extensions.
 struct Speicheroption {

@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "materials/clsElement.h"
 
 #include <QGridLayout>
@@ -16,7 +17,6 @@
 
 namespace {
 
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString NumberText(float value) { return QString::fromStdString(rt::SingleText(value)); }
 float Number(const QLineEdit* box) { return StrToSingle(box->text().toStdString()); }
 

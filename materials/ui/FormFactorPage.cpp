@@ -7,6 +7,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/modElementDatabase.h"
@@ -16,12 +17,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <vector>
-
-namespace {
-
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
-
-}
 
 FormFactorPage::FormFactorPage(QWidget* parent)
     : QWidget(parent), Label3(new QLabel(this)), lstFMK(new QListWidget(this)), cmdNeuIntern(new fxbutton(this)),

@@ -5,6 +5,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString NumberText(float value) { return QString::fromStdString(rt::SingleText(value)); }
 
 }

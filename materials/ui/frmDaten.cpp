@@ -6,6 +6,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modShell.h"
 #include "materials/clsElement.h"
@@ -30,7 +31,6 @@
 
 namespace {
 
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
 // An entry of the element list, sorted by its text without regard to case.

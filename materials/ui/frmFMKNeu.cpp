@@ -6,6 +6,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
@@ -20,8 +21,6 @@
 #include <QRadioButton>
 
 namespace {
-
-QString Text(int32_t number) { return QString::fromStdString(gLanguage->Caption(number)); }
 
 constexpr int kC = 10;
 
