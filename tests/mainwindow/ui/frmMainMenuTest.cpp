@@ -157,20 +157,6 @@ TEST_F(MainMenuTest, NewProjectAsksForUnsavedResultsAndKeepsTheProjectWhenCancel
     gGespeichert = true;
 }
 
-TEST_F(MainMenuTest, LanguageSwitchReachesEveryCaption)
-{
-    gfrmMain->mnuDemoIK->trigger();
-    QAction* english = nullptr;
-    for (QAction* entry : gfrmMain->mnuLang)
-        if (entry->data().toInt() == 3) english = entry;
-    ASSERT_NE(english, nullptr);
-    english->trigger();
-    EXPECT_EQ(gOptions->Sprache(), 3);
-    EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei") << "texts read from 30000";
-    EXPECT_EQ(gfrmMain->lblStep2->text(), "g(r)") << "the step labels follow the language";
-    EXPECT_NE(gfrmMain->mnuSpeziell->title(), "spezielle Kurve");
-}
-
 namespace {
 // Takes the addresses the program hands to the desktop instead of opening them.
 class UrlFaenger : public QObject {
