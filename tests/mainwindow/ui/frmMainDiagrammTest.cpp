@@ -7,7 +7,6 @@
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
@@ -16,7 +15,6 @@
 #include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <gtest/gtest.h>
 

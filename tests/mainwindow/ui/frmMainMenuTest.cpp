@@ -8,7 +8,6 @@
 #include "core/modCommon.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
-#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/conDisplay.h"
 #include "materials/ui/frmDaten.h"

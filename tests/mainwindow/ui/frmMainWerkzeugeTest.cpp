@@ -7,7 +7,6 @@
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/conDisplay.h"
