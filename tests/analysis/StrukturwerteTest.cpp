@@ -83,7 +83,6 @@ TEST(Modelllinien, ReflexesOfACubicElement)
     EXPECT_NEAR(reflexe[0].d, 0.23591, 1e-5);
     EXPECT_NEAR(reflexe[0].K, 26.634, 1e-3);
     EXPECT_EQ(reflexe[0].Text, "(1, 1, 1)");
-    EXPECT_EQ(Abstand_Text(element.Ebenenabstand(2, 0, 0)), "d = 0.204 nm\nK = 30.755 1/nm");
     EXPECT_EQ(Abstand_Text(element.Ebenenabstand(0, 0, 0)), std::nullopt);
 
     element.setStruktur_System(2);

@@ -62,12 +62,6 @@ TEST_F(Testkurve, GRTestCurveVanishesAtBothEndsAndWithoutDensity)
     for (const float y : Test_GR(peaks, sinus, r, 0.0)) ASSERT_EQ(y, 0.0f);
 }
 
-TEST_F(Testkurve, SineWaveNumberByTheFiveFourthsRule)
-{
-    EXPECT_NEAR(*Sinus_Wellenzahl(5.0f), 1.570796f, 1e-6f);
-    EXPECT_FALSE(Sinus_Wellenzahl(0.0f)) << "no division by zero";
-}
-
 TEST_F(Testkurve, GasBaseStartsAtMinusOneAndASingleElementGivesNoNaN)
 {
     gIK->PeakTest();

@@ -8,7 +8,6 @@
 #include "core/modCommon.h"
 #include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
-#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/conDisplay.h"
 #include "materials/ui/frmDaten.h"
@@ -155,20 +154,6 @@ TEST_F(MainMenuTest, NewProjectAsksForUnsavedResultsAndKeepsTheProjectWhenCancel
     EXPECT_GT(gGR->Punkte(), 0);
     EXPECT_TRUE(gfrmMain->conDisplay[0]->isVisible());
     gGespeichert = true;
-}
-
-TEST_F(MainMenuTest, LanguageSwitchReachesEveryCaption)
-{
-    gfrmMain->mnuDemoIK->trigger();
-    QAction* english = nullptr;
-    for (QAction* entry : gfrmMain->mnuLang)
-        if (entry->data().toInt() == 3) english = entry;
-    ASSERT_NE(english, nullptr);
-    english->trigger();
-    EXPECT_EQ(gOptions->Sprache(), 3);
-    EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei") << "texts read from 30000";
-    EXPECT_EQ(gfrmMain->lblStep2->text(), "g(r)") << "the step labels follow the language";
-    EXPECT_NE(gfrmMain->mnuSpeziell->title(), "spezielle Kurve");
 }
 
 namespace {

@@ -7,7 +7,6 @@
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/conDisplay.h"
@@ -72,10 +71,9 @@ TEST_F(MainToolsTest, SetUpShowsNewAndSaveAndFillsTheStyleAndLanguageMenus)
 
 TEST_F(MainToolsTest, LanguageAndStyleSwitchesReachEveryButton)
 {
-    const QString foldGerman = Tool(12).Caption();
     gfrmMain->mnuLang[1]->trigger();
-    EXPECT_NE(Tool(12).Caption(), foldGerman);
     EXPECT_EQ(Tool(23).Caption(), "Next") << "captions follow their text number";
+    EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei") << "and so do the menus";
     EXPECT_EQ(Tool(1).ToolTip(), "Neues Projekt beginnen ('N')") << "tooltips keep their language";
 
     gfrmMain->mnuButtonStyle.back()->trigger();
@@ -99,19 +97,12 @@ TEST_F(MainToolsTest, ToolClicksMirrorTheModesOnTheButtons)
 {
     gfrmMain->Toggle_Zoom_Visible(true);
     gfrmMain->Toggle_Tool_0_Visible(true);
+    // The mode rules are the tool model's; here only that the buttons mirror them.
     QTest::mouseClick(&Tool(7), Qt::LeftButton);
     QTest::mouseClick(&Tool(5), Qt::LeftButton);
-    QTest::mouseClick(&Tool(5), Qt::LeftButton);
-    EXPECT_TRUE(gModus_Bereich && !gModus_Verschieben);
-    EXPECT_TRUE(Tool(5).Value());
-    EXPECT_FALSE(Tool(7).Value());
-
-    QTest::mouseClick(&Tool(3), Qt::LeftButton);
-    EXPECT_TRUE(gModus_Zoom && !gModus_Bereich);
-    EXPECT_FALSE(Tool(5).Value());
+    EXPECT_TRUE(gModus_Bereich && Tool(5).Value() && !Tool(7).Value());
     QTest::mouseClick(&Tool(4), Qt::LeftButton);
-    EXPECT_FALSE(gModus_Zoom);
-    EXPECT_FALSE(Tool(3).Value());
+    EXPECT_FALSE(gModus_Bereich || Tool(5).Value());
 
     // Mirroring with nothing copied leaves the curve alone.
     const int32_t punkte = gCalc->Punkte();
@@ -139,9 +130,6 @@ TEST_F(MainToolsTest, KeysActOnlyOutsideTextFieldsAndThroughUsableTools)
     QTest::keyClick(gfrmMain, Qt::Key_Y);
     QTest::keyClick(gfrmMain, Qt::Key_Y);
     EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f);
-    gSchritt = 2;
-    QTest::keyClick(gfrmMain, Qt::Key_X);
-    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f) << "only the folded spectrum moves";
 
     QTest::keyClick(gfrmMain, Qt::Key_N);
     EXPECT_EQ(seam.dialogs.size(), 1u) << "N opens the project file dialog";
