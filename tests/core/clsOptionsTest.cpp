@@ -119,6 +119,9 @@ TEST_F(OptionsTest, DeltaRFollowsTheGridAndTheTransformSize)
     EXPECT_EQ(options.Delta_r(), 0.0038349519f);
     options.setFFT_Bits(10);
     EXPECT_FLOAT_EQ(options.Delta_r(), 0.0613592315f);
+    options.setFFT_Bits(40);
+    EXPECT_EQ(options.FFT_Points(), 0);
+    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(gError->ErrorNumber()), "FFT_Points 6");
     EXPECT_EQ(options.Rand(7), 0.1f);
 }
 
