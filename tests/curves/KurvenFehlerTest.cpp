@@ -1,6 +1,7 @@
 // The curve containers report a copy or a read-out they cannot make through gError.
 #include "CurvesTest.h"
 #include "support/Gemeldet.h"
+#include "curves/clsSpektrenMittel.h"
 #include "curves/clsSpline.h"
 #include "curves/cls_Y.h"
 
@@ -15,4 +16,8 @@ TEST_F(KurvenFehlerTest, CopiesAndReadOutsWithoutDataAreReported)
     EXPECT_EQ(kurve.Y(1), 5.0f);
     const clsSpline leer;
     EXPECT_EQ(Gemeldet([&] { EXPECT_EQ(leer.X_Max(), 0.0f); }), "clsSpline.X_Max 9");
+
+    const clsSpektrenMittel mittel;
+    EXPECT_EQ(Gemeldet([&] { EXPECT_EQ(mittel.Spektrum(1).Punkte(), 0); }), "clsSpektrenMittel.Spektrum 9");
+    EXPECT_EQ(Gemeldet_Ohne(gOptions, [&] { clsSpektrenMittel::Schritt(*gInput); }), "clsSpektrenMittel.Schritt 91");
 }
