@@ -1,20 +1,12 @@
 #include "core/SettingsFixture.h"
 #include "core/cRegistry.h"
+#include "support/Gemeldet.h"
 
 namespace fs = std::filesystem;
 
 class RegistryTest : public SettingsFixture {
 protected:
     RegValue Text(const std::string& name) { return registry_.ReadValue(name, cRegistry::REG_SZ, std::string("default")); }
-    // The number of the error that action reported as the named registry member, 0 for none.
-    static int32_t Reported(const char* procedure, const std::function<void()>& action)
-    {
-        gError->setError(false);
-        action();
-        const bool reported = gError->Error() && gError->ErrorModul() == "cRegistry";
-        EXPECT_EQ(reported ? gError->ErrorFunction() : procedure, procedure);
-        return reported ? gError->ErrorNumber() : 0;
-    }
     cRegistry registry_;
 };
 
@@ -54,18 +46,18 @@ TEST_F(RegistryTest, FailedWritesReportTheirErrors)
 {
     for (const char* path : {"", "Software\\", "line\nbreak"}) {
         registry_.setSectionKey(path);
-        EXPECT_EQ(Reported("CreateKey", [&] { EXPECT_FALSE(registry_.CreateKey()); }), cRegistry::errKeyFailed) << path;
+        EXPECT_EQ(Gemeldet([&] { EXPECT_FALSE(registry_.CreateKey()); }), "cRegistry.CreateKey 26001") << path;
     }
-    EXPECT_EQ(Reported("DeleteValue", [&] { EXPECT_FALSE(registry_.DeleteValue()); }), cRegistry::errKeyFailed);
+    EXPECT_EQ(Gemeldet([&] { EXPECT_FALSE(registry_.DeleteValue()); }), "cRegistry.DeleteValue 26001");
     EXPECT_FALSE(fs::exists(StoreFile()));
     registry_.setSectionKey(cRegistry::kSettingsKey);
-    EXPECT_EQ(Reported("WriteValue", [&] { registry_.WriteValue("n", cRegistry::REG_DWORD, std::string("1")); }),
-              cRegistry::errWriteFailed);
+    EXPECT_EQ(Gemeldet([&] { registry_.WriteValue("n", cRegistry::REG_DWORD, std::string("1")); }),
+              "cRegistry.WriteValue " + std::to_string(cRegistry::errWriteFailed));
     registry_.setValueType(cRegistry::REG_BINARY);
-    EXPECT_EQ(Reported("setValue", [&] { registry_.setValue(int32_t{1}); }), cRegistry::errKeyFailed);
+    EXPECT_EQ(Gemeldet([&] { registry_.setValue(int32_t{1}); }), "cRegistry.setValue 26001");
     BlockStore();
-    EXPECT_EQ(Reported("WriteValue", [&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }),
-              cRegistry::errKeyFailed);
+    EXPECT_EQ(Gemeldet([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }),
+              "cRegistry.WriteValue 26001");
 }
 
 TEST_F(RegistryTest, GarbledLinesAreSkippedAndKeptOutOfTheNextWrite)
@@ -84,5 +76,5 @@ TEST_F(RegistryTest, AnUnreadableStoreGivesDefaultsAndASilentRecord)
     fs::create_directories(StoreFile());  // a folder where the file should be
     EXPECT_EQ(Text("Lang"), RegValue("default"));
     EXPECT_EQ(seam.errorWindows, 0);
-    EXPECT_NE(Reported("WriteValue", [&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), 0);
+    EXPECT_NE(Gemeldet([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), "");
 }
