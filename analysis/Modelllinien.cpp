@@ -1,5 +1,6 @@
 #include "analysis/Modelllinien.h"
 
+#include "core/Guarded.h"
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
 #include "materials/clsElement.h"
@@ -35,12 +36,17 @@ float Fermi_Durchmesser(float Z, float rho) { return static_cast<float>(6.187335
 
 float Friedel_Wellenlaenge(float Z, float rho)
 {
-    return static_cast<float>(rt::Divide(1.015491298, std::cbrt(double(Z) * rho)));
+    return Guarded("Modelllinien", "Friedel_Wellenlaenge",
+                   [&] { return static_cast<float>(rt::Divide(1.015491298, std::cbrt(double(Z) * rho))); });
 }
 
 std::vector<float> Fermi_Linien(float zweiKF, float grenze) { return Reihe(0.0f, zweiKF, grenze); }
 
-std::vector<float> Friedel_Linien(float lambdaF, float shift, float grenze) { return Reihe(shift, lambdaF, grenze); }
+std::vector<float> Friedel_Linien(float lambdaF, float shift, float grenze)
+{
+    if (!(lambdaF > 0.0f)) return {};
+    return Reihe(shift, lambdaF, grenze);
+}
 
 std::vector<Kristallreflex> Kristallreflexe(const clsElement& element)
 {

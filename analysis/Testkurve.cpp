@@ -124,7 +124,7 @@ std::vector<float> Peakabstaende_K()
         math.Glaetten(1E+11f);
         math.Baseline_Berechnen();
         math.Ableitungen_Berechnen(false, true);
-        math.Search_Peaks(0, 0.0f, false);
+        math.Search_Peaks_Ungeschuetzt(0, 0.0f, false);
         for (int32_t i = 1; i < gauss.Anzahl(); ++i)
             K.push_back(static_cast<float>(kZweiPi / (double(gauss.x(i + 1)) - gauss.x(i))));
         return K;

@@ -97,11 +97,11 @@ void clsFT_AI::Durchlaeufe(int32_t anzahlMax, float ziel, FT_AI_Anzeige& anzeige
         ik.RTR_Berechnen();
         if (Wichtung_FTR != Kein_Wert) ik.setWichtung(Wichtung_FTR);
         ik.setParabel_Index(parabelIndexStart_);
-        if (Abbruch_Anpassen) Abbruchstelle_Anpassen();
+        if (Abbruch_Anpassen) Abbruchstelle_Anpassen_Ungeschuetzt();
         ++anzahlIFTR_;
         Zeigen(0, anzeige);
         gr.Berechnen();
-        if (Dichte_Anpassen) Dichtegerade_Anpassen();
+        if (Dichte_Anpassen) Dichtegerade_Anpassen_Ungeschuetzt();
         ++anzahlFTR_;
         Zeigen(1, anzeige);
         if (anzeige.Abbruch_Gewuenscht()) break;
@@ -114,10 +114,15 @@ void clsFT_AI::Durchlaeufe(int32_t anzahlMax, float ziel, FT_AI_Anzeige& anzeige
 void clsFT_AI::Zeigen(int32_t phase, FT_AI_Anzeige& anzeige)
 {
     phase_ = phase;
-    anzeige.Info_Anzeigen(Info_Text());
+    anzeige.Info_Anzeigen(Info_Text_Ungeschuetzt());
 }
 
 void clsFT_AI::Abbruchstelle_Anpassen()
+{
+    Guarded("clsFT_AI", "Abbruchstelle_Anpassen", [] { Abbruchstelle_Anpassen_Ungeschuetzt(); });
+}
+
+void clsFT_AI::Abbruchstelle_Anpassen_Ungeschuetzt()
 {
     clsIK& ik = rt::Object(gIK);
     std::vector<float> werte(static_cast<size_t>(std::max(ik.Punkte(), 0)));
@@ -127,6 +132,11 @@ void clsFT_AI::Abbruchstelle_Anpassen()
 
 void clsFT_AI::Dichtegerade_Anpassen() const
 {
+    Guarded("clsFT_AI", "Dichtegerade_Anpassen", [this] { Dichtegerade_Anpassen_Ungeschuetzt(); });
+}
+
+void clsFT_AI::Dichtegerade_Anpassen_Ungeschuetzt() const
+{
     clsGR& gr = rt::Object(gGR);
     std::vector<float> werte(static_cast<size_t>(gr.Punkte()));
     gr.CopyArray(werte);
@@ -135,6 +145,11 @@ void clsFT_AI::Dichtegerade_Anpassen() const
 }
 
 std::string clsFT_AI::Info_Text() const
+{
+    return Guarded("clsFT_AI", "Info_Text", [this] { return Info_Text_Ungeschuetzt(); });
+}
+
+std::string clsFT_AI::Info_Text_Ungeschuetzt() const
 {
     const clsIK& ik = rt::Object(gIK);
     const clsGR& gr = rt::Object(gGR);

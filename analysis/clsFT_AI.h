@@ -45,7 +45,8 @@ public:
     // was on every exit; a run-time error ends the run with its message.
     FT_AI_Ergebnis Starten(const std::string& abweichung, const std::string& anzahl, FT_AI_Anzeige& anzeige);
 
-    // gIK's cut-off moved to the next zero of I(K).
+    // gIK's cut-off moved to the next zero of I(K). These three report a run-time error as
+    // "clsFT_AI"; a run takes the forms that let it end the run.
     static void Abbruchstelle_Anpassen();
     // gGR's end of the density line moved by Regel.
     void Dichtegerade_Anpassen() const;
@@ -57,6 +58,9 @@ public:
     int32_t Anzahl_iFTR() const { return anzahlIFTR_; }
 
 private:
+    static void Abbruchstelle_Anpassen_Ungeschuetzt();
+    void Dichtegerade_Anpassen_Ungeschuetzt() const;
+    std::string Info_Text_Ungeschuetzt() const;
     // The passes, from the first forward transform on.
     void Durchlaeufe(int32_t anzahlMax, float ziel, FT_AI_Anzeige& anzeige);
     void Zeigen(int32_t phase, FT_AI_Anzeige& anzeige);

@@ -87,7 +87,8 @@ public:
     float Raumerfuellung() const;
 
     // --- Friedel and truncation oscillations ---
-    // Friedel wavelengths in the G(r) range, less one; 0 while the wavelength is unknown.
+    // Friedel wavelengths in the G(r) range, less one; 0 while the wavelength is unknown or the
+    // count cannot be formed (reported).
     int32_t Anzahl_Friedeloszillationen() const;
     // Period in r of the ripple that the cut-off K_F puts into G(r); 0 while K_F is 0.
     float Abbruchoszillationen() const;
@@ -133,6 +134,9 @@ private:
     static constexpr uint8_t kAO_Abgezogen = 0;
     static constexpr uint8_t kAO_Zurueck = 1;
     static constexpr uint8_t kAO_Unberuehrt = 255;
+
+    // The count of Anzahl_Friedeloszillationen; a run-time error passes to the caller.
+    int32_t Anzahl_Friedeloszillationen_Ungeschuetzt() const;
 
     // r(1..Punkte), at least two points.
     std::vector<float> R_Werte() const;

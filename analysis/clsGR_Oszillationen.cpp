@@ -5,6 +5,7 @@
 
 #include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsError.h"
@@ -49,6 +50,12 @@ double Ripple(double x, double r, double rVorher, double kF)
 }
 
 int32_t clsGR::Anzahl_Friedeloszillationen() const
+{
+    return Guarded("clsGR", "Anzahl_Friedeloszillationen",
+                   [this] { return Anzahl_Friedeloszillationen_Ungeschuetzt(); });
+}
+
+int32_t clsGR::Anzahl_Friedeloszillationen_Ungeschuetzt() const
 {
     const float lambda = rt::Object(gMFE).Friedelwellenlaenge();
     // Unknown valence or density leave no wavelength (0 or the no-value marker).
@@ -134,7 +141,7 @@ void clsGR::Friedelpeaks_Markieren() const
     const int32_t n = Punkte();
     const double lambda = rt::Object(gMFE).Friedelwellenlaenge();
     const double deltaR = gOptions->Delta_r();
-    for (int32_t j = 1; j <= Anzahl_Friedeloszillationen(); ++j) {
+    for (int32_t j = 1; j <= Anzahl_Friedeloszillationen_Ungeschuetzt(); ++j) {
         // The grid point at j wavelengths after the first peak, then the nearest maximum of G(r).
         const int32_t m = rt::CLng((lambda * j + rErster) / deltaR) + 1;
         if (m >= n) return;

@@ -168,6 +168,11 @@ bool clsMath::CopyArray_Smooth(std::span<float> ToArray) const
 
 void clsMath::Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch)
 {
+    Guarded(kModul, "Search_Peaks", [&] { Search_Peaks_Ungeschuetzt(Breite, Hoehe, ExtSearch); });
+}
+
+void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch)
+{
     zelo::Ui().DoEvents();
     clsGauss& peaks = rt::Object(gGauss);
     peaks.Clear();
@@ -200,7 +205,7 @@ void clsMath::Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch)
 {
     Guarded(kModul, "Peaks_Schaetzen", [&] {
         if (baseline_.size() != static_cast<size_t>(punkte_)) Baseline_Berechnen();
-        Search_Peaks(Breite, Hoehe, ExtSearch);
+        Search_Peaks_Ungeschuetzt(Breite, Hoehe, ExtSearch);
         rt::Object(gGauss).Berechnen();
     });
 }

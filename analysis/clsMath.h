@@ -9,6 +9,9 @@
 #include <vector>
 
 class clsMath {
+    // Takes the search that lets a run-time error pass to its own handler.
+    friend std::vector<float> Peakabstaende_K();
+
 public:
     // The differences: the first one points backwards (positive where the curve falls).
     float Y_Ableitung_1(int32_t Index) const;
@@ -44,13 +47,14 @@ public:
     // Fills gGauss with the peaks of the copy: every local maximum of the curve less its baseline
     // after a rise, with its height as A; with ExtSearch, every point up to Punkte - Breite where
     // the second difference starts to rise and the ratio of the second difference Breite points
-    // further on to its own is below Hoehe (0 where its own is 0).
+    // further on to its own is below Hoehe (0 where its own is 0). Without a peak list, reported.
     void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
     // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
     // Berechnen), fitting the baseline first when the copy has none.
     void Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch = false);
 
 private:
+    void Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch);
     static float Wert(const std::vector<float>& values, int32_t Index);
     // a / b, and 0 when b is 0.
     static float Teilen(double a, double b);

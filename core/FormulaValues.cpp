@@ -22,7 +22,7 @@ std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<
     for (size_t i = 0; i < ys.size(); ++i) {
         parser.SetVariable("y", Angezeigter_Wert(ys[i]));
         if (!xs.empty()) parser.SetVariable("x", Angezeigter_Wert(xs[i]));
-        values.push_back(StrToSingle(parser.Parse(Formel)));
+        values.push_back(StrToSingle(parser.Parse_Ungeschuetzt(Formel)));
     }
     return values;
 }

@@ -1,5 +1,6 @@
 #include "core/cRegistry.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -7,6 +8,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr const char* kModul = "cRegistry";
 
 std::string Hextext(const std::vector<uint8_t>& bytes)
 {
@@ -46,40 +49,51 @@ bool cRegistry::KeyExists() const
 
 bool cRegistry::CreateKey()
 {
+    return Guarded(kModul, "CreateKey", [this] {
+        CreateKey_Ungeschuetzt();
+        return true;
+    });
+}
+
+void cRegistry::CreateKey_Ungeschuetzt()
+{
     SettingsFile store;
     const bool loaded = Schluessel_Brauchbar() && Speicher_Laden(store);
-    if (loaded && store.HasKey(sectionKey_)) return true;
+    if (loaded && store.HasKey(sectionKey_)) return;
     if (loaded) store.AddKey(sectionKey_);
     if (!loaded || store.Save() != 0)
         throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_);
-    return true;
 }
 
 bool cRegistry::DeleteKey()
 {
-    SettingsFile store;
-    const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
-    bool done = found && store.SubKeys(sectionKey_).empty();
-    if (done) {
-        store.RemoveKey(sectionKey_);
-        done = store.Save() == 0;
-    }
-    if (!done)
-        throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                 "',Section: '" + sectionKey_);
-    return true;
+    return Guarded(kModul, "DeleteKey", [this] {
+        SettingsFile store;
+        const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
+        bool done = found && store.SubKeys(sectionKey_).empty();
+        if (done) {
+            store.RemoveKey(sectionKey_);
+            done = store.Save() == 0;
+        }
+        if (!done)
+            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                     "',Section: '" + sectionKey_);
+        return true;
+    });
 }
 
 bool cRegistry::DeleteValue()
 {
-    SettingsFile store;
-    if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
-        throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
-                                                 sectionKey_ + "' for delete access");
-    if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
-        throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                 "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
-    return true;
+    return Guarded(kModul, "DeleteValue", [this] {
+        SettingsFile store;
+        if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
+            throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
+                                                     sectionKey_ + "' for delete access");
+        if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
+            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                     "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+        return true;
+    });
 }
 
 RegValue cRegistry::Value()
@@ -111,6 +125,11 @@ void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value) c
 }
 
 void cRegistry::setValue(const RegValue& value)
+{
+    Guarded(kModul, "setValue", [&] { setValue_Ungeschuetzt(value); });
+}
+
+void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
 {
     SettingsFile store;
     if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value);
@@ -173,10 +192,15 @@ RegValue cRegistry::ReadValue(const std::string& name, int32_t type, const RegVa
 
 void cRegistry::WriteValue(const std::string& name, int32_t type, const RegValue& value)
 {
+    Guarded(kModul, "WriteValue", [&] { WriteValue_Ungeschuetzt(name, type, value); });
+}
+
+void cRegistry::WriteValue_Ungeschuetzt(const std::string& name, int32_t type, const RegValue& value)
+{
     hkey_ = HKEY_CURRENT_USER;
     sectionKey_ = kSettingsKey;
-    if (!KeyExists()) CreateKey();
+    if (!KeyExists()) CreateKey_Ungeschuetzt();
     valueKey_ = name;
     valueType_ = type;
-    setValue(value);
+    setValue_Ungeschuetzt(value);
 }

@@ -9,6 +9,10 @@
 #include <string>
 
 class cRegistry {
+    // Settings choose themselves how a failed write is reported, so they take the forms that let
+    // the error pass.
+    friend class clsOptions;
+
 public:
     // The per-user root; the store holds no other root.
     static constexpr int32_t HKEY_CURRENT_USER = static_cast<int32_t>(0x80000001u);
@@ -19,19 +23,20 @@ public:
     static constexpr int32_t REG_DWORD = 4;
     static constexpr int32_t REG_DWORD_BIG_ENDIAN = 5;
     static constexpr int32_t REG_MULTI_SZ = 7;
-    // Errors raised (as rt::RuntimeError): a key operation failed, a value could not be written.
+    // Errors reported: a key operation failed, a value could not be written.
     static constexpr int32_t errKeyFailed = 26001;
     static constexpr int32_t errWriteFailed = static_cast<int32_t>(0x800469A9u);
     static constexpr const char* kSettingsKey = "Software\\Murenko\\Settings";
 
     // True when the current key exists.
     bool KeyExists() const;
-    // Creates the current key; raises errKeyFailed when it cannot be created.
+    // The key operations report a failure through gError (module "cRegistry") and return false.
+    // Creates the current key; errKeyFailed when it cannot be created.
     bool CreateKey();
-    // Deletes the current key (it must hold no keys below it); raises errKeyFailed on failure.
+    // Deletes the current key (it must hold no keys below it); errKeyFailed on failure.
     bool DeleteKey();
-    // Deletes the current value; raises errKeyFailed when the key or the value is missing or the
-    // store cannot be written.
+    // Deletes the current value; errKeyFailed when the key or the value is missing or the store
+    // cannot be written.
     bool DeleteValue();
 
     // Reads the current value. Sets ValueType to the stored type (REG_SZ, REG_DWORD or REG_BINARY);
@@ -39,7 +44,7 @@ public:
     RegValue Value();
     // Writes the current value with ValueType: REG_SZ and REG_EXPAND_SZ a text (a number is written
     // as its decimal text; texts are stored verbatim, never with expanded references),
-    // REG_BINARY bytes, REG_DWORD and REG_DWORD_BIG_ENDIAN a number. Raises errKeyFailed when the
+    // REG_BINARY bytes, REG_DWORD and REG_DWORD_BIG_ENDIAN a number. Reports errKeyFailed when the
     // key cannot be created or REG_BINARY gets no bytes, errWriteFailed for any other failure
     // (a value of the wrong kind, an unknown type, a store that cannot be written).
     void setValue(const RegValue& value);
@@ -68,10 +73,15 @@ public:
 
     // One setting of the settings key: the stored value, or defaultValue when there is none.
     RegValue ReadValue(const std::string& name, int32_t type, const RegValue& defaultValue);
-    // Writes one setting of the settings key, creating the key first; raises as setValue.
+    // Writes one setting of the settings key, creating the key first; reports as setValue.
     void WriteValue(const std::string& name, int32_t type, const RegValue& value);
 
 private:
+    // The forms of CreateKey, setValue and WriteValue that let a run-time error pass to the caller.
+    void CreateKey_Ungeschuetzt();
+    void setValue_Ungeschuetzt(const RegValue& value);
+    void WriteValue_Ungeschuetzt(const std::string& name, int32_t type, const RegValue& value);
+
     // Loads the store; false when it exists but cannot be read.
     bool Speicher_Laden(SettingsFile& store) const;
     bool Schluessel_Brauchbar() const;

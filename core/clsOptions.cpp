@@ -86,7 +86,7 @@ bool clsOptions::Wert_Speichern(const char* procedure, const std::string& name, 
                        FailureForm form)
 {
     try {
-        registry_.WriteValue(name, type, value);
+        registry_.WriteValue_Ungeschuetzt(name, type, value);
         return true;
     } catch (const rt::RuntimeError& e) {
         if (form == FailureForm::MessageBox)
@@ -119,7 +119,12 @@ void clsOptions::setKurveSpeichern(int32_t Typ, bool value)
     });
 }
 
-int32_t clsOptions::FFT_Points() const { return rt::CLng(std::pow(2.0, fftBits_)); }
+int32_t clsOptions::FFT_Points() const
+{
+    return Guarded("clsOptions", "FFT_Points", [this] { return FFT_Points_Ungeschuetzt(); });
+}
+
+int32_t clsOptions::FFT_Points_Ungeschuetzt() const { return rt::CLng(std::pow(2.0, fftBits_)); }
 
 int32_t clsOptions::LM_IK(int32_t Index) const
 {
@@ -154,7 +159,10 @@ void clsOptions::setMax_R(float value)
 
 float clsOptions::Delta_r() const
 {
-    return static_cast<float>(rt::Divide(6.28318530717958 / FFT_Points(), static_cast<double>(deltaK_)));
+    return Guarded("clsOptions", "Delta_r", [this] {
+        return static_cast<float>(
+            rt::Divide(6.28318530717958 / FFT_Points_Ungeschuetzt(), static_cast<double>(deltaK_)));
+    });
 }
 
 float clsOptions::Element_Konzentration(int32_t Index) const { return Zahl_Lesen(Platzname("C_", Index), 0.0f); }

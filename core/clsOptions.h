@@ -24,7 +24,7 @@ public:
 
     int32_t FFT_Bits() const { return fftBits_; }
     void setFFT_Bits(int32_t value) { fftBits_ = value; }
-    // 2 to the power FFT_Bits.
+    // 2 to the power FFT_Bits; 0, reported as "Overflow", for a power beyond the integer range.
     int32_t FFT_Points() const;
 
     // The low-K extrapolation model of mouse action Index (read at every call; Index when the
@@ -50,7 +50,7 @@ public:
 
     float Delta_k() const { return deltaK_; }
     void setDelta_k(float value) { deltaK_ = value; }
-    // 2 pi / FFT_Points / Delta_k; "Division by zero" while Delta_k is 0.
+    // 2 pi / FFT_Points / Delta_k; 0, reported as "Division by zero", while Delta_k is 0.
     float Delta_r() const;
 
     // Read at every get: 0 when the stored text is no number.
@@ -104,6 +104,8 @@ public:
     int32_t MRU_Set(const std::string& StrFile);
 
 private:
+    int32_t FFT_Points_Ungeschuetzt() const;
+
     enum class FailureForm { ErrorWindow, MessageBox };
     // Writes one value; reports a failure and returns false.
     bool Wert_Speichern(const char* procedure, const std::string& name, int32_t type, const RegValue& value,

@@ -1,6 +1,7 @@
 #include "core/clsParser.h"
 
 #include "core/FormulaNumbers.h"
+#include "core/Guarded.h"
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
 
@@ -85,6 +86,11 @@ private:
 
 std::string clsParser::Parse(const std::string& expression)
 {
+    return Guarded("clsParser", "Parse", [&] { return Parse_Ungeschuetzt(expression); });
+}
+
+std::string clsParser::Parse_Ungeschuetzt(const std::string& expression)
+{
     lastResult_ = 0.0;
     hexFlag_ = false;
     binFlag_ = false;
@@ -146,7 +152,7 @@ std::string clsParser::Klammer_Auswerten(const std::string& prefix, bool isCall,
     if (!isCall && !name.empty()) rt::Raise(rt::errTypeMismatch);
     const std::string value = isCall ? CallFunction(name, inner) : Evaluate(inner);
     if (!negative) return value;
-    return formula::ValueText(-ConvertNumber(value));
+    return formula::ValueText(-ConvertNumber_Ungeschuetzt(value));
 }
 
 void clsParser::Operand_Anhaengen(std::vector<Item>& items, const std::string& text) const
@@ -159,7 +165,7 @@ void clsParser::Operand_Anhaengen(std::vector<Item>& items, const std::string& t
 double clsParser::Operand_Nehmen(const std::vector<Item>& items, size_t& k) const
 {
     if (k >= items.size() || items[k].isOperator) rt::Raise(rt::errTypeMismatch);
-    return ConvertNumber(items[k++].text);
+    return ConvertNumber_Ungeschuetzt(items[k++].text);
 }
 
 std::string clsParser::Reduzieren(const std::vector<Item>& items) const
@@ -235,6 +241,11 @@ std::string clsParser::ReplaceConstant(const std::string& text) const
 }
 
 double clsParser::ConvertNumber(const std::string& text) const
+{
+    return Guarded("clsParser", "ConvertNumber", [&] { return ConvertNumber_Ungeschuetzt(text); });
+}
+
+double clsParser::ConvertNumber_Ungeschuetzt(const std::string& text) const
 {
     if (text.empty()) rt::Raise(rt::errTypeMismatch);
     const std::string digits = text.substr(0, text.size() - 1);

@@ -5,17 +5,24 @@
 // Intermediate values are carried as the run time's 15-digit text of a double, with a decimal
 // point whatever the locale; operands are read with a decimal point or comma alike.
 //
-// Errors of the formula itself are thrown as rt::RuntimeError to the caller of Parse; errors inside
-// a function call are shown in a message box titled "Formelparser" and the call counts as 0.
+// Errors of the formula itself end Parse and are reported through gError (module "clsParser"); the
+// calculator window and the curve conversions take the forms that let them pass instead. Errors
+// inside a function call are shown in a message box titled "Formelparser" and the call counts as 0.
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
 class clsParser {
+    // They keep what they showed, or the curve as it was, when a formula fails.
+    friend class frmParser;
+    friend std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<float>& ys,
+                                              const std::vector<float>& xs);
+
 public:
     // Evaluates a formula (blanks are ignored). Returns the run time's text of the result, or
-    // "0x" and hexadecimal digits when the formula called hex, or binary digits when it called bin.
+    // "0x" and hexadecimal digits when the formula called hex, or binary digits when it called bin;
+    // "" when the formula fails.
     std::string Parse(const std::string& expression);
 
     // "Scientific": the last result as 1.23E+03; "Standard": its plain text; anything else "".
@@ -27,7 +34,7 @@ public:
 
     // The value of one operand text, by its last character: "h" hexadecimal, "b" binary, "o" octal
     // digits, "°" degrees (converted to radians), else a decimal number or an "&H" literal.
-    // Text that is no number raises "Type mismatch".
+    // Text that is no number is reported as "Type mismatch" and gives 0.
     double ConvertNumber(const std::string& text) const;
 
     // Base display of a whole number: "FFh", "17o", "101"; "---" for a negative, fractional or
@@ -49,6 +56,10 @@ public:
     static constexpr int kMaxDepth = 100;
 
 private:
+    // Parse and ConvertNumber, letting the run-time error pass to the caller.
+    std::string Parse_Ungeschuetzt(const std::string& expression);
+    double ConvertNumber_Ungeschuetzt(const std::string& text) const;
+
     struct Item {
         bool isOperator;
         char op;

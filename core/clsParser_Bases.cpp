@@ -50,7 +50,7 @@ std::string clsParser::Basistext(const std::string& Zahl, int base) const
 {
     if (Zahl.find(',') != std::string::npos) return "---";
     try {
-        return ConvertBase(formula::ValueText(ConvertNumber(Zahl)), 10, base);
+        return ConvertBase(formula::ValueText(ConvertNumber_Ungeschuetzt(Zahl)), 10, base);
     } catch (const rt::RuntimeError&) {
         return "---";
     }

@@ -152,7 +152,7 @@ std::vector<double> clsParser::Argumente_Auswerten(const std::string& arguments)
     const std::vector<std::string> pieces = Argumente_Trennen(arguments);
     if (pieces.size() > kMaxArguments) rt::Raise(rt::errSubscript);
     std::vector<double> args;
-    for (const std::string& piece : pieces) args.push_back(ConvertNumber(Evaluate(piece)));
+    for (const std::string& piece : pieces) args.push_back(ConvertNumber_Ungeschuetzt(Evaluate(piece)));
     args.resize(std::max<size_t>(args.size(), 2), 0.0);
     return args;
 }

@@ -50,11 +50,21 @@ void clsSpektrenMittel::Leeren() { kurven_.clear(); }
 
 clsInput& clsSpektrenMittel::Spektrum(int32_t Index) const
 {
-    if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
-    return *kurven_[static_cast<size_t>(Index - 1)];
+    clsInput* spektrum = Guarded("clsSpektrenMittel", "Spektrum", [&] {
+        if (Index < 1 || Index > Anzahl()) rt::Raise(rt::errSubscript);
+        return kurven_[static_cast<size_t>(Index - 1)].get();
+    });
+    if (spektrum) return *spektrum;
+    if (!leer_) leer_ = std::make_unique<clsInput>();
+    return *leer_;
 }
 
 float clsSpektrenMittel::Schritt(const clsInput& s)
+{
+    return Guarded("clsSpektrenMittel", "Schritt", [&] { return Schritt_Ungeschuetzt(s); });
+}
+
+float clsSpektrenMittel::Schritt_Ungeschuetzt(const clsInput& s)
 {
     const float faktor = rt::Object(gOptions).Faktor_X();
     return faktor == 0.0f ? 0.0f : s.Delta_X() / faktor;
@@ -83,7 +93,7 @@ void clsSpektrenMittel::Mitteln()
             int32_t anzahl = 0;
             for (const auto& s : kurven_) {
                 if (x < s->X_Start()) continue;
-                const int32_t k = rt::CLng(rt::Divide(x - s->X_Start(), Schritt(*s)) + 1.0);
+                const int32_t k = rt::CLng(rt::Divide(x - s->X_Start(), Schritt_Ungeschuetzt(*s)) + 1.0);
                 if (k > s->Punkte()) continue;
                 summe += s->Y(k);
                 ++anzahl;
@@ -92,6 +102,9 @@ void clsSpektrenMittel::Mitteln()
         }
     });
     kurven_.clear();
-    if (gCommon) gCommon->Record("mittlere Messzeit nach Mittelung: " +
-                        rt::SingleText(static_cast<float>(rt::Int(messzeit))) + " ms");
+    Guarded("conAddCurves", "cmdMitteln", [messzeit] {
+        if (gCommon)
+            gCommon->Record("mittlere Messzeit nach Mittelung: " +
+                            rt::SingleText(static_cast<float>(rt::Int(messzeit))) + " ms");
+    });
 }

@@ -26,10 +26,12 @@ public:
     void Leeren();
 
     int32_t Anzahl() const { return static_cast<int32_t>(kurven_.size()); }
+    // Spectrum Index; another Index is reported as "Subscript out of range" and gets a spectrum
+    // without points that belongs to no average.
     clsInput& Spektrum(int32_t Index) const;
 
     // The step of an added spectrum on the working curve's x axis: its own step over Faktor_X, as
-    // the working spectrum was read. 0 while Faktor_X is 0.
+    // the working spectrum was read. 0 while Faktor_X is 0, and without settings (reported).
     static float Schritt(const clsInput& s);
     // x of point i of an added spectrum, its offset included.
     static float X(const clsInput& s, int32_t i);
@@ -42,5 +44,9 @@ public:
     void Mitteln();
 
 private:
+    static float Schritt_Ungeschuetzt(const clsInput& s);
+
     std::vector<std::unique_ptr<clsInput>> kurven_;
+    // What a bad index gets, made at the first one.
+    mutable std::unique_ptr<clsInput> leer_;
 };

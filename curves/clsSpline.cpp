@@ -1,5 +1,6 @@
 #include "curves/clsSpline.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -79,8 +80,10 @@ float clsSpline::Fit_Y(int32_t Index) const
 
 float clsSpline::X_Max() const
 {
-    if (Stuetzstellen() < 1) rt::Raise(rt::errSubscript);
-    return x_.back();
+    return Guarded("clsSpline", "X_Max", [this] {
+        if (Stuetzstellen() < 1) rt::Raise(rt::errSubscript);
+        return x_.back();
+    });
 }
 
 int32_t clsSpline::Erster_Rueckschritt() const

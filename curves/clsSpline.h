@@ -30,7 +30,7 @@ public:
     float DeltaX() const { return deltaX_; }
     void setDeltaX(float value) { deltaX_ = value; }
     int32_t Stuetzstellen() const { return static_cast<int32_t>(x_.size()) - 1; }
-    // x of the last support point; Subscript out of range when there is none.
+    // x of the last support point; 0, reported as "Subscript out of range", when there is none.
     float X_Max() const;
     // The first support point (1-based) whose x does not lie above the one before; 0 when x rises throughout.
     int32_t Erster_Rueckschritt() const;

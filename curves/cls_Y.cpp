@@ -1,10 +1,16 @@
 #include "curves/cls_Y.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/modCommon.h"
 #include "curves/clsInput.h"
 
 void cls_Y::CopyArrayFromInput()
+{
+    Guarded("cls_Y", "CopyArrayFromInput", [this] { CopyArrayFromInput_Ungeschuetzt(); });
+}
+
+void cls_Y::CopyArrayFromInput_Ungeschuetzt()
 {
     const clsInput& input = rt::Object(gInput);
     if (input.Punkte() > Anzahl()) rt::Raise(rt::errSubscript);

@@ -7,9 +7,12 @@
 #include <vector>
 
 class cls_Y {
+    // Reads form-factor files through the copy that lets a run-time error pass to its handler.
+    friend class clsFMK;
+
 public:
     // Copies the curve that gInput read last into Y from value 1 on; Anzahl must already hold at
-    // least that many values (else "Subscript out of range").
+    // least that many values (else "Subscript out of range" is reported and nothing copied).
     void CopyArrayFromInput();
 
     int32_t level() const { return level_; }
@@ -30,6 +33,8 @@ public:
     void setTyp(int32_t value) { typ_ = value; }
 
 private:
+    void CopyArrayFromInput_Ungeschuetzt();
+
     std::vector<float> y_;
     float xMin_ = 0.0f;
     float deltaX_ = 0.0f;

@@ -43,38 +43,47 @@ std::vector<std::string> Formfaktordateien(const std::string& folder)
 
 const clsFMK_Intern& clsFMK::Tabelle(int32_t i) const
 {
+    // What a bad index gets: a table that names no element.
+    static const clsFMK_Intern kKeine;
+    const clsFMK_Intern* tabelle = Guarded(kModul, "Tabelle", [&] { return &Tabelle_Ungeschuetzt(i); });
+    return tabelle ? *tabelle : kKeine;
+}
+
+const clsFMK_Intern& clsFMK::Tabelle_Ungeschuetzt(int32_t i) const
+{
     if (i < 1 || i > FMK_Anzahl()) rt::Raise(rt::errSubscript);
     return *tabellen_[static_cast<size_t>(i - 1)];
 }
 
 std::string clsFMK::FMK_Intern_Symbol(int32_t i) const
 {
-    return Guarded(kModul, "FMK_Intern_Symbol", [&] { return Tabelle(i).Symbol(); });
+    return Guarded(kModul, "FMK_Intern_Symbol", [&] { return Tabelle_Ungeschuetzt(i).Symbol(); });
 }
 
 std::string clsFMK::FMK_Intern_Info(int32_t i) const
 {
-    return Guarded(kModul, "FMK_Intern_Info", [&] { return Tabelle(i).Info(); });
+    return Guarded(kModul, "FMK_Intern_Info", [&] { return Tabelle_Ungeschuetzt(i).Info(); });
 }
 
 std::string clsFMK::FMK_Intern_Typ(int32_t i) const
 {
-    return Guarded(kModul, "FMK_Intern_Typ", [&] { return std::to_string(Tabelle(i).FMK_Typ()); });
+    return Guarded(kModul, "FMK_Intern_Typ",
+                   [&] { return std::to_string(Tabelle_Ungeschuetzt(i).FMK_Typ()); });
 }
 
 std::string clsFMK::Formfaktor_Information(int32_t Index) const
 {
-    return Guarded(kModul, "Formfaktor_Information", [&] { return Tabelle(Index).Info_2(); });
+    return Guarded(kModul, "Formfaktor_Information", [&] { return Tabelle_Ungeschuetzt(Index).Info_2(); });
 }
 
 int32_t clsFMK::Formfaktor_Typ(int32_t Index) const
 {
-    return Guarded(kModul, "Formfaktor_Typ", [&] { return Tabelle(Index).FMK_Typ(); });
+    return Guarded(kModul, "Formfaktor_Typ", [&] { return Tabelle_Ungeschuetzt(Index).FMK_Typ(); });
 }
 
 int32_t clsFMK::Formfaktor_Typ_Daten(int32_t Index) const
 {
-    return Guarded(kModul, "Formfaktor_Typ_Daten", [&] { return Tabelle(Index).Daten_Typ(); });
+    return Guarded(kModul, "Formfaktor_Typ_Daten", [&] { return Tabelle_Ungeschuetzt(Index).Daten_Typ(); });
 }
 
 void clsFMK::FMK_In_ZELO_Speichern(int32_t Dateinummer) const
@@ -132,7 +141,8 @@ bool clsFMK::FMK_In_Verwendung(int32_t Index) const
 void clsFMK::FMK_Intern_Loeschen(int32_t Index)
 {
     Guarded(kModul, "FMK_Intern_Loeschen", [&] {
-        if (Index < 1 || Index > FMK_Anzahl() || Tabelle(Index).Daten_Typ() != DT_Fit || FMK_In_Verwendung(Index))
+        if (Index < 1 || Index > FMK_Anzahl() || Tabelle_Ungeschuetzt(Index).Daten_Typ() != DT_Fit ||
+            FMK_In_Verwendung(Index))
             rt::Raise(rt::errInvalidCall);
         tabellen_.erase(tabellen_.begin() + (Index - 1));
         for (int32_t& tabelle : tabelle_)
@@ -160,6 +170,6 @@ int32_t clsFMK::Formfaktor_Tabellen(const std::string& Symbol, std::vector<int32
 {
     Tabellen.clear();
     for (int32_t i = 1; i <= FMK_Anzahl(); ++i)
-        if (Tabelle(i).Symbol() == Symbol) Tabellen.push_back(i);
+        if (Tabelle_Ungeschuetzt(i).Symbol() == Symbol) Tabellen.push_back(i);
     return static_cast<int32_t>(Tabellen.size());
 }

@@ -47,7 +47,8 @@ public:
     // The indexes of all tables of an element, in list order; returns their number.
     int32_t Formfaktor_Tabellen(const std::string& Symbol, std::vector<int32_t>& Tabellen) const;
     int32_t FMK_Anzahl() const { return static_cast<int32_t>(tabellen_.size()); }
-    // Table i itself; an index outside the list raises "Subscript out of range".
+    // Table i itself; an index outside the list is reported as "Subscript out of range" and gives
+    // an empty table.
     const clsFMK_Intern& Tabelle(int32_t i) const;
 
     // ---- the mixture of the alloy ----
@@ -59,13 +60,14 @@ public:
     float fm2_Y(int32_t Index) const { return Wert(fm2_, Index); }
     // Computes the three mixture curves and the integral. False for the generated project kinds
     // (nothing changes) and, with the curves and the integral cleared so that no earlier alloy's
-    // values stay in use, for an empty working curve or a table that cannot be read.
+    // values stay in use, for an empty working curve, a table that cannot be read or a run-time
+    // error (reported).
     bool Formfaktoren_Berechnen();
     int32_t Anzahl() const { return komponenten_; }
-    // Clears, then makes n components with share 0 and table 0.
+    // Clears, then makes n components with share 0 and table 0; a negative n is reported.
     void setAnzahl(int32_t n);
-    // Component i (1..Anzahl) gets Prozent at% and table TabIndex; another i raises
-    // "Subscript out of range".
+    // Component i (1..Anzahl) gets Prozent at% and table TabIndex; another i is reported as
+    // "Subscript out of range" and sets nothing.
     void FMK_Einlesen(int32_t i, float Prozent, int32_t TabIndex);
     void Clear();
     float Beschleunigungsspannung() const { return beschleunigungsspannung_; }
@@ -76,6 +78,10 @@ public:
     float Formfaktor_Integral() const { return formfaktorIntegral_; }
 
 private:
+    // Tabelle, letting "Subscript out of range" pass to the caller.
+    const clsFMK_Intern& Tabelle_Ungeschuetzt(int32_t i) const;
+    // The body of Formfaktoren_Berechnen; a run-time error passes to the caller.
+    bool Mischung_Berechnen();
     void Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis);
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
     bool Lese_FMK(int32_t i, cls_Y& kurve);

@@ -64,18 +64,22 @@ void clsFMK::Mischung_Loeschen()
 
 void clsFMK::setAnzahl(int32_t n)
 {
-    Clear();
-    if (n < 0) rt::Raise(rt::errSubscript);
-    komponenten_ = n;
-    anteil_.assign(static_cast<size_t>(n), 0.0f);
-    tabelle_.assign(static_cast<size_t>(n), 0);
+    Guarded("clsFMK", "setAnzahl", [&] {
+        Clear();
+        if (n < 0) rt::Raise(rt::errSubscript);
+        komponenten_ = n;
+        anteil_.assign(static_cast<size_t>(n), 0.0f);
+        tabelle_.assign(static_cast<size_t>(n), 0);
+    });
 }
 
 void clsFMK::FMK_Einlesen(int32_t i, float Prozent, int32_t TabIndex)
 {
-    if (i < 1 || i > komponenten_) rt::Raise(rt::errSubscript);
-    anteil_[static_cast<size_t>(i - 1)] = static_cast<float>(Prozent / 100.0);
-    tabelle_[static_cast<size_t>(i - 1)] = TabIndex;
+    Guarded("clsFMK", "FMK_Einlesen", [&] {
+        if (i < 1 || i > komponenten_) rt::Raise(rt::errSubscript);
+        anteil_[static_cast<size_t>(i - 1)] = static_cast<float>(Prozent / 100.0);
+        tabelle_[static_cast<size_t>(i - 1)] = TabIndex;
+    });
 }
 
 void clsFMK::setBeschleunigungsspannung(float U)
@@ -97,14 +101,14 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
 {
     std::string name;
     try {
-        const clsFMK_Intern& t = Tabelle(tabelle_[static_cast<size_t>(i - 1)]);
+        const clsFMK_Intern& t = Tabelle_Ungeschuetzt(tabelle_[static_cast<size_t>(i - 1)]);
         name = t.Dateiname();
         const float faktor = t.FMK_Typ() == FT_Elektronen ? faktorRelativistisch_ : 1.0f;
         kurve.setAnzahl(rt::Object(gCalc).Punkte() + kZusatzpunkte);
         if (t.Daten_Typ() == DT_Datei) {
             if (name.empty() || !rt::Object(gInput).FMK_Oeffnen(name)) throw rt::RuntimeError(0, "");
             Protokoll(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
-            kurve.CopyArrayFromInput();
+            kurve.CopyArrayFromInput_Ungeschuetzt();
             for (int32_t j = 1; j <= kurve.Anzahl(); ++j) kurve.setY(j, kurve.Y(j) * faktor);
         } else if (t.Daten_Typ() == DT_Fit) {
             Protokoll(rt::TimeText() + ": " + gLanguage->Caption(235) + "  " + gLanguage->Caption(236));
@@ -122,6 +126,19 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
 }
 
 bool clsFMK::Formfaktoren_Berechnen()
+{
+    bool fertig = false;
+    const bool berechnet = Guarded("clsFMK", "Formfaktoren_Berechnen", [&] {
+        const bool ergebnis = Mischung_Berechnen();
+        fertig = true;
+        return ergebnis;
+    });
+    // A computation cut short leaves no mixture of mixed origin.
+    if (!fertig) Mischung_Loeschen();
+    return berechnet;
+}
+
+bool clsFMK::Mischung_Berechnen()
 {
     const int32_t spezial = rt::Object(gCommon).ProjektTyp_Spezial();
     if (spezial >= 1 && spezial <= 3) return false;  // a generated I(K) needs no mixture
@@ -173,7 +190,7 @@ bool clsFMK::Formfaktoren_Berechnen()
 void clsFMK::Formfaktor_Export(int32_t Index) const
 {
     Guarded("clsFMK", "Formfaktor_Export", [&] {
-        const clsFMK_Intern& t = Tabelle(Index);
+        const clsFMK_Intern& t = Tabelle_Ungeschuetzt(Index);
         if (t.Daten_Typ() != DT_Fit) return;
         const float deltaK = gOptions->Delta_k();
         std::string content;

@@ -1,5 +1,6 @@
 #include "materials/clsMFE.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
@@ -12,6 +13,7 @@
 
 namespace {
 
+constexpr const char* kModul = "clsMFE";
 constexpr double kAvogadro = 6.022136e23;
 // 2 (3 pi²)^(1/3) in 1/nm for n in 1/m³.
 constexpr double kKF2Faktor = 6.18733545e-9;
@@ -94,33 +96,59 @@ float clsMFE::Elektrondichte() const
 
 void clsMFE::setKomponenten(int32_t n)
 {
-    if (n == 0) return;
-    if (n < 0) rt::Raise(rt::errSubscript);
-    komponenten_ = n;
-    const auto size = static_cast<size_t>(n);
-    valenz_.assign(size, 0.0f);
-    dichte_.assign(size, 0.0f);
-    prozent_.assign(size, 0.0f);
-    masse_.assign(size, 0.0f);
-    symbol_.assign(size, std::string());
+    Guarded(kModul, "setKomponenten", [&] {
+        if (n == 0) return;
+        if (n < 0) rt::Raise(rt::errSubscript);
+        komponenten_ = n;
+        const auto size = static_cast<size_t>(n);
+        valenz_.assign(size, 0.0f);
+        dichte_.assign(size, 0.0f);
+        prozent_.assign(size, 0.0f);
+        masse_.assign(size, 0.0f);
+        symbol_.assign(size, std::string());
+    });
 }
 
 void clsMFE::Komponente(int32_t Index, const std::string& Symbol, float Prozent, float Dichte, float Valenz)
 {
-    const size_t slot = Platz(Index);
-    valenz_[slot] = Valenz;
-    dichte_[slot] = Dichte;
-    prozent_[slot] = Prozent;
-    const auto element = Element_Von(Symbol);
-    if (!element) return;
-    masse_[slot] = element->Masse();
-    symbol_[slot] = Symbol;
+    Guarded(kModul, "Komponente", [&] {
+        const size_t slot = Platz(Index);
+        valenz_[slot] = Valenz;
+        dichte_[slot] = Dichte;
+        prozent_[slot] = Prozent;
+        const auto element = Element_Von(Symbol);
+        if (!element) return;
+        masse_[slot] = element->Masse();
+        symbol_[slot] = Symbol;
+    });
+}
+
+std::string clsMFE::Komponente_Symbol(int32_t Index) const
+{
+    return Guarded(kModul, "Komponente_Symbol", [&] { return symbol_[Platz(Index)]; });
+}
+
+float clsMFE::Komponente_Konzentration(int32_t Index) const
+{
+    return Guarded(kModul, "Komponente_Konzentration", [&] { return prozent_[Platz(Index)]; });
+}
+
+float clsMFE::Komponente_Dichte(int32_t Index) const
+{
+    return Guarded(kModul, "Komponente_Dichte", [&] { return dichte_[Platz(Index)]; });
+}
+
+float clsMFE::Komponente_Valenz(int32_t Index) const
+{
+    return Guarded(kModul, "Komponente_Valenz", [&] { return valenz_[Platz(Index)]; });
 }
 
 float clsMFE::Komponente_Masse(int32_t Index) const
 {
-    const auto element = Element_Von(symbol_[Platz(Index)]);
-    return element ? element->Masse() : 0.0f;
+    return Guarded(kModul, "Komponente_Masse", [&] {
+        const auto element = Element_Von(symbol_[Platz(Index)]);
+        return element ? element->Masse() : 0.0f;
+    });
 }
 
 void clsMFE::Dichte_Berechnen()

@@ -33,15 +33,16 @@ public:
     // Conduction electrons per nm³.
     float Elektrondichte() const;
     int32_t Komponenten() const { return komponenten_; }
-    // Makes n empty components; 0 keeps the former ones.
+    // Makes n empty components; 0 keeps the former ones, a negative n is reported.
     void setKomponenten(int32_t n);
-    // Sets component Index (1..Komponenten; another raises "Subscript out of range"); the mass
-    // comes from the element Symbol of the element list.
+    // Sets component Index (1..Komponenten; another is reported as "Subscript out of range" and
+    // sets nothing); the mass comes from the element Symbol of the element list.
     void Komponente(int32_t Index, const std::string& Symbol, float Prozent, float Dichte, float Valenz);
-    std::string Komponente_Symbol(int32_t Index) const { return symbol_[Platz(Index)]; }
-    float Komponente_Konzentration(int32_t Index) const { return prozent_[Platz(Index)]; }
-    float Komponente_Dichte(int32_t Index) const { return dichte_[Platz(Index)]; }
-    float Komponente_Valenz(int32_t Index) const { return valenz_[Platz(Index)]; }
+    // A component's values; another Index is reported and gives "" or 0.
+    std::string Komponente_Symbol(int32_t Index) const;
+    float Komponente_Konzentration(int32_t Index) const;
+    float Komponente_Dichte(int32_t Index) const;
+    float Komponente_Valenz(int32_t Index) const;
     float Komponente_Masse(int32_t Index) const;
     // Computes n, Z and 2kF; with WriteToRecord they go to the processing log.
     void Berechne(bool WriteToRecord = false);

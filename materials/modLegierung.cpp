@@ -1,5 +1,6 @@
 #include "materials/modLegierung.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
@@ -45,7 +46,11 @@ void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten,
 
 std::string Komponente_Menuetext(int32_t Index)
 {
-    const clsMFE& mfe = rt::Object(gMFE);
-    return mfe.Komponente_Symbol(Index) + ": " + Menuewert(mfe.Komponente_Konzentration(Index)) + "at%, " +
-           Menuewert(mfe.Komponente_Dichte(Index)) + " g/cm³, " + Menuewert(mfe.Komponente_Valenz(Index)) + " e/a";
+    return Guarded("modLegierung", "Komponente_Menuetext", [Index] {
+        const clsMFE& mfe = rt::Object(gMFE);
+        if (Index < 1 || Index > mfe.Komponenten()) rt::Raise(rt::errSubscript);
+        return mfe.Komponente_Symbol(Index) + ": " + Menuewert(mfe.Komponente_Konzentration(Index)) + "at%, " +
+               Menuewert(mfe.Komponente_Dichte(Index)) + " g/cm³, " + Menuewert(mfe.Komponente_Valenz(Index)) +
+               " e/a";
+    });
 }

@@ -20,5 +20,6 @@ struct Legierungskomponente {
 void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten, const std::string& Temperatur,
                            const std::string& Bemerkung);
 
-// The alloy menu's caption of component Index of gMFE: "C: 73at%, 2.26 g/cm³, 4 e/a".
+// The alloy menu's caption of component Index of gMFE: "C: 73at%, 2.26 g/cm³, 4 e/a"; "" (reported)
+// for an Index that names no component.
 std::string Komponente_Menuetext(int32_t Index);

@@ -1,5 +1,6 @@
 #include "simulation/clsMonteCarlo.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 
 #include <algorithm>
@@ -68,9 +69,15 @@ void clsMonteCarlo::setAtom(int32_t i, float x, float y, float z)
     a.z = z;
 }
 
-int32_t clsMonteCarlo::kmax() const { return std::min(rt::CLng(L_ / 2 / kDr), nbins_); }
+int32_t clsMonteCarlo::kmax() const
+{
+    return Guarded("clsMonteCarlo", "kmax", [this] { return std::min(rt::CLng(L_ / 2 / kDr), nbins_); });
+}
 
-int32_t clsMonteCarlo::kd() const { return std::min(rt::CLng(d_ / kDr), nbins_); }
+int32_t clsMonteCarlo::kd() const
+{
+    return Guarded("clsMonteCarlo", "kd", [this] { return std::min(rt::CLng(d_ / kDr), nbins_); });
+}
 
 float clsMonteCarlo::Abstand(int32_t i, int32_t j) const
 {

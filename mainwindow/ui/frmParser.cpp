@@ -114,7 +114,7 @@ void frmParser::txtFormel_Change()
     }
     const std::string zahl = text.toStdString();
     clsParser& p = Parser();
-    Anzeigen(lblDez, [&] { return rt::DoubleText(p.ConvertNumber(zahl)); });
+    Anzeigen(lblDez, [&] { return rt::DoubleText(p.ConvertNumber_Ungeschuetzt(zahl)); });
     Anzeigen(lblHex, [&] { return p.CHex(zahl); });
     Anzeigen(lblOct, [&] { return p.COct(zahl); });
     Anzeigen(lblBin, [&] { return clsParser::FormatBin(p.CBin(zahl)); });
@@ -125,7 +125,7 @@ void frmParser::Auswerten()
     clsParser& p = Parser();
     std::string r;
     try {
-        r = p.Parse(txtFormel->text().toStdString());
+        r = p.Parse_Ungeschuetzt(txtFormel->text().toStdString());
     } catch (const std::exception&) {
         // A formula that cannot be evaluated leaves the results as they were.
         return;

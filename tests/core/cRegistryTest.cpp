@@ -1,5 +1,6 @@
 #include "core/SettingsFixture.h"
 #include "core/cRegistry.h"
+#include "support/Gemeldet.h"
 
 namespace fs = std::filesystem;
 
@@ -41,21 +42,22 @@ TEST_F(RegistryTest, TextsAndNamesAreStoredVerbatimAndNamesIgnoreLetterCase)
     EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 5) << "a comment, the key and one line per value";
 }
 
-TEST_F(RegistryTest, FailedWritesRaiseTheirErrors)
+TEST_F(RegistryTest, FailedWritesReportTheirErrors)
 {
     for (const char* path : {"", "Software\\", "line\nbreak"}) {
         registry_.setSectionKey(path);
-        EXPECT_EQ(RaisedError([&] { registry_.CreateKey(); }), cRegistry::errKeyFailed) << path;
+        EXPECT_EQ(Gemeldet([&] { EXPECT_FALSE(registry_.CreateKey()); }), "cRegistry.CreateKey 26001") << path;
     }
+    EXPECT_EQ(Gemeldet([&] { EXPECT_FALSE(registry_.DeleteValue()); }), "cRegistry.DeleteValue 26001");
     EXPECT_FALSE(fs::exists(StoreFile()));
     registry_.setSectionKey(cRegistry::kSettingsKey);
-    EXPECT_EQ(RaisedError([&] { registry_.WriteValue("n", cRegistry::REG_DWORD, std::string("1")); }),
-              cRegistry::errWriteFailed);
-    EXPECT_EQ(RaisedError([&] { registry_.WriteValue("n", cRegistry::REG_BINARY, int32_t{1}); }),
-              cRegistry::errKeyFailed);
+    EXPECT_EQ(Gemeldet([&] { registry_.WriteValue("n", cRegistry::REG_DWORD, std::string("1")); }),
+              "cRegistry.WriteValue " + std::to_string(cRegistry::errWriteFailed));
+    registry_.setValueType(cRegistry::REG_BINARY);
+    EXPECT_EQ(Gemeldet([&] { registry_.setValue(int32_t{1}); }), "cRegistry.setValue 26001");
     BlockStore();
-    EXPECT_EQ(RaisedError([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }),
-              cRegistry::errKeyFailed);
+    EXPECT_EQ(Gemeldet([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }),
+              "cRegistry.WriteValue 26001");
 }
 
 TEST_F(RegistryTest, GarbledLinesAreSkippedAndKeptOutOfTheNextWrite)
@@ -74,5 +76,5 @@ TEST_F(RegistryTest, AnUnreadableStoreGivesDefaultsAndASilentRecord)
     fs::create_directories(StoreFile());  // a folder where the file should be
     EXPECT_EQ(Text("Lang"), RegValue("default"));
     EXPECT_EQ(seam.errorWindows, 0);
-    EXPECT_NE(RaisedError([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), 0);
+    EXPECT_NE(Gemeldet([&] { registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3")); }), "");
 }

@@ -113,11 +113,15 @@ TEST_F(OptionsTest, NumbersAreReadWithEitherSeparatorAndWhatCannotBeReadGivesThe
 TEST_F(OptionsTest, DeltaRFollowsTheGridAndTheTransformSize)
 {
     clsOptions options;
-    EXPECT_THROW(options.Delta_r(), rt::RuntimeError);
+    EXPECT_EQ(options.Delta_r(), 0.0f);
+    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(gError->ErrorNumber()), "Delta_r 11");
     options.setDelta_k(0.1f);
     EXPECT_EQ(options.Delta_r(), 0.0038349519f);
     options.setFFT_Bits(10);
     EXPECT_FLOAT_EQ(options.Delta_r(), 0.0613592315f);
+    options.setFFT_Bits(40);
+    EXPECT_EQ(options.FFT_Points(), 0);
+    EXPECT_EQ(gError->ErrorFunction() + " " + std::to_string(gError->ErrorNumber()), "FFT_Points 6");
     EXPECT_EQ(options.Rand(7), 0.1f);
 }
 
