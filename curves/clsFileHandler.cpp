@@ -1,5 +1,6 @@
 #include "curves/clsFileHandler.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -168,7 +169,7 @@ void clsFileHandler::Voraussetzen(bool forWriting) const
     if (openMode_ == kInput || (openMode_ == kOutput && !forWriting)) rt::Raise(rt::errBadFileMode);
 }
 
-int64_t clsFileHandler::FileLength()
+int64_t clsFileHandler::FileLength_Ungeschuetzt()
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
     if (openMode_ != kInput) std::fflush(Datenstrom());
@@ -177,19 +178,19 @@ int64_t clsFileHandler::FileLength()
     return info.st_size;
 }
 
-int64_t clsFileHandler::Offset()
+int64_t clsFileHandler::Offset_Ungeschuetzt()
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
     return std::ftell(Datenstrom());
 }
 
-void clsFileHandler::SetOffset(int64_t offset)
+void clsFileHandler::SetOffset_Ungeschuetzt(int64_t offset)
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
     if (offset < 0 || std::fseek(Datenstrom(), offset, SEEK_SET) != 0) rt::Raise(rt::errInvalidCall);
 }
 
-void clsFileHandler::ReadBytes(std::span<uint8_t> bytes)
+void clsFileHandler::ReadBytes_Ungeschuetzt(std::span<uint8_t> bytes)
 {
     Voraussetzen(false);
     // The position must be moved between writing and reading the same stream.
@@ -197,36 +198,36 @@ void clsFileHandler::ReadBytes(std::span<uint8_t> bytes)
     if (std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) rt::Raise(rt::errInputPastEnd);
 }
 
-uint8_t clsFileHandler::ReadByte()
+uint8_t clsFileHandler::ReadByte_Ungeschuetzt()
 {
     uint8_t value = 0;
-    ReadBytes({&value, 1});
+    ReadBytes_Ungeschuetzt({&value, 1});
     return value;
 }
 
-int16_t clsFileHandler::ReadInteger()
+int16_t clsFileHandler::ReadInteger_Ungeschuetzt()
 {
     uint8_t b[2];
-    ReadBytes(b);
+    ReadBytes_Ungeschuetzt(b);
     return static_cast<int16_t>(b[0] | (b[1] << 8));
 }
 
-int32_t clsFileHandler::ReadLong()
+int32_t clsFileHandler::ReadLong_Ungeschuetzt()
 {
     uint8_t b[4];
-    ReadBytes(b);
+    ReadBytes_Ungeschuetzt(b);
     return static_cast<int32_t>(static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
                                 (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24));
 }
 
-float clsFileHandler::ReadSingle() { return std::bit_cast<float>(ReadLong()); }
+float clsFileHandler::ReadSingle_Ungeschuetzt() { return std::bit_cast<float>(ReadLong_Ungeschuetzt()); }
 
-std::string clsFileHandler::ReadString()
+std::string clsFileHandler::ReadString_Ungeschuetzt()
 {
-    const auto length = static_cast<uint16_t>(ReadInteger());
-    if (length > FileLength() - Offset()) rt::Raise(rt::errInputPastEnd);
+    const auto length = static_cast<uint16_t>(ReadInteger_Ungeschuetzt());
+    if (length > FileLength_Ungeschuetzt() - Offset_Ungeschuetzt()) rt::Raise(rt::errInputPastEnd);
     std::string bytes(length, '\0');
-    ReadBytes({reinterpret_cast<uint8_t*>(bytes.data()), bytes.size()});
+    ReadBytes_Ungeschuetzt({reinterpret_cast<uint8_t*>(bytes.data()), bytes.size()});
     return Windows1252ToUtf8(bytes);
 }
 
@@ -242,16 +243,16 @@ bool clsFileHandler::Roh_Schreiben(std::span<const uint8_t> bytes)
     return true;
 }
 
-void clsFileHandler::WriteByte(uint8_t value) { Roh_Schreiben({&value, 1}); }
+void clsFileHandler::WriteByte_Ungeschuetzt(uint8_t value) { Roh_Schreiben({&value, 1}); }
 
-void clsFileHandler::WriteInteger(int16_t value)
+void clsFileHandler::WriteInteger_Ungeschuetzt(int16_t value)
 {
     const auto bits = static_cast<uint16_t>(value);
     const uint8_t b[2] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8)};
     Roh_Schreiben(b);
 }
 
-void clsFileHandler::WriteLong(int32_t value)
+void clsFileHandler::WriteLong_Ungeschuetzt(int32_t value)
 {
     const auto bits = static_cast<uint32_t>(value);
     const uint8_t b[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
@@ -259,13 +260,13 @@ void clsFileHandler::WriteLong(int32_t value)
     Roh_Schreiben(b);
 }
 
-void clsFileHandler::WriteSingle(float value) { WriteLong(std::bit_cast<int32_t>(value)); }
+void clsFileHandler::WriteSingle_Ungeschuetzt(float value) { WriteLong_Ungeschuetzt(std::bit_cast<int32_t>(value)); }
 
-void clsFileHandler::WriteString(const std::string& value)
+void clsFileHandler::WriteString_Ungeschuetzt(const std::string& value)
 {
     const std::string bytes = Utf8ToWindows1252(value);
     if (bytes.size() > std::numeric_limits<uint16_t>::max()) rt::Raise(rt::errOverflow);
-    WriteInteger(static_cast<int16_t>(static_cast<uint16_t>(bytes.size())));
+    WriteInteger_Ungeschuetzt(static_cast<int16_t>(static_cast<uint16_t>(bytes.size())));
     Roh_Schreiben({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
 }
 
@@ -276,4 +277,74 @@ bool clsFileHandler::WriteBytes(std::span<const uint8_t> bytes)
     } catch (const rt::RuntimeError&) {
         return false;
     }
+}
+
+int64_t clsFileHandler::FileLength()
+{
+    return Guarded("clsFileHandler", "FileLength", [this] { return FileLength_Ungeschuetzt(); });
+}
+
+int64_t clsFileHandler::Offset()
+{
+    return Guarded("clsFileHandler", "Offset", [this] { return Offset_Ungeschuetzt(); });
+}
+
+void clsFileHandler::SetOffset(int64_t offset)
+{
+    Guarded("clsFileHandler", "SetOffset", [&] { SetOffset_Ungeschuetzt(offset); });
+}
+
+void clsFileHandler::ReadBytes(std::span<uint8_t> bytes)
+{
+    Guarded("clsFileHandler", "ReadBytes", [&] { ReadBytes_Ungeschuetzt(bytes); });
+}
+
+uint8_t clsFileHandler::ReadByte()
+{
+    return Guarded("clsFileHandler", "ReadByte", [this] { return ReadByte_Ungeschuetzt(); });
+}
+
+int16_t clsFileHandler::ReadInteger()
+{
+    return Guarded("clsFileHandler", "ReadInteger", [this] { return ReadInteger_Ungeschuetzt(); });
+}
+
+int32_t clsFileHandler::ReadLong()
+{
+    return Guarded("clsFileHandler", "ReadLong", [this] { return ReadLong_Ungeschuetzt(); });
+}
+
+float clsFileHandler::ReadSingle()
+{
+    return Guarded("clsFileHandler", "ReadSingle", [this] { return ReadSingle_Ungeschuetzt(); });
+}
+
+std::string clsFileHandler::ReadString()
+{
+    return Guarded("clsFileHandler", "ReadString", [this] { return ReadString_Ungeschuetzt(); });
+}
+
+void clsFileHandler::WriteByte(uint8_t value)
+{
+    Guarded("clsFileHandler", "WriteByte", [&] { WriteByte_Ungeschuetzt(value); });
+}
+
+void clsFileHandler::WriteInteger(int16_t value)
+{
+    Guarded("clsFileHandler", "WriteInteger", [&] { WriteInteger_Ungeschuetzt(value); });
+}
+
+void clsFileHandler::WriteLong(int32_t value)
+{
+    Guarded("clsFileHandler", "WriteLong", [&] { WriteLong_Ungeschuetzt(value); });
+}
+
+void clsFileHandler::WriteSingle(float value)
+{
+    Guarded("clsFileHandler", "WriteSingle", [&] { WriteSingle_Ungeschuetzt(value); });
+}
+
+void clsFileHandler::WriteString(const std::string& value)
+{
+    Guarded("clsFileHandler", "WriteString", [&] { WriteString_Ungeschuetzt(value); });
 }

@@ -52,8 +52,8 @@ public:
 
     // Binary access at the current position for the element database records: reads need binary
     // mode, writes binary or output mode (output gives an all-or-nothing replacement of the file).
-    // Failures raise the run time's errors: no file open 52, wrong mode 54, short file 62,
-    // failed write 61/75, text longer than 65535 bytes 6.
+    // A failure is reported with the run time's error (no file open 52, wrong mode 54, short file
+    // 62, failed write 61/75, text longer than 65535 bytes 6); a read then gives 0 or "".
     int64_t FileLength();
     int64_t Offset();
     void SetOffset(int64_t offset);
@@ -73,6 +73,25 @@ public:
     bool WriteBytes(std::span<const uint8_t> bytes);
 
 private:
+    // The database reader and writer let the first failed field fail the whole file.
+    friend class ElementDatenbankZugriff;
+
+    // The binary access above, raising its run-time error.
+    int64_t FileLength_Ungeschuetzt();
+    int64_t Offset_Ungeschuetzt();
+    void SetOffset_Ungeschuetzt(int64_t offset);
+    void ReadBytes_Ungeschuetzt(std::span<uint8_t> bytes);
+    uint8_t ReadByte_Ungeschuetzt();
+    int16_t ReadInteger_Ungeschuetzt();
+    int32_t ReadLong_Ungeschuetzt();
+    float ReadSingle_Ungeschuetzt();
+    std::string ReadString_Ungeschuetzt();
+    void WriteByte_Ungeschuetzt(uint8_t value);
+    void WriteInteger_Ungeschuetzt(int16_t value);
+    void WriteLong_Ungeschuetzt(int32_t value);
+    void WriteSingle_Ungeschuetzt(float value);
+    void WriteString_Ungeschuetzt(const std::string& value);
+
     // Closes the open file without registering or reporting; the errno of a failure, else 0.
     int Schliessen();
     std::FILE* Datenstrom() const;

@@ -3,7 +3,7 @@
 #include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/modString.h"
-#include "materials/DatabaseFile.h"
+#include "materials/ElementDatenbankZugriff.h"
 
 #include <cmath>
 #include <vector>
@@ -32,7 +32,17 @@ void clsElement::setElektronen(int32_t OrbitalName, uint8_t value)
 
 void clsElement::Element_Lesen()
 {
-    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    Guarded("clsElement", "Element_Lesen", [this] { Element_Lesen_Ungeschuetzt(); });
+}
+
+void clsElement::Element_Speichern() const
+{
+    Guarded("clsElement", "Element_Speichern", [this] { Element_Speichern_Ungeschuetzt(); });
+}
+
+void clsElement::Element_Lesen_Ungeschuetzt()
+{
+    ElementDatenbankZugriff datei = ElementDatenbankZugriff::Fuer(dateinummer_);
     symbol_ = datei.ReadString();
     name_ = datei.ReadString();
     masse_ = datei.ReadSingle();
@@ -40,7 +50,7 @@ void clsElement::Element_Lesen()
     dichteFluessig_ = datei.ReadSingle();
     dichteKristallin_ = datei.ReadSingle();
     dichteAmorph_ = datei.ReadSingle();
-    ReadBlock(datei, elektronen_);
+    datei.ReadBytes(elektronen_);
     valenzOrbital_ = datei.ReadLong();
     atomradius_ = datei.ReadSingle();
     elektronegativitaet_ = datei.ReadSingle();
@@ -50,17 +60,17 @@ void clsElement::Element_Lesen()
     bemerkungKristallin_ = datei.ReadLong();
     bemerkungAmorph_ = datei.ReadLong();
     oz_ = datei.ReadLong();
-    ReadBlock(datei, reserved1_);
+    datei.ReadBytes(reserved1_);
     strukturVorhanden_ = datei.ReadInteger();
     q0_ = datei.ReadSingle();
-    ReadBlock(datei, reserved2_);
+    datei.ReadBytes(reserved2_);
     if (strukturVorhanden_ != 0) {
         strukturBasis_ = datei.ReadLong();
         strukturSystem_ = datei.ReadLong();
         strukturA_ = datei.ReadSingle();
         strukturB_ = datei.ReadSingle();
         strukturC_ = datei.ReadSingle();
-        ReadBlock(datei, reservedStruktur_);
+        datei.ReadBytes(reservedStruktur_);
     } else {
         strukturVorhanden_ = kTrue;
         strukturBasis_ = 0;
@@ -69,9 +79,9 @@ void clsElement::Element_Lesen()
     }
 }
 
-void clsElement::Element_Speichern() const
+void clsElement::Element_Speichern_Ungeschuetzt() const
 {
-    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    ElementDatenbankZugriff datei = ElementDatenbankZugriff::Fuer(dateinummer_);
     datei.WriteString(symbol_);
     datei.WriteString(name_);
     datei.WriteSingle(masse_);
@@ -79,7 +89,7 @@ void clsElement::Element_Speichern() const
     datei.WriteSingle(dichteFluessig_);
     datei.WriteSingle(dichteKristallin_);
     datei.WriteSingle(dichteAmorph_);
-    WriteBlock(datei, elektronen_);
+    datei.WriteBlock(elektronen_);
     datei.WriteLong(valenzOrbital_);
     datei.WriteSingle(atomradius_);
     datei.WriteSingle(elektronegativitaet_);
@@ -89,17 +99,17 @@ void clsElement::Element_Speichern() const
     datei.WriteLong(bemerkungKristallin_);
     datei.WriteLong(bemerkungAmorph_);
     datei.WriteLong(oz_);
-    WriteBlock(datei, reserved1_);
+    datei.WriteBlock(reserved1_);
     datei.WriteInteger(strukturVorhanden_);
     datei.WriteSingle(q0_);
-    WriteBlock(datei, reserved2_);
+    datei.WriteBlock(reserved2_);
     if (strukturVorhanden_ == 0) return;
     datei.WriteLong(strukturBasis_);
     datei.WriteLong(strukturSystem_);
     datei.WriteSingle(strukturA_);
     datei.WriteSingle(strukturB_);
     datei.WriteSingle(strukturC_);
-    WriteBlock(datei, reservedStruktur_);
+    datei.WriteBlock(reservedStruktur_);
 }
 
 uint8_t clsElement::Orbital_L_Elektronen(int32_t QZ_L) const

@@ -18,7 +18,7 @@ public:
 
     // Reads the record at the current position of database file Dateinummer; a record without
     // structure part is upgraded to one with unknown lattice constants, so that the next write
-    // stores the structure part.
+    // stores the structure part. A failure to read or write is reported.
     void Element_Lesen();
     void Element_Speichern() const;
 
@@ -79,6 +79,10 @@ public:
     float Ebenenabstand(int32_t h, int32_t k, int32_t l) const;
 
 private:
+    friend class ElementDatenbankZugriff;
+    void Element_Lesen_Ungeschuetzt();
+    void Element_Speichern_Ungeschuetzt() const;
+
     static float Gitterkonstante(float stored);
     void MitStruktur() { strukturVorhanden_ = -1; }
 

@@ -5,6 +5,7 @@
 #include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "materials/ElementDatenbankZugriff.h"
 #include "materials/modElementDatabase.h"
 
 #include <algorithm>
@@ -88,10 +89,15 @@ int32_t clsFMK::Formfaktor_Typ_Daten(int32_t Index) const
 
 void clsFMK::FMK_In_ZELO_Speichern(int32_t Dateinummer) const
 {
+    Guarded(kModul, "FMK_In_ZELO_Speichern", [&] { FMK_In_ZELO_Speichern_Ungeschuetzt(Dateinummer); });
+}
+
+void clsFMK::FMK_In_ZELO_Speichern_Ungeschuetzt(int32_t Dateinummer) const
+{
     for (const auto& tabelle : tabellen_) {
         if (tabelle->Daten_Typ() == DT_Datei) continue;
         tabelle->setDateinummer(Dateinummer);
-        tabelle->Daten_Speichern();
+        ElementDatenbankZugriff::Fuer(Dateinummer).Speichern(*tabelle);
     }
 }
 
@@ -119,12 +125,17 @@ void clsFMK::FMK_Intern_Neu(const std::string& Symbol, int32_t FMK_Typ, const st
 
 bool clsFMK::FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl)
 {
+    return Guarded(kModul, "FMK_Von_ZELO_Lesen", [&] { return FMK_Von_ZELO_Lesen_Ungeschuetzt(Dateinummer, Anzahl); });
+}
+
+bool clsFMK::FMK_Von_ZELO_Lesen_Ungeschuetzt(int32_t Dateinummer, int32_t Anzahl)
+{
     gError->AddFunctionToCallStack("clsFMK", "FMK_Von_ZELO_Lesen");
     tabellen_.clear();
     for (int32_t i = 1; i <= Anzahl; ++i) {
         auto tabelle = std::make_unique<clsFMK_Intern>();
         tabelle->setDateinummer(Dateinummer);
-        tabelle->Daten_Lesen();
+        ElementDatenbankZugriff::Fuer(Dateinummer).Lesen(*tabelle);
         tabellen_.push_back(std::move(tabelle));
     }
     const std::string programFolder = gLoader->ApplicationPath();

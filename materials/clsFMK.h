@@ -20,7 +20,8 @@ public:
     std::string FMK_Intern_Symbol(int32_t i) const;
     std::string FMK_Intern_Info(int32_t i) const;
     std::string FMK_Intern_Typ(int32_t i) const;
-    // Writes every table that is not a file table, in list order, to the open database file.
+    // Writes every table that is not a file table, in list order, to the open database file; a
+    // failure is reported.
     void FMK_In_ZELO_Speichern(int32_t Dateinummer) const;
     // The number of tables FMK_In_ZELO_Speichern writes.
     int32_t FMK_Gespeichert_Anzahl() const;
@@ -29,7 +30,7 @@ public:
                         const std::array<float, 5>& B, float c);
     // Replaces the list by the Anzahl stored tables read from the open database file, then adds
     // the file tables of the folders "fmk", "fmk_e", "fmk_x", "fmk_n" of the program folder.
-    // A stored table cut short raises the reader's error; the list then holds what was read.
+    // A stored table cut short is reported (false); the list then holds what was read.
     bool FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl);
     // True when a component of the alloy uses table Index.
     bool FMK_In_Verwendung(int32_t Index) const;
@@ -78,6 +79,11 @@ public:
     float Formfaktor_Integral() const { return formfaktorIntegral_; }
 
 private:
+    // The database reader and writer let a failed table fail the whole file.
+    friend class ElementDatenbankZugriff;
+    void FMK_In_ZELO_Speichern_Ungeschuetzt(int32_t Dateinummer) const;
+    bool FMK_Von_ZELO_Lesen_Ungeschuetzt(int32_t Dateinummer, int32_t Anzahl);
+
     // Tabelle, letting "Subscript out of range" pass to the caller.
     const clsFMK_Intern& Tabelle_Ungeschuetzt(int32_t i) const;
     // The body of Formfaktoren_Berechnen; a run-time error passes to the caller.

@@ -1,10 +1,11 @@
 #include "materials/clsFMK_Intern.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
-#include "materials/DatabaseFile.h"
+#include "materials/ElementDatenbankZugriff.h"
 
 #include <cmath>
 
@@ -94,34 +95,44 @@ std::string clsFMK_Intern::Info_2() const
 
 void clsFMK_Intern::Daten_Lesen()
 {
-    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    Guarded("clsFMK_Intern", "Daten_Lesen", [this] { Daten_Lesen_Ungeschuetzt(); });
+}
+
+void clsFMK_Intern::Daten_Speichern() const
+{
+    Guarded("clsFMK_Intern", "Daten_Speichern", [this] { Daten_Speichern_Ungeschuetzt(); });
+}
+
+void clsFMK_Intern::Daten_Lesen_Ungeschuetzt()
+{
+    ElementDatenbankZugriff datei = ElementDatenbankZugriff::Fuer(dateinummer_);
     symbol_ = datei.ReadString();
     fmkTyp_ = datei.ReadLong();
     datenTyp_ = datei.ReadLong();
     info_ = datei.ReadString();
     for (auto& text : reservedTexts_) text = datei.ReadString();
-    ReadBlock(datei, reserved_);
+    datei.ReadBytes(reserved_);
     if (datenTyp_ != DT_Fit) return;
     for (auto& value : a_) value = datei.ReadSingle();
     for (auto& value : b_) value = datei.ReadSingle();
     c_ = datei.ReadSingle();
-    ReadBlock(datei, reservedParameters_);
+    datei.ReadBytes(reservedParameters_);
 }
 
-void clsFMK_Intern::Daten_Speichern() const
+void clsFMK_Intern::Daten_Speichern_Ungeschuetzt() const
 {
-    clsFileHandler& datei = DatabaseFile(dateinummer_);
+    ElementDatenbankZugriff datei = ElementDatenbankZugriff::Fuer(dateinummer_);
     datei.WriteString(symbol_);
     datei.WriteLong(fmkTyp_);
     datei.WriteLong(datenTyp_);
     datei.WriteString(info_);
     for (const auto& text : reservedTexts_) datei.WriteString(text);
-    WriteBlock(datei, reserved_);
+    datei.WriteBlock(reserved_);
     if (datenTyp_ != DT_Fit) return;
     for (float value : a_) datei.WriteSingle(value);
     for (float value : b_) datei.WriteSingle(value);
     datei.WriteSingle(c_);
-    WriteBlock(datei, reservedParameters_);
+    datei.WriteBlock(reservedParameters_);
 }
 
 float clsFMK_Intern::Y(float K) const

@@ -39,7 +39,7 @@ public:
     int32_t Dateinummer() const { return dateinummer_; }
     void setDateinummer(int32_t value) { dateinummer_ = value; }
     // Read or write the table record at the current position of database file Dateinummer; the
-    // parameter block only for a fit.
+    // parameter block only for a fit. A failure is reported.
     void Daten_Lesen();
     void Daten_Speichern() const;
 
@@ -47,6 +47,10 @@ public:
     float Y(float K) const;
 
 private:
+    friend class ElementDatenbankZugriff;
+    void Daten_Lesen_Ungeschuetzt();
+    void Daten_Speichern_Ungeschuetzt() const;
+
     std::string symbol_;
     int32_t fmkTyp_ = 0;
     int32_t datenTyp_ = 0;

@@ -13,13 +13,18 @@ public:
     std::string Key() const { return key_; }
     void setKey(const std::string& value) { key_ = value; }
 
-    // Read or write Faktor, name and Key at the current position of database file Dateinummer.
+    // Read or write Faktor, name and Key at the current position of database file Dateinummer; a
+    // failure is reported.
     void Daten_Lesen();
     void Daten_Speichern() const;
     int32_t Dateinummer() const { return dateinummer_; }
     void setDateinummer(int32_t value) { dateinummer_ = value; }
 
 private:
+    friend class ElementDatenbankZugriff;
+    void Daten_Lesen_Ungeschuetzt();
+    void Daten_Speichern_Ungeschuetzt() const;
+
     float faktor_ = 0.0f;
     std::string name_;
     std::string key_;

@@ -6,6 +6,7 @@
 #include "core/modCommon.h"
 #include "curves/Windows1252.h"
 #include "curves/clsFileHandler.h"
+#include "materials/ElementDatenbankZugriff.h"
 #include "materials/clsFMK.h"
 
 #include <array>
@@ -22,7 +23,7 @@ constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
 std::string Datenbankpfad() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
 // The current layout begins with the string "ZELO3"; anything else is the older layout.
-bool Hat_Aktuelles_Layout(clsFileHandler& datei)
+bool Hat_Aktuelles_Layout(ElementDatenbankZugriff& datei)
 {
     static const std::array<uint8_t, 7> kennung = {5, 0, 'Z', 'E', 'L', 'O', '3'};
     if (datei.FileLength() < static_cast<int64_t>(kennung.size())) return false;
@@ -33,7 +34,7 @@ bool Hat_Aktuelles_Layout(clsFileHandler& datei)
 }
 
 // The counts of the header must leave room for their records in the rest of the file.
-void Anzahlen_Pruefen(clsFileHandler& datei)
+void Anzahlen_Pruefen(ElementDatenbankZugriff& datei)
 {
     const int64_t xAchsen = gInitKopf.Anzahl_XAchsen, elemente = gInitKopf.Anzahl_Elemente,
                   tabellen = gInitKopf.Anzahl_FMK;
@@ -42,7 +43,7 @@ void Anzahlen_Pruefen(clsFileHandler& datei)
     if (needed > datei.FileLength() - datei.Offset()) rt::Raise(rt::errInputPastEnd);
 }
 
-void Kopf_Lesen(clsFileHandler& datei)
+void Kopf_Lesen(ElementDatenbankZugriff& datei)
 {
     gInitKopf.Kennung = datei.ReadString();
     gInitKopf.Anzahl_XAchsen = datei.ReadLong();
@@ -56,7 +57,7 @@ void Kopf_Lesen(clsFileHandler& datei)
 
 // An older file holds only the two counts; it gets the current identifier and Revision 1 (the
 // save that converts it makes it 2).
-void Aelteren_Kopf_Lesen(clsFileHandler& datei)
+void Aelteren_Kopf_Lesen(ElementDatenbankZugriff& datei)
 {
     gInitKopf = InitKopf{};
     gInitKopf.Anzahl_XAchsen = datei.ReadLong();
@@ -65,7 +66,7 @@ void Aelteren_Kopf_Lesen(clsFileHandler& datei)
     gInitKopf.Revision = 1;
 }
 
-void Kopf_Schreiben(clsFileHandler& datei)
+void Kopf_Schreiben(ElementDatenbankZugriff& datei)
 {
     datei.WriteString(gInitKopf.Kennung);
     datei.WriteLong(gInitKopf.Anzahl_XAchsen);
@@ -77,18 +78,18 @@ void Kopf_Schreiben(clsFileHandler& datei)
     for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
 }
 
-void Datensaetze_Lesen(int32_t dateinummer)
+void Datensaetze_Lesen(ElementDatenbankZugriff& datei, int32_t dateinummer)
 {
     for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
         gXAchse = std::make_shared<clsXAchse>();
         gXAchse->setDateinummer(dateinummer);
-        gXAchse->Daten_Lesen();
+        datei.Lesen(*gXAchse);
         colXAchsen.Add(gXAchse, gXAchse->Key());
     }
     for (int32_t i = 1; i <= gInitKopf.Anzahl_Elemente; ++i) {
         gElement = std::make_shared<clsElement>();
         gElement->setDateinummer(dateinummer);
-        gElement->Element_Lesen();
+        datei.Lesen(*gElement);
         colElemente.Add(gElement, gElement->Symbol());
     }
 }
@@ -136,8 +137,8 @@ void Zelo_Oeffnen()
         Nur_Dateitabellen_Lesen();
         return;
     }
-    clsFileHandler& datei = *gFileHandler;
-    const int32_t dateinummer = datei.FileHandle();
+    ElementDatenbankZugriff datei(*gFileHandler);
+    const int32_t dateinummer = gFileHandler->FileHandle();
     bool older = false;
     try {
         older = !Hat_Aktuelles_Layout(datei);
@@ -146,10 +147,10 @@ void Zelo_Oeffnen()
         else
             Kopf_Lesen(datei);
         Anzahlen_Pruefen(datei);
-        Datensaetze_Lesen(dateinummer);
-        if (gFMK) gFMK->FMK_Von_ZELO_Lesen(dateinummer, gInitKopf.Anzahl_FMK);
+        Datensaetze_Lesen(datei, dateinummer);
+        if (gFMK) datei.Lesen(*gFMK, gInitKopf.Anzahl_FMK);
     } catch (const rt::RuntimeError& e) {
-        datei.CloseFile();
+        gFileHandler->CloseFile();
         Datensaetze_Vergessen();
         gInitKopf = InitKopf{};
         gInitKopf.Kennung = kZeloKennung;
@@ -157,7 +158,7 @@ void Zelo_Oeffnen()
         gError->Report("modCommon", "Zelo_Oeffnen", e);
         return;
     }
-    datei.CloseFile();
+    gFileHandler->CloseFile();
     if (older) Zelo_Speichern();
 }
 
@@ -178,21 +179,21 @@ void Zelo_Speichern()
     }
     // Output mode replaces the file only once it is complete; the file handler reports a failure.
     if (!gFileHandler->OpenFile(Datenbankpfad(), clsFileHandler::kOutput)) return;
-    clsFileHandler& datei = *gFileHandler;
-    const int32_t dateinummer = datei.FileHandle();
+    ElementDatenbankZugriff datei(*gFileHandler);
+    const int32_t dateinummer = gFileHandler->FileHandle();
     try {
         Kopf_Schreiben(datei);
         for (const auto& [key, xAchse] : colXAchsen) {
             xAchse->setDateinummer(dateinummer);
-            xAchse->Daten_Speichern();
+            datei.Speichern(*xAchse);
         }
         for (const auto& [key, element] : colElemente) {
             element->setDateinummer(dateinummer);
-            element->Element_Speichern();
+            datei.Speichern(*element);
         }
-        if (gFMK) gFMK->FMK_In_ZELO_Speichern(dateinummer);
+        if (gFMK) datei.Speichern(*gFMK);
     } catch (const rt::RuntimeError&) {
         // A failed write: the file handler keeps the old file and reports it on closing.
     }
-    datei.CloseFile();
+    gFileHandler->CloseFile();
 }
