@@ -10,9 +10,8 @@
 #include <algorithm>
 #include <numbers>
 
-GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vorgaben& v, int32_t bits)
+GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vorgaben& v, const FFT_Plan& plan)
 {
-    const FFT_Plan plan = FFT_Planen(bits);
     const Transformierte t = Sinustransformation(plan, eingabe, v);
     GR_Vorschau e;
     const auto n = static_cast<size_t>(std::min(1000, plan.N / 2));
@@ -33,7 +32,7 @@ GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vo
 GR_Vorschau GR_Vorschau_Aktuell()
 {
     return Guarded("modCommon", "GR_Vorschau", [] {
-        const int32_t bits = gOptions->FFT_Bits();
-        return GR_Vorschau_Berechnen(clsFFT::Eingabekurve(Letzter_K_Index(FFT_Planen(bits))), clsFFT::Vorgaben(), bits);
+        const FFT_Plan plan = FFT_Plan::FFT_Planen_Ungeschuetzt(gOptions->FFT_Bits());
+        return GR_Vorschau_Berechnen(clsFFT::Eingabekurve(Letzter_K_Index(plan)), clsFFT::Vorgaben(), plan);
     });
 }

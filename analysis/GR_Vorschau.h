@@ -18,9 +18,9 @@ struct GR_Vorschau {
     float Dichte_Experimentell = 0.0f;
 };
 
-// From the curve the transform takes (point i at eingabe[i − 1]) on a transform of 2^bits points
-// with K step v.DeltaK. Raises as the transform does.
-GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vorgaben& v, int32_t bits);
+// From the curve the transform takes (point i at eingabe[i − 1]) on the transform of plan with K
+// step v.DeltaK. Raises as the transform does.
+GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vorgaben& v, const FFT_Plan& plan);
 
 // The same from gIK and the options; empty after a reported error.
 GR_Vorschau GR_Vorschau_Aktuell();

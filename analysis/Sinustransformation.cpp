@@ -1,5 +1,6 @@
 #include "analysis/Sinustransformation.h"
 
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "curves/KGitter.h"
 
@@ -173,6 +174,11 @@ void Ungerade_Setzen(std::vector<float>& re, int32_t n, int32_t i, float v)
 }
 
 FFT_Plan FFT_Planen(int32_t bits)
+{
+    return Guarded("Sinustransformation", "FFT_Planen", [bits] { return FFT_Plan::FFT_Planen_Ungeschuetzt(bits); });
+}
+
+FFT_Plan FFT_Plan::FFT_Planen_Ungeschuetzt(int32_t bits)
 {
     if (bits < kMinBits || bits > kMaxBits) rt::Raise(rt::errInvalidCall);
     FFT_Plan plan;

@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+struct GR_Vorschau;
+
 // The tables of a transform of N = 2^Bits points, made once per size. A real input of N points is
 // carried by a complex transform of M = N/2 points on its even and odd points.
 struct FFT_Plan {
@@ -16,9 +18,17 @@ struct FFT_Plan {
     // The twiddles exp(+iπ·m/h) of the stage of half-length h (h = 1, 2, 4, … M) at [h − 1 + m]:
     // each stage reads its own in order. The last stage (h = M) untangles the packed result.
     std::vector<float> DrehRe, DrehIm;
+
+private:
+    // The throwing form of FFT_Planen, for the transforms that report a failure under their own name.
+    friend class clsFFT;
+    friend FFT_Plan FFT_Planen(int32_t bits);
+    friend GR_Vorschau GR_Vorschau_Aktuell();
+    static FFT_Plan FFT_Planen_Ungeschuetzt(int32_t bits);
 };
 
-// The tables for 2^bits points; bits outside 2 to 20 raise "Invalid procedure call".
+// The tables for 2^bits points; bits outside 2 to 20 report "Invalid procedure call" and give an
+// empty plan.
 FFT_Plan FFT_Planen(int32_t bits);
 
 // The transform of a real input: out(k) = scale · Σn in(n) · exp(+2πi·n·k/N) for k = 0..N-1, by a

@@ -45,7 +45,7 @@ void clsFFT::iFFT_Pot()
 
 void clsFFT::SetupFFT_Ungeschuetzt()
 {
-    plan_ = FFT_Planen(gOptions->FFT_Bits());
+    plan_ = FFT_Plan::FFT_Planen_Ungeschuetzt(gOptions->FFT_Bits());
     n_ = plan_.N;
     anzahlFFT_ = 0;
     truncationWarned_ = false;

@@ -181,7 +181,7 @@ void clsGR::WerteUmrechnen(const std::string& Formel)
         std::vector<float> werte = g_;
         werte.push_back(maximum_);
         werte.push_back(minimum_);
-        std::vector<float> neu = ValuesByFormula(Formel, werte);
+        std::vector<float> neu = FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, werte);
         const float minimum = neu.back();
         neu.pop_back();
         const float maximum = neu.back();

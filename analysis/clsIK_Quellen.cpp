@@ -174,7 +174,7 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
     try {
         std::vector<float> k(y_.size());
         for (int32_t i = 1; i <= n_; ++i) k[static_cast<size_t>(i - 1)] = x(i);
-        y_ = ValuesByFormula(Formel, y_, k);
+        y_ = FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, y_, k);
         y0_ = y_;
         y2_ = y_;
         yRTR_ = y_;

@@ -270,7 +270,7 @@ void clsUntergrund::Untergrund_Endberechnen()
             if (fm2[i] == 0.0f) rt::Raise(rt::errDivisionByZero);
         }
         const Normierungsintegrale integrale = Normierung(D, f2m, fm2, gOptions->Delta_k(), gMFE->Dichte_Experimentell());
-        const std::vector<float> u = Untergrund_Aus_IK(J, I, fm2, f2m, integrale.messung, integrale.formfaktoren);
+        const std::vector<float> u = Untergrundrechnung::Untergrund_Aus_IK_Ungeschuetzt(J, I, fm2, f2m, integrale.messung, integrale.formfaktoren);
         std::copy_n(u.begin(), std::min(u.size(), uge_.size()), uge_.begin());
         if (u.size() > uge_.size()) rt::Raise(rt::errSubscript);
     } catch (const rt::RuntimeError& error) {

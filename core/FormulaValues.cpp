@@ -1,6 +1,7 @@
 #include "core/FormulaValues.h"
 
 #include "core/FormulaNumbers.h"
+#include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsParser.h"
 #include "core/modString.h"
@@ -14,6 +15,13 @@ double Angezeigter_Wert(float value) { return formula::ReadNumber(rt::SingleText
 
 std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<float>& ys,
                                    const std::vector<float>& xs)
+{
+    return Guarded("FormulaValues", "ValuesByFormula",
+                   [&] { return FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, ys, xs); });
+}
+
+std::vector<float> FormulaValues::ValuesByFormula_Ungeschuetzt(const std::string& Formel, const std::vector<float>& ys,
+                                                               const std::vector<float>& xs)
 {
     if (!xs.empty() && xs.size() != ys.size()) rt::Raise(rt::errSubscript);
     clsParser parser;

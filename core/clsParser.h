@@ -16,8 +16,7 @@
 class clsParser {
     // They keep what they showed, or the curve as it was, when a formula fails.
     friend class frmParser;
-    friend std::vector<float> ValuesByFormula(const std::string& Formel, const std::vector<float>& ys,
-                                              const std::vector<float>& xs);
+    friend class FormulaValues;
 
 public:
     // Evaluates a formula (blanks are ignored). Returns the run time's text of the result, or

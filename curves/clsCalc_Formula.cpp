@@ -21,7 +21,7 @@ void clsCalc::WerteUmrechnen(const std::string& Formel, bool ganzeKurve)
             werte.push_back(maximumY_);
             werte.push_back(tiefsterWert_);
         }
-        const std::vector<float> neu = ValuesByFormula(Formel, werte);
+        const std::vector<float> neu = FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, werte);
         for (int32_t i = erster; i <= letzter; ++i) setY(i, neu[static_cast<size_t>(i - erster)]);
         if (ganzeKurve) {
             maximumY_ = neu[neu.size() - 2];
