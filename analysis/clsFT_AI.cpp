@@ -49,15 +49,15 @@ private:
 FT_AI_Ergebnis clsFT_AI::Starten(const std::string& abweichung, const std::string& anzahl, FT_AI_Anzeige& anzeige)
 {
     FT_AI_Ergebnis ergebnis;
-    const float ziel = StrToSingle(abweichung);
-    if (ziel == Kein_Wert) {
-        zelo::Ui().MsgBox(Text(358), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
-        return ergebnis;
-    }
-    ergebnis.Gelaufen = true;
     // A steady clock: the time of day jumps at midnight and with the system clock.
     const auto start = std::chrono::steady_clock::now();
     try {
+        const float ziel = StrToSingle(abweichung);
+        if (ziel == Kein_Wert) {
+            zelo::Ui().MsgBox(Text(358), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+            return ergebnis;
+        }
+        ergebnis.Gelaufen = true;
         clsCommon& common = rt::Object(gCommon);
         const int32_t anzahlMax = Ganze_Zahl(anzahl);
         common.Record(rt::TimeText() + Text(356));
