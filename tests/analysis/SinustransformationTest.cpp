@@ -1,5 +1,5 @@
 // The free sine transform against a direct O(N²) sine sum, with the window, the first point taken
-// and the continuation beyond the cut-off; no global object is involved.
+// and the continuation beyond the cut-off; no global object is involved but the error reporter.
 #include "DirekteSinussumme.h"
 
 #include "analysis/Sinustransformation.h"
