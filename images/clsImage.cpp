@@ -7,7 +7,9 @@
 
 #include <FreeImage.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -38,6 +40,43 @@ FIBITMAP* Ersetzen(FIBITMAP* quelle, FIBITMAP* neu)
     if (!neu) return quelle;
     if (neu != quelle) FreeImage_Unload(quelle);
     return neu;
+}
+
+// The image library's Targa loader hands back a bitmap it has already released when the image
+// identification or the colour map reach past the end of the file; such a file is refused first.
+bool Targa_Kopf_Passt(const std::string& datei)
+{
+    uint8_t kopf[18]{};
+    std::ifstream ein(datei, std::ios::binary);
+    if (!ein.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
+    const uint64_t farbtabelle = kopf[1] == 0 ? 0 : static_cast<uint64_t>(kopf[5] | kopf[6] << 8) * ((kopf[7] + 7u) / 8u);
+    std::error_code ec;
+    const uint64_t groesse = std::filesystem::file_size(datei, ec);
+    return !ec && groesse >= sizeof kopf + kopf[0] + farbtabelle;
+}
+
+// The size of the first picture of a GIF file from its image descriptor; false when there is none.
+bool Gif_Groesse(const std::string& datei, int64_t& breite, int64_t& hoehe)
+{
+    std::ifstream ein(datei, std::ios::binary);
+    uint8_t kopf[13]{};
+    if (!ein.read(reinterpret_cast<char*>(kopf), sizeof kopf) || kopf[0] != 'G' || kopf[1] != 'I' || kopf[2] != 'F')
+        return false;
+    if (kopf[10] & 0x80) ein.seekg(3 << ((kopf[10] & 7) + 1), std::ios::cur);
+    // Extensions (0x21, a label, then blocks led by their length) come before the first picture (0x2C).
+    int marke = ein.get();
+    while (marke == 0x21) {
+        ein.get();
+        for (int laenge = ein.get(); laenge > 0; laenge = ein.get()) ein.seekg(laenge, std::ios::cur);
+        if (!ein) return false;
+        marke = ein.get();
+    }
+    if (marke != 0x2C) return false;
+    uint8_t bild[8]{};
+    if (!ein.read(reinterpret_cast<char*>(bild), sizeof bild)) return false;
+    breite = bild[4] | bild[5] << 8;
+    hoehe = bild[6] | bild[7] << 8;
+    return true;
 }
 
 bool Ist24Bit(FIBITMAP* dib) { return FreeImage_GetImageType(dib) == FIT_BITMAP && FreeImage_GetBPP(dib) == 24; }
@@ -99,6 +138,42 @@ bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe)
     return false;
 }
 
+// The header alone tells the size, so that a huge picture is refused before it is decoded. A
+// format the library cannot read that way, and that has no check of its own here, is refused.
+bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
+{
+    const auto fif = static_cast<FREE_IMAGE_FORMAT>(format);
+    if (fif == FIF_TARGA && !Targa_Kopf_Passt(datei)) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. Der Dateikopf reicht über das Dateiende.");
+        return false;
+    }
+    int64_t b = 0;
+    int64_t h = 0;
+    if (fif == FIF_GIF) {
+        if (!Gif_Groesse(datei, b, h)) {
+            Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. Die Datei enthält kein Bild.");
+            return false;
+        }
+        return Groesse_Erlaubt(b, h);
+    }
+    if (!FreeImage_FIFSupportsNoPixels(fif)) {
+        Melden("LoadPic", kFormatUnbekannt, "Bildformat ohne Größenangabe im Dateikopf.");
+        return false;
+    }
+    Bibliotheksmeldung().clear();
+    FIBITMAP* kopf = FreeImage_Load(fif, datei.c_str(), FIF_LOAD_NOPIXELS);
+    if (!kopf) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
+        return false;
+    }
+    b = FreeImage_GetWidth(kopf);
+    h = FreeImage_GetHeight(kopf);
+    const int64_t bits = FreeImage_GetBPP(kopf);
+    FreeImage_Unload(kopf);
+    // A deep pixel (16 bits per channel, floating point) may take no more memory than 24 bits would.
+    return Groesse_Erlaubt(b, h) && Groesse_Erlaubt(b, std::max<int64_t>(h * bits / 24, 1));
+}
+
 bool clsImage::Bibliothek_Laden(const std::string& datei)
 {
     static const bool hook = (FreeImage_SetOutputMessage(Meldung_Merken), true);
@@ -109,19 +184,7 @@ bool clsImage::Bibliothek_Laden(const std::string& datei)
         Melden("LoadPic", kFormatUnbekannt, "Unbekanntes Bildformat.");
         return false;
     }
-    // The header alone tells the size, so that a huge picture is refused before it is decoded.
-    if (FreeImage_FIFSupportsNoPixels(format)) {
-        Bibliotheksmeldung().clear();
-        FIBITMAP* kopf = FreeImage_Load(format, datei.c_str(), FIF_LOAD_NOPIXELS);
-        if (!kopf) {
-            Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
-            return false;
-        }
-        const int64_t b = FreeImage_GetWidth(kopf);
-        const int64_t h = FreeImage_GetHeight(kopf);
-        FreeImage_Unload(kopf);
-        if (!Groesse_Erlaubt(b, h)) return false;
-    }
+    if (!Kopf_Pruefen(format, datei)) return false;
     Bibliotheksmeldung().clear();
     dib_ = FreeImage_Load(format, datei.c_str(), 0);
     if (!dib_) {

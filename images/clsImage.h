@@ -87,6 +87,7 @@ private:
     bool Pruefen(const std::string& datei);
     bool Bibliothek_Laden(const std::string& datei);
     bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
+    bool Kopf_Pruefen(int32_t format, const std::string& datei);
     bool Groesse_Erlaubt(int64_t breite, int64_t hoehe);
     void Nur_Mit_Bibliothek() const;
 
