@@ -7,7 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
-    static constexpr const char* kEndungen[] = {"png", "tif", "jpg", "bmp", "gif", "pcx", "tga", "dat"};
+    static constexpr const char* kEndungen[] = {"png", "tif", "jpg", "bmp", "gif", "dat"};
     const std::string name = std::string("bild.") + kEndungen[data[0] % std::size(kEndungen)];
     Bilddatei_Pruefen(FuzzWelt::Get().Datei(name, data + 1, size - 1));
     return 0;

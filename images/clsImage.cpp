@@ -42,19 +42,6 @@ FIBITMAP* Ersetzen(FIBITMAP* quelle, FIBITMAP* neu)
     return neu;
 }
 
-// The image library's Targa loader hands back a bitmap it has already released when the image
-// identification or the colour map reach past the end of the file; such a file is refused first.
-bool Targa_Kopf_Passt(const std::string& datei)
-{
-    uint8_t kopf[18]{};
-    std::ifstream ein(datei, std::ios::binary);
-    if (!ein.read(reinterpret_cast<char*>(kopf), sizeof kopf)) return false;
-    const uint64_t farbtabelle = kopf[1] == 0 ? 0 : static_cast<uint64_t>(kopf[5] | kopf[6] << 8) * ((kopf[7] + 7u) / 8u);
-    std::error_code ec;
-    const uint64_t groesse = std::filesystem::file_size(datei, ec);
-    return !ec && groesse >= sizeof kopf + kopf[0] + farbtabelle;
-}
-
 // The size of the first picture of a GIF file from its image descriptor; false when there is none.
 bool Gif_Groesse(const std::string& datei, int64_t& breite, int64_t& hoehe)
 {
@@ -77,6 +64,19 @@ bool Gif_Groesse(const std::string& datei, int64_t& breite, int64_t& hoehe)
     breite = bild[4] | bild[5] << 8;
     hoehe = bild[6] | bild[7] << 8;
     return true;
+}
+
+// The picture formats the program opens. The library knows many more, but several of its rarer
+// decoders (Targa, camera raw among them) read and write outside their buffers on damaged files.
+constexpr FREE_IMAGE_FORMAT kBildformate[] = {FIF_TIFF, FIF_BMP, FIF_JPEG, FIF_PNG, FIF_GIF};
+
+// The format by the file name's extension, else by the content; FIF_UNKNOWN for any other format.
+FREE_IMAGE_FORMAT Bildformat(const std::string& datei)
+{
+    const FREE_IMAGE_FORMAT nachName = FreeImage_GetFIFFromFilename(datei.c_str());
+    for (FREE_IMAGE_FORMAT format : kBildformate)
+        if (nachName == FIF_UNKNOWN ? FreeImage_Validate(format, datei.c_str()) : nachName == format) return format;
+    return FIF_UNKNOWN;
 }
 
 bool Ist24Bit(FIBITMAP* dib) { return FreeImage_GetImageType(dib) == FIT_BITMAP && FreeImage_GetBPP(dib) == 24; }
@@ -138,15 +138,10 @@ bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe)
     return false;
 }
 
-// The header alone tells the size, so that a huge picture is refused before it is decoded. A
-// format the library cannot read that way, and that has no check of its own here, is refused.
+// The header alone tells the size, so that a huge picture is refused before it is decoded.
 bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
 {
     const auto fif = static_cast<FREE_IMAGE_FORMAT>(format);
-    if (fif == FIF_TARGA && !Targa_Kopf_Passt(datei)) {
-        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. Der Dateikopf reicht über das Dateiende.");
-        return false;
-    }
     int64_t b = 0;
     int64_t h = 0;
     if (fif == FIF_GIF) {
@@ -155,10 +150,6 @@ bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
             return false;
         }
         return Groesse_Erlaubt(b, h);
-    }
-    if (!FreeImage_FIFSupportsNoPixels(fif)) {
-        Melden("LoadPic", kFormatUnbekannt, "Bildformat ohne Größenangabe im Dateikopf.");
-        return false;
     }
     Bibliotheksmeldung().clear();
     FIBITMAP* kopf = FreeImage_Load(fif, datei.c_str(), FIF_LOAD_NOPIXELS);
@@ -178,8 +169,7 @@ bool clsImage::Bibliothek_Laden(const std::string& datei)
 {
     static const bool hook = (FreeImage_SetOutputMessage(Meldung_Merken), true);
     (void)hook;
-    FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(datei.c_str());
-    if (format == FIF_UNKNOWN) format = FreeImage_GetFileType(datei.c_str(), 0);
+    const FREE_IMAGE_FORMAT format = Bildformat(datei);
     if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
         Melden("LoadPic", kFormatUnbekannt, "Unbekanntes Bildformat.");
         return false;

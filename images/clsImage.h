@@ -1,9 +1,9 @@
 #pragma once
-// One loaded picture of the diffraction-image panel: loads an image file through the image library
-// (24 bits per pixel) or, when the library is off, through one of the window system's loaders that
-// only display it; knows its size and depth, reads packed pixel colours, turns them into grey
-// levels, reduces the picture to 16 grey levels or inverts it. The bitmap is released by UnloadPic,
-// the next load or the destructor.
+// One loaded picture of the diffraction-image panel: loads a TIFF, BMP, JPEG, PNG or GIF file
+// through the image library (24 bits per pixel) or, when the library is off, through one of the
+// window system's loaders that only display it; knows its size and depth, reads packed pixel
+// colours, turns them into grey levels, reduces the picture to 16 grey levels or inverts it. The
+// bitmap is released by UnloadPic, the next load or the destructor.
 #include <cmath>
 #include <cstdint>
 #include <string>

@@ -113,7 +113,7 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     }
     std::ofstream(Datei("leer.png")).close();
     Bild_Schreiben(Datei("lang.png"), 1, 100000, [](int32_t, int32_t) { return Grau(50); });
-    // A Targa file whose identification field runs past its end.
+    // A Targa file (not a format the program opens) whose identification field runs past its end.
     std::ofstream(Datei("kopf.tga"), std::ios::binary)
         .write("\x57\0\x0a\0\0\0\0\0\0\0\0\0\x02\0\x02\0\x18\0\x80\0\0\x1e\x80\x0a\x14\x1e\x80\x14(\x1e\x80\x1e<\x1e", 34);
     // A GIF whose first picture claims 65414 x 65532 pixels.
