@@ -24,12 +24,12 @@ std::string Alle_Entfernen(const std::string& text, const std::string& pattern)
 {
     if (pattern.empty()) return text;
     std::string rest;
-    rest.reserve(text.size());
-    for (size_t pos = 0; pos < text.size();) {
-        if (text.compare(pos, pattern.size(), pattern) == 0) pos += pattern.size();
-        else rest += text[pos++];
+    for (size_t pos = 0;;) {
+        const size_t found = text.find(pattern, pos);
+        rest.append(text, pos, found == std::string::npos ? std::string::npos : found - pos);
+        if (found == std::string::npos) return rest;
+        pos = found + pattern.size();
     }
-    return rest;
 }
 
 // Puts the zero in front of a number text that begins with its decimal separator.
@@ -95,10 +95,10 @@ void SplitText(const std::string& text, std::vector<std::string>& target, const 
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (separators.find(c) != std::string::npos && !(nurTrenner && separators.size() == 1)) {
-            const std::string piece = Alle_Entfernen(Leerzeichen_Abschneiden(text.substr(start, i - start)), separators);
+            std::string piece = Alle_Entfernen(Leerzeichen_Abschneiden(text.substr(start, i - start)), separators);
             // An empty stretch is taken into the next piece, where trimming removes it again.
             if (!piece.empty()) {
-                target.push_back(piece);
+                target.push_back(std::move(piece));
                 start = i + 1;
                 nurTrenner = true;
                 zeichen = luecke = false;
