@@ -129,9 +129,11 @@ bool clsImage::Pruefen(const std::string& datei)
     return true;
 }
 
-bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe)
+bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits)
 {
-    if (breite > 0 && hoehe > 0 && breite <= kMaxSeite && hoehe <= kMaxSeite && breite * hoehe <= kMaxPixel)
+    // A deep pixel (16 bits per channel, floating point) may take no more memory than 24 bits would.
+    if (breite > 0 && hoehe > 0 && breite <= kMaxSeite && hoehe <= kMaxSeite &&
+        breite * hoehe * std::max<int64_t>(bits, 24) <= kMaxPixel * 24)
         return true;
     Melden("LoadPic", kZuGross,
            "Bild zu groß oder leer: " + std::to_string(breite) + " x " + std::to_string(hoehe) + " Pixel.");
@@ -161,8 +163,7 @@ bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
     h = FreeImage_GetHeight(kopf);
     const int64_t bits = FreeImage_GetBPP(kopf);
     FreeImage_Unload(kopf);
-    // A deep pixel (16 bits per channel, floating point) may take no more memory than 24 bits would.
-    return Groesse_Erlaubt(b, h) && Groesse_Erlaubt(b, std::max<int64_t>(h * bits / 24, 1));
+    return Groesse_Erlaubt(b, h, bits);
 }
 
 bool clsImage::Bibliothek_Laden(const std::string& datei)

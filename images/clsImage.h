@@ -44,8 +44,8 @@ inline int32_t Grauwert(int32_t p, int32_t q, int32_t s)
 
 class clsImage {
 public:
-    // A side longer than this, or more pixels than kMaxPixel, is refused: such a file is hostile or
-    // cannot be shown.
+    // A side longer than this, or more pixels than kMaxPixel (fewer for pixels deeper than 24 bits),
+    // is refused: such a file is hostile or cannot be shown.
     static constexpr int32_t kMaxSeite = 32767;
     static constexpr int64_t kMaxPixel = int64_t{1} << 27;
 
@@ -88,7 +88,8 @@ private:
     bool Bibliothek_Laden(const std::string& datei);
     bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
     bool Kopf_Pruefen(int32_t format, const std::string& datei);
-    bool Groesse_Erlaubt(int64_t breite, int64_t hoehe);
+    // Whether a picture of that size and depth may be loaded; reports it when not.
+    bool Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits = 24);
     void Nur_Mit_Bibliothek() const;
 
     bool bibliothek_;
