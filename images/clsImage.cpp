@@ -291,7 +291,9 @@ bool Bilddatei_Pruefen(const std::string& datei)
     if (bild.LoadPic(datei) != Lader_FreeImage) return false;
     const Bildzeilen z = bild.Zeilen();
     int64_t summe = 0;
-    for (int32_t y = 0; y < z.hoehe; ++y)
-        for (int32_t x = 0; x < z.breite; ++x) summe += z.Zeile(y)[3 * x];
+    for (int32_t y = 0; y < z.hoehe; ++y) {
+        const uint8_t* zeile = z.Zeile(y);
+        for (int32_t x = 0; x < z.breite; ++x) summe += zeile[3 * x];
+    }
     return summe >= 0;
 }

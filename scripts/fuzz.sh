@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang (folder build-fuzz/) and runs each for the given seconds
 # (default 60) on its corpus, which starts from the seeds fuzz/seeds.py writes. ZELO_FUZZ_JOBS
-# targets run at the same time (default 1). Prints the executions of every target; fails when one
-# finds a crash, hang, leak or runaway memory (the input that did it is kept in build-fuzz/crashes/).
+# targets run at the same time (default 1); ZELO_FUZZ_TARGETS="name ..." runs only those (names
+# without "fuzz_"). Prints the executions of every target; fails when one finds a crash, hang, leak
+# or runaway memory (the input that did it is kept in build-fuzz/crashes/).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -38,7 +39,10 @@ run_target() {
 
 targets=()
 for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] && targets+=("$target")
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  [ -z "${ZELO_FUZZ_TARGETS:-}" ] || [[ " $ZELO_FUZZ_TARGETS " == *" ${name#fuzz_} "* ]] || continue
+  targets+=("$target")
 done
 running=0
 for target in "${targets[@]}"; do
