@@ -151,6 +151,8 @@ void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
         break;
     default: Schreibfehler_Ausloesen(errWriteFailed, value);
     }
+    // The same value again leaves the file alone: settings are written often, mostly unchanged.
+    if (const RegValue* alt = store.Find(sectionKey_, valueKey_); alt && *alt == stored) return;
     store.Set(sectionKey_, valueKey_, stored);
     if (store.Save() != 0) Schreibfehler_Ausloesen(errWriteFailed, value);
 }

@@ -19,12 +19,17 @@ std::string Leerzeichen_Abschneiden(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string Alle_Entfernen(std::string text, const std::string& pattern)
+// Every occurrence of pattern, found from left to right without overlap, is dropped.
+std::string Alle_Entfernen(const std::string& text, const std::string& pattern)
 {
     if (pattern.empty()) return text;
-    for (auto pos = text.find(pattern); pos != std::string::npos; pos = text.find(pattern, pos))
-        text.erase(pos, pattern.size());
-    return text;
+    std::string rest;
+    for (size_t pos = 0;;) {
+        const size_t found = text.find(pattern, pos);
+        rest.append(text, pos, found == std::string::npos ? std::string::npos : found - pos);
+        if (found == std::string::npos) return rest;
+        pos = found + pattern.size();
+    }
 }
 
 // Puts the zero in front of a number text that begins with its decimal separator.
@@ -79,14 +84,33 @@ std::string NulTrim(const std::string& text)
 void SplitText(const std::string& text, std::vector<std::string>& target, const std::string& separators)
 {
     target.clear();
+    const bool blankTrennt = separators.find(' ') != std::string::npos;
     size_t start = 0;
+    // Whether the stretch since start, without its outer blanks, holds separators only: then a
+    // one-character separator leaves nothing of it, and a long run of separators is not cut
+    // out again and again.
+    bool nurTrenner = true;
+    bool zeichen = false;
+    bool luecke = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (separators.find(text[i]) == std::string::npos) continue;
-        const std::string piece = Alle_Entfernen(Leerzeichen_Abschneiden(text.substr(start, i - start)), separators);
-        // An empty stretch is taken into the next piece, where trimming removes it again.
-        if (piece.empty()) continue;
-        target.push_back(piece);
-        start = i + 1;
+        const char c = text[i];
+        if (separators.find(c) != std::string::npos && !(nurTrenner && separators.size() == 1)) {
+            std::string piece = Alle_Entfernen(Leerzeichen_Abschneiden(text.substr(start, i - start)), separators);
+            // An empty stretch is taken into the next piece, where trimming removes it again.
+            if (!piece.empty()) {
+                target.push_back(std::move(piece));
+                start = i + 1;
+                nurTrenner = true;
+                zeichen = luecke = false;
+                continue;
+            }
+        }
+        if (c == ' ' && !blankTrennt) {
+            luecke = zeichen;
+        } else {
+            if (luecke || separators.find(c) == std::string::npos) nurTrenner = false;
+            zeichen = true;
+        }
     }
     const std::string rest = Alle_Entfernen(text.substr(start), separators);
     if (!rest.empty()) target.push_back(rest);

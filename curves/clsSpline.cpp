@@ -12,8 +12,6 @@
 
 namespace {
 
-// The work arrays reach index n + 1 and keep the fixed size of the point limit plus a margin.
-constexpr size_t WorkSize = clsSpline::MaxPoints + 5;
 // Newton on p converges in a few dozen steps at most; the cap only stops a run-away iteration.
 constexpr int MaxIterations = 200;
 // How close to S, relative to S, the residual ends once it has reached S; short of S the
@@ -43,11 +41,6 @@ double Endlich(double value)
 
 double Quadrat(double value) { return value * value; }
 
-}
-
-clsSpline::clsSpline()
-{
-    for (auto* work : {&a_, &b_, &c_, &d_, &r_, &r1_, &r2_, &t_, &t1_, &u_, &v_}) work->assign(WorkSize, 0.0);
 }
 
 void clsSpline::CopyArray(std::span<float> ToArray) const
@@ -120,6 +113,9 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
     // failure leaves the grid, the values and their count of the last good fit together.
     float p = 0.0f;
     try {
+        // The work arrays reach index n + 1; they only grow, so a fit finds what the last one left.
+        for (auto* work : {&a_, &b_, &c_, &d_, &r_, &r1_, &r2_, &t_, &t1_, &u_, &v_})
+            if (work->size() < static_cast<size_t>(n) + 2) work->resize(static_cast<size_t>(n) + 2, 0.0);
         Stuetzstellen_Pruefen();
         if (!std::isfinite(Fits_Chi)) rt::Raise(rt::errInvalidCall);
         p = Glaettungsschritt(Fits_Chi);
@@ -127,6 +123,9 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
         Rest_Pruefen(Fits_Chi);
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsSpline", "Fit", error, true);
+        return false;
+    } catch (const std::bad_alloc&) {
+        gError->Report("clsSpline", "Fit", rt::RuntimeError(rt::errOutOfMemory), true);
         return false;
     }
 

@@ -12,8 +12,6 @@ public:
     static constexpr int32_t MinPoints = 3;
     static constexpr int32_t MaxPoints = 5000;
 
-    clsSpline();
-
     // Copies Fit_Y(1..Fit_Punkte) into ToArray[0..]; a target too short is reported and left untouched.
     void CopyArray(std::span<float> ToArray) const;
     // Fits the support points with bound Fits_Chi and evaluates the spline on Fits_Punkte points from

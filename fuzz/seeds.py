@@ -6,7 +6,9 @@ from an empty corpus. Usage: seeds.py <out folder>
 """
 import math
 import os
+import struct
 import sys
+import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
@@ -57,6 +59,75 @@ def formula():
     return [b"2*y+sin(3)", b"root(8;3)+hex(255)", b"((1+2)*3)^2/0", b"arcoth(2)+1e308*10", b"101b+FFh+17o+45\xb0"]
 
 
+def png(width, height, colour, depth, pixels, palette=b""):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+    head = struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 0)
+    rows = b"".join(b"\0" + pixels[y] for y in range(height))
+    plte = chunk(b"PLTE", palette) if palette else b""
+    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", head) + plte + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b"")
+
+
+def bmp(width, height):
+    pitch = (3 * width + 3) // 4 * 4
+    rows = b"".join(bytes(c for x in range(width) for c in (x * 40, y * 60, 200)).ljust(pitch, b"\0") for y in range(height))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    return b"BM" + struct.pack("<IHHI", 14 + len(info) + len(rows), 0, 0, 14 + len(info)) + info + rows
+
+
+def tiff(width, height):
+    pixels = bytes(c for i in range(width * height) for c in (i * 30, 100, 255 - i * 30))
+    ifd = 8 + len(pixels)
+    entries = [(256, 3, 1, width), (257, 3, 1, height), (258, 3, 3, ifd + 2 + 12 * 10 + 4),
+               (259, 3, 1, 1), (262, 3, 1, 2), (273, 4, 1, 8), (277, 3, 1, 3), (278, 3, 1, height),
+               (279, 4, 1, len(pixels)), (284, 3, 1, 1)]
+    out = b"II*\0" + struct.pack("<I", ifd) + pixels + struct.pack("<H", len(entries))
+    out += b"".join(struct.pack("<HHII", *e) for e in entries) + b"\0\0\0\0"
+    return out + struct.pack("<HHH", 8, 8, 8)
+
+
+def jpeg():
+    # One grey 8x8 block with all coefficients zero; each Huffman table holds the one code "0".
+    def segment(marker, body):
+        return b"\xff" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
+    table = lambda cls_id, symbol: bytes([cls_id]) + bytes([1] + [0] * 15) + bytes([symbol])
+    return (b"\xff\xd8" + segment(0xE0, b"JFIF\0\x01\x01\0\0\x01\0\x01\0\0")
+            + segment(0xDB, b"\0" + bytes(range(1, 65)))
+            + segment(0xC0, b"\x08\0\x08\0\x08\x01\x01\x11\0")
+            + segment(0xC4, table(0x00, 0) + table(0x10, 0))
+            + segment(0xDA, b"\x01\x01\0\0\x3f\0") + b"\x3f\xff\xd9")
+
+
+GIF = (b"GIF89a\x01\0\x01\0\x80\0\0\xff\xff\xff\0\0\0!\xf9\x04\x01\0\0\0\0"
+       b",\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;")
+
+
+def images():
+    # The first byte picks the extension: 0 png, 1 tif, 2 jpg, 3 bmp, 4 gif, 5 one the library does not know.
+    rgb = png(4, 3, 2, 8, [bytes(range(12 * y, 12 * y + 12)) for y in range(3)])
+    palette = png(2, 2, 3, 8, [b"\0\1", b"\1\0"], b"\0\0\0\xff\xff\xff")
+    grey16 = png(3, 2, 0, 16, [b"\0\0\x80\0\xff\xff", b"\x12\x34\x56\x78\x9a\xbc"])
+    files = [(0, rgb), (0, palette), (0, grey16), (1, tiff(2, 2)), (2, jpeg()), (3, bmp(3, 2)), (4, GIF)]
+    return [bytes([kind]) + body for kind, body in files] + [b"\x05" + body for _, body in files]
+
+
+REPLIES = [b"HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello",
+           b"HTTP/1.1 302 Found\r\nContent-Location: /x\r\nlocation: /v2.txt\r\n\r\n",
+           b"HTTP/1.0 206 Partial\r\nContent-Range: bytes 3-5/6\r\nContent-Length: 3\r\n\r\ndef",
+           b"HTTP/1.0 500 Internal Server Error\r\n\r\n",
+           b"http://www.example.org:8080/zelo/v_zelo.txt",
+           b"www.example.org/a/b?c=d"]
+
+
+def http_reply():
+    return REPLIES
+
+
+def version_file():
+    return [b"v#2.33.0001/2.32.0880/3.18.0/1.0/1.0", b"Zelo#2.34.0/2.35.0002/3.17.0/1.1/1.0\r\n",
+            b"#1.2/ 3 . 4 . 5 /-1.+2.0///"]
+
+
 SEEDS = {
     "raw_spectrum": raw_spectrum,
     "curve_files": curve_files,
@@ -65,6 +136,9 @@ SEEDS = {
     "structure_curves": structure_curves,
     "element_database": element_database,
     "formula": formula,
+    "images": images,
+    "http_reply": http_reply,
+    "version_file": version_file,
 }
 
 

@@ -7,7 +7,9 @@
 
 #include <FreeImage.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -38,6 +40,43 @@ FIBITMAP* Ersetzen(FIBITMAP* quelle, FIBITMAP* neu)
     if (!neu) return quelle;
     if (neu != quelle) FreeImage_Unload(quelle);
     return neu;
+}
+
+// The size of the first picture of a GIF file from its image descriptor; false when there is none.
+bool Gif_Groesse(const std::string& datei, int64_t& breite, int64_t& hoehe)
+{
+    std::ifstream ein(datei, std::ios::binary);
+    uint8_t kopf[13]{};
+    if (!ein.read(reinterpret_cast<char*>(kopf), sizeof kopf) || kopf[0] != 'G' || kopf[1] != 'I' || kopf[2] != 'F')
+        return false;
+    if (kopf[10] & 0x80) ein.seekg(3 << ((kopf[10] & 7) + 1), std::ios::cur);
+    // Extensions (0x21, a label, then blocks led by their length) come before the first picture (0x2C).
+    int marke = ein.get();
+    while (marke == 0x21) {
+        ein.get();
+        for (int laenge = ein.get(); laenge > 0; laenge = ein.get()) ein.seekg(laenge, std::ios::cur);
+        if (!ein) return false;
+        marke = ein.get();
+    }
+    if (marke != 0x2C) return false;
+    uint8_t bild[8]{};
+    if (!ein.read(reinterpret_cast<char*>(bild), sizeof bild)) return false;
+    breite = bild[4] | bild[5] << 8;
+    hoehe = bild[6] | bild[7] << 8;
+    return true;
+}
+
+// The picture formats the program opens. The library knows many more, but several of its rarer
+// decoders (Targa, camera raw among them) read and write outside their buffers on damaged files.
+constexpr FREE_IMAGE_FORMAT kBildformate[] = {FIF_TIFF, FIF_BMP, FIF_JPEG, FIF_PNG, FIF_GIF};
+
+// The format by the file name's extension, else by the content; FIF_UNKNOWN for any other format.
+FREE_IMAGE_FORMAT Bildformat(const std::string& datei)
+{
+    const FREE_IMAGE_FORMAT nachName = FreeImage_GetFIFFromFilename(datei.c_str());
+    for (FREE_IMAGE_FORMAT format : kBildformate)
+        if (nachName == FIF_UNKNOWN ? FreeImage_Validate(format, datei.c_str()) : nachName == format) return format;
+    return FIF_UNKNOWN;
 }
 
 bool Ist24Bit(FIBITMAP* dib) { return FreeImage_GetImageType(dib) == FIT_BITMAP && FreeImage_GetBPP(dib) == 24; }
@@ -90,38 +129,53 @@ bool clsImage::Pruefen(const std::string& datei)
     return true;
 }
 
-bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe)
+bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits)
 {
-    if (breite > 0 && hoehe > 0 && breite <= kMaxSeite && hoehe <= kMaxSeite && breite * hoehe <= kMaxPixel)
+    // A deep pixel (16 bits per channel, floating point) may take no more memory than 24 bits would.
+    if (breite > 0 && hoehe > 0 && breite <= kMaxSeite && hoehe <= kMaxSeite &&
+        breite * hoehe * std::max<int64_t>(bits, 24) <= kMaxPixel * 24)
         return true;
     Melden("LoadPic", kZuGross,
            "Bild zu groß oder leer: " + std::to_string(breite) + " x " + std::to_string(hoehe) + " Pixel.");
     return false;
 }
 
+// The header alone tells the size, so that a huge picture is refused before it is decoded.
+bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
+{
+    const auto fif = static_cast<FREE_IMAGE_FORMAT>(format);
+    int64_t b = 0;
+    int64_t h = 0;
+    if (fif == FIF_GIF) {
+        if (!Gif_Groesse(datei, b, h)) {
+            Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. Die Datei enthält kein Bild.");
+            return false;
+        }
+        return Groesse_Erlaubt(b, h);
+    }
+    Bibliotheksmeldung().clear();
+    FIBITMAP* kopf = FreeImage_Load(fif, datei.c_str(), FIF_LOAD_NOPIXELS);
+    if (!kopf) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
+        return false;
+    }
+    b = FreeImage_GetWidth(kopf);
+    h = FreeImage_GetHeight(kopf);
+    const int64_t bits = FreeImage_GetBPP(kopf);
+    FreeImage_Unload(kopf);
+    return Groesse_Erlaubt(b, h, bits);
+}
+
 bool clsImage::Bibliothek_Laden(const std::string& datei)
 {
     static const bool hook = (FreeImage_SetOutputMessage(Meldung_Merken), true);
     (void)hook;
-    FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(datei.c_str());
-    if (format == FIF_UNKNOWN) format = FreeImage_GetFileType(datei.c_str(), 0);
+    const FREE_IMAGE_FORMAT format = Bildformat(datei);
     if (format == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(format)) {
         Melden("LoadPic", kFormatUnbekannt, "Unbekanntes Bildformat.");
         return false;
     }
-    // The header alone tells the size, so that a huge picture is refused before it is decoded.
-    if (FreeImage_FIFSupportsNoPixels(format)) {
-        Bibliotheksmeldung().clear();
-        FIBITMAP* kopf = FreeImage_Load(format, datei.c_str(), FIF_LOAD_NOPIXELS);
-        if (!kopf) {
-            Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Bibliotheksmeldung());
-            return false;
-        }
-        const int64_t b = FreeImage_GetWidth(kopf);
-        const int64_t h = FreeImage_GetHeight(kopf);
-        FreeImage_Unload(kopf);
-        if (!Groesse_Erlaubt(b, h)) return false;
-    }
+    if (!Kopf_Pruefen(format, datei)) return false;
     Bibliotheksmeldung().clear();
     dib_ = FreeImage_Load(format, datei.c_str(), 0);
     if (!dib_) {
@@ -237,7 +291,9 @@ bool Bilddatei_Pruefen(const std::string& datei)
     if (bild.LoadPic(datei) != Lader_FreeImage) return false;
     const Bildzeilen z = bild.Zeilen();
     int64_t summe = 0;
-    for (int32_t y = 0; y < z.hoehe; ++y)
-        for (int32_t x = 0; x < z.breite; ++x) summe += z.Zeile(y)[3 * x];
+    for (int32_t y = 0; y < z.hoehe; ++y) {
+        const uint8_t* zeile = z.Zeile(y);
+        for (int32_t x = 0; x < z.breite; ++x) summe += zeile[3 * x];
+    }
     return summe >= 0;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// One loaded picture of the diffraction-image panel: loads an image file through the image library
-// (24 bits per pixel) or, when the library is off, through one of the window system's loaders that
-// only display it; knows its size and depth, reads packed pixel colours, turns them into grey
-// levels, reduces the picture to 16 grey levels or inverts it. The bitmap is released by UnloadPic,
-// the next load or the destructor.
+// One loaded picture of the diffraction-image panel: loads a TIFF, BMP, JPEG, PNG or GIF file
+// through the image library (24 bits per pixel) or, when the library is off, through one of the
+// window system's loaders that only display it; knows its size and depth, reads packed pixel
+// colours, turns them into grey levels, reduces the picture to 16 grey levels or inverts it. The
+// bitmap is released by UnloadPic, the next load or the destructor.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -44,8 +44,8 @@ inline int32_t Grauwert(int32_t p, int32_t q, int32_t s)
 
 class clsImage {
 public:
-    // A side longer than this, or more pixels than kMaxPixel, is refused: such a file is hostile or
-    // cannot be shown.
+    // A side longer than this, or more pixels than kMaxPixel (fewer for pixels deeper than 24 bits),
+    // is refused: such a file is hostile or cannot be shown.
     static constexpr int32_t kMaxSeite = 32767;
     static constexpr int64_t kMaxPixel = int64_t{1} << 27;
 
@@ -87,7 +87,9 @@ private:
     bool Pruefen(const std::string& datei);
     bool Bibliothek_Laden(const std::string& datei);
     bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
-    bool Groesse_Erlaubt(int64_t breite, int64_t hoehe);
+    bool Kopf_Pruefen(int32_t format, const std::string& datei);
+    // Whether a picture of that size and depth may be loaded; reports it when not.
+    bool Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits = 24);
     void Nur_Mit_Bibliothek() const;
 
     bool bibliothek_;

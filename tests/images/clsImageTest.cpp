@@ -31,6 +31,15 @@ TEST_F(ImageTest, GreyPngLoadsWith24BitsTopRowFirst)
     EXPECT_EQ(clsImage::Grey(bild.Image_GetPixelColor(2, 1)), 32);
 }
 
+TEST_F(ImageTest, GifLoadsOnceItsFirstPictureIsSmallEnough)
+{
+    Graubild_Schreiben(Datei("grau.gif"), 5, 4, [](int32_t x, int32_t) { return Grau(40u * x); });
+    clsImage bild(true);
+    ASSERT_EQ(bild.LoadPic(Datei("grau.gif").string()), Lader_FreeImage);
+    EXPECT_EQ(bild.Image_Width(), 5);
+    EXPECT_EQ(bild.Image_Height(), 4);
+}
+
 TEST(ImageGrey, WeighsTheBytesOfThePackedColour)
 {
     EXPECT_EQ(clsImage::Grey(255), 76) << "blue 255";
@@ -104,7 +113,13 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     }
     std::ofstream(Datei("leer.png")).close();
     Bild_Schreiben(Datei("lang.png"), 1, 100000, [](int32_t, int32_t) { return Grau(50); });
-    for (const char* name : {"halb_ganz.png", "halb_ganz.tif", "leer.png", "lang.png"}) {
+    // A Targa file (not a format the program opens) whose identification field runs past its end.
+    std::ofstream(Datei("kopf.tga"), std::ios::binary)
+        .write("\x57\0\x0a\0\0\0\0\0\0\0\0\0\x02\0\x02\0\x18\0\x80\0\0\x1e\x80\x0a\x14\x1e\x80\x14(\x1e\x80\x1e<\x1e", 34);
+    // A GIF whose first picture claims 65414 x 65532 pixels.
+    std::ofstream(Datei("riesig.gif"), std::ios::binary)
+        .write("GIF89a\x01\x04I\0\0\0\0,\x08\0\0\0\x86\xff\xfc\xff\xfd\0\0\x01z\x02" "D\x01\0;", 31);
+    for (const char* name : {"halb_ganz.png", "halb_ganz.tif", "leer.png", "lang.png", "kopf.tga", "riesig.gif"}) {
         SCOPED_TRACE(name);
         gError->ErrorMsg("", "", true, 0, "");
         const int32_t fenster = world.seam.errorWindows;
