@@ -144,7 +144,8 @@ void clsFFT::iFFT_Pot_Ungeschuetzt()
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
     std::fill(invInIm_.begin(), invInIm_.end(), 0.0f);
-    const double c = ((4.0 * kPi / gOptions->Delta_k()) / 2.0) * kPi * (gMFE->Dichte_Theoretisch() * 1E-27);
+    // The density is already per nm³, the unit of the r grid: no conversion from per m³ belongs here.
+    const double c = ((4.0 * kPi / gOptions->Delta_k()) / 2.0) * kPi * gMFE->Dichte_Theoretisch();
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
         Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);

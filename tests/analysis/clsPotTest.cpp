@@ -19,7 +19,7 @@ TEST_F(PotTest, TransformOfAGaussPotential)
     gPot->Berechne_v_K();
 
     ASSERT_EQ(gPot->Punkte_K(), 1500);
-    const double skala = 4.0 * std::numbers::pi * rho * 1E-27 * s * std::sqrt(2.0 * std::numbers::pi);
+    const double skala = 4.0 * std::numbers::pi * rho * s * std::sqrt(2.0 * std::numbers::pi);
     EXPECT_EQ(gPot->Y_K(1), 0.0f);
     float tiefster = 0.0f, hoechster = 0.0f;
     for (int32_t i = 2; i <= 1500; ++i) {
