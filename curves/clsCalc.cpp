@@ -2,6 +2,7 @@
 
 #include "core/Guarded.h"
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "curves/clsSSC.h"
@@ -141,3 +142,5 @@ void clsCalc::Uebernehmen(std::vector<float> werte, float tiefster, float hoechs
 }
 
 void clsCalc::Stufe_Sichern(int32_t typ) const { rt::Object(gSSC).Kurve_Sichern(typ); }
+
+void clsCalc::Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }

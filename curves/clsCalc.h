@@ -230,6 +230,10 @@ private:
     static int32_t Mittlerer_Punkt(int32_t n) { return n % 2 == 1 ? (n + 1) / 2 : n / 2; }
     // Takes over a loaded curve with its extremes.
     void Uebernehmen(std::vector<float> werte, float tiefster, float hoechster);
+    // Takes over a one-sided curve that starts at x = 0 and logs its size and maximum.
+    void Von_Null_Uebernehmen(std::vector<float> werte, float tiefster, float hoechster, float schritt);
+    // Adds a line to the processing log.
+    static void Protokoll(const std::string& zeile);
     // Saves the curve as a stage of the given kind in gSSC.
     void Stufe_Sichern(int32_t typ) const;
 

@@ -22,8 +22,6 @@ namespace {
 constexpr float Mittel_Dy = 0.0001f;
 constexpr float Mittel_Chi = 0.000001f;
 
-void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
-
 float Wert(const std::vector<float>& werte, int32_t Index)
 {
     if (Index < 1 || Index > static_cast<int32_t>(werte.size())) return 0.0f;

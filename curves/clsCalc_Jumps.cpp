@@ -18,8 +18,6 @@
 
 namespace {
 
-void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
-
 // The first and the last index whose value reaches the clip level; 0 and 0 when none does.
 std::pair<int32_t, int32_t> Geklippter_Bereich(const clsCalc& kurve)
 {

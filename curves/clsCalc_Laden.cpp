@@ -21,8 +21,6 @@
 
 namespace {
 
-void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
-
 std::string Datenpunkte_Zeile(int32_t punkte) { return gLanguage->Caption(206) + ": " + std::to_string(punkte); }
 
 std::string Maximum_Zeile(float maximum) { return "Maximum: " + rt::SingleText(maximum); }
@@ -42,6 +40,16 @@ std::vector<float> Eingelesen(const clsInput& input)
     return werte;
 }
 
+}
+
+void clsCalc::Von_Null_Uebernehmen(std::vector<float> werte, float tiefster, float hoechster, float schritt)
+{
+    Uebernehmen(std::move(werte), tiefster, hoechster);
+    schrittweite_ = schritt;
+    minimumX_ = 0.0f;
+    maximumX_ = static_cast<float>(static_cast<double>(punkte_) * schrittweite_);
+    Protokoll(Datenpunkte_Zeile(punkte_));
+    Protokoll(Maximum_Zeile(maximumY_));
 }
 
 bool clsCalc::Beugung_oeffnen()
@@ -131,12 +139,7 @@ bool clsCalc::Digitalisiert_Oeffnen()
             Lesefehler_Vermerken("Digitalisiert_Oeffnen");
             return false;
         }
-        Uebernehmen(Eingelesen(input), input.Minimum_Y(), input.Maximum_Y());
-        schrittweite_ = input.Delta_X();
-        minimumX_ = 0.0f;
-        maximumX_ = static_cast<float>(static_cast<double>(punkte_) * schrittweite_);
-        Protokoll(Datenpunkte_Zeile(punkte_));
-        Protokoll(Maximum_Zeile(maximumY_));
+        Von_Null_Uebernehmen(Eingelesen(input), input.Minimum_Y(), input.Maximum_Y(), input.Delta_X());
         Stufe_Sichern(KT_JK);
         istGefaltet_ = true;
         return true;
@@ -158,12 +161,7 @@ bool clsCalc::Faltung_Oeffnen()
             tiefster = std::min(tiefster, wert);
             hoechster = std::max(hoechster, wert);
         }
-        Uebernehmen(std::move(werte), tiefster, hoechster);
-        schrittweite_ = input.Delta_X();
-        minimumX_ = 0.0f;
-        maximumX_ = static_cast<float>(static_cast<double>(input.Punkte()) * schrittweite_);
-        Protokoll(Datenpunkte_Zeile(punkte_));
-        Protokoll(Maximum_Zeile(maximumY_));
+        Von_Null_Uebernehmen(std::move(werte), tiefster, hoechster, input.Delta_X());
         Protokoll(gLanguage->Caption(207) + ": (SMP)" + rt::SingleText(mitte_));
         Stufe_Sichern(KT_Fit);
         return true;

@@ -22,8 +22,6 @@ namespace {
 constexpr float Chi_Links_Ausstehend = 1000.0f;
 constexpr float Chi_Rechts_Ausstehend = 100.0f;
 
-void Protokoll(const std::string& zeile) { rt::Object(gCommon).Record(zeile); }
-
 std::string Text(int32_t nummer) { return gLanguage->Caption(nummer); }
 
 float Wert(const std::vector<float>& werte, int32_t Index)
