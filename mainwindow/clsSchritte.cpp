@@ -54,6 +54,19 @@ clsSchritte& Schritte() { return instanz; }
 
 void Schritte_Zuruecksetzen() { instanz = clsSchritte{}; }
 
+bool clsSchritte::Trennstelle_Anbieten(const clsCalc& calc, MainWindowView& view)
+{
+    if (calc.Trennstelle_OK()) {
+        view.CallPanel(Panelaufruf::Fit_NeueTrennstelle);
+        view.ShowPanel(Panel::Fit, true);
+        return false;
+    }
+    // The user marks the separation point in the diagram.
+    gModus_Fit = true;
+    view.ShowMenu(Menue::Mitteln, false);
+    return true;
+}
+
 void clsSchritte::Tools_Zeigen() { MainView().ToolsChanged(); }
 
 void clsSchritte::Tags_Setzen(int32_t aktuell, int32_t naechster)
@@ -86,14 +99,7 @@ void clsSchritte::Weiter()
             Tags_Setzen(73, 285);
             Werkzeuge.setEnabled(kWeiter, false);
             Tools_Zeigen();
-            if (calc.Trennstelle_OK()) {
-                view.CallPanel(Panelaufruf::Fit_NeueTrennstelle);
-                view.ShowPanel(Panel::Fit, true);
-            } else {
-                // The user marks the separation point in the diagram.
-                gModus_Fit = true;
-                view.ShowMenu(Menue::Mitteln, false);
-            }
+            Trennstelle_Anbieten(calc, view);
             view.DrawCurve(KT_Fit);
             break;
         case ST_UG:

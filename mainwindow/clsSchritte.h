@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+class clsCalc;
+class MainWindowView;
+
 inline constexpr int32_t ST_Keiner = -1000;
 inline constexpr int32_t ST_Rohdaten = 2;
 inline constexpr int32_t ST_Gefaltet = 4;
@@ -62,6 +65,8 @@ public:
 private:
     // The window mirrors the tools.
     static void Tools_Zeigen();
+    // The fit panel at a known separation point, else the mode in which the user marks one (true).
+    static bool Trennstelle_Anbieten(const clsCalc& calc, MainWindowView& view);
     // The U(K) and J(K) questions; true to go on.
     static bool Zurueckgehen_Bestaetigt(int16_t Index);
     void Untergrund_Waehlen();

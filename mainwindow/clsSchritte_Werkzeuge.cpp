@@ -119,14 +119,7 @@ void clsSchritte::Fit_Click()
         Werkzeuge.Toggle_Tool_0_Enabled(false);
         Sichern(KT_JK_Gemittelt);
         Werkzeuge.Toggle_RohdatenSeperator(2, true);
-        if (calc.Trennstelle_OK()) {
-            view.CallPanel(Panelaufruf::Fit_NeueTrennstelle);
-            view.ShowPanel(Panel::Fit, true);
-        } else {
-            gModus_Fit = true;
-            view.ShowMenu(Menue::Mitteln, false);
-            view.ClearValueLabel();
-        }
+        if (Trennstelle_Anbieten(calc, view)) view.ClearValueLabel();
         Werkzeuge.setEnabled(kSchritt_JK, true);
         Tools_Zeigen();
         Tags_Setzen(73, 285);
