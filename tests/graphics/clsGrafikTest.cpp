@@ -24,8 +24,7 @@ TEST(RasterAnd, WhiteKeepsThePictureAndColoursMeetInBlack)
     const auto und = [](QRgb unten, QRgb oben) {
         QImage ziel = Bild(unten);
         Uebertragen(ziel, Bild(oben), 1, 2, 1, SRCAND);
-        EXPECT_EQ(ziel.pixel(0, 0), unten) << "left of the copy";
-        EXPECT_EQ(ziel.pixel(3, 0), unten) << "right of the copy";
+        EXPECT_EQ(std::pair(ziel.pixel(0, 0), ziel.pixel(3, 0)), std::pair(unten, unten)) << "beside the copy";
         return ziel.pixel(1, 0);
     };
     EXPECT_EQ(und(rot, weiss), rot);
@@ -57,7 +56,7 @@ TEST_F(EngineTest, MergeSkipsInvisibleAndEmptyLayersAndAlwaysDrawsTheAxes)
     EXPECT_EQ(display.pic->Picture, display.pic->Image) << "the merged diagram is the background";
 }
 
-TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRouting)
+TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRoutingZoomOrdersItsWindow)
 {
     gGrafik->LoadLayer(1, 0, true);
     gGrafik->Skalieren(5, 5, 2, 2, 0, 1, 1, KT_IK);
@@ -71,6 +70,12 @@ TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRouting)
     EXPECT_EQ(display.Kurve(), KT_IK_Wichtung) << "the main diagram shows I(K) beside a G(r)";
     EXPECT_FLOAT_EQ(gGrafik->Layer(1).Skala().xmax, 150.0f) << "LayerVon -1 leaves the layers";
     EXPECT_EQ(seam.errorWindows, 0);
+
+    gGrafik->Zoomen(10, 2, 5, -1, true);
+    const Bereich z = gGrafik->ZoomFenster();
+    EXPECT_EQ(std::tuple(gGrafik->Zoom(), z.x1, z.x2, z.y1, z.y2), std::tuple(true, 2.0f, 10.0f, -1.0f, 5.0f));
+    gGrafik->Zeichne_Kurve(KT_IK);
+    EXPECT_FALSE(gGrafik->Zoom()) << "a new kind ends the zoom";
 }
 
 TEST_F(EngineTest, LayersAreAppendedPerDiagramAndCountedFromOne)
@@ -82,21 +87,9 @@ TEST_F(EngineTest, LayersAreAppendedPerDiagramAndCountedFromOne)
     gGrafik->LoadLayer(1, 0, true);
     gGrafik->LoadLayer(2, 1, false);
     ASSERT_EQ(gGrafik->LayerAnzahl(), 3);
-    EXPECT_EQ(gGrafik->Layer(1).DisplayIndex(), 0);
-    EXPECT_EQ(gGrafik->Layer(3).DisplayIndex(), 1);
     EXPECT_EQ(gGrafik->Layer(3).Bild().size(), QSize(300, 200));
-    gGrafik->ClearLayer(0);
     gGrafik->ClearLayer(4);
     EXPECT_THROW(gGrafik->DrawPoint(4, 1, 1), rt::RuntimeError);
-}
-
-TEST_F(EngineTest, ZoomStoresAnOrderedWindowAndANewKindEndsIt)
-{
-    gGrafik->Zoomen(10, 2, 5, -1, true);
-    const Bereich z = gGrafik->ZoomFenster();
-    EXPECT_EQ(std::tuple(gGrafik->Zoom(), z.x1, z.x2, z.y1, z.y2), std::tuple(true, 2.0f, 10.0f, -1.0f, 5.0f));
-    gGrafik->Zeichne_Kurve(KT_IK);
-    EXPECT_FALSE(gGrafik->Zoom());
 }
 
 TEST_F(EngineTest, FlatCurveOnALogAxisIsDrawnWithoutAFault)
