@@ -73,8 +73,7 @@ TEST_F(Vorschau, NewWindowsStartOnGrTakeTheKindAskedAndAreTrackedUntilClosed)
 {
     frmSmall& gr = Neu(KT_IK);
     EXPECT_EQ(gr.cmbkRaum->currentIndex(), 0) << "I(K) of kind 6 has no preview";
-    const std::string titel = gr.windowTitle().toStdString();
-    EXPECT_EQ(titel, Kurven_Titel(KT_GR) + " Vorschau, n=" + rt::SingleText(gMFE->Dichte_Experimentell()));
+    EXPECT_EQ(gr.windowTitle().toStdString(), Kurven_Titel(KT_GR) + " Vorschau, n=" + rt::SingleText(gMFE->Dichte_Experimentell()));
     EXPECT_FALSE(gr.conDisplay1->Y_Achse_Log());
 
     frmSmall& ik = Neu(KT_IK_Wichtung);
@@ -84,10 +83,8 @@ TEST_F(Vorschau, NewWindowsStartOnGrTakeTheKindAskedAndAreTrackedUntilClosed)
     EXPECT_TRUE(ug.conDisplay1->Y_Achse_Log()) << "U(K) on a log axis";
     EXPECT_FALSE(ug.conDisplay1->Check1->isVisibleTo(&ug));
     frmSmall& rdf = Neu(KT_RDF);
-    Speichern(gr, "vorschau_gr.png");
-    Speichern(rdf, "vorschau_rdf.png");
-    Speichern(ik, "vorschau_ik.png");
-    Speichern(ug, "vorschau_ug.png");
+    for (const auto& [fenster, name] : {std::pair{&gr, "gr"}, {&rdf, "rdf"}, {&ik, "ik"}, {&ug, "ug"}})
+        Speichern(*fenster, QString("vorschau_%1.png").arg(name));
     // All windows are tracked, each one window width further left; closing removes one.
     EXPECT_EQ(colSmall.size(), 4u);
     EXPECT_EQ(PreviewWindow(ik.Tag()), &ik);

@@ -27,7 +27,7 @@ QRect CaptionBox(const QImage& face, const QColor& colour, int tolerance)
 
 }
 
-TEST(ButtonClassicLooks, HoverLooksStayFlatUntilTheMouseComes)
+TEST(ButtonHoverLooks, StayFlatUntilTheMouseComesLook9HasNoHoverAndLook6SwitchesItsCaptionColour)
 {
     const QColor face = ButtonColors::ButtonFace();
     for (int32_t style : {11, 12}) {
@@ -36,6 +36,14 @@ TEST(ButtonClassicLooks, HoverLooksStayFlatUntilTheMouseComes)
     }
     EXPECT_EQ(At(Render(11, Showing::Hover), W - 1, H - 1), ButtonColors::DarkShadow3D());
     EXPECT_EQ(At(Render(12, Showing::Hover), W - 1, H - 1), ButtonColors::Shadow3D());
+    EXPECT_EQ(Render(9, Showing::Hover), Render(9, Showing::Normal)) << "look 9 has no hover change";
+    EXPECT_NE(Render(9, Showing::Pressed), Render(9, Showing::Normal));
+    // Look 6 switches the caption colour itself.
+    Stage stage(6, QSize(W, H));
+    Show(*stage.button, Showing::Pressed);
+    EXPECT_EQ(stage.button->ForeColor(), QColor(Qt::white));
+    stage.button->setEnabled(false);
+    EXPECT_EQ(stage.button->ForeColor(), ButtonColors::ButtonText());
 }
 
 TEST(ButtonWindowsXPLook, Look13WithoutThemeShowsTheFaceOfLook2)
@@ -47,17 +55,6 @@ TEST(ButtonWindowsXPLook, Look13WithoutThemeShowsTheFaceOfLook2)
         return stage.button->Face().copy();
     };
     for (const Showing showing : kAllShowings) EXPECT_EQ(face(2, showing), face(13, showing)) << Name(showing).toStdString();
-}
-
-TEST(ButtonGradientLooks, Look9ShowsNoHoverChangeAndLook6SwitchesTheCaptionColourItself)
-{
-    EXPECT_EQ(Render(9, Showing::Hover), Render(9, Showing::Normal));
-    EXPECT_NE(Render(9, Showing::Pressed), Render(9, Showing::Normal));
-    Stage stage(6, QSize(W, H));
-    Show(*stage.button, Showing::Pressed);
-    EXPECT_EQ(stage.button->ForeColor(), QColor(Qt::white));
-    stage.button->setEnabled(false);
-    EXPECT_EQ(stage.button->ForeColor(), ButtonColors::ButtonText());
 }
 
 TEST(ButtonCaption, SinksOnePixelWhenPressedInLook0ButNotInLook3AndOnChecksShowPressed)
