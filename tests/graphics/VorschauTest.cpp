@@ -83,7 +83,8 @@ TEST_F(Vorschau, NewWindowsStartOnGrTakeTheKindAskedAndAreTrackedUntilClosed)
     EXPECT_TRUE(ug.conDisplay1->Y_Achse_Log()) << "U(K) on a log axis";
     EXPECT_FALSE(ug.conDisplay1->Check1->isVisibleTo(&ug));
     frmSmall& rdf = Neu(KT_RDF);
-    for (const auto& [fenster, name] : {std::pair{&gr, "gr"}, {&rdf, "rdf"}, {&ik, "ik"}, {&ug, "ug"}})
+    for (const auto& [fenster, name] : std::initializer_list<std::pair<frmSmall*, const char*>>{
+             {&gr, "gr"}, {&rdf, "rdf"}, {&ik, "ik"}, {&ug, "ug"}})
         Speichern(*fenster, QString("vorschau_%1.png").arg(name));
     // All windows are tracked, each one window width further left; closing removes one.
     EXPECT_EQ(colSmall.size(), 4u);
