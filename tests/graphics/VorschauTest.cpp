@@ -69,45 +69,31 @@ Zustand Jetzt(const std::filesystem::path& ordner)
 
 }
 
-TEST_F(Vorschau, ANewWindowStartsOnGrAndTakesTheKindAsked)
+TEST_F(Vorschau, NewWindowsStartOnGrTakeTheKindAskedAndAreTrackedUntilClosed)
 {
     frmSmall& gr = Neu(KT_IK);
     EXPECT_EQ(gr.cmbkRaum->currentIndex(), 0) << "I(K) of kind 6 has no preview";
-    EXPECT_EQ(gr.cmbkRaum->count(), 4);
-    const std::string titel = gr.windowTitle().toStdString();
-    EXPECT_EQ(titel, Kurven_Titel(KT_GR) + " Vorschau, n=" + rt::SingleText(gMFE->Dichte_Experimentell()));
+    EXPECT_EQ(gr.windowTitle().toStdString(), Kurven_Titel(KT_GR) + " Vorschau, n=" + rt::SingleText(gMFE->Dichte_Experimentell()));
     EXPECT_FALSE(gr.conDisplay1->Y_Achse_Log());
 
     frmSmall& ik = Neu(KT_IK_Wichtung);
     EXPECT_EQ(ik.cmbkRaum->currentData().toInt(), KT_IK_Wichtung);
-    EXPECT_EQ(ik.windowTitle().toStdString(), Kurven_Titel(KT_IK_Wichtung) + " Vorschau");
-    EXPECT_FALSE(ik.conDisplay1->Y_Achse_Log());
 
     frmSmall& ug = Neu(KT_UG);
     EXPECT_TRUE(ug.conDisplay1->Y_Achse_Log()) << "U(K) on a log axis";
     EXPECT_FALSE(ug.conDisplay1->Check1->isVisibleTo(&ug));
     frmSmall& rdf = Neu(KT_RDF);
-    Speichern(gr, "vorschau_gr.png");
-    Speichern(rdf, "vorschau_rdf.png");
-    Speichern(ik, "vorschau_ik.png");
-    Speichern(ug, "vorschau_ug.png");
+    for (const auto& [fenster, name] : std::initializer_list<std::pair<frmSmall*, const char*>>{
+             {&gr, "gr"}, {&rdf, "rdf"}, {&ik, "ik"}, {&ug, "ug"}})
+        Speichern(*fenster, QString("vorschau_%1.png").arg(name));
+    // All windows are tracked, each one window width further left; closing removes one.
+    EXPECT_EQ(colSmall.size(), 4u);
+    EXPECT_EQ(PreviewWindow(ik.Tag()), &ik);
+    EXPECT_LT(ik.x(), gr.x());
+    EXPECT_GE(rdf.x(), 0);
+    rdf.close();
+    EXPECT_EQ(colSmall.size(), 3u);
     EXPECT_EQ(seam.errorWindows, 0);
-    EXPECT_TRUE(seam.messages.empty());
-}
-
-TEST_F(Vorschau, WindowsOpenedAtOnceAreAllTrackedAndClosingRemovesThem)
-{
-    frmSmall& erstes = Neu(KT_GR);
-    frmSmall& zweites = Neu(KT_RDF);
-    frmSmall& drittes = Neu(KT_GR);
-    ASSERT_EQ(colSmall.size(), 3u);
-    EXPECT_EQ(PreviewWindow(zweites.Tag()), &zweites);
-    // Each lies one window width further left; none leaves the screen.
-    EXPECT_LT(zweites.x(), erstes.x());
-    EXPECT_GE(drittes.x(), 0);
-    drittes.close();
-    EXPECT_EQ(colSmall.size(), 2u);
-    EXPECT_EQ(PreviewWindow(erstes.Tag()), &erstes);
     EXPECT_TRUE(seam.messages.empty());
 }
 

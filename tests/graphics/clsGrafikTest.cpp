@@ -24,16 +24,13 @@ TEST(RasterAnd, WhiteKeepsThePictureAndColoursMeetInBlack)
     const auto und = [](QRgb unten, QRgb oben) {
         QImage ziel = Bild(unten);
         Uebertragen(ziel, Bild(oben), 1, 2, 1, SRCAND);
-        EXPECT_EQ(ziel.pixel(0, 0), unten) << "left of the copy";
-        EXPECT_EQ(ziel.pixel(3, 0), unten) << "right of the copy";
+        EXPECT_EQ(std::pair(ziel.pixel(0, 0), ziel.pixel(3, 0)), std::pair(unten, unten)) << "beside the copy";
         return ziel.pixel(1, 0);
     };
-    EXPECT_EQ(und(rot, weiss), rot);
-    EXPECT_EQ(und(rot, schwarz), schwarz);
-    EXPECT_EQ(und(gruen, rot), schwarz);
+    EXPECT_EQ(std::tuple(und(rot, weiss), und(rot, schwarz), und(gruen, rot)), std::tuple(rot, schwarz, schwarz));
 }
 
-TEST_F(EngineTest, MergeSkipsInvisibleAndEmptyLayersAndAlwaysDrawsTheAxes)
+TEST_F(EngineTest, MergeSkipsInvisibleAndEmptyLayersAndAlwaysDrawsTheAxesLayersCountFromOne)
 {
     gGrafik->LoadLayer(0, 0, true);
     gGrafik->Skalieren(0, 10, 0, 10, 0, -1, -1, KT_JK);
@@ -55,9 +52,20 @@ TEST_F(EngineTest, MergeSkipsInvisibleAndEmptyLayersAndAlwaysDrawsTheAxes)
     gGrafik->MergeLayer();
     EXPECT_GT(DunklePixelImPlot(), 400);
     EXPECT_EQ(display.pic->Picture, display.pic->Image) << "the merged diagram is the background";
+
+    // Layers are counted from one across the diagrams and sized after theirs.
+    conDisplay zweites;
+    zweites.resize(300, 200);
+    zweites.show();
+    gGrafik->setDisplay(1, &zweites);
+    gGrafik->LoadLayer(1, 1, false);
+    ASSERT_EQ(gGrafik->LayerAnzahl(), 3);
+    EXPECT_EQ(gGrafik->Layer(3).Bild().size(), QSize(300, 200));
+    for (const int32_t n : {0, 4}) gGrafik->ClearLayer(n);  // beyond the layers: nothing happens
+    EXPECT_THROW(gGrafik->DrawPoint(4, 1, 1), rt::RuntimeError);
 }
 
-TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRouting)
+TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRoutingZoomOrdersItsWindow)
 {
     gGrafik->LoadLayer(1, 0, true);
     gGrafik->Skalieren(5, 5, 2, 2, 0, 1, 1, KT_IK);
@@ -71,32 +79,12 @@ TEST_F(EngineTest, ScalingUsesTheKindsDefaultsAndTheTwoDiagramRouting)
     EXPECT_EQ(display.Kurve(), KT_IK_Wichtung) << "the main diagram shows I(K) beside a G(r)";
     EXPECT_FLOAT_EQ(gGrafik->Layer(1).Skala().xmax, 150.0f) << "LayerVon -1 leaves the layers";
     EXPECT_EQ(seam.errorWindows, 0);
-}
 
-TEST_F(EngineTest, LayersAreAppendedPerDiagramAndCountedFromOne)
-{
-    conDisplay zweites;
-    zweites.resize(300, 200);
-    zweites.show();
-    gGrafik->setDisplay(1, &zweites);
-    gGrafik->LoadLayer(1, 0, true);
-    gGrafik->LoadLayer(2, 1, false);
-    ASSERT_EQ(gGrafik->LayerAnzahl(), 3);
-    EXPECT_EQ(gGrafik->Layer(1).DisplayIndex(), 0);
-    EXPECT_EQ(gGrafik->Layer(3).DisplayIndex(), 1);
-    EXPECT_EQ(gGrafik->Layer(3).Bild().size(), QSize(300, 200));
-    gGrafik->ClearLayer(0);
-    gGrafik->ClearLayer(4);
-    EXPECT_THROW(gGrafik->DrawPoint(4, 1, 1), rt::RuntimeError);
-}
-
-TEST_F(EngineTest, ZoomStoresAnOrderedWindowAndANewKindEndsIt)
-{
     gGrafik->Zoomen(10, 2, 5, -1, true);
     const Bereich z = gGrafik->ZoomFenster();
     EXPECT_EQ(std::tuple(gGrafik->Zoom(), z.x1, z.x2, z.y1, z.y2), std::tuple(true, 2.0f, 10.0f, -1.0f, 5.0f));
     gGrafik->Zeichne_Kurve(KT_IK);
-    EXPECT_FALSE(gGrafik->Zoom());
+    EXPECT_FALSE(gGrafik->Zoom()) << "a new kind ends the zoom";
 }
 
 TEST_F(EngineTest, FlatCurveOnALogAxisIsDrawnWithoutAFault)
