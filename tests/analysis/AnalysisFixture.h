@@ -50,5 +50,4 @@ protected:
         SetIK(y);
         gIK->setFTR_Index(F);
     }
-    static double Wellenpaket(double K0, double r) { return -std::exp(-r * r / 8.0) * std::sin(K0 * r); }
 };

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-TEST(FT_AI_Regeln, CutOffMovesToTheNextZeroOfIK)
+TEST(FT_AI_Regeln, CutOffMovesToTheNextZeroOfIKAndDensityLineRules)
 {
     std::vector<float> ik(10, 1.0f);
     ik[5] = 0.0001f;  // point 6: not below the bound
@@ -17,10 +17,7 @@ TEST(FT_AI_Regeln, CutOffMovesToTheNextZeroOfIK)
     ik[6] = 1.0f;
     ik[9] = 0.0f;  // the last point is not searched
     EXPECT_EQ(Abbruchstelle_Suchen(ik, 3), 10) << "no zero: the last point";
-}
 
-TEST(FT_AI_Regeln, DensityLineRules)
-{
     // Falling to a minimum at 37, rising to the main peak at 52, falling to a minimum at 70, then rising.
     std::vector<float> gr(100);
     for (int32_t i = 1; i <= 100; ++i)
@@ -40,3 +37,4 @@ TEST(FT_AI_Regeln, DensityLineRules)
     std::vector<float> flach{5, 4, 4, 4, 6, 7, 8, 9, 10, 11};
     EXPECT_EQ(Dichtegerade_Suchen(flach, DR_Nach_Anker, 0, 1), 4);
 }
+

@@ -1,5 +1,6 @@
 // The searches over a G(r) curve, on curves made here without any global object: extremes and
-// first peak, the peak's left edge, the density line, Il'inskii's point and the maxima.
+// first peak, the peak's left edge and the density line (Il'inskii's point: GRPhysikTest.cpp;
+// the maxima: clsGR_StrukturTest.cpp).
 #include "analysis/GR_Suche.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +20,7 @@ std::vector<float> RGitter(int32_t n)
 
 }
 
-TEST(GR_Suche, FirstPeakAndItsLeftEdge)
+TEST(GR_Suche, FirstPeakItsLeftEdgeAndTheDensityLineThroughTheOrigin)
 {
     // Point 1 is ignored; the minimum at point 4 is where G stops falling towards r = 0.
     const std::vector<float> g = {9.0f, -1.0f, -2.0f, -3.0f, 1.0f, 4.0f, 2.0f, 4.0f, 0.0f};
@@ -35,10 +36,8 @@ TEST(GR_Suche, FirstPeakAndItsLeftEdge)
     EXPECT_EQ(Extreme_Suchen(negativ).Maximum, 0.0f);
     EXPECT_EQ(Linker_Rand_Suchen(negativ, 0), 2);
     EXPECT_EQ(Extreme_Suchen({}).Erster_Peak, 0);
-}
 
-TEST(GR_Suche, DensityLineIsTheLeastSquaresLineThroughTheOrigin)
-{
+    // The density line is the least-squares line through the origin.
     const std::vector<float> r = RGitter(100);
     for (const double krumm : {400.0, 0.0}) {
         std::vector<float> g(r.size());
@@ -50,23 +49,8 @@ TEST(GR_Suche, DensityLineIsTheLeastSquaresLineThroughTheOrigin)
         EXPECT_EQ(d.Verhaeltnis < 0.995f, krumm != 0.0) << krumm;
     }
     // The last point is kept inside 2..size(g).
-    const std::vector<float> g(100, -1.0f);
-    EXPECT_EQ(Dichtegerade_Anpassen(g, r, 0).Bis, 2);
-    EXPECT_EQ(Dichtegerade_Anpassen(g, r, 5000).Bis, 100);
+    const std::vector<float> konstant(100, -1.0f);
+    EXPECT_EQ(Dichtegerade_Anpassen(konstant, r, 0).Bis, 2);
+    EXPECT_EQ(Dichtegerade_Anpassen(konstant, r, 5000).Bis, 100);
 }
 
-TEST(GR_Suche, IlinskiiPointWhereTheIntegralOfRGFallsBelowMinusOne)
-{
-    // G = −a: C(i + 1) = −a·Δr²·i(i + 1)/2, below −1 first at i = 45 for a = 0.1, Δr = 0.1.
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, -0.1f), 0.1f), 46);
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(45, -0.1f), 0.1f), 0);
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, 0.1f), 0.1f), 0);
-}
-
-TEST(GR_Suche, MaximaAreWhereGStartsFalling)
-{
-    EXPECT_EQ(Maxima_Suchen(std::vector<float>{0.0f, 2.0f, 1.0f, 3.0f, 3.0f, 0.0f, 5.0f}), (std::vector<int32_t>{2, 5}));
-    // A curve falling from its first point has its maximum there; a rising one has none.
-    EXPECT_EQ(Maxima_Suchen(std::vector<float>{5.0f, 4.0f, 6.0f, 1.0f}), (std::vector<int32_t>{1, 3}));
-    EXPECT_TRUE(Maxima_Suchen(std::vector<float>{1.0f, 2.0f, 3.0f}).empty());
-}

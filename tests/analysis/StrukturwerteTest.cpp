@@ -17,7 +17,7 @@ void Erwarte_Linien(const std::vector<float>& linien, const std::vector<double>&
 }
 }
 
-TEST(Strukturwerte, RatiosAnglesAndUnsetPositions)
+TEST(Strukturwerte, RatiosAnglesUnsetPositionsAndStructureLinesEndingAfterTheFirstBeyondMaxR)
 {
     Strukturwerte w;
     w.Berechnen(0.0f, 25.0f, 0.25f, 0.55f);
@@ -34,10 +34,7 @@ TEST(Strukturwerte, RatiosAnglesAndUnsetPositions)
     EXPECT_EQ(w.Verhaeltnis, "");
     EXPECT_EQ(w.Tau[1], "n/a");
     EXPECT_EQ(w.Winkel[0], "n/a");
-}
 
-TEST(Strukturwerte, StructureLinesEndAfterTheFirstBeyondMaxR)
-{
     // The cursor at r = 1.0 stores 0.8 and K = 2π/0.8.
     const float r = 1.0f * 4.0f / 5.0f;
     const float K = static_cast<float>(6.28318530717958 / r);
@@ -49,19 +46,7 @@ TEST(Strukturwerte, StructureLinesEndAfterTheFirstBeyondMaxR)
     EXPECT_EQ(Strukturlinien(K, r, 3.1415927f, false, 6).K.size(), 3u) << "bounded by the r series";
 }
 
-TEST(Strukturwerte, AnalysisLinesLeaveOutZeroDivisors)
-{
-    Strukturwerte w;
-    w.Berechnen(30.0f, 25.0f, 0.0f, 0.0f);
-    const Analyselinien a = Analyselinien_Berechnen(w, 30.0f, 0.0f, {0.25f, 0.45f, 4.0f}, 3.14f, true, true);
-    EXPECT_EQ(a.SPO.K.size(), 6u);
-    EXPECT_NEAR(a.SPO.r.front(), 1.25 * 6.2831853 / 30.0, 1e-6);
-    Erwarte_Linien(a.r_Peaks, {0.25, 0.45});
-    EXPECT_TRUE(a.K_Tau.empty());
-    EXPECT_TRUE(a.K_Peaks.empty());
-}
-
-TEST(Modelllinien, FreeElectronLines)
+TEST(Modelllinien, FreeElectronLinesReflexesOfACubicElementAndTheMeanSpacingOfIKPeaks)
 {
     const float zweiKF = Fermi_Durchmesser(1.0f, 58.6f);
     EXPECT_NEAR(zweiKF, 24.0327, 1e-4);
@@ -71,10 +56,8 @@ TEST(Modelllinien, FreeElectronLines)
     EXPECT_NEAR(Friedel_Linien(lambdaF, 0.2f).front(), 0.3137, 1e-4);
     EXPECT_EQ(Fermi_Linien(zweiKF).size(), 5u);
     EXPECT_EQ(Fermi_Linien(zweiKF, 100.0f).size(), 4u) << "ends before the first line beyond the curve";
-}
 
-TEST(Modelllinien, ReflexesOfACubicElement)
-{
+    // Reflexes of a cubic element.
     clsElement element;
     element.setStruktur_System(1);
     element.setStruktur_a(0.4086f);
@@ -87,10 +70,8 @@ TEST(Modelllinien, ReflexesOfACubicElement)
 
     element.setStruktur_System(2);
     EXPECT_TRUE(Kristallreflexe(element).empty());
-}
 
-TEST(Peakabstaende, MeanSpacingOfIKPeaks)
-{
+    // The mean spacing of I(K) peaks.
     clsGauss peaks;
     peaks.setKurve(KT_IK);
     for (const float x : {10.0f, 20.0f, 30.5f}) peaks.Hinzufuegen(x, 1.0f, 1.0f, 0, 0.0f);
@@ -98,13 +79,5 @@ TEST(Peakabstaende, MeanSpacingOfIKPeaks)
     EXPECT_EQ(p.Texte[0], "= 10.25000 1/nm");
     EXPECT_EQ(p.Texte[1], "= 0.6 nm");
     EXPECT_EQ(p.Texte[2], "= 0.97561");
-
-    peaks.Clear();
-    peaks.setKurve(KT_GR);
-    peaks.Hinzufuegen(0.3f, 0.01f, 1.0f, 0, 0.0f);
-    const Peakabstaende einer = Peakabstaende_Berechnen(peaks);
-    EXPECT_EQ(einer.Delta, 0.0f);
-    EXPECT_EQ(einer.Texte[0], "= 0.00000 nm");
-    EXPECT_EQ(einer.Texte[1], "");
-    EXPECT_EQ(einer.Texte[2], "");
 }
+

@@ -40,7 +40,7 @@ void ExpectSame(const std::vector<float>& E, const std::vector<float>& y, double
 
 }
 
-TEST(TiefK_Modell, ParabelAndPolynomMeetTheCurveAtP)
+TEST(TiefK_Modell, ParabelAndPolynomMeetTheCurveAtPAndParabelAnstiegStartsWhereItLeavesMinusOne)
 {
     // The parabola takes only the value at P: 0 at K = 10 gives 0.01·K² − 1.
     std::vector<float> yw = Kurve([](double k) { return std::sin(k); });
@@ -52,14 +52,10 @@ TEST(TiefK_Modell, ParabelAndPolynomMeetTheCurveAtP)
     const std::vector<float> quadratisch = Kurve([](double k) { return 0.02 * k * k - 1.0; });
     ASSERT_TRUE(TiefK_Modell(LM_Polynom, quadratisch, kP, kDK, E));
     ExpectSame(E, quadratisch, 1e-5);
-}
 
-TEST(TiefK_Modell, ParabelAnstiegStartsWhereTheParabolaLeavesMinusOne)
-{
     // −1 up to K0 = 3, then 0.05·(K − 3)² − 1.
     const auto f = [](double k) { return k < 3.0 ? -1.0 : 0.05 * (k - 3.0) * (k - 3.0) - 1.0; };
-    const std::vector<float> yw = Kurve(f);
-    std::vector<float> E;
+    yw = Kurve(f);
     ASSERT_TRUE(TiefK_Modell(LM_Parabel_Anstieg, yw, kP, kDK, E));
     // The parabola takes over at the point before K0 (index K0/Δk = 30, K = 2.9).
     for (int32_t i = 1; i <= kP; ++i) {

@@ -25,7 +25,7 @@ protected:
     static double Kugelschale(double a, double b) { return 4.0 / 3.0 * kPi * 60.0 * (b * b * b - a * a * a); }
 };
 
-TEST_F(GRStrukturTest, HoyerCoordinationNumberTakesTheShellInEitherOrder)
+TEST_F(GRStrukturTest, HoyerTakesTheShellInEitherOrderAndShellLimitsAreKeptInsideGr)
 {
     for (const auto& [r1, r2] : {std::pair{0.2f, 0.35f}, {0.35f, 0.2f}}) {
         gGR->setKZ_r1(r1);
@@ -34,10 +34,7 @@ TEST_F(GRStrukturTest, HoyerCoordinationNumberTakesTheShellInEitherOrder)
         EXPECT_EQ(gGR->KZ_Hoyer(), "8.765");
         EXPECT_EQ(gGR->KZ_r1(), 0.2f);
     }
-}
 
-TEST_F(GRStrukturTest, ShellLimitsAreKeptInsideGr)
-{
     // Beyond both ends, and reversed from the last point: the whole sphere of the mean density.
     SetGR({});
     const float rEnde = gGR->R(1000);
@@ -60,7 +57,7 @@ TEST_F(GRStrukturTest, ShellLimitsAreKeptInsideGr)
     EXPECT_EQ(gGR->KZ_Wert(), 0.0f);
 }
 
-TEST_F(GRStrukturTest, PackingFractionOfTheFirstPeak)
+TEST_F(GRStrukturTest, PackingFractionOfTheFirstPeakAndFriedelAndTruncationPeriods)
 {
     // The packet about K = 16.8 1/nm is highest at r = 3π/(2K) = 0.2805 nm, grid point 74.
     WellenpaketIK(16.8);
@@ -68,6 +65,24 @@ TEST_F(GRStrukturTest, PackingFractionOfTheFirstPeak)
     ASSERT_EQ(gGR->First_Peak_Index(), 74);
     gMFE->setDichte_Experimentell(60.0f);
     EXPECT_NEAR(gGR->Raumerfuellung(), 68.96, 0.05);
+
+    // Friedel and truncation periods need their wavelengths.
+    gGR->setPunkte(1000);
+    gMFE->setValenz(1.0f);
+    gMFE->setDichte_Theoretisch(60.0f);
+    gMFE->setKF2(static_cast<float>(2.0 * kPi / 0.5));
+    EXPECT_EQ(gGR->Anzahl_Friedeloszillationen(), 7);
+    for (const float valenz : {0.0f, Kein_Wert}) {  // no wavelength without conduction electrons
+        gMFE->setValenz(valenz);
+        EXPECT_EQ(gGR->Anzahl_Friedeloszillationen(), 0) << valenz;
+    }
+
+    SetIK(std::vector<float>(1500, 0.5f));
+    gIK->setFTR_Index(1000);
+    EXPECT_FLOAT_EQ(gGR->Abbruchoszillationen(), static_cast<float>(2.0 * kPi / 99.9));
+    SetIK({0.5f});  // cut at K = 0
+    gIK->setFTR_Index(1);
+    EXPECT_EQ(gGR->Abbruchoszillationen(), 0.0f);
 }
 
 TEST_F(GRStrukturTest, MaximaBecomePeaksAndTheHighestGivesR0AndR1)
@@ -91,26 +106,6 @@ TEST_F(GRStrukturTest, MaximaBecomePeaksAndTheHighestGivesR0AndR1)
     ASSERT_EQ(gGauss->Anzahl(), 2);
     EXPECT_EQ(gGauss->x(1), 0.0f);
     EXPECT_EQ(gGR->r1(), 0.0f);
-}
-
-TEST_F(GRStrukturTest, FriedelAndTruncationPeriodsNeedTheirWavelengths)
-{
-    gGR->setPunkte(1000);
-    gMFE->setValenz(1.0f);
-    gMFE->setDichte_Theoretisch(60.0f);
-    gMFE->setKF2(static_cast<float>(2.0 * kPi / 0.5));
-    EXPECT_EQ(gGR->Anzahl_Friedeloszillationen(), 7);
-    for (const float valenz : {0.0f, Kein_Wert}) {  // no wavelength without conduction electrons
-        gMFE->setValenz(valenz);
-        EXPECT_EQ(gGR->Anzahl_Friedeloszillationen(), 0) << valenz;
-    }
-
-    SetIK(std::vector<float>(1500, 0.5f));
-    gIK->setFTR_Index(1000);
-    EXPECT_FLOAT_EQ(gGR->Abbruchoszillationen(), static_cast<float>(2.0 * kPi / 99.9));
-    SetIK({0.5f});  // cut at K = 0
-    gIK->setFTR_Index(1);
-    EXPECT_EQ(gGR->Abbruchoszillationen(), 0.0f);
 }
 
 TEST_F(GRStrukturTest, RippleIsRemovedOnceAndRestored)

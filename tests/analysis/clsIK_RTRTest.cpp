@@ -1,5 +1,4 @@
-// The way back from G(r): the truncation ripple left out of the back-transform, and the sum-rule
-// density.
+// The way back from G(r): the truncation ripple left out of the back-transform.
 #include "AnalysisFixture.h"
 
 #include "curves/clsCalc.h"
@@ -24,16 +23,6 @@ protected:
         ASSERT_TRUE(gGR->Berechnen());
     }
 };
-
-TEST_F(IK_RTRTest, SumRuleDensityOfMinusOne)
-{
-    EXPECT_EQ(gIK->Dichte_IK(), 0.0f);
-    SetIK(std::vector<float>(100, -1.0f));
-    gIK->setFTR_Index(100);
-    gIK->setParabel_Index(2);
-    ASSERT_EQ(gIK->Parabel_Index(), 2);
-    EXPECT_NEAR(gIK->Dichte_IK(), 16.634, 5e-4);
-}
 
 TEST_F(IK_RTRTest, TheRippleIsLeftOutOnlyWhenComputedAndChosen)
 {

@@ -6,7 +6,7 @@
 
 using PotTest = QuellenFixture;
 
-TEST_F(PotTest, TransformOfAGaussPotential)
+TEST_F(PotTest, TransformOfAGaussPotentialAndFileReadOnTheGridOfG)
 {
     // v(r) = exp(-(r - r0)²/2s²) gives v(K) = 4πρ/K·∫ v(r) sin(Kr) dr
     //                                      = 4πρ/K·s√(2π)·exp(-K²s²/2)·sin(K r0).
@@ -32,23 +32,22 @@ TEST_F(PotTest, TransformOfAGaussPotential)
     EXPECT_EQ(gPot->Minimum_K(), tiefster);
     EXPECT_LT(gPot->Minimum_K(), 0.0f);
 
+    // The file is read on the grid of G.
+    const double dr = gOptions->Delta_r();
+    const auto vr = [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); };
+    Projektdatei("probe.pot", 300, 0.004, vr);
+    ASSERT_TRUE(gPot->Einlesen_R_Raum());
+    EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
+    EXPECT_NEAR(gPot->Y_r(101), vr(gPot->R(101)), 1e-4);
+
+    gCommon->Set_Dateiname((env.Root() / "fehlt.pot").string());
+    const float vorher = gPot->Y_r(101);
+    EXPECT_FALSE(gPot->Einlesen_R_Raum());
+    EXPECT_EQ(gPot->Y_r(101), vorher);
+
     // The count of the first transform stays when the K step changes.
     gOptions->setDelta_k(0.2f);
     gPot->Berechne_v_K();
     EXPECT_EQ(gPot->Punkte_K(), 1500);
 }
 
-TEST_F(PotTest, FileIsReadOnTheGridOfG)
-{
-    const double dr = gOptions->Delta_r();
-    const auto v = [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); };
-    Projektdatei("probe.pot", 300, 0.004, v);
-    ASSERT_TRUE(gPot->Einlesen_R_Raum());
-    EXPECT_EQ(gPot->Punkte_R(), std::lround(299 * 0.004 / dr));
-    EXPECT_NEAR(gPot->Y_r(101), v(gPot->R(101)), 1e-4);
-
-    gCommon->Set_Dateiname((env.Root() / "fehlt.pot").string());
-    const float vorher = gPot->Y_r(101);
-    EXPECT_FALSE(gPot->Einlesen_R_Raum());
-    EXPECT_EQ(gPot->Y_r(101), vorher);
-}

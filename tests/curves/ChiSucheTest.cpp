@@ -18,7 +18,7 @@ float Search(float start, std::vector<float>& chis, const std::function<Seitenfi
 
 }
 
-TEST(ChiSearchTest, HalvesUntilBelowOneHundredthAndFitsOnceMore)
+TEST(ChiSearchTest, HalvesUntilBelowOneHundredthAndKeepsTheLeastDeviationAmongSmoothFitsOrElseTheStart)
 {
     const auto smooth = [](float) { return SeitenfitErgebnis{true, 1.0f, 0.5f}; };
     for (const auto& [start, fits] : {std::pair{1e6f, 28u}, {1e4f, 21u}, {3e38f, 101u}}) {
@@ -27,10 +27,7 @@ TEST(ChiSearchTest, HalvesUntilBelowOneHundredthAndFitsOnceMore)
         EXPECT_EQ(chis.size(), fits) << start << ": a start that never gets below 0.01 stops after 100 rounds";
         EXPECT_EQ(chis[0], start / 2);
     }
-}
 
-TEST(ChiSearchTest, KeepsTheLeastDeviationAmongSmoothFitsOrElseTheStart)
-{
     // The deviation grows with chi, below chi 100 the fits are too rough, and the fit at 1e6 / 2^13
     // (the smallest smooth chi) failed with good-looking figures.
     std::vector<float> chis;
@@ -54,3 +51,4 @@ TEST(ChiSearchTest, KeepsTheLeastDeviationAmongSmoothFitsOrElseTheStart)
     EXPECT_EQ(chis.back(), 1e4f);
     EXPECT_EQ(Search(1e4f, chis, [](float) { return SeitenfitErgebnis{false, 1.0f, 0.0f}; }), 1e4f);
 }
+

@@ -3,7 +3,7 @@
 
 using CurveFormula = CurvesTest;
 
-TEST_F(CurveFormula, WholeCurveConvertsTheClipLevelAndTheLowestValueToo)
+TEST_F(CurveFormula, WholeCurveOrSelectedRangeConvertsAndAFailureAnywhereLeavesTheCurve)
 {
     for (const char* locale : {"C", "comma"}) {
         ScopedLocale scoped(locale);
@@ -16,10 +16,7 @@ TEST_F(CurveFormula, WholeCurveConvertsTheClipLevelAndTheLowestValueToo)
         EXPECT_EQ(Values(), (std::vector<float>{4, -5, 9}));
     }
     EXPECT_EQ(seam.errorWindows, 0);
-}
 
-TEST_F(CurveFormula, SelectedRangeLeavesTheOtherPointsAndAFailureAnywhereLeavesTheCurve)
-{
     Load(0.0f, 1.0f, {1, 2, 0, 4});
     gCalc->setX_StartIndex(2);
     gCalc->setX_StartIndex_Rechts(3);
@@ -35,3 +32,4 @@ TEST_F(CurveFormula, SelectedRangeLeavesTheOtherPointsAndAFailureAnywhereLeavesT
     EXPECT_EQ(Values(), (std::vector<float>{1, 7, 0, 4}));
     EXPECT_EQ(gCalc->Maximum_Y(), 4.0f);
 }
+

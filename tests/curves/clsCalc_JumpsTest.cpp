@@ -20,7 +20,7 @@ protected:
 
 }
 
-TEST_F(JumpCorrection, JumpsLiftTheFollowingStretchToTheLevelBeforeIt)
+TEST_F(JumpCorrection, JumpsLiftTheStretchAfterTheClippedRunsMiddleRoundsHalfToEvenAndRestoreTakesTheStage)
 {
     using V = std::vector<float>;
     for (const auto& [values, corrected] : {
@@ -34,10 +34,8 @@ TEST_F(JumpCorrection, JumpsLiftTheFollowingStretchToTheLevelBeforeIt)
         EXPECT_EQ(Corrected(values), corrected);
     EXPECT_EQ(seam.redraws, 4) << "an unchanged curve is not redrawn";
     EXPECT_TRUE(seam.redrawKeptYScaling);
-}
 
-TEST_F(JumpCorrection, MiddleOfTheClippedRunRoundsHalfToEvenAndWithoutOneChangesNothing)
-{
+    // The middle of the clipped run rounds half to even; without one nothing changes.
     Load(-1.0f, 0.5f, {1, 2, 3});
     gCalc->setY(3, 0.0f);
     gCalc->Ausreiser();
@@ -53,10 +51,8 @@ TEST_F(JumpCorrection, MiddleOfTheClippedRunRoundsHalfToEvenAndWithoutOneChanges
         EXPECT_EQ(gCalc->Mitte_Index(), middle) << s << ".." << e;
         EXPECT_EQ(gCalc->x(middle), 0.0f);
     }
-}
 
-TEST_F(JumpCorrection, RestoreTakesTheStageGridExtremesAndFlagsPerKind)
-{
+    // Restoring takes the stage's grid, extremes and flags per kind.
     for (const auto& [kind, fitted, folded, minimumX] :
          {std::tuple{KT_JK, false, false, -1.0f}, {KT_JK_Bearbeitet, false, false, -1.0f},
           {KT_JK_Gemittelt, false, true, 0.0f}, {KT_Fit, true, true, 0.0f}}) {
@@ -80,3 +76,4 @@ TEST_F(JumpCorrection, RestoreTakesTheStageGridExtremesAndFlagsPerKind)
     EXPECT_EQ(Reported(), "Sicherheit_Zurueck");
     EXPECT_EQ(Values(), (std::vector<float>{1, 2, 9, 2, 1}));
 }
+

@@ -40,10 +40,7 @@ TEST_F(RawSpectrumTest, HeaderKeysGiveTheMeasuringConditionsAndTheRowsTheCurve)
               "Temperatur = 293 Kelvin|Beschleunigungsspannung = 200k V|Emissionsstrom = 12.5 myA|Heizstrom = 2.1 A|"
               "Wehneltspannung = -300 V|Bemerkungen: Probe 7, gekuehlt");
     EXPECT_TRUE(Logged("Beschleunigungsspannung = 200k V"));
-}
-
-TEST_F(RawSpectrumTest, NegativeStartIsShiftedToZero)
-{
+    // A negative start is shifted to zero.
     EXPECT_TRUE(ReadsParabola(Rows(40, -5), -5, 40));
     EXPECT_EQ(gInput->Minimum_X(), 0.0f);
 }

@@ -41,10 +41,7 @@ TEST_F(FormFactorTest, TableIsReadUpToTheFirstKBeyondTheWorkingCurve)
     ExpectIdentity(1500, 0.1f, Table(1.35), 1510);
     // A working curve with step 0 (last x 0): the limit is 1.1 x 100 x 0.1 = 11, passed at s = 0.1.
     ExpectIdentity(100, 0.0f, Table(0.1, "   "), 110);
-}
-
-TEST_F(FormFactorTest, BlankLinesAndValuesThatAreNoNumbersAreSkipped)
-{
+    // Blank lines and values that are no numbers are skipped.
     const std::string damaged = "  0\t0\r\n\r\n0.05\tkein Wert\r\n0.05\t0.05\r\n0.1\r\nabc\t0.2\r\n";
     ExpectIdentity(500, 0.1f, damaged + Table(1.0, "\t", 2), 510);
 }

@@ -4,7 +4,7 @@ namespace {
 
 using StageStoreTest = CurvesTest;
 
-TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGrid)
+TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGridAndAnalysisCurvesWithTheirValues)
 {
     Load(0.0f, 0.1f, std::vector<float>(10, 1.0f));
     gSSC->Kurve_Sichern(3);
@@ -19,10 +19,8 @@ TEST_F(StageStoreTest, OneCurvePerKindTheLatestRestoredWithItsGrid)
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 2));
     gSSC->ESC_HEADER();
     EXPECT_FALSE(gSSC->Kurve_Zurueck(0, 3));
-}
 
-TEST_F(StageStoreTest, AnalysisCurvesComeWithTheirValues)
-{
+    // Analysis curves come with their values.
     const std::vector<float> ik = {0.5f, -1.0f};
     gSSC->Kurve_Sichern(6, 0.1f, 0.0f, ik);
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 6));

@@ -14,7 +14,7 @@ Punktfarbe Bild(std::function<int32_t(int32_t, int32_t)> grau)
 }
 }
 
-TEST(Digitalisieren, ALineIsCollectedLeftToRightAndTheTraceStopsAtTheEdge)
+TEST(Digitalisieren, ADarkLineIsCollectedLeftToRightAndTheTraceStopsAtTheEdge)
 {
     const Punktfarbe linie = Bild([](int32_t, int32_t y) { return y == 4 ? 0 : -1; });
     int32_t x = 2, y = 4;
@@ -24,10 +24,8 @@ TEST(Digitalisieren, ALineIsCollectedLeftToRightAndTheTraceStopsAtTheEdge)
     EXPECT_EQ(X.front(), 3.0f);
     EXPECT_EQ(X.back(), 19.0f);
     for (float v : Y) EXPECT_EQ(v, 4.0f);
-}
 
-TEST(Digitalisieren, GreySeventyIsDarkSeventyOneIsNot)
-{
+    // Grey 70 is dark, 71 is not.
     for (int32_t grau : {70, 71}) {
         const Punktfarbe bild = Bild([grau](int32_t x, int32_t y) { return x == 1 && y == 0 ? grau : -1; });
         int32_t x = 0, y = 0;

@@ -13,7 +13,7 @@ void Ring(clsRinge& ringe, float mx, float my, float r)
 }
 }
 
-TEST(Ringe, ThreeClicksGiveARingAndTheCentreIsTheMeanOfTheRings)
+TEST(Ringe, ThreeClicksGiveARingTheCentreIsTheMeanAndCollinearOrTooManyAddNothing)
 {
     clsRinge ringe;
     EXPECT_EQ(ringe.Klicken(100, 50), clsRinge::Klick::Gemerkt);
@@ -25,21 +25,19 @@ TEST(Ringe, ThreeClicksGiveARingAndTheCentreIsTheMeanOfTheRings)
     Ring(ringe, 102, 98, 30);
     EXPECT_FLOAT_EQ(ringe.Mittelpunkt_X(), 101.0f);
     EXPECT_FLOAT_EQ(ringe.Mittelpunkt_Y(), 99.0f);
-}
 
-TEST(Ringe, CollinearClicksAndATwentyFirstRingAddNothing)
-{
-    clsRinge ringe;
-    ringe.Klicken(10, 10);
-    ringe.Klicken(20, 20);
-    EXPECT_EQ(ringe.Klicken(30, 30), clsRinge::Klick::Entartet);
-    EXPECT_EQ(ringe.Ring_Anzahl(), 0);
-    EXPECT_EQ(ringe.Klick_Anzahl(), 0);
-    for (int k = 0; k < clsRinge::MaxRinge; ++k) Ring(ringe, 200, 200, 10.0f + k);
-    ASSERT_EQ(ringe.Ring_Anzahl(), 20);
-    EXPECT_EQ(ringe.Klicken(1, 1), clsRinge::Klick::Voll);
-    EXPECT_EQ(ringe.Klick_Anzahl(), 0);
-    EXPECT_EQ(ringe.Ring_Anzahl(), 20);
+    // Collinear clicks and a twenty-first ring add nothing.
+    clsRinge gerade;
+    gerade.Klicken(10, 10);
+    gerade.Klicken(20, 20);
+    EXPECT_EQ(gerade.Klicken(30, 30), clsRinge::Klick::Entartet);
+    EXPECT_EQ(gerade.Ring_Anzahl(), 0);
+    EXPECT_EQ(gerade.Klick_Anzahl(), 0);
+    for (int k = 0; k < clsRinge::MaxRinge; ++k) Ring(gerade, 200, 200, 10.0f + k);
+    ASSERT_EQ(gerade.Ring_Anzahl(), 20);
+    EXPECT_EQ(gerade.Klicken(1, 1), clsRinge::Klick::Voll);
+    EXPECT_EQ(gerade.Klick_Anzahl(), 0);
+    EXPECT_EQ(gerade.Ring_Anzahl(), 20);
 }
 
 TEST(Kalibrierung, CameraConstantGivesCFAndANonNumberKeepsThePrevious)

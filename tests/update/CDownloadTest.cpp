@@ -24,7 +24,13 @@ protected:
         download.OnCompleted = [this] { events.push_back("Completed"); };
     }
 
-    // Runs until the transfer has ended; the last event.
+    // Downloads url and runs until the transfer has ended; the last event.
+    std::string Get(const std::string& url)
+    {
+        events.clear();
+        download.Download(url);
+        return Run();
+    }
     std::string Run()
     {
         PumpUntil([this] { return !events.empty() && (events.back() == "Completed" || events.back().rfind("Error", 0) == 0); });
@@ -54,8 +60,7 @@ protected:
 TEST_F(CDownloadTest, SendsTheRequestAndReportsAHeaderEndingWithItsPiece)
 {
     FakeHttpServer server({{{"HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\n", "hello"}}});
-    download.Download(server.Url("/zelo/v_zelo.txt"));
-    EXPECT_EQ(Run(), "Completed");
+    EXPECT_EQ(Get(server.Url("/zelo/v_zelo.txt")), "Completed");
     const std::string host = "127.0.0.1:" + std::to_string(server.Port());
     ASSERT_EQ(server.Requests().size(), 1u);
     EXPECT_EQ(server.Requests()[0],
@@ -70,45 +75,32 @@ TEST_F(CDownloadTest, SendsTheRequestAndReportsAHeaderEndingWithItsPiece)
     EXPECT_EQ(download.FileSize(), 0);
 }
 
-TEST_F(CDownloadTest, FollowsALocationAndEndsARedirectLoop)
+TEST_F(CDownloadTest, FollowsALocationAndRefusesARedirectLoopFailedShortAndOversizedReplies)
 {
     FakeHttpServer moved({{{"HTTP/1.0 302 Found\r\nContent-Location: /x\r\nlocation: /v2.txt\r\n\r\n"}},
                           {{"HTTP/1.0 200 OK\r\n\r\nv2"}}});
-    download.Download(moved.Url());
-    EXPECT_EQ(Run(), "Completed");
+    EXPECT_EQ(Get(moved.Url()), "Completed");
     ASSERT_EQ(moved.Requests().size(), 2u);
     EXPECT_EQ(moved.Requests()[1].substr(0, 25), "GET /v2.txt HTTP/1.0\r\nAcc");
     EXPECT_EQ(download.DownloadData(), "v2");
 
     FakeHttpServer loop({{{"HTTP/1.0 301 Moved\r\nLocation: /again\r\n\r\n"}}}, true);
-    events.clear();
-    download.Download(loop.Url());
-    EXPECT_EQ(Run(), "Error " + std::to_string(CDownload::errTooManyRedirects));
+    EXPECT_EQ(Get(loop.Url()), "Error " + std::to_string(CDownload::errTooManyRedirects));
     EXPECT_EQ(loop.Requests().size(), 1u + CDownload::kMaxRedirects);
-}
 
-TEST_F(CDownloadTest, RefusesFailedShortAndOversizedReplies)
-{
     FakeHttpServer shortBody({{{"HTTP/1.0 200 OK\r\ncontent-length: 100\r\n\r\n", std::string(50, 'b')}}});
-    download.Download(shortBody.Url());
-    EXPECT_EQ(Run(), "Error " + std::to_string(CDownload::errBodyIncomplete));
+    EXPECT_EQ(Get(shortBody.Url()), "Error " + std::to_string(CDownload::errBodyIncomplete));
     EXPECT_EQ(events.front(), "Starting 100");
 
     FakeHttpServer failing({{{"HTTP/1.0 500 Internal Server Error\r\n\r\noops"}}});
-    events.clear();
-    download.Download(failing.Url());
-    EXPECT_EQ(Run(), "Error 500");
+    EXPECT_EQ(Get(failing.Url()), "Error 500");
 
     FakeHttpServer endless({{{"HTTP/1.0 200 OK\r\nX: " + std::string(70 * 1024, 'h')}, false}});
-    events.clear();
-    download.Download(endless.Url());
-    EXPECT_EQ(Run(), "Error " + std::to_string(CDownload::errHeaderTooLong));
+    EXPECT_EQ(Get(endless.Url()), "Error " + std::to_string(CDownload::errHeaderTooLong));
 
     FakeHttpServer silent({{{}, false}});
-    events.clear();
     download.setTimeoutMs(300);
-    download.Download(silent.Url());
-    EXPECT_EQ(Run(), "Error 10060");
+    EXPECT_EQ(Get(silent.Url()), "Error 10060");
 }
 
 TEST_F(CDownloadTest, ResumesWithARangeUnlessTheServerSendsEverything)
