@@ -1,5 +1,5 @@
 // The transforms of the project's curves: the guard of short transforms (against a direct O(N²)
-// sine sum) and the placement of v(r) (the round trip: GRPhysikTest.cpp).
+// sine sum), the round trip K·I(K) → G(r) → K·I(K) and the placement of v(r).
 #include "AnalysisFixture.h"
 #include "DirekteSinussumme.h"
 
@@ -41,6 +41,20 @@ TEST_F(FFTTest, ShortTransformsCutALongIKAtHalfTheirLengthAndWarnOncePerSetup)
     }
 }
 
+TEST_F(FFTTest, ForwardThenBackGivesKTimesIKAgain)
+{
+    gOptions->setAbbruchstelle_Daempfen(false);
+    for (const int32_t bits : {11, 14}) {
+        const int32_t n = std::min(1500, (1 << bits) / 2 - 1);
+        Setup(bits, RandomCurve(n, 5u));
+        gFFT->FFT();
+        gFFT->iFFT();
+        EXPECT_EQ(gFFT->IK(1), 0.0f);
+        for (int32_t i = 2; i <= n; ++i)
+            ASSERT_NEAR(gIK->x(i) * gFFT->IK(i), gIK->x(i) * gIK->Y(i), 1e-5 * gIK->x(n)) << "i = " << i;
+    }
+}
+
 TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
 {
     gFFT->SetupFFT();
@@ -56,3 +70,21 @@ TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
         ASSERT_NEAR(gIK->x(i) * gFFT->IK(i), amplitude * std::sin(2.0 * kPi * 4 * (i - 1) / N), 1e-5 * amplitude) << i;
 }
 
+TEST_F(FFTTest, CallsWithoutASetupOrOffTheGridReportOnceAndGiveZero)
+{
+    clsFFT unplanned;
+    const std::vector<std::pair<const char*, std::function<float()>>> calls = {
+        {"FFT", [&] { unplanned.FFT(); return 0.0f; }},
+        {"iFFT", [&] { unplanned.iFFT(); return 0.0f; }},
+        {"iFFT_Pot", [&] { unplanned.iFFT_Pot(); return 0.0f; }},
+        {"G", [&] { return gFFT->G(0); }},
+        {"IK", [&] { return gFFT->IK((1 << gOptions->FFT_Bits()) + 3); }},
+    };
+    for (const auto& [procedure, call] : calls) {
+        gError->setError(false);
+        EXPECT_EQ(call(), 0.0f) << procedure;
+        EXPECT_TRUE(gError->Error()) << procedure;
+        EXPECT_EQ(gError->ErrorFunction(), procedure);
+        EXPECT_EQ(gError->ErrorNumber(), rt::errSubscript) << procedure;
+    }
+}

@@ -1,11 +1,14 @@
 // The Gauss estimate: the half-height width of a known Gauss curve, peaks that cannot be measured,
-// the close pair of I(K), shoulders, and the two shells of a synthetic G(r) found at their radii.
+// the pruning rules of I(K) and G(r) exactly at their bounds, shoulders, and the two shells of a
+// synthetic G(r) found at their radii.
 #include "QuellenFixture.h"
 #include "SynthetischeStruktur.h"
 
 #include "core/KurvenTyp.h"
 
 namespace {
+
+constexpr double kWurzelPiHalbe = 1.2533141373155;
 
 std::vector<float> Gauss(int32_t n, double dx, double x0, double sigma, double h)
 {
@@ -19,6 +22,16 @@ std::vector<float> Summe(std::vector<float> a, const std::vector<float>& b)
 {
     for (size_t i = 0; i < a.size(); ++i) a[i] += b[i];
     return a;
+}
+
+// A tent of height h at point c falling to h/2 at c ± m and to 0 beyond.
+void Zelt(std::vector<float>& y, int32_t c, int32_t m, float h)
+{
+    for (int32_t k = -m; k <= m; ++k) {
+        const int32_t i = c + k;
+        if (i >= 1 && i <= static_cast<int32_t>(y.size()))
+            y[size_t(i - 1)] += k == m || k == -m ? h / 2.0f : static_cast<float>(h * (1.0 - std::abs(k) / (2.0 * m)));
+    }
 }
 
 }
@@ -39,6 +52,17 @@ protected:
         for (const int32_t c : punkte) gGauss->Hinzufuegen(gMath->x(c), 0.0f, 0.0f, 0, 0.0f);
         for (const float x : positionen) gGauss->Hinzufuegen(x, 0.0f, 0.0f, fixiert, 0.0f);
         gGauss->Berechnen();
+    }
+    // Moves v by its last bit until gemessen(v) is exactly ziel; returns that v.
+    static float Bis(float v, float ziel, const std::function<float(float)>& gemessen)
+    {
+        for (int versuch = 0; versuch < 16; ++versuch) {
+            const float wert = gemessen(v);
+            if (wert == ziel) return v;
+            v = std::nextafter(v, wert < ziel ? 1E6f : 0.0f);
+        }
+        ADD_FAILURE() << "no value gives " << ziel;
+        return v;
     }
 };
 
@@ -87,7 +111,55 @@ TEST_F(GaussBerechnenTest, ClosePairInIKLosesItsRightPeakAtExactlyTwo)
     EXPECT_EQ(gGauss->Anzahl(), 2);
 }
 
-TEST_F(GaussBerechnenTest, OnlyALowerOverlappingRightNeighbourIsAShoulder)
+TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
+{
+    // A tent at point m + 1 falling to half height at point 1: W = 0.375·2m·dx, which is 1 exactly
+    // for m = 4 and dx = 1/3 and 2 for m = 8. A wide second peak keeps it from being the last.
+    const float dritte = 1.0f / 3.0f;
+    const auto zelte = [](int32_t m, float h) {
+        std::vector<float> kurve(300, 0.0f);
+        Zelt(kurve, m + 1, m, h);
+        Zelt(kurve, 150, 10, 1.0f);
+        return kurve;
+    };
+    const auto bleiben = [&](int32_t art, int32_t m, float h, float dx) {
+        Schaetzen(zelte(m, h), dx, art, {m + 1, 150});
+        return gGauss->Anzahl();
+    };
+    bleiben(0, 4, 1.0f, dritte);
+    ASSERT_EQ(gGauss->W(1), 1.0f);
+    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, dritte), 1);
+    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, std::nextafter(dritte, 1.0f)), 2);
+
+    const float h = Bis(static_cast<float>(0.004 / (2.0 * kWurzelPiHalbe)), 0.004f,
+                        [&](float hoehe) { return bleiben(0, 8, hoehe, dritte), gGauss->A(1); });
+    ASSERT_EQ(gGauss->W(1), 2.0f);
+    EXPECT_EQ(bleiben(KT_IK, 8, h, dritte), 1);
+    EXPECT_EQ(bleiben(KT_IK, 8, std::nextafter(h, 1.0f), dritte), 2);
+}
+
+TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsEvenWhenLast)
+{
+    const auto bleiben = [](int32_t art, float h, float dx) {
+        std::vector<float> kurve(100, 0.0f);
+        Zelt(kurve, 5, 4, h);
+        Schaetzen(kurve, dx, art, {5});
+        return gGauss->Anzahl();
+    };
+    // W = 0.375·8·dx = 0.001 with a height far above the amplitude bound.
+    const float dx = Bis(static_cast<float>(0.001 / 3.0), 0.001f,
+                         [&](float schritt) { return bleiben(0, 100.0f, schritt), gGauss->W(1); });
+    EXPECT_EQ(bleiben(KT_GR, 100.0f, dx), 0);
+    EXPECT_EQ(bleiben(KT_GR, 100.0f, std::nextafter(dx, 1.0f)), 1);
+
+    // A = 0.09 at W = 0.03.
+    const float h = Bis(static_cast<float>(0.09 / (0.03 * kWurzelPiHalbe)), 0.09f,
+                        [&](float hoehe) { return bleiben(0, hoehe, 0.01f), gGauss->A(1); });
+    EXPECT_EQ(bleiben(KT_GR, h, 0.01f), 0);
+    EXPECT_EQ(bleiben(KT_GR, std::nextafter(h, 10.0f), 0.01f), 1);
+}
+
+TEST_F(GaussBerechnenTest, LowerOverlappingRightNeighbourIsAShoulder)
 {
     const std::vector<float> kurve = Summe(Gauss(300, 0.05, 5.0, 0.5, 1.0), Gauss(300, 0.05, 5.7, 0.4, 0.45));
     // Listed out of order: the list comes back sorted.
@@ -104,13 +176,16 @@ TEST_F(GaussBerechnenTest, OnlyALowerOverlappingRightNeighbourIsAShoulder)
     // itself (W = 0.375 of the full width) and leaves a little of its tail.
     EXPECT_GT(gGauss->Y_Gauss(5.7f, 2), 0.45f);
     EXPECT_LT(gGauss->Y_Gauss(5.7f, 2), 0.6f);
+}
 
-    // Overlapping equal or rising peaks make no shoulder; peaks far apart do not overlap at all.
+TEST_F(GaussBerechnenTest, OverlapOfEqualOrRisingPeaksMakesNoShoulder)
+{
     for (const double links : {1.0, 0.5}) {
         Schaetzen(Summe(Gauss(300, 0.05, 5.0, 0.5, links), Gauss(300, 0.05, 5.8, 0.5, 1.0)), 0.05f, 0, {101, 117});
         EXPECT_EQ(gGauss->Schultern(), 1) << links;
         EXPECT_FALSE(gGauss->IsSchulter(2)) << links;
     }
+    // Peaks far apart do not overlap at all.
     Schaetzen(Gauss(300, 0.05, 5.0, 0.2, 1.0), 0.05f, 0, {101, 161});
     EXPECT_EQ(gGauss->Schultern(), 0);
 }

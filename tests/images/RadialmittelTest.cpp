@@ -44,7 +44,24 @@ TEST_F(RadialmittelTest, UniformGreyGivesTheMeanLoweredByOneCountAndAPlateau)
     }
 }
 
-TEST_F(RadialmittelTest, BinsRoundHalfToEvenTheGreyFilterKeepsTwelveTo254AndFewerThanTwoPointsAreRefused)
+TEST_F(RadialmittelTest, RingsPeakAtTheirRadiusTimesCF)
+{
+    const float cf = CF_Aus_Text("29800", 0.0f);
+    const auto ring = [](int32_t x, int32_t y) {
+        const double r = std::nearbyint(std::hypot(x - 256.0, y - 256.0));
+        return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
+    };
+    const Radialkurve kurve = Mitteln(512, 512, ring, 256.0f, 256.0f, cf);
+    ASSERT_EQ(kurve.Y.size(), 355u);
+    EXPECT_NEAR(kurve.X[40], 7.4896, 1e-4);
+    EXPECT_NEAR(kurve.X[80], 14.979, 1e-3);
+    EXPECT_GT(kurve.Y[40], kurve.Y[41]);
+    EXPECT_EQ(kurve.Y[39], kurve.Y[40]) << "plateau before the first maximum";
+    EXPECT_GT(kurve.Y[80], kurve.Y[79]);
+    EXPECT_GT(kurve.Y[80], kurve.Y[81]);
+}
+
+TEST_F(RadialmittelTest, BinsRoundHalfToEvenAndTheGreyFilterKeepsTwelveTo254)
 {
     // Centre (0.5, 0): the pixels at x = 3 and 4 lie 2.5 and 3.5 from it.
     const auto halb = [](int32_t x, int32_t) { return Grau(x == 3 ? 200 : x == 4 ? 100 : 0); };
@@ -67,15 +84,16 @@ TEST_F(RadialmittelTest, BinsRoundHalfToEvenTheGreyFilterKeepsTwelveTo254AndFewe
     EXPECT_EQ(kurve.Y[4], 0.0f);
     EXPECT_EQ(kurve.Y[6], 0.0f);
     EXPECT_FLOAT_EQ(kurve.Y[8], 65793.0f * 6);
+}
 
-    // A centre leaving fewer than two points is refused.
+TEST_F(RadialmittelTest, ACentreLeavingFewerThanTwoPointsIsRefused)
+{
     Bild_Schreiben(world.env.Root() / "b.png", 10, 10, [](int32_t, int32_t) { return Grau(100); });
     clsImage bild(true);
     bild.LoadPic((world.env.Root() / "b.png").string());
-    kurve = Radialkurve{{1.0f}, {2.0f}};
+    Radialkurve kurve{{1.0f}, {2.0f}};
     EXPECT_FALSE(Radialmittel_Berechnen(bild.Zeilen(), 109.0f, 5.0f, 1.0f, nullptr, kurve));
     EXPECT_EQ(kurve.X.size(), 1u) << "the previous curve stays";
     EXPECT_TRUE(Radialmittel_Berechnen(bild.Zeilen(), 107.0f, 5.0f, 1.0f, nullptr, kurve));
     EXPECT_EQ(kurve.X.size(), 2u);
 }
-

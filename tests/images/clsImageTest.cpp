@@ -29,13 +29,26 @@ TEST_F(ImageTest, GreyPngLoadsWith24BitsTopRowFirst)
     EXPECT_EQ(bild.Image_GetPixelColor(3, 2), 65793 * 43);
     EXPECT_EQ(bild.Image_GetPixelColor(0, 3), -1) << "one row below the picture";
     EXPECT_EQ(clsImage::Grey(bild.Image_GetPixelColor(2, 1)), 32);
+}
 
+TEST_F(ImageTest, GifLoadsOnceItsFirstPictureIsSmallEnough)
+{
     Graubild_Schreiben(Datei("grau.gif"), 5, 4, [](int32_t x, int32_t) { return Grau(40u * x); });
+    clsImage bild(true);
     ASSERT_EQ(bild.LoadPic(Datei("grau.gif").string()), Lader_FreeImage);
+    EXPECT_EQ(bild.Image_Width(), 5);
     EXPECT_EQ(bild.Image_Height(), 4);
 }
 
-TEST_F(ImageTest, GreyWeighsTheBytesConversionLeavesSixteenLevelsAndInvertFlips)
+TEST(ImageGrey, WeighsTheBytesOfThePackedColour)
+{
+    EXPECT_EQ(clsImage::Grey(255), 76) << "blue 255";
+    EXPECT_EQ(clsImage::Grey(200 * 65793), 200);
+    EXPECT_EQ(clsImage::Grey(0xFF00), 150) << "green 255";
+    EXPECT_EQ(clsImage::Grey(-1), 0);
+}
+
+TEST_F(ImageTest, GreyConversionLeavesSixteenLevelsAndInvertFlips)
 {
     Bild_Schreiben(Datei("farbe.bmp"), 64, 8, [](int32_t x, int32_t y) { return (x * 4u) << (8 * (y % 3)); });
     clsImage bild(true);
@@ -50,12 +63,6 @@ TEST_F(ImageTest, GreyWeighsTheBytesConversionLeavesSixteenLevelsAndInvertFlips)
     const int32_t vorher = clsImage::Grey(bild.Image_GetPixelColor(63, 0));
     ASSERT_TRUE(bild.Image_Invert());
     EXPECT_EQ(clsImage::Grey(bild.Image_GetPixelColor(63, 0)), 255 - vorher);
-
-    // Grey weighs the bytes of the packed colour.
-    EXPECT_EQ(clsImage::Grey(255), 76) << "blue 255";
-    EXPECT_EQ(clsImage::Grey(200 * 65793), 200);
-    EXPECT_EQ(clsImage::Grey(0xFF00), 150) << "green 255";
-    EXPECT_EQ(clsImage::Grey(-1), 0);
 }
 
 // Stands in for the window system's loaders: remembers which one was asked.
@@ -77,8 +84,11 @@ TEST_F(ImageTest, WithoutTheLibraryTiffAndOtherFilesGoToTheFallbackLoaders)
     Ersatz ersatz;
     clsImage bild(false);
     EXPECT_EQ(bild.LoadPic(Datei("a.tif").string(), &ersatz), Lader_GDIPlus);
+    EXPECT_EQ(ersatz.gefragt, Lader_GDIPlus);
     EXPECT_EQ(bild.LoadPic(Datei("a.jpg").string(), &ersatz), Lader_VB);
     EXPECT_EQ(ersatz.gefragt, Lader_VB);
+    EXPECT_EQ(bild.Image_Width(), 5);
+    EXPECT_EQ(bild.Image_BPP(), 0);
     EXPECT_FALSE(bild.HatPixel());
     EXPECT_EQ(bild.Image_GetPixelColor(1, 1), 0) << "no pixels without the library";
     world.seam.answers.clear();
@@ -92,6 +102,7 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     clsImage bild(true);
     EXPECT_EQ(bild.LoadPic(Datei("fehlt.png").string()), 0);
     EXPECT_EQ(gError->ErrorNumber(), 99991);
+    EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.");
 
     Bild_Schreiben(Datei("ganz.png"), 64, 64, [](int32_t x, int32_t y) { return Grau((x * y) % 256); });
     Bild_Schreiben(Datei("ganz.tif"), 64, 64, [](int32_t x, int32_t y) { return Grau((x + y) % 256); });
@@ -113,7 +124,9 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
         gError->ErrorMsg("", "", true, 0, "");
         const int32_t fenster = world.seam.errorWindows;
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
+        EXPECT_EQ(bild.Image_Width(), 0);
         EXPECT_FALSE(bild.HatPixel());
+        EXPECT_NE(gError->ErrorNumber(), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
         EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
     }

@@ -4,6 +4,15 @@
 
 #include <vector>
 
+TEST(SavitzkyGolayTest, NormsAndWeights)
+{
+    const int32_t normen[] = {35, 21, 231, 429, 143, 1105, 323, 2261, 3059, 805, 5175};
+    for (int32_t m = 2; m <= 12; ++m) EXPECT_EQ(SG_Norm(m), normen[m - 2]) << "m = " << m;
+    EXPECT_EQ(SG_Gewicht(2, 0), 17);
+    EXPECT_EQ(SG_Gewicht(2, -2), -3);
+    EXPECT_EQ(SG_Gewicht(12, 12), -253);
+}
+
 TEST(SavitzkyGolayTest, QuadraticIsReproducedAndTheEdgesKept)
 {
     std::vector<float> y(41);

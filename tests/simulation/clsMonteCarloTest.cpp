@@ -9,7 +9,7 @@
 
 #include <cmath>
 
-TEST(clsMonteCarloTest, BoxAndFccStartFromTheDensityAndSmallBoxesStayInsideTheGrid)
+TEST(clsMonteCarloTest, BoxAndFccStartFromTheDensity)
 {
     clsMonteCarlo mc;
     mc.Gitter_Einrichten(501);
@@ -23,6 +23,38 @@ TEST(clsMonteCarloTest, BoxAndFccStartFromTheDensityAndSmallBoxesStayInsideTheGr
     const std::pair<int, float> schalen[] = {{101, 6000}, {142, 3000}, {174, 12000}, {200, 6000}, {224, 12000}, {245, 4000}};
     for (const auto& [bin, anzahl] : schalen) EXPECT_EQ(hist[bin], anzahl) << "bin " << bin;
 
+    const std::vector<Ort> klein = Cluster_fcc(2, 2.0);
+    ASSERT_EQ(klein.size(), 32u);
+    EXPECT_DOUBLE_EQ(klein[8].x, 0.5);
+    EXPECT_DOUBLE_EQ(klein[8].y, 0.5);
+    EXPECT_DOUBLE_EQ(klein[8].z, 0.0);
+}
+
+TEST(clsMonteCarloTest, StartsPlaceEveryAtomApart)
+{
+    EXPECT_EQ(Cluster_sc(500, 2.0).size(), 500u);
+    EXPECT_EQ(Cluster_sc(27, 2.0).size(), 27u);
+    const std::vector<Ort> sc = Cluster_sc(32, 2.0);
+    for (size_t i = 0; i < sc.size(); ++i)
+        for (size_t j = i + 1; j < sc.size(); ++j)
+            EXPECT_GT(std::hypot(sc[i].x - sc[j].x, sc[i].y - sc[j].y, sc[i].z - sc[j].z), 0.49);
+    clsMonteCarlo mc;
+    mc.Gitter_Einrichten(501);
+    EXPECT_EQ(mc.Cluster_Erzeugen(Startgitter::Zufall, 5, 46.0f), 500);
+}
+
+TEST(clsMonteCarloTest, NearestImage)
+{
+    clsMonteCarlo mc;
+    ASSERT_TRUE(mc.Box_Einrichten(0.25f, 2));
+    ASSERT_FLOAT_EQ(mc.L(), 2.0f);
+    mc.setAtom(1, 0.1f, 0, 0);
+    mc.setAtom(2, 1.9f, 0, 0);
+    EXPECT_NEAR(mc.Abstand(1, 2), 0.2f, 1e-6f);
+}
+
+TEST(clsMonteCarloTest, SmallBoxesStayInsideTheGrid)
+{
     const std::vector<float> iK = Demo_Werte(zelo::Resource("DEMO_101"));
     for (int32_t n : {1, 2, 4}) {
         clsVerfeinerung v;
