@@ -3,8 +3,6 @@
 #include "core/Runtime.h"
 #include "core/clsLanguage.h"
 
-#include <random>
-
 namespace {
 
 int16_t RevisionOf(const std::vector<uint8_t>& file) { return static_cast<int16_t>(file[17] | (file[18] << 8)); }
@@ -162,24 +160,6 @@ TEST_F(ElementDatabase, EveryTruncatedCopyIsReportedOnce)
         Zelo_Oeffnen();
         ASSERT_EQ(seam.errorWindows, before + 1) << "length " << length;
         ASSERT_EQ(colXAchsen.Count() + colElemente.Count() + gFMK->FMK_Anzahl(), 1) << length << ": the file table only";
-    }
-}
-
-TEST_F(ElementDatabase, RandomlyDamagedCopiesNeverCrashOrHang)
-{
-    const auto full = DefaultCopy();
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 3000; ++round) {
-        auto bytes = full;
-        for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k)
-            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
-        WriteBytes(DatabasePath(), bytes);
-        const int before = seam.errorWindows;
-        Zelo_Oeffnen();
-        ASSERT_LE(seam.errorWindows - before, 1) << "round " << round;
-        if (seam.errorWindows > before) {
-            ASSERT_EQ(colElemente.Count() + colXAchsen.Count(), 0) << "round " << round;
-        }
     }
 }
 

@@ -48,22 +48,6 @@ protected:
 
 }
 
-TEST_F(StartupTest, MainShowsTheTitledMainWindowWithEverythingInPlace)
-{
-    RecordingSeam seam;
-    Main({.waitMs = 0});
-    ASSERT_TRUE(gfrmMain);
-    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32");
-    EXPECT_TRUE(gfrmMain->isVisible());
-    EXPECT_TRUE(gGespeichert);
-    EXPECT_FLOAT_EQ(gOptions->Delta_k(), 0.1f);
-    ASSERT_TRUE(gfrmRecord);
-    EXPECT_EQ(gfrmRecord->parentWidget(), gfrmMain.data());
-    EXPECT_TRUE(std::filesystem::is_directory(env.DataFolder())) << "the program folder is made at first start";
-    for (QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_FALSE(w->isVisible() && w->windowFlags().testFlag(Qt::SplashScreen)) << "the splash is gone";
-}
-
 TEST_F(StartupTest, MissingElementDatabaseIsReportedOnceBeforeTheServicesExist)
 {
     OrderProbeSeam seam;

@@ -111,21 +111,6 @@ TEST_F(SettingsWindowTest, OpeningSelectsTheOptionOfTheProjectType)
     EXPECT_EQ(gOptions->Faktor_X(), 0.0f) << "nothing is applied before OK";
 }
 
-TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)
-{
-    frmSettings& w = Oeffnen(PT_ELMI_Bild);
-    w.optProjekt[1]->click();
-    EXPECT_EQ(w.ProjektTyp(), PT_ELMI_Bild) << "a diffraction image stays one";
-    const std::array<int32_t, 8> typen = {0, 1, 4, 2, 3, 6, 5, 14};
-    const std::array<int, 3> freigabe = {3, 4, 7};  // the option that enables each unit list
-    for (int i = 0; i < frmSettings::kOptionen; ++i) {
-        w.optProjekt[i]->click();
-        EXPECT_EQ(w.ProjektTyp(), typen[i]) << i;
-        for (size_t k = 0; k < 3; ++k) EXPECT_EQ(w.cmbX[k]->isEnabled(), i == freigabe[k]) << i;
-    }
-    EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild) << "only OK applies the type";
-}
-
 TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
 {
     frmSettings& w = Oeffnen();
@@ -182,18 +167,6 @@ TEST_F(SettingsWindowTest, RowCountWrapsAndComesBackFromTheSettings)
     EXPECT_EQ(Oeffnen().Komponenten(), 4);
 }
 
-TEST_F(SettingsWindowTest, LastRowTakesTheRestOfTheShares)
-{
-    frmSettings& w = Oeffnen();
-    EXPECT_EQ(w.txtProzent[2]->text(), "100") << "the stored shares (none yet) are made whole at opening";
-    w.txtProzent[0]->setText("60");
-    w.txtProzent[1]->setText("30");
-    EXPECT_EQ(w.txtProzent[2]->text(), "10");
-    w.txtProzent[1]->setText("29,5");
-    EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "a decimal comma is read too";
-    w.txtProzent[1]->setText("");
-    EXPECT_FALSE(w.cmdOK->isEnabled()) << "an empty share";
-}
 
 TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
 {
@@ -241,10 +214,15 @@ TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow
     EXPECT_NE(gFMK->fmk_Y(1), 0.0f) << "all three components reach the form factors";
 }
 
-TEST_F(SettingsWindowTest, SharesThatAreNoNumberOrNegativeBlockOk)
+TEST_F(SettingsWindowTest, LastRowTakesTheRestAndBadSharesBlockOk)
 {
     frmSettings& w = Oeffnen();
+    EXPECT_EQ(w.txtProzent[2]->text(), "100") << "the stored shares (none yet) are made whole at opening";
     w.txtProzent[0]->setText("60");
+    w.txtProzent[1]->setText("29,5");
+    EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "a decimal comma is read too";
+    w.txtProzent[1]->setText("");
+    EXPECT_FALSE(w.cmdOK->isEnabled()) << "an empty share";
     w.txtProzent[1]->setText("50");
     EXPECT_EQ(w.txtProzent[2]->text(), "-10");
     Click(w.cmdOK);
@@ -302,30 +280,4 @@ TEST_F(SettingsWindowTest, FailedMixtureLeavesNoEarlierFormFactors)
     Click(w.cmdOK);
     EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
     EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
-}
-
-TEST_F(SettingsWindowTest, NewProjectEntryChoosesAFileAndOkLoadsIt)
-{
-    QAction* neu = gfrmMain->mnuNeuesProjekt;
-    EXPECT_FALSE(gfrmMain->mnuLegierung->menuAction()->isVisible());
-
-    bool gezeigt = false;
-    const auto bestaetigen = [&] {
-        auto* w = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
-        if (!w) return;
-        gezeigt = w->parentWidget() == gfrmMain.data();
-        Click(w->cmdOK);
-    };
-    QTimer::singleShot(0, bestaetigen);
-    neu->trigger();
-    EXPECT_FALSE(gezeigt) << "no file chosen, no window";
-
-    Spektrum_Waehlen();
-    seam.dialogAnswers = {gCommon->Dateiname_Rohdaten()};
-    QTimer::singleShot(0, bestaetigen);
-    neu->trigger();
-    EXPECT_TRUE(gezeigt);
-    EXPECT_EQ(gCalc->Punkte(), 300);
-    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32 - [probe]");
-    EXPECT_TRUE(gfrmMain->mnuLegierung->menuAction()->isVisible());
 }
