@@ -63,7 +63,7 @@ TEST_F(RecordWindowTest, CollectsLinesOnlyWhileLoggingIsOn)
     EXPECT_FALSE(gfrmRecord->isVisible()) << "recording does not show the window";
 }
 
-TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
+TEST_F(RecordWindowTest, SpeichernWritesTheLinesLeavesLoggingOnAndReportsAnUnwritableFile)
 {
     gCommon->Set_Dateiname(env.Root().string() + "/probe.dat");
     gCommon->setEnable_Record(true);
@@ -77,13 +77,9 @@ TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
     gfrmRecord->List1->clear();
     gfrmRecord->Speichern();
     EXPECT_EQ(ReadFile(file), "") << "an empty log gives an empty file";
-}
 
-TEST_F(RecordWindowTest, UnwritableLogFileIsReported)
-{
     std::ofstream(env.Root() / "blocker") << "a file where the folder should be";
     gCommon->setOrdner((env.Root() / "blocker").string());
-    gCommon->setEnable_Record(true);
     gfrmRecord->List1->addItem("probe.dat");
     gfrmRecord->Speichern();
     EXPECT_GE(seam.errorWindows, 1);
