@@ -135,7 +135,7 @@ TEST_F(ElementDatabase, FailedSaveIsReportedAndAMissingFileIsNot)
     EXPECT_EQ(gError->ErrorModul(), "clsFileHandler");
 }
 
-TEST_F(ElementDatabase, DamagedCountsAndRecordsAreReportedBeforeAnythingIsKept)
+TEST_F(ElementDatabase, DamagedOrTruncatedCopiesAreReportedOnceBeforeAnythingIsKept)
 {
     for (const auto& [at, byte, number] : {std::tuple{14, 0x7F, 62}, {14, 0xFF, 62}, {124, 'C', 457}}) {
         auto bytes = DefaultCopy();  // a huge or negative element count, or "H" turned into a second "C"
@@ -148,10 +148,7 @@ TEST_F(ElementDatabase, DamagedCountsAndRecordsAreReportedBeforeAnythingIsKept)
         EXPECT_EQ(colXAchsen.Count() + colElemente.Count() + gFMK->FMK_Anzahl(), 0);
         EXPECT_EQ(ReadBytes(DatabasePath()), bytes) << "a damaged file is never rewritten by reading it";
     }
-}
-
-TEST_F(ElementDatabase, EveryTruncatedCopyIsReportedOnce)
-{
+    // Every truncated copy is reported once too.
     const auto full = DefaultCopy();
     WriteTextFile("fmk_x/Fe.fmk", "0\t26\r\n");
     for (size_t length = 0; length < full.size(); ++length) {
