@@ -31,9 +31,3 @@ TEST(Runden, RoundsDecimalHalvesAwayFromZeroAndKeepsValuesOutsideTheRange)
         EXPECT_EQ(Runden(value, digits), expected) << value << " to " << digits;
     EXPECT_TRUE(std::isnan(Runden(std::nan(""), 2)));
 }
-
-TEST(LogSicher, IsZeroForValuesWithoutALogarithm)
-{
-    EXPECT_FLOAT_EQ(Log_Sicher(std::exp(1.0f)), 1.0f);
-    for (float bad : {0.0f, -1.0f, INFINITY}) EXPECT_EQ(Log_Sicher(bad), 0.0f) << bad;
-}

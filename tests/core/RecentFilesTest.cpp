@@ -19,7 +19,7 @@ std::string AllSlotsBut(int missing)
 
 }
 
-TEST_F(RecentFilesTest, NewFilesFillTheSlotsAndARepeatWritesNothing)
+TEST_F(RecentFilesTest, NewFilesFillTheSlotsARepeatWritesNothingAndAFailedWriteIsReported)
 {
     clsOptions options;
     EXPECT_FALSE(options.MRU_Available());
@@ -35,6 +35,10 @@ TEST_F(RecentFilesTest, NewFilesFillTheSlotsAndARepeatWritesNothing)
     EXPECT_EQ(options.MRU_Set(""), -1);
     EXPECT_EQ(StoreText(), before);
     EXPECT_EQ(fs::last_write_time(StoreFile()), written);
+
+    BlockStore();  // a failed write is reported and enters nothing
+    EXPECT_EQ(options.MRU_Set("/data/other.dat"), -1);
+    EXPECT_EQ(seam.errorWindows, 1);
 }
 
 TEST_F(RecentFilesTest, AFileGoesAfterTheLastFilledSlotOrIntoAGap)
@@ -60,13 +64,4 @@ TEST_F(RecentFilesTest, AFullListReplacesItsOldestEntryAcrossRuns)
     EXPECT_EQ(options.MRU(1) + " " + options.MRU(4), "eleven " + FileName(4));
     for (int i = 4; i <= 10; ++i) options.MRU_Set("more" + std::to_string(i));
     EXPECT_EQ(options.MRU_Set("wraps"), 1);
-}
-
-TEST_F(RecentFilesTest, AFailedWriteIsReportedAndEntersNothing)
-{
-    clsOptions options;
-    BlockStore();
-    EXPECT_EQ(options.MRU_Set(FileName(1)), -1);
-    EXPECT_EQ(seam.errorWindows, 1);
-    EXPECT_FALSE(options.MRU_Available());
 }

@@ -86,17 +86,14 @@ TEST_P(ParserUnderLocale, NestingIsLimited)
     EXPECT_EQ(ErrorOf(std::string(100000, '(')), 28);
 }
 
-TEST_P(ParserUnderLocale, HexAndBinResultModesLastForOneFormula)
+TEST_P(ParserUnderLocale, HexAndBinResultModesAndBoundVariablesLastForOneFormula)
 {
     ExpectResults({{"hex(255)", "0xFF"}, {"hex(255)+1", "0x100"}, {"hex(-1)", "0xFFFFFFFF"}, {"bin(5)", "101"},
                    {"bin(2)*3", "110"}, {"5", "5"}});
     parser.Parse("1234");
     EXPECT_EQ(ErrorOf("1/0"), rt::errDivisionByZero);
     EXPECT_EQ(parser.FormatLastResult("Standard"), "0") << "a failed formula leaves the reset result";
-}
-
-TEST_P(ParserUnderLocale, BoundVariablesAreWholeOperands)
-{
+    // A bound variable is a whole operand.
     parser.SetVariable("y", -3.0);
     ExpectResults({{"2*y", "-6"}, {"Y+1", "-2"}, {"-y", "3"}, {"y^2", "9"}, {"abs(y)", "3"}, {"exp(0)", "1"}});
     EXPECT_EQ(ErrorOf("2y"), rt::errTypeMismatch);

@@ -24,8 +24,9 @@ QLineEdit* Box_(frmDaten* window, Box box) { return window->Daten->txtInfo[box];
 
 using ElementWindow = ElementWindowFixture;
 
-TEST_F(ElementWindow, OpensFromTheMenuWithCountsSortedListAndTheFirstElementReady)
+TEST_F(ElementWindow, OpensFromTheMenuWithASortedListAndShowingElementsWritesNothing)
 {
+    const auto before = DatabaseBytes();
     frmDaten* window = Open();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(Entries(window->lstElemente), (QStringList{"B - Bor", "Be - Beryllium", "C - Kohlenstoff",
@@ -34,12 +35,6 @@ TEST_F(ElementWindow, OpensFromTheMenuWithCountsSortedListAndTheFirstElementRead
     EXPECT_TRUE(window->Geladen()) << "edits of the first element count";
     gfrmMain->mnuDaten->trigger();
     EXPECT_EQ(gfrmMain->findChildren<frmDaten*>().size(), 1);
-}
-
-TEST_F(ElementWindow, ShowingElementsWithoutEditsWritesNothing)
-{
-    const auto before = DatabaseBytes();
-    frmDaten* window = Open();
     for (int row = 5; row >= 0; --row) window->lstElemente->setCurrentRow(row);
     Click(window->cmdOK);
     EXPECT_EQ(DatabaseBytes(), before);
