@@ -136,6 +136,60 @@ TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
     }
 }
 
+TEST_F(SettingsWindowTest, OkAppliesTheAlloyStartsTheProjectAndAFailedMixtureLeavesNoOldFormFactors)
+{
+    Spektrum_Waehlen();
+    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    Legierung(w, {{"C", "73"}, {"Li", "20"}, {"B", ""}});
+    w.txtTemper->setText("300");
+    w.txtBem->setPlainText("Probe 1");
+    Click(w.cmdOK);
+
+    const std::vector<std::string> alloy(seam.logLines.begin(), seam.logLines.begin() + 7);
+    EXPECT_EQ(alloy, std::vector<std::string>({"Legierung:", "\r\nmittlere Valenz: 3.3",
+                                              "mittlere Teilchenzahldichte: 85.8 1/nm³", "2 kF: 40.7 1/nm",
+                                              "Friedelwellenlänge: 0.2 nm\r\n", "getempert bis: 300 K\r\n",
+                                              "Bemerkungen: Probe 1"}));
+    // The voltage is set before the project starts; the mixture follows the loaded curve.
+    const auto spannung = Zeile("relativistischer Faktor: 1.133073");
+    const auto typ = Zeile("Projekttyp: Beugungsspektrum");
+    const auto punkte = Zeile("Datenpunkte: 300");
+    ASSERT_NE(punkte, seam.logLines.end());
+    EXPECT_TRUE(spannung < typ && typ < punkte);
+
+    const std::array<QString, 3> menue = {"C: 73at%, 2.26 g/cm³, 4 e/a", "Li: 20at%, 0.5 g/cm³, 1 e/a",
+                                          "B: 7at%, 2.08 g/cm³, 3 e/a"};
+    for (size_t i = 0; i < 5; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->isVisible(), i < 3) << i;
+    for (size_t i = 0; i < 3; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
+    EXPECT_EQ(gFMK->fmk_Y(311), 0.0f) << "computed on the loaded grid of 300 points plus ten";
+    EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
+
+    // A failed mixture afterwards leaves no earlier form factors.
+    ASSERT_NE(gFMK->fmk_Y(1), 0.0f);
+    Neues_Projekt_Reset();
+    Spektrum_Waehlen("probe.xyz");  // of no known kind: nothing is loaded
+    Click(Oeffnen(gCommon->ProjektTyp()).cmdOK);
+    EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
+    EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
+}
+
+TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow)
+{
+    Element_Hinzufuegen("Q", Kein_Wert, 2.0f);
+    gFMK->FMK_Intern_Neu("Q", FT_Elektronen, {}, {}, 1.0f);
+    Spektrum_Waehlen();
+    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    Legierung(w, {{"C", "50"}, {"Q", "30"}, {"B", ""}});
+    EXPECT_EQ(w.txtDichte[1]->text(), "<unbekannt>");
+    Click(w.cmdOK);
+
+    EXPECT_EQ(gMFE->Komponente_Symbol(3), "B");
+    EXPECT_EQ(gMFE->Dichte(), Kein_Wert);
+    EXPECT_NE(Zeile("mittlere Teilchenzahldichte: <unbekannt> 1/nm³"), seam.logLines.end());
+    EXPECT_EQ(gfrmMain->mnuKomponente[1]->text(), "Q: 30at%, <unbekannt> g/cm³, 2 e/a");
+    EXPECT_NE(gFMK->fmk_Y(1), 0.0f) << "all three components reach the form factors";
+}
+
 TEST_F(SettingsWindowTest, LastRowTakesTheRestAndBadSharesBlockOk)
 {
     frmSettings& w = Oeffnen();
@@ -188,18 +242,4 @@ TEST_F(SettingsWindowTest, ReturnInAnOpenListChoosesTheEntryAndOnlyThenPressesOk
     QTest::keyClick(liste, Qt::Key_Return);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(gMFE->Komponente_Symbol(1), "C");
-}
-
-TEST_F(SettingsWindowTest, FailedMixtureLeavesNoEarlierFormFactors)
-{
-    Spektrum_Waehlen();
-    Click(Oeffnen(gCommon->ProjektTyp()).cmdOK);
-    ASSERT_NE(gFMK->fmk_Y(1), 0.0f);
-
-    Neues_Projekt_Reset();
-    Spektrum_Waehlen("probe.xyz");  // of no known kind: nothing is loaded
-    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
-    Click(w.cmdOK);
-    EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
-    EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
 }
