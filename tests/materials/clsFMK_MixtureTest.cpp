@@ -63,6 +63,7 @@ TEST_F(MixtureTest, OnlyElectronTablesGetTheRelativisticFactorOfTheVoltagesMagni
         gFMK->setBeschleunigungsspannung(voltage);
         EXPECT_NEAR(gFMK->Faktor_Relativistisch(), factor, 1e-7) << voltage;
     }
+    seam.logLines.clear();
     Points();
     const int32_t electrons = ConstantTable("Ni", 2, FT_Elektronen);
     ASSERT_TRUE(Compute({{100, electrons}}, -200));
