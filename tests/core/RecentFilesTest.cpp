@@ -41,17 +41,7 @@ TEST_F(RecentFilesTest, NewFilesFillTheSlotsARepeatWritesNothingAndAFailedWriteI
     EXPECT_EQ(seam.errorWindows, 1);
 }
 
-TEST_F(RecentFilesTest, AFileGoesAfterTheLastFilledSlotOrIntoAGap)
-{
-    PutStore("MRU2=text:b\nMRU3=text:c\n");
-    EXPECT_EQ(clsOptions().MRU_Set("d"), 4);
-    PutStore(AllSlotsBut(5));
-    EXPECT_EQ(clsOptions().MRU_Set("new"), 5);
-    PutStore(AllSlotsBut(0) + "MRU_Last=text:garbage\n");
-    EXPECT_EQ(clsOptions().MRU_Set("new"), 1);
-}
-
-TEST_F(RecentFilesTest, AFullListReplacesItsOldestEntryAcrossRuns)
+TEST_F(RecentFilesTest, AFileGoesIntoAGapOrAfterTheLastSlotAndAFullListReplacesItsOldest)
 {
     {
         clsOptions options;
@@ -64,4 +54,11 @@ TEST_F(RecentFilesTest, AFullListReplacesItsOldestEntryAcrossRuns)
     EXPECT_EQ(options.MRU(1) + " " + options.MRU(4), "eleven " + FileName(4));
     for (int i = 4; i <= 10; ++i) options.MRU_Set("more" + std::to_string(i));
     EXPECT_EQ(options.MRU_Set("wraps"), 1);
+    // A file goes after the last filled slot or into a gap.
+    PutStore("MRU2=text:b\nMRU3=text:c\n");
+    EXPECT_EQ(clsOptions().MRU_Set("d"), 4);
+    PutStore(AllSlotsBut(5));
+    EXPECT_EQ(clsOptions().MRU_Set("new"), 5);
+    PutStore(AllSlotsBut(0) + "MRU_Last=text:garbage\n");
+    EXPECT_EQ(clsOptions().MRU_Set("new"), 1);
 }

@@ -89,7 +89,7 @@ TEST_F(CommonTest, PictureAsksWhetherItIsADiffractionImageAndKeepsTheRawDataFold
     EXPECT_EQ(seam.messages.size(), 13u);
 }
 
-TEST_F(CommonTest, BackgroundSaveAndFolderDialogsAnswerAPath)
+TEST_F(CommonTest, DialogsAnswerAPathAndACompactedPathElidesTheMiddle)
 {
     gCommon->setOrdner("/data/probe1");
     seam.dialogAnswers = {" /data/punkte.ugs ", "/data/diagramm.bmp", "/data/auswertung"};
@@ -98,10 +98,7 @@ TEST_F(CommonTest, BackgroundSaveAndFolderDialogsAnswerAPath)
     EXPECT_EQ(gCommon->ShowSave("Bitmap" + kNul + "*.bmp" + kNul), "/data/diagramm.bmp");
     ASSERT_TRUE(gCommon->ShowFolder("Auswertung speichern in..."));
     EXPECT_EQ(gCommon->Ordner() + " " + gOptions->Reg_Folder(), "/data/auswertung/ /data/auswertung/");
-}
-
-TEST_F(CommonTest, CompactPathElidesTheMiddle)
-{
+    // A compacted path elides the middle.
     const std::string path = "/home/user/daten/messungen/probe.dat";
     for (const auto& [room, text] : {std::pair{36, path.c_str()}, {20, "/home/u.../probe.dat"},
                                      {13, ".../probe.dat"}, {8, "probe..."}, {2, ".."}, {0, ""}})
