@@ -19,7 +19,7 @@ std::string AllSlotsBut(int missing)
 
 }
 
-TEST_F(RecentFilesTest, NewFilesFillTheSlotsAndARepeatWritesNothing)
+TEST_F(RecentFilesTest, NewFilesFillTheSlotsARepeatWritesNothingAndAFailedWriteIsReported)
 {
     clsOptions options;
     EXPECT_FALSE(options.MRU_Available());
@@ -35,19 +35,13 @@ TEST_F(RecentFilesTest, NewFilesFillTheSlotsAndARepeatWritesNothing)
     EXPECT_EQ(options.MRU_Set(""), -1);
     EXPECT_EQ(StoreText(), before);
     EXPECT_EQ(fs::last_write_time(StoreFile()), written);
+
+    BlockStore();  // a failed write is reported and enters nothing
+    EXPECT_EQ(options.MRU_Set("/data/other.dat"), -1);
+    EXPECT_EQ(seam.errorWindows, 1);
 }
 
-TEST_F(RecentFilesTest, AFileGoesAfterTheLastFilledSlotOrIntoAGap)
-{
-    PutStore("MRU2=text:b\nMRU3=text:c\n");
-    EXPECT_EQ(clsOptions().MRU_Set("d"), 4);
-    PutStore(AllSlotsBut(5));
-    EXPECT_EQ(clsOptions().MRU_Set("new"), 5);
-    PutStore(AllSlotsBut(0) + "MRU_Last=text:garbage\n");
-    EXPECT_EQ(clsOptions().MRU_Set("new"), 1);
-}
-
-TEST_F(RecentFilesTest, AFullListReplacesItsOldestEntryAcrossRuns)
+TEST_F(RecentFilesTest, AFileGoesIntoAGapOrAfterTheLastSlotAndAFullListReplacesItsOldest)
 {
     {
         clsOptions options;
@@ -60,13 +54,11 @@ TEST_F(RecentFilesTest, AFullListReplacesItsOldestEntryAcrossRuns)
     EXPECT_EQ(options.MRU(1) + " " + options.MRU(4), "eleven " + FileName(4));
     for (int i = 4; i <= 10; ++i) options.MRU_Set("more" + std::to_string(i));
     EXPECT_EQ(options.MRU_Set("wraps"), 1);
-}
-
-TEST_F(RecentFilesTest, AFailedWriteIsReportedAndEntersNothing)
-{
-    clsOptions options;
-    BlockStore();
-    EXPECT_EQ(options.MRU_Set(FileName(1)), -1);
-    EXPECT_EQ(seam.errorWindows, 1);
-    EXPECT_FALSE(options.MRU_Available());
+    // A file goes after the last filled slot or into a gap.
+    PutStore("MRU2=text:b\nMRU3=text:c\n");
+    EXPECT_EQ(clsOptions().MRU_Set("d"), 4);
+    PutStore(AllSlotsBut(5));
+    EXPECT_EQ(clsOptions().MRU_Set("new"), 5);
+    PutStore(AllSlotsBut(0) + "MRU_Last=text:garbage\n");
+    EXPECT_EQ(clsOptions().MRU_Set("new"), 1);
 }

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-TEST(Runtime, IntegerConversionRoundsHalvesToEvenAndOverflowsOutsideItsRange)
+TEST(Runtime, IntegerConversionAndDivisionRaiseTheRunTimesErrors)
 {
     for (const auto& [value, expected] : {std::pair{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.4999, 2}, {2.5001, 3}})
         EXPECT_EQ(rt::CLng(value), expected) << value;
@@ -14,10 +14,7 @@ TEST(Runtime, IntegerConversionRoundsHalvesToEvenAndOverflowsOutsideItsRange)
     EXPECT_EQ(RaisedError([] { rt::CInt(32767.5); }), rt::errOverflow);
     EXPECT_EQ(rt::Int(-2.5), -3.0);
     EXPECT_EQ(rt::Fix(-2.5), -2.0);
-}
-
-TEST(Runtime, DivisionByZeroIsAnError)
-{
+    // Division by zero is an error.
     EXPECT_EQ(RaisedError([] { rt::Divide(1.0, 0.0); }), rt::errDivisionByZero);
     EXPECT_EQ(RaisedError([] { rt::Divide(0.0, 0.0); }), rt::errOverflow);
     EXPECT_EQ(rt::Divide(1.0, 4.0), 0.25);

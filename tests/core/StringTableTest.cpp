@@ -1,4 +1,4 @@
-// The compiled-in UI text table: its numbering, and every text that the windows and messages quote,
+// The compiled-in UI text table: every text that the windows and messages quote,
 // read back in its language exactly as quoted (blanks at the edges included: callers glue texts).
 #include "core/StringTable.h"
 #include "core/clsLanguage.h"
@@ -11,33 +11,7 @@
 #include <set>
 
 namespace {
-
 constexpr int32_t kEnglishOffset = 30000;
-
-// The text numbers a language holds (the same in German and English).
-std::set<int32_t> KnownNumbers()
-{
-    std::set<int32_t> numbers;
-    for (const auto& [first, last] : {std::pair{0, 16}, {19, 71}, {73, 73}, {75, 78}, {81, 83}, {85, 100}, {103, 103},
-                                      {106, 139}, {141, 150}, {156, 198}, {200, 237}, {239, 276}, {278, 297},
-                                      {299, 323}, {325, 383}, {385, 440}})
-        for (int32_t n = first; n <= last; ++n) numbers.insert(n);
-    return numbers;
-}
-
-}
-
-TEST(StringTableTest, EveryTextIsAKnownNumberWithItsCounterpart)
-{
-    const std::set<int32_t> known = KnownNumbers();
-    ASSERT_EQ(known.size(), 418u);
-    std::set<int32_t> german, english;
-    for (const auto& [key, text] : zelo::stringTable()) {
-        EXPECT_FALSE(text.empty()) << "text " << key << " is empty";
-        (key >= kEnglishOffset ? english : german).insert(key % kEnglishOffset);
-    }
-    EXPECT_EQ(english, german);
-    EXPECT_TRUE(std::includes(known.begin(), known.end(), german.begin(), german.end())) << "unknown text numbers";
 }
 
 TEST(StringTableTest, EveryQuotedTextReadsBackExactly)

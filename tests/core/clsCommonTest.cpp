@@ -27,21 +27,6 @@ protected:
 
 }
 
-TEST_F(CommonTest, OpenDialogFilterStartsWithAllKnownPatternsInTheLanguageOfCreation)
-{
-    const auto filters = ParseFilterText(gCommon->Filter());
-    ASSERT_EQ(filters.size(), 9u);
-    EXPECT_EQ(filters[0].name, "alle bekannten Formate");
-    EXPECT_TRUE(filters[0].patterns.starts_with(";*.dat;*.elb;*.asc;*.mitt;"));
-    EXPECT_EQ(filters[8].name + " " + filters[8].patterns, "Alle Dateien (*.*) *.*");
-    EXPECT_EQ(ParseFilterText("Bitmap" + kNul + "*.bmp").size(), 0u) << "an entry without its final NUL";
-
-    gOptions->setSprache(3);
-    Restart();
-    gLanguage->OpenLanguageEx(0);
-    EXPECT_EQ(ParseFilterText(gCommon->Filter())[2].name, "diffraction ELMI (*.asc)");
-}
-
 TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
 {
     gOptions->setReg_Folder("/data/old/");
@@ -68,7 +53,7 @@ TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
     EXPECT_EQ(gCommon->Ordner(), folder) << "without silent no results folder is proposed";
 }
 
-TEST_F(CommonTest, ExtensionComesFromTheFileNameNotFromADottedFolder)
+TEST_F(CommonTest, ExtensionComesFromTheFileNameNotFromADottedFolderAndGivesTheProjectType)
 {
     seam.dialogAnswers = {env.Root().string() + "/run.2/probe"};
     ASSERT_TRUE(gCommon->ShowOpen(true));
@@ -77,10 +62,6 @@ TEST_F(CommonTest, ExtensionComesFromTheFileNameNotFromADottedFolder)
     for (const auto& [path, extension] : {std::pair{"a.b.TXT", ".txt"}, {"/x.y/abc", ""}, {"abc", ""}})
         EXPECT_EQ(gCommon->Datei_Extension(path), extension) << path;
     EXPECT_EQ(gCommon->Datei_Extension("probe.DAT" + kNul + "junk"), ".dat");
-}
-
-TEST_F(CommonTest, ProjectTypeByExtension)
-{
     for (const auto& [extension, type] :
          {std::pair{".ELB", PT_Beugung}, {".ik0", PT_IK}, {".kr4", PT_IK}, {".G_r", PT_GR}, {".mit", PT_Mittel},
           {".v_k", PT_Potential_K}, {".kr2", PT_Unbekannt}, {".", PT_Unbekannt}}) {
@@ -108,7 +89,7 @@ TEST_F(CommonTest, PictureAsksWhetherItIsADiffractionImageAndKeepsTheRawDataFold
     EXPECT_EQ(seam.messages.size(), 13u);
 }
 
-TEST_F(CommonTest, BackgroundSaveAndFolderDialogsAnswerAPath)
+TEST_F(CommonTest, DialogsAnswerAPathAndACompactedPathElidesTheMiddle)
 {
     gCommon->setOrdner("/data/probe1");
     seam.dialogAnswers = {" /data/punkte.ugs ", "/data/diagramm.bmp", "/data/auswertung"};
@@ -117,10 +98,7 @@ TEST_F(CommonTest, BackgroundSaveAndFolderDialogsAnswerAPath)
     EXPECT_EQ(gCommon->ShowSave("Bitmap" + kNul + "*.bmp" + kNul), "/data/diagramm.bmp");
     ASSERT_TRUE(gCommon->ShowFolder("Auswertung speichern in..."));
     EXPECT_EQ(gCommon->Ordner() + " " + gOptions->Reg_Folder(), "/data/auswertung/ /data/auswertung/");
-}
-
-TEST_F(CommonTest, CompactPathElidesTheMiddle)
-{
+    // A compacted path elides the middle.
     const std::string path = "/home/user/daten/messungen/probe.dat";
     for (const auto& [room, text] : {std::pair{36, path.c_str()}, {20, "/home/u.../probe.dat"},
                                      {13, ".../probe.dat"}, {8, "probe..."}, {2, ".."}, {0, ""}})

@@ -16,7 +16,7 @@ void RecordCalls(clsError& error, int n, int first = 1)
 
 }
 
-TEST(CallStackRing, RecordsOnlyWhenModuleAndProcedureBothDiffer)
+TEST(CallStackRing, RecordsOnlyRealChangesWrapsAndListsNewestFirstWithoutWrapping)
 {
     clsError error;
     for (const auto& [modul, funktion, index] :
@@ -27,14 +27,11 @@ TEST(CallStackRing, RecordsOnlyWhenModuleAndProcedureBothDiffer)
     EXPECT_EQ(error.Entry(2).Funktion, "g");
     error.AddFunctionToCallStack("B", "g", true);
     EXPECT_EQ(error.RingIndex(), 3) << "AddAllways records a repeat";
-}
 
-TEST(CallStackRing, WrapsAfterElevenEntriesAndListsNewestFirstWithoutWrapping)
-{
-    clsError error;
-    RecordCalls(error, 12);
-    EXPECT_EQ(error.RingIndex(), 1);
-    EXPECT_EQ(error.Entry(0).Modul + error.Entry(1).Modul + error.Entry(2).Modul, "M11M12M2");
+    clsError twelve;
+    RecordCalls(twelve, 12);
+    EXPECT_EQ(twelve.RingIndex(), 1) << "wraps after eleven entries";
+    EXPECT_EQ(twelve.Entry(0).Modul + twelve.Entry(1).Modul + twelve.Entry(2).Modul, "M11M12M2");
 
     clsError two;
     RecordCalls(two, 2);
@@ -61,15 +58,4 @@ TEST(ErrorReporter, StoresTheErrorAndShowsTheWindowUnlessSilent)
     EXPECT_FALSE(error.Error()) << "reading the flag clears it";
     error.ErrorMsg("modCommon", "Zelo_Oeffnen", false, 62, "Input past end of file");
     EXPECT_EQ(seam.errorWindows, 1);
-}
-
-TEST(ErrorReporter, MessageFormNamesProcedureKindAndModule)
-{
-    EXPECT_EQ(ErrorMessageText(9, "Subscript out of range", "Sprache", ModuleKind::Class, "clsOptions"),
-              "Error 9 (Subscript out of range) in procedure Sprache of Klassenmodul clsOptions");
-    RecordingSeam seam;
-    ShowErrorMessage(6, "Overflow", "Form_Load", ModuleKind::Form, "frmMain");
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, "Error 6 (Overflow) in procedure Form_Load of Formular frmMain");
-    EXPECT_EQ(seam.messages[0].title, "KPW ZELO");
 }

@@ -52,18 +52,6 @@ TEST_F(LoaderTest, CreationInfoIsTheFilesLocalWriteTime)
     EXPECT_EQ(gLoader->Creation_Info_Of((env.Root() / "missing").string()), "");
 }
 
-TEST_F(LoaderTest, ConnectGathersTheProgramsFacts)
-{
-    clsLoader loader;
-    EXPECT_EQ(loader.MemoryInfo(), "") << "no process is known before Connect";
-    loader.Connect();
-    EXPECT_EQ(loader.ApplicationPath(), env.DataFolder().string() + "/");
-    EXPECT_EQ(loader.Creation_Info(), loader.Creation_Info_Of(loader.GetExeFilePath()));
-    EXPECT_EQ(loader.FreeImageLib_Available(), FreeImage_GetVersion() != nullptr);
-    EXPECT_TRUE(loader.MemoryInfo().ends_with(" kB"));
-    EXPECT_EQ(seam.errorWindows, 0);
-}
-
 TEST(ProgramFolderTest, RelativeBaseFoldersAreIgnoredLikeEmptyOnes)
 {
     TempEnvironment env;  // restores both variables afterwards

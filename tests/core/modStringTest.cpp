@@ -11,7 +11,7 @@ using NumberTextUnderLocale = UnderLocale;
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberTextUnderLocale, testing::Values("C", "comma"));
 
-TEST_P(NumberTextUnderLocale, ReadsEitherSeparatorAndGivesTheMarkerForNonsense)
+TEST_P(NumberTextUnderLocale, ReadsEitherSeparatorGivesTheMarkerForNonsenseAndWritesWithAPoint)
 {
     EXPECT_EQ(std::bit_cast<uint32_t>(Kein_Wert), 0xFF61B1E6u);
     for (const auto& [text, value] :
@@ -21,10 +21,7 @@ TEST_P(NumberTextUnderLocale, ReadsEitherSeparatorAndGivesTheMarkerForNonsense)
         EXPECT_EQ(StrToSingle(text), value) << text;
     for (const char* text : {"abc", "1E39", "-1E39", "1.5.2", "1,5,2", "1E", "-", " ", "inf", "nan", "0x10", "1 2"})
         EXPECT_EQ(StrToSingle(text), Kein_Wert) << text;
-}
-
-TEST_P(NumberTextUnderLocale, WritesWithAPoint)
-{
+    // Writing uses a point.
     for (const auto& [value, text] : {std::pair{1.5f, "1.5"}, {-0.001f, "-0.001"}, {1.5e20f, "1.5E+20"},
                                       {Kein_Wert, ""}, {std::nanf(""), ""}})
         EXPECT_EQ(SingleToStr(value), text) << value;

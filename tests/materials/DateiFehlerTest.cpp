@@ -5,7 +5,7 @@
 
 using DateiFehlerTest = DatabaseFixture;
 
-TEST_F(DateiFehlerTest, TheFileHandlersBinaryAccessReports)
+TEST_F(DateiFehlerTest, TheFileHandlerAndTheRecordsReportFailedAccess)
 {
     gFileHandler->CloseFile();
     EXPECT_EQ(Gemeldet([] { EXPECT_EQ(gFileHandler->ReadLong(), 0); }), "clsFileHandler.ReadLong 52");
@@ -16,11 +16,7 @@ TEST_F(DateiFehlerTest, TheFileHandlersBinaryAccessReports)
         gFileHandler->SetOffset(0);
         EXPECT_EQ(Gemeldet([] { EXPECT_EQ(gFileHandler->ReadString(), ""); }), "clsFileHandler.ReadString 62");
     });
-}
-
-TEST_F(DateiFehlerTest, RecordsAndTablesReportAFileNumberThatNamesNoOpenFile)
-{
-    gFileHandler->CloseFile();
+    // Records and tables report a file number that names no open file.
     clsElement element;
     clsXAchse xAchse;
     clsFMK_Intern tabelle;

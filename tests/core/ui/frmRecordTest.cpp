@@ -63,29 +63,7 @@ TEST_F(RecordWindowTest, CollectsLinesOnlyWhileLoggingIsOn)
     EXPECT_FALSE(gfrmRecord->isVisible()) << "recording does not show the window";
 }
 
-TEST_F(RecordWindowTest, OkHidesTheWindowAndKeepsItsLines)
-{
-    gfrmRecord->List1->addItem("probe.dat");
-    gfrmRecord->show();
-    QTest::mouseClick(gfrmRecord->cmdOK, Qt::LeftButton);
-    EXPECT_FALSE(gfrmRecord->isVisible());
-    EXPECT_EQ(Lines(), QStringList({"probe.dat"}));
-}
-
-TEST_F(RecordWindowTest, ResizingKeepsTheButtonInTheCornerBelowTheList)
-{
-    gfrmRecord->show();
-    gfrmRecord->resize(500, 300);
-    const QRect button = gfrmRecord->cmdOK->geometry();
-    EXPECT_EQ(button.bottomRight(), QPoint(499, 299));
-    EXPECT_EQ(gfrmRecord->List1->height(), button.top() - 2 * gfrmRecord->List1->y());
-
-    gfrmRecord->resize(10, 10);
-    EXPECT_EQ(gfrmRecord->cmdOK->geometry().topLeft(), button.topLeft()) << "a placement that does not fit is skipped";
-    EXPECT_EQ(gfrmRecord->List1->width(), 10);
-}
-
-TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
+TEST_F(RecordWindowTest, SpeichernWritesTheLinesLeavesLoggingOnAndReportsAnUnwritableFile)
 {
     gCommon->Set_Dateiname(env.Root().string() + "/probe.dat");
     gCommon->setEnable_Record(true);
@@ -99,13 +77,9 @@ TEST_F(RecordWindowTest, SpeichernWritesTheLinesAndLeavesLoggingOn)
     gfrmRecord->List1->clear();
     gfrmRecord->Speichern();
     EXPECT_EQ(ReadFile(file), "") << "an empty log gives an empty file";
-}
 
-TEST_F(RecordWindowTest, UnwritableLogFileIsReported)
-{
     std::ofstream(env.Root() / "blocker") << "a file where the folder should be";
     gCommon->setOrdner((env.Root() / "blocker").string());
-    gCommon->setEnable_Record(true);
     gfrmRecord->List1->addItem("probe.dat");
     gfrmRecord->Speichern();
     EXPECT_GE(seam.errorWindows, 1);
