@@ -26,7 +26,6 @@ TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
     }
     gGrafik->setLetzteKurve(KT_GR);
     panel->Init();
-    EXPECT_EQ(panel->Chi(), 1E+11f);
     EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR_Peaks);
     ASSERT_EQ(gGauss->Anzahl(), 3);
     for (int32_t j = 1; j <= 3; ++j) {
@@ -34,7 +33,6 @@ TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
         EXPECT_GT(gGauss->Y_Gauss(gGauss->x(j), j), 10.0f) << "the drawn curve is not flat";
     }
     EXPECT_EQ(panel->lblGaussInfo->text(), "3  Peaks gefunden (0  Schultern/Mehrfachpeaks)");
-    EXPECT_EQ(panel->Label3->text(), "Spline-Fit Qualität");
     emit panel->cmdChi[0]->Click();
     EXPECT_EQ(panel->Label3->text(), "Fitqualität: Chi = 2E+11");
 }
@@ -51,7 +49,6 @@ TEST_F(Gauss, PeakViewOfTheEvaluatedIK)
     Auswertung();
     gGrafik->Zeichne_Kurve(KT_IK);
     panel->Init();
-    EXPECT_EQ(panel->Chi(), 1E+7f);
     EXPECT_GT(gGauss->Anzahl(), 1);
     EXPECT_TRUE(panel->lblInfo[0]->text().endsWith(" 1/nm"));
     Speichern(haupt, "conGauss_IK.png");
