@@ -62,10 +62,8 @@ TEST_F(ProjektTypTest, IkProjectStartsAtTheFourierStep)
     EXPECT_FALSE(w.Visible(5)) << "no raw-data editing";
     EXPECT_FALSE(view.menusEnabled.at(Menue::Sprung));
     EXPECT_TRUE(view.alloyMenuShown);
-}
 
-TEST_F(ProjektTypTest, GrAndPotentialProjectsStartAtTheGrStep)
-{
+    // G(r) and potential projects start at the G(r) step.
     Kurvendatei("probe.gr", 400, 0.01, [](double r) { return r < 0.2 ? -r * 20.0 : std::sin(r * 20.0) / r; });
     Starten();
     EXPECT_EQ(gSchritt, ST_GR);
@@ -76,10 +74,8 @@ TEST_F(ProjektTypTest, GrAndPotentialProjectsStartAtTheGrStep)
     EXPECT_EQ(gSchritt, ST_GR);
     EXPECT_TRUE(w.Value(22) && !w.Visible(13)) << "the potential tools, no step tools";
     EXPECT_EQ(view.drawnKinds.back(), KT_v_r);
-}
 
-TEST_F(ProjektTypTest, FoldedAndAveragedCurvesStartAtJk)
-{
+    // Folded and averaged curves start at J(K).
     Kurvendatei("probe.fi1", 1200, 0.1, kSpektrum);
     Starten();
     EXPECT_EQ(gSchritt, ST_JK);

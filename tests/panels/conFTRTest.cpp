@@ -43,10 +43,8 @@ TEST_F(FTR, EachViewShowsItsGroup)
 
     panel->Zeigen(KT_JK_Bearbeitet);
     EXPECT_TRUE(panel->isHidden());
-}
 
-TEST_F(FTR, AnIKToStartFromIsUndamped)
-{
+    // An I(K) to start from is undamped.
     panel->Zeigen(KT_IK_Wichtung);
     panel->cmbDaempfung->setCurrentIndex(DA_Lorch);
     clsIK ungedaempft = *gIK;
@@ -57,10 +55,8 @@ TEST_F(FTR, AnIKToStartFromIsUndamped)
     panel->Zeigen(KT_IK);
     EXPECT_EQ(panel->Daempfung(), DA_Keine);
     EXPECT_EQ(gIK->Y(i), ungedaempft.Y(i));
-}
 
-TEST_F(FTR, WeightingCyclesAndShowsItsWholePerCent)
-{
+    // Weighting cycles and shows its whole per cent.
     gIK->setWichtung(0.7f);
     panel->Zeigen(KT_IK_Wichtung);
     EXPECT_EQ(Prozent(), "70 %");
