@@ -60,17 +60,6 @@ TEST_F(OptionsWindowTest, OpeningAndClosingWritesNothing)
     EXPECT_TRUE(seam.messages.empty());
 }
 
-TEST_F(OptionsWindowTest, TheOrderBoxFollowsTheDampingSwitchAndFifteenBitsShowTheirPointsAndStep)
-{
-    frmOptions fenster(nullptr);
-    fenster.Check1->setChecked(false);
-    EXPECT_FALSE(fenster.cmbOrdnung->isEnabled());
-    EXPECT_FALSE(gOptions->Abbruchstelle_Daempfen());
-    fenster.cmdFFTBits->setCurrentText("15");
-    EXPECT_EQ(gOptions->FFT_Bits(), 15);
-    EXPECT_EQ(fenster.lblPunkte->text(), Text(331) + "32768\n" + Text(342) + " dr = 0.00192 nm");
-}
-
 TEST_F(OptionsWindowTest, TheRangeTakesOnlyPositiveNumbersAndOkStoresTheLanguage)
 {
     for (const char* falsch : {"abc", "0", "-1"}) {
@@ -88,19 +77,24 @@ TEST_F(OptionsWindowTest, TheRangeTakesOnlyPositiveNumbersAndOkStoresTheLanguage
     EXPECT_FLOAT_EQ(gOptions->Max_R(), 2.5f);
 }
 
-TEST_F(OptionsWindowTest, EachSaveOptionIsWrittenAtOnce)
+TEST_F(OptionsWindowTest, OrderBoxBitsSaveOptionsAndPages)
 {
     frmOptions fenster(nullptr);
+    fenster.Check1->setChecked(false);
+    EXPECT_FALSE(fenster.cmbOrdnung->isEnabled());
+    EXPECT_FALSE(gOptions->Abbruchstelle_Daempfen());
+    fenster.cmdFFTBits->setCurrentText("15");
+    EXPECT_EQ(gOptions->FFT_Bits(), 15);
+    EXPECT_EQ(fenster.lblPunkte->text(), Text(331) + "32768\n" + Text(342) + " dr = 0.00192 nm");
+
+    // Each save option is written at once.
     for (const auto& [typ, box] : fenster.chkSave) {
         const bool vorher = gOptions->KurveSpeichern(typ);
         box->click();
         EXPECT_EQ(clsOptions().KurveSpeichern(typ), !vorher) << "kind " << typ;
     }
-}
 
-TEST_F(OptionsWindowTest, OnlyAnotherPageButtonChangesThePage)
-{
-    frmOptions fenster(nullptr);
+    // Only another page button changes the page.
     fenster.show();
     QTest::mouseClick(fenster.cmdSeite[0], Qt::LeftButton);
     EXPECT_EQ(fenster.Sichtbare_Seite(), 0);
