@@ -2,6 +2,7 @@
 // removing, averaging, and "+" without the project's x factor.
 #include "PanelImRahmen.h"
 
+#include "core/Runtime.h"
 #include "curves/clsInput.h"
 #include "panels/conAddCurves.h"
 #include "widgets/fxbutton.h"
@@ -36,6 +37,8 @@ protected:
 
 TEST_F(AddCurves, AddSlideRemoveAndAverage)
 {
+    EXPECT_EQ(panel->scrXStart->minimum(), rt::CLng(gCalc->Minimum_X() * 20.0));
+    EXPECT_EQ(panel->scrXStart->maximum(), rt::CLng(gCalc->Maximum_X() * 20.0));
     const std::string a = Weitere("a.dat"), b = Weitere("b.dat");
     Hinzufuegen(a);
     Hinzufuegen(b);
@@ -45,12 +48,15 @@ TEST_F(AddCurves, AddSlideRemoveAndAverage)
     EXPECT_EQ(panel->List1->count(), 2);
 
     panel->List1->setCurrentRow(1);
+    EXPECT_TRUE(panel->cmdPlusMinus[1]->isEnabled());
     panel->scrXStart->setValue(-155);
     EXPECT_FLOAT_EQ(panel->Spektren().Spektrum(2).X_Start(), -15.5f);
+    EXPECT_TRUE(panel->Label1->text().startsWith("Position: -15"));
     Speichern(haupt, "conAddCurves_Diagramm.png");
     Bilder("conAddCurves", [] {});
 
     emit panel->cmdPlusMinus[1]->Click();
+    EXPECT_EQ(panel->Kurve_Index(), 0);
     EXPECT_FALSE(panel->cmdPlusMinus[1]->isEnabled());
     ASSERT_EQ(panel->List1->count(), 1);
     EXPECT_EQ(panel->List1->item(0)->text().toStdString(), a);

@@ -61,6 +61,7 @@ TEST_F(FT_AI_Panel, EscDuringAPassStopsTheRunAfterIt)
     emit panel->cmdStart->Click();
     EXPECT_EQ(panel->Lauf().Anzahl_iFTR(), 3);
     EXPECT_EQ(panel->Text2->text(), "50");
+    EXPECT_EQ(panel->cmdStart->Caption(), "START");
     EXPECT_TRUE(panel->lblInfo->text().contains("3 FFT´s in "));
     panel->aktion = nullptr;
     Bilder("conFT_AI_Fertig", [this] { panel->Init(); });
@@ -74,13 +75,16 @@ TEST_F(FT_AI_Panel, AnErrorInAPassRestoresLogAndButton)
     emit panel->cmdStart->Click();
     EXPECT_FALSE(panel->Laeuft());
     EXPECT_EQ(panel->cmdStart->Caption(), "START");
-    EXPECT_FALSE(seam.messages.empty());
+    EXPECT_TRUE(gCommon->Enable_Record());
+    ASSERT_FALSE(seam.messages.empty());
+    EXPECT_NE(seam.messages.back().text.find("Error 11"), std::string::npos);
 }
 
 TEST_F(FT_AI_Panel, UntickedBoxesKeepTheirAnchors)
 {
     panel->Check3->setChecked(false);
     EXPECT_FALSE(panel->Option1[0]->isEnabled());
+    EXPECT_FALSE(panel->Option1[1]->isEnabled());
     const int32_t abbruch = gIK->FTR_Index();
     panel->Check2->setChecked(false);
     panel->Text2->setText("3");

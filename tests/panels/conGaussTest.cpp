@@ -26,9 +26,15 @@ TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
     }
     gGrafik->setLetzteKurve(KT_GR);
     panel->Init();
+    EXPECT_EQ(panel->Chi(), 1E+11f);
     EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR_Peaks);
-    // Where the peaks are is the model's rule; here that the panel shows its result.
+    ASSERT_EQ(gGauss->Anzahl(), 3);
+    for (int32_t j = 1; j <= 3; ++j) {
+        EXPECT_NEAR(gGauss->x(j), kLage[j - 1], 2 * gOptions->Delta_r()) << j;
+        EXPECT_GT(gGauss->Y_Gauss(gGauss->x(j), j), 10.0f) << "the drawn curve is not flat";
+    }
     EXPECT_EQ(panel->lblGaussInfo->text(), "3  Peaks gefunden (0  Schultern/Mehrfachpeaks)");
+    EXPECT_EQ(panel->Label3->text(), "Spline-Fit Qualität");
     emit panel->cmdChi[0]->Click();
     EXPECT_EQ(panel->Label3->text(), "Fitqualität: Chi = 2E+11");
 }
@@ -37,6 +43,7 @@ TEST_F(Gauss, AnEmptyCurveReportsNoPoints)
 {
     panel->Init();
     EXPECT_EQ(gError->ErrorNumber(), 90000);
+    EXPECT_EQ(gError->ErrorDescription(), "Punkte = 0");
 }
 
 TEST_F(Gauss, PeakViewOfTheEvaluatedIK)
@@ -44,6 +51,7 @@ TEST_F(Gauss, PeakViewOfTheEvaluatedIK)
     Auswertung();
     gGrafik->Zeichne_Kurve(KT_IK);
     panel->Init();
+    EXPECT_EQ(panel->Chi(), 1E+7f);
     EXPECT_GT(gGauss->Anzahl(), 1);
     EXPECT_TRUE(panel->lblInfo[0]->text().endsWith(" 1/nm"));
     Speichern(haupt, "conGauss_IK.png");
