@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 
@@ -86,12 +87,21 @@ TEST_F(BeugungTest, NewImageProjectShowsThePanelInsteadOfTheSettings)
     conBeugung& panel = Oeffnen("ringe.png");
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(panel.lblCalibration->text(), QString::fromStdString(CF_Beschriftung(panel.CF())));
+    EXPECT_EQ(panel.Label5->text(), "FreeImage.dll");
+    EXPECT_EQ(panel.lblCalibration->text(), "CF = C/1E6 *2Pi = 0.187239 1/(Pixel nm)");
+    panel.txtUmrechnung->setText("kein Wert");
+    EXPECT_NEAR(panel.CF(), 0.187239f, 1e-6f) << "the previous CF stays";
+    EXPECT_TRUE(panel.lblImage->text().contains("400 Pixel"));
     panel.optBild_Click(0);
     Foto(panel, "bild");
 
     panel.pic_MouseMove(240, 150);
+    EXPECT_TRUE(panel.lblPunkt->text().startsWith(" 240 - 150\n (K ~ ")) << panel.lblPunkt->text().toStdString();
     EXPECT_TRUE(panel.lblPunkt->text().endsWith("Graustufe: 220"));
+
+    for (int k = 0; k < 21; ++k) Ring(panel, 20 + k);
+    EXPECT_EQ(panel.lstKreise->count(), 20);
+    EXPECT_EQ(panel.Label1->text(), "Ringe (20)");
 }
 
 TEST_F(BeugungTest, RingsAndTheRadialAverageStartAnImageProjectAtStepSix)
@@ -102,7 +112,7 @@ TEST_F(BeugungTest, RingsAndTheRadialAverageStartAnImageProjectAtStepSix)
     Ring(panel, 80);
     EXPECT_FLOAT_EQ(panel.Mittelpunkt_X(), kMx);
     EXPECT_FLOAT_EQ(panel.Mittelpunkt_Y(), kMy);
-    EXPECT_EQ(panel.lstKreise->count(), 2);
+    EXPECT_TRUE(panel.lblMittelpunkt->text().startsWith("X = 200\nY = 150\nKmax ~ 37.45"));
     Foto(panel, "ringe");
 
     const std::vector<float> erste = Berechnen(panel, false);
