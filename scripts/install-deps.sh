@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libfreeimage-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core libgl1-mesa-dev locales qt6-translations-l10n
           qt6-image-formats-plugins)
+# poppler-utils and python3 check the user's guide hilfe.pdf (scripts/check-help.py).
+packages+=(poppler-utils python3)
 # clang and its run-time libraries build the fuzz targets; FFTW is the transform benchmark's yardstick.
 packages+=(clang libclang-rt-14-dev libfftw3-dev)
 missing=()

@@ -8,6 +8,7 @@
 #include "core/ui/Sprachtext.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/frmSplash.h"
+#include "core/ui/modHilfe.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "mainwindow/modObjekte.h"
@@ -50,6 +51,7 @@ void Main(const StartOptions& options)
     Qt_Sprache_Setzen();
     Splash_Text(Text(193));
     Zelo_Datei_Sicherstellen();
+    Hilfe_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
     PrepareComputation();
 

@@ -141,10 +141,12 @@ TEST_F(MainMenuTest, HelpOpensTheDocumentThatExistsAndCopyTakesTheDiagram)
 {
     UrlFaenger faenger;
     QDesktopServices::setUrlHandler("file", &faenger, "Oeffnen");
+    // Start-up put the guide into the program folder; without it nothing opens.
+    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
+    QFile::remove(ordner + "hilfe.pdf");
     gfrmMain->mnuHilfe->trigger();
     EXPECT_TRUE(faenger.urls.empty()) << "no help document: nothing happens";
 
-    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
     QDir().mkpath(ordner + "Hilfe");
     QFile(ordner + "Hilfe/hilfe.pdf").open(QIODevice::WriteOnly);
     gfrmMain->mnuHilfe->trigger();

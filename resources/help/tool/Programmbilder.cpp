@@ -1,0 +1,313 @@
+#include "Programmbilder.h"
+
+#include "mainwindow/Kohlenstoffprobe.h"
+#include "analysis/Daempfung.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsUntergrund.h"
+#include "core/clsCommon.h"
+#include "core/modCommon.h"
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "curves/ui/frmMittel.h"
+#include "graphics/Abbildung.h"
+#include "graphics/clsGrafik.h"
+#include "graphics/conDisplay.h"
+#include "graphics/DiagrammFlaeche.h"
+#include "images/ui/conBeugung.h"
+#include "mainwindow/modProjektEinstellungen.h"
+#include "mainwindow/ui/frmMain.h"
+#include "mainwindow/ui/frmOptions.h"
+#include "materials/clsMFE.h"
+#include "materials/ui/frmDaten.h"
+#include "materials/ui/frmSettings.h"
+#include "panels/conFTR.h"
+#include "panels/conFit.h"
+#include "panels/conUG.h"
+#include "simulation/ui/frmMD.h"
+#include "support/RecordingSeam.h"
+#include "support/TestWorld.h"
+#include "widgets/fxbutton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <tuple>
+
+namespace {
+
+fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
+void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
+conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
+
+QPoint Bei(float x, float y = 0.0f)
+{
+    return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
+}
+
+void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
+{
+    const QPointF ort(p);
+    QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
+    QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
+}
+
+void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
+{
+    Senden(QEvent::MouseMove, p, Qt::NoButton, {});
+    Senden(QEvent::MouseButtonPress, p, knopf, knopf);
+    Senden(QEvent::MouseButtonRelease, p, knopf, {});
+}
+
+void Tippen(QLineEdit* feld, double wert)
+{
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, QString::number(wert, 'g', 7));
+    QTest::keyClick(feld, Qt::Key_Return);
+}
+
+// The bound of a side fit that counting noise alone reaches.
+double Chi(int32_t von, int32_t bis)
+{
+    double s = 0.0;
+    for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
+    return s;
+}
+
+// A spectrum of liquid carbon measured on both sides of the primary beam, with counting noise,
+// as an electron diffractometer writes it.
+std::string Rohspektrum(const Kohlenstoffprobe& probe, const std::filesystem::path& ordner)
+{
+    std::mt19937_64 zufall{20261207};
+    const auto pfad = ordner / "probe.dat";
+    std::ofstream datei(pfad, std::ios::binary);
+    datei << "Bemerkungen: generated\r\n";
+    const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
+    for (int i = -n; i <= n; ++i) datei << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
+    return pfad.string();
+}
+
+}
+
+Programmbilder::Programmbilder(QString ordner, QString daten, int sprache, RecordingSeam& seam)
+    : ordner_(std::move(ordner)), daten_(std::move(daten)), sprache_(sprache), seam_(seam)
+{
+}
+
+bool Programmbilder::Pruefen(bool bedingung, const char* was)
+{
+    if (!bedingung) {
+        std::fprintf(stderr, "hilfe_pdf: %s\n", was);
+        gut_ = false;
+    }
+    return bedingung;
+}
+
+void Programmbilder::Bild(const QString& name, QWidget* fenster)
+{
+    if (!fenster) fenster = gfrmMain;
+    QCoreApplication::processEvents();
+    Pruefen(fenster->grab().save(ordner_ + "/" + name + ".png"), "a picture cannot be written");
+}
+
+bool Programmbilder::Projekt_Starten()
+{
+    const Kohlenstoffprobe probe = Kohlenstoffprobe::AusDatenbank();
+    const std::filesystem::path ordner = std::filesystem::path(daten_.toStdString());
+    std::filesystem::create_directories(ordner);
+    gCommon->Set_Dateiname(Rohspektrum(probe, ordner));
+    Projekteinstellungen e;
+    e.Ordner = (ordner / "probe1").string() + "/";
+    e.ProjektTyp = PT_Beugung;
+    e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig),
+                      gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
+    e.Beschleunigungsspannung = -200.0f;
+    e.Temperatur = "300";
+    Projekteinstellungen_Uebernehmen(e);
+    return Pruefen(gSchritt == ST_Rohdaten, "the raw spectrum did not start");
+}
+
+bool Programmbilder::Auswertung()
+{
+    gfrmMain->resize(1100, 760);
+    gfrmMain->show();
+    gfrmMain->mnuLang_Click(sprache_);
+    QCoreApplication::processEvents();
+    if (!Pruefen(!gfrmMain->mnuDatei->title().contains("Language Error"), "the language did not switch")) return false;
+    Bild("start");
+
+    if (!Projekt_Starten()) return false;
+    Bild("1_rohdaten");
+
+    Drueck(23);
+    if (!Pruefen(gSchritt == ST_Gefaltet, "folding failed")) return false;
+    Bild("2_gefaltet");
+
+    QTimer::singleShot(0, [this] {
+        if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget())) {
+            Bild("2b_mitteln", dialog);
+            QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        }
+    });
+    Drueck(6);
+    if (!Pruefen(gSchritt == ST_JK, "averaging failed")) return false;
+    Bild("3_jk");
+
+    Drueck(23);
+    if (!Pruefen(gSchritt == ST_Fit && gModus_Fit, "the side fit did not wait for the separation point")) return false;
+    // The red line that follows the pointer until the click.
+    Senden(QEvent::MouseMove, Bei(10.1f, gCalc->Y(101)), Qt::NoButton, {});
+    Bild("4a_trennstelle");
+    Klick(Bei(10.1f, gCalc->Y(101)));
+    if (!Pruefen(gfrmMain->conFit1->isVisible(), "the side-fit panel did not open")) return false;
+    const int32_t T = gCalc->Trennstelle();
+    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
+    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
+    Bild("4_seitenfit");
+    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
+    if (!Pruefen(gSchritt == ST_Fit_Fertig, "the side fit was not taken")) return false;
+
+    Drueck(23);
+    if (!Pruefen(gSchritt == ST_UG && gfrmMain->conUG1->isVisible(), "the background step did not open")) return false;
+    Bild("5a_untergrund_leer");
+    for (const double K : Kohlenstoffprobe::kStuetzstellen) {
+        const double u = Kohlenstoffprobe::Untergrund(K);
+        gGrafik->Zoomen(float(K - 3), float(K + 3), float(u * 1.01), float(u * 0.99), true, true);
+        Klick(Bei(float(K), float(u)));
+    }
+    gGrafik->setZoom(false);
+    gGrafik->Zeichne(false);
+    Pruefen(gUntergrund->Anzahl() == 8, "the support points were not all taken");
+    Bild("5_untergrund");
+
+    Drueck(15);
+    if (!Pruefen(gSchritt == ST_IK && gfrmMain->conFTR1->isVisible(), "I(K) did not open")) return false;
+    QComboBox* daempfung = gfrmMain->conFTR1->cmbDaempfung;
+    daempfung->setCurrentIndex(daempfung->findData(int(DA_Keine)));
+    daempfung->setCurrentIndex(daempfung->findData(int(DA_Lorch)));
+    Bild("6_ik");
+
+    Drueck(16);
+    if (!Pruefen(gSchritt == ST_GR, "G(r) did not open")) return false;
+    Bild("7a_gr_ohne_dichte");
+    Klick(Bei(gGR->R(gGR->Dichte_Exp_Index()), gGR->Y(gGR->Dichte_Exp_Index())));
+    Pruefen(gMFE->Dichte_Experimentell() > 0.0, "no density was taken");
+    Bild("7_gr");
+
+    // The Gauss peaks over G(r), then back to the Fourier panel.
+    Drueck(25);
+    Bild("gauss");
+    Drueck(25);
+
+    Drueck(17);
+    if (!Pruefen(gSchritt == ST_KZ, "Nc did not open")) return false;
+    int32_t ende = gGR->First_Peak_Index();
+    while (ende < gGR->Punkte() && gGR->RDF(ende + 1) >= gGR->RDF(ende)) ++ende;
+    while (ende < gGR->Punkte() && gGR->RDF(ende + 1) < gGR->RDF(ende)) ++ende;
+    Klick(Bei(0.0f));
+    Klick(Bei(gGR->R(ende)), Qt::RightButton);
+    Bild("8_nc");
+
+    Drueck(18);
+    if (!Pruefen(gSchritt == ST_Extras, "Extras did not open")) return false;
+    Bild("9_extras");
+    return gut_;
+}
+
+bool Programmbilder::Fenster()
+{
+    gfrmMain->resize(1100, 760);
+    gfrmMain->show();
+    gfrmMain->mnuLang_Click(sprache_);
+    QCoreApplication::processEvents();
+    // The project settings as they stand after the carbon project was set up.
+    if (!Projekt_Starten()) return false;
+    auto* einstellungen = new frmSettings(gfrmMain);
+    einstellungen->setAttribute(Qt::WA_DeleteOnClose);
+    einstellungen->show();
+    Bild("projekteinstellungen", einstellungen);
+    einstellungen->close();
+
+    gfrmMain->mnuDaten_Click();
+    frmDaten* daten = nullptr;
+    for (QWidget* fenster : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<frmDaten*>(fenster); d && d->isVisible()) daten = d;
+    if (Pruefen(daten != nullptr, "no element table")) {
+        Bild("elementtabelle", daten);
+        daten->close();
+    }
+
+    // The options window is closed without OK, so nothing of it is stored.
+    auto* optionen = new frmOptions(gfrmMain);
+    optionen->setAttribute(Qt::WA_DeleteOnClose);
+    optionen->show();
+    for (int seite = 0; seite < frmOptions::kSeiten; ++seite) {
+        optionen->cmdSeite_Click(seite);
+        Bild(QString("optionen_%1").arg(seite), optionen);
+    }
+    optionen->close();
+
+    // The demonstration I(K) with the automatic transform over the Fourier panel.
+    gGespeichert = true;
+    gfrmMain->mnuDemoIK->trigger();
+    if (Pruefen(gSchritt == ST_IK, "the demonstration I(K) did not start")) {
+        Drueck(20);
+        Bild("auto_ftr");
+        Drueck(20);
+    }
+
+    // A diffraction image with three rings around its middle, opened as a new project.
+    const QString bildpfad = daten_ + "/ringe.png";
+    {
+        QImage ringe(600, 600, QImage::Format_RGB32);
+        ringe.fill(Qt::black);
+        QPainter maler(&ringe);
+        maler.setRenderHint(QPainter::Antialiasing);
+        for (const auto& [radius, grau, breite] : {std::tuple{70, 230, 14}, {130, 150, 10}, {185, 100, 9}}) {
+            maler.setPen(QPen(QColor(grau, grau, grau), breite));
+            maler.drawEllipse(QPoint(300, 300), radius, radius);
+        }
+        maler.setPen(Qt::NoPen);
+        maler.setBrush(Qt::white);
+        maler.drawEllipse(QPoint(300, 300), 18, 18);
+        maler.end();
+        Pruefen(ringe.save(bildpfad), "the ring picture cannot be written");
+    }
+    gGespeichert = true;
+    seam_.dialogAnswers.push_back(bildpfad.toStdString());
+    seam_.answers.push_back(zelo::MsgResult::Yes);
+    gfrmMain->mnuNeuesProjekt_Click();
+    // Three points on each ring, then the pointer on the outer ring.
+    if (Pruefen(gfrmMain->conBeugung1->isVisible(), "the image panel did not open")) {
+        for (const double r : {70.0, 130.0, 185.0}) {
+            gfrmMain->conBeugung1->pic_MouseDown(300.0, 300.0 - r);
+            gfrmMain->conBeugung1->pic_MouseDown(300.0 + r, 300.0);
+            gfrmMain->conBeugung1->pic_MouseDown(300.0, 300.0 + r);
+        }
+        gfrmMain->conBeugung1->pic_MouseMove(300.0 + 185.0 * 0.8, 300.0 - 185.0 * 0.6);
+    }
+    Bild("bild");
+
+    gGespeichert = true;
+    gfrmMain->mnuIMC_Click();
+    Bild("simulation");
+
+    auto* md = new frmMD(gfrmMain);
+    md->setAttribute(Qt::WA_DeleteOnClose);
+    md->show();
+    Bild("md", md);
+    md->close();
+    return gut_;
+}
