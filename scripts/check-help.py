@@ -7,6 +7,7 @@ import re
 import shutil
 import subprocess
 import sys
+import unicodedata
 
 MIN_PAGES = 20
 # The names of the road's steps (the guide's headings and the program's own step labels) and of the
@@ -44,7 +45,8 @@ def main():
         print("check-help: poppler-utils (pdfinfo, pdftotext) not installed; skipped")
         return 77
     pages = int(re.search(r"^Pages:\s+(\d+)", run("pdfinfo", pdf), re.M).group(1))
-    text = " ".join(run("pdftotext", "-enc", "UTF-8", pdf, "-").split())
+    # NFKC undoes the typesetter's ligatures (the "fi" of "Seitenfit" is one glyph in the PDF).
+    text = " ".join(unicodedata.normalize("NFKC", run("pdftotext", "-enc", "UTF-8", pdf, "-")).split())
     failures = []
     if pages < MIN_PAGES:
         failures.append(f"{pages} pages, fewer than {MIN_PAGES}")

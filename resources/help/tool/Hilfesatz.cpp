@@ -50,13 +50,16 @@ QString Rumpf(const QString& html)
 // whose layout must match the second's).
 QString Inhalt(const std::vector<Eintrag>& eintraege, const std::vector<int>& seiten)
 {
-    QString html = "<h1 class=\"inhalt\">Inhalt / Contents</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"1\">";
+    // Title and contents share the first page; chapters start on a new page.
+    QString html = "<p class=\"titel\">KPW ZELO</p><p class=\"untertitel\">Hilfe &ndash; Help</p>"
+                   "<p class=\"inhalt\">Inhalt / Contents</p><table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\">";
     for (size_t i = 0; i < eintraege.size(); ++i) {
         const Eintrag& e = eintraege[i];
         const QString seite = i < seiten.size() ? QString::number(seiten[i]) : QString("000");
         const QString titel = e.ebene == 1 ? "<b>" + e.titel.toHtmlEscaped() + "</b>"
                                            : "&nbsp;&nbsp;&nbsp;&nbsp;" + e.titel.toHtmlEscaped();
-        html += "<tr><td>" + titel + "</td><td align=\"right\">" + seite + "</td></tr>";
+        html += "<tr><td><span style=\"font-size: 8.5pt\">" + titel + "</span></td><td align=\"right\">"
+                "<span style=\"font-size: 8.5pt\">" + seite + "</span></td></tr>";
     }
     return html + "</table>";
 }
@@ -82,6 +85,9 @@ public:
             "pre { font-family: 'DejaVu Sans Mono'; font-size: 8pt; background-color: #f0f0f0; }"
             "td { padding: 2px; }"
             "p.bild { margin-top: 6px; margin-bottom: 2px; }"
+            "p.titel { font-size: 26pt; font-weight: bold; margin-bottom: 0px; }"
+            "p.untertitel { font-size: 15pt; margin-bottom: 18px; }"
+            "p.inhalt { font-size: 13pt; font-weight: bold; margin-bottom: 6px; }"
             "p.unter { font-size: 8.5pt; color: #404040; margin-bottom: 8px; }");
         dok.setDefaultFont(QFont("DejaVu Sans", 10));
         dok.setPageSize(flaeche_);
@@ -183,7 +189,7 @@ bool Hilfe_Setzen(const QStringList& htmlDateien, const QString& bilder, const Q
         size_t i = 0;
         for (QTextBlock b = dok.begin(); b.isValid() && i < eintraege.size(); b = b.next()) {
             const int ebene = b.blockFormat().headingLevel();
-            if ((ebene == 1 || ebene == 2) && b.text() == eintraege[i].titel && b.text() != "Inhalt / Contents")
+            if ((ebene == 1 || ebene == 2) && b.text() == eintraege[i].titel)
                 eintraege[i++].block = b.blockNumber();
         }
     }
