@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -157,7 +158,14 @@ bool Hilfe_Setzen(const QStringList& htmlDateien, const QString& bilder, const Q
         bildliste.emplace_back(name, bild);
     }
 
-    QPdfWriter drucker(pdf);
+    // Written beside the old guide and renamed over it only when complete, so a failed run never
+    // leaves a half-written PDF for the build to take.
+    QSaveFile datei(pdf);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "hilfe_pdf: cannot write %s\n", qPrintable(pdf));
+        return false;
+    }
+    QPdfWriter drucker(&datei);
     drucker.setResolution(kDpi);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -197,5 +205,5 @@ bool Hilfe_Setzen(const QStringList& htmlDateien, const QString& bilder, const Q
     for (const Eintrag& e : eintraege) seiten.push_back(satz.Seite(dok, e.block));
     QTextDocument fertig;
     bauen(fertig, zusammen(eintraege, seiten));
-    return satz.Drucken(fertig);
+    return satz.Drucken(fertig) && datei.commit();
 }
