@@ -358,6 +358,8 @@ bool DiagrammMaus::IK_Ausfuehren(int16_t Button, int16_t Shift, float X)
     const int32_t index = Gitter_Index(x(X), rt::Object(gOptions).Delta_k());
     if (Button == kLinks) {
         CTRL = Shift;
+        // The keys held choose the low-K model (the options' rows LM, LM + Ctrl, LM + Shift).
+        ik.setMausTaste(Shift);
         ik.setParabel_Index(index);
     } else if (Ctrl(Shift)) {
         ik.setFTR_Start_Index(index);
