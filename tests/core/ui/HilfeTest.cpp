@@ -39,6 +39,8 @@ void Schreiben(const QString& pfad, const QByteArray& inhalt, const QDateTime& s
     QFile datei(pfad);
     ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
     datei.write(inhalt);
+    // Written out first: the close would otherwise give the file the time of the close.
+    datei.flush();
     datei.setFileTime(stand, QFileDevice::FileModificationTime);
 }
 
