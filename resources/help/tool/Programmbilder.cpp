@@ -237,6 +237,14 @@ bool Programmbilder::Fenster()
     auto* einstellungen = new frmSettings(gfrmMain);
     einstellungen->setAttribute(Qt::WA_DeleteOnClose);
     einstellungen->show();
+    // One component, carbon, chosen as a user chooses it.
+    for (int i = 0; i < 2; ++i) QTest::mouseClick(einstellungen->CmdKomponente[1], Qt::LeftButton);
+    QComboBox* element = einstellungen->cmbElement[0];
+    const int kohlenstoff = element->findText("C", Qt::MatchFixedString);
+    Pruefen(kohlenstoff >= 0, "carbon is not in the element list");
+    element->setCurrentIndex(kohlenstoff);
+    emit element->activated(kohlenstoff);
+    einstellungen->txtProzent[0]->setText("100");
     Bild("projekteinstellungen", einstellungen);
     einstellungen->close();
 
