@@ -49,6 +49,7 @@ void Main(const StartOptions& options)
     SelectStoredLanguage();
     Qt_Sprache_Setzen();
     Splash_Text(Text(193));
+    Zelo_Datei_Installieren(options.elementDatabase);
     Zelo_Datei_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
     PrepareComputation();
