@@ -249,7 +249,8 @@ def main():
                                    float(constant), ELECTRONS, "Mott-Bethe aus Waasmaier-Kirfel"))
         tables.append(layout.table(symbol, list(map(float, xray.a)), list(map(float, xray.b)),
                                    float(xray.c), XRAYS, "Waasmaier-Kirfel 1995"))
-        if element.neutron.b_c is not None:
+        # Samarium's tabulated real part is 0 (its scattering is absorption): no usable table.
+        if element.neutron.b_c:
             tables.append(layout.table(symbol, [0.0] * 5, [0.0] * 5, float(element.neutron.b_c), NEUTRONS,
                                        "b_c in fm"))
 
