@@ -2,6 +2,8 @@
 // with the program, without a message; the user's own database is never replaced; a program that
 // carries no installed database writes the demonstration data and says so. On the installed
 // database the demonstrations find their elements.
+#include "ElementWindowFixture.h"
+
 #include "core/Resources.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
@@ -14,6 +16,8 @@
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
+#include "materials/ui/ElementDataPage.h"
+#include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
 #include "simulation/ui/conIMC.h"
 #include "support/RecordingSeam.h"
@@ -171,4 +175,32 @@ TEST_F(InstallierteDatenbankStart, SimulationDemonstrationOfAg73Sn27FindsItsElem
         EXPECT_EQ(gFMK->Formfaktor_Tabellen(symbol, tabellen), 3) << symbol << ": electrons, X-rays, neutrons";
     }
     ASSERT_TRUE(panel->grab().save(Bild("conIMC_Ag73Sn27.png")));
+}
+
+namespace {
+
+// The element table window on the installed database.
+class InstallierteElementtabelle : public ElementWindowFixture {
+protected:
+    void SetUp() override { Main({.waitMs = 0}); }
+};
+
+}
+
+TEST_F(InstallierteElementtabelle, ShowingEveryElementWritesNothing)
+{
+    const auto vorher = DatabaseBytes();
+    frmDaten* window = Open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->lstElemente->count(), 98);
+    for (int row = window->lstElemente->count() - 1; row >= 0; --row) window->lstElemente->setCurrentRow(row);
+    Pick(window, "Cu - Kupfer");
+    EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::Symbol]->text(), "Cu");
+    EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::OZ]->text(), "29");
+    EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::DichteFluessig]->text(), "-3E+38") << "the window's no value";
+    EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::DichteKristallin]->text(), "8.96");
+    ASSERT_TRUE(window->grab().save(Bild("frmDaten_Kupfer.png")));
+    Click(window->cmdOK);
+    EXPECT_EQ(DatabaseBytes(), vorher);
+    EXPECT_TRUE(seam.messages.empty());
 }
