@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes resources/zelo_init.dat, the element database that a first start installs into the
-program folder: the elements H to Cf (Z = 1..98) with an electron, an X-ray and a neutron table each.
+program folder: the elements H to Cf (Z = 1..98), each with an electron and an X-ray table, and a
+neutron table where the tables give a coherent scattering length.
 
 Needs the Debian package python3-periodictable (masses, densities, crystal structures, the
 Waasmaier-Kirfel X-ray coefficients and the coherent neutron scattering lengths) and numpy; the
@@ -160,8 +161,8 @@ def relative_error(widths, s, target, weight):
 
 def fit_electron_table(a, b):
     """Five Gaussians and a constant through the Mott-Bethe curve: the widths by Levenberg-Marquardt
-    on their logarithms, the amplitudes and the constant by weighted linear least squares, the
-    weights raised where the error is largest until the worst point is within the tolerance."""
+    on their logarithms, the amplitudes and the constant by weighted linear least squares; six
+    rounds raise the weights where the relative error is largest; the best of four starts counts."""
     k = numpy.linspace(0.0, 165.0, 331)
     s = s_of_k(k)
     target = mott_bethe(a, b, s)
