@@ -75,12 +75,12 @@ def x_axis(factor, name, key):
 
 
 def element(symbol, name, mass, valence, densities, electrons, radius, electronegativity, boiling,
-            melting, structure):
+            melting, structure, valence_orbital=0, atomic_number=0):
     shells = bytes(electrons.get(orbital, 0) for orbital in ORBITALS)
     part1 = (text(symbol) + text(name) + b"".join(single(v) for v in (mass, valence, *densities))
-             + shells + struct.pack("<i", 0)  # valence orbital
+             + shells + struct.pack("<i", valence_orbital)
              + b"".join(single(v) for v in (radius, electronegativity, boiling, melting))
-             + struct.pack("<iiii", 0, 0, 0, 0)  # three density remarks, atomic number
+             + struct.pack("<iiii", 0, 0, 0, atomic_number)  # three density remarks, atomic number
              + bytes(8) + struct.pack("<h", -1)  # reserved, structure part present
              + single(0) + bytes(22))  # q0, reserved
     basis, system, a, b, c = structure
@@ -88,8 +88,8 @@ def element(symbol, name, mass, valence, densities, electrons, radius, electrone
     return part1 + part2
 
 
-def table(symbol, amplitudes, widths, constant):
-    return (text(symbol) + struct.pack("<ii", ELECTRONS_KIND, FIT_TABLE) + text("")
+def table(symbol, amplitudes, widths, constant, kind=ELECTRONS_KIND, info=""):
+    return (text(symbol) + struct.pack("<ii", kind, FIT_TABLE) + text(info)
             + text("") * 3 + bytes(40)
             + b"".join(single(v) for v in amplitudes + widths) + single(constant) + bytes(44))
 

@@ -50,6 +50,7 @@ void Main(const StartOptions& options)
     SelectStoredLanguage();
     Qt_Sprache_Setzen();
     Splash_Text(Text(193));
+    Zelo_Datei_Installieren(options.elementDatabase);
     Zelo_Datei_Sicherstellen();
     Hilfe_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });

@@ -51,7 +51,7 @@ protected:
 TEST_F(StartupTest, MissingElementDatabaseIsReportedOnceBeforeTheServicesExist)
 {
     OrderProbeSeam seam;
-    Main({.waitMs = 0});
+    Main({.waitMs = 0, .elementDatabase = {}});  // a program without an installed database
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "zelo_init.dat wurde nicht gefunden.\r\nDEMO-Daten werden generiert und verwendet!");
     EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);

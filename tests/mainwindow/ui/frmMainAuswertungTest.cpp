@@ -60,7 +60,7 @@ class AuswertungTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Main({.waitMs = 0});
+        Main({.waitMs = 0, .elementDatabase = {}});  // carbon of the demonstration data
         gfrmMain->resize(1200, 800);
         gfrmMain->show();
         QCoreApplication::processEvents();

@@ -1,5 +1,5 @@
 #pragma once
-// The running program on the default element database, with helpers to drive the element table
+// The running program on the demonstration element database, with helpers to drive the element table
 // window and to look at the database file.
 #include "core/modCommon.h"
 #include "core/ui/modStartup.h"
@@ -27,7 +27,7 @@ class ElementWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Main({.waitMs = 0});
+        Main({.waitMs = 0, .elementDatabase = {}});
         seam.messages.clear();  // the note that the default database was written
     }
     void TearDown() override

@@ -1,0 +1,23 @@
+#include "mainwindow/modDatenbankInstallation.h"
+
+#include "core/Resources.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "curves/clsFileHandler.h"
+
+#include <filesystem>
+
+std::span<const std::uint8_t> Installierte_Datenbank() { return zelo::Resource("ZELO_INIT"); }
+
+bool Zelo_Datei_Installieren(std::span<const std::uint8_t> installiert)
+{
+    if (installiert.empty()) return false;
+    const std::string path = gLoader->ApplicationPath() + kElementDatabaseFile;
+    // Anything under that name, or a folder that cannot be looked into, is left to the start-up check.
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found) return false;
+    // Output mode writes to a temporary file that replaces the target only when complete.
+    if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return false;
+    const bool written = gFileHandler->WriteBytes(installiert);
+    return gFileHandler->CloseFile() && written;
+}

@@ -1,0 +1,142 @@
+// The main road on an alloy of the installed element database: a Percus–Yevick hard-sphere liquid
+// of Cu50Zr50 at the density of the crystalline elements, scattered with the database's electron
+// tables at 200 kV, over a smooth background and with counting noise, measured on both sides of the
+// primary beam. Copper and zirconium scatter differently, so the mixture's ⟨f²⟩ and ⟨f⟩² differ:
+// the measurement holds ⟨f²⟩ + ⟨f⟩²·I(K), and the road must give I(K) and the density back.
+#include "Kohlenstoffprobe.h"
+#include "ProjektFixture.h"
+
+#include "analysis/Daempfung.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KeyedCollection.h"
+#include "core/modCommon.h"
+#include "materials/clsElement.h"
+#include "support/InstallierteDatenbank.h"
+
+#include <iostream>
+#include <random>
+
+namespace {
+
+constexpr int32_t kTrennstelle = 101;  // the side fits meet at K = 10 1/nm
+
+struct Legierungsprobe {
+    static constexpr std::array<const char*, 2> kSymbole = {"Cu", "Zr"};
+    static constexpr double kAnteil = 0.5;
+
+    double rho = 0.0;    // atoms per nm³
+    double sigma = 0.0;  // hard-sphere diameter, nm
+    std::array<int32_t, 2> tabellen{};
+
+    // The alloy at the mean atomic volume of the crystalline elements in the database.
+    static Legierungsprobe AusDatenbank()
+    {
+        Legierungsprobe p;
+        double volumen = 0.0;  // nm³ per atom
+        for (const char* symbol : kSymbole) {
+            const auto element = colElemente.Item(symbol);
+            volumen += kAnteil * element->Masse() / (element->Dichte_Kristallin() * 6.02214076e23) * 1e21;
+        }
+        p.rho = 1.0 / volumen;
+        p.sigma = std::cbrt(6.0 * Kohlenstoffprobe::kEta / (std::numbers::pi * p.rho));
+        for (size_t i = 0; i < kSymbole.size(); ++i) p.tabellen[i] = TestWorld::ElectronTable(kSymbole[i]);
+        return p;
+    }
+
+    double I(double K) const { return synthetisch::S_PercusYevick(K, Kohlenstoffprobe::kEta, sigma) - 1.0; }
+
+    // ⟨f²⟩ and ⟨f⟩² of the tables at K.
+    std::pair<double, double> Mischung(double K) const
+    {
+        double f = 0.0, f2 = 0.0;
+        for (const int32_t t : tabellen) {
+            const double y = gFMK->Tabelle(t).Y(static_cast<float>(K));
+            f += kAnteil * y;
+            f2 += kAnteil * y * y;
+        }
+        return {f2, f * f};
+    }
+
+    // Counts at ±K: ⟨f²⟩ + ⟨f⟩²·I(K), scaled to kStreuung0 at K = 0, over the background, Poisson-drawn.
+    double Zaehlung(double K, std::mt19937_64& zufall) const
+    {
+        K = std::fabs(K);
+        const auto [f2m, fm2] = Mischung(K);
+        const double mittel = Kohlenstoffprobe::kStreuung0 * (f2m + fm2 * I(K)) / Mischung(0.0).first +
+                              Kohlenstoffprobe::Untergrund(K);
+        return double(std::poisson_distribution<long long>(mittel)(zufall));
+    }
+};
+
+class CuZrPhysikTest : public ProjektFixture {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Installierte_Datenbank_Laden(*this));
+        ProjektFixture::SetUp();
+        probe = Legierungsprobe::AusDatenbank();
+    }
+
+    Projekteinstellungen Legierung() const
+    {
+        Projekteinstellungen e = Einstellungen("Cu");
+        e.Komponenten.clear();
+        for (size_t i = 0; i < Legierungsprobe::kSymbole.size(); ++i) {
+            const std::string symbol = Legierungsprobe::kSymbole[i];
+            e.Komponenten.push_back({symbol, 50.0f, gMFE->Element_Dichte(symbol, DQ_Kristallin),
+                                     gMFE->Element_Valenz(symbol, kValenz_Element), probe.tabellen[i]});
+        }
+        return e;
+    }
+
+    static float Chi(int32_t von, int32_t bis)
+    {
+        double s = 0.0;
+        for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
+        return static_cast<float>(s);
+    }
+
+    Legierungsprobe probe;
+    std::mt19937_64 zufall{20261207};
+};
+
+}
+
+TEST_F(CuZrPhysikTest, RawSpectrumOfTheAlloyGivesItsStructureAndDensityBack)
+{
+    ASSERT_GT(probe.tabellen[0], 0);
+    ASSERT_GT(probe.tabellen[1], 0);
+    const auto [f2m, fm2] = probe.Mischung(0.0);
+    ASSERT_GT(f2m, 1.1 * fm2) << "the two elements scatter differently";
+
+    gCommon->Set_Dateiname(Rohspektrum("cuzr.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
+    Projekteinstellungen_Uebernehmen(Legierung());
+    ASSERT_EQ(gSchritt, 2);
+    ASSERT_NEAR(gMFE->Dichte_Theoretisch(), probe.rho, 1e-3 * probe.rho);
+    gCalc->Falten();
+    ASSERT_TRUE(gCalc->Mitteln(2));
+
+    gCalc->setTrennstelle(kTrennstelle);
+    gCalc->setChi_Links(Chi(1, kTrennstelle + 5));
+    gCalc->setChi_Rechts(Chi(kTrennstelle - 5, gCalc->Punkte()));
+    ASSERT_TRUE(gCalc->FitUebernehmen());
+    for (const double K : Kohlenstoffprobe::kStuetzstellen)
+        gUntergrund->Plus_Punkt(static_cast<float>(K), static_cast<float>(Kohlenstoffprobe::Untergrund(K)));
+
+    ASSERT_TRUE(gIK->Berechnen(gMFE->Dichte_Theoretisch()));
+    double abweichung = 0.0;
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+        const double K = gIK->x(i);
+        if (K >= 5.0 && K <= 140.0) abweichung = std::max(abweichung, std::fabs(gIK->Y(i) - probe.I(K)));
+    }
+    EXPECT_LT(abweichung, 0.03);
+
+    gIK->Daempfen(DA_Lorch);
+    ASSERT_TRUE(gGR->Berechnen());
+    EXPECT_NEAR(gMFE->Dichte_Experimentell(), probe.rho, 0.03 * probe.rho) << "density from the low-r line";
+    std::cout << "Cu50Zr50: largest |I(K) - model| " << abweichung << ", density " << gMFE->Dichte_Experimentell()
+              << " of " << probe.rho << " 1/nm³\n";
+    EXPECT_EQ(seam.errorWindows, 0);
+}
