@@ -18,11 +18,22 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
 
 QString Zahl(float wert) { return QString::fromStdString(rt::SingleText(wert)); }
+
+// The r axis of g(r) and of the potential ends here (nm).
+constexpr float kR_Achse = 1.5f;
+
+// The last bin worth drawing on the r axis, plus one: the lines beyond it fall outside the
+// diagram, and a box of 32,000 atoms has as many bins.
+size_t Bins_Bis_Achsenende(size_t groesse)
+{
+    return std::min(groesse, static_cast<size_t>(kR_Achse / clsMonteCarlo::kDr) + 2);
+}
 
 QString Text(int32_t nummer) { return gLanguage ? QString::fromStdString(gLanguage->Caption(nummer)) : QString(); }
 
@@ -171,7 +182,7 @@ void conIMC::Skalen_Setzen()
         conDisplay* d;
         float xmax, ymax, ymin;
         int32_t kurve;
-    } skalen[] = {{conDisplay_gr, 1.5f, 3, -1, KT_g_r}, {conDisplay_pot, 1.5f, 1000, -1000, KT_v_r},
+    } skalen[] = {{conDisplay_gr, kR_Achse, 3, -1, KT_g_r}, {conDisplay_pot, kR_Achse, 1000, -1000, KT_v_r},
                   {conDisplay_sk, count * e.dK, 5, -1.2f, KT_IK}};
     for (const auto& s : skalen) {
         s.d->Display_Loeschen();
@@ -189,7 +200,8 @@ void conIMC::Zeichne_Experiment()
     const auto nbins = static_cast<int32_t>(g.size()) - 1;
     conDisplay_gr->Display_Loeschen();
     conDisplay_gr->Zeichne_Achsen();
-    Linienzug(*conDisplay_gr, farbe::Blau, 1, nbins, [&](int32_t k) { return k == 1 ? 0.0f : float(k * dr); },
+    const auto bis = static_cast<int32_t>(Bins_Bis_Achsenende(g.size())) - 1;
+    Linienzug(*conDisplay_gr, farbe::Blau, 1, bis, [&](int32_t k) { return k == 1 ? 0.0f : float(k * dr); },
               [&](int32_t k) { return g[size_t(k)]; });
     conDisplay_gr->Zeichne_Punkt(0, 1, farbe::Rot);
     conDisplay_gr->Zeichne_LinieZu(float(nbins * dr), 1, farbe::Rot);
@@ -212,7 +224,8 @@ void conIMC::Zeichne_gr()
     conDisplay_gr->Display_CLS();
     for (const auto& [werte, f] : {std::pair{&bild_.gHist, farbe::Magenta}, std::pair{&bild_.gSim, farbe::Schwarz}}) {
         conDisplay_gr->Zeichne_Punkt(0, 0, f);
-        for (size_t k = 1; k < werte->size(); ++k) conDisplay_gr->Zeichne_LinieZu(float(k * dr), (*werte)[k], f);
+        for (size_t k = 1; k < Bins_Bis_Achsenende(werte->size()); ++k)
+            conDisplay_gr->Zeichne_LinieZu(float(k * dr), (*werte)[k], f);
     }
 }
 
@@ -221,7 +234,7 @@ void conIMC::Zeichne_Potential()
     const std::vector<float>& V = bild_.V;
     conDisplay_pot->Display_CLS();
     conDisplay_pot->Zeichne_Punkt(0, 0, farbe::Schwarz);
-    for (size_t k = 1; k < V.size(); ++k)
+    for (size_t k = 1; k < Bins_Bis_Achsenende(V.size()); ++k)
         conDisplay_pot->Zeichne_LinieZu(float(k * clsMonteCarlo::kDr), V[k], farbe::Schwarz);
 }
 
