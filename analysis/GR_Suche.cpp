@@ -58,15 +58,20 @@ Dichtegerade Dichtegerade_Anpassen(std::span<const float> g, std::span<const flo
     return d;
 }
 
-int32_t Ilinskii_Suchen(std::span<const float> g, float deltaR)
+float Ilinskii_Radius(std::span<const float> g, float deltaR)
 {
     const float h = deltaR * deltaR;
     float c = 0.0f;
     for (int32_t i = 1; i < Punkte(g); ++i) {
+        const float vorher = c;
         c = static_cast<float>(c + double(h) * i * Wert(g, i));
-        if (c < -1.0f) return i + 1;
+        if (c < -1.0f) {
+            // C(i) at r(i) = (i − 1)·Δr and C(i + 1) at i·Δr enclose the crossing.
+            const double anteil = (-1.0 - vorher) / (double(c) - vorher);
+            return static_cast<float>((i - 1 + anteil) * deltaR);
+        }
     }
-    return 0;
+    return 0.0f;
 }
 
 std::vector<int32_t> Maxima_Suchen(std::span<const float> g)

@@ -31,9 +31,13 @@ struct Dichtegerade {
 // 2..size(g) first (2 when G has fewer points).
 Dichtegerade Dichtegerade_Anpassen(std::span<const float> g, std::span<const float> r, int32_t bis);
 
-// The point i + 1 at which the running integral C(i + 1) = C(i) + Δr²·i·G(i) of r·G(r) first falls
-// below −1 (where a sphere of the mean density holds one atom); 0 when it never does.
-int32_t Ilinskii_Suchen(std::span<const float> g, float deltaR);
+// Il'inskii's radius R, where ∫₀^R r·G(r) dr first falls below −1 (where a sphere of the mean
+// density holds one atom); 0 when it never does. The running integral C(i + 1) = C(i) + Δr²·i·G(i)
+// is the integral up to r(i + 1) = i·Δr (the weight i·Δr, one point ahead of G's r, makes the sum
+// exact for the line G = −4πρ·r below the first peak); R is interpolated between the two points
+// that enclose the crossing, since the first point past it would lower the density by up to three
+// grid steps over R.
+float Ilinskii_Radius(std::span<const float> g, float deltaR);
 
 // The points at which G starts falling (each maximum; a flat top at its last point), in order.
 std::vector<int32_t> Maxima_Suchen(std::span<const float> g);

@@ -144,10 +144,12 @@ void clsFFT::iFFT_Pot_Ungeschuetzt()
     if (n_ == 0) rt::Raise(rt::errSubscript);
     std::fill(invInRe_.begin(), invInRe_.end(), 0.0f);
     std::fill(invInIm_.begin(), invInIm_.end(), 0.0f);
-    // The density is already per nm³, the unit of the r grid: no conversion from per m³ belongs here.
+    // v(K) = (4πρ/K)·∫ v(r)·r·sin(Kr) dr, the three-dimensional transform of a pair potential: the
+    // sine transform takes r·v(r); IK divides by K. The density is already per nm³, the unit of the
+    // r grid: no conversion from per m³ belongs here.
     const double c = ((4.0 * kPi / gOptions->Delta_k()) / 2.0) * kPi * gMFE->Dichte_Theoretisch();
     for (int32_t i = 1; i <= std::min(gPot->Punkte_R(), GR_Grenze()); ++i)
-        Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(gPot->Y_r(i) * c));
+        Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(double(gPot->Y_r(i)) * gPot->R(i) * c));
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);
     Invers_Skalieren();
 }

@@ -71,12 +71,11 @@ void clsGR::Dichtegerade_Akzeptieren() const
 
 void clsGR::Dichte_Ilinskii()
 {
-    const int32_t punkt = Ilinskii_Suchen(g_, gOptions->Delta_r());
-    if (punkt == 0) {
+    const float radius = Ilinskii_Radius(g_, gOptions->Delta_r());
+    if (radius == 0.0f) {
         dichteExpHoyer_ = 0.0f;
         return;
     }
-    const float radius = R(punkt);
     dichteExpHoyer_ = static_cast<float>(1.0 / (4.0 / 3.0 * std::numbers::pi * std::pow(double(radius), 3.0)));
     rt::Object(gCommon).Record(gLanguage->Caption(240) + rt::SingleText(dichteExpHoyer_) + " nm³");
     kzR1_ = radius;

@@ -58,7 +58,10 @@ void clsGR::KZ_Berechnen()
         if (n < 2) return;
 
         // The integral of the RDF, interpolated linearly between grid points, exactly from KZ_r1 to
-        // KZ_r2: whole strips between the grid points inside, partial strips at both ends.
+        // KZ_r2: whole strips between the grid points inside, partial strips at both ends. The
+        // integral over a shell is the number of neighbours in it; nothing is subtracted from it
+        // (taking 1 off for the central atom would count a shell of the mean density, and every
+        // measured shell, one neighbour short).
         const auto punktBis = [this, n](double r) {
             int32_t i = 1;
             while (i < n - 1 && R(i + 1) <= r) ++i;

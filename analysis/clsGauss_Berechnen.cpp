@@ -15,8 +15,8 @@ namespace {
 
 // √(π/2): a Gauss curve of width W and height h has the amplitude h·W·√(π/2).
 constexpr double kWurzelPiHalbe = 1.2533141373155;
-// The full width at half height times this is the width parameter W.
-constexpr double kBreitenFaktor = 0.375;
+// A Gauss curve's standard deviation W is its full width at half height over 2·√(2·ln 2).
+constexpr double kHalbwertsBreite = 2.3548200450309493;
 // The left search gives up where the curve is higher this many points further left.
 constexpr int32_t kAnstiegAbstand = 10;
 // Pruning of I(K) peaks (1/nm) and of G(r) peaks (nm).
@@ -34,16 +34,35 @@ int32_t Gitterpunkt(const clsMath& math, float p)
     return rt::CLng(punkt);
 }
 
+// Half the full width at half height: from the centre c to where the curve crosses half height
+// between the found point and its inner neighbour, linearly interpolated, so that the width does
+// not grow by up to a grid step on each side.
+double Halbe_Breite(const clsMath& math, int32_t c, int32_t aussen, int32_t innen)
+{
+    const double halb = math.Y_ohne_Baseline(c) / 2.0;
+    const double ya = math.Y_ohne_Baseline(aussen);
+    const double yi = math.Y_ohne_Baseline(innen);
+    double anteil = 0.0;  // of the step from the outer point towards the inner one
+    if (aussen != c && yi > ya) anteil = std::clamp((halb - ya) / (yi - ya), 0.0, 1.0);
+    const double schritt = std::fabs(double(math.x(innen)) - math.x(aussen));
+    return std::fabs(double(math.x(aussen)) - math.x(c)) - anteil * schritt;
+}
+
+struct HalbeHoehe {
+    int32_t links = 0;
+    int32_t rechts = 0;
+    double halbeBreite = 0.0;
+};
+
 // The left and right grid points where the curve has fallen to half the height at c, mirrored
-// about c; false when it does not fall that far on either side.
-bool Halbe_Hoehe(const clsMath& math, int32_t c, int32_t& links, int32_t& rechts)
+// about c, and half the width there; false when it does not fall that far on either side.
+bool Halbe_Hoehe(const clsMath& math, int32_t c, HalbeHoehe& h)
 {
     const float halb = math.Y_ohne_Baseline(c) / 2.0f;
     for (int32_t j = c; j >= 1; --j) {
         const float y = math.Y_ohne_Baseline(j);
         if (y <= halb) {
-            links = j;
-            rechts = 2 * c - j;
+            h = {j, 2 * c - j, Halbe_Breite(math, c, j, std::min(j + 1, c))};
             return true;
         }
         // Near the start of the curve there is nothing to look back on.
@@ -51,8 +70,7 @@ bool Halbe_Hoehe(const clsMath& math, int32_t c, int32_t& links, int32_t& rechts
     }
     for (int32_t j = c; j <= math.Punkte(); ++j) {
         if (math.Y_ohne_Baseline(j) <= halb) {
-            rechts = j;
-            links = 2 * c - j;
+            h = {2 * c - j, j, Halbe_Breite(math, c, j, std::max(j - 1, c))};
             return true;
         }
     }
@@ -74,9 +92,8 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
 void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
 {
     const int32_t c = Gitterpunkt(math, peak.x);
-    int32_t links = 0;
-    int32_t rechts = 0;
-    if (c < 1 || c > math.Punkte() || !Halbe_Hoehe(math, c, links, rechts)) {
+    HalbeHoehe h;
+    if (c < 1 || c > math.Punkte() || !Halbe_Hoehe(math, c, h)) {
         // Unmeasured: no Gauss curve, and pruned unless fixed.
         peak.W = 0.0f;
         peak.A = 0.0f;
@@ -84,9 +101,9 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
         peak.X2 = peak.x;
         return;
     }
-    peak.X1 = math.x(links);
-    peak.X2 = math.x(rechts);
-    peak.W = static_cast<float>(kBreitenFaktor * std::fabs(double(peak.X2) - peak.X1));
+    peak.X1 = math.x(h.links);
+    peak.X2 = math.x(h.rechts);
+    peak.W = static_cast<float>(2.0 * h.halbeBreite / kHalbwertsBreite);
     peak.A = static_cast<float>(double(math.Y_ohne_Baseline(c)) * peak.W * kWurzelPiHalbe);
 }
 

@@ -192,18 +192,28 @@ void clsCalc::Berechne_Fit_Ueberlapp()
 
 void clsCalc::Best_Fit_L()
 {
-    Chi_Suchen(Chi_Links(), [this](float chi) {
-        const bool gelungen = Fit_Links(chi);
-        return SeitenfitErgebnis{gelungen, glattheitLinks_, abweichungLinks_};
-    });
+    std::vector<float> werte;
+    for (int32_t i = 1; i <= datenLinks_; ++i) werte.push_back(Fitwert_Links(Y(i)));
+    Chi_Suchen(
+        Chi_Links(),
+        [this](float chi) {
+            const bool gelungen = Fit_Links(chi);
+            return SeitenfitErgebnis{gelungen, glattheitLinks_, abweichungLinks_};
+        },
+        Chi_Rauschen(werte));
 }
 
 void clsCalc::Best_Fit_R()
 {
-    Chi_Suchen(Chi_Rechts(), [this](float chi) {
-        const bool gelungen = Fit_Rechts(chi);
-        return SeitenfitErgebnis{gelungen, glattheitRechts_, abweichungRechts_};
-    });
+    std::vector<float> werte;
+    for (int32_t i = 0; i <= datenRechts_; ++i) werte.push_back(std::fabs(Fitwert_Rechts(Y(trennstelle_ - Ueberlapp() + i))));
+    Chi_Suchen(
+        Chi_Rechts(),
+        [this](float chi) {
+            const bool gelungen = Fit_Rechts(chi);
+            return SeitenfitErgebnis{gelungen, glattheitRechts_, abweichungRechts_};
+        },
+        Chi_Rauschen(werte));
 }
 
 float clsCalc::X_Fit(int32_t i) const { return static_cast<float>((i - 1.0) * Delta_k()); }

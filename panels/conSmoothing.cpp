@@ -99,7 +99,9 @@ void conSmoothing::cmdOK_Click()
 {
     const int32_t kurve = gMath->Kurve();
     const std::string chi = rt::SingleText(chi_);
-    if (kurve == KT_IK) {
+    // The weighted I(K) (kind 10, shown after a return from G(r)) is a view of I(K): the copy was
+    // taken from I(K), so the smoothed copy replaces I(K) as well.
+    if (kurve == KT_IK || kurve == KT_IK_Wichtung) {
         gCommon->Record(rt::TimeText() + ": I(K) geglättet, Chi = " + chi);
         gIK->Glaetten_Uebernehmen();
     } else if (kurve == KT_GR) {

@@ -6,11 +6,12 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 }
 
-std::vector<float> G_Exp(std::span<const float> iK, float dK, float rho, int32_t nbins, double dr)
+std::vector<float> G_Exp(std::span<const float> iK, float dK, float rho, int32_t nbins, double dr, Abbruch abbruch)
 {
     std::vector<float> g(static_cast<size_t>(nbins + 1), 0.0f);
     if (!(rho > 0)) return g;
     for (int32_t k = 1; k <= nbins; ++k) {
+        if (Abgebrochen(abbruch)) return {};
         const double r = k * dr;
         double summe = 0;
         for (size_t j = 0; j < iK.size(); ++j) {

@@ -114,23 +114,26 @@ float clsMonteCarlo::potential_gesamt(int32_t Index)
     return e;
 }
 
-void clsMonteCarlo::Paare_Zaehlen(std::span<float> hist) const
+bool clsMonteCarlo::Paare_Zaehlen(std::span<float> hist, Abbruch abbruch) const
 {
     std::fill(hist.begin(), hist.end(), 0.0f);
     const auto grenze = static_cast<int32_t>(std::min<size_t>(hist.size(), static_cast<size_t>(nbins_)));
-    for (int32_t i = 1; i < N(); ++i)
+    for (int32_t i = 1; i < N(); ++i) {
+        if (Abgebrochen(abbruch)) return false;
         for (int32_t j = i + 1; j <= N(); ++j) {
             const float r = Abstand(i, j);
             // A pair at r ≈ k·dr lands in bin k + 1.
             const auto k = static_cast<int32_t>(std::nearbyint(r / kDr)) + 1;
             if (r > d_ && k < grenze) hist[static_cast<size_t>(k)] += 2;
         }
+    }
+    return true;
 }
 
-void clsMonteCarlo::gr_berechnen()
+bool clsMonteCarlo::gr_berechnen(Abbruch abbruch)
 {
-    if (nbins_ < 1 || N() < 1) return;
-    Paare_Zaehlen(gHist_);
+    if (nbins_ < 1 || N() < 1) return true;
+    if (!Paare_Zaehlen(gHist_, abbruch)) return false;
     const int32_t obere = kmax();
     // Bin k holds the pairs around (k - 1)·dr, so it is normalised by the shell there.
     for (int32_t k = 1; k <= obere; ++k) {
@@ -138,14 +141,21 @@ void clsMonteCarlo::gr_berechnen()
         gHist_[static_cast<size_t>(k)] = static_cast<float>(gHist_[static_cast<size_t>(k)] / (N() * schale * rho_));
     }
     for (int32_t k = std::max(obere, 0); k <= nbins_; ++k) gHist_[static_cast<size_t>(k)] = 1.0f;
+    return true;
+}
+
+void clsMonteCarlo::Zurueck(const Zustand& z)
+{
+    if (z.atome.size() != atome_.size() || z.v.size() != v_.size() || z.gHist.size() != gHist_.size()) return;
+    atome_ = z.atome;
+    v_ = z.v;
+    gHist_ = z.gHist;
 }
 
 bool clsMonteCarlo::Atom_Verschieben(int32_t i)
 {
     AtomRecord& a = atome_[static_cast<size_t>(i - 1)];
     const AtomRecord alt = a;
-    // Compared with the energy where the atom stands now, under the present potential and neighbours.
-    const float eAlt = Energie(i);
     a.moved = false;
     for (float* c : {&a.x, &a.y, &a.z}) {
         *c += delta_ * (2 * zufall_.Rnd() - 1);
@@ -155,12 +165,30 @@ bool clsMonteCarlo::Atom_Verschieben(int32_t i)
             *c -= L_;
     }
     a.moved = true;
-    for (int32_t j = 1; j <= N(); ++j)
-        if (j != i && Abstand(i, j) <= d_) {
+    // One sweep over the other atoms: the overlap test at the new position, and the energies at the
+    // old and the new one (the old one under the present potential and neighbours), each summed in
+    // atom order as a sweep of its own would sum it.
+    const float halbL = L_ / 2;
+    float eAlt = 0;
+    float eNeu = 0;
+    for (int32_t j = 1; j <= N(); ++j) {
+        if (j == i) continue;
+        const AtomRecord& b = atome_[static_cast<size_t>(j - 1)];
+        const float nx = Naechstes_Bild(a.x - b.x, L_, halbL);
+        const float ny = Naechstes_Bild(a.y - b.y, L_, halbL);
+        const float nz = Naechstes_Bild(a.z - b.z, L_, halbL);
+        const float rNeu = std::sqrt(nx * nx + ny * ny + nz * nz);
+        if (rNeu <= d_) {
             a = alt;
             return false;
         }
-    const float eNeu = potential_gesamt(i);
+        const float ax = Naechstes_Bild(alt.x - b.x, L_, halbL);
+        const float ay = Naechstes_Bild(alt.y - b.y, L_, halbL);
+        const float az = Naechstes_Bild(alt.z - b.z, L_, halbL);
+        eAlt += Potential_Wert(std::sqrt(ax * ax + ay * ay + az * az));
+        eNeu += Potential_Wert(rNeu);
+    }
+    eNeu_[static_cast<size_t>(i)] = eNeu;
     const bool angenommen = eNeu <= eAlt || std::exp(-(static_cast<double>(eNeu) - eAlt)) > zufall_.Rnd();
     if (!angenommen) {
         a = alt;

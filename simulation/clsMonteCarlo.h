@@ -4,9 +4,11 @@
 // r = k·dr, the energy of one atom, the pair histogram that gives g(r), and the Metropolis move of
 // one atom. Energies are in units of kT; lengths in nm. Atom and bin indices count from 1 and 0 as
 // the grid does: atoms 1..N, bins 0..nbins.
+#include "simulation/Abbruch.h"
 #include "simulation/Startgitter.h"
 #include "simulation/Zufall.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,6 +23,13 @@ struct AtomRecord {
 
 class clsMonteCarlo {
 public:
+    // What a refinement keeps of its best cycle: the atoms, the potential and the histogram.
+    struct Zustand {
+        std::vector<AtomRecord> atome;
+        std::vector<float> v;
+        std::vector<float> gHist;
+    };
+
     // π/1000 nm.
     static constexpr double kDr = 3.14159265358979 / 1000.0;
 
@@ -39,10 +48,12 @@ public:
     float Potential_Wert(float r) const;
     // The energy of atom Index at its position, also stored as E_neu(Index).
     float potential_gesamt(int32_t Index);
-    // The pair counts of the current configuration (each pair twice) per bin, unnormalised.
-    void Paare_Zaehlen(std::span<float> hist) const;
-    // The normalised g(r) of the current configuration into g_hist.
-    void gr_berechnen();
+    // The pair counts of the current configuration (each pair twice) per bin, unnormalised; false
+    // when a stop request ended the count early.
+    bool Paare_Zaehlen(std::span<float> hist, Abbruch abbruch = nullptr) const;
+    // The normalised g(r) of the current configuration into g_hist; false (g_hist unusable) when a
+    // stop request ended it early.
+    bool gr_berechnen(Abbruch abbruch = nullptr);
     // One Metropolis trial move of atom i; true when the atom moved.
     bool Atom_Verschieben(int32_t i);
 
@@ -67,8 +78,17 @@ public:
     std::span<const float> V() const { return v_; }
     std::span<const float> g_hist() const { return gHist_; }
 
+    Zustand Sichern() const { return {atome_, v_, gHist_}; }
+    // Back to a saved state of the same box; the counters stay.
+    void Zurueck(const Zustand& z);
+
     int32_t Zyklus() const { return zyklus_; }
-    void setZyklus(int32_t value) { zyklus_ = value; }
+    // The latest accepted move never lies in a later cycle (a cycle ended early is taken back).
+    void setZyklus(int32_t value)
+    {
+        zyklus_ = value;
+        zuletztAkzeptiert_ = std::min(zuletztAkzeptiert_, value);
+    }
     int32_t Akzeptiert() const { return akzeptiert_; }
     int32_t ZuletztAkzeptiert() const { return zuletztAkzeptiert_; }
     Zufall& Zufallsquelle() { return zufall_; }

@@ -15,9 +15,21 @@ constexpr double kPi = 3.14159265358979;
 constexpr float kSigmaMin = 0.001f;
 constexpr float kDeltaMin = 1e-5f;
 constexpr int32_t kSKPunkte = 1000;
+// chi² is compared over two windows of this many cycles.
+constexpr size_t kFenster = 20;
+// Lambda falls by this factor when chi² rises and the run's alpha cannot lower it.
+constexpr float kLambdaFaktor = 0.75f;
+
+double Mittel(std::span<const float> werte)
+{
+    double s = 0;
+    for (const float w : werte) s += w;
+    return werte.empty() ? 0.0 : s / static_cast<double>(werte.size());
+}
 }
 
-int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n, Startgitter art, bool startPotential)
+int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n, Startgitter art, bool startPotential,
+                                          Abbruch abbruch)
 {
     geladen_ = false;
     if (n < 1 || n > 100 || !(experiment.rho > 0) || experiment.iK.empty()) return 0;
@@ -25,7 +37,8 @@ int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n,
     const int32_t nbins = 4 * n * n * n + 1;
     const double dr = clsMonteCarlo::kDr;
     mc_.Gitter_Einrichten(nbins);
-    gExp_ = G_Exp(experiment_.iK, experiment_.dK, experiment_.rho, nbins, dr);
+    gExp_ = G_Exp(experiment_.iK, experiment_.dK, experiment_.rho, nbins, dr, abbruch);
+    if (gExp_.empty()) return 0;
     gSim_.assign(gExp_.size(), 0.0f);
     sigma_.assign(gExp_.size(), 0.0f);
     double summe = 0;
@@ -44,9 +57,11 @@ int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n,
     }
     sigmaMean_ = static_cast<float>(summe / nbins);
     chi2_ = 0;
+    rms_ = 0;
+    bester_ = {};
+    verlauf_.clear();
     const int32_t platziert = mc_.Cluster_Erzeugen(art, n, experiment_.rho);
-    if (platziert == 0) return 0;
-    mc_.gr_berechnen();
+    if (platziert == 0 || !mc_.gr_berechnen(abbruch)) return 0;
     geladen_ = platziert == mc_.N();
     return platziert;
 }
@@ -54,6 +69,7 @@ int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n,
 void clsVerfeinerung::Parameter_Setzen(const Laufparameter& p)
 {
     p_ = p;
+    verlauf_.clear();
     mc_.setDelta(p.delta);
 }
 
@@ -88,30 +104,74 @@ void clsVerfeinerung::Konvergenz()
     const int32_t bis = std::min(mc_.kmax(), mc_.nbins() - m_);
     // Bins under the wall are not refined, so they are not compared.
     double summe = 0;
+    double quadrate = 0;
     int32_t anzahl = 0;
     for (int32_t k = von; k <= bis; ++k) {
         const auto i = static_cast<size_t>(k);
         if (gExp_[i] < 0.01f) continue;
-        const double abweichung = (gSim_[i] - gExp_[i]) / sigma_[i];
-        summe += abweichung * abweichung;
+        const double differenz = double(gSim_[i]) - gExp_[i];
+        summe += differenz * differenz / (double(sigma_[i]) * sigma_[i]);
+        quadrate += differenz * differenz;
         ++anzahl;
     }
     chi2_ = anzahl > 0 ? static_cast<float>(summe / anzahl) : 0.0f;
+    rms_ = anzahl > 0 ? static_cast<float>(std::sqrt(quadrate / anzahl)) : 0.0f;
     if (chi2_ < p_.eta) {
         p_.lambda *= p_.alpha;
         mc_.setDelta(std::max(mc_.delta() * 0.95f, kDeltaMin));
     }
 }
 
-void clsVerfeinerung::Zyklus()
+bool clsVerfeinerung::Zyklus(Abbruch abbruch)
 {
-    if (!geladen_) return;
-    mc_.setZyklus(mc_.Zyklus() + 1);
-    for (int32_t i = 1; i <= mc_.N(); ++i) mc_.Atom_Verschieben(i);
-    mc_.gr_berechnen();
+    if (!geladen_) return false;
+    const int32_t zyklus = mc_.Zyklus();
+    mc_.setZyklus(zyklus + 1);
+    for (int32_t i = 1; i <= mc_.N(); ++i) {
+        if (Abgebrochen(abbruch)) {
+            mc_.setZyklus(zyklus);
+            return false;
+        }
+        mc_.Atom_Verschieben(i);
+    }
+    // The histogram of a count ended early is unusable: the previous cycle's is put back.
+    const std::vector<float> gHistVorher(mc_.g_hist().begin(), mc_.g_hist().end());
+    if (!mc_.gr_berechnen(abbruch)) {
+        clsMonteCarlo::Zustand z = mc_.Sichern();
+        z.gHist = gHistVorher;
+        mc_.Zurueck(z);
+        mc_.setZyklus(zyklus);
+        return false;
+    }
     gr_Glaetten();
     Potential_Anpassen();
     Konvergenz();
+    Verlauf_Pruefen();
+    return true;
+}
+
+void clsVerfeinerung::Verlauf_Pruefen()
+{
+    if (bester_.zyklus == 0 || rms_ < bester_.rms) bester_ = {mc_.Zyklus(), chi2_, rms_, mc_.Sichern(), gSim_};
+    verlauf_.push_back(chi2_);
+    if (verlauf_.size() < 2 * kFenster) return;
+    const std::span<const float> alle(verlauf_);
+    if (Mittel(alle.last(kFenster)) > Mittel(alle.first(kFenster))) {
+        p_.lambda *= p_.alpha > 0 && p_.alpha < 1 ? p_.alpha : kLambdaFaktor;
+        verlauf_.clear();
+        Bestes_Wiederherstellen();
+    } else {
+        verlauf_.erase(verlauf_.begin());
+    }
+}
+
+void clsVerfeinerung::Bestes_Wiederherstellen()
+{
+    if (bester_.zyklus == 0) return;
+    mc_.Zurueck(bester_.mc);
+    gSim_ = bester_.gSim;
+    chi2_ = bester_.chi2;
+    rms_ = bester_.rms;
 }
 
 int clsVerfeinerung::gr_Speichern(const std::filesystem::path& datei) const

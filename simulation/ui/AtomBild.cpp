@@ -8,6 +8,9 @@
 namespace {
 // The atoms' radius in picture units (nm or σ).
 constexpr double kRadius = 0.015;
+// Above this many atoms the circles overlap into a cloud that smoothing does not improve, and
+// smoothing tens of thousands of circles would hold the window.
+constexpr size_t kGlattBis = 4000;
 }
 
 AtomBild::AtomBild(QWidget* parent) : QWidget(parent)
@@ -23,7 +26,7 @@ void AtomBild::Zeichnen(double L, const std::vector<Bildatom>& atome)
     bild_.fill(Qt::white);
     if (L_ > 0) {
         QPainter p(&bild_);
-        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::Antialiasing, atome_.size() <= kGlattBis);
         const double c = std::cos(M_PI / 4);
         const double sx = width() / (2 * L_), sy = height() / (2 * L_);
         const double r = std::max(kRadius * sx, 1.5);

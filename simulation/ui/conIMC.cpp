@@ -62,6 +62,11 @@ conIMC::conIMC(QWidget* parent) : QWidget(parent)
     cmdOpenSim = Knopf("Simulation Öffnen", this, kLinks, 292, 200);
     // Opening a simulation file has nothing to read: no format is defined.
     cmdOpenSim->setEnabled(false);
+    // Which cycle the shown state is from: the best one so far, and after a stop the one shown.
+    lblBester = new QLabel(this);
+    lblBester->setGeometry(kLinks, 324, 200, 34);
+    lblBester->setWordWrap(true);
+    lblBester->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdClose = Knopf("X", this, 0, 2, 22, 22);
     cmdClose->setToolTip("Schließen");
     for (conDisplay** d : {&conDisplay_gr, &conDisplay_pot, &conDisplay_sk}) {
@@ -151,7 +156,9 @@ void conIMC::Verbinden()
     connect(Command1, &fxbutton::Click, this, GuardedSlot(kName, "Command1_Click", [this] { Command1_Click(); }));
     connect(cmdSaveSim, &fxbutton::Click, this, GuardedSlot(kName, "cmdSaveSim_Click", [this] { cmdSaveSim_Click(); }));
     connect(cmdClose, &fxbutton::Click, this, GuardedSlot(kName, "cmdClose_Click", [this] { cmdClose_Click(); }));
-    connect(&timer_, &QTimer::timeout, this, GuardedSlot(kName, "Zyklus", [this] { Zyklus(); }));
+    // The worker's state is fetched often enough that Stop and the drawings answer at once.
+    abholen_.setInterval(50);
+    connect(&abholen_, &QTimer::timeout, this, GuardedSlot(kName, "Abholen", [this] { Abholen(); }));
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int wert) { HScroll1_Change(wert); });
     connect(HScroll2, &QScrollBar::valueChanged, this,
             [this](int wert) { UiGuard(kName, "HScroll2_Change", [&] { HScroll2_Change(wert); }); });
@@ -160,12 +167,14 @@ void conIMC::Verbinden()
 void conIMC::Knoepfe_Setzen()
 {
     const bool laeuft = Laeuft();
-    const bool geladen = v_.Geladen();
-    Command2->setEnabled(geladen && !laeuft);
+    const bool frei = !Beschaeftigt();
+    const bool geladen = frei ? v_.Geladen() : arbeit_ != Arbeit::Laden;
+    Command2->setEnabled(geladen && frei);
     Command3->setEnabled(laeuft);
-    fxbutton1->setEnabled(geladen);
-    Command1->setEnabled(geladen);
-    for (fxbutton* b : cmdIKladen) b->setEnabled(!laeuft);
+    fxbutton1->setEnabled(geladen && (frei || laeuft));
+    // The file is written from the model, which the worker holds while it works.
+    Command1->setEnabled(geladen && frei);
+    for (fxbutton* b : cmdIKladen) b->setEnabled(frei);
 }
 
 void conIMC::resizeEvent(QResizeEvent*)
@@ -179,7 +188,8 @@ void conIMC::resizeEvent(QResizeEvent*)
     conDisplay_gr->setGeometry(x, oben, halb, hoehe);
     conDisplay_pot->setGeometry(x + halb + kRand, oben, breite - halb - kRand, hoehe);
     conDisplay_sk->setGeometry(x, oben + hoehe + kRand, breite, hoehe);
-    if (v_.Geladen()) {
+    // The experiment's curves belong to the model, which a set-up is rewriting.
+    if (arbeit_ != Arbeit::Laden && !bild_.atome.empty() && v_.Geladen()) {
         Skalen_Setzen();
         Zeichne_Experiment();
         Zeichne_gr();

@@ -1,8 +1,10 @@
 #pragma once
 // The simulation panel: loads an experiment (the demonstration i(K) or an I(K) file), sets up the
 // Monte Carlo box and refines the pair potential cycle by cycle until the user stops, showing the
-// atoms, g(r), i(K) with the simulated S(K), and the potential. Cycles run from a timer, so the
-// window stays responsive and a second start cannot run inside the first.
+// atoms, g(r), i(K) with the simulated S(K), and the potential. The set-up and the cycles run on a
+// worker thread; a timer fetches the latest finished state and draws it, so the window answers at
+// any box size and a second start cannot run inside the first.
+#include "simulation/Simulationslauf.h"
 #include "simulation/clsVerfeinerung.h"
 
 #include <QDateTime>
@@ -37,8 +39,13 @@ public:
     void Command1_Click();
     void cmdSaveSim_Click();
     void cmdClose_Click();
-    bool Laeuft() const { return timer_.isActive(); }
+    // A run is going (started and not stopped).
+    bool Laeuft() const { return arbeit_ == Arbeit::Lauf; }
+    // The worker sets up an experiment, runs or runs one cycle; the model is not to be read then.
+    bool Beschaeftigt() const { return arbeit_ != Arbeit::Keine; }
     const clsVerfeinerung& Modell() const { return v_; }
+    // What the panel shows of the model: the latest finished state.
+    const Simulationsbild& Bild() const { return bild_; }
 
     // The clock of the run times; tests put their own.
     std::function<QDateTime()> Uhr = [] { return QDateTime::currentDateTime(); };
@@ -76,6 +83,7 @@ public:
     fxbutton* cmdSaveSim = nullptr;
     fxbutton* cmdOpenSim = nullptr;
     fxbutton* cmdClose = nullptr;
+    QLabel* lblBester = nullptr;
     conDisplay* conDisplay_gr = nullptr;
     conDisplay* conDisplay_sk = nullptr;
     conDisplay* conDisplay_pot = nullptr;
@@ -92,10 +100,14 @@ private:
     bool Experiment_Datei(Experimentdaten& e);
     float Fehler_Lesen();
     void Experiment_Anzeigen(Experimentdaten e);
+    void Experiment_Geladen();
+    // Takes over what the worker finished since the last look; ends the look once it is idle.
+    void Abholen();
+    void Bild_Zeigen(const Simulationsbild& b);
     void Knoepfe_Setzen();
     // A parameter box as a number; a message and false when it holds none.
     bool Zahl_Lesen(QLineEdit* box, const char* name, float& wert);
-    void Zyklus_Anzeigen();
+    void Zyklus_Anzeigen(const Simulationsbild& b);
     void Skalen_Setzen();
     void Zeichne_Cluster();
     void Zeichne_gr();
@@ -105,9 +117,21 @@ private:
     void HScroll1_Change(int wert);
     void HScroll2_Change(int wert);
 
+    enum class Arbeit { Keine, Laden, Lauf, Schritt };
+
     clsVerfeinerung v_;
-    QTimer timer_;
+    // Declared after the model: it stops its worker before the model goes.
+    Simulationslauf lauf_{v_};
+    Simulationsbild bild_;
+    // The worker's picture taken last.
+    uint64_t bildNummer_ = 0;
+    QTimer abholen_;
+    Arbeit arbeit_ = Arbeit::Keine;
     int32_t intervall_ = 1;
+    // The drawing interval's count of the cycle drawn last.
+    int32_t gezeichnet_ = -1;
+    // The atoms per direction of the set-up under way.
+    int32_t ladeN_ = 0;
     QDateTime start_;
     qint64 gesamtMs_ = 0;
 };

@@ -46,7 +46,7 @@ float conIMC::Fehler_Lesen()
 
 void conIMC::cmdIKladen_Click(int32_t index)
 {
-    if (Laeuft()) return;
+    if (Beschaeftigt()) return;
     Experimentdaten e;
     if (index == 1) {
         if (!Experiment_Datei(e)) return;
@@ -92,18 +92,32 @@ void conIMC::Experiment_Anzeigen(Experimentdaten e)
         Melden("Atome pro Richtung: eine ganze Zahl von 1 bis 20.");
         return;
     }
-    const int32_t platziert =
-        v_.Experiment_Laden(std::move(e), n, static_cast<Startgitter>(Combo1->currentIndex()), Check1->isChecked());
     lblDichte->setText("Dichte: " + Zahl(rho) + " 1/nm³");
+    // The set-up of a large box takes seconds: the worker does it, Abholen shows it.
+    if (!lauf_.Laden(std::move(e), n, static_cast<Startgitter>(Combo1->currentIndex()), Check1->isChecked())) return;
+    ladeN_ = n;
+    arbeit_ = Arbeit::Laden;
+    abholen_.start();
+    Knoepfe_Setzen();
+}
+
+void conIMC::Experiment_Geladen()
+{
+    const int32_t platziert = lauf_.Platziert();
+    const int32_t n = ladeN_;
     lblLaenge->setText("Boxlänge: " + Zahl(v_.mc().L()) + " nm");
     lblRadius->setText("Atomradius: " + Zahl(v_.mc().d()) + " nm");
     lblAtome->setText(QString::number(platziert) + " insges.");
     lblZyklus->setText("Zyklus: 0");
     lblAktzeptiert->setText("akzeptiert: 0");
-    if (!v_.Geladen())
+    lblBester->clear();
+    if (!v_.Geladen()) {
         Melden("Es ließen sich nur " + std::to_string(platziert) + " von " + std::to_string(4 * n * n * n) +
                " Atomen unterbringen: die Simulation startet so nicht.");
-    Knoepfe_Setzen();
+        return;
+    }
+    bild_ = Simulationslauf::Aufnehmen(v_, false);
+    gezeichnet_ = 0;
     Skalen_Setzen();
     Zeichne_Cluster();
     Zeichne_gr();
@@ -137,5 +151,12 @@ void conIMC::cmdSaveSim_Click()
 void conIMC::cmdClose_Click()
 {
     Simulation_Stoppen();
+    // A set-up or a single cycle under way ends too; what it left unfinished is not shown.
+    if (Beschaeftigt()) {
+        lauf_.Stoppen();
+        abholen_.stop();
+        arbeit_ = Arbeit::Keine;
+        Knoepfe_Setzen();
+    }
     hide();
 }

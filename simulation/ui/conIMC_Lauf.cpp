@@ -1,9 +1,11 @@
-// The simulation panel's run: cycles from a timer until the stop, the run times, and the drawings.
+// The simulation panel's run: cycles on the worker until the stop, the run times, and the drawings
+// of the latest finished state.
 #include "simulation/ui/conIMC.h"
 
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -16,9 +18,24 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 QString Zahl(float wert) { return QString::fromStdString(rt::SingleText(wert)); }
+
+// The r axis of g(r) and of the potential ends here (nm).
+constexpr float kR_Achse = 1.5f;
+
+// The last bin worth drawing on the r axis, plus one: the lines beyond it fall outside the
+// diagram, and a box of 32,000 atoms has as many bins.
+size_t Bins_Bis_Achsenende(size_t groesse)
+{
+    return std::min(groesse, static_cast<size_t>(kR_Achse / clsMonteCarlo::kDr) + 2);
+}
+
+QString Text(int32_t nummer) { return gLanguage ? QString::fromStdString(gLanguage->Caption(nummer)) : QString(); }
 
 QString Dauer(qint64 ms)
 {
@@ -40,7 +57,7 @@ bool conIMC::Zahl_Lesen(QLineEdit* box, const char* name, float& wert)
 
 void conIMC::Simulation_Starten()
 {
-    if (Laeuft() || !v_.Geladen()) return;
+    if (Beschaeftigt() || !v_.Geladen()) return;
     Laufparameter p;
     p.lambda = StrToSingle(txtLambda->text().toStdString());
     if (p.lambda == Kein_Wert) p.lambda = 0.1f;
@@ -54,55 +71,106 @@ void conIMC::Simulation_Starten()
     lblStart->setText("Simulation gestartet um " + start_.toString("hh:mm:ss"));
     Label1->setText("Wartezeit: " + QString::number(HScroll1->value()));
     v_.mc().Zufallsquelle().SeedFromClock();
-    timer_.start(HScroll1->value());
+    bildNummer_ = lauf_.Bild_Nummer();
+    if (!lauf_.Starten(0, HScroll1->value(), intervall_)) return;
+    arbeit_ = Arbeit::Lauf;
+    abholen_.start();
     Knoepfe_Setzen();
 }
 
 void conIMC::Simulation_Stoppen()
 {
     if (!Laeuft()) return;
-    timer_.stop();
+    lauf_.Stoppen();
+    abholen_.stop();
+    arbeit_ = Arbeit::Keine;
     const QDateTime ende = Uhr();
     gesamtMs_ += start_.msecsTo(ende);
     lblStop->setText("Simulation beendet um " + ende.toString("hh:mm:ss") + ", Dauer (Gesamt)" + Dauer(gesamtMs_));
+    // The run leaves its best state, not wherever it drifted to.
+    v_.Bestes_Wiederherstellen();
+    gezeichnet_ = -1;
+    Bild_Zeigen(Simulationslauf::Aufnehmen(v_, true));
+    if (v_.Bester_Zyklus() > 0)
+        lblBester->setText(Text(571) + " " + QString::number(v_.Bester_Zyklus()));
     Knoepfe_Setzen();
 }
 
 void conIMC::Zyklus()
 {
-    if (!v_.Geladen()) return;
-    v_.Zyklus();
-    if (v_.mc().Zyklus() % intervall_ == 0) {
+    if (arbeit_ == Arbeit::Laden || !v_.Geladen()) return;
+    if (Laeuft()) {
+        lauf_.Schritt_Anfordern();
+        return;
+    }
+    if (Beschaeftigt()) return;
+    bildNummer_ = lauf_.Bild_Nummer();
+    if (!lauf_.Starten(1, 0, intervall_)) return;
+    arbeit_ = Arbeit::Schritt;
+    abholen_.start();
+    Knoepfe_Setzen();
+}
+
+void conIMC::Abholen()
+{
+    // Idle first, then the picture: the worker's last picture is taken too.
+    const bool fertig = !lauf_.Beschaeftigt();
+    Simulationsbild b;
+    if (arbeit_ != Arbeit::Laden && lauf_.Bild_Holen(bildNummer_, b)) {
+        bildNummer_ = b.nummer;
+        Bild_Zeigen(b);
+    }
+    if (!fertig || arbeit_ == Arbeit::Lauf) return;
+    abholen_.stop();
+    const Arbeit erledigt = std::exchange(arbeit_, Arbeit::Keine);
+    if (erledigt == Arbeit::Laden) Experiment_Geladen();
+    Knoepfe_Setzen();
+}
+
+void conIMC::Bild_Zeigen(const Simulationsbild& b)
+{
+    bild_ = b;
+    // The cycles whose number is a multiple of the drawing interval are drawn; of several that
+    // finished since the last look, the latest.
+    const int32_t zaehler = b.zyklus / intervall_;
+    if (zaehler != gezeichnet_) {
+        gezeichnet_ = zaehler;
         Zeichne_gr();
         Zeichne_SK();
         Zeichne_Potential();
         Zeichne_Cluster();
     }
-    Zyklus_Anzeigen();
+    Zyklus_Anzeigen(b);
 }
 
-void conIMC::Zyklus_Anzeigen()
+void conIMC::Zyklus_Anzeigen(const Simulationsbild& b)
 {
-    const clsMonteCarlo& mc = v_.mc();
-    Label12->setText("lambda = " + Zahl(v_.lambda()) + ", dr = " + Zahl(mc.delta()));
-    Label13->setText("Convergenz: " + Zahl(v_.chi2()));
-    lblZyklus->setText("Zyklus: " + QString::number(mc.Zyklus()));
-    lblAktzeptiert->setText("akzeptiert: " + QString::number(mc.Akzeptiert()) + " Verschiebungen, zuletzt vor " +
-                            QString::number(mc.Zyklus() - mc.ZuletztAkzeptiert()) + " Zyklen");
+    Label12->setText("lambda = " + Zahl(b.lambda) + ", dr = " + Zahl(b.delta));
+    Label13->setText("Convergenz: " + Zahl(b.chi2));
+    lblZyklus->setText("Zyklus: " + QString::number(b.zyklus));
+    lblAktzeptiert->setText("akzeptiert: " + QString::number(b.akzeptiert) + " Verschiebungen, zuletzt vor " +
+                            QString::number(b.zyklus - b.zuletztAkzeptiert) + " Zyklen");
+    lblBester->setText(b.besterZyklus > 0 ? Text(570) + " " +
+                                                QString::number(b.besterZyklus)
+                                          : QString());
 }
 
 void conIMC::HScroll1_Change(int wert)
 {
     Label1->setText("Wartezeit: " + QString::number(wert) + " ms");
-    timer_.setInterval(wert);
+    lauf_.setWartezeit(wert);
 }
 
 void conIMC::HScroll2_Change(int wert)
 {
     Label4->setText("g(r) Smooth Level: " + QString::number(wert));
+    // A run takes the width over before its next cycle.
+    lauf_.setM(wert);
+    if (Beschaeftigt()) return;
     v_.setM(wert);
     if (!v_.Geladen()) return;
     v_.gr_Glaetten();
+    bild_.gSim.assign(v_.g_sim().begin(), v_.g_sim().end());
     Zeichne_gr();
 }
 
@@ -114,7 +182,7 @@ void conIMC::Skalen_Setzen()
         conDisplay* d;
         float xmax, ymax, ymin;
         int32_t kurve;
-    } skalen[] = {{conDisplay_gr, 1.5f, 3, -1, KT_g_r}, {conDisplay_pot, 1.5f, 1000, -1000, KT_v_r},
+    } skalen[] = {{conDisplay_gr, kR_Achse, 3, -1, KT_g_r}, {conDisplay_pot, kR_Achse, 1000, -1000, KT_v_r},
                   {conDisplay_sk, count * e.dK, 5, -1.2f, KT_IK}};
     for (const auto& s : skalen) {
         s.d->Display_Loeschen();
@@ -132,7 +200,8 @@ void conIMC::Zeichne_Experiment()
     const auto nbins = static_cast<int32_t>(g.size()) - 1;
     conDisplay_gr->Display_Loeschen();
     conDisplay_gr->Zeichne_Achsen();
-    Linienzug(*conDisplay_gr, farbe::Blau, 1, nbins, [&](int32_t k) { return k == 1 ? 0.0f : float(k * dr); },
+    const auto bis = static_cast<int32_t>(Bins_Bis_Achsenende(g.size())) - 1;
+    Linienzug(*conDisplay_gr, farbe::Blau, 1, bis, [&](int32_t k) { return k == 1 ? 0.0f : float(k * dr); },
               [&](int32_t k) { return g[size_t(k)]; });
     conDisplay_gr->Zeichne_Punkt(0, 1, farbe::Rot);
     conDisplay_gr->Zeichne_LinieZu(float(nbins * dr), 1, farbe::Rot);
@@ -153,24 +222,25 @@ void conIMC::Zeichne_gr()
 {
     const double dr = clsMonteCarlo::kDr;
     conDisplay_gr->Display_CLS();
-    for (const auto& [werte, f] : {std::pair{v_.mc().g_hist(), farbe::Magenta}, std::pair{v_.g_sim(), farbe::Schwarz}}) {
+    for (const auto& [werte, f] : {std::pair{&bild_.gHist, farbe::Magenta}, std::pair{&bild_.gSim, farbe::Schwarz}}) {
         conDisplay_gr->Zeichne_Punkt(0, 0, f);
-        for (size_t k = 1; k < werte.size(); ++k) conDisplay_gr->Zeichne_LinieZu(float(k * dr), werte[k], f);
+        for (size_t k = 1; k < Bins_Bis_Achsenende(werte->size()); ++k)
+            conDisplay_gr->Zeichne_LinieZu(float(k * dr), (*werte)[k], f);
     }
 }
 
 void conIMC::Zeichne_Potential()
 {
-    const std::span<const float> V = v_.mc().V();
+    const std::vector<float>& V = bild_.V;
     conDisplay_pot->Display_CLS();
     conDisplay_pot->Zeichne_Punkt(0, 0, farbe::Schwarz);
-    for (size_t k = 1; k < V.size(); ++k)
+    for (size_t k = 1; k < Bins_Bis_Achsenende(V.size()); ++k)
         conDisplay_pot->Zeichne_LinieZu(float(k * clsMonteCarlo::kDr), V[k], farbe::Schwarz);
 }
 
 void conIMC::Zeichne_SK()
 {
-    const std::vector<float> s = v_.SK();
+    const std::vector<float>& s = bild_.SK;
     const float dK = v_.Experiment().dK;
     conDisplay_sk->Display_CLS();
     conDisplay_sk->Zeichne_Punkt(0, 0, farbe::Schwarz);
@@ -179,12 +249,10 @@ void conIMC::Zeichne_SK()
 
 void conIMC::Zeichne_Cluster()
 {
-    clsMonteCarlo& mc = v_.mc();
-    std::vector<Bildatom> atome(static_cast<size_t>(mc.N()));
-    for (int32_t i = 1; i <= mc.N(); ++i) {
-        const AtomRecord& a = mc.Atom(i);
-        atome[size_t(i - 1)] = {a.x, a.y, a.z, a.moved};
-        mc.setMoved(i, false);
+    std::vector<Bildatom> atome(bild_.atome.size());
+    for (size_t i = 0; i < atome.size(); ++i) {
+        const AtomRecord& a = bild_.atome[i];
+        atome[i] = {a.x, a.y, a.z, a.moved};
     }
-    picCluster->Zeichnen(mc.L(), atome);
+    picCluster->Zeichnen(v_.mc().L(), atome);
 }

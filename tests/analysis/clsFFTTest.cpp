@@ -65,7 +65,8 @@ TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
     gMFE->setDichte_Theoretisch(60.0f);
     gFFT->iFFT_Pot();
 
-    const double amplitude = 4.0 * 3.0 * 2.0 * kPi * kPi * 60.0 / 0.1 / N;
+    // The transform takes v(r)·r: the value 3 enters as 3·r(5).
+    const double amplitude = 4.0 * 3.0 * 2.0 * kPi * kPi * 60.0 / 0.1 / N * gPot->R(5);
     for (int32_t i = 2; i <= 200; ++i)
         ASSERT_NEAR(gIK->x(i) * gFFT->IK(i), amplitude * std::sin(2.0 * kPi * 4 * (i - 1) / N), 1e-5 * amplitude) << i;
 }

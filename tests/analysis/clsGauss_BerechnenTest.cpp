@@ -9,6 +9,8 @@
 namespace {
 
 constexpr double kWurzelPiHalbe = 1.2533141373155;
+// The full width at half height of a Gauss curve over its standard deviation.
+constexpr double kHalbwertsBreite = 2.3548200450309493;
 
 std::vector<float> Gauss(int32_t n, double dx, double x0, double sigma, double h)
 {
@@ -72,8 +74,9 @@ TEST_F(GaussBerechnenTest, UnitGaussIsMeasuredAtHalfHeight)
     ASSERT_EQ(gGauss->Anzahl(), 1);
     EXPECT_NEAR(gGauss->X1(1), 3.8, 1e-5);
     EXPECT_NEAR(gGauss->X2(1), 6.2, 1e-5);
-    EXPECT_NEAR(gGauss->W(1), 0.9, 1e-6);
-    EXPECT_NEAR(gGauss->A(1), 1.1279827, 1e-6);
+    // The width is the standard deviation, from the half-height crossing between grid points.
+    EXPECT_NEAR(gGauss->W(1), 1.0, 0.005);
+    EXPECT_NEAR(gGauss->A(1), gGauss->W(1) * kWurzelPiHalbe, 1e-6);
     EXPECT_NEAR(gGauss->Y_Gauss(5.0f, 1), 1.0, 1e-6);  // the curve's height at its centre
 }
 
@@ -113,9 +116,8 @@ TEST_F(GaussBerechnenTest, ClosePairInIKLosesItsRightPeakAtExactlyTwo)
 
 TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
 {
-    // A tent at point m + 1 falling to half height at point 1: W = 0.375·2m·dx, which is 1 exactly
-    // for m = 4 and dx = 1/3 and 2 for m = 8. A wide second peak keeps it from being the last.
-    const float dritte = 1.0f / 3.0f;
+    // A tent at point m + 1 falling to half height at point 1: W = 2m·dx/2.3548, which is 1 exactly
+    // for m = 4 and the step found below. A wide second peak keeps it from being the last.
     const auto zelte = [](int32_t m, float h) {
         std::vector<float> kurve(300, 0.0f);
         Zelt(kurve, m + 1, m, h);
@@ -126,16 +128,19 @@ TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
         Schaetzen(zelte(m, h), dx, art, {m + 1, 150});
         return gGauss->Anzahl();
     };
-    bleiben(0, 4, 1.0f, dritte);
+    const float dx = Bis(static_cast<float>(kHalbwertsBreite / 8.0), 1.0f,
+                         [&](float schritt) { return bleiben(0, 4, 1.0f, schritt), gGauss->W(1); });
     ASSERT_EQ(gGauss->W(1), 1.0f);
-    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, dritte), 1);
-    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, std::nextafter(dritte, 1.0f)), 2);
+    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, dx), 1);
+    EXPECT_EQ(bleiben(KT_IK, 4, 1.0f, std::nextafter(dx, 1.0f)), 2);
 
-    const float h = Bis(static_cast<float>(0.004 / (2.0 * kWurzelPiHalbe)), 0.004f,
-                        [&](float hoehe) { return bleiben(0, 8, hoehe, dritte), gGauss->A(1); });
-    ASSERT_EQ(gGauss->W(1), 2.0f);
-    EXPECT_EQ(bleiben(KT_IK, 8, h, dritte), 1);
-    EXPECT_EQ(bleiben(KT_IK, 8, std::nextafter(h, 1.0f), dritte), 2);
+    bleiben(0, 8, 1.0f, dx);
+    const float w = gGauss->W(1);
+    ASSERT_GT(w, 1.0f);
+    const float h = Bis(static_cast<float>(0.004 / (w * kWurzelPiHalbe)), 0.004f,
+                        [&](float hoehe) { return bleiben(0, 8, hoehe, dx), gGauss->A(1); });
+    EXPECT_EQ(bleiben(KT_IK, 8, h, dx), 1);
+    EXPECT_EQ(bleiben(KT_IK, 8, std::nextafter(h, 1.0f), dx), 2);
 }
 
 TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsEvenWhenLast)
@@ -146,14 +151,18 @@ TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsEvenWhenLast)
         Schaetzen(kurve, dx, art, {5});
         return gGauss->Anzahl();
     };
-    // W = 0.375·8·dx = 0.001 with a height far above the amplitude bound.
-    const float dx = Bis(static_cast<float>(0.001 / 3.0), 0.001f,
+    // W = 8·dx/2.3548 = 0.001 with a height far above the amplitude bound.
+    const float dx = Bis(static_cast<float>(0.001 * kHalbwertsBreite / 8.0), 0.001f,
                          [&](float schritt) { return bleiben(0, 100.0f, schritt), gGauss->W(1); });
     EXPECT_EQ(bleiben(KT_GR, 100.0f, dx), 0);
-    EXPECT_EQ(bleiben(KT_GR, 100.0f, std::nextafter(dx, 1.0f)), 1);
+    // The next step that widens W past the bound (the division by 2.3548 may swallow one bit).
+    float breiter = dx;
+    do breiter = std::nextafter(breiter, 1.0f);
+    while ((bleiben(0, 100.0f, breiter), gGauss->W(1)) <= 0.001f);
+    EXPECT_EQ(bleiben(KT_GR, 100.0f, breiter), 1);
 
-    // A = 0.09 at W = 0.03.
-    const float h = Bis(static_cast<float>(0.09 / (0.03 * kWurzelPiHalbe)), 0.09f,
+    // A = 0.09 at W = 0.08/2.3548.
+    const float h = Bis(static_cast<float>(0.09 / (0.08 / kHalbwertsBreite * kWurzelPiHalbe)), 0.09f,
                         [&](float hoehe) { return bleiben(0, hoehe, 0.01f), gGauss->A(1); });
     EXPECT_EQ(bleiben(KT_GR, h, 0.01f), 0);
     EXPECT_EQ(bleiben(KT_GR, std::nextafter(h, 10.0f), 0.01f), 1);
@@ -172,8 +181,8 @@ TEST_F(GaussBerechnenTest, LowerOverlappingRightNeighbourIsAShoulder)
     EXPECT_GT(gGauss->X2(1), gGauss->X1(2));
 
     // Less the higher peak's Gauss curve the shoulder comes near the small peak's height 0.45, far
-    // below the curve's 0.83 at its position; the higher peak's curve is narrower than the peak
-    // itself (W = 0.375 of the full width) and leaves a little of its tail.
+    // below the curve's 0.83 at its position; the higher peak's curve, widened a little by the
+    // shoulder at its half height, takes a little more than its own tail.
     EXPECT_GT(gGauss->Y_Gauss(5.7f, 2), 0.45f);
     EXPECT_LT(gGauss->Y_Gauss(5.7f, 2), 0.6f);
 }

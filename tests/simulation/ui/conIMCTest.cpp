@@ -9,6 +9,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QThread>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -33,6 +36,19 @@ protected:
         panel.Uhr = [this] { return jetzt; };
     }
     static QString Bild(const QString& name) { return conIMCTest_Bild(name); }
+    // Lets the window's events run until fertig() holds; false after a minute.
+    template <class Bedingung>
+    static bool Warten(Bedingung fertig)
+    {
+        QElapsedTimer uhr;
+        uhr.start();
+        while (!fertig()) {
+            if (uhr.elapsed() > 60000) return false;
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            QThread::msleep(2);
+        }
+        return true;
+    }
 
     QDateTime jetzt = QDateTime(QDate(2026, 1, 5), QTime(10, 0, 0));
     conIMC panel;
@@ -42,12 +58,17 @@ TEST_F(conIMCTest, DemonstrationLoadShowsTheBoxAndRunsAddUpTheirTimes)
 {
     EXPECT_FALSE(panel.Command2->isEnabled());
     panel.cmdIKladen_Click(0);
+    // The set-up runs on the worker.
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
     EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
     EXPECT_TRUE(panel.Command2->isEnabled());
+    // A long pause, so that no cycle of the run's own comes between the one asked for and the stop.
+    panel.HScroll1->setValue(1000);
     panel.Simulation_Starten();
     EXPECT_TRUE(panel.Laeuft());
     EXPECT_FALSE(panel.Command2->isEnabled()) << "a second start cannot enter the run";
     panel.Zyklus();
+    ASSERT_TRUE(Warten([this] { return panel.lblZyklus->text() == "Zyklus: 1"; }));
     ASSERT_TRUE(panel.grab().save(Bild("conIMC_Lauf.png")));
     jetzt = jetzt.addSecs(65);
     panel.Simulation_Stoppen();

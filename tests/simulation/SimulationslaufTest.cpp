@@ -1,0 +1,96 @@
+// The simulation's worker: the set-up and the cycles run off the calling thread, a picture of each
+// finished cycle waits to be fetched, and a stop ends the work at once even in the middle of a
+// cycle of a large box or of its set-up.
+#include "analysis/DemoWerte.h"
+#include "core/Resources.h"
+#include "simulation/Simulationslauf.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+Experimentdaten Demo() { return {Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, 0.015f}; }
+
+bool Warten(const Simulationslauf& lauf)
+{
+    for (int i = 0; i < 60000 && lauf.Beschaeftigt(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return !lauf.Beschaeftigt();
+}
+
+// How long a stop takes.
+double Stoppen(Simulationslauf& lauf)
+{
+    const auto start = std::chrono::steady_clock::now();
+    lauf.Stoppen();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}
+
+TEST(SimulationslaufTest, CyclesOnTheWorkerLeaveAPictureEach)
+{
+    clsVerfeinerung v(3);
+    Simulationslauf lauf(v);
+    EXPECT_FALSE(lauf.Starten(1, 0, 1)) << "nothing loaded";
+    ASSERT_TRUE(lauf.Laden(Demo(), 5, Startgitter::fcc, false));
+    EXPECT_FALSE(lauf.Laden(Demo(), 5, Startgitter::fcc, false)) << "busy";
+    ASSERT_TRUE(Warten(lauf));
+    EXPECT_EQ(lauf.Platziert(), 500);
+    ASSERT_TRUE(v.Geladen());
+
+    v.Parameter_Setzen({});
+    ASSERT_TRUE(lauf.Starten(4, 0, 2));
+    ASSERT_TRUE(Warten(lauf));
+    Simulationsbild bild;
+    ASSERT_TRUE(lauf.Bild_Holen(0, bild));
+    EXPECT_EQ(bild.zyklus, 4);
+    EXPECT_EQ(v.mc().Zyklus(), 4);
+    EXPECT_EQ(bild.atome.size(), 500u);
+    EXPECT_EQ(bild.SK.size(), 1000u) << "cycle 4 is one to draw";
+    EXPECT_EQ(bild.chi2, v.chi2());
+    EXPECT_EQ(bild.besterZyklus, v.Bester_Zyklus());
+    EXPECT_FALSE(lauf.Bild_Holen(bild.nummer, bild)) << "nothing newer";
+
+    // The smoothing width given during the work is taken over before the next cycle.
+    lauf.setM(5);
+    ASSERT_TRUE(lauf.Starten(1, 0, 1));
+    ASSERT_TRUE(Warten(lauf));
+    EXPECT_EQ(v.m(), 5);
+}
+
+TEST(SimulationslaufTest, StopEndsACycleOrASetUpOfALargeBoxAtOnce)
+{
+    clsVerfeinerung v(5);
+    Simulationslauf lauf(v);
+    // 4·20³ = 32,000 atoms: the set-up takes seconds; a stop ends it unfinished.
+    ASSERT_TRUE(lauf.Laden(Demo(), 20, Startgitter::fcc, false));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_LT(Stoppen(lauf), 1.0);
+    EXPECT_FALSE(lauf.Beschaeftigt());
+    EXPECT_FALSE(v.Geladen());
+
+    // 4·14³ = 10,976 atoms: a cycle takes long; a stop in its middle ends it without counting it.
+    ASSERT_TRUE(lauf.Laden(Demo(), 14, Startgitter::fcc, false));
+    ASSERT_TRUE(Warten(lauf));
+    ASSERT_TRUE(v.Geladen());
+    v.Parameter_Setzen({});
+    ASSERT_TRUE(lauf.Starten(0, 0, 1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_LT(Stoppen(lauf), 1.0);
+    EXPECT_FALSE(lauf.Beschaeftigt());
+    EXPECT_EQ(v.mc().Zyklus(), 0);
+    EXPECT_EQ(v.Bester_Zyklus(), 0);
+
+    // A waiting run ends at once too, and a cycle asked for starts without its pause.
+    ASSERT_TRUE(lauf.Laden(Demo(), 3, Startgitter::fcc, false));
+    ASSERT_TRUE(Warten(lauf));
+    ASSERT_TRUE(lauf.Starten(0, 60000, 1));
+    lauf.Schritt_Anfordern();
+    Simulationsbild bild;
+    for (int i = 0; i < 60000 && !lauf.Bild_Holen(0, bild); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(bild.zyklus, 1);
+    EXPECT_LT(Stoppen(lauf), 1.0);
+}
