@@ -172,9 +172,9 @@ size_t Zeichenzahl(const std::string& text)
 
 int32_t X_Beschriftungsschritt(int32_t breite, size_t zeichen, int32_t halbeZeile)
 {
-    // Half a line's height is about one character's width; a label keeps one more of them as a gap.
+    // Half a line's height is about the width of a digit; a label keeps a few pixels as a gap.
     const double abstand = (breite - kRandLinks) / 10.0;
-    const double noetig = double(zeichen + 1) * std::max(halbeZeile, 1);
+    const double noetig = double(zeichen) * std::max(halbeZeile, 1) + 4.0;
     // Every step keeps the unit label at the eighth tick.
     for (const int32_t schritt : {1, 2, 4})
         if (abstand * schritt >= noetig) return schritt;
