@@ -105,11 +105,14 @@ void frmMain::Mindestgroesse_Setzen()
     // Across: the tool rows and room for the value label beside them, and the widest step panel
     // beside "Weiter". Down: the tool band, a diagram that still shows a curve, and the panel frame.
     constexpr int kWertanzeigeBreite = 200;
-    constexpr int kDiagrammHoehe = 120;
+    constexpr int kDiagrammHoehe = 200;
     int breite = lblSS->x() + kWertanzeigeBreite;
     const int rahmen = 2 * (Frame1->contentsMargins().left() + 4);
-    for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        breite = std::max(breite, Frame1->x() + panel->minimumSizeHint().width() + rahmen);
+    // A panel with placed controls needs the room its controls cover.
+    for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const int noetig = std::max(panel->minimumSizeHint().width(), panel->childrenRect().right() + 1);
+        breite = std::max(breite, Frame1->x() + noetig + rahmen);
+    }
     centralWidget()->setMinimumSize(breite, lblSS->height() + kDiagrammHoehe + Frame1->height());
 }
 

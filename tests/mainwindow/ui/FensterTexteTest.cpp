@@ -187,6 +187,11 @@ TEST_F(FensterTexteTest, TheMainWindowKeepsAUsableSize)
     EXPECT_TRUE(flaeche.contains(frame));
     EXPECT_TRUE(flaeche.contains(gfrmMain->lblStep->geometry()));
     EXPECT_GE(gfrmMain->conDisplay[0]->height(), 100) << "room for the diagram";
+    for (QWidget* panel : gfrmMain->Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!panel->isVisible()) continue;
+        SCOPED_TRACE(panel->metaObject()->className());
+        EXPECT_LE(panel->childrenRect().right(), panel->width()) << "the panel's controls are cut";
+    }
     for (size_t i = 1; i < gfrmMain->cmdTool.size(); ++i) {
         fxbutton* knopf = gfrmMain->cmdTool[i];
         if (!knopf || !knopf->isVisible() || i == 23) continue;
