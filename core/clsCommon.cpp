@@ -88,24 +88,28 @@ std::vector<zelo::FileFilter> ParseFilterText(const std::string& filterText)
     return filters;
 }
 
-clsCommon::clsCommon()
+clsCommon::clsCommon() { ordner_ = gOptions->Reg_Folder(); }
+
+std::string clsCommon::Filter() const
 {
-    ordner_ = gOptions->Reg_Folder();
+    // Built when asked, so that a language switch reaches the next dialog.
+    std::string filter;
     std::string allPatterns;
-    Filter_Hinzufuegen(Text(225) + " PHDS", "*.dat;*.elb", allPatterns);
-    Filter_Hinzufuegen(Text(225) + " ELMI", "*.asc", allPatterns);
-    Filter_Hinzufuegen("ZELO " + Text(226), "*.mitt;*.mit;*.fit;*.fi1;*.kr1", allPatterns);
-    Filter_Hinzufuegen(Text(227), "*.i_k;*.ik0;*.ikk;*.ik1;*.ik;*.sk;*.kr3;*.kr4;*.v_k", allPatterns);
-    Filter_Hinzufuegen(Text(228), "*.G_r;*.Gr0;*.Gr;*.gr4;*.rho;*.n_r;*.rav;*.pot;*.v_r", allPatterns);
-    Filter_Hinzufuegen(Text(229), "*.pot;*.v_r;*.v_k", allPatterns);
+    Filter_Hinzufuegen(Text(225) + " PHDS", "*.dat;*.elb", filter, allPatterns);
+    Filter_Hinzufuegen(Text(225) + " ELMI", "*.asc", filter, allPatterns);
+    Filter_Hinzufuegen("ZELO " + Text(226), "*.mitt;*.mit;*.fit;*.fi1;*.kr1", filter, allPatterns);
+    Filter_Hinzufuegen(Text(227), "*.i_k;*.ik0;*.ikk;*.ik1;*.ik;*.sk;*.kr3;*.kr4;*.v_k", filter, allPatterns);
+    Filter_Hinzufuegen(Text(228), "*.G_r;*.Gr0;*.Gr;*.gr4;*.rho;*.n_r;*.rav;*.pot;*.v_r", filter, allPatterns);
+    Filter_Hinzufuegen(Text(229), "*.pot;*.v_r;*.v_k", filter, allPatterns);
     Filter_Hinzufuegen(Text(230), "*.tif;*.tiff;*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif;*.png;*.dib;*.rle;*.gif;*.emf;*.wmf",
-                       allPatterns);
-    filter_ = Text(231) + kNul + allPatterns + kNul + filter_ + Text(232) + " (*.*)" + kNul + "*.*" + kNul;
+                       filter, allPatterns);
+    return Text(231) + kNul + allPatterns + kNul + filter + Text(232) + " (*.*)" + kNul + "*.*" + kNul;
 }
 
-void clsCommon::Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& allPatterns)
+void clsCommon::Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& filter,
+                                   std::string& allPatterns)
 {
-    filter_ += name + " (" + patterns + ")" + kNul + patterns + kNul;
+    filter += name + " (" + patterns + ")" + kNul + patterns + kNul;
     allPatterns += ";" + patterns;
 }
 
@@ -164,7 +168,7 @@ void clsCommon::Projekt_Einrichten()
 
 bool clsCommon::ShowOpen(bool Silent)
 {
-    const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(filter_), ordner_);
+    const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(Filter()), ordner_);
     if (Dialogpfad(path).empty()) return false;
     Pfad_Zerlegen(path, false);
     if (Silent) Projekt_Einrichten();

@@ -92,12 +92,13 @@ public:
     void Set_Dateiname(const std::string& StrFile);
     // Splits a chosen path into the names; keepNurOrdner leaves Dateiname_NurOrdner as it is.
     void Pfad_Zerlegen(const std::string& path, bool keepNurOrdner);
-    // The filter text of the project open dialog.
-    std::string Filter() const { return filter_; }
+    // The filter text of the project open dialog, in the language selected now.
+    std::string Filter() const;
 
 private:
     std::string Ordner_Kandidat(int32_t n) const;
-    void Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& allPatterns);
+    static void Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& filter,
+                                   std::string& allPatterns);
     void ProjektTypErmitteln();
     // The results folder, the project type and the stored folder for a newly chosen file.
     void Projekt_Einrichten();
@@ -111,5 +112,4 @@ private:
     Einheitenwahl einheiten_;
     std::string dateinameNurOrdner_;
     bool enableRecord_ = false;
-    std::string filter_;
 };

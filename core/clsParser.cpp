@@ -92,6 +92,7 @@ std::string clsParser::Parse(const std::string& expression)
 std::string clsParser::Parse_Ungeschuetzt(const std::string& expression)
 {
     lastResult_ = 0.0;
+    aufrufFehler_ = false;
     hexFlag_ = false;
     binFlag_ = false;
     std::string formula = expression;

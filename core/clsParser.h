@@ -79,6 +79,8 @@ private:
     std::string Basistext(const std::string& Zahl, int base) const;
 
     double lastResult_ = 0.0;
+    // A function call of the last Parse failed and counted as 0 (its message was shown).
+    bool aufrufFehler_ = false;
     bool hexFlag_ = false;
     bool binFlag_ = false;
     int depth_ = 0;

@@ -5,6 +5,7 @@
 #include "core/Runtime.h"
 #include "core/modString.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -158,6 +159,28 @@ std::string EinheitText(int32_t kurve, bool einheitNM)
     return "";
 }
 
+namespace {
+
+// Characters of a UTF-8 text (continuation bytes do not count).
+size_t Zeichenzahl(const std::string& text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(),
+                                             [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+}
+
+int32_t X_Beschriftungsschritt(int32_t breite, size_t zeichen, int32_t halbeZeile)
+{
+    // Half a line's height is about the width of a digit; a label keeps a few pixels as a gap.
+    const double abstand = (breite - kRandLinks) / 10.0;
+    const double noetig = double(zeichen) * std::max(halbeZeile, 1) + 4.0;
+    // Every step keeps the unit label at the eighth tick.
+    for (const int32_t schritt : {1, 2, 4})
+        if (abstand * schritt >= noetig) return schritt;
+    return 8;
+}
+
 AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t kurve, bool einheitNM,
                   int32_t halbeZeile)
 {
@@ -179,12 +202,19 @@ AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t
     const float xhoch = s.xmax * faktor;
     bild.grenzen[2] = Zahl_Text(xtief);
     bild.grenzen[3] = Zahl_Text(xhoch);
+    std::array<std::string, 11> xtexte;
+    size_t laengste = 0;
+    for (int32_t i = 0; i <= 10; ++i) {
+        xtexte[static_cast<size_t>(i)] =
+            i == 8 ? EinheitText(kurve, einheitNM) : Zahl_Text(xtief + i * (xhoch - xtief) / 10.0f);
+        laengste = std::max(laengste, Zeichenzahl(xtexte[static_cast<size_t>(i)]));
+    }
+    const int32_t xschritt = X_Beschriftungsschritt(breite, laengste, halbeZeile);
     for (int32_t i = 0; i <= 10; ++i) {
         const auto px = ZuPixel((breite - kRandLinks) / 10.0 * i + kRandLinks);
         if (!px) continue;
         bild.striche.push_back({*px, hoehe - 25, *px, hoehe - kRandUnten});
-        const std::string text = i == 8 ? EinheitText(kurve, einheitNM) : Zahl_Text(xtief + i * (xhoch - xtief) / 10.0f);
-        bild.texte.push_back({text, *px, hoehe - 20, false});
+        if (i % xschritt == 0) bild.texte.push_back({xtexte[static_cast<size_t>(i)], *px, hoehe - 20, false});
     }
     bild.striche.push_back({kRandLinks, hoehe - kRandUnten, breite, hoehe - kRandUnten});
     bild.striche.push_back({kRandLinks, hoehe - kRandUnten, kRandLinks, 0});

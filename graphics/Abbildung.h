@@ -4,6 +4,7 @@
 // and the zoom window read from the limit boxes. Pixel values are rounded half to even; a value
 // that is not finite never becomes a pixel.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -86,6 +87,9 @@ struct AchsenBild {
 };
 AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t kurve, bool einheitNM,
                   int32_t halbeZeile);
+// Every how many x ticks a label is written in a diagram of the given width, so that labels of the
+// given number of characters do not run into each other: 1, 2, 4 or 8.
+int32_t X_Beschriftungsschritt(int32_t breite, size_t zeichen, int32_t halbeZeile);
 
 // The zoom window the four limit boxes (Y high, Y low, X low, X high; X in the shown unit) ask
 // for: none unless all four are numbers, X and Y spans are not empty and, on a log axis, both Y

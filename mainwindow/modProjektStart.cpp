@@ -21,7 +21,16 @@
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsSchritte.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
+
+bool Datei_Existiert(const std::string& pfad)
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(pfad, ec);
+}
 
 constexpr int32_t kFit = 11;
 constexpr int32_t kFalten = 12;
@@ -143,7 +152,7 @@ bool Kurve_Laden(const clsCommon& common)
         gSchritt = ST_GR;
         return true;
     default:
-        zelo::Ui().MsgBox("Dieser Dateityp kann hier nicht eingelesen werden.", zelo::MsgButtons::OK,
+        zelo::Ui().MsgBox(gLanguage->Caption(521), zelo::MsgButtons::OK,
                           zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
         return false;
     }
@@ -267,8 +276,10 @@ void Datei_Einlesen_Endgueltig()
         Projekttyp_Protokollieren(common.ProjektTyp());
         Protokoll(gLanguage->Caption(189) + ": " + common.Ordner());
         Protokoll(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
-        // Before loading, so that a file that fails to load is still offered again.
-        rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
+        // Before loading, so that a file that fails to load is still offered again; the name a special
+        // curve carries is no file (its menu starts it) and is not offered.
+        if (Datei_Existiert(common.Dateiname_Rohdaten()))
+            rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         // The previous project's tools and panels must not stand over a curve that failed to load.

@@ -8,10 +8,16 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QPointer>
+#include <QSpacerItem>
 #include <QListWidget>
 #include <QMessageBox>
 
 namespace {
+
+// What a title bar needs beside the title: the window icon and the close, maximise and minimise buttons.
+constexpr int kTitelleisteRest = 140;
 
 QMessageBox::StandardButtons ToQt(zelo::MsgButtons buttons)
 {
@@ -49,14 +55,50 @@ zelo::MsgResult FromQt(int button)
     }
 }
 
-// The window a dialog belongs to: the open modal window (a dialog's caller), else the main window.
+// The window a dialog belongs to: the open modal window (a dialog's caller), else the program's window
+// the user works in (the element table, the calculator, the update window), else the main window.
 QWidget* DialogOwner()
 {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal ? modal : gfrmMain.data();
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    QWidget* active = QApplication::activeWindow();
+    const Qt::WindowType type = active ? active->windowType() : Qt::Widget;
+    if (active && active->isVisible() && (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) return active;
+    return gfrmMain.data();
 }
 
+// Once a dialog has closed, the window that raised it is active again with the focus where it was, so
+// that the next key reaches that window and not the main window's default action.
+class FokusZurueck {
+public:
+    explicit FokusZurueck(QWidget* owner) : window_(owner), focus_(owner ? owner->focusWidget() : nullptr) {}
+    ~FokusZurueck()
+    {
+        if (!window_ || !window_->isVisible()) return;
+        window_->activateWindow();
+        if (focus_ && focus_->isVisible()) focus_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    FokusZurueck(const FokusZurueck&) = delete;
+    FokusZurueck& operator=(const FokusZurueck&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+    QPointer<QWidget> focus_;
+};
+
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
+
+// A short message must not cut its title: the box is made at least as wide as the title bar needs for
+// the title, its icon and its buttons.
+void Titelbreite_Sichern(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    QFont titelSchrift = QApplication::font("QMdiSubWindowTitleBar");
+    titelSchrift.setBold(true);
+    const int breite = QFontMetrics(titelSchrift).horizontalAdvance(box.windowTitle()) + kTitelleisteRest;
+    grid->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 
 }
 
@@ -77,14 +119,18 @@ QStringList QtNameFilters(const std::vector<zelo::FileFilter>& filters)
 zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
                                  const std::string& title)
 {
-    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons),
-                    DialogOwner());
+    QWidget* owner = DialogOwner();
+    const FokusZurueck zurueck(owner);
+    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons), owner);
+    Titelbreite_Sichern(box);
     return FromQt(box.exec());
 }
 
 void QtUiSeam::ShowErrorWindow()
 {
-    frmError window(DialogOwner());
+    QWidget* owner = DialogOwner();
+    const FokusZurueck zurueck(owner);
+    frmError window(owner);
     window.exec();
 }
 
@@ -98,7 +144,9 @@ void QtUiSeam::DoEvents() { QApplication::processEvents(); }
 std::string QtUiSeam::OpenFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
                                      const std::string& startFolder)
 {
-    const QString path = QFileDialog::getOpenFileName(DialogOwner(), FromModel(title), FromModel(startFolder),
+    QWidget* owner = DialogOwner();
+    const FokusZurueck zurueck(owner);
+    const QString path = QFileDialog::getOpenFileName(owner, FromModel(title), FromModel(startFolder),
                                                       QtNameFilters(filters).join(";;"), nullptr,
                                                       QFileDialog::HideNameFilterDetails);
     return path.toStdString();
@@ -107,7 +155,9 @@ std::string QtUiSeam::OpenFileDialog(const std::string& title, const std::vector
 std::string QtUiSeam::SaveFileDialog(const std::string& title, const std::vector<zelo::FileFilter>& filters,
                                      const std::string& startFolder)
 {
-    const QString path = QFileDialog::getSaveFileName(DialogOwner(), FromModel(title), FromModel(startFolder),
+    QWidget* owner = DialogOwner();
+    const FokusZurueck zurueck(owner);
+    const QString path = QFileDialog::getSaveFileName(owner, FromModel(title), FromModel(startFolder),
                                                       QtNameFilters(filters).join(";;"), nullptr,
                                                       QFileDialog::HideNameFilterDetails);
     return path.toStdString();
@@ -115,7 +165,9 @@ std::string QtUiSeam::SaveFileDialog(const std::string& title, const std::vector
 
 std::string QtUiSeam::FolderDialog(const std::string& title)
 {
-    return QFileDialog::getExistingDirectory(DialogOwner(), FromModel(title)).toStdString();
+    QWidget* owner = DialogOwner();
+    const FokusZurueck zurueck(owner);
+    return QFileDialog::getExistingDirectory(owner, FromModel(title)).toStdString();
 }
 
 void QtUiSeam::AppendLogLine(const std::string& line)

@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "core/ui/Bildschirmwaechter.h"
 #include "core/ui/QtTranslation.h"
 #include "core/ui/Sprachtext.h"
 #include "core/ui/frmRecord.h"
@@ -39,6 +40,7 @@ void Splash_Text(const QString& text)
 void Main(const StartOptions& options)
 {
     ending = false;
+    Bildschirmwaechter::Installieren();
     splash = new frmSplash();
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash->show();

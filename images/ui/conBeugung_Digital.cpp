@@ -62,7 +62,7 @@ void conBeugung::Digitalpunkte_Zeichnen()
 void conBeugung::cmdUebernehmen_Click()
 {
     if (spurX_.size() < 2) {
-        zelo::Ui().MsgBox("Es sind weniger als zwei Punkte digitalisiert.", zelo::MsgButtons::OK,
+        zelo::Ui().MsgBox(gLanguage->Caption(522), zelo::MsgButtons::OK,
                           zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
         return;
     }

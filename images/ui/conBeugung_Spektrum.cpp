@@ -1,6 +1,7 @@
 // The diffraction-image panel: the radial average and the hand-over to the project settings.
 #include "images/ui/conBeugung.h"
 
+#include "core/clsLanguage.h"
 #include "core/UiSeam.h"
 #include "core/modCommon.h"
 #include "core/clsCommon.h"
@@ -44,7 +45,7 @@ void conBeugung::cmdCalc_Click()
     // The program may have ended while the scan let window events through.
     if (!gCommon || !gLoader) return;
     if (!berechnet) {
-        Hinweis("Der Mittelpunkt liegt zu weit außerhalb des Bildes: das Spektrum hätte weniger als zwei Punkte.");
+        Hinweis(gLanguage->Caption(524));
         return;
     }
     kurveX_ = std::move(kurve.X);

@@ -11,6 +11,7 @@
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "mainwindow/modProjektStart.h"
+#include "mainwindow/ui/frmParser.h"
 #include "materials/ui/frmDaten.h"
 #include "panels/conFTR.h"
 #include "panels/conPeakTest.h"
@@ -20,6 +21,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
+
+#include <algorithm>
 
 frmMain::frmMain() : Werkzeuge(Schritte().Werkzeuge)
 {
@@ -91,9 +94,26 @@ void frmMain::Form_Load()
     connect(mnuInfo, &QAction::triggered, this, GuardedSlot("frmMain", "mnuInfo_Click", [this] { mnuInfo_Click(); }));
     Sprache_Setzen();
     Tasten_Erstellen();
+    Mindestgroesse_Setzen();
     Werkzeuge.setBereit(true);
     // With its menus in place the window shows the projects that start.
     SetMainView(this);
+}
+
+void frmMain::Mindestgroesse_Setzen()
+{
+    // Across: the tool rows and room for the value label beside them, and the widest step panel
+    // beside "Weiter". Down: the tool band, a diagram that still shows a curve, and the panel frame.
+    constexpr int kWertanzeigeBreite = 200;
+    constexpr int kDiagrammHoehe = 200;
+    int breite = lblSS->x() + kWertanzeigeBreite;
+    const int rahmen = 2 * (Frame1->contentsMargins().left() + 4);
+    // A panel with placed controls needs the room its controls cover.
+    for (QWidget* panel : Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const int noetig = std::max(panel->minimumSizeHint().width(), panel->childrenRect().right() + 1);
+        breite = std::max(breite, Frame1->x() + noetig + rahmen);
+    }
+    centralWidget()->setMinimumSize(breite, lblSS->height() + kDiagrammHoehe + Frame1->height());
 }
 
 void frmMain::Stil_Menue_Erstellen()
@@ -103,9 +123,14 @@ void frmMain::Stil_Menue_Erstellen()
     const std::pair<const char*, int32_t> stile[] = {{"Windows 95/98", 0}, {"Windows XP", 2}, {"Vista Aero", 3},
                                                      {"Vista Toolbar", 7}, {"Flat", 1},       {"3D Hover", 11},
                                                      {"Gel", 10}};
+    // The style in use carries the menu's check mark.
+    auto* gruppe = new QActionGroup(this);
     for (const auto& [name, style] : stile) {
         QAction* entry = mnuStyle->addAction(name);
         entry->setData(style);
+        entry->setCheckable(true);
+        entry->setActionGroup(gruppe);
+        entry->setChecked(style == gOptions->ButtonStyle());
         connect(entry, &QAction::triggered, this, [this, style] { mnuButtonStyle_Click(style); });
         mnuButtonStyle.push_back(entry);
     }
@@ -129,6 +154,7 @@ void frmMain::Sprache_Setzen()
     mnuOptions->setTitle(Text(19));
     mnuDaten->setText(Text(22));
     if (frmDaten_) frmDaten_->SpracheUmstellen();
+    if (frmParser_) frmParser_->SpracheUmstellen();
     Panels_Sprache_Setzen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());
@@ -138,6 +164,7 @@ void frmMain::Sprache_Setzen()
     Label2->setText(Text(284));
     Menues_Sprache_Setzen();
     Schritte().StepLabels();
+    Werte_Sprache_Setzen();
 }
 
 void frmMain::Gespeichert_Setzen()
@@ -174,6 +201,11 @@ void frmMain::mnuDaten_Click()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // The element table asks about its unsaved edits first; a cancel there keeps the program.
+    if (frmDaten_ && frmDaten_->isVisible() && !frmDaten_->close()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Simulation_Stoppen();
     Programm_Beenden();

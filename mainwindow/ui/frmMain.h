@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -125,6 +126,8 @@ public:
     QLabel* lblStep2 = nullptr;
     // Rewrites lblSS for the information kind k that diagram Index (0 or 1) reports (frmMainWerte.cpp).
     void conDisplay_InfoChange(int32_t Index, int32_t k);
+    // Writes lblSS again in the language selected now.
+    void Werte_Sprache_Setzen();
     // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};
@@ -215,6 +218,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The smallest size at which the tool rows, the step box and the panel frame stay usable.
+    void Mindestgroesse_Setzen();
     void Diagramme_Erstellen();
     void Panels_Erstellen();
     void Panels_Sprache_Setzen();
@@ -250,4 +255,6 @@ private:
     QAction* Menue_Eintrag(Menue menue) const;
     QPointer<frmDaten> frmDaten_;
     QPointer<frmParser> frmParser_;
+    // The diagram and the information kind lblSS shows.
+    std::pair<int32_t, int32_t> letzteInfo_{0, 0};
 };

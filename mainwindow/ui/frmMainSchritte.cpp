@@ -95,7 +95,11 @@ void frmMain::SetStepLabels(const std::string& aktuell, const std::string& naech
 
 void frmMain::ShowStepBox(bool visible) { lblStep->setVisible(visible); }
 
-void frmMain::ClearValueLabel() { lblSS->clear(); }
+void frmMain::ClearValueLabel()
+{
+    lblSS->clear();
+    letzteInfo_ = {0, 0};
+}
 
 void frmMain::InfoChange(int32_t display, int32_t kurve) { conDisplay_InfoChange(display, kurve); }
 

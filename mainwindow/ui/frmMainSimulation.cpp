@@ -9,6 +9,11 @@
 
 #include <QAction>
 
+namespace {
+// The tool button "Weiter".
+constexpr int32_t kWeiterKnopf = 23;
+}
+
 void frmMain::Simulation_Erstellen()
 {
     conIMC1 = new conIMC(centralWidget());
@@ -22,6 +27,10 @@ void frmMain::Simulation_Erstellen()
 void frmMain::mnuIMC_Click()
 {
     ResetControls();
+    // "Weiter" belongs to the panel frame, which the simulation panel replaces: it must not stand
+    // over the panel's labels.
+    Werkzeuge.setVisible(kWeiterKnopf, false);
+    Werkzeuge_Anzeigen();
     Frame1->hide();
     Form_Resize();
     conIMC1->show();

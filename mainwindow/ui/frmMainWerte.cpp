@@ -7,10 +7,35 @@
 #include "graphics/clsGrafik.h"
 #include "mainwindow/Wertanzeige.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
-void frmMain::conDisplay_InfoChange(int32_t /*Index*/, int32_t k)
+#include <algorithm>
+
+namespace {
+
+// The smallest face the label takes to keep all its lines inside the tool band.
+constexpr double kKleinsteSchrift = 6.0;
+
+// The label's face, from the window's, shrunk until every line of its text fits its size.
+void Zeilen_Einpassen(QLabel* label)
 {
+    QFont schrift = label->parentWidget()->font();
+    const auto passt = [&] {
+        const QRect noetig = QFontMetrics(schrift).boundingRect(QRect(0, 0, 100000, 100000),
+                                                                 Qt::AlignLeft | Qt::AlignTop, label->text());
+        return noetig.height() <= label->height() && noetig.width() <= label->width();
+    };
+    while (schrift.pointSizeF() > kKleinsteSchrift && !passt())
+        schrift.setPointSizeF(std::max(schrift.pointSizeF() - 0.5, kKleinsteSchrift));
+    label->setFont(schrift);
+}
+
+}
+
+void frmMain::conDisplay_InfoChange(int32_t Index, int32_t k)
+{
+    letzteInfo_ = {Index, k};
     lblSS->clear();
     UiGuard("frmMain", "conDisplay_InfoChange", [&] {
         std::string text;
@@ -22,4 +47,12 @@ void frmMain::conDisplay_InfoChange(int32_t /*Index*/, int32_t k)
             text = Wertanzeige(k);
         lblSS->setText(QString::fromStdString(text));
     });
+    Zeilen_Einpassen(lblSS);
+}
+
+void frmMain::Werte_Sprache_Setzen()
+{
+    // The values stay; their captions follow the language.
+    const auto [display, k] = letzteInfo_;
+    if (k == 6 || k == 7) conDisplay_InfoChange(display, k);
 }

@@ -9,6 +9,7 @@
 #include "mainwindow/modProjektStart.h"
 #include "materials/ui/frmSettings.h"
 
+#include <QFileInfo>
 #include <QMenu>
 
 void frmMain::Zuletzt_Menue_Erstellen()
@@ -24,10 +25,11 @@ void frmMain::Zuletzt_Menue_Aufbauen()
 {
     mnuZuletzt->clear();
     mnuLast.clear();
-    // Every filled slot is listed, also behind an empty one.
+    // Every filled slot is listed, also behind an empty one; a file that is gone (moved, deleted, or a
+    // name that never was a file) is not offered.
     for (int32_t slot = 1; slot <= 10; ++slot) {
         const QString datei = QString::fromStdString(gOptions->MRU(slot));
-        if (datei.isEmpty()) continue;
+        if (datei.isEmpty() || !QFileInfo(datei).isFile()) continue;
         QAction* eintrag = mnuZuletzt->addAction(datei);
         connect(eintrag, &QAction::triggered, this,
                 GuardedSlot("frmMain", "mnuLast_Click", [this, datei] { mnuLast_Click(datei); }));

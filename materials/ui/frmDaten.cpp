@@ -18,6 +18,7 @@
 #include "materials/ui/frmFMKNeu.h"
 #include "widgets/fxbutton.h"
 
+#include <QCloseEvent>
 #include <QDate>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -59,7 +60,7 @@ fxbutton* Button(QWidget* owner, int width, int height)
 }
 
 frmDaten::frmDaten(QWidget* owner)
-    : QWidget(owner, Qt::Window), Label1(new QLabel(this)), lstElemente(new QListWidget(this)),
+    : QDialog(owner), Label1(new QLabel(this)), lstElemente(new QListWidget(this)),
       picDaten(new QStackedWidget(this)), Daten(new ElementDataPage(picDaten)), Kristall(new CrystalStructurePage(picDaten)),
       Formfaktor(new FormFactorPage(picDaten)), cmdNeu(Button(this, 81, 37)), cmdLoeschen(Button(this, 81, 37)),
       cmdLexikon(Button(this, 81, 37)), cmdOK(Button(this, 81, 37))
@@ -267,7 +268,34 @@ void frmDaten::cmdLoeschen_Click()
 void frmDaten::cmdOK_Click()
 {
     if ((geaendert_ || neuesElement_) && !Element_Uebernehmen()) return;
+    // Saved: nothing left to ask about.
+    geaendert_ = neuesElement_ = false;
     close();
+}
+
+void frmDaten::reject() { close(); }
+
+void frmDaten::closeEvent(QCloseEvent* event)
+{
+    bool schliessen = true;
+    UiGuard("frmDaten", "Form_QueryUnload", [&] { schliessen = Aenderungen_Klaeren(); });
+    if (schliessen)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmDaten::Aenderungen_Klaeren()
+{
+    if (!geaendert_ && !neuesElement_) return true;
+    const std::string shown = neuesElement_ ? Daten->txtInfo[ElementDataPage::Symbol]->text().toStdString()
+                                            : element_ ? element_->Symbol() + " - " + element_->name() : std::string();
+    const auto answer = zelo::Ui().MsgBox(shown + "\r\n" + gLanguage->Caption(520), zelo::MsgButtons::YesNoCancel,
+                                          zelo::MsgIcon::Question, clsLoader::kApplicationName);
+    if (answer == zelo::MsgResult::Cancel) return false;
+    if (answer == zelo::MsgResult::Yes && !Element_Uebernehmen()) return false;
+    geaendert_ = neuesElement_ = false;
+    return true;
 }
 
 void frmDaten::cmdLexikon_Click()

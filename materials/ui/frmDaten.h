@@ -2,9 +2,10 @@
 // The element table window: lists the elements of the database, shows the selected one on three
 // pages (data and electron configuration, crystal structure, form-factor tables), saves each
 // change of an element to the database file, makes and deletes elements and opens the window for
-// a new fitted table. Modeless, one instance, owned by the main window.
+// a new fitted table. Modeless, one instance, owned by the main window; closing it with unsaved
+// edits asks first.
+#include <QDialog>
 #include <QPointer>
-#include <QWidget>
 #include <array>
 #include <memory>
 
@@ -19,7 +20,7 @@ class ElementDataPage;
 class CrystalStructurePage;
 class FormFactorPage;
 
-class frmDaten : public QWidget {
+class frmDaten : public QDialog {
     Q_OBJECT
 public:
     // Address of the German encyclopedia's articles; the element's name follows it.
@@ -50,7 +51,14 @@ public:
     fxbutton* cmdLexikon;
     fxbutton* cmdOK;
 
+protected:
+    // The close box and Escape ask whether unsaved edits of the shown element are to be saved.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
 private:
+    // Yes saves, No drops the edits, Cancel keeps the window; true when the window may close.
+    bool Aenderungen_Klaeren();
     void lstElemente_Click(QListWidgetItem* current, QListWidgetItem* previous);
     void Element_Anzeigen(const std::shared_ptr<clsElement>& element);
     // Writes the boxes into the shown (or a new) element and saves the database; false, with a

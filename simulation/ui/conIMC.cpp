@@ -132,16 +132,16 @@ QWidget* conIMC::Rahmen_Simulation()
     lblAktzeptiert = zweizeilig(Beschriftung("akzeptiert: 0", frame, 8, y + 74, 318));
     Label12 = Beschriftung("0", frame, 8, y + 108, 318);
     Label13 = Beschriftung("Convergenz: 0", frame, 8, y + 128, 318);
-    Label1 = Beschriftung("Wartezeit: 200 ms", frame, 8, y + 152, 130);
+    Label1 = Beschriftung("Wartezeit: 200 ms", frame, 8, y + 152, 150);
     HScroll1 = new QScrollBar(Qt::Horizontal, frame);
     HScroll1->setRange(0, 1000);
     HScroll1->setValue(200);
-    HScroll1->setGeometry(140, y + 152, 140, 18);
-    Label4 = Beschriftung("g(r) Smooth Level: 12", frame, 8, y + 176, 130);
+    HScroll1->setGeometry(164, y + 152, 150, 18);
+    Label4 = Beschriftung("g(r) Smooth Level: 12", frame, 8, y + 176, 150);
     HScroll2 = new QScrollBar(Qt::Horizontal, frame);
     HScroll2->setRange(2, 12);
     HScroll2->setValue(12);
-    HScroll2->setGeometry(140, y + 176, 140, 18);
+    HScroll2->setGeometry(164, y + 176, 150, 18);
     return frame;
 }
 

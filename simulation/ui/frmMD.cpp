@@ -1,5 +1,6 @@
 #include "simulation/ui/frmMD.h"
 
+#include "core/clsLanguage.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsLoader.h"
@@ -61,10 +62,14 @@ frmMD::frmMD(QWidget* parent, double dt) : QDialog(parent), md_(dt)
     Command3 = new QPushButton("Stopp", frame2);
     Command3->setGeometry(150, 24, 140, 26);
     lblStart = Beschriftung("Simulation gestartet: ", frame2, 8, 60, 284);
-    lblStop = Beschriftung("Simulation beendet:", frame2, 8, 84, 284);
-    lblZyklus = Beschriftung("Zyklus: 0", frame2, 8, 108, 284);
+    // The end time and the run's duration take two lines.
+    lblStop = Beschriftung("Simulation beendet:", frame2, 8, 82, 284);
+    lblStop->setWordWrap(true);
+    lblStop->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblStop->resize(284, 36);
+    lblZyklus = Beschriftung("Zyklus: 0", frame2, 8, 118, 284);
     List1 = new QListWidget(frame2);
-    List1->setGeometry(8, 132, 284, 108);
+    List1->setGeometry(8, 140, 284, 100);
 
     picCluster = new AtomBild(this);
     picCluster->setGeometry(316, 8, 496, 504);
@@ -95,7 +100,7 @@ void frmMD::Cluster_Erzeugen()
     const float gelesen = StrToSingle(txtAtome->text().toStdString());
     const auto n = static_cast<int32_t>(gelesen);
     if (gelesen != static_cast<float>(n) || n < 1 || n > 10) {
-        zelo::Ui().MsgBox("Atome pro Richtung: eine ganze Zahl von 1 bis 10.", zelo::MsgButtons::OK,
+        zelo::Ui().MsgBox(gLanguage->Caption(523), zelo::MsgButtons::OK,
                           zelo::MsgIcon::Exclamation, gLoader ? gLoader->ApplicationName() : std::string());
         return;
     }

@@ -33,7 +33,10 @@ TEST_F(DisplayTest, NarrowControlLabelsEverySecondYTickAndAngstromScalesTheXLimi
     display.Skalieren(100, 0, 10, 0, KT_JK);
     display.Zeichne_Achsen();
     EXPECT_EQ(Texte(display.Achsen(), true), (std::vector<std::string>{"0,0", "2.1", "4.2", "6.3", "J(K)"})) << "10 with 5 % headroom";
-    EXPECT_EQ(Texte(display.Achsen(), false).size(), 11u);
+    // Eleven x labels would run into each other at this width: fewer are written, the unit among them.
+    const auto schmal = Texte(display.Achsen(), false);
+    EXPECT_LT(schmal.size(), 11u);
+    EXPECT_NE(std::find(schmal.begin(), schmal.end(), "K [1/nm]"), schmal.end());
 
     display.resize(600, 400);
     gOptions->setEinheit_NM(false);

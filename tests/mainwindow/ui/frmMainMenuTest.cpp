@@ -46,6 +46,8 @@ TEST_F(MainMenuTest, RecentFilesAreListedAndOpenTheProjectSettings)
 
     const std::string first = (env.Root() / "a.dat").string();
     const std::string second = (env.Root() / "b.dat").string();
+    // Only files that exist are offered.
+    for (const std::string& datei : {first, second}) QFile(QString::fromStdString(datei)).open(QIODevice::WriteOnly);
     gOptions->MRU_Set(first);
     gOptions->MRU_Set(second);
     emit gfrmMain->mnuDatei->aboutToShow();
