@@ -104,6 +104,7 @@ void clsUntergrund::Clear()
     uy_.clear();
     // The next I(K) must not subtract a background that no longer has points.
     spline_.Clear();
+    uge_.clear();
     fitOK_ = false;
 }
 

@@ -245,6 +245,8 @@ bool clsCalc::FitUebernehmen()
                       clsInput::ExtensionVonKurvenTyp(KT_Fit));
         minimumX_ = 0.0f;
         maximumX_ = x(punkte_);
+        // The scale follows the fitted curve, not the spectrum it replaced.
+        Extremwerte_suchen();
         trennstelleOK_ = false;
         // The fits belong to the curve they replaced.
         fitLinksVorhanden_ = false;

@@ -5,6 +5,7 @@
 #include "core/Runtime.h"
 #include "core/modString.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -158,6 +159,22 @@ std::string EinheitText(int32_t kurve, bool einheitNM)
     return "";
 }
 
+namespace {
+
+// A tick label with as many decimals as the tick step needs, so that neighbouring ticks never
+// read alike; numbers that take the exponent form keep it.
+std::string Strich_Text(float wert, float schritt)
+{
+    const double betrag = std::fabs(static_cast<double>(wert));
+    const double stufe = std::fabs(static_cast<double>(schritt));
+    if (wert == 0.0f || !std::isfinite(stufe) || stufe == 0.0 || std::fabs(std::log10(betrag)) > 3.0)
+        return Zahl_Text(wert);
+    const int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(stufe) - 1e-6)), 1, 6);
+    return FixedText(wert, stellen);
+}
+
+}
+
 AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t kurve, bool einheitNM,
                   int32_t halbeZeile)
 {
@@ -172,7 +189,10 @@ AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t
         if (!t) continue;
         bild.striche.push_back({60, *t, kRandLinks, *t});
         const float wert = ywert(s.ymin + i * (s.ymax - s.ymin) / 10.0f);
-        bild.texte.push_back({i == 8 ? Kurven_Titel(kurve) : Zahl_Text(wert), 56, *t - halbeZeile, true});
+        // On a log axis neighbouring labels differ by a factor, not a step.
+        const float ystufe = (s.ymax - s.ymin) / 10.0f * schritt;
+        const float ydifferenz = s.log ? wert * static_cast<float>(-std::expm1(-double(ystufe))) : ystufe;
+        bild.texte.push_back({i == 8 ? Kurven_Titel(kurve) : Strich_Text(wert, ydifferenz), 56, *t - halbeZeile, true});
     }
     const float faktor = AnzeigeFaktorX(kurve, einheitNM);
     const float xtief = s.xmin * faktor;
@@ -183,7 +203,8 @@ AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t
         const auto px = ZuPixel((breite - kRandLinks) / 10.0 * i + kRandLinks);
         if (!px) continue;
         bild.striche.push_back({*px, hoehe - 25, *px, hoehe - kRandUnten});
-        const std::string text = i == 8 ? EinheitText(kurve, einheitNM) : Zahl_Text(xtief + i * (xhoch - xtief) / 10.0f);
+        const float xwert = xtief + i * (xhoch - xtief) / 10.0f;
+        const std::string text = i == 8 ? EinheitText(kurve, einheitNM) : Strich_Text(xwert, (xhoch - xtief) / 10.0f);
         bild.texte.push_back({text, *px, hoehe - 20, false});
     }
     bild.striche.push_back({kRandLinks, hoehe - kRandUnten, breite, hoehe - kRandUnten});
