@@ -144,7 +144,7 @@ void frmSmall::Zeichne_UG()
     clsUntergrund& ug = rt::Object(gUntergrund);
     // It needs an I(K) and the density that G(r) gave; without them there is no blue curve.
     const bool ableitbar = gIK && gIK->Punkte() >= 2 && gMFE && gMFE->Dichte_Experimentell() > 0.0f;
-    if (ableitbar) ug.Untergrund_Endberechnen();
+    if (ableitbar) ug.Untergrund_Endberechnen_Still();
     const int32_t n = calc.Punkte();
     conDisplay& d = *conDisplay1;
     d.AllowScaling(false, true);
