@@ -162,6 +162,16 @@ protected:
         QTest::keyClicks(feld, QString::number(wert, 'g', 7));
         QTest::keyClick(feld, Qt::Key_Return);
     }
+    // Pixels of the fits' pure red in the main diagram.
+    static int Rote_Punkte()
+    {
+        QCoreApplication::processEvents();
+        const QImage bild = Diagramm().grab().toImage();
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    }
     static void Bild(const std::string& name)
     {
         QCoreApplication::processEvents();
@@ -244,9 +254,11 @@ protected:
         ASSERT_TRUE(gModus_Fit);
         EXPECT_TRUE(gfrmMain->lblHinweis->isVisible());
         EXPECT_EQ(gfrmMain->lblHinweis->text().toStdString(), gLanguage->Caption(490));
+        EXPECT_EQ(Rote_Punkte(), 0) << "no side fit is drawn before its separation point";
         Bild("fit_hinweis");
         Klick(Bei(kTrennstelleK, gCalc->Y(101)));
         EXPECT_FALSE(gfrmMain->lblHinweis->isVisible()) << "the point is set";
+        EXPECT_GT(Rote_Punkte(), 0) << "the side fits are drawn";
         EXPECT_TRUE(gfrmMain->conFit1->isVisible());
     }
 
