@@ -357,8 +357,13 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Drueck(20);
     ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
     QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
+    EXPECT_FALSE(gGespeichert) << "the automatic transform computed a new G(r)";
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_TRUE(gGespeichert) << "Nc writes them again";
+    Drueck(16);
     Klick(Bei(gGR->R(gGR->Dichte_Exp_Index() + 3), gGR->Y(gGR->Dichte_Exp_Index() + 3)));
-    EXPECT_FALSE(gGespeichert);
+    EXPECT_FALSE(gGespeichert) << "a new density line";
     Bild("5_auto_ftr");
 
     // ---- 2: a folded curve; the unsaved results are asked for first.
