@@ -64,9 +64,23 @@ float clsGR::R_Erster_Peak() const { return firstPeakIndex_ >= 1 ? R(firstPeakIn
 
 int32_t clsGR::Linker_Rand_Erster_Peak() const { return Linker_Rand_Suchen(g_, firstPeakIndex_); }
 
+void clsGR::setKZ_r1(float value)
+{
+    if (value != kzR1_) gGespeichert = false;
+    kzR1_ = value;
+}
+
+void clsGR::setKZ_r2(float value)
+{
+    if (value != kzR2_) gGespeichert = false;
+    kzR2_ = value;
+}
+
 bool clsGR::Berechnen()
 {
     gError->AddFunctionToCallStack(kModul, "Berechnen");
+    // A new G(r) is not the one written.
+    gGespeichert = false;
     try {
         clsFFT& fft = rt::Object(gFFT);
         fft.FFT_Ungeschuetzt();

@@ -70,9 +70,10 @@ public:
     float RDF_Parabel(int32_t Index) const;
     // Limits of the coordination shell in nm.
     float KZ_r1() const { return kzR1_; }
-    void setKZ_r1(float value) { kzR1_ = value; }
+    // A changed limit changes the results: they count as unsaved.
+    void setKZ_r1(float value);
     float KZ_r2() const { return kzR2_; }
-    void setKZ_r2(float value) { kzR2_ = value; }
+    void setKZ_r2(float value);
     // The coordination number between the shell limits, by integration of the RDF (after the
     // Hoyer form). Limits are put in order and kept inside the G(r) range first.
     void KZ_Berechnen();

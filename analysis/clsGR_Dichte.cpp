@@ -5,6 +5,7 @@
 #include "analysis/GR_Suche.h"
 #include "core/Guarded.h"
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -24,12 +25,15 @@ constexpr double kVierPi = 4.0 * std::numbers::pi;
 void clsGR::setDichte_Exp_Index(int32_t value)
 {
     gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
+    // The density and the values that follow from it change: unsaved, and the previews follow.
+    gGespeichert = false;
     try {
         const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Werte(), value);
         dichteExpIndex_ = gerade.Bis;
         dichteAnstieg_ = gerade.Anstieg;
         rt::Object(gMFE).setDichte_Experimentell(static_cast<float>(-dichteAnstieg_ / std::numbers::pi / 4.0));
         ausgleichVerhaeltnis_ = gerade.Verhaeltnis;
+        zelo::Ui().ShowWindowPreview();
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsGR", "Dichte_Exp_Index", error);
     }

@@ -131,16 +131,44 @@ float clsIK::Minimum() const
     return static_cast<float>(minimum_ < 0.0f ? minimum_ + 0.1 * minimum_ : minimum_ - 0.1 * minimum_);
 }
 
+void clsIK::Clear()
+{
+    n_ = 0;
+    for (std::vector<float>* v : {&y_, &y0_, &y2_, &yRTR_, &parabel_}) v->clear();
+    parabelIndex_ = ftrIndex_ = 0;
+    ftrStartIndex_ = 1;
+    mittelwert_ = minimum_ = maximum_ = abweichung_ = integrationK2Y_ = 0.0f;
+    userScale_ = false;
+    gGespeichert = false;
+}
+
+// A changed index changes I(K) and what follows from it: the results count as unsaved and the
+// open previews are drawn again.
+void clsIK::Index_Geaendert()
+{
+    gGespeichert = false;
+    zelo::Ui().ShowWindowPreview();
+}
+
 void clsIK::setParabel_Index(int32_t value)
 {
     // The slope at the index needs a point above it, and the model ends below the cut-off.
     parabelIndex_ = std::clamp(value, 2, std::max(2, ftrIndex_ - 1));
     Parabel_Berechnen();
+    Index_Geaendert();
 }
 
-void clsIK::setFTR_Index(int32_t value) { ftrIndex_ = std::clamp(value, std::min(2, n_), n_); }
+void clsIK::setFTR_Index(int32_t value)
+{
+    ftrIndex_ = std::clamp(value, std::min(2, n_), n_);
+    Index_Geaendert();
+}
 
-void clsIK::setFTR_Start_Index(int32_t value) { ftrStartIndex_ = std::clamp(value, 1, std::max(1, ftrIndex_ - 1)); }
+void clsIK::setFTR_Start_Index(int32_t value)
+{
+    ftrStartIndex_ = std::clamp(value, 1, std::max(1, ftrIndex_ - 1));
+    Index_Geaendert();
+}
 
 void clsIK::setWichtung(float value)
 {
@@ -180,6 +208,7 @@ float clsIK::x(int32_t Index) const { return K_Gitter(Index, gOptions->Delta_k()
 void clsIK::Daempfen(int32_t Art)
 {
     gError->AddFunctionToCallStack(kModul, "Daempfen");
+    gGespeichert = false;
     try {
         if (n_ == 0) return;
         double b = 0.0;
@@ -269,6 +298,7 @@ float clsIK::Abweichung() const
 bool clsIK::Berechnen(float rho)
 {
     gError->AddFunctionToCallStack(kModul, "Berechnen");
+    gGespeichert = false;
     try {
         // Everything is computed aside, so that a refusal keeps the previous I(K).
         const int32_t n = gCalc->Punkte() - kZusatzpunkte;

@@ -97,12 +97,15 @@ public:
     // What the ui tells the extrapolation: the Fourier panel's "front parabola" box, and the key
     // the diagram saw with the last left-button release (its CTRL value: 2 Ctrl, 1 Shift).
     void setParabel_Vorn(bool value) { parabelVorn_ = value; }
+    // No I(K): what a new project starts with. The panel's options stay.
+    void Clear();
     void setMausTaste(int32_t CTRL) { mausTaste_ = CTRL; }
     // The Fourier panel's option that the back-transform leaves out the truncation oscillations.
     void setAO_Weg(bool value) { aoWeg_ = value; }
 
 private:
     void Parabel_Berechnen();
+    void Index_Geaendert();
     // Y_Wichtung for the members' own handlers: an index outside I(K) raises.
     float Gewichtet(int32_t Index) const;
     // The mouse action (0 plain, 1 Ctrl, 2 Shift) whose low-K model applies.

@@ -42,6 +42,7 @@ std::vector<float> AO_Korrektur(bool aoWeg)
 void clsIK::RTR_Berechnen()
 {
     gError->AddFunctionToCallStack(kModul, "RTR_Berechnen");
+    gGespeichert = false;
     try {
         const clsGR& gr = rt::Object(gGR);
         if (!aoWeg_) gr.Dichtegerade_Akzeptieren();

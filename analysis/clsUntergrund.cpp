@@ -104,6 +104,7 @@ void clsUntergrund::Clear()
     uy_.clear();
     // The next I(K) must not subtract a background that no longer has points.
     spline_.Clear();
+    uge_.clear();
     fitOK_ = false;
 }
 
@@ -250,11 +251,18 @@ void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
 
 void clsUntergrund::Untergrund_Endberechnen()
 {
+    const int32_t typ = gCommon->ProjektTyp();
+    if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;
+    Protokoll(gLanguage->Caption(410));
+    Untergrund_Endberechnen_Still();
+}
+
+void clsUntergrund::Untergrund_Endberechnen_Still()
+{
     gError->AddFunctionToCallStack(kModul, "Untergrund_Endberechnen");
     try {
         const int32_t typ = gCommon->ProjektTyp();
         if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;
-        Protokoll(gLanguage->Caption(410));
         uge_.assign(static_cast<size_t>(spline_.Fit_Punkte()), 0.0f);
         // On the scale of the normalisation, with the experimental density in place of the
         // theoretical one.

@@ -54,6 +54,8 @@ public:
     void Untergrund_Einlesen(const std::string& Filename);
     // The background that the current I(K) implies with the experimental density.
     void Untergrund_Endberechnen();
+    // The same background without the log line: a preview shows it as often as it is redrawn.
+    void Untergrund_Endberechnen_Still();
     bool Fit_OK() const { return fitOK_; }
     float UGE(int32_t Index) const;
     // Points of the implied background; 0 before it is computed.

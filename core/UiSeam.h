@@ -38,6 +38,8 @@ public:
     virtual std::string FolderDialog(const std::string& title) = 0;
     // Appends one line to the processing-log window.
     virtual void AppendLogLine(const std::string& line) = 0;
+    // Redraws every open preview window, after a value they show has changed.
+    virtual void ShowWindowPreview() {}
 };
 
 // The installed seam; without one, a silent seam answers every message box with its first button,

@@ -1,6 +1,7 @@
 #include "curves/clsCalc.h"
 
 #include "core/Guarded.h"
+#include "core/Prozent.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -13,11 +14,13 @@
 
 namespace {
 
-// The text of a fraction as per cent with two decimals.
+// The text of a fraction as per cent with two decimals; "n/a" where it means nothing.
 std::string Prozent(float anteil)
 {
+    const double prozent = static_cast<double>(anteil) * 100.0;
+    if (!Prozent_Sinnvoll(prozent)) return "n/a";
     char text[32];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(anteil) * 100.0);
+    std::snprintf(text, sizeof text, "%.2f %%", prozent);
     return text;
 }
 
@@ -25,8 +28,8 @@ std::string Prozent(float anteil)
 
 std::string clsCalc::Fit_Guete() const
 {
-    return "L: " + Prozent(glattheitLinks_) + " % / " + Prozent(abweichungLinks_) + " %\r\nR: " +
-           Prozent(glattheitRechts_) + " % / " + Prozent(abweichungRechts_) + " %";
+    return "L: " + Prozent(glattheitLinks_) + " / " + Prozent(abweichungLinks_) + "\r\nR: " + Prozent(glattheitRechts_) +
+           " / " + Prozent(abweichungRechts_);
 }
 
 float clsCalc::Glattheit() const

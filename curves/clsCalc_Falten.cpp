@@ -86,8 +86,9 @@ bool clsCalc::Mitteln(int16_t Seite)
     xStartIndexRechts_ = startRechts;
     minimumX_ = 0.0f;
     maximumX_ = x(punkte_);
-    // A folded spectrum falls from its first to its last point.
-    maximumY_ = Y(1);
+    // A folded spectrum falls towards its last point, but its main peak may stand above the
+    // first point when the primary beam was cut off: the scale must show it.
+    maximumY_ = *std::max_element(y_.begin(), y_.end());
     tiefsterWert_ = Y(punkte_);
     yl_.clear();
     yr_.clear();

@@ -14,6 +14,7 @@
 #include "curves/clsInput.h"
 #include "curves/clsSpline.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -255,6 +256,8 @@ bool clsCalc::FitUebernehmen()
                       clsInput::ExtensionVonKurvenTyp(KT_Fit));
         minimumX_ = 0.0f;
         maximumX_ = x(punkte_);
+        // The top of the scale follows the fitted curve, not the spectrum it replaced.
+        maximumY_ = *std::max_element(y_.begin(), y_.end());
         trennstelleOK_ = false;
         // The fits belong to the curve they replaced.
         fitLinksVorhanden_ = false;

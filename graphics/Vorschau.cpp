@@ -68,10 +68,15 @@ void ClosePreviewWindow(const std::string& tag)
 
 void ShowWindowPreview()
 {
+    // A preview's drawing may compute and so set an index, which asks for this redraw again.
+    static bool zeichnet = false;
+    if (zeichnet) return;
+    zeichnet = true;
     Guarded("modCommon", "ShowWindowPreview", [] {
         for (const auto& [schluessel, fenster] : colSmall)
             if (auto* vorschau = qobject_cast<frmSmall*>(fenster.data())) vorschau->Zeichne_Preview();
     });
+    zeichnet = false;
 }
 
 frmSmall* PreviewWindow(const std::string& tag)

@@ -107,6 +107,8 @@ void clsGrafik::Zeichne_Fit_Links()
         const clsCalc& calc = rt::Object(gCalc);
         conDisplay& display = Diagramm(0);
         display.Display_CLS();
+        // Until a separation point is chosen the fits are those of an earlier curve or project.
+        if (!calc.Trennstelle_OK()) return;
         Linienzug(display, farbe::Rot, 1, calc.Fit_Punkte_Links(), [&](int32_t i) { return calc.X_Fit(i); },
                   [&](int32_t i) { return calc.Y_Fit_L(i); });
         // The right fit begins inside the left one: the two overlap by 2·Fit_Ueberlapp_k points.

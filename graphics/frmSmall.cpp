@@ -139,16 +139,19 @@ void frmSmall::Zeichne_IK()
 
 void frmSmall::Zeichne_UG()
 {
-    // The implied background as last computed: its computation logs, which a view must not.
+    // The background that the current I(K) implies, in blue over the support points' background.
     const clsCalc& calc = rt::Object(gCalc);
-    const clsUntergrund& ug = rt::Object(gUntergrund);
+    clsUntergrund& ug = rt::Object(gUntergrund);
+    // It needs an I(K) and the density that G(r) gave; without them there is no blue curve.
+    const bool ableitbar = gIK && gIK->Punkte() >= 2 && gMFE && gMFE->Dichte_Experimentell() > 0.0f;
+    if (ableitbar) ug.Untergrund_Endberechnen_Still();
     const int32_t n = calc.Punkte();
     conDisplay& d = *conDisplay1;
     d.AllowScaling(false, true);
     d.Skalieren(calc.x(n), 0, calc.Maximum_Y(), 0, KT_UG);
     d.Zeichne_Achsen();
     const auto x = [&](int32_t i) { return calc.x(i); };
-    Vorschaukurve(d, farbe::Blau, std::min(n, ug.Punkte_UGE()), x, [&](int32_t i) { return ug.UGE(i); });
+    if (ableitbar) Vorschaukurve(d, farbe::Blau, std::min(n, ug.Punkte_UGE()), x, [&](int32_t i) { return ug.UGE(i); });
     Vorschaukurve(d, farbe::Rot, n, x, [&](int32_t i) { return ug.Y(i); });
     Vorschaukurve(d, farbe::Schwarz, n, x, [&](int32_t i) { return calc.Y(i); });
 }

@@ -47,6 +47,8 @@ public:
     virtual void EnableMenu(Menue, bool) {}
     // The captions of the current and the next task.
     virtual void SetStepLabels(const std::string&, const std::string&) {}
+    // What the step waits for from the user in the diagram; "" when nothing.
+    virtual void SetStepHint(const std::string&) {}
     // Shows or hides the step box and "Weiter"'s frame.
     virtual void ShowStepBox(bool) {}
     // The diagram's value label.

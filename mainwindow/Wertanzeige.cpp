@@ -2,6 +2,7 @@
 
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
+#include "core/Prozent.h"
 #include "core/RegionalFormat.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -20,14 +21,24 @@ std::string F(double value, int decimals) { return zelo::FormatNumber(value, dec
 
 std::string K_Text(float k, bool nm) { return nm ? F(k, 2) + " 1/nm" : F(k / 10.0, 2) + " 1/Å"; }
 
-std::string Dichte_Text(float rho, bool nm) { return nm ? F(rho, 3) + " nm³" : F(rho / 1000.0, 3) + " Å³"; }
+std::string Dichte_Text(float rho, bool nm)
+{
+    if (!std::isfinite(rho) || rho < 0.0f) return "n/a";
+    return nm ? F(rho, 3) + " nm³" : F(rho / 1000.0, 3) + " Å³";
+}
+
+// A percentage, or "n/a" where it cannot mean anything.
+std::string Prozent_Text(double prozent, int decimals, double von = -100.0)
+{
+    return Prozent_Sinnvoll(prozent, von) ? F(prozent, decimals) + " %" : "n/a";
+}
 
 bool Bekannt(float theoretisch) { return theoretisch != Kein_Wert && theoretisch > 0.0f; }
 
 std::string Experimentell(float theoretisch, float experimentell, bool nm)
 {
     std::string zeile = Text(57) + Dichte_Text(experimentell, nm);
-    if (Bekannt(theoretisch))
+    if (Bekannt(theoretisch) && std::isfinite(experimentell) && experimentell >= 0.0f)
         zeile += " (" + F(double(experimentell) / theoretisch * 100.0, 1) + " % von Theorie)";
     return zeile;
 }
@@ -39,15 +50,17 @@ std::string Wertanzeige_IK(const IKWerte& w, bool einheitNM)
     const char* kurve = einheitNM ? "I(K)" : "I(Q)";
     return Text(53) + K_Text(w.abbruchK, einheitNM) + "\n" + Text(54) + K_Text(w.parabelK, einheitNM) + "\n" +
            Text(95) + " (" + kurve + "): " + Dichte_Text(w.dichteIK, einheitNM) + "\n" + Text(365) + Text(344) +
-           "/" + kurve + ": " + F(std::fabs(w.abweichung), 2) + " %";
+           "/" + kurve + ": " + Prozent_Text(std::fabs(w.abweichung), 2);
 }
 
 std::string Wertanzeige_GR(const GRWerte& w, bool einheitNM)
 {
     const std::string theorie = Bekannt(w.theoretisch) ? Dichte_Text(w.theoretisch, einheitNM) : "n/a";
+    // The running integral that never reaches the density gives 0: no density.
+    const std::string hoyer = w.hoyer > 0.0f ? Dichte_Text(w.hoyer, einheitNM) : "n/a";
     return Text(56) + theorie + "\n" + Experimentell(w.theoretisch, w.experimentell, einheitNM) + "\n" + Text(58) +
-           Dichte_Text(w.hoyer, einheitNM) + "\n" + Text(59) + F(w.raumerfuellung, 1) + " %\n" + Text(60) +
-           F(std::fabs(w.abweichung), 2) + " %";
+           hoyer + "\n" + Text(59) + Prozent_Text(w.raumerfuellung, 1, 0.0) + "\n" + Text(60) +
+           Prozent_Text(std::fabs(w.abweichung), 2);
 }
 
 std::string Wertanzeige_Zwei(float parabelK, float theoretisch, float experimentell, bool einheitNM)

@@ -75,7 +75,20 @@ void clsSchritte::Tags_Setzen(int32_t aktuell, int32_t naechster)
     tag2_ = naechster;
 }
 
-void clsSchritte::StepLabels() { MainView().SetStepLabels(Text(tag1_), Text(tag2_)); }
+void clsSchritte::StepLabels()
+{
+    MainView().SetStepLabels(Text(tag1_), Text(tag2_));
+    MainView().SetStepHint(Klickhinweistext());
+}
+
+int32_t clsSchritte::Klickhinweis()
+{
+    if (gSchritt == ST_Fit && gModus_Fit) return 490;
+    if (gSchritt == ST_KZ) return 491;
+    return kKeinText;
+}
+
+std::string clsSchritte::Klickhinweistext() { return Text(Klickhinweis()); }
 
 void clsSchritte::Weiter()
 {

@@ -6,6 +6,7 @@
 #include "mainwindow/clsWerkzeuge.h"
 
 #include <cstdint>
+#include <string>
 
 class clsCalc;
 class MainWindowView;
@@ -52,10 +53,16 @@ public:
     // Tool 12: folds the raw spectrum at the middle.
     void Falten_Click();
     void Extras_Zeigen();
+    // Back from the extras step to G(r) as it stands, with the step buttons and one diagram.
+    void Extras_Verlassen();
 
     // The captions of both step labels from their text numbers, in the current language.
     void StepLabels();
     void Tags_Setzen(int32_t aktuell, int32_t naechster);
+    // The text number of what the step waits for in the diagram (the separation point of the side
+    // fit, the limits of the coordination shell), or kKeinText.
+    static int32_t Klickhinweis();
+    static std::string Klickhinweistext();
     int32_t Tag1() const { return tag1_; }
     int32_t Tag2() const { return tag2_; }
 

@@ -149,6 +149,24 @@ void clsSchritte::Falten_Click()
     }
 }
 
+void clsSchritte::Extras_Verlassen()
+{
+    try {
+        if (gSchritt != ST_Extras) return;
+        MainWindowView& view = MainView();
+        rt::Object(gOptions).setAnsicht_2_Fenster(false);
+        view.Toggle_2Fenster();
+        Werkzeuge.Toggle_Tool_1_Visible(true);
+        Werkzeuge.setValue(18, false);
+        // G(r) is shown as it was left, not computed again.
+        gSchritt = ST_Keiner;
+        OptionKurve_Click(kSchritt_GR);
+        view.DrawCurve(KT_GR);
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("frmMain", "Extras_Verlassen", e);
+    }
+}
+
 void clsSchritte::Extras_Zeigen()
 {
     // Errors inside are ignored: the extras show what could be computed.
@@ -159,6 +177,7 @@ void clsSchritte::Extras_Zeigen()
         if (rt::Object(gIK).Punkte() == 0) gIK->RTR_Berechnen();
         if (rt::Object(gGR).Punkte() == 0) gGR->Berechnen();
         view.SetStepLabels(Text(28), "");
+        view.SetStepHint("");
         Werkzeuge.setEnabled(kWeiter, false);
         Werkzeuge.Toggle_Tool_0_Visible(false);
         Werkzeuge.Toggle_Tool_1_Visible(false);

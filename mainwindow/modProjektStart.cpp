@@ -20,6 +20,7 @@
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsSchritte.h"
+#include "materials/clsMFE.h"
 
 #include <filesystem>
 #include <system_error>
@@ -180,14 +181,20 @@ void Abschliessen(const clsCommon& common)
 
     w.Toggle_Zoom_Visible(true);
     w.setVisible(kWeiter, true);
+    // The previous project may have left "Weiter" off at a later step.
+    w.setEnabled(kWeiter, true);
     w.setValue(kPeaks, false);
     view.ShowStepBox(true);
+    view.ClearValueLabel();
 
     const bool simulation = spezial == PTS_Simulation;
     view.ShowPanel(Panel::Frame1, !simulation);
     view.ShowPanel(Panel::Diagramm, !simulation);
     view.ShowPanel(Panel::IMC, simulation);
-    for (Panel p : {Panel::Fit, Panel::FTR, Panel::Smoothing, Panel::Gauss}) view.ShowPanel(p, false);
+    // The automatic transform, the averaging and the test curves belong to the previous project.
+    for (Panel p : {Panel::Fit, Panel::FTR, Panel::Smoothing, Panel::Gauss, Panel::FT_AI, Panel::AddCurves,
+                    Panel::PeakTest})
+        view.ShowPanel(p, false);
     if (!transform) view.CallPanel(Panelaufruf::UG_Init);
     view.ShowPanel(Panel::Extras, gSchritt == ST_Extras);
     if (typ == PT_IK) {
@@ -221,6 +228,8 @@ void Abschliessen(const clsCommon& common)
     w.setEnabled(kFalten, typ == PT_Beugung);
     view.ToolsChanged();
     schritte.StepLabels();
+    // Open previews show the new project's curves, or nothing before they exist.
+    view.RedrawPreviews();
 }
 
 }
@@ -245,6 +254,7 @@ void Ruhezustand_Zeigen()
     schritte.Tags_Setzen(kKeinText, kKeinText);
     schritte.StepLabels();
     view.SetTitle(Titel_Ohne_Datei());
+    view.RedrawPreviews();
 }
 
 void Neues_Projekt_Reset()
@@ -256,7 +266,13 @@ void Neues_Projekt_Reset()
         // A stored transform size out of range raises here.
         rt::Object(gFFT).SetupFFT_Ungeschuetzt();
         rt::Object(gGR).Clear();
+        // The previous project's G(r) and I(K) must not stand in the next project's previews, value
+        // labels and extras.
+        rt::Object(gGR).setPunkte(0);
+        rt::Object(gIK).Clear();
         rt::Object(gGauss).Clear();
+        // The density that the previous G(r) gave is not this project's.
+        rt::Object(gMFE).setDichte_Experimentell(0.0f);
         // The mouse modes of the previous project's tools end with it.
         gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
         MainView().GUI_SET_TOOLS();
@@ -282,8 +298,14 @@ void Datei_Einlesen_Endgueltig()
             rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
-        // The previous project's tools and panels must not stand over a curve that failed to load.
-        Schritte().Werkzeuge.ResetControls();
+        // The previous project's tools and panels must not stand over a curve that failed to load,
+        // and every project starts with the tools of a first one.
+        clsWerkzeuge& w = Schritte().Werkzeuge;
+        const bool bereit = w.Bereit();
+        w = clsWerkzeuge{};
+        w.setBereit(bereit);
+        w.ResetControls();
+        Schritte().setLetzteKurvenWahl(0);
         if (!Kurve_Laden(common)) {
             Ruhezustand_Zeigen();
             return;

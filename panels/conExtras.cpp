@@ -95,6 +95,10 @@ conExtras::conExtras(QWidget* parent) : QWidget(parent)
     lblWinkel[0] = Wert(this, 302, 2, 90);
     lblWinkel[1] = Wert(this, 302, 3, 90);
 
+    cmdZurueck = new fxbutton(this);
+    cmdZurueck->setGeometry(884, 0, 110, 28);
+    connect(cmdZurueck, &fxbutton::Click, this, [this] { emit Verlassen(); });
+
     Label1 = new QLabel("Anzeigen:", this);
     Label1->setGeometry(398, 0, 120, 16);
     for (int32_t i = 0; i < 3; ++i) {
@@ -196,6 +200,7 @@ void conExtras::Init()
 void conExtras::SpracheUmstellen()
 {
     for (int32_t i = 0; i < 3; ++i) cmdCheck[i]->setCaption(Text(295 + i));
+    cmdZurueck->setCaption(Text(492));
     Frame2->setTitle(Text(299));
     optAnalyse[0]->setText(Text(300));
     optAnalyse[1]->setText("G(r) " + Text(301));

@@ -49,6 +49,8 @@ public:
 
     std::array<fxbutton*, 4> cmdPosition{};
     std::array<fxbutton*, 3> cmdCheck{};
+    // Leaves the extras step for G(r).
+    fxbutton* cmdZurueck;
     QGroupBox* Frame1;
     QGroupBox* Frame2;
     QGroupBox* Frame3;
@@ -69,6 +71,9 @@ public:
     std::array<QLabel*, 2> lblWinkel{};
     QLabel* Label1;
     std::array<Formelzeichen*, 3> pic{};
+
+signals:
+    void Verlassen();
 
 private:
     void Zeichne_Struktur();

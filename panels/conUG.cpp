@@ -3,6 +3,7 @@
 #include "analysis/clsMath.h"
 #include "analysis/clsUntergrund.h"
 #include "core/NumberFormat.h"
+#include "core/Prozent.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -220,8 +221,9 @@ void conUG::Aktualisieren()
 {
     UiGuard(kName, "Aktualisieren", [&] {
         const clsUntergrund& ug = *gUntergrund;
-        Label1->setText(QString::fromStdString(std::to_string(ug.Anzahl()) + " Stützstellen\r\nGlattheit: " +
-                                               FixedText(ug.Glattheit(), 1) + " %"));
+        const float glattheit = ug.Glattheit();
+        const std::string text = Prozent_Sinnvoll(glattheit, 0.0) ? FixedText(glattheit, 1) + " %" : "n/a";
+        Label1->setText(QString::fromStdString(std::to_string(ug.Anzahl()) + " Stützstellen\r\nGlattheit: " + text));
         if (conDisplay* d = gGrafik ? gGrafik->Display(0) : nullptr) Zeichnen(*d);
     });
 }

@@ -3,6 +3,7 @@
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
+#include "graphics/Vorschau.h"
 #include "graphics/clsGrafik.h"
 #include "mainwindow/ui/frmMain.h"
 
@@ -138,6 +139,8 @@ void QtUiSeam::Redraw(bool keepYScaling)
 {
     if (gGrafik) gGrafik->Zeichne(keepYScaling);
 }
+
+void QtUiSeam::ShowWindowPreview() { ::ShowWindowPreview(); }
 
 void QtUiSeam::DoEvents() { QApplication::processEvents(); }
 

@@ -18,6 +18,7 @@ public:
                                const std::string& startFolder) override;
     std::string FolderDialog(const std::string& title) override;
     void AppendLogLine(const std::string& line) override;
+    void ShowWindowPreview() override;
 };
 
 // The filter entries as Qt name filters: "name (*.a *.b)", with the patterns after the name so that

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -114,6 +115,9 @@ public:
     void ShowMenu(Menue menue, bool visible) override;
     void EnableMenu(Menue menue, bool enabled) override;
     void SetStepLabels(const std::string& aktuell, const std::string& naechster) override;
+    // The hint in the panel frame while a step waits for a click in the diagram.
+    void SetStepHint(const std::string& hinweis) override;
+    QLabel* lblHinweis = nullptr;
     void ShowStepBox(bool visible) override;
     void ClearValueLabel() override;
     void InfoChange(int32_t display, int32_t kurve) override;
@@ -159,6 +163,8 @@ public:
     ::conIMC* conIMC1 = nullptr;
     void mnuIMC_Click();
     void mnuMD_Click();
+    // Closing the simulation panel brings back the tools, the diagram and the step box it covered.
+    void Simulation_Verlassen();
     // The curve menu, shown with a project (frmMainMenue.cpp).
     QMenu* mnuKurve = nullptr;
     QAction* mnuWerteUmrechnen = nullptr;
@@ -253,6 +259,13 @@ private:
     void Hilfe_Menue_Erstellen();
     void Menues_Sprache_Setzen();
     QAction* Menue_Eintrag(Menue menue) const;
+    struct Fensterzustand {
+        clsWerkzeuge Werkzeuge;
+        bool Diagramm = false;
+        bool Schrittfeld = false;
+    };
+    // What the simulation panel covered while it is open.
+    std::optional<Fensterzustand> vorSimulation_;
     QPointer<frmDaten> frmDaten_;
     QPointer<frmParser> frmParser_;
     // The diagram and the information kind lblSS shows.

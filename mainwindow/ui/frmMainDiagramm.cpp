@@ -17,6 +17,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -45,6 +46,13 @@ void frmMain::Diagramme_Erstellen()
     frame->setGeometry(kFrameLinks, 0, 0, kFrameHoehe);
     frame->hide();
     Frame1 = frame;
+    lblHinweis = new QLabel(frame);
+    lblHinweis->setWordWrap(true);
+    lblHinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont hinweisSchrift = lblHinweis->font();
+    hinweisSchrift.setBold(true);
+    lblHinweis->setFont(hinweisSchrift);
+    lblHinweis->hide();
     auto* stepBox = new QFrame(flaeche);
     stepBox->setFrameShape(QFrame::Panel);
     stepBox->setFrameShadow(QFrame::Sunken);
@@ -136,8 +144,14 @@ void frmMain::ResetControls()
 {
     Werkzeuge.ResetControls();
     Werkzeuge_Anzeigen();
-    conDisplay[0]->hide();
-    conDisplay[1]->hide();
+    // Nothing the previous project's diagram reported stays: values, mouse position, limits.
+    lblSS->clear();
+    lblHinweis->hide();
+    for (::conDisplay* d : conDisplay) {
+        d->lblPos->clear();
+        for (QLineEdit* grenze : d->txtAchse) grenze->clear();
+        d->hide();
+    }
     lblStep->hide();
     if (conBeugung1) conBeugung1->hide();
     gOptions->setAnsicht_2_Fenster(false);

@@ -2,6 +2,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "core/KurvenTyp.h"
+#include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "panels/conExtras.h"
@@ -12,6 +13,10 @@ void frmMain::Extras_Panels_Erstellen()
 {
     conExtras1 = new conExtras(Frame1);
     conExtras1->hide();
+    connect(conExtras1, &conExtras::Verlassen, this, GuardedSlot("frmMain", "Extras_Verlassen", [this] {
+                Schritte().Extras_Verlassen();
+                Werkzeuge_Anzeigen();
+            }));
     conGauss1 = new conGauss(Frame1);
     conGauss1->hide();
 }

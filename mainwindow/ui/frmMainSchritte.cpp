@@ -45,6 +45,8 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     default: break;
     }
     if (w) w->setVisible(visible);
+    // A project start decides about the simulation panel: what it covered belongs to the old project.
+    if (panel == Panel::IMC) vorSimulation_.reset();
 }
 
 void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
@@ -91,6 +93,13 @@ void frmMain::SetStepLabels(const std::string& aktuell, const std::string& naech
 {
     lblStep1->setText(QString::fromStdString(aktuell));
     lblStep2->setText(QString::fromStdString(naechster));
+}
+
+void frmMain::SetStepHint(const std::string& hinweis)
+{
+    lblHinweis->setText(QString::fromStdString(hinweis));
+    lblHinweis->setVisible(!hinweis.empty());
+    lblHinweis->raise();
 }
 
 void frmMain::ShowStepBox(bool visible) { lblStep->setVisible(visible); }

@@ -37,6 +37,8 @@ void frmMain::conDisplay_InfoChange(int32_t Index, int32_t k)
 {
     letzteInfo_ = {Index, k};
     lblSS->clear();
+    // A click in the diagram may have given the step what it waited for.
+    SetStepHint(clsSchritte::Klickhinweistext());
     UiGuard("frmMain", "conDisplay_InfoChange", [&] {
         std::string text;
         if (k == 1 || k == 2 || k == 4)

@@ -277,6 +277,7 @@ void frmSettings::Form_Load()
     for (QWidget* w : std::initializer_list<QWidget*>{Label11, txtOrdner, cmdSave}) w->setVisible(false);
     Zeilen_Wiederherstellen();
     Uebersprungen([this] { XAchsen_Auflisten(); });
+    Getippten_Faktor_Anbieten();
     Uebersprungen([this] { Zeilenzahl_Wiederherstellen(); });
     cmbX[0]->setCurrentIndex(0);
     cmbX[1]->setCurrentIndex(0);

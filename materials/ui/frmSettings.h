@@ -126,6 +126,10 @@ private:
     void Strahlungsarten_Auflisten();
     void cmbFMKTyp_Click();
     void XAchsen_Auflisten();
+    // A factor the user typed under "anderer..." for the last project of the session is offered
+    // again, chosen, instead of the list's; OK remembers the choice.
+    void Getippten_Faktor_Anbieten();
+    void Faktorwahl_Merken() const;
     void cmbTrafo_Click();
     void Option1_Click(int Index);
     void Text1_Change();

@@ -29,6 +29,7 @@ void frmSettings::cmdOK_Click()
 {
     UiGuard("frmSettings", "OK", [this] {
         if (!Eingaben_Pruefen()) return;
+        Faktorwahl_Merken();
         Projekteinstellungen_Uebernehmen(Einstellungen());
         accept();
     });

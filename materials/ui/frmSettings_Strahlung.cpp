@@ -59,6 +59,22 @@ void frmSettings::XAchsen_Auflisten()
     cmbTrafo_Click();
 }
 
+namespace {
+// The text of the factor typed under "anderer..." at the last OK of this session; empty when the
+// list's conversion was chosen.
+QString gGetippterFaktor;
+}
+
+void frmSettings::Getippten_Faktor_Anbieten()
+{
+    if (gGetippterFaktor.isEmpty()) return;
+    Text1->setText(gGetippterFaktor);
+    Option1[1]->setChecked(true);
+    Option1_Click(1);
+}
+
+void frmSettings::Faktorwahl_Merken() const { gGetippterFaktor = Option1[1]->isChecked() ? Text1->text() : QString(); }
+
 void frmSettings::cmbTrafo_Click()
 {
     UiGuard("frmSettings", "cmbTrafo_Click", [this] {
@@ -75,6 +91,8 @@ void frmSettings::Option1_Click(int Index)
     lblFaktor->setEnabled(Index == 0);
     Text1->setEnabled(Index == 1);
     if (Index == 1) UiGuard("frmSettings", "Option1_Click", [this] { Faktor_Setzen(Getippter_Faktor(Text1)); });
+    // Back to the list: the factor in use is the one the list shows, never the typed one unseen.
+    if (Index == 0 && cmbTrafo->count() > 0) cmbTrafo_Click();
 }
 
 void frmSettings::Text1_Change()

@@ -23,6 +23,12 @@ zelo::MsgResult RecordingSeam::MsgBox(const std::string& text, zelo::MsgButtons 
 }
 
 void RecordingSeam::ShowErrorWindow() { ++errorWindows; }
+void RecordingSeam::ShowWindowPreview()
+{
+    ++previewRedraws;
+    if (previews) previews();
+}
+
 void RecordingSeam::Redraw(bool keepYScaling)
 {
     ++redraws;

@@ -3,6 +3,7 @@
 #include "core/UiSeam.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     std::deque<std::string> dialogAnswers;
     std::vector<RecordedDialog> dialogs;
     std::vector<std::string> logLines;
+    // Requests to redraw the open previews; a window test passes them on to the real windows.
+    int previewRedraws = 0;
+    std::function<void()> previews;
 
     zelo::MsgResult MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon icon,
                            const std::string& title) override;
@@ -51,6 +55,7 @@ public:
                                const std::string& startFolder) override;
     std::string FolderDialog(const std::string& title) override;
     void AppendLogLine(const std::string& line) override;
+    void ShowWindowPreview() override;
 
 private:
     std::string AnswerDialog(RecordedDialog dialog);

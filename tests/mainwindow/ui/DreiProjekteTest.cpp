@@ -1,0 +1,426 @@
+// Three projects one after the other in one main window, by clicks and keys: a two-sided raw
+// spectrum through the whole road, then a folded curve file, then a ring image through the image
+// panel. Each start must look like the first start of a session: the same tools, "Weiter" on,
+// empty value labels, no panel or mark of the previous project, open previews showing the new
+// project; the steps that wait for a click in the diagram say so; the extras step and the
+// simulation panel lead back to a working step; the saved mark tells the truth.
+#include "mainwindow/ui/frmMain.h"
+
+#include "mainwindow/Kohlenstoffprobe.h"
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
+#include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "curves/ui/frmMittel.h"
+#include "graphics/Abbildung.h"
+#include "graphics/Vorschau.h"
+#include "graphics/clsGrafik.h"
+#include "graphics/conDisplay.h"
+#include "graphics/DiagrammFlaeche.h"
+#include "graphics/frmSmall.h"
+#include "images/ui/conBeugung.h"
+#include "mainwindow/modProjektEinstellungen.h"
+#include "mainwindow/modProjektStart.h"
+#include "materials/clsFMK.h"
+#include "materials/clsMFE.h"
+#include "materials/ui/frmSettings.h"
+#include "panels/conExtras.h"
+#include "panels/conFT_AI.h"
+#include "panels/conFTR.h"
+#include "panels/conFit.h"
+#include "panels/conUG.h"
+#include "simulation/ui/conIMC.h"
+#include "support/RecordingSeam.h"
+#include "support/TempEnvironment.h"
+#include "support/TestBilder.h"
+#include "support/TestWorld.h"
+#include "widgets/fxbutton.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <random>
+
+namespace {
+
+constexpr float kTrennstelleK = 10.1f;
+
+class DreiProjekteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Main({.waitMs = 0});
+        gfrmMain->resize(1200, 800);
+        gfrmMain->show();
+        QCoreApplication::processEvents();
+        probe = Kohlenstoffprobe::AusDatenbank();
+        seam.previews = [] { ShowWindowPreview(); };
+    }
+    void TearDown() override
+    {
+        for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
+        colSmall.clear();
+        gSchritt = 0;
+        gGespeichert = true;
+        if (gOptions) Programm_Beenden();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    std::string Rohspektrum()
+    {
+        const auto path = env.Root() / "probe.dat";
+        std::ofstream file(path, std::ios::binary);
+        file << "Bemerkungen: generated\r\n";
+        const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
+        for (int i = -n; i <= n; ++i) file << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
+        return path.string();
+    }
+    // The averaged halves of the same sample as a two-column curve file.
+    std::string Gefaltete_Kurve()
+    {
+        const auto path = env.Root() / "gefaltet.fi1";
+        std::ofstream file(path, std::ios::binary);
+        const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
+        for (int i = 0; i <= n; ++i) file << i * 0.1 << "\t" << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
+        return path.string();
+    }
+
+    void Erstes_Projekt()
+    {
+        // As the window's new-project entry does before it describes the project.
+        Neues_Projekt_Reset();
+        gCommon->Set_Dateiname(Rohspektrum());
+        Projekteinstellungen e;
+        e.Ordner = env.Root().string() + "/";
+        e.ProjektTyp = PT_Beugung;
+        e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig),
+                          gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
+        e.Beschleunigungsspannung = -200.0f;
+        e.Temperatur = "300";
+        Projekteinstellungen_Uebernehmen(e);
+    }
+
+    // The project settings window that opens next is accepted.
+    void Einstellungen_Annehmen()
+    {
+        auto* warten = new QTimer(gfrmMain);
+        QObject::connect(warten, &QTimer::timeout, [warten] {
+            auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+            if (!settings) return;
+            warten->deleteLater();
+            settings->cmdOK->Click();
+        });
+        warten->start(5);
+    }
+    // "neues Projekt" with file datei; the answers go to the questions on the way.
+    void Neues_Projekt(const std::string& datei, std::deque<zelo::MsgResult> antworten)
+    {
+        seam.dialogAnswers = {datei};
+        seam.answers = std::move(antworten);
+        gfrmMain->mnuNeuesProjekt->trigger();
+    }
+
+    static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
+    static void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
+    static conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
+    static QPoint Bei(float x, float y = 0.0f)
+    {
+        return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
+    }
+    static void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
+    {
+        const QPointF ort(p);
+        QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
+        QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
+    }
+    static void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
+    {
+        Senden(QEvent::MouseMove, p, Qt::NoButton, {});
+        Senden(QEvent::MouseButtonPress, p, knopf, knopf);
+        Senden(QEvent::MouseButtonRelease, p, knopf, {});
+    }
+    static void Tippen(QLineEdit* feld, double wert)
+    {
+        feld->setFocus();
+        feld->selectAll();
+        QTest::keyClicks(feld, QString::number(wert, 'g', 7));
+        QTest::keyClick(feld, Qt::Key_Return);
+    }
+    // Pixels of the fits' pure red in the main diagram.
+    static int Rote_Punkte()
+    {
+        QCoreApplication::processEvents();
+        const QImage bild = Diagramm().grab().toImage();
+        int n = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    }
+    static void Bild(const std::string& name)
+    {
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString("dreiprojekte_" + name + ".png")));
+    }
+
+    // The preview window opened last.
+    static frmSmall& Vorschau_Oeffnen(int32_t kind)
+    {
+        const std::map<std::string, QPointer<QWidget>> vorher = colSmall;
+        NewPreviewWindow(kind);
+        for (const auto& [schluessel, fenster] : colSmall)
+            if (!vorher.count(schluessel)) return *qobject_cast<frmSmall*>(fenster.data());
+        throw std::logic_error("no new preview window");
+    }
+    static QImage Ansicht(frmSmall& f)
+    {
+        QCoreApplication::processEvents();
+        return f.conDisplay1->grab().toImage();
+    }
+    // An open preview shows what a preview opened now shows: the evaluation as it stands.
+    static void Zeigt_Aktuelles(frmSmall& offen, const std::string& wo)
+    {
+        const int32_t kind = offen.cmbkRaum->currentData().toInt();
+        frmSmall& frisch = Vorschau_Oeffnen(kind);
+        frisch.resize(offen.size());
+        EXPECT_EQ(offen.windowTitle(), frisch.windowTitle()) << wo;
+        EXPECT_TRUE(Ansicht(offen) == Ansicht(frisch)) << wo << ": preview of kind " << kind << " is stale";
+        frisch.close();
+        delete &frisch;
+    }
+
+    // What every project start shows, whatever the previous project left.
+    void Startzustand(const std::string& schritt1, const std::string& wo)
+    {
+        SCOPED_TRACE(wo);
+        EXPECT_TRUE(Tool(23).isVisible());
+        EXPECT_TRUE(Tool(23).isEnabled()) << "Weiter";
+        EXPECT_FALSE(gfrmMain->Werkzeuge.Value(18)) << "Extras released";
+        EXPECT_FALSE(gfrmMain->Werkzeuge.Value(20)) << "Auto FTR released";
+        EXPECT_TRUE(gfrmMain->lblStep->isVisible());
+        EXPECT_EQ(gfrmMain->lblStep1->text().toStdString(), schritt1);
+        EXPECT_FALSE(gfrmMain->lblHinweis->isVisible());
+        EXPECT_EQ(gfrmMain->lblSS->text(), "");
+        EXPECT_EQ(Diagramm().lblPos->text(), "");
+        EXPECT_FALSE(gfrmMain->conFT_AI1->isVisible());
+        EXPECT_FALSE(gfrmMain->conExtras1->isVisible());
+        EXPECT_FALSE(gfrmMain->conFit1->isVisible());
+        EXPECT_FALSE(gfrmMain->conDisplay[1]->isVisible()) << "one diagram";
+        EXPECT_TRUE(Diagramm().isVisible());
+        EXPECT_FALSE(gGespeichert);
+        EXPECT_EQ(gGR->Punkte(), 0);
+        EXPECT_EQ(gIK->Punkte(), 0) << "no I(K) of the previous project";
+        EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f) << "no density of the previous project";
+        for (frmSmall* f : {gr, ik, ug}) Zeigt_Aktuelles(*f, wo);
+    }
+
+    // The averaging dialog takes both halves.
+    static void Mitteln()
+    {
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget()))
+                QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        });
+        Drueck(6);
+    }
+
+    static double Chi(int32_t von, int32_t bis)
+    {
+        double s = 0.0;
+        for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
+        return s;
+    }
+
+    // The side fit waits for the separation point, and says so until it has it.
+    void Seitenfit()
+    {
+        Drueck(23);
+        ASSERT_EQ(gSchritt, ST_Fit);
+        ASSERT_TRUE(gModus_Fit);
+        EXPECT_TRUE(gfrmMain->lblHinweis->isVisible());
+        EXPECT_EQ(gfrmMain->lblHinweis->text().toStdString(), gLanguage->Caption(490));
+        EXPECT_EQ(Rote_Punkte(), 0) << "no side fit is drawn before its separation point";
+        Bild("fit_hinweis");
+        Klick(Bei(kTrennstelleK, gCalc->Y(101)));
+        EXPECT_FALSE(gfrmMain->lblHinweis->isVisible()) << "the point is set";
+        EXPECT_GT(Rote_Punkte(), 0) << "the side fits are drawn";
+        EXPECT_TRUE(gfrmMain->conFit1->isVisible());
+    }
+
+    TempEnvironment env;
+    RecordingSeam seam;
+    Kohlenstoffprobe probe;
+    std::mt19937_64 zufall{20261207};
+    frmSmall* gr = nullptr;
+    frmSmall* ik = nullptr;
+    frmSmall* ug = nullptr;
+};
+
+}
+
+TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
+{
+    // ---- 1: a raw spectrum through the whole road.
+    Erstes_Projekt();
+    ASSERT_EQ(gSchritt, ST_Rohdaten);
+    gr = &Vorschau_Oeffnen(KT_GR);
+    ik = &Vorschau_Oeffnen(KT_IK_Wichtung);
+    ug = &Vorschau_Oeffnen(KT_UG);
+    Startzustand("Rohdaten bearbeiten", "first raw spectrum");
+    Bild("1_start");
+
+    Drueck(23);
+    ASSERT_EQ(gSchritt, ST_Gefaltet);
+    Mitteln();
+    ASSERT_EQ(gSchritt, ST_JK);
+    Seitenfit();
+    const int32_t T = gCalc->Trennstelle();
+    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
+    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
+    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
+    ASSERT_EQ(gSchritt, ST_Fit_Fertig);
+    Drueck(23);
+    ASSERT_EQ(gSchritt, ST_UG);
+    for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
+    gfrmMain->conUG1->Aktualisieren();
+
+    Drueck(15);
+    ASSERT_EQ(gSchritt, ST_IK);
+    Zeigt_Aktuelles(*ik, "I(K) computed");
+    Zeigt_Aktuelles(*gr, "I(K) computed");
+    // The cut-off by a right click: the G(r) that I(K) gives follows at once.
+    const QImage vorher = Ansicht(*gr);
+    Klick(Bei(gIK->x(gIK->FTR_Index()) * 0.8f), Qt::RightButton);
+    EXPECT_FALSE(Ansicht(*gr) == vorher) << "the G(r) preview follows the cut-off";
+    Zeigt_Aktuelles(*gr, "after the cut-off");
+    Zeigt_Aktuelles(*ik, "after the cut-off");
+
+    Drueck(16);
+    ASSERT_EQ(gSchritt, ST_GR);
+    Klick(Bei(gGR->R(gGR->Dichte_Exp_Index()), gGR->Y(gGR->Dichte_Exp_Index())));
+    ASSERT_GT(gMFE->Dichte_Experimentell(), 0.0f);
+    Zeigt_Aktuelles(*gr, "density picked");
+    Zeigt_Aktuelles(*ug, "density picked");
+
+    // The simulation panel covers the evaluation; closing it brings the G(r) step back.
+    gfrmMain->mnuIMC->trigger();
+    EXPECT_TRUE(gfrmMain->conIMC1->isVisible());
+    QTest::mouseClick(gfrmMain->conIMC1->cmdIKladen[0], Qt::LeftButton);
+    QTest::mouseClick(gfrmMain->conIMC1->cmdClose, Qt::LeftButton);
+    EXPECT_FALSE(gfrmMain->conIMC1->isVisible());
+    EXPECT_TRUE(Diagramm().isVisible());
+    EXPECT_TRUE(gfrmMain->lblStep->isVisible());
+    EXPECT_TRUE(Tool(16).isVisible() && Tool(16).isEnabled());
+    EXPECT_TRUE(Tool(17).isVisible() && Tool(17).isEnabled());
+    Bild("2_nach_simulation");
+
+    // Nc writes the results; a new limit makes them unsaved again.
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_TRUE(gfrmMain->lblHinweis->isVisible());
+    EXPECT_EQ(gfrmMain->lblHinweis->text().toStdString(), gLanguage->Caption(491));
+    Bild("3_nc_hinweis");
+    Klick(Bei(0.0f));
+    Klick(Bei(gGR->R(gGR->First_Peak_Index()) * 1.3f), Qt::RightButton);
+    EXPECT_FALSE(gGespeichert) << "the limits changed after the results were written";
+
+    // Extras writes them again; its way back leads to a working G(r) step.
+    Drueck(18);
+    ASSERT_EQ(gSchritt, ST_Extras);
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_FALSE(gfrmMain->lblHinweis->isVisible());
+    Bild("4_extras");
+    QTest::mouseClick(gfrmMain->conExtras1->cmdZurueck, Qt::LeftButton);
+    EXPECT_EQ(gSchritt, ST_GR);
+    EXPECT_FALSE(gfrmMain->conExtras1->isVisible());
+    EXPECT_FALSE(gfrmMain->conDisplay[1]->isVisible());
+    EXPECT_TRUE(Tool(15).isVisible() && Tool(16).isVisible() && Tool(17).isEnabled());
+    EXPECT_TRUE(gGespeichert) << "going back changes nothing";
+
+    // The automatic transform changes the density: the results are no longer those written.
+    Drueck(20);
+    ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
+    QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
+    EXPECT_FALSE(gGespeichert) << "the automatic transform computed a new G(r)";
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_TRUE(gGespeichert) << "Nc writes them again";
+    Drueck(16);
+    Klick(Bei(gGR->R(gGR->Dichte_Exp_Index() + 3), gGR->Y(gGR->Dichte_Exp_Index() + 3)));
+    EXPECT_FALSE(gGespeichert) << "a new density line";
+    Bild("5_auto_ftr");
+
+    // ---- 2: a folded curve; the unsaved results are asked for first.
+    const size_t fragen = seam.messages.size();
+    Einstellungen_Annehmen();
+    Neues_Projekt(Gefaltete_Kurve(), {zelo::MsgResult::No});
+    QCoreApplication::processEvents();
+    ASSERT_GT(seam.messages.size(), fragen);
+    EXPECT_NE(seam.messages[fragen].text.find(gLanguage->Caption(191)), std::string::npos);
+    ASSERT_EQ(gCommon->ProjektTyp(), PT_Fit);
+    ASSERT_EQ(gSchritt, ST_JK);
+    Startzustand("Fit", "folded curve after a raw spectrum");
+    Bild("6_gefaltet_start");
+    Seitenfit();
+
+    // ---- 3: a ring image through the image panel into J(K).
+    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, [](int32_t x, int32_t y) {
+        const double r = std::nearbyint(std::hypot(x - 200, y - 150));
+        return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
+    });
+    Neues_Projekt((env.Root() / "ringe.png").string(), {zelo::MsgResult::Yes});
+    conBeugung& panel = *gfrmMain->conBeugung1;
+    ASSERT_TRUE(panel.isVisible());
+    for (const double r : {40.0, 80.0}) {
+        panel.pic_MouseDown(200, 150 - r);
+        panel.pic_MouseDown(200 + r, 150);
+        panel.pic_MouseDown(200, 150 + r);
+    }
+    Einstellungen_Annehmen();
+    panel.cmdCalc->Click();
+    ASSERT_EQ(gSchritt, ST_JK);
+    Startzustand("Rohdaten bearbeiten", "ring image after a folded curve");
+    Bild("7_bild_start");
+}
+
+TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)
+{
+    // The spectrum's x values are channels: a factor of 0.1 channel per 1/nm puts K at ten times them.
+    gCommon->Set_Dateiname(Rohspektrum());
+    Projekteinstellungen e;
+    e.Ordner = env.Root().string() + "/";
+    e.ProjektTyp = PT_Beugung;
+    e.Faktor_X = 0.1f;
+    e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig), gMFE->Element_Valenz("C", kValenz_Element),
+                      TestWorld::ElectronTable("C")}};
+    e.Beschleunigungsspannung = -200.0f;
+    Projekteinstellungen_Uebernehmen(e);
+    ASSERT_EQ(gSchritt, ST_Rohdaten);
+    const DiagrammSkala zuerst = Diagramm().Skala();
+    EXPECT_NEAR(zuerst.xmin, -zuerst.xmax, 1e-3f * zuerst.xmax);
+    // Folded with the fold tool, which offers the way back to the raw data.
+    Drueck(12);
+    ASSERT_EQ(gSchritt, ST_Gefaltet);
+    gfrmMain->mnuSeperatorBack[0]->trigger();
+    ASSERT_EQ(gSchritt, ST_Rohdaten);
+    const DiagrammSkala danach = Diagramm().Skala();
+    EXPECT_NEAR(danach.xmin, zuerst.xmin, 1e-3f * zuerst.xmax);
+    EXPECT_NEAR(danach.xmax, zuerst.xmax, 1e-3f * zuerst.xmax);
+    Bild("rohdaten_zurueck");
+}
