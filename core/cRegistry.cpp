@@ -1,11 +1,18 @@
 #include "core/cRegistry.h"
 
+#include "core/AtomicFile.h"
 #include "core/Guarded.h"
 #include "core/Runtime.h"
+#include "core/Sicherungskopie.h"
+#include "core/SettingsLock.h"
+#include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/modCommon.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -27,6 +34,13 @@ std::string Text_Von(const RegValue& value)
     return "";
 }
 
+// " (file: the system's reason)" for a failed write of the store.
+std::string Grund(int error)
+{
+    if (error == 0) return "";
+    return " (" + SettingsFile::Location().string() + ": " + std::strerror(error) + ")";
+}
+
 }
 
 bool cRegistry::Schluessel_Brauchbar() const
@@ -41,6 +55,21 @@ bool cRegistry::Schluessel_Brauchbar() const
 
 bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
 
+int cRegistry::Speicher_Schreiben(const SettingsFile& store) const
+{
+    // Lines that could not be read vanish with this write: the damaged file is kept as a copy first
+    // (without the copy nothing is written), and the user is told once, since the file written is whole.
+    if (store.Damaged()) {
+        const auto file = AtomicFile::Target(SettingsFile::Location());
+        const auto copy = Sicherungsname(file);
+        if (const int error = Sicherungskopie_Anlegen(file, copy); error != 0) return error;
+        zelo::Ui().MsgBox(SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(457) : "") +
+                              " " + copy.string(),
+                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+    }
+    return store.Save();
+}
+
 bool cRegistry::KeyExists() const
 {
     SettingsFile store;
@@ -50,6 +79,7 @@ bool cRegistry::KeyExists() const
 bool cRegistry::CreateKey()
 {
     return Guarded(kModul, "CreateKey", [this] {
+        const SettingsLock lock;
         CreateKey_Ungeschuetzt();
         return true;
     });
@@ -61,19 +91,21 @@ void cRegistry::CreateKey_Ungeschuetzt()
     const bool loaded = Schluessel_Brauchbar() && Speicher_Laden(store);
     if (loaded && store.HasKey(sectionKey_)) return;
     if (loaded) store.AddKey(sectionKey_);
-    if (!loaded || store.Save() != 0)
-        throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_);
+    const int error = loaded ? Speicher_Schreiben(store) : store.Error();
+    if (!loaded || error != 0)
+        throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_ + Grund(error));
 }
 
 bool cRegistry::DeleteKey()
 {
     return Guarded(kModul, "DeleteKey", [this] {
+        const SettingsLock lock;
         SettingsFile store;
         const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
         bool done = found && store.SubKeys(sectionKey_).empty();
         if (done) {
             store.RemoveKey(sectionKey_);
-            done = store.Save() == 0;
+            done = Speicher_Schreiben(store) == 0;
         }
         if (!done)
             throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
@@ -85,11 +117,12 @@ bool cRegistry::DeleteKey()
 bool cRegistry::DeleteValue()
 {
     return Guarded(kModul, "DeleteValue", [this] {
+        const SettingsLock lock;
         SettingsFile store;
         if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
             throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
                                                      sectionKey_ + "' for delete access");
-        if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
+        if (!store.Erase(sectionKey_, valueKey_) || Speicher_Schreiben(store) != 0)
             throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
                                                      "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
         return true;
@@ -117,22 +150,26 @@ RegValue cRegistry::Value()
     return *stored;
 }
 
-void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const
+void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error) const
 {
     throw rt::RuntimeError(number, "Failed to set registry value Key: '" + std::to_string(hkey_) + "',Section: '" +
                                        sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + Text_Von(value) +
-                                       "'");
+                                       "'" + Grund(error));
 }
 
 void cRegistry::setValue(const RegValue& value)
 {
-    Guarded(kModul, "setValue", [&] { setValue_Ungeschuetzt(value); });
+    Guarded(kModul, "setValue", [&] {
+        const SettingsLock lock;
+        setValue_Ungeschuetzt(value);
+    });
 }
 
 void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
 {
     SettingsFile store;
-    if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value);
+    if (!Schluessel_Brauchbar()) Schreibfehler_Ausloesen(errKeyFailed, value);
+    if (!Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value, store.Error());
     RegValue stored;
     switch (valueType_) {
     case REG_SZ:
@@ -154,7 +191,7 @@ void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
     // The same value again leaves the file alone: settings are written often, mostly unchanged.
     if (const RegValue* alt = store.Find(sectionKey_, valueKey_); alt && *alt == stored) return;
     store.Set(sectionKey_, valueKey_, stored);
-    if (store.Save() != 0) Schreibfehler_Ausloesen(errWriteFailed, value);
+    if (const int error = Speicher_Schreiben(store); error != 0) Schreibfehler_Ausloesen(errWriteFailed, value, error);
 }
 
 bool cRegistry::EnumerateValues()
@@ -201,6 +238,8 @@ void cRegistry::WriteValue_Ungeschuetzt(const std::string& name, int32_t type, c
 {
     hkey_ = HKEY_CURRENT_USER;
     sectionKey_ = kSettingsKey;
+    // Another running copy of the program writes only between our reading and writing of the file.
+    const SettingsLock lock;
     if (!KeyExists()) CreateKey_Ungeschuetzt();
     valueKey_ = name;
     valueType_ = type;

@@ -85,7 +85,10 @@ private:
     // Loads the store; false when it exists but cannot be read.
     bool Speicher_Laden(SettingsFile& store) const;
     bool Schluessel_Brauchbar() const;
-    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const;
+    // Saves the store, keeping a damaged file as a copy first; 0 or the errno.
+    int Speicher_Schreiben(const SettingsFile& store) const;
+    // The error of a failed write; error, when not 0, adds the file and the system's reason.
+    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error = 0) const;
 
     int32_t hkey_ = 0;
     std::string sectionKey_;
