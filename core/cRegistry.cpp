@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 namespace {
 
@@ -55,7 +56,7 @@ bool cRegistry::Schluessel_Brauchbar() const
 
 bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
 
-int cRegistry::Speicher_Schreiben(const SettingsFile& store) const
+int cRegistry::Speicher_Schreiben(const SettingsFile& store)
 {
     // Lines that could not be read vanish with this write: the damaged file is kept as a copy first
     // (without the copy nothing is written), and the user is told once, since the file written is whole.
@@ -63,11 +64,31 @@ int cRegistry::Speicher_Schreiben(const SettingsFile& store) const
         const auto file = AtomicFile::Target(SettingsFile::Location());
         const auto copy = Sicherungsname(file);
         if (const int error = Sicherungskopie_Anlegen(file, copy); error != 0) return error;
-        zelo::Ui().MsgBox(SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(457) : "") +
-                              " " + copy.string(),
-                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+        hinweis_ = SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(457) : "") + " " +
+                   copy.string();
     }
     return store.Save();
+}
+
+void cRegistry::Unter_Sperre(const std::function<void()>& change)
+{
+    // Another running copy of the program writes only between our reading and writing of the file.
+    std::exception_ptr failure;
+    {
+        const SettingsLock lock;
+        try {
+            change();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    // The note waits until the lock is free: the other copy must not wait for the user.
+    if (!hinweis_.empty()) {
+        const std::string text = std::move(hinweis_);
+        hinweis_.clear();
+        zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+    }
+    if (failure) std::rethrow_exception(failure);
 }
 
 bool cRegistry::KeyExists() const
@@ -79,8 +100,7 @@ bool cRegistry::KeyExists() const
 bool cRegistry::CreateKey()
 {
     return Guarded(kModul, "CreateKey", [this] {
-        const SettingsLock lock;
-        CreateKey_Ungeschuetzt();
+        Unter_Sperre([this] { CreateKey_Ungeschuetzt(); });
         return true;
     });
 }
@@ -99,17 +119,18 @@ void cRegistry::CreateKey_Ungeschuetzt()
 bool cRegistry::DeleteKey()
 {
     return Guarded(kModul, "DeleteKey", [this] {
-        const SettingsLock lock;
-        SettingsFile store;
-        const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
-        bool done = found && store.SubKeys(sectionKey_).empty();
-        if (done) {
-            store.RemoveKey(sectionKey_);
-            done = Speicher_Schreiben(store) == 0;
-        }
-        if (!done)
-            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                     "',Section: '" + sectionKey_);
+        Unter_Sperre([this] {
+            SettingsFile store;
+            const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
+            bool done = found && store.SubKeys(sectionKey_).empty();
+            if (done) {
+                store.RemoveKey(sectionKey_);
+                done = Speicher_Schreiben(store) == 0;
+            }
+            if (!done)
+                throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_);
+        });
         return true;
     });
 }
@@ -117,14 +138,15 @@ bool cRegistry::DeleteKey()
 bool cRegistry::DeleteValue()
 {
     return Guarded(kModul, "DeleteValue", [this] {
-        const SettingsLock lock;
-        SettingsFile store;
-        if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
-            throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
-                                                     sectionKey_ + "' for delete access");
-        if (!store.Erase(sectionKey_, valueKey_) || Speicher_Schreiben(store) != 0)
-            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                     "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+        Unter_Sperre([this] {
+            SettingsFile store;
+            if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
+                throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_ + "' for delete access");
+            if (!store.Erase(sectionKey_, valueKey_) || Speicher_Schreiben(store) != 0)
+                throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+        });
         return true;
     });
 }
@@ -159,10 +181,7 @@ void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value, i
 
 void cRegistry::setValue(const RegValue& value)
 {
-    Guarded(kModul, "setValue", [&] {
-        const SettingsLock lock;
-        setValue_Ungeschuetzt(value);
-    });
+    Guarded(kModul, "setValue", [&] { Unter_Sperre([&] { setValue_Ungeschuetzt(value); }); });
 }
 
 void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
@@ -238,10 +257,10 @@ void cRegistry::WriteValue_Ungeschuetzt(const std::string& name, int32_t type, c
 {
     hkey_ = HKEY_CURRENT_USER;
     sectionKey_ = kSettingsKey;
-    // Another running copy of the program writes only between our reading and writing of the file.
-    const SettingsLock lock;
-    if (!KeyExists()) CreateKey_Ungeschuetzt();
-    valueKey_ = name;
-    valueType_ = type;
-    setValue_Ungeschuetzt(value);
+    Unter_Sperre([&] {
+        if (!KeyExists()) CreateKey_Ungeschuetzt();
+        valueKey_ = name;
+        valueType_ = type;
+        setValue_Ungeschuetzt(value);
+    });
 }
