@@ -57,16 +57,26 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder)
 
 AtomicFile::~AtomicFile() { Discard(); }
 
+std::filesystem::path AtomicFile::Target(const std::filesystem::path& link)
+{
+    // A symbolic link stays a link: the file it points to is the one replaced, also when that file
+    // does not exist yet.
+    std::filesystem::path target = link;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec)) || ec) return target;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec) return target;
+        target = (next.is_absolute() ? next : target.parent_path() / next).lexically_normal();
+    }
+    return {};
+}
+
 int AtomicFile::Open(const std::filesystem::path& link)
 {
     Discard();
-    // A symbolic link stays a link: the file it points to is the one replaced.
-    std::error_code ec;
-    std::filesystem::path target = link;
-    if (std::filesystem::is_symlink(link, ec)) {
-        target = std::filesystem::weakly_canonical(link, ec);
-        if (ec) return ec.value();
-    }
+    const std::filesystem::path target = Target(link);
+    if (target.empty()) return ELOOP;
     RemoveStaleTemporaries(target.parent_path());
     static std::atomic<unsigned> counter{0};
     int fd = -1;

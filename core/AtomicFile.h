@@ -14,7 +14,7 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Creates the temporary file next to target (whose folder must exist; a symbolic link is
-    // followed); returns 0 or the errno.
+    // followed, see Target); returns 0 or the errno.
     int Open(const std::filesystem::path& target);
     bool IsOpen() const { return stream_ != nullptr; }
     // Appends bytes; the first failure is kept and returned by Commit.
@@ -27,6 +27,9 @@ public:
     // Drops the temporary file; the target is left as it was.
     void Discard();
 
+    // The file that a write to path replaces: path itself, or where its chain of symbolic links
+    // ends (a link to a missing file leads to that file); empty for a loop of links.
+    static std::filesystem::path Target(const std::filesystem::path& path);
     // Replaces target by content in one step; returns 0 or the errno.
     static int WriteWhole(const std::filesystem::path& target, std::string_view content);
 

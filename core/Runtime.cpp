@@ -28,6 +28,7 @@ std::string ErrorDescription(int32_t number)
         {errPermissionDenied, "Permission denied"},
         {errPathFileAccess, "Path/File access error"},
         {errPathNotFound, "Path not found"},
+        {errBadFileFormat, "Invalid file format"},
     };
     const auto it = texts.find(number);
     return it == texts.end() ? "Application-defined or object-defined error" : it->second;

@@ -27,6 +27,7 @@ enum ErrorNumber : int32_t {
     errPermissionDenied = 70,
     errPathFileAccess = 75,
     errPathNotFound = 76,
+    errBadFileFormat = 321,
 };
 
 // The run time's description of an error number ("Overflow", "Subscript out of range", ...).

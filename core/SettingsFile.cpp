@@ -145,16 +145,31 @@ std::filesystem::path SettingsFile::Location()
 SettingsFile::State SettingsFile::Load()
 {
     keys_.clear();
+    damaged_ = false;
+    error_ = 0;
     const auto path = Location();
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return ec ? State::Unreadable : State::Missing;
+    if (!std::filesystem::exists(path, ec)) {
+        error_ = ec.value();
+        return ec ? State::Unreadable : State::Missing;
+    }
     const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > kMaxFileSize) return State::Unreadable;
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (!in && !in.eof()) return State::Unreadable;
-    Parse(content.str());
+    if (ec || !in) {
+        error_ = ec ? ec.value() : (errno != 0 ? errno : EIO);
+        return State::Unreadable;
+    }
+    // A settings file is a few kilobytes: of a far larger one only the lines of its first
+    // megabyte are read, and it counts as damaged.
+    std::string content(static_cast<size_t>(std::min<std::uintmax_t>(size, kMaxFileSize)), '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (in.gcount() != static_cast<std::streamsize>(content.size())) {
+        error_ = EIO;
+        return State::Unreadable;
+    }
+    if (size > kMaxFileSize) content.erase(content.rfind('\n') == std::string::npos ? 0 : content.rfind('\n') + 1);
+    Parse(content);
+    damaged_ = damaged_ || size > kMaxFileSize;
     return State::Read;
 }
 
@@ -187,6 +202,7 @@ std::string SettingsFile::Text() const
 void SettingsFile::Parse(const std::string& text)
 {
     keys_.clear();
+    damaged_ = false;
     Key* current = nullptr;
     std::istringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
@@ -201,8 +217,10 @@ void SettingsFile::Parse(const std::string& text)
         std::string name;
         RegValue value;
         if (!current || equals == std::string::npos || !Demaskieren(line.substr(0, equals), name) ||
-            !Wert_Lesen(line.substr(equals + 1), value))
+            !Wert_Lesen(line.substr(equals + 1), value)) {
+            damaged_ = true;
             continue;
+        }
         Set(current->path, name, value);
     }
 }

@@ -8,7 +8,8 @@
 //   Blob=binary:00ff10
 //
 // In names and texts a backslash is written "\\" and control characters (and "=" in names) as
-// "\xHH". Lines that cannot be read are skipped, so a damaged file loses only those values.
+// "\xHH". Lines that cannot be read are skipped, so a damaged file loses only those values; the
+// store notes the damage, so that the file is kept as a copy before it is written anew.
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -25,8 +26,13 @@ public:
     // $XDG_CONFIG_HOME/Murenko/Settings.ini, else ~/.config/Murenko/Settings.ini.
     static std::filesystem::path Location();
 
-    // Reads the file at Location(); a missing or unreadable file leaves the store empty.
+    // Reads the file at Location(); a missing or unreadable file leaves the store empty (Error then
+    // gives the errno of an unreadable one). Of a file over 1 MiB only the lines of the first MiB
+    // are read.
     State Load();
+    int Error() const { return error_; }
+    // True when the text read held lines that could not be read, or the file was cut at 1 MiB.
+    bool Damaged() const { return damaged_; }
     // Writes the store to Location() in one step (the folder is created); returns 0 or the errno.
     int Save() const;
     // Removes the file; returns 0 or the errno.
@@ -60,6 +66,8 @@ private:
     const Key* Schluessel_Suchen(const std::string& key) const;
 
     std::vector<Key> keys_;
+    bool damaged_ = false;
+    int error_ = 0;
 };
 
 // True when both texts are equal but for the letter case of A to Z (key paths and value names

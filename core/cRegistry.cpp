@@ -1,11 +1,19 @@
 #include "core/cRegistry.h"
 
+#include "core/AtomicFile.h"
 #include "core/Guarded.h"
 #include "core/Runtime.h"
+#include "core/Sicherungskopie.h"
+#include "core/SettingsLock.h"
+#include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/modCommon.h"
 
 #include <algorithm>
+#include <cstring>
+#include <exception>
 
 namespace {
 
@@ -27,6 +35,13 @@ std::string Text_Von(const RegValue& value)
     return "";
 }
 
+// " (file: the system's reason)" for a failed write of the store.
+std::string Grund(int error)
+{
+    if (error == 0) return "";
+    return " (" + SettingsFile::Location().string() + ": " + std::strerror(error) + ")";
+}
+
 }
 
 bool cRegistry::Schluessel_Brauchbar() const
@@ -41,6 +56,41 @@ bool cRegistry::Schluessel_Brauchbar() const
 
 bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() != SettingsFile::State::Unreadable; }
 
+int cRegistry::Speicher_Schreiben(const SettingsFile& store)
+{
+    // Lines that could not be read vanish with this write: the damaged file is kept as a copy first
+    // (without the copy nothing is written), and the user is told once, since the file written is whole.
+    if (store.Damaged()) {
+        const auto file = AtomicFile::Target(SettingsFile::Location());
+        const auto copy = Sicherungsname(file);
+        if (const int error = Sicherungskopie_Anlegen(file, copy); error != 0) return error;
+        hinweis_ = SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(457) : "") + " " +
+                   copy.string();
+    }
+    return store.Save();
+}
+
+void cRegistry::Unter_Sperre(const std::function<void()>& change)
+{
+    // Another running copy of the program writes only between our reading and writing of the file.
+    std::exception_ptr failure;
+    {
+        const SettingsLock lock;
+        try {
+            change();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    // The note waits until the lock is free: the other copy must not wait for the user.
+    if (!hinweis_.empty()) {
+        const std::string text = std::move(hinweis_);
+        hinweis_.clear();
+        zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+    }
+    if (failure) std::rethrow_exception(failure);
+}
+
 bool cRegistry::KeyExists() const
 {
     SettingsFile store;
@@ -50,7 +100,7 @@ bool cRegistry::KeyExists() const
 bool cRegistry::CreateKey()
 {
     return Guarded(kModul, "CreateKey", [this] {
-        CreateKey_Ungeschuetzt();
+        Unter_Sperre([this] { CreateKey_Ungeschuetzt(); });
         return true;
     });
 }
@@ -61,23 +111,26 @@ void cRegistry::CreateKey_Ungeschuetzt()
     const bool loaded = Schluessel_Brauchbar() && Speicher_Laden(store);
     if (loaded && store.HasKey(sectionKey_)) return;
     if (loaded) store.AddKey(sectionKey_);
-    if (!loaded || store.Save() != 0)
-        throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_);
+    const int error = loaded ? Speicher_Schreiben(store) : store.Error();
+    if (!loaded || error != 0)
+        throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_ + Grund(error));
 }
 
 bool cRegistry::DeleteKey()
 {
     return Guarded(kModul, "DeleteKey", [this] {
-        SettingsFile store;
-        const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
-        bool done = found && store.SubKeys(sectionKey_).empty();
-        if (done) {
-            store.RemoveKey(sectionKey_);
-            done = store.Save() == 0;
-        }
-        if (!done)
-            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                     "',Section: '" + sectionKey_);
+        Unter_Sperre([this] {
+            SettingsFile store;
+            const bool found = Schluessel_Brauchbar() && Speicher_Laden(store) && store.HasKey(sectionKey_);
+            bool done = found && store.SubKeys(sectionKey_).empty();
+            if (done) {
+                store.RemoveKey(sectionKey_);
+                done = Speicher_Schreiben(store) == 0;
+            }
+            if (!done)
+                throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_);
+        });
         return true;
     });
 }
@@ -85,13 +138,15 @@ bool cRegistry::DeleteKey()
 bool cRegistry::DeleteValue()
 {
     return Guarded(kModul, "DeleteValue", [this] {
-        SettingsFile store;
-        if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
-            throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) + "',Section: '" +
-                                                     sectionKey_ + "' for delete access");
-        if (!store.Erase(sectionKey_, valueKey_) || store.Save() != 0)
-            throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
-                                                     "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+        Unter_Sperre([this] {
+            SettingsFile store;
+            if (!Schluessel_Brauchbar() || !Speicher_Laden(store) || !store.HasKey(sectionKey_))
+                throw rt::RuntimeError(errKeyFailed, "Failed to open key '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_ + "' for delete access");
+            if (!store.Erase(sectionKey_, valueKey_) || Speicher_Schreiben(store) != 0)
+                throw rt::RuntimeError(errKeyFailed, "Failed to delete registry Key: '" + std::to_string(hkey_) +
+                                                         "',Section: '" + sectionKey_ + "',Key: '" + valueKey_);
+        });
         return true;
     });
 }
@@ -117,22 +172,23 @@ RegValue cRegistry::Value()
     return *stored;
 }
 
-void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const
+void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error) const
 {
     throw rt::RuntimeError(number, "Failed to set registry value Key: '" + std::to_string(hkey_) + "',Section: '" +
                                        sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + Text_Von(value) +
-                                       "'");
+                                       "'" + Grund(error));
 }
 
 void cRegistry::setValue(const RegValue& value)
 {
-    Guarded(kModul, "setValue", [&] { setValue_Ungeschuetzt(value); });
+    Guarded(kModul, "setValue", [&] { Unter_Sperre([&] { setValue_Ungeschuetzt(value); }); });
 }
 
 void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
 {
     SettingsFile store;
-    if (!Schluessel_Brauchbar() || !Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value);
+    if (!Schluessel_Brauchbar()) Schreibfehler_Ausloesen(errKeyFailed, value);
+    if (!Speicher_Laden(store)) Schreibfehler_Ausloesen(errKeyFailed, value, store.Error());
     RegValue stored;
     switch (valueType_) {
     case REG_SZ:
@@ -154,7 +210,7 @@ void cRegistry::setValue_Ungeschuetzt(const RegValue& value)
     // The same value again leaves the file alone: settings are written often, mostly unchanged.
     if (const RegValue* alt = store.Find(sectionKey_, valueKey_); alt && *alt == stored) return;
     store.Set(sectionKey_, valueKey_, stored);
-    if (store.Save() != 0) Schreibfehler_Ausloesen(errWriteFailed, value);
+    if (const int error = Speicher_Schreiben(store); error != 0) Schreibfehler_Ausloesen(errWriteFailed, value, error);
 }
 
 bool cRegistry::EnumerateValues()
@@ -201,8 +257,10 @@ void cRegistry::WriteValue_Ungeschuetzt(const std::string& name, int32_t type, c
 {
     hkey_ = HKEY_CURRENT_USER;
     sectionKey_ = kSettingsKey;
-    if (!KeyExists()) CreateKey_Ungeschuetzt();
-    valueKey_ = name;
-    valueType_ = type;
-    setValue_Ungeschuetzt(value);
+    Unter_Sperre([&] {
+        if (!KeyExists()) CreateKey_Ungeschuetzt();
+        valueKey_ = name;
+        valueType_ = type;
+        setValue_Ungeschuetzt(value);
+    });
 }

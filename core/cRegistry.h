@@ -85,11 +85,18 @@ private:
     // Loads the store; false when it exists but cannot be read.
     bool Speicher_Laden(SettingsFile& store) const;
     bool Schluessel_Brauchbar() const;
-    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value) const;
+    // Saves the store, keeping a damaged file as a copy first (the note for the user waits in
+    // hinweis_); 0 or the errno.
+    int Speicher_Schreiben(const SettingsFile& store);
+    // Runs one read-change-write of the store under the settings lock, then shows a waiting note.
+    void Unter_Sperre(const std::function<void()>& change);
+    // The error of a failed write; error, when not 0, adds the file and the system's reason.
+    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error = 0) const;
 
     int32_t hkey_ = 0;
     std::string sectionKey_;
     std::string valueKey_;
     RegValue default_;
     int32_t valueType_ = 0;
+    std::string hinweis_;
 };

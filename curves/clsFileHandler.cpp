@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <limits>
 #include <new>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +85,32 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
     }
     open_ = true;
     openMode_ = accessModus_;
+    ++handle_;
+    return true;
+}
+
+bool clsFileHandler::OpenBytes(std::span<const uint8_t> bytes)
+{
+    Aufruf_Vermerken("OpenBytes");
+    if (open_) CloseFile();
+    // An anonymous file in memory: it reads like any file and needs no folder that can be written.
+    const int fd = ::memfd_create("zelo-bytes", MFD_CLOEXEC);
+    bool written = fd >= 0;
+    for (size_t done = 0; written && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        written = n > 0;
+        if (written) done += static_cast<size_t>(n);
+    }
+    if (written) file_ = ::lseek(fd, 0, SEEK_SET) == 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!written || !file_) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        file_ = nullptr;
+        if (gError) gError->Report("clsFileHandler", "OpenBytes", rt::RuntimeError(Fehlernummer_Von(error)));
+        return false;
+    }
+    open_ = true;
+    openMode_ = kInput;
     ++handle_;
     return true;
 }
@@ -166,7 +193,7 @@ std::FILE* clsFileHandler::Datenstrom() const { return openMode_ == kOutput ? ou
 void clsFileHandler::Voraussetzen(bool forWriting) const
 {
     if (!open_) rt::Raise(rt::errBadFileNumber);
-    if (openMode_ == kInput || (openMode_ == kOutput && !forWriting)) rt::Raise(rt::errBadFileMode);
+    if ((openMode_ == kInput && forWriting) || (openMode_ == kOutput && !forWriting)) rt::Raise(rt::errBadFileMode);
 }
 
 int64_t clsFileHandler::FileLength_Ungeschuetzt()

@@ -29,6 +29,9 @@ public:
     // False with a report when the file cannot be opened; False without one for an empty name or
     // an unknown mode.
     bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt);
+    // Closes the open file, then opens a read-only copy of bytes that no file holds, read as a file
+    // opened for input; false with a report when memory for it cannot be had.
+    bool OpenBytes(std::span<const uint8_t> bytes);
     // Closes the open file, if any; a failure to write it is reported and returns false (an output
     // file then keeps its old content).
     bool CloseFile();
@@ -50,8 +53,8 @@ public:
     // True at the end of a file open for input or binary access, and whenever nothing can be read.
     bool FileEnd();
 
-    // Binary access at the current position for the element database records: reads need binary
-    // mode, writes binary or output mode (output gives an all-or-nothing replacement of the file).
+    // Binary access at the current position for the element database records: reads need input or
+    // binary mode, writes binary or output mode (output gives an all-or-nothing replacement of the file).
     // A failure is reported with the run time's error (no file open 52, wrong mode 54, short file
     // 62, failed write 61/75, text longer than 65535 bytes 6); a read then gives 0 or "".
     int64_t FileLength();

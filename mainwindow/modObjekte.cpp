@@ -7,7 +7,9 @@
 #include "analysis/clsMath.h"
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
+#include "core/AtomicFile.h"
 #include "core/Resources.h"
+#include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -23,6 +25,12 @@
 #include "curves/clsSpline.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
+#include "materials/modElementDatabase.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
 
 // The service objects of the subsystems above core are defined where they are made, so that core
 // need not know their classes.
@@ -57,20 +65,50 @@ void SelectStoredLanguage()
     gLanguage->OpenLanguageEx(gLanguage->GetLanguageName(offset).empty() ? 0 : offset);
 }
 
+namespace {
+
+// Why no database file can be created at path (an errno), or 0.
+int Zelo_Nicht_Anlegbar(const std::string& path)
+{
+    const std::filesystem::path target = AtomicFile::Target(path);
+    if (target.empty()) return ELOOP;
+    std::error_code ec;
+    const auto status = std::filesystem::status(target, ec);
+    if (std::filesystem::is_directory(status)) return EISDIR;
+    if (std::filesystem::exists(status)) return std::filesystem::is_regular_file(status) ? 0 : EEXIST;
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    return ::access(folder.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+}
+
 void Zelo_Datei_Sicherstellen()
 {
+    Zelo_Im_Speicher_Verwenden({}, "");
     const std::string path = gLoader->ApplicationPath() + kElementDatabaseFile;
     if (!gLoader->IsFileFailed(path)) return;
+    const auto defaultCopy = zelo::Resource("BINTABLE_102");
+    // A folder in the file's place, or a folder that cannot be written: the default copy is used
+    // from memory, and the user learns that nothing can be saved.
+    if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
+        const std::string grund = std::strerror(error);
+        zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" + gLanguage->Caption(451),
+                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+        Zelo_Im_Speicher_Verwenden(defaultCopy, grund);
+        return;
+    }
     zelo::Ui().MsgBox(std::string(kElementDatabaseFile) + " " + gLanguage->Caption(401) + "\r\n" +
                           gLanguage->Caption(402),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
-    const auto defaultCopy = zelo::Resource("BINTABLE_102");
     if (defaultCopy.empty()) return;
-    // Output mode writes to a temporary file that replaces the target only when complete.
-    if (gFileHandler->OpenFile(path, clsFileHandler::kOutput)) {
+    // Output mode writes to a temporary file that replaces the target only when complete; the file
+    // handler reports a failure, and the default copy is then used from memory.
+    bool written = gFileHandler->OpenFile(path, clsFileHandler::kOutput);
+    if (written) {
         gFileHandler->WriteBytes(defaultCopy);
-        gFileHandler->CloseFile();
+        written = gFileHandler->CloseFile();
     }
+    if (!written) Zelo_Im_Speicher_Verwenden(defaultCopy, rt::ErrorDescription(gError->ErrorNumber()));
 }
 
 void CreateServiceObjects(const std::function<void()>& createGrafik)

@@ -1,7 +1,11 @@
 #include "materials/modElementDatabase.h"
 
+#include "core/AtomicFile.h"
 #include "core/Runtime.h"
+#include "core/Sicherungskopie.h"
+#include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "curves/Windows1252.h"
@@ -9,8 +13,12 @@
 #include "materials/ElementDatenbankZugriff.h"
 #include "materials/clsFMK.h"
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -21,6 +29,39 @@ constexpr int64_t kMinElementBytes = 2 + 2 + 110;
 constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
 
 std::string Datenbankpfad() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
+
+// Where the lists in memory came from, which decides whether a save may simply replace the file.
+enum class Herkunft {
+    Vollstaendig,    // the whole file of the current layout
+    Aelter,          // a file of the older layout: converted only with a copy of it beside it
+    Unvollstaendig,  // a file that could not be read completely: replaced only with the user's consent
+    Nur_Im_Speicher  // the default copy, because no file can hold it: never saved
+};
+Herkunft herkunft = Herkunft::Vollstaendig;
+// The default copy handed over by start-up, and why no file can hold it.
+std::vector<uint8_t> ersatzdaten;
+std::string ersatzgrund;
+
+std::string Text(int32_t nummer) { return gLanguage ? gLanguage->Caption(nummer) : std::string(); }
+
+void Melden(const std::string& text)
+{
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+}
+
+// Why the file cannot be replaced (an errno), or 0. A folder in its place is left to the writer,
+// which reports it.
+int Nicht_Ersetzbar(const std::filesystem::path& path)
+{
+    const std::filesystem::path target = AtomicFile::Target(path);
+    if (target.empty()) return ELOOP;
+    std::error_code ec;
+    if (std::filesystem::is_directory(target, ec)) return 0;
+    if (std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) return errno;
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    if (::access(folder.c_str(), W_OK) != 0) return errno;
+    return 0;
+}
 
 // The current layout begins with the string "ZELO3"; anything else is the older layout.
 bool Hat_Aktuelles_Layout(ElementDatenbankZugriff& datei)
@@ -64,6 +105,22 @@ void Aelteren_Kopf_Lesen(ElementDatenbankZugriff& datei)
     gInitKopf.Anzahl_Elemente = datei.ReadLong();
     gInitKopf.Kennung = kZeloKennung;
     gInitKopf.Revision = 1;
+}
+
+// An older file is taken as one only when it holds at least one record and every record has its
+// key: two zero counts are as likely a file of zeros as an empty database.
+void Aelteren_Inhalt_Pruefen()
+{
+    if (colXAchsen.Count() + colElemente.Count() == 0) rt::Raise(rt::errBadFileFormat);
+    const auto brauchbar = [](const std::string& key) {
+        return !key.empty() && std::none_of(key.begin(), key.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        });
+    };
+    for (const auto& [key, xAchse] : colXAchsen)
+        if (!brauchbar(xAchse->Key())) rt::Raise(rt::errBadFileFormat);
+    for (const auto& [key, element] : colElemente)
+        if (!brauchbar(element->Symbol())) rt::Raise(rt::errBadFileFormat);
 }
 
 void Kopf_Schreiben(ElementDatenbankZugriff& datei)
@@ -127,13 +184,28 @@ bool Alle_Texte_Passen()
 
 }
 
+void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::string& grund)
+{
+    ersatzdaten.assign(bytes.begin(), bytes.end());
+    ersatzgrund = grund;
+}
+
 void Zelo_Oeffnen()
 {
     gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
     Datensaetze_Vergessen();
     const std::string path = Datenbankpfad();
-    // Binary mode would create a missing file; start-up has already offered the default copy.
-    if (gLoader->IsFileFailed(path) || !gFileHandler->OpenFile(path, clsFileHandler::kBinary)) {
+    herkunft = Herkunft::Vollstaendig;
+    bool offen = false;
+    if (!ersatzdaten.empty()) {
+        herkunft = Herkunft::Nur_Im_Speicher;
+        offen = gFileHandler->OpenBytes(ersatzdaten);
+    } else if (!gLoader->IsFileFailed(path)) {
+        // Read only: a database the user may not change is still read in full.
+        offen = gFileHandler->OpenFile(path, clsFileHandler::kInput);
+        if (!offen) herkunft = Herkunft::Unvollstaendig;
+    }
+    if (!offen) {
         Nur_Dateitabellen_Lesen();
         return;
     }
@@ -148,6 +220,7 @@ void Zelo_Oeffnen()
             Kopf_Lesen(datei);
         Anzahlen_Pruefen(datei);
         Datensaetze_Lesen(datei, dateinummer);
+        if (older) Aelteren_Inhalt_Pruefen();
         if (gFMK) datei.Lesen(*gFMK, gInitKopf.Anzahl_FMK);
     } catch (const rt::RuntimeError& e) {
         gFileHandler->CloseFile();
@@ -155,16 +228,59 @@ void Zelo_Oeffnen()
         gInitKopf = InitKopf{};
         gInitKopf.Kennung = kZeloKennung;
         Nur_Dateitabellen_Lesen();
-        gError->Report("modCommon", "Zelo_Oeffnen", e);
+        if (herkunft != Herkunft::Nur_Im_Speicher) herkunft = Herkunft::Unvollstaendig;
+        gError->Report("modCommon", "Zelo_Oeffnen",
+                       rt::RuntimeError(e.Number(), e.Description() + ":\r\n" + path + "\r\n" + Text(452)));
         return;
     }
     gFileHandler->CloseFile();
-    if (older) Zelo_Speichern();
+    if (older && herkunft != Herkunft::Nur_Im_Speicher) {
+        herkunft = Herkunft::Aelter;
+        Zelo_Speichern();
+    }
+}
+
+namespace {
+
+// Whether the file may be replaced now: never for data held only in memory or a file that cannot
+// be written (the user is told why), a file that was not read completely only when the user agrees;
+// a file not of the current layout is kept as a copy first.
+bool Ersetzen_Erlaubt(const std::string& path)
+{
+    if (herkunft == Herkunft::Nur_Im_Speicher) {
+        Melden(Text(456) + "\r\n" + path + " (" + ersatzgrund + ")");
+        return false;
+    }
+    if (const int error = Nicht_Ersetzbar(path); error != 0) {
+        Melden(Text(456) + "\r\n" + path + " (" + std::strerror(error) + ")");
+        return false;
+    }
+    if (herkunft == Herkunft::Vollstaendig) return true;
+    const std::filesystem::path original = AtomicFile::Target(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(original, ec)) return true;
+    const std::filesystem::path kopie = Sicherungsname(original);
+    if (herkunft == Herkunft::Unvollstaendig) {
+        const auto answer = zelo::Ui().MsgBox(path + "\r\n" + Text(453) + " " + std::to_string(colElemente.Count()) +
+                                                  "\r\n" + Text(454) + " " + kopie.string() + "\r\n" + Text(455),
+                                              zelo::MsgButtons::YesNo, zelo::MsgIcon::Question,
+                                              clsLoader::kApplicationName);
+        if (answer != zelo::MsgResult::Yes) return false;
+    }
+    if (const int error = Sicherungskopie_Anlegen(original, kopie); error != 0) {
+        Melden(Text(456) + "\r\n" + path + " (" + kopie.string() + ": " + std::strerror(error) + ")");
+        return false;
+    }
+    return true;
+}
+
 }
 
 void Zelo_Speichern()
 {
     gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
+    const std::string path = Datenbankpfad();
+    if (!Ersetzen_Erlaubt(path)) return;
     gInitKopf.Kennung = kZeloKennung;
     gInitKopf.Anzahl_XAchsen = colXAchsen.Count();
     gInitKopf.Anzahl_Elemente = colElemente.Count();
@@ -178,7 +294,7 @@ void Zelo_Speichern()
         return;
     }
     // Output mode replaces the file only once it is complete; the file handler reports a failure.
-    if (!gFileHandler->OpenFile(Datenbankpfad(), clsFileHandler::kOutput)) return;
+    if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return;
     ElementDatenbankZugriff datei(*gFileHandler);
     const int32_t dateinummer = gFileHandler->FileHandle();
     try {
@@ -195,5 +311,5 @@ void Zelo_Speichern()
     } catch (const rt::RuntimeError&) {
         // A failed write: the file handler keeps the old file and reports it on closing.
     }
-    gFileHandler->CloseFile();
+    if (gFileHandler->CloseFile()) herkunft = Herkunft::Vollstaendig;
 }

@@ -8,12 +8,22 @@
 #include "materials/clsElement.h"
 #include "materials/clsXAchse.h"
 
+#include <cstdint>
+#include <span>
+#include <string>
+
 inline constexpr const char* kZeloKennung = "ZELO3";
 
-// Reads the file into gInitKopf, colXAchsen, colElemente and the table list of gFMK (which then
-// adds the file tables of the form-factor folders). A file of the older layout is converted and
-// saved. A damaged file is reported once and leaves the lists empty.
+// Reads the file (read only) into gInitKopf, colXAchsen, colElemente and the table list of gFMK
+// (which then adds the file tables of the form-factor folders). A file of the older layout that
+// holds records is converted and saved, with a copy of the original kept beside it. A damaged file,
+// or one that is neither layout, is reported once, naming it, leaves the lists empty and stays as it is.
 void Zelo_Oeffnen();
 // Writes the whole file from memory (through a temporary file, so a failure leaves the old file
-// whole); raises Revision. A failure is reported.
+// whole); raises Revision. A failure is reported. A file that was not read completely is written
+// over only when the user agrees, and a copy of it stays beside it; data held only in memory, or a
+// file that cannot be written, are not saved, and the user is told so.
 void Zelo_Speichern();
+// Start-up hands over the default copy when no file can hold it (grund: why): every later
+// Zelo_Oeffnen reads these bytes, and Zelo_Speichern refuses to save them.
+void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::string& grund);

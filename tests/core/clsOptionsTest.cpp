@@ -128,6 +128,7 @@ TEST_F(OptionsTest, DeltaRFollowsTheGridAndAFailedWriteKeepsTheValueInMemory)
     options.setSprache(3);  // language and symbol report through a message box
     EXPECT_EQ(options.Sprache(), 3);
     EXPECT_EQ(seam.messages.at(0).text,
-              "Error 26001 (Failed to create registry Key: 'Software\\Murenko\\Settings) in procedure Sprache of "
-              "Klassenmodul clsOptions");
+              "Error 26001 (Failed to create registry Key: 'Software\\Murenko\\Settings (" +
+                  (env.Root() / "blocker" / "Murenko" / "Settings.ini").string() +
+                  ": Not a directory)) in procedure Sprache of Klassenmodul clsOptions");
 }

@@ -1,0 +1,181 @@
+// The element database is the user's own data: start-up and the saves never destroy it. A file
+// that did not load completely is only written over when the user agrees, a copy of the old file
+// stays beside it, and every message names the file.
+#include "DatabaseFixture.h"
+
+#include "core/clsLanguage.h"
+#include "support/OrdinaryUser.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DatabaseSafety : public DatabaseFixture {
+protected:
+    fs::path BackupPath() const { return fs::path(DatabasePath().string() + ".bak"); }
+    // What the user was told in a message box: the texts joined, each naming the file.
+    std::string Told() const
+    {
+        std::string all;
+        for (const auto& message : seam.messages) all += message.text + "|";
+        return all;
+    }
+    bool NamesTheFile(const std::string& text) const { return text.find(DatabasePath().string()) != std::string::npos; }
+    int Elements() const { return colElemente.Count(); }
+};
+
+TEST_F(DatabaseSafety, AZeroedHeaderIsNeitherLayoutAndTheFileStaysAsItIs)
+{
+    auto bytes = DefaultCopy();
+    std::fill(bytes.begin(), bytes.begin() + 8, uint8_t{0});  // two Long counts of 0: no plausible older file
+    WriteBytes(DatabasePath(), bytes);
+    Zelo_Oeffnen();
+    EXPECT_TRUE(ReadBytes(DatabasePath()) == bytes) << "nothing converted or saved";
+    EXPECT_FALSE(fs::exists(BackupPath()));
+    EXPECT_EQ(seam.errorWindows, 1);
+    EXPECT_TRUE(NamesTheFile(gError->ErrorDescription())) << gError->ErrorDescription();
+    EXPECT_EQ(Elements(), 0);
+
+    // A file that is garbage throughout is no older file either.
+    std::vector<uint8_t> garbage(900);
+    for (size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<uint8_t>(i * 37 + 11);
+    WriteBytes(DatabasePath(), garbage);
+    Zelo_Oeffnen();
+    EXPECT_TRUE(ReadBytes(DatabasePath()) == garbage);
+    EXPECT_EQ(seam.errorWindows, 2);
+}
+
+TEST_F(DatabaseSafety, APlausibleOlderFileIsConvertedWithACopyOfTheOriginalBesideIt)
+{
+    clsElement element;
+    element.setSymbol("Fe");
+    const auto older = Written([&](int32_t datei) {
+        gFileHandler->WriteLong(0);
+        gFileHandler->WriteLong(1);
+        element.setDateinummer(datei);
+        element.Element_Speichern();
+    });
+    WriteBytes(DatabasePath(), older);
+    Zelo_Oeffnen();
+    EXPECT_EQ(Elements(), 1);
+    EXPECT_TRUE(ReadBytes(BackupPath()) == older) << "the original kept before the conversion writes";
+    EXPECT_FALSE(ReadBytes(DatabasePath()) == older);
+    EXPECT_EQ(seam.errorWindows, 0);
+
+    // A second conversion keeps the first copy and makes another.
+    WriteBytes(DatabasePath(), older);
+    Zelo_Oeffnen();
+    EXPECT_TRUE(ReadBytes(BackupPath()) == older);
+    EXPECT_TRUE(ReadBytes(fs::path(BackupPath().string() + "1")) == older);
+}
+
+TEST_F(DatabaseSafety, ADatabaseReadOnlyInPartIsWrittenOverOnlyWithTheUsersConsent)
+{
+    const auto full = DefaultCopy();
+    auto garbled = full;
+    garbled[14] = 0x7F;  // a huge element count
+    const std::vector<uint8_t> truncated(full.begin(), full.begin() + 900);
+    for (const auto& bytes : {truncated, garbled}) {
+        WriteBytes(DatabasePath(), bytes);
+        fs::remove(BackupPath());
+        seam.messages.clear();
+        Zelo_Oeffnen();
+        EXPECT_TRUE(NamesTheFile(gError->ErrorDescription())) << gError->ErrorDescription();
+        EXPECT_NE(gError->ErrorDescription().find(gLanguage->Caption(452)), std::string::npos)
+            << "says that the file stays as it is";
+
+        seam.answers = {zelo::MsgResult::No};
+        Zelo_Speichern();  // as the element table, the new-table window and the form-factor page save
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
+        EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
+        EXPECT_TRUE(ReadBytes(DatabasePath()) == bytes) << "the answer No leaves the file alone";
+
+        seam.answers = {zelo::MsgResult::Yes};
+        Zelo_Speichern();
+        EXPECT_EQ(seam.messages.size(), 2u);
+        EXPECT_FALSE(ReadBytes(DatabasePath()) == bytes);
+        EXPECT_TRUE(ReadBytes(BackupPath()) == bytes) << "the damaged file kept beside the new one";
+        Zelo_Speichern();
+        EXPECT_EQ(seam.messages.size(), 2u) << "a complete file is saved without asking again";
+    }
+}
+
+TEST_F(DatabaseSafety, AReadOnlyDatabaseIsReadAndOnlyItsSaveIsRefused)
+{
+    const auto bytes = DefaultCopy();
+    WriteBytes(DatabasePath(), bytes);
+    fs::permissions(DatabasePath(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string result = AsOrdinaryUser({env.Root(), env.Root() / "data", env.DataFolder()}, [this] {
+        seam.messages.clear();
+        const int windows = seam.errorWindows;
+        Zelo_Oeffnen();
+        std::string seen = "elements " + std::to_string(Elements()) + " windows " +
+                           std::to_string(seam.errorWindows - windows);
+        Zelo_Speichern();
+        seen += " saved-windows " + std::to_string(seam.errorWindows - windows) + " messages " +
+                std::to_string(seam.messages.size());
+        if (!seam.messages.empty() && NamesTheFile(seam.messages[0].text)) seen += " naming the file";
+        return seen;
+    });
+    EXPECT_EQ(result, "elements 6 windows 0 saved-windows 0 messages 1 naming the file");
+    EXPECT_TRUE(ReadBytes(DatabasePath()) == bytes);
+}
+
+TEST_F(DatabaseSafety, AFolderInPlaceOfTheDatabaseGivesTheDemonstrationDataInMemoryOnly)
+{
+    fs::remove(DatabasePath());
+    fs::create_directories(DatabasePath());
+    Zelo_Datei_Sicherstellen();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(451)), std::string::npos) << "they cannot be saved";
+    Zelo_Oeffnen();
+    EXPECT_EQ(Elements(), 6);
+    EXPECT_EQ(seam.errorWindows, 0);
+    Zelo_Speichern();
+    EXPECT_EQ(seam.messages.size(), 2u) << "the save is refused with a message";
+    EXPECT_EQ(seam.errorWindows, 0);
+    EXPECT_TRUE(fs::is_directory(DatabasePath()));
+}
+
+TEST_F(DatabaseSafety, AMissingDatabaseInAReadOnlyFolderGivesTheDemonstrationDataInMemoryOnly)
+{
+    fs::remove(DatabasePath());
+    fs::permissions(env.DataFolder(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const std::string result = AsOrdinaryUser({env.Root(), env.Root() / "data", env.DataFolder()}, [this] {
+        seam.messages.clear();
+        Zelo_Datei_Sicherstellen();
+        std::string seen = "messages " + std::to_string(seam.messages.size());
+        if (!seam.messages.empty() && seam.messages[0].text.find(gLanguage->Caption(451)) != std::string::npos)
+            seen += " cannot be saved";
+        Zelo_Oeffnen();
+        return seen + " elements " + std::to_string(Elements()) + " windows " + std::to_string(seam.errorWindows);
+    });
+    fs::permissions(env.DataFolder(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(result, "messages 1 cannot be saved elements 6 windows 0");
+    EXPECT_FALSE(fs::exists(DatabasePath()));
+}
+
+}
+
+namespace {
+
+TEST_F(DatabaseSafety, ALinkToAMissingDatabaseStaysALinkAndItsTargetIsWritten)
+{
+    fs::remove(DatabasePath());
+    fs::create_directories(env.Root() / "elsewhere");
+    fs::create_symlink("../../elsewhere/zelo.dat", DatabasePath());
+    Zelo_Datei_Sicherstellen();
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath())));
+    EXPECT_EQ(ReadBytes(env.Root() / "elsewhere" / "zelo.dat"), DefaultCopy());
+    Zelo_Oeffnen();
+    EXPECT_EQ(Elements(), 6);
+    Zelo_Speichern();
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath())));
+    EXPECT_EQ(ReadBytes(env.Root() / "elsewhere" / "zelo.dat")[17], 1) << "the save went to the link's target";
+    EXPECT_EQ(seam.errorWindows, 0);
+}
+
+}
