@@ -79,6 +79,9 @@ private:
     std::string Basistext(const std::string& Zahl, int base) const;
 
     double lastResult_ = 0.0;
+    // Set by the curve conversions: a failed function call ends the formula as a run-time error
+    // instead of a message box per point and a 0 in its place.
+    bool aufrufFehlerWerfen_ = false;
     bool hexFlag_ = false;
     bool binFlag_ = false;
     int depth_ = 0;

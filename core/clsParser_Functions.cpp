@@ -135,9 +135,11 @@ std::string clsParser::CallFunction(const std::string& name, const std::string& 
         const std::vector<double> args = Argumente_Auswerten(arguments);
         const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), args);
         if (!value.empty()) return value;
-        zelo::Ui().MsgBox("Fehler in Formel. (Funktion '" + name + "' nicht definiert?)", zelo::MsgButtons::OK,
-                          zelo::MsgIcon::Information, kTitle);
+        const std::string text = "Fehler in Formel. (Funktion '" + name + "' nicht definiert?)";
+        if (aufrufFehlerWerfen_) throw rt::RuntimeError(rt::errInvalidCall, text);
+        zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Information, kTitle);
     } catch (const rt::RuntimeError& error) {
+        if (aufrufFehlerWerfen_) throw;
         const std::string text = error.Number() == rt::errOverflow
                                      ? "Das Argument ist zu groß!"
                                      : error.Description() + " bei  '" + name + "'  aufgetreten!";
