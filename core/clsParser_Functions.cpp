@@ -135,17 +135,23 @@ std::string clsParser::CallFunction(const std::string& name, const std::string& 
         const std::vector<double> args = Argumente_Auswerten(arguments);
         const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), args);
         if (!value.empty()) return value;
-        const std::string text = "Fehler in Formel. (Funktion '" + name + "' nicht definiert?)";
-        if (aufrufFehlerWerfen_) throw rt::RuntimeError(rt::errInvalidCall, text);
-        zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Information, kTitle);
+        zelo::Ui().MsgBox("Fehler in Formel. (Funktion '" + name + "' nicht definiert?)", zelo::MsgButtons::OK,
+                          zelo::MsgIcon::Information, kTitle);
     } catch (const rt::RuntimeError& error) {
-        if (aufrufFehlerWerfen_) throw;
         const std::string text = error.Number() == rt::errOverflow
                                      ? "Das Argument ist zu groß!"
                                      : error.Description() + " bei  '" + name + "'  aufgetreten!";
         zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, kTitle);
     }
     return "0";
+}
+
+std::string clsParser::Funktion_Aufrufen(const std::string& name, const std::string& arguments)
+{
+    const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), Argumente_Auswerten(arguments));
+    if (value.empty())
+        throw rt::RuntimeError(rt::errInvalidCall, "Fehler in Formel. (Funktion '" + name + "' nicht definiert?)");
+    return value;
 }
 
 // Every argument evaluated, missing ones as 0 (the table reads x and y).
