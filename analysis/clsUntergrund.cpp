@@ -12,6 +12,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/LeseHilfen.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
 #include "materials/clsFMK.h"
@@ -234,8 +235,17 @@ void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
     ux_.clear();
     uy_.clear();
     const float ende = gCalc->Maximum_X();
+    // A file or a line far too large for support points is refused before it is read.
+    std::string zeile;
+    if (!lese::Groesse_Pruefen(*gFileHandler, "Untergrund_Einlesen", Filename, kModul)) {
+        gFileHandler->CloseFile();
+        return;
+    }
     while (!gFileHandler->FileEnd()) {
-        const std::string zeile = gFileHandler->ReadLine();
+        if (!lese::Zeile_Lesen(*gFileHandler, zeile, "Untergrund_Einlesen", Filename, kModul)) {
+            gFileHandler->CloseFile();
+            return;
+        }
         const auto tab = zeile.find('\t');
         float x = 0.0f;
         float y = 0.0f;

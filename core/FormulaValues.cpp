@@ -25,6 +25,9 @@ std::vector<float> FormulaValues::ValuesByFormula_Ungeschuetzt(const std::string
 {
     if (!xs.empty() && xs.size() != ys.size()) rt::Raise(rt::errSubscript);
     clsParser parser;
+    // One failure ends the conversion with one report; the parser's own way (a message box per
+    // call, the call counted as 0) would show a box per point and write zeros into the curve.
+    parser.aufrufFehlerWerfen_ = true;
     std::vector<float> values;
     values.reserve(ys.size());
     for (size_t i = 0; i < ys.size(); ++i) {

@@ -151,7 +151,9 @@ std::string clsParser::Klammer_Auswerten(const std::string& prefix, bool isCall,
     const bool negative = !prefix.empty() && prefix[0] == '-';
     const std::string name = !prefix.empty() && Ist_Vorzeichen(prefix[0]) ? prefix.substr(1) : prefix;
     if (!isCall && !name.empty()) rt::Raise(rt::errTypeMismatch);
-    const std::string value = isCall ? CallFunction(name, inner) : Evaluate(inner);
+    const std::string value = !isCall ? Evaluate(inner)
+                              : aufrufFehlerWerfen_ ? Funktion_Aufrufen(name, inner)
+                                                    : CallFunction(name, inner);
     if (!negative) return value;
     return formula::ValueText(-ConvertNumber_Ungeschuetzt(value));
 }

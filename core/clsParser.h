@@ -7,7 +7,8 @@
 //
 // Errors of the formula itself end Parse and are reported through gError (module "clsParser"); the
 // calculator window and the curve conversions take the forms that let them pass instead. Errors
-// inside a function call are shown in a message box titled "Formelparser" and the call counts as 0.
+// inside a function call are shown in a message box titled "Formelparser" and the call counts as 0;
+// in a curve conversion they end the conversion like any other error.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -73,6 +74,8 @@ private:
     static double Factorial(double x);
     std::string ReplaceConstant(const std::string& text) const;
     std::string CallFunction(const std::string& name, const std::string& arguments);
+    // A call in a curve conversion: a function that is unknown or fails raises its error.
+    std::string Funktion_Aufrufen(const std::string& name, const std::string& arguments);
     std::string Funktion_Berechnen(const std::string& lowerName, const std::vector<double>& args);
     std::vector<double> Argumente_Auswerten(const std::string& arguments);
     static std::string ConvertBase(const std::string& digits, int from, int to);
@@ -85,4 +88,7 @@ private:
     bool binFlag_ = false;
     int depth_ = 0;
     std::map<std::string, double> variables_;
+    // Set by the curve conversions: a failed function call ends the formula as a run-time error
+    // instead of a message box per point and a 0 in its place.
+    bool aufrufFehlerWerfen_ = false;
 };

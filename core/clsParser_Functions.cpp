@@ -148,6 +148,14 @@ std::string clsParser::CallFunction(const std::string& name, const std::string& 
     return "0";
 }
 
+std::string clsParser::Funktion_Aufrufen(const std::string& name, const std::string& arguments)
+{
+    const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), Argumente_Auswerten(arguments));
+    if (value.empty())
+        throw rt::RuntimeError(rt::errInvalidCall, "Fehler in Formel. (Funktion '" + name + "' nicht definiert?)");
+    return value;
+}
+
 // Every argument evaluated, missing ones as 0 (the table reads x and y).
 std::vector<double> clsParser::Argumente_Auswerten(const std::string& arguments)
 {

@@ -1,9 +1,11 @@
 #include "curves/LeseHilfen.h"
 
 #include "core/Runtime.h"
+#include "core/clsLanguage.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/clsFileHandler.h"
 #include "curves/clsSpline.h"
 
 #include <cmath>
@@ -24,6 +26,25 @@ void Zu_Viele_Daten(const char* procedure, const std::string& datei)
     gError->ErrorMsg("clsInput", procedure, false, rt::errOverflow,
                      "Too many points in " + datei + ": at most " + std::to_string(clsSpline::MaxPoints) +
                          " can be read");
+}
+
+bool Groesse_Pruefen(clsFileHandler& datei, const char* procedure, const std::string& pfad, const char* modul)
+{
+    const int64_t bytes = datei.FileLength();
+    if (bytes <= kMaxDateiBytes) return true;
+    gError->ErrorMsg(modul, procedure, false, rt::errOverflow,
+                     gLanguage->Caption(474) + ": " + pfad + " (" + std::to_string(bytes >> 20) + " MB > " +
+                         std::to_string(kMaxDateiBytes >> 20) + " MB)");
+    return false;
+}
+
+bool Zeile_Lesen(clsFileHandler& datei, std::string& zeile, const char* procedure, const std::string& pfad,
+                 const char* modul)
+{
+    if (datei.ReadLine(zeile, kMaxZeilenBytes)) return true;
+    gError->ErrorMsg(modul, procedure, false, rt::errOverflow,
+                     gLanguage->Caption(475) + ": " + pfad + " (> " + std::to_string(kMaxZeilenBytes >> 10) + " KB)");
+    return false;
 }
 
 }

@@ -172,6 +172,22 @@ std::string clsFileHandler::ReadLine()
     return Windows1252ToUtf8(line);
 }
 
+bool clsFileHandler::ReadLine(std::string& line, size_t maxBytes)
+{
+    line.clear();
+    if (!open_ || openMode_ != kInput) return true;
+    int c;
+    while ((c = std::getc(file_)) != EOF && c != '\n') {
+        // One byte beyond the limit may be the CR of the line end.
+        if (line.size() > maxBytes) return false;
+        line += static_cast<char>(c);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.size() > maxBytes) return false;
+    line = Windows1252ToUtf8(line);
+    return true;
+}
+
 void clsFileHandler::WriteLine(const std::string& strValue)
 {
     if (!open_ || openMode_ != kOutput) return;

@@ -48,6 +48,9 @@ public:
     std::string FileContent();
     // The next line of a file open for input, without its line end; "" when there is none.
     std::string ReadLine();
+    // The next line as ReadLine gives it; false when it holds more than maxBytes bytes (then line
+    // holds its beginning and the rest stays unread), so that a reader never takes a huge line whole.
+    bool ReadLine(std::string& line, size_t maxBytes);
     // Writes one line and CR LF to a file open for output; a write failure is reported on closing.
     void WriteLine(const std::string& strValue);
     // True at the end of a file open for input or binary access, and whenever nothing can be read.

@@ -166,12 +166,13 @@ bool clsInput::Spektrum_Oeffnen(const std::string& pfad)
 
 bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
 {
+    if (!lese::Groesse_Pruefen(datei, "Spektrum_Oeffnen", pfad)) return false;
     // The header runs up to the first line that begins with a number.
     std::string zeile;
     bool gefunden = false;
     Format format = Format::Leer;
     while (!gefunden && !datei.FileEnd()) {
-        zeile = datei.ReadLine();
+        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad)) return false;
         Kopfzeile_Auswerten(zeile);
         if (IstDatenzeile(zeile, Format::Leer)) {
             gefunden = true;
@@ -229,7 +230,10 @@ bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
         zuViele = spline_->Stuetzstellen() > clsSpline::MaxPoints;
     };
     zeileNehmen(zeile);
-    while (!zuViele && !datei.FileEnd()) zeileNehmen(datei.ReadLine());
+    while (!zuViele && !datei.FileEnd()) {
+        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad)) return false;
+        zeileNehmen(zeile);
+    }
 
     if (zuViele) {
         lese::Zu_Viele_Daten("Spektrum_Oeffnen", pfad);

@@ -49,7 +49,12 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
         spline_->Clear();
         clsFileHandler& datei = rt::Object(gFileHandler);
         if (!datei.OpenFile(Dateiname, clsFileHandler::kInput)) return false;
-        std::string zeile = datei.ReadLine();
+        std::string zeile;
+        if (!lese::Groesse_Pruefen(datei, "FMK_Oeffnen", Dateiname) ||
+            !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname)) {
+            datei.CloseFile();
+            return false;
+        }
         const char trenner = zeile.find('\t') != std::string::npos ? '\t' : ' ';
         bool weiter = true;
         bool zuViele = false;
@@ -69,7 +74,10 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
                 }
             }
             weiter = !datei.FileEnd();
-            if (weiter) zeile = datei.ReadLine();
+            if (weiter && !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname)) {
+                datei.CloseFile();
+                return false;
+            }
         }
         datei.CloseFile();
         if (zuViele) {

@@ -101,27 +101,53 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         clsFileHandler& datei = rt::Object(gFileHandler);
         const std::string pfad = common.Dateiname_Rohdaten();
         if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
-        std::string inhalt = datei.FileContent();
-        datei.CloseFile();
-        if (inhalt.empty()) {
+        if (datei.FileLength() == 0) {
+            datei.CloseFile();
             gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errInputPastEnd, "The file " + pfad + " is empty");
             return false;
         }
+        if (!lese::Groesse_Pruefen(datei, "Datei_Oeffnen", pfad)) {
+            datei.CloseFile();
+            return false;
+        }
 
-        std::replace_if(inhalt.begin(), inhalt.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+        // The numbers are separated by blanks, TABs or line breaks alike; they are taken line by
+        // line, so that reading stops at the point beyond the limit without the rest in memory.
         std::vector<std::string> teile;
-        SplitText(inhalt, teile, " ");
+        size_t naechstes = 0;
+        bool zuLang = false;
+        std::string zeile;
+        const auto token = [&](std::string& text) {
+            while (naechstes >= teile.size()) {
+                if (datei.FileEnd()) return false;
+                if (!lese::Zeile_Lesen(datei, zeile, "Datei_Oeffnen", pfad)) {
+                    zuLang = true;
+                    return false;
+                }
+                std::replace(zeile.begin(), zeile.end(), '\t', ' ');
+                SplitText(zeile, teile, " ");
+                naechstes = 0;
+            }
+            text = std::move(teile[naechstes++]);
+            return true;
+        };
+
+        std::string xText;
+        std::string yText;
+        bool vorhanden = token(xText);
         // A first token that is no number is a header word; ".rav" files carry three header tokens.
-        size_t j = 0;
-        if (!teile.empty() && !lese::IstZahl(StrToSingle(teile[0])))
-            j = common.Datei_Extension(pfad) == ".rav" ? 3 : 1;
+        if (vorhanden && !lese::IstZahl(StrToSingle(xText))) {
+            const int kopf = common.Datei_Extension(pfad) == ".rav" ? 3 : 1;
+            for (int k = 0; k < kopf && vorhanden; ++k) vorhanden = token(xText);
+        }
 
         int32_t zeilen = 0;
         float letztesX = Kein_Wert;
         bool zuViele = false;
-        for (; j + 1 < teile.size() && !zuViele; j += 2) {
-            const float x = StrToSingle(teile[j]);
-            const float y = StrToSingle(teile[j + 1]);
+        while (vorhanden && !zuViele && token(yText)) {
+            const float x = StrToSingle(xText);
+            const float y = StrToSingle(yText);
+            vorhanden = token(xText);
             letztesX = x;
             if (!lese::IstZahl(x) || !lese::IstZahl(y)) continue;
             ++zeilen;
@@ -143,6 +169,8 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
             mittelwert_ += y;
             zuViele = spline_->Stuetzstellen() > clsSpline::MaxPoints;
         }
+        datei.CloseFile();
+        if (zuLang) return false;
         if (zuViele) {
             lese::Zu_Viele_Daten("Datei_Oeffnen", pfad);
             return false;
@@ -162,8 +190,10 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         mittelwert_ = static_cast<float>(mittelwert_ / static_cast<double>(zeilen));
         return true;
     } catch (const rt::RuntimeError& e) {
+        if (gFileHandler) gFileHandler->CloseFile();
         gError->Report("clsInput", "Datei_Oeffnen", e);
     } catch (const std::bad_alloc&) {
+        if (gFileHandler) gFileHandler->CloseFile();
         gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
     }
     return false;

@@ -22,14 +22,23 @@ FuzzWelt::FuzzWelt()
     gOptions->setFaktor_X(1.0f);
 }
 
-std::string FuzzWelt::Datei(const std::string& name, const uint8_t* data, size_t size)
+void FuzzWelt::Neu()
 {
     // The seam records every message; millions of inputs must not pile them up.
     seam.messages.clear();
     seam.logLines.clear();
     seam.dialogs.clear();
+    seam.answers.clear();
+    seam.dialogAnswers.clear();
     seam.errorWindows = 0;
+    seam.redraws = 0;
+    seam.events = 0;
     gError->setError(false);
+}
+
+std::string FuzzWelt::Datei(const std::string& name, const uint8_t* data, size_t size)
+{
+    Neu();
     const std::string path = name.starts_with('/') ? name : (env.Root() / name).string();
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
                                                                   static_cast<std::streamsize>(size));

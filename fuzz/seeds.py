@@ -123,6 +123,64 @@ def http_reply():
     return REPLIES
 
 
+def tiled_tiff(width, height, tile):
+    # One 8-bit grey tile of tile x tile pixels covering a smaller picture.
+    pixels = bytes((i * 7) % 256 for i in range(tile * tile))
+    ifd = 8 + len(pixels)
+    entries = [(256, 3, 1, width), (257, 3, 1, height), (258, 3, 1, 8), (259, 3, 1, 1), (262, 3, 1, 1),
+               (277, 3, 1, 1), (322, 3, 1, tile), (323, 3, 1, tile), (324, 4, 1, 8), (325, 4, 1, len(pixels))]
+    out = b"II*\0" + struct.pack("<I", ifd) + pixels + struct.pack("<H", len(entries))
+    return out + b"".join(struct.pack("<HHII", *e) for e in entries) + b"\0\0\0\0"
+
+
+def big_tiff(width, height):
+    # BigTIFF: 8-byte offsets and 20-byte directory entries; one uncompressed grey strip.
+    pixels = bytes(range(width * height))
+    ifd = 16 + len(pixels)
+    entries = [(256, 3, 1, width), (257, 3, 1, height), (258, 3, 1, 8), (259, 3, 1, 1), (262, 3, 1, 1),
+               (273, 16, 1, 16), (277, 3, 1, 1), (278, 3, 1, height), (279, 16, 1, len(pixels))]
+    out = b"MM\0\x2b\0\x08\0\0" + struct.pack(">Q", ifd) + pixels + struct.pack(">Q", len(entries))
+    for tag, kind, count, value in entries:
+        field = struct.pack(">H", value) + b"\0" * 6 if kind == 3 else struct.pack(">Q", value)
+        out += struct.pack(">HHQ", tag, kind, count) + field
+    return out + b"\0" * 8
+
+
+def picture_header():
+    # One valid file of each format the program opens, then TIFF layouts the header check reads.
+    extra = [(1, tiled_tiff(20, 10, 16)), (1, big_tiff(4, 3)), (5, tiled_tiff(3, 3, 16))]
+    return images() + [bytes([kind]) + body for kind, body in extra]
+
+
+def settings():
+    return [("[Software\\Murenko\\Settings]\r\nMax_R=text:2.5\r\nnm=dword:1\r\nBlob=binary:00ff10\r\n"
+             "MRU1=text:/home/user/probe.dat\r\nMRU2=text:C:\\\\Messung\\\\a b.rav\r\n").encode(),
+            b"[Software\\Murenko\\Settings]\nMRU10=text:/x\\x3d.dat\nMRU3=dword:7\n[broken\nname-without-value\n",
+            b""]
+
+
+def download():
+    # First byte: mode (memory, file, resumed file) and piece size; replies separated by four zero bytes.
+    sep = b"\0\0\0\0"
+    moved = b"HTTP/1.0 301 Moved\r\nLocation: /v2.txt\r\n\r\n"
+    return [b"\x00" + REPLIES[0],
+            b"\x03" + moved + sep + b"HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabc",
+            b"\x01" + REPLIES[2],
+            b"\x02" + b"HTTP/1.1 206 Partial\r\nContent-Range: bytes 3-5/6\r\n\r\ndef",
+            b"\x06" + b"HTTP/1.0 200 OK\r\nContent-Length: 2\r\n\r\ntoo long",
+            b"\x09" + b"HTTP/1.0 404 Not Found\r\n\r\n",
+            b"\x00" + b"no header at all",
+            b"\x00" + (moved + sep) * 7]
+
+
+def update_window():
+    return version_file() + [b"#2.33.0001/2.32.0880/3.18.0.1/neu/new\r\n", b"#3/1/3.18.0/a/b", b"#2.32\0.0880/x/y/z/w"]
+
+
+def formula_values():
+    return [b"y*2", b"Y+1", b"ln(y)", b"foo(y)", b"x*y+sin(x)", b"hex(y)", b"y/0", b"mod(y;0)"]
+
+
 def version_file():
     return [b"v#2.33.0001/2.32.0880/3.18.0/1.0/1.0", b"Zelo#2.34.0/2.35.0002/3.17.0/1.1/1.0\r\n",
             b"#1.2/ 3 . 4 . 5 /-1.+2.0///"]
@@ -139,6 +197,12 @@ SEEDS = {
     "images": images,
     "http_reply": http_reply,
     "version_file": version_file,
+    "picture_header": picture_header,
+    "qt_picture": images,
+    "settings": settings,
+    "download": download,
+    "update_window": update_window,
+    "formula_values": formula_values,
 }
 
 

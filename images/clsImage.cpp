@@ -2,14 +2,17 @@
 
 #include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
+#include "images/TiffKopf.h"
 
 #include <FreeImage.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 namespace {
 
@@ -78,6 +81,16 @@ FREE_IMAGE_FORMAT Bildformat(const std::string& datei)
         if (nachName == FIF_UNKNOWN ? FreeImage_Validate(format, datei.c_str()) : nachName == format) return format;
     return FIF_UNKNOWN;
 }
+
+// The library's kinds of picture that become 24 bits per pixel: 1 to 32 bits per pixel and 16 bits
+// per colour channel. Grey levels of 16 bits and floating-point pictures have no such conversion.
+bool Wandelbar(FREE_IMAGE_TYPE typ) { return typ == FIT_BITMAP || typ == FIT_RGB16 || typ == FIT_RGBA16; }
+
+// A strip or tile buffer larger than the picture (and than a small allowance) is memory the file
+// asks for and never fills.
+constexpr double kPufferFreibetrag = 16.0 * 1024 * 1024;
+
+std::string Sprachtext(int32_t nummer) { return gLanguage ? gLanguage->Caption(nummer) : std::string(); }
 
 bool Ist24Bit(FIBITMAP* dib) { return FreeImage_GetImageType(dib) == FIT_BITMAP && FreeImage_GetBPP(dib) == 24; }
 
@@ -153,6 +166,7 @@ bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
         }
         return Groesse_Erlaubt(b, h);
     }
+    if (fif == FIF_TIFF && !Tiff_Pruefen(datei)) return false;
     Bibliotheksmeldung().clear();
     FIBITMAP* kopf = FreeImage_Load(fif, datei.c_str(), FIF_LOAD_NOPIXELS);
     if (!kopf) {
@@ -162,11 +176,36 @@ bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
     b = FreeImage_GetWidth(kopf);
     h = FreeImage_GetHeight(kopf);
     const int64_t bits = FreeImage_GetBPP(kopf);
+    const FREE_IMAGE_TYPE typ = FreeImage_GetImageType(kopf);
     FreeImage_Unload(kopf);
+    if (!Wandelbar(typ)) {
+        Melden("LoadPic", kNichtLesbar, Sprachtext(471));
+        return false;
+    }
     return Groesse_Erlaubt(b, h, bits);
 }
 
-bool clsImage::Bibliothek_Laden(const std::string& datei)
+// The library's TIFF decoder takes a whole strip or tile at once, as large as the header says.
+bool clsImage::Tiff_Pruefen(const std::string& datei)
+{
+    const std::optional<TiffKopf> kopf = Tiff_Kopf_Lesen(datei);
+    if (!kopf) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Sprachtext(476));
+        return false;
+    }
+    if (kopf->Gekachelt() && (kopf->kachelBreite <= 0 || kopf->kachelHoehe <= 0)) {
+        Melden("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. " + Sprachtext(476));
+        return false;
+    }
+    if (!Groesse_Erlaubt(kopf->breite, kopf->hoehe, kopf->bitsJeProbe * kopf->probenJePixel)) return false;
+    if (kopf->Pufferbytes() > std::max(kopf->Bildbytes(), kPufferFreibetrag)) {
+        Melden("LoadPic", kZuGross, "Bild kann nicht gelesen werden. " + Sprachtext(477));
+        return false;
+    }
+    return true;
+}
+
+bool clsImage::Bildkopf_Pruefen(const std::string& datei)
 {
     static const bool hook = (FreeImage_SetOutputMessage(Meldung_Merken), true);
     (void)hook;
@@ -175,7 +214,13 @@ bool clsImage::Bibliothek_Laden(const std::string& datei)
         Melden("LoadPic", kFormatUnbekannt, "Unbekanntes Bildformat.");
         return false;
     }
-    if (!Kopf_Pruefen(format, datei)) return false;
+    return Kopf_Pruefen(format, datei);
+}
+
+bool clsImage::Bibliothek_Laden(const std::string& datei)
+{
+    if (!Bildkopf_Pruefen(datei)) return false;
+    const FREE_IMAGE_FORMAT format = Bildformat(datei);
     Bibliotheksmeldung().clear();
     dib_ = FreeImage_Load(format, datei.c_str(), 0);
     if (!dib_) {

@@ -64,6 +64,10 @@ public:
     int32_t Image_Width() const { return breite_; }
     int32_t Image_Height() const { return hoehe_; }
     int32_t Image_BPP() const { return bpp_; }
+    // The checks made before a picture is decoded: a format the program opens, a header the
+    // library reads, a size within the limits, 8 bits per colour channel (or 16, which convert),
+    // and for TIFF strips or tiles no larger than the picture. False after reporting through gError.
+    bool Bildkopf_Pruefen(const std::string& datei);
     // Whether pixels can be read (a library bitmap is held).
     bool HatPixel() const { return dib_ != nullptr; }
     // The pixels of the library bitmap; empty without one.
@@ -88,6 +92,7 @@ private:
     bool Bibliothek_Laden(const std::string& datei);
     bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
     bool Kopf_Pruefen(int32_t format, const std::string& datei);
+    bool Tiff_Pruefen(const std::string& datei);
     // Whether a picture of that size and depth may be loaded; reports it when not.
     bool Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits = 24);
     void Nur_Mit_Bibliothek() const;

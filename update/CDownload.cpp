@@ -1,5 +1,6 @@
 #include "update/CDownload.h"
 
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "update/HttpReply.h"
@@ -11,6 +12,16 @@
 #include <limits>
 
 namespace {
+
+// A text of the string table; the downloader also runs where no language was chosen.
+std::string Text(int32_t number) { return gLanguage ? gLanguage->Caption(number) : std::to_string(number); }
+
+// Milliseconds as seconds with one decimal when they need it: "60", "1.5".
+std::string Seconds(int32_t milliseconds)
+{
+    const int32_t tenths = (milliseconds + 50) / 100;
+    return std::to_string(tenths / 10) + (tenths % 10 != 0 ? "." + std::to_string(tenths % 10) : "");
+}
 
 std::string Trimmed(const std::string& text)
 {
@@ -39,6 +50,7 @@ void CDownload::Download(std::optional<std::string> url, std::optional<std::stri
     fileMode_ = toFile;
     downloadData_.clear();
     redirects_ = 0;
+    StartDeadline();
     StartTransfer(url, destination);
 }
 
@@ -49,7 +61,13 @@ void CDownload::ResumeDownload(std::optional<std::string> url, std::optional<std
     fileMode_ = true;
     resume_ = true;
     redirects_ = 0;
+    StartDeadline();
     StartTransfer(url, destination);
+}
+
+void CDownload::StartDeadline()
+{
+    overallDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs_);
 }
 
 void CDownload::Touch() { deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_); }
@@ -151,6 +169,11 @@ bool CDownload::HeaderArrived(std::string& piece)
 
 bool CDownload::HandleBody(const std::string& piece)
 {
+    // Bytes beyond the announced length are not the resource: the reply cannot be trusted.
+    if (contentLength_ && bodyBytes_ + static_cast<int64_t>(piece.size()) > *contentLength_) {
+        Fail(errBodyBeyondLength, Text(473) + ": " + std::to_string(*contentLength_));
+        return false;
+    }
     if (downloadData_.size() + piece.size() > kMaxBodyInMemory) {
         Fail(errBodyTooLong, "Reply body too long");
         return false;
@@ -238,5 +261,8 @@ void CDownload::Reset()
 void CDownload::PumpTick(std::chrono::steady_clock::time_point now)
 {
     retired_.clear();
-    if (active_ && now > deadline_) Fail(sockerr::TimedOut, sockerr::ErrorText(sockerr::TimedOut));
+    if (active_ && now > overallDeadline_)
+        Fail(sockerr::TimedOut, Text(472) + " (" + Seconds(deadlineMs_) + " s)");
+    else if (active_ && now > deadline_)
+        Fail(sockerr::TimedOut, sockerr::ErrorText(sockerr::TimedOut));
 }

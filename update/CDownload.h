@@ -19,6 +19,9 @@ public:
     static constexpr int32_t kMaxRedirects = 5;
     static constexpr size_t kMaxBodyInMemory = 16 * 1024 * 1024;
     static constexpr int32_t kDefaultTimeoutMs = 30000;
+    // The whole transfer, redirections included, ends by then: a server that trickles bytes keeps
+    // the silence timeout from ever running out.
+    static constexpr int32_t kDefaultDeadlineMs = 60000;
     // The downloader's own error numbers; a refused reply carries its HTTP status instead.
     static constexpr int32_t errBadUrl = 40014;
     static constexpr int32_t errBadReply = 40030;
@@ -26,6 +29,7 @@ public:
     static constexpr int32_t errHeaderTooLong = 40032;
     static constexpr int32_t errBodyIncomplete = 40033;
     static constexpr int32_t errBodyTooLong = 40034;
+    static constexpr int32_t errBodyBeyondLength = 40035;
     static constexpr int32_t errFile = 75;
 
     CDownload();
@@ -57,6 +61,9 @@ public:
     const std::string& DownloadData() const { return downloadData_; }
     // How long connecting or a silent server may take before the transfer fails with 10060.
     void setTimeoutMs(int32_t value) { timeoutMs_ = value; }
+    // How long a whole download may take before it fails with 10060; counted from Download or
+    // ResumeDownload.
+    void setDeadlineMs(int32_t value) { deadlineMs_ = value; }
 
     void Download(std::optional<std::string> url = {}, std::optional<std::string> destination = {}, bool toFile = false);
     // Continues the file at Destination: asks for the bytes after its length.
@@ -67,6 +74,7 @@ public:
     void PumpTick(std::chrono::steady_clock::time_point now) override;
 
 private:
+    void StartDeadline();
     void StartTransfer(const std::optional<std::string>& url, const std::optional<std::string>& destination);
     void Connected();
     void DataArrived();
@@ -99,6 +107,8 @@ private:
     bool active_ = false;
     int32_t timeoutMs_ = kDefaultTimeoutMs;
     std::chrono::steady_clock::time_point deadline_;
+    int32_t deadlineMs_ = kDefaultDeadlineMs;
+    std::chrono::steady_clock::time_point overallDeadline_;
     std::unique_ptr<CSocketMaster> cmSocket_;
     // Sockets dropped inside their own events; released by the next pump pass.
     std::vector<std::unique_ptr<CSocketMaster>> retired_;

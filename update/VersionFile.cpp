@@ -1,6 +1,11 @@
 #include "update/VersionFile.h"
 
+#include "core/Runtime.h"
+#include "core/clsLanguage.h"
+#include "core/modCommon.h"
+
 #include <cctype>
+#include <exception>
 
 namespace versionfile {
 
@@ -64,6 +69,65 @@ Comparison Compare(std::string_view online, double major, double minor, double r
     if (!p2) return Comparison::Invalid;
     if (*p0 == major && *p1 == minor && *p2 > revision) return Comparison::Newer;
     return Comparison::NotNewer;
+}
+
+namespace {
+
+bool ToNumber(const std::string& text, double& value)
+{
+    try {
+        size_t used = 0;
+        value = std::stod(text, &used);
+        return used == text.size();
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+Evaluation Failed(Evaluation result, int32_t number)
+{
+    result.errorNumber = number;
+    result.errorDescription = rt::ErrorDescription(number);
+    return result;
+}
+
+}
+
+Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program, const std::string& library)
+{
+    Evaluation result;
+    // An error page or a broken transfer can bring binary bytes; their parts would only read as
+    // "Type mismatch".
+    if (data.find('\0') != std::string_view::npos) {
+        result.errorNumber = errUnreadable;
+        result.errorDescription = gLanguage ? gLanguage->Caption(470) : rt::ErrorDescription(errUnreadable);
+        return result;
+    }
+    const auto fields = Fields(data);
+    if (!fields) return result;
+    result.found = true;
+    for (size_t row = 0; row < 5 && row < fields->size(); ++row) result.online.push_back((*fields)[row]);
+    if (fields->size() < 5) return Failed(result, rt::errSubscript);
+
+    for (size_t row = 0; row < 2; ++row) {
+        const Comparison comparison = Compare((*fields)[row], program[0], program[1], program[2]);
+        if (comparison == Comparison::Invalid) return Failed(result, rt::errTypeMismatch);
+        result.icons[row] = comparison == Comparison::Newer ? 110 : 109;
+    }
+
+    if (library == "n/a") return result;
+    const std::vector<std::string> localParts = Split(library, '.');
+    double local[3] = {};
+    if (localParts.size() < 3) return result;
+    for (size_t i = 0; i < 3; ++i)
+        if (!ToNumber(localParts[i], local[i])) return result;
+    const std::vector<std::string> online = Split((*fields)[2], '.');
+    if (online.size() < 3) return Failed(result, rt::errSubscript);
+    result.online[2] = online[0] + "." + online[1] + "." + online[2];
+    const Comparison comparison = Compare(result.online[2], local[0], local[1], local[2]);
+    if (comparison == Comparison::Invalid) return Failed(result, rt::errTypeMismatch);
+    result.icons[2] = comparison == Comparison::Newer ? 110 : 109;
+    return result;
 }
 
 }

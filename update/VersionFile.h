@@ -2,6 +2,7 @@
 // The version file on the maker's server: anything up to the first "#", then the fields
 // "program/preview/image library/German texts/English texts" separated by "/", each version made
 // of parts separated by ".".
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,5 +22,27 @@ enum class Comparison { NotNewer, Newer, Invalid };
 // minor, revision and the first that holds decides; a part that a test needs and that is missing
 // or no number makes the comparison Invalid.
 Comparison Compare(std::string_view online, double major, double minor, double revision);
+
+// The number of the failure "the version file cannot be read" (a file that is no text).
+inline constexpr int32_t errUnreadable = 321;
+
+// What the update window makes of a downloaded version file.
+struct Evaluation {
+    // A "#" was found in a text file: the window fills its rows from what follows.
+    bool found = false;
+    // The online text of rows 0 to 4 (as many as the file has); row 2 as its first three parts
+    // once they were compared.
+    std::vector<std::string> online;
+    // The result icon of rows 0 to 2: 0 none, 109 not newer, 110 newer (its button enabled).
+    std::array<int32_t, 3> icons{};
+    // The first failure, 0 when there was none; rows evaluated before it keep their results.
+    int32_t errorNumber = 0;
+    std::string errorDescription;
+};
+
+// Evaluates the version file against the running program (major, minor, revision) and the image
+// library's version text ("n/a" when there is none). A file with zero bytes is no text: it is
+// refused as unreadable before anything is shown.
+Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program, const std::string& library);
 
 }

@@ -7,9 +7,11 @@ bool QtErsatzlader::Laden(const std::string& datei, int32_t, int32_t& breite, in
     bild_ = QImage();
     QImageReader leser(QString::fromStdString(datei));
     // The size from the header, so that a huge picture is refused before it is decoded.
+    // Too many pixels on short sides count as well: the model refuses the size that comes back.
     const QSize groesse = leser.size();
-    if (groesse.isValid() && (static_cast<int64_t>(groesse.width()) > clsImage::kMaxSeite ||
-                              static_cast<int64_t>(groesse.height()) > clsImage::kMaxSeite)) {
+    const int64_t b = groesse.width();
+    const int64_t h = groesse.height();
+    if (groesse.isValid() && (b > clsImage::kMaxSeite || h > clsImage::kMaxSeite || b * h > clsImage::kMaxPixel)) {
         breite = groesse.width();
         hoehe = groesse.height();
         return true;

@@ -31,17 +31,6 @@ std::string ImageLibraryVersion()
     return version && *version ? version : "n/a";
 }
 
-bool ToNumber(const std::string& text, double& value)
-{
-    try {
-        size_t used = 0;
-        value = std::stod(text, &used);
-        return used == text.size();
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 }
 
 frmUpdate::frmUpdate(QWidget* owner)
@@ -137,45 +126,25 @@ void frmUpdate::cDL_Completed()
 
 bool frmUpdate::Auswerten(const std::string& data, int32_t& number, std::string& description)
 {
-    const auto fail = [&](int32_t code) {
-        number = code;
-        description = rt::ErrorDescription(code);
-        return false;
-    };
-    const auto fields = versionfile::Fields(data);
-    if (!fields) return false;  // no version file at all
-    for (int row = 0; row < kRows && row < static_cast<int>(fields->size()); ++row)
-        lblVersionOnline[row]->setText(QString::fromStdString((*fields)[static_cast<size_t>(row)]));
+    const std::string library = ImageLibraryVersion();
+    const versionfile::Evaluation result = versionfile::Evaluate(
+        data, {clsLoader::kMajor, clsLoader::kMinor, clsLoader::kRevision}, library);
+    number = result.errorNumber;
+    description = result.errorDescription;
+    if (!result.found) return false;
+    for (size_t row = 0; row < result.online.size(); ++row)
+        lblVersionOnline[static_cast<int>(row)]->setText(QString::fromStdString(result.online[row]));
     const std::string own = gLoader ? gLoader->Version() : "";
     lblMyVersion[0]->setText(QString::fromStdString(own));
     lblMyVersion[1]->setText(QString::fromStdString(own));
-    const std::string library = ImageLibraryVersion();
     lblMyVersion[2]->setText(QString::fromStdString(library));
-    if (fields->size() < kRows) return fail(rt::errSubscript);
-
-    for (int row = 0; row < 2; ++row) {
-        const auto result = versionfile::Compare((*fields)[static_cast<size_t>(row)], clsLoader::kMajor,
-                                                 clsLoader::kMinor, clsLoader::kRevision);
-        if (result == versionfile::Comparison::Invalid) return fail(rt::errTypeMismatch);
-        cmdDonwload[row]->setEnabled(result == versionfile::Comparison::Newer);
-        DrawIcon(row, result == versionfile::Comparison::Newer ? 110 : 109);
+    for (int row = 0; row < 3; ++row) {
+        const int32_t icon = result.icons[static_cast<size_t>(row)];
+        if (icon == 0) continue;
+        cmdDonwload[row]->setEnabled(icon == 110);
+        DrawIcon(row, icon);
     }
-
-    const std::vector<std::string> online = versionfile::Split((*fields)[2], '.');
-    if (library == "n/a") return true;
-    const std::vector<std::string> localParts = versionfile::Split(library, '.');
-    double local[3] = {};
-    if (localParts.size() < 3) return true;
-    for (int i = 0; i < 3; ++i)
-        if (!ToNumber(localParts[static_cast<size_t>(i)], local[i])) return true;
-    if (online.size() < 3) return fail(rt::errSubscript);
-    const std::string shown = online[0] + "." + online[1] + "." + online[2];
-    lblVersionOnline[2]->setText(QString::fromStdString(shown));
-    const auto result = versionfile::Compare(shown, local[0], local[1], local[2]);
-    if (result == versionfile::Comparison::Invalid) return fail(rt::errTypeMismatch);
-    cmdDonwload[2]->setEnabled(result == versionfile::Comparison::Newer);
-    DrawIcon(2, result == versionfile::Comparison::Newer ? 110 : 109);
-    return true;
+    return number == 0;
 }
 
 void frmUpdate::DrawIcon(int row, int id)

@@ -1,9 +1,12 @@
 #include "update/ui/frmUpdate.h"
 
+#include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "support/FakeHttpServer.h"
 #include "support/ui/UiTestWorld.h"
+#include "update/VersionFile.h"
 #include "widgets/fxbutton.h"
 
 #include <QCoreApplication>
@@ -53,4 +56,16 @@ TEST_F(UpdateWindowTest, ShowsErrorForAMissingFileAndForNoVersionText)
 
     FakeHttpServer noHash({{{"HTTP/1.0 200 OK\r\n\r\n2.33.0001/2.32.0880"}}});
     EXPECT_EQ(Check(noHash)->lblWait->text(), "Error");
+}
+
+TEST_F(UpdateWindowTest, AVersionFileWithZeroBytesIsReportedAsUnreadable)
+{
+    FakeHttpServer server({{{std::string("HTTP/1.0 200 OK\r\n\r\nZELO v#2.33\0.0001/2.32.0880/1.0.0/1.2/1.3", 60)}}});
+    auto window = Check(server);
+    EXPECT_EQ(window->lblWait->text(), "Error");
+    EXPECT_EQ(seam.errorWindows, 1);
+    EXPECT_EQ(gError->ErrorNumber(), versionfile::errUnreadable);
+    EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(470));
+    EXPECT_EQ(window->lblVersionOnline[0]->text(), "n/a");
+    EXPECT_EQ(window->Icon(0), 0);
 }

@@ -1,0 +1,31 @@
+// The update window's reading of a downloaded version file on any bytes: which rows it fills,
+// which icons it draws and the one failure it reports.
+#include "FuzzWelt.h"
+
+#include "update/VersionFile.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzWelt::Get().Neu();
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const bool text_ohne_null = text.find('\0') == std::string_view::npos;
+    for (const char* bibliothek : {"3.18.0", "n/a", "3.x"}) {
+        const versionfile::Evaluation result = versionfile::Evaluate(text, {2, 32, 880}, bibliothek);
+        if (result.found != (text_ohne_null && text.find('#') != std::string_view::npos)) std::abort();
+        if (!text_ohne_null && result.errorNumber != versionfile::errUnreadable) std::abort();
+        if (result.online.size() > 5 || (!result.found && !result.online.empty())) std::abort();
+        for (const int32_t icon : result.icons)
+            if (icon != 0 && icon != 109 && icon != 110) std::abort();
+        // Rows are evaluated in order: a later row has an icon only when the earlier ones have.
+        if ((result.icons[1] != 0 && result.icons[0] == 0) || (result.icons[2] != 0 && result.icons[1] == 0))
+            std::abort();
+        if ((result.errorNumber == 0) == !result.errorDescription.empty()) std::abort();
+    }
+    return 0;
+}
