@@ -161,6 +161,7 @@ TEST_F(Ausgewertet, RdfKeepsItsRangeWhenZoomedAndTwoDiagramsShowIKBesideGrWithIt
 {
     gGrafik->Zeichne_Kurve(KT_RDF);
     gGrafik->Zoomen(0.2f, 0.5f, 10, 100, true, true);
+    EXPECT_FLOAT_EQ(haupt.Skala().xmin, 0.0f);
     EXPECT_FLOAT_EQ(haupt.Skala().xmax, 1.0f);
     EXPECT_FLOAT_EQ(gGrafik->SkalenBereich().y1, -1.0f);
     EXPECT_FLOAT_EQ(gGrafik->SkalenBereich().y2, gGR->Maximum());

@@ -1,5 +1,5 @@
 // The simulation panel on the demonstration experiment: what the load shows, the run's buttons and
-// times.
+// times, and the file dialog that is cancelled.
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
@@ -38,12 +38,19 @@ protected:
     conIMC panel;
 };
 
-TEST_F(conIMCTest, DemonstrationLoadShowsTheBoxAndRunsAddUpTheirTimes)
+TEST_F(conIMCTest, DemonstrationLoadShowsTheBox)
 {
     EXPECT_FALSE(panel.Command2->isEnabled());
     panel.cmdIKladen_Click(0);
+    EXPECT_EQ(panel.lblDichte->text(), "Dichte: 46 1/nm³");
+    EXPECT_TRUE(panel.lblLaenge->text().startsWith("Boxlänge: 2.2151")) << panel.lblLaenge->text().toStdString();
     EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
     EXPECT_TRUE(panel.Command2->isEnabled());
+}
+
+TEST_F(conIMCTest, RunsAddUpTheirTimes)
+{
+    panel.cmdIKladen_Click(0);
     panel.Simulation_Starten();
     EXPECT_TRUE(panel.Laeuft());
     EXPECT_FALSE(panel.Command2->isEnabled()) << "a second start cannot enter the run";
@@ -57,6 +64,17 @@ TEST_F(conIMCTest, DemonstrationLoadShowsTheBoxAndRunsAddUpTheirTimes)
     panel.Simulation_Stoppen();
     EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:15, Dauer (Gesamt)00:01:15");
     EXPECT_EQ(panel.lblZyklus->text(), "Zyklus: 1");
+}
+
+TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
+{
+    panel.cmdIKladen_Click(0);
+    const int32_t typ = gCommon->ProjektTyp();
+    panel.cmdIKladen_Click(1);
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
+    EXPECT_EQ(gCommon->ProjektTyp(), typ);
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 TEST(frmMDTest, RunNeedsAConfigurationAndListsOneStep)
