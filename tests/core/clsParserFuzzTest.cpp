@@ -81,13 +81,13 @@ private:
 
     std::string HugeValues()
     {
-        static const std::vector<std::string> pieces = {
+        static const std::vector<std::string> fragments = {
             "9^9^9^9", "10^308*10", "1e308+1e308", "-1e308-1e308", "1e308*-1", "170!*10", "171!", "1e9!",
             "(10^200)*(10^200)", "1/1e-308/1e-308", "0^(-1)", "(-1)^0.5", "2^1024", "hex(1e10)", "hex(2^31)",
             "bin(1e300)", "mod(1e300;1)", "round(1e300;28)", "round(1;1e9)", "exp(710)", "cosh(1000)",
             "1e-400*1e-400", "pow(0;-1)", "root(-8;3)", "10^-400"};
-        std::string text = OneOf(pieces);
-        for (size_t i = Pick(3); i > 0; --i) text += "+-*/\\^!"[Pick(7)] + OneOf(pieces);
+        std::string text = OneOf(fragments);
+        for (size_t i = Pick(3); i > 0; --i) text += "+-*/\\^!"[Pick(7)] + OneOf(fragments);
         return text;
     }
 
