@@ -62,6 +62,19 @@ double I_Modell(double K)
     return F / K;
 }
 
+double RDF_Modell(double r) { return 4.0 * kPi * kRho0 * r * r + r * G_Modell(r); }
+
+// ∫ f from a to b by Simpson's rule on 20000 intervals.
+template <class F>
+double Simpson(F f, double a, double b)
+{
+    constexpr int n = 20000;
+    const double h = (b - a) / n;
+    double s = f(a) + f(b);
+    for (int i = 1; i < n; ++i) s += f(a + i * h) * (i % 2 ? 4.0 : 2.0);
+    return s * h / 3.0;
+}
+
 }
 
 class GRPhysikTest : public AnalysisFixture {
@@ -121,6 +134,22 @@ TEST_F(GRPhysikTest, DensitiesAndBackTransformGiveTheModelBack)
     for (int32_t i = 51; i <= kIK; ++i) ASSERT_NEAR(gIK->Y_RTR(i), I_Modell(gIK->x(i)), 1e-3) << "K = " << gIK->x(i);
 }
 
+TEST_F(GRPhysikTest, FirstShellCoordinationNumberIsTheAreaOfTheModelsShell)
+{
+    Messung(I_Modell);
+    gGR->setDichte_Exp_Index(20);
+    gGR->setKZ_r1(0.15f);
+    gGR->setKZ_r2(0.37f);
+    gGR->KZ_Berechnen();
+
+    const double flaeche = Simpson(RDF_Modell, gGR->KZ_r1(), gGR->KZ_r2());
+    // The shell alone holds 12 atoms; the rising background of the core's edge adds a little.
+    EXPECT_NEAR(flaeche, kSchalen[0].N, 1.0);
+    // The rectangles may miss up to a strip of the grid step at each limit.
+    const double streifen = gOptions->Delta_r() * (RDF_Modell(gGR->KZ_r1()) + RDF_Modell(gGR->KZ_r2()));
+    EXPECT_NEAR(gGR->KZ_Wert(), flaeche, streifen);
+}
+
 TEST_F(GRPhysikTest, HardSpheresHaveTwelveNeighboursAndTheirDensityLine)
 {
     constexpr double eta = 0.45;
@@ -143,3 +172,16 @@ TEST_F(GRPhysikTest, HardSpheresHaveTwelveNeighboursAndTheirDensityLine)
     EXPECT_NEAR(gGR->KZ_Wert(), 12.0, 0.5) << "first minimum at r = " << gGR->R(i);
 }
 
+TEST(SynthetischeStruktur, LiquidsArePhysical)
+{
+    // S(K) ≥ 0 and g(r) ≥ 0 everywhere, as for any real liquid.
+    for (int32_t i = 1; i <= 3000; ++i) {
+        const double K = 0.05 * i;
+        ASSERT_GE(1.0 + synthetisch::I_Modell(K), 0.0) << "K = " << K;
+        ASSERT_GE(synthetisch::S_PercusYevick(K, 0.45, 0.25), 0.0) << "K = " << K;
+    }
+    for (int32_t i = 1; i <= 1000; ++i) {
+        const double r = 0.002 * i;
+        ASSERT_GE(1.0 + synthetisch::G_Modell(r) / (4.0 * kPi * synthetisch::kRho0 * r), -1e-9) << "r = " << r;
+    }
+}

@@ -1,6 +1,5 @@
 // The searches over a G(r) curve, on curves made here without any global object: extremes and
-// first peak, the peak's left edge and the density line (Il'inskii's point: GRPhysikTest.cpp;
-// the maxima: clsGR_StrukturTest.cpp).
+// first peak, the peak's left edge, the density line, Il'inskii's point and the maxima.
 #include "analysis/GR_Suche.h"
 
 #include <gtest/gtest.h>
@@ -54,3 +53,18 @@ TEST(GR_Suche, FirstPeakItsLeftEdgeAndTheDensityLineThroughTheOrigin)
     EXPECT_EQ(Dichtegerade_Anpassen(konstant, r, 5000).Bis, 100);
 }
 
+TEST(GR_Suche, IlinskiiPointWhereTheIntegralOfRGFallsBelowMinusOne)
+{
+    // G = −a: C(i + 1) = −a·Δr²·i(i + 1)/2, below −1 first at i = 45 for a = 0.1, Δr = 0.1.
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, -0.1f), 0.1f), 46);
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(45, -0.1f), 0.1f), 0);
+    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, 0.1f), 0.1f), 0);
+}
+
+TEST(GR_Suche, MaximaAreWhereGStartsFalling)
+{
+    EXPECT_EQ(Maxima_Suchen(std::vector<float>{0.0f, 2.0f, 1.0f, 3.0f, 3.0f, 0.0f, 5.0f}), (std::vector<int32_t>{2, 5}));
+    // A curve falling from its first point has its maximum there; a rising one has none.
+    EXPECT_EQ(Maxima_Suchen(std::vector<float>{5.0f, 4.0f, 6.0f, 1.0f}), (std::vector<int32_t>{1, 3}));
+    EXPECT_TRUE(Maxima_Suchen(std::vector<float>{1.0f, 2.0f, 3.0f}).empty());
+}

@@ -1,9 +1,11 @@
 // The free sine transform against a direct O(N²) sine sum, with the window, the first point taken
-// and the continuation beyond the cut-off.
+// and the continuation beyond the cut-off; no global object is involved but the error reporter.
 #include "DirekteSinussumme.h"
 
 #include "analysis/Sinustransformation.h"
+#include "core/Runtime.h"
 #include "curves/KGitter.h"
+#include "support/Gemeldet.h"
 
 #include <gtest/gtest.h>
 
@@ -67,3 +69,12 @@ TEST(Sinustransformation, MatchesTheDirectSineSumWithTheWindowTheFirstPointAndTh
     EXPECT_LT(Abweichung(Sinustransformation(plan, y, v), reference, plan.N), 1e-5);
 }
 
+TEST(Sinustransformation, PlansOnlyTwoToTwentyBits)
+{
+    EXPECT_EQ(FFT_Planen(2).N, 4);
+    EXPECT_EQ(FFT_Planen(20).N, 1 << 20);
+    gError = std::make_unique<clsError>();
+    for (const int32_t bits : {1, 21})
+        EXPECT_EQ(Gemeldet([bits] { EXPECT_EQ(FFT_Planen(bits).N, 0); }), "Sinustransformation.FFT_Planen 5") << bits;
+    gError.reset();
+}

@@ -79,5 +79,26 @@ TEST(Modelllinien, FreeElectronLinesReflexesOfACubicElementAndTheMeanSpacingOfIK
     EXPECT_EQ(p.Texte[0], "= 10.25000 1/nm");
     EXPECT_EQ(p.Texte[1], "= 0.6 nm");
     EXPECT_EQ(p.Texte[2], "= 0.97561");
+
+    // A single peak has no spacing.
+    peaks.Clear();
+    peaks.setKurve(KT_GR);
+    peaks.Hinzufuegen(0.3f, 0.01f, 1.0f, 0, 0.0f);
+    const Peakabstaende einer = Peakabstaende_Berechnen(peaks);
+    EXPECT_EQ(einer.Delta, 0.0f);
+    EXPECT_EQ(einer.Texte[0], "= 0.00000 nm");
+    EXPECT_EQ(einer.Texte[1], "");
+    EXPECT_EQ(einer.Texte[2], "");
 }
 
+TEST(Strukturwerte, AnalysisLinesLeaveOutZeroDivisors)
+{
+    Strukturwerte w;
+    w.Berechnen(30.0f, 25.0f, 0.0f, 0.0f);
+    const Analyselinien a = Analyselinien_Berechnen(w, 30.0f, 0.0f, {0.25f, 0.45f, 4.0f}, 3.14f, true, true);
+    EXPECT_EQ(a.SPO.K.size(), 6u);
+    EXPECT_NEAR(a.SPO.r.front(), 1.25 * 6.2831853 / 30.0, 1e-6);
+    Erwarte_Linien(a.r_Peaks, {0.25, 0.45});
+    EXPECT_TRUE(a.K_Tau.empty());
+    EXPECT_TRUE(a.K_Peaks.empty());
+}

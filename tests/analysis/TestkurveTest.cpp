@@ -26,6 +26,12 @@ protected:
         gFMK->setBeschleunigungsspannung(-200.0f);
         ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
     }
+    static std::vector<float> R_Gitter()
+    {
+        std::vector<float> r(1000);
+        for (size_t i = 0; i < r.size(); ++i) r[i] = 0.01f * i;
+        return r;
+    }
     clsGauss peaks;
 };
 
@@ -60,3 +66,27 @@ TEST_F(Testkurve, GasBaseStartsAtMinusOneASingleElementGivesNoNaNAndGRPeaksGiveT
     EXPECT_NEAR(K[0], 31.4159f, 6.2832f / (0.2f - dr) - 31.4159f);
 }
 
+TEST_F(Testkurve, WithoutEntriesBothCurvesAreZero)
+{
+    gIK->PeakTest();
+    gGR->PeakTest();
+    gMFE->setDichte_Theoretisch(80.0f);
+    Testkurve_IK_Setzen(peaks, false);
+    Testkurve_GR_Setzen(peaks, {});
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) ASSERT_EQ(gIK->Y(i), 0.0f) << i;
+    for (int32_t i = 1; i <= gGR->Punkte(); ++i) ASSERT_EQ(gGR->Y(i), 0.0f) << i;
+}
+
+TEST_F(Testkurve, GRTestCurveVanishesAtBothEndsAndWithoutDensity)
+{
+    peaks.Hinzufuegen(0.0f, 0.02f, 0.01f, 0, 0.0f);
+    peaks.Hinzufuegen(9.99f, 0.02f, 0.01f, 0, 0.0f);
+    peaks.Hinzufuegen(2.5f, 0.02f, 0.01f, 0, 0.0f);
+    const std::vector<Sinusterm> sinus{{3.0f, 1.5707964f}};
+    const std::vector<float> r = R_Gitter();
+    const std::vector<float> g = Test_GR(peaks, sinus, r, 80.0);
+    EXPECT_EQ(g.front(), 0.0f);
+    EXPECT_NEAR(g.back(), 0.0f, 1e-20f);
+    EXPECT_GT(std::fabs(g[250]), 1.0f) << "the middle peak stays";
+    for (const float y : Test_GR(peaks, sinus, r, 0.0)) ASSERT_EQ(y, 0.0f);
+}

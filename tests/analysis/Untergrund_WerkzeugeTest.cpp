@@ -1,4 +1,4 @@
-// The background panel's arithmetic: the proposed support points and the
+// The background panel's arithmetic: the proposed support points, the zero background and the
 // choice of the support-point file to reload.
 #include "analysis/Untergrund_Werkzeuge.h"
 
@@ -66,4 +66,20 @@ TEST(UntergrundVorschlag, FirstSupportPointFileIsChosenByNameWithoutCase)
     std::ofstream(ordner / "A.UGS") << "x";
     EXPECT_EQ(Erste_UG_Datei(ordner.string()), "A.UGS");
     std::filesystem::remove_all(ordner);
+}
+
+TEST(UntergrundVorschlag, ShortSpectrumGetsNoPoint)
+{
+    const Spektrum s = Gitter(101, 0.1f, [](int32_t i) { return 1e5f - 1000.0f * static_cast<float>(i); });
+    EXPECT_TRUE(Stuetzstellen_Vorschlagen(s.x, s.y, 0.1f).empty());
+}
+
+TEST(UntergrundVorschlag, ZeroBackgroundLiesStrictlyInsideTheRange)
+{
+    const auto punkte = Null_Untergrund(21.0f);
+    ASSERT_EQ(punkte.size(), 20u);
+    for (size_t k = 0; k < punkte.size(); ++k) {
+        EXPECT_EQ(punkte[k].x, static_cast<float>(k + 1));
+        EXPECT_EQ(punkte[k].y, 0.0f);
+    }
 }

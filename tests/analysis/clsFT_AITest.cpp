@@ -45,6 +45,7 @@ TEST_F(FT_AI, EscInAPassEndsTheRunThere)
     EXPECT_EQ(lauf.Anzahl_FTR(), 4);
     EXPECT_TRUE(Geloggt("Anzahl der Durchläufe: 3"));
     EXPECT_EQ(seam.redraws, 2) << "the pass that ends the run is not drawn";
+    EXPECT_EQ(anzeige.infos, 2 + 2 * 3);
 }
 
 TEST_F(FT_AI, TheDeviationTargetCountsByItsSize)
@@ -87,4 +88,17 @@ TEST_F(FT_AI, AnErrorInAPassPutsTheLogBack)
     EXPECT_TRUE(e.Meldung.empty());
     EXPECT_TRUE(gCommon->Enable_Record());
     EXPECT_NE(seam.messages.back().text.find("Error 6 (Overflow)"), std::string::npos);
+}
+
+TEST_F(FT_AI, NoPassesStillTransformsOnce)
+{
+    Anzeige anzeige;
+    const int32_t vorher = gFFT->Anzahl_FFT();
+    const FT_AI_Ergebnis e = lauf.Starten("0", "0", anzeige);
+    EXPECT_TRUE(e.Gelaufen && e.Fehlerfrei);
+    EXPECT_EQ(gFFT->Anzahl_FFT(), vorher + 1);
+    EXPECT_EQ(lauf.Anzahl_FTR(), 1);
+    EXPECT_TRUE(Geloggt("Anzahl der Durchläufe: 0"));
+    EXPECT_NE(e.Meldung.find("0 FFT´s in "), std::string::npos) << e.Meldung;
+    EXPECT_TRUE(gCommon->Enable_Record());
 }

@@ -1,5 +1,5 @@
 // G(r) itself: the computation with the first peak and the density line it finds, the ".Gr0" file
-// of the first transform after each I(K) and the transform size.
+// of the first transform after each I(K), the density from the line and the transform size.
 #include "AnalysisFixture.h"
 
 #include "analysis/TransformGroesse.h"
@@ -23,9 +23,13 @@ protected:
 
 TEST_F(GRTest, FirstPeakAndDensityLineBelongToEachComputation)
 {
-    // Found peaks and lines: tests/mainwindow/HauptwegPhysikTest.cpp. A G(r) without a value
-    // above 0 has no first peak; nothing of the earlier one stays.
+    // The wave packet about K = 10 1/nm is highest near r = 3π/20, after its minimum near π/20.
     ASSERT_TRUE(gGR->Berechnen());
+    EXPECT_EQ(gGR->Punkte(), 1000);
+    EXPECT_NEAR(gGR->R(gGR->First_Peak_Index()), 3.0 * kPi / 20.0, 0.01);
+    EXPECT_NEAR(gGR->R(gGR->Dichte_Exp_Index()), kPi / 20.0, 0.01);
+
+    // A G(r) without a value above 0 has no first peak; nothing of the earlier one stays.
     SetIK(std::vector<float>(1500, 0.0f));
     gIK->setFTR_Index(1500);
     ASSERT_TRUE(gGR->Berechnen());
@@ -59,6 +63,18 @@ TEST_F(GRTest, FirstGrOfEachIKIsSavedOnceAndOnlyWithItsOption)
     EXPECT_TRUE(std::filesystem::exists(Gr0()));
 }
 
+TEST_F(GRTest, DensityLineSetsTheExperimentalDensity)
+{
+    // A pure line G(r) = −4π·60·r gives its density back; the last point is kept inside G(r).
+    gGR->setPunkte(1000);
+    for (int32_t i = 1; i <= 1000; ++i) gGR->Set_Y(i, static_cast<float>(-4.0 * kPi * 60.0 * gGR->R(i)));
+    gGR->setDichte_Exp_Index(30);
+    EXPECT_NEAR(gMFE->Dichte_Experimentell(), 60.0, 1e-4);
+    EXPECT_NEAR(gGR->Ausgleich_Abweichung(), 0.0, 1e-3);
+    gGR->setDichte_Exp_Index(5000);
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 1000);
+}
+
 TEST_F(GRTest, ANewTransformSizeSetsUpTheTransformAndMarksGrStale)
 {
     ASSERT_TRUE(gGR->Berechnen());
@@ -74,4 +90,7 @@ TEST_F(GRTest, ANewTransformSizeSetsUpTheTransformAndMarksGrStale)
     ASSERT_TRUE(gGR->Berechnen());
     EXPECT_EQ(gGR->Punkte(), 512);
 
+    // Bits beyond the offered range leave the size as it was.
+    FFT_Bits_Setzen(25);
+    EXPECT_EQ(gOptions->FFT_Bits(), 10);
 }

@@ -31,9 +31,16 @@ protected:
 
 TEST_F(GRDateienTest, ConversionIsOfferedStrictlyInsideItsBounds)
 {
-    ASSERT_TRUE(Read({9.0, 11.0, 10.0, 10.0}));  // a mean of exactly 10
-    ASSERT_EQ(gInput->Mittelwert(), 10.0f);
-    EXPECT_TRUE(seam.messages.empty());
+    // Four values whose sums are exact in single precision give the means at the bounds.
+    const std::vector<std::pair<float, std::vector<double>>> grenzen = {
+        {0.7f, {0.5, 0.75, 0.75, double(2.8f - 2.0f)}},
+        {1.7f, {1.5, 1.75, 1.75, double(6.8f - 5.0f)}},
+        {10.0f, {9.0, 11.0, 10.0, 10.0}}};
+    for (const auto& [mittel, werte] : grenzen) {
+        ASSERT_TRUE(Read(werte));
+        ASSERT_EQ(gInput->Mittelwert(), mittel);
+        EXPECT_TRUE(seam.messages.empty()) << mittel;
+    }
     for (const double mittel : {0.7001, 1.6999, 10.001}) {
         ASSERT_TRUE(Read(mittel));
         EXPECT_EQ(seam.messages.size(), 1u) << mittel;

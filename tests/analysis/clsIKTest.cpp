@@ -1,5 +1,5 @@
-// I(K) apart from its computation: the damping kinds at their edges (the low-K models:
-// TiefK_ModellTest.cpp).
+// I(K) apart from its computation: the rules of the index and weight settings, the damping kinds
+// at their edges, and the low-K models that cannot describe the curve.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
@@ -70,3 +70,34 @@ TEST_F(IKTest, ExponentialDampingEndsAtAThousandthOfKOrNotAtAll)
     EXPECT_EQ(y, Konstant(10, 0.3f));
 }
 
+TEST_F(IKTest, SettersKeepTheirValuesInsideTheirRanges)
+{
+    // 2 ≤ F ≤ N, 1 ≤ start < F, 2 ≤ parabola ≤ F − 1, and the weight wraps at both ends.
+    SetIK(Konstant(500, 0.5f));
+    const auto ftr = [](int32_t v) { return gIK->setFTR_Index(v), gIK->FTR_Index(); };
+    const auto start = [](int32_t v) { return gIK->setFTR_Start_Index(v), gIK->FTR_Start_Index(); };
+    const auto parabel = [](int32_t v) { return gIK->setParabel_Index(v), gIK->Parabel_Index(); };
+    const auto wichtung = [](float v) { return gIK->setWichtung(v), gIK->Wichtung(); };
+    EXPECT_EQ(ftr(800), 500);
+    EXPECT_EQ(ftr(1), 2);
+    EXPECT_EQ(ftr(300), 300);
+    for (const auto& [v, e] : {std::pair{400, 299}, {0, 1}, {20, 20}}) EXPECT_EQ(start(v), e) << v;
+    for (const auto& [v, e] : {std::pair{0, 2}, {1, 2}, {450, 299}}) EXPECT_EQ(parabel(v), e) << v;
+    for (const auto& [v, e] : {std::pair{1.2f, 0.0f}, {-0.1f, 1.0f}, {0.0f, 0.0f}, {1.0f, 1.0f}})
+        EXPECT_EQ(wichtung(v), e) << v;
+}
+
+TEST_F(IKTest, DegenerateModelsFallBackToTheCurve)
+{
+    // A flat I(K) has no half-height point and no slope.
+    SetIK(Konstant(200, 0.2f));
+    gIK->setFTR_Index(200);
+    gOptions->LM_IK_Set(0, LM_Voigt);
+    gIK->setParabel_Index(50);
+    EXPECT_EQ(gIK->Y_Parabel(25), 0.2f);
+    EXPECT_EQ(gIK->Parabel_Abweichung(), "100.0 %");
+    // Too short a curve for any model: no extrapolation at all.
+    SetIK(Konstant(2, 0.2f));
+    gIK->setWichtung(0.5f);
+    EXPECT_EQ(gIK->Parabel_Index(), 0);
+}

@@ -1,12 +1,14 @@
-// The other sources of I(K): generated curves with their transforms, curve files with their
-// K·I(K) and S(K) forms, and the stage store.
+// The other sources of I(K): generated curves with their transforms, demonstration curves, curve
+// files with their K·I(K) and S(K) forms, and the stage store.
 #include "QuellenFixture.h"
 
 #include "analysis/Analysestufe.h"
 #include "analysis/Daempfung.h"
+#include "analysis/DemoWerte.h"
 #include "core/Runtime.h"
 
 #include <algorithm>
+#include <bit>
 
 class IKQuellenTest : public QuellenFixture {
 protected:
@@ -56,8 +58,15 @@ TEST_F(IKQuellenTest, RechteckAndLorchTransformToTheirClosedForms)
 
 TEST_F(IKQuellenTest, StructureFactorIsOfferedAboveAMeanOfOneTenth)
 {
-    ASSERT_TRUE(Read(0.0999 * 400.0 / 399.0));
+    // The value beyond K = 0 moves by its last bit until the mean is exactly 0.1: not yet offered.
+    float wert = static_cast<float>(0.1 * 400.0 / 399.0);
+    for (int versuch = 0; versuch < 64 && gIK->Mittelwert() != 0.1f; ++versuch) {
+        ASSERT_TRUE(Read(wert));
+        wert = std::nextafter(wert, gIK->Mittelwert() < 0.1f ? 1.0f : 0.0f);
+    }
+    ASSERT_EQ(gIK->Mittelwert(), 0.1f);
     EXPECT_TRUE(seam.messages.empty());
+
     ASSERT_TRUE(Read(0.1001 * 400.0 / 399.0));
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].title, "KPW ZELO - S(K)");
@@ -105,3 +114,33 @@ TEST_F(IKQuellenTest, StageStoreRestoresEveryForm)
     ExpectAllForms([](int32_t i) { return std::vector<float>{0.5f, -1.0f, 2.0f, 1.0f}[size_t(i - 1)]; });
 }
 
+TEST_F(IKQuellenTest, GeneratedAndDemonstrationCurves)
+{
+    ASSERT_TRUE(gIK->Rechteck());
+    ExpectAllForms([](int32_t i) { return i <= 1000 ? 1.0f : 0.0f; });
+
+    ASSERT_TRUE(gIK->PeakTest());
+    ExpectAllForms([](int32_t) { return 0.0f; });
+
+    ASSERT_TRUE(gIK->Demo_IK());
+    ASSERT_EQ(gIK->Punkte(), 1460);
+    EXPECT_NEAR(gIK->Y(1), -1.011, 1e-5);
+    float hoechster = gIK->Y(1);
+    for (int32_t i = 2; i <= 1460; ++i) hoechster = std::max(hoechster, gIK->Y(i));
+    EXPECT_NEAR(hoechster, 2.063, 1e-5);
+}
+
+TEST(DemoWerteTest, CountMustFitTheBytes)
+{
+    const auto bytes = [](int32_t count, std::vector<float> values) {
+        std::vector<uint8_t> b;
+        values.insert(values.begin(), std::bit_cast<float>(count));
+        for (const float v : values)
+            for (int shift = 0; shift < 32; shift += 8)
+                b.push_back(static_cast<uint8_t>(std::bit_cast<uint32_t>(v) >> shift));
+        return b;
+    };
+    EXPECT_EQ(Demo_Werte(bytes(2, {1.5f, -2.0f})), (std::vector<float>{1.5f, -2.0f}));
+    for (const int32_t count : {3, 0, -1, 0x7FFFFFFF}) EXPECT_TRUE(Demo_Werte(bytes(count, {1.5f, -2.0f})).empty());
+    EXPECT_TRUE(Demo_Werte({}).empty());
+}

@@ -1,4 +1,5 @@
-// The way back from G(r): the truncation ripple left out of the back-transform.
+// The way back from G(r): the truncation ripple left out of the back-transform, and the sum-rule
+// density.
 #include "AnalysisFixture.h"
 
 #include "curves/clsCalc.h"
@@ -56,4 +57,14 @@ TEST_F(IK_RTRTest, TheRippleIsLeftOutOnlyWhenComputedAndChosen)
     const float einmal = gIK->Y_RTR(300);
     gIK->RTR_Berechnen();
     EXPECT_EQ(gIK->Y_RTR(300), einmal);
+}
+
+TEST_F(IK_RTRTest, SumRuleDensityOfMinusOne)
+{
+    EXPECT_EQ(gIK->Dichte_IK(), 0.0f);
+    SetIK(std::vector<float>(100, -1.0f));
+    gIK->setFTR_Index(100);
+    gIK->setParabel_Index(2);
+    ASSERT_EQ(gIK->Parabel_Index(), 2);
+    EXPECT_NEAR(gIK->Dichte_IK(), 16.634, 5e-4);
 }

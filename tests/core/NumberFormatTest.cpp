@@ -31,3 +31,16 @@ TEST(Runden, RoundsDecimalHalvesAwayFromZeroAndKeepsValuesOutsideTheRange)
         EXPECT_EQ(Runden(value, digits), expected) << value << " to " << digits;
     EXPECT_TRUE(std::isnan(Runden(std::nan(""), 2)));
 }
+
+TEST(LogSicher, IsZeroForValuesWithoutALogarithm)
+{
+    EXPECT_FLOAT_EQ(Log_Sicher(std::exp(1.0f)), 1.0f);
+    for (float bad : {0.0f, -1.0f, INFINITY}) EXPECT_EQ(Log_Sicher(bad), 0.0f) << bad;
+}
+
+TEST(TextBoxWert, ShowsAValueOrTheUnknownText)
+{
+    TestWorld world;
+    EXPECT_EQ(TextBox_Wert(60.5f).Text + " " + TextBox_Wert(60.5f).Tag, "60.5 0");
+    EXPECT_EQ(TextBox_Wert(Kein_Wert).Text + " " + TextBox_Wert(Kein_Wert).Tag, "<unbekannt> -3E+38");
+}

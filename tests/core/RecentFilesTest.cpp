@@ -62,3 +62,12 @@ TEST_F(RecentFilesTest, AFileGoesIntoAGapOrAfterTheLastSlotAndAFullListReplacesI
     PutStore(AllSlotsBut(0) + "MRU_Last=text:garbage\n");
     EXPECT_EQ(clsOptions().MRU_Set("new"), 1);
 }
+
+TEST_F(RecentFilesTest, AFailedWriteIsReportedAndEntersNothing)
+{
+    clsOptions options;
+    BlockStore();
+    EXPECT_EQ(options.MRU_Set(FileName(1)), -1);
+    EXPECT_EQ(seam.errorWindows, 1);
+    EXPECT_FALSE(options.MRU_Available());
+}

@@ -105,3 +105,18 @@ TEST_F(CommonTest, DialogsAnswerAPathAndACompactedPathElidesTheMiddle)
         EXPECT_EQ(gCommon->CompactPath(path, room), text) << room;
     EXPECT_EQ(gCommon->CompactPath("/home/jörg/ä/größe.dat", 20), "/home/j.../größe.dat") << "counted in characters";
 }
+
+TEST_F(CommonTest, OpenDialogFilterStartsWithAllKnownPatternsInTheLanguageOfCreation)
+{
+    const auto filters = ParseFilterText(gCommon->Filter());
+    ASSERT_EQ(filters.size(), 9u);
+    EXPECT_EQ(filters[0].name, "alle bekannten Formate");
+    EXPECT_TRUE(filters[0].patterns.starts_with(";*.dat;*.elb;*.asc;*.mitt;"));
+    EXPECT_EQ(filters[8].name + " " + filters[8].patterns, "Alle Dateien (*.*) *.*");
+    EXPECT_EQ(ParseFilterText("Bitmap" + kNul + "*.bmp").size(), 0u) << "an entry without its final NUL";
+
+    gOptions->setSprache(3);
+    Restart();
+    gLanguage->OpenLanguageEx(0);
+    EXPECT_EQ(ParseFilterText(gCommon->Filter())[2].name, "diffraction ELMI (*.asc)");
+}

@@ -59,3 +59,14 @@ TEST(ErrorReporter, StoresTheErrorAndShowsTheWindowUnlessSilent)
     error.ErrorMsg("modCommon", "Zelo_Oeffnen", false, 62, "Input past end of file");
     EXPECT_EQ(seam.errorWindows, 1);
 }
+
+TEST(ErrorReporter, MessageFormNamesProcedureKindAndModule)
+{
+    EXPECT_EQ(ErrorMessageText(9, "Subscript out of range", "Sprache", ModuleKind::Class, "clsOptions"),
+              "Error 9 (Subscript out of range) in procedure Sprache of Klassenmodul clsOptions");
+    RecordingSeam seam;
+    ShowErrorMessage(6, "Overflow", "Form_Load", ModuleKind::Form, "frmMain");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Error 6 (Overflow) in procedure Form_Load of Formular frmMain");
+    EXPECT_EQ(seam.messages[0].title, "KPW ZELO");
+}

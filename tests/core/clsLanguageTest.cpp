@@ -20,3 +20,13 @@ TEST_F(LanguageTest, CaptionInBothLanguagesAndTheErrorTextForAMissingNumber)
     gLanguage->OpenLanguageEx(214748);
     EXPECT_EQ(gLanguage->Caption(2000000000), "Language Error Index2000000000") << "the sum overflows";
 }
+
+TEST_F(LanguageTest, LanguageNamesOrbitalAndRadiationTexts)
+{
+    for (const auto& [offset, name] : {std::pair{0, "Deutsch"}, {1, ""}, {3, "English"}, {-1, ""}})
+        EXPECT_EQ(gLanguage->GetLanguageName(offset), name) << offset;
+    EXPECT_EQ(Orbital_Text(4), "");
+    EXPECT_EQ(Strahlung_Text(3), "<unbekannt>");
+    gLanguage->OpenLanguageEx(3);
+    EXPECT_EQ(Strahlung_Text(-7), "<unknown>");
+}

@@ -63,3 +63,15 @@ TEST(ProgramFolderTest, RelativeBaseFoldersAreIgnoredLikeEmptyOnes)
         EXPECT_EQ(SettingsFile::Location(), home / ".config/Murenko/Settings.ini") << value;
     }
 }
+
+TEST_F(LoaderTest, ConnectGathersTheProgramsFacts)
+{
+    clsLoader loader;
+    EXPECT_EQ(loader.MemoryInfo(), "") << "no process is known before Connect";
+    loader.Connect();
+    EXPECT_EQ(loader.ApplicationPath(), env.DataFolder().string() + "/");
+    EXPECT_EQ(loader.Creation_Info(), loader.Creation_Info_Of(loader.GetExeFilePath()));
+    EXPECT_EQ(loader.FreeImageLib_Available(), FreeImage_GetVersion() != nullptr);
+    EXPECT_TRUE(loader.MemoryInfo().ends_with(" kB"));
+    EXPECT_EQ(seam.errorWindows, 0);
+}

@@ -21,3 +21,15 @@ TEST(SystemInfoTest, ParsesTheSystemsTexts)
     EXPECT_EQ(sysinfo::ParseResidentKilobytes("Name:\tzelo\nVmRSS:\t   51234 kB\nVmData:\t 1 kB\n"), 51234u);
     EXPECT_FALSE(sysinfo::ParseResidentKilobytes("VmRSS:\tlots\n").has_value());
 }
+
+TEST(OperatingSystemTest, FullNameInShortAndLongForm)
+{
+    sysinfo::OsFacts facts;
+    facts.name = "Debian GNU/Linux 12 (bookworm)";
+    facts.machine = "x86_64";
+    facts.kernelBuild = "#1 SMP Debian 6.1.76-1";
+    sysinfo::ParseKernelRelease("6.1.76", facts);
+    const clsOperatingSystem os(facts);
+    EXPECT_EQ(os.FullName(1), "Debian GNU/Linux 12 (bookworm) (6.1.76) #1 SMP Debian 6.1.76-1");
+    EXPECT_EQ(os.FullName(), "Debian GNU/Linux 12 (bookworm) x86_64 (6.1.76) \r\n#1 SMP Debian 6.1.76-1 (0.0)\r\n");
+}

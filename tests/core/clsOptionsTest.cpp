@@ -90,6 +90,10 @@ TEST_F(OptionsTest, StoredSettingsLastAcrossRunsButFftRichtigAndButtonStyleDoNot
 
 TEST_F(OptionsTest, NumbersAreReadWithEitherSeparatorAndWhatCannotBeReadGivesTheDefault)
 {
+    for (const auto& [stored, expected] : {std::pair{"2,5", 2.5f}, {"2.5", 2.5f}, {"xyz", 3.1415927f}, {"", 3.1415927f}}) {
+        PutStore(std::string("Max_R=text:") + stored + "\n");
+        EXPECT_EQ(clsOptions().Max_R(), expected) << stored;
+    }
     PutStore("ButtonStyle=dword:2\nLang=text:3\nAbbruchstelle Ordnung=text:6,4\nC_1=text:60.5\nC_2=text:0,5\n"
              "Komponenten=text:3\nE_1=dword:5\nRTR=dwo");  // truncated in its last line
     clsOptions read;

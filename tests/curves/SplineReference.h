@@ -1,5 +1,6 @@
 #pragma once
-// Noisy points for the smoothing spline and the straight line it tends to.
+// An independent reference for the smoothing spline: the minimiser of
+// sum(((g(x) - y) / dy)^2) + lambda * integral(g''^2), found by dense linear algebra.
 #include <cstdint>
 #include <vector>
 
@@ -15,3 +16,12 @@ struct StraightLine {
     double offset, slope, residual;
 };
 StraightLine FitStraightLine(const NoisyPoints& points);
+
+class DenseSpline {
+public:
+    DenseSpline(const NoisyPoints& points, double lambda);
+    double operator()(double at) const;
+
+private:
+    std::vector<double> x_, values_, secondDerivatives_;
+};

@@ -15,6 +15,14 @@ protected:
         OpenProject("probe.dat", "");
         gOptions->setKurveSpeichern(3, true);
     }
+    // Loads the raw spectrum of n rows with step 1 / faktor, centred on its middle point.
+    void LoadRaw(int32_t n, float faktor)
+    {
+        OpenProject("raw.dat", RawSpectrum(n));
+        gOptions->setFaktor_X(faktor);
+        ASSERT_TRUE(gCalc->Beugung_oeffnen());
+        OpenProject("probe.dat", "");
+    }
     // 1003 points of step 0.1 with the peak centred shift points right of the middle point 502; the
     // values left of the centre are times linksFaktor (the centre itself takes the mean factor).
     static void LoadPeak(int32_t shift, double linksFaktor)
@@ -26,6 +34,42 @@ protected:
     }
     std::string MittPath() const { return gCommon->Ordner() + gCommon->Dateiname() + ".mitt"; }
 };
+
+TEST_F(FoldingTest, FoldingSixPointsReversesTheLeftHalf)
+{
+    LoadRaw(6, 1.0f);
+    ASSERT_EQ(gCalc->Mitte_Index(), 3);
+    gCalc->Falten();
+    EXPECT_EQ(std::pair(gCalc->X_StartIndex(), gCalc->X_StartIndex_Rechts()), std::pair(3, 3));
+    EXPECT_EQ(gCalc->Minimum_X(), 0.0f);
+    for (int32_t i = 1; i <= 6; ++i) {
+        EXPECT_EQ(gCalc->yl(i), gCalc->Y(7 - i)) << i;
+        EXPECT_EQ(gCalc->YR(i), gCalc->Y(i)) << i;
+    }
+    EXPECT_EQ(gCalc->yl(0) + gCalc->YR(7), 0.0f);
+}
+
+TEST_F(FoldingTest, OneSideOfAThousandAndOnePointsStartsAtTheMiddle)
+{
+    // Both halves start at the middle point 501, which lies at K = 0 on either side.
+    LoadRaw(1001, 10.0f);
+    ASSERT_EQ(gCalc->Mitte_Index(), 501);
+    const float mitte = gCalc->Y(501);
+    gCalc->Falten();
+    EXPECT_EQ(std::pair(gCalc->X_StartIndex(), gCalc->X_StartIndex_Rechts()), std::pair(500, 501));
+    EXPECT_FLOAT_EQ(gCalc->X_Shifted(501, true), 0.0f);
+    EXPECT_FLOAT_EQ(gCalc->X_Shifted(501, false), 0.0f);
+    std::vector<float> left;
+    for (int32_t i = 501; i <= 1000; ++i) left.push_back(gCalc->yl(i));
+
+    ASSERT_TRUE(gCalc->Mitteln(0));
+    EXPECT_EQ(Values(), left) << "yl(501) .. yl(1000): the half's last point is left out";
+    EXPECT_EQ(gCalc->Y(1), mitte);
+    EXPECT_EQ(CurveGrid(), (Grid{500, 0.1f, 0.0f, gCalc->x(500)}));
+    EXPECT_TRUE(gCalc->IstGefaltet());
+    EXPECT_TRUE(Logged("Datenpunkte nach Faltung: 500"));
+    EXPECT_TRUE(std::filesystem::exists(MittPath()));
+}
 
 TEST_F(FoldingTest, ShiftedHalvesAreAveragedAndTheLongerHalfJoinsTheMean)
 {

@@ -32,7 +32,11 @@ TEST_F(LoadingTest, RawSpectrumIsCentredOnItsMiddlePointOrLeftAsItWasAndTheDemon
     ASSERT_TRUE(gCalc->Beugung_oeffnen());  // a two-sided spectrum before it
     ASSERT_TRUE(gCalc->Demo_JK());
     EXPECT_EQ(CurveGrid(), (Grid{1023, 0.244f, 0.0f, 249.612f}));
-    EXPECT_NEAR(gCalc->Y(400), 547.9f, 0.005f);
+    for (int32_t i = 1; i <= 14; ++i) EXPECT_EQ(gCalc->Y(i), 654357.0f) << "pair " << i;
+    for (const auto& [i, y, tolerance] : {std::tuple{15, 643073.6f, 0.05f}, {40, 45796.5f, 0.05f},
+                                          {119, 28209.8f, 0.05f}, {400, 547.9f, 0.005f}, {1023, 15.07f, 0.005f}})
+        EXPECT_NEAR(gCalc->Y(i), y, tolerance) << "pair " << i;
+    EXPECT_EQ(gCalc->Maximum_Y(), 700000.0f);
     EXPECT_TRUE(gCalc->IstGefaltet());
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 1));
     EXPECT_EQ(StageGrid(), (Grid{1023, 0.244f, 0.0f, 0.0f}));

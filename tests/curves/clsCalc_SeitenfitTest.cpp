@@ -31,6 +31,41 @@ protected:
     std::string FitPath() const { return gCommon->Ordner() + gCommon->Dateiname() + ".fit"; }
 };
 
+TEST_F(SideFitTest, SeparationPointSizesBothSides)
+{
+    LoadSpectrum(1000);
+    gCalc->setTrennstelle(200);
+    // The overlap on the fit grid, the curve points of each side and the fit points of each side.
+    const auto sides = [] {
+        return std::tuple{gOptions->Fit_Ueberlapp_k(), gCalc->Daten_Links(), gCalc->Daten_Rechts(),
+                          gCalc->Fit_Punkte_Links(), gCalc->Fit_Punkte_Rechts()};
+    };
+    EXPECT_EQ(sides(), std::tuple(5, 205, 805, 204, 796));
+    EXPECT_TRUE(gCalc->Trennstelle_OK());
+    gOptions->setDelta_k(0.05f);
+    gCalc->setTrennstelle(200);
+    EXPECT_EQ(sides(), std::tuple(10, 205, 805, 408, 1592)) << "on a finer fit grid the overlap spans 10 fit points";
+}
+
+TEST_F(SideFitTest, SearchKeepsASmoothFitItFittedLastOrElseTheStartChi)
+{
+    // Which chi wins is the search's own affair; here the side's state must be that of the kept fit.
+    LoadSpectrum(1000, true);
+    gCalc->setTrennstelle(200);
+    gCalc->setChi_Links(1e6f);
+    gCalc->Best_Fit_L();
+    ASSERT_LT(gCalc->Chi_Links(), 1e6f) << "some round qualifies";
+    EXPECT_NEAR(gCalc->Glattheit_Links(), 1.0f, 0.01f);
+    clsCalc probe = *gCalc;
+    probe.setChi_Links(gCalc->Chi_Links());
+    EXPECT_EQ(probe.Abweichung_Links(), gCalc->Abweichung_Links());
+
+    gCalc->setTrennstelle(-3);  // two curve points for the left side: the spline cannot fit them
+    gCalc->setChi_Links(1e6f);
+    gCalc->Best_Fit_L();
+    EXPECT_EQ(gCalc->Chi_Links(), 1e6f);
+}
+
 TEST_F(SideFitTest, EachSideFitsItsOwnPartWithValuesItCannotTakeReplacedOnlyInItsInput)
 {
     LoadSpectrum(1000);
@@ -109,6 +144,17 @@ TEST_F(SideFitTest, TakingOverJoinsTheFitsOnTheFitGridOnceBothSidesAreFitted)
     EXPECT_TRUE(Logged("Trennstelle für Spline-Fit: 9.5 1/nm"));
     EXPECT_TRUE(LoggedPart(": Fit gespeichert " + FitPath()));
     EXPECT_FALSE(gCalc->FitUebernehmen()) << "the fits belonged to the curve they replaced";
+
+    gOptions->setKurveSpeichern(4, false);
+    std::filesystem::remove(FitPath());
+    seam.logLines.clear();
+    LoadSpectrum(601);
+    gCalc->setTrennstelle(96);
+    gCalc->setChi_Links(1000.0f);
+    gCalc->setChi_Rechts(100.0f);
+    ASSERT_TRUE(gCalc->FitUebernehmen());
+    EXPECT_FALSE(std::filesystem::exists(FitPath()));
+    EXPECT_FALSE(LoggedPart("Fit gespeichert")) << "only a written file is logged";
 }
 
 }

@@ -1,5 +1,6 @@
 #include "CurvesTest.h"
 #include "core/KurvenTyp.h"
+#include "core/clsLoader.h"
 #include "support/ScopedLocale.h"
 
 namespace {
@@ -84,6 +85,9 @@ TEST_F(CurveFileTest, InterferenceFunctionInTheWrongUnitAsksTheUser)
         EXPECT_FLOAT_EQ(gInput->Delta_X(), step) << name;
     }
     ASSERT_EQ(seam.messages.size(), 3u);
+    EXPECT_EQ(seam.messages[0].text, "Sind die K-Werte vielleicht doch in 1/Angström?");
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
+    EXPECT_EQ(seam.messages[0].title, gLoader->ApplicationName());
     EXPECT_EQ(seam.messages[2].text, "Sind die K-Werte vielleicht doch in 1/nm?");
 }
 

@@ -45,6 +45,24 @@ double Versetzt(double x) { return x + 3.0; }
 
 }
 
+TEST_F(SpektrenMittel, WithoutAddedSpectraNothingChanges)
+{
+    mittel.Mitteln();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) ASSERT_FLOAT_EQ(gCalc->Y(i), (i - 1) * 0.1f);
+    EXPECT_EQ(Letzte_Zeile(), "mittlere Messzeit nach Mittelung: 0 ms");
+}
+
+TEST_F(SpektrenMittel, RemovingDropsOnlyThatFile)
+{
+    const std::string a = Spektrum("a.dat", 100, Zehn);
+    mittel.Hinzufuegen(a);
+    mittel.Hinzufuegen(Spektrum("b.dat", 100, Zehn));
+    EXPECT_FALSE(mittel.Entfernen("c.dat"));
+    EXPECT_TRUE(mittel.Entfernen(a));
+    ASSERT_EQ(mittel.Anzahl(), 1);
+    EXPECT_NE(mittel.Spektrum(1).Dateiname(), a);
+}
+
 TEST_F(SpektrenMittel, AddsEachFileOnceLeavesTheProjectAloneAndAveragesWhereDrawn)
 {
     gCommon->Set_Dateiname((env.Root() / "projekt.dat").string());
@@ -81,4 +99,3 @@ TEST_F(SpektrenMittel, AddsEachFileOnceLeavesTheProjectAloneAndAveragesWhereDraw
         EXPECT_NEAR(gCalc->Y(i), x, 2e-3f) << "point " << i << ": left of the offset alone, beyond it with its equal";
     }
 }
-

@@ -1,5 +1,6 @@
 #include "graphics/Abbildung.h"
 
+#include "core/KurvenTyp.h"
 #include "core/modString.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +37,14 @@ TEST(Abbildung, DiagramMapsValuesToPixelsRoundingHalvesToEvenAndBack)
     EXPECT_EQ(PixelY(s, -5), 365) << "below Ymin lands on the plot bottom";
     EXPECT_LT(*PixelY(s, 20), 0) << "above Ymax is not clipped";
     EXPECT_FLOAT_EQ(WertY(s, static_cast<float>(*PixelY(s, 4))), 4.0f);
+    EXPECT_EQ(ZuPixel(2.5), 2);
+    EXPECT_EQ(ZuPixel(3.5), 4);
     EXPECT_EQ(ZuPixel(-0.5), 0);
     // 530 pixels for 0..530: x + 70 puts every half on a pixel's edge.
     const DiagrammSkala halbe = Diagramm600(0, 530, 0, 1);
     EXPECT_EQ(PixelX(halbe, 0.5f), 70);
     EXPECT_EQ(PixelX(halbe, 1.5f), 72);
+    EXPECT_FALSE(ZuPixel(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_FALSE(ZuPixel(std::numeric_limits<double>::infinity()));
     EXPECT_FALSE(PixelX(halbe, std::numeric_limits<float>::quiet_NaN()));
 }
@@ -48,6 +52,8 @@ TEST(Abbildung, DiagramMapsValuesToPixelsRoundingHalvesToEvenAndBack)
 TEST(Abbildung, LayerClampsOnEverySideGivesHeadroomALogDecadeAndWidensEmptySpans)
 {
     const LayerSkala s = Layer600x400(0, 100, 0, 10);
+    EXPECT_FLOAT_EQ(s.rechts, 530.0f);
+    EXPECT_FLOAT_EQ(s.unten, 365.0f);
     const auto pixel = [](const LayerSkala& skala, float x, float y) {
         EXPECT_TRUE(KonvertiereAchsen(skala, x, y));
         return std::pair{x, y};
@@ -69,6 +75,29 @@ TEST(Abbildung, LayerClampsOnEverySideGivesHeadroomALogDecadeAndWidensEmptySpans
     EXPECT_TRUE(std::isfinite(Diagramm600(0, 0, 0, 0).yscale));
     float nx = std::numeric_limits<float>::quiet_NaN(), ny = 1;
     EXPECT_FALSE(KonvertiereAchsen(flach, nx, ny));
+}
+
+TEST(Abbildung, EmptyRangesTakeTheKindsDefaults)
+{
+    const auto bereich = [](int32_t kind) { return MitStandardBereich(kind, {5, 5, 2, 2}); };
+    const auto gleich = [](Bereich a, Bereich b) { return a.x1 == b.x1 && a.x2 == b.x2 && a.y1 == b.y1 && a.y2 == b.y2; };
+    EXPECT_TRUE(gleich(bereich(KT_IK), {0, 150, -2, 5}));
+    EXPECT_TRUE(gleich(bereich(KT_v_r), {0, 3.1415927f, -100, 1000}));
+    EXPECT_TRUE(gleich(bereich(KT_UG), {0, 150, 0, 1000}));
+    EXPECT_TRUE(gleich(MitStandardBereich(KT_IK, {5, 5, 1, 3}), {0, 150, 1, 3})) << "only the empty range";
+}
+
+TEST(Abbildung, TwoDiagramsShowIKBelowAndGRAbove)
+{
+    const auto ziel = [](int32_t kind, int32_t index, bool zwei) {
+        const auto z = ZielDiagramm(kind, index, zwei);
+        return z ? std::pair{z->display, z->kurve} : std::pair{-1, -1};
+    };
+    EXPECT_EQ(ziel(KT_GR, 0, true), std::pair(0, int32_t(KT_IK_Wichtung)));
+    EXPECT_EQ(ziel(KT_IK_Wichtung, 1, true), std::pair(1, int32_t(KT_GR)));
+    EXPECT_EQ(ziel(KT_GR, 2, true), std::pair(-1, -1));
+    EXPECT_EQ(ziel(KT_GR, 0, false), std::pair(0, int32_t(KT_GR)));
+    EXPECT_EQ(ziel(KT_JK, 1, true), std::pair(1, int32_t(KT_JK)));
 }
 
 TEST(Abbildung, ZoomOnlyForFourNumbersWithSpans)

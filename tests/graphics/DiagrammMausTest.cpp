@@ -91,6 +91,7 @@ TEST_F(MausTest, ZoomNeedsADragThenZoomsToTheCornersAndEnds)
     gModus_Zoom = true;
     Klick(Bei(20, 5));
     EXPECT_TRUE(gModus_Zoom && !gGrafik->Zoom()) << "a click without movement keeps the mode";
+    EXPECT_EQ(info.count(), 0);
 
     const QPoint von = Bei(30, 2), bis = Bei(10, 8);
     const float yOben = WertY(display.Skala(), float(bis.y())), yUnten = WertY(display.Skala(), float(von.y()));
@@ -108,6 +109,9 @@ TEST_F(MausTest, BackgroundStepAddsMovesAndDeletesSupportPoints)
     gSchritt = 10;
     Klick(Bei(1, 50));
     Klick(Bei(3, 50));
+    ASSERT_EQ(gUntergrund->Anzahl(), 2);
+    EXPECT_NEAR(gUntergrund->UX(2), 3.0f, 1e-4);
+    EXPECT_NEAR(gUntergrund->UY(2), 50.0f, 0.5f);
     Klick(Bei(4, 50), Qt::LeftButton, Qt::ControlModifier);
     ASSERT_EQ(gUntergrund->Anzahl(), 3);
     EXPECT_NEAR(gUntergrund->UY(3), 16.0f, 1e-3) << "on the curve at x = 4, not one point before";
@@ -153,6 +157,7 @@ TEST_F(MausTest, InterferenceStepSetsTheIndicesOfTheClickedKClampedAndExtrasPick
     Bewegen(Bei(25));
     EXPECT_FLOAT_EQ(gIK->K_pe(), 25);
     Klick(Bei(30));
+    EXPECT_FALSE(display.Maus->SetKpe);
     Bewegen(Bei(35));
     EXPECT_FLOAT_EQ(gIK->K_pe(), 30) << "picking ended with the release";
 }
@@ -168,14 +173,18 @@ TEST_F(MausTest, DensityLineAndCoordinationLimitsWithTheirHatch)
     Klick(QPoint(5, 100));
     EXPECT_EQ(gGR->Dichte_Exp_Index(), 2) << "the density line left of r = 0";
     info.clear();
+    gMFE->setDichte_Experimentell(60);  // the line through two points of a sine set a density of its own
 
     display.Skalieren(5.3f, 0, 30000, 0, KT_RDF);
     gSchritt = 13;
     gGR->setKZ_r2(0);
     Klick(Bei(1));
+    EXPECT_NEAR(gGR->KZ_r1(), 1.0f, 1e-4);
     EXPECT_EQ(std::tuple(gGR->KZ_r2(), RoteSpalten().first, info.count()), std::tuple(0.0f, -1, 0))
         << "left sets only the lower limit: no hatch yet";
     Klick(Bei(2), Qt::RightButton);
+    EXPECT_NEAR(gGR->KZ_r2(), 2.0f, 1e-4);
+    EXPECT_GT(gGR->KZ_Wert(), 0.0f);
     EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(1).x(), Bei(2).x()));
     ASSERT_EQ(info.count(), 1);
     EXPECT_EQ(info[0][0].toInt(), 7);
@@ -196,6 +205,22 @@ TEST_F(MausTest, DensityLineAndCoordinationLimitsWithTheirHatch)
     Klick(Bei(5.2f), Qt::RightButton);
     EXPECT_FLOAT_EQ(gGR->KZ_r2(), rEnde) << "clamped to the last r";
     EXPECT_LE(RoteSpalten().second, Bei(rEnde).x()) << "the hatch ends there too";
+}
+
+TEST_F(MausTest, DensityLineIndexOfTheClickedRWithinTheCurve)
+{
+    gMFE->setDichte_Experimentell(60);
+    gGR->setPunkte(1200);
+    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, -gGR->R(i));
+    const float dr = gOptions->Delta_r();
+    display.Skalieren(530 * dr, 0, 1, -6, KT_GR);
+    gSchritt = 12;
+    Klick(Bei(100 * dr, -1));
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 101);
+    Klick(QPoint(5, 100));
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 2) << "left of r = 0";
+    ASSERT_EQ(info.count(), 2);
+    EXPECT_EQ(info[1][0].toInt(), 7);
 }
 
 // What the test-curve panel was asked for.
@@ -282,4 +307,16 @@ TEST_F(MausTest, ReadOutInTheShownUnitAndCrossOverGaussPeaks)
     EXPECT_EQ(display.pic->cursor().shape(), Qt::CrossCursor);
     Bewegen(Bei(0.32f));
     EXPECT_EQ(display.pic->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MausTest, SeparationStepDrawsTheRedLineAndSetsThePointOnRelease)
+{
+    Arbeitskurve(0, 50, 0.1f, [](float x) { return x; });
+    display.Skalieren(53, 0, 60, 0, KT_JK_Gemittelt);
+    gSchritt = 9;
+    gCalc->setTrennstelle_OK(false);
+    Bewegen(Bei(20, 10));
+    EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(20).x(), Bei(20).x()));
+    Klick(Bei(20, 10));
+    EXPECT_EQ(gCalc->Trennstelle(), 200);
 }

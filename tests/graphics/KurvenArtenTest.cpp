@@ -163,6 +163,7 @@ TEST_F(Ausgewertet, RdfKeepsItsRangeWhenZoomedAndTwoDiagramsShowIKBesideGrWithIt
 {
     gGrafik->Zeichne_Kurve(KT_RDF);
     gGrafik->Zoomen(0.2f, 0.5f, 10, 100, true, true);
+    EXPECT_FLOAT_EQ(haupt.Skala().xmin, 0.0f);
     EXPECT_FLOAT_EQ(haupt.Skala().xmax, 1.0f);
     EXPECT_FLOAT_EQ(gGrafik->SkalenBereich().y1, -1.0f);
     // The top is the RDF's over the shown r, not G(r)'s: the RDF grows far above G(r).

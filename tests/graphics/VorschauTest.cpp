@@ -78,6 +78,8 @@ TEST_F(Vorschau, NewWindowsStartOnGrTakeTheKindAskedAndAreTrackedUntilClosed)
 
     frmSmall& ik = Neu(KT_IK_Wichtung);
     EXPECT_EQ(ik.cmbkRaum->currentData().toInt(), KT_IK_Wichtung);
+    EXPECT_EQ(ik.windowTitle().toStdString(), Kurven_Titel(KT_IK_Wichtung) + " Vorschau") << "no density beside I(K)";
+    EXPECT_EQ(gr.cmbkRaum->count(), 4);
 
     frmSmall& ug = Neu(KT_UG);
     EXPECT_TRUE(ug.conDisplay1->Y_Achse_Log()) << "U(K) on a log axis";

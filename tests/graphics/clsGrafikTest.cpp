@@ -60,6 +60,8 @@ TEST_F(EngineTest, MergeSkipsInvisibleAndEmptyLayersAndAlwaysDrawsTheAxesLayersC
     gGrafik->setDisplay(1, &zweites);
     gGrafik->LoadLayer(1, 1, false);
     ASSERT_EQ(gGrafik->LayerAnzahl(), 3);
+    EXPECT_EQ(gGrafik->Layer(1).DisplayIndex(), 0);
+    EXPECT_EQ(gGrafik->Layer(3).DisplayIndex(), 1);
     EXPECT_EQ(gGrafik->Layer(3).Bild().size(), QSize(300, 200));
     for (const int32_t n : {0, 4}) gGrafik->ClearLayer(n);  // beyond the layers: nothing happens
     EXPECT_THROW(gGrafik->DrawPoint(4, 1, 1), rt::RuntimeError);

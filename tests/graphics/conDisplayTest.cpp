@@ -71,6 +71,7 @@ TEST_F(DisplayTest, SavesTheDiagramAsABitmapUnlessCancelledAndCopiesItAsAPicture
     display.DiagrammSpeichern();
     const QImage gelesen(QString::fromStdString((ordner / "plot.bmp").string()));
     EXPECT_EQ(gelesen.size(), display.size());
+    EXPECT_EQ(seam.dialogs.at(0).filters.at(0).patterns, "*.bmp");
 
     seam.dialogAnswers = {(ordner / "grafik.BMP").string()};
     display.DiagrammSpeichern();

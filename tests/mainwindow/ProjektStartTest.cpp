@@ -17,8 +17,14 @@ TEST_F(ProjektStartTest, RawSpectrumStartsTheProjectWithItsAlloy)
     Projekteinstellungen_Uebernehmen(Einstellungen("C"));
 
     ASSERT_EQ(gSchritt, 2) << "the raw spectrum is loaded";
+    EXPECT_EQ(gCalc->Punkte(), 401);
     EXPECT_NEAR(gCalc->x(gCalc->Mitte_Index()), 0.0f, 1e-5f) << "centred on the middle point";
-    EXPECT_EQ(view.alloyMenu, std::vector<std::string>{"C: 100at%, 2.26 g/cm³, 4 e/a"});
+    EXPECT_EQ(seam.errorWindows, 0);
+    EXPECT_EQ(view.title, "KPW - ZELO (DEMO) 2.32 - [probe]");
+    ASSERT_EQ(view.alloyMenu.size(), 1u);
+    EXPECT_EQ(view.alloyMenu[0], "C: 100at%, 2.26 g/cm³, 4 e/a");
+    EXPECT_TRUE(view.alloyMenuShown);
+    EXPECT_GT(gMFE->Dichte_Theoretisch(), 0.0f);
     EXPECT_GT(gFMK->fm2_Y(1), 0.0f) << "the mixture form factors on the loaded curve's grid";
     EXPECT_EQ(view.drawnKinds, std::vector<int32_t>{KT_JK}) << "the spectrum is drawn as loaded";
     EXPECT_EQ(seam.redraws, 1);

@@ -39,7 +39,9 @@ protected:
 
     void Erwarte_Ruhezustand()
     {
-        EXPECT_FALSE(w.Visible(kWeiter) || w.Visible(13) || view.stepBox);
+        EXPECT_FALSE(w.Visible(kWeiter));
+        EXPECT_FALSE(w.Visible(13)) << "no step tools";
+        EXPECT_FALSE(view.stepBox);
         EXPECT_EQ(view.title, "KPW - ZELO (DEMO) " + gLoader->Version_Kurz());
         EXPECT_EQ(view.labels, std::make_pair(std::string(), std::string()));
     }
@@ -57,58 +59,86 @@ TEST_F(ProjektTypTest, IkProjectStartsAtTheFourierStep)
     Kurvendatei("probe.ik", 1200, 0.1, kIK);
     Starten();
     EXPECT_EQ(gSchritt, ST_IK);
-    EXPECT_TRUE(w.Value(15) && w.Enabled(16) && w.Visible(kPeaks));
+    EXPECT_EQ(view.labels, std::make_pair(std::string("I(K)"), std::string("G(r)")));
+    EXPECT_TRUE(w.Value(15));
+    EXPECT_TRUE(w.Enabled(16));
+    EXPECT_EQ(view.drawnKinds, std::vector<int32_t>{KT_IK});
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::FTR_Zeigen, int32_t{KT_IK}));
+    EXPECT_TRUE(w.Visible(kPeaks));
     EXPECT_FALSE(w.Visible(5)) << "no raw-data editing";
+    EXPECT_FALSE(w.Enabled(kFalten));
     EXPECT_FALSE(view.menusEnabled.at(Menue::Sprung));
+    EXPECT_TRUE(view.menusShown.at(Menue::Kurve));
     EXPECT_TRUE(view.alloyMenuShown);
+    EXPECT_EQ(view.title, "KPW - ZELO (DEMO) " + gLoader->Version_Kurz() + " - [probe]");
+}
 
-    // G(r) and potential projects start at the G(r) step.
+TEST_F(ProjektTypTest, GrAndPotentialProjectsStartAtTheGrStep)
+{
     Kurvendatei("probe.gr", 400, 0.01, [](double r) { return r < 0.2 ? -r * 20.0 : std::sin(r * 20.0) / r; });
     Starten();
     EXPECT_EQ(gSchritt, ST_GR);
-    EXPECT_TRUE(w.Value(16) && w.Enabled(17));
+    EXPECT_EQ(view.labels, std::make_pair(std::string("G(r)"), std::string("Nc")));
+    EXPECT_TRUE(w.Value(16));
+    EXPECT_TRUE(w.Enabled(17));
+    EXPECT_EQ(view.drawnKinds.back(), KT_GR);
 
     Kurvendatei("probe.pot", 300, 0.004, [](double r) { return std::pow(0.3 / (r + 0.2), 12) - std::pow(0.3 / (r + 0.2), 6); });
     Starten();
     EXPECT_EQ(gSchritt, ST_GR);
-    EXPECT_TRUE(w.Value(22) && !w.Visible(13)) << "the potential tools, no step tools";
+    EXPECT_EQ(view.labels, std::make_pair(std::string(), std::string()));
+    EXPECT_TRUE(w.Value(22));
+    EXPECT_TRUE(w.Visible(22)) << "the potential tools";
+    EXPECT_FALSE(w.Visible(13)) << "no step tools";
     EXPECT_EQ(view.drawnKinds.back(), KT_v_r);
+}
 
-    // Folded and averaged curves start at J(K).
+TEST_F(ProjektTypTest, FoldedAndAveragedCurvesStartAtJk)
+{
     Kurvendatei("probe.fi1", 1200, 0.1, kSpektrum);
     Starten();
     EXPECT_EQ(gSchritt, ST_JK);
     EXPECT_TRUE(gCalc->IstGefaltet());
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Fit"), std::string("Untergrund")));
+    EXPECT_TRUE(w.Value(13));
     EXPECT_TRUE(w.Enabled(14)) << "a fitted curve may go to the background";
+    EXPECT_TRUE(w.Enabled(11));
     EXPECT_FALSE(w.Enabled(kFalten));
+    EXPECT_EQ(view.drawnKinds.back(), KT_JK_Gemittelt);
 
     // The averaged halves this program writes under ".mitt" are two-column curves.
     Kurvendatei("probe.mitt", 1200, 0.1, kSpektrum);
     Starten();
     EXPECT_EQ(gSchritt, ST_JK);
     EXPECT_GT(gCalc->Punkte(), 1000) << "read, not rejected by the raw-spectrum reader";
-    EXPECT_TRUE(!w.Enabled(14) && w.Visible(5)) << "raw-data editing";
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Rohdaten bearbeiten"), std::string("Fit")));
+    EXPECT_FALSE(w.Enabled(14));
+    EXPECT_TRUE(w.Visible(5)) << "raw-data editing";
 }
 
 TEST_F(ProjektTypTest, SpecialCurvesWriteToTheUsersFolder)
 {
     ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_IK, PTS_Demo_IK));
+    EXPECT_EQ(gCommon->Dateiname(), "Demo_IK");
     EXPECT_TRUE(std::filesystem::is_directory(gCommon->Ordner()));
     EXPECT_EQ(gCommon->Ordner().rfind(gLoader->ApplicationPath(), 0), 0u) << gCommon->Ordner();
     Datei_Einlesen_Endgueltig();
     EXPECT_EQ(gSchritt, ST_IK);
     EXPECT_FALSE(view.alloyMenuShown) << "no alloy for a generated curve";
+    EXPECT_TRUE(w.Value(15));
 
     Neues_Projekt_Reset();
     ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_IK, PTS_Testpeaks_IK));
     Datei_Einlesen_Endgueltig();
+    EXPECT_EQ(gSchritt, ST_IK);
+    EXPECT_TRUE(view.Panel_Shown(Panel::PeakTest));
     EXPECT_FALSE(view.Panel_Shown(Panel::FTR));
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::PeakTest_Init, int32_t{KT_IK}));
 
     Neues_Projekt_Reset();
     ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_GR, PTS_Testpeaks_GR));
     Datei_Einlesen_Endgueltig();
+    EXPECT_EQ(gSchritt, ST_GR);
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::PeakTest_Init, int32_t{KT_GR}));
 }
 

@@ -46,13 +46,17 @@ TEST_P(WertanzeigeTest, DensitiesInNanometreAndAngstromUnits)
     const GRWerte werte{60.0f, 57.3f, 58.0f, 64.25f, 3.5f};
     const auto nm = Zeilen(Wertanzeige_GR(werte, true));
     ASSERT_EQ(nm.size(), 5u);
+    EXPECT_EQ(nm[0], Lokal("Dichte theo.: 60.000 nm³"));
     EXPECT_EQ(nm[1], Lokal("Dichte exp: 57.300 nm³ (95.5 % von Theorie)"));
     EXPECT_EQ(nm[3].substr(nm[3].size() - 6), Lokal("64.3 %")) << "packing with one decimal";
 
-    EXPECT_EQ(Zeilen(Wertanzeige_GR(werte, false))[1], Lokal("Dichte exp: 0.057 Å³ (95.5 % von Theorie)"))
-        << "the ratio of the unconverted values";
+    const auto a = Zeilen(Wertanzeige_GR(werte, false));
+    EXPECT_EQ(a[0], Lokal("Dichte theo.: 0.060 Å³"));
+    EXPECT_EQ(a[1], Lokal("Dichte exp: 0.057 Å³ (95.5 % von Theorie)")) << "the ratio of the unconverted values";
+}
 
-    // An unknown theoretical density shows n/a and no ratio.
+TEST_P(WertanzeigeTest, UnknownTheoreticalDensityShowsNotAvailableAndNoRatio)
+{
     for (const float t : {0.0f, -5.0f, Kein_Wert}) {
         const auto zeilen = Zeilen(Wertanzeige_GR({t, 57.3f, 0, 0, 0}, true));
         EXPECT_EQ(zeilen[0], "Dichte theo.: n/a") << t;
@@ -66,9 +70,12 @@ TEST_P(WertanzeigeTest, InterferenceBlockConvertsKAndShowsTheDeviationUnsigned)
     const IKWerte werte{120.0f, 15.0f, 60.0f, -2.5f};
     const auto nm = Zeilen(Wertanzeige_IK(werte, true));
     ASSERT_EQ(nm.size(), 4u);
+    EXPECT_EQ(nm[0], Lokal("Abbruchstelle: 120.00 1/nm"));
+    EXPECT_EQ(nm[2], Lokal("Dichte (I(K)): 60.000 nm³"));
     EXPECT_EQ(nm[3], Lokal("Abweichung Parabel/I(K): 2.50 %"));
     const auto a = Zeilen(Wertanzeige_IK(werte, false));
     EXPECT_EQ(a[0], Lokal("Abbruchstelle: 12.00 1/Å"));
+    EXPECT_EQ(a[1], Lokal("Parabelanpassungen bis: 1.50 1/Å"));
     EXPECT_EQ(a[3], Lokal("Abweichung Parabel/I(Q): 2.50 %"));
     EXPECT_EQ(Zeilen(Wertanzeige_GR({60.0f, 57.3f, 0, 0, -1.25f}, true))[4], Lokal("Abweichung Dichtegerade/G(r): 1.25 %"));
 }
@@ -77,6 +84,7 @@ TEST_P(WertanzeigeTest, KindAndStepChooseTheBlock)
 {
     gSchritt = 13;
     EXPECT_EQ(Wertanzeige(3), "");
+    EXPECT_EQ(Wertanzeige(8), "");
     EXPECT_EQ(Wertanzeige(7), "Koordinationszahl: " + gGR->KZ() + "\nKoordinationszahl (Il´inski): " + gGR->KZ_Hoyer());
     gSchritt = 11;
     EXPECT_EQ(Wertanzeige(7), "") << "the I(K) step shows no G(r) values";

@@ -7,6 +7,7 @@
 #include "core/KurvenTyp.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
+#include "curves/clsSSC.h"
 #include "mainwindow/modProjektStart.h"
 
 #include <cmath>
@@ -14,7 +15,9 @@
 
 namespace {
 
+constexpr int32_t kFit = 11;
 constexpr int32_t kFalten = 12;
+constexpr int32_t kExtras = 18;
 constexpr int32_t kWeiter = 23;
 
 class clsSchritteTest : public ProjektFixture {
@@ -54,7 +57,62 @@ TEST_F(clsSchritteTest, WeiterWithoutANextStepSaysSoAndKeepsTheStep)
         EXPECT_EQ(gSchritt, schritt);
         ASSERT_EQ(seam.messages.size(), 1u);
         EXPECT_EQ(seam.messages[0].text, "Schritt " + std::to_string(schritt) + " nicht definiert.");
+        EXPECT_EQ(seam.messages[0].title, "KPW ZELO - nächster Schritt");
+        EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);
     }
+}
+
+TEST_F(clsSchritteTest, WeiterAtTheRdfWithoutDensityGoesBackToGrWithoutRelabelling)
+{
+    gMFE->setDichte_Experimentell(0.0f);
+    gSchritt = ST_KZ;
+    view.labels = {"vorher", "vorher"};
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_GR);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Bitte experimentelle Dichte bestimmen!");
+    EXPECT_EQ(seam.messages[0].title, "ZELO - RDF");
+    EXPECT_EQ(view.labels.first, "vorher");
+
+    gMFE->setDichte_Experimentell(90.0f);
+    gSchritt = ST_KZ;
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_KZ);
+    EXPECT_EQ(view.drawnKinds.back(), KT_RDF);
+}
+
+TEST_F(clsSchritteTest, RawSpectrumIsFoldedAveragedAndSentToTheSideFit)
+{
+    Rohspektrum_Starten();
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Rohdaten bearbeiten"), std::string("Seiten mitteln")));
+    EXPECT_TRUE(w.Enabled(kFalten));
+    EXPECT_FALSE(w.Enabled(kFit));
+
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_Gefaltet);
+    EXPECT_FALSE(w.Enabled(kWeiter));
+    EXPECT_FALSE(view.menusShown.at(Menue::Mitteln));
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Seiten mitteln"), std::string("Fit")));
+    EXPECT_TRUE(gSSC->Kurve_Zurueck(0, KT_JK_Bearbeitet)) << "the edited spectrum is a stage";
+
+    s.OK_Click();
+    EXPECT_EQ(gSchritt, ST_JK) << "the side-fit branch of the same click is not taken";
+    EXPECT_TRUE(gCalc->IstGefaltet()) << "the halves are averaged";
+    EXPECT_EQ(view.drawnKinds.back(), KT_JK_Gemittelt);
+    EXPECT_TRUE(gSSC->Kurve_Zurueck(0, KT_JK_Gemittelt));
+    EXPECT_FALSE(gSSC->Kurve_Zurueck(0, KT_Fit));
+    EXPECT_FALSE(w.Enabled(kFalten));
+    EXPECT_TRUE(w.Enabled(kFit));
+    EXPECT_TRUE(w.Enabled(kWeiter));
+    EXPECT_TRUE(w.SeperatorBack(1));
+    EXPECT_TRUE(w.SeperatorBack(2));
+
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_Fit);
+    EXPECT_TRUE(gModus_Fit) << "no separation point yet: the user marks it";
+    EXPECT_FALSE(view.Panel_Shown(Panel::Fit));
+    EXPECT_EQ(view.drawnKinds.back(), KT_Fit);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Fit"), std::string("Untergrund")));
 }
 
 TEST_F(clsSchritteTest, FoldToolAndFitToolFollowTheSameRoad)
@@ -84,13 +142,25 @@ TEST_F(clsSchritteTest, AcceptedSideFitOpensTheBackgroundAndIkFollowsFromIt)
     gSchritt = ST_Fit_Fertig;
     w.setValue(13, true);
     s.Weiter();
-    EXPECT_TRUE(!w.Value(13) && w.Value(14));
+    EXPECT_EQ(gSchritt, ST_UG);
+    EXPECT_FALSE(w.Value(13));
+    EXPECT_TRUE(w.Value(14));
+    EXPECT_TRUE(w.Enabled(15));
+    EXPECT_FALSE(w.Enabled(kWeiter));
+    EXPECT_TRUE(view.Panel_Shown(Panel::UG));
+    EXPECT_EQ(view.drawnKinds.back(), KT_UG_Stuetzstellen);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Untergrund"), std::string("I(K)")));
+    EXPECT_EQ(s.LetzteKurvenWahl(), 14);
 
     s.OptionKurve_Click(15);
+    EXPECT_EQ(gSchritt, ST_IK);
     EXPECT_FALSE(view.Panel_Shown(Panel::UG));
     EXPECT_EQ(view.drawnKinds.back(), KT_IK) << "fresh from the background, not back-transformed";
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::FTR_Zeigen, int32_t{KT_IK_Wichtung}));
+    EXPECT_TRUE(w.Enabled(16));
+    EXPECT_TRUE(w.Enabled(kExtras));
     EXPECT_TRUE(w.Enabled(14)) << "a spectrum project may go back to its background";
+    EXPECT_EQ(view.labels, std::make_pair(std::string("I(K)"), std::string("G(r)")));
 }
 
 TEST_F(clsSchritteTest, GoingBackAsksFirstAndADeclineChangesNothing)
@@ -106,32 +176,29 @@ TEST_F(clsSchritteTest, GoingBackAsksFirstAndADeclineChangesNothing)
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "Achtung!\r\nSie waren schon mal bei G(r)\r\nDie bisher gemachten Auswertungen "
                                      "gehen verloren wenn Sie zum Untergrund wechseln!\r\nZURÜCKGEHEN zu Untergrund?");
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNoCancel);
     EXPECT_EQ(gSchritt, ST_GR);
     EXPECT_EQ(s.LetzteKurvenWahl(), 16);
     EXPECT_TRUE(view.panels.empty()) << "no panel hidden";
+    EXPECT_FALSE(w.Value(14));
 
     seam.answers = {zelo::MsgResult::Cancel};
     EXPECT_FALSE(s.OptionKurve_Click(13));
+    EXPECT_EQ(seam.messages.back().text, "Achtung!\r\nDie bisher gemachten Auswertungen gehen verloren wenn Sie zu "
+                                         "J(K) wechseln!\r\nZURÜCKGEHEN zu J(K)?");
     EXPECT_EQ(gSchritt, ST_GR);
 
     seam.answers = {zelo::MsgResult::Yes};
     EXPECT_TRUE(s.OptionKurve_Click(13));
     EXPECT_EQ(gSchritt, ST_JK);
     EXPECT_EQ(gGR->Anzahl_FFT(), 0);
+    EXPECT_EQ(view.drawnKinds.back(), KT_JK);
     EXPECT_TRUE(w.Visible(5)) << "the editing tools are back at J(K)";
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Rohdaten bearbeiten"), std::string("Untergrund")));
 }
 
 TEST_F(clsSchritteTest, NcNeedsGrJustBeforeAndAnExperimentalDensity)
 {
-    // Weiter at the RDF without a density goes back to G(r) and keeps the labels.
-    gMFE->setDichte_Experimentell(0.0f);
-    gSchritt = ST_KZ;
-    view.labels = {"vorher", "vorher"};
-    s.Weiter();
-    EXPECT_EQ(gSchritt, ST_GR);
-    EXPECT_EQ(seam.messages.back().text, gLanguage->Caption(70));
-    EXPECT_EQ(view.labels.first, "vorher");
-
     gSchritt = ST_IK;
     s.setLetzteKurvenWahl(15);
     w.setEnabled(kWeiter, true);
@@ -141,18 +208,25 @@ TEST_F(clsSchritteTest, NcNeedsGrJustBeforeAndAnExperimentalDensity)
     EXPECT_FALSE(w.Enabled(kWeiter));
 
     s.setLetzteKurvenWahl(16);
+    gMFE->setDichte_Experimentell(0.0f);
     s.OptionKurve_Click(17);
-    EXPECT_EQ(gSchritt, ST_GR) << "no density";
+    EXPECT_EQ(gSchritt, ST_GR);
+    EXPECT_EQ(seam.messages.back().text, gLanguage->Caption(70));
 
     gMFE->setDichte_Experimentell(90.0f);
     s.OptionKurve_Click(17);
     EXPECT_EQ(gSchritt, ST_KZ);
     EXPECT_EQ(view.drawnKinds.back(), KT_RDF);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Nc"), std::string()));
     EXPECT_EQ(s.LetzteKurvenWahl(), 17);
+}
 
-    // At the extras step I(K) and G(r) only redraw.
+TEST_F(clsSchritteTest, AtTheExtrasStepIkAndGrOnlyRedraw)
+{
     gSchritt = ST_Extras;
     s.OptionKurve_Click(15);
+    EXPECT_EQ(gSchritt, ST_Extras);
+    EXPECT_EQ(view.drawnKinds.back(), KT_IK);
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::FTR_Zeigen, int32_t{KT_IK_Wichtung}));
     s.OptionKurve_Click(16);
     EXPECT_EQ(gSchritt, ST_Extras);
@@ -190,20 +264,31 @@ TEST_F(clsSchritteTest, StepBackRestoresTheStoredStage)
     s.mnuSeperatorBack_Click(1);
     EXPECT_EQ(gSchritt, ST_Rohdaten);
     EXPECT_FALSE(gCalc->IstGefaltet());
-    EXPECT_TRUE(w.Enabled(kFalten) && !w.Enabled(14));
+    EXPECT_TRUE(w.Enabled(kFalten));
+    EXPECT_TRUE(w.Enabled(kWeiter));
+    EXPECT_FALSE(w.Enabled(14));
     EXPECT_EQ(view.drawnKinds.back(), KT_JK_Bearbeitet);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Rohdaten bearbeiten"), std::string("Seiten mitteln")));
 
     s.mnuSeperatorBack_Click(2);
     EXPECT_EQ(gSchritt, ST_Gefaltet);
     EXPECT_TRUE(gCalc->IstGefaltet());
+    EXPECT_EQ(view.drawnKinds.back(), KT_JK_Gemittelt);
 }
 
-TEST_F(clsSchritteTest, WeiterAtTheExtrasStepWritesTheResults)
+TEST_F(clsSchritteTest, ExtrasAndLanguageRelabel)
 {
+    s.Tags_Setzen(27, 285);
+    gLanguage->OpenLanguageEx(3);
+    s.StepLabels();
+    EXPECT_EQ(view.labels, std::make_pair(std::string("combine sites"), std::string("Underground")));
+    gLanguage->OpenLanguageEx(0);
+
     gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
     gSchritt = ST_GR;
     s.Extras_Zeigen();
     EXPECT_EQ(gSchritt, ST_Extras);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Extras"), std::string()));
     EXPECT_FALSE(w.Visible(13)) << "the step buttons leave";
     EXPECT_TRUE(gOptions->Ansicht_2_Fenster());
     gMFE->setDichte_Experimentell(90.0f);

@@ -5,7 +5,7 @@
 
 using DateiFehlerTest = DatabaseFixture;
 
-TEST_F(DateiFehlerTest, TheFileHandlerAndTheRecordsReportFailedAccess)
+TEST_F(DateiFehlerTest, TheFileHandlersBinaryAccessReports)
 {
     gFileHandler->CloseFile();
     EXPECT_EQ(Gemeldet([] { EXPECT_EQ(gFileHandler->ReadLong(), 0); }), "clsFileHandler.ReadLong 52");
@@ -16,7 +16,11 @@ TEST_F(DateiFehlerTest, TheFileHandlerAndTheRecordsReportFailedAccess)
         gFileHandler->SetOffset(0);
         EXPECT_EQ(Gemeldet([] { EXPECT_EQ(gFileHandler->ReadString(), ""); }), "clsFileHandler.ReadString 62");
     });
-    // Records and tables report a file number that names no open file.
+}
+
+TEST_F(DateiFehlerTest, RecordsAndTablesReportAFileNumberThatNamesNoOpenFile)
+{
+    gFileHandler->CloseFile();
     clsElement element;
     clsXAchse xAchse;
     clsFMK_Intern tabelle;

@@ -53,3 +53,21 @@ TEST_F(FittedTableRemoval, FileTablesTablesInUseAndBadIndexesStay)
         EXPECT_EQ(ReportedBy(index), rt::errInvalidCall) << index;
     EXPECT_EQ(gFMK->FMK_Anzahl(), 2);
 }
+
+TEST_F(FittedTableRemoval, TwoFitsOfOneElementSurviveSaveAndReading)
+{
+    WriteBytes(DatabasePath(), DefaultCopy());
+    Zelo_Oeffnen();
+    AddFit("C", 1);
+    AddFit("C", 2);
+    Zelo_Speichern();
+    Zelo_Oeffnen();
+    std::vector<int32_t> tables;
+    ASSERT_EQ(gFMK->Formfaktor_Tabellen("C", tables), 3);
+    ASSERT_FLOAT_EQ(gFMK->Tabelle(tables[1]).A(1), 1.0f);
+    gFMK->FMK_Intern_Loeschen(tables[1]);
+    Zelo_Speichern();
+    Zelo_Oeffnen();
+    EXPECT_EQ(gFMK->Formfaktor_Tabellen("C", tables), 2);
+    EXPECT_FLOAT_EQ(gFMK->Tabelle(tables[1]).A(1), 2.0f);
+}

@@ -64,3 +64,17 @@ TEST_F(clsMFETest, UnknownDensityOrValenceMakesTheDerivedValuesUnknown)
     mfe.setValenz(8);
     EXPECT_NEAR(mfe.kF2(), 2 * 18.177, 0.004) << "setting the valence recomputes 2 kF";
 }
+
+TEST_F(clsMFETest, BerechneWritesFourLogLinesWithUnknownValuesAsText)
+{
+    clsMFE na = Sodium();
+    EXPECT_TRUE(seam.logLines.empty()) << "only when asked to";
+    na.Berechne(true);
+    na.Komponente(1, "Na", 100, 0, 1);
+    na.Berechne(true);
+    EXPECT_EQ(seam.logLines, (std::vector<std::string>{
+                                 "\r\nmittlere Valenz: 1.0", "mittlere Teilchenzahldichte: 25.4 1/nm³", "2 kF: 18.2 1/nm",
+                                 "Friedelwellenlänge: 0.3 nm\r\n", "\r\nmittlere Valenz: 1.0",
+                                 "mittlere Teilchenzahldichte: <unbekannt> 1/nm³", "2 kF: <unbekannt> 1/nm",
+                                 "Friedelwellenlänge: <unbekannt> nm\r\n"}));
+}

@@ -3,6 +3,8 @@
 #include "core/Runtime.h"
 #include "core/clsLanguage.h"
 
+#include <random>
+
 namespace {
 
 int16_t RevisionOf(const std::vector<uint8_t>& file) { return static_cast<int16_t>(file[17] | (file[18] << 8)); }
@@ -32,6 +34,13 @@ protected:
 };
 
 // The note itself and the file left alone once present are start-up's own tests.
+TEST_F(ElementDatabase, MissingFileIsReplacedByTheDefaultCopy)
+{
+    std::filesystem::remove(DatabasePath());
+    Zelo_Datei_Sicherstellen();
+    EXPECT_EQ(ReadBytes(DatabasePath()), DefaultCopy());
+}
+
 TEST_F(ElementDatabase, DefaultCopyHoldsTheAxesElementsAndFittedTablesOfTheDefaultDatabase)
 {
     ASSERT_EQ(DefaultCopy().size(), 1939u);
@@ -114,15 +123,13 @@ TEST_F(ElementDatabase, FileTablesAreListedButNeverStoredWhileEverySecondFitIs)
     EXPECT_EQ(gFMK->FMK_Anzahl(), 9);
 }
 
-TEST_F(ElementDatabase, MissingFileIsNotReportedButReplacedAndAFailedSaveIsReported)
+TEST_F(ElementDatabase, FailedSaveIsReportedAndAMissingFileIsNot)
 {
     std::filesystem::remove(DatabasePath());
     Zelo_Oeffnen();
     EXPECT_EQ(seam.errorWindows + colXAchsen.Count() + colElemente.Count(), 0);
     EXPECT_FALSE(std::filesystem::exists(DatabasePath()));
-    Zelo_Datei_Sicherstellen();
-    EXPECT_EQ(ReadBytes(DatabasePath()), DefaultCopy()) << "a missing file is replaced by the default copy";
-    Zelo_Oeffnen();
+    OpenDefaultCopy();
     std::filesystem::remove(DatabasePath());
     std::filesystem::create_directories(DatabasePath() / "blocker");  // the final rename fails
     Zelo_Speichern();
@@ -130,7 +137,7 @@ TEST_F(ElementDatabase, MissingFileIsNotReportedButReplacedAndAFailedSaveIsRepor
     EXPECT_EQ(gError->ErrorModul(), "clsFileHandler");
 }
 
-TEST_F(ElementDatabase, DamagedOrTruncatedCopiesAreReportedOnceBeforeAnythingIsKept)
+TEST_F(ElementDatabase, DamagedCountsAndRecordsAreReportedBeforeAnythingIsKept)
 {
     for (const auto& [at, byte, number] : {std::tuple{14, 0x7F, 62}, {14, 0xFF, 62}, {124, 'C', 457}}) {
         auto bytes = DefaultCopy();  // a huge or negative element count, or "H" turned into a second "C"
@@ -143,7 +150,10 @@ TEST_F(ElementDatabase, DamagedOrTruncatedCopiesAreReportedOnceBeforeAnythingIsK
         EXPECT_EQ(colXAchsen.Count() + colElemente.Count() + gFMK->FMK_Anzahl(), 0);
         EXPECT_EQ(ReadBytes(DatabasePath()), bytes) << "a damaged file is never rewritten by reading it";
     }
-    // Every truncated copy is reported once too.
+}
+
+TEST_F(ElementDatabase, EveryTruncatedCopyIsReportedOnce)
+{
     const auto full = DefaultCopy();
     WriteTextFile("fmk_x/Fe.fmk", "0\t26\r\n");
     for (size_t length = 0; length < full.size(); ++length) {
@@ -152,6 +162,24 @@ TEST_F(ElementDatabase, DamagedOrTruncatedCopiesAreReportedOnceBeforeAnythingIsK
         Zelo_Oeffnen();
         ASSERT_EQ(seam.errorWindows, before + 1) << "length " << length;
         ASSERT_EQ(colXAchsen.Count() + colElemente.Count() + gFMK->FMK_Anzahl(), 1) << length << ": the file table only";
+    }
+}
+
+TEST_F(ElementDatabase, RandomlyDamagedCopiesNeverCrashOrHang)
+{
+    const auto full = DefaultCopy();
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 3000; ++round) {
+        auto bytes = full;
+        for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k)
+            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+        WriteBytes(DatabasePath(), bytes);
+        const int before = seam.errorWindows;
+        Zelo_Oeffnen();
+        ASSERT_LE(seam.errorWindows - before, 1) << "round " << round;
+        if (seam.errorWindows > before) {
+            ASSERT_EQ(colElemente.Count() + colXAchsen.Count(), 0) << "round " << round;
+        }
     }
 }
 

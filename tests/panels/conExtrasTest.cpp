@@ -63,6 +63,7 @@ TEST_F(Extras, KppFollowsTheMouseUntilTheRelease)
     Bewegen(25);
     const QString bei25 = panel->lblKpp->text();
     EXPECT_TRUE(bei25.startsWith("= 2")) << bei25.toStdString();
+    EXPECT_NE(panel->lblLambda[1]->text(), "n/a");
     Bewegen(30);
     EXPECT_NE(panel->lblKpp->text(), bei25);
     const QString bei30 = panel->lblLambda[1]->text();

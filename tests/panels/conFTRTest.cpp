@@ -30,21 +30,32 @@ protected:
 TEST_F(FTR, EachViewShowsItsGroup)
 {
     panel->Zeigen(KT_IK_Wichtung);
-    EXPECT_TRUE(Sichtbar(panel->lblWichtung) && !Sichtbar(panel->picTool_Gr));
+    EXPECT_TRUE(Sichtbar(panel->lblWichtung));
+    EXPECT_TRUE(Sichtbar(panel->cmdWichtung[0]));
+    EXPECT_TRUE(Sichtbar(panel->chkFFTImag));
+    EXPECT_TRUE(Sichtbar(panel->lblIK));
+    EXPECT_FALSE(Sichtbar(panel->picTool_Gr));
     Bilder("conFTR_IK", [this] { panel->SpracheUmstellen(); panel->Zeigen(KT_IK_Wichtung); });
 
     panel->Zeigen(KT_GR);
-    EXPECT_TRUE(Sichtbar(panel->picTool_Gr) && !Sichtbar(panel->lblIK));
+    EXPECT_TRUE(Sichtbar(panel->picTool_Gr));
+    EXPECT_FALSE(Sichtbar(panel->picTool_IK1));
+    EXPECT_FALSE(Sichtbar(panel->lblIK));
     Bilder("conFTR_GR", [this] { panel->SpracheUmstellen(); panel->Zeigen(KT_GR); });
 
     panel->Zeigen(KT_IK);
-    EXPECT_TRUE(Sichtbar(panel->cmbDaempfung) && !Sichtbar(panel->lblWichtung));
+    EXPECT_TRUE(Sichtbar(panel->picTool_IK1));
+    EXPECT_TRUE(Sichtbar(panel->cmbDaempfung));
+    EXPECT_FALSE(Sichtbar(panel->lblWichtung));
+    EXPECT_FALSE(Sichtbar(panel->chkFFTImag));
     Bilder("conFTR_IK_Start", [this] { panel->SpracheUmstellen(); panel->Zeigen(KT_IK); });
 
     panel->Zeigen(KT_JK_Bearbeitet);
     EXPECT_TRUE(panel->isHidden());
+}
 
-    // An I(K) to start from is undamped.
+TEST_F(FTR, AnIKToStartFromIsUndamped)
+{
     panel->Zeigen(KT_IK_Wichtung);
     panel->cmbDaempfung->setCurrentIndex(DA_Lorch);
     clsIK ungedaempft = *gIK;
@@ -53,23 +64,34 @@ TEST_F(FTR, EachViewShowsItsGroup)
     ASSERT_NE(gIK->Y(i), ungedaempft.Y(i));
 
     panel->Zeigen(KT_IK);
+    EXPECT_EQ(panel->cmbDaempfung->currentIndex(), 0);
     EXPECT_EQ(panel->Daempfung(), DA_Keine);
     EXPECT_EQ(gIK->Y(i), ungedaempft.Y(i));
+}
 
-    // Weighting cycles and shows its whole per cent.
+TEST_F(FTR, WeightingCyclesAndShowsItsWholePerCent)
+{
     gIK->setWichtung(0.7f);
     panel->Zeigen(KT_IK_Wichtung);
     EXPECT_EQ(Prozent(), "70 %");
+    EXPECT_TRUE(panel->lblWichtung->text().startsWith("Wichtungsfaktor:"));
 
     gIK->setWichtung(1.0f);
     emit panel->cmdWichtung[0]->Click();
     EXPECT_EQ(gIK->Wichtung(), 0.0f);
+    EXPECT_EQ(Prozent(), "0 %");
     emit panel->cmdWichtung[1]->Click();
     EXPECT_EQ(gIK->Wichtung(), 1.0f);
+    EXPECT_EQ(Prozent(), "100 %");
+}
 
-    // Chi starts at ten thousand at every showing.
+TEST_F(FTR, ChiStartsAtTenThousandAtEveryShowing)
+{
+    panel->Zeigen(KT_IK_Wichtung);
     emit panel->cmdChi[0]->Click();
     emit panel->cmdChi[0]->Click();
+    EXPECT_EQ(panel->Chi(), 40000.0f);
+    EXPECT_EQ(panel->lblChi->text(), "Chi = 40000");
     emit panel->cmdChi[1]->Click();
     EXPECT_EQ(panel->Chi(), 20000.0f);
 

@@ -38,11 +38,16 @@ TEST_F(conFitTest, NewSeparationPointShowsItAndResetsBothFits)
     EXPECT_EQ(panel.lblTrennstelle->text(), "Index: 121\r\n12.0 1/nm");
     EXPECT_EQ(panel.txtParam[0]->text(), "1.00E+03");
     EXPECT_EQ(panel.txtParam[1]->text(), "1.00E+02");
+    EXPECT_TRUE(panel.isVisible());
     Bilder("conFit", [this] { panel.SpracheUmstellen(); });
+}
 
-    // Enter takes a number with either mark and ignores text.
+TEST_F(conFitTest, EnterTakesANumberWithEitherMarkAndIgnoresText)
+{
     panel.NeueTrennstelle();
     Tippen(1, "2500");
+    EXPECT_FLOAT_EQ(gCalc->Chi_Rechts(), 2500.0f);
+    EXPECT_EQ(panel.txtParam[1]->text(), "2.50E+03");
     Tippen(1, "abc");
     EXPECT_EQ(panel.txtParam[1]->text(), "abc") << "the text stays as typed";
     EXPECT_FLOAT_EQ(gCalc->Chi_Rechts(), 2500.0f);
@@ -51,16 +56,20 @@ TEST_F(conFitTest, NewSeparationPointShowsItAndResetsBothFits)
     // Any other key only edits the box.
     QTest::keyClicks(panel.txtParam[0], "9");
     EXPECT_FLOAT_EQ(gCalc->Chi_Links(), 2500.0f);
+}
 
-    // Plus and minus work from the reported value.
+TEST_F(conFitTest, PlusAndMinusWorkFromTheReportedValue)
+{
     panel.NeueTrennstelle();
     panel.cmdFit[1]->Click();
     EXPECT_FLOAT_EQ(gCalc->Chi_Links(), 2000.0f);
     EXPECT_EQ(panel.txtParam[0]->text(), "2.00E+03");
     panel.cmdFit[5]->Click();
     EXPECT_FLOAT_EQ(gCalc->Chi_Rechts(), 50.0f);
+}
 
-    // Side zooms stay inside the curve when the overlap reaches past an end.
+TEST_F(conFitTest, SideZoomsStayInsideTheCurveWhenTheOverlapReachesPastAnEnd)
+{
     gOptions->setFit_Ueberlapp_k(gCalc->Punkte() + 50);
     panel.NeueTrennstelle();
     panel.cmdFit[3]->Click();
@@ -78,6 +87,7 @@ TEST_F(conFitTest, TakingTheFitOverStoresTheAveragedHalvesThenTheFit)
     panel.cmdFit[8]->Click();
     EXPECT_EQ(gSchritt, 15);
     EXPECT_EQ(uebernommen, 1);
+    EXPECT_FALSE(panel.isVisible());
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 3));
     EXPECT_EQ(gSSC->Kurve_Zurueck_Y(10), gemittelt);
     ASSERT_TRUE(gSSC->Kurve_Zurueck(0, 4));

@@ -24,6 +24,7 @@ TEST_F(PeakTest, SineTermsByTheFiveFourthsRuleAndRefusedEntries)
     gGR->PeakTest();
     panel->Init(KT_GR);
     panel->AddNewSinus(5.0f, 0.02f, 3.0f);
+    ASSERT_EQ(panel->List1->count(), 1);
     EXPECT_EQ(Zeile(0), "Sinus: dr = 1.570796, y0 = 3");
 
     panel->AddNewSinus(0.0f, 0.02f, 3.0f);
@@ -32,7 +33,8 @@ TEST_F(PeakTest, SineTermsByTheFiveFourthsRuleAndRefusedEntries)
     panel->txtK->setText("1");
     panel->txtW->setText("");
     emit panel->cmdNew->Click();
-    EXPECT_EQ(panel->Sinusterme().size(), 1u) << "no wave number at 0, no peak from a box without a number";
+    EXPECT_EQ(panel->List1->count(), 1) << "no wave number at 0, no peak from a box without a number";
+    EXPECT_EQ(panel->Sinusterme().size(), 1u);
     EXPECT_EQ(panel->TestPeaks().Anzahl(), 0);
 
     panel->txtK->setText("2");
@@ -50,6 +52,7 @@ TEST_F(PeakTest, ASecondPeakAtThePositionIsListedButNotAdded)
     panel->AddNewPoint(30.0f, 0.5f, 30.0f);
     panel->AddNewPoint(30.0f, 0.5f, 60.0f);
     EXPECT_EQ(panel->TestPeaks().Anzahl(), 1);
+    ASSERT_EQ(panel->List1->count(), 2);
     EXPECT_EQ(Zeile(1), "Gausskurve: Km = 30, A = 60, w = 0.5");
     const int32_t mitte = 301;
     const float hoehe = panel->TestPeaks().Y_Gauss(30.0f, 1);

@@ -31,6 +31,7 @@ TEST_F(conSmoothingTest, ChiDoublesAndHalves)
     panel.Start(KT_GR);
     for (int i = 0; i < 3; ++i) panel.cmdSmoothing[0]->Click();
     EXPECT_EQ(panel.Chi(), 80000.0f);
+    EXPECT_EQ(panel.lblPunkte->text(), "80000");
     panel.cmdSmoothing[1]->Click();
     EXPECT_EQ(panel.lblPunkte->text(), "40000");
     Bilder("conSmoothing", [this] { panel.Start(KT_GR); });
@@ -46,10 +47,14 @@ TEST_F(conSmoothingTest, CancelLeavesTheCurveAndRemovesThePreview)
     panel.Command1->Click();
     EXPECT_EQ(haupt.grab().toImage(), ohne);
     EXPECT_EQ(GR(), vorher);
+    EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(seam.logLines.size(), zeilen);
+}
 
-    // OK takes the smoothed G(r) and logs it.
+TEST_F(conSmoothingTest, OkTakesTheSmoothedGrAndLogsIt)
+{
     gCommon->setEnable_Record(true);
+    const std::vector<float> vorher = GR();
     int32_t geschlossen = 0;
     QObject::connect(&panel, &conSmoothing::Close, [&] { ++geschlossen; });
     panel.Start(KT_GR);

@@ -52,6 +52,7 @@ TEST_F(conUGTest, StoredSetsAreListedAndOneIsPutBackOnlyOnYes)
     const auto siebzehn = Stuetzstellen();
     panel.UG_SS_Speichern();
     ASSERT_EQ(panel.List1->count(), 2);
+    EXPECT_EQ(panel.List1->item(0)->text(), "UG 1 - 12 SS");
     EXPECT_EQ(panel.List1->item(1)->text(), "UG 2 - 17 SS");
 
     // Nothing chosen: the button is off and the points stay.
@@ -67,12 +68,16 @@ TEST_F(conUGTest, StoredSetsAreListedAndOneIsPutBackOnlyOnYes)
     EXPECT_EQ(gUntergrund->Anzahl(), 5);
     panel.cmdUG[0]->Click();
     EXPECT_EQ(Stuetzstellen(), siebzehn);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, "Aktuellen Untergrund mit Untergrund Nr. 2 ersetzen?");
     EXPECT_EQ(panel.Label1->text().left(15), "17 Stützstellen");
 
     panel.Init();
     EXPECT_EQ(panel.List1->count(), 0);
+}
 
-    // Log shift up then down restores every point.
+TEST_F(conUGTest, LogShiftUpThenDownRestoresEveryPoint)
+{
     Punkte(12);
     const auto vorher = Stuetzstellen();
     panel.cmdMove[0]->Click();
@@ -82,8 +87,10 @@ TEST_F(conUGTest, StoredSetsAreListedAndOneIsPutBackOnlyOnYes)
         const float y = vorher[i].second;
         EXPECT_LE(std::fabs(gUntergrund->UY(static_cast<int32_t>(i + 1)) - y), std::nextafter(y, 2 * y) - y) << i;
     }
+}
 
-    // Overlays that cannot be scaled are skipped and the rest is drawn.
+TEST_F(conUGTest, OverlaysThatCannotBeScaledAreSkippedAndTheRestIsDrawn)
+{
     Punkte(12);
     gGrafik->Zeichne_Kurve(KT_UG_Stuetzstellen);
     panel.Init();

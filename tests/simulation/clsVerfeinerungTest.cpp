@@ -1,4 +1,4 @@
-// The refinement: the cycle on the demonstration i(K).
+// The refinement: the experiment's g(r) and the cycle on the demonstration i(K).
 #include "analysis/DemoWerte.h"
 #include "core/Resources.h"
 #include "simulation/Experiment.h"
@@ -8,7 +8,13 @@
 
 #include <cmath>
 
-TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConvergesAndFollowsTheExperimentAtLargeK)
+TEST(clsVerfeinerungTest, ZeroInterferenceGivesFlatPairDistribution)
+{
+    const std::vector<float> g = G_Exp(std::vector<float>(1460, 0.0f), 0.1f, 46.0f, 501, clsMonteCarlo::kDr);
+    for (size_t k = 1; k < g.size(); ++k) ASSERT_EQ(g[k], 1.0f) << k;
+}
+
+TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConverges)
 {
     // With 1.5 % error chi² falls by orders of magnitude; with 10 % it reaches eta and lambda shrinks.
     for (const auto& [fehler, faktor] : {std::pair{0.015f, 0.02f}, std::pair{0.1f, 0.0f}}) {
@@ -25,7 +31,10 @@ TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConvergesAndFollowsTheExpe
         else
             EXPECT_LT(v.lambda(), 0.1f);
     }
+}
 
+TEST(clsVerfeinerungTest, SimulatedStructureFactorFollowsTheExperimentAtLargeK)
+{
     // Only the sampled half box enters S(K); the unsampled bins would add a ripple of amplitude ~0.2.
     clsVerfeinerung v;
     const Experimentdaten demo{Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, 0.015f};
@@ -39,4 +48,3 @@ TEST(clsVerfeinerungTest, RefinementOfTheDemonstrationConvergesAndFollowsTheExpe
         summe += std::pow(s[k - 1] - demo.iK[k], 2);
     EXPECT_LT(std::sqrt(summe / anzahl), 0.08);
 }
-

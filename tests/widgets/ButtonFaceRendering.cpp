@@ -23,13 +23,25 @@ Stage::Stage(int32_t style, const QSize& size, const QString& caption)
 
 void Show(fxbutton& button, Showing showing)
 {
-    if (showing == Showing::Disabled) button.setEnabled(false);
-    if (showing != Showing::Hover && showing != Showing::Pressed) return;
     const QPointF centre(button.width() / 2.0, button.height() / 2.0);
-    const Qt::MouseButton knopf = showing == Showing::Pressed ? Qt::LeftButton : Qt::NoButton;
-    QMouseEvent event(knopf == Qt::LeftButton ? QEvent::MouseButtonPress : QEvent::MouseMove, centre,
-                      button.mapToGlobal(centre), knopf, knopf, Qt::NoModifier);
-    QApplication::sendEvent(&button, &event);
+    const QPointF global = button.mapToGlobal(centre);
+    switch (showing) {
+    case Showing::Normal:
+        break;
+    case Showing::Hover: {
+        QMouseEvent move(QEvent::MouseMove, centre, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&button, &move);
+        break;
+    }
+    case Showing::Pressed: {
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&button, &press);
+        break;
+    }
+    case Showing::Disabled:
+        button.setEnabled(false);
+        break;
+    }
 }
 
 QImage Render(int32_t style, Showing showing, const QSize& size)

@@ -2,7 +2,9 @@
 // disabled caption colour, the regions and the pictures.
 #include "widgets/ButtonColors.h"
 #include "widgets/ButtonFaceRendering.h"
+#include "widgets/looks/LookThemed.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -27,7 +29,7 @@ QRect CaptionBox(const QImage& face, const QColor& colour, int tolerance)
 
 }
 
-TEST(ButtonHoverLooks, StayFlatUntilTheMouseComesLook9HasNoHoverAndLook6SwitchesItsCaptionColour)
+TEST(ButtonClassicLooks, HoverLooksStayFlatUntilTheMouseComes)
 {
     const QColor face = ButtonColors::ButtonFace();
     for (int32_t style : {11, 12}) {
@@ -36,14 +38,6 @@ TEST(ButtonHoverLooks, StayFlatUntilTheMouseComesLook9HasNoHoverAndLook6Switches
     }
     EXPECT_EQ(At(Render(11, Showing::Hover), W - 1, H - 1), ButtonColors::DarkShadow3D());
     EXPECT_EQ(At(Render(12, Showing::Hover), W - 1, H - 1), ButtonColors::Shadow3D());
-    EXPECT_EQ(Render(9, Showing::Hover), Render(9, Showing::Normal)) << "look 9 has no hover change";
-    EXPECT_NE(Render(9, Showing::Pressed), Render(9, Showing::Normal));
-    // Look 6 switches the caption colour itself.
-    Stage stage(6, QSize(W, H));
-    Show(*stage.button, Showing::Pressed);
-    EXPECT_EQ(stage.button->ForeColor(), QColor(Qt::white));
-    stage.button->setEnabled(false);
-    EXPECT_EQ(stage.button->ForeColor(), ButtonColors::ButtonText());
 }
 
 TEST(ButtonWindowsXPLook, Look13WithoutThemeShowsTheFaceOfLook2)
@@ -57,7 +51,45 @@ TEST(ButtonWindowsXPLook, Look13WithoutThemeShowsTheFaceOfLook2)
     for (const Showing showing : kAllShowings) EXPECT_EQ(face(2, showing), face(13, showing)) << Name(showing).toStdString();
 }
 
-TEST(ButtonCaption, SinksOnePixelWhenPressedInLook0ButNotInLook3AndOnChecksShowPressed)
+TEST(ButtonThemedLook, PaintsThePlatformBevelOnTheButtonFaceAndTheCaption)
+{
+    // Only native platform styles count as a theme; the offscreen platform has none.
+    EXPECT_FALSE(LookThemed::IsThemeActive(QApplication::style()));
+
+    QWidget widget;
+    widget.resize(W, H);
+    QImage surface(W, H, QImage::Format_RGB32);
+    surface.fill(Qt::magenta);
+    ButtonCanvas canvas(surface);
+    ButtonProperties properties;
+    ButtonDrawState state;
+    bool captionDrawn = false, regionSet = false;
+    ButtonLookContext context{canvas, properties, state, [&] { captionDrawn = true; }, [&] { regionSet = true; },
+                              &widget};
+    LookThemed().Paint(context);
+    EXPECT_TRUE(captionDrawn);
+    EXPECT_TRUE(regionSet);
+    EXPECT_TRUE(PixelsNear(surface, Qt::magenta, 0).isEmpty());
+    // A bevel, not a plain fill: the frame along the top differs from the face colour.
+    EXPECT_NE(At(surface, W / 2, 0), ButtonColors::ButtonFace());
+}
+
+TEST(ButtonGradientLooks, Look9ShowsNoHoverChange)
+{
+    EXPECT_EQ(Render(9, Showing::Hover), Render(9, Showing::Normal));
+    EXPECT_NE(Render(9, Showing::Pressed), Render(9, Showing::Normal));
+}
+
+TEST(ButtonGradientLooks, Look6SwitchesTheCaptionColourItself)
+{
+    Stage stage(6, QSize(W, H));
+    Show(*stage.button, Showing::Pressed);
+    EXPECT_EQ(stage.button->ForeColor(), QColor(Qt::white));
+    stage.button->setEnabled(false);
+    EXPECT_EQ(stage.button->ForeColor(), ButtonColors::ButtonText());
+}
+
+TEST(ButtonCaption, SinksOnePixelWhenPressedInLook0ButNotInLook3)
 {
     const QColor text = ButtonColors::ButtonText();
     const QRect normal0 = CaptionBox(Render(0, Showing::Normal), text, 90);
@@ -67,15 +99,6 @@ TEST(ButtonCaption, SinksOnePixelWhenPressedInLook0ButNotInLook3AndOnChecksShowP
 
     const QRect normal3 = CaptionBox(Render(3, Showing::Normal), text, 90);
     EXPECT_EQ(CaptionBox(Render(3, Showing::Pressed), text, 90), normal3);
-
-    // A check button that is on shows pressed, except in looks 0 and 6.
-    Stage aero(3, QSize(W, H)), classic(0, QSize(W, H));
-    for (Stage* stage : {&aero, &classic}) {
-        stage->button->setMode(fxbutton::ModeCheck);
-        stage->button->setValue(true);
-    }
-    EXPECT_EQ(aero.button->Face(), Render(3, Showing::Pressed));
-    EXPECT_NE(classic.button->Face(), Render(0, Showing::Pressed));  // sunken, not framed black
 }
 
 TEST(ButtonCaption, DisabledCaptionIsGrey)
@@ -87,7 +110,20 @@ TEST(ButtonCaption, DisabledCaptionIsGrey)
     }
 }
 
-TEST(ButtonRegions, RoundedLooksCutTheirCornersAndStyleBeyond13PaintsOnlyTheBackColour)
+TEST(ButtonOnState, CheckButtonThatIsOnShowsPressedExceptInLooks0And6)
+{
+    Stage aero(3, QSize(W, H));
+    aero.button->setMode(fxbutton::ModeCheck);
+    aero.button->setValue(true);
+    EXPECT_EQ(aero.button->Face(), Render(3, Showing::Pressed));
+
+    Stage classic(0, QSize(W, H));
+    classic.button->setMode(fxbutton::ModeCheck);
+    classic.button->setValue(true);
+    EXPECT_NE(classic.button->Face(), Render(0, Showing::Pressed));  // sunken, not framed black
+}
+
+TEST(ButtonRegions, RoundedLooksCutTheirCorners)
 {
     Stage aero(3, QSize(W, H));
     EXPECT_FALSE(aero.button->mask().contains(QPoint(0, 0)));
@@ -96,8 +132,14 @@ TEST(ButtonRegions, RoundedLooksCutTheirCornersAndStyleBeyond13PaintsOnlyTheBack
     EXPECT_FALSE(gel.button->mask().contains(QPoint(1, 0)));
     Stage classic(0, QSize(W, H));
     EXPECT_TRUE(classic.button->mask().contains(QPoint(0, 0)));
-    Stage beyond(14, QSize(W, H));
-    EXPECT_EQ(PixelsNear(beyond.button->Face(), beyond.button->BackColor(), 0), beyond.button->Face().rect());
+}
+
+TEST(ButtonRegions, StyleBeyond13PaintsOnlyTheBackColour)
+{
+    Stage stage(14, QSize(W, H));
+    const QImage face = stage.button->Face();
+    const QColor back = stage.button->BackColor();
+    EXPECT_EQ(PixelsNear(face, back, 0), face.rect());
 }
 
 class ButtonPictures : public ::testing::Test {
@@ -123,29 +165,40 @@ protected:
     static QColor Centre(const QImage& face) { return At(face, W / 2, H / 2); }
 };
 
-TEST_F(ButtonPictures, HalfSizeCentredWithMaskColourLeftOutAndOpacity)
+TEST_F(ButtonPictures, HalfSizeCentredWithMaskColourLeftOut)
 {
-    const auto mit = [&](bool maske, int opacity) {
-        return FaceWith([&](fxbutton& b) {
-            b.setPictureNormal(Picture());
-            b.setUseMaskColor(maske);
-            b.setPictureOpacity(opacity);
-        });
-    };
-    const QImage face = mit(true, 255);
+    const QImage face = FaceWith([](fxbutton& b) { b.setPictureNormal(Picture()); });
     EXPECT_EQ(PixelsNear(face, QColor(200, 0, 0), 0), QRect(W / 2 - 8 + 2, H / 2 - 8 + 2, 12, 12));
     EXPECT_TRUE(PixelsNear(face, QColor(0xE0, 0xE0, 0xE0), 0).isEmpty());
-    EXPECT_EQ(Centre(face), QColor(200, 0, 0)) << "full opacity paints unblended";
-    EXPECT_EQ(PixelsNear(mit(false, 255), QColor(0xE0, 0xE0, 0xE0), 0), QRect(W / 2 - 8, H / 2 - 8, 16, 16));
-    EXPECT_EQ(mit(true, 0), FaceWith([](fxbutton&) {}));
+
+    const QImage unmasked = FaceWith([](fxbutton& b) {
+        b.setPictureNormal(Picture());
+        b.setUseMaskColor(false);
+    });
+    EXPECT_EQ(PixelsNear(unmasked, QColor(0xE0, 0xE0, 0xE0), 0), QRect(W / 2 - 8, H / 2 - 8, 16, 16));
 }
 
-TEST_F(ButtonPictures, FirstPictureGivenAlwaysBecomesTheNormalOneAndClearingItClearsAll)
+TEST_F(ButtonPictures, OpacityZeroLeavesTheFaceAndFullOpacityPaintsUnblended)
+{
+    const QImage bare = FaceWith([](fxbutton&) {});
+    const QImage hidden = FaceWith([](fxbutton& b) {
+        b.setPictureNormal(Picture());
+        b.setPictureOpacity(0);
+    });
+    EXPECT_EQ(hidden, bare);
+    EXPECT_EQ(Centre(FaceWith([](fxbutton& b) { b.setPictureNormal(Picture()); })), QColor(200, 0, 0));
+}
+
+TEST_F(ButtonPictures, FirstPictureGivenAlwaysBecomesTheNormalOne)
 {
     Stage stage(1, QSize(W, H), " ");
     stage.button->setPictureHot(Picture());
-    EXPECT_TRUE(stage.button->PictureHot().isNull() && !stage.button->PictureNormal().isNull());
+    EXPECT_FALSE(stage.button->PictureNormal().isNull());
+    EXPECT_TRUE(stage.button->PictureHot().isNull());
     stage.button->setPictureDown(Picture());
+    EXPECT_FALSE(stage.button->PictureDown().isNull());
+    // Clearing the normal picture clears the others too.
     stage.button->setPictureNormal(QPixmap());
     EXPECT_TRUE(stage.button->PictureDown().isNull());
 }
+

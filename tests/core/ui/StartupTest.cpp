@@ -48,6 +48,22 @@ protected:
 
 }
 
+TEST_F(StartupTest, MainShowsTheTitledMainWindowWithEverythingInPlace)
+{
+    RecordingSeam seam;
+    Main({.waitMs = 0});
+    ASSERT_TRUE(gfrmMain);
+    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32");
+    EXPECT_TRUE(gfrmMain->isVisible());
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_FLOAT_EQ(gOptions->Delta_k(), 0.1f);
+    ASSERT_TRUE(gfrmRecord);
+    EXPECT_EQ(gfrmRecord->parentWidget(), gfrmMain.data());
+    EXPECT_TRUE(std::filesystem::is_directory(env.DataFolder())) << "the program folder is made at first start";
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && w->windowFlags().testFlag(Qt::SplashScreen)) << "the splash is gone";
+}
+
 TEST_F(StartupTest, MissingElementDatabaseIsReportedOnceBeforeTheServicesExist)
 {
     OrderProbeSeam seam;
@@ -82,6 +98,14 @@ TEST_F(StartupTest, PresentElementDatabaseIsLeftAloneAndClosingAsksOnlyWhenResul
     EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
     EXPECT_FALSE(gGespeichert) << "No saves nothing";
     EXPECT_FALSE(gOptions) << "either answer ends the program";
+    FlushDeletes();
+
+    Main({.waitMs = 0});
+    gGespeichert = false;
+    seam.answers = {zelo::MsgResult::Yes};
+    gfrmMain->close();
+    EXPECT_FALSE(gGespeichert) << "Yes runs the save action, which without a G(r) writes nothing";
+    EXPECT_FALSE(gOptions);
 }
 
 TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
@@ -89,6 +113,7 @@ TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
     RecordingSeam seam;
     Main({.waitMs = 0});
     ASSERT_EQ(gfrmMain->mnuLang.size(), 2u);
+    EXPECT_EQ(gfrmMain->mnuDatei->title(), "Datei");
     // Qt's own dialogs and message-box buttons follow the program's language.
     const auto qtCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
     EXPECT_EQ(qtCancel(), "Abbrechen");
@@ -97,6 +122,8 @@ TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
     EXPECT_EQ(qtCancel(), "Cancel");
     EXPECT_EQ(gOptions->Sprache(), 3);
     EXPECT_EQ(gfrmMain->menuBar()->actions().size(), menus) << "switching adds no menu";
+    EXPECT_EQ(gfrmMain->mnuDatei->title(), "File");
+    EXPECT_FALSE(gfrmMain->mnuLang[0]->isChecked());
     gfrmMain->mnuLang[0]->trigger();
     EXPECT_EQ(qtCancel(), "Abbrechen");
 }

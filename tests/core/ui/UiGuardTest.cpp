@@ -62,6 +62,12 @@ TEST_F(UiGuardTest, GetterFaultsAndWhateverEscapesAHandlerAreReportedOnce)
         EXPECT_EQ(seam.errorWindows - windowsBefore, getter.silent ? 0 : 1);
     }
     EXPECT_TRUE(seam.messages.empty());
+
+    // The fitted background and its K have no failure: beyond the fit they are 0.
+    gError->setError(false);
+    EXPECT_EQ(UiGuard("frmTest", "cmdTest_Click", [] { return gUntergrund->Y(99) + gUntergrund->x(0); }), 0.0f);
+    EXPECT_FALSE(gError->Error());
+
     // Whatever escapes a handler is reported once under its name.
     const int before = seam.errorWindows;
     EXPECT_EQ(UiGuard("frmTest", "cmdA_Click", []() -> int { throw rt::RuntimeError(rt::errOverflow); }), 0);

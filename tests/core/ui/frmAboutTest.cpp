@@ -1,10 +1,14 @@
 #include "core/ui/frmAbout.h"
 
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
 #include "support/ui/UiTestWorld.h"
 #include "widgets/fxbutton.h"
 
+#include <FreeImage.h>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -32,4 +36,15 @@ TEST_F(AboutWindowTest, EscClosesWhenReleasedAndOkCloses)
     window.show();
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(AboutWindowTest, ShowsVersionSystemAndImageLibrary)
+{
+    frmAbout window(nullptr);
+    EXPECT_EQ(window.Label6->text(), QString("FreeImage Unterstützung verfügbar\r\nDLL Version ") + FreeImage_GetVersion());
+    const QString expectedStart =
+        QString::fromStdString(gLoader->Creation_Info()) + "\r\n28574 Codezeilen\r\n\r\n";
+    EXPECT_TRUE(window.Label3->text().startsWith(expectedStart)) << window.Label3->text().toStdString();
+    EXPECT_GT(window.Label3->text().size(), expectedStart.size()) << "the operating system follows";
+    EXPECT_TRUE(window.lblRam->text().startsWith("RAM: "));
 }

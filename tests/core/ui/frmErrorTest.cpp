@@ -40,3 +40,16 @@ TEST_F(ErrorWindowTest, ErrorMsgShowsTheWindowModallyUnlessSilent)
     EXPECT_EQ(seenTitle, "Fehler");
     EXPECT_TRUE(gError->Error());
 }
+
+TEST_F(ErrorWindowTest, ShowsTheLastErrorAndTheCallStack)
+{
+    gError->AddFunctionToCallStack("clsFileHandler", "OpenFile");
+    gError->ErrorMsg("clsFileHandler", "OpenFile", true, 53, "File not found");
+    gLanguage->OpenLanguageEx(3);
+    frmError window(nullptr);
+    EXPECT_EQ(window.windowTitle(), "Error");
+    EXPECT_EQ(window.Label1->text(), "Error: 53\r\nFile not found");
+    EXPECT_EQ(window.Label5[0]->text() + window.Label5[1]->text(), "clsFileHandlerOpenFile");
+    EXPECT_TRUE(window.Label4->text().startsWith("Callstack:\r\n"));
+    EXPECT_TRUE(window.Label4->text().contains("] clsFileHandler - OpenFile\r\n"));
+}

@@ -86,3 +86,25 @@ TEST_F(RecordWindowTest, SpeichernWritesTheLinesLeavesLoggingOnAndReportsAnUnwri
     EXPECT_EQ(gError->ErrorFunction(), "RecordFile_Open");
     EXPECT_EQ(gfrmRecord->List1->count(), 1);
 }
+
+TEST_F(RecordWindowTest, OkHidesTheWindowAndKeepsItsLines)
+{
+    gfrmRecord->List1->addItem("probe.dat");
+    gfrmRecord->show();
+    QTest::mouseClick(gfrmRecord->cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(gfrmRecord->isVisible());
+    EXPECT_EQ(Lines(), QStringList({"probe.dat"}));
+}
+
+TEST_F(RecordWindowTest, ResizingKeepsTheButtonInTheCornerBelowTheList)
+{
+    gfrmRecord->show();
+    gfrmRecord->resize(500, 300);
+    const QRect button = gfrmRecord->cmdOK->geometry();
+    EXPECT_EQ(button.bottomRight(), QPoint(499, 299));
+    EXPECT_EQ(gfrmRecord->List1->height(), button.top() - 2 * gfrmRecord->List1->y());
+
+    gfrmRecord->resize(10, 10);
+    EXPECT_EQ(gfrmRecord->cmdOK->geometry().topLeft(), button.topLeft()) << "a placement that does not fit is skipped";
+    EXPECT_EQ(gfrmRecord->List1->width(), 10);
+}

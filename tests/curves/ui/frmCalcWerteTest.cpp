@@ -29,7 +29,7 @@ protected:
 
 }
 
-TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRangeAndOthersNothing)
+TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRange)
 {
     EXPECT_EQ(Convert(KT_JK_Bearbeitet, "y*2"), QDialog::Accepted);
     EXPECT_EQ(Values(), (std::vector<float>{20, 40, 60, 80}));
@@ -37,10 +37,13 @@ TEST_F(CalcValuesDialogTest, WorkingCurveKindsConvertTheWholeCurveOrTheRangeAndO
     gCalc->setX_StartIndex_Rechts(3);
     Convert(KT_JK_Bearbeitet, "Y+1", true);
     EXPECT_EQ(Values(), (std::vector<float>{20, 41, 61, 80}));
-    // Other kinds and cancel change nothing.
+}
+
+TEST_F(CalcValuesDialogTest, OtherKindsAndCancelChangeNothing)
+{
     for (const int32_t kind : {KT_Keine, KT_UG, KT_v_r}) EXPECT_EQ(Convert(kind, "y*2"), QDialog::Accepted);
     EXPECT_EQ(Convert(KT_JK, "y*2", false, false), QDialog::Rejected);
-    EXPECT_EQ(Values(), (std::vector<float>{20, 41, 61, 80}));
+    EXPECT_EQ(Values(), (std::vector<float>{10, 20, 30, 40}));
 }
 
 TEST_F(CalcValuesDialogTest, InterferenceFunctionAndGGoToTheirOwners)

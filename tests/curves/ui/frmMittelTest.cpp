@@ -33,7 +33,19 @@ protected:
 
 }
 
-TEST_F(SectionDialogTest, ClosingByTheFrameLeavesTheCurveAndOkAveragesBothSidesOrFails)
+TEST_F(SectionDialogTest, OpensWithBothSidesChosenAndOkAveragesThem)
+{
+    FoldedSpectrum(1003);
+    frmMittel window(nullptr);
+    EXPECT_EQ(window.Seite(), 2);
+    window.show();
+    Click(window.cmdOK);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    EXPECT_EQ(gCalc->Punkte(), 502);
+    EXPECT_TRUE(Logged("Mittelung beider Seiten gewählt"));
+}
+
+TEST_F(SectionDialogTest, ClosingByTheFrameOrAFailedAveragingLeavesTheCurve)
 {
     FoldedSpectrum(1003);
     frmMittel closed(nullptr);
@@ -42,14 +54,6 @@ TEST_F(SectionDialogTest, ClosingByTheFrameLeavesTheCurveAndOkAveragesBothSidesO
     EXPECT_EQ(closed.result(), QDialog::Rejected);
     EXPECT_EQ(gCalc->Punkte(), 1003);
     EXPECT_TRUE(seam.logLines.empty());
-
-    frmMittel window(nullptr);
-    EXPECT_EQ(window.Seite(), 2);
-    window.show();
-    Click(window.cmdOK);
-    EXPECT_EQ(window.result(), QDialog::Accepted);
-    EXPECT_EQ(gCalc->Punkte(), 502);
-    EXPECT_TRUE(Logged("Mittelung beider Seiten gewählt"));
 
     gCalc->Punkte_Loeschen();
     FoldedSpectrum(4);

@@ -1,10 +1,16 @@
-// The main window's diagrams: the value label they rewrite and the panels in the frame below them.
+// The main window's diagrams: their places in one- and two-diagram view, and a started raw
+// spectrum drawn in the main diagram.
 #include "mainwindow/ui/frmMain.h"
 #include "MainWindowFixture.h"
 
+#include "core/KurvenTyp.h"
+#include "core/clsCommon.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/modUiGlobals.h"
+#include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
+#include "mainwindow/modProjektStart.h"
 #include "panels/conFTR.h"
 #include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
@@ -12,7 +18,51 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 using MainDiagramTest = MainWindowFixture;
+
+TEST_F(MainDiagramTest, TwoDiagramsShareTheHeightAboveThePanelFrame)
+{
+    gOptions->setAnsicht_2_Fenster(true);
+    gfrmMain->centralWidget()->resize(800, 500);
+    // (500 − 68 − 129) / 2 = 151.5 goes to the even 152.
+    EXPECT_EQ(gfrmMain->conDisplay[1]->geometry(), QRect(0, 68, 800, 152));
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 220, 800, 152));
+
+    gOptions->setAnsicht_2_Fenster(false);
+    gfrmMain->Toggle_2Fenster();
+    EXPECT_TRUE(gfrmMain->conDisplay[1]->isHidden());
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 68, 800, 303));
+}
+
+TEST_F(MainDiagramTest, StartedRawSpectrumIsDrawnInTheMainDiagram)
+{
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isHidden()) << "no diagram before a project";
+    const auto path = (env.Root() / "probe.dat").string();
+    {
+        std::ofstream file(path, std::ios::binary);
+        for (int i = -200; i <= 200; ++i) file << i * 0.1 << " 100 " << 1000 + i * i << "\r\n";
+    }
+    Neues_Projekt_Reset();
+    gCommon->Set_Dateiname(path);
+    gCommon->setProjektTyp(PT_Beugung);
+    gOptions->setFaktor_X(1.0f);
+    Datei_Einlesen_Endgueltig();
+
+    const conDisplay& diagramm = *gfrmMain->conDisplay[0];
+    ASSERT_TRUE(diagramm.isVisible());
+    EXPECT_EQ(gGrafik->LetzteKurve(), KT_JK);
+    EXPECT_NEAR(diagramm.Skala().xmin, -20.0f, 1e-3f);
+    // The parabola's low point in the middle of the plot is drawn.
+    const QImage& bild = diagramm.pic->Image;
+    const int32_t mitte = *PixelX(diagramm.Skala(), 0);
+    int32_t dunkel = 0;
+    for (int32_t y = 0; y < bild.height() - kRandUnten; ++y)
+        if (bild.pixel(mitte, y) != qRgb(255, 255, 255)) ++dunkel;
+    EXPECT_GT(dunkel, 0);
+    EXPECT_EQ(seam.errorWindows, 0);
+}
 
 TEST_F(MainDiagramTest, InformationEventsRewriteTheValueLabel)
 {
@@ -22,9 +72,14 @@ TEST_F(MainDiagramTest, InformationEventsRewriteTheValueLabel)
     gfrmMain->conDisplay[0]->RaiseInfoChange(7);
     EXPECT_TRUE(gfrmMain->lblSS->text().startsWith("Koordinationszahl: "));
     gSchritt = 0;
+}
 
-    // Fourier panel hands over to the test curve panel in the frame.
+TEST_F(MainDiagramTest, FourierPanelHandsOverToTheTestCurvePanelInTheFrame)
+{
+    ASSERT_EQ(gfrmMain->conFTR1->parentWidget(), gfrmMain->Frame1);
     ASSERT_EQ(gfrmMain->conPeakTest1->parentWidget(), gfrmMain->Frame1);
+    EXPECT_TRUE(gfrmMain->conFTR1->isHidden());
+    EXPECT_TRUE(gfrmMain->conPeakTest1->isHidden());
     gfrmMain->conFTR1->show();
     emit gfrmMain->conFTR1->cmdPBGr->Click();
     EXPECT_TRUE(gfrmMain->conFTR1->isHidden());

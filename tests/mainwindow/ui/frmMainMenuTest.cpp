@@ -6,6 +6,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/frmAbout.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/conDisplay.h"
@@ -32,12 +33,31 @@ using MainMenuTest = MainWindowFixture;
 TEST_F(MainMenuTest, RecordFileEntryIsOffUntilAProjectStarts)
 {
     QAction* entry = gfrmMain->mnuRecord;
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_FALSE(entry->isEnabled());
+    EXPECT_TRUE(gfrmMain->mnuDatei->actions().contains(entry));
     EXPECT_EQ(gfrmMain->mnuDatei->actions().last(), gfrmMain->mnuExit) << "Beenden stays last";
 
     entry->setEnabled(true);
     entry->trigger();
     EXPECT_TRUE(gfrmRecord->isVisible());
+}
+
+TEST_F(MainMenuTest, InfoOpensTheAboutWindowModally)
+{
+    QString version;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (!about) return;
+        modal = about->isModal() && about->parentWidget() == gfrmMain.data();
+        version = about->Label7->text();
+        about->reject();
+    });
+    gfrmMain->mnuInfo->trigger();
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(version, "Version 2.32.0880 (DEMO)");
 }
 
 TEST_F(MainMenuTest, RecentFilesAreListedAndOpenTheProjectSettings)
@@ -83,20 +103,25 @@ TEST_F(MainMenuTest, OwnedWindowsStayAboveTheMainWindow)
 
 TEST_F(MainMenuTest, ProjectMenusFollowTheProjectStart)
 {
-    for (QAction* entry : {gfrmMain->mnuSave, gfrmMain->mnuDiagrammCopy, gfrmMain->mnuExport, gfrmMain->mnuRecord})
+    for (QAction* entry : {gfrmMain->mnuSave, gfrmMain->mnuDiagrammCopy, gfrmMain->mnuExport,
+                           gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
         EXPECT_FALSE(entry->isEnabled()) << entry->text().toStdString();
     // The simulations are reachable only from their entries.
+    EXPECT_TRUE(gfrmMain->mnuMD->isEnabled());
     gfrmMain->mnuIMC->trigger();
     EXPECT_TRUE(gfrmMain->conIMC1->isVisible());
     EXPECT_FALSE(gfrmMain->mnuKurve->menuAction()->isVisible());
+    EXPECT_FALSE(gfrmMain->mnuGoToExtras->isVisible());
 
     // The demonstration I(K) starts at once, without a file.
     gfrmMain->mnuDemoIK->trigger();
     EXPECT_EQ(gSchritt, 11);
+    EXPECT_TRUE(gfrmMain->windowTitle().endsWith("[Demo_IK]"));
     for (QAction* entry : {gfrmMain->mnuDiagrammCopy, gfrmMain->mnuExport, gfrmMain->mnuKurveGlaetten, gfrmMain->mnuRecord})
         EXPECT_TRUE(entry->isEnabled()) << entry->text().toStdString();
     EXPECT_TRUE(gfrmMain->mnuKurve->menuAction()->isVisible());
     EXPECT_FALSE(gfrmMain->mnuSprung->isEnabled()) << "no jump analysis on an I(K)";
+    EXPECT_FALSE(gfrmMain->mnuLegierung->menuAction()->isVisible()) << "no alloy for a generated curve";
     EXPECT_FALSE(gfrmMain->mnuSave->isEnabled());
 
     // The demonstration spectrum shows the project settings beside it and starts at J(K).
@@ -104,21 +129,26 @@ TEST_F(MainMenuTest, ProjectMenusFollowTheProjectStart)
     EXPECT_EQ(gSchritt, 6);
     EXPECT_TRUE(gfrmMain->mnuSprung->isEnabled());
     auto* settings = gfrmMain->findChild<frmSettings*>();
-    ASSERT_TRUE(settings && settings->isVisible());
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->isVisible());
     settings->close();
 }
 
 TEST_F(MainMenuTest, NewProjectAsksForUnsavedResultsAndKeepsTheProjectWhenCancelled)
 {
     gfrmMain->mnuDemoIK->trigger();
+    ASSERT_EQ(gSchritt, 11);
     gfrmMain->cmdTool[16]->Click();
+    ASSERT_EQ(gSchritt, 12);
     ASSERT_GT(gGR->Punkte(), 0);
     gGespeichert = false;
 
     seam.answers = {zelo::MsgResult::Cancel};
     gfrmMain->mnuNeuesProjekt->trigger();
     ASSERT_FALSE(seam.messages.empty());
+    EXPECT_EQ(seam.messages.back().text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");
     EXPECT_EQ(gSchritt, 12) << "cancelled: the evaluation stays";
+    EXPECT_GT(gGR->Punkte(), 0);
 
     // No and then a cancelled file dialog: still nothing is reset.
     seam.answers = {zelo::MsgResult::No};

@@ -60,10 +60,17 @@ protected:
 TEST_F(MainToolsTest, SetUpShowsNewAndSaveAndFillsTheStyleAndLanguageMenus)
 {
     for (int32_t i = 1; i <= kWerkzeuge; ++i) EXPECT_EQ(Tool(i).isHidden(), i > 2) << "tool " << i;
-    EXPECT_TRUE(Tool(1).isEnabled() && !Tool(2).isEnabled());
+    EXPECT_TRUE(Tool(1).isEnabled());
+    EXPECT_FALSE(Tool(2).isEnabled());
     EXPECT_FALSE(Tool(1).PictureNormal().isNull());
+    EXPECT_EQ(Tool(23).geometry(), QRect(4, gfrmMain->Frame1->y() + 4, 105, 40));
+    EXPECT_FALSE(gfrmMain->mnuSave->isEnabled());
+    EXPECT_EQ(gfrmMain->mnuButtonStyle.size(), 7u);
+    EXPECT_EQ(gfrmMain->mnuLang.size(), 2u);
+}
 
-    // Language and style switches reach every button.
+TEST_F(MainToolsTest, LanguageAndStyleSwitchesReachEveryButton)
+{
     gfrmMain->mnuLang[1]->trigger();
     EXPECT_EQ(Tool(23).Caption(), "Next") << "captions follow their text number";
     EXPECT_NE(gfrmMain->mnuDatei->title(), "Datei") << "and so do the menus";
@@ -72,6 +79,18 @@ TEST_F(MainToolsTest, SetUpShowsNewAndSaveAndFillsTheStyleAndLanguageMenus)
     gfrmMain->mnuButtonStyle.back()->trigger();
     EXPECT_EQ(gOptions->ButtonStyle(), 10);
     for (int32_t i = 1; i <= kWerkzeuge; ++i) EXPECT_EQ(Tool(i).ButtonStyle(), 10) << "tool " << i;
+}
+
+TEST_F(MainToolsTest, WeiterStepBoxAndPanelsFollowThePanelFrame)
+{
+    auto* panel = new QWidget(gfrmMain->Frame1);
+    gfrmMain->centralWidget()->resize(800, 500);
+    EXPECT_EQ(gfrmMain->Frame1->geometry(), QRect(112, 371, 688, 129));
+    EXPECT_EQ(Tool(23).y(), 375);
+    EXPECT_EQ(gfrmMain->lblStep->y(), 419);
+    // Inside the frame's 1-pixel border, 4 pixels to every side.
+    EXPECT_EQ(panel->geometry(), QRect(5, 5, 678, 119));
+    EXPECT_EQ(gfrmMain->lblSS->geometry().right(), 799);
 }
 
 TEST_F(MainToolsTest, ToolClicksMirrorTheModesOnTheButtons)
@@ -108,6 +127,9 @@ TEST_F(MainToolsTest, KeysActOnlyOutsideTextFieldsAndThroughUsableTools)
     const float start = gCalc->X_Shifted(1, true);
     QTest::keyClick(gfrmMain, Qt::Key_X);
     EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, 0.1f, 1e-5f);
+    QTest::keyClick(gfrmMain, Qt::Key_Y);
+    QTest::keyClick(gfrmMain, Qt::Key_Y);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f);
 
     QTest::keyClick(gfrmMain, Qt::Key_N);
     EXPECT_EQ(seam.dialogs.size(), 1u) << "N opens the project file dialog";
@@ -117,7 +139,15 @@ TEST_F(MainToolsTest, KeysActOnlyOutsideTextFieldsAndThroughUsableTools)
     QTest::keyClicks(feld, "nxy");
     EXPECT_EQ(feld->text(), "nxy");
     EXPECT_EQ(seam.dialogs.size(), 1u);
-    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, 0.1f, 1e-5f);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - start, -0.1f, 1e-5f);
+
+    // Which tool a key reaches is the tool model's rule; here only that the buttons follow it.
+    gfrmMain->setFocus();
+    gfrmMain->Werkzeuge.setValue(16, true);
+    gfrmMain->Toggle_Tool_1_Visible(true);
+    QTest::keyClick(gfrmMain, Qt::Key_I);
+    EXPECT_FALSE(Tool(16).Value());
+    EXPECT_TRUE(Tool(15).Value());
 }
 
 TEST_F(MainToolsTest, StepBackOfferAndResetControls)
@@ -125,6 +155,7 @@ TEST_F(MainToolsTest, StepBackOfferAndResetControls)
     // The rules live in the tool model; here only that the buttons and menu mirror them.
     gfrmMain->Toggle_RohdatenSeperator(0);
     gfrmMain->Toggle_RohdatenSeperator(2, true);
+    EXPECT_EQ(Tool(13).width(), 35);
     EXPECT_FALSE(Tool(24).isHidden());
     for (size_t k = 0; k < 4; ++k) EXPECT_EQ(gfrmMain->mnuSeperatorBack[k]->isEnabled(), k == 2);
 
@@ -136,7 +167,8 @@ TEST_F(MainToolsTest, StepBackOfferAndResetControls)
     gfrmMain->Toggle_Tool_1_Visible(true);
     QTest::mouseClick(&Tool(14), Qt::LeftButton);
     gfrmMain->ResetControls();
-    EXPECT_TRUE(gfrmMain->conDisplay[0]->isHidden() && gfrmMain->conDisplay[1]->isHidden());
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isHidden());
+    EXPECT_TRUE(gfrmMain->conDisplay[1]->isHidden());
     EXPECT_TRUE(gfrmMain->lblStep->isHidden());
     EXPECT_FALSE(gOptions->Ansicht_2_Fenster());
     for (int32_t i = 13; i <= 17; ++i) EXPECT_FALSE(Tool(i).Value() || Tool(i).isEnabled()) << "tool " << i;

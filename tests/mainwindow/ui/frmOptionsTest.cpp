@@ -50,6 +50,8 @@ TEST_F(OptionsWindowTest, OpeningAndClosingWritesNothing)
     {
         frmOptions fenster(nullptr);
         EXPECT_EQ(fenster.cmbParabel[1]->currentIndex(), 4);
+        EXPECT_EQ(fenster.cmbOrdnung->currentText(), "7");
+        EXPECT_TRUE(fenster.optEinheit[1]->isChecked());
         EXPECT_TRUE(fenster.chkSave.at(15)->isChecked());
         fenster.show();
         fenster.close();
@@ -58,6 +60,24 @@ TEST_F(OptionsWindowTest, OpeningAndClosingWritesNothing)
     QTest::mouseClick(fenster.cmdOK, Qt::LeftButton);
     EXPECT_EQ(Einstellungen(), vorher);
     EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(OptionsWindowTest, TheOrderBoxFollowsTheDampingSwitch)
+{
+    frmOptions fenster(nullptr);
+    fenster.Check1->setChecked(false);
+    EXPECT_FALSE(fenster.cmbOrdnung->isEnabled());
+    EXPECT_FALSE(gOptions->Abbruchstelle_Daempfen());
+    fenster.Check1->setChecked(true);
+    EXPECT_TRUE(fenster.cmbOrdnung->isEnabled());
+}
+
+TEST_F(OptionsWindowTest, FifteenBitsShowTheirPointsAndStep)
+{
+    frmOptions fenster(nullptr);
+    fenster.cmdFFTBits->setCurrentText("15");
+    EXPECT_EQ(gOptions->FFT_Bits(), 15);
+    EXPECT_EQ(fenster.lblPunkte->text(), Text(331) + "32768\n" + Text(342) + " dr = 0.00192 nm");
 }
 
 TEST_F(OptionsWindowTest, TheRangeTakesOnlyPositiveNumbersAndOkStoresTheLanguage)
@@ -77,31 +97,29 @@ TEST_F(OptionsWindowTest, TheRangeTakesOnlyPositiveNumbersAndOkStoresTheLanguage
     EXPECT_FLOAT_EQ(gOptions->Max_R(), 2.5f);
 }
 
-TEST_F(OptionsWindowTest, OrderBoxBitsSaveOptionsAndPages)
+TEST_F(OptionsWindowTest, EachSaveOptionIsWrittenAtOnce)
 {
     frmOptions fenster(nullptr);
-    fenster.Check1->setChecked(false);
-    EXPECT_FALSE(fenster.cmbOrdnung->isEnabled());
-    EXPECT_FALSE(gOptions->Abbruchstelle_Daempfen());
-    fenster.cmdFFTBits->setCurrentText("15");
-    EXPECT_EQ(gOptions->FFT_Bits(), 15);
-    EXPECT_EQ(fenster.lblPunkte->text(), Text(331) + "32768\n" + Text(342) + " dr = 0.00192 nm");
-
-    // Each save option is written at once.
     for (const auto& [typ, box] : fenster.chkSave) {
         const bool vorher = gOptions->KurveSpeichern(typ);
         box->click();
         EXPECT_EQ(clsOptions().KurveSpeichern(typ), !vorher) << "kind " << typ;
     }
+}
 
-    // Only another page button changes the page.
+TEST_F(OptionsWindowTest, OnlyAnotherPageButtonChangesThePage)
+{
+    frmOptions fenster(nullptr);
     fenster.show();
     QTest::mouseClick(fenster.cmdSeite[0], Qt::LeftButton);
     EXPECT_EQ(fenster.Sichtbare_Seite(), 0);
+    EXPECT_TRUE(fenster.cmdSeite[0]->Value());
+    EXPECT_EQ(fenster.lblUeberschrift->text(), Text(310));
     QTest::mouseClick(fenster.cmdSeite[2], Qt::LeftButton);
     QTest::mouseClick(fenster.cmdSeite[2], Qt::LeftButton);
     EXPECT_EQ(fenster.Sichtbare_Seite(), 2);
-    EXPECT_TRUE(fenster.cmdSeite[2]->Value() && !fenster.cmdSeite[0]->Value());
+    EXPECT_TRUE(fenster.cmdSeite[2]->Value());
+    EXPECT_FALSE(fenster.cmdSeite[0]->Value());
     EXPECT_EQ(fenster.lblUeberschrift->text(), Text(312));
 }
 
@@ -137,7 +155,9 @@ TEST_F(OptionsMenuTest, NewBitsRemakeTheGrOnTheNewGrid)
         fenster->cmdFFTBits->setCurrentText("12");
         fenster->cmdOK_Click();
     });
+    EXPECT_EQ(gfrmMain->mnuSettings->shortcut(), QKeySequence(Qt::Key_F4));
     gfrmMain->mnuSettings->trigger();
+    EXPECT_FALSE(gGR->Veraltet());
     EXPECT_EQ(gFFT->Anzahl_FFT(), 1) << "the transform was prepared anew and run once";
     EXPECT_NEAR(gGR->R(2), 4.0 * 0.0038350, 1e-6);
     EXPECT_FLOAT_EQ(gGR->Y(100), gFFT->G(100));

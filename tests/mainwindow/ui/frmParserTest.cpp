@@ -38,10 +38,13 @@ TEST_F(CalculatorTest, NumbersConvertAsTypedAndFormulasOnEnter)
     QTest::keyClick(fenster.txtFormel, Qt::Key_Return);
     EXPECT_EQ(fenster.lblDez->text(), "-5");
     Eingeben("2*3");
+    EXPECT_EQ(Ergebnisse(), nichts);
     QTest::keyClick(fenster.txtFormel, Qt::Key_Return);
     EXPECT_EQ(Ergebnisse(), QStringList({"6", "06h", "6o", "0110b"}));
+}
 
-    // The box keeps equal margins when resized.
+TEST_F(CalculatorTest, TheBoxKeepsEqualMarginsWhenResized)
+{
     fenster.show();
     for (const int breite : {500, 260}) {
         fenster.resize(breite, 220);

@@ -24,17 +24,23 @@ QLineEdit* Box_(frmDaten* window, Box box) { return window->Daten->txtInfo[box];
 
 using ElementWindow = ElementWindowFixture;
 
-TEST_F(ElementWindow, OpensFromTheMenuWithASortedListAndShowingElementsWritesNothing)
+TEST_F(ElementWindow, OpensFromTheMenuWithCountsSortedListAndTheFirstElementReady)
 {
-    const auto before = DatabaseBytes();
     frmDaten* window = Open();
     ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Label1->text(), "6 Elemente\n6 Formfaktoren");
     EXPECT_EQ(Entries(window->lstElemente), (QStringList{"B - Bor", "Be - Beryllium", "C - Kohlenstoff",
                                                          "H - Wasserstoff", "He - Helium", "Li - Lithium"}));
     EXPECT_EQ(Box_(window, Box::Symbol)->text(), "B");
     EXPECT_TRUE(window->Geladen()) << "edits of the first element count";
     gfrmMain->mnuDaten->trigger();
     EXPECT_EQ(gfrmMain->findChildren<frmDaten*>().size(), 1);
+}
+
+TEST_F(ElementWindow, ShowingElementsWithoutEditsWritesNothing)
+{
+    const auto before = DatabaseBytes();
+    frmDaten* window = Open();
     for (int row = 5; row >= 0; --row) window->lstElemente->setCurrentRow(row);
     Click(window->cmdOK);
     EXPECT_EQ(DatabaseBytes(), before);
@@ -47,6 +53,8 @@ TEST_F(ElementWindow, AnEditIsSavedWhenAnotherElementIsPicked)
     Box_(window, Box::Name)->setText("Bor-Test");
     Box_(window, Box::DichteKristallin)->setText("0");
     Box_(window, Box::Atomradius)->setText("85,5");
+    Box_(window, Box::Siedetemperatur)->setText("n/a");
+    Box_(window, Box::Schmelztemperatur)->setText("");
     window->Daten->cmbDichte[2]->setCurrentIndex(2);
     window->Daten->chkOrbital[2]->click();  // 2p off
     Pick(window, "C - Kohlenstoff");
@@ -56,9 +64,12 @@ TEST_F(ElementWindow, AnEditIsSavedWhenAnotherElementIsPicked)
     EXPECT_EQ(bor->name(), "Bor-Test");
     EXPECT_FLOAT_EQ(bor->Dichte_Kristallin(), 0.001f);
     EXPECT_FLOAT_EQ(bor->Atomradius(), 85.5f);
+    EXPECT_EQ(bor->Siedetemperatur(), Kein_Wert);
+    EXPECT_EQ(bor->Schmelztemperatur(), 0.0f) << "an empty box reads as 0";
     EXPECT_EQ(bor->Dichte_Bemerkung_Amorph(), 2);
     EXPECT_EQ(bor->Elektronen(2), 0);
 
+    // The next start reads the edit back.
     Click(window->cmdOK);
     Zelo_Oeffnen();  // as the next start does
     EXPECT_EQ(colElemente.Item("B")->name(), "Bor-Test");
@@ -141,6 +152,12 @@ TEST_F(ElementWindow, DeletionAsksFirstAndShowsTheNeighbour)
     EXPECT_EQ(colElemente.Item("C"), nullptr);
     EXPECT_EQ(Revision(), revision + 1) << "the deleted element's edits are not saved";
     EXPECT_EQ(Box_(window, Box::Symbol)->text(), "H");
+
+    for (int i = 0; i < 5; ++i) {
+        seam.answers = {zelo::MsgResult::Yes};
+        Click(window->cmdLoeschen);
+    }
+    EXPECT_FALSE(window->cmdLoeschen->isEnabled()) << "nothing left";
 }
 
 TEST_F(ElementWindow, FittedTableIsExportedAndRemovedButFileTablesAreNot)

@@ -43,8 +43,6 @@ TEST_F(NewTableWindow, EmptyBoxesMakeAZeroTableSavedAtOnceAndListed)
     frmFMKNeu* dialog = OpenFor("C - Kohlenstoff");
     ASSERT_NE(dialog, nullptr);
     const int revision = Revision();
-    Pick(window, "Li - Lithium");
-    EXPECT_EQ(dialog->lblSymbol->text(), "C - Kohlenstoff") << "the table is for the element shown at opening";
     Click(dialog->Command3);
     EXPECT_TRUE(Closed());
     ASSERT_EQ(LastTable(), 7);
@@ -65,4 +63,13 @@ TEST_F(NewTableWindow, OneGaussWithoutWidthIsAConstantXRayTable)
     EXPECT_EQ(table.FMK_Typ(), FT_Roentgen);
     EXPECT_FLOAT_EQ(table.B(2), 0.5f) << "a decimal comma";
     for (float K : {0.0f, 10.0f, 100.0f}) EXPECT_FLOAT_EQ(table.Y(K), 1.0f) << K;
+}
+
+TEST_F(NewTableWindow, TableIsForTheElementShownAtOpening)
+{
+    frmFMKNeu* dialog = OpenFor("C - Kohlenstoff");
+    Pick(window, "Li - Lithium");
+    EXPECT_EQ(dialog->lblSymbol->text(), "C - Kohlenstoff");
+    Click(dialog->Command3);
+    EXPECT_EQ(gFMK->Tabelle(LastTable()).Symbol(), "C");
 }

@@ -111,9 +111,25 @@ TEST_F(SettingsWindowTest, OpeningSelectsTheOptionOfTheProjectType)
     EXPECT_EQ(gOptions->Faktor_X(), 0.0f) << "nothing is applied before OK";
 }
 
+TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)
+{
+    frmSettings& w = Oeffnen(PT_ELMI_Bild);
+    w.optProjekt[1]->click();
+    EXPECT_EQ(w.ProjektTyp(), PT_ELMI_Bild) << "a diffraction image stays one";
+    const std::array<int32_t, 8> typen = {0, 1, 4, 2, 3, 6, 5, 14};
+    const std::array<int, 3> freigabe = {3, 4, 7};  // the option that enables each unit list
+    for (int i = 0; i < frmSettings::kOptionen; ++i) {
+        w.optProjekt[i]->click();
+        EXPECT_EQ(w.ProjektTyp(), typen[i]) << i;
+        for (size_t k = 0; k < 3; ++k) EXPECT_EQ(w.cmbX[k]->isEnabled(), i == freigabe[k]) << i;
+    }
+    EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild) << "only OK applies the type";
+}
+
 TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
 {
     frmSettings& w = Oeffnen();
+    EXPECT_EQ(w.lblFaktor->text(), "1/nm = 37.74 XAE");
     Waehle(w.cmbTrafo, "UHV Kryo");
     EXPECT_FLOAT_EQ(w.Faktor_X(), 74.72f);
     EXPECT_EQ(gOptions->Reg_X_Achse(), "T_2_39847") << "the key is stored at once";
@@ -121,6 +137,8 @@ TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
     w.Option1[1]->click();
     w.Text1->setText("40,5");
     EXPECT_FLOAT_EQ(w.Faktor_X(), 40.5f) << "either decimal sign, and later edits count";
+    w.Text1->setText("4x");
+    EXPECT_FLOAT_EQ(w.Faktor_X(), 40.5f);
 }
 
 TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
@@ -136,7 +154,48 @@ TEST_F(SettingsWindowTest, RadiationKindFillsTheTableListsAndMarksTheRows)
     }
 }
 
-TEST_F(SettingsWindowTest, OkAppliesTheAlloyStartsTheProjectAndAFailedMixtureLeavesNoOldFormFactors)
+TEST_F(SettingsWindowTest, RowTakesOnlyATableOfItsOwnElement)
+{
+    Element_Hinzufuegen("N", 0.81f, 5.0f);
+    gFMK->FMK_Intern_Neu("Ni", FT_Elektronen, {}, {}, 1.0f);
+    gFMK->FMK_Intern_Neu("Na", FT_Elektronen, {}, {}, 1.0f);
+    frmSettings& w = Oeffnen();
+    Waehle(w.cmbElement[1], "N");
+    EXPECT_EQ(w.cmbFMK[1]->currentText(), "<..>") << "neither Na nor Ni belongs to N";
+    EXPECT_EQ(Marke(w.lblFMK[1]), kRot);
+    EXPECT_FALSE(w.cmdOK->isEnabled());
+}
+
+TEST_F(SettingsWindowTest, RowCountWrapsAndComesBackFromTheSettings)
+{
+    frmSettings& w = Oeffnen();
+    EXPECT_EQ(w.Komponenten(), 3) << "the default stored count 2 shows three rows";
+    EXPECT_FALSE(w.txtProzent[3]->isVisibleTo(&w));
+    for (const int32_t erwartet : {4, 5, 1}) {
+        Click(w.CmdKomponente[0]);
+        EXPECT_EQ(w.Komponenten(), erwartet);
+    }
+    Click(w.CmdKomponente[1]);
+    EXPECT_EQ(w.Komponenten(), 5) << "down from one wraps to five";
+
+    gOptions->setReg_Komponenten(3);
+    EXPECT_EQ(Oeffnen().Komponenten(), 4);
+}
+
+TEST_F(SettingsWindowTest, LastRowTakesTheRestOfTheShares)
+{
+    frmSettings& w = Oeffnen();
+    EXPECT_EQ(w.txtProzent[2]->text(), "100") << "the stored shares (none yet) are made whole at opening";
+    w.txtProzent[0]->setText("60");
+    w.txtProzent[1]->setText("30");
+    EXPECT_EQ(w.txtProzent[2]->text(), "10");
+    w.txtProzent[1]->setText("29,5");
+    EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "a decimal comma is read too";
+    w.txtProzent[1]->setText("");
+    EXPECT_FALSE(w.cmdOK->isEnabled()) << "an empty share";
+}
+
+TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
 {
     Spektrum_Waehlen();
     frmSettings& w = Oeffnen(gCommon->ProjektTyp());
@@ -163,14 +222,6 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyStartsTheProjectAndAFailedMixtureLea
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
     EXPECT_EQ(gFMK->fmk_Y(311), 0.0f) << "computed on the loaded grid of 300 points plus ten";
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
-
-    // A failed mixture afterwards leaves no earlier form factors.
-    ASSERT_NE(gFMK->fmk_Y(1), 0.0f);
-    Neues_Projekt_Reset();
-    Spektrum_Waehlen("probe.xyz");  // of no known kind: nothing is loaded
-    Click(Oeffnen(gCommon->ProjektTyp()).cmdOK);
-    EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
-    EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
 }
 
 TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow)
@@ -190,15 +241,10 @@ TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow
     EXPECT_NE(gFMK->fmk_Y(1), 0.0f) << "all three components reach the form factors";
 }
 
-TEST_F(SettingsWindowTest, LastRowTakesTheRestAndBadSharesBlockOk)
+TEST_F(SettingsWindowTest, SharesThatAreNoNumberOrNegativeBlockOk)
 {
     frmSettings& w = Oeffnen();
-    EXPECT_EQ(w.txtProzent[2]->text(), "100") << "the stored shares (none yet) are made whole at opening";
     w.txtProzent[0]->setText("60");
-    w.txtProzent[1]->setText("29,5");
-    EXPECT_EQ(w.txtProzent[2]->text(), "10.5") << "a decimal comma is read too";
-    w.txtProzent[1]->setText("");
-    EXPECT_FALSE(w.cmdOK->isEnabled()) << "an empty share";
     w.txtProzent[1]->setText("50");
     EXPECT_EQ(w.txtProzent[2]->text(), "-10");
     Click(w.cmdOK);
@@ -242,4 +288,44 @@ TEST_F(SettingsWindowTest, ReturnInAnOpenListChoosesTheEntryAndOnlyThenPressesOk
     QTest::keyClick(liste, Qt::Key_Return);
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(gMFE->Komponente_Symbol(1), "C");
+}
+
+TEST_F(SettingsWindowTest, FailedMixtureLeavesNoEarlierFormFactors)
+{
+    Spektrum_Waehlen();
+    Click(Oeffnen(gCommon->ProjektTyp()).cmdOK);
+    ASSERT_NE(gFMK->fmk_Y(1), 0.0f);
+
+    Neues_Projekt_Reset();
+    Spektrum_Waehlen("probe.xyz");  // of no known kind: nothing is loaded
+    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    Click(w.cmdOK);
+    EXPECT_EQ(gFMK->fmk_Y(1), 0.0f);
+    EXPECT_NE(seam.logLines.back().find(": Problem trat auf beim integrieren der Formfaktoren."), std::string::npos);
+}
+
+TEST_F(SettingsWindowTest, NewProjectEntryChoosesAFileAndOkLoadsIt)
+{
+    QAction* neu = gfrmMain->mnuNeuesProjekt;
+    EXPECT_FALSE(gfrmMain->mnuLegierung->menuAction()->isVisible());
+
+    bool gezeigt = false;
+    const auto bestaetigen = [&] {
+        auto* w = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+        if (!w) return;
+        gezeigt = w->parentWidget() == gfrmMain.data();
+        Click(w->cmdOK);
+    };
+    QTimer::singleShot(0, bestaetigen);
+    neu->trigger();
+    EXPECT_FALSE(gezeigt) << "no file chosen, no window";
+
+    Spektrum_Waehlen();
+    seam.dialogAnswers = {gCommon->Dateiname_Rohdaten()};
+    QTimer::singleShot(0, bestaetigen);
+    neu->trigger();
+    EXPECT_TRUE(gezeigt);
+    EXPECT_EQ(gCalc->Punkte(), 300);
+    EXPECT_EQ(gfrmMain->windowTitle(), "KPW - ZELO (DEMO) 2.32 - [probe]");
+    EXPECT_TRUE(gfrmMain->mnuLegierung->menuAction()->isVisible());
 }

@@ -1,5 +1,5 @@
 // The simulation panel on the demonstration experiment: what the load shows, the run's buttons and
-// times.
+// times, and the file dialog that is cancelled.
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
@@ -54,14 +54,22 @@ protected:
     conIMC panel;
 };
 
-TEST_F(conIMCTest, DemonstrationLoadShowsTheBoxAndRunsAddUpTheirTimes)
+TEST_F(conIMCTest, DemonstrationLoadShowsTheBox)
 {
     EXPECT_FALSE(panel.Command2->isEnabled());
     panel.cmdIKladen_Click(0);
     // The set-up runs on the worker.
     ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    EXPECT_EQ(panel.lblDichte->text(), "Dichte: 46 1/nm³");
+    EXPECT_TRUE(panel.lblLaenge->text().startsWith("Boxlänge: 2.2151")) << panel.lblLaenge->text().toStdString();
     EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
     EXPECT_TRUE(panel.Command2->isEnabled());
+}
+
+TEST_F(conIMCTest, RunsAddUpTheirTimes)
+{
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
     // A long pause, so that no cycle of the run's own comes between the one asked for and the stop.
     panel.HScroll1->setValue(1000);
     panel.Simulation_Starten();
@@ -78,6 +86,18 @@ TEST_F(conIMCTest, DemonstrationLoadShowsTheBoxAndRunsAddUpTheirTimes)
     panel.Simulation_Stoppen();
     EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:15, Dauer (Gesamt)00:01:15");
     EXPECT_EQ(panel.lblZyklus->text(), "Zyklus: 1");
+}
+
+TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
+{
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    const int32_t typ = gCommon->ProjektTyp();
+    panel.cmdIKladen_Click(1);
+    EXPECT_EQ(seam.dialogs.size(), 1u);
+    EXPECT_EQ(panel.lblAtome->text(), "500 insges.");
+    EXPECT_EQ(gCommon->ProjektTyp(), typ);
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 TEST(frmMDTest, RunNeedsAConfigurationAndListsOneStep)
