@@ -6,6 +6,7 @@
 #include "curves/clsFileHandler.h"
 
 #include <filesystem>
+#include <unistd.h>
 
 std::span<const std::uint8_t> Installierte_Datenbank() { return zelo::Resource("ZELO_INIT"); }
 
@@ -16,6 +17,9 @@ bool Zelo_Datei_Installieren(std::span<const std::uint8_t> installiert)
     // Anything under that name, or a folder that cannot be looked into, is left to the start-up check.
     std::error_code ec;
     if (std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found) return false;
+    // A folder that cannot be written is reported once, by the start-up check that follows.
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) return false;
     // Output mode writes to a temporary file that replaces the target only when complete.
     if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return false;
     const bool written = gFileHandler->WriteBytes(installiert);
