@@ -124,7 +124,8 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
                     zuLang = true;
                     return false;
                 }
-                std::replace(zeile.begin(), zeile.end(), '\t', ' ');
+                // A lone CR (old Mac line ends) separates numbers as well.
+                std::replace_if(zeile.begin(), zeile.end(), [](char c) { return c == '\t' || c == '\r'; }, ' ');
                 SplitText(zeile, teile, " ");
                 naechstes = 0;
             }

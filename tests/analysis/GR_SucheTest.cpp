@@ -53,12 +53,13 @@ TEST(GR_Suche, FirstPeakItsLeftEdgeAndTheDensityLineThroughTheOrigin)
     EXPECT_EQ(Dichtegerade_Anpassen(konstant, r, 5000).Bis, 100);
 }
 
-TEST(GR_Suche, IlinskiiPointWhereTheIntegralOfRGFallsBelowMinusOne)
+TEST(GR_Suche, IlinskiiRadiusWhereTheIntegralOfRGFallsBelowMinusOne)
 {
-    // G = −a: C(i + 1) = −a·Δr²·i(i + 1)/2, below −1 first at i = 45 for a = 0.1, Δr = 0.1.
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, -0.1f), 0.1f), 46);
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(45, -0.1f), 0.1f), 0);
-    EXPECT_EQ(Ilinskii_Suchen(std::vector<float>(200, 0.1f), 0.1f), 0);
+    // G = −a: C(i + 1) = −a·Δr²·i(i + 1)/2, −0.99 at r = 4.4 and −1.035 at r = 4.5 for a = 0.1,
+    // Δr = 0.1: the crossing lies 0.01/0.045 of a step past 4.4.
+    EXPECT_NEAR(Ilinskii_Radius(std::vector<float>(200, -0.1f), 0.1f), 4.4 + 0.1 * 0.01 / 0.045, 1e-4);
+    EXPECT_EQ(Ilinskii_Radius(std::vector<float>(45, -0.1f), 0.1f), 0.0f);
+    EXPECT_EQ(Ilinskii_Radius(std::vector<float>(200, 0.1f), 0.1f), 0.0f);
 }
 
 TEST(GR_Suche, MaximaAreWhereGStartsFalling)

@@ -55,7 +55,9 @@ TEST_F(SideFitTest, SearchKeepsASmoothFitItFittedLastOrElseTheStartChi)
     gCalc->setChi_Links(1e6f);
     gCalc->Best_Fit_L();
     ASSERT_LT(gCalc->Chi_Links(), 1e6f) << "some round qualifies";
-    EXPECT_NEAR(gCalc->Glattheit_Links(), 1.0f, 0.01f);
+    // The kept chi is a qualifying round's or the counting noise's: a smooth fit either way, never
+    // the last and roughest round of the search.
+    EXPECT_NEAR(gCalc->Glattheit_Links(), 1.0f, 0.05f);
     clsCalc probe = *gCalc;
     probe.setChi_Links(gCalc->Chi_Links());
     EXPECT_EQ(probe.Abweichung_Links(), gCalc->Abweichung_Links());

@@ -24,11 +24,19 @@ struct Kohlenstoffprobe {
     double rho = 0.0;    // atoms per nm³
     double sigma = 0.0;  // hard-sphere diameter, nm
 
-    // The sample at carbon's liquid density in the program's element database.
+    // Carbon's liquid density in the program's element database, or its crystalline one where the
+    // database knows no liquid (as the installed database for solids), in g/cm³.
+    static float Dichte()
+    {
+        const float fluessig = gMFE->Element_Dichte("C", DQ_Fluessig);
+        return fluessig > 0.0f ? fluessig : gMFE->Element_Dichte("C", DQ_Kristallin);
+    }
+
+    // The sample at carbon's density in the program's element database.
     static Kohlenstoffprobe AusDatenbank()
     {
         Kohlenstoffprobe p;
-        p.rho = gMFE->Element_Dichte("C", DQ_Fluessig) * 6.02214076e23 / 1e21 / 12.011;
+        p.rho = Dichte() * 6.02214076e23 / 1e21 / 12.011;
         p.sigma = std::cbrt(6.0 * kEta / (std::numbers::pi * p.rho));
         return p;
     }

@@ -131,7 +131,7 @@ bool Programmbilder::Projekt_Starten()
     Projekteinstellungen e;
     e.Ordner = (ordner / "probe1").string() + "/";
     e.ProjektTyp = PT_Beugung;
-    e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig),
+    e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(),
                       gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
     e.Beschleunigungsspannung = -200.0f;
     e.Temperatur = "300";

@@ -109,7 +109,7 @@ protected:
         Projekteinstellungen e;
         e.Ordner = env.Root().string() + "/";
         e.ProjektTyp = PT_Beugung;
-        e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig),
+        e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(),
                           gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
         e.Beschleunigungsspannung = -200.0f;
         e.Temperatur = "300";
@@ -407,7 +407,7 @@ TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)
     e.Ordner = env.Root().string() + "/";
     e.ProjektTyp = PT_Beugung;
     e.Faktor_X = 0.1f;
-    e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig), gMFE->Element_Valenz("C", kValenz_Element),
+    e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(), gMFE->Element_Valenz("C", kValenz_Element),
                       TestWorld::ElectronTable("C")}};
     e.Beschleunigungsspannung = -200.0f;
     Projekteinstellungen_Uebernehmen(e);

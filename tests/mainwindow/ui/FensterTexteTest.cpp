@@ -17,6 +17,7 @@
 #include "simulation/ui/frmMD.h"
 #include "widgets/fxbutton.h"
 
+#include <QElapsedTimer>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -131,6 +132,10 @@ TEST_F(FensterTexteTest, ANarrowDiagramLabelsFewerTicksThatDoNotTouch)
     gfrmMain->mnuIMC->trigger();
     conIMC* panel = gfrmMain->conIMC1;
     panel->cmdIKladen_Click(0);
+    // The experiment is set up on the simulation's worker; the panel draws it when it is done.
+    QElapsedTimer uhr;
+    uhr.start();
+    while (panel->Beschaeftigt() && uhr.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     QCoreApplication::processEvents();
     for (conDisplay* diagramm : {panel->conDisplay_gr, panel->conDisplay_sk}) {
         const AchsenBild& achsen = diagramm->Achsen();

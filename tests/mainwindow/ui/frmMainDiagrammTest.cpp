@@ -25,15 +25,16 @@ using MainDiagramTest = MainWindowFixture;
 TEST_F(MainDiagramTest, TwoDiagramsShareTheHeightAboveThePanelFrame)
 {
     gOptions->setAnsicht_2_Fenster(true);
-    gfrmMain->centralWidget()->resize(800, 500);
+    // Wider than the window's smallest size.
+    gfrmMain->centralWidget()->resize(1200, 500);
     // (500 − 68 − 129) / 2 = 151.5 goes to the even 152.
-    EXPECT_EQ(gfrmMain->conDisplay[1]->geometry(), QRect(0, 68, 800, 152));
-    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 220, 800, 152));
+    EXPECT_EQ(gfrmMain->conDisplay[1]->geometry(), QRect(0, 68, 1200, 152));
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 220, 1200, 152));
 
     gOptions->setAnsicht_2_Fenster(false);
     gfrmMain->Toggle_2Fenster();
     EXPECT_TRUE(gfrmMain->conDisplay[1]->isHidden());
-    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 68, 800, 303));
+    EXPECT_EQ(gfrmMain->conDisplay[0]->geometry(), QRect(0, 68, 1200, 303));
 }
 
 TEST_F(MainDiagramTest, StartedRawSpectrumIsDrawnInTheMainDiagram)

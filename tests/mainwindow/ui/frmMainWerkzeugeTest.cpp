@@ -84,13 +84,14 @@ TEST_F(MainToolsTest, LanguageAndStyleSwitchesReachEveryButton)
 TEST_F(MainToolsTest, WeiterStepBoxAndPanelsFollowThePanelFrame)
 {
     auto* panel = new QWidget(gfrmMain->Frame1);
-    gfrmMain->centralWidget()->resize(800, 500);
-    EXPECT_EQ(gfrmMain->Frame1->geometry(), QRect(112, 371, 688, 129));
+    // Wider than the window's smallest size.
+    gfrmMain->centralWidget()->resize(1200, 500);
+    EXPECT_EQ(gfrmMain->Frame1->geometry(), QRect(112, 371, 1088, 129));
     EXPECT_EQ(Tool(23).y(), 375);
     EXPECT_EQ(gfrmMain->lblStep->y(), 419);
     // Inside the frame's 1-pixel border, 4 pixels to every side.
-    EXPECT_EQ(panel->geometry(), QRect(5, 5, 678, 119));
-    EXPECT_EQ(gfrmMain->lblSS->geometry().right(), 799);
+    EXPECT_EQ(panel->geometry(), QRect(5, 5, 1078, 119));
+    EXPECT_EQ(gfrmMain->lblSS->geometry().right(), 1199);
 }
 
 TEST_F(MainToolsTest, ToolClicksMirrorTheModesOnTheButtons)
