@@ -26,6 +26,7 @@
 #include "simulation/ui/frmMD.h"
 #include "support/RecordingSeam.h"
 #include "support/TestWorld.h"
+#include "support/ui/Hauptfensterbedienung.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
@@ -45,46 +46,9 @@
 #include <random>
 #include <tuple>
 
+using namespace bedienung;
+
 namespace {
-
-fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
-void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
-conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
-
-QPoint Bei(float x, float y = 0.0f)
-{
-    return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
-}
-
-void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
-{
-    const QPointF ort(p);
-    QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
-    QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
-}
-
-void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-{
-    Senden(QEvent::MouseMove, p, Qt::NoButton, {});
-    Senden(QEvent::MouseButtonPress, p, knopf, knopf);
-    Senden(QEvent::MouseButtonRelease, p, knopf, {});
-}
-
-void Tippen(QLineEdit* feld, double wert)
-{
-    feld->setFocus();
-    feld->selectAll();
-    QTest::keyClicks(feld, QString::number(wert, 'g', 7));
-    QTest::keyClick(feld, Qt::Key_Return);
-}
-
-// The bound of a side fit that counting noise alone reaches.
-double Chi(int32_t von, int32_t bis)
-{
-    double s = 0.0;
-    for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
-    return s;
-}
 
 // A spectrum of liquid carbon measured on both sides of the primary beam, with counting noise,
 // as an electron diffractometer writes it.

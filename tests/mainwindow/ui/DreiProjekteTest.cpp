@@ -42,6 +42,7 @@
 #include "support/TestBilder.h"
 #include "support/TestWorld.h"
 #include "widgets/fxbutton.h"
+#include "support/ui/Hauptfensterbedienung.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,6 +57,8 @@
 #include <fstream>
 #include <map>
 #include <random>
+
+using namespace bedienung;
 
 namespace {
 
@@ -136,32 +139,6 @@ protected:
         gfrmMain->mnuNeuesProjekt->trigger();
     }
 
-    static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
-    static void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
-    static conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
-    static QPoint Bei(float x, float y = 0.0f)
-    {
-        return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
-    }
-    static void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
-    {
-        const QPointF ort(p);
-        QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
-        QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
-    }
-    static void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-    {
-        Senden(QEvent::MouseMove, p, Qt::NoButton, {});
-        Senden(QEvent::MouseButtonPress, p, knopf, knopf);
-        Senden(QEvent::MouseButtonRelease, p, knopf, {});
-    }
-    static void Tippen(QLineEdit* feld, double wert)
-    {
-        feld->setFocus();
-        feld->selectAll();
-        QTest::keyClicks(feld, QString::number(wert, 'g', 7));
-        QTest::keyClick(feld, Qt::Key_Return);
-    }
     // Pixels of the fits' pure red in the main diagram.
     static int Rote_Punkte()
     {
@@ -237,13 +214,6 @@ protected:
                 QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
         });
         Drueck(6);
-    }
-
-    static double Chi(int32_t von, int32_t bis)
-    {
-        double s = 0.0;
-        for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
-        return s;
     }
 
     // The side fit waits for the separation point, and says so until it has it.

@@ -31,6 +31,7 @@
 #include "support/TempEnvironment.h"
 #include "support/TestWorld.h"
 #include "widgets/fxbutton.h"
+#include "support/ui/Hauptfensterbedienung.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,6 +45,8 @@
 #include <cmath>
 #include <fstream>
 #include <random>
+
+using namespace bedienung;
 
 namespace {
 
@@ -98,44 +101,10 @@ protected:
         Projekteinstellungen_Uebernehmen(e);
     }
 
-    static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
-    static void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
-    static conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
-    static QPoint Bei(float x, float y = 0.0f)
-    {
-        return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
-    }
-    static void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
-    {
-        const QPointF ort(p);
-        QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
-        QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
-    }
-    static void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-    {
-        Senden(QEvent::MouseMove, p, Qt::NoButton, {});
-        Senden(QEvent::MouseButtonPress, p, knopf, knopf);
-        Senden(QEvent::MouseButtonRelease, p, knopf, {});
-    }
-    static void Tippen(QLineEdit* feld, double wert)
-    {
-        feld->setFocus();
-        feld->selectAll();
-        QTest::keyClicks(feld, QString::number(wert, 'g', 7));
-        QTest::keyClick(feld, Qt::Key_Return);
-    }
     void Bild(const std::string& name)
     {
         QCoreApplication::processEvents();
         EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString("auswertung_" + name + ".png")));
-    }
-
-    // The bound of a side fit that counting noise alone reaches.
-    static double Chi(int32_t von, int32_t bis)
-    {
-        double s = 0.0;
-        for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
-        return s;
     }
 
     // From J(K) (step 6) to the coordination number, as a user does it: the first time with Weiter,

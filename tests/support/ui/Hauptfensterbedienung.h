@@ -1,0 +1,64 @@
+#pragma once
+// Driving the main window as a user does: tool buttons, clicks in the main diagram at curve
+// coordinates, and typed values; shared by the window tests of the evaluation road and the tool that
+// takes the guide's pictures.
+#include "core/ui/modUiGlobals.h"
+#include "curves/clsCalc.h"
+#include "graphics/Abbildung.h"
+#include "graphics/conDisplay.h"
+#include "mainwindow/ui/frmMain.h"
+#include "widgets/fxbutton.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <cstdint>
+
+namespace bedienung {
+
+inline fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
+inline void Drueck(int32_t index) { QTest::mouseClick(&Tool(index), Qt::LeftButton); }
+inline conDisplay& Diagramm() { return *gfrmMain->conDisplay[0]; }
+
+// The pixel of the main diagram at curve coordinates (x, y).
+inline QPoint Bei(float x, float y = 0.0f)
+{
+    return QPoint(*PixelX(Diagramm().Skala(), x), *PixelY(Diagramm().Skala(), y));
+}
+
+inline void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons gehalten)
+{
+    const QPointF ort(p);
+    QMouseEvent ereignis(art, ort, Diagramm().pic->mapToGlobal(ort), knopf, gehalten, {});
+    QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
+}
+
+// Moves to p, presses and releases there.
+inline void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
+{
+    Senden(QEvent::MouseMove, p, Qt::NoButton, {});
+    Senden(QEvent::MouseButtonPress, p, knopf, knopf);
+    Senden(QEvent::MouseButtonRelease, p, knopf, {});
+}
+
+// Replaces the field's text with wert and confirms it with Return.
+inline void Tippen(QLineEdit* feld, double wert)
+{
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, QString::number(wert, 'g', 7));
+    QTest::keyClick(feld, Qt::Key_Return);
+}
+
+// The bound of a side fit over points von..bis of the averaged halves that counting noise alone
+// reaches.
+inline double Chi(int32_t von, int32_t bis)
+{
+    double s = 0.0;
+    for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
+    return s;
+}
+
+}
