@@ -3,7 +3,9 @@
 // database's density, scattered with carbon's electron form factor from that database over a smooth
 // background, and measured with counting noise on both sides of the primary beam.
 #include "analysis/SynthetischeStruktur.h"
+#include "core/clsCommon.h"
 #include "core/modCommon.h"
+#include "mainwindow/modProjektEinstellungen.h"
 #include "materials/clsFMK.h"
 #include "materials/clsFMK_Intern.h"
 #include "materials/clsMFE.h"
@@ -11,8 +13,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 #include <random>
+#include <string>
 
 struct Kohlenstoffprobe {
     static constexpr double kEta = 0.45;       // packing fraction of the hard spheres
@@ -60,6 +65,30 @@ struct Kohlenstoffprobe {
         const double f = tabelle.Y(static_cast<float>(K)) / tabelle.Y(0.0f);
         const double mittel = kStreuung0 * f * f * (1.0 + I(K)) + Untergrund(K);
         return double(std::poisson_distribution<long long>(mittel)(zufall));
+    }
+
+    // The raw spectrum as an electron diffractometer writes it: both sides of the primary beam in
+    // steps of 0.1 1/nm, 100 ms a point, so that the reader's counts / time × 100 are the counts.
+    std::string Rohspektrum(const std::filesystem::path& pfad, std::mt19937_64& zufall) const
+    {
+        std::ofstream datei(pfad, std::ios::binary);
+        datei << "Bemerkungen: generated\r\n";
+        const auto n = static_cast<int>(std::lround(kKMax / 0.1));
+        for (int i = -n; i <= n; ++i) datei << i * 0.1 << " 100 " << Zaehlung(i * 0.1, zufall) << "\r\n";
+        return pfad.string();
+    }
+
+    // The settings of a raw-spectrum project of the sample at 200 kV, results in ordner.
+    static Projekteinstellungen Einstellungen(const std::string& ordner)
+    {
+        Projekteinstellungen e;
+        e.Ordner = ordner;
+        e.ProjektTyp = PT_Beugung;
+        e.Komponenten = {{"C", 100.0f, Dichte(), gMFE->Element_Valenz("C", kValenz_Element),
+                          TestWorld::ElectronTable("C")}};
+        e.Beschleunigungsspannung = -200.0f;
+        e.Temperatur = "300";
+        return e;
     }
 
     // Atoms within R of an atom, (4/3)πρR³ + ∫₀^R r·G(r) dr, with ∫₀^R r·G dr written in K as

@@ -48,23 +48,6 @@
 
 using namespace bedienung;
 
-namespace {
-
-// A spectrum of liquid carbon measured on both sides of the primary beam, with counting noise,
-// as an electron diffractometer writes it.
-std::string Rohspektrum(const Kohlenstoffprobe& probe, const std::filesystem::path& ordner)
-{
-    std::mt19937_64 zufall{20261207};
-    const auto pfad = ordner / "probe.dat";
-    std::ofstream datei(pfad, std::ios::binary);
-    datei << "Bemerkungen: generated\r\n";
-    const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
-    for (int i = -n; i <= n; ++i) datei << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
-    return pfad.string();
-}
-
-}
-
 Programmbilder::Programmbilder(QString ordner, QString daten, int sprache, RecordingSeam& seam)
     : ordner_(std::move(ordner)), daten_(std::move(daten)), sprache_(sprache), seam_(seam)
 {
@@ -91,15 +74,9 @@ bool Programmbilder::Projekt_Starten()
     const Kohlenstoffprobe probe = Kohlenstoffprobe::AusDatenbank();
     const std::filesystem::path ordner = std::filesystem::path(daten_.toStdString());
     std::filesystem::create_directories(ordner);
-    gCommon->Set_Dateiname(Rohspektrum(probe, ordner));
-    Projekteinstellungen e;
-    e.Ordner = (ordner / "probe1").string() + "/";
-    e.ProjektTyp = PT_Beugung;
-    e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(),
-                      gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
-    e.Beschleunigungsspannung = -200.0f;
-    e.Temperatur = "300";
-    Projekteinstellungen_Uebernehmen(e);
+    std::mt19937_64 zufall{20261207};
+    gCommon->Set_Dateiname(probe.Rohspektrum(ordner / "probe.dat", zufall));
+    Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen((ordner / "probe1").string() + "/"));
     return Pruefen(gSchritt == ST_Rohdaten, "the raw spectrum did not start");
 }
 

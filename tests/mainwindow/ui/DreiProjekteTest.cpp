@@ -85,15 +85,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    std::string Rohspektrum()
-    {
-        const auto path = env.Root() / "probe.dat";
-        std::ofstream file(path, std::ios::binary);
-        file << "Bemerkungen: generated\r\n";
-        const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
-        for (int i = -n; i <= n; ++i) file << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
-        return path.string();
-    }
+    std::string Rohspektrum() { return probe.Rohspektrum(env.Root() / "probe.dat", zufall); }
     // The averaged halves of the same sample as a two-column curve file.
     std::string Gefaltete_Kurve()
     {
@@ -109,14 +101,7 @@ protected:
         // As the window's new-project entry does before it describes the project.
         Neues_Projekt_Reset();
         gCommon->Set_Dateiname(Rohspektrum());
-        Projekteinstellungen e;
-        e.Ordner = env.Root().string() + "/";
-        e.ProjektTyp = PT_Beugung;
-        e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(),
-                          gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
-        e.Beschleunigungsspannung = -200.0f;
-        e.Temperatur = "300";
-        Projekteinstellungen_Uebernehmen(e);
+        Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
     }
 
     // The project settings window that opens next is accepted.
@@ -373,13 +358,8 @@ TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)
 {
     // The spectrum's x values are channels: a factor of 0.1 channel per 1/nm puts K at ten times them.
     gCommon->Set_Dateiname(Rohspektrum());
-    Projekteinstellungen e;
-    e.Ordner = env.Root().string() + "/";
-    e.ProjektTyp = PT_Beugung;
+    Projekteinstellungen e = Kohlenstoffprobe::Einstellungen(env.Root().string() + "/");
     e.Faktor_X = 0.1f;
-    e.Komponenten = {{"C", 100.0f, Kohlenstoffprobe::Dichte(), gMFE->Element_Valenz("C", kValenz_Element),
-                      TestWorld::ElectronTable("C")}};
-    e.Beschleunigungsspannung = -200.0f;
     Projekteinstellungen_Uebernehmen(e);
     ASSERT_EQ(gSchritt, ST_Rohdaten);
     const DiagrammSkala zuerst = Diagramm().Skala();

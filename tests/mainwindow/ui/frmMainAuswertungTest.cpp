@@ -77,28 +77,10 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // The raw spectrum with carbon's electron form factor over the background, Poisson counts.
-    std::string Rohspektrum()
-    {
-        const auto path = env.Root() / "probe.dat";
-        std::ofstream file(path, std::ios::binary);
-        file << "Bemerkungen: generated\r\n";
-        const auto n = static_cast<int>(std::lround(Kohlenstoffprobe::kKMax / 0.1));
-        for (int i = -n; i <= n; ++i) file << i * 0.1 << " 100 " << probe.Zaehlung(i * 0.1, zufall) << "\r\n";
-        return path.string();
-    }
-
     void Starten()
     {
-        gCommon->Set_Dateiname(Rohspektrum());
-        Projekteinstellungen e;
-        e.Ordner = env.Root().string() + "/";
-        e.ProjektTyp = PT_Beugung;
-        e.Komponenten = {{"C", 100.0f, gMFE->Element_Dichte("C", DQ_Fluessig),
-                          gMFE->Element_Valenz("C", kValenz_Element), TestWorld::ElectronTable("C")}};
-        e.Beschleunigungsspannung = -200.0f;
-        e.Temperatur = "300";
-        Projekteinstellungen_Uebernehmen(e);
+        gCommon->Set_Dateiname(probe.Rohspektrum(env.Root() / "probe.dat", zufall));
+        Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
     }
 
     void Bild(const std::string& name)
