@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -17,8 +18,10 @@ namespace {
 constexpr double kWurzelPiHalbe = 1.2533141373155;
 // A Gauss curve's standard deviation W is its full width at half height over 2·√(2·ln 2).
 constexpr double kHalbwertsBreite = 2.3548200450309493;
-// The left search gives up where the curve is higher this many points further left.
+// A half-height search gives up where the curve is higher this many points further out.
 constexpr int32_t kAnstiegAbstand = 10;
+// A flank whose half height lies this much further out than the other's is a neighbour's shoulder.
+constexpr double kSchulterSpiel = 0.1;
 // Pruning of I(K) peaks (1/nm) and of G(r) peaks (nm).
 constexpr float kIK_Abstand = 2.0f;
 constexpr float kIK_Breite = 1.0f;
@@ -34,47 +37,37 @@ int32_t Gitterpunkt(const clsMath& math, float p)
     return rt::CLng(punkt);
 }
 
-// Half the full width at half height: from the centre c to where the curve crosses half height
-// between the found point and its inner neighbour, linearly interpolated, so that the width does
-// not grow by up to a grid step on each side.
-double Halbe_Breite(const clsMath& math, int32_t c, int32_t aussen, int32_t innen)
+// The curve's height at position p near grid point c: the parabola through c and its neighbours,
+// so that a peak between grid points is measured at its own height (the grid point's value at the
+// ends of the curve).
+double Hoehe(const clsMath& math, int32_t c, float p)
 {
-    const double halb = math.Y_ohne_Baseline(c) / 2.0;
-    const double ya = math.Y_ohne_Baseline(aussen);
-    const double yi = math.Y_ohne_Baseline(innen);
-    double anteil = 0.0;  // of the step from the outer point towards the inner one
-    if (aussen != c && yi > ya) anteil = std::clamp((halb - ya) / (yi - ya), 0.0, 1.0);
-    const double schritt = std::fabs(double(math.x(innen)) - math.x(aussen));
-    return std::fabs(double(math.x(aussen)) - math.x(c)) - anteil * schritt;
+    const double y = math.Y_ohne_Baseline(c);
+    if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return y;
+    const double t = double(p) / math.Delta_X() + 1.0 - c;  // within half a step
+    const double links = math.Y_ohne_Baseline(c - 1);
+    const double rechts = math.Y_ohne_Baseline(c + 1);
+    return y + t * (rechts - links) / 2.0 + t * t * (rechts + links - 2.0 * y) / 2.0;
 }
 
-struct HalbeHoehe {
-    int32_t links = 0;
-    int32_t rechts = 0;
-    double halbeBreite = 0.0;
-};
-
-// The left and right grid points where the curve has fallen to half the height at c, mirrored
-// about c, and half the width there; false when it does not fall that far on either side.
-bool Halbe_Hoehe(const clsMath& math, int32_t c, HalbeHoehe& h)
+// Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
+// halb: between the first point at or below it and its inner neighbour, linearly interpolated.
+// None where that side is blocked: the curve rises again ten points further out (another peak's
+// flank) before falling that far, or ends first.
+std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb)
 {
-    const float halb = math.Y_ohne_Baseline(c) / 2.0f;
-    for (int32_t j = c; j >= 1; --j) {
-        const float y = math.Y_ohne_Baseline(j);
+    for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
+        const double y = math.Y_ohne_Baseline(j);
         if (y <= halb) {
-            h = {j, 2 * c - j, Halbe_Breite(math, c, j, std::min(j + 1, c))};
-            return true;
+            if (j == c) return math.x(c);
+            const double innen = math.Y_ohne_Baseline(j - schritt);
+            const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
+            return math.x(j) - schritt * anteil * math.Delta_X();
         }
-        // Near the start of the curve there is nothing to look back on.
-        if (j > kAnstiegAbstand && math.Y_ohne_Baseline(j - kAnstiegAbstand) > y) break;
+        const int32_t weiter = j + schritt * kAnstiegAbstand;
+        if (weiter >= 1 && weiter <= math.Punkte() && math.Y_ohne_Baseline(weiter) > y) return std::nullopt;
     }
-    for (int32_t j = c; j <= math.Punkte(); ++j) {
-        if (math.Y_ohne_Baseline(j) <= halb) {
-            h = {2 * c - j, j, Halbe_Breite(math, c, j, std::max(j - 1, c))};
-            return true;
-        }
-    }
-    return false;
+    return std::nullopt;
 }
 
 }
@@ -91,20 +84,38 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
 
 void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
 {
+    // Unmeasured until both half-height positions are known: no Gauss curve, pruned unless fixed.
+    peak.W = 0.0f;
+    peak.A = 0.0f;
+    peak.X1 = peak.x;
+    peak.X2 = peak.x;
     const int32_t c = Gitterpunkt(math, peak.x);
-    HalbeHoehe h;
-    if (c < 1 || c > math.Punkte() || !Halbe_Hoehe(math, c, h)) {
-        // Unmeasured: no Gauss curve, and pruned unless fixed.
-        peak.W = 0.0f;
-        peak.A = 0.0f;
-        peak.X1 = peak.x;
-        peak.X2 = peak.x;
+    if (c < 1 || c > math.Punkte()) return;
+    const double h = Hoehe(math, c, peak.x);
+    if (!(h > 0.0)) {
+        // Nothing stands above the baseline: the width is 0 at the peak's grid point.
+        peak.X1 = peak.X2 = math.x(c);
         return;
     }
-    peak.X1 = math.x(h.links);
-    peak.X2 = math.x(h.rechts);
-    peak.W = static_cast<float>(2.0 * h.halbeBreite / kHalbwertsBreite);
-    peak.A = static_cast<float>(double(math.Y_ohne_Baseline(c)) * peak.W * kWurzelPiHalbe);
+    std::optional<double> links = Flanke(math, c, -1, h / 2.0);
+    std::optional<double> rechts = Flanke(math, c, +1, h / 2.0);
+    if (links && rechts) {
+        // A flank that a neighbour holds up (a shoulder) reaches half height much further out than
+        // the other one, which then stands for both. A grid step is allowed for a peak position
+        // up to half a step beside the curve's top.
+        const double naeher = std::min(peak.x - *links, *rechts - peak.x);
+        const double spiel = math.Delta_X() + kSchulterSpiel * naeher;
+        if (*rechts - peak.x > naeher + spiel) rechts.reset();
+        else if (peak.x - *links > naeher + spiel) links.reset();
+    }
+    // A blocked side mirrors the other about the peak.
+    if (!links && rechts) links = 2.0 * peak.x - *rechts;
+    if (!rechts && links) rechts = 2.0 * peak.x - *links;
+    if (!links || !rechts) return;
+    peak.X1 = static_cast<float>(*links);
+    peak.X2 = static_cast<float>(*rechts);
+    peak.W = static_cast<float>((*rechts - *links) / kHalbwertsBreite);
+    peak.A = static_cast<float>(h * peak.W * kWurzelPiHalbe);
 }
 
 bool clsGauss::Ausduennen_Durchgang()

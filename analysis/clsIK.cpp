@@ -61,15 +61,19 @@ float clsIK::Wert(const std::vector<float>& values, int32_t Index)
 
 void clsIK::Protokoll(const std::string& text) const { gCommon->Record(text); }
 
-void clsIK::CopyArray(std::span<float> ToArray) const
+void clsIK::Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const
 {
-    gError->AddFunctionToCallStack(kModul, "CopyArray");
-    if (ToArray.size() < y_.size()) {
-        gError->Report(kModul, "CopyArray", rt::RuntimeError(rt::errSubscript));
+    gError->AddFunctionToCallStack(kModul, Prozedur);
+    if (ToArray.size() < values.size()) {
+        gError->Report(kModul, Prozedur, rt::RuntimeError(rt::errSubscript));
         return;
     }
-    std::copy(y_.begin(), y_.end(), ToArray.begin());
+    std::copy(values.begin(), values.end(), ToArray.begin());
 }
+
+void clsIK::CopyArray(std::span<float> ToArray) const { Kopieren(y_, ToArray, "CopyArray"); }
+
+void clsIK::CopyArray_Ungedaempft(std::span<float> ToArray) const { Kopieren(y0_, ToArray, "CopyArray_Ungedaempft"); }
 
 void clsIK::Set_Y(int32_t Index, float YY)
 {
@@ -137,6 +141,7 @@ void clsIK::Clear()
     for (std::vector<float>* v : {&y_, &y0_, &y2_, &yRTR_, &parabel_}) v->clear();
     parabelIndex_ = ftrIndex_ = 0;
     ftrStartIndex_ = 1;
+    daempfung_ = DA_Keine;
     mittelwert_ = minimum_ = maximum_ = abweichung_ = integrationK2Y_ = 0.0f;
     userScale_ = false;
     gGespeichert = false;
@@ -210,24 +215,39 @@ void clsIK::Daempfen(int32_t Art)
     gError->AddFunctionToCallStack(kModul, "Daempfen");
     gGespeichert = false;
     try {
-        if (n_ == 0) return;
         double b = 0.0;
-        if (!Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return;
-        MittelRegel mittel;
-        for (int32_t i = 2; i <= n_; ++i) mittel.Add(y_[static_cast<size_t>(i - 1)]);
+        if (!Daempfung_Anwenden(Art, b)) return;
         if (Art == DA_Lorch || Art == DA_Lorch_Shifted) Protokoll(rt::TimeText() + ": Lorch - Dämpfung");
         if (Art == DA_Exp) {
             Protokoll(rt::TimeText() + ": Exponentielle Dämpfung");
             Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
         }
-        y2_ = y_;
-        yRTR_ = y_;
-        Parabel_Berechnen();
-        // The damped kinds are averaged over the transformed range, which ends at the cut-off.
-        mittelwert_ = static_cast<float>(mittel.Summe() / (Art == DA_Keine ? n_ : ftrIndex_));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Daempfen", error);
     }
+}
+
+bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
+{
+    if (n_ == 0 || !Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return false;
+    daempfung_ = Art;
+    MittelRegel mittel;
+    for (int32_t i = 2; i <= n_; ++i) mittel.Add(y_[static_cast<size_t>(i - 1)]);
+    y2_ = y_;
+    yRTR_ = y_;
+    Parabel_Berechnen();
+    // The damped kinds are averaged over the transformed range, which ends at the cut-off.
+    mittelwert_ = static_cast<float>(mittel.Summe() / (Art == DA_Keine ? n_ : ftrIndex_));
+    return true;
+}
+
+std::vector<float> clsIK::Wie_Gedaempft(std::vector<float> y) const
+{
+    std::vector<float> gedaempft = y;
+    double b = 0.0;
+    // A kind that cannot damp this curve leaves it as it is.
+    Daempfe(daempfung_, y, ftrIndex_, gOptions->Delta_k(), gedaempft, b);
+    return gedaempft;
 }
 
 int32_t clsIK::MausAktion() const
@@ -342,6 +362,7 @@ bool clsIK::Berechnen(float rho)
         y0_ = y;
         y2_ = y;
         yRTR_ = y;
+        daempfung_ = DA_Keine;
         integrationK2Y_ = A;
         userScale_ = false;
         maximum_ = *std::max_element(y.begin(), y.end());

@@ -5,6 +5,8 @@
 // extrapolation, the weight between measured and back-transformed curve and the index range
 // that the transform takes. Indices are 1-based; a read outside 1..Punkte reports
 // "Subscript out of range" (Y alone silently) and gives 0.
+#include "analysis/Daempfung.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -14,6 +16,8 @@ class clsIK {
 public:
     // Copies Y(1..Punkte) into ToArray from its first element on.
     void CopyArray(std::span<float> ToArray) const;
+    // Copies the undamped I(K) the same way.
+    void CopyArray_Ungedaempft(std::span<float> ToArray) const;
     // Sets point Index of every form of I(K); the display range follows.
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
@@ -44,7 +48,8 @@ public:
     // I(K), K·I(K) (".ikk") or S(K) from the project's curve file, K in the project's unit;
     // false, with the previous I(K) kept, when the file gives no curve or a flat one.
     bool Einlesen();
-    // Takes the smoothed curve of gMath into every form of I(K).
+    // Takes the smoothed curve of gMath, a smoothing of the undamped I(K), as the undamped I(K)
+    // and damps it once by the damping in force (without a log line) into the other forms.
     void Glaetten_Uebernehmen();
     // Writing the count resizes every form of I(K) to it, keeping the values it holds.
     int32_t Punkte() const { return n_; }
@@ -60,6 +65,10 @@ public:
     void Speichern() const;
     // Damps the undamped I(K) by kind Art (Daempfung) up to FTR_Index and sets it to 0 above.
     void Daempfen(int32_t Art);
+    // The damping in force: the kind of the last damping that could damp, none for a new curve.
+    int32_t Daempfung() const { return daempfung_; }
+    // The undamped curve y (points 1..Punkte) damped as the damping in force damps I(K).
+    std::vector<float> Wie_Gedaempft(std::vector<float> y) const;
     // I(K) from the averaged spectrum, the fitted background and the alloy's form factors, with
     // the number density rho in atoms per nm³ (0 when unknown). False, with a message and the
     // previous I(K) kept, when the inputs cannot give one.
@@ -106,6 +115,11 @@ public:
 private:
     void Parabel_Berechnen();
     void Index_Geaendert();
+    // Y, Y_2 and Y_RTR become Y_0 damped by kind Art, with the extrapolation and the mean following
+    // and Art in force; false, with nothing changed, when the kind cannot damp Y_0. b receives the
+    // exponential constant.
+    bool Daempfung_Anwenden(int32_t Art, double& b);
+    void Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const;
     // Y_Wichtung for the members' own handlers: an index outside I(K) raises.
     float Gewichtet(int32_t Index) const;
     // The mouse action (0 plain, 1 Ctrl, 2 Shift) whose low-K model applies.
@@ -139,4 +153,5 @@ private:
     bool parabelVorn_ = false;
     int32_t mausTaste_ = 0;
     bool aoWeg_ = false;
+    int32_t daempfung_ = DA_Keine;
 };

@@ -64,6 +64,7 @@ void clsIK::Kurve_Uebernehmen(std::vector<float> y0, float minimum, float maximu
     y2_ = y0;
     yRTR_ = y0;
     y0_ = std::move(y0);
+    daempfung_ = DA_Keine;
     mittelwert_ = Mittelwert_Nach_Regel(y_, 1);
     minimum_ = minimum;
     maximum_ = maximum;
@@ -178,6 +179,7 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
         y0_ = y_;
         y2_ = y_;
         yRTR_ = y_;
+        daempfung_ = DA_Keine;
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "WerteUmrechnen", error);
     }
@@ -193,6 +195,10 @@ void clsIK::Glaetten_Uebernehmen()
         y0_ = geglaettet;
         y2_ = geglaettet;
         yRTR_ = std::move(geglaettet);
+        // Damped once, by the damping in force; a kind that cannot damp the smoothed curve leaves
+        // it undamped.
+        double b = 0.0;
+        if (!Daempfung_Anwenden(daempfung_, b)) Daempfung_Anwenden(DA_Keine, b);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Glaetten_Uebernehmen", error);
     }

@@ -54,6 +54,7 @@ void clsIK::RTR_Berechnen()
             for (auto* values : {&y2_, &yRTR_, &y_, &y0_}) values->assign(static_cast<size_t>(n_), 0.0f);
             parabel_.assign(2, 0.0f);
             ftrIndex_ = n_;
+            daempfung_ = DA_Keine;
         }
 
         clsFFT& fft = rt::Object(gFFT);

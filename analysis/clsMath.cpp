@@ -56,7 +56,7 @@ void clsMath::setPunkte(int32_t value)
     y_.resize(static_cast<size_t>(punkte_), 0.0f);
 }
 
-bool clsMath::CopyArrayFromCurve(int32_t Kurve)
+bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
 {
     gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
     return Guarded(kModul, "CopyArrayFromCurve", [&] {
@@ -66,7 +66,8 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve)
         case KT_IK_Wichtung: {
             const clsIK& ik = rt::Object(gIK);
             werte.resize(static_cast<size_t>(ik.Punkte()));
-            ik.CopyArray(werte);
+            if (Ungedaempft) ik.CopyArray_Ungedaempft(werte);
+            else ik.CopyArray(werte);
             deltaX_ = gOptions->Delta_k();
             minimumY_ = -0.1f;
             maximumY_ = ik.Maximum() + 0.5f;

@@ -27,9 +27,10 @@ public:
     float Baseline(int32_t Index) const;
     // Fits the smoothing spline with bound Chi through every point into Y_G; all 0 when it fails.
     void Glaetten(float Chi);
-    // Copies curve kind 6 or 10 (I(K)), 7 (G(r)) or 16 (the fitted background) with its step and
-    // display range; false, with everything kept, for any other kind.
-    bool CopyArrayFromCurve(int32_t Kurve);
+    // Copies curve kind 6 or 10 (I(K), as shown or, with Ungedaempft, before its damping), 7 (G(r))
+    // or 16 (the fitted background) with its step and display range; false, with everything kept,
+    // for any other kind.
+    bool CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft = false);
     int32_t Punkte() const { return punkte_; }
     void setPunkte(int32_t value);
     int32_t Kurve() const { return kurve_; }

@@ -14,8 +14,6 @@
 #include "graphics/Zeichenhilfen.h"
 #include "panels/PanelInterfaces.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int32_t kRandGR = 7;
@@ -80,12 +78,10 @@ void clsGrafik::Zeichne_RDF()
 {
     const clsGR& gr = rt::Object(gGR);
     LoadLayer(2, 0, true);
-    // The RDF keeps its range when zoomed: it only makes sense from r = 0. Its top is that of the
-    // RDF and the mean-density parabola over the shown r, which grow far above G(r).
-    float oben = gr.Maximum();
-    for (int32_t i = 1; i <= gr.Punkte() && gr.R(i) <= 1.0f; ++i)
-        oben = std::max({oben, gr.RDF(i), gr.RDF_Parabel(i)});
-    Skalieren(0, 1, -1, oben, 0, 1, 2);
+    // The RDF keeps its range when zoomed: it only makes sense from r = 0. The top is that of G(r),
+    // so that the first shell, where the coordination limits are set, fills the height; the RDF
+    // leaves the top at larger r.
+    Skalieren(0, 1, -1, gr.Maximum(), 0, 1, 2);
     const auto r = [&](int32_t i) { return gr.R(i); };
     SetLayerForeColor(1, farbe::Schwarz);
     Linienzug(*this, 1, 1, gr.Punkte(), r, [&](int32_t i) { return gr.RDF(i); });

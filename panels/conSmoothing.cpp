@@ -17,6 +17,8 @@
 
 #include <QLabel>
 
+#include <vector>
+
 namespace {
 
 constexpr const char* kName = "conSmoothing";
@@ -70,7 +72,8 @@ void conSmoothing::Start(int32_t lngKurve)
         chi_ = kStartChi;
         lblPunkte->setText(QString::fromStdString(rt::SingleText(chi_)));
         if (conDisplay* d = gGrafik->Display(0)) d->Display_Background();
-        gMath->CopyArrayFromCurve(lngKurve);
+        // I(K) is smoothed before its damping, which is applied to the smoothed curve once.
+        gMath->CopyArrayFromCurve(lngKurve, true);
         gMath->Glaetten(chi_);
         Zeichne_Geglaettet();
     });
@@ -90,9 +93,15 @@ void conSmoothing::Zeichne_Geglaettet()
     if (!d) return;
     d->Display_CLS();
     if (gMath->Punkte() < 1) return;
+    std::vector<float> geglaettet(static_cast<size_t>(gMath->Punkte()));
+    for (int32_t i = 1; i <= gMath->Punkte(); ++i) geglaettet[static_cast<size_t>(i - 1)] = gMath->Y_G(i);
+    // The preview of I(K) shows what OK takes over: the smoothed curve damped as I(K) is.
+    const int32_t kurve = gMath->Kurve();
+    if ((kurve == KT_IK || kurve == KT_IK_Wichtung) && gIK) geglaettet = gIK->Wie_Gedaempft(std::move(geglaettet));
     // The first segment starts on the zero line.
     d->Zeichne_Punkt(gMath->x(1), 0, farbe::Magenta);
-    for (int32_t i = 2; i <= gMath->Punkte() - 1; ++i) d->Zeichne_LinieZu(gMath->x(i), gMath->Y_G(i), farbe::Rot);
+    for (int32_t i = 2; i <= gMath->Punkte() - 1; ++i)
+        d->Zeichne_LinieZu(gMath->x(i), geglaettet[static_cast<size_t>(i - 1)], farbe::Rot);
 }
 
 void conSmoothing::cmdOK_Click()

@@ -5,7 +5,8 @@ neutron table where the tables give a coherent scattering length.
 
 Needs the Debian package python3-periodictable (masses, densities, crystal structures, the
 Waasmaier-Kirfel X-ray coefficients and the coherent neutron scattering lengths) and numpy; the
-electron configurations and the German names are tables of this script.
+electron configurations and the German names are tables of this script, and so are the few values
+that replace or add to the package's (each with its source where it is set below).
 
 Run:  /usr/bin/python3 scripts/make_element_database.py
 The output is committed; the program's build does not run this.
@@ -27,6 +28,21 @@ from periodictable import cromermann
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import make_default_database as layout  # noqa: E402  (the record writers and the x-axis list)
+
+# numpy's vector exp, expm1 and log take processor-specific paths (AVX-512) that differ in the
+# last bit, and the iterative fit carries such bits into the stored coefficients. The C library's
+# functions, point by point, give the same file whichever vector extensions the processor has.
+_EXP = numpy.frompyfunc(math.exp, 1, 1)
+_EXPM1 = numpy.frompyfunc(math.expm1, 1, 1)
+
+
+def exp(x):
+    return numpy.asarray(_EXP(x), dtype=float)
+
+
+def expm1(x):
+    return numpy.asarray(_EXPM1(x), dtype=float)
+
 
 NO_VALUE = layout.NO_VALUE
 ELECTRONS, XRAYS, NEUTRONS = 0, 1, 2
@@ -67,6 +83,15 @@ NOBLE_GASES = {"He", "Ne", "Ar", "Kr", "Xe", "Rn"}
 NOBLE_GAS_CHARGES = (2, 10, 18, 36, 54, 86)
 # Gases at 20 degrees C (the tables give the liquid at the boiling point) and the two liquid metals.
 LIQUID_DENSITY = {"H", "He", "N", "O", "F", "Ne", "Cl", "Ar", "Kr", "Xe", "Rn", "Br", "Hg"}
+# Amorphous densities, which the package does not give, taken from the demonstration table
+# (make_default_database.py); no other value of that table is taken over.
+AMORPHOUS_FROM_DEMONSTRATION = {"B"}
+# Lattice constants (nm) in place of the package's (Ashcroft and Mermin's tables), which give
+# lithium at 78 K and sodium at 5 K: the bcc constants at room temperature.
+ROOM_TEMPERATURE_BCC = {
+    "Li": 0.35100,  # 3.51004 Angstrom at 25 degrees C: Nadler and Kempter, Anal. Chem. 31 (1959) 2109
+    "Na": 0.42906,  # 4.2906 Angstrom: Aruja and Perlitz, Z. Kristallogr. 100 (1939) 195
+}
 
 # Crystal structures of the tables: record basis (1 simple, 2 face centred, 3 body centred,
 # 4 diamond, 6 hcp; 0 unknown) and crystal system (1 cubic, 2 hexagonal, 3 tetragonal,
@@ -110,19 +135,28 @@ def structure(element):
     basis, system = STRUCTURES[table["symmetry"]]
     if "a" not in table:
         return (basis, system, NO_VALUE, NO_VALUE, NO_VALUE)
-    a = table["a"] / 10  # Angstrom -> nm
+    a = ROOM_TEMPERATURE_BCC.get(element.symbol, table["a"] / 10)  # Angstrom -> nm
     if system == 1:
         return (basis, system, a, a, a)
     b = a * table["b/a"] if "b/a" in table else (a if system in (2, 3) else NO_VALUE)
     c = a * table["c/a"] if "c/a" in table else NO_VALUE
+    if element.symbol == "U":
+        # The package swaps b and c of alpha-uranium (b/a 1.736, c/a 2.056); its orthorhombic cell
+        # is a 0.2854, b 0.5870, c 0.4955 nm, b the longest axis.
+        b, c = c, b
     return (basis, system, a, b, c)
+
+
+def demonstration_amorphous_density(symbol):
+    densities_of = {row[0]: row[4] for row in layout.ELEMENTS}
+    return densities_of[symbol][2] if symbol in AMORPHOUS_FROM_DEMONSTRATION else NO_VALUE
 
 
 def densities(element):
     rho = element.density if element.density is not None else NO_VALUE
     if element.symbol in LIQUID_DENSITY:
         return (rho, NO_VALUE, NO_VALUE)
-    return (NO_VALUE, rho, NO_VALUE)
+    return (NO_VALUE, rho, demonstration_amorphous_density(element.symbol))
 
 
 # ---- electron form factors ------------------------------------------------------------------
@@ -138,18 +172,18 @@ def mott_bethe(a, b, s):
     for ai, bi in zip(a, b):
         x = bi * s2
         # (1 - exp(-x)) / x, with its limit 1 at x = 0
-        ratio = numpy.where(x > 1e-12, -numpy.expm1(-x) / numpy.where(x > 1e-12, x, 1.0), 1.0 - x / 2)
+        ratio = numpy.where(x > 1e-12, -expm1(-x) / numpy.where(x > 1e-12, x, 1.0), 1.0 - x / 2)
         total += ai * bi * ratio
     return MOTT_BETHE * total
 
 
 def gaussians(amplitudes, widths, constant, s):
     s2 = numpy.asarray(s, dtype=float) ** 2
-    return sum(ai * numpy.exp(-bi * s2) for ai, bi in zip(amplitudes, widths)) + constant
+    return sum(ai * exp(-bi * s2) for ai, bi in zip(amplitudes, widths)) + constant
 
 
 def linear_part(widths, s, target, weight):
-    design = numpy.column_stack([numpy.exp(-w * s ** 2) for w in widths] + [numpy.ones_like(s)])
+    design = numpy.column_stack([exp(-w * s ** 2) for w in widths] + [numpy.ones_like(s)])
     solution, *_ = numpy.linalg.lstsq(design * weight[:, None], target * weight, rcond=None)
     return solution[:5], solution[5]
 
@@ -170,12 +204,12 @@ def fit_electron_table(a, b):
     for start in ([0.1, 0.6, 3.0, 12.0, 50.0], [0.2, 1.0, 4.0, 15.0, 60.0],
                   [0.05, 0.4, 2.0, 8.0, 30.0], [0.3, 2.0, 8.0, 30.0, 120.0]):
         weight = 1.0 / target
-        theta = numpy.log(numpy.array(start))
+        theta = numpy.array([math.log(v) for v in start])
         for _ in range(6):
             theta = levenberg_marquardt(theta, s, target, weight)
-            error = relative_error(numpy.exp(theta), s, target, 1.0 / target)
+            error = relative_error(exp(theta), s, target, 1.0 / target)
             weight = weight * (1.0 + 4.0 * numpy.abs(error) / max(numpy.abs(error).max(), 1e-12))
-        widths = numpy.exp(theta)
+        widths = exp(theta)
         amplitudes, constant = linear_part(widths, s, target, weight)
         worst = checked_error(a, b, amplitudes, widths, constant)
         if best is None or worst < best[0]:
@@ -191,7 +225,7 @@ def levenberg_marquardt(theta, s, target, weight, iterations=200):
     damping = 1e-3
 
     def residual(t):
-        return relative_error(numpy.exp(t), s, target, weight) * weight * target
+        return relative_error(exp(t), s, target, weight) * weight * target
 
     r = residual(theta)
     cost = r @ r

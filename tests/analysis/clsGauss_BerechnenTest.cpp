@@ -72,8 +72,9 @@ TEST_F(GaussBerechnenTest, UnitGaussIsMeasuredAtHalfHeight)
 {
     Schaetzen(Gauss(200, 0.1, 5.0, 1.0, 1.0), 0.1f, 0, {51});
     ASSERT_EQ(gGauss->Anzahl(), 1);
-    EXPECT_NEAR(gGauss->X1(1), 3.8, 1e-5);
-    EXPECT_NEAR(gGauss->X2(1), 6.2, 1e-5);
+    // The half-height crossings, interpolated between grid points: 5 ∓ 1.1774.
+    EXPECT_NEAR(gGauss->X1(1), 5.0 - kHalbwertsBreite / 2, 1e-3);
+    EXPECT_NEAR(gGauss->X2(1), 5.0 + kHalbwertsBreite / 2, 1e-3);
     // The width is the standard deviation, from the half-height crossing between grid points.
     EXPECT_NEAR(gGauss->W(1), 1.0, 0.005);
     EXPECT_NEAR(gGauss->A(1), gGauss->W(1) * kWurzelPiHalbe, 1e-6);

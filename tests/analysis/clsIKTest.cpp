@@ -101,3 +101,31 @@ TEST_F(IKTest, DegenerateModelsFallBackToTheCurve)
     gIK->setWichtung(0.5f);
     EXPECT_EQ(gIK->Parabel_Index(), 0);
 }
+
+TEST_F(IKTest, TheDampingInForceIsTheLastThatDampedAndEveryNewCurveStartsUndamped)
+{
+    // The smoothing take-over damps by the kind in force: a stale kind would damp a new, undamped curve.
+    ASSERT_TRUE(gIK->Lorch_100());
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+    gIK->setFTR_Index(801);  // K(F) = 80
+    gIK->Daempfen(DA_Lorch);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    // The same damping for any undamped curve on the grid of I(K).
+    const std::vector<float> eins = gIK->Wie_Gedaempft(Konstant(gIK->Punkte(), 1.0f));
+    EXPECT_NEAR(eins[400], 2.0 / kPi, 1e-6) << "K = 40 of a cut-off at 80";
+    EXPECT_EQ(eins[801], 0.0f);
+    const float gedaempft = gIK->Y(401);
+    // Beyond K = 100 the curve is 0: exponential damping cannot end there and changes nothing.
+    gIK->setFTR_Index(1201);
+    gIK->Daempfen(DA_Exp);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    EXPECT_EQ(gIK->Y(401), gedaempft);
+
+    gIK->WerteUmrechnen("y");
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine) << "the converted curve is undamped";
+    for (const auto neu : {&clsIK::Rechteck, &clsIK::PeakTest, &clsIK::Lorch_100}) {
+        gIK->Daempfen(DA_Lorch);
+        ASSERT_TRUE((*gIK.*neu)());
+        EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+    }
+}

@@ -15,6 +15,7 @@
 #include <numbers>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -160,4 +161,29 @@ TEST_F(InstallierteDatenbank, CarbonScattersAsCarbon)
     ASSERT_TRUE(kohlenstoff);
     EXPECT_NEAR(kohlenstoff->Y(0.0f), 2.5f, 0.1f);
     EXPECT_NEAR(kohlenstoff->Y(0.0f), MottBethe(*Tabelle("C", FT_Roentgen), 0.0), 0.01);
+}
+
+// Values that the generating script sets in place of the package's or adds to them.
+TEST_F(InstallierteDatenbank, BoronIsAmorphousAtTheDemonstrationDensityAndLatticesHoldAtRoomTemperature)
+{
+    const auto bor = colElemente.Item("B");
+    EXPECT_FLOAT_EQ(bor->Dichte_Amorph(), 2.37f) << "the demonstration table's value";
+    EXPECT_EQ(gMFE->Element_Dichte("B", DQ_Amorph), 2.37f) << "the density kind \"amorph\" needs no typed value";
+    EXPECT_EQ(colElemente.Item("C")->Dichte_Amorph(), Kein_Wert) << "no other amorphous density is taken over";
+
+    // Alpha-uranium is orthorhombic with b the longest axis: a 0.2854, b 0.5870, c 0.4955 nm.
+    const auto uran = colElemente.Item("U");
+    EXPECT_EQ(uran->Struktur_System(), 5);
+    EXPECT_GT(uran->Struktur_b(), uran->Struktur_c());
+    EXPECT_NEAR(uran->Struktur_a(), 0.2854f, 0.0010f);
+    EXPECT_NEAR(uran->Struktur_b(), 0.5870f, 0.0020f);
+    EXPECT_NEAR(uran->Struktur_c(), 0.4955f, 0.0020f);
+
+    // The bcc alkali metals at room temperature, not at 78 K (Li 0.349 nm) or 5 K (Na 0.423 nm).
+    for (const auto& [symbol, a] : {std::pair{"Li", 0.3510f}, std::pair{"Na", 0.4291f}}) {
+        const auto metall = colElemente.Item(symbol);
+        EXPECT_EQ(metall->Struktur_Basis(), 3) << symbol << " body centred";
+        EXPECT_NEAR(metall->Struktur_a(), a, 0.0001f) << symbol;
+        EXPECT_EQ(metall->Struktur_c(), metall->Struktur_a()) << symbol;
+    }
 }
