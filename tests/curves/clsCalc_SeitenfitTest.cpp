@@ -160,6 +160,20 @@ TEST_F(SideFitTest, TakingOverJoinsTheFitsOnTheFitGridOnceBothSidesAreFitted)
     EXPECT_TRUE(LoggedPart(": Fit gespeichert " + FitPath()));
     EXPECT_FALSE(gCalc->FitUebernehmen()) << "the fits belonged to the curve they replaced";
 
+    // Where the two fits lie far apart (the left one smoothed far beyond the data, some 300 counts
+    // below the right one at the joint), the curve passes from one to the other over the overlap
+    // without a jump: no step there is much larger than the curve's steps just beside it.
+    LoadSpectrum(601);
+    gCalc->setTrennstelle(96);
+    gCalc->setChi_Links(1e6f);
+    gCalc->setChi_Rechts(100.0f);
+    ASSERT_TRUE(gCalc->FitUebernehmen());
+    const auto schritt = [](int32_t i) { return std::fabs(gCalc->Y(i + 1) - gCalc->Y(i)); };
+    float daneben = 0.0f;
+    for (int32_t i = 80; i <= 110; ++i)
+        if (i < 89 || i > 101) daneben = std::max(daneben, schritt(i));
+    for (int32_t i = 89; i <= 101; ++i) EXPECT_LE(schritt(i), 1.5f * daneben) << "step after point " << i;
+
     gOptions->setKurveSpeichern(4, false);
     std::filesystem::remove(FitPath());
     seam.logLines.clear();
