@@ -35,13 +35,6 @@
 
 namespace {
 
-QString Bild(const QString& name)
-{
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
-    return ordner + "/" + name;
-}
-
 // Every shown label of the window holds its text within its own size, wrapped as it wraps.
 void Texte_Passen(QWidget* fenster)
 {

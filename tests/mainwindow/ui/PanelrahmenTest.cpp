@@ -32,13 +32,6 @@
 
 namespace {
 
-QString Bild(const QString& name)
-{
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
-    return ordner + "/" + name;
-}
-
 // The room a control's text needs, or an empty size for a control without text.
 QSize Textplatz(QWidget* teil)
 {
