@@ -192,8 +192,9 @@ TEST_F(Ausgewertet, EachViewCarriesItsKindsTitleAndUnit)
     // The title stands at the y axis, the unit of x below the axis; the views of the measured
     // spectrum carry J whatever stage of it they show; G(r) starts a little left of 0.
     const auto zeigt = [this](const std::string& text) {
-        const auto& texte = haupt.Achsen().texte;
-        return std::any_of(texte.begin(), texte.end(), [&](const AchsenText& t) { return t.text == text; });
+        for (const AchsenText& t : haupt.Achsen().texte)
+            if (t.text == text) return true;
+        return false;
     };
     for (const bool nm : {true, false}) {
         gOptions->setEinheit_NM(nm);
