@@ -110,12 +110,12 @@ conExtras::conExtras(QWidget* parent) : QWidget(parent)
         connect(cmdCheck[i], &fxbutton::Click, this, GuardedSlot(kName, "MFE", [this] { MFE(); }));
 
     Frame2 = new QGroupBox(this);
-    Frame2->setGeometry(528, 0, 122, 60);
+    Frame2->setGeometry(528, 0, 124, 60);
     Frame4 = new QGroupBox("ACO", this);
-    Frame4->setGeometry(528, 62, 122, 58);
+    Frame4->setGeometry(528, 62, 124, 57);
     for (int32_t i = 0; i < 2; ++i) {
         optAnalyse[i] = new QRadioButton(Frame2);
-        optAnalyse[i]->setGeometry(6, 16 + 20 * i, 114, 20);
+        optAnalyse[i]->setGeometry(6, 16 + 20 * i, 116, 20);
         Check1[i] = new QCheckBox(i == 0 ? "SPO" : "ACO", Frame4);
         Check1[i]->setGeometry(6, 16 + 20 * i, 110, 20);
         connect(Check1[i], &QCheckBox::clicked, this, GuardedSlot(kName, "Check1_Click", [this] { Zeichne_Analyse(); }));
@@ -132,7 +132,7 @@ conExtras::conExtras(QWidget* parent) : QWidget(parent)
     optR1[0]->setChecked(true);
 
     Frame3 = new QGroupBox(this);
-    Frame3->setGeometry(730, 0, 150, 120);
+    Frame3->setGeometry(730, 0, 150, 119);
     cmbElement = new QComboBox(Frame3);
     cmbElement->setGeometry(6, 18, 64, 22);
     connect(cmbElement, &QComboBox::activated, this, GuardedSlot(kName, "cmbElement_Click", [this] { cmbElement_Click(); }));

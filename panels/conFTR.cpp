@@ -96,10 +96,10 @@ void conFTR::I_K_Gruppe_Erstellen()
     cmbOrdnung->setGeometry(0, 2 + 2 * kZeile, 60, 22);
     Check1 = Kaestchen(g, 0, 2 + 3 * kZeile, 160, "vordere Parabel");
 
-    chkFFTImag = Kaestchen(g, 168, 2, 212, "FFT Imag anzeigen");
-    chkGas = Kaestchen(g, 168, 2 + kZeile, 212, "Gas anzeigen");
-    chkUG = Kaestchen(g, 168, 2 + 2 * kZeile, 212, "Untergrund anzeigen");
-    Check2 = Kaestchen(g, 168, 2 + 3 * kZeile, 212, "");
+    chkFFTImag = Kaestchen(g, 168, 2, 216, "FFT Imag anzeigen");
+    chkGas = Kaestchen(g, 168, 2 + kZeile, 216, "Gas anzeigen");
+    chkUG = Kaestchen(g, 168, 2 + 2 * kZeile, 216, "Untergrund anzeigen");
+    Check2 = Kaestchen(g, 168, 2 + 3 * kZeile, 216, "");
 
     lblWichtung = new QLabel(g);
     lblWichtung->setGeometry(386, 2, 110, 34);

@@ -65,7 +65,7 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     Grenzen_Erstellen();
     Gruppen_Erstellen();
-    lblInfo = Beschriftung(this, "", 636, 0, 244, 117);
+    lblInfo = Beschriftung(this, "", 736, 0, 244, 117);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdStart, &fxbutton::Click, this, GuardedSlot(kName, "cmdStart_Click", [this] { cmdStart_Click(); }));
 }
@@ -73,13 +73,13 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
 void conFT_AI::Grenzen_Erstellen()
 {
     Label1_1 = Beschriftung(this, "Abbruchbedingungen:", 0, 0, 216, 16);
-    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 16, 216, 40);
+    Label2_1 = Beschriftung(this, "1) Abweichung der Ausgleichsgeraden in G(r) kleiner als", 0, 16, 296, 40);
     Label2_1->setWordWrap(true);
-    Text1 = Feld(this, "1", 218, 26);
-    Label2_2 = Beschriftung(this, "%", 261, 26, 12);
-    Label3_1 = Beschriftung(this, "2) Maximale Anzahl an Durchläufen:", 0, 56, 206, 36);
+    Text1 = Feld(this, "1", 298, 26);
+    Label2_2 = Beschriftung(this, "%", 341, 26, 12);
+    Label3_1 = Beschriftung(this, "2) Maximale Anzahl an Durchläufen:", 0, 56, 286, 36);
     Label3_1->setWordWrap(true);
-    Text2 = Feld(this, "50", 218, 64);
+    Text2 = Feld(this, "50", 298, 64);
     cmdStart = new fxbutton("START", this);
     cmdStart->setGeometry(0, 93, 130, 24);
 }
@@ -87,7 +87,7 @@ void conFT_AI::Grenzen_Erstellen()
 void conFT_AI::Gruppen_Erstellen()
 {
     Frame1 = new QGroupBox("I(K)", this);
-    Frame1->setGeometry(276, 0, 170, 117);
+    Frame1->setGeometry(356, 0, 170, 117);
     Check1 = new QCheckBox(Frame1);
     Check1->setGeometry(6, 18, 162, 20);
     Check2 = new QCheckBox(Frame1);
@@ -97,13 +97,13 @@ void conFT_AI::Gruppen_Erstellen()
     Text3 = Feld(Frame1, "0,1", 6, 86);
 
     Frame2 = new QGroupBox("G(r)", this);
-    Frame2->setGeometry(450, 0, 182, 117);
+    Frame2->setGeometry(530, 0, 202, 117);
     Check3 = new QCheckBox(Frame2);
-    Check3->setGeometry(6, 18, 172, 20);
+    Check3->setGeometry(6, 18, 192, 20);
     Check3->setChecked(true);
     for (size_t i = 0; i < Option1.size(); ++i) {
         Option1[i] = new QRadioButton(Frame2);
-        Option1[i]->setGeometry(6, 44 + static_cast<int32_t>(i) * 24, 172, 20);
+        Option1[i]->setGeometry(6, 44 + static_cast<int32_t>(i) * 24, 192, 20);
     }
     Option1[1]->setChecked(true);
     connect(Check3, &QCheckBox::toggled, this, [this](bool an) {

@@ -85,7 +85,7 @@ conGauss::conGauss(QWidget* parent) : QWidget(parent)
         scrScale[i] = Schieber(this, 450, 23 + 40 * i, 160, 0, 100, 10);
     }
     lblGaussInfo = Beschriftung(this, 430, 82, 226);
-    lblGaussInfo->resize(226, 38);
+    lblGaussInfo->resize(226, 37);
     lblGaussInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGaussInfo->setWordWrap(true);
     pic = new Formelzeichen(this);

@@ -80,6 +80,11 @@ void Simulationslauf::Zyklen(int32_t zyklen, int32_t intervall)
 
 void Simulationslauf::Bild_Ablegen(bool mitSK)
 {
+    // The cycles between carry the latest S(K) on; the first ones after a load have none to carry.
+    {
+        std::lock_guard<std::mutex> sperre(bildMutex_);
+        mitSK = mitSK || bild_.SK.empty();
+    }
     Simulationsbild b = Aufnehmen(v_, mitSK);
     std::lock_guard<std::mutex> sperre(bildMutex_);
     if (!mitSK) b.SK = bild_.SK;

@@ -46,9 +46,9 @@ public:
     // The atoms the last set-up placed (0 while it runs or when it failed).
     int32_t Platziert() const { return platziert_; }
     // Runs cycles, each after a pause of the waiting time, until Stoppen, or that many cycles
-    // (zyklen > 0). Every cycle leaves a picture; the simulated S(K) in it is computed anew when
-    // the cycle's number is a multiple of the drawing interval. False when the worker is busy or
-    // nothing is loaded.
+    // (zyklen > 0). Every cycle leaves a picture with the simulated S(K), computed anew when the
+    // cycle's number is a multiple of the drawing interval or when the load left none yet, else the
+    // latest. False when the worker is busy or nothing is loaded.
     bool Starten(int32_t zyklen, int32_t wartezeitMs, int32_t zeichenIntervall);
     // During a run: the next cycle starts now, without its pause.
     void Schritt_Anfordern();

@@ -42,14 +42,10 @@ int32_t clsMD::Cluster_Erzeugen(Startgitter art, int32_t n, float rho)
     d_ = std::cbrt(0.23873241463784325 / rho) * nmInSigma;
     const double L = std::cbrt(anzahl / static_cast<double>(rho)) * nmInSigma;
     std::vector<Ort> orte;
-    Zufall zufall;
     switch (art) {
     case Startgitter::fcc: orte = Cluster_fcc(n, L); break;
     case Startgitter::sc: orte = Cluster_sc(anzahl, L); break;
-    case Startgitter::Zufall:
-        zufall.SeedFromClock();
-        orte = Cluster_Zufall(anzahl, L, d_, zufall);
-        break;
+    case Startgitter::Zufall: orte = Cluster_Zufall(anzahl, L, d_, zufall_); break;
     }
     Atome_Setzen(orte, L);
     return N();

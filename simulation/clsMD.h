@@ -4,6 +4,7 @@
 // precision: in single precision their rounding at the box's size is of the order of a step's
 // displacement and the energy drifts.
 #include "simulation/Startgitter.h"
+#include "simulation/Zufall.h"
 
 #include <cstdint>
 #include <string>
@@ -32,10 +33,11 @@ public:
     // Verlet limit of the Lennard-Jones force, where any disturbance grows until the atoms fly apart.
     static double Standardzeitschritt();
 
-    explicit clsMD(double dt = Standardzeitschritt()) : dt_(dt) {}
+    explicit clsMD(double dt = Standardzeitschritt(), uint32_t seed = 1) : zufall_(seed), dt_(dt) {}
 
     // The box for N = 4n³ atoms at rho atoms per nm³ (in units of σ) and the start configuration,
-    // at rest; the number of atoms placed, 0 when no box could be set up.
+    // at rest; the number of atoms placed, 0 when no box could be set up. A random start draws from
+    // the random source as it stands (the window seeds it from the clock first).
     int32_t Cluster_Erzeugen(Startgitter art, int32_t n, float rho);
     // Atoms at rest at the given places in a box of edge L (units of σ).
     void Atome_Setzen(const std::vector<Ort>& orte, double L);
@@ -56,8 +58,10 @@ public:
     const std::vector<std::string>& Liste() const { return liste_; }
     // Kinetic plus potential energy at the time the latest step started.
     double Energie() const { return energie_; }
+    Zufall& Zufallsquelle() { return zufall_; }
 
 private:
+    Zufall zufall_;
     std::vector<MDAtomRecord> atome_;
     std::vector<std::string> liste_;
     double dt_;

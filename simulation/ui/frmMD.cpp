@@ -104,6 +104,8 @@ void frmMD::Cluster_Erzeugen()
                           zelo::MsgIcon::Exclamation, gLoader ? gLoader->ApplicationName() : std::string());
         return;
     }
+    // Every random start is a new one.
+    md_.Zufallsquelle().SeedFromClock();
     const int32_t platziert = md_.Cluster_Erzeugen(static_cast<Startgitter>(Combo1->currentIndex()), n, rho);
     lbllegierung->setText("Legierung: Argon");
     lblLaenge->setText("Boxlänge: " + Zahl(md_.L()) + " nm");

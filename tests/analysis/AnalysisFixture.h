@@ -14,6 +14,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 
 class AnalysisFixture : public testing::Test, protected TestWorld {
@@ -49,5 +51,20 @@ protected:
         y[size_t(F - 1)] = yF;
         SetIK(y);
         gIK->setFTR_Index(F);
+    }
+
+    // The working curve as a measurement of the structure I(K) scattered with carbon's electron
+    // form factor from the database at 200 kV over the background U(K): J = 1E6·(<f²> + <f>²·I) + U
+    // on the curve's grid.
+    static void Kohlenstoff_Streuung(const std::function<double(double)>& I, const std::function<double(double)>& U)
+    {
+        gFMK->setAnzahl(1);
+        gFMK->FMK_Einlesen(1, 100.0f, ElectronTable("C"));
+        gFMK->setBeschleunigungsspannung(-200.0f);
+        ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
+        for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {
+            const double K = gCalc->x(i);
+            gCalc->setY(i, float(1e6 * (gFMK->f2m_Y(i) + gFMK->fm2_Y(i) * I(K)) + U(K)));
+        }
     }
 };

@@ -1,6 +1,7 @@
 // The background panel's arithmetic: the proposed support points, the zero background and the
 // choice of the support-point file to reload.
 #include "analysis/Untergrund_Werkzeuge.h"
+#include "support/TempEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -57,15 +58,15 @@ TEST(UntergrundVorschlag, FlatSpectrumGetsTailPointsPastKFiveASteepFallSitsOnThe
 
 TEST(UntergrundVorschlag, FirstSupportPointFileIsChosenByNameWithoutCase)
 {
-    const auto ordner = std::filesystem::temp_directory_path() / "zelo_ugs_wahl";
-    std::filesystem::remove_all(ordner);
+    // A folder of this test's own: runs side by side must not share it.
+    const TempEnvironment env;
+    const auto ordner = env.Root() / "ugs_wahl";
     std::filesystem::create_directories(ordner);
     EXPECT_EQ(Erste_UG_Datei(ordner.string()), "");
     for (const char* name : {"b.ugs", "C.UGS", "a.txt", "B.Ugs"}) std::ofstream(ordner / name) << "x";
     EXPECT_EQ(Erste_UG_Datei(ordner.string()), "B.Ugs");
     std::ofstream(ordner / "A.UGS") << "x";
     EXPECT_EQ(Erste_UG_Datei(ordner.string()), "A.UGS");
-    std::filesystem::remove_all(ordner);
 }
 
 TEST(UntergrundVorschlag, ShortSpectrumGetsNoPoint)

@@ -55,15 +55,7 @@ protected:
     // The same measurement scattered with carbon's electron form factor from the database at
     // 200 kV, which falls a thousandfold up to the last K; the counts are high enough that the
     // background fit's misfit stays small beside the sample's scattering there.
-    void Messung_Kohlenstoff()
-    {
-        gFMK->setAnzahl(1);
-        gFMK->FMK_Einlesen(1, 100.0f, ElectronTable("C"));
-        gFMK->setBeschleunigungsspannung(-200.0f);
-        ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
-        for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
-            gCalc->setY(i, float(1e6 * (gFMK->f2m_Y(i) + gFMK->fm2_Y(i) * I_Modell(K(i))) + Untergrund(K(i))));
-    }
+    static void Messung_Kohlenstoff() { Kohlenstoff_Streuung(I_Modell, Untergrund); }
 
     std::filesystem::path IK1() const { return env.Root() / "probe.ik1"; }
 

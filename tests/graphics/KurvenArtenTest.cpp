@@ -180,3 +180,39 @@ TEST_F(Ausgewertet, RdfKeepsItsRangeWhenZoomedAndTwoDiagramsShowIKBesideGrWithIt
     EXPECT_TRUE(NaheFarbe(bild, fit.x(), fit.y(), kBlau));
     EXPECT_GT(Anzahl(bild, qRgb(255, 0, 255)), 0) << "the oscillations in magenta";
 }
+
+TEST_F(Ausgewertet, EachViewCarriesItsKindsTitleAndUnit)
+{
+    // The title stands at the y axis, the unit of x below the axis; the views of the measured
+    // spectrum carry J whatever stage of it they show; G(r) starts a little left of 0.
+    const auto zeigt = [this](const std::string& text) {
+        for (const AchsenText& t : haupt.Achsen().texte)
+            if (t.text == text) return true;
+        return false;
+    };
+    for (const bool nm : {true, false}) {
+        gOptions->setEinheit_NM(nm);
+        const std::string K = nm ? "K" : "Q";
+        const std::string xK = nm ? "K [1/nm]" : "Q [1/Å]";
+        const std::string xr = nm ? "r [nm]" : "r [Å]";
+        for (const auto& [kind, titel, einheit] : std::initializer_list<std::tuple<int32_t, std::string, std::string>>{
+                 {KT_JK, "J(" + K + ")", xK},
+                 {KT_JK_Bearbeitet, "J(" + K + ")", xK},
+                 {KT_JK_Gemittelt, "J(" + K + ")", xK},
+                 {KT_Fit, "J(" + K + ")", xK},
+                 {KT_UG_Stuetzstellen, "U(" + K + ")", xK},
+                 {KT_IK, "I(" + K + ")", xK},
+                 {KT_IK_Wichtung, "I(" + K + ")", xK},
+                 {KT_GR, "G(r)", xr},
+                 {KT_RDF, "RDF", xr}}) {
+            SCOPED_TRACE(std::to_string(kind) + " " + titel);
+            gGrafik->Zeichne_Kurve(kind);
+            EXPECT_TRUE(zeigt(titel));
+            EXPECT_TRUE(zeigt(einheit));
+        }
+    }
+    gOptions->setEinheit_NM(true);
+    gGrafik->Zeichne_Kurve(KT_GR);
+    EXPECT_FLOAT_EQ(haupt.Skala().xmin, -0.1f);
+    Speichern(haupt, "titel_GR.png");
+}

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace {
@@ -59,6 +61,29 @@ TEST(SimulationslaufTest, CyclesOnTheWorkerLeaveAPictureEach)
     ASSERT_TRUE(lauf.Starten(1, 0, 1));
     ASSERT_TRUE(Warten(lauf));
     EXPECT_EQ(v.m(), 5);
+}
+
+TEST(SimulationslaufTest, EveryPictureHoldsTheWholeSimulatedSK)
+{
+    // Drawing every second cycle: the cycles between hold an S(K) as well, also the first ones after
+    // a load, which the window draws after a stop.
+    clsVerfeinerung v(3);
+    Simulationslauf lauf(v);
+    for (int32_t ladung = 1; ladung <= 2; ++ladung) {
+        SCOPED_TRACE(ladung);
+        ASSERT_TRUE(lauf.Laden(Demo(), 3, Startgitter::fcc, false));
+        ASSERT_TRUE(Warten(lauf));
+        v.Parameter_Setzen({});
+        for (int32_t zyklus = 1; zyklus <= 3; ++zyklus) {
+            ASSERT_TRUE(lauf.Starten(1, 0, 2));
+            ASSERT_TRUE(Warten(lauf));
+            Simulationsbild bild;
+            ASSERT_TRUE(lauf.Bild_Holen(0, bild));
+            EXPECT_EQ(bild.zyklus, zyklus);
+            ASSERT_EQ(bild.SK.size(), 1000u) << "cycle " << zyklus;
+            EXPECT_TRUE(std::all_of(bild.SK.begin(), bild.SK.end(), [](float s) { return std::isfinite(s); }));
+        }
+    }
 }
 
 TEST(SimulationslaufTest, StopEndsACycleOrASetUpOfALargeBoxAtOnce)

@@ -30,16 +30,10 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
-
-QString Bild(const QString& name)
-{
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
-    return ordner + "/" + name;
-}
 
 // Every shown label of the window holds its text within its own size, wrapped as it wraps.
 void Texte_Passen(QWidget* fenster)
@@ -172,6 +166,25 @@ TEST_F(FensterTexteTest, RecentFilesOfferOnlyFilesThatExist)
         const std::string eintrag = gOptions->MRU(slot);
         EXPECT_TRUE(eintrag.empty() || eintrag == da || eintrag.find("weg.dat") != std::string::npos) << eintrag;
     }
+}
+
+TEST_F(FensterTexteTest, RecentFilesOfferNoFolder)
+{
+    // A folder that took the place of a recent file, named like one.
+    const auto ordner = env.Root() / "ordner.dat";
+    std::filesystem::create_directory(ordner);
+    gOptions->MRU_Set(ordner.string());
+    emit gfrmMain->mnuDatei->aboutToShow();
+    EXPECT_TRUE(gfrmMain->mnuLast.empty());
+    EXPECT_FALSE(gfrmMain->mnuZuletzt->isEnabled());
+
+    const std::string datei = (env.Root() / "datei.dat").string();
+    std::ofstream(datei) << "1\n";
+    gOptions->MRU_Set(datei);
+    emit gfrmMain->mnuDatei->aboutToShow();
+    ASSERT_EQ(gfrmMain->mnuLast.size(), 1u);
+    EXPECT_EQ(gfrmMain->mnuLast[0]->text().toStdString(), datei);
+    EXPECT_TRUE(gfrmMain->mnuZuletzt->isEnabled());
 }
 
 TEST_F(FensterTexteTest, TheMainWindowKeepsAUsableSize)

@@ -8,6 +8,7 @@
 #include "support/TempEnvironment.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,14 @@ protected:
         if (gOptions) Programm_Beenden();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+    // Where the window tests put their screenshots: <build>/mainwindow.
+    static QString Bild(const QString& name)
+    {
+        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
+        QDir().mkpath(ordner);
+        return ordner + "/" + name;
+    }
+
     TempEnvironment env;
     RecordingSeam seam;
 };

@@ -1,6 +1,7 @@
 // The simulation panel on the demonstration experiment: what the load shows, the run's buttons and
 // times, and the file dialog that is cancelled.
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
 #include "simulation/ui/frmMD.h"
@@ -18,6 +19,9 @@
 #include <QPushButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 // Screenshots go to <build>/simulation.
 static QString conIMCTest_Bild(const QString& name)
@@ -86,6 +90,68 @@ TEST_F(conIMCTest, RunsAddUpTheirTimes)
     panel.Simulation_Stoppen();
     EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:15, Dauer (Gesamt)00:01:15");
     EXPECT_EQ(panel.lblZyklus->text(), "Zyklus: 1");
+}
+
+TEST_F(conIMCTest, ANewLoadStartsFromACleanBestState)
+{
+    panel.txtAtome->setText("3");
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    panel.HScroll1->setValue(0);
+    panel.Simulation_Starten();
+    ASSERT_TRUE(Warten([this] { return panel.Bild().zyklus >= 5; }));
+    panel.Simulation_Stoppen();
+    ASSERT_GT(panel.Modell().Bester_Zyklus(), 0);
+
+    // The same experiment again: nothing of the run before is the best state of the new one.
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    EXPECT_EQ(panel.Modell().Bester_Zyklus(), 0);
+    EXPECT_EQ(panel.Bild().besterZyklus, 0);
+    EXPECT_TRUE(panel.lblBester->text().isEmpty());
+    const std::vector<AtomRecord> geladen = panel.Bild().atome;
+    const auto gleich = [](const std::vector<AtomRecord>& a, const std::vector<AtomRecord>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const AtomRecord& p, const AtomRecord& q) {
+            return p.x == q.x && p.y == q.y && p.z == q.z;
+        });
+    };
+    // A stop before the first cycle shows the atoms as loaded.
+    panel.HScroll1->setValue(1000);
+    panel.Simulation_Starten();
+    panel.Simulation_Stoppen();
+    EXPECT_TRUE(gleich(panel.Bild().atome, geladen)) << "Stop shows the new experiment's atoms";
+    EXPECT_TRUE(panel.lblBester->text().isEmpty());
+
+    panel.Zyklus();
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    EXPECT_EQ(panel.Modell().Bester_Zyklus(), 1);
+    EXPECT_EQ(panel.lblBester->text(), QString::fromStdString(gLanguage->Caption(570)) + " 1");
+    const std::vector<AtomRecord> nachZyklus1 = panel.Bild().atome;
+    panel.Simulation_Starten();
+    panel.Simulation_Stoppen();
+    EXPECT_EQ(panel.lblBester->text(), QString::fromStdString(gLanguage->Caption(571)) + " 1");
+    EXPECT_TRUE(gleich(panel.Bild().atome, nachZyklus1));
+}
+
+TEST_F(conIMCTest, TheSKPictureIsThereOnEveryDrawnCycle)
+{
+    panel.txtAtome->setText("3");
+    panel.txtAktualisieren->setText("2");
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    // A run stopped before its first cycle; the cycles after it are drawn one by one.
+    panel.HScroll1->setValue(1000);
+    panel.Simulation_Starten();
+    panel.Simulation_Stoppen();
+    for (int32_t zyklus = 1; zyklus <= 3; ++zyklus) {
+        panel.Zyklus();
+        ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+        ASSERT_EQ(panel.Bild().zyklus, zyklus);
+        const std::vector<float>& sk = panel.Bild().SK;
+        EXPECT_EQ(sk.size(), 1000u) << "cycle " << zyklus;
+        EXPECT_TRUE(std::all_of(sk.begin(), sk.end(), [](float s) { return std::isfinite(s); })) << "cycle " << zyklus;
+    }
+    ASSERT_TRUE(panel.grab().save(Bild("conIMC_SK_Zyklus3.png")));
 }
 
 TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
