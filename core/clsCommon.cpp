@@ -179,6 +179,7 @@ int clsCommon::Ordner_Beanspruchen()
 
 void clsCommon::Pfad_Zerlegen(const std::string& path, bool keepNurOrdner)
 {
+    gesuchterOrdner_.clear();
     dateinameRohdaten_ = Dialogpfad(path);
     const size_t slash = dateinameRohdaten_.rfind('/');
     std::string name = slash == std::string::npos ? dateinameRohdaten_ : dateinameRohdaten_.substr(slash + 1);
@@ -236,6 +237,8 @@ bool clsCommon::ShowFolder(const std::string& Caption)
     std::string folder = Dialogpfad(zelo::Ui().FolderDialog(Caption));
     if (folder.empty()) return false;
     setOrdner(folder);
+    // A folder the user chose is taken as it is, also when it is the one proposed.
+    gesuchterOrdner_.clear();
     gOptions->setReg_Folder(ordner_);
     return true;
 }

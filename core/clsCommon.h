@@ -62,7 +62,8 @@ public:
     int Ordner_Beanspruchen();
     // The project open dialog; Silent also sets the project up (results folder, type, stored folder).
     bool ShowOpen(bool Silent = false);
-    // The folder browser; the chosen folder becomes Ordner and the stored folder.
+    // The folder browser; the chosen folder becomes Ordner (taken as it is, never renumbered) and the
+    // stored folder.
     bool ShowFolder(const std::string& Caption);
     // Stores the path and derives the project type from its extension; a name without one raises error 5.
     void setDateiname_Rohdaten(const std::string& value);

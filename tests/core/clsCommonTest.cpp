@@ -173,6 +173,15 @@ TEST_F(CommonTest, EveryCopyOnOneFileClaimsAFolderOfItsOwn)
     ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
     EXPECT_EQ(gCommon->Ordner(), folder + "probe7/") << "a claimed folder stays the project's";
 
+    // A folder the user picks is taken as it is, also the one proposed after another copy made it.
+    gCommon->Set_Dateiname(folder + "probe.dat");
+    ASSERT_EQ(gCommon->Ordner(), folder + "probe8/");
+    std::filesystem::create_directory(folder + "probe8");
+    seam.dialogAnswers = {folder + "probe8"};
+    ASSERT_TRUE(gCommon->ShowFolder("Auswertung speichern in..."));
+    ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
+    EXPECT_EQ(gCommon->Ordner(), folder + "probe8/");
+
     // A folder given by hand is the user's choice: made with its parents, never renumbered.
     gCommon->setOrdner(folder + "probe1/eigen");
     EXPECT_EQ(gCommon->Ordner_Beanspruchen(), 0);
