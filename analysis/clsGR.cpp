@@ -11,7 +11,7 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 #include "curves/KGitter.h"
-#include "curves/clsFileHandler.h"
+#include "curves/Ergebnisdatei.h"
 
 #include <algorithm>
 
@@ -110,12 +110,9 @@ bool clsGR::Berechnen()
 
 void clsGR::Erste_GR_Speichern() const
 {
-    const clsCommon& common = rt::Object(gCommon);
-    const std::string pfad = common.Ordner() + common.Dateiname() + ".Gr0";
-    clsFileHandler& datei = rt::Object(gFileHandler);
-    if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return;
-    for (int32_t i = 1; i <= Punkte(); ++i) datei.WriteLine(SingleToStr(R(i)) + "\t" + SingleToStr(Y(i)));
+    std::vector<std::string> zeilen;
+    for (int32_t i = 1; i <= Punkte(); ++i) zeilen.push_back(SingleToStr(R(i)) + "\t" + SingleToStr(Y(i)));
     // Logged only once the file is really written.
-    if (!datei.CloseFile()) return;
-    common.Record(rt::NowText() + ": " + gLanguage->Caption(241) + ": " + pfad);
+    const std::string pfad = Ergebnisdatei::Schreiben(".Gr0", zeilen);
+    if (!pfad.empty()) rt::Object(gCommon).Record(rt::NowText() + ": " + gLanguage->Caption(241) + ": " + pfad);
 }

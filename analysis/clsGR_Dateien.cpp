@@ -17,8 +17,8 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/Ergebnisdatei.h"
 #include "curves/clsCalc.h"
-#include "curves/clsFileHandler.h"
 #include "curves/clsInput.h"
 #include "materials/clsMFE.h"
 
@@ -54,13 +54,14 @@ void Hinweis(int32_t text)
 
 std::string Zeile(float x, float y) { return SingleToStr(x) + "\t" + SingleToStr(y); }
 
-// Writes the lines as one result file; false when it could not be written.
-bool Schreiben(const std::string& pfad, const std::vector<std::string>& zeilen)
+// Writes the lines as the result file of a curve kind and logs it with the text of that file;
+// false when nothing was written.
+bool Schreiben(int32_t kurve, const std::vector<std::string>& zeilen, int32_t text)
 {
-    clsFileHandler& datei = rt::Object(gFileHandler);
-    if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return false;
-    for (const auto& zeile : zeilen) datei.WriteLine(zeile);
-    return datei.CloseFile();
+    const std::string pfad = Ergebnisdatei::Schreiben(clsInput::ExtensionVonKurvenTyp(kurve), zeilen);
+    if (pfad.empty()) return false;
+    rt::Object(gCommon).Record(rt::NowText() + ": " + gLanguage->Caption(text) + ": " + pfad);
+    return true;
 }
 
 }
@@ -135,13 +136,10 @@ bool clsGR::Speichern()
         if (n < 1) return false;
 
         const clsOptions& options = rt::Object(gOptions);
-        const std::string basis = common.Ordner() + common.Dateiname();
         if (options.KurveSpeichern(KT_RDF)) {
             std::vector<std::string> zeilen;
             for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
-            const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_RDF);
-            geschrieben = Schreiben(pfad, zeilen);
-            if (geschrieben) common.Record(rt::NowText() + ": " + text(247) + ": " + pfad);
+            geschrieben = Schreiben(KT_RDF, zeilen, 247);
         }
 
         const bool gr = options.KurveSpeichern(KT_g_r);
@@ -156,17 +154,14 @@ bool clsGR::Speichern()
             std::vector<std::string> zeilen{"0\t0"};
             for (int32_t i = 2; i <= n; ++i)
                 zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / (kVierPi * rho) / R(i) + 1.0)));
-            const std::string pfad = basis + clsInput::ExtensionVonKurvenTyp(KT_g_r);
-            if (Schreiben(pfad, zeilen)) {
-                geschrieben = true;
-                common.Record(rt::NowText() + ": " + text(248) + ": " + pfad);
-            }
+            geschrieben = Schreiben(KT_g_r, zeilen, 248) || geschrieben;
         }
         if (dichte) {
             std::vector<std::string> zeilen{"0\t0"};
             for (int32_t i = 2; i <= n; ++i)
                 zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / kVierPi / R(i) + rho)));
-            geschrieben = Schreiben(basis + clsInput::ExtensionVonKurvenTyp(KT_Rho), zeilen) || geschrieben;
+            // The local density has no log text of its own; it is logged as every other curve file.
+            geschrieben = Schreiben(KT_Rho, zeilen, 258) || geschrieben;
         }
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Speichern", error);

@@ -12,6 +12,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/Ergebnisdatei.h"
 #include "curves/LeseHilfen.h"
 #include "curves/clsCalc.h"
 #include "curves/clsFileHandler.h"
@@ -194,11 +195,12 @@ bool clsUntergrund::UG_Fitten()
     return fitOK_;
 }
 
-bool clsUntergrund::Schreibe(const std::string& Dateiname, const std::vector<float>& x, const std::vector<float>& y)
+std::string clsUntergrund::Schreibe(const std::string& extension, const std::vector<float>& x,
+                                   const std::vector<float>& y, std::string (*text)(float))
 {
-    if (!gFileHandler->OpenFile(Dateiname, clsFileHandler::kOutput)) return false;
-    for (size_t i = 0; i < x.size(); ++i) gFileHandler->WriteLine(SingleToStr(x[i]) + "\t" + SingleToStr(y[i]));
-    return gFileHandler->CloseFile();
+    std::vector<std::string> zeilen;
+    for (size_t i = 0; i < x.size(); ++i) zeilen.push_back(text(x[i]) + "\t" + text(y[i]));
+    return Ergebnisdatei::Schreiben(extension, zeilen);
 }
 
 void clsUntergrund::Speichern() const
@@ -206,25 +208,28 @@ void clsUntergrund::Speichern() const
     gError->AddFunctionToCallStack(kModul, "Speichern");
     if (Anzahl() == 0) return;
     Protokoll(gLanguage->Caption(278) + ": " + std::to_string(Anzahl()));
-    const std::string stamm = gCommon->Ordner() + gCommon->Dateiname();
 
-    if (gOptions->KurveSpeichern(KT_UG)) {
+    // Up to three support points give no fitted background to write.
+    if (gOptions->KurveSpeichern(KT_UG) && spline_.Fit_Punkte() > 0) {
         std::vector<float> fitX, fitY;
         for (int32_t i = 1; i <= spline_.Fit_Punkte(); ++i) {
             fitX.push_back(x(i));
             fitY.push_back(Y(i));
         }
-        if (Schreibe(stamm + ".ug", fitX, fitY)) Protokoll(gLanguage->Caption(279) + ": " + stamm + ".ug");
+        if (const std::string pfad = Schreibe(".ug", fitX, fitY, SingleToStr); !pfad.empty())
+            Protokoll(gLanguage->Caption(279) + ": " + pfad);
     }
-    const bool stuetzstellen = gOptions->KurveSpeichern(KT_UG_Stuetzstellen) && Schreibe(stamm + ".ugs", ux_, uy_);
-    bool fehler = false;
+    // The support points are read back as points ("öffnen"): every digit of them is written.
+    const std::string stuetzstellen =
+        gOptions->KurveSpeichern(KT_UG_Stuetzstellen) ? Schreibe(".ugs", ux_, uy_, SingleToStr_Exakt) : "";
+    std::string fehler;
     if (gOptions->KurveSpeichern(KT_UG_Fehler)) {
         std::vector<float> dy;
         for (const float y : uy_) dy.push_back(kFehler * y);
-        fehler = Schreibe(stamm + ".ugf", ux_, dy);
+        fehler = Schreibe(".ugf", ux_, dy, SingleToStr_Exakt);
     }
-    if (stuetzstellen) Protokoll(gLanguage->Caption(280) + ": " + stamm + ".ugs");
-    if (fehler) Protokoll(gLanguage->Caption(281) + ": " + stamm + ".ugf");
+    if (!stuetzstellen.empty()) Protokoll(gLanguage->Caption(280) + ": " + stuetzstellen);
+    if (!fehler.empty()) Protokoll(gLanguage->Caption(281) + ": " + fehler);
 }
 
 void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)

@@ -36,7 +36,7 @@ public:
     void Clear();
     // Deletes the support point nearest to x among the two around it; nothing left of the first.
     void Loesche_Punkt(float x);
-    // Writes the files whose save options are on.
+    // Writes the files whose save options are on (the fitted background only when there is one).
     void Speichern() const;
     // Appends a support point and fits again.
     void Plus_Punkt(float x, float Y);
@@ -63,8 +63,10 @@ public:
 
 private:
     bool UG_Fitten();
-    // Writes one file of x TAB y lines; false when it cannot be written.
-    static bool Schreibe(const std::string& Dateiname, const std::vector<float>& x, const std::vector<float>& y);
+    // Writes the result file of x TAB y lines with that extension, each number by text; its path,
+    // or "" when not written.
+    static std::string Schreibe(const std::string& extension, const std::vector<float>& x,
+                                const std::vector<float>& y, std::string (*text)(float));
 
     std::vector<float> ux_, uy_;
     clsSpline spline_;

@@ -123,6 +123,7 @@ double Divide(double numerator, double denominator)
 }
 
 std::string SingleText(float value) { return Zahltext(value, 7, 7); }
+std::string SingleText(float value, int digits) { return Zahltext(value, digits, 7); }
 std::string DoubleText(double value) { return Zahltext(value, 15, 15); }
 
 std::string NowText()

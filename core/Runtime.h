@@ -72,6 +72,8 @@ double Divide(double numerator, double denominator);
 // digits, a decimal point, scientific form "1.5E+07" / "1E-05" outside the fixed range.
 std::string SingleText(float value);
 std::string DoubleText(double value);
+// The Single's text in the same form with the given number of significant digits (1 to 9).
+std::string SingleText(float value, int digits);
 
 // Local date and time as "dd.mm.yyyy hh:mm:ss".
 std::string NowText();

@@ -10,9 +10,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -144,11 +147,39 @@ void clsCommon::Ordner_Suchen()
     int32_t n = 1;
     std::string candidate = Ordner_Kandidat(n);
     while (Eintrag_Existiert(candidate)) candidate = Ordner_Kandidat(++n);
+    kandidatenStamm_ = ordner_ + dateiname_;
     ordner_ = candidate + "/";
+    gesuchterOrdner_ = ordner_;
+}
+
+int clsCommon::Ordner_Beanspruchen()
+{
+    if (!gesuchterOrdner_.empty() && ordner_ == gesuchterOrdner_) {
+        // mkdir either creates the folder or fails because the name exists: of two copies that
+        // chose the same name, only one gets it.
+        for (int32_t n = 1;; ++n) {
+            const std::string candidate = kandidatenStamm_ + std::to_string(n);
+            if (::mkdir(candidate.c_str(), 0777) == 0) {
+                const bool anders = candidate + "/" != ordner_;
+                ordner_ = candidate + "/";
+                if (anders) Record(Text(189) + ": " + ordner_);
+                break;
+            }
+            if (errno != EEXIST) return errno;
+        }
+    }
+    gesuchterOrdner_.clear();
+    const std::string folder = ordner_.empty() ? "." : ordner_;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return ec.value();
+    if (!std::filesystem::is_directory(folder, ec)) return ENOTDIR;
+    return ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
 void clsCommon::Pfad_Zerlegen(const std::string& path, bool keepNurOrdner)
 {
+    gesuchterOrdner_.clear();
     dateinameRohdaten_ = Dialogpfad(path);
     const size_t slash = dateinameRohdaten_.rfind('/');
     std::string name = slash == std::string::npos ? dateinameRohdaten_ : dateinameRohdaten_.substr(slash + 1);
@@ -206,6 +237,8 @@ bool clsCommon::ShowFolder(const std::string& Caption)
     std::string folder = Dialogpfad(zelo::Ui().FolderDialog(Caption));
     if (folder.empty()) return false;
     setOrdner(folder);
+    // A folder the user chose is taken as it is, also when it is the one proposed.
+    gesuchterOrdner_.clear();
     gOptions->setReg_Folder(ordner_);
     return true;
 }

@@ -54,9 +54,16 @@ public:
     void Record(const std::string& msg) const;
     // Makes Ordner the first of Ordner & Dateiname & 1, 2, ... that does not exist yet (not created).
     void Ordner_Suchen();
+    // Makes the results folder ready before a result file goes in: creates it with its parents and
+    // checks that it can be written. A folder chosen by Ordner_Suchen is claimed with one atomic
+    // creation, and when that name has been taken since it was chosen (another running copy on the
+    // same file), the next free number becomes Ordner, so that no two projects share one folder.
+    // 0, or the errno of why the folder cannot be written.
+    int Ordner_Beanspruchen();
     // The project open dialog; Silent also sets the project up (results folder, type, stored folder).
     bool ShowOpen(bool Silent = false);
-    // The folder browser; the chosen folder becomes Ordner and the stored folder.
+    // The folder browser; the chosen folder becomes Ordner (taken as it is, never renumbered) and the
+    // stored folder.
     bool ShowFolder(const std::string& Caption);
     // Stores the path and derives the project type from its extension; a name without one raises error 5.
     void setDateiname_Rohdaten(const std::string& value);
@@ -112,4 +119,8 @@ private:
     Einheitenwahl einheiten_;
     std::string dateinameNurOrdner_;
     bool enableRecord_ = false;
+    // While Ordner is the free folder that Ordner_Suchen chose and nothing has claimed it yet: that
+    // folder, and its name without the number.
+    std::string gesuchterOrdner_;
+    std::string kandidatenStamm_;
 };

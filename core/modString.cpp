@@ -143,6 +143,21 @@ std::string SingleToStr(float value)
     }
 }
 
+std::string SingleToStr_Exakt(float value)
+{
+    if (value == Kein_Wert) return "";
+    try {
+        // Seven digits do not always give the same Single back; nine always do.
+        for (int digits = 1; digits < 9; ++digits) {
+            std::string text = rt::SingleText(value, digits);
+            if (StrToSingle(text) == value) return text;
+        }
+        return rt::SingleText(value, 9);
+    } catch (const rt::RuntimeError&) {
+        return "";
+    }
+}
+
 float ArcSin(float x)
 {
     if (!(x <= 1.0f)) return 0.0f;

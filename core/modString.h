@@ -21,9 +21,12 @@ void SplitText(const std::string& text, std::vector<std::string>& target, const 
 // Single-range number gives Kein_Wert. Never raises.
 float StrToSingle(const std::string& text);
 
-// The shortest text that reads back to the same Single, with a decimal point; "" for Kein_Wert
-// and for values without a text (not finite).
+// The run time's text of the Single (at most seven significant digits), with a decimal point; ""
+// for Kein_Wert and for values without a text (not finite).
 std::string SingleToStr(float value);
+// The shortest text that reads back to the same Single, with a decimal point (up to nine digits);
+// "" as for SingleToStr. For numbers a file must give back exactly.
+std::string SingleToStr_Exakt(float value);
 
 // The arc sine of x in radians; 0 for x > 1 (or not a number). x = 1 and x = -1 raise "Division
 // by zero", x < -1 raises "Invalid procedure call or argument".

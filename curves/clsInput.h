@@ -29,10 +29,10 @@ public:
     static constexpr uint8_t kQuelleCalc = 0;  // the working curve
     static constexpr uint8_t kQuelleIK = 1;
     static constexpr uint8_t kQuelleGR = 2;
-    // Writes the curve Y (points 1.. as elements 0..) as "x TAB y" lines to the project folder under
-    // the project name and the kind's extension, when the kind's save option is on. Quelle names
-    // the x values; with another Quelle the file is emptied. A failed write is reported and not logged.
-    // True when the file was written.
+    // Writes the curve Y (points 1.. as elements 0..) as "x TAB y" lines to the project's results
+    // folder under the project name and the kind's extension (Ergebnisdatei), when the kind's save
+    // option is on, and logs the file. Quelle names the x values; with another Quelle the file is
+    // emptied. A failed write is reported and not logged. True when the file was written.
     bool SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y);
 
     // Copies the resampled curve into ToArray[0..Punkte-1]; a target too short is reported.

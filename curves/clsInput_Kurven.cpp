@@ -10,6 +10,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "curves/Ergebnisdatei.h"
 #include "curves/KGitter.h"
 #include "curves/LeseHilfen.h"
 #include "curves/clsCalc.h"
@@ -63,8 +64,6 @@ bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
 {
     try {
         if (!rt::Object(gOptions).KurveSpeichern(TypKurve)) return false;
-        const clsCommon& common = rt::Object(gCommon);
-        const std::string pfad = common.Ordner() + common.Dateiname() + ExtensionVonKurvenTyp(TypKurve);
         std::vector<std::string> zeilen;
         if (Quelle <= kQuelleGR) {
             zeilen.reserve(Y.size());
@@ -77,11 +76,9 @@ bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const 
                 zeilen.push_back(SingleToStr(x) + "\t" + SingleToStr(Y[n]));
             }
         }
-        clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(pfad, clsFileHandler::kOutput)) return false;
-        for (const auto& zeile : zeilen) datei.WriteLine(zeile);
-        if (!datei.CloseFile()) return false;
-        common.Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
+        const std::string pfad = Ergebnisdatei::Schreiben(ExtensionVonKurvenTyp(TypKurve), zeilen);
+        if (pfad.empty()) return false;
+        rt::Object(gCommon).Record(rt::TimeText() + ": " + gLanguage->Caption(258) + ": " + pfad);
         return true;
     } catch (const rt::RuntimeError& e) {
         gError->Report("clsInput", "SpeichereKurve", e);

@@ -1,6 +1,7 @@
 #include "curves/clsSpektrenMittel.h"
 
 #include "core/Guarded.h"
+#include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
@@ -87,6 +88,7 @@ void clsSpektrenMittel::Mitteln()
     const float messzeit = Messzeit();
     Guarded("conAddCurves", "cmdMitteln", [this] {
         clsCalc& calc = rt::Object(gCalc);
+        std::vector<float> gemittelt;
         for (int32_t i = 1; i <= calc.Punkte(); ++i) {
             const float x = calc.x(i);
             double summe = 0.0;
@@ -99,7 +101,10 @@ void clsSpektrenMittel::Mitteln()
                 ++anzahl;
             }
             calc.setY(i, static_cast<float>((calc.Y(i) + summe) / (anzahl + 1)));
+            gemittelt.push_back(calc.Y(i));
         }
+        // The spectrum averaged with others is the project's edited raw data.
+        if (!kurven_.empty()) rt::Object(gInput).SpeichereKurve(KT_JK_Bearbeitet, clsInput::kQuelleCalc, gemittelt);
     });
     kurven_.clear();
     Guarded("conAddCurves", "cmdMitteln", [messzeit] {

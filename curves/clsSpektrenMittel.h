@@ -39,8 +39,9 @@ public:
     float Messzeit() const;
 
     // Averages every point of gCalc with the added spectra whose grid covers it, at the point of
-    // each nearest to it on the x axis as drawn; then empties the store and logs the summed
-    // measuring time. An error is reported and keeps the points averaged so far.
+    // each nearest to it on the x axis as drawn, and writes the result as the edited raw data
+    // (when spectra were added and that save option is on); then empties the store and logs the
+    // summed measuring time. An error is reported and keeps the points averaged so far.
     void Mitteln();
 
 private:

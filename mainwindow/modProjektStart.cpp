@@ -20,6 +20,7 @@
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsSchritte.h"
+#include "mainwindow/modErgebnisse.h"
 #include "materials/clsMFE.h"
 
 #include <filesystem>
@@ -321,7 +322,7 @@ void Gespeichert_Setzen()
     try {
         // Without a project file there is no name to write the results under.
         if (rt::Object(gCommon).Dateiname().empty()) return;
-        if (rt::Object(gGR).Punkte() > 0 && gGR->Speichern()) gGespeichert = true;
+        if (Ergebnisse_Speichern()) gGespeichert = true;
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Gespeichert_Setzen", e);
     }

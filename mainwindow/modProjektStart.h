@@ -19,6 +19,6 @@ void Datei_Einlesen_Endgueltig();
 // No project: step tools, "Weiter", panels and diagram hidden, the title without a file.
 void Ruhezustand_Zeigen();
 
-// The save action: writes the result files whose save options are on and marks the results saved
-// when at least one was written.
+// The save action: writes the results (Ergebnisse_Speichern) and marks them saved when something
+// was written and nothing failed.
 void Gespeichert_Setzen();

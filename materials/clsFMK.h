@@ -64,6 +64,10 @@ public:
     // values stay in use, for an empty working curve, a table that cannot be read or a run-time
     // error (reported).
     bool Formfaktoren_Berechnen();
+    // Writes <f>, <f²> and <f>² over the working curve's points as the result files of their curve
+    // kinds (each when its save option is on); nothing before a computation or for a generated
+    // project, whose mixture is not computed.
+    void Speichern() const;
     int32_t Anzahl() const { return komponenten_; }
     // Clears, then makes n components with share 0 and table 0; a negative n is reported.
     void setAnzahl(int32_t n);
@@ -88,6 +92,8 @@ private:
     const clsFMK_Intern& Tabelle_Ungeschuetzt(int32_t i) const;
     // The body of Formfaktoren_Berechnen; a run-time error passes to the caller.
     bool Mischung_Berechnen();
+    // Whether the project starts from a generated I(K) (rectangle, Lorch, demonstration).
+    static bool Generiertes_IK();
     void Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis);
     // The form factor of component i on Punkte + 10 grid points, or false (reported).
     bool Lese_FMK(int32_t i, cls_Y& kurve);

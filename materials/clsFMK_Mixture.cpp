@@ -4,6 +4,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Guarded.h"
+#include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -17,7 +18,9 @@
 #include "curves/clsSpline.h"
 #include "curves/cls_Y.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -138,10 +141,29 @@ bool clsFMK::Formfaktoren_Berechnen()
     return berechnet;
 }
 
-bool clsFMK::Mischung_Berechnen()
+void clsFMK::Speichern() const
+{
+    Guarded("clsFMK", "Speichern", [this] {
+        // The arrays of a generated project still hold an earlier project's mixture.
+        if (Generiertes_IK()) return;
+        const auto punkte = static_cast<size_t>(std::clamp(rt::Object(gCalc).Punkte(), 0, int32_t(fmk_.size())));
+        if (punkte == 0) return;
+        clsInput& input = rt::Object(gInput);
+        input.SpeichereKurve(KT_fmk, clsInput::kQuelleIK, std::span(fmk_).first(punkte));
+        input.SpeichereKurve(KT_f2m, clsInput::kQuelleIK, std::span(f2m_).first(punkte));
+        input.SpeichereKurve(KT_fm2, clsInput::kQuelleIK, std::span(fm2_).first(punkte));
+    });
+}
+
+bool clsFMK::Generiertes_IK()
 {
     const int32_t spezial = rt::Object(gCommon).ProjektTyp_Spezial();
-    if (spezial >= 1 && spezial <= 3) return false;  // a generated I(K) needs no mixture
+    return spezial == PTS_Rechteck_IK || spezial == PTS_Lorch_IK || spezial == PTS_Demo_IK;
+}
+
+bool clsFMK::Mischung_Berechnen()
+{
+    if (Generiertes_IK()) return false;  // a generated I(K) needs no mixture
     const clsCalc& calc = rt::Object(gCalc);
     if (calc.Punkte() == 0) {
         Mischung_Loeschen();

@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
-"""Checks the user's guide hilfe.pdf with poppler's pdfinfo and pdftotext: at least 20 pages, and both
-the German and the English part name every step of the evaluation road and every project type.
-Usage: check-help.py <hilfe.pdf>. Exits 77 (skipped) when poppler-utils is not installed, 1 when a
-check fails."""
+"""Checks the user's guide hilfe.pdf with poppler's pdfinfo and pdftotext: at least 20 pages, both the
+German and the English part name every step of the evaluation road and every project type, and the
+result files each part names are those the program writes. The guide names a result file by its
+place in the result folder of its example, as probe1/probe.<extension>; the program's own list of
+what it wrote is ergebnisdateien.txt in each language's picture folder, which the picture tool
+writes from the result folder of its evaluation with every save option on.
+Usage: check-help.py <hilfe.pdf> [<picture folder>] (default: hilfe_bilder beside the PDF). Exits 77
+(skipped) when poppler-utils is not installed, 1 when a check fails."""
+import os
 import re
 import shutil
 import subprocess
@@ -30,6 +35,17 @@ EXPECTED = {
 }
 # Where each language's part begins: its first chapter heading, after the contents page lists it.
 START = {"de": "1 Start, Programmordner", "en": "1 Start, program folder"}
+# A result file as the guide names it; the typesetter may break the line after the slash.
+RESULT_FILE = re.compile(r"probe1/ ?probe(\.[A-Za-z0-9_]+)")
+
+
+def written_extensions(pictures, lang):
+    """The extensions of the files the program wrote in the picture tool's evaluation, or None."""
+    try:
+        with open(os.path.join(pictures, lang, "ergebnisdateien.txt"), encoding="utf-8") as listing:
+            return {line.strip() for line in listing if line.strip()}
+    except OSError:
+        return None
 
 
 def run(*args):
@@ -37,10 +53,11 @@ def run(*args):
 
 
 def main():
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3):
         print(__doc__)
         return 2
     pdf = sys.argv[1]
+    pictures = sys.argv[2] if len(sys.argv) == 3 else os.path.join(os.path.dirname(pdf), "hilfe_bilder")
     if not shutil.which("pdfinfo") or not shutil.which("pdftotext"):
         print("check-help: poppler-utils (pdfinfo, pdftotext) not installed; skipped")
         return 77
@@ -64,10 +81,19 @@ def main():
                 for name in names:
                     if name.lower() not in parts[lang].lower():
                         failures.append(f"{lang}: {group[:-1]} '{name}' not found")
+            written = written_extensions(pictures, lang)
+            if written is None:
+                failures.append(f"{lang}: no list of the result files the program wrote in {pictures}")
+                continue
+            named = set(RESULT_FILE.findall(parts[lang]))
+            for extension in sorted(named - written):
+                failures.append(f"{lang}: names the result file probe1/probe{extension}, which the program does not write")
+            for extension in sorted(written - named):
+                failures.append(f"{lang}: the program writes {extension} files, which the guide does not name")
     for failure in failures:
         print("check-help:", failure)
     if not failures:
-        print(f"check-help: {pages} pages; every step and project type named in German and English")
+        print(f"check-help: {pages} pages; every step, project type and result file named in German and English")
     return 1 if failures else 0
 
 

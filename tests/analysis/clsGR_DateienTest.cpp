@@ -106,7 +106,7 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     ASSERT_TRUE(Read(-2.0));
     gMFE->setDichte_Experimentell(0.0f);
     for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
-    std::filesystem::create_directories(gCommon->Ordner());
+    ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
     std::ofstream(Ergebnisdatei(".g_r"), std::ios::binary) << "alt";
     gGR->Speichern();
 

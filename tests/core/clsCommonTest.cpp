@@ -3,11 +3,17 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "support/OrdinaryUser.h"
 #include "support/TestWorld.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -121,4 +127,75 @@ TEST_F(CommonTest, OpenDialogFilterStartsWithAllKnownPatternsInTheCurrentLanguag
     // A language switch while the program runs reaches the next dialog.
     gLanguage->OpenLanguageEx(0);
     EXPECT_EQ(ParseFilterText(gCommon->Filter())[2].name, "Beugung ELMI (*.asc)");
+}
+
+TEST_F(CommonTest, EveryCopyOnOneFileClaimsAFolderOfItsOwn)
+{
+    Touch(folder + "probe.dat");
+    gCommon->setEnable_Record(true);
+    gCommon->Set_Dateiname(folder + "probe.dat");
+    ASSERT_EQ(gCommon->Ordner(), folder + "probe1/");
+
+    // Six more copies chose probe1 too and claim it at the same moment, each in its own process.
+    constexpr int kKopien = 6;
+    int los[2], antworten[2];
+    ASSERT_EQ(pipe(los), 0);
+    ASSERT_EQ(pipe(antworten), 0);
+    std::fflush(nullptr);
+    for (int k = 0; k < kKopien; ++k) {
+        if (fork() != 0) continue;
+        close(los[1]);
+        char zeichen;
+        while (read(los[0], &zeichen, 1) > 0) {}
+        const std::string antwort = gCommon->Ordner_Beanspruchen() == 0 ? gCommon->Ordner() + "\n" : "failed\n";
+        _exit(write(antworten[1], antwort.data(), antwort.size()) == ssize_t(antwort.size()) ? 0 : 1);
+    }
+    close(los[0]);
+    close(los[1]);
+    close(antworten[1]);
+    std::string text;
+    char puffer[4096];
+    for (ssize_t n; (n = read(antworten[0], puffer, sizeof puffer)) > 0;) text.append(puffer, size_t(n));
+    close(antworten[0]);
+    while (wait(nullptr) > 0) {}
+    std::set<std::string> ordner;
+    for (std::istringstream zeilen(text); std::getline(zeilen, text);) ordner.insert(text);
+    std::set<std::string> erwartet;
+    for (int n = 1; n <= kKopien; ++n) erwartet.insert(folder + "probe" + std::to_string(n) + "/");
+    EXPECT_EQ(ordner, erwartet) << "no two copies share a folder";
+
+    // This copy comes last: the next free number, and the log says where its results go.
+    ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
+    EXPECT_EQ(gCommon->Ordner(), folder + "probe7/");
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "probe7"));
+    ASSERT_FALSE(seam.logLines.empty());
+    EXPECT_EQ(seam.logLines.back(), "Ordner: " + folder + "probe7/");
+    ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
+    EXPECT_EQ(gCommon->Ordner(), folder + "probe7/") << "a claimed folder stays the project's";
+
+    // A folder the user picks is taken as it is, also the one proposed after another copy made it.
+    gCommon->Set_Dateiname(folder + "probe.dat");
+    ASSERT_EQ(gCommon->Ordner(), folder + "probe8/");
+    std::filesystem::create_directory(folder + "probe8");
+    seam.dialogAnswers = {folder + "probe8"};
+    ASSERT_TRUE(gCommon->ShowFolder("Auswertung speichern in..."));
+    ASSERT_EQ(gCommon->Ordner_Beanspruchen(), 0);
+    EXPECT_EQ(gCommon->Ordner(), folder + "probe8/");
+
+    // A folder given by hand is the user's choice: made with its parents, never renumbered.
+    gCommon->setOrdner(folder + "probe1/eigen");
+    EXPECT_EQ(gCommon->Ordner_Beanspruchen(), 0);
+    EXPECT_EQ(gCommon->Ordner(), folder + "probe1/eigen/");
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "probe1/eigen"));
+    Touch(folder + "blockiert");
+    gCommon->setOrdner(folder + "blockiert/unter");
+    EXPECT_NE(gCommon->Ordner_Beanspruchen(), 0) << "a file stands where a folder should be";
+
+    std::filesystem::create_directory(folder + "nurlesen");
+    std::filesystem::permissions(folder + "nurlesen", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    gCommon->setOrdner(folder + "nurlesen");
+    EXPECT_EQ(AsOrdinaryUser({env.Root(), folder, folder + "nurlesen"},
+                             [] { return std::to_string(gCommon->Ordner_Beanspruchen()); }),
+              std::to_string(EACCES));
 }

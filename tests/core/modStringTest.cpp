@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 // Every number conversion must give the same result under a point and a comma locale.
 using NumberTextUnderLocale = UnderLocale;
@@ -26,4 +27,13 @@ TEST_P(NumberTextUnderLocale, ReadsEitherSeparatorGivesTheMarkerForNonsenseAndWr
                                       {Kein_Wert, ""}, {std::nanf(""), ""}})
         EXPECT_EQ(SingleToStr(value), text) << value;
     EXPECT_EQ(StrToSingle(SingleToStr(0.1f)), 0.1f);
+    // The exact text gives every Single back as it was, with no more digits than it needs.
+    for (const float value : {29.951899f, std::nextafter(29.952f, 0.0f), 3379770.2f, 1.1330726f, 0.1f + 0.2f,
+                              -7.1234567e-12f, 3.4028235e38f, std::numeric_limits<float>::min()})
+        EXPECT_EQ(StrToSingle(SingleToStr_Exakt(value)), value) << SingleToStr_Exakt(value);
+    EXPECT_EQ(SingleToStr(std::nextafter(29.952f, 0.0f)), "29.952");
+    EXPECT_EQ(SingleToStr_Exakt(std::nextafter(29.952f, 0.0f)), "29.951998");
+    EXPECT_EQ(SingleToStr_Exakt(0.3f), "0.3");
+    EXPECT_EQ(SingleToStr_Exakt(1.5e20f), "1.5E+20");
+    EXPECT_EQ(SingleToStr_Exakt(Kein_Wert), "");
 }

@@ -44,9 +44,11 @@ TEST_F(CurveFileTest, CurveIsWrittenOnlyWhenItsKindIsSavedAndLoggedOnlyWhenWritt
     EXPECT_TRUE(LoggedPart(": gespeichert: " + base + ".mitt"));
 
     seam.logLines.clear();
-    gCommon->setOrdner(WriteFile("blocker", "a file, not a folder"));
+    const std::string blocker = WriteFile("blocker", "a file, not a folder");
+    gCommon->setOrdner(blocker);
     gInput->SpeichereKurve(KT_JK_Gemittelt, clsInput::kQuelleCalc, values);
-    EXPECT_EQ(seam.errorWindows, 1);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find(blocker), std::string::npos) << "the message names the folder";
     EXPECT_FALSE(LoggedPart("gespeichert"));
 }
 

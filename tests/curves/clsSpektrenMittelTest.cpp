@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -47,9 +50,11 @@ double Versetzt(double x) { return x + 3.0; }
 
 TEST_F(SpektrenMittel, WithoutAddedSpectraNothingChanges)
 {
+    gCommon->Set_Dateiname((env.Root() / "projekt.dat").string());
     mittel.Mitteln();
     for (int32_t i = 1; i <= gCalc->Punkte(); ++i) ASSERT_FLOAT_EQ(gCalc->Y(i), (i - 1) * 0.1f);
     EXPECT_EQ(Letzte_Zeile(), "mittlere Messzeit nach Mittelung: 0 ms");
+    EXPECT_FALSE(std::filesystem::exists(gCommon->Ordner())) << "no averaged spectrum to write";
 }
 
 TEST_F(SpektrenMittel, RemovingDropsOnlyThatFile)
@@ -82,6 +87,15 @@ TEST_F(SpektrenMittel, AddsEachFileOnceLeavesTheProjectAloneAndAveragesWhereDraw
     EXPECT_EQ(Letzte_Zeile(), "mittlere Messzeit nach Mittelung: 1250 ms");
     EXPECT_EQ(mittel.Anzahl(), 0);
     EXPECT_NEAR(gCalc->Y(101), (10.0f + 10.0f + 10.0f) / 3.0f, 1e-3f);
+    // The averaged spectrum is the project's edited raw data, on the working curve's x.
+    std::ifstream elb(ordner + "projekt.elb");
+    std::vector<std::pair<float, float>> paare;
+    for (float x, y; elb >> x >> y;) paare.emplace_back(x, y);
+    ASSERT_EQ(paare.size(), size_t(gCalc->Punkte()));
+    for (const int32_t i : {1, 101, 201}) {
+        EXPECT_FLOAT_EQ(paare[size_t(i - 1)].first, gCalc->x(i)) << "point " << i;
+        EXPECT_NEAR(paare[size_t(i - 1)].second, gCalc->Y(i), 1e-6f * gCalc->Y(i)) << "seven digits, point " << i;
+    }
 
     gCalc->Punkte_Loeschen();
     SetUp();

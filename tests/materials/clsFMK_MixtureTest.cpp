@@ -1,10 +1,14 @@
 #include "DatabaseFixture.h"
 
+#include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
+#include "core/clsOptions.h"
 #include "curves/clsCalc.h"
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 class MixtureTest : public DatabaseFixture {
 protected:
@@ -88,4 +92,32 @@ TEST_F(MixtureTest, AFailedComputationLeavesNoEarlierCurveInUse)
     ASSERT_NE(gFMK->Formfaktor_Integral(), 0.0f);
     EXPECT_FALSE(Compute({{100, 0}}));  // a component without a table
     EXPECT_EQ(std::tuple(gFMK->fmk_Y(1), gFMK->f2m_Y(1), gFMK->Formfaktor_Integral()), std::tuple(0.0f, 0.0f, 0.0f));
+}
+
+TEST_F(MixtureTest, SavedOverTheWorkingCurveOnlyWhenChosenAndComputedForThisProject)
+{
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+    const std::string stamm = gCommon->Ordner() + "probe";
+    Points();
+    gFMK->Speichern();
+    EXPECT_FALSE(std::filesystem::exists(gCommon->Ordner())) << "nothing computed, nothing written";
+
+    ASSERT_TRUE(Compute({{50, ConstantTable("Ni", 2)}, {50, ConstantTable("Zr", 4)}}));
+    gOptions->setKurveSpeichern(KT_fmk, true);
+    gOptions->setKurveSpeichern(KT_f2m, true);
+    gFMK->Speichern();
+    EXPECT_FALSE(std::filesystem::exists(stamm + ".fm2")) << "its option is off";
+    for (const auto& [endung, wert] : {std::pair{".fmk", 3.0f}, {".f2m", 10.0f}}) {
+        std::ifstream datei(stamm + endung);
+        std::vector<std::pair<float, float>> paare;
+        for (float K, f; datei >> K >> f;) paare.emplace_back(K, f);
+        ASSERT_EQ(paare.size(), 10u) << endung << ": the working curve's points, not the ten beyond";
+        EXPECT_EQ(paare[9], std::pair(0.9f, wert)) << endung;
+    }
+
+    // A generated I(K) computes no mixture; the earlier project's curves are not its results.
+    std::filesystem::remove_all(gCommon->Ordner());
+    gCommon->setProjektTyp_Spezial(PTS_Demo_IK);
+    gFMK->Speichern();
+    EXPECT_FALSE(std::filesystem::exists(gCommon->Ordner()));
 }

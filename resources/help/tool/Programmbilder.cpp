@@ -4,7 +4,9 @@
 #include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -20,6 +22,7 @@
 #include "materials/clsMFE.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/conAddCurves.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conUG.h"
@@ -33,7 +36,9 @@
 #include <QComboBox>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -44,6 +49,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <tuple>
 
 using namespace bedienung;
@@ -69,15 +75,27 @@ void Programmbilder::Bild(const QString& name, QWidget* fenster)
     Pruefen(fenster->grab().save(ordner_ + "/" + name + ".png"), "a picture cannot be written");
 }
 
-bool Programmbilder::Projekt_Starten()
+bool Programmbilder::Projekt_Starten(bool zweiteMessung)
 {
     const Kohlenstoffprobe probe = Kohlenstoffprobe::AusDatenbank();
     const std::filesystem::path ordner = std::filesystem::path(daten_.toStdString());
     std::filesystem::create_directories(ordner);
     std::mt19937_64 zufall{20261207};
     gCommon->Set_Dateiname(probe.Rohspektrum(ordner / "probe.dat", zufall));
+    if (zweiteMessung) seam_.dialogAnswers.push_back(probe.Rohspektrum(ordner / "probe_b.dat", zufall));
     Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen((ordner / "probe1").string() + "/"));
     return Pruefen(gSchritt == ST_Rohdaten, "the raw spectrum did not start");
+}
+
+void Programmbilder::Ergebnisdateien_Auflisten()
+{
+    std::set<std::string> endungen;
+    std::error_code fehler;
+    for (const auto& datei : std::filesystem::directory_iterator(gCommon->Ordner(), fehler))
+        endungen.insert(datei.path().extension().string());
+    std::ofstream liste((ordner_ + "/ergebnisdateien.txt").toStdString());
+    for (const auto& endung : endungen) liste << endung << "\n";
+    Pruefen(!endungen.empty() && liste.good(), "the results folder holds no file");
 }
 
 bool Programmbilder::Auswertung()
@@ -89,8 +107,20 @@ bool Programmbilder::Auswertung()
     if (!Pruefen(!gfrmMain->mnuDatei->title().contains("Language Error"), "the language did not switch")) return false;
     Bild("start");
 
-    if (!Projekt_Starten()) return false;
+    // Every save option on: the results folder then holds every kind of file the program writes.
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
+    if (!Projekt_Starten(true)) return false;
     Bild("1_rohdaten");
+
+    // A second measurement of the sample averaged in, as a user adds one and slides it over the
+    // working spectrum, whose first point lies on the other side of the primary beam.
+    conAddCurves& mitteln = *gfrmMain->conAddCurves1;
+    gfrmMain->mnuMitteln->trigger();
+    QTest::mouseClick(mitteln.cmdPlusMinus[0], Qt::LeftButton);
+    Pruefen(mitteln.Spektren().Anzahl() == 1, "the second spectrum was not added");
+    mitteln.List1->setCurrentRow(0);
+    mitteln.scrXStart->setValue(static_cast<int>(std::lround(10.0 * gCalc->x(1))));
+    QTest::mouseClick(mitteln.cmdMitteln, Qt::LeftButton);
 
     Drueck(23);
     if (!Pruefen(gSchritt == ST_Gefaltet, "folding failed")) return false;
@@ -164,6 +194,7 @@ bool Programmbilder::Auswertung()
     Drueck(18);
     if (!Pruefen(gSchritt == ST_Extras, "Extras did not open")) return false;
     Bild("9_extras");
+    Ergebnisdateien_Auflisten();
     return gut_;
 }
 
@@ -174,7 +205,7 @@ bool Programmbilder::Fenster()
     gfrmMain->mnuLang_Click(sprache_);
     QCoreApplication::processEvents();
     // The project settings as they stand after the carbon project was set up.
-    if (!Projekt_Starten()) return false;
+    if (!Projekt_Starten(false)) return false;
     auto* einstellungen = new frmSettings(gfrmMain);
     einstellungen->setAttribute(Qt::WA_DeleteOnClose);
     einstellungen->show();

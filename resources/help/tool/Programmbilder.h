@@ -20,8 +20,13 @@ public:
 private:
     void Bild(const QString& name, class QWidget* fenster = nullptr);
     bool Pruefen(bool bedingung, const char* was);
-    // Opens the generated carbon spectrum as a raw-spectrum project, as the project settings' OK does.
-    bool Projekt_Starten();
+    // Opens the generated carbon spectrum as a raw-spectrum project, as the project settings' OK does;
+    // with zweiteMessung the next file dialog answers a second measurement of the same sample.
+    bool Projekt_Starten(bool zweiteMessung);
+    // Writes the extensions of the files in the results folder, one a line, as ergebnisdateien.txt
+    // beside the pictures: the files the program writes, which the guide's check compares with the
+    // files the guide names.
+    void Ergebnisdateien_Auflisten();
 
     QString ordner_;
     QString daten_;

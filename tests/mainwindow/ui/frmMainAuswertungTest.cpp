@@ -11,6 +11,7 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/modStartup.h"
@@ -42,9 +43,14 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <random>
+#include <utility>
+#include <vector>
 
 using namespace bedienung;
 
@@ -86,7 +92,7 @@ protected:
     void Bild(const std::string& name)
     {
         QCoreApplication::processEvents();
-        EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString("auswertung_" + name + ".png")));
+        EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString(bilder + name + ".png")));
     }
 
     // From J(K) (step 6) to the coordination number, as a user does it: the first time with Weiter,
@@ -162,6 +168,8 @@ protected:
     RecordingSeam seam;
     Kohlenstoffprobe probe;
     std::mt19937_64 zufall{20261207};
+    // The name the pictures of a test begin with.
+    std::string bilder = "auswertung_";
 };
 
 }
@@ -210,4 +218,164 @@ TEST_F(AuswertungTest, RawSpectrumToCoordinationNumberByClicks)
     gIK->Daempfen(DA_Lorch);
     ASSERT_TRUE(gGR->Berechnen());
     EXPECT_NEAR(e.ersterPeak, gGR->First_Peak_Index(), 1);
+}
+
+namespace {
+
+// The result files a save writes, and those written as their curves are made.
+constexpr const char* kBeimSpeichern[] = {".ugs", ".ug", ".ugf", ".ik", ".ikk", ".Gr", ".rdf", ".g_r", ".rho",
+                                          ".fmk", ".f2m", ".fm2"};
+constexpr const char* kBeimEntstehen[] = {".mitt", ".fit", ".ik1", ".Gr0"};
+
+// The x, y pairs of a curve file.
+std::vector<std::pair<float, float>> Paare(const std::string& datei)
+{
+    std::ifstream in(datei, std::ios::binary);
+    std::vector<std::pair<float, float>> paare;
+    for (std::string zeile; std::getline(in, zeile);) {
+        char* ende = nullptr;
+        const float x = std::strtof(zeile.c_str(), &ende);
+        paare.emplace_back(x, std::strtof(ende, nullptr));
+    }
+    return paare;
+}
+
+// The largest deviation of a file's pairs from the curve (x(i), y(i)), relative to the curve's
+// largest value; the files hold seven significant digits.
+template <class X, class Y>
+double Abweichung(const std::vector<std::pair<float, float>>& paare, X x, Y y)
+{
+    double groesste = 0.0, abweichung = 0.0;
+    for (size_t i = 0; i < paare.size(); ++i) {
+        const auto index = static_cast<int32_t>(i + 1);
+        groesste = std::max({groesste, std::fabs(double(x(index))), std::fabs(double(y(index)))});
+        abweichung = std::max({abweichung, std::fabs(double(paare[i].first) - x(index)),
+                               std::fabs(double(paare[i].second) - y(index))});
+    }
+    return abweichung / groesste;
+}
+
+class ErgebnisTest : public AuswertungTest {
+protected:
+    void SetUp() override
+    {
+        AuswertungTest::SetUp();
+        bilder = "ergebnisse_";
+    }
+
+    // A user's road from opening probe.dat, with the results folder the project start proposes, to
+    // the coordination number.
+    void Bis_Nc()
+    {
+        gCommon->Set_Dateiname(probe.Rohspektrum(env.Root() / "probe.dat", zufall));
+        Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(gCommon->Ordner()));
+        Drueck(23);
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget()))
+                QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        });
+        Drueck(6);
+        ASSERT_EQ(gSchritt, ST_JK);
+        Ab_JK(true);
+        ASSERT_EQ(gSchritt, ST_KZ);
+        stamm = (env.Root() / "probe1" / "probe").string();
+    }
+    bool Gibt(const char* endung) const { return std::filesystem::exists(stamm + endung); }
+    // Log lines that name the file as written.
+    size_t Protokolliert(const char* endung) const
+    {
+        return static_cast<size_t>(std::count_if(seam.logLines.begin(), seam.logLines.end(),
+                                                 [&](const std::string& z) { return z.ends_with(": " + stamm + endung); }));
+    }
+
+    std::string stamm;
+};
+
+}
+
+TEST_F(ErgebnisTest, SaveWritesTheFileOfEveryTickedResultAsItIsInMemory)
+{
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
+    Bis_Nc();
+    seam.logLines.clear();
+    seam.messages.clear();
+    Drueck(2);  // the toolbar's "Projekt speichern"
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_EQ(gCommon->Ordner(), (env.Root() / "probe1").string() + "/");
+    for (const char* endung : kBeimSpeichern) {
+        EXPECT_TRUE(Gibt(endung)) << endung;
+        EXPECT_EQ(Protokolliert(endung), 1u) << endung << ": written and logged once";
+    }
+    for (const char* endung : kBeimEntstehen) EXPECT_TRUE(Gibt(endung)) << endung;
+    for (const char* endung : {".f_r", ".uge", ".elb"}) EXPECT_FALSE(Gibt(endung)) << endung;
+    EXPECT_TRUE(seam.messages.empty());
+
+    const auto ik = Paare(stamm + ".ik");
+    ASSERT_EQ(ik.size(), size_t(gIK->Punkte()));
+    EXPECT_LT(Abweichung(ik, [](int32_t i) { return gIK->x(i); }, [](int32_t i) { return gIK->Y(i); }), 1e-6);
+    const auto gr = Paare(stamm + ".Gr");
+    ASSERT_EQ(gr.size(), size_t(gGR->Punkte()));
+    EXPECT_LT(Abweichung(gr, [](int32_t i) { return gGR->R(i); }, [](int32_t i) { return gGR->Y(i); }), 1e-6);
+
+    // The support points come back through the background panel's "öffnen" as they were.
+    std::vector<std::pair<float, float>> punkte;
+    for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i) punkte.emplace_back(gUntergrund->UX(i), gUntergrund->UY(i));
+    std::vector<float> untergrund;
+    for (int32_t i = 1; i <= gUntergrund->Anzahl_Fit(); ++i) untergrund.push_back(gUntergrund->Y(i));
+    seam.answers = {zelo::MsgResult::Yes};
+    Drueck(14);
+    ASSERT_EQ(gSchritt, ST_UG);
+    seam.dialogAnswers = {stamm + ".ugs"};
+    QTest::mouseClick(gfrmMain->conUG1->cmdUG[1], Qt::LeftButton);
+    std::vector<std::pair<float, float>> gelesen;
+    for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i) gelesen.emplace_back(gUntergrund->UX(i), gUntergrund->UY(i));
+    EXPECT_EQ(gelesen, punkte);
+    std::vector<float> neu;
+    for (int32_t i = 1; i <= gUntergrund->Anzahl_Fit(); ++i) neu.push_back(gUntergrund->Y(i));
+    EXPECT_EQ(neu, untergrund);
+}
+
+TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
+{
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, false);
+    Bis_Nc();
+    seam.messages.clear();
+    Drueck(2);
+    EXPECT_FALSE(gGespeichert) << "nothing was written";
+    EXPECT_TRUE(std::filesystem::is_empty(env.Root() / "probe1"));
+
+    // The options as they come; a folder stands where the background's file should go.
+    for (const int32_t kurve : {KT_UG_Stuetzstellen, KT_IK, KT_GR, KT_g_r, KT_RDF, KT_Rho, KT_UG})
+        gOptions->setKurveSpeichern(kurve, true);
+    std::filesystem::create_directory(stamm + ".ug");
+    seam.logLines.clear();
+    Drueck(2);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(481) + "\r\n" + stamm + ".ug (Is a directory)");
+    EXPECT_EQ(Protokolliert(".ug"), 0u);
+    for (const char* endung : {".ugs", ".ik", ".Gr", ".g_r", ".rdf", ".rho"})
+        EXPECT_EQ(Protokolliert(endung), 1u) << endung << ": the others are written";
+    EXPECT_FALSE(gGespeichert) << "a ticked file is missing";
+    for (const auto& eintrag : std::filesystem::directory_iterator(env.Root() / "probe1"))
+        EXPECT_EQ(eintrag.path().string().find(".tmp-"), std::string::npos) << "no half-written file";
+
+    // A results folder that cannot be made: one message names it, and nothing is written.
+    const std::string ordner = gCommon->Ordner();
+    std::ofstream(env.Root() / "blockiert") << "a file where the folder should be";
+    gCommon->setOrdner((env.Root() / "blockiert" / "ergebnisse").string());
+    seam.messages.clear();
+    seam.logLines.clear();
+    Drueck(2);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_TRUE(seam.messages[0].text.starts_with(gLanguage->Caption(480) + "\r\n" + gCommon->Ordner() + " ("));
+    EXPECT_TRUE(std::none_of(seam.logLines.begin(), seam.logLines.end(),
+                             [](const std::string& z) { return z.find("gespeichert") != std::string::npos; }));
+    EXPECT_FALSE(gGespeichert);
+
+    // "Ja" when the program ends writes what is missing.
+    gCommon->setOrdner(ordner);
+    std::filesystem::remove(stamm + ".ug");
+    seam.answers = {zelo::MsgResult::Yes};
+    gfrmMain->close();
+    EXPECT_TRUE(Gibt(".ug"));
 }

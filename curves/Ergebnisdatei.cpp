@@ -1,0 +1,93 @@
+#include "curves/Ergebnisdatei.h"
+
+#include "core/AtomicFile.h"
+#include "core/Runtime.h"
+#include "core/UiSeam.h"
+#include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
+#include "core/modCommon.h"
+#include "curves/Windows1252.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+constexpr int32_t kOrdnerNichtBeschreibbar = 480;
+constexpr int32_t kDateienNichtGeschrieben = 481;
+
+Ergebnisdatei::Vorgang* laufend = nullptr;
+
+std::string Mit_Grund(const std::string& pfad, int fehler) { return pfad + " (" + std::strerror(fehler) + ")"; }
+
+void Hinweis(const std::string& text)
+{
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, rt::Object(gLoader).ApplicationName());
+}
+
+void Dateien_Melden(const std::vector<std::string>& zeilen)
+{
+    std::string text = gLanguage->Caption(kDateienNichtGeschrieben);
+    for (const auto& zeile : zeilen) text += "\r\n" + zeile;
+    Hinweis(text);
+}
+
+// 0 or the errno of why pfad cannot be replaced by inhalt. A read-only file stays as it is, although
+// the rename into its folder would replace it.
+int Ersetzen(const std::string& pfad, const std::string& inhalt)
+{
+    const std::filesystem::path ziel = AtomicFile::Target(pfad);
+    if (ziel.empty()) return ELOOP;
+    std::error_code ec;
+    if (std::filesystem::is_directory(ziel, ec)) return EISDIR;
+    if (std::filesystem::exists(ziel, ec) && ::access(ziel.c_str(), W_OK) != 0) return errno;
+    return AtomicFile::WriteWhole(ziel, inhalt);
+}
+
+}
+
+Ergebnisdatei::Vorgang::Vorgang() : aeusserer_(laufend) { laufend = this; }
+
+Ergebnisdatei::Vorgang::~Vorgang() { laufend = aeusserer_; }
+
+bool Ergebnisdatei::Vorgang::Melden() const
+{
+    if (fehler_.empty()) return true;
+    Dateien_Melden(fehler_);
+    return false;
+}
+
+bool Ergebnisdatei::Ordner_Bereit()
+{
+    clsCommon& common = rt::Object(gCommon);
+    const int fehler = common.Ordner_Beanspruchen();
+    if (fehler == 0) return true;
+    Hinweis(gLanguage->Caption(kOrdnerNichtBeschreibbar) + "\r\n" + Mit_Grund(common.Ordner(), fehler));
+    return false;
+}
+
+std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::vector<std::string>& zeilen)
+{
+    // The folder first: claiming it may give it another number. A save has made it ready before.
+    if (!laufend && !Ordner_Bereit()) return "";
+    const clsCommon& common = rt::Object(gCommon);
+    const std::string pfad = common.Ordner() + common.Dateiname() + extension;
+    if (laufend && std::find(laufend->geschrieben_.begin(), laufend->geschrieben_.end(), pfad) !=
+                       laufend->geschrieben_.end())
+        return "";
+    std::string inhalt;
+    for (const auto& zeile : zeilen) inhalt += Utf8ToWindows1252(zeile) + "\r\n";
+    if (const int fehler = Ersetzen(pfad, inhalt); fehler != 0) {
+        if (laufend)
+            laufend->fehler_.push_back(Mit_Grund(pfad, fehler));
+        else
+            Dateien_Melden({Mit_Grund(pfad, fehler)});
+        return "";
+    }
+    if (laufend) laufend->geschrieben_.push_back(pfad);
+    return pfad;
+}

@@ -1,0 +1,30 @@
+#include "mainwindow/modErgebnisse.h"
+
+#include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
+#include "core/KurvenTyp.h"
+#include "core/Runtime.h"
+#include "core/modCommon.h"
+#include "curves/Ergebnisdatei.h"
+#include "curves/clsInput.h"
+#include "materials/clsFMK.h"
+
+#include <vector>
+
+bool Ergebnisse_Speichern()
+{
+    if (!Ergebnisdatei::Ordner_Bereit()) return false;
+    Ergebnisdatei::Vorgang vorgang;
+    rt::Object(gUntergrund).Speichern();
+    rt::Object(gIK).Speichern();
+    clsGR& gr = rt::Object(gGR);
+    if (gr.Punkte() > 0) {
+        std::vector<float> g(static_cast<size_t>(gr.Punkte()));
+        gr.CopyArray(g);
+        rt::Object(gInput).SpeichereKurve(KT_GR, clsInput::kQuelleGR, g);
+        gr.Speichern();
+    }
+    rt::Object(gFMK).Speichern();
+    return vorgang.Melden() && vorgang.Geschrieben() > 0;
+}

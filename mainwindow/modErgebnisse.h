@@ -1,0 +1,11 @@
+#pragma once
+// The save of a project's results, behind the toolbar's "Projekt speichern", the "Ja" of the
+// question about unsaved results, Nc and the extras step.
+
+// Writes every result curve the project has produced whose save option is on into the results
+// folder, each file once and logged: the background, its support points and their errors, I(K)
+// (and K·I(K)), G(r) with the RDF, g(r) and local density derived from it, and the alloy's mixture
+// form factors. A folder that cannot be written is told once and nothing is written; files that
+// cannot be written are told together, with path and reason, after the others are written. True
+// when something was written and nothing failed.
+bool Ergebnisse_Speichern();

@@ -1,0 +1,74 @@
+// The result-file writer: whole files in the program's file encoding, each file once per save, and
+// failures told with path and reason, together at the end of a save.
+#include "curves/Ergebnisdatei.h"
+
+#include "CurvesTest.h"
+#include "support/OrdinaryUser.h"
+
+#include <filesystem>
+
+namespace {
+
+class ErgebnisdateiTest : public CurvesTest {
+protected:
+    void SetUp() override
+    {
+        CurvesTest::SetUp();
+        OpenProject("probe.dat", "");
+        ordner = gCommon->Ordner();
+    }
+    std::string Pfad(const std::string& extension) const { return ordner + "probe" + extension; }
+
+    std::string ordner;
+};
+
+}
+
+TEST_F(ErgebnisdateiTest, WritesWindows1252LinesIntoTheClaimedFolder)
+{
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".ik", {"0\t1.5", "µ"}), Pfad(".ik"));
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "0\t1.5\r\n\xB5\r\n");
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(ErgebnisdateiTest, ASaveWritesEachFileOnceAndTellsItsFailuresTogether)
+{
+    ASSERT_TRUE(Ergebnisdatei::Ordner_Bereit());
+    std::filesystem::create_directory(Pfad(".ug"));  // a folder where one file should be
+    {
+        Ergebnisdatei::Vorgang vorgang;
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".ik", {"1\t2"}), Pfad(".ik"));
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".ik", {"3\t4"}), "") << "written already in this save";
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "");
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".rdf", {"1\t2"}), Pfad(".rdf")) << "the others are still written";
+        EXPECT_TRUE(seam.messages.empty()) << "not one message per file";
+        EXPECT_EQ(vorgang.Geschrieben(), 2);
+        EXPECT_FALSE(vorgang.Melden());
+    }
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "1\t2\r\n");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text,
+              "Diese Ergebnisdateien konnten nicht geschrieben werden:\r\n" + Pfad(".ug") + " (Is a directory)");
+
+    // Outside a save the failure is told at once; the next save writes its files anew.
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "");
+    EXPECT_EQ(seam.messages.size(), 2u);
+    Ergebnisdatei::Vorgang naechster;
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".ik", {"5\t6"}), Pfad(".ik"));
+    EXPECT_TRUE(naechster.Melden());
+}
+
+TEST_F(ErgebnisdateiTest, AReadOnlyFileStaysAsItIsAndTheReasonIsTold)
+{
+    ASSERT_EQ(Ergebnisdatei::Schreiben(".ik", {"alt"}), Pfad(".ik"));
+    std::filesystem::permissions(Pfad(".ik"), std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    // The folder takes new files, so only the file's own mode keeps it from being replaced.
+    std::filesystem::permissions(ordner, std::filesystem::perms::others_write, std::filesystem::perm_options::add);
+    const std::string ergebnis = AsOrdinaryUser({env.Root(), ordner}, [this] {
+        Ergebnisdatei::Vorgang vorgang;
+        if (!Ergebnisdatei::Schreiben(".ik", {"neu"}).empty()) return std::string("written");
+        return vorgang.Fehler().empty() ? std::string("no failure") : vorgang.Fehler()[0];
+    });
+    EXPECT_EQ(ergebnis, Pfad(".ik") + " (Permission denied)");
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "alt\r\n");
+}
