@@ -1,0 +1,123 @@
+#pragma once
+// Checks of what a user sees and can do in a window, shared by the window tests: axis labels that
+// name their ticks, the keyboard focus on the diagram, dialog titles shown whole, and the answer to
+// a real message box by key or button.
+#include "core/clsOptions.h"
+#include "core/modCommon.h"
+#include "graphics/Abbildung.h"
+#include "graphics/DiagrammFlaeche.h"
+#include "graphics/conDisplay.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace pruefen {
+
+// The number a tick label reads, or none for the curve title and the unit ("0,0" reads 0).
+inline bool Zahl_Gelesen(std::string text, double& wert)
+{
+    std::replace(text.begin(), text.end(), ',', '.');
+    const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+    return fehler == std::errc() && ende == text.data() + text.size();
+}
+
+// The labels of an axis picture that do not name their tick: read back, a label must lie within a
+// twentieth of the spacing to the neighbouring tick of the value Min + i·(Max − Min)/10 of its
+// tick i. Each entry names the axis, the tick, its value and the text.
+inline std::vector<std::string> Strichtexte_Abseits(const AchsenBild& bild, const DiagrammSkala& s, int32_t breite,
+                                                    int32_t kurve, bool einheitNM)
+{
+    std::vector<std::string> abseits;
+    const auto pruefe = [&](const char* achse, int32_t i, double wert, double abstand, const std::string& text) {
+        double gelesen = 0.0;
+        if (!Zahl_Gelesen(text, gelesen)) return;
+        if (std::fabs(gelesen - wert) > abstand / 20.0 * (1.0 + 1e-4)) {
+            std::ostringstream zeile;
+            zeile << achse << " tick " << i << " at " << wert << " reads \"" << text << "\"";
+            abseits.push_back(zeile.str());
+        }
+    };
+    const int32_t yschritt = breite < 300 ? 2 : 1;
+    const auto ywert = [&](int32_t i) {
+        const double v = double(s.ymin) + i * (double(s.ymax) - s.ymin) / 10.0;
+        return s.log ? std::exp(v) : v;
+    };
+    const double faktor = AnzeigeFaktorX(kurve, einheitNM);
+    const double xtief = s.xmin * faktor, xhoch = s.xmax * faktor;
+    const double xabstand = (breite - kRandLinks) / 10.0;
+    int32_t yi = 0;
+    for (const AchsenText& t : bild.texte) {
+        if (t.rechtsbuendig) {
+            // The Y labels come in the order of their ticks; the spacing is the one to the tick below.
+            const int32_t i = yi++ * yschritt;
+            const double abstand = i == 0 ? ywert(yschritt) - ywert(0) : ywert(i) - ywert(i - yschritt);
+            pruefe("y", i, ywert(i), std::fabs(abstand), t.text);
+        } else {
+            const auto i = static_cast<int32_t>(std::lround((t.x - kRandLinks) / xabstand));
+            pruefe("x", i, xtief + i * (xhoch - xtief) / 10.0, std::fabs(xhoch - xtief) / 10.0, t.text);
+        }
+    }
+    return abseits;
+}
+
+// The same for what a diagram drew last.
+inline std::vector<std::string> Strichtexte_Abseits(const conDisplay& d)
+{
+    return Strichtexte_Abseits(d.Achsen(), d.Skala(), d.pic->width(), d.Kurve(), gOptions->Einheit_NM());
+}
+
+// The keyboard focus of the window lies on the diagram's drawing surface, where letters reach the
+// window's keys and no limit box takes them.
+inline bool Fokus_Im_Diagramm(const conDisplay& d)
+{
+    const QWidget* fenster = d.window();
+    return fenster->focusWidget() == d.pic;
+}
+
+// The window is wide enough to show its title whole: the title in the bold title-bar font and, beside
+// it, room for the window's icon and its three buttons (at least 100 pixels).
+inline bool Titel_Ganz(const QWidget& fenster)
+{
+    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
+    schrift.setBold(true);
+    return fenster.width() >= QFontMetrics(schrift).horizontalAdvance(fenster.windowTitle()) + 100;
+}
+
+// The next message box that opens is answered with the key (Escape, Return) or, when the key is
+// 0, with the button of that role; the box's text and button captions are kept for the test.
+struct Meldungsantwort {
+    QString text;
+    QStringList knoepfe;
+    bool gesehen = false;
+};
+inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste, QMessageBox::StandardButton knopf = QMessageBox::NoButton)
+{
+    auto* warten = new QTimer();
+    QObject::connect(warten, &QTimer::timeout, [warten, &antwort, taste, knopf] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        warten->stop();
+        warten->deleteLater();
+        antwort.gesehen = true;
+        antwort.text = box->text();
+        for (QAbstractButton* b : box->buttons()) antwort.knoepfe << b->text();
+        if (taste != 0)
+            QTest::keyClick(box, taste);
+        else if (QAbstractButton* b = box->button(knopf))
+            b->click();
+    });
+    warten->start(5);
+}
+
+}
