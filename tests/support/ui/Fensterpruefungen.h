@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -92,6 +93,27 @@ inline bool Titel_Ganz(const QWidget& fenster)
     QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
     schrift.setBold(true);
     return fenster.width() >= QFontMetrics(schrift).horizontalAdvance(fenster.windowTitle()) + 100;
+}
+
+// The window's picture under a plain title bar: the icon's place at the left, the bold title, and
+// the three buttons at the right, as a window manager draws it; a title that does not fit is cut.
+inline QImage Mit_Titelleiste(QWidget& fenster)
+{
+    constexpr int kHoehe = 24, kKnopf = 30, kIcon = 28;
+    const QImage inhalt = fenster.grab().toImage();
+    QImage bild(inhalt.width(), inhalt.height() + kHoehe, QImage::Format_RGB32);
+    bild.fill(QColor(70, 90, 120));
+    QPainter maler(&bild);
+    maler.drawImage(0, kHoehe, inhalt);
+    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
+    schrift.setBold(true);
+    maler.setFont(schrift);
+    maler.setPen(Qt::white);
+    const int knoepfe = inhalt.width() - 3 * kKnopf;
+    maler.drawText(QRect(kIcon, 0, std::max(knoepfe - kIcon, 0), kHoehe), Qt::AlignVCenter | Qt::AlignLeft,
+                   QFontMetrics(schrift).elidedText(fenster.windowTitle(), Qt::ElideRight, std::max(knoepfe - kIcon, 0)));
+    for (int i = 0; i < 3; ++i) maler.drawRect(knoepfe + i * kKnopf + 4, 4, kKnopf - 8, kHoehe - 8);
+    return bild;
 }
 
 // The next message box that opens is answered with the key (Escape, Return) or, when the key is
