@@ -47,6 +47,8 @@ public:
     void Sprache_Setzen();
     // The save action: writes the results and marks them saved when something was written.
     void Gespeichert_Setzen();
+    // A running simulation ends before the window and the globals go.
+    void Simulation_Stoppen();
     // Switches the UI language to the given offset and re-captions the windows.
     void mnuLang_Click(int offset);
     // Shows the processing-log window.
@@ -233,8 +235,6 @@ private:
     void Fourier_Panels_Erstellen();
     void Extras_Panels_Erstellen();
     void Simulation_Erstellen();
-    // A running simulation ends before the window and the globals go.
-    void Simulation_Stoppen();
     void Bild_Panel_Erstellen();
     void Bild_Panel_Platzieren(int32_t breite, int32_t hoehe);
     void Werkzeuge_Erstellen();

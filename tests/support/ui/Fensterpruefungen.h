@@ -117,16 +117,18 @@ inline QImage Mit_Titelleiste(QWidget& fenster)
 }
 
 // The next message box that opens is answered with the key (Escape, Return) or, when the key is
-// 0, with the button of that role; the box's text and button captions are kept for the test.
+// 0, with the button of that role; the box's text and button captions are kept for the test, and
+// its picture goes to the file bild when one is named.
 struct Meldungsantwort {
     QString text;
     QStringList knoepfe;
     bool gesehen = false;
 };
-inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste, QMessageBox::StandardButton knopf = QMessageBox::NoButton)
+inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste,
+                                QMessageBox::StandardButton knopf = QMessageBox::NoButton, const QString& bild = {})
 {
     auto* warten = new QTimer();
-    QObject::connect(warten, &QTimer::timeout, [warten, &antwort, taste, knopf] {
+    QObject::connect(warten, &QTimer::timeout, [warten, &antwort, taste, knopf, bild] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         warten->stop();
@@ -134,6 +136,7 @@ inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste, QMessag
         antwort.gesehen = true;
         antwort.text = box->text();
         for (QAbstractButton* b : box->buttons()) antwort.knoepfe << b->text();
+        if (!bild.isEmpty()) Mit_Titelleiste(*box).save(bild);
         if (taste != 0)
             QTest::keyClick(box, taste);
         else if (QAbstractButton* b = box->button(knopf))
