@@ -63,6 +63,8 @@ conDisplay::conDisplay(QWidget* parent) : QWidget(parent)
 {
     setFont(KleineSchrift(font()));
     pic = new DiagrammFlaeche(this);
+    // A click in the diagram takes the keyboard from a limit box, so that the window's letter keys work.
+    pic->setFocusPolicy(Qt::ClickFocus);
     lblPos = new QLabel(this);
     for (size_t i = 0; i < txtAchse.size(); ++i) {
         txtAchse[i] = new QLineEdit(this);

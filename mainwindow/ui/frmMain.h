@@ -243,6 +243,9 @@ private:
     void Werkzeuge_Anzeigen();
     // vorher: the tools before the click, restored when a step change is declined.
     void Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge& vorher);
+    // The keyboard goes to the main diagram, where the step keys work at once (a "Weiter" that
+    // disables itself would hand it to a limit box).
+    void Tasten_Ans_Diagramm();
     void Tasten_Erstellen();
     void Stil_Menue_Erstellen();
     // One or two diagrams above the panel frame in a client area of the given size.

@@ -86,6 +86,25 @@ inline bool Fokus_Im_Diagramm(const conDisplay& d)
     return fenster->focusWidget() == d.pic;
 }
 
+// A key as the user types it: to whatever has the keyboard in the window, after the window manager
+// has made the window active again (offscreen nothing does that after a dialog).
+inline void Taste_Tippen(QWidget& fenster, Qt::Key taste)
+{
+    if (QApplication::activeWindow() != &fenster) {
+        fenster.activateWindow();
+        QTest::qWaitForWindowActive(&fenster);
+    }
+    QWidget* ziel = fenster.focusWidget() ? fenster.focusWidget() : &fenster;
+    QTest::keyClick(ziel, taste);
+}
+
+// A click in the diagram as the window system delivers it, which also moves the keyboard there.
+inline void Klick_Im_Diagramm(conDisplay& d, QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
+{
+    QTest::mouseMove(d.pic, p);
+    QTest::mouseClick(d.pic, knopf, {}, p);
+}
+
 // The window is wide enough to show its title whole: the title in the bold title-bar font and, beside
 // it, room for the window's icon and its three buttons (at least 100 pixels).
 inline bool Titel_Ganz(const QWidget& fenster)
