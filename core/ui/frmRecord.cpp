@@ -5,7 +5,6 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
-#include "core/ui/Titelbreite.h"
 #include "curves/clsFileHandler.h"
 #include "widgets/fxbutton.h"
 
@@ -23,7 +22,6 @@ frmRecord::frmRecord(QWidget* owner) : QDialog(owner), List1(new QListWidget(thi
     cmdOK->resize(90, 25);
     connect(cmdOK, &fxbutton::Click, this, &QWidget::hide);
     resize(480, 360);
-    Titelbreite_Halten(*this);
 }
 
 frmRecord::~frmRecord() = default;

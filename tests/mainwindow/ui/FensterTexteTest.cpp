@@ -291,6 +291,7 @@ TEST_F(FensterTexteTest, EveryDialogShowsItsWholeTitle)
                 << dialog->metaObject()->className() << " \"" << dialog->windowTitle().toStdString() << "\" in "
                 << dialog->width() << " px";
         }
+        // The processing log opens wide enough and is then sized by the user.
         EXPECT_TRUE(pruefen::Titel_Ganz(*gfrmRecord)) << "the processing log";
         // The two whose titles were cut, as a picture with a title bar drawn over it.
         for (QDialog* dialog : {dialoge[0].get(), dialoge[1].get()})
