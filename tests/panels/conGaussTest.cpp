@@ -18,17 +18,28 @@
 
 using Gauss = PanelImRahmen<conGauss>;
 
-TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
+namespace {
+
+// A G(r) of 1000 points made of Gauss curves of height 20 and the given width at the given places,
+// shown in the Gauss view.
+void Gausskurven_Zeigen(conGauss& panel, const std::array<double, 3>& lagen, double breite)
 {
-    constexpr std::array<double, 3> kLage{0.5, 0.9, 1.4};
     gGR->setPunkte(1000);
     for (int32_t i = 1; i <= 1000; ++i) {
         double y = 0;
-        for (const double lage : kLage) y += 20.0 * std::exp(-0.5 * std::pow((gGR->R(i) - lage) / 0.05, 2));
+        for (const double lage : lagen) y += 20.0 * std::exp(-0.5 * std::pow((gGR->R(i) - lage) / breite, 2));
         gGR->Set_Y(i, static_cast<float>(y));
     }
     gGrafik->setLetzteKurve(KT_GR);
-    panel->Init();
+    panel.Init();
+}
+
+}
+
+TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
+{
+    constexpr std::array<double, 3> kLage{0.5, 0.9, 1.4};
+    Gausskurven_Zeigen(*panel, kLage, 0.05);
     EXPECT_EQ(panel->Chi(), 1E+11f);
     EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR_Peaks);
     ASSERT_EQ(gGauss->Anzahl(), 3);
@@ -84,15 +95,7 @@ TEST(Peakbeschriftung, ALabelThatWouldRunIntoTheOneBeforeMovesUp)
 TEST_F(Gauss, ClosePeaksInGrGetLabelsOnTwoLines)
 {
     // Two peaks 0.03 nm apart: their labels ("0.253", "0.283") are wider than the gap.
-    constexpr std::array<double, 3> kLage{0.253, 0.283, 0.9};
-    gGR->setPunkte(1000);
-    for (int32_t i = 1; i <= 1000; ++i) {
-        double y = 0;
-        for (const double lage : kLage) y += 20.0 * std::exp(-0.5 * std::pow((gGR->R(i) - lage) / 0.008, 2));
-        gGR->Set_Y(i, static_cast<float>(y));
-    }
-    gGrafik->setLetzteKurve(KT_GR);
-    panel->Init();
+    Gausskurven_Zeigen(*panel, {0.253, 0.283, 0.9}, 0.008);
     ASSERT_EQ(gGauss->Anzahl(), 3);
     QCoreApplication::processEvents();
     // Text pixels in the line above the peaks' labels, between the first two marks and right of the

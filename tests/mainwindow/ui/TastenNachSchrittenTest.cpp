@@ -37,7 +37,7 @@ protected:
         Main({.waitMs = 0});
         gfrmMain->resize(1200, 800);
         gfrmMain->show();
-        QTest::qWaitForWindowActive(gfrmMain);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(gfrmMain));
         probe = Kohlenstoffprobe::AusDatenbank();
         gCommon->Set_Dateiname(probe.Rohspektrum(env.Root() / "probe.dat", zufall));
         Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
@@ -94,10 +94,7 @@ TEST_F(TastenNachSchrittenTest, TheStepKeysWorkRightAfterWeiterTheAveragingAndTh
     ASSERT_TRUE(gfrmMain->conFit1->isVisible());
     EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm())) << "after the side-fit click: " << Fokus();
 
-    const int32_t T = gCalc->Trennstelle();
-    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
-    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
-    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
+    Seitenfit_Nehmen();
     ASSERT_EQ(gSchritt, ST_Fit_Fertig);
     Drueck(23);
     ASSERT_EQ(gSchritt, ST_UG);

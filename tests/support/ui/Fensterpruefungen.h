@@ -8,6 +8,8 @@
 #include "graphics/DiagrammFlaeche.h"
 #include "graphics/conDisplay.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
@@ -92,7 +94,7 @@ inline void Taste_Tippen(QWidget& fenster, Qt::Key taste)
 {
     if (QApplication::activeWindow() != &fenster) {
         fenster.activateWindow();
-        QTest::qWaitForWindowActive(&fenster);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&fenster)) << "the window takes the keyboard";
     }
     QWidget* ziel = fenster.focusWidget() ? fenster.focusWidget() : &fenster;
     QTest::keyClick(ziel, taste);
