@@ -69,6 +69,9 @@ conDisplay::conDisplay(QWidget* parent) : QWidget(parent)
     for (size_t i = 0; i < txtAchse.size(); ++i) {
         txtAchse[i] = new QLineEdit(this);
         txtAchse[i]->setFixedWidth(kGrenzfeldBreite);
+        // Only a click puts the keyboard into a limit box: a button that hides or disables itself
+        // must not hand it there, where the window's letter keys would become text.
+        txtAchse[i]->setFocusPolicy(Qt::ClickFocus);
         connect(txtAchse[i], &QLineEdit::returnPressed, this,
                 GuardedSlot("conDisplay", "txtAchse_KeyPress", [this] { txtAchse_Enter(); }));
     }

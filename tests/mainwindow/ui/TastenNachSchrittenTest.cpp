@@ -101,8 +101,11 @@ TEST_F(TastenNachSchrittenTest, TheStepKeysWorkRightAfterWeiterTheAveragingAndTh
     EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm())) << "after Weiter to the background: " << Fokus();
     for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
     gfrmMain->conUG1->Aktualisieren();
+    // A button of the background panel had the keyboard; I hides the panel with it.
+    gfrmMain->conUG1->cmdUG[2]->setFocus();
     pruefen::Taste_Tippen(*gfrmMain, Qt::Key_I);
     EXPECT_EQ(gSchritt, ST_IK) << "I computes I(K) at once";
+    EXPECT_EQ(qobject_cast<QLineEdit*>(gfrmMain->focusWidget()), nullptr) << "no text field took the keyboard";
     pruefen::Taste_Tippen(*gfrmMain, Qt::Key_G);
     EXPECT_EQ(gSchritt, ST_GR) << "G goes on to G(r)";
 }
