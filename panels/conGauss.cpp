@@ -260,13 +260,15 @@ void conGauss::Zeichne_Peakmarken()
         kanten.push_back({links, links + schrift.horizontalAdvance(QString::fromStdString(texte.back()))});
     }
     const std::vector<bool> hoch = Hochgesetzt(kanten);
-    const float oben = math.Maximum_Y();
-    // One line higher in data units: the line's height in pixels taken back through the mapping.
-    const auto py = PixelY(d.Skala(), oben, false);
-    const float hoeher = py ? WertY(d.Skala(), float(*py - schrift.height())) : oben;
+    // The labels stand at the curve's maximum and one line above it, both inside the picture: a
+    // zoomed view has the maximum at its top row.
+    const int32_t zeile = schrift.height();
+    const int32_t unten = std::max(PixelY(d.Skala(), math.Maximum_Y(), false).value_or(0), zeile);
+    const float yUnten = WertY(d.Skala(), float(unten));
+    const float yOben = WertY(d.Skala(), float(unten - zeile));
     for (int32_t j = 1; j <= gauss.Anzahl(); ++j) {
         const size_t k = static_cast<size_t>(j - 1);
-        d.TextOut(gauss.x(j) + 2.0f * math.Delta_X(), hoch[k] ? hoeher : oben, texte[k], farbe::Schwarz, 0);
+        d.TextOut(gauss.x(j) + 2.0f * math.Delta_X(), hoch[k] ? yOben : yUnten, texte[k], farbe::Schwarz, 0);
     }
 }
 

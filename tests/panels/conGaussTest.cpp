@@ -95,21 +95,28 @@ TEST(Peakbeschriftung, ALabelThatWouldRunIntoTheOneBeforeMovesUp)
 TEST_F(Gauss, ClosePeaksInGrGetLabelsOnTwoLines)
 {
     // Two peaks 0.03 nm apart: their labels ("0.253", "0.283") are wider than the gap.
-    Gausskurven_Zeigen(*panel, {0.253, 0.283, 0.9}, 0.008);
-    ASSERT_EQ(gGauss->Anzahl(), 3);
-    QCoreApplication::processEvents();
-    // Text pixels in the line above the peaks' labels, between the first two marks and right of the
-    // second: only the raised label of the second peak puts any there.
-    const DiagrammSkala& s = haupt.Skala();
-    const int32_t zeile = haupt.fontMetrics().height();
-    const int32_t oben = *PixelY(s, gMath->Maximum_Y(), false) - zeile;
-    const auto schwarz = [&](float von, float bis, int32_t y0, int32_t y1) {
-        int n = 0;
-        for (int32_t y = std::max(y0, 0); y < y1; ++y)
-            for (int32_t x = *PixelX(s, von) + 2; x < *PixelX(s, bis) - 2; ++x) n += qGray(haupt.pic->Image.pixel(x, y)) < 100;
-        return n;
-    };
-    EXPECT_GT(schwarz(gGauss->x(2), gGauss->x(2) + 0.1f, oben, oben + zeile), 10) << "the second label stands a line higher";
-    EXPECT_EQ(schwarz(gGauss->x(3), gGauss->x(3) + 0.1f, oben, oben + zeile - 2), 0) << "the third label stays low";
-    Speichern(haupt, "conGauss_GR_Peaks.png");
+    // Zoomed, the view has the curve's maximum at its top row: the raised label must still show.
+    for (const bool gezoomt : {false, true}) {
+        SCOPED_TRACE(gezoomt ? "zoomed" : "whole curve");
+        gGrafik->setZoom(gezoomt);
+        Gausskurven_Zeigen(*panel, {0.253, 0.283, 0.9}, 0.008);
+        ASSERT_EQ(gGauss->Anzahl(), 3);
+        QCoreApplication::processEvents();
+        // Text pixels in the line above the peaks' labels right of the second and the third mark:
+        // only the raised label of the second peak puts any there.
+        const DiagrammSkala& s = haupt.Skala();
+        const int32_t zeile = haupt.fontMetrics().height();
+        const int32_t oben = std::max(*PixelY(s, gMath->Maximum_Y(), false), zeile) - zeile;
+        const auto schwarz = [&](float von, float bis, int32_t y0, int32_t y1) {
+            int n = 0;
+            for (int32_t y = y0; y < y1; ++y)
+                for (int32_t x = *PixelX(s, von) + 2; x < *PixelX(s, bis) - 2; ++x) n += qGray(haupt.pic->Image.pixel(x, y)) < 100;
+            return n;
+        };
+        EXPECT_GT(schwarz(gGauss->x(2), gGauss->x(2) + 0.1f, oben, oben + zeile), 10) << "the second label stands a line higher";
+        EXPECT_EQ(schwarz(gGauss->x(3), gGauss->x(3) + 0.1f, oben, oben + zeile - 2), 0) << "the third label stays low";
+        EXPECT_GT(schwarz(gGauss->x(3), gGauss->x(3) + 0.1f, oben + zeile, oben + 2 * zeile), 10) << "and shows";
+        Speichern(haupt, gezoomt ? "conGauss_GR_Peaks_gezoomt.png" : "conGauss_GR_Peaks.png");
+    }
+    gGrafik->setZoom(false);
 }
