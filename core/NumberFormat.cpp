@@ -99,7 +99,7 @@ std::string Zahl_Text(float x)
     return magnitude <= 3.0 ? Festkomma_Formatieren(x, 1) : Wissenschaftlich_Formatieren(x, 2);
 }
 
-std::string ScientificText(double x) { return Wissenschaftlich_Formatieren(x, 2); }
+std::string ScientificText(double x, int32_t decimals) { return Wissenschaftlich_Formatieren(x, decimals); }
 
 std::string FixedText(double x, int32_t decimals) { return std::isfinite(x) ? Festkomma_Formatieren(x, decimals) : ""; }
 

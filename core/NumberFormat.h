@@ -7,8 +7,9 @@
 // its decimal logarithm is at most 3 ("999.9"), else scientific with two decimals ("1.23E+03").
 std::string Zahl_Text(float x);
 
-// The run time's named format "Scientific": two decimals and a signed exponent ("1.23E+03").
-std::string ScientificText(double x);
+// The run time's named format "Scientific": two decimals and a signed exponent ("1.23E+03"); the
+// same form with more or fewer decimals in the mantissa when asked.
+std::string ScientificText(double x, int32_t decimals = 2);
 
 // The "0.0" pattern with the given number of decimals ("12.0"); "" for a value that is not finite.
 std::string FixedText(double x, int32_t decimals);

@@ -2,6 +2,7 @@
 
 #include "core/Runtime.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -79,6 +80,13 @@ std::string NulTrim(const std::string& text)
 {
     const auto pos = text.find('\0');
     return pos == std::string::npos ? text : text.substr(0, pos);
+}
+
+std::string Woerter(const std::string& vorn, const std::string& hinten)
+{
+    const bool blank = !vorn.empty() && !hinten.empty() && !std::isspace(static_cast<unsigned char>(vorn.back())) &&
+                       !std::isspace(static_cast<unsigned char>(hinten.front()));
+    return blank ? vorn + " " + hinten : vorn + hinten;
 }
 
 void SplitText(const std::string& text, std::vector<std::string>& target, const std::string& separators)

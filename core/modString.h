@@ -12,6 +12,10 @@ inline constexpr float Kein_Wert = -3E+38f;
 // The text before its first NUL character; the whole text when it holds none.
 std::string NulTrim(const std::string& text);
 
+// Two texts as words of one line: one blank between them unless either side brings its own (the
+// language table's texts end with a blank in one language and without it in the other).
+std::string Woerter(const std::string& vorn, const std::string& hinten);
+
 // Fills target (from index 0) with the non-empty pieces of text between any of the separator
 // characters; leaves it empty when there are none.
 void SplitText(const std::string& text, std::vector<std::string>& target, const std::string& separators = " ");

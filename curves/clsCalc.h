@@ -215,6 +215,10 @@ public:
     // first failure is reported.
     void WerteUmrechnen(const std::string& Formel, bool ganzeKurve);
 
+    // The centre point of a spectrum of n points: the middle one of an odd count, the last of the
+    // first half of an even count.
+    static int32_t Mittlerer_Punkt(int32_t n) { return n % 2 == 1 ? (n + 1) / 2 : n / 2; }
+
 protected:
     // The grid index of x X given on the scale of a folded half; the inverse of X_Shifted. A zero
     // step raises "Division by zero".
@@ -225,9 +229,6 @@ private:
     void Mitte_suchen_Ungeschuetzt();
     // x of the point nearest to the middle, the origin of the halves' scales.
     double Halbe_Mitte() const;
-    // The centre point of a spectrum of n points: the middle one of an odd count, the last of the
-    // first half of an even count.
-    static int32_t Mittlerer_Punkt(int32_t n) { return n % 2 == 1 ? (n + 1) / 2 : n / 2; }
     // Takes over a loaded curve with its extremes.
     void Uebernehmen(std::vector<float> werte, float tiefster, float hoechster);
     // Takes over a one-sided curve that starts at x = 0 and logs its size and maximum.

@@ -34,8 +34,17 @@ clsSpektrenMittel::Hinzufuegen_Ergebnis clsSpektrenMittel::Hinzufuegen(const std
         if (Gleicher_Pfad(s->Dateiname()) == gleich) return Hinzufuegen_Ergebnis::Schon_Vorhanden;
     auto spektrum = std::make_unique<clsInput>();
     if (!spektrum->Spektrum_Oeffnen(pfad)) return Hinzufuegen_Ergebnis::Nicht_Lesbar;
+    Auf_Arbeitsspektrum_Legen(*spektrum);
     kurven_.push_back(std::move(spektrum));
     return Hinzufuegen_Ergebnis::Hinzugefuegt;
+}
+
+void clsSpektrenMittel::Auf_Arbeitsspektrum_Legen(clsInput& s)
+{
+    const clsCalc* calc = gCalc.get();
+    if (!calc || calc->Punkte() < 1 || s.Punkte() < 1) return;
+    const double mitte = calc->x(clsCalc::Mittlerer_Punkt(calc->Punkte()));
+    s.setX_Start(static_cast<float>(mitte - (clsCalc::Mittlerer_Punkt(s.Punkte()) - 1.0) * Schritt(s)));
 }
 
 bool clsSpektrenMittel::Entfernen(const std::string& dateiname)

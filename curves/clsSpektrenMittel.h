@@ -18,8 +18,10 @@ public:
     clsSpektrenMittel& operator=(const clsSpektrenMittel&) = delete;
 
     enum class Hinzufuegen_Ergebnis { Hinzugefuegt, Schon_Vorhanden, Nicht_Lesbar };
-    // Reads the raw spectrum at pfad and appends it at offset 0; a file already held is not read
-    // again. The project's folder and names stay as they are.
+    // Reads the raw spectrum at pfad and appends it with its middle point where the working
+    // spectrum's middle point lies, so that its points lie on the working spectrum's points: the
+    // same spectrum point on point, a measurement over a shorter or longer range on the same x. A
+    // file already held is not read again. The project's folder and names stay as they are.
     Hinzufuegen_Ergebnis Hinzufuegen(const std::string& pfad);
     // Removes the spectrum of that file name; false when none has it.
     bool Entfernen(const std::string& dateiname);
@@ -46,6 +48,7 @@ public:
 
 private:
     static float Schritt_Ungeschuetzt(const clsInput& s);
+    static void Auf_Arbeitsspektrum_Legen(clsInput& s);
 
     std::vector<std::unique_ptr<clsInput>> kurven_;
     // What a bad index gets, made at the first one.

@@ -4,6 +4,7 @@
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
 #include "core/modString.h"
+#include "graphics/Strichbeschriftung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -168,18 +169,6 @@ size_t Zeichenzahl(const std::string& text)
                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-// A tick label with as many decimals as the tick step needs, so that neighbouring ticks never
-// read alike; numbers that take the exponent form keep it.
-std::string Strich_Text(float wert, float schritt)
-{
-    const double betrag = std::fabs(static_cast<double>(wert));
-    const double stufe = std::fabs(static_cast<double>(schritt));
-    if (wert == 0.0f || !std::isfinite(stufe) || stufe == 0.0 || std::fabs(std::log10(betrag)) > 3.0)
-        return Zahl_Text(wert);
-    const int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(stufe) - 1e-6)), 1, 6);
-    return FixedText(wert, stellen);
-}
-
 }
 
 int32_t X_Beschriftungsschritt(int32_t breite, size_t zeichen, int32_t halbeZeile)
@@ -202,28 +191,32 @@ AchsenBild Achsen(const DiagrammSkala& s, int32_t breite, int32_t hoehe, int32_t
     bild.grenzen[0] = Zahl_Text(ywert(s.ymax));
     bild.grenzen[1] = Zahl_Text(ywert(s.ymin));
     // Up to 9: the top is shown by the upper limit box.
+    std::vector<float> ywerte, yabstaende;
+    for (int32_t i = 0; i <= 9; i += schritt) {
+        const float wert = ywert(s.ymin + i * (s.ymax - s.ymin) / 10.0f);
+        // On a log axis neighbouring ticks differ by a factor, not a step.
+        const float ystufe = (s.ymax - s.ymin) / 10.0f * schritt;
+        ywerte.push_back(wert);
+        yabstaende.push_back(s.log ? wert * static_cast<float>(-std::expm1(-double(ystufe))) : ystufe);
+    }
+    const std::vector<std::string> ytexte = Strich_Texte(ywerte, yabstaende);
     for (int32_t i = 0; i <= 9; i += schritt) {
         const auto t = ZuPixel(s.unten - i * double(s.unten) / 10.0);
         if (!t) continue;
         bild.striche.push_back({60, *t, kRandLinks, *t});
-        const float wert = ywert(s.ymin + i * (s.ymax - s.ymin) / 10.0f);
-        // On a log axis neighbouring labels differ by a factor, not a step.
-        const float ystufe = (s.ymax - s.ymin) / 10.0f * schritt;
-        const float ydifferenz = s.log ? wert * static_cast<float>(-std::expm1(-double(ystufe))) : ystufe;
-        bild.texte.push_back({i == 8 ? Kurven_Titel(kurve) : Strich_Text(wert, ydifferenz), 56, *t - halbeZeile, true});
+        bild.texte.push_back({i == 8 ? Kurven_Titel(kurve) : ytexte[static_cast<size_t>(i / schritt)], 56, *t - halbeZeile, true});
     }
     const float faktor = AnzeigeFaktorX(kurve, einheitNM);
     const float xtief = s.xmin * faktor;
     const float xhoch = s.xmax * faktor;
     bild.grenzen[2] = Zahl_Text(xtief);
     bild.grenzen[3] = Zahl_Text(xhoch);
-    std::array<std::string, 11> xtexte;
+    std::vector<float> xwerte;
+    for (int32_t i = 0; i <= 10; ++i) xwerte.push_back(xtief + i * (xhoch - xtief) / 10.0f);
+    std::vector<std::string> xtexte = Strich_Texte(xwerte, std::vector<float>(xwerte.size(), (xhoch - xtief) / 10.0f));
+    xtexte[8] = EinheitText(kurve, einheitNM);
     size_t laengste = 0;
-    for (int32_t i = 0; i <= 10; ++i) {
-        xtexte[static_cast<size_t>(i)] =
-            i == 8 ? EinheitText(kurve, einheitNM) : Strich_Text(xtief + i * (xhoch - xtief) / 10.0f, (xhoch - xtief) / 10.0f);
-        laengste = std::max(laengste, Zeichenzahl(xtexte[static_cast<size_t>(i)]));
-    }
+    for (const std::string& text : xtexte) laengste = std::max(laengste, Zeichenzahl(text));
     const int32_t xschritt = X_Beschriftungsschritt(breite, laengste, halbeZeile);
     for (int32_t i = 0; i <= 10; ++i) {
         const auto px = ZuPixel((breite - kRandLinks) / 10.0 * i + kRandLinks);

@@ -63,10 +63,15 @@ conDisplay::conDisplay(QWidget* parent) : QWidget(parent)
 {
     setFont(KleineSchrift(font()));
     pic = new DiagrammFlaeche(this);
+    // A click in the diagram takes the keyboard from a limit box, so that the window's letter keys work.
+    pic->setFocusPolicy(Qt::ClickFocus);
     lblPos = new QLabel(this);
     for (size_t i = 0; i < txtAchse.size(); ++i) {
         txtAchse[i] = new QLineEdit(this);
         txtAchse[i]->setFixedWidth(kGrenzfeldBreite);
+        // Only a click puts the keyboard into a limit box: a button that hides or disables itself
+        // must not hand it there, where the window's letter keys would become text.
+        txtAchse[i]->setFocusPolicy(Qt::ClickFocus);
         connect(txtAchse[i], &QLineEdit::returnPressed, this,
                 GuardedSlot("conDisplay", "txtAchse_KeyPress", [this] { txtAchse_Enter(); }));
     }

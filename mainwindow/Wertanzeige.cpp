@@ -49,7 +49,7 @@ std::string Wertanzeige_IK(const IKWerte& w, bool einheitNM)
 {
     const char* kurve = einheitNM ? "I(K)" : "I(Q)";
     return Text(53) + K_Text(w.abbruchK, einheitNM) + "\n" + Text(54) + K_Text(w.parabelK, einheitNM) + "\n" +
-           Text(95) + " (" + kurve + "): " + Dichte_Text(w.dichteIK, einheitNM) + "\n" + Text(365) + Text(344) +
+           Text(95) + " (" + kurve + "): " + Dichte_Text(w.dichteIK, einheitNM) + "\n" + Woerter(Text(365), Text(344)) +
            "/" + kurve + ": " + Prozent_Text(std::fabs(w.abweichung), 2);
 }
 

@@ -96,7 +96,19 @@ void conAddCurves::cmdPlus_Click()
     const std::string pfad = zelo::Ui().OpenFileDialog(gLanguage->Caption(222), ParseFilterText(common.Filter()),
                                                        common.Dateiname_NurOrdner());
     if (pfad.empty()) return;
-    if (spektren_.Hinzufuegen(pfad) == clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt) Zeichnen();
+    if (spektren_.Hinzufuegen(pfad) != clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt) return;
+    // The only spectrum needs no choosing: the scroll bar moves it from where it lies.
+    if (spektren_.Anzahl() == 1) Zeigen_Ohne_Verschieben(1);
+    Zeichnen();
+}
+
+void conAddCurves::Zeigen_Ohne_Verschieben(int32_t kurve)
+{
+    kurveIndex_ = kurve;
+    cmdPlusMinus[1]->setEnabled(true);
+    const QSignalBlocker still(scrXStart);
+    scrXStart->setValue(rt::CLng(10.0 * spektren_.Spektrum(kurve).X_Start()));
+    Label1->setText(Position(scrXStart->value()));
 }
 
 void conAddCurves::cmdMinus_Click()

@@ -44,6 +44,8 @@ private:
     void cmdMitteln_Click();
     void Zeichnen();
     void Auswahl_Aufheben();
+    // Selects the spectrum and shows its offset on the scroll bar without moving it to a tenth.
+    void Zeigen_Ohne_Verschieben(int32_t kurve);
 
     clsSpektrenMittel spektren_;
     int32_t kurveIndex_ = 0;

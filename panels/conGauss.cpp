@@ -17,6 +17,7 @@
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "panels/Formelzeichen.h"
+#include "panels/Peakbeschriftung.h"
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>
@@ -239,13 +240,36 @@ void conGauss::Zeichne_Gausskurve()
         for (int32_t i = 1; i <= n; ++i) d->Zeichne_Kreis(math.x(i), summe[static_cast<size_t>(i)], farbe::Rot, 1);
     if (chkZeige[0]->isChecked())
         Linienzug(*d, farbe::Schwarz, 1, n, [&](int32_t i) { return math.x(i); }, [&](int32_t i) { return math.Y_ohne_Baseline(i); });
-    if (chkZeige[3]->isChecked()) {
-        for (int32_t j = 1; j <= gauss.Anzahl(); ++j) {
-            d->Zeichne_Linie_X3(gauss.x(j), gauss.IsSchulter(j) ? kGrau : farbe::Schwarz);
-            d->TextOut(gauss.x(j) + 2.0f * math.Delta_X(), math.Maximum_Y(), FixedTextLocal(gauss.x(j), 1), farbe::Schwarz, 0);
-        }
-    }
+    if (chkZeige[3]->isChecked()) Zeichne_Peakmarken();
     Zeichne_Ableitungen();
+}
+
+void conGauss::Zeichne_Peakmarken()
+{
+    conDisplay& d = *Diagramm();
+    const clsMath& math = *gMath;
+    const clsGauss& gauss = rt::Object(gGauss);
+    const float faktor = AnzeigeFaktorX(gauss.Kurve(), rt::Object(gOptions).Einheit_NM());
+    const QFontMetrics schrift = d.fontMetrics();
+    std::vector<std::string> texte;
+    std::vector<Etikettkanten> kanten;
+    for (int32_t j = 1; j <= gauss.Anzahl(); ++j) {
+        d.Zeichne_Linie_X3(gauss.x(j), gauss.IsSchulter(j) ? kGrau : farbe::Schwarz);
+        texte.push_back(Peak_Text(gauss.x(j), faktor));
+        const int32_t links = PixelX(d.Skala(), gauss.x(j) + 2.0f * math.Delta_X()).value_or(0);
+        kanten.push_back({links, links + schrift.horizontalAdvance(QString::fromStdString(texte.back()))});
+    }
+    const std::vector<bool> hoch = Hochgesetzt(kanten);
+    // The labels stand at the curve's maximum and one line above it, both inside the picture: a
+    // zoomed view has the maximum at its top row.
+    const int32_t zeile = schrift.height();
+    const int32_t unten = std::max(PixelY(d.Skala(), math.Maximum_Y(), false).value_or(0), zeile);
+    const float yUnten = WertY(d.Skala(), float(unten));
+    const float yOben = WertY(d.Skala(), float(unten - zeile));
+    for (int32_t j = 1; j <= gauss.Anzahl(); ++j) {
+        const size_t k = static_cast<size_t>(j - 1);
+        d.TextOut(gauss.x(j) + 2.0f * math.Delta_X(), hoch[k] ? yOben : yUnten, texte[k], farbe::Schwarz, 0);
+    }
 }
 
 void conGauss::Zeichne_Ableitungen()

@@ -56,6 +56,8 @@ private:
     // Searches the peaks again on the present smoothing and shows the result.
     void Suchen_Und_Zeigen();
     void Peaks_Suchen();
+    // The peak marks and their positions; a label that would run into the one before moves up a line.
+    void Zeichne_Peakmarken();
     void Zeichne_Ableitungen();
     void Zeige_Abstaende();
     void Info_Zeigen();

@@ -1,5 +1,6 @@
 #include "core/ui/QtUiSeam.h"
 
+#include "core/ui/Titelbreite.h"
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
@@ -16,9 +17,6 @@
 #include <QMessageBox>
 
 namespace {
-
-// What a title bar needs beside the title: the window icon and the close, maximise and minimise buttons.
-constexpr int kTitelleisteRest = 140;
 
 QMessageBox::StandardButtons ToQt(zelo::MsgButtons buttons)
 {
@@ -88,15 +86,13 @@ private:
 
 QString FromModel(const std::string& text) { return QString::fromStdString(text); }
 
-// A short message must not cut its title: the box is made at least as wide as the title bar needs for
-// the title, its icon and its buttons.
+// A short message must not cut its title: the box, which sizes itself to its text, gets room as wide as
+// the title bar needs.
 void Titelbreite_Sichern(QMessageBox& box)
 {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
-    QFont titelSchrift = QApplication::font("QMdiSubWindowTitleBar");
-    titelSchrift.setBold(true);
-    const int breite = QFontMetrics(titelSchrift).horizontalAdvance(box.windowTitle()) + kTitelleisteRest;
+    const int breite = Titelleistenbreite(box.windowTitle());
     grid->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());
 }

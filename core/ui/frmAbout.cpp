@@ -7,6 +7,7 @@
 #include "core/modCommon.h"
 #include "core/ui/ProgramPicture.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/modShell.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
@@ -94,6 +95,7 @@ frmAbout::frmAbout(QWidget* owner)
 
     connect(Command1, &fxbutton::Click, this, &QDialog::accept);
     connect(cmdUpdate, &fxbutton::Click, this, &frmAbout::cmdUpdate_Click);
+    Titelbreite_Halten(*this);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent* event)

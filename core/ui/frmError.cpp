@@ -5,6 +5,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "widgets/fxbutton.h"
 
 #include <QGridLayout>
@@ -46,4 +47,5 @@ frmError::frmError(QWidget* owner)
     layout->addWidget(Label4, 3, 0, 1, 3);
     layout->addWidget(cmdOK, 4, 2, Qt::AlignRight);
     connect(cmdOK, &fxbutton::Click, this, &QDialog::accept);
+    Titelbreite_Halten(*this);
 }

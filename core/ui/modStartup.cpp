@@ -78,16 +78,22 @@ void Main(const StartOptions& options)
     splash->close();
 }
 
-void Programm_Beenden()
+bool Programm_Beenden()
 {
-    if (ending) return;
+    if (ending) return true;
     ending = true;
     if (!gGespeichert) {
+        // As before a new project: Abbrechen (or Escape) keeps the program and its results.
         const auto answer = zelo::Ui().MsgBox(gLanguage->Caption(191) + "\r\n" + gLanguage->Caption(192),
-                                              zelo::MsgButtons::YesNo, zelo::MsgIcon::Question,
+                                              zelo::MsgButtons::YesNoCancel, zelo::MsgIcon::Question,
                                               gLoader->ApplicationName());
+        if (answer == zelo::MsgResult::Cancel) {
+            ending = false;
+            return false;
+        }
         if (answer == zelo::MsgResult::Yes && gfrmMain) gfrmMain->Gespeichert_Setzen();
     }
+    if (gfrmMain) gfrmMain->Simulation_Stoppen();
     Objekte_Freigeben([] { gGrafik.reset(); });
     if (gfrmRecord) gfrmRecord->deleteLater();
     if (gfrmMain) {
@@ -97,4 +103,5 @@ void Programm_Beenden()
     Restliche_Objekte_Freigeben();
     // Only a running event loop is ended; without one (tests) exit() would end every later loop.
     if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(0);
+    return true;
 }

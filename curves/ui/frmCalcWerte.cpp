@@ -8,6 +8,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -49,6 +50,7 @@ frmCalcWerte::frmCalcWerte(QWidget* owner)
     layout->addWidget(Command2, 3, 2);
     connect(Command1, &fxbutton::Click, this, &frmCalcWerte::Command1_Click);
     connect(Command2, &fxbutton::Click, this, &QDialog::reject);
+    Titelbreite_Halten(*this);
 }
 
 void frmCalcWerte::Zeigen(QWidget* owner)

@@ -4,6 +4,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "curves/clsCalc.h"
 #include "widgets/fxbutton.h"
@@ -38,6 +39,7 @@ frmInsert::frmInsert(QWidget* owner)
     layout->addWidget(cmdCancel, 2, 1);
     connect(cmdOK, &fxbutton::Click, this, &frmInsert::cmdOK_Click);
     connect(cmdCancel, &fxbutton::Click, this, &QDialog::reject);
+    Titelbreite_Halten(*this);
 }
 
 void frmInsert::cmdOK_Click()

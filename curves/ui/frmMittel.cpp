@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "curves/clsCalc.h"
 #include "widgets/fxbutton.h"
@@ -40,6 +41,7 @@ frmMittel::frmMittel(QWidget* owner)
         setWindowTitle(QString::fromStdString(gLanguage->Caption(144)));
         for (int32_t k = 0; k < 3; ++k) optKurve[k]->setCaption(QString::fromStdString(gLanguage->Caption(145 + k)));
     }
+    Titelbreite_Halten(*this);
 }
 
 void frmMittel::cmdOK_Click()

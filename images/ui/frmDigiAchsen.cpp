@@ -4,6 +4,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "images/ui/conBeugung.h"
 #include "widgets/fxbutton.h"
@@ -33,6 +34,7 @@ frmDigiAchsen::frmDigiAchsen(conBeugung* panel, QWidget* owner) : QDialog(owner)
     connect(Command1, &fxbutton::Click, this, &QDialog::reject);
     connect(Command2, &fxbutton::Click, this,
             GuardedSlot("frmDigiAchsen", "Command2_Click", [this] { Command2_Click(); }));
+    Titelbreite_Halten(*this);
 }
 
 void frmDigiAchsen::Command2_Click()

@@ -206,7 +206,8 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    event->accept();
-    Simulation_Stoppen();
-    Programm_Beenden();
+    if (Programm_Beenden())
+        event->accept();
+    else
+        event->ignore();
 }

@@ -47,6 +47,8 @@ public:
     void Sprache_Setzen();
     // The save action: writes the results and marks them saved when something was written.
     void Gespeichert_Setzen();
+    // A running simulation ends before the window and the globals go.
+    void Simulation_Stoppen();
     // Switches the UI language to the given offset and re-captions the windows.
     void mnuLang_Click(int offset);
     // Shows the processing-log window.
@@ -233,8 +235,6 @@ private:
     void Fourier_Panels_Erstellen();
     void Extras_Panels_Erstellen();
     void Simulation_Erstellen();
-    // A running simulation ends before the window and the globals go.
-    void Simulation_Stoppen();
     void Bild_Panel_Erstellen();
     void Bild_Panel_Platzieren(int32_t breite, int32_t hoehe);
     void Werkzeuge_Erstellen();
@@ -243,6 +243,9 @@ private:
     void Werkzeuge_Anzeigen();
     // vorher: the tools before the click, restored when a step change is declined.
     void Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge& vorher);
+    // The keyboard goes to the main diagram, where the step keys work at once (a "Weiter" that
+    // disables itself would hand it to a limit box).
+    void Tasten_Ans_Diagramm();
     void Tasten_Erstellen();
     void Stil_Menue_Erstellen();
     // One or two diagrams above the panel frame in a client area of the given size.

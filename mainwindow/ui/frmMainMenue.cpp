@@ -4,6 +4,7 @@
 #include "mainwindow/ui/frmMain.h"
 
 #include "analysis/clsGR.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -30,6 +31,7 @@
 #include "update/ui/frmUpdate.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -219,10 +221,12 @@ void frmMain::Hilfe_Menue_Erstellen()
 void frmMain::mnuHilfe_Click()
 {
     const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
-    // A missing help document is not reported.
+    // A missing help document is not reported; one that the desktop cannot open is, with its place.
     for (const QString& pfad : {ordner + "hilfe.pdf", ordner + "Hilfe/hilfe.pdf"}) {
         if (QFileInfo::exists(pfad)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+                zelo::Ui().MsgBox(gLanguage->Caption(580) + "\r\n" + QDir::toNativeSeparators(pfad).toStdString(),
+                                  zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
             return;
         }
     }

@@ -118,6 +118,12 @@ void frmMain::Mitteln_Dialog()
 {
     frmMittel dialog(this);
     dialog.exec();
+    Tasten_Ans_Diagramm();
+}
+
+void frmMain::Tasten_Ans_Diagramm()
+{
+    if (conDisplay[0]->isVisible()) conDisplay[0]->pic->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::Einfuegen_Dialog()

@@ -124,7 +124,10 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
     case A::Falten: Schritte().Falten_Click(); break;
     case A::Schritt: Schritt_Waehlen(befehl.Werkzeug, vorher); break;
     case A::Extras: Schritte().Extras_Zeigen(); break;
-    case A::Weiter: Schritte().Weiter(); break;
+    case A::Weiter:
+        Schritte().Weiter();
+        Tasten_Ans_Diagramm();
+        break;
     case A::AutoFTR: FT_AI_Zeigen(Werkzeuge.Value(20)); break;
     case A::FT_AI_Umschalten: FT_AI_Zeigen(!conFT_AI1->isVisible()); break;
     default: break;

@@ -12,6 +12,7 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsFMK.h"
 #include "materials/clsXAchse.h"
@@ -92,6 +93,7 @@ frmOptions::frmOptions(QWidget* owner)
     }
     Verbinden();
     setMinimumSize(sizeHint().expandedTo(QSize(720, 0)));
+    Titelbreite_Halten(*this);
 }
 
 void frmOptions::Werte_Laden()

@@ -5,6 +5,7 @@
 #include "core/clsParser.h"
 #include "core/modCommon.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "widgets/fxbutton.h"
 
 #include <QFrame>
@@ -103,6 +104,7 @@ frmParser::frmParser(QWidget* owner)
     Leer_Anzeigen();
     resize(340, kErgebnisOben + 4 * kZeile + 48);
     Platzieren();
+    Titelbreite_Halten(*this);
 }
 
 frmParser::~frmParser() = default;

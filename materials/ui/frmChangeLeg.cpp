@@ -6,6 +6,7 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsMFE.h"
 #include "materials/modElementDatabase.h"
@@ -66,6 +67,7 @@ frmChangeLeg::frmChangeLeg(QWidget* owner, QAction* menuEntry)
             GuardedSlot("frmChangeLeg", "Command1_Click", [this] { Command1_Click(); }));
     connect(Command2, &fxbutton::Click, this, &QDialog::reject);
     SpracheUmstellen();
+    Titelbreite_Halten(*this);
 }
 
 void frmChangeLeg::SpracheUmstellen()
@@ -83,7 +85,8 @@ void frmChangeLeg::Komponente_Index(int32_t Index)
     // An element deleted since the alloy was set has no name any more.
     const auto element = colElemente.Item(symbol);
     Label1->setText(QString::fromStdString(element ? symbol + " - " + element->name() : symbol));
-    Label2->setText(Text(94) + NumberText(gMFE->Komponente_Konzentration(Index)) + " at%");
+    const std::string prozent = rt::SingleText(gMFE->Komponente_Konzentration(Index)) + " at%";
+    Label2->setText(QString::fromStdString(Woerter(gLanguage->Caption(94), prozent)));
     Text2->setText(NumberText(gMFE->Komponente_Dichte(Index)));
     Text3->setText(NumberText(gMFE->Komponente_Valenz(Index)));
 }

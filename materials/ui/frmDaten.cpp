@@ -7,6 +7,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modShell.h"
 #include "materials/clsElement.h"
@@ -126,6 +127,7 @@ frmDaten::frmDaten(QWidget* owner)
     lstElemente->setCurrentRow(0);
     geaendert_ = false;
     KnoepfeSetzen();
+    Titelbreite_Halten(*this);
 }
 
 void frmDaten::SpracheUmstellen()

@@ -7,6 +7,7 @@
 #include "core/modCommon.h"
 #include "core/modString.h"
 #include "core/ui/Sprachtext.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsElement.h"
 #include "materials/clsFMK.h"
@@ -82,6 +83,7 @@ frmFMKNeu::frmFMKNeu(QWidget* owner, std::shared_ptr<clsElement> element)
     connect(Command2, &fxbutton::Click, this, &frmFMKNeu::Command2_Click);
     connect(Command3, &fxbutton::Click, this, GuardedSlot("frmFMKNeu", "Command3_Click", [this] { Command3_Click(); }));
     SpracheUmstellen();
+    Titelbreite_Halten(*this);
 }
 
 void frmFMKNeu::SpracheUmstellen()

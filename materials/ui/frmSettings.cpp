@@ -4,6 +4,7 @@
 
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "materials/clsMFE.h"
 #include "materials/clsXAchse.h"
@@ -75,6 +76,7 @@ frmSettings::frmSettings(QWidget* owner) : QDialog(owner)
     Steuerelemente_Anordnen();
     Form_Load();
     Ereignisse_Verbinden();
+    Titelbreite_Halten(*this);
 }
 
 frmSettings::~frmSettings() = default;

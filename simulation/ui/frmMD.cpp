@@ -6,6 +6,7 @@
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "simulation/ui/AtomBild.h"
 
@@ -79,6 +80,7 @@ frmMD::frmMD(QWidget* parent, double dt) : QDialog(parent), md_(dt)
     connect(Command3, &QPushButton::clicked, this, GuardedSlot(kName, "Command3_Click", [this] { Command3_Click(); }));
     connect(&timer_, &QTimer::timeout, this, GuardedSlot(kName, "Schritt", [this] { Schritt(); }));
     Knoepfe_Setzen();
+    Titelbreite_Halten(*this);
 }
 
 void frmMD::Knoepfe_Setzen()

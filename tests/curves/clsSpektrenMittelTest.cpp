@@ -113,3 +113,38 @@ TEST_F(SpektrenMittel, AddsEachFileOnceLeavesTheProjectAloneAndAveragesWhereDraw
         EXPECT_NEAR(gCalc->Y(i), x, 2e-3f) << "point " << i << ": left of the offset alone, beyond it with its equal";
     }
 }
+
+TEST_F(SpektrenMittel, AnAddedSpectrumLiesOnTheWorkingSpectrumsPointsOfTheSameX)
+{
+    // A raw spectrum read as a project reads it, its middle point at x = 0: the working curve starts
+    // at x = -10, not at the added spectrum's own 0. Its y is its own raw x / 2 + 3.
+    gCalc->Punkte_Loeschen();
+    const std::string datei = Spektrum("roh.dat", 100, Versetzt);
+    gCommon->setDateiname_Rohdaten(datei);
+    StartStageStore();
+    ASSERT_TRUE(gCalc->Beugung_oeffnen());
+    ASSERT_NEAR(gCalc->x(1), -10.0f, 1e-4f);
+    std::vector<float> vorher;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) vorher.push_back(gCalc->Y(i));
+
+    // The same spectrum lies point on point and averages to itself.
+    ASSERT_EQ(mittel.Hinzufuegen(datei), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    const clsInput& s = mittel.Spektrum(1);
+    for (const int32_t i : {1, 100, 201}) EXPECT_NEAR(clsSpektrenMittel::X(s, i), gCalc->x(i), 1e-4f) << "point " << i;
+    mittel.Mitteln();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
+        ASSERT_EQ(gCalc->Y(i), vorher[static_cast<size_t>(i - 1)]) << "point " << i << " of a spectrum averaged with itself";
+
+    // The same sample measured over half the range (-5..5 about the beam): its middle at x = 0, where
+    // its values equal the working spectrum's, which therefore stay.
+    const auto kurz = env.Root() / "kurz.dat";
+    {
+        std::ofstream f(kurz, std::ios::binary);
+        for (int32_t j = 0; j <= 100; ++j) f << j * 0.2 << " 100 " << (j - 50) * 0.1 + 13.0 << "\r\n";
+    }
+    ASSERT_EQ(mittel.Hinzufuegen(kurz.string()), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    EXPECT_NEAR(mittel.Spektrum(1).X_Start(), -5.0f, 1e-4f);
+    mittel.Mitteln();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
+        ASSERT_NEAR(gCalc->Y(i), vorher[static_cast<size_t>(i - 1)], 1e-3f) << "point " << i << " at x = " << gCalc->x(i);
+}

@@ -4,6 +4,7 @@
 
 #include "analysis/clsGR.h"
 #include "core/UnderLocale.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -78,6 +79,19 @@ TEST_P(WertanzeigeTest, InterferenceBlockConvertsKAndShowsTheDeviationUnsigned)
     EXPECT_EQ(a[1], Lokal("Parabelanpassungen bis: 1.50 1/Å"));
     EXPECT_EQ(a[3], Lokal("Abweichung Parabel/I(Q): 2.50 %"));
     EXPECT_EQ(Zeilen(Wertanzeige_GR({60.0f, 57.3f, 0, 0, -1.25f}, true))[4], Lokal("Abweichung Dichtegerade/G(r): 1.25 %"));
+    // The English "Deviation" comes without the German text's trailing blank: one is put between.
+    gLanguage->OpenLanguageEx(3);
+    EXPECT_EQ(Zeilen(Wertanzeige_IK(werte, true))[3], Lokal("Deviation Parabola/I(K): 2.50 %"));
+    gLanguage->OpenLanguageEx(0);
+}
+
+TEST(Woerter, OneBlankBetweenTwoTextsUnlessOneBringsIt)
+{
+    EXPECT_EQ(Woerter("Deviation", "Parabola"), "Deviation Parabola");
+    EXPECT_EQ(Woerter("Abweichung ", "Parabel"), "Abweichung Parabel");
+    EXPECT_EQ(Woerter("Konzentration", " 62"), "Konzentration 62");
+    EXPECT_EQ(Woerter("", "62"), "62") << "an empty text adds no blank";
+    EXPECT_EQ(Woerter("Konzentration", ""), "Konzentration");
 }
 
 TEST_P(WertanzeigeTest, KindAndStepChooseTheBlock)

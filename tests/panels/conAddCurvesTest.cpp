@@ -4,6 +4,7 @@
 
 #include "core/Runtime.h"
 #include "curves/clsInput.h"
+#include "panels/PanelZahlen.h"
 #include "panels/conAddCurves.h"
 #include "widgets/fxbutton.h"
 
@@ -41,6 +42,9 @@ TEST_F(AddCurves, AddSlideRemoveAndAverage)
     EXPECT_EQ(panel->scrXStart->maximum(), rt::CLng(gCalc->Maximum_X() * 20.0));
     const std::string a = Weitere("a.dat"), b = Weitere("b.dat");
     Hinzufuegen(a);
+    // A measurement over a quarter of the range lies about the same beam centre.
+    const float anfang = panel->Spektren().Spektrum(1).X_Start();
+    EXPECT_NEAR(anfang, -30.0f, 0.01f);
     Hinzufuegen(b);
     Hinzufuegen(a);
     seam.dialogAnswers.clear();
@@ -61,7 +65,7 @@ TEST_F(AddCurves, AddSlideRemoveAndAverage)
     ASSERT_EQ(panel->List1->count(), 1);
     EXPECT_EQ(panel->List1->item(0)->text().toStdString(), a);
     panel->scrXStart->setValue(30);
-    EXPECT_FLOAT_EQ(panel->Spektren().Spektrum(1).X_Start(), 0.0f) << "nothing selected, nothing moves";
+    EXPECT_EQ(panel->Spektren().Spektrum(1).X_Start(), anfang) << "nothing selected, nothing moves";
 
     const int32_t i = gCalc->Index(10.0f);
     const float vorher = gCalc->Y(i);
@@ -76,4 +80,38 @@ TEST_F(AddCurves, WithoutAnXFactorNothingCanBeAdded)
     panel->Init();
     EXPECT_FALSE(panel->cmdPlusMinus[0]->isEnabled());
     EXPECT_FALSE(panel->lblHinweis->text().isEmpty());
+}
+
+TEST_F(AddCurves, TheRawSpectrumAddedToItselfLiesOnItAndAveragesToItself)
+{
+    std::vector<float> vorher;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) vorher.push_back(gCalc->Y(i));
+    Hinzufuegen(gCommon->Dateiname_Rohdaten());
+    ASSERT_EQ(panel->List1->count(), 1);
+    // The only spectrum is chosen: "-" works and the scroll bar shows where it lies, the working
+    // spectrum's start, without moving it.
+    EXPECT_EQ(panel->Kurve_Index(), 1);
+    EXPECT_TRUE(panel->List1->item(0)->isSelected());
+    EXPECT_TRUE(panel->cmdPlusMinus[1]->isEnabled());
+    EXPECT_NEAR(panel->Spektren().Spektrum(1).X_Start(), gCalc->x(1), 1e-4f);
+    EXPECT_EQ(panel->scrXStart->value(), rt::CLng(10.0 * gCalc->x(1)));
+    EXPECT_EQ(panel->Label1->text().toStdString(), "Position: " + Lokale_Zahl(float(panel->scrXStart->value()) / 10.0f));
+    Speichern(haupt, "conAddCurves_selbst.png");
+    Bilder("conAddCurves_selbst", [] {});
+
+    // A second spectrum leaves the choice alone; "-" removes the chosen one.
+    const std::string a = Weitere("a.dat");
+    Hinzufuegen(a);
+    EXPECT_EQ(panel->Kurve_Index(), 1);
+    emit panel->cmdPlusMinus[1]->Click();
+    ASSERT_EQ(panel->List1->count(), 1);
+    EXPECT_EQ(panel->List1->item(0)->text().toStdString(), a);
+    panel->List1->setCurrentRow(0);
+    emit panel->cmdPlusMinus[1]->Click();
+    ASSERT_EQ(panel->List1->count(), 0);
+
+    Hinzufuegen(gCommon->Dateiname_Rohdaten());
+    emit panel->cmdMitteln->Click();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
+        ASSERT_EQ(gCalc->Y(i), vorher[static_cast<size_t>(i - 1)]) << "point " << i;
 }

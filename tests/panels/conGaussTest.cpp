@@ -1,11 +1,14 @@
 // The Gauss peak panel: the peaks of a G(r) made of three Gauss curves, the smoothing parameter,
-// an empty curve, and the peak view of the generated evaluation's I(K).
+// an empty curve, the peak view of the generated evaluation's I(K), and the peaks' labels.
 #include "PanelImRahmen.h"
 
 #include "analysis/clsGauss.h"
 #include "core/KurvenTyp.h"
 #include "core/clsError.h"
+#include "panels/Peakbeschriftung.h"
 #include "panels/conGauss.h"
+#include "analysis/clsMath.h"
+#include "graphics/DiagrammFlaeche.h"
 #include "widgets/fxbutton.h"
 
 #include <QLabel>
@@ -15,17 +18,28 @@
 
 using Gauss = PanelImRahmen<conGauss>;
 
-TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
+namespace {
+
+// A G(r) of 1000 points made of Gauss curves of height 20 and the given width at the given places,
+// shown in the Gauss view.
+void Gausskurven_Zeigen(conGauss& panel, const std::array<double, 3>& lagen, double breite)
 {
-    constexpr std::array<double, 3> kLage{0.5, 0.9, 1.4};
     gGR->setPunkte(1000);
     for (int32_t i = 1; i <= 1000; ++i) {
         double y = 0;
-        for (const double lage : kLage) y += 20.0 * std::exp(-0.5 * std::pow((gGR->R(i) - lage) / 0.05, 2));
+        for (const double lage : lagen) y += 20.0 * std::exp(-0.5 * std::pow((gGR->R(i) - lage) / breite, 2));
         gGR->Set_Y(i, static_cast<float>(y));
     }
     gGrafik->setLetzteKurve(KT_GR);
-    panel->Init();
+    panel.Init();
+}
+
+}
+
+TEST_F(Gauss, FindsThePeaksOfThreeGaussCurvesInGr)
+{
+    constexpr std::array<double, 3> kLage{0.5, 0.9, 1.4};
+    Gausskurven_Zeigen(*panel, kLage, 0.05);
     EXPECT_EQ(panel->Chi(), 1E+11f);
     EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR_Peaks);
     ASSERT_EQ(gGauss->Anzahl(), 3);
@@ -56,4 +70,53 @@ TEST_F(Gauss, PeakViewOfTheEvaluatedIK)
     EXPECT_TRUE(panel->lblInfo[0]->text().endsWith(" 1/nm"));
     Speichern(haupt, "conGauss_IK.png");
     Bilder("conGauss", [this] { panel->SpracheUmstellen(); });
+}
+
+TEST(Peakbeschriftung, ThreeSignificantDigitsInTheUnitShown)
+{
+    EXPECT_EQ(Peak_Text(0.2531f, 1.0f), "0.253") << "nm";
+    EXPECT_EQ(Peak_Text(0.2531f, 10.0f), "2.53") << "Å";
+    EXPECT_EQ(Peak_Text(28.64f, 1.0f), "28.6") << "1/nm";
+    EXPECT_EQ(Peak_Text(28.64f, 0.1f), "2.86") << "1/Å";
+    EXPECT_EQ(Peak_Text(123.4f, 1.0f), "123") << "no exponent";
+    EXPECT_EQ(Peak_Text(0.0253f, 1.0f), "0.0253");
+}
+
+TEST(Peakbeschriftung, ALabelThatWouldRunIntoTheOneBeforeMovesUp)
+{
+    // Edges in pixels: the second runs into the first, the third clears the first (the one before it
+    // on the lower line), the fourth runs into the third, the last stands alone.
+    EXPECT_EQ(Hochgesetzt({{100, 140}, {130, 170}, {150, 190}, {185, 225}, {400, 440}}),
+              (std::vector<bool>{false, true, false, true, false}));
+    EXPECT_EQ(Hochgesetzt({{100, 140}, {141, 180}}), (std::vector<bool>{false, false})) << "touching is not overlapping";
+    EXPECT_TRUE(Hochgesetzt({}).empty());
+}
+
+TEST_F(Gauss, ClosePeaksInGrGetLabelsOnTwoLines)
+{
+    // Two peaks 0.03 nm apart: their labels ("0.253", "0.283") are wider than the gap.
+    // Zoomed, the view has the curve's maximum at its top row: the raised label must still show.
+    for (const bool gezoomt : {false, true}) {
+        SCOPED_TRACE(gezoomt ? "zoomed" : "whole curve");
+        gGrafik->setZoom(gezoomt);
+        Gausskurven_Zeigen(*panel, {0.253, 0.283, 0.9}, 0.008);
+        ASSERT_EQ(gGauss->Anzahl(), 3);
+        QCoreApplication::processEvents();
+        // Text pixels in the line above the peaks' labels right of the second and the third mark:
+        // only the raised label of the second peak puts any there.
+        const DiagrammSkala& s = haupt.Skala();
+        const int32_t zeile = haupt.fontMetrics().height();
+        const int32_t oben = std::max(*PixelY(s, gMath->Maximum_Y(), false), zeile) - zeile;
+        const auto schwarz = [&](float von, float bis, int32_t y0, int32_t y1) {
+            int n = 0;
+            for (int32_t y = y0; y < y1; ++y)
+                for (int32_t x = *PixelX(s, von) + 2; x < *PixelX(s, bis) - 2; ++x) n += qGray(haupt.pic->Image.pixel(x, y)) < 100;
+            return n;
+        };
+        EXPECT_GT(schwarz(gGauss->x(2), gGauss->x(2) + 0.1f, oben, oben + zeile), 10) << "the second label stands a line higher";
+        EXPECT_EQ(schwarz(gGauss->x(3), gGauss->x(3) + 0.1f, oben, oben + zeile - 2), 0) << "the third label stays low";
+        EXPECT_GT(schwarz(gGauss->x(3), gGauss->x(3) + 0.1f, oben + zeile, oben + 2 * zeile), 10) << "and shows";
+        Speichern(haupt, gezoomt ? "conGauss_GR_Peaks_gezoomt.png" : "conGauss_GR_Peaks.png");
+    }
+    gGrafik->setZoom(false);
 }

@@ -6,6 +6,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Titelbreite.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modShell.h"
 #include "update/CDownload.h"
@@ -84,6 +85,7 @@ frmUpdate::frmUpdate(QWidget* owner)
     connect(cmdOK, &fxbutton::Click, this, GuardedSlot("frmUpdate", "cmdOK_Click", [this] { cmdOK_Click(); }));
     connect(pump_, &QTimer::timeout, this, GuardedSlot("frmUpdate", "Pump", [] { modSocketMaster::Pump(0); }));
     UiGuard("frmUpdate", "Form_Load", [this] { Form_Load(); });
+    Titelbreite_Halten(*this);
 }
 
 frmUpdate::~frmUpdate() = default;

@@ -3,11 +3,13 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/frmRecord.h"
+#include "core/ui/QtUiSeam.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "mainwindow/ui/frmMain.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "support/ui/Fensterpruefungen.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -95,7 +97,7 @@ TEST_F(StartupTest, PresentElementDatabaseIsLeftAloneAndClosingAsksOnlyWhenResul
     gfrmMain->close();
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");
-    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNoCancel) << "a way back, as before a new project";
     EXPECT_FALSE(gGespeichert) << "No saves nothing";
     EXPECT_FALSE(gOptions) << "either answer ends the program";
     FlushDeletes();
@@ -126,4 +128,36 @@ TEST_F(StartupTest, LanguageMenuSwitchesTheCaptions)
     EXPECT_FALSE(gfrmMain->mnuLang[0]->isChecked());
     gfrmMain->mnuLang[0]->trigger();
     EXPECT_EQ(qtCancel(), "Abbrechen");
+}
+
+TEST_F(StartupTest, EscapeOrCancelAtTheQuitQuestionKeepsTheProgramAndItsResults)
+{
+    RecordingSeam aufzeichnung;
+    Main({.waitMs = 0});
+    // The real message box, answered by key and by button as a user answers it.
+    QtUiSeam echt;
+    zelo::SetUi(&echt);
+    gGespeichert = false;
+    for (const auto& [taste, knopf] : {std::pair{Qt::Key_Escape, QMessageBox::NoButton},
+                                       std::pair{Qt::Key(0), QMessageBox::Cancel}}) {
+        pruefen::Meldungsantwort antwort;
+        const QString bild = QCoreApplication::applicationDirPath() + "/../beenden_frage.png";
+        pruefen::Meldung_Beantworten(antwort, taste, knopf, bild);
+        EXPECT_FALSE(gfrmMain->close()) << "the window stays";
+        ASSERT_TRUE(antwort.gesehen);
+        EXPECT_EQ(antwort.text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");
+        EXPECT_TRUE(antwort.knoepfe.contains("Abbrechen")) << antwort.knoepfe.join(", ").toStdString();
+        FlushDeletes();
+        ASSERT_TRUE(gfrmMain) << "the program runs on";
+        EXPECT_TRUE(gfrmMain->isVisible());
+        EXPECT_TRUE(gOptions);
+        EXPECT_FALSE(gGespeichert) << "the results are still unsaved";
+    }
+    // The question comes again, and No ends the program.
+    pruefen::Meldungsantwort antwort;
+    pruefen::Meldung_Beantworten(antwort, Qt::Key(0), QMessageBox::No);
+    EXPECT_TRUE(gfrmMain->close());
+    EXPECT_TRUE(antwort.gesehen);
+    EXPECT_FALSE(gOptions);
+    zelo::SetUi(&aufzeichnung);
 }

@@ -244,10 +244,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Mitteln();
     ASSERT_EQ(gSchritt, ST_JK);
     Seitenfit();
-    const int32_t T = gCalc->Trennstelle();
-    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
-    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
-    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
+    Seitenfit_Nehmen();
     ASSERT_EQ(gSchritt, ST_Fit_Fertig);
     Drueck(23);
     ASSERT_EQ(gSchritt, ST_UG);

@@ -1,4 +1,5 @@
-// Texts the user can read whole, in both languages: no label wider or taller than its place, small
+// Texts the user can read whole, in both languages: no label wider or taller than its place, dialog
+// titles that fit their title bar, small
 // diagrams that label fewer ticks, nothing of the main window over the simulation panel, captions
 // that follow a language switch, recent files that exist and a main window that cannot shrink
 // below a usable size.
@@ -16,6 +17,21 @@
 #include "simulation/ui/conIMC.h"
 #include "simulation/ui/frmMD.h"
 #include "widgets/fxbutton.h"
+#include "core/ui/frmAbout.h"
+#include "core/ui/frmError.h"
+#include "core/ui/frmRecord.h"
+#include "curves/ui/frmCalcWerte.h"
+#include "curves/ui/frmInsert.h"
+#include "curves/ui/frmMittel.h"
+#include "images/ui/frmDigiAchsen.h"
+#include "mainwindow/ui/frmOptions.h"
+#include "mainwindow/ui/frmParser.h"
+#include "materials/modElementDatabase.h"
+#include "materials/ui/frmChangeLeg.h"
+#include "materials/ui/frmDaten.h"
+#include "materials/ui/frmFMKNeu.h"
+#include "materials/ui/frmSettings.h"
+#include "support/ui/Fensterpruefungen.h"
 
 #include <QElapsedTimer>
 #include <QAbstractButton>
@@ -32,6 +48,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <tuple>
 
 namespace {
 
@@ -251,4 +269,46 @@ TEST_F(FensterTexteTest, AddedMessagesSpeakTheSelectedLanguage)
     fenster.cmdIKladen->click();
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, "Atoms per direction: a whole number from 1 to 10.");
+}
+
+TEST_F(FensterTexteTest, EveryDialogShowsItsWholeTitle)
+{
+    gMFE->setKomponenten(2);
+    gMFE->Komponente(1, "Cu", 62, 8.96f, 1);
+    gMFE->Komponente(2, "Zr", 38, 6.52f, 2);
+    for (const auto& [offset, endung, konzentration] :
+         {std::tuple{0, "_de", "Konzentration 62 at%"}, std::tuple{3, "_en", "concentration 62 at%"}}) {
+        Sprache(offset);
+        SCOPED_TRACE(endung);
+        std::vector<std::unique_ptr<QDialog>> dialoge;
+        auto* legierung = new frmChangeLeg(gfrmMain, nullptr);
+        legierung->Komponente_Index(1);
+        EXPECT_EQ(legierung->Label2->text().toStdString(), konzentration) << "a blank before the number";
+        dialoge.emplace_back(legierung);
+        dialoge.emplace_back(new frmMittel(gfrmMain));
+        dialoge.emplace_back(new frmInsert(gfrmMain));
+        dialoge.emplace_back(new frmCalcWerte(gfrmMain));
+        dialoge.emplace_back(new frmSettings(gfrmMain));
+        dialoge.emplace_back(new frmOptions(gfrmMain));
+        dialoge.emplace_back(new frmAbout(gfrmMain));
+        dialoge.emplace_back(new frmError(gfrmMain));
+        dialoge.emplace_back(new frmParser(gfrmMain));
+        dialoge.emplace_back(new frmDaten(gfrmMain));
+        dialoge.emplace_back(new frmDigiAchsen(gfrmMain->conBeugung1, gfrmMain));
+        dialoge.emplace_back(new frmFMKNeu(gfrmMain, colElemente.Item("Cu")));
+        dialoge.emplace_back(new frmMD(gfrmMain));
+        for (const auto& dialog : dialoge) {
+            dialog->show();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(pruefen::Titel_Ganz(*dialog))
+                << dialog->metaObject()->className() << " \"" << dialog->windowTitle().toStdString() << "\" in "
+                << dialog->width() << " px";
+        }
+        // The processing log opens wide enough and is then sized by the user.
+        EXPECT_TRUE(pruefen::Titel_Ganz(*gfrmRecord)) << "the processing log";
+        // The two whose titles were cut, as a picture with a title bar drawn over it.
+        for (QDialog* dialog : {dialoge[0].get(), dialoge[1].get()})
+            pruefen::Mit_Titelleiste(*dialog).save(Bild(QString(dialog->metaObject()->className()) + "_titel" + endung + ".png"));
+        for (const auto& dialog : dialoge) dialog->close();
+    }
 }

@@ -1,5 +1,5 @@
-// The main window's diagrams: their places in one- and two-diagram view, and a started raw
-// spectrum drawn in the main diagram.
+// The main window's diagrams: their places in one- and two-diagram view, a started raw spectrum
+// drawn in the main diagram, and tick labels of a zoomed G(r) that name their ticks.
 #include "mainwindow/ui/frmMain.h"
 #include "MainWindowFixture.h"
 
@@ -14,8 +14,11 @@
 #include "panels/conFTR.h"
 #include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
+#include "support/ui/Fensterpruefungen.h"
+#include "support/ui/Hauptfensterbedienung.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -85,4 +88,32 @@ TEST_F(MainDiagramTest, FourierPanelHandsOverToTheTestCurvePanelInTheFrame)
     emit gfrmMain->conFTR1->cmdPBGr->Click();
     EXPECT_TRUE(gfrmMain->conFTR1->isHidden());
     EXPECT_FALSE(gfrmMain->conPeakTest1->isHidden());
+}
+
+TEST_F(MainDiagramTest, AZoomedGrNamesEveryTickInNanometresAndAngstrom)
+{
+    gfrmMain->resize(1200, 800);
+    gfrmMain->show();
+    gfrmMain->mnuDemoIK->trigger();
+    bedienung::Drueck(16);
+    ASSERT_EQ(gSchritt, ST_GR);
+    conDisplay& d = *gfrmMain->conDisplay[0];
+    // The user types the range 0.02..1.1 nm into the X limit boxes.
+    d.txtAchse[2]->setText("0.02");
+    d.txtAchse[3]->setText("1.1");
+    QTest::keyClick(d.txtAchse[3], Qt::Key_Return);
+    ASSERT_NEAR(d.Skala().xmin, 0.02f, 1e-6f);
+    EXPECT_EQ(pruefen::Strichtexte_Abseits(d), std::vector<std::string>{});
+    bool zweiterStrich = false;
+    for (const AchsenText& t : d.Achsen().texte) zweiterStrich |= t.text == "0.24";
+    EXPECT_TRUE(zweiterStrich) << "the tick at 0.236 reads 0.24";
+    EXPECT_EQ(d.txtAchse[2]->text(), "0.0") << "the limit boxes keep their one decimal";
+    QCoreApplication::processEvents();
+    d.grab().save(QCoreApplication::applicationDirPath() + "/../gr_0.02_1.1_nm.png");
+
+    gOptions->setEinheit_NM(false);
+    gGrafik->Zeichne(true);
+    EXPECT_EQ(pruefen::Strichtexte_Abseits(d), std::vector<std::string>{}) << "in Å";
+    d.grab().save(QCoreApplication::applicationDirPath() + "/../gr_0.02_1.1_A.png");
+    gOptions->setEinheit_NM(true);
 }

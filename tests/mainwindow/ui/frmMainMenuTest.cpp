@@ -3,6 +3,7 @@
 
 #include "analysis/clsGR.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -190,6 +191,27 @@ TEST_F(MainMenuTest, HelpOpensTheDocumentThatExistsAndCopyTakesTheDiagram)
     QApplication::clipboard()->clear();
     gfrmMain->mnuDiagrammCopy->trigger();
     EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(MainMenuTest, AGuideTheDesktopCannotOpenIsReportedWithItsPlace)
+{
+    // Without a program for PDF files (as offscreen) opening fails: one message names the file.
+    const QString ordner = QString::fromStdString(gLoader->ApplicationPath());
+    ASSERT_TRUE(QFile::exists(ordner + "hilfe.pdf")) << "start-up put the guide there";
+    gfrmMain->mnuHilfe->trigger();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(580) + "\r\n" + (ordner + "hilfe.pdf").toStdString());
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::OK);
+
+    gLanguage->OpenLanguageEx(3);
+    gfrmMain->mnuHilfe->trigger();
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text.rfind("The guide could not be opened", 0), 0u) << seam.messages[1].text;
+    gLanguage->OpenLanguageEx(0);
+
+    QFile::remove(ordner + "hilfe.pdf");
+    gfrmMain->mnuHilfe->trigger();
+    EXPECT_EQ(seam.messages.size(), 2u) << "a missing guide stays unreported";
 }
 
 #include "frmMainMenuTest.moc"

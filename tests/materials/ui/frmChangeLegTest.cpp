@@ -47,7 +47,7 @@ TEST_F(AlloyComponentDialog, ShowsTheComponentAndRecomputesOnOK)
     Change(1, [&](frmChangeLeg* dialog) {
         modal = dialog->isModal() && dialog->parentWidget() == gfrmMain.data();
         EXPECT_EQ(dialog->Label1->text(), "C - Kohlenstoff");
-        EXPECT_EQ(dialog->Label2->text(), "Konzentration73 at%");
+        EXPECT_EQ(dialog->Label2->text(), "Konzentration 73 at%");
         EXPECT_EQ(dialog->Text2->text(), "2.26");
         EXPECT_EQ(dialog->Text3->text(), "4");
         dialog->Text2->setText("3,5");

@@ -7,6 +7,7 @@
 #include "graphics/Abbildung.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/frmMain.h"
+#include "panels/conFit.h"
 #include "widgets/fxbutton.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,15 @@ inline double Chi(int32_t von, int32_t bis)
     double s = 0.0;
     for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
     return s;
+}
+
+// The side fits of the side-fit panel with the bounds that counting noise reaches, taken with "Fit".
+inline void Seitenfit_Nehmen()
+{
+    const int32_t T = gCalc->Trennstelle();
+    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
+    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
+    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
 }
 
 }
