@@ -8,7 +8,9 @@
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
+#include "core/UiSeam.h"
 #include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -34,6 +36,8 @@ constexpr int32_t kZusatzpunkte = 10;
 constexpr float kEndeAbstand = 5.0f;
 // Every background value counts with 1 % uncertainty.
 constexpr float kFehler = 0.01f;
+// The fit adds an anchor before the first and after the last support point; the spline takes no more.
+constexpr size_t kMaxStuetzstellen = clsSpline::MaxPoints - 2;
 
 void Protokoll(const std::string& text) { gCommon->Record(rt::TimeText() + ": " + text); }
 
@@ -257,6 +261,11 @@ void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
         // A line that is not two numbers carries no point.
         if (tab == std::string::npos || !Zahl(zeile.substr(0, tab), x) || !Zahl(zeile.substr(tab + 1), y)) continue;
         if (x > ende) break;
+        if (ux_.size() == kMaxStuetzstellen) {
+            zelo::Ui().MsgBox(Filename + ":\r\n" + gLanguage->Caption(546) + " " + std::to_string(kMaxStuetzstellen) + ".",
+                              zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+            break;
+        }
         ux_.push_back(x);
         uy_.push_back(y);
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Curve values recomputed by a formula, the shared step of every "values by formula" conversion.
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -22,4 +23,16 @@ class FormulaValues {
 
     static std::vector<float> ValuesByFormula_Ungeschuetzt(const std::string& Formel, const std::vector<float>& ys,
                                                            const std::vector<float>& xs = {});
+
+    // Points [von, bis) of a curve, computed on one thread.
+    struct Teil {
+        size_t von = 0;
+        size_t bis = 0;
+        std::vector<float> werte;
+        std::exception_ptr fehler;
+    };
+    // Below this many points a part is not worth a thread of its own.
+    static constexpr size_t kPunkteJeTeil = 500;
+    static void Teil_Berechnen(const std::string& Formel, const std::vector<float>& ys, const std::vector<float>& xs,
+                               Teil& teil);
 };

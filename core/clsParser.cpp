@@ -64,23 +64,40 @@ double Potenz(double base, double exponent)
     return formula::Checked(std::pow(base, exponent));
 }
 
-// Keeps the nesting depth of Evaluate, also when an error leaves it.
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth)
-    {
-        if (++depth_ > clsParser::kMaxDepth) {
-            --depth_;
-            throw rt::RuntimeError(errOutOfStackSpace, "Out of stack space");
-        }
-    }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
+using formula::Glied;
+using formula::Kette;
+using Art = formula::Glied::Art;
 
-private:
-    int& depth_;
-};
+Glied Fehlerglied(Art art, const rt::RuntimeError& fehler)
+{
+    Glied glied;
+    glied.art = art;
+    glied.fehlerNummer = fehler.Number();
+    glied.fehlerText = fehler.Description();
+    return glied;
+}
+
+[[noreturn]] void Fehler_Ausloesen(const Glied& glied) { throw rt::RuntimeError(glied.fehlerNummer, glied.fehlerText); }
+
+// Cuts a function's argument text at every ";" that is not inside a nested bracket, so that a call
+// may take another call with several arguments as one of its arguments.
+std::vector<std::string> Argumente_Trennen(const std::string& arguments)
+{
+    std::vector<std::string> pieces(1);
+    int depth = 0;
+    for (const char c : arguments) {
+        if (c == '(') ++depth;
+        if (c == ')') --depth;
+        if (c == ';' && depth <= 0) {
+            pieces.emplace_back();
+            continue;
+        }
+        pieces.back() += c;
+    }
+    return pieces;
+}
+
+constexpr size_t kMaxArguments = 99;
 
 }
 
@@ -91,13 +108,24 @@ std::string clsParser::Parse(const std::string& expression)
 
 std::string clsParser::Parse_Ungeschuetzt(const std::string& expression)
 {
+    return Berechnen_Ungeschuetzt(Uebersetzen_Ungeschuetzt(expression));
+}
+
+Kette clsParser::Uebersetzen_Ungeschuetzt(const std::string& expression) const
+{
+    std::string formula = expression;
+    formula.erase(std::remove(formula.begin(), formula.end(), ' '), formula.end());
+    return Zerlegen(formula, 1);
+}
+
+std::string clsParser::Berechnen_Ungeschuetzt(const Kette& formel)
+{
     lastResult_ = 0.0;
     aufrufFehler_ = false;
     hexFlag_ = false;
     binFlag_ = false;
-    std::string formula = expression;
-    formula.erase(std::remove(formula.begin(), formula.end(), ' '), formula.end());
-    lastResult_ = formula::ReadNumber(Evaluate(formula));
+    werte_.clear();
+    lastResult_ = Evaluate(formel);
     if (hexFlag_) return "0x" + formula::HexDigits(rt::CLng(lastResult_));
     if (binFlag_) return CBin(lastResult_);
     return formula::ValueText(lastResult_);
@@ -110,13 +138,27 @@ std::string clsParser::FormatLastResult(const std::string& Typ) const
     return "";
 }
 
-void clsParser::SetVariable(const std::string& name, double value) { variables_[Kleinbuchstaben(name)] = value; }
-
-std::string clsParser::Evaluate(const std::string& formula)
+void clsParser::SetVariable(const std::string& name, double value)
 {
-    DepthGuard guard(depth_);
-    if (formula.empty()) return "0";
-    std::vector<Item> items;
+    formula::Variablenwert& variable = variables_[Kleinbuchstaben(name)];
+    variable.wert = value;
+    // A value that is no number raises its error where the formula takes it.
+    variable.getragen = std::isfinite(value) ? formula::Carry(value) : value;
+}
+
+// One level of a formula: groups and calls are found as the text is read from the left, operands
+// end at the next operator. tiefe counts the levels down to this one.
+Kette clsParser::Zerlegen(const std::string& formula, int tiefe) const
+{
+    Kette kette;
+    if (tiefe > kMaxDepth) {
+        kette.zuTief = true;
+        return kette;
+    }
+    std::vector<Glied>& glieder = kette.glieder;
+    const auto operand = [&](const std::string& text) {
+        if (!text.empty()) glieder.push_back(Operand(text));
+    };
     size_t start = 0;
     size_t i = 0;
     while (i < formula.size()) {
@@ -125,98 +167,180 @@ std::string clsParser::Evaluate(const std::string& formula)
             const size_t close = Schliessende_Klammer(formula, i);
             const size_t end = close == std::string::npos ? formula.size() : close;
             const bool isCall = i > 0 && !Ist_Operator(formula[i - 1]);
-            const std::string value =
-                Klammer_Auswerten(formula.substr(start, i - start), isCall, formula.substr(i + 1, end - i - 1));
-            items.push_back({false, 0, value});
+            glieder.push_back(
+                Klammer(formula.substr(start, i - start), isCall, formula.substr(i + 1, end - i - 1), tiefe));
             i = close == std::string::npos ? formula.size() : close + 1;
             start = i;
             continue;
         }
         // An operator at the very start is the sign of the first operand.
         if (Ist_Operator(c) && i > 0 && !Ist_Exponentenvorzeichen(formula, i)) {
-            Operand_Anhaengen(items, formula.substr(start, i - start));
-            items.push_back({true, c, std::string(1, c)});
+            operand(formula.substr(start, i - start));
+            Glied op;
+            op.art = Art::Operator;
+            op.op = c;
+            glieder.push_back(op);
             start = i + 1;
         }
         ++i;
     }
-    Operand_Anhaengen(items, formula.substr(start));
-    return Reduzieren(items);
+    operand(formula.substr(start));
+    return kette;
 }
 
-// The value of a bracketed group or, when isCall, of the call of the function named by prefix. A
-// sign in front (only possible at the start of a formula) applies to the value.
-std::string clsParser::Klammer_Auswerten(const std::string& prefix, bool isCall, const std::string& inner)
+// A bound variable named by text (a whole operand, with a sign in front or not); nullptr for any
+// other text. pi and e are never variables.
+const formula::Variablenwert* clsParser::Variable(const std::string& text, bool& negativ) const
 {
-    const bool negative = !prefix.empty() && prefix[0] == '-';
+    if (text.empty()) return nullptr;
+    const bool signed_ = Ist_Vorzeichen(text[0]);
+    const std::string name = Kleinbuchstaben(signed_ ? text.substr(1) : text);
+    if (name == "pi" || name == "e") return nullptr;
+    const auto variable = variables_.find(name);
+    if (variable == variables_.end()) return nullptr;
+    negativ = signed_ && text[0] == '-';
+    return &variable->second;
+}
+
+// An operand: a bound variable, a bound variable in degrees, or a number (or the error its text
+// raises when it is taken).
+Glied clsParser::Operand(const std::string& text) const
+{
+    Glied glied;
+    if ((glied.variable = Variable(text, glied.negativ))) {
+        glied.art = Art::Variable;
+        return glied;
+    }
+    // The suffixes h, b and o come before degrees; "°" ends in a byte that is none of them.
+    const std::string grad = kDegreeSign;
+    if (Endet_Mit(text, grad) && (glied.variable = Variable(text.substr(0, text.size() - grad.size()), glied.negativ))) {
+        glied.art = Art::GradVariable;
+        return glied;
+    }
+    try {
+        glied.wert = ConvertNumber_Ungeschuetzt(ReplaceConstant(text));
+    } catch (const rt::RuntimeError& fehler) {
+        return Fehlerglied(Art::Zahl, fehler);
+    }
+    return glied;
+}
+
+// A bracketed group or, when isCall, the call of the function named by prefix. A sign in front
+// (only possible at the start of a formula) applies to the value.
+Glied clsParser::Klammer(const std::string& prefix, bool isCall, const std::string& inner, int tiefe) const
+{
+    Glied glied;
     const std::string name = !prefix.empty() && Ist_Vorzeichen(prefix[0]) ? prefix.substr(1) : prefix;
-    if (!isCall && !name.empty()) rt::Raise(rt::errTypeMismatch);
-    const std::string value = !isCall ? Evaluate(inner)
-                              : aufrufFehlerWerfen_ ? Funktion_Aufrufen(name, inner)
-                                                    : CallFunction(name, inner);
-    if (!negative) return value;
-    return formula::ValueText(-ConvertNumber_Ungeschuetzt(value));
+    if (!isCall && !name.empty()) return Fehlerglied(Art::Fehler, rt::RuntimeError(rt::errTypeMismatch));
+    glied.negativ = !prefix.empty() && prefix[0] == '-';
+    if (!isCall) {
+        glied.art = Art::Gruppe;
+        glied.teile.push_back(Zerlegen(inner, tiefe + 1));
+        return glied;
+    }
+    glied.art = Art::Aufruf;
+    glied.name = name;
+    glied.funktion = Funktionsnummer(Kleinbuchstaben(name));
+    const std::vector<std::string> pieces = Argumente_Trennen(inner);
+    glied.zuVieleArgumente = pieces.size() > kMaxArguments;
+    if (!glied.zuVieleArgumente)
+        for (const std::string& piece : pieces) glied.teile.push_back(Zerlegen(piece, tiefe + 1));
+    return glied;
 }
 
-void clsParser::Operand_Anhaengen(std::vector<Item>& items, const std::string& text) const
+// Groups and calls first, from the left, as the text is read; then the three passes. Each value
+// is rounded to 15 digits as carrying it as text rounds it.
+double clsParser::Evaluate(const Kette& kette)
 {
-    if (!text.empty()) items.push_back({false, 0, ReplaceConstant(text)});
+    if (kette.zuTief) throw rt::RuntimeError(errOutOfStackSpace, "Out of stack space");
+    const std::vector<Glied>& glieder = kette.glieder;
+    if (glieder.empty()) return 0.0;
+    const size_t basis = werte_.size();
+    werte_.resize(basis + glieder.size());
+    for (size_t k = 0; k < glieder.size(); ++k) {
+        const Glied& glied = glieder[k];
+        double wert = 0.0;
+        switch (glied.art) {
+        case Art::Fehler: Fehler_Ausloesen(glied);
+        case Art::Variable: formula::Checked(glied.variable->wert); continue;
+        case Art::Gruppe: wert = Evaluate(glied.teile[0]); break;
+        case Art::Aufruf: wert = CallFunction(glied); break;
+        default: continue;
+        }
+        // The value is carried already: its negative is too, but a zero has no sign in its text.
+        werte_[basis + k] = glied.negativ && wert != 0.0 ? -wert : wert;
+    }
+    // Every operation carries its result; a lone operand is carried here.
+    const double wert = Reduzieren(glieder, basis);
+    werte_.resize(basis);
+    return glieder.size() == 1 ? formula::Carry(wert) : wert;
 }
 
 // The operand at k (which then moves past it); an operator or the end of the list where an operand
 // belongs is a formula that cannot be computed.
-double clsParser::Operand_Nehmen(const std::vector<Item>& items, size_t& k) const
+double clsParser::Operand_Nehmen(const std::vector<Glied>& glieder, size_t basis, size_t& k) const
 {
-    if (k >= items.size() || items[k].isOperator) rt::Raise(rt::errTypeMismatch);
-    return ConvertNumber_Ungeschuetzt(items[k++].text);
+    if (k >= glieder.size() || glieder[k].art == Art::Operator) rt::Raise(rt::errTypeMismatch);
+    const Glied& glied = glieder[k++];
+    switch (glied.art) {
+    case Art::Zahl:
+        if (glied.fehlerNummer != 0) Fehler_Ausloesen(glied);
+        return glied.wert;
+    case Art::Variable: return glied.negativ ? -glied.variable->getragen : glied.variable->getragen;
+    case Art::GradVariable: {
+        const double wert = formula::Checked(glied.variable->getragen);
+        return formula::Checked((glied.negativ ? -wert : wert) * kPi / 180.0);
+    }
+    default: return werte_[basis + k - 1];
+    }
 }
 
-std::string clsParser::Reduzieren(const std::vector<Item>& items) const
+double clsParser::Reduzieren(const std::vector<Glied>& glieder, size_t basis)
 {
     using formula::Carry;
     // Pass one: powers and factorials; the rest is passed on as values and operators.
-    std::vector<double> values;
-    std::vector<char> ops;
+    passWerte_.clear();
+    passOps_.clear();
     size_t k = 0;
-    double running = Operand_Nehmen(items, k);
-    while (k < items.size()) {
-        if (!items[k].isOperator) rt::Raise(rt::errTypeMismatch);
-        const char op = items[k++].op;
+    double running = Operand_Nehmen(glieder, basis, k);
+    while (k < glieder.size()) {
+        if (glieder[k].art != Art::Operator) rt::Raise(rt::errTypeMismatch);
+        const char op = glieder[k++].op;
         if (op == '^') {
-            running = Carry(Potenz(running, Operand_Nehmen(items, k)));
+            running = Carry(Potenz(running, Operand_Nehmen(glieder, basis, k)));
         } else if (op == '!') {
             running = Carry(Factorial(running));
         } else {
-            values.push_back(running);
-            ops.push_back(op);
-            running = Operand_Nehmen(items, k);
+            passWerte_.push_back(running);
+            passOps_.push_back(op);
+            running = Operand_Nehmen(glieder, basis, k);
         }
     }
-    values.push_back(running);
+    passWerte_.push_back(running);
 
     // Pass two: products, quotients and integer quotients.
-    std::vector<double> sums{values[0]};
-    std::vector<char> sumOps;
-    for (size_t j = 0; j < ops.size(); ++j) {
-        const double next = values[j + 1];
-        double& current = sums.back();
-        switch (ops[j]) {
+    summen_.assign(1, passWerte_[0]);
+    summenOps_.clear();
+    for (size_t j = 0; j < passOps_.size(); ++j) {
+        const double next = passWerte_[j + 1];
+        double& current = summen_.back();
+        switch (passOps_[j]) {
         case '*': current = Carry(current * next); break;
         case '/': current = Carry(rt::Divide(current, next)); break;
         case '\\':
             current = Carry(std::trunc(rt::Divide(rt::RoundHalfEven(current), rt::RoundHalfEven(next))));
             break;
         default:
-            sums.push_back(next);
-            sumOps.push_back(ops[j]);
+            summen_.push_back(next);
+            summenOps_.push_back(passOps_[j]);
         }
     }
 
     // Pass three: sums and differences.
-    double result = sums[0];
-    for (size_t j = 0; j < sumOps.size(); ++j)
-        result = Carry(sumOps[j] == '+' ? result + sums[j + 1] : result - sums[j + 1]);
-    return formula::ValueText(result);
+    double result = summen_[0];
+    for (size_t j = 0; j < summenOps_.size(); ++j)
+        result = Carry(summenOps_[j] == '+' ? result + summen_[j + 1] : result - summen_[j + 1]);
+    return result;
 }
 
 // The factorial of the whole part of x (1 below 2); a result beyond the double range overflows.
@@ -240,7 +364,7 @@ std::string clsParser::ReplaceConstant(const std::string& text) const
     if (name == "e") return sign + kEText;
     const auto variable = variables_.find(name);
     if (variable == variables_.end()) return text;
-    return formula::ValueText(sign.empty() ? variable->second : -variable->second);
+    return formula::ValueText(sign.empty() ? variable->second.wert : -variable->second.wert);
 }
 
 double clsParser::ConvertNumber(const std::string& text) const

@@ -2,13 +2,16 @@
 // The formula evaluator: a line of numbers (decimal, or with a base suffix h, b, o, or in degrees
 // with °), the constants pi and e, bracketed groups, function calls and the operators
 // + - * / \ ^ !, reduced left to right in three passes (^ and ! first, then * / \, then + -).
-// Intermediate values are carried as the run time's 15-digit text of a double, with a decimal
-// point whatever the locale; operands are read with a decimal point or comma alike.
+// Intermediate values keep 15 significant digits, as carrying them as the run time's text of a
+// double does; operands are read with a decimal point or comma alike. A formula is cut into its
+// parts once and then computed, so that a curve conversion reads it once for all its points.
 //
 // Errors of the formula itself end Parse and are reported through gError (module "clsParser"); the
 // calculator window and the curve conversions take the forms that let them pass instead. Errors
 // inside a function call are shown in a message box titled "Formelparser" and the call counts as 0;
 // in a curve conversion they end the conversion like any other error.
+#include "core/Formelteile.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -59,25 +62,29 @@ private:
     // Parse and ConvertNumber, letting the run-time error pass to the caller.
     std::string Parse_Ungeschuetzt(const std::string& expression);
     double ConvertNumber_Ungeschuetzt(const std::string& text) const;
+    // Parse in two steps, so that a formula computed for many values is read once: the formula cut
+    // into its parts (variables bound before are known by name), then computed for the variables'
+    // values as they are now.
+    formula::Kette Uebersetzen_Ungeschuetzt(const std::string& expression) const;
+    std::string Berechnen_Ungeschuetzt(const formula::Kette& formel);
 
-    struct Item {
-        bool isOperator;
-        char op;
-        std::string text;
-    };
-
-    std::string Evaluate(const std::string& formula);
-    std::string Klammer_Auswerten(const std::string& prefix, bool isCall, const std::string& inner);
-    void Operand_Anhaengen(std::vector<Item>& items, const std::string& text) const;
-    std::string Reduzieren(const std::vector<Item>& items) const;
-    double Operand_Nehmen(const std::vector<Item>& items, size_t& k) const;
+    formula::Kette Zerlegen(const std::string& formula, int tiefe) const;
+    formula::Glied Operand(const std::string& text) const;
+    formula::Glied Klammer(const std::string& prefix, bool isCall, const std::string& inner, int tiefe) const;
+    const formula::Variablenwert* Variable(const std::string& text, bool& negativ) const;
+    // The value of a level as its text carries it.
+    double Evaluate(const formula::Kette& kette);
+    double Reduzieren(const std::vector<formula::Glied>& glieder, size_t basis);
+    double Operand_Nehmen(const std::vector<formula::Glied>& glieder, size_t basis, size_t& k) const;
     static double Factorial(double x);
     std::string ReplaceConstant(const std::string& text) const;
-    std::string CallFunction(const std::string& name, const std::string& arguments);
-    // A call in a curve conversion: a function that is unknown or fails raises its error.
-    std::string Funktion_Aufrufen(const std::string& name, const std::string& arguments);
-    std::string Funktion_Berechnen(const std::string& lowerName, const std::vector<double>& args);
-    std::vector<double> Argumente_Auswerten(const std::string& arguments);
+    // A call: a function that fails shows its message and counts 0, or, in a curve conversion,
+    // raises its error.
+    double CallFunction(const formula::Glied& aufruf);
+    double Funktion_Berechnen(const formula::Glied& aufruf);
+    // The place of a function in the table by its lower-case name; -1 for an unknown one.
+    static int32_t Funktionsnummer(const std::string& lowerName);
+    double Funktion_Berechnen(int32_t nummer, double x, double y);
     static std::string ConvertBase(const std::string& digits, int from, int to);
     std::string Basistext(const std::string& Zahl, int base) const;
 
@@ -86,8 +93,14 @@ private:
     bool aufrufFehler_ = false;
     bool hexFlag_ = false;
     bool binFlag_ = false;
-    int depth_ = 0;
-    std::map<std::string, double> variables_;
+    std::map<std::string, formula::Variablenwert> variables_;
+    // The values of the groups and calls of the levels being computed, a level's after its caller's.
+    std::vector<double> werte_;
+    // The passes of Reduzieren, kept so that computing a formula for many points allocates nothing.
+    std::vector<double> passWerte_;
+    std::vector<char> passOps_;
+    std::vector<double> summen_;
+    std::vector<char> summenOps_;
     // Set by the curve conversions: a failed function call ends the formula as a run-time error
     // instead of a message box per point and a 0 in its place.
     bool aufrufFehlerWerfen_ = false;

@@ -8,14 +8,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 
 namespace {
 
 constexpr const char* kTitle = "Formelparser";
 constexpr double kPi = 3.14159265358979;
-constexpr size_t kMaxArguments = 99;
 
 using formula::Checked;
 
@@ -44,39 +42,27 @@ double Quadrat(double x) { return Checked(x * x); }
 double Teilen(double a, double b) { return rt::Divide(Checked(a), Checked(b)); }
 
 // The remainder of the rounded arguments, with the sign of x.
-std::string Modulo(double x, double y)
+double Modulo(double x, double y)
 {
     const int64_t a = rt::CLng(x);
     const int64_t b = rt::CLng(y);
     if (b == 0) rt::Raise(rt::errDivisionByZero);
-    return std::to_string(a % b);
+    return static_cast<double>(a % b);
 }
 
 double Gerundet(double x, double decimals) { return Runden(x, rt::CInt(decimals)); }
 
-std::string Kleinbuchstaben(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-// Cuts at every ";" that is not inside a nested bracket, so that a call may take another
-// call with several arguments as one of its arguments.
-std::vector<std::string> Argumente_Trennen(const std::string& arguments)
-{
-    std::vector<std::string> pieces(1);
-    int depth = 0;
-    for (const char c : arguments) {
-        if (c == '(') ++depth;
-        if (c == ')') --depth;
-        if (c == ';' && depth <= 0) {
-            pieces.emplace_back();
-            continue;
-        }
-        pieces.back() += c;
-    }
-    return pieces;
-}
+// The functions in the order the names are compared, and their places.
+enum Funktion : int32_t {
+    fLn, fSin, fCos, fAtan, fAbs, fSqrt, fLog, fMod,
+    fLg, fLd, fExp, fTan, fRoot3, fRoot, fPow, fDeg,
+    fRad, fPow2, fArcsin, fSinh, fArccos, fCosh, fTanh, fCot,
+    fCoth, fArsinh, fArcosh, fArtanh, fArcoth, fRound, fBin, fHex
+};
+constexpr std::array<const char*, 32> kFunktionen = {
+    "ln",   "sin",   "cos",  "atan", "abs",    "sqrt", "log",    "mod",    "lg",     "ld",     "exp",
+    "tan",  "root3", "root", "pow",  "deg",    "rad",  "pow2",   "arcsin", "sinh",   "arccos", "cosh",
+    "tanh", "cot",   "coth", "arsinh", "arcosh", "artanh", "arcoth", "round", "bin", "hex"};
 
 constexpr std::array<const char*, 38> kHelp = {
     "Ln(x) - natürlicher Logarithmus von x",
@@ -129,88 +115,87 @@ std::string clsParser::FunctionName(int32_t Index)
 
 int32_t clsParser::FunctionCount() { return static_cast<int32_t>(kHelp.size()); }
 
-std::string clsParser::CallFunction(const std::string& name, const std::string& arguments)
+double clsParser::CallFunction(const formula::Glied& aufruf)
 {
+    if (aufrufFehlerWerfen_) return Funktion_Berechnen(aufruf);
     try {
-        const std::vector<double> args = Argumente_Auswerten(arguments);
-        const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), args);
-        if (!value.empty()) return value;
-        aufrufFehler_ = true;
-        zelo::Ui().MsgBox("Fehler in Formel. (Funktion '" + name + "' nicht definiert?)", zelo::MsgButtons::OK,
-                          zelo::MsgIcon::Information, kTitle);
+        return Funktion_Berechnen(aufruf);
     } catch (const rt::RuntimeError& error) {
         aufrufFehler_ = true;
         const std::string text = error.Number() == rt::errOverflow
                                      ? "Das Argument ist zu groß!"
-                                     : error.Description() + " bei  '" + name + "'  aufgetreten!";
+                                     : error.Description() + " bei  '" + aufruf.name + "'  aufgetreten!";
         zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, kTitle);
     }
-    return "0";
+    return 0.0;
 }
 
-std::string clsParser::Funktion_Aufrufen(const std::string& name, const std::string& arguments)
+// Every argument computed (missing ones count 0; the table reads x and y), then the function; an
+// unknown name ends the call after its arguments, with a message or, in a curve conversion, its error.
+double clsParser::Funktion_Berechnen(const formula::Glied& aufruf)
 {
-    const std::string value = Funktion_Berechnen(Kleinbuchstaben(name), Argumente_Auswerten(arguments));
-    if (value.empty())
-        throw rt::RuntimeError(rt::errInvalidCall, "Fehler in Formel. (Funktion '" + name + "' nicht definiert?)");
-    return value;
+    if (aufruf.zuVieleArgumente) rt::Raise(rt::errSubscript);
+    double args[2] = {0.0, 0.0};
+    for (size_t i = 0; i < aufruf.teile.size(); ++i) {
+        const double wert = Evaluate(aufruf.teile[i]);
+        if (i < 2) args[i] = wert;
+    }
+    if (aufruf.funktion >= 0) return Funktion_Berechnen(aufruf.funktion, args[0], args[1]);
+    const std::string text = "Fehler in Formel. (Funktion '" + aufruf.name + "' nicht definiert?)";
+    if (aufrufFehlerWerfen_) throw rt::RuntimeError(rt::errInvalidCall, text);
+    aufrufFehler_ = true;
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Information, kTitle);
+    return 0.0;
 }
 
-// Every argument evaluated, missing ones as 0 (the table reads x and y).
-std::vector<double> clsParser::Argumente_Auswerten(const std::string& arguments)
+int32_t clsParser::Funktionsnummer(const std::string& lowerName)
 {
-    const std::vector<std::string> pieces = Argumente_Trennen(arguments);
-    if (pieces.size() > kMaxArguments) rt::Raise(rt::errSubscript);
-    std::vector<double> args;
-    for (const std::string& piece : pieces) args.push_back(ConvertNumber_Ungeschuetzt(Evaluate(piece)));
-    args.resize(std::max<size_t>(args.size(), 2), 0.0);
-    return args;
+    const auto stelle = std::find(kFunktionen.begin(), kFunktionen.end(), lowerName);
+    return stelle == kFunktionen.end() ? -1 : static_cast<int32_t>(stelle - kFunktionen.begin());
 }
 
-// The value text of a known function; "" for an unknown name.
-std::string clsParser::Funktion_Berechnen(const std::string& lowerName, const std::vector<double>& args)
+// The value of function nummer of the table as its text carries it (15 digits; mod a whole number,
+// hex the Long its digits read as).
+double clsParser::Funktion_Berechnen(int32_t nummer, double x, double y)
 {
-    using formula::ValueText;
-    const double x = args[0];
-    const double y = args[1];
-    const std::string& f = lowerName;
-    if (f == "ln") return ValueText(Ln(x));
-    if (f == "sin") return ValueText(std::sin(x));
-    if (f == "cos") return ValueText(std::cos(x));
-    if (f == "atan") return ValueText(std::atan(x));
-    if (f == "abs") return ValueText(std::fabs(x));
-    if (f == "sqrt") return ValueText(Wurzel(x));
-    if (f == "log") return ValueText(Teilen(Ln(x), Ln(y)));
-    if (f == "mod") return Modulo(x, y);
-    if (f == "lg") return ValueText(Teilen(Ln(x), std::log(10.0)));
-    if (f == "ld") return ValueText(Teilen(Ln(x), std::log(2.0)));
-    if (f == "exp") return ValueText(Exp(x));
-    if (f == "tan") return ValueText(Teilen(std::sin(x), std::cos(x)));
-    if (f == "root3") return ValueText(Potenz(x, 1.0 / 3.0));
-    if (f == "root") return ValueText(Potenz(x, Teilen(1.0, y)));
-    if (f == "pow") return ValueText(Potenz(x, y));
-    if (f == "deg") return ValueText(Checked(x * 180.0) / kPi);
-    if (f == "rad") return ValueText(Checked(kPi * x) / 180.0);
-    if (f == "pow2") return ValueText(Potenz(2.0, x));
-    if (f == "arcsin") return ValueText(std::atan(Teilen(x, Wurzel(1.0 - Quadrat(x)))));
-    if (f == "sinh") return ValueText((Exp(x) - Exp(-x)) / 2.0);
-    if (f == "arccos") return ValueText(std::atan(Teilen(-x, Wurzel(1.0 - Quadrat(x)))) + 2.0 * std::atan(1.0));
-    if (f == "cosh") return ValueText((Exp(x) + Exp(-x)) / 2.0);
-    if (f == "tanh") return ValueText(Teilen(Exp(x) - Exp(-x), Exp(x) + Exp(-x)));
-    if (f == "cot") return ValueText(Teilen(std::cos(x), std::sin(x)));
-    if (f == "coth") return ValueText(Teilen(Exp(x) + Exp(-x), Exp(x) - Exp(-x)));
-    if (f == "arsinh") return ValueText(Ln(x + Wurzel(Quadrat(x) + 1.0)));
-    if (f == "arcosh") return ValueText(Ln(x + Wurzel(Quadrat(x) - 1.0)));
-    if (f == "artanh") return ValueText(Ln(Teilen(1.0 + x, 1.0 - x)) / 2.0);
-    if (f == "arcoth") return ValueText(Ln(Teilen(x + 1.0, x - 1.0)) / 2.0);
-    if (f == "round") return ValueText(Gerundet(x, y));
-    if (f == "bin") {
+    using formula::Carry;
+    switch (nummer) {
+    case fLn: return Carry(Ln(x));
+    case fSin: return Carry(std::sin(x));
+    case fCos: return Carry(std::cos(x));
+    case fAtan: return Carry(std::atan(x));
+    case fAbs: return Carry(std::fabs(x));
+    case fSqrt: return Carry(Wurzel(x));
+    case fLog: return Carry(Teilen(Ln(x), Ln(y)));
+    case fMod: return Modulo(x, y);
+    case fLg: return Carry(Teilen(Ln(x), std::log(10.0)));
+    case fLd: return Carry(Teilen(Ln(x), std::log(2.0)));
+    case fExp: return Carry(Exp(x));
+    case fTan: return Carry(Teilen(std::sin(x), std::cos(x)));
+    case fRoot3: return Carry(Potenz(x, 1.0 / 3.0));
+    case fRoot: return Carry(Potenz(x, Teilen(1.0, y)));
+    case fPow: return Carry(Potenz(x, y));
+    case fDeg: return Carry(Checked(x * 180.0) / kPi);
+    case fRad: return Carry(Checked(kPi * x) / 180.0);
+    case fPow2: return Carry(Potenz(2.0, x));
+    case fArcsin: return Carry(std::atan(Teilen(x, Wurzel(1.0 - Quadrat(x)))));
+    case fSinh: return Carry((Exp(x) - Exp(-x)) / 2.0);
+    case fArccos: return Carry(std::atan(Teilen(-x, Wurzel(1.0 - Quadrat(x)))) + 2.0 * std::atan(1.0));
+    case fCosh: return Carry((Exp(x) + Exp(-x)) / 2.0);
+    case fTanh: return Carry(Teilen(Exp(x) - Exp(-x), Exp(x) + Exp(-x)));
+    case fCot: return Carry(Teilen(std::cos(x), std::sin(x)));
+    case fCoth: return Carry(Teilen(Exp(x) + Exp(-x), Exp(x) - Exp(-x)));
+    case fArsinh: return Carry(Ln(x + Wurzel(Quadrat(x) + 1.0)));
+    case fArcosh: return Carry(Ln(x + Wurzel(Quadrat(x) - 1.0)));
+    case fArtanh: return Carry(Ln(Teilen(1.0 + x, 1.0 - x)) / 2.0);
+    case fArcoth: return Carry(Ln(Teilen(x + 1.0, x - 1.0)) / 2.0);
+    case fRound: return Carry(Gerundet(x, y));
+    case fBin:
         binFlag_ = true;
-        return ValueText(x);
-    }
-    if (f == "hex") {
+        return Carry(x);
+    case fHex:
+    default:
         hexFlag_ = true;
-        return "&H" + formula::HexDigits(rt::CLng(x));
+        return static_cast<double>(rt::CLng(x));
     }
-    return "";
 }

@@ -3,9 +3,15 @@
 // through the image library (24 bits per pixel) or, when the library is off, through one of the
 // window system's loaders that only display it; knows its size and depth, reads packed pixel
 // colours, turns them into grey levels, reduces the picture to 16 grey levels or inverts it. The
-// bitmap is released by UnloadPic, the next load or the destructor.
+// bitmap is released by UnloadPic, the next load or the destructor, and lives on while a holder
+// (the display) keeps it.
+//
+// A picture costs at most four bytes a pixel (and a fixed allowance) while it is read: a file whose
+// decoding would take more, or whose pixel data end before the picture does, is refused.
 #include <cmath>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +64,10 @@ public:
     // Loads datei; returns the loader kind that showed it. A file that cannot be loaded is reported
     // through gError and leaves no picture (width and height 0); the result is then 0.
     int32_t LoadPic(const std::string& datei, Ersatzlader* ersatz = nullptr);
+    // LoadPic in two steps, for a load on a worker thread: Lesen touches no global and keeps the
+    // failure; Fehler_Melden reports it through gError (false when there is none).
+    int32_t Lesen(const std::string& datei, Ersatzlader* ersatz = nullptr);
+    bool Fehler_Melden();
     void UnloadPic();
 
     int32_t Lader() const { return lader_; }
@@ -72,6 +82,8 @@ public:
     bool HatPixel() const { return dib_ != nullptr; }
     // The pixels of the library bitmap; empty without one.
     Bildzeilen Zeilen() const;
+    // Keeps the memory of Zeilen() as long as it is kept, also beyond this picture's own life.
+    std::shared_ptr<const void> Pixelhalter() const { return dib_; }
 
     // Packed colour of pixel (x, Y), row 0 at the top: blue in bits 0-7, green 8-15, red 16-23;
     // -1 outside the picture or without a bitmap; 0 without the image library.
@@ -88,13 +100,33 @@ public:
     void Image_GetDIBS(std::vector<std::vector<uint8_t>>& feld) const;
 
 private:
+    // A failure of a load: the message is its text and, in the language shown when it is reported,
+    // the text numbered sprachtext (0 none), then nachsatz.
+    struct Ladefehler {
+        const char* prozedur = "";
+        int32_t nummer = 0;
+        std::string text;
+        int32_t sprachtext = 0;
+        std::string nachsatz;
+    };
+
     bool Pruefen(const std::string& datei);
     bool Bibliothek_Laden(const std::string& datei);
+    bool Streifen_Laden(const std::string& datei);
+    void Groesse_Uebernehmen();
     bool Ersatz_Laden(const std::string& datei, Ersatzlader* ersatz);
+    bool Kopf_Erlaubt(const std::string& datei);
     bool Kopf_Pruefen(int32_t format, const std::string& datei);
     bool Tiff_Pruefen(const std::string& datei);
-    // Whether a picture of that size and depth may be loaded; reports it when not.
+    // Whether a picture of that size and depth may be loaded; keeps the failure when not.
     bool Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits = 24);
+    // Whether decoding a picture of that size, at bits a pixel, with zusatz bytes held by the
+    // decoder besides, and making it 24 bits a pixel stays within four bytes a pixel and the
+    // allowance; keeps the failure when not.
+    bool Speicher_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits, double zusatz);
+    // Keeps the first failure of a load.
+    void Merken(const char* prozedur, int32_t nummer, std::string text, int32_t sprachtext = 0, std::string nachsatz = {});
+    void Abgeschnitten(const std::string& datei);
     void Nur_Mit_Bibliothek() const;
 
     bool bibliothek_;
@@ -102,7 +134,11 @@ private:
     int32_t breite_ = 0;
     int32_t hoehe_ = 0;
     int32_t bpp_ = 0;
-    FIBITMAP* dib_ = nullptr;
+    // Shared with the display, which may keep the pixels after this picture is gone.
+    std::shared_ptr<FIBITMAP> dib_;
+    std::optional<Ladefehler> fehler_;
+    // The header found a TIFF picture that is read strip by strip, not by the library.
+    bool streifenweise_ = false;
 };
 
 // Loads datei through the image library, reads its pixels once and releases it again: whether it

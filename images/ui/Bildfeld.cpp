@@ -9,12 +9,19 @@ Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent)
     setCursor(Qt::CrossCursor);
 }
 
-void Bildfeld::setBild(const QImage& bild)
+void Bildfeld::setBild(const QImage& bild, bool vonUnten)
 {
     bild_ = bild;
+    vonUnten_ = vonUnten;
     kreise_.clear();
     resize(bild_.size());
     update();
+}
+
+int64_t Bildfeld::Farbe(int32_t x, int32_t y) const
+{
+    if (!bild_.valid(x, y)) return -1;
+    return bild_.pixel(x, vonUnten_ ? bild_.height() - 1 - y : y);
 }
 
 void Bildfeld::Kreis(double x, double y, double radius, const QColor& farbe)
@@ -32,7 +39,15 @@ void Bildfeld::Zeichnung_Loeschen()
 void Bildfeld::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!bild_.isNull()) painter.drawImage(0, 0, bild_);
+    if (vonUnten_) {
+        painter.save();
+        painter.translate(0, bild_.height());
+        painter.scale(1, -1);
+        painter.drawImage(0, 0, bild_);
+        painter.restore();
+    } else if (!bild_.isNull()) {
+        painter.drawImage(0, 0, bild_);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     for (const Kreisform& k : kreise_) {

@@ -2,6 +2,8 @@
 
 #include <QImageReader>
 
+#include <memory>
+
 bool QtErsatzlader::Laden(const std::string& datei, int32_t, int32_t& breite, int32_t& hoehe, std::string& fehler)
 {
     bild_ = QImage();
@@ -29,6 +31,8 @@ QImage Anzeigebild(const clsImage& bild)
 {
     const Bildzeilen z = bild.Zeilen();
     if (!z.bits) return {};
-    // The library stores the rows bottom-up.
-    return QImage(z.bits, z.breite, z.hoehe, z.pitch, QImage::Format_BGR888).mirrored();
+    // The last copy of the picture lets go of the bitmap.
+    auto* halter = new std::shared_ptr<const void>(bild.Pixelhalter());
+    return QImage(z.bits, z.breite, z.hoehe, z.pitch, QImage::Format_BGR888,
+                  [](void* h) { delete static_cast<std::shared_ptr<const void>*>(h); }, halter);
 }

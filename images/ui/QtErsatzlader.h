@@ -15,5 +15,6 @@ private:
     QImage bild_;
 };
 
-// The picture of a library bitmap for display; a null image when it holds no pixels.
+// The picture of a library bitmap for display, sharing its memory (no copy) and keeping it alive;
+// its rows run from the bottom up. A null image when it holds no pixels.
 QImage Anzeigebild(const clsImage& bild);

@@ -58,10 +58,16 @@ conBeugung::conBeugung(QWidget* parent) : QWidget(parent)
     StyleUmstellen();
     optBild_Click(0);
     zelo::SetImagePanel(this);
+    lader_ = std::make_unique<Bildlader>([this] {
+        QMetaObject::invokeMethod(this, [this] { UiGuard(kName, "LoadImage", [this] { Bild_Uebernehmen(); }); },
+                                  Qt::QueuedConnection);
+    });
 }
 
 conBeugung::~conBeugung()
 {
+    // A picture still being decoded is waited for before the panel goes.
+    lader_.reset();
     if (&zelo::ImagePanel() == this) zelo::SetImagePanel(nullptr);
 }
 
@@ -210,7 +216,11 @@ void conBeugung::Clear()
 {
     // The scan reads the bitmap and fills the curve; both stay until it ends.
     if (rechnet_) return;
+    lader_->Verwerfen();
+    ladung_ = 0;
+    Bildknoepfe_Freigeben(true);
     bild_.reset();
+    ersatz_.reset();
     ringe_.Clear();
     kurveX_.clear();
     kurveY_.clear();
@@ -235,13 +245,14 @@ void conBeugung::LoadImage()
     cf_ = CF_Aus_Text(kKamerakonstante_Start, 0.0f);
     lblCalibration->setText(QString::fromStdString(CF_Beschriftung(cf_)));
     Clear();
-    bild_ = std::make_unique<clsImage>(gLoader->FreeImageLib_Available());
     const std::string datei = gCommon->Dateiname_Rohdaten();
-    const int32_t lader = bild_->LoadPic(datei, &ersatz_);
-    Label5->setText(lader == Lader_FreeImage ? "FreeImage.dll" : lader == Lader_GDIPlus ? "GDI+" : "VB");
-    Bild_Anzeigen();
+    ladung_ = lader_->Laden(datei, gLoader->FreeImageLib_Available(), std::make_unique<QtErsatzlader>());
+    Bildknoepfe_Freigeben(false);
+    Label5->clear();
     lblFilename->setText(Text(386) + QString::fromStdString(datei));
-    Bildinformationen();
+    lblImage->clear();
+    // Below the tool pages, whichever is shown.
+    lblPunkt->setText(Text(548));
     zoom_ = 1.0f;
     if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren) digitalisieren_ = 1;
     if (gCommon->ProjektTyp() == PT_ELMI_Bild) digitalisieren_ = 0;
@@ -252,14 +263,37 @@ void conBeugung::LoadImage()
     Zeichne_Profil();
 }
 
+void conBeugung::Bild_Uebernehmen()
+{
+    std::optional<Bildlader::Ergebnis> ergebnis = lader_->Abholen();
+    if (!ergebnis || ergebnis->nummer != ladung_) return;
+    ladung_ = 0;
+    Bildknoepfe_Freigeben(true);
+    lblPunkt->clear();
+    bild_ = std::move(ergebnis->bild);
+    ersatz_ = std::move(ergebnis->ersatz);
+    const int32_t lader = ergebnis->lader;
+    Label5->setText(lader == Lader_FreeImage ? "FreeImage.dll" : lader == Lader_GDIPlus ? "GDI+" : "VB");
+    Bild_Anzeigen();
+    Bildinformationen();
+    Layout();
+    bild_->Fehler_Melden();
+}
+
+void conBeugung::Bildknoepfe_Freigeben(bool frei)
+{
+    for (fxbutton* knopf : {cmdCalc, cmdGrau, cmdInvert, cmdUebernehmen}) knopf->setEnabled(frei);
+}
+
 void conBeugung::Bild_Anzeigen()
 {
     QImage anzeige;
-    if (bild_ && bild_->HatPixel())
+    const bool bibliothek = bild_ && bild_->HatPixel();
+    if (bibliothek)
         anzeige = Anzeigebild(*bild_);
-    else if (bild_ && bild_->Image_Width() > 0)
-        anzeige = ersatz_.Bild();
-    pic->setBild(anzeige);
+    else if (bild_ && bild_->Image_Width() > 0 && ersatz_)
+        anzeige = static_cast<QtErsatzlader&>(*ersatz_).Bild();
+    pic->setBild(anzeige, bibliothek);
     HScroll->setValue(0);
     VScroll->setValue(0);
     pic->move(0, 0);

@@ -4,7 +4,10 @@
 // each (their mean centre is the beam centre), keeps the calibration factor CF from the camera
 // constant, draws the grey profile from the centre to the right, turns the image into a spectrum by
 // the radial average and hands it to the project settings, or traces a curve in a plot picture.
+// The picture is decoded on a worker thread and shown when it is ready; meanwhile the panel says so
+// and has no picture to act on, and a new load or Clear drops the one under way.
 #include "curves/ImagePanelCurve.h"
+#include "images/Bildlader.h"
 #include "images/clsImage.h"
 #include "images/clsRinge.h"
 #include "images/modDigitalisieren.h"
@@ -29,7 +32,10 @@ public:
     ~conBeugung() override;
 
     // Loads the image gCommon names: a diffraction image (type 11) or a picture to digitise (10).
+    // The picture follows when it is decoded.
     void LoadImage();
+    // Whether a picture is being decoded.
+    bool Laedt() const { return ladung_ != 0; }
     // Forgets the image, the rings, the centre and the curve; refused while the average runs.
     void Clear();
     void SpracheUmstellen();
@@ -89,6 +95,10 @@ private:
     void Steuerung_Erstellen();
     void Werkzeuge_Erstellen();
     void Layout();
+    // The decoded picture of the load under way, on the window thread.
+    void Bild_Uebernehmen();
+    // The buttons that act on the picture, off while it is decoded.
+    void Bildknoepfe_Freigeben(bool frei);
     void Bild_Anzeigen();
     void Bildinformationen();
     void Scrollbereich();
@@ -105,7 +115,8 @@ private:
     void Projekt_Einstellen();
 
     std::unique_ptr<clsImage> bild_;
-    QtErsatzlader ersatz_;
+    // The window system's loader that read the picture when the image library is off.
+    std::unique_ptr<Ersatzlader> ersatz_;
     clsRinge ringe_;
     // The curve the readers take: the radial average, or the traced points when taken over.
     std::vector<float> kurveX_;
@@ -121,4 +132,7 @@ private:
     Achsenpunkte achsen_;
     int32_t achseSchritt_ = 0;
     bool rechnet_ = false;
+    // The number of the load under way (0 none); the worker comes last, so it goes first.
+    uint64_t ladung_ = 0;
+    std::unique_ptr<Bildlader> lader_;
 };

@@ -46,9 +46,9 @@ void conBeugung::Achsen_Punkte(float PX, float PY)
 
 int32_t conBeugung::Punktfarbe(int32_t x, int32_t y) const
 {
-    const QImage& bild = pic->Bild();
-    if (!bild.valid(x, y)) return -1;
-    const QRgb p = bild.pixel(x, y);
+    const int64_t farbe = pic->Farbe(x, y);
+    if (farbe < 0) return -1;
+    const auto p = static_cast<QRgb>(farbe);
     return qRed(p) | (qGreen(p) << 8) | (qBlue(p) << 16);
 }
 

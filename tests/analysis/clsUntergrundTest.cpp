@@ -92,3 +92,29 @@ TEST_F(UntergrundTest, ReadingSkipsLinesThatAreNotTwoNumbersAndStopsBeyondTheSpe
     gUntergrund->Untergrund_Einlesen(Path("missing.ugs"));
     EXPECT_EQ(gUntergrund->Anzahl(), 4);
 }
+
+TEST_F(UntergrundTest, AFileWithMorePointsThanTheFitTakesIsReadUpToTheLimitWithOneMessageNamingIt)
+{
+    // Support points every 0.003 1/nm lie within the spectrum (up to 19.9 1/nm) for 6,000 lines.
+    const auto schreiben = [this](const std::string& name, int32_t zeilen) {
+        std::ofstream datei(Path(name), std::ios::binary);
+        for (int32_t i = 0; i < zeilen; ++i) datei << 0.003 * i << '\t' << Gerade(0.003 * i) << "\r\n";
+    };
+    schreiben("voll.ugs", 6000);
+    seam.messages.clear();
+    gUntergrund->Untergrund_Einlesen(Path("voll.ugs"));
+    // The fit adds its two anchors to the points read: together the spline's limit.
+    EXPECT_EQ(gUntergrund->Anzahl(), clsSpline::MaxPoints - 2);
+    EXPECT_FLOAT_EQ(gUntergrund->UX(gUntergrund->Anzahl()), 0.003f * (clsSpline::MaxPoints - 3));
+    EXPECT_TRUE(gUntergrund->Fit_OK());
+    EXPECT_EQ(gUntergrund->Anzahl_Fit(), kPunkte + 10);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find(Path("voll.ugs")), std::string::npos) << seam.messages[0].text;
+    EXPECT_NE(seam.messages[0].text.find("4998"), std::string::npos) << seam.messages[0].text;
+
+    // Exactly as many points as the fit takes are read without a word.
+    schreiben("genau.ugs", clsSpline::MaxPoints - 2);
+    gUntergrund->Untergrund_Einlesen(Path("genau.ugs"));
+    EXPECT_EQ(gUntergrund->Anzahl(), clsSpline::MaxPoints - 2);
+    EXPECT_EQ(seam.messages.size(), 1u);
+}

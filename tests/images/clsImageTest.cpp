@@ -5,9 +5,11 @@
 #include "support/TestBilder.h"
 #include "support/TestWorld.h"
 
+#include <FreeImage.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace fs = std::filesystem;
 
@@ -129,5 +131,48 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
         EXPECT_NE(gError->ErrorNumber(), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
         EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
+    }
+}
+
+TEST_F(ImageTest, DeepPicturesAndTheirGreyLevelsAreWhatTheLibrarysConversionsGive)
+{
+    // The library's own conversion to 24 bits of a file, one byte string per row from the top.
+    const auto bibliothek = [this](const std::string& name, bool grau) {
+        FIBITMAP* dib = FreeImage_Load(FreeImage_GetFIFFromFilename(name.c_str()), Datei(name).c_str(), 0);
+        FIBITMAP* bild = FreeImage_ConvertTo24Bits(dib);
+        FreeImage_Unload(dib);
+        if (grau) {
+            FIBITMAP* vier = FreeImage_ConvertTo4Bits(bild);
+            FreeImage_Unload(bild);
+            bild = FreeImage_ConvertTo24Bits(vier);
+            FreeImage_Unload(vier);
+        }
+        std::vector<std::string> zeilen;
+        for (int y = static_cast<int>(FreeImage_GetHeight(bild)) - 1; y >= 0; --y)
+            zeilen.emplace_back(reinterpret_cast<const char*>(FreeImage_GetScanLine(bild, y)), 3 * FreeImage_GetWidth(bild));
+        FreeImage_Unload(bild);
+        return zeilen;
+    };
+    const auto geladen = [](const clsImage& bild) {
+        std::vector<std::string> zeilen;
+        const Bildzeilen z = bild.Zeilen();
+        for (int32_t y = 0; y < z.hoehe; ++y) zeilen.emplace_back(reinterpret_cast<const char*>(z.Zeile(y)), 3 * z.breite);
+        return zeilen;
+    };
+    for (const auto& [name, typ, bits] : {std::tuple{"tief.bmp", FIT_BITMAP, 32}, std::tuple{"tief.png", FIT_RGB16, 48},
+                                          std::tuple{"alpha.png", FIT_RGBA16, 64}}) {
+        SCOPED_TRACE(name);
+        FIBITMAP* dib = FreeImage_AllocateT(typ, 13, 5, bits);
+        for (unsigned y = 0; y < 5; ++y) {
+            BYTE* zeile = FreeImage_GetScanLine(dib, y);
+            for (unsigned i = 0; i < 13u * bits / 8; ++i) zeile[i] = static_cast<BYTE>(i * 29 + y * 71);
+        }
+        ASSERT_TRUE(FreeImage_Save(FreeImage_GetFIFFromFilename(name), dib, Datei(name).c_str(), 0));
+        FreeImage_Unload(dib);
+        clsImage bild(true);
+        ASSERT_EQ(bild.LoadPic(Datei(name).string()), Lader_FreeImage);
+        EXPECT_EQ(geladen(bild), bibliothek(name, false));
+        ASSERT_TRUE(bild.Image_ToGrey());
+        EXPECT_EQ(geladen(bild), bibliothek(name, true));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "../../mainwindow/ui/MainWindowFixture.h"
 #include "core/clsCommon.h"
+#include "core/ui/Sprachtext.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "images/Kalibrierung.h"
@@ -9,6 +10,7 @@
 #include "materials/ui/frmSettings.h"
 #include "mainwindow/ui/frmMain.h"
 #include "support/TestBilder.h"
+#include "support/ui/Hauptfensterbedienung.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
@@ -16,9 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 
 #include <cmath>
+#include <iostream>
 
 namespace {
 
@@ -35,13 +40,17 @@ uint32_t Ringbild(int32_t x, int32_t y)
 
 class BeugungTest : public MainWindowFixture {
 protected:
-    // Opens datei as a new project; ja answers the picture question (Yes: diffraction image).
-    conBeugung& Oeffnen(const std::string& datei, bool ja = true)
+    // Opens datei as a new project; ja answers the picture question (Yes: diffraction image). The
+    // picture is decoded on a worker and follows, waited for unless abwarten is false.
+    conBeugung& Oeffnen(const std::string& datei, bool ja = true, bool abwarten = true)
     {
         seam.dialogAnswers = {(env.Root() / datei).string()};
         seam.answers = {ja ? zelo::MsgResult::Yes : zelo::MsgResult::No};
         gfrmMain->resize(900, 640);
         gfrmMain->mnuNeuesProjekt->trigger();
+        if (abwarten) {
+            EXPECT_TRUE(bedienung::Bild_Abwarten());
+        }
         return *gfrmMain->conBeugung1;
     }
     void Ring(conBeugung& panel, double r, double mx = kMx, double my = kMy)
@@ -143,4 +152,72 @@ TEST_F(BeugungTest, ATraceTakenOverStartsAPictureProject)
     EXPECT_EQ(gCommon->ProjektTyp(), PT_Bild_Digitalisieren);
     EXPECT_GT(gCalc->Punkte(), 100);
     EXPECT_FALSE(panel.isVisible());
+}
+
+TEST_F(BeugungTest, ALargePictureIsDecodedWhileTheWindowAnswersAndShownWithoutACopy)
+{
+    // 4096 x 4096 pixels with rings about the middle.
+    Bild_Schreiben(env.Root() / "gross.png", 4096, 4096, [](int32_t x, int32_t y) {
+        return Grau(static_cast<int32_t>(std::hypot(x - 2048, y - 2048)) % 200 < 20 ? 224 : 48);
+    });
+    gfrmMain->show();
+    // A timer of 10 ms on the window thread: the longest time between two of its ticks.
+    QElapsedTimer uhr;
+    uhr.start();
+    qint64 letzter = 0;
+    qint64 laengste = 0;
+    QTimer takt;
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        laengste = std::max(laengste, uhr.elapsed() - letzter);
+        letzter = uhr.elapsed();
+    });
+    takt.start(10);
+    QTest::qWait(50);
+    laengste = 0;
+    letzter = uhr.elapsed();
+    conBeugung& panel = Oeffnen("gross.png", true, false);
+    EXPECT_TRUE(panel.Laedt());
+    EXPECT_EQ(panel.lblPunkt->text(), Text(548)) << "the panel says that the picture is on its way";
+    Foto(panel, "laedt");
+    ASSERT_TRUE(bedienung::Bild_Abwarten());
+    // The first drawing of the picture counts too.
+    QTest::qWait(100);
+    takt.stop();
+    std::cout << "longest pause of the window while opening a picture of 4096 x 4096 pixels: " << laengste << " ms"
+              << std::endl;
+    RecordProperty("longest_pause_ms", static_cast<int>(laengste));
+    EXPECT_LT(laengste, 2000) << "a sanity bound only";
+
+    EXPECT_TRUE(panel.lblImage->text().contains("4096 Pixel"));
+    EXPECT_EQ(panel.pic->size(), QSize(4096, 4096));
+    // The window shows the library's own pixels, drawn turned over, not a copy of them.
+    EXPECT_EQ(panel.pic->Bild().constBits(), panel.Bild()->Zeilen().bits);
+    panel.pic_MouseMove(2048 + 10, 2048);
+    EXPECT_TRUE(panel.lblPunkt->text().endsWith("Graustufe: 224")) << panel.lblPunkt->text().toStdString();
+    Foto(panel, "gross");
+}
+
+TEST_F(BeugungTest, ASecondPictureOpenedWhileTheFirstDecodesIsTheOneShownAndAShownPictureOutlivesTheProject)
+{
+    Bild_Schreiben(env.Root() / "gross.png", 3000, 3000, [](int32_t x, int32_t y) { return static_cast<uint32_t>(x * 97 + y); });
+    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
+    conBeugung& panel = Oeffnen("gross.png", true, false);
+    // Meanwhile there is no picture to act on: clicks do nothing, the picture's buttons are off.
+    EXPECT_EQ(panel.pic->size(), QSize(0, 0));
+    Ring(panel, 40);
+    EXPECT_EQ(panel.lstKreise->count(), 0);
+    EXPECT_FALSE(panel.cmdCalc->isEnabled());
+    EXPECT_FALSE(panel.cmdGrau->isEnabled());
+    Oeffnen("ringe.png");
+    EXPECT_EQ(panel.pic->size(), QSize(400, 300));
+    EXPECT_TRUE(panel.cmdCalc->isEnabled());
+    EXPECT_TRUE(panel.lblImage->text().contains("400 Pixel"));
+    QTest::qWait(50);
+    EXPECT_EQ(panel.pic->size(), QSize(400, 300)) << "the first picture never shows";
+
+    // A copy of what the window showed keeps its pixels after the panel let the picture go.
+    const QImage gezeigt = panel.pic->Bild();
+    panel.Clear();
+    EXPECT_EQ(panel.Bild(), nullptr);
+    EXPECT_EQ(qGray(gezeigt.pixel(kMx + 40, 300 - 1 - kMy)), 220);
 }

@@ -337,6 +337,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
         return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
     });
     Neues_Projekt((env.Root() / "ringe.png").string(), {zelo::MsgResult::Yes});
+    ASSERT_TRUE(Bild_Abwarten());
     conBeugung& panel = *gfrmMain->conBeugung1;
     ASSERT_TRUE(panel.isVisible());
     for (const double r : {40.0, 80.0}) {

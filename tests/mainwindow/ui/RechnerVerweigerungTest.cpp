@@ -55,7 +55,7 @@ TEST_F(RechnerVerweigerungTest, RefusedInputEmptiesTheResultsAndSaysWhy)
     // Each is typed after a number was shown, so that a result left standing would show.
     const Fall faelle[] = {{"1e400", false}, {"1e309", false}, {"12x", false}, {"abc", false},
                            {"((2", true},    {"2)", true},     {"sin()", true}, {"sqrt(-1)", true},
-                           {"1e300*1e300", true}};
+                           {"1e300*1e300", true}, {"1+ln(0)", true}, {"hex(ln(0))", true}, {"foo(2)", true}};
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.eingabe);
         Eingeben("7", false);

@@ -6,11 +6,13 @@
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
 #include "graphics/conDisplay.h"
+#include "images/ui/conBeugung.h"
 #include "mainwindow/ui/frmMain.h"
 #include "panels/conFit.h"
 #include "widgets/fxbutton.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -51,6 +53,18 @@ inline void Tippen(QLineEdit* feld, double wert)
     feld->selectAll();
     QTest::keyClicks(feld, QString::number(wert, 'g', 7));
     QTest::keyClick(feld, Qt::Key_Return);
+}
+
+// Lets the window's events run until the image panel shows the picture it is decoding; false after a minute.
+inline bool Bild_Abwarten()
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (gfrmMain->conBeugung1->Laedt()) {
+        if (uhr.elapsed() > 60000) return false;
+        QTest::qWait(5);
+    }
+    return true;
 }
 
 // The bound of a side fit over points von..bis of the averaged halves that counting noise alone
