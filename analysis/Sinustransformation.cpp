@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -165,6 +166,96 @@ void Kern(const FFT_Plan& plan, float* re, float* im, int32_t m)
     }
 }
 
+// F(k) = faktor·Σ f(j)·sin(π·j·k/n) over j = 1..n − 1, written to out[k·s] for k = 1..n − 1 (n a
+// power of two up to half the plan's N; f(0), f(n) are not read). Split as in a split-radix
+// transform: the odd k are a cosine transform of the n/2 sums f(j) + f(n − j), carried by a complex
+// transform of n/4 points; the even k the same sine sum over n/2 of the differences f(j) − f(n − j).
+// Unlike a running sum over the outputs, nothing lets the rounding errors grow along k. arbeit
+// holds n floats.
+void Sinussumme(const FFT_Plan& plan, const float* f, int32_t n, float* out, int32_t s, float* arbeit, float faktor)
+{
+    if (n <= 8) {
+        // sin(π·m/n) from the stage table of half-length n, negative for m mod 2n from n on.
+        const float* sinus = plan.DrehIm.data() + n - 1;
+        for (int32_t k = 1; k < n; ++k) {
+            double summe = 0;
+            for (int32_t j = 1; j < n; ++j) {
+                const int32_t m = j * k % (2 * n);
+                summe += f[j] * (m < n ? sinus[m] : -sinus[m - n]);
+            }
+            out[k * s] = static_cast<float>(faktor * summe);
+        }
+        return;
+    }
+    const int32_t L = n / 2;
+    const int32_t H = L / 2;
+    // The differences at g(1..L − 1), then the complex transform at the bit reversal of its index.
+    float* g = arbeit;
+    float* zr = arbeit + L;
+    float* zi = zr + H;
+    int32_t bitsH = 0;
+    while ((1 << bitsH) < H) ++bitsH;
+    const int32_t schieben = plan.Bits - 1 - bitsH;
+    // exp(iπ·k/(2L)) and exp(2πi·k/L) from the stage tables of half-lengths n and H.
+    const float* w1r = plan.DrehRe.data() + n - 1;
+    const float* w1i = plan.DrehIm.data() + n - 1;
+    const float* w2r = plan.DrehRe.data() + H - 1;
+    const float* w2i = plan.DrehIm.data() + H - 1;
+    const float halb = 0.5f * faktor;
+    // With c(j) = f(j) + f(n − j) (c(L) = f(L)) and d(j) = c(L − j), the odd outputs are
+    // F(4m + 1) = v(m), F(4m + 3) = −v(L − 1 − m) with v the real transform of the Hermitian
+    // X(k) = exp(iπ·k/(2L))·(d(k) − i·d(L − k))/2, X(0) = d(0), packed as Z(k) = E(k) + i·O(k),
+    // E(k) = X(k) + X(k + H), O(k) = (X(k) − X(k + H))·exp(2πi·k/L).
+    const auto c = [&](int32_t j) { return f[j] + f[n - j]; };
+    // Z(k) from d(k), d(L − k), d(k + H), d(H − k) and the twiddles at k, for one k or four at once.
+    const auto z_wert = [halb](auto dk, auto dLk, auto dk2, auto dLk2, auto ar, auto ai, auto br, auto bi, auto cr,
+                               auto ci) {
+        const auto xr = halb * (ar * dk + ai * dLk), xi = halb * (ai * dk - ar * dLk);
+        const auto yr = halb * (br * dk2 + bi * dLk2), yi = halb * (bi * dk2 - br * dLk2);
+        const auto er = xr + yr, ei = xi + yi, dr = xr - yr, di = xi - yi;
+        const auto orr = dr * cr - di * ci, oi = dr * ci + di * cr;
+        return std::pair{er - oi, ei + orr};
+    };
+    const auto ablegen = [&](int32_t k, float wert_r, float wert_i) {
+        const int32_t j = plan.Umordnung[static_cast<size_t>(k)] >> schieben;
+        zr[j] = wert_r;
+        zi[j] = wert_i;
+    };
+    // g(j) at j = k and H + k along the way.
+    for (int32_t k = 0; k < 4; ++k) {
+        // X(0) = d(0): twice d(0) against the halving, and no d(L).
+        const float dk = k == 0 ? 2.0f * f[L] : c(L - k);
+        const float dLk = k == 0 ? 0.0f : c(k);
+        const auto [wr, wi] =
+            z_wert(dk, dLk, c(H - k), c(H + k), w1r[k], w1i[k], w1r[k + H], w1i[k + H], w2r[k], w2i[k]);
+        ablegen(k, wr, wi);
+        if (k > 0) g[k] = faktor * (f[k] - f[n - k]);
+        g[H + k] = faktor * (f[H + k] - f[n - H - k]);
+    }
+    const auto wenden = [](Vier v) { return __builtin_shufflevector(v, v, 3, 2, 1, 0); };
+    const auto ab = [&](const float* p) { return wenden(Laden(p - 3)); };  // p[0], p[-1], p[-2], p[-3]
+    for (int32_t k = 4; k < H; k += 4) {
+        const Vier fk = Laden(f + k), fnk = ab(f + n - k);
+        const Vier fHpk = Laden(f + H + k), fnHpk = ab(f + n - H - k);
+        const auto [wr, wi] = z_wert(ab(f + L - k) + Laden(f + L + k), fk + fnk, ab(f + H - k) + Laden(f + n - H + k),
+                                     fHpk + fnHpk, Laden(w1r + k), Laden(w1i + k), Laden(w1r + k + H),
+                                     Laden(w1i + k + H), Laden(w2r + k), Laden(w2i + k));
+        for (int32_t l = 0; l < 4; ++l) ablegen(k + l, wr[l], wi[l]);
+        Ablegen(g + k, faktor * (fk - fnk));
+        Ablegen(g + H + k, faktor * (fHpk - fnHpk));
+    }
+    Kern(plan, zr, zi, H);
+    for (int32_t q = 0; q < H / 2; ++q) {
+        out[(8 * q + 1) * s] = zr[q];
+        out[(8 * q + 5) * s] = zi[q];
+    }
+    for (int32_t q = H / 2; q < H; ++q) {
+        out[(2 * n - 8 * q - 1) * s] = -zr[q];
+        out[(2 * n - 8 * q - 5) * s] = -zi[q];
+    }
+    Sinussumme(plan, g, L, out, 2 * s, arbeit + L, 1.0f);
+}
+
 }
 
 void Ungerade_Setzen(std::vector<float>& re, int32_t n, int32_t i, float v)
@@ -238,6 +329,15 @@ void Reelle_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float
     }
 }
 
+void Sinus_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float> out, float scale)
+{
+    // The sum over all N points is twice the one over the first half.
+    const int32_t n = plan.N / 2;
+    Sinussumme(plan, in.data(), n, out.data(), 1, out.data() + n + 1, 2.0f * scale);
+    out[0] = 0.0f;
+    out[static_cast<size_t>(n)] = 0.0f;
+}
+
 void Komplexe_FFT(const FFT_Plan& plan, std::span<const float> inRe, std::span<const float> inIm,
                   std::span<float> outRe, std::span<float> outIm, float scale)
 {
@@ -280,6 +380,7 @@ Transformierte Sinustransformation(const FFT_Plan& plan, std::span<const float> 
     }
 
     Transformierte out{std::vector<float>(size, 0.0f), std::vector<float>(size, 0.0f)};
-    Reelle_FFT(plan, inRe, out.Re, out.Im, 0.5f);
+    Sinus_FFT(plan, inRe, out.Im, 0.5f);
+    std::fill(out.Im.begin() + n / 2 + 1, out.Im.end(), 0.0f);
     return out;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The forward sine transform from K·I(K) to G(r), carried out by one radix-2 complex transform of
-// N = 2^Bits points: the real input is laid out with odd symmetry about index 0, so that the
-// imaginary part of the result is the sine sum. Everything is held in single precision.
+// The forward sine transform from K·I(K) to G(r) as the transform of N = 2^Bits points: the real
+// input is laid out with odd symmetry about index 0, so that the imaginary part of the result is
+// the sine sum; radix-2 complex transforms carry it. Everything is held in single precision.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -36,6 +36,11 @@ FFT_Plan FFT_Planen(int32_t bits);
 void Reelle_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float> outRe, std::span<float> outIm,
                 float scale);
 
+// The imaginary part of the same transform for an input of odd symmetry (in(N − n) = −in(n)), its
+// sine sum: out(k) = scale · Σn in(n) · sin(2π·n·k/N) for k = 0..N/2; its real part vanishes. Reads
+// in(1)..in(N/2 − 1) only. out holds at least N + 1 values; those above N/2 serve as working space.
+void Sinus_FFT(const FFT_Plan& plan, std::span<const float> in, std::span<float> out, float scale);
+
 // One complex transform: out(k) = scale · Σn in(n) · exp(+2πi·n·k/N) for k = 0..N-1. All four
 // spans hold at least N values; out must not overlap in.
 void Komplexe_FFT(const FFT_Plan& plan, std::span<const float> inRe, std::span<const float> inIm,
@@ -59,7 +64,8 @@ struct Sinus_Vorgaben {
     float Y_Abbruch = 0.0f;
 };
 
-// The complex result at indices 0..N+1 (the last two stay 0).
+// The complex result at indices 0..N+1: the sine sum in Im at 0..N/2, everything else 0 (the real
+// part of an odd input's transform vanishes; the mirrored half Im(N − k) = −Im(k) is not kept).
 struct Transformierte {
     std::vector<float> Re;
     std::vector<float> Im;

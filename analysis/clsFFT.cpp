@@ -106,6 +106,9 @@ void clsFFT::FFT_Ungeschuetzt()
     auto ergebnis = Sinustransformation(plan_, Eingabekurve(Letzter_K_Index(plan_)), v);
     fwdOutRe_ = std::move(ergebnis.Re);
     fwdOutIm_ = std::move(ergebnis.Im);
+    // The whole odd result, as the inverse transform takes it.
+    for (int32_t k = 1; k < n_ / 2; ++k)
+        fwdOutIm_[static_cast<size_t>(n_ - k)] = -fwdOutIm_[static_cast<size_t>(k)];
     ++anzahlFFT_;
 }
 

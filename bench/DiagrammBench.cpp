@@ -1,33 +1,22 @@
 // One redraw of the main diagram at a typical window size: three fresh layers of 1200 × 700
 // pixels, scaling, a curve of 2000 points and two reference lines drawn into them, and the AND
 // merge with the axes. One frame at 60 Hz is 16 ms.
+#include "BenchAnwendung.h"
 #include "BenchUmgebung.h"
 #include "core/KurvenTyp.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
-QApplication& Anwendung()
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "zelo_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void BM_DiagramRedrawWithThreeLayers(benchmark::State& state)
 {
-    Anwendung();
+    Bench_Anwendung();
     BenchUmgebung umgebung;
     gGrafik = std::make_unique<clsGrafik>();
     {

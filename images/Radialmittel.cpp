@@ -7,13 +7,35 @@
 
 namespace {
 
-constexpr int32_t kDunkel = 12;
-constexpr int32_t kGesaettigt = 255;
+// Pixels whose grey level is 12 to 254 are kept: halves go to the even neighbour, so the unrounded
+// grey lies in [11.5, 254.5]. In hundredths the grey is the whole number 30·blue + 59·green + 11·red;
+// it decides at once unless it is one of the two bounds, where only the grey in double precision can.
+constexpr int32_t kDunkelHundertstel = 1150;
+constexpr int32_t kGesaettigtHundertstel = 25450;
+constexpr double kDunkelGrenze = 11.5;
+constexpr double kGesaettigtGrenze = 254.5;
+
+bool Behalten(int32_t blau, int32_t gruen, int32_t rot)
+{
+    const int32_t hundertstel = 30 * blau + 59 * gruen + 11 * rot;
+    if (hundertstel > kDunkelHundertstel && hundertstel < kGesaettigtHundertstel) return true;
+    if (hundertstel != kDunkelHundertstel && hundertstel != kGesaettigtHundertstel) return false;
+    const double grau = Grauwert_Ungerundet(blau, gruen, rot);
+    return grau >= kDunkelGrenze && grau <= kGesaettigtGrenze;
+}
 
 struct Bins {
     std::vector<double> summe;
     std::vector<int64_t> anzahl;
 };
+
+// r ≥ 0 rounded half to even: adding 2^52 leaves no bits for a fraction, so the sum is rounded in
+// the default mode, without a call into the maths library per pixel.
+int64_t Gerundet(double r)
+{
+    constexpr double kZwei52 = 4503599627370496.0;
+    return static_cast<int64_t>((r + kZwei52) - kZwei52);
+}
 
 // Adds the kept pixels of one row; y is counted from the top.
 void Zeile_Sammeln(const uint8_t* zeile, int32_t breite, double mx, double dy2, int64_t letzterBin, Bins& bins)
@@ -22,10 +44,9 @@ void Zeile_Sammeln(const uint8_t* zeile, int32_t breite, double mx, double dy2, 
         const int32_t blau = zeile[0];
         const int32_t gruen = zeile[1];
         const int32_t rot = zeile[2];
-        const int32_t grau = Grauwert(blau, gruen, rot);
-        if (grau < kDunkel || grau >= kGesaettigt) continue;
+        if (!Behalten(blau, gruen, rot)) continue;
         const double dx = x - mx;
-        const auto bin = static_cast<int64_t>(std::nearbyint(std::sqrt(dx * dx + dy2)));
+        const int64_t bin = Gerundet(std::sqrt(dx * dx + dy2));
         if (bin > letzterBin) continue;
         ++bins.anzahl[static_cast<size_t>(bin)];
         bins.summe[static_cast<size_t>(bin)] += blau | (gruen << 8) | (rot << 16);

@@ -43,9 +43,10 @@ struct Bildzeilen {
 
 // The grey level of the three colour bytes of a packed colour, low byte first (p), then q, then s:
 // 0.3·p + 0.59·q + 0.11·s rounded half to even.
+inline double Grauwert_Ungerundet(int32_t p, int32_t q, int32_t s) { return 0.59 * q + 0.3 * p + 0.11 * s; }
 inline int32_t Grauwert(int32_t p, int32_t q, int32_t s)
 {
-    return static_cast<int32_t>(std::nearbyint(0.59 * q + 0.3 * p + 0.11 * s));
+    return static_cast<int32_t>(std::nearbyint(Grauwert_Ungerundet(p, q, s)));
 }
 
 class clsImage {

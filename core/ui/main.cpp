@@ -1,11 +1,10 @@
+#include "core/ui/Anwendung.h"
 #include "core/ui/QtUiSeam.h"
 #include "core/ui/modStartup.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Anwendung app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     QtUiSeam seam;
     zelo::SetUi(&seam);

@@ -69,6 +69,26 @@ TEST(Sinustransformation, MatchesTheDirectSineSumWithTheWindowTheFirstPointAndTh
     EXPECT_LT(Abweichung(Sinustransformation(plan, y, v), reference, plan.N), 1e-5);
 }
 
+TEST(Sinustransformation, SineSumOfAnOddInputAgreesWithTheFullTransformAtEverySize)
+{
+    // From the smallest plan (summed directly) over one split to many, up to the largest.
+    for (const int32_t bits : {2, 3, 4, 5, 6, 9, 14, 17, 20}) {
+        const FFT_Plan plan = FFT_Planen(bits);
+        const auto n = static_cast<size_t>(plan.N);
+        const std::vector<float> y = RandomCurve(plan.N / 2 - 1, 23u + unsigned(bits));
+        std::vector<float> in(n + 2, 0.0f);
+        for (int32_t i = 2; i <= plan.N / 2; ++i) Ungerade_Setzen(in, plan.N, i, y[size_t(i - 2)]);
+        std::vector<float> re(n + 2), im(n + 2), sinus(n + 2, 7.0f);
+        Reelle_FFT(plan, in, re, im, 0.5f);
+        Sinus_FFT(plan, in, sinus, 0.5f);
+        std::vector<double> full(n / 2 + 1);
+        for (size_t k = 0; k <= n / 2; ++k) full[k] = im[k];
+        EXPECT_LT(RelativeError([&](size_t k) { return sinus[k]; }, full), 1e-6) << bits << " bits";
+        EXPECT_EQ(sinus[0], 0.0f);
+        EXPECT_EQ(sinus[n / 2], 0.0f);
+    }
+}
+
 TEST(Sinustransformation, PlansOnlyTwoToTwentyBits)
 {
     EXPECT_EQ(FFT_Planen(2).N, 4);

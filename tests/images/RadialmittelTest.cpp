@@ -4,7 +4,12 @@
 #include "support/TestBilder.h"
 #include "support/TestWorld.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <random>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 class RadialmittelTest : public ::testing::Test {
@@ -96,4 +101,68 @@ TEST_F(RadialmittelTest, ACentreLeavingFewerThanTwoPointsIsRefused)
     EXPECT_EQ(kurve.X.size(), 1u) << "the previous curve stays";
     EXPECT_TRUE(Radialmittel_Berechnen(bild.Zeilen(), 107.0f, 5.0f, 1.0f, nullptr, kurve));
     EXPECT_EQ(kurve.X.size(), 2u);
+}
+
+namespace {
+
+// The average as the scan defines it, pixel by pixel through the grey level and the maths library:
+// bins of the pixels with grey 12 to 254, each divided by its count plus one, the plateau before
+// the first maximum.
+std::vector<float> Mittel_Pixelweise(const Bildzeilen& bild, double mx, double my, size_t punkte)
+{
+    std::vector<double> summe(static_cast<size_t>(bild.breite) + 101), anzahl(summe.size());
+    for (int32_t y = 0; y < bild.hoehe; ++y)
+        for (int32_t x = 0; x < bild.breite; ++x) {
+            const uint8_t* p = bild.Zeile(y) + 3 * x;
+            const int32_t grau = Grauwert(p[0], p[1], p[2]);
+            if (grau < 12 || grau > 254) continue;
+            const auto b = static_cast<size_t>(std::nearbyint(std::sqrt((x - mx) * (x - mx) + (y - my) * (y - my))));
+            if (b >= summe.size()) continue;
+            summe[b] += p[0] + 256.0 * p[1] + 65536.0 * p[2];
+            anzahl[b] += 1;
+        }
+    std::vector<float> Y(punkte, 0.0f);
+    for (size_t i = 0; i < punkte && i < summe.size(); ++i) Y[i] = static_cast<float>(summe[i] / (anzahl[i] + 1));
+    const auto erstesMaximum = std::max_element(Y.begin(), Y.end());
+    if (*erstesMaximum > 0) std::fill(Y.begin(), erstesMaximum, *erstesMaximum);
+    return Y;
+}
+
+}
+
+TEST(Radialmittel, ColourPixelsAtTheGreyBoundsAndHalfPixelDistancesGiveThePixelByPixelResult)
+{
+    // The colours whose grey lies within a hundredth of 11.5 (37 of them exactly at it in whole
+    // hundredths, where the rounding of the double decides) or a tenth of 254.5, among random colours.
+    std::vector<std::array<uint8_t, 3>> grenzfarben;
+    for (int32_t p = 0; p < 256; ++p)
+        for (int32_t q = 0; q < 256; ++q)
+            for (int32_t s = 0; s < 256; ++s)
+                if (const int32_t h = 30 * p + 59 * q + 11 * s; std::abs(h - 1150) <= 1 || std::abs(h - 25450) <= 10)
+                    grenzfarben.push_back({uint8_t(p), uint8_t(q), uint8_t(s)});
+    ASSERT_GT(grenzfarben.size(), 111u);
+    const int32_t breite = 301, hoehe = 203, pitch = 904;
+    std::vector<uint8_t> bits(static_cast<size_t>(pitch) * hoehe);
+    std::mt19937 zufall(31u);
+    for (int32_t y = 0; y < hoehe; ++y)
+        for (int32_t x = 0; x < breite; ++x) {
+            uint8_t* p = &bits[static_cast<size_t>(y) * pitch + 3 * x];
+            if (zufall() % 2) {
+                const auto& f = grenzfarben[zufall() % grenzfarben.size()];
+                std::copy(f.begin(), f.end(), p);
+            } else {
+                for (int k = 0; k < 3; ++k) p[k] = static_cast<uint8_t>(zufall());
+            }
+        }
+    const Bildzeilen bild{bits.data(), breite, hoehe, pitch};
+    // Whole and half-pixel centres put pixels exactly half way between two bins.
+    for (const auto& [mx, my] :
+         {std::pair{150.0f, 101.0f}, {150.5f, 101.0f}, {0.5f, 0.5f}, {33.25f, 190.75f}, {-20.0f, 40.0f}}) {
+        Radialkurve kurve;
+        ASSERT_TRUE(Radialmittel_Berechnen(bild, mx, my, 0.25f, nullptr, kurve));
+        const std::vector<float> erwartet = Mittel_Pixelweise(bild, mx, my, kurve.Y.size());
+        ASSERT_EQ(kurve.Y.size(), erwartet.size());
+        for (size_t i = 0; i < erwartet.size(); ++i)
+            ASSERT_EQ(kurve.Y[i], erwartet[i]) << "bin " << i << ", centre " << mx << ", " << my;
+    }
 }

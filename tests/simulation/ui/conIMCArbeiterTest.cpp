@@ -1,9 +1,11 @@
 // The simulation panel stays answering while the worker sets up and runs a box of 32,000 atoms
-// (20 cells per direction): the window's events go on, Stop ends the run at once, and a stopped
-// run shows its best state and says which cycle that is.
+// (20 cells per direction): the window's events go on, Stop ends the run at once (the longest pause
+// of the window while stopping is reported), and a stopped run shows its best state and says which
+// cycle that is.
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
+#include "support/ui/Pausenmesser.h"
 #include "support/ui/UiTestWorld.h"
 #include "widgets/fxbutton.h"
 
@@ -14,8 +16,11 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 class conIMCArbeiterTest : public ::testing::Test, protected UiTestWorld {
 protected:
@@ -99,4 +104,24 @@ TEST_F(conIMCArbeiterTest, StoppedRunShowsItsBestCycle)
     EXPECT_EQ(panel.Bild().chi2, panel.Modell().Bestes_chi2());
     EXPECT_EQ(panel.Label13->text().toStdString().find("Convergenz: "), 0u);
     ASSERT_TRUE(panel.grab().save(Bild("conIMC_Bester.png")));
+}
+
+TEST_F(conIMCArbeiterTest, PauseOfTheWindowWhileStoppingTwentyCellsIsReported)
+{
+    panel.txtAtome->setText("20");
+    panel.cmdIKladen_Click(0);
+    ASSERT_GE(Warten([this] { return !panel.Beschaeftigt(); }), 0);
+    ASSERT_EQ(panel.lblAtome->text(), "32000 insges.");
+    panel.HScroll1->setValue(0);
+    panel.Command2->Click();
+    ASSERT_TRUE(panel.Laeuft());
+
+    // The run goes on for a while, then the stop comes from the event loop as a click does.
+    Pausenmesser messer;
+    messer.Laufen_Lassen(300);
+    QTimer::singleShot(0, panel.Command3, [this] { panel.Command3->Click(); });
+    messer.Laufen_Lassen(700);
+    EXPECT_FALSE(panel.Laeuft());
+    std::cout << "longest pause of the window while stopping 32,000 atoms: " << messer.Laengste() << " ms" << std::endl;
+    RecordProperty("pause_ms", static_cast<int>(messer.Laengste()));
 }

@@ -1,5 +1,6 @@
-// Runs the ui tests inside one QApplication on the offscreen platform.
-#include <QApplication>
+// Runs the ui tests inside the program's application object on the offscreen platform.
+#include "core/ui/Anwendung.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +8,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    Anwendung app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
