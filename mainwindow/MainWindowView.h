@@ -56,6 +56,8 @@ public:
     // The diagram's information handler for display and kind.
     virtual void InfoChange(int32_t, int32_t) {}
     virtual void RedrawPreviews() {}
+    // The preview windows close: they belong to the project that ended.
+    virtual void ClosePreviews() {}
     // One or two diagrams as gOptions' Ansicht_2_Fenster says.
     virtual void Toggle_2Fenster() {}
     // The modal averaging dialog on the folded curve.

@@ -254,7 +254,7 @@ void Ruhezustand_Zeigen()
     schritte.Tags_Setzen(kKeinText, kKeinText);
     schritte.StepLabels();
     view.SetTitle(Titel_Ohne_Datei());
-    view.RedrawPreviews();
+    view.ClosePreviews();
 }
 
 void Neues_Projekt_Reset()

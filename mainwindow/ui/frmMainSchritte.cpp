@@ -114,6 +114,8 @@ void frmMain::InfoChange(int32_t display, int32_t kurve) { conDisplay_InfoChange
 
 void frmMain::RedrawPreviews() { ShowWindowPreview(); }
 
+void frmMain::ClosePreviews() { ClosePreviewWindows(); }
+
 void frmMain::Mitteln_Dialog()
 {
     frmMittel dialog(this);

@@ -1,9 +1,9 @@
 // Three projects one after the other in one main window, by clicks and keys: a two-sided raw
 // spectrum through the whole road, then a folded curve file, then a ring image through the image
 // panel. Each start must look like the first start of a session: the same tools, "Weiter" on,
-// empty value labels, no panel or mark of the previous project, open previews showing the new
-// project; the steps that wait for a click in the diagram say so; the extras step and the
-// simulation panel lead back to a working step; the saved mark tells the truth.
+// empty value labels, no panel, preview or mark of the previous project; previews opened in a
+// project show it as it stands; the steps that wait for a click in the diagram say so; the extras
+// step and the simulation panel lead back to a working step; the saved mark tells the truth.
 #include "mainwindow/ui/frmMain.h"
 
 #include "mainwindow/Kohlenstoffprobe.h"
@@ -49,6 +49,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -188,7 +189,8 @@ protected:
         EXPECT_EQ(gGR->Punkte(), 0);
         EXPECT_EQ(gIK->Punkte(), 0) << "no I(K) of the previous project";
         EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f) << "no density of the previous project";
-        for (frmSmall* f : {gr, ik, ug}) Zeigt_Aktuelles(*f, wo);
+        const std::map<std::string, QPointer<QWidget>> offen = colSmall;
+        for (const auto& [schluessel, fenster] : offen) Zeigt_Aktuelles(*qobject_cast<frmSmall*>(fenster.data()), wo);
     }
 
     // The averaging dialog takes both halves.
@@ -221,9 +223,9 @@ protected:
     RecordingSeam seam;
     Kohlenstoffprobe probe;
     std::mt19937_64 zufall{20261207};
-    frmSmall* gr = nullptr;
-    frmSmall* ik = nullptr;
-    frmSmall* ug = nullptr;
+    QPointer<frmSmall> gr;
+    QPointer<frmSmall> ik;
+    QPointer<frmSmall> ug;
 };
 
 }
@@ -330,6 +332,9 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     EXPECT_NE(seam.messages[fragen].text.find(gLanguage->Caption(191)), std::string::npos);
     ASSERT_EQ(gCommon->ProjektTyp(), PT_Fit);
     ASSERT_EQ(gSchritt, ST_JK);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(colSmall.empty()) << "the previous project's previews are closed";
+    EXPECT_TRUE(gr.isNull() && ik.isNull() && ug.isNull());
     Startzustand("Fit", "folded curve after a raw spectrum");
     Bild("6_gefaltet_start");
     Seitenfit();
