@@ -15,6 +15,7 @@ enum class Panelaufruf {
     UG_Aktualisieren,
     UG_SS_Speichern,
     FTR_Zeigen,  // with the curve kind
+    FTR_Daempfen,  // a freshly computed I(K) takes the damping the panel's list shows
     FTR_ShowPeakBuilder,
     PeakTest_Init,  // with the curve kind
     PeakTest_Clear,

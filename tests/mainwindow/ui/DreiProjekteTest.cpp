@@ -2,11 +2,13 @@
 // spectrum through the whole road, then a folded curve file, then a ring image through the image
 // panel. Each start must look like the first start of a session: the same tools, "Weiter" on,
 // empty value labels, no panel, preview or mark of the previous project; previews opened in a
-// project show it as it stands; the steps that wait for a click in the diagram say so; the extras
-// step and the simulation panel lead back to a working step; the saved mark tells the truth.
+// project show it as it stands; the damping chosen once holds for the next project's I(K); the
+// steps that wait for a click in the diagram say so; the extras step and the simulation panel lead
+// back to a working step; the saved mark tells the truth.
 #include "mainwindow/ui/frmMain.h"
 
 #include "mainwindow/Kohlenstoffprobe.h"
+#include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
@@ -246,10 +248,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Mitteln();
     ASSERT_EQ(gSchritt, ST_JK);
     Seitenfit();
-    const int32_t T = gCalc->Trennstelle();
-    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
-    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
-    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
+    Seitenfit_Uebernehmen();
     ASSERT_EQ(gSchritt, ST_Fit_Fertig);
     Drueck(23);
     ASSERT_EQ(gSchritt, ST_UG);
@@ -258,6 +257,8 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
 
     Drueck(15);
     ASSERT_EQ(gSchritt, ST_IK);
+    // The damping is chosen once, as a user does.
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
     Zeigt_Aktuelles(*ik, "I(K) computed");
     Zeigt_Aktuelles(*gr, "I(K) computed");
     // The cut-off by a right click: the G(r) that I(K) gives follows at once.
@@ -338,6 +339,15 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Startzustand("Fit", "folded curve after a raw spectrum");
     Bild("6_gefaltet_start");
     Seitenfit();
+    // On to this project's I(K), with the damping list as the first project left it.
+    Seitenfit_Uebernehmen();
+    Drueck(23);
+    ASSERT_EQ(gSchritt, ST_UG);
+    for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
+    Drueck(15);
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(gfrmMain->conFTR1->cmbDaempfung->currentData().toInt(), int(DA_Lorch)) << "the list as it was left";
+    EXPECT_TRUE(Gedaempft_Wie_Die_Liste(gfrmMain->conFTR1->cmbDaempfung)) << "the next project's I(K)";
 
     // ---- 3: a ring image through the image panel into J(K).
     Bild_Schreiben(env.Root() / "ringe.png", 400, 300, [](int32_t x, int32_t y) {

@@ -1,20 +1,24 @@
 #pragma once
 // Driving the main window as a user does: tool buttons, clicks in the main diagram at curve
-// coordinates, and typed values; shared by the window tests of the evaluation road and the tool that
-// takes the guide's pictures.
+// coordinates, typed values and list choices; shared by the window tests of the evaluation road and
+// the tool that takes the guide's pictures.
+#include "analysis/clsIK.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/frmMain.h"
+#include "panels/conFit.h"
 #include "widgets/fxbutton.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 
 #include <cstdint>
+#include <vector>
 
 namespace bedienung {
 
@@ -52,6 +56,25 @@ inline void Tippen(QLineEdit* feld, double wert)
     QTest::keyClick(feld, Qt::Key_Return);
 }
 
+// Chooses the list's entry that carries daten, as the user's choice in the open list does.
+inline void Auswaehlen(QComboBox* liste, const QVariant& daten)
+{
+    const int index = liste->findData(daten);
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
+// Whether I(K) is damped as the Fourier panel's list shows: damping it so once more changes nothing.
+inline bool Gedaempft_Wie_Die_Liste(const QComboBox* liste)
+{
+    std::vector<float> gezeigt(static_cast<size_t>(gIK->Punkte()));
+    gIK->CopyArray(gezeigt);
+    gIK->Daempfen(liste->currentData().toInt());
+    std::vector<float> gedaempft(gezeigt.size());
+    gIK->CopyArray(gedaempft);
+    return !gezeigt.empty() && gezeigt == gedaempft;
+}
+
 // The bound of a side fit over points von..bis of the averaged halves that counting noise alone
 // reaches.
 inline double Chi(int32_t von, int32_t bis)
@@ -59,6 +82,16 @@ inline double Chi(int32_t von, int32_t bis)
     double s = 0.0;
     for (int32_t i = von; i <= bis; ++i) s += double(gCalc->Y(i)) * gCalc->Y(i) / 2.0 / 1e4;
     return s;
+}
+
+// The side fit at its separation point with the smoothing that counting noise alone reaches on
+// either side, taken over.
+inline void Seitenfit_Uebernehmen()
+{
+    const int32_t T = gCalc->Trennstelle();
+    Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
+    Tippen(gfrmMain->conFit1->txtParam[1], Chi(T - 5, gCalc->Punkte()));
+    QTest::mouseClick(gfrmMain->conFit1->cmdFit[8], Qt::LeftButton);
 }
 
 }
