@@ -78,15 +78,7 @@ protected:
         probe = Kohlenstoffprobe::AusDatenbank();
         seam.previews = [] { ShowWindowPreview(); };
     }
-    void TearDown() override
-    {
-        for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
-        colSmall.clear();
-        gSchritt = 0;
-        gGespeichert = true;
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { Sitzung_Beenden(); }
 
     std::string Rohspektrum() { return probe.Rohspektrum(env.Root() / "probe.dat", zufall); }
     // The averaged halves of the same sample as a two-column curve file.
@@ -110,14 +102,7 @@ protected:
     // The project settings window that opens next is accepted.
     void Einstellungen_Annehmen()
     {
-        auto* warten = new QTimer(gfrmMain);
-        QObject::connect(warten, &QTimer::timeout, [warten] {
-            auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
-            if (!settings) return;
-            warten->deleteLater();
-            settings->cmdOK->Click();
-        });
-        warten->start(5);
+        Wenn_Modal<frmSettings>([](frmSettings& settings) { settings.cmdOK->Click(); });
     }
     // "neues Projekt" with file datei; the answers go to the questions on the way.
     void Neues_Projekt(const std::string& datei, std::deque<zelo::MsgResult> antworten)

@@ -1,8 +1,10 @@
 #pragma once
 // Driving the main window as a user does: tool buttons, clicks in the main diagram at curve
-// coordinates, typed values and list choices; shared by the window tests of the evaluation road and
-// the tool that takes the guide's pictures.
+// coordinates, typed values, list choices and modal windows; shared by the window tests of the
+// evaluation road and the tool that takes the guide's pictures.
 #include "analysis/clsIK.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
@@ -11,13 +13,16 @@
 #include "panels/conFit.h"
 #include "widgets/fxbutton.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace bedienung {
@@ -62,6 +67,31 @@ inline void Auswaehlen(QComboBox* liste, const QVariant& daten)
     const int index = liste->findData(daten);
     liste->setCurrentIndex(index);
     emit liste->activated(index);
+}
+
+// The next modal window of kind Fenster is handled by bedienen as soon as it is open.
+template <class Fenster>
+void Wenn_Modal(std::function<void(Fenster&)> bedienen)
+{
+    auto* warten = new QTimer(gfrmMain);
+    QObject::connect(warten, &QTimer::timeout, [warten, bedienen] {
+        auto* fenster = qobject_cast<Fenster*>(QApplication::activeModalWidget());
+        if (!fenster) return;
+        warten->deleteLater();
+        bedienen(*fenster);
+    });
+    warten->start(5);
+}
+
+// Ends a session that may have left preview windows open.
+inline void Sitzung_Beenden()
+{
+    for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
+    colSmall.clear();
+    gSchritt = 0;
+    gGespeichert = true;
+    if (gOptions) Programm_Beenden();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Whether I(K) is damped as the Fourier panel's list shows: damping it so once more changes nothing.
