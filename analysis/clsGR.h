@@ -45,9 +45,11 @@ public:
 
     // --- The density line G = Dichte_Anstieg·r below the first peak, and Il'inskii's density ---
     // The last point of the line fit. Setting it (at least 2, at most Punkte) fits the line through
-    // the origin by least squares and sets the experimental density of gMFE from its slope.
+    // the origin by least squares and sets the experimental density of gMFE from its slope. A line
+    // that would give a density that is not positive and finite is refused (false): the line and
+    // the density stay as they were.
     int32_t Dichte_Exp_Index() const { return dichteExpIndex_; }
-    void setDichte_Exp_Index(int32_t value);
+    bool setDichte_Exp_Index(int32_t value);
     float Dichte_Anstieg() const { return dichteAnstieg_; }
     // The line at r(Dichte_Exp_Index).
     float G_Ausgleich() const;

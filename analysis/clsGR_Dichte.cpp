@@ -22,20 +22,25 @@ constexpr double kVierPi = 4.0 * std::numbers::pi;
 
 }
 
-void clsGR::setDichte_Exp_Index(int32_t value)
+bool clsGR::setDichte_Exp_Index(int32_t value)
 {
     gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
-    // The density and the values that follow from it change: unsaved, and the previews follow.
-    gGespeichert = false;
     try {
         const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Werte(), value);
+        const auto dichte = static_cast<float>(-gerade.Anstieg / std::numbers::pi / 4.0);
+        // A line that reaches into the first peak rises: no density, and nothing may be derived from it.
+        if (!std::isfinite(dichte) || dichte <= 0.0f) return false;
+        // The density and the values that follow from it change: unsaved, and the previews follow.
+        gGespeichert = false;
         dichteExpIndex_ = gerade.Bis;
         dichteAnstieg_ = gerade.Anstieg;
-        rt::Object(gMFE).setDichte_Experimentell(static_cast<float>(-dichteAnstieg_ / std::numbers::pi / 4.0));
+        rt::Object(gMFE).setDichte_Experimentell(dichte);
         ausgleichVerhaeltnis_ = gerade.Verhaeltnis;
         zelo::Ui().ShowWindowPreview();
+        return true;
     } catch (const rt::RuntimeError& error) {
         gError->Report("clsGR", "Dichte_Exp_Index", error);
+        return false;
     }
 }
 

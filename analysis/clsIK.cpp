@@ -323,8 +323,8 @@ bool clsIK::Berechnen(float rho)
         // Everything is computed aside, so that a refusal keeps the previous I(K).
         const int32_t n = gCalc->Punkte() - kZusatzpunkte;
         if (n < 2) return Ablehnen({433});
-        // The alloy model gives 0 for a density it does not know.
-        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436});
+        // The alloy model gives 0 for a density it does not know; the user is told where to set it.
+        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436, 540});
         if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
         std::vector<float> f2m(static_cast<size_t>(n));
         std::vector<float> fm2(static_cast<size_t>(n));

@@ -6,7 +6,10 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/UiGuard.h"
@@ -384,7 +387,11 @@ bool DiagrammMaus::GR_Ausfuehren(int16_t Button, int16_t Shift, float X)
         }
         clsGR& gr = rt::Object(gGR);
         const int32_t index = Gitter_Index(x(X), rt::Object(gOptions).Delta_r());
-        gr.setDichte_Exp_Index(std::clamp(index, 2, std::max(gr.Punkte(), 2)));
+        if (!gr.setDichte_Exp_Index(std::clamp(index, 2, std::max(gr.Punkte(), 2)))) {
+            zelo::Ui().MsgBox(rt::Object(gLanguage).Caption(542), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                              clsLoader::kApplicationName);
+            return true;
+        }
         if (!display_.IsPreview() && gGrafik) gGrafik->Update_Grafik();
         Info(7);
         return true;

@@ -47,16 +47,19 @@ void Platzieren(QWidget& fenster, size_t offene)
 
 }
 
-void NewPreviewWindow(int32_t kind)
+frmSmall* NewPreviewWindow(int32_t kind)
 {
-    MitModulMeldung("NewPreviewWindow", [kind] {
+    frmSmall* geoeffnet = nullptr;
+    MitModulMeldung("NewPreviewWindow", [kind, &geoeffnet] {
         const std::string tag = std::to_string(++gVorschauZaehler);
         auto* fenster = new frmSmall(tag, gfrmMain.data());
         fenster->show();
         Platzieren(*fenster, colSmall.size());
         fenster->ShowPreview(kind);
         colSmall["#" + tag] = fenster;
+        geoeffnet = fenster;
     });
+    return geoeffnet;
 }
 
 void ClosePreviewWindow(const std::string& tag)
@@ -64,6 +67,14 @@ void ClosePreviewWindow(const std::string& tag)
     MitModulMeldung("ClosePreviewWindow", [&tag] {
         if (colSmall.erase("#" + tag) == 0) rt::Raise(rt::errInvalidCall);
     });
+}
+
+void ClosePreviewWindows()
+{
+    // Closing takes a window out of the collection.
+    const auto offen = colSmall;
+    for (const auto& [schluessel, fenster] : offen)
+        if (fenster) fenster->close();
 }
 
 void ShowWindowPreview()

@@ -128,6 +128,8 @@ void frmSmall::Zeichne_IK()
     // The I(K) as it stands: recomputing it here would change the user's evaluation.
     const clsIK& ik = rt::Object(gIK);
     const int32_t n = ik.Punkte();
+    // Before there is an I(K) the diagram stays empty: its K axis would end below 0.
+    if (n < 2) return;
     conDisplay& d = *conDisplay1;
     d.AllowScaling(false, false);
     d.Skalieren(ik.x(n), 0, ik.Maximum(), ik.Minimum(), KT_IK_Wichtung);

@@ -15,6 +15,7 @@ enum class Panelaufruf {
     UG_Aktualisieren,
     UG_SS_Speichern,
     FTR_Zeigen,  // with the curve kind
+    FTR_Daempfen,  // a freshly computed I(K) takes the damping the panel's list shows
     FTR_ShowPeakBuilder,
     PeakTest_Init,  // with the curve kind
     PeakTest_Clear,
@@ -56,6 +57,8 @@ public:
     // The diagram's information handler for display and kind.
     virtual void InfoChange(int32_t, int32_t) {}
     virtual void RedrawPreviews() {}
+    // The preview windows close: they belong to the project that ended.
+    virtual void ClosePreviews() {}
     // One or two diagrams as gOptions' Ansicht_2_Fenster says.
     virtual void Toggle_2Fenster() {}
     // The modal averaging dialog on the folded curve.

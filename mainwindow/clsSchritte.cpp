@@ -135,6 +135,15 @@ void clsSchritte::Weiter()
             view.DrawCurve(KT_RDF);
             break;
         case ST_Extras: Gespeichert_Setzen(); break;
+        // An I(K) or G(r) project starts with "Weiter" on: it leads where the step box says.
+        case ST_IK:
+            Werkzeuge.setValue(kSchritt_IK, false);
+            OptionKurve_Click(kSchritt_GR);
+            break;
+        case ST_GR:
+            Werkzeuge.setValue(kSchritt_GR, false);
+            OptionKurve_Click(kSchritt_KZ);
+            break;
         case ST_Fit_Fertig:
             gSchritt = ST_UG;
             Tags_Setzen(285, 286);
@@ -174,6 +183,10 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
     try {
         // Asked before anything changes, so that declining leaves the step as it was.
         if (!Zurueckgehen_Bestaetigt(Index)) return false;
+        // Computed before anything changes too: a refused I(K) leaves the background step as it was,
+        // and the next press computes it again.
+        const bool neuesIK = Index == kSchritt_IK && IK_Neu();
+        if (neuesIK && !IK_Berechnen()) return false;
         MainWindowView& view = MainView();
         view.ClearValueLabel();
         Werkzeuge.setValue(Index, true);
@@ -185,7 +198,7 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
                           Panel::Smoothing});
         switch (Index) {
         case kSchritt_UG: Untergrund_Waehlen(); break;
-        case kSchritt_IK: IK_Waehlen(); break;
+        case kSchritt_IK: IK_Waehlen(neuesIK); break;
         case kSchritt_GR: GR_Waehlen(); break;
         case kSchritt_JK: JK_Waehlen(); break;
         case kSchritt_KZ:
@@ -228,7 +241,24 @@ void clsSchritte::Untergrund_Waehlen()
     Tags_Setzen(285, 286);
 }
 
-void clsSchritte::IK_Waehlen()
+bool clsSchritte::IK_Neu() const
+{
+    return gSchritt != ST_Extras && gSchritt != ST_Keiner && letzteKurvenWahl_ == kSchritt_UG;
+}
+
+bool clsSchritte::IK_Berechnen()
+{
+    if (!rt::Object(gIK).Berechnen(rt::Object(gMFE).Dichte_Theoretisch())) return false;
+    MainWindowView& view = MainView();
+    view.CallPanel(Panelaufruf::UG_SS_Speichern);
+    // The stage holds I(K) as computed; what G(r) is transformed from is damped as the list shows.
+    Sichern(KT_IK);
+    Sichern(KT_UG_Stuetzstellen);
+    view.CallPanel(Panelaufruf::FTR_Daempfen);
+    return true;
+}
+
+void clsSchritte::IK_Waehlen(bool neu)
 {
     MainWindowView& view = MainView();
     view.ShowPanel(Panel::UG, false);
@@ -238,14 +268,9 @@ void clsSchritte::IK_Waehlen()
         view.DrawCurve(KT_IK);
     } else {
         if (gSchritt != ST_Keiner) {
-            if (letzteKurvenWahl_ == kSchritt_UG) {
-                // Fresh from the background: I(K) from the measured curve.
-                view.CallPanel(Panelaufruf::UG_SS_Speichern);
-                clsIK& ik = rt::Object(gIK);
-                ik.Berechnen(rt::Object(gMFE).Dichte_Theoretisch());
+            if (neu) {
+                // Fresh from the background: I(K) from the measured curve, computed already.
                 view.DrawCurve(KT_IK);
-                Sichern(KT_IK);
-                Sichern(KT_UG_Stuetzstellen);
                 view.ClearValueLabel();
             } else {
                 // Back from G(r): I(K) from the transform of G(r).

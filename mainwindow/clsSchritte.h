@@ -41,8 +41,8 @@ public:
 
     // The next step from gSchritt; a step without one says so and changes only the labels.
     void Weiter();
-    // The step button index (13..17, 21, 22). False when the user declined the question of going
-    // back, in which case nothing changed.
+    // The step button index (13..17, 21, 22). False when nothing changed: the user declined the
+    // question of going back, or the I(K) computation was refused.
     bool OptionKurve_Click(int16_t Index);
     // Back to the stored stage Index 0..3 (raw, edited, averaged, fit) when the store has it.
     void mnuSeperatorBack_Click(int16_t Index);
@@ -77,7 +77,13 @@ private:
     // The U(K) and J(K) questions; true to go on.
     static bool Zurueckgehen_Bestaetigt(int16_t Index);
     void Untergrund_Waehlen();
-    void IK_Waehlen();
+    // Whether the I(K) button computes I(K) from the background (else it shows or back-transforms).
+    bool IK_Neu() const;
+    // I(K) from the background with the alloy's density, its stages saved and damped as the
+    // Fourier panel's list shows; false when the computation was refused.
+    bool IK_Berechnen();
+    // neu: IK_Berechnen has just made I(K).
+    void IK_Waehlen(bool neu);
     void GR_Waehlen();
     void JK_Waehlen();
     // False when Nc ends early (the previous button was not G(r), or no experimental density).

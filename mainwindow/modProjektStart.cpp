@@ -83,6 +83,8 @@ void Transformschritt_Beginnen(int32_t typ)
     MainView().ShowMenu(Menue::Mitteln, false);
     MainView().ShowPanel(Panel::UG, false);
     Schritte().Tags_Setzen(ik ? 286 : 287, ik ? 287 : 288);
+    // The curve shown counts as chosen with its button, so that Nc follows a loaded G(r).
+    Schritte().setLetzteKurvenWahl(ik ? kSchritt_IK : kSchritt_GR);
     MainView().DrawCurve(ik ? KT_IK : KT_GR);
     gSchritt = ik ? ST_IK : ST_GR;
 }
@@ -182,8 +184,9 @@ void Abschliessen(const clsCommon& common)
 
     w.Toggle_Zoom_Visible(true);
     w.setVisible(kWeiter, true);
-    // The previous project may have left "Weiter" off at a later step.
-    w.setEnabled(kWeiter, true);
+    // The previous project may have left "Weiter" off at a later step; it is on wherever the step
+    // box names a next step, and leads there.
+    w.setEnabled(kWeiter, schritte.Tag2() != kKeinText);
     w.setValue(kPeaks, false);
     view.ShowStepBox(true);
     view.ClearValueLabel();
@@ -255,7 +258,7 @@ void Ruhezustand_Zeigen()
     schritte.Tags_Setzen(kKeinText, kKeinText);
     schritte.StepLabels();
     view.SetTitle(Titel_Ohne_Datei());
-    view.RedrawPreviews();
+    view.ClosePreviews();
 }
 
 void Neues_Projekt_Reset()
@@ -266,14 +269,14 @@ void Neues_Projekt_Reset()
         rt::Object(gUntergrund).Clear();
         // A stored transform size out of range raises here.
         rt::Object(gFFT).SetupFFT_Ungeschuetzt();
-        rt::Object(gGR).Clear();
-        // The previous project's G(r) and I(K) must not stand in the next project's previews, value
-        // labels and extras.
-        rt::Object(gGR).setPunkte(0);
+        // The previous project's G(r) with its density line, and its I(K), must not stand in the
+        // next project's previews, value labels and extras.
+        rt::Object(gGR) = clsGR{};
         rt::Object(gIK).Clear();
         rt::Object(gGauss).Clear();
-        // The density that the previous G(r) gave is not this project's.
-        rt::Object(gMFE).setDichte_Experimentell(0.0f);
+        // Neither is its alloy nor the density its G(r) gave: a project gets its own alloy from its
+        // settings, and a demonstration without them has none.
+        rt::Object(gMFE) = clsMFE{};
         // The mouse modes of the previous project's tools end with it.
         gModus_Hoehe = gModus_Breite = gModus_Bereich = gModus_Verschieben = gModus_Fit = false;
         MainView().GUI_SET_TOOLS();
@@ -307,6 +310,7 @@ void Datei_Einlesen_Endgueltig()
         w.setBereit(bereit);
         w.ResetControls();
         Schritte().setLetzteKurvenWahl(0);
+        Schritte().Tags_Setzen(kKeinText, kKeinText);
         if (!Kurve_Laden(common)) {
             Ruhezustand_Zeigen();
             return;

@@ -1,5 +1,6 @@
 #include "panels/conFTR.h"
 
+#include "analysis/Daempfung.h"
 #include "analysis/Testkurve.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
@@ -230,6 +231,12 @@ void conFTR::Zeigen(int32_t Kurve)
     default:
         hide();
     }
+}
+
+void conFTR::Daempfung_Anwenden()
+{
+    // Undamped is how the computation leaves it.
+    if (daempfung_ != DA_Keine) rt::Object(gIK).Daempfen(daempfung_);
 }
 
 void conFTR::ShowPeakBuilder(bool ShowIt)

@@ -25,6 +25,8 @@ public:
     // Prepares and shows the panel for kind 6 (an I(K) a project starts from), 10 (the I(K) step)
     // or 7 (the G(r) step); any other kind hides it.
     void Zeigen(int32_t Kurve);
+    // A freshly computed I(K) takes the damping the list shows; the list itself is not touched.
+    void Daempfung_Anwenden();
     void ShowPeakBuilder(bool ShowIt);
     void StyleUmstellen();
     void SpracheUmstellen();

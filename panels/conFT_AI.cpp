@@ -148,6 +148,7 @@ void conFT_AI::cmdStart_Click()
     laeuft_ = false;
     cmdStart->setCaption("START");
     if (!ergebnis.Meldung.empty()) lblInfo->setText(QString::fromStdString(ergebnis.Meldung));
+    if (ergebnis.Gelaufen) emit Gelaufen();
 }
 
 void conFT_AI::Info_Anzeigen(const std::string& text)

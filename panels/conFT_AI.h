@@ -49,6 +49,10 @@ public:
     // Lets the waiting window events through; true once Esc was pressed or STOP clicked.
     bool Abbruch_Gewuenscht() override;
 
+signals:
+    // A run has ended (also by Esc or an error) and changed what the value label shows.
+    void Gelaufen();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -124,6 +124,7 @@ public:
     void ClearValueLabel() override;
     void InfoChange(int32_t display, int32_t kurve) override;
     void RedrawPreviews() override;
+    void ClosePreviews() override;
     void Mitteln_Dialog() override;
     void Einfuegen_Dialog() override;
     // The step button index chosen by a click or key; a declined question restores the buttons.
@@ -134,6 +135,8 @@ public:
     void conDisplay_InfoChange(int32_t Index, int32_t k);
     // Writes lblSS again in the language selected now.
     void Werte_Sprache_Setzen();
+    // After the automatic transform: lblSS shows the values of the step's curve as they now are.
+    void Werte_Nach_FT_AI();
     // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};
@@ -246,6 +249,9 @@ private:
     // The keyboard goes to the main diagram, where the step keys work at once (a "Weiter" that
     // disables itself would hand it to a limit box).
     void Tasten_Ans_Diagramm();
+    // A preview window of the curve kind; the preview tool, drawn pressed while it keeps the focus
+    // of its click, is released when the window closes, and the diagram takes the focus.
+    void Vorschau_Oeffnen(int32_t kurve);
     void Tasten_Erstellen();
     void Stil_Menue_Erstellen();
     // One or two diagrams above the panel frame in a client area of the given size.

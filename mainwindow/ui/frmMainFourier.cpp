@@ -14,6 +14,7 @@ void frmMain::Fourier_Panels_Erstellen()
     connect(conFTR1, &conFTR::PeakBuilder, conPeakTest1, &QWidget::show);
     conFT_AI1 = new conFT_AI(Frame1);
     conFT_AI1->hide();
+    connect(conFT_AI1, &conFT_AI::Gelaufen, this, [this] { Werte_Nach_FT_AI(); });
 }
 
 void frmMain::FT_AI_Zeigen(bool zeigen)

@@ -60,6 +60,7 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
         conFTR1->Zeigen(kurve);
         conFTR1->show();
         break;
+    case Panelaufruf::FTR_Daempfen: conFTR1->Daempfung_Anwenden(); break;
     case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;
     case Panelaufruf::PeakTest_Init: conPeakTest1->Init(kurve); break;
     case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
@@ -113,6 +114,8 @@ void frmMain::ClearValueLabel()
 void frmMain::InfoChange(int32_t display, int32_t kurve) { conDisplay_InfoChange(display, kurve); }
 
 void frmMain::RedrawPreviews() { ShowWindowPreview(); }
+
+void frmMain::ClosePreviews() { ClosePreviewWindows(); }
 
 void frmMain::Mitteln_Dialog()
 {

@@ -12,6 +12,7 @@
 #include "curves/clsCalc.h"
 #include "graphics/Vorschau.h"
 #include "graphics/clsGrafik.h"
+#include "graphics/frmSmall.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/ui/WerkzeugBilder.h"
 #include "panels/conFT_AI.h"
@@ -20,6 +21,10 @@
 #include <QMenu>
 
 #include <algorithm>
+
+namespace {
+constexpr int32_t kVorschau = 19;
+}
 
 QFont Werkzeug_Schrift(QFont schrift)
 {
@@ -118,7 +123,7 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
         break;
     }
     case A::Peaks: Peaks_Zeigen(gModus_Peaks); break;
-    case A::Vorschau: NewPreviewWindow(befehl.Kurventyp); break;
+    case A::Vorschau: Vorschau_Oeffnen(befehl.Kurventyp); break;
     case A::OK: Schritte().OK_Click(); break;
     case A::Fit: Schritte().Fit_Click(); break;
     case A::Falten: Schritte().Falten_Click(); break;
@@ -133,6 +138,21 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
     default: break;
     }
     Werkzeuge_Anzeigen();
+}
+
+void frmMain::Vorschau_Oeffnen(int32_t kurve)
+{
+    frmSmall* fenster = NewPreviewWindow(kurve);
+    if (!fenster) return;
+    connect(fenster, &QObject::destroyed, this, [this] {
+        fxbutton* vorschau = cmdTool[kVorschau];
+        if (focusWidget() != vorschau) return;
+        // The keys then go to the diagram, not to whichever field would take the focus next.
+        if (conDisplay[0]->isVisible())
+            conDisplay[0]->setFocus();
+        else
+            vorschau->clearFocus();
+    });
 }
 
 void frmMain::Toggle_Zoom_Visible(bool visible)

@@ -1,6 +1,8 @@
 // The value label lblSS: rewritten whenever a diagram reports a change through InfoChange.
 #include "mainwindow/ui/frmMain.h"
 
+#include "core/KurvenTyp.h"
+#include "core/modCommon.h"
 #include "core/ui/UiGuard.h"
 #include "core/ui/modUiGlobals.h"
 #include "panels/PanelInterfaces.h"
@@ -50,6 +52,12 @@ void frmMain::conDisplay_InfoChange(int32_t Index, int32_t k)
         lblSS->setText(QString::fromStdString(text));
     });
     Zeilen_Einpassen(lblSS);
+}
+
+void frmMain::Werte_Nach_FT_AI()
+{
+    // The run changed the cut-off, the weighting, G(r) and its density line.
+    if (gSchritt == ST_IK || gSchritt == ST_GR) conDisplay_InfoChange(0, gSchritt == ST_IK ? KT_IK : KT_GR);
 }
 
 void frmMain::Werte_Sprache_Setzen()

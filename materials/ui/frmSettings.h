@@ -138,6 +138,8 @@ private:
     // OK (frmSettings_OK.cpp).
     void cmdOK_Click();
     bool Eingaben_Pruefen();
+    // "Komponente <element>: " and the text, as a message.
+    void Komponente_Melden(size_t zeile, const std::string& text) const;
     // What OK hands to the model.
     Projekteinstellungen Einstellungen() const;
 
@@ -148,6 +150,8 @@ private:
     std::shared_ptr<clsXAchse> xAchse_;
     // "0" for a value from the element data or typed, the no-value marker's text for an unknown one.
     std::array<std::string, kZeilen> dichteTag_;
+    // The element each row's density source was chosen for.
+    std::array<std::string, kZeilen> dichteElement_;
     std::array<std::string, kZeilen> valenzTag_;
     std::array<bool, kZeilen> tabelle_{};  // the row has a table
 };

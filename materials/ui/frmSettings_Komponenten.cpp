@@ -40,6 +40,17 @@ std::shared_ptr<clsElement> Element(const QString& symbol)
     return element;
 }
 
+// The first entry of the density list for which the element has a value; the first entry when it
+// has none (the row then shows the unknown value and OK names it).
+int Erste_Dichte_Mit_Wert(const std::string& symbol)
+{
+    for (size_t k = 0; k < kDichteQuelle.size(); ++k) {
+        const float dichte = gMFE->Element_Dichte(symbol, kDichteQuelle[k]);
+        if (dichte != Kein_Wert && dichte > 0.0f) return static_cast<int>(k);
+    }
+    return 0;
+}
+
 }
 
 void frmSettings::Zeilen_Wiederherstellen()
@@ -106,9 +117,14 @@ void frmSettings::cmbElement_Click(int Index)
         lblElement[z]->setText(QString::fromStdString(element->name()));
         gOptions->setElement_Symbol(Index, element->Symbol());
         Valenzliste_Fuellen(Index);
-        cmdDichte[z]->setCurrentIndex(0);
+        // The row keeps the density the user chose for its element until the element changes.
+        const bool neu = dichteElement_[z] != element->Symbol();
+        if (neu) {
+            cmdDichte[z]->setCurrentIndex(Erste_Dichte_Mit_Wert(element->Symbol()));
+            dichteElement_[z] = element->Symbol();
+        }
         cmbValenz[z]->setCurrentIndex(0);
-        cmdDichte_Click(Index);
+        if (neu) cmdDichte_Click(Index);
         cmbValenz_Click(Index);
         FMK_Zuordnen(Index, cmbElement[z]->currentText());
         OK_Freigeben();

@@ -3,6 +3,7 @@
 #include "materials/ui/frmSettings.h"
 
 #include "core/UiSeam.h"
+#include "core/clsCommon.h"
 #include "core/clsLoader.h"
 #include "core/modString.h"
 #include "core/ui/UiGuard.h"
@@ -23,6 +24,20 @@ float Wert(const QLineEdit* box, const std::string& tag)
     return tag == "0" ? StrToSingle(box->text().toStdString()) : Kein_Wert;
 }
 
+// The projects whose road computes I(K) from a measured spectrum, with the alloy's density.
+bool Braucht_Dichte(int32_t projektTyp)
+{
+    switch (projektTyp) {
+    case PT_Beugung:
+    case PT_ELMI:
+    case PT_Fit:
+    case PT_Mittel:
+    case PT_Bild_Digitalisieren:
+    case PT_ELMI_Bild: return true;
+    default: return false;
+    }
+}
+
 }
 
 void frmSettings::cmdOK_Click()
@@ -41,15 +56,27 @@ bool frmSettings::Eingaben_Pruefen()
         const std::string text = txtProzent[i]->text().toStdString();
         const float anteil = StrToSingle(text);
         if (anteil != Kein_Wert && anteil >= 0.0f) continue;
-        zelo::Ui().MsgBox(gLanguage->Caption(161) + " " + cmbElement[i]->currentText().toStdString() + ": " +
-                              gLanguage->Caption(94) + " = \"" + text + "\" (0 - 100 at%)",
-                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+        Komponente_Melden(i, gLanguage->Caption(94) + " = \"" + text + "\" (0 - 100 at%)");
         txtProzent[i]->setFocus();
+        return false;
+    }
+    // A component without a density would only be refused when I(K) is computed.
+    for (size_t i = 0; Braucht_Dichte(projektTyp_) && i < static_cast<size_t>(komponenten_); ++i) {
+        const float dichte = Wert(txtDichte[i], dichteTag_[i]);
+        if (dichte != Kein_Wert && dichte > 0.0f) continue;
+        Komponente_Melden(i, gLanguage->Caption(541));
+        cmdDichte[i]->setFocus();
         return false;
     }
     // A typed factor that is no number is reported instead of silently using the last one.
     if (Option1[1]->isChecked()) Faktor_Setzen(einstellungen::Getippter_Faktor(Text1));
     return true;
+}
+
+void frmSettings::Komponente_Melden(size_t zeile, const std::string& text) const
+{
+    zelo::Ui().MsgBox(gLanguage->Caption(161) + " " + cmbElement[zeile]->currentText().toStdString() + ": " + text,
+                      zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
 }
 
 Projekteinstellungen frmSettings::Einstellungen() const

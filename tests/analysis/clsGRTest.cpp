@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 class GRTest : public AnalysisFixture {
 protected:
@@ -29,14 +30,44 @@ TEST_F(GRTest, FirstPeakAndDensityLineBelongToEachComputation)
     EXPECT_NEAR(gGR->R(gGR->First_Peak_Index()), 3.0 * kPi / 20.0, 0.01);
     EXPECT_NEAR(gGR->R(gGR->Dichte_Exp_Index()), kPi / 20.0, 0.01);
 
-    // A G(r) without a value above 0 has no first peak; nothing of the earlier one stays.
+    // A G(r) without a value above 0 has no first peak, and its line gives no density: the line
+    // and the density of the earlier G(r) stay, silently.
+    const int32_t index = gGR->Dichte_Exp_Index();
+    const float dichte = gMFE->Dichte_Experimentell();
+    ASSERT_GT(dichte, 0.0f);
     SetIK(std::vector<float>(1500, 0.0f));
     gIK->setFTR_Index(1500);
     ASSERT_TRUE(gGR->Berechnen());
     EXPECT_EQ(gGR->First_Peak_Index(), 0);
-    EXPECT_EQ(gGR->Dichte_Exp_Index(), 2);
-    EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), index);
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), dichte);
     EXPECT_EQ(gGR->Raumerfuellung(), 0.0f);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(GRTest, ADensityLineIntoTheFirstPeakIsRefusedAndTheDensityStays)
+{
+    ASSERT_TRUE(gGR->Berechnen());
+    const int32_t index = gGR->Dichte_Exp_Index();
+    const float dichte = gMFE->Dichte_Experimentell();
+    const float abweichung = gGR->Ausgleich_Abweichung();
+    ASSERT_GT(dichte, 0.0f);
+    gGespeichert = true;
+    // Up to the first peak the line through the origin rises: no density.
+    EXPECT_FALSE(gGR->setDichte_Exp_Index(gGR->First_Peak_Index()));
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), index);
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), dichte);
+    EXPECT_EQ(gGR->Ausgleich_Abweichung(), abweichung);
+    EXPECT_TRUE(gGespeichert) << "nothing changed";
+
+    // A line that gives no finite density is refused just the same.
+    gGR->Set_Y(2, std::numeric_limits<float>::quiet_NaN());
+    EXPECT_FALSE(gGR->setDichte_Exp_Index(index));
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), dichte);
+    gGR->Set_Y(2, -std::numeric_limits<float>::infinity());
+    EXPECT_FALSE(gGR->setDichte_Exp_Index(index));
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), dichte);
+    EXPECT_TRUE(seam.messages.empty()) << "the model says nothing; the diagram's click does";
 }
 
 TEST_F(GRTest, FirstGrOfEachIKIsSavedOnceAndOnlyWithItsOption)

@@ -108,7 +108,10 @@ TEST_F(IKBerechnenTest, TwelvePointsAreTheShortestSpectrum)
 TEST_F(IKBerechnenTest, RefusesInputsThatCannotGiveAnIK)
 {
     ASSERT_TRUE(gIK->Berechnen(float(kRho0)));
-    for (const float unbekannt : {-3E+11f, 0.0f}) ExpectRefused(unbekannt, "Die Teilchenzahldichte der Legierung ist unbekannt.");
+    // The refusal says where the density is set.
+    for (const float unbekannt : {-3E+11f, 0.0f})
+        ExpectRefused(unbekannt, "Die Teilchenzahldichte der Legierung ist unbekannt.\r\n"
+                                 "Die Dichte wird im Menü \"Legierung\" oder im Fenster \"Projektdaten wählen\" eingestellt.");
 
     const std::string keinUntergrund = "Kein gültiger Untergrund: bitte mindestens vier Untergrundstützstellen setzen.";
     for (const float k : {145.0f, 125.0f, 105.0f, 85.0f, 65.0f}) gUntergrund->Loesche_Punkt(k);

@@ -9,6 +9,7 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "panels/PanelInterfaces.h"
 #include "graphics/DiagrammMaus.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -166,7 +168,8 @@ TEST_F(MausTest, DensityLineAndCoordinationLimitsWithTheirHatch)
 {
     gMFE->setDichte_Experimentell(60);
     gGR->setPunkte(1200);
-    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, std::sin(gGR->R(i) * 10));
+    // Falling from r = 0, as G(r) does below its first peak, so that a short line gives a density.
+    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, -std::sin(gGR->R(i) * 10));
     const float rEnde = gGR->R(1200), dr = gOptions->Delta_r();
     display.Skalieren(530 * dr, 0, 1, -6, KT_GR);
     gSchritt = 12;
@@ -221,6 +224,31 @@ TEST_F(MausTest, DensityLineIndexOfTheClickedRWithinTheCurve)
     EXPECT_EQ(gGR->Dichte_Exp_Index(), 2) << "left of r = 0";
     ASSERT_EQ(info.count(), 2);
     EXPECT_EQ(info[1][0].toInt(), 7);
+}
+
+TEST_F(MausTest, ADensityLineThatGivesNoDensityIsRefusedWithOneMessage)
+{
+    gGR->setPunkte(1200);
+    for (int32_t i = 1; i <= 1200; ++i) gGR->Set_Y(i, -std::sin(gGR->R(i) * 10));
+    const float dr = gOptions->Delta_r();
+    display.Skalieren(530 * dr, 0, 1, -6, KT_GR);
+    gSchritt = 12;
+    // Up to the first minimum of −sin(10·r) the line gives a density; up to the maximum after it,
+    // where the area above 0 outweighs the one below, it would give a negative one.
+    const int32_t minimum = static_cast<int32_t>(std::lround(0.05 * std::numbers::pi / dr)) + 1;
+    Klick(Bei(gGR->R(minimum), -1));
+    ASSERT_EQ(gGR->Dichte_Exp_Index(), minimum);
+    const float dichte = gMFE->Dichte_Experimentell();
+    ASSERT_GT(dichte, 0.0f);
+    info.clear();
+
+    Klick(Bei(gGR->R(3 * minimum), 1));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(542));
+    EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), minimum) << "the line stays";
+    EXPECT_EQ(gMFE->Dichte_Experimentell(), dichte) << "the density stays";
+    EXPECT_EQ(info.count(), 0) << "the values shown stay";
 }
 
 // What the test-curve panel was asked for.

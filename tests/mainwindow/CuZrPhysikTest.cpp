@@ -1,18 +1,13 @@
-// The main road on an alloy of the installed element database: a Percus–Yevick hard-sphere liquid
-// of Cu50Zr50 at the density of the crystalline elements, scattered with the database's electron
-// tables at 200 kV, over a smooth background and with counting noise, measured on both sides of the
-// primary beam. Copper and zirconium scatter differently, so the mixture's ⟨f²⟩ and ⟨f⟩² differ:
-// the measurement holds ⟨f²⟩ + ⟨f⟩²·I(K), and the road must give I(K) and the density back.
-#include "Kohlenstoffprobe.h"
+// The main road on an alloy of the installed element database, the Cu50Zr50 sample at 200 kV: the
+// road must give its I(K) and its density back.
+#include "Legierungsprobe.h"
 #include "ProjektFixture.h"
 
 #include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
-#include "core/KeyedCollection.h"
 #include "core/modCommon.h"
-#include "materials/clsElement.h"
 #include "support/InstallierteDatenbank.h"
 
 #include <iostream>
@@ -21,54 +16,6 @@
 namespace {
 
 constexpr int32_t kTrennstelle = 101;  // the side fits meet at K = 10 1/nm
-
-struct Legierungsprobe {
-    static constexpr std::array<const char*, 2> kSymbole = {"Cu", "Zr"};
-    static constexpr double kAnteil = 0.5;
-
-    double rho = 0.0;    // atoms per nm³
-    double sigma = 0.0;  // hard-sphere diameter, nm
-    std::array<int32_t, 2> tabellen{};
-
-    // The alloy at the mean atomic volume of the crystalline elements in the database.
-    static Legierungsprobe AusDatenbank()
-    {
-        Legierungsprobe p;
-        double volumen = 0.0;  // nm³ per atom
-        for (const char* symbol : kSymbole) {
-            const auto element = colElemente.Item(symbol);
-            volumen += kAnteil * element->Masse() / (element->Dichte_Kristallin() * 6.02214076e23) * 1e21;
-        }
-        p.rho = 1.0 / volumen;
-        p.sigma = std::cbrt(6.0 * Kohlenstoffprobe::kEta / (std::numbers::pi * p.rho));
-        for (size_t i = 0; i < kSymbole.size(); ++i) p.tabellen[i] = TestWorld::ElectronTable(kSymbole[i]);
-        return p;
-    }
-
-    double I(double K) const { return synthetisch::S_PercusYevick(K, Kohlenstoffprobe::kEta, sigma) - 1.0; }
-
-    // ⟨f²⟩ and ⟨f⟩² of the tables at K.
-    std::pair<double, double> Mischung(double K) const
-    {
-        double f = 0.0, f2 = 0.0;
-        for (const int32_t t : tabellen) {
-            const double y = gFMK->Tabelle(t).Y(static_cast<float>(K));
-            f += kAnteil * y;
-            f2 += kAnteil * y * y;
-        }
-        return {f2, f * f};
-    }
-
-    // Counts at ±K: ⟨f²⟩ + ⟨f⟩²·I(K), scaled to kStreuung0 at K = 0, over the background, Poisson-drawn.
-    double Zaehlung(double K, std::mt19937_64& zufall) const
-    {
-        K = std::fabs(K);
-        const auto [f2m, fm2] = Mischung(K);
-        const double mittel = Kohlenstoffprobe::kStreuung0 * (f2m + fm2 * I(K)) / Mischung(0.0).first +
-                              Kohlenstoffprobe::Untergrund(K);
-        return double(std::poisson_distribution<long long>(mittel)(zufall));
-    }
-};
 
 class CuZrPhysikTest : public ProjektFixture {
 protected:

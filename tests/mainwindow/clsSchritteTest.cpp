@@ -4,14 +4,18 @@
 
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "curves/clsSSC.h"
 #include "mainwindow/modProjektStart.h"
+#include "mainwindow/modSpezielleKurven.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -50,7 +54,8 @@ protected:
 
 TEST_F(clsSchritteTest, WeiterWithoutANextStepSaysSoAndKeepsTheStep)
 {
-    for (const int32_t schritt : {9, 11, 12, -1000, 3, 16}) {
+    // The I(K) and G(r) steps have their next step (below).
+    for (const int32_t schritt : {9, -1000, 3, 16}) {
         gSchritt = schritt;
         seam.messages.clear();
         s.Weiter();
@@ -152,15 +157,61 @@ TEST_F(clsSchritteTest, AcceptedSideFitOpensTheBackgroundAndIkFollowsFromIt)
     EXPECT_EQ(view.labels, std::make_pair(std::string("Untergrund"), std::string("I(K)")));
     EXPECT_EQ(s.LetzteKurvenWahl(), 14);
 
-    s.OptionKurve_Click(15);
+    // The first I(K) is refused: no background yet. Nothing changes, and the next press computes.
+    EXPECT_FALSE(s.OptionKurve_Click(15));
+    EXPECT_EQ(gSchritt, ST_UG);
+    EXPECT_TRUE(view.Panel_Shown(Panel::UG));
+    EXPECT_EQ(s.LetzteKurvenWahl(), 14);
+    EXPECT_FALSE(w.Enabled(16));
+    EXPECT_EQ(view.labels, std::make_pair(std::string("Untergrund"), std::string("I(K)")));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    for (const float K : {2.0f, 10.0f, 20.0f, 30.0f, 39.0f}) gUntergrund->Plus_Punkt(K, 2000.0f);
+
+    EXPECT_TRUE(s.OptionKurve_Click(15));
     EXPECT_EQ(gSchritt, ST_IK);
     EXPECT_FALSE(view.Panel_Shown(Panel::UG));
     EXPECT_EQ(view.drawnKinds.back(), KT_IK) << "fresh from the background, not back-transformed";
     EXPECT_EQ(view.panelCalls.back(), std::make_pair(Panelaufruf::FTR_Zeigen, int32_t{KT_IK_Wichtung}));
+    // The Fourier panel is asked to damp the fresh I(K) as its list shows.
+    const auto daempfen = std::find(view.panelCalls.begin(), view.panelCalls.end(),
+                                    std::make_pair(Panelaufruf::FTR_Daempfen, int32_t{0}));
+    EXPECT_NE(daempfen, view.panelCalls.end());
     EXPECT_TRUE(w.Enabled(16));
     EXPECT_TRUE(w.Enabled(kExtras));
     EXPECT_TRUE(w.Enabled(14)) << "a spectrum project may go back to its background";
     EXPECT_EQ(view.labels, std::make_pair(std::string("I(K)"), std::string("G(r)")));
+}
+
+TEST_F(clsSchritteTest, WeiterOnAnIkOrGrProjectLeadsWhereTheStepBoxSays)
+{
+    ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_IK, PTS_Demo_IK));
+    Datei_Einlesen_Endgueltig();
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("I(K)"), std::string("G(r)")));
+    ASSERT_TRUE(w.Enabled(kWeiter));
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_GR);
+    EXPECT_TRUE(w.Value(16));
+    EXPECT_FALSE(w.Value(15));
+    EXPECT_EQ(view.drawnKinds.back(), KT_GR);
+    EXPECT_EQ(view.labels, std::make_pair(std::string("G(r)"), std::string("Nc")));
+
+    // The G(r) step started from a G(r) file has Nc next, reached with "Weiter" at once.
+    gCommon->Set_Dateiname(gCommon->Ordner() + "probe.gr");
+    {
+        std::ofstream datei(gCommon->Dateiname_Rohdaten(), std::ios::binary);
+        for (int32_t i = 1; i <= 1000; ++i)
+            datei << gGR->R(i) << "\t" << gGR->Y(i) << "\r\n";
+    }
+    Projekteinstellungen_Uebernehmen(Einstellungen("C", PT_GR));
+    ASSERT_EQ(gSchritt, ST_GR);
+    ASSERT_GT(gMFE->Dichte_Experimentell(), 0.0f);
+    ASSERT_TRUE(w.Enabled(kWeiter));
+    s.Weiter();
+    EXPECT_EQ(gSchritt, ST_KZ);
+    EXPECT_TRUE(w.Value(17));
+    EXPECT_EQ(view.drawnKinds.back(), KT_RDF);
+    EXPECT_TRUE(seam.messages.empty());
 }
 
 TEST_F(clsSchritteTest, GoingBackAsksFirstAndADeclineChangesNothing)

@@ -165,9 +165,8 @@ bool Programmbilder::Auswertung()
 
     Drueck(15);
     if (!Pruefen(gSchritt == ST_IK && gfrmMain->conFTR1->isVisible(), "I(K) did not open")) return false;
-    QComboBox* daempfung = gfrmMain->conFTR1->cmbDaempfung;
-    daempfung->setCurrentIndex(daempfung->findData(int(DA_Keine)));
-    daempfung->setCurrentIndex(daempfung->findData(int(DA_Lorch)));
+    // The damping is chosen once, as a user does.
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
     Bild("6_ik");
 
     Drueck(16);

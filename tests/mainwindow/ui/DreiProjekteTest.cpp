@@ -1,12 +1,14 @@
 // Three projects one after the other in one main window, by clicks and keys: a two-sided raw
 // spectrum through the whole road, then a folded curve file, then a ring image through the image
 // panel. Each start must look like the first start of a session: the same tools, "Weiter" on,
-// empty value labels, no panel or mark of the previous project, open previews showing the new
-// project; the steps that wait for a click in the diagram say so; the extras step and the
-// simulation panel lead back to a working step; the saved mark tells the truth.
+// empty value labels, no panel, preview or mark of the previous project; previews opened in a
+// project show it as it stands; the damping chosen once holds for the next project's I(K); the
+// steps that wait for a click in the diagram say so; the extras step and the simulation panel lead
+// back to a working step; the saved mark tells the truth.
 #include "mainwindow/ui/frmMain.h"
 
 #include "mainwindow/Kohlenstoffprobe.h"
+#include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
@@ -49,6 +51,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -75,15 +78,7 @@ protected:
         probe = Kohlenstoffprobe::AusDatenbank();
         seam.previews = [] { ShowWindowPreview(); };
     }
-    void TearDown() override
-    {
-        for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
-        colSmall.clear();
-        gSchritt = 0;
-        gGespeichert = true;
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { Sitzung_Beenden(); }
 
     std::string Rohspektrum() { return probe.Rohspektrum(env.Root() / "probe.dat", zufall); }
     // The averaged halves of the same sample as a two-column curve file.
@@ -107,14 +102,7 @@ protected:
     // The project settings window that opens next is accepted.
     void Einstellungen_Annehmen()
     {
-        auto* warten = new QTimer(gfrmMain);
-        QObject::connect(warten, &QTimer::timeout, [warten] {
-            auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
-            if (!settings) return;
-            warten->deleteLater();
-            settings->cmdOK->Click();
-        });
-        warten->start(5);
+        Wenn_Modal<frmSettings>([](frmSettings& settings) { settings.cmdOK->Click(); });
     }
     // "neues Projekt" with file datei; the answers go to the questions on the way.
     void Neues_Projekt(const std::string& datei, std::deque<zelo::MsgResult> antworten)
@@ -188,7 +176,8 @@ protected:
         EXPECT_EQ(gGR->Punkte(), 0);
         EXPECT_EQ(gIK->Punkte(), 0) << "no I(K) of the previous project";
         EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f) << "no density of the previous project";
-        for (frmSmall* f : {gr, ik, ug}) Zeigt_Aktuelles(*f, wo);
+        const std::map<std::string, QPointer<QWidget>> offen = colSmall;
+        for (const auto& [schluessel, fenster] : offen) Zeigt_Aktuelles(*qobject_cast<frmSmall*>(fenster.data()), wo);
     }
 
     // The averaging dialog takes both halves.
@@ -221,9 +210,9 @@ protected:
     RecordingSeam seam;
     Kohlenstoffprobe probe;
     std::mt19937_64 zufall{20261207};
-    frmSmall* gr = nullptr;
-    frmSmall* ik = nullptr;
-    frmSmall* ug = nullptr;
+    QPointer<frmSmall> gr;
+    QPointer<frmSmall> ik;
+    QPointer<frmSmall> ug;
 };
 
 }
@@ -244,7 +233,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Mitteln();
     ASSERT_EQ(gSchritt, ST_JK);
     Seitenfit();
-    Seitenfit_Nehmen();
+    Seitenfit_Uebernehmen();
     ASSERT_EQ(gSchritt, ST_Fit_Fertig);
     Drueck(23);
     ASSERT_EQ(gSchritt, ST_UG);
@@ -253,6 +242,8 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
 
     Drueck(15);
     ASSERT_EQ(gSchritt, ST_IK);
+    // The damping is chosen once, as a user does.
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
     Zeigt_Aktuelles(*ik, "I(K) computed");
     Zeigt_Aktuelles(*gr, "I(K) computed");
     // The cut-off by a right click: the G(r) that I(K) gives follows at once.
@@ -327,9 +318,21 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     EXPECT_NE(seam.messages[fragen].text.find(gLanguage->Caption(191)), std::string::npos);
     ASSERT_EQ(gCommon->ProjektTyp(), PT_Fit);
     ASSERT_EQ(gSchritt, ST_JK);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(colSmall.empty()) << "the previous project's previews are closed";
+    EXPECT_TRUE(gr.isNull() && ik.isNull() && ug.isNull());
     Startzustand("Fit", "folded curve after a raw spectrum");
     Bild("6_gefaltet_start");
     Seitenfit();
+    // On to this project's I(K), with the damping list as the first project left it.
+    Seitenfit_Uebernehmen();
+    Drueck(23);
+    ASSERT_EQ(gSchritt, ST_UG);
+    for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
+    Drueck(15);
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(gfrmMain->conFTR1->cmbDaempfung->currentData().toInt(), int(DA_Lorch)) << "the list as it was left";
+    EXPECT_TRUE(Gedaempft_Wie_Die_Liste(gfrmMain->conFTR1->cmbDaempfung)) << "the next project's I(K)";
 
     // ---- 3: a ring image through the image panel into J(K).
     Bild_Schreiben(env.Root() / "ringe.png", 400, 300, [](int32_t x, int32_t y) {

@@ -94,7 +94,7 @@ TEST_F(TastenNachSchrittenTest, TheStepKeysWorkRightAfterWeiterTheAveragingAndTh
     ASSERT_TRUE(gfrmMain->conFit1->isVisible());
     EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm())) << "after the side-fit click: " << Fokus();
 
-    Seitenfit_Nehmen();
+    Seitenfit_Uebernehmen();
     ASSERT_EQ(gSchritt, ST_Fit_Fertig);
     Drueck(23);
     ASSERT_EQ(gSchritt, ST_UG);

@@ -133,11 +133,14 @@ protected:
         Drueck(15);
         EXPECT_EQ(gSchritt, ST_IK);
         EXPECT_TRUE(gfrmMain->conFTR1->isVisible());
-        // The list applies a damping only when its choice changes, and a fresh I(K) is undamped
-        // even where the list still shows Lorch: the user chooses it anew.
+        // The damping is chosen once, as a user does; the next I(K) is damped as the list still shows.
         QComboBox* daempfung = gfrmMain->conFTR1->cmbDaempfung;
-        daempfung->setCurrentIndex(daempfung->findData(int(DA_Keine)));
-        daempfung->setCurrentIndex(daempfung->findData(int(DA_Lorch)));
+        if (erstesMal) {
+            Auswaehlen(daempfung, int(DA_Lorch));
+        } else {
+            EXPECT_EQ(daempfung->currentData().toInt(), int(DA_Lorch));
+            EXPECT_TRUE(Gedaempft_Wie_Die_Liste(daempfung));
+        }
         Bild("6_ik");
 
         Drueck(16);

@@ -3,6 +3,7 @@
 #include "ElementWindowFixture.h"
 
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modString.h"
 #include "curves/clsCalc.h"
@@ -224,12 +225,79 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
     EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
 }
 
-TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow)
+TEST_F(SettingsWindowTest, DensityShowsTheFirstKindWithAValueAndKeepsTheUsersChoice)
+{
+    // Q has only an amorphous, R only a crystalline and a liquid density.
+    Element_Hinzufuegen("Q", Kein_Wert, 2.0f);
+    colElemente.Item("Q")->setDichte_Amorph(6.5f);
+    Element_Hinzufuegen("R", 3.0f, 2.0f);
+    colElemente.Item("R")->setDichte_Kristallin(3.4f);
+    frmSettings& w = Oeffnen();
+    Waehle(w.cmbElement[0], "Q");
+    EXPECT_EQ(w.cmdDichte[0]->currentText(), "amorph");
+    EXPECT_EQ(w.txtDichte[0]->text(), "6.5");
+
+    // The user's kind stays while the row keeps its element, also when it is chosen again...
+    Waehle(w.cmbElement[1], "R");
+    EXPECT_EQ(w.cmdDichte[1]->currentText(), "flüssig") << "the first kind with a value";
+    Waehle(w.cmdDichte[1], "kristallin");
+    EXPECT_EQ(w.txtDichte[1]->text(), "3.4");
+    Waehle(w.cmbElement[1], "R");
+    EXPECT_EQ(w.cmdDichte[1]->currentText(), "kristallin");
+    EXPECT_EQ(w.txtDichte[1]->text(), "3.4");
+    Waehle(w.cmdDichte[1], "andere...");
+    w.txtDichte[1]->setText("3.1");
+    Waehle(w.cmbElement[1], "R");
+    EXPECT_EQ(w.txtDichte[1]->text(), "3.1") << "a typed density too";
+    // ...and goes with a new element, which starts at its own first kind with a value.
+    Waehle(w.cmbElement[1], "Q");
+    EXPECT_EQ(w.cmdDichte[1]->currentText(), "amorph");
+    Waehle(w.cmbElement[1], "R");
+    EXPECT_EQ(w.cmdDichte[1]->currentText(), "flüssig");
+    EXPECT_EQ(w.txtDichte[1]->text(), "3");
+}
+
+TEST_F(SettingsWindowTest, OkNamesAComponentWithoutDensityWhereIkIsComputedFromASpectrum)
 {
     Element_Hinzufuegen("Q", Kein_Wert, 2.0f);
     gFMK->FMK_Intern_Neu("Q", FT_Elektronen, {}, {}, 1.0f);
     Spektrum_Waehlen();
     frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    Legierung(w, {{"C", "50"}, {"Q", "30"}, {"B", ""}});
+    EXPECT_EQ(w.txtDichte[1]->text(), "<unbekannt>") << "Q has no density of any kind";
+    Click(w.cmdOK);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, "Komponente Q: " + gLanguage->Caption(541));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(gMFE->Komponenten(), 0) << "nothing is applied";
+
+    // Typed under "andere...": a density that is no positive number is named the same way.
+    Waehle(w.cmdDichte[1], "andere...");
+    for (const char* text : {"0", "-2", "x"}) {
+        w.txtDichte[1]->setText(text);
+        Click(w.cmdOK);
+        EXPECT_EQ(seam.messages.back().text, "Komponente Q: " + gLanguage->Caption(541)) << text;
+    }
+    w.txtDichte[1]->setText("4,5");
+    Click(w.cmdOK);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FLOAT_EQ(gMFE->Komponente_Dichte(2), 4.5f);
+    EXPECT_GT(gMFE->Dichte_Theoretisch(), 0.0f);
+}
+
+TEST_F(SettingsWindowTest, UnknownDensityLeavesTheAlloyUnknownButAppliesEveryRow)
+{
+    // A G(r) project needs no density: OK takes the alloy with the unknown one.
+    Element_Hinzufuegen("Q", Kein_Wert, 2.0f);
+    gFMK->FMK_Intern_Neu("Q", FT_Elektronen, {}, {}, 1.0f);
+    const auto pfad = env.Root() / "probe.gr";
+    {
+        std::ofstream datei(pfad, std::ios::binary);
+        for (int i = 0; i < 300; ++i) datei << i * 0.01 << "\t" << std::sin(i * 0.1) << "\r\n";
+    }
+    gCommon->Set_Dateiname(pfad.string());
+    frmSettings& w = Oeffnen(gCommon->ProjektTyp());
+    ASSERT_EQ(w.ProjektTyp(), PT_GR);
     Legierung(w, {{"C", "50"}, {"Q", "30"}, {"B", ""}});
     EXPECT_EQ(w.txtDichte[1]->text(), "<unbekannt>");
     Click(w.cmdOK);

@@ -1,7 +1,10 @@
 #pragma once
 // Driving the main window as a user does: tool buttons, clicks in the main diagram at curve
-// coordinates, and typed values; shared by the window tests of the evaluation road and the tool that
-// takes the guide's pictures.
+// coordinates, typed values, list choices and modal windows; shared by the window tests of the
+// evaluation road and the tool that takes the guide's pictures.
+#include "analysis/clsIK.h"
+#include "core/modCommon.h"
+#include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
@@ -11,13 +14,18 @@
 #include "panels/conFit.h"
 #include "widgets/fxbutton.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace bedienung {
 
@@ -67,6 +75,50 @@ inline bool Bild_Abwarten()
     return true;
 }
 
+// Chooses the list's entry that carries daten, as the user's choice in the open list does.
+inline void Auswaehlen(QComboBox* liste, const QVariant& daten)
+{
+    const int index = liste->findData(daten);
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
+// The next modal window of kind Fenster is handled by bedienen as soon as it is open.
+template <class Fenster>
+void Wenn_Modal(std::function<void(Fenster&)> bedienen)
+{
+    auto* warten = new QTimer(gfrmMain);
+    QObject::connect(warten, &QTimer::timeout, [warten, bedienen] {
+        auto* fenster = qobject_cast<Fenster*>(QApplication::activeModalWidget());
+        if (!fenster) return;
+        warten->deleteLater();
+        bedienen(*fenster);
+    });
+    warten->start(5);
+}
+
+// Ends a session that may have left preview windows open.
+inline void Sitzung_Beenden()
+{
+    for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
+    colSmall.clear();
+    gSchritt = 0;
+    gGespeichert = true;
+    if (gOptions) Programm_Beenden();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Whether I(K) is damped as the Fourier panel's list shows: damping it so once more changes nothing.
+inline bool Gedaempft_Wie_Die_Liste(const QComboBox* liste)
+{
+    std::vector<float> gezeigt(static_cast<size_t>(gIK->Punkte()));
+    gIK->CopyArray(gezeigt);
+    gIK->Daempfen(liste->currentData().toInt());
+    std::vector<float> gedaempft(gezeigt.size());
+    gIK->CopyArray(gedaempft);
+    return !gezeigt.empty() && gezeigt == gedaempft;
+}
+
 // The bound of a side fit over points von..bis of the averaged halves that counting noise alone
 // reaches.
 inline double Chi(int32_t von, int32_t bis)
@@ -76,8 +128,9 @@ inline double Chi(int32_t von, int32_t bis)
     return s;
 }
 
-// The side fits of the side-fit panel with the bounds that counting noise reaches, taken with "Fit".
-inline void Seitenfit_Nehmen()
+// The side fit at its separation point with the smoothing that counting noise alone reaches on
+// either side, taken over.
+inline void Seitenfit_Uebernehmen()
 {
     const int32_t T = gCalc->Trennstelle();
     Tippen(gfrmMain->conFit1->txtParam[0], Chi(1, T + 5));
