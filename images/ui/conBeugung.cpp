@@ -57,6 +57,7 @@ conBeugung::conBeugung(QWidget* parent) : QWidget(parent)
     SpracheUmstellen();
     StyleUmstellen();
     optBild_Click(0);
+    Bildknoepfe_Freigeben(false);
     zelo::SetImagePanel(this);
     lader_ = std::make_unique<Bildlader>([this] {
         QMetaObject::invokeMethod(this, [this] { UiGuard(kName, "LoadImage", [this] { Bild_Uebernehmen(); }); },
@@ -218,7 +219,7 @@ void conBeugung::Clear()
     if (rechnet_) return;
     lader_->Verwerfen();
     ladung_ = 0;
-    Bildknoepfe_Freigeben(true);
+    Bildknoepfe_Freigeben(false);
     bild_.reset();
     ersatz_.reset();
     ringe_.Clear();
@@ -268,10 +269,11 @@ void conBeugung::Bild_Uebernehmen()
     std::optional<Bildlader::Ergebnis> ergebnis = lader_->Abholen();
     if (!ergebnis || ergebnis->nummer != ladung_) return;
     ladung_ = 0;
-    Bildknoepfe_Freigeben(true);
     lblPunkt->clear();
     bild_ = std::move(ergebnis->bild);
     ersatz_ = std::move(ergebnis->ersatz);
+    // A file that could not be loaded leaves no picture to act on.
+    Bildknoepfe_Freigeben(bild_->Image_Width() > 0);
     const int32_t lader = ergebnis->lader;
     Label5->setText(lader == Lader_FreeImage ? "FreeImage.dll" : lader == Lader_GDIPlus ? "GDI+" : "VB");
     Bild_Anzeigen();
