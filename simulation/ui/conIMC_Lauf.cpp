@@ -243,6 +243,8 @@ void conIMC::Zeichne_SK()
     const std::vector<float>& s = bild_.SK;
     const float dK = v_.Experiment().dK;
     conDisplay_sk->Display_CLS();
+    // Before the first smoothed g(r) there is no S(K): the experiment stands alone.
+    if (s.empty()) return;
     conDisplay_sk->Zeichne_Punkt(0, 0, farbe::Schwarz);
     for (size_t k = 1; k <= s.size(); ++k) conDisplay_sk->Zeichne_LinieZu(float(k) * dK, s[k - 1], farbe::Schwarz);
 }
