@@ -14,9 +14,12 @@
 #include "images/modDigitalisieren.h"
 #include "images/ui/QtErsatzlader.h"
 
+#include <QPointF>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class Bildfeld;
@@ -116,6 +119,9 @@ private:
     void Projekt_Einstellen();
 
     std::unique_ptr<clsImage> bild_;
+    // The file of the picture, and where the cursor read-out was taken last.
+    std::string datei_;
+    std::optional<QPointF> cursor_;
     // The window system's loader that read the picture when the image library is off.
     std::unique_ptr<Ersatzlader> ersatz_;
     clsRinge ringe_;
