@@ -1,6 +1,7 @@
 // The picture formats the user's guide names are those that open: every extension of the open
 // dialog's picture filter is either in the guide's table of formats, and a picture of that format
-// under that extension opens, or named by the guide as refused, and a file of its kind is refused.
+// under that extension opens, or named by the guide as refused, and a file of its kind is refused;
+// a BMP file with the newer header the guide names as refused is refused.
 #include "images/clsImage.h"
 
 #include "core/clsCommon.h"
@@ -13,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
@@ -38,6 +40,7 @@ Endungen Endungen_In(const std::string& text)
 struct Bildkapitel {
     std::map<std::string, Endungen> formate;
     Endungen sonst;
+    bool v5Abgelehnt = false;
 };
 
 Bildkapitel Kapitel_Lesen(const std::string& sprache)
@@ -56,6 +59,7 @@ Bildkapitel Kapitel_Lesen(const std::string& sprache)
     for (std::sregex_iterator i(kapitel.begin(), kapitel.end(), zeile), e; i != e; ++i)
         ergebnis.formate[(*i)[1]] = Endungen_In((*i)[2]);
     ergebnis.sonst = Endungen_In(std::regex_replace(kapitel, std::regex(R"(<table[\s\S]*?</table>)"), ""));
+    ergebnis.v5Abgelehnt = kapitel.find("(V4, V5)") != std::string::npos;
     return ergebnis;
 }
 
@@ -101,6 +105,29 @@ fs::path Metadatei(const fs::path& ordner, const std::string& endung)
 TEST(BildformateTest, TheGuideNamesExactlyThePictureFormatsThatOpen)
 {
     TestWorld world;
+    // A BMP whose header is the newer one of 124 bytes, as several picture programs write it.
+    {
+        std::ifstream ein(Bild(world.env.Root(), "BMP", ".bmp"), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+        const auto zahl = [&bytes](size_t ort) {
+            uint32_t wert = 0;
+            for (size_t i = 0; i < 4; ++i) wert |= uint32_t(uint8_t(bytes[ort + i])) << (8 * i);
+            return wert;
+        };
+        const auto setzen = [&bytes](size_t ort, uint32_t wert) {
+            for (size_t i = 0; i < 4; ++i) bytes[ort + i] = static_cast<char>(wert >> (8 * i));
+        };
+        ASSERT_EQ(zahl(14), 40u);
+        const uint32_t mehr = 124 - 40;
+        bytes.insert(14 + 40, std::string(mehr, '\0'));
+        setzen(2, static_cast<uint32_t>(bytes.size()));
+        setzen(10, zahl(10) + mehr);
+        setzen(14, 124);
+        std::ofstream(world.env.Root() / "v5.bmp", std::ios::binary) << bytes;
+        clsImage bild(true);
+        EXPECT_EQ(bild.LoadPic((world.env.Root() / "v5.bmp").string()), 0)
+            << "the image library reads the newer BMP header now: the guide must say so";
+    }
     const Endungen filter = Bildfilter();
     ASSERT_GE(filter.size(), 5u);
     for (const char* sprache : {"de", "en"}) {
@@ -118,6 +145,7 @@ TEST(BildformateTest, TheGuideNamesExactlyThePictureFormatsThatOpen)
             }
         }
         EXPECT_EQ(genannt, filter) << "the guide names every extension the dialog offers, and no other";
+        EXPECT_TRUE(kapitel.v5Abgelehnt) << "the guide names the BMP header that is refused";
         for (const std::string& endung : kapitel.sonst) {
             SCOPED_TRACE(endung + " outside the table");
             clsImage bild(true);
