@@ -56,6 +56,7 @@ Ergebnisdatei::Vorgang::~Vorgang() { laufend = aeusserer_; }
 
 bool Ergebnisdatei::Vorgang::Melden() const
 {
+    if (ordnerBereit_ == false) return false;
     if (fehler_.empty()) return true;
     Dateien_Melden(fehler_);
     return false;
@@ -72,8 +73,13 @@ bool Ergebnisdatei::Ordner_Bereit()
 
 std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::vector<std::string>& zeilen)
 {
-    // The folder first: claiming it may give it another number. A save has made it ready before.
-    if (!laufend && !Ordner_Bereit()) return "";
+    // The folder first: claiming it may give it another number. A save makes it ready once.
+    if (laufend) {
+        if (!laufend->ordnerBereit_) laufend->ordnerBereit_ = Ordner_Bereit();
+        if (!*laufend->ordnerBereit_) return "";
+    } else if (!Ordner_Bereit()) {
+        return "";
+    }
     const clsCommon& common = rt::Object(gCommon);
     const std::string pfad = common.Ordner() + common.Dateiname() + extension;
     if (laufend && std::find(laufend->geschrieben_.begin(), laufend->geschrieben_.end(), pfad) !=

@@ -4,14 +4,16 @@
 // written whole or not at all. A file that cannot be written is told with its path and the reason;
 // during a save of the results (Vorgang) those are gathered into one message at its end.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 class Ergebnisdatei {
 public:
-    // One save of the project's results, begun once Ordner_Bereit has made the folder ready. While
-    // it lasts, a file already written in it is not written again, and failures wait for Melden
-    // instead of a message each.
+    // One save of the project's results. Its first file makes the folder ready, so that a save with
+    // nothing to write leaves no folder; a folder that cannot be made ready is told once and nothing
+    // is written in this save. While it lasts, a file already written in it is not written again,
+    // and failures wait for Melden instead of a message each.
     class Vorgang {
     public:
         Vorgang();
@@ -22,13 +24,16 @@ public:
         int32_t Geschrieben() const { return static_cast<int32_t>(geschrieben_.size()); }
         // One "path (reason)" line per file that could not be written.
         const std::vector<std::string>& Fehler() const { return fehler_; }
-        // Tells the failures in one message; true when there were none.
+        // Tells the failures of files in one message; true when there were none, and the folder
+        // (when a file needed it) was ready.
         bool Melden() const;
 
     private:
         friend class Ergebnisdatei;
         std::vector<std::string> geschrieben_;
         std::vector<std::string> fehler_;
+        // Whether the folder was made ready; none until a file needs it.
+        std::optional<bool> ordnerBereit_;
         Vorgang* aeusserer_;
     };
 
@@ -38,6 +43,7 @@ public:
 
     // Writes zeilen (UTF-8; on disk Windows-1252 lines ended by CR LF) as Ordner & Dateiname &
     // extension. Returns the path written, or "" when nothing was written: after a failure (told
-    // at once, or gathered by the running save) or because this save has written that file already.
+    // at once, or gathered by the running save), because the running save found no folder ready, or
+    // because this save has written that file already.
     static std::string Schreiben(const std::string& extension, const std::vector<std::string>& zeilen);
 };

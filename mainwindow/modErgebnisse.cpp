@@ -14,7 +14,6 @@
 
 bool Ergebnisse_Speichern()
 {
-    if (!Ergebnisdatei::Ordner_Bereit()) return false;
     Ergebnisdatei::Vorgang vorgang;
     rt::Object(gUntergrund).Speichern();
     rt::Object(gIK).Speichern();

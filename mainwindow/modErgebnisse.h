@@ -5,7 +5,8 @@
 // Writes every result curve the project has produced whose save option is on into the results
 // folder, each file once and logged: the background, its support points and their errors, I(K)
 // (and K·I(K)), G(r) with the RDF, g(r) and local density derived from it, and the alloy's mixture
-// form factors. A folder that cannot be written is told once and nothing is written; files that
-// cannot be written are told together, with path and reason, after the others are written. True
-// when something was written and nothing failed.
+// form factors. With nothing to write no folder is made and nothing is said. A folder that cannot
+// be written is told once and nothing is written; files that cannot be written are told together,
+// with path and reason, after the others are written. True when something was written and nothing
+// failed.
 bool Ergebnisse_Speichern();

@@ -68,10 +68,21 @@ void conAddCurves::StyleUmstellen()
     for (fxbutton* knopf : {cmdPlusMinus[0], cmdPlusMinus[1], cmdMitteln}) knopf->setButtonStyle(gOptions->ButtonStyle());
 }
 
+void conAddCurves::SpracheUmstellen()
+{
+    cmdMitteln->setCaption(QString::fromStdString(gLanguage->Caption(366)));
+    // The text table has no entry for this.
+    const bool deutsch = gLanguage->Offset() == 0;
+    lblHinweis->setText(Faktor_Gesetzt() ? QString()
+                        : deutsch       ? "Ohne x-Faktor der Projekteinstellungen lassen sich keine Spektren "
+                                          "hinzufügen."
+                                        : "Spectra cannot be added without the x factor of the project settings.");
+}
+
 void conAddCurves::Init()
 {
     StyleUmstellen();
-    cmdMitteln->setCaption(QString::fromStdString(gLanguage->Caption(366)));
+    SpracheUmstellen();
     spektren_.Leeren();
     List1->clear();
     Auswahl_Aufheben();
@@ -81,12 +92,6 @@ void conAddCurves::Init()
     scrXStart->setValue(0);
     Label1->setText(Position(scrXStart->value()));
     cmdPlusMinus[0]->setEnabled(Faktor_Gesetzt());
-    // The text table has no entry for this.
-    const bool deutsch = gLanguage->Offset() == 0;
-    lblHinweis->setText(Faktor_Gesetzt() ? QString()
-                        : deutsch       ? "Ohne x-Faktor der Projekteinstellungen lassen sich keine Spektren "
-                                          "hinzufügen."
-                                        : "Spectra cannot be added without the x factor of the project settings.");
 }
 
 void conAddCurves::cmdPlus_Click()

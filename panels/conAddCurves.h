@@ -20,6 +20,7 @@ public:
     explicit conAddCurves(QWidget* parent = nullptr);
 
     void StyleUmstellen();
+    void SpracheUmstellen();
     // Prepares a new averaging on the working spectrum: an empty store, the scroll range from
     // twice its first to twice its last x. Called each time the panel is shown.
     void Init();

@@ -114,13 +114,18 @@ void conFT_AI::Gruppen_Erstellen()
 void conFT_AI::Init()
 {
     cmdStart->setButtonStyle(rt::Object(gOptions).ButtonStyle());
+    SpracheUmstellen();
+    Optionen_Lesen();
+}
+
+void conFT_AI::SpracheUmstellen()
+{
     Check1->setText(Text(81));
     Check2->setText(Text(82));
     Check3->setText(Text(85));
     Label3->setText(Text(83));
     Option1[0]->setText(Text(86));
     Option1[1]->setText(Text(87) + Text(88));
-    Optionen_Lesen();
 }
 
 void conFT_AI::Optionen_Lesen()

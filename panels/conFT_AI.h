@@ -24,6 +24,7 @@ public:
     // Called each time the main window shows the panel: button style and captions; the options
     // are taken from the boxes as the user left them.
     void Init();
+    void SpracheUmstellen();
 
     QLabel* Label1_1;
     QLabel* Label2_1;

@@ -130,6 +130,8 @@ void conGauss::SpracheUmstellen()
     chkAbleitung[0]->setText(Text(293) + " (magenta)");
     chkAbleitung[1]->setText(Text(294) + " (cyan)");
     Label3->setText(Text(418));
+    // The count of the peaks shown, once there is one.
+    if (!lblGaussInfo->text().isEmpty() && gGauss) Info_Zeigen();
 }
 
 void conGauss::Init()

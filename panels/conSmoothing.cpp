@@ -46,7 +46,7 @@ conSmoothing::conSmoothing(QWidget* parent) : QWidget(parent)
     connect(cmdOK, &fxbutton::Click, this, GuardedSlot(kName, "cmdOK_Click", [this] { cmdOK_Click(); }));
     connect(Command1, &fxbutton::Click, this, GuardedSlot(kName, "Command1_Click", [this] { Command1_Click(); }));
     StyleUmstellen();
-    Command1->setCaption(QString::fromStdString(gLanguage->Caption(92)));
+    SpracheUmstellen();
     PanelPlatz<GlaettenPanel>::Set(this);
 }
 
@@ -61,12 +61,14 @@ void conSmoothing::StyleUmstellen()
         knopf->setButtonStyle(gOptions->ButtonStyle());
 }
 
+void conSmoothing::SpracheUmstellen() { Command1->setCaption(QString::fromStdString(gLanguage->Caption(92))); }
+
 void conSmoothing::Start(int32_t lngKurve)
 {
     // A curve kind the copy does not know leaves the preview with whatever gMath holds.
     UiGuard(kName, "Start", [&] {
         StyleUmstellen();
-        Command1->setCaption(QString::fromStdString(gLanguage->Caption(92)));
+        SpracheUmstellen();
         gMath = std::make_unique<clsMath>();
         kurve_ = lngKurve;
         chi_ = kStartChi;

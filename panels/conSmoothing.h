@@ -18,6 +18,7 @@ public:
     // Copies the curve of kind lngKurve, smooths it with Chi = 10000 and shows the preview.
     void Start(int32_t lngKurve);
     void StyleUmstellen();
+    void SpracheUmstellen();
     void Verbergen() override { hide(); }
 
     // 0 doubles Chi, 1 halves it.

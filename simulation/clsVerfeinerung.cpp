@@ -32,6 +32,7 @@ int32_t clsVerfeinerung::Experiment_Laden(Experimentdaten experiment, int32_t n,
                                           Abbruch abbruch)
 {
     geladen_ = false;
+    geglaettet_ = false;
     if (n < 1 || n > 100 || !(experiment.rho > 0) || experiment.iK.empty()) return 0;
     experiment_ = std::move(experiment);
     const int32_t nbins = 4 * n * n * n + 1;
@@ -75,7 +76,11 @@ void clsVerfeinerung::Parameter_Setzen(const Laufparameter& p)
 
 void clsVerfeinerung::setM(int32_t value) { m_ = std::clamp(value, kSG_MinM, kSG_MaxM); }
 
-void clsVerfeinerung::gr_Glaetten() { SG_Glaetten(mc_.g_hist(), gSim_, m_); }
+void clsVerfeinerung::gr_Glaetten()
+{
+    SG_Glaetten(mc_.g_hist(), gSim_, m_);
+    geglaettet_ = true;
+}
 
 void clsVerfeinerung::Potential_Anpassen()
 {
@@ -188,6 +193,7 @@ int clsVerfeinerung::gr_Speichern(const std::filesystem::path& datei) const
 
 std::vector<float> clsVerfeinerung::SK() const
 {
+    if (!geglaettet_) return {};
     // Bins beyond half the box are never sampled: counted as g = 0 they would add the ripple of a step
     // at L/2 to the whole curve.
     const size_t gemessen = std::min(gSim_.size(), static_cast<size_t>(std::max(mc_.kmax(), 0)) + 1);

@@ -60,7 +60,8 @@ public:
     // Writes r and G(r) = (g_hist - 1)·4π·r·rho of the raw histogram, one line per bin, with a
     // decimal point; 0 or the errno.
     int gr_Speichern(const std::filesystem::path& datei) const;
-    // The simulated S(K) on the experiment's K grid, 1000 points.
+    // The simulated S(K) on the experiment's K grid, 1000 points; none until the simulated g(r) has
+    // been smoothed from the box (after a load it is all zero, and its transform a made-up ripple).
     std::vector<float> SK() const;
 
     clsMonteCarlo& mc() { return mc_; }
@@ -99,6 +100,8 @@ private:
     float rms_ = 0;
     int32_t m_ = 12;
     bool geladen_ = false;
+    // g_sim holds a smoothing of the box's histogram.
+    bool geglaettet_ = false;
     Bester bester_;
     // chi² of the cycles since lambda was last lowered, at most two windows.
     std::vector<float> verlauf_;

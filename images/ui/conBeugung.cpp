@@ -57,6 +57,7 @@ conBeugung::conBeugung(QWidget* parent) : QWidget(parent)
     SpracheUmstellen();
     StyleUmstellen();
     optBild_Click(0);
+    Bildknoepfe_Freigeben(false);
     zelo::SetImagePanel(this);
     lader_ = std::make_unique<Bildlader>([this] {
         QMetaObject::invokeMethod(this, [this] { UiGuard(kName, "LoadImage", [this] { Bild_Uebernehmen(); }); },
@@ -161,6 +162,13 @@ void conBeugung::SpracheUmstellen()
     cmdInvert->setCaption(Text(371));
     cmdUebernehmen->setToolTip(Text(35));
     Label1->setText(Text(383) + " (" + QString::number(ringe_.Ring_Anzahl()) + ")");
+    // What the panel says of the picture and the cursor.
+    if (!datei_.empty()) lblFilename->setText(Text(386) + QString::fromStdString(datei_));
+    if (bild_) Bildinformationen();
+    if (Laedt())
+        lblPunkt->setText(Text(548));
+    else if (cursor_)
+        pic_MouseMove(cursor_->x(), cursor_->y());
 }
 
 void conBeugung::StyleUmstellen()
@@ -218,7 +226,7 @@ void conBeugung::Clear()
     if (rechnet_) return;
     lader_->Verwerfen();
     ladung_ = 0;
-    Bildknoepfe_Freigeben(true);
+    Bildknoepfe_Freigeben(false);
     bild_.reset();
     ersatz_.reset();
     ringe_.Clear();
@@ -226,6 +234,7 @@ void conBeugung::Clear()
     kurveY_.clear();
     spurX_.clear();
     spurY_.clear();
+    cursor_.reset();
     achsen_ = {};
     achseSchritt_ = 0;
     lstKreise->clear();
@@ -245,11 +254,11 @@ void conBeugung::LoadImage()
     cf_ = CF_Aus_Text(kKamerakonstante_Start, 0.0f);
     lblCalibration->setText(QString::fromStdString(CF_Beschriftung(cf_)));
     Clear();
-    const std::string datei = gCommon->Dateiname_Rohdaten();
-    ladung_ = lader_->Laden(datei, gLoader->FreeImageLib_Available(), std::make_unique<QtErsatzlader>());
+    datei_ = gCommon->Dateiname_Rohdaten();
+    ladung_ = lader_->Laden(datei_, gLoader->FreeImageLib_Available(), std::make_unique<QtErsatzlader>());
     Bildknoepfe_Freigeben(false);
     Label5->clear();
-    lblFilename->setText(Text(386) + QString::fromStdString(datei));
+    lblFilename->setText(Text(386) + QString::fromStdString(datei_));
     lblImage->clear();
     // Below the tool pages, whichever is shown.
     lblPunkt->setText(Text(548));
@@ -268,10 +277,11 @@ void conBeugung::Bild_Uebernehmen()
     std::optional<Bildlader::Ergebnis> ergebnis = lader_->Abholen();
     if (!ergebnis || ergebnis->nummer != ladung_) return;
     ladung_ = 0;
-    Bildknoepfe_Freigeben(true);
     lblPunkt->clear();
     bild_ = std::move(ergebnis->bild);
     ersatz_ = std::move(ergebnis->ersatz);
+    // A file that could not be loaded leaves no picture to act on.
+    Bildknoepfe_Freigeben(bild_->Image_Width() > 0);
     const int32_t lader = ergebnis->lader;
     Label5->setText(lader == Lader_FreeImage ? "FreeImage.dll" : lader == Lader_GDIPlus ? "GDI+" : "VB");
     Bild_Anzeigen();

@@ -5,7 +5,8 @@
 // constant, draws the grey profile from the centre to the right, turns the image into a spectrum by
 // the radial average and hands it to the project settings, or traces a curve in a plot picture.
 // The picture is decoded on a worker thread and shown when it is ready; meanwhile the panel says so
-// and has no picture to act on, and a new load or Clear drops the one under way.
+// and has no picture to act on, and a new load or Clear drops the one under way. Without a picture
+// (none loaded yet, a file refused, or after Clear) the buttons that act on one are off.
 #include "curves/ImagePanelCurve.h"
 #include "images/Bildlader.h"
 #include "images/clsImage.h"
@@ -13,9 +14,12 @@
 #include "images/modDigitalisieren.h"
 #include "images/ui/QtErsatzlader.h"
 
+#include <QPointF>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class Bildfeld;
@@ -97,7 +101,7 @@ private:
     void Layout();
     // The decoded picture of the load under way, on the window thread.
     void Bild_Uebernehmen();
-    // The buttons that act on the picture, off while it is decoded.
+    // The buttons that act on the picture, on only while one is shown (off while it is decoded).
     void Bildknoepfe_Freigeben(bool frei);
     void Bild_Anzeigen();
     void Bildinformationen();
@@ -115,6 +119,9 @@ private:
     void Projekt_Einstellen();
 
     std::unique_ptr<clsImage> bild_;
+    // The file of the picture, and where the cursor read-out was taken last.
+    std::string datei_;
+    std::optional<QPointF> cursor_;
     // The window system's loader that read the picture when the image library is off.
     std::unique_ptr<Ersatzlader> ersatz_;
     clsRinge ringe_;

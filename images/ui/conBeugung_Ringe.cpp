@@ -98,4 +98,5 @@ void conBeugung::pic_MouseMove(double X, double Y)
         text += "\n" + Text(390) + QString::number(farbe) + "\n" + Text(391) + QString::number(clsImage::Grey(farbe));
     }
     lblPunkt->setText(text);
+    cursor_ = QPointF(X, Y);
 }

@@ -7,11 +7,13 @@
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
 #include "panels/conFTR.h"
+#include "panels/conFT_AI.h"
 #include "panels/conGauss.h"
 #include "panels/conFit.h"
 #include "panels/conPeakTest.h"
 #include "panels/conSmoothing.h"
 #include "panels/conUG.h"
+#include "simulation/ui/conIMC.h"
 #include "widgets/fxbutton.h"
 
 namespace {
@@ -48,11 +50,15 @@ void frmMain::Panels_Sprache_Setzen()
     if (!conFit1) return;
     conFit1->SpracheUmstellen();
     conUG1->SpracheUmstellen();
+    conSmoothing1->SpracheUmstellen();
+    conAddCurves1->SpracheUmstellen();
     if (conFTR1) conFTR1->SpracheUmstellen();
+    if (conFT_AI1) conFT_AI1->SpracheUmstellen();
     if (conPeakTest1) conPeakTest1->SpracheUmstellen();
     if (conExtras1) conExtras1->SpracheUmstellen();
     if (conGauss1) conGauss1->SpracheUmstellen();
     if (conBeugung1) conBeugung1->SpracheUmstellen();
+    if (conIMC1) conIMC1->SpracheUmstellen();
 }
 
 void frmMain::Panels_Stil_Setzen()

@@ -191,7 +191,7 @@ void frmSettings::Steuerelemente_Anordnen()
     auto* probe = new QGridLayout(Frame2);
     Label14 = new QLabel(Frame2);
     txtUH = new QLineEdit(Frame2);
-    Label15 = new QLabel("keV", Frame2);
+    Label15 = new QLabel("kV", Frame2);
     Label8 = new QLabel(Frame2);
     txtTemper = new QLineEdit(Frame2);
     Label9 = new QLabel("Kelvin", Frame2);

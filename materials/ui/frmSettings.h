@@ -85,7 +85,7 @@ public:
     QGroupBox* Frame2;  // sample
     QLabel* Label14;  // caption of the accelerating voltage
     QLineEdit* txtUH;  // accelerating voltage, kV, negative
-    QLabel* Label15;  // unit of the voltage, keV
+    QLabel* Label15;  // unit of the voltage, kV
     QLabel* Label8;  // caption of the annealing temperature
     QLineEdit* txtTemper;
     QLabel* Label9;  // unit of the temperature, Kelvin

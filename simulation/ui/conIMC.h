@@ -30,6 +30,8 @@ public:
 
     // The button style is taken once, when the panel is made.
     void StyleUmstellen() {}
+    // The panel's texts are its own German ones; only the best state's line is the text table's.
+    void SpracheUmstellen();
     // 0 the demonstration experiment, 1 an I(K) file.
     void cmdIKladen_Click(int32_t index);
     void Simulation_Starten();
@@ -108,6 +110,8 @@ private:
     // A parameter box as a number; a message and false when it holds none.
     bool Zahl_Lesen(QLineEdit* box, const char* name, float& wert);
     void Zyklus_Anzeigen(const Simulationsbild& b);
+    // The best state's line: text 570 while a run goes, 571 once it stopped on that state, 0 none.
+    void Bester_Zeigen(int32_t text);
     void Skalen_Setzen();
     void Zeichne_Cluster();
     void Zeichne_gr();
@@ -134,4 +138,6 @@ private:
     int32_t ladeN_ = 0;
     QDateTime start_;
     qint64 gesamtMs_ = 0;
+    // The text number of the best state's line shown (0 none).
+    int32_t besterText_ = 0;
 };

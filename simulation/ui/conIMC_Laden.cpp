@@ -110,7 +110,7 @@ void conIMC::Experiment_Geladen()
     lblAtome->setText(QString::number(platziert) + " insges.");
     lblZyklus->setText("Zyklus: 0");
     lblAktzeptiert->setText("akzeptiert: 0");
-    lblBester->clear();
+    Bester_Zeigen(0);
     if (!v_.Geladen()) {
         Melden("Es ließen sich nur " + std::to_string(platziert) + " von " + std::to_string(4 * n * n * n) +
                " Atomen unterbringen: die Simulation startet so nicht.");

@@ -91,8 +91,7 @@ void conIMC::Simulation_Stoppen()
     v_.Bestes_Wiederherstellen();
     gezeichnet_ = -1;
     Bild_Zeigen(Simulationslauf::Aufnehmen(v_, true));
-    if (v_.Bester_Zyklus() > 0)
-        lblBester->setText(Text(571) + " " + QString::number(v_.Bester_Zyklus()));
+    if (v_.Bester_Zyklus() > 0) Bester_Zeigen(571);
     Knoepfe_Setzen();
 }
 
@@ -150,10 +149,16 @@ void conIMC::Zyklus_Anzeigen(const Simulationsbild& b)
     lblZyklus->setText("Zyklus: " + QString::number(b.zyklus));
     lblAktzeptiert->setText("akzeptiert: " + QString::number(b.akzeptiert) + " Verschiebungen, zuletzt vor " +
                             QString::number(b.zyklus - b.zuletztAkzeptiert) + " Zyklen");
-    lblBester->setText(b.besterZyklus > 0 ? Text(570) + " " +
-                                                QString::number(b.besterZyklus)
-                                          : QString());
+    Bester_Zeigen(b.besterZyklus > 0 ? 570 : 0);
 }
+
+void conIMC::Bester_Zeigen(int32_t text)
+{
+    besterText_ = text;
+    lblBester->setText(text ? Text(text) + " " + QString::number(bild_.besterZyklus) : QString());
+}
+
+void conIMC::SpracheUmstellen() { Bester_Zeigen(besterText_); }
 
 void conIMC::HScroll1_Change(int wert)
 {
@@ -243,6 +248,8 @@ void conIMC::Zeichne_SK()
     const std::vector<float>& s = bild_.SK;
     const float dK = v_.Experiment().dK;
     conDisplay_sk->Display_CLS();
+    // Before the first smoothed g(r) there is no S(K): the experiment stands alone.
+    if (s.empty()) return;
     conDisplay_sk->Zeichne_Punkt(0, 0, farbe::Schwarz);
     for (size_t k = 1; k <= s.size(); ++k) conDisplay_sk->Zeichne_LinieZu(float(k) * dK, s[k - 1], farbe::Schwarz);
 }

@@ -39,6 +39,8 @@ TEST(clsVerfeinerungTest, SimulatedStructureFactorFollowsTheExperimentAtLargeK)
     clsVerfeinerung v;
     const Experimentdaten demo{Demo_Werte(zelo::Resource("DEMO_101")), 0.1f, 46.0f, 0.015f};
     ASSERT_EQ(v.Experiment_Laden(demo, 5, Startgitter::fcc, false), 500);
+    // Before its first smoothing the simulated g(r) is zero: it has no S(K) to show.
+    EXPECT_TRUE(v.SK().empty());
     v.Parameter_Setzen({});
     for (int i = 0; i < 30; ++i) v.Zyklus();
     const std::vector<float> s = v.SK();
@@ -47,4 +49,7 @@ TEST(clsVerfeinerungTest, SimulatedStructureFactorFollowsTheExperimentAtLargeK)
     for (size_t k = 600; k < 900 && k < demo.iK.size(); ++k, ++anzahl)
         summe += std::pow(s[k - 1] - demo.iK[k], 2);
     EXPECT_LT(std::sqrt(summe / anzahl), 0.08);
+    // A new load starts without one again.
+    ASSERT_EQ(v.Experiment_Laden(demo, 3, Startgitter::fcc, false), 108);
+    EXPECT_TRUE(v.SK().empty());
 }

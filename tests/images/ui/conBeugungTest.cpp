@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 
 namespace {
@@ -220,4 +221,39 @@ TEST_F(BeugungTest, ASecondPictureOpenedWhileTheFirstDecodesIsTheOneShownAndASho
     panel.Clear();
     EXPECT_EQ(panel.Bild(), nullptr);
     EXPECT_EQ(qGray(gezeigt.pixel(kMx + 40, 300 - 1 - kMy)), 220);
+}
+
+TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
+{
+    // A picture whose pixel data end halfway, in both kinds of image project.
+    Bild_Schreiben(env.Root() / "ganz.bmp", 400, 300, Ringbild);
+    std::filesystem::copy_file(env.Root() / "ganz.bmp", env.Root() / "halb.bmp");
+    std::filesystem::resize_file(env.Root() / "halb.bmp", std::filesystem::file_size(env.Root() / "ganz.bmp") / 2);
+    const auto aus = [](conBeugung& panel) {
+        for (fxbutton* knopf : {panel.cmdCalc, panel.cmdGrau, panel.cmdInvert, panel.cmdUebernehmen})
+            EXPECT_FALSE(knopf->isEnabled()) << knopf->Caption().toStdString();
+    };
+    for (const bool beugung : {true, false}) {
+        SCOPED_TRACE(beugung ? "diffraction image" : "picture to digitise");
+        const int32_t fenster = seam.errorWindows;
+        conBeugung& panel = Oeffnen("halb.bmp", beugung);
+        EXPECT_EQ(seam.errorWindows, fenster + 1) << "the refused file is reported";
+        EXPECT_EQ(panel.Bild()->Image_Width(), 0);
+        aus(panel);
+        // A click on a button that is off reaches nothing: no message about the image library.
+        seam.messages.clear();
+        panel.optBild_Click(beugung ? 1 : 2);
+        QTest::mouseClick(beugung ? panel.cmdCalc : panel.cmdUebernehmen, Qt::LeftButton);
+        panel.optBild_Click(0);
+        QTest::mouseClick(panel.cmdGrau, Qt::LeftButton);
+        EXPECT_TRUE(seam.messages.empty());
+        Foto(panel, beugung ? "verweigert" : "verweigert_digital");
+    }
+
+    // The whole picture brings them back; a new project without a picture takes them away again.
+    conBeugung& panel = Oeffnen("ganz.bmp");
+    EXPECT_TRUE(panel.cmdCalc->isEnabled());
+    EXPECT_TRUE(panel.cmdGrau->isEnabled());
+    panel.Clear();
+    aus(panel);
 }

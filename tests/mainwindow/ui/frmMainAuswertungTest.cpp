@@ -338,6 +338,19 @@ TEST_F(ErgebnisTest, SaveWritesTheFileOfEveryTickedResultAsItIsInMemory)
     EXPECT_EQ(neu, untergrund);
 }
 
+TEST_F(ErgebnisTest, ASaveBeforeAnyResultMakesNoFolderAndSaysNothing)
+{
+    gCommon->Set_Dateiname(probe.Rohspektrum(env.Root() / "probe.dat", zufall));
+    Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(gCommon->Ordner()));
+    ASSERT_EQ(gSchritt, ST_Rohdaten);
+    seam.messages.clear();
+    gGespeichert = false;  // as the new-project command leaves it
+    Drueck(2);  // the toolbar's "Projekt speichern", the options as they come
+    EXPECT_FALSE(std::filesystem::exists(env.Root() / "probe1"));
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_FALSE(gGespeichert) << "nothing was saved, so the end still asks";
+}
+
 TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
 {
     for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, false);
@@ -345,11 +358,16 @@ TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
     seam.messages.clear();
     Drueck(2);
     EXPECT_FALSE(gGespeichert) << "nothing was written";
-    EXPECT_TRUE(std::filesystem::is_empty(env.Root() / "probe1"));
+    EXPECT_FALSE(std::filesystem::exists(env.Root() / "probe1")) << "nothing to write makes no folder";
+    EXPECT_TRUE(seam.messages.empty());
 
-    // The options as they come; a folder stands where the background's file should go.
+    // The options as they come; after a save, a folder stands where the background's file should go.
     for (const int32_t kurve : {KT_UG_Stuetzstellen, KT_IK, KT_GR, KT_g_r, KT_RDF, KT_Rho, KT_UG})
         gOptions->setKurveSpeichern(kurve, true);
+    Drueck(2);
+    ASSERT_TRUE(gGespeichert);
+    gGespeichert = false;  // as a changed result leaves it
+    std::filesystem::remove(stamm + ".ug");
     std::filesystem::create_directory(stamm + ".ug");
     seam.logLines.clear();
     Drueck(2);

@@ -13,6 +13,7 @@
 #include "materials/ui/frmSettings.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
@@ -110,6 +111,29 @@ TEST_F(SettingsWindowTest, OpeningSelectsTheOptionOfTheProjectType)
         EXPECT_FLOAT_EQ(w.Faktor_X(), typ == PT_Mittel ? 37.74f : 0.1f) << "stored conversion or folded factor";
     }
     EXPECT_EQ(gOptions->Faktor_X(), 0.0f) << "nothing is applied before OK";
+}
+
+TEST_F(SettingsWindowTest, TheAcceleratingVoltageReadsInKilovoltsInBothLanguages)
+{
+    for (const int32_t sprache : {0, 3}) {
+        gfrmMain->mnuLang_Click(sprache);
+        frmSettings& w = Oeffnen(PT_ELMI);
+        QCoreApplication::processEvents();
+        // The unit is the label right of the voltage box, on its line.
+        const QRect feld(w.txtUH->mapTo(&w, QPoint(0, 0)), w.txtUH->size());
+        const QLabel* einheit = nullptr;
+        for (const QLabel* label : w.findChildren<QLabel*>()) {
+            const QRect ort(label->mapTo(&w, QPoint(0, 0)), label->size());
+            if (!label->isVisibleTo(&w) || ort.left() < feld.right() || !feld.contains(feld.center().x(), ort.center().y()))
+                continue;
+            if (!einheit || ort.left() < einheit->mapTo(&w, QPoint(0, 0)).x()) einheit = label;
+        }
+        ASSERT_NE(einheit, nullptr);
+        EXPECT_EQ(einheit->text().toStdString(), "kV") << "beside " << w.txtUH->text().toStdString();
+        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../materials");
+        QDir().mkpath(ordner);
+        EXPECT_TRUE(w.grab().save(ordner + QString("/frmSettings_Spannung_%1.png").arg(sprache == 0 ? "de" : "en")));
+    }
 }
 
 TEST_F(SettingsWindowTest, OptionClicksSetTheProjectTypeOfTheWindow)

@@ -3,6 +3,7 @@
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "graphics/conDisplay.h"
 #include "simulation/ui/conIMC.h"
 #include "simulation/ui/frmMD.h"
 #include "support/ui/UiTestWorld.h"
@@ -152,6 +153,31 @@ TEST_F(conIMCTest, TheSKPictureIsThereOnEveryDrawnCycle)
         EXPECT_TRUE(std::all_of(sk.begin(), sk.end(), [](float s) { return std::isfinite(s); })) << "cycle " << zyklus;
     }
     ASSERT_TRUE(panel.grab().save(Bild("conIMC_SK_Zyklus3.png")));
+}
+
+TEST_F(conIMCTest, AStopBeforeTheFirstCycleShowsNoSimulatedStructureFactor)
+{
+    panel.txtAtome->setText("3");
+    panel.cmdIKladen_Click(0);
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    const QImage geladen = panel.conDisplay_sk->grab().toImage();
+    // A long pause: the stop comes before the run's first cycle.
+    panel.HScroll1->setValue(1000);
+    panel.Simulation_Starten();
+    panel.Simulation_Stoppen();
+    EXPECT_EQ(panel.Bild().zyklus, 0);
+    EXPECT_TRUE(panel.Bild().SK.empty());
+    EXPECT_TRUE(panel.conDisplay_sk->grab().toImage() == geladen) << "the experiment's i(K) alone, as loaded";
+    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Stopp_vor_Zyklus.png")));
+
+    // After a cycle, a stop shows the S(K) of the state it leaves.
+    panel.Zyklus();
+    ASSERT_TRUE(Warten([this] { return !panel.Beschaeftigt(); }));
+    panel.Simulation_Starten();
+    panel.Simulation_Stoppen();
+    EXPECT_EQ(panel.Bild().SK.size(), 1000u);
+    EXPECT_FALSE(panel.conDisplay_sk->grab().toImage() == geladen);
+    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Stopp_nach_Zyklus.png")));
 }
 
 TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
