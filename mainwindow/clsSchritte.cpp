@@ -189,7 +189,8 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
         if (neuesIK && !IK_Berechnen()) return false;
         MainWindowView& view = MainView();
         view.ClearValueLabel();
-        Werkzeuge.setValue(Index, true);
+        // Only the step chosen is drawn pressed, whether a click, a key or "Weiter" chose it.
+        Werkzeuge.Option_Waehlen(Index);
         Werkzeuge.Toggle_Tool_0_Visible(Index == kSchritt_JK);
         Werkzeuge.setEnabled(kExtras, Index >= kSchritt_IK && Index <= kSchritt_KZ);
         Werkzeuge.Toggle_Tool_Kurve_Visible(Index == kSchritt_IK || Index == kSchritt_GR);
@@ -329,6 +330,9 @@ bool clsSchritte::KZ_Waehlen()
     // The coordination number needs the G(r) just computed.
     if (letzteKurvenWahl_ != kSchritt_GR) return false;
     if (rt::Object(gMFE).Dichte_Experimentell() == 0.0f) {
+        // The step stays G(r), and so does its button.
+        Werkzeuge.Option_Waehlen(kSchritt_GR);
+        Tools_Zeigen();
         Hinweis(Text(70), "ZELO - RDF");
         gSchritt = ST_GR;
         return false;

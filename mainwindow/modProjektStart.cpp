@@ -257,6 +257,8 @@ void Ruhezustand_Zeigen()
     view.ShowStepBox(false);
     schritte.Tags_Setzen(kKeinText, kKeinText);
     schritte.StepLabels();
+    // The step the hint belongs to has ended, though gSchritt still names it until the project starts.
+    view.SetStepHint("");
     view.SetTitle(Titel_Ohne_Datei());
     view.ClosePreviews();
 }
