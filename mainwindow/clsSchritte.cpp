@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int32_t kExtras = 18;
+constexpr int32_t kAutoFTR = 20;
 constexpr int32_t kWeiter = 23;
 
 clsSchritte instanz;
@@ -193,6 +194,8 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
         Werkzeuge.Option_Waehlen(Index);
         Werkzeuge.Toggle_Tool_0_Visible(Index == kSchritt_JK);
         Werkzeuge.setEnabled(kExtras, Index >= kSchritt_IK && Index <= kSchritt_KZ);
+        // The automatic transform runs on the I(K) and G(r) of these two steps.
+        Werkzeuge.setEnabled(kAutoFTR, Index == kSchritt_IK || Index == kSchritt_GR);
         Werkzeuge.Toggle_Tool_Kurve_Visible(Index == kSchritt_IK || Index == kSchritt_GR);
         Tools_Zeigen();
         Panels_Verbergen({Panel::UG, Panel::FT_AI, Panel::AddCurves, Panel::Extras, Panel::FTR, Panel::Fit,

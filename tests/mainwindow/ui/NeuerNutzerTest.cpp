@@ -473,6 +473,12 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);
     EXPECT_NEAR(gMFE->Dichte_Theoretisch(), probe.rho, 1e-3 * probe.rho);
     Bild("8_rohspektrum");
+    // The extras and the automatic transform wait for an I(K): a raw spectrum has none to run them on.
+    EXPECT_FALSE(Tool(18).isEnabled());
+    EXPECT_FALSE(Tool(20).isEnabled());
+    Diagramm().pic->setFocus();
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_F);
+    EXPECT_TRUE(Panels_Gezeigt().empty());
 
     // The spectrum averaged with itself: the copy lies point on point and is the one chosen, and
     // the average is the spectrum.
