@@ -157,6 +157,6 @@ std::string clsFT_AI::Info_Text_Ungeschuetzt() const
            "\niFTR " + std::to_string(anzahlIFTR_) + "\n" + Text(81) + FixedText(ik.x(ik.Parabel_Index()), 3) +
            " 1/nm\n" + Text(82) + FixedText(ik.x(ik.FTR_Index()), 3) + " 1/nm\n" + Text(364) +
            FixedText(rt::Object(gMFE).Dichte_Experimentell(), 3) + " nm³ (r = " +
-           FixedText(gr.R(gr.Dichte_Exp_Index()), 3) + " nm)\nG(r) - " + Text(365) +
-           FixedText(gr.Ausgleich_Abweichung(), 3) + " %";
+           FixedText(gr.R(gr.Dichte_Exp_Index()), 3) + " nm)\nG(r) - " +
+           Woerter(Text(365), FixedText(gr.Ausgleich_Abweichung(), 3)) + " %";
 }

@@ -136,19 +136,19 @@ bool clsGR::Speichern()
         if (n < 1) return false;
 
         const clsOptions& options = rt::Object(gOptions);
-        if (options.KurveSpeichern(KT_RDF)) {
+        const bool rdf = options.KurveSpeichern(KT_RDF);
+        const bool gr = options.KurveSpeichern(KT_g_r);
+        const bool dichte = options.KurveSpeichern(KT_Rho);
+        if (!rdf && !gr && !dichte) return false;
+        // The three curves are made with the experimental density; without one they mean nothing.
+        if (!(rho > 0.0f) || !std::isfinite(rho)) {
+            Hinweis(439);
+            return false;
+        }
+        if (rdf) {
             std::vector<std::string> zeilen;
             for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
             geschrieben = Schreiben(KT_RDF, zeilen, 247);
-        }
-
-        const bool gr = options.KurveSpeichern(KT_g_r);
-        const bool dichte = options.KurveSpeichern(KT_Rho);
-        if (!gr && !dichte) return geschrieben;
-        // Both curves are relative to the experimental density; without one they mean nothing.
-        if (rho == 0.0f) {
-            Hinweis(439);
-            return geschrieben;
         }
         if (gr) {
             std::vector<std::string> zeilen{"0\t0"};

@@ -42,9 +42,11 @@ std::vector<float> AO_Korrektur(bool aoWeg)
 void clsIK::RTR_Berechnen()
 {
     gError->AddFunctionToCallStack(kModul, "RTR_Berechnen");
-    gGespeichert = false;
     try {
         const clsGR& gr = rt::Object(gGR);
+        // Without a G(r) there is nothing to transform back: the I(K) there is stays as it is.
+        if (gr.Punkte() == 0 && n_ > 0) return;
+        gGespeichert = false;
         if (!aoWeg_) gr.Dichtegerade_Akzeptieren();
         if (n_ == 0) {
             n_ = rt::CLng(kK_Ohne_IK / gOptions->Delta_k());

@@ -12,7 +12,10 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "graphics/Zeichenhilfen.h"
+#include "materials/clsMFE.h"
 #include "panels/PanelInterfaces.h"
+
+#include <cmath>
 
 namespace {
 
@@ -59,8 +62,12 @@ void clsGrafik::Zeichne_GR_Extra()
     conDisplay& display = Diagramm(zwei ? 1 : 0);
     display.Display_CLS();
     const float rDichte = gr.R(gr.Dichte_Exp_Index());
-    display.Zeichne_Punkt(0, 0, farbe::Rot);
-    display.Zeichne_LinieZu(rDichte, gr.Dichte_Theo(), farbe::Rot);
+    // Without a theoretical density there is no line of it, not one along 0.
+    const float theoretisch = rt::Object(gMFE).Dichte_Theoretisch();
+    if (std::isfinite(theoretisch) && theoretisch > 0.0f) {
+        display.Zeichne_Punkt(0, 0, farbe::Rot);
+        display.Zeichne_LinieZu(rDichte, gr.Dichte_Theo(), farbe::Rot);
+    }
     display.Zeichne_Punkt(0, 0, farbe::Blau);
     display.Zeichne_LinieZu(rDichte, gr.G_Ausgleich(), farbe::Blau);
     if (!PanelPlatz<FourierPanel>::Get().ShowOszi()) return;

@@ -83,6 +83,8 @@ conDisplay::conDisplay(QWidget* parent) : QWidget(parent)
 
 void conDisplay::Skalieren(float Xmax, float Xmin, float Ymax, float Ymin, int32_t kurve)
 {
+    // A read-out names a point of the curve it was taken on.
+    if (kurve != kurve_) lblPos->clear();
     kurve_ = kurve;
     if (kurve == KT_IK || kurve == KT_GR || kurve == KT_IK_Wichtung || kurve == KT_RDF) {
         skala_.log = false;

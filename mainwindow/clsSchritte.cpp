@@ -25,6 +25,7 @@
 namespace {
 
 constexpr int32_t kExtras = 18;
+constexpr int32_t kAutoFTR = 20;
 constexpr int32_t kWeiter = 23;
 
 clsSchritte instanz;
@@ -189,9 +190,12 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
         if (neuesIK && !IK_Berechnen()) return false;
         MainWindowView& view = MainView();
         view.ClearValueLabel();
-        Werkzeuge.setValue(Index, true);
+        // Only the step chosen is drawn pressed, whether a click, a key or "Weiter" chose it.
+        Werkzeuge.Option_Waehlen(Index);
         Werkzeuge.Toggle_Tool_0_Visible(Index == kSchritt_JK);
         Werkzeuge.setEnabled(kExtras, Index >= kSchritt_IK && Index <= kSchritt_KZ);
+        // The automatic transform runs on the I(K) and G(r) of these two steps.
+        Werkzeuge.setEnabled(kAutoFTR, Index == kSchritt_IK || Index == kSchritt_GR);
         Werkzeuge.Toggle_Tool_Kurve_Visible(Index == kSchritt_IK || Index == kSchritt_GR);
         Tools_Zeigen();
         Panels_Verbergen({Panel::UG, Panel::FT_AI, Panel::AddCurves, Panel::Extras, Panel::FTR, Panel::Fit,
@@ -329,6 +333,9 @@ bool clsSchritte::KZ_Waehlen()
     // The coordination number needs the G(r) just computed.
     if (letzteKurvenWahl_ != kSchritt_GR) return false;
     if (rt::Object(gMFE).Dichte_Experimentell() == 0.0f) {
+        // The step stays G(r), and so does its button.
+        Werkzeuge.Option_Waehlen(kSchritt_GR);
+        Tools_Zeigen();
         Hinweis(Text(70), "ZELO - RDF");
         gSchritt = ST_GR;
         return false;

@@ -21,6 +21,8 @@ namespace {
 
 constexpr int32_t kFit = 11;
 constexpr int32_t kFalten = 12;
+constexpr int32_t kExtras = 18;
+constexpr int32_t kAutoFTR = 20;
 constexpr int32_t kWeiter = 23;
 
 void Sichern(int32_t kurve) { Analysestufe_Sichern(kurve); }
@@ -40,8 +42,11 @@ void clsSchritte::mnuSeperatorBack_Click(int16_t Index)
                 calc.setIstGefaltet(gefaltet);
                 if (Index <= 1) Werkzeuge.setEnabled(kFalten, true);
                 Werkzeuge.setEnabled(kWeiter, Index != 3);
-                if (Index <= 2)
+                if (Index <= 2) {
                     for (int32_t i = kSchritt_UG; i <= kSchritt_KZ; ++i) Werkzeuge.setEnabled(i, false);
+                    // Back before the background: no I(K) or G(r) for the extras or the automatic transform.
+                    for (int32_t i : {kExtras, kAutoFTR}) Werkzeuge.setEnabled(i, false);
+                }
                 static constexpr int32_t kTags[4][2] = {{283, 27}, {283, 27}, {27, 73}, {73, 285}};
                 Tags_Setzen(kTags[Index][0], kTags[Index][1]);
                 static constexpr int32_t kKurve[4] = {KT_JK, KT_JK_Bearbeitet, KT_JK_Gemittelt, KT_JK};

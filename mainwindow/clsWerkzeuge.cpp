@@ -44,13 +44,18 @@ void clsWerkzeuge::setValue(int32_t index, bool value)
     if (Gueltig(index) && Werkzeug_Daten(index).Mode != kModusPush) K(index).value = value;
 }
 
+void clsWerkzeuge::Option_Waehlen(int32_t index)
+{
+    if (!Gueltig(index) || Werkzeug_Daten(index).Mode != kModusOption) return;
+    for (const Werkzeug& w : Werkzeugtabelle())
+        if (w.Mode == kModusOption) K(w.Index).value = (w.Index == index);
+}
+
 void clsWerkzeuge::Eigene_Aenderung(int32_t index)
 {
     const int32_t mode = Werkzeug_Daten(index).Mode;
     if (mode == kModusToggle) K(index).value = !K(index).value;
-    if (mode != kModusOption) return;
-    for (const Werkzeug& w : Werkzeugtabelle())
-        if (w.Mode == kModusOption) K(w.Index).value = (w.Index == index);
+    Option_Waehlen(index);
 }
 
 void clsWerkzeuge::Bearbeitungsmodus(int32_t index)

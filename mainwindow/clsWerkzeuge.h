@@ -55,6 +55,8 @@ public:
     void setEnabled(int32_t index, bool enabled);
     // Set by the program: changes only this button, as the button control does.
     void setValue(int32_t index, bool value);
+    // Presses the option button and releases the other option buttons, as a click on it does.
+    void Option_Waehlen(int32_t index);
 
     // Clicks count once the window is built.
     bool Bereit() const { return bereit_; }

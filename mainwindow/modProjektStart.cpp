@@ -37,6 +37,8 @@ bool Datei_Existiert(const std::string& pfad)
 constexpr int32_t kFit = 11;
 constexpr int32_t kFalten = 12;
 constexpr int32_t kPotential_vr = 22;
+constexpr int32_t kExtras = 18;
+constexpr int32_t kAutoFTR = 20;
 constexpr int32_t kWeiter = 23;
 constexpr int32_t kPeaks = 25;
 
@@ -228,6 +230,9 @@ void Abschliessen(const clsCommon& common)
     w.Toggle_Tool_1_Visible(!potential);
     w.Toggle_Tool_2_Visible(potential);
     w.Toggle_Tool_Kurve_Visible(transform);
+    // The extras and the automatic transform work on an I(K) or G(r): a raw spectrum has neither yet.
+    w.setEnabled(kExtras, transform);
+    w.setEnabled(kAutoFTR, transform);
     w.Toggle_RohdatenSeperator(0, false);
     w.setEnabled(kFalten, typ == PT_Beugung);
     view.ToolsChanged();
@@ -257,6 +262,8 @@ void Ruhezustand_Zeigen()
     view.ShowStepBox(false);
     schritte.Tags_Setzen(kKeinText, kKeinText);
     schritte.StepLabels();
+    // The step the hint belongs to has ended, though gSchritt still names it until the project starts.
+    view.SetStepHint("");
     view.SetTitle(Titel_Ohne_Datei());
     view.ClosePreviews();
 }

@@ -198,8 +198,16 @@ void conFTR::Zeigen(int32_t Kurve)
     chi_ = 10000.0f;
     geglaettet_ = false;
     lblChi->setText("Chi = 10000");
-    // Setting the list applies the damping only when the selection changes.
-    cmbDaempfung->setCurrentIndex(Kurve == KT_IK ? 0 : daempfung_);
+    if (Kurve == KT_IK) {
+        // An I(K) a project starts from is shown undamped, with the low-K model that every damping fits.
+        const QSignalBlocker still(cmbDaempfung);
+        cmbDaempfung->setCurrentIndex(0);
+        daempfung_ = DA_Keine;
+        ik.Daempfen(DA_Keine);
+    } else {
+        // Setting the list applies the damping only when the selection changes.
+        cmbDaempfung->setCurrentIndex(daempfung_);
+    }
 
     const bool ikSchritt = Kurve == KT_IK_Wichtung;
     for (QWidget* w : {static_cast<QWidget*>(lblWichtung), static_cast<QWidget*>(cmdWichtung[0]),
@@ -235,8 +243,9 @@ void conFTR::Zeigen(int32_t Kurve)
 
 void conFTR::Daempfung_Anwenden()
 {
-    // Undamped is how the computation leaves it.
-    if (daempfung_ != DA_Keine) rt::Object(gIK).Daempfen(daempfung_);
+    // "nicht gedämpft" too: a damping of any kind also fits the low-K model, which the computation
+    // leaves at no index at all.
+    rt::Object(gIK).Daempfen(daempfung_);
 }
 
 void conFTR::ShowPeakBuilder(bool ShowIt)
@@ -302,6 +311,7 @@ void conFTR::cmbDaempfung_Click()
     rt::Object(gIK).Daempfen(daempfung_);
     ShowWindowPreview();
     if (gGrafik) gGrafik->Zeichne(true);
+    emit IK_Geaendert();
 }
 
 void conFTR::cmdWichtung_Click(int32_t Index)
@@ -311,6 +321,7 @@ void conFTR::cmdWichtung_Click(int32_t Index)
     ik.setWichtung(static_cast<float>(ik.Wichtung() + schritt));
     Wichtung_Anzeigen(false);
     Vorschau_Und_Extras();
+    emit IK_Geaendert();
 }
 
 void conFTR::cmdChi_Click(int32_t Index)

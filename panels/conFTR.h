@@ -72,6 +72,8 @@ public:
 signals:
     // "PeakBuilder G(r)": the main window shows the test-curve panel in place of this one.
     void PeakBuilder();
+    // The damping or the weighting changed I(K): the values shown of it are to be read again.
+    void IK_Geaendert();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

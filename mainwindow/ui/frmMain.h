@@ -135,8 +135,9 @@ public:
     void conDisplay_InfoChange(int32_t Index, int32_t k);
     // Writes lblSS again in the language selected now.
     void Werte_Sprache_Setzen();
-    // After the automatic transform: lblSS shows the values of the step's curve as they now are.
-    void Werte_Nach_FT_AI();
+    // After the automatic transform, a damping or a weighting: lblSS shows the values of the step's
+    // curve as they now are.
+    void Werte_Erneuern();
     // The alloy menu, shown for projects from files, with one entry per component.
     QMenu* mnuLegierung = nullptr;
     std::array<QAction*, 5> mnuKomponente{};
@@ -246,6 +247,18 @@ private:
     void Werkzeuge_Anzeigen();
     // vorher: the tools before the click, restored when a step change is declined.
     void Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge& vorher);
+    // The panels of the frame; it shows one at a time. A step shows its own panel (Rahmen_Zeigen);
+    // smoothing, averaging, the automatic transform and the Gauss peaks open over it (Ueberlagern)
+    // and, when they close, give the frame back to the panel they covered.
+    std::vector<QWidget*> Rahmenpanels() const;
+    void Rahmen_Zeigen(QWidget* panel);
+    void Ueberlagern(QWidget* panel);
+    bool Ist_Ueberlagerung(const QObject* panel) const;
+    void Ueberlagerung_Geschlossen();
+    // The tools of the automatic transform and the Gauss peaks are up while their panels are hidden.
+    void Ueberlagerungsknoepfe_Abgleichen();
+    QPointer<QWidget> verdeckt_;
+    bool rahmenWechsel_ = false;
     // The keyboard goes to the main diagram, where the step keys work at once (a "Weiter" that
     // disables itself would hand it to a limit box).
     void Tasten_Ans_Diagramm();

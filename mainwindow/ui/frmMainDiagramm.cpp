@@ -93,6 +93,9 @@ void frmMain::Diagramme_Erstellen()
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == centralWidget() && event->type() == QEvent::Resize) Form_Resize();
+    // However a panel over the step's own closes (its OK, its cancel, a click in the diagram).
+    if (event->type() == QEvent::HideToParent && !rahmenWechsel_ && Ist_Ueberlagerung(watched))
+        Ueberlagerung_Geschlossen();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -23,12 +23,12 @@ void frmMain::Extras_Panels_Erstellen()
 
 void frmMain::Peaks_Zeigen(bool zeigen)
 {
-    conFTR1->setVisible(!zeigen);
-    conGauss1->setVisible(zeigen);
     if (zeigen) {
+        Ueberlagern(conGauss1);
         conGauss1->Init();
         return;
     }
+    conGauss1->hide();
     // Leaving the peak view shows the Fourier step's curve again.
     gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
 }

@@ -11,17 +11,20 @@ void frmMain::Fourier_Panels_Erstellen()
     conFTR1->hide();
     conPeakTest1 = new conPeakTest(Frame1);
     conPeakTest1->hide();
-    connect(conFTR1, &conFTR::PeakBuilder, conPeakTest1, &QWidget::show);
+    connect(conFTR1, &conFTR::PeakBuilder, this, [this] { Rahmen_Zeigen(conPeakTest1); });
+    connect(conFTR1, &conFTR::IK_Geaendert, this, [this] { Werte_Erneuern(); });
     conFT_AI1 = new conFT_AI(Frame1);
     conFT_AI1->hide();
-    connect(conFT_AI1, &conFT_AI::Gelaufen, this, [this] { Werte_Nach_FT_AI(); });
+    connect(conFT_AI1, &conFT_AI::Gelaufen, this, [this] { Werte_Erneuern(); });
 }
 
 void frmMain::FT_AI_Zeigen(bool zeigen)
 {
     Werkzeuge.setValue(20, zeigen);
-    conFT_AI1->setVisible(zeigen);
-    if (!zeigen) return;
-    conFT_AI1->raise();
+    if (!zeigen) {
+        conFT_AI1->hide();
+        return;
+    }
+    Ueberlagern(conFT_AI1);
     conFT_AI1->Init();
 }

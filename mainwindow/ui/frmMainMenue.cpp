@@ -133,9 +133,7 @@ void frmMain::Kurve_Menue_Erstellen()
     mnuKurveGlaetten = mnuKurve->addAction(QString());
     mnuKurveGlaetten->setEnabled(false);
     connect(mnuKurveGlaetten, &QAction::triggered, this, GuardedSlot("frmMain", "mnuKurveGlaetten_Click", [this] {
-                conFTR1->hide();
-                conFit1->hide();
-                conSmoothing1->show();
+                Ueberlagern(conSmoothing1);
                 conSmoothing1->Start(gGrafik->LetzteKurve());
             }));
     mnuSprung = mnuKurve->addAction(QString());
@@ -143,8 +141,7 @@ void frmMain::Kurve_Menue_Erstellen()
             GuardedSlot("frmMain", "mnuSprung_Click", [] { gCalc->Sprunganalyse(); }));
     mnuMitteln = mnuKurve->addAction(QString());
     connect(mnuMitteln, &QAction::triggered, this, GuardedSlot("frmMain", "mnuMitteln_Click", [this] {
-                conAddCurves1->show();
-                conAddCurves1->raise();
+                Ueberlagern(conAddCurves1);
                 conAddCurves1->Init();
             }));
 }

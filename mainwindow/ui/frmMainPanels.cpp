@@ -2,10 +2,12 @@
 // that needs one shows it.
 #include "mainwindow/ui/frmMain.h"
 
+#include "core/modCommon.h"
 #include "core/ui/UiGuard.h"
 #include "images/ui/conBeugung.h"
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
+#include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
 #include "panels/conFT_AI.h"
 #include "panels/conGauss.h"
@@ -15,6 +17,10 @@
 #include "panels/conUG.h"
 #include "simulation/ui/conIMC.h"
 #include "widgets/fxbutton.h"
+
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 constexpr int32_t kWeiter = 23;
@@ -32,6 +38,75 @@ void frmMain::Panels_Erstellen()
     connect(conSmoothing1, &::conSmoothing::Close, conSmoothing1, &QWidget::hide);
     conAddCurves1 = new ::conAddCurves(Frame1);
     conAddCurves1->hide();
+    for (QWidget* panel : Rahmenpanels()) {
+        // A panel covers what lies under it in the frame.
+        panel->setAutoFillBackground(true);
+        if (Ist_Ueberlagerung(panel)) panel->installEventFilter(this);
+    }
+}
+
+std::vector<QWidget*> frmMain::Rahmenpanels() const
+{
+    std::vector<QWidget*> panels;
+    const std::initializer_list<QWidget*> alle{conFit1,      conUG1,    conSmoothing1, conAddCurves1, conFTR1,
+                                                conPeakTest1, conFT_AI1, conExtras1,    conGauss1};
+    for (QWidget* panel : alle)
+        if (panel) panels.push_back(panel);
+    return panels;
+}
+
+bool frmMain::Ist_Ueberlagerung(const QObject* panel) const
+{
+    const std::initializer_list<const QObject*> ueber{conSmoothing1, conAddCurves1, conFT_AI1, conGauss1};
+    return panel && std::find(ueber.begin(), ueber.end(), panel) != ueber.end();
+}
+
+void frmMain::Rahmen_Zeigen(QWidget* panel)
+{
+    rahmenWechsel_ = true;
+    for (QWidget* anderes : Rahmenpanels())
+        if (anderes != panel) anderes->hide();
+    rahmenWechsel_ = false;
+    panel->show();
+    panel->raise();
+    if (!lblHinweis->isHidden()) lblHinweis->raise();
+    Ueberlagerungsknoepfe_Abgleichen();
+}
+
+void frmMain::Ueberlagern(QWidget* panel)
+{
+    QWidget* offen = nullptr;
+    for (QWidget* p : Rahmenpanels())
+        if (!p->isHidden()) offen = p;
+    // Over another panel that covers the step's own, the step's own is still the one to come back.
+    if (!Ist_Ueberlagerung(offen)) verdeckt_ = offen;
+    Rahmen_Zeigen(panel);
+}
+
+void frmMain::Ueberlagerung_Geschlossen()
+{
+    Ueberlagerungsknoepfe_Abgleichen();
+    if (!verdeckt_) return;
+    QWidget* zurueck = verdeckt_;
+    verdeckt_ = nullptr;
+    Rahmen_Zeigen(zurueck);
+}
+
+void frmMain::Ueberlagerungsknoepfe_Abgleichen()
+{
+    constexpr int32_t kAutoFTR = 20;
+    constexpr int32_t kPeaks = 25;
+    bool geaendert = false;
+    if (conFT_AI1 && conFT_AI1->isHidden() && Werkzeuge.Value(kAutoFTR)) {
+        Werkzeuge.setValue(kAutoFTR, false);
+        geaendert = true;
+    }
+    if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kPeaks)) {
+        Werkzeuge.setValue(kPeaks, false);
+        gModus_Peaks = false;
+        geaendert = true;
+    }
+    if (geaendert) Werkzeuge_Anzeigen();
 }
 
 void frmMain::conFit1_Uebernommen()

@@ -23,6 +23,8 @@
 #include <QLabel>
 #include <QMenu>
 
+#include <algorithm>
+
 void frmMain::ToolsChanged() { Werkzeuge_Anzeigen(); }
 
 void frmMain::ShowPanel(Panel panel, bool visible)
@@ -44,7 +46,17 @@ void frmMain::ShowPanel(Panel panel, bool visible)
     case Panel::Diagramm: w = conDisplay[0]; break;
     default: break;
     }
-    if (w) w->setVisible(visible);
+    const std::vector<QWidget*> rahmen = Rahmenpanels();
+    if (w && std::find(rahmen.begin(), rahmen.end(), w) != rahmen.end()) {
+        // The step decides what the frame shows; nothing covered comes back.
+        verdeckt_ = nullptr;
+        if (visible)
+            Rahmen_Zeigen(w);
+        else
+            w->hide();
+    } else if (w) {
+        w->setVisible(visible);
+    }
     // A project start decides about the simulation panel: what it covered belongs to the old project.
     if (panel == Panel::IMC) vorSimulation_.reset();
 }
@@ -57,8 +69,9 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::UG_Aktualisieren: conUG1->Aktualisieren(); break;
     case Panelaufruf::UG_SS_Speichern: conUG1->UG_SS_Speichern(); break;
     case Panelaufruf::FTR_Zeigen:
+        verdeckt_ = nullptr;
         conFTR1->Zeigen(kurve);
-        conFTR1->show();
+        Rahmen_Zeigen(conFTR1);
         break;
     case Panelaufruf::FTR_Daempfen: conFTR1->Daempfung_Anwenden(); break;
     case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;

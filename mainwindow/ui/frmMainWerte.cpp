@@ -54,9 +54,10 @@ void frmMain::conDisplay_InfoChange(int32_t Index, int32_t k)
     Zeilen_Einpassen(lblSS);
 }
 
-void frmMain::Werte_Nach_FT_AI()
+void frmMain::Werte_Erneuern()
 {
-    // The run changed the cut-off, the weighting, G(r) and its density line.
+    // The automatic transform changes the cut-off, the weighting, G(r) and its density line; the
+    // damping and the weighting the low-K fit and the density from I(K).
     if (gSchritt == ST_IK || gSchritt == ST_GR) conDisplay_InfoChange(0, gSchritt == ST_IK ? KT_IK : KT_GR);
 }
 

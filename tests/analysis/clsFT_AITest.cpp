@@ -152,3 +152,16 @@ TEST_F(FT_AI, NoPassesStillTransformsOnce)
     EXPECT_NE(e.Meldung.find("0 FFT´s in "), std::string::npos) << e.Meldung;
     EXPECT_TRUE(gCommon->Enable_Record());
 }
+
+TEST_F(FT_AI, TheStatusNamesTheDeviationApartFromItsNumberInBothLanguages)
+{
+    // The English text of "Abweichung " comes without its blank.
+    for (const auto& [sprache, zeile] : {std::pair{0, "G(r) - Abweichung "}, std::pair{3, "G(r) - Deviation "}}) {
+        gLanguage->OpenLanguageEx(sprache);
+        Anzeige anzeige;
+        lauf.Starten("0", "1", anzeige);
+        const std::string letzte = anzeige.status.substr(anzeige.status.rfind('\n') + 1);
+        EXPECT_EQ(letzte, zeile + FixedText(gGR->Ausgleich_Abweichung(), 3) + " %");
+    }
+    gLanguage->OpenLanguageEx(0);
+}

@@ -113,5 +113,13 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(Lesen(Ergebnisdatei(".g_r")), "alt");
     EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rho")));
-    EXPECT_TRUE(std::filesystem::exists(Ergebnisdatei(".rdf")));
+    // The RDF is made with the density too (4πr²ρ + r·G(r)): without one it is not written either.
+    EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rdf")));
+
+    // The RDF alone asked for: the same message, no file.
+    seam.messages.clear();
+    for (const int32_t kind : {KT_g_r, KT_Rho}) gOptions->setKurveSpeichern(kind, false);
+    EXPECT_FALSE(gGR->Speichern());
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rdf")));
 }

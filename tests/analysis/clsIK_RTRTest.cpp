@@ -68,3 +68,20 @@ TEST_F(IK_RTRTest, SumRuleDensityOfMinusOne)
     ASSERT_EQ(gIK->Parabel_Index(), 2);
     EXPECT_NEAR(gIK->Dichte_IK(), 16.634, 5e-4);
 }
+
+TEST_F(IK_RTRTest, WithoutAGrTheIKStaysAsItIs)
+{
+    // An I(K) that a project starts from, before any G(r): nothing to transform back.
+    std::vector<float> y(800);
+    for (int32_t i = 1; i <= 800; ++i) y[size_t(i - 1)] = static_cast<float>(std::sin(0.3 * i) / (1.0 + 0.01 * i));
+    SetIK(y);
+    gGR->setPunkte(0);
+    gGespeichert = true;
+    gIK->RTR_Berechnen();
+    ASSERT_EQ(gIK->Punkte(), 800);
+    for (const int32_t i : {1, 100, 500, 800}) {
+        EXPECT_EQ(gIK->Y(i), y[size_t(i - 1)]) << i;
+        EXPECT_EQ(gIK->Y_2(i), y[size_t(i - 1)]) << i;
+    }
+    EXPECT_TRUE(gGespeichert) << "nothing changed";
+}

@@ -1,24 +1,31 @@
 // A new user's session of three projects on the installed element database, by clicks and keys:
 // a raw spectrum of an alloy of two solid elements with the density the settings window offers, then
-// the demonstration I(K), then another raw spectrum. On the way the traps of such a session must
-// not be met: a density kind without a value, an I(K) refused and entered all the same, a density
-// line that gives a negative density, a demonstration with the previous project's figures or a
-// "Weiter" that knows no next step, values that are not current, a preview left from the last
-// project, and a damping that the list shows but G(r) does not get.
+// the demonstration I(K), then another raw spectrum averaged with itself. On the way the traps of
+// such a session must not be met: a density kind without a value, an I(K) refused and entered all
+// the same, a density line that gives a negative density, a demonstration with the previous
+// project's figures or a "Weiter" that knows no next step, values that are not current, a preview
+// left from the last project, a damping that the list shows but G(r) does not get, panels of the
+// frame over each other or gone, step buttons pressed beside the chosen one, an I(K) wiped by a
+// back-transform of no G(r), tick labels that name no tick, titles cut, words run together, a read-
+// out or hint left from a step that has ended, a density line of no density, the keys lost after
+// "Weiter", an averaging that moves the spectrum, and a quit question that cannot be taken back.
 #include "mainwindow/ui/frmMain.h"
 
 #include "mainwindow/Legierungsprobe.h"
 #include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
+#include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/QtUiSeam.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
+#include "curves/clsInput.h"
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
 #include "graphics/frmSmall.h"
@@ -26,12 +33,18 @@
 #include "materials/clsMFE.h"
 #include "materials/ui/frmChangeLeg.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/Peakbeschriftung.h"
+#include "panels/conAddCurves.h"
+#include "panels/conExtras.h"
 #include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
+#include "panels/conGauss.h"
+#include "panels/conSmoothing.h"
 #include "panels/conUG.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "support/ui/Fensterpruefungen.h"
 #include "support/ui/Hauptfensterbedienung.h"
 #include "widgets/fxbutton.h"
 
@@ -39,11 +52,14 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <random>
 
@@ -101,10 +117,14 @@ protected:
         w.txtUH->setText("-200");
     }
 
-    // The alloy menu's dialog for component 1 takes the density text.
+    // The alloy menu's dialog for component 1 takes the density text; its title shows whole and its
+    // concentration keeps the blank between word and number.
     static void Dichte_Im_Legierungsmenue(const QString& dichte)
     {
         Wenn_Modal<frmChangeLeg>([dichte](frmChangeLeg& d) {
+            EXPECT_TRUE(pruefen::Titel_Ganz(d)) << d.windowTitle().toStdString();
+            EXPECT_EQ(d.Label2->text().toStdString(), gLanguage->Caption(94) + " 50 at%");
+            pruefen::Mit_Titelleiste(d).save(Pfad("legierung_titel"));
             d.Text2->setText(dichte);
             d.Command1->Click();
         });
@@ -117,8 +137,11 @@ protected:
         Drueck(23);
         ASSERT_EQ(gSchritt, ST_Gefaltet);
         QTimer::singleShot(0, [] {
-            if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget()))
+            if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget())) {
+                EXPECT_TRUE(pruefen::Titel_Ganz(*dialog)) << dialog->windowTitle().toStdString();
+                pruefen::Mit_Titelleiste(*dialog).save(Pfad("kurventeil_titel"));
                 QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+            }
         });
         Drueck(6);
         ASSERT_EQ(gSchritt, ST_JK);
@@ -139,10 +162,60 @@ protected:
     {
         return gfrmMain->lblStep1->text().toStdString() + " / " + gfrmMain->lblStep2->text().toStdString();
     }
+    // The screenshots go into the build folder.
+    static QString Pfad(const std::string& name)
+    {
+        return QCoreApplication::applicationDirPath() + "/../neuer_nutzer_" + QString::fromStdString(name) + ".png";
+    }
     static void Bild(const std::string& name, QWidget* fenster = nullptr)
     {
         QCoreApplication::processEvents();
-        EXPECT_TRUE((fenster ? fenster : gfrmMain.data())->grab().save(QString::fromStdString("neuer_nutzer_" + name + ".png")));
+        EXPECT_TRUE((fenster ? fenster : gfrmMain.data())->grab().save(Pfad(name)));
+    }
+    // The panels the frame shows: one at most.
+    static std::vector<QWidget*> Panels_Gezeigt()
+    {
+        std::vector<QWidget*> gezeigt;
+        for (QWidget* p : gfrmMain->Frame1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (p != gfrmMain->lblHinweis && p->isVisible()) gezeigt.push_back(p);
+        return gezeigt;
+    }
+    // The step buttons (and Extras) drawn pressed.
+    static std::vector<int32_t> Gedrueckt()
+    {
+        std::vector<int32_t> knoepfe;
+        for (const int32_t i : {13, 14, 15, 16, 17, 18})
+            if (Tool(i).Value()) knoepfe.push_back(i);
+        return knoepfe;
+    }
+    // The I(K) the I(K) step draws and transforms.
+    static std::vector<float> IK_Werte()
+    {
+        std::vector<float> y;
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) y.push_back(gIK->Y_Wichtung(i));
+        return y;
+    }
+    // Pure red pixels of the main diagram on the row of G(r) = 0, from a tenth to nine tenths of
+    // the way to the end of the density line.
+    static int Rot_Auf_Null()
+    {
+        const float ende = gGR->R(gGR->Dichte_Exp_Index());
+        const QImage& bild = Diagramm().pic->Image;
+        const int32_t y0 = Bei(0.0f, 0.0f).y();
+        int rot = 0;
+        for (int32_t y = y0 - 1; y <= y0 + 1; ++y)
+            for (int32_t x = Bei(0.1f * ende).x(); x <= Bei(0.9f * ende).x(); ++x)
+                rot += bild.pixel(x, y) == qRgb(255, 0, 0);
+        return rot;
+    }
+    // The last line of the value label that starts with the text.
+    static std::string Zeile_Mit(const std::string& anfang)
+    {
+        std::string gefunden;
+        std::istringstream zeilen(Wert());
+        for (std::string z; std::getline(zeilen, z);)
+            if (z.rfind(anfang, 0) == 0) gefunden = z;
+        return gefunden;
     }
     size_t Meldungen_Mit(const std::string& teil) const
     {
@@ -196,8 +269,16 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     Drueck(15);
     ASSERT_EQ(gSchritt, ST_IK);
     EXPECT_EQ(seam.messages.size(), 1u);
-    // The damping is chosen once, as a user does.
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+    EXPECT_EQ(Gedrueckt(), std::vector<int32_t>{15});
+    // The label names where the low-K fit of the fresh I(K) ends, not a K before the curve.
+    EXPECT_GE(gIK->Parabel_Index(), 2);
+    EXPECT_EQ(Zeile_Mit(gLanguage->Caption(54)).find('-'), std::string::npos) << Wert();
+    // The damping is chosen once, as a user does; the label shows the damped I(K) at once.
+    const std::string ungedaempft = Wert();
     Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
+    EXPECT_EQ(Wert(), Wertanzeige(KT_IK));
+    EXPECT_NE(Wert(), ungedaempft);
     Bild("2_ik_lorch");
 
     // A preview opened with its tool holds the tool down until the window closes.
@@ -237,9 +318,27 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_EQ(Wert(), werte);
     Bild("3_gr_dichtegerade_verweigert");
 
+    // The Gauss peaks open in place of the Fourier panel; the first peak of G(r) is labelled with
+    // its position to three significant digits. Closing them gives the Fourier panel back.
+    Drueck(25);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conGauss1});
+    const float erster = gGR->R(gGR->First_Peak_Index());
+    float peak = 0.0f;
+    for (int32_t j = 1; j <= gGauss->Anzahl(); ++j)
+        if (std::fabs(gGauss->x(j) - erster) < std::fabs(peak - erster)) peak = gGauss->x(j);
+    ASSERT_NEAR(peak, erster, 0.01) << "a Gauss peak on the first peak of G(r)";
+    double gelesen = 0.0;
+    ASSERT_TRUE(pruefen::Zahl_Gelesen(Peak_Text(peak, 1.0f), gelesen));
+    EXPECT_NEAR(gelesen, peak, 0.0005 * 1.0001) << "0.xyz nm";
+    EXPECT_GE(gelesen, 0.1);
+    Bild("3b_gauss_peaks");
+    Drueck(25);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+
     // After the automatic transform the label shows the density and deviation it ended with.
     Drueck(20);
     ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFT_AI1});
     QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
     ASSERT_NE(gMFE->Dichte_Experimentell(), dichte) << "the run moved the density line";
     EXPECT_GT(gMFE->Dichte_Experimentell(), 0.0f);
@@ -247,18 +346,59 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_NE(Wert(), werte);
     Bild("4_auto_ftr");
     Drueck(20);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+
+    // Left open, the automatic transform closes when the extras step opens: the extras panel
+    // shows alone, and neither the tool nor F brings the automatic transform over it.
+    Drueck(20);
+    Drueck(18);
+    ASSERT_EQ(gSchritt, ST_Extras);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conExtras1});
+    EXPECT_FALSE(Tool(20).Value());
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_F);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conExtras1});
+    Bild("4b_extras");
+    // The Gauss peaks open over the extras and give them back.
+    ASSERT_TRUE(Tool(25).isVisible());
+    Drueck(25);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conGauss1});
+    Drueck(25);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conExtras1});
+    QTest::mouseClick(gfrmMain->conExtras1->cmdZurueck, Qt::LeftButton);
+    ASSERT_EQ(gSchritt, ST_GR);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
 
     // Back to the background and on: the new I(K) is damped as the list, untouched, shows.
     seam.answers = {zelo::MsgResult::Yes};
     Drueck(14);
     ASSERT_EQ(gSchritt, ST_UG);
-    Drueck(15);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conUG1});
+    // By its key this time: only I(K) is drawn chosen.
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_I);
     ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(Gedrueckt(), std::vector<int32_t>{15}) << "U(K) released";
     EXPECT_EQ(gfrmMain->conFTR1->cmbDaempfung->currentData().toInt(), int(DA_Lorch));
     EXPECT_TRUE(Gedaempft_Wie_Die_Liste(gfrmMain->conFTR1->cmbDaempfung));
     Drueck(16);
     Drueck(19);
     ASSERT_EQ(colSmall.size(), 1u);
+
+    // Closing the program with these results unsaved: Escape at the question keeps both.
+    {
+        QtUiSeam echt;
+        zelo::SetUi(&echt);
+        pruefen::Meldungsantwort antwort;
+        pruefen::Meldung_Beantworten(antwort, Qt::Key_Escape, QMessageBox::NoButton, Pfad("4c_beenden_frage"));
+        EXPECT_FALSE(gfrmMain->close());
+        zelo::SetUi(&seam);
+        EXPECT_TRUE(antwort.gesehen);
+        EXPECT_TRUE(antwort.knoepfe.contains("Abbrechen")) << antwort.knoepfe.join(", ").toStdString();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(gfrmMain) << "the program runs on";
+    EXPECT_TRUE(gfrmMain->isVisible());
+    EXPECT_FALSE(gGespeichert);
+    EXPECT_GT(gGR->Punkte(), 0) << "with its G(r)";
 
     // ---- 2: the demonstration I(K), after the question about the unsaved results.
     seam.answers = {zelo::MsgResult::No};
@@ -286,17 +426,42 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_EQ(Wert(), Wertanzeige(KT_GR));
     EXPECT_EQ(Wert().substr(0, Wert().find('\n')), gLanguage->Caption(56) + "n/a");
     EXPECT_EQ(Wert().find("Theorie"), std::string::npos);
+    EXPECT_EQ(Rot_Auf_Null(), 0) << "no line of the theoretical density the demonstration lacks";
     Bild("6_demo_gr");
     EXPECT_FALSE(Tool(23).isEnabled());
     Drueck(17);
     EXPECT_EQ(gSchritt, ST_KZ);
     EXPECT_EQ(Meldungen_Mit("nicht definiert"), 0u);
     EXPECT_TRUE(seam.messages.empty());
+    EXPECT_FALSE(gfrmMain->lblHinweis->isHidden()) << "the hint of the shell limits";
+    // The mouse over the RDF gives its read-out, which goes with the RDF view.
+    Senden(QEvent::MouseMove, Bei(0.3f, 0.0f), Qt::NoButton, {});
+    EXPECT_TRUE(Diagramm().lblPos->text().contains("RDF=")) << Diagramm().lblPos->text().toStdString();
     Bild("7_demo_nc");
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_I);
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(Gedrueckt(), std::vector<int32_t>{15}) << "Nc released";
+    EXPECT_EQ(Diagramm().lblPos->text(), "");
+    Bild("7b_demo_ik_nach_nc");
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_G);
+    ASSERT_EQ(gSchritt, ST_GR);
+    EXPECT_EQ(Gedrueckt(), std::vector<int32_t>{16});
+
+    // A G(r) limited to 0.02..1.1 nm in its limit boxes: every tick label names its tick.
+    conDisplay& d = Diagramm();
+    d.txtAchse[2]->setText("0.02");
+    d.txtAchse[3]->setText("1.1");
+    QTest::keyClick(d.txtAchse[3], Qt::Key_Return);
+    ASSERT_NEAR(d.Skala().xmin, 0.02f, 1e-6f);
+    EXPECT_EQ(pruefen::Strichtexte_Abseits(d), std::vector<std::string>{});
+    Bild("7c_demo_gr_0.02_1.1");
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
 
     // ---- 3: another raw spectrum of the alloy, with the rows the settings window restores.
     seam.answers = {zelo::MsgResult::No};
     Neues_Projekt("cuzr2", [](frmSettings& w) {
+        EXPECT_TRUE(gfrmMain->lblHinweis->isHidden()) << "no hint of the last project's shell";
         for (size_t i = 0; i < 2; ++i)
             EXPECT_EQ(w.cmbElement[i]->currentText().toStdString(), Legierungsprobe::kSymbole[i]);
         w.Text1->setText("1");
@@ -308,4 +473,66 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);
     EXPECT_NEAR(gMFE->Dichte_Theoretisch(), probe.rho, 1e-3 * probe.rho);
     Bild("8_rohspektrum");
+    // The extras and the automatic transform wait for an I(K): a raw spectrum has none to run them on.
+    EXPECT_FALSE(Tool(18).isEnabled());
+    EXPECT_FALSE(Tool(20).isEnabled());
+    Diagramm().pic->setFocus();
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_F);
+    EXPECT_TRUE(Panels_Gezeigt().empty());
+
+    // The spectrum averaged with itself: the copy lies point on point and is the one chosen, and
+    // the average is the spectrum.
+    std::vector<float> roh;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) roh.push_back(gCalc->Y(i));
+    gfrmMain->mnuMitteln->trigger();
+    conAddCurves& mitteln = *gfrmMain->conAddCurves1;
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{&mitteln});
+    seam.dialogAnswers = {gCommon->Dateiname_Rohdaten()};
+    QTest::mouseClick(mitteln.cmdPlusMinus[0], Qt::LeftButton);
+    ASSERT_EQ(mitteln.List1->count(), 1);
+    EXPECT_TRUE(mitteln.List1->item(0)->isSelected());
+    EXPECT_EQ(mitteln.Kurve_Index(), 1);
+    EXPECT_NEAR(mitteln.Spektren().Spektrum(1).X_Start(), gCalc->x(1), 1e-4f);
+    Bild("9_mitteln_mit_sich");
+    QTest::mouseClick(mitteln.cmdMitteln, Qt::LeftButton);
+    ASSERT_EQ(gCalc->Punkte(), static_cast<int32_t>(roh.size()));
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) ASSERT_EQ(gCalc->Y(i), roh[size_t(i - 1)]) << "point " << i;
+    EXPECT_TRUE(Panels_Gezeigt().empty());
+
+    // "Weiter" folds, and the keys work at once: X moves the fold.
+    Drueck(23);
+    ASSERT_EQ(gSchritt, ST_Gefaltet);
+    EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm()));
+    const float falte = gCalc->X_Shifted(1, true);
+    pruefen::Taste_Tippen(*gfrmMain, Qt::Key_X);
+    EXPECT_NEAR(gCalc->X_Shifted(1, true) - falte, 0.1f, 1e-4f);
+    Bild("10_gefaltet");
+}
+
+TEST_F(NeuerNutzerTest, TheDemonstrationIkChosenAgainBeforeAnyGrStaysAndShowsItsLowKFit)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    ASSERT_EQ(gSchritt, ST_IK);
+    ASSERT_EQ(gGR->Punkte(), 0);
+    const std::vector<float> demo = IK_Werte();
+    Drueck(15);
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_EQ(IK_Werte(), demo) << "nothing to transform back: the I(K) stays";
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+    EXPECT_EQ(Wert(), Wertanzeige(KT_IK));
+    EXPECT_GE(gIK->Parabel_Index(), 2);
+    EXPECT_EQ(Zeile_Mit(gLanguage->Caption(54)).find('-'), std::string::npos) << Wert();
+    // In English the deviation and "Parabola" stay two words.
+    gfrmMain->mnuLang_Click(3);
+    EXPECT_NE(Wert().find("Deviation Parabola/I(K): "), std::string::npos) << Wert();
+    Bild("demo_ik_english");
+    gfrmMain->mnuLang_Click(0);
+
+    // Smoothing opens in place of the Fourier panel, which comes back after its OK.
+    gfrmMain->mnuKurveGlaetten->trigger();
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conSmoothing1});
+    Bild("demo_ik_glaetten");
+    QTest::mouseClick(gfrmMain->conSmoothing1->cmdOK, Qt::LeftButton);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+    Bild("demo_ik_geglaettet");
 }
