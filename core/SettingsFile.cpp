@@ -173,9 +173,19 @@ SettingsFile::State SettingsFile::Load()
     return State::Read;
 }
 
+int SettingsFile::WriteRefused()
+{
+    // The rename of a whole-file write would replace a read-only file as if it were not.
+    const auto target = AtomicFile::Target(Location());
+    std::error_code ec;
+    if (!target.empty() && std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) return errno;
+    return 0;
+}
+
 int SettingsFile::Save() const
 {
     const auto path = Location();
+    if (const int error = WriteRefused(); error != 0) return error;
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) return ec.value();

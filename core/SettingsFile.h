@@ -34,7 +34,10 @@ public:
     // True when the text read held lines that could not be read, or the file was cut at 1 MiB.
     bool Damaged() const { return damaged_; }
     // Writes the store to Location() in one step (the folder is created); returns 0 or the errno.
+    // A store file the user may not write (made read-only) is never replaced: EACCES.
     int Save() const;
+    // Why Save would refuse the file as it stands (EACCES for a read-only one), or 0.
+    static int WriteRefused();
     // Removes the file; returns 0 or the errno.
     static int Remove();
 

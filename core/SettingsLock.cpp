@@ -3,6 +3,8 @@
 #include "core/SettingsFile.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -12,19 +14,34 @@ SettingsLock::SettingsLock()
     const auto store = SettingsFile::Location();
     std::error_code ec;
     std::filesystem::create_directories(store.parent_path(), ec);
-    const auto lockFile = store.string() + ".lock";
-    fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd_ < 0) return;
-    while (::flock(fd_, LOCK_EX) != 0) {
-        if (errno == EINTR) continue;
-        ::close(fd_);
-        fd_ = -1;
-        return;
-    }
+    const std::string beside = store.string() + ".lock";
+    if (Take(beside, O_RDWR | O_CREAT)) return;
+    const int reason = errno;
+    // A lock takes no write access: a lock file of another user is still the one both copies share.
+    if (Take(beside, O_RDONLY)) return;
+    // Copies of one user share the runtime folder, which only that user can write.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime && *runtime == '/' && Take(std::string(runtime) + "/Murenko-Settings.lock", O_RDWR | O_CREAT)) return;
+    failure_ = beside + ": " + std::strerror(reason);
 }
 
 SettingsLock::~SettingsLock()
 {
     // Closing the file releases the lock.
     if (fd_ >= 0) ::close(fd_);
+}
+
+bool SettingsLock::Take(const std::string& file, int flags)
+{
+    fd_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
+    if (fd_ < 0) return false;
+    while (::flock(fd_, LOCK_EX) != 0) {
+        if (errno == EINTR) continue;
+        const int reason = errno;
+        ::close(fd_);
+        fd_ = -1;
+        errno = reason;
+        return false;
+    }
+    return true;
 }

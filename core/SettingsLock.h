@@ -2,8 +2,12 @@
 // Holds the settings store for one read-change-write, so that two running copies of the program
 // never write over each other's changes: each reads the file anew under the lock, changes its one
 // value and writes the whole file before the other may read it. The lock is an advisory lock on a
-// file beside the store ("Settings.ini.lock"); where that cannot be made, the change goes on
-// without it.
+// file beside the store ("Settings.ini.lock"); one that another user left there (a start under
+// sudo) is locked through a read-only opening. Where that file cannot be opened at all, the lock
+// file lies in the user's runtime folder ($XDG_RUNTIME_DIR); where neither can be had, the change
+// goes on without a lock, and Taken says so.
+#include <string>
+
 class SettingsLock {
 public:
     SettingsLock();
@@ -11,6 +15,14 @@ public:
     SettingsLock(const SettingsLock&) = delete;
     SettingsLock& operator=(const SettingsLock&) = delete;
 
+    bool Taken() const { return fd_ >= 0; }
+    // Without the lock: the lock file beside the store and why it could not be opened.
+    const std::string& Failure() const { return failure_; }
+
 private:
+    // Opens file with flags and waits for the lock on it; false when either fails.
+    bool Take(const std::string& file, int flags);
+
     int fd_ = -1;
+    std::string failure_;
 };

@@ -60,6 +60,7 @@ int cRegistry::Speicher_Schreiben(const SettingsFile& store)
 {
     // Lines that could not be read vanish with this write: the damaged file is kept as a copy first
     // (without the copy nothing is written), and the user is told once, since the file written is whole.
+    if (const int error = SettingsFile::WriteRefused(); error != 0) return error;
     if (store.Damaged()) {
         const auto file = AtomicFile::Target(SettingsFile::Location());
         const auto copy = Sicherungsname(file);
@@ -80,6 +81,13 @@ void cRegistry::Unter_Sperre(const std::function<void()>& change)
             change();
         } catch (...) {
             failure = std::current_exception();
+        }
+        // Told once, and only when something was written without the lock: a write that failed
+        // says so itself.
+        if (!lock.Taken() && !failure && !sperreGemeldet_) {
+            sperreGemeldet_ = true;
+            const std::string note = (gLanguage ? gLanguage->Caption(461) : "") + "\r\n" + lock.Failure();
+            hinweis_ = hinweis_.empty() ? note : hinweis_ + "\r\n\r\n" + note;
         }
     }
     // The note waits until the lock is free: the other copy must not wait for the user.
@@ -112,8 +120,10 @@ void cRegistry::CreateKey_Ungeschuetzt()
     if (loaded && store.HasKey(sectionKey_)) return;
     if (loaded) store.AddKey(sectionKey_);
     const int error = loaded ? Speicher_Schreiben(store) : store.Error();
-    if (!loaded || error != 0)
+    if (!loaded || error != 0) {
+        systemfehler_ = error;
         throw rt::RuntimeError(errKeyFailed, "Failed to create registry Key: '" + sectionKey_ + Grund(error));
+    }
 }
 
 bool cRegistry::DeleteKey()
@@ -172,8 +182,9 @@ RegValue cRegistry::Value()
     return *stored;
 }
 
-void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error) const
+void cRegistry::Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error)
 {
+    systemfehler_ = error;
     throw rt::RuntimeError(number, "Failed to set registry value Key: '" + std::to_string(hkey_) + "',Section: '" +
                                        sectionKey_ + "',Key: '" + valueKey_ + "' to value: '" + Text_Von(value) +
                                        "'" + Grund(error));

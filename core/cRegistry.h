@@ -88,10 +88,11 @@ private:
     // Saves the store, keeping a damaged file as a copy first (the note for the user waits in
     // hinweis_); 0 or the errno.
     int Speicher_Schreiben(const SettingsFile& store);
-    // Runs one read-change-write of the store under the settings lock, then shows a waiting note.
+    // Runs one read-change-write of the store under the settings lock, then shows a waiting note
+    // (the first write without the lock brings one).
     void Unter_Sperre(const std::function<void()>& change);
     // The error of a failed write; error, when not 0, adds the file and the system's reason.
-    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error = 0) const;
+    [[noreturn]] void Schreibfehler_Ausloesen(int32_t number, const RegValue& value, int error = 0);
 
     int32_t hkey_ = 0;
     std::string sectionKey_;
@@ -99,4 +100,7 @@ private:
     RegValue default_;
     int32_t valueType_ = 0;
     std::string hinweis_;
+    bool sperreGemeldet_ = false;
+    // The system's reason (an errno) of the last store write that failed, 0 when it gave none.
+    int systemfehler_ = 0;
 };

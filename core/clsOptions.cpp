@@ -3,12 +3,16 @@
 #include "core/Guarded.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -51,13 +55,13 @@ clsOptions::clsOptions()
 
 bool clsOptions::Flagge_Lesen(const std::string& name, bool defaultValue) const
 {
-    const float number = Zahl_Von(registry_.ReadValue(name, kNumber, {}));
+    const float number = Zahl_Von(Wert_Lesen(name, kNumber));
     return number == Kein_Wert ? defaultValue : number != 0.0f;
 }
 
 int32_t clsOptions::Ganzzahl_Lesen(const std::string& name, int32_t type, int32_t defaultValue) const
 {
-    const RegValue value = registry_.ReadValue(name, type, {});
+    const RegValue value = Wert_Lesen(name, type);
     if (const auto* number = std::get_if<int32_t>(&value)) return *number;
     const float number = Zahl_Von(value);
     if (number == Kein_Wert) return defaultValue;
@@ -70,7 +74,7 @@ int32_t clsOptions::Ganzzahl_Lesen(const std::string& name, int32_t type, int32_
 
 std::string clsOptions::Text_Lesen(const std::string& name, const std::string& defaultValue) const
 {
-    const RegValue value = registry_.ReadValue(name, kText, {});
+    const RegValue value = Wert_Lesen(name, kText);
     if (const auto* text = std::get_if<std::string>(&value)) return *text;
     if (const auto* number = std::get_if<int32_t>(&value)) return std::to_string(*number);
     return defaultValue;
@@ -78,28 +82,37 @@ std::string clsOptions::Text_Lesen(const std::string& name, const std::string& d
 
 float clsOptions::Zahl_Lesen(const std::string& name, float defaultValue) const
 {
-    const float number = Zahl_Von(registry_.ReadValue(name, kText, {}));
+    const float number = Zahl_Von(Wert_Lesen(name, kText));
     return number == Kein_Wert ? defaultValue : number;
 }
 
-bool clsOptions::Wert_Speichern(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
-                       FailureForm form)
+RegValue clsOptions::Wert_Lesen(const std::string& name, int32_t type) const
+{
+    if (const auto kept = ungespeichert_.find(name); kept != ungespeichert_.end()) return kept->second;
+    return registry_.ReadValue(name, type, {});
+}
+
+void clsOptions::Wert_Speichern(const std::string& name, int32_t type, const RegValue& value)
 {
     try {
         registry_.WriteValue_Ungeschuetzt(name, type, value);
-        return true;
-    } catch (const rt::RuntimeError& e) {
-        if (form == FailureForm::MessageBox)
-            clsError::ReportByMessage(ModuleKind::Class, "clsOptions", procedure, e);
-        else if (gError)
-            gError->Report("clsOptions", procedure, e);
-        return false;
+        ungespeichert_.erase(name);
+        return;
+    } catch (const rt::RuntimeError&) {
+        ungespeichert_[name] = value;
     }
+    // Every set would fail alike: the user hears of it once, plainly, not once per value.
+    if (schreibfehlerGemeldet_) return;
+    schreibfehlerGemeldet_ = true;
+    const int reason = registry_.systemfehler_;
+    zelo::Ui().MsgBox((gLanguage ? gLanguage->Caption(458) : "") + "\r\n" + SettingsFile::Location().string() +
+                          (reason != 0 ? std::string(" (") + std::strerror(reason) + ")" : ""),
+                      zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
 }
 
-void clsOptions::Flagge_Speichern(const char* procedure, const std::string& name, bool value)
+void clsOptions::Flagge_Speichern(const std::string& name, bool value)
 {
-    Wert_Speichern(procedure, name, kNumber, int32_t{value ? 1 : 0});
+    Wert_Speichern(name, kNumber, int32_t{value ? 1 : 0});
 }
 
 bool clsOptions::KurveSpeichern(int32_t Typ) const
@@ -114,7 +127,7 @@ void clsOptions::setKurveSpeichern(int32_t Typ, bool value)
 {
     Guarded("clsOptions", "KurveSpeichern (Let)", [&] {
         if (Typ < 1 || Typ > kMaxKurvenTyp) rt::Raise(rt::errSubscript);
-        Flagge_Speichern("KurveSpeichern", Platzname("Speichern_", Typ), value);
+        Flagge_Speichern(Platzname("Speichern_", Typ), value);
         kurveSpeichern_[static_cast<size_t>(Typ - 1)] = value;
     });
 }
@@ -134,19 +147,19 @@ int32_t clsOptions::LM_IK(int32_t Index) const
 
 void clsOptions::LM_IK_Set(int32_t Index, int32_t Value)
 {
-    Wert_Speichern("LM_IK_Set", Platzname("MouseActionIK_", Index), kText, std::to_string(Value));
+    Wert_Speichern(Platzname("MouseActionIK_", Index), kText, std::to_string(Value));
 }
 
 void clsOptions::setRTR_Anpassen(bool value)
 {
     rtrAnpassen_ = value;
-    Flagge_Speichern("RTR_Anpassen", "RTR", value);
+    Flagge_Speichern("RTR", value);
 }
 
 void clsOptions::setEinheit_NM(bool value)
 {
     einheitNM_ = value;
-    Flagge_Speichern("Einheit_NM", "nm", value);
+    Flagge_Speichern("nm", value);
 }
 
 float clsOptions::Rand(int32_t tk) const { return KurvenTypRand(tk); }
@@ -154,7 +167,7 @@ float clsOptions::Rand(int32_t tk) const { return KurvenTypRand(tk); }
 void clsOptions::setMax_R(float value)
 {
     maxR_ = value;
-    Wert_Speichern("Max_R", "Max_R", kText, SingleToStr(value));
+    Wert_Speichern("Max_R", kText, SingleToStr(value));
 }
 
 float clsOptions::Delta_r() const
@@ -169,57 +182,57 @@ float clsOptions::Element_Konzentration(int32_t Index) const { return Zahl_Lesen
 
 void clsOptions::setElement_Konzentration(int32_t Index, float value)
 {
-    Wert_Speichern("Element_Konzentration", Platzname("C_", Index), kText, SingleToStr(value));
+    Wert_Speichern(Platzname("C_", Index), kText, SingleToStr(value));
 }
 
 std::string clsOptions::Reg_X_Achse() const { return Text_Lesen("X_Achse", ""); }
 
-void clsOptions::setReg_X_Achse(const std::string& value) { Wert_Speichern("Reg_X_Achse", "X_Achse", kText, value); }
+void clsOptions::setReg_X_Achse(const std::string& value) { Wert_Speichern("X_Achse", kText, value); }
 
 int32_t clsOptions::Reg_Komponenten() const { return Ganzzahl_Lesen("Komponenten", kNumber, 2); }
 
-void clsOptions::setReg_Komponenten(int32_t value) { Wert_Speichern("Reg_Komponenten", "Komponenten", kNumber, value); }
+void clsOptions::setReg_Komponenten(int32_t value) { Wert_Speichern("Komponenten", kNumber, value); }
 
 std::string clsOptions::Reg_Folder() const { return Text_Lesen("Folder", ""); }
 
-void clsOptions::setReg_Folder(const std::string& value) { Wert_Speichern("Reg_Folder", "Folder", kText, value); }
+void clsOptions::setReg_Folder(const std::string& value) { Wert_Speichern("Folder", kText, value); }
 
 std::string clsOptions::Update_URL() const
 {
     return Text_Lesen("Update_URL", "http://www.murenko.example/zelo/v_zelo.txt");
 }
 
-void clsOptions::setUpdate_URL(const std::string& value) { Wert_Speichern("Update_URL", "Update_URL", kText, value); }
+void clsOptions::setUpdate_URL(const std::string& value) { Wert_Speichern("Update_URL", kText, value); }
 
 void clsOptions::setiFTR_Bevorzugen(bool value)
 {
     iftrBevorzugen_ = value;
-    Flagge_Speichern("iFTR_Bevorzugen", "iFTR_Bevorzugen", value);
+    Flagge_Speichern("iFTR_Bevorzugen", value);
 }
 
 void clsOptions::setAbbruchstelle_Daempfen(bool value)
 {
     abbruchstelleDaempfen_ = value;
-    Flagge_Speichern("Abbruchstelle_Daempfen", "Abbruchstelle_Daempfen", value);
+    Flagge_Speichern("Abbruchstelle_Daempfen", value);
 }
 
 void clsOptions::setAbbruchstelle_Ordnung(int32_t value)
 {
     abbruchstelleOrdnung_ = value;
-    Wert_Speichern("Abbruchstelle_Ordnung", "Abbruchstelle Ordnung", kText, std::to_string(value));
+    Wert_Speichern("Abbruchstelle Ordnung", kText, std::to_string(value));
 }
 
 std::string clsOptions::Element_Symbol(int32_t Index) const { return Text_Lesen(Platzname("E_", Index), "H"); }
 
 void clsOptions::setElement_Symbol(int32_t Index, const std::string& value)
 {
-    Wert_Speichern("Element_Symbol", Platzname("E_", Index), kText, value, FailureForm::MessageBox);
+    Wert_Speichern(Platzname("E_", Index), kText, value);
 }
 
 void clsOptions::setSprache(int32_t value)
 {
     sprache_ = value;
-    Wert_Speichern("Sprache", "Lang", kText, std::to_string(value), FailureForm::MessageBox);
+    Wert_Speichern("Lang", kText, std::to_string(value));
 }
 
 std::string clsOptions::MRU(int32_t Index) const
@@ -255,7 +268,7 @@ int32_t clsOptions::MRU_Set(const std::string& StrFile)
         const int32_t written = Ganzzahl_Lesen(kLastRecentFile, kNumber, kRecentFiles);
         slot = written >= 1 && written < kRecentFiles ? written + 1 : 1;
     }
-    if (!Wert_Speichern("MRU_Set", Platzname("MRU", slot), kText, StrFile)) return -1;
-    Wert_Speichern("MRU_Set", kLastRecentFile, kNumber, slot);
+    Wert_Speichern(Platzname("MRU", slot), kText, StrFile);
+    Wert_Speichern(kLastRecentFile, kNumber, slot);
     return slot;
 }

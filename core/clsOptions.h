@@ -1,12 +1,15 @@
 #pragma once
 // Program-wide settings. Stored settings live in the settings store (cRegistry): some are read
 // once at creation, some at every get; each set of a stored setting writes it at once. A write
-// that fails is reported (gError, or the message box of Sprache and Element_Symbol) and the new
-// value is kept in memory. A stored value that cannot be read as its type gives the default.
+// that fails keeps the new value in memory for the rest of the run (every later get gives it), and
+// the first such failure of a run tells the user in one plain message that the settings cannot be
+// saved, naming the file and the reason. A stored value that cannot be read as its type gives the
+// default.
 #include "core/cRegistry.h"
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 class clsOptions {
@@ -98,19 +101,19 @@ public:
     bool MRU_Available() const;
     // The file of slot Index (1 to 10); "" when empty or outside.
     std::string MRU(int32_t Index) const;
-    // Enters a file: -1 when it is already in a slot (letter case counts) or cannot be written,
-    // else the slot written: the one after the last filled slot, else the first empty one, and when
-    // all are filled the one written longest ago.
+    // Enters a file: -1 when it is already in a slot (letter case counts), else the slot written:
+    // the one after the last filled slot, else the first empty one, and when all are filled the one
+    // written longest ago.
     int32_t MRU_Set(const std::string& StrFile);
 
 private:
     int32_t FFT_Points_Ungeschuetzt() const;
 
-    enum class FailureForm { ErrorWindow, MessageBox };
-    // Writes one value; reports a failure and returns false.
-    bool Wert_Speichern(const char* procedure, const std::string& name, int32_t type, const RegValue& value,
-               FailureForm form = FailureForm::ErrorWindow);
-    void Flagge_Speichern(const char* procedure, const std::string& name, bool value);
+    // Writes one value; one that cannot be written is kept in memory (see the class comment).
+    void Wert_Speichern(const std::string& name, int32_t type, const RegValue& value);
+    void Flagge_Speichern(const std::string& name, bool value);
+    // The value a get reads: the one kept in memory, else the stored one.
+    RegValue Wert_Lesen(const std::string& name, int32_t type) const;
     bool Flagge_Lesen(const std::string& name, bool defaultValue) const;
     int32_t Ganzzahl_Lesen(const std::string& name, int32_t type, int32_t defaultValue) const;
     std::string Text_Lesen(const std::string& name, const std::string& defaultValue) const;
@@ -118,6 +121,9 @@ private:
 
     // Reading moves the store's current value, which is no state of the settings.
     mutable cRegistry registry_;
+    // Values set in this run that the store could not take, by value name.
+    std::map<std::string, RegValue> ungespeichert_;
+    bool schreibfehlerGemeldet_ = false;
     std::array<bool, kMaxKurvenTyp> kurveSpeichern_{};
     int32_t fftBits_ = 14;
     bool rtrAnpassen_ = false;

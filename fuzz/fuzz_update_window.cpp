@@ -1,5 +1,5 @@
-// The update window's reading of a downloaded version file on any bytes: which rows it fills,
-// which icons it draws and the one failure it reports.
+// The update window's reading of a downloaded version file on any bytes: which rows it fills (each
+// text within the characters it may show), which icons it draws and the one failure it reports.
 #include "FuzzWelt.h"
 
 #include "update/VersionFile.h"
@@ -20,6 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (result.found != (text_ohne_null && text.find('#') != std::string_view::npos)) std::abort();
         if (!text_ohne_null && result.errorNumber != versionfile::errUnreadable) std::abort();
         if (result.online.size() > 5 || (!result.found && !result.online.empty())) std::abort();
+        for (const std::string& field : result.online)
+            if (field.size() > 4 * versionfile::kMaxShownChars + std::string_view("…").size()) std::abort();
         for (const int32_t icon : result.icons)
             if (icon != 0 && icon != 109 && icon != 110) std::abort();
         // Rows are evaluated in order: a later row has an icon only when the earlier ones have.

@@ -86,10 +86,11 @@ void Zelo_Datei_Sicherstellen()
 {
     Zelo_Im_Speicher_Verwenden({}, "");
     const std::string path = gLoader->ApplicationPath() + kElementDatabaseFile;
-    if (!gLoader->IsFileFailed(path)) return;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(std::filesystem::status(path, ec))) return;
     const auto defaultCopy = zelo::Resource("BINTABLE_102");
-    // A folder in the file's place, or a folder that cannot be written: the default copy is used
-    // from memory, and the user learns that nothing can be saved.
+    // A folder in the file's place, a loop of links, or a folder that cannot be written: the default
+    // copy is used from memory, and the user learns in one message what and why nothing can be saved.
     if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
         const std::string grund = std::strerror(error);
         zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" + gLanguage->Caption(451),

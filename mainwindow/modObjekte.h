@@ -9,6 +9,8 @@ void CreateCoreObjects();
 // Selects the stored UI language; an offset without texts falls back to German.
 void SelectStoredLanguage();
 // Writes the default element database when the program folder has none, after telling the user.
+// Where no file can be made (a folder or a loop of links in its place, a folder that cannot be
+// written), one message names the path and the reason, and the default copy is used from memory.
 void Zelo_Datei_Sicherstellen();
 // Creates the service objects in their order; createGrafik makes the drawing engine (a ui object)
 // at its place between gOS and gGauss.

@@ -13,6 +13,7 @@
 #include <string>
 
 class clsElement;
+enum class Zelo_Speicherung;
 class clsFMK;
 class clsFMK_Intern;
 class clsXAchse;
@@ -53,7 +54,7 @@ public:
 
 private:
     friend void Zelo_Oeffnen();
-    friend void Zelo_Speichern();
+    friend Zelo_Speicherung Zelo_Speichern();
     friend class clsElement;
     friend class clsXAchse;
     friend class clsFMK_Intern;

@@ -1,6 +1,7 @@
 #include "materials/modElementDatabase.h"
 
 #include "core/AtomicFile.h"
+#include "core/Dateistand.h"
 #include "core/Runtime.h"
 #include "core/Sicherungskopie.h"
 #include "core/UiSeam.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +43,9 @@ Herkunft herkunft = Herkunft::Vollstaendig;
 // The default copy handed over by start-up, and why no file can hold it.
 std::vector<uint8_t> ersatzdaten;
 std::string ersatzgrund;
+// The file as it was when it was read or last saved (nullopt: there was none), so that a save
+// notices a file that someone else changed meanwhile.
+std::optional<Dateistand> gelesenerStand;
 
 std::string Text(int32_t nummer) { return gLanguage ? gLanguage->Caption(nummer) : std::string(); }
 
@@ -196,6 +201,8 @@ void Zelo_Oeffnen()
     Datensaetze_Vergessen();
     const std::string path = Datenbankpfad();
     herkunft = Herkunft::Vollstaendig;
+    // Taken before the file is read, so that a change while it is read shows as a change.
+    gelesenerStand = Dateistand_Lesen(AtomicFile::Target(path));
     bool offen = false;
     if (!ersatzdaten.empty()) {
         herkunft = Herkunft::Nur_Im_Speicher;
@@ -242,45 +249,63 @@ void Zelo_Oeffnen()
 
 namespace {
 
-// Whether the file may be replaced now: never for data held only in memory or a file that cannot
-// be written (the user is told why), a file that was not read completely only when the user agrees;
-// a file not of the current layout is kept as a copy first.
-bool Ersetzen_Erlaubt(const std::string& path)
+enum class Erlaubnis { Ja, Abgelehnt, Unmoeglich };
+
+// Keeps the file beside it as a copy before it is replaced; with a question (the file's state in
+// words) only when the user agrees, telling where the copy goes (kopieText).
+Erlaubnis Kopie_Anlegen(const std::string& path, const std::filesystem::path& original, const std::string& frage,
+                        int32_t kopieText)
 {
-    if (herkunft == Herkunft::Nur_Im_Speicher) {
-        Melden(Text(456) + "\r\n" + path + " (" + ersatzgrund + ")");
-        return false;
-    }
-    if (const int error = Nicht_Ersetzbar(path); error != 0) {
-        Melden(Text(456) + "\r\n" + path + " (" + std::strerror(error) + ")");
-        return false;
-    }
-    if (herkunft == Herkunft::Vollstaendig) return true;
-    const std::filesystem::path original = AtomicFile::Target(path);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(original, ec)) return true;
     const std::filesystem::path kopie = Sicherungsname(original);
-    if (herkunft == Herkunft::Unvollstaendig) {
-        const auto answer = zelo::Ui().MsgBox(path + "\r\n" + Text(453) + " " + std::to_string(colElemente.Count()) +
-                                                  "\r\n" + Text(454) + " " + kopie.string() + "\r\n" + Text(455),
+    if (!frage.empty()) {
+        const auto answer = zelo::Ui().MsgBox(path + "\r\n" + frage + "\r\n" + Text(kopieText) + " " + kopie.string() +
+                                                  "\r\n" + Text(455),
                                               zelo::MsgButtons::YesNo, zelo::MsgIcon::Question,
                                               clsLoader::kApplicationName);
-        if (answer != zelo::MsgResult::Yes) return false;
+        if (answer != zelo::MsgResult::Yes) return Erlaubnis::Abgelehnt;
     }
     if (const int error = Sicherungskopie_Anlegen(original, kopie); error != 0) {
         Melden(Text(456) + "\r\n" + path + " (" + kopie.string() + ": " + std::strerror(error) + ")");
-        return false;
+        return Erlaubnis::Unmoeglich;
     }
-    return true;
+    return Erlaubnis::Ja;
+}
+
+// Whether the file may be replaced now: never for data held only in memory or a file that cannot
+// be written (the user is told why); a file that was not read completely, or that was changed since
+// it was read or saved (another running copy saved, the user put a copy back), only when the user
+// agrees; a file that is not of the current layout, or was so agreed on, is kept as a copy first.
+Erlaubnis Ersetzen_Erlaubt(const std::string& path)
+{
+    if (herkunft == Herkunft::Nur_Im_Speicher) {
+        Melden(Text(456) + "\r\n" + path + " (" + ersatzgrund + ")");
+        return Erlaubnis::Unmoeglich;
+    }
+    if (const int error = Nicht_Ersetzbar(path); error != 0) {
+        Melden(Text(456) + "\r\n" + path + " (" + std::strerror(error) + ")");
+        return Erlaubnis::Unmoeglich;
+    }
+    const std::filesystem::path original = AtomicFile::Target(path);
+    if (herkunft == Herkunft::Vollstaendig) {
+        const std::optional<Dateistand> jetzt = Dateistand_Lesen(original);
+        if (!jetzt || jetzt == gelesenerStand) return Erlaubnis::Ja;
+        return Kopie_Anlegen(path, original, Text(459), 460);
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(original, ec)) return Erlaubnis::Ja;
+    if (herkunft == Herkunft::Unvollstaendig)
+        return Kopie_Anlegen(path, original, Text(453) + " " + std::to_string(colElemente.Count()), 454);
+    return Kopie_Anlegen(path, original, "", 454);
 }
 
 }
 
-void Zelo_Speichern()
+Zelo_Speicherung Zelo_Speichern()
 {
     gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
     const std::string path = Datenbankpfad();
-    if (!Ersetzen_Erlaubt(path)) return;
+    if (const Erlaubnis erlaubnis = Ersetzen_Erlaubt(path); erlaubnis != Erlaubnis::Ja)
+        return erlaubnis == Erlaubnis::Abgelehnt ? Zelo_Speicherung::Abgelehnt : Zelo_Speicherung::Nicht_Geschrieben;
     gInitKopf.Kennung = kZeloKennung;
     gInitKopf.Anzahl_XAchsen = colXAchsen.Count();
     gInitKopf.Anzahl_Elemente = colElemente.Count();
@@ -291,10 +316,10 @@ void Zelo_Speichern()
                              : static_cast<int16_t>(gInitKopf.Revision + 1);
     if (!Alle_Texte_Passen()) {
         gError->ErrorMsg("modCommon", "Zelo_Speichern", false, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
-        return;
+        return Zelo_Speicherung::Nicht_Geschrieben;
     }
     // Output mode replaces the file only once it is complete; the file handler reports a failure.
-    if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return;
+    if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return Zelo_Speicherung::Nicht_Geschrieben;
     ElementDatenbankZugriff datei(*gFileHandler);
     const int32_t dateinummer = gFileHandler->FileHandle();
     try {
@@ -311,5 +336,8 @@ void Zelo_Speichern()
     } catch (const rt::RuntimeError&) {
         // A failed write: the file handler keeps the old file and reports it on closing.
     }
-    if (gFileHandler->CloseFile()) herkunft = Herkunft::Vollstaendig;
+    if (!gFileHandler->CloseFile()) return Zelo_Speicherung::Nicht_Geschrieben;
+    herkunft = Herkunft::Vollstaendig;
+    gelesenerStand = Dateistand_Lesen(AtomicFile::Target(path));
+    return Zelo_Speicherung::Geschrieben;
 }

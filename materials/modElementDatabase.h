@@ -20,10 +20,12 @@ inline constexpr const char* kZeloKennung = "ZELO3";
 // or one that is neither layout, is reported once, naming it, leaves the lists empty and stays as it is.
 void Zelo_Oeffnen();
 // Writes the whole file from memory (through a temporary file, so a failure leaves the old file
-// whole); raises Revision. A failure is reported. A file that was not read completely is written
-// over only when the user agrees, and a copy of it stays beside it; data held only in memory, or a
-// file that cannot be written, are not saved, and the user is told so.
-void Zelo_Speichern();
+// whole); raises Revision. A failure is reported. A file that was not read completely, or that was
+// changed on disk since it was read or saved (size, time or bytes), is written over only when the
+// user agrees, and a copy of it stays beside it; data held only in memory, or a file that cannot be
+// written, are not saved, and the user is told so.
+enum class Zelo_Speicherung { Geschrieben, Abgelehnt /* the user said No */, Nicht_Geschrieben };
+Zelo_Speicherung Zelo_Speichern();
 // Start-up hands over the default copy when no file can hold it (grund: why): every later
 // Zelo_Oeffnen reads these bytes, and Zelo_Speichern refuses to save them.
 void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::string& grund);

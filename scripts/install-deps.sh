@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(g++ cmake make qt6-base-dev libfreeimage-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core libgl1-mesa-dev locales qt6-translations-l10n
-          qt6-image-formats-plugins)
+          qt6-image-formats-plugins libxcb1-dev)
 # poppler-utils and python3 check the user's guide hilfe.pdf (scripts/check-help.py).
 packages+=(poppler-utils python3)
 # clang and its run-time libraries build the fuzz targets; FFTW is the transform benchmark's yardstick.

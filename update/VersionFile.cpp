@@ -71,6 +71,24 @@ Comparison Compare(std::string_view online, double major, double minor, double r
     return Comparison::NotNewer;
 }
 
+std::string Shown(std::string_view text)
+{
+    size_t characters = 0;
+    int continued = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        // Up to three bytes that continue a UTF-8 sequence belong to the character before them;
+        // any further one is shown as a character of its own.
+        const bool continuation = (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+        if (continuation && continued < 3) {
+            ++continued;
+            continue;
+        }
+        continued = 0;
+        if (++characters > kMaxShownChars) return std::string(text.substr(0, i)) + "…";
+    }
+    return std::string(text);
+}
+
 namespace {
 
 bool ToNumber(const std::string& text, double& value)
@@ -106,7 +124,7 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
     const auto fields = Fields(data);
     if (!fields) return result;
     result.found = true;
-    for (size_t row = 0; row < 5 && row < fields->size(); ++row) result.online.push_back((*fields)[row]);
+    for (size_t row = 0; row < 5 && row < fields->size(); ++row) result.online.push_back(Shown((*fields)[row]));
     if (fields->size() < 5) return Failed(result, rt::errSubscript);
 
     for (size_t row = 0; row < 2; ++row) {
@@ -123,8 +141,9 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
         if (!ToNumber(localParts[i], local[i])) return result;
     const std::vector<std::string> online = Split((*fields)[2], '.');
     if (online.size() < 3) return Failed(result, rt::errSubscript);
-    result.online[2] = online[0] + "." + online[1] + "." + online[2];
-    const Comparison comparison = Compare(result.online[2], local[0], local[1], local[2]);
+    const std::string firstParts = online[0] + "." + online[1] + "." + online[2];
+    result.online[2] = Shown(firstParts);
+    const Comparison comparison = Compare(firstParts, local[0], local[1], local[2]);
     if (comparison == Comparison::Invalid) return Failed(result, rt::errTypeMismatch);
     result.icons[2] = comparison == Comparison::Newer ? 110 : 109;
     return result;

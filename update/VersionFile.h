@@ -23,6 +23,12 @@ enum class Comparison { NotNewer, Newer, Invalid };
 // or no number makes the comparison Invalid.
 Comparison Compare(std::string_view online, double major, double minor, double revision);
 
+// The most characters of one text from the server that the window shows: anyone on the network
+// path can answer the check, so a longer text is cut and ends in "…".
+inline constexpr size_t kMaxShownChars = 2000;
+// text cut after kMaxShownChars characters (UTF-8), followed by "…"; a shorter text as it is.
+std::string Shown(std::string_view text);
+
 // The number of the failure "the version file cannot be read" (a file that is no text).
 inline constexpr int32_t errUnreadable = 321;
 
@@ -30,8 +36,8 @@ inline constexpr int32_t errUnreadable = 321;
 struct Evaluation {
     // A "#" was found in a text file: the window fills its rows from what follows.
     bool found = false;
-    // The online text of rows 0 to 4 (as many as the file has); row 2 as its first three parts
-    // once they were compared.
+    // The online text of rows 0 to 4 (as many as the file has), each as Shown gives it; row 2 as
+    // its first three parts once they were compared.
     std::vector<std::string> online;
     // The result icon of rows 0 to 2: 0 none, 109 not newer, 110 newer (its button enabled).
     std::array<int32_t, 3> icons{};

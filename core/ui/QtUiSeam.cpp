@@ -119,6 +119,8 @@ zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons butto
     QWidget* owner = DialogOwner();
     const FokusZurueck zurueck(owner);
     QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons), owner);
+    // Messages carry file names and texts from outside (a server's reply): never read as markup.
+    box.setTextFormat(Qt::PlainText);
     Titelbreite_Sichern(box);
     return FromQt(box.exec());
 }

@@ -36,6 +36,8 @@ frmError::frmError(QWidget* owner)
     Label5[1]->setText(FromModel(gError->ErrorFunction()));
     Label4->setText("Callstack:\r\n" + FromModel(gError->GetCallStack(4)));
     Label4->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Descriptions carry file names and texts from outside: never read as markup.
+    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5[0], Label5[1]}) label->setTextFormat(Qt::PlainText);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Image1, 0, 0, 2, 1, Qt::AlignTop);

@@ -199,7 +199,12 @@ bool frmDaten::Element_Uebernehmen()
     gInitKopf.Revision = gInitKopf.Revision == std::numeric_limits<int16_t>::max()
                              ? int16_t{0}
                              : static_cast<int16_t>(gInitKopf.Revision + 1);
-    Zelo_Speichern();
+    if (Zelo_Speichern() == Zelo_Speicherung::Abgelehnt) {
+        // The user keeps the file as it is: the edits stay on screen, still to be saved.
+        geaendert_ = true;
+        KnoepfeSetzen();
+        return false;
+    }
     KnoepfeSetzen();
     return true;
 }

@@ -62,7 +62,8 @@ private:
     void lstElemente_Click(QListWidgetItem* current, QListWidgetItem* previous);
     void Element_Anzeigen(const std::shared_ptr<clsElement>& element);
     // Writes the boxes into the shown (or a new) element and saves the database; false, with a
-    // message and nothing changed, when a box cannot be stored.
+    // message and nothing changed, when a box cannot be stored, and false with the element still
+    // marked changed when the user declines the save of the file.
     bool Element_Uebernehmen();
     std::shared_ptr<clsElement> NeuesElementAnlegen();
     void Bearbeitet();

@@ -1,10 +1,12 @@
 // The settings store loses nothing a user set: two running copies of the program merge their
-// changes, a symbolic link stays a link, a damaged or oversized file is kept as a copy before it is
-// written anew (and the user told once), and a failed write names the file and the reason.
+// changes (also when the lock file beside the store cannot be opened), a symbolic link stays a link,
+// a damaged or oversized file is kept as a copy before it is written anew (and the user told once),
+// a read-only store is left as it is, and a failed write names the file and the reason.
 #include "core/SettingsFixture.h"
 #include "core/AtomicFile.h"
 #include "core/SettingsFile.h"
 #include "core/cRegistry.h"
+#include "core/clsOptions.h"
 #include "support/OrdinaryUser.h"
 
 #include <cstring>
@@ -26,36 +28,116 @@ protected:
         out << in.rdbuf();
         return out.str();
     }
+    // Running copies of the program, each writing its own values at the same time: "lost N" for
+    // the values missing afterwards, "told" added when a copy showed a message.
+    static std::string WritingAtOnce(int copies, int writes)
+    {
+        std::vector<pid_t> children;
+        for (int copy = 0; copy < copies; ++copy) {
+            const pid_t child = fork();
+            if (child < 0) return "no child";
+            if (child == 0) {
+                RecordingSeam own_seam;
+                cRegistry own;
+                for (int i = 0; i < writes; ++i)
+                    own.WriteValue("C" + std::to_string(copy) + "_" + std::to_string(i), cRegistry::REG_DWORD, int32_t{i});
+                _exit(own_seam.messages.empty() ? 0 : 2);
+            }
+            children.push_back(child);
+        }
+        std::string result;
+        for (pid_t child : children) {
+            int status = 1;
+            waitpid(child, &status, 0);
+            if (WIFEXITED(status) && WEXITSTATUS(status) == 2) result = " told";
+            else if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) result = " failed";
+        }
+        cRegistry reader;
+        int lost = 0;
+        for (int copy = 0; copy < copies; ++copy)
+            for (int i = 0; i < writes; ++i)
+                if (reader.ReadValue("C" + std::to_string(copy) + "_" + std::to_string(i), cRegistry::REG_DWORD,
+                                     int32_t{-1}) != RegValue(int32_t{i}))
+                    ++lost;
+        return "lost " + std::to_string(lost) + result;
+    }
+    // A lock file that root left beside the store (a start under sudo), with its mode bits, and a
+    // settings folder that an ordinary user may write.
+    void RootsLockFile(fs::perms mode) const
+    {
+        fs::create_directories(StoreFile().parent_path());
+        fs::permissions(StoreFile().parent_path(), fs::perms::all);
+        std::ofstream(StoreFile().string() + ".lock");
+        fs::permissions(StoreFile().string() + ".lock", mode);
+    }
     cRegistry registry_;
 };
 
 TEST_F(SettingsSafety, TwoRunningCopiesWritingAtOnceLoseNoValue)
 {
-    constexpr int kWrites = 300;
     registry_.WriteValue("start", cRegistry::REG_SZ, std::string("1"));
-    pid_t copies[2];
-    for (int copy = 0; copy < 2; ++copy) {
-        copies[copy] = fork();
-        ASSERT_GE(copies[copy], 0);
-        if (copies[copy] == 0) {
-            cRegistry own;
-            for (int i = 0; i < kWrites; ++i)
-                own.WriteValue(std::string(copy == 0 ? "A_" : "B_") + std::to_string(i), cRegistry::REG_DWORD, int32_t{i});
-            _exit(0);
-        }
-    }
-    for (pid_t copy : copies) {
-        int status = 1;
-        waitpid(copy, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    int lost = 0;
-    for (const char* prefix : {"A_", "B_"})
-        for (int i = 0; i < kWrites; ++i)
-            if (registry_.ReadValue(prefix + std::to_string(i), cRegistry::REG_DWORD, int32_t{-1}) != RegValue(int32_t{i}))
-                ++lost;
-    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(WritingAtOnce(2, 300), "lost 0");
     EXPECT_EQ(Stored("start"), RegValue("1"));
+}
+
+TEST_F(SettingsSafety, ALockFileThatAnotherUserLeftIsStillSharedByTheRunningCopies)
+{
+    RootsLockFile(fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+    const std::string seen = AsOrdinaryUser({env.Root(), env.ConfigFolder(), StoreFile().parent_path()}, [] {
+        unsetenv("XDG_RUNTIME_DIR");
+        return WritingAtOnce(4, 200);
+    });
+    EXPECT_EQ(seen, "lost 0");
+}
+
+TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutOneTheUserIsToldOnce)
+{
+    RootsLockFile(fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path runtime = env.Root() / "runtime";
+    fs::create_directories(runtime);
+    fs::permissions(runtime, fs::perms::all);
+    const std::string seen = AsOrdinaryUser({env.Root(), env.ConfigFolder(), StoreFile().parent_path()}, [&] {
+        setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        std::string result = WritingAtOnce(4, 200);
+        if (fs::exists(runtime / "Murenko-Settings.lock")) result += " in the runtime folder";
+        unsetenv("XDG_RUNTIME_DIR");
+        RecordingSeam own_seam;
+        cRegistry alone;
+        alone.WriteValue("Lang", cRegistry::REG_SZ, std::string("3"));
+        alone.WriteValue("nm", cRegistry::REG_DWORD, int32_t{0});
+        result += ", unlocked: messages " + std::to_string(own_seam.messages.size());
+        if (!own_seam.messages.empty() && own_seam.messages[0].text.find(StoreFile().string() + ".lock: " +
+                                                                          std::strerror(EACCES)) != std::string::npos)
+            result += " naming the lock file and the reason";
+        if (alone.ReadValue("nm", cRegistry::REG_DWORD, int32_t{-1}) == RegValue(int32_t{0})) result += ", written";
+        return result;
+    });
+    EXPECT_EQ(seen, "lost 0 in the runtime folder, unlocked: messages 1 naming the lock file and the reason, written");
+}
+
+TEST_F(SettingsSafety, AReadOnlyStoreIsLeftAsItIsAndTheSettingsStayInMemoryWithOneMessage)
+{
+    PutStore("Lang=text:0\nFolder=text:/old\n");
+    const std::string before = StoreText();
+    fs::permissions(StoreFile().parent_path(), fs::perms::all);
+    fs::permissions(StoreFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string seen = AsOrdinaryUser({env.Root(), env.ConfigFolder(), StoreFile().parent_path()}, [this] {
+        RecordingSeam own_seam;
+        clsOptions options;
+        options.setSprache(3);
+        options.setReg_Folder("/new");
+        options.setEinheit_NM(false);
+        std::string result = "Lang " + std::to_string(options.Sprache()) + " Folder " + options.Reg_Folder() +
+                             " messages " + std::to_string(own_seam.messages.size()) + " windows " +
+                             std::to_string(own_seam.errorWindows);
+        if (!own_seam.messages.empty() && own_seam.messages[0].text.find(StoreFile().string() + " (" +
+                                                                          std::strerror(EACCES) + ")") != std::string::npos)
+            result += " naming the file";
+        return result;
+    });
+    EXPECT_EQ(seen, "Lang 3 Folder /new messages 1 windows 0 naming the file");
+    EXPECT_EQ(StoreText(), before);
+    EXPECT_FALSE(fs::exists(CopyFile()));
 }
 
 TEST_F(SettingsSafety, ALinkToTheStoreStaysALinkAlsoWhenItsTargetIsMissing)

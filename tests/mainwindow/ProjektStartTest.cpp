@@ -3,6 +3,7 @@
 #include "ProjektFixture.h"
 
 #include "core/KurvenTyp.h"
+#include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
@@ -42,4 +43,20 @@ TEST_F(ProjektStartTest, SpectrumThatFailsToLoadIsOfferedAgainButNotShown)
     EXPECT_EQ(gOptions->MRU(1), path);
     EXPECT_EQ(view.title, "KPW - ZELO (DEMO) 2.32") << "no file in the title";
     EXPECT_TRUE(view.drawnKinds.empty());
+}
+
+TEST_F(ProjektStartTest, SettingsThatCannotBeSavedAreToldOnceForAllProjectsOfTheRun)
+{
+    std::ofstream(env.Root() / "blocker") << "a file where the settings folder should be";
+    setenv("XDG_CONFIG_HOME", (env.Root() / "blocker").c_str(), 1);
+    for (const char* name : {"eins.dat", "zwei.dat"}) {
+        Neues_Projekt_Reset();
+        gCommon->Set_Dateiname(Rohspektrum(name, 20.0, [](double K) { return 1000.0 + K * K; }));
+        Projekteinstellungen_Uebernehmen(Einstellungen("C"));
+        EXPECT_EQ(gSchritt, 2) << name;
+    }
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text.rfind(gLanguage->Caption(458), 0), 0u) << seam.messages[0].text;
+    EXPECT_EQ(gOptions->MRU(2), (env.Root() / "zwei.dat").string()) << "the recent files are kept for the run";
 }

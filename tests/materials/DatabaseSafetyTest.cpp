@@ -1,10 +1,13 @@
 // The element database is the user's own data: start-up and the saves never destroy it. A file
-// that did not load completely is only written over when the user agrees, a copy of the old file
-// stays beside it, and every message names the file.
+// that did not load completely, or that someone changed after it was read, is only written over when
+// the user agrees, a copy of the old file stays beside it, and every message names the file.
 #include "DatabaseFixture.h"
 
 #include "core/clsLanguage.h"
+#include "mainwindow/modDatenbankInstallation.h"
 #include "support/OrdinaryUser.h"
+
+#include <cstring>
 
 namespace fs = std::filesystem;
 
@@ -176,6 +179,73 @@ TEST_F(DatabaseSafety, ALinkToAMissingDatabaseStaysALinkAndItsTargetIsWritten)
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath())));
     EXPECT_EQ(ReadBytes(env.Root() / "elsewhere" / "zelo.dat")[17], 1) << "the save went to the link's target";
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+}
+
+namespace {
+
+TEST_F(DatabaseSafety, ADatabaseChangedOnDiskSinceItWasReadIsReplacedOnlyWithConsentAndKeptAsACopy)
+{
+    WriteBytes(DatabasePath(), DefaultCopy());
+    Zelo_Oeffnen();
+    // Another running copy saves: the same size, one byte different, and the old time put back, as
+    // a restored copy would have it.
+    auto changed = DefaultCopy();
+    changed[17] ^= 0x55;
+    const auto time = fs::last_write_time(DatabasePath());
+    WriteBytes(DatabasePath(), changed);
+    fs::last_write_time(DatabasePath(), time);
+    const std::vector<uint8_t> older = {1, 2, 3};
+    WriteBytes(BackupPath(), older);
+    const fs::path copy = BackupPath().string() + "1";
+
+    seam.answers = {zelo::MsgResult::No};
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Abgelehnt);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNo);
+    EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
+    EXPECT_NE(seam.messages[0].text.find(copy.string()), std::string::npos) << "names where the copy goes";
+    EXPECT_TRUE(ReadBytes(DatabasePath()) == changed) << "No leaves the file as it is";
+    EXPECT_FALSE(fs::exists(copy));
+
+    seam.answers = {zelo::MsgResult::Yes};
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben);
+    EXPECT_TRUE(ReadBytes(copy) == changed) << "the changed file kept beside it";
+    EXPECT_TRUE(ReadBytes(BackupPath()) == older) << "an older copy is never written over";
+    EXPECT_FALSE(ReadBytes(DatabasePath()) == changed);
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben);
+    EXPECT_EQ(seam.messages.size(), 2u) << "the file as this run saved it is replaced without a question";
+
+    // A database that appears where none could be read counts as changed too.
+    fs::remove(DatabasePath());
+    Zelo_Oeffnen();
+    WriteBytes(DatabasePath(), changed);
+    seam.answers = {zelo::MsgResult::No};
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Abgelehnt);
+    EXPECT_TRUE(ReadBytes(DatabasePath()) == changed);
+}
+
+}
+
+namespace {
+
+TEST_F(DatabaseSafety, ALoopOfLinksInPlaceOfTheDatabaseIsToldOnceWithThePathAndTheReason)
+{
+    fs::remove(DatabasePath());
+    fs::create_symlink(kElementDatabaseFile, DatabasePath());
+    // As start-up does: install, make sure it exists, read.
+    Zelo_Datei_Installieren(Installierte_Datenbank());
+    Zelo_Datei_Sicherstellen();
+    Zelo_Oeffnen();
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 1u) << Told();
+    EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
+    EXPECT_NE(seam.messages[0].text.find(std::strerror(ELOOP)), std::string::npos) << seam.messages[0].text;
+    EXPECT_EQ(Elements(), 6) << "the demonstration data in memory";
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Nicht_Geschrieben);
+    EXPECT_EQ(seam.errorWindows, 0);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath()))) << "the link is left as it is";
 }
 
 }

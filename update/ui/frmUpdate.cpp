@@ -59,6 +59,8 @@ frmUpdate::frmUpdate(QWidget* owner)
         lblModul[row] = new QLabel(modules[row], this);
         lblMyVersion[row] = new QLabel("n/a", this);
         lblVersionOnline[row] = new QLabel("n/a", this);
+        // A version is a few characters; whatever else a server sends must not widen the window.
+        lblVersionOnline[row]->setMaximumWidth(lblVersionOnline[row]->fontMetrics().averageCharWidth() * 24);
         picOK[row] = new QLabel(this);
         picOK[row]->setFixedSize(16, 16);
         cmdDonwload[row] = new fxbutton(row < 2 ? "E-Mail" : "Download", this);
@@ -74,6 +76,8 @@ frmUpdate::frmUpdate(QWidget* owner)
             Datei_Oeffnen_Shell(QString("mailto:") + clsLoader::kMakerMail);
         });
     }
+    // The online versions and the failures are texts from the server: shown as they are, never as markup.
+    for (QLabel* label : findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
     cmdOK->setFixedSize(90, 25);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(lblWait, 1);
@@ -110,7 +114,7 @@ void frmUpdate::cDL_Error(int32_t Number, const std::string& Description)
     lblWait->setText("Error");
     const std::string title = gLoader ? gLoader->ApplicationName() : clsLoader::kApplicationName;
     const std::string text =
-        Number == 404 ? "URL not found" : "Internet Connection Error\r\n" + std::to_string(Number) + ": " + Description;
+        Number == 404 ? "URL not found" : "Internet Connection Error\r\n" + std::to_string(Number) + ": " + versionfile::Shown(Description);
     zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, title);
 }
 

@@ -5,6 +5,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "support/FakeHttpServer.h"
+#include "support/Spitzenspeicher.h"
 #include "support/ui/UiTestWorld.h"
 #include "update/VersionFile.h"
 #include "widgets/fxbutton.h"
@@ -68,4 +69,48 @@ TEST_F(UpdateWindowTest, AVersionFileWithZeroBytesIsReportedAsUnreadable)
     EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(470));
     EXPECT_EQ(window->lblVersionOnline[0]->text(), "n/a");
     EXPECT_EQ(window->Icon(0), 0);
+}
+
+TEST_F(UpdateWindowTest, AHostileReplyIsShownAsPlainTextCutAndWithinBoundedMemory)
+{
+    // Anyone on the network path can answer the check: markup, a picture that would take gigabytes
+    // to draw, and a field of a megabyte.
+    const std::string picture = "<img src=x width=30000 height=30000>";
+    const std::string huge(1 << 20, 'A');
+    // ("/" separates the fields, so the markup goes without closing tags.)
+    const std::string reply = "HTTP/1.0 200 OK\r\n\r\nZELO v#" + picture + "/<b>2.0.0/1.0.0/" + huge +
+                              "/<table><tr><td>" + picture;
+    std::string seen;
+    // The window lives in a child process whose peak memory is measured; the server is made there too,
+    // since its thread would not survive the fork.
+    const Spitzenspeicher messung = Spitzenspeicher_Messen([&] {
+        FakeHttpServer server({{{reply}}});
+        auto window = Check(server);
+        window->show();
+        QCoreApplication::processEvents();
+        const bool drawn = window->grab().save("update_window_hostile.png");
+        bool plain = true;
+        for (QLabel* label : window->findChildren<QLabel*>()) plain = plain && label->textFormat() == Qt::PlainText;
+        const QString cut = window->lblVersionOnline[3]->text();
+        return drawn && plain && window->lblVersionOnline[0]->text().toStdString() == picture &&
+               window->lblVersionOnline[1]->text() == "<b>2.0.0" &&
+               cut == QString(versionfile::kMaxShownChars, 'A') + QString::fromUtf8("…") &&
+               window->width() < 2000;
+    });
+    ASSERT_TRUE(messung.gelaufen);
+    EXPECT_TRUE(messung.ergebnis) << "the texts are shown as they came, the long one cut, in a window of bounded width";
+    EXPECT_LT(messung.zuwachsBytes, 64 << 20) << messung.zuwachsBytes;
+    std::printf("[ measured ] hostile reply: peak memory %.1f MB above the start\n", messung.zuwachsBytes / 1048576.0);
+}
+
+TEST_F(UpdateWindowTest, AFailureFromTheServerIsToldAsPlainTextCut)
+{
+    // The reason of an HTTP status comes from the server too.
+    FakeHttpServer server({{{"HTTP/1.0 500 <b>" + std::string(5000, 'x') + "</b>\r\n\r\n"}}});
+    Check(server);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    const std::string& text = seam.messages[0].text;
+    EXPECT_NE(text.find("500: HTTP 500 <b>xxx"), std::string::npos) << text.substr(0, 80);
+    EXPECT_LT(text.size(), versionfile::kMaxShownChars + 100);
+    EXPECT_EQ(text.substr(text.size() - std::string("…").size()), "…");
 }
