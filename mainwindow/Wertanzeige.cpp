@@ -21,9 +21,12 @@ std::string F(double value, int decimals) { return zelo::FormatNumber(value, dec
 
 std::string K_Text(float k, bool nm) { return nm ? F(k, 2) + " 1/nm" : F(k / 10.0, 2) + " 1/Å"; }
 
+// Only a positive density is one; 0 stands for a density that was never found.
+bool Dichte_Gefunden(float rho) { return std::isfinite(rho) && rho > 0.0f; }
+
 std::string Dichte_Text(float rho, bool nm)
 {
-    if (!std::isfinite(rho) || rho < 0.0f) return "n/a";
+    if (!Dichte_Gefunden(rho)) return "n/a";
     return nm ? F(rho, 3) + " nm³" : F(rho / 1000.0, 3) + " Å³";
 }
 
@@ -38,7 +41,7 @@ bool Bekannt(float theoretisch) { return theoretisch != Kein_Wert && theoretisch
 std::string Experimentell(float theoretisch, float experimentell, bool nm)
 {
     std::string zeile = Text(57) + Dichte_Text(experimentell, nm);
-    if (Bekannt(theoretisch) && std::isfinite(experimentell) && experimentell >= 0.0f)
+    if (Bekannt(theoretisch) && Dichte_Gefunden(experimentell))
         zeile += " (" + F(double(experimentell) / theoretisch * 100.0, 1) + " % von Theorie)";
     return zeile;
 }
@@ -57,10 +60,12 @@ std::string Wertanzeige_GR(const GRWerte& w, bool einheitNM)
 {
     const std::string theorie = Bekannt(w.theoretisch) ? Dichte_Text(w.theoretisch, einheitNM) : "n/a";
     // The running integral that never reaches the density gives 0: no density.
-    const std::string hoyer = w.hoyer > 0.0f ? Dichte_Text(w.hoyer, einheitNM) : "n/a";
+    const std::string hoyer = Dichte_Text(w.hoyer, einheitNM);
+    // Without an experimental density there is neither a packing nor a density line to measure.
+    const bool dichte = Dichte_Gefunden(w.experimentell);
     return Text(56) + theorie + "\n" + Experimentell(w.theoretisch, w.experimentell, einheitNM) + "\n" + Text(58) +
-           hoyer + "\n" + Text(59) + Prozent_Text(w.raumerfuellung, 1, 0.0) + "\n" + Text(60) +
-           Prozent_Text(std::fabs(w.abweichung), 2);
+           hoyer + "\n" + Text(59) + (dichte ? Prozent_Text(w.raumerfuellung, 1, 0.0) : "n/a") + "\n" + Text(60) +
+           (dichte ? Prozent_Text(std::fabs(w.abweichung), 2) : "n/a");
 }
 
 std::string Wertanzeige_Zwei(float parabelK, float theoretisch, float experimentell, bool einheitNM)

@@ -52,6 +52,22 @@ TEST_F(WertanzeigeNaTest, NonsenseDeviationsAndDensitiesShowNotAvailable)
     EXPECT_TRUE(EndetMit(gut[3], "100.00 %") || EndetMit(gut[3], "100,00 %")) << gut[3];
 }
 
+TEST_F(WertanzeigeNaTest, AG_rWithoutAnExperimentalDensityShowsNoFiguresThatDependOnIt)
+{
+    // A G(r) whose density line gave no positive density keeps the density unknown (0): no
+    // "0.000 nm³", no share of the theory, no packing of 0 % and no deviation of a line never set.
+    const auto gr = Zeilen(Wertanzeige_GR({60.0f, 0.0f, 0.0f, 0.0f, 100.0f}, true));
+    ASSERT_EQ(gr.size(), 5u);
+    for (size_t zeile = 1; zeile < gr.size(); ++zeile) EXPECT_TRUE(EndetMit(gr[zeile], ": n/a")) << gr[zeile];
+    EXPECT_EQ(gr[1].find("Theorie"), std::string::npos) << gr[1];
+    EXPECT_TRUE(EndetMit(Zeilen(Wertanzeige_IK({12.0f, 3.0f, 0.0f, 5.0f}, true))[2], ": n/a"));
+
+    const auto gut = Zeilen(Wertanzeige_GR({60.0f, 57.3f, 58.0f, 64.0f, 3.0f}, true));
+    EXPECT_NE(gut[1].find("Theorie"), std::string::npos) << gut[1];
+    EXPECT_FALSE(EndetMit(gut[3], "n/a")) << gut[3];
+    EXPECT_FALSE(EndetMit(gut[4], "n/a")) << gut[4];
+}
+
 TEST(Prozent, OnlyFiniteFiguresInsideTheirRangeMeanSomething)
 {
     EXPECT_TRUE(Prozent_Sinnvoll(0.0));
