@@ -21,6 +21,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "materials/clsFMK.h"
+#include "materials/clsMFE.h"
 
 #include <algorithm>
 #include <charconv>
@@ -324,7 +325,7 @@ bool clsIK::Berechnen(float rho)
         const int32_t n = gCalc->Punkte() - kZusatzpunkte;
         if (n < 2) return Ablehnen({433});
         // The alloy model gives 0 for a density it does not know; the user is told where to set it.
-        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436, 540});
+        if (!clsMFE::Dichte_Gueltig(rho)) return Ablehnen({436, 540});
         if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
         std::vector<float> f2m(static_cast<size_t>(n));
         std::vector<float> fm2(static_cast<size_t>(n));
