@@ -228,6 +228,15 @@ void clsIK::Daempfen(int32_t Art)
     }
 }
 
+void clsIK::Ungedaempft_Setzen(std::vector<float> y)
+{
+    y_ = y;
+    y2_ = y;
+    yRTR_ = y;
+    y0_ = std::move(y);
+    daempfung_ = DA_Keine;
+}
+
 bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
 {
     if (n_ == 0 || !Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return false;
@@ -359,14 +368,10 @@ bool clsIK::Berechnen(float rho)
 
         Protokoll("beta = 1/N? = " + rt::SingleText(1.0f / beta));
         n_ = n;
-        y_ = y;
-        y0_ = y;
-        y2_ = y;
-        yRTR_ = y;
-        daempfung_ = DA_Keine;
+        Ungedaempft_Setzen(std::move(y));
         integrationK2Y_ = A;
         userScale_ = false;
-        maximum_ = *std::max_element(y.begin(), y.end());
+        maximum_ = *std::max_element(y_.begin(), y_.end());
         // The value of I(K) where S(K) = 0 at the first point, a little lower.
         minimum_ = static_cast<float>(-double(gFMK->f2m_Y(1)) / gFMK->fm2_Y(1) - 0.2);
         parabelIndex_ = 0;
