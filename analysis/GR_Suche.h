@@ -3,6 +3,7 @@
 // left edge of that peak, the density line below it, Il'inskii's radius and the maxima. G(i) is
 // g[i − 1] and r(i) is r[i − 1]; values outside the curve count as 0.
 #include <cstdint>
+#include <numbers>
 #include <span>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct Dichtegerade {
     // The mean ratio of the smaller to the larger size of line and G over the points after the
     // origin: 1 for a perfect fit.
     float Verhaeltnis = 0.0f;
+
+    // The number density ρ0 of the line G = −4πρ0·r, atoms per nm³.
+    float Dichte() const { return static_cast<float>(-Anstieg / std::numbers::pi / 4.0); }
 };
 
 // The least-squares line G = Anstieg·r through the origin over points 1..bis, bis put into

@@ -24,7 +24,7 @@ GR_Vorschau GR_Vorschau_Berechnen(std::span<const float> eingabe, const Sinus_Vo
                                                           : extreme.Minimum - 0.1 * extreme.Minimum);
     e.Maximum = extreme.Maximum;
     const Dichtegerade gerade = Dichtegerade_Anpassen(e.G, e.R, Linker_Rand_Suchen(e.G, extreme.Erster_Peak));
-    e.Dichte_Experimentell = static_cast<float>(-gerade.Anstieg / std::numbers::pi / 4.0);
+    e.Dichte_Experimentell = gerade.Dichte();
     e.R.resize(n);
     return e;
 }

@@ -5,6 +5,7 @@
 #include "curves/KGitter.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -193,9 +194,7 @@ void Sinussumme(const FFT_Plan& plan, const float* f, int32_t n, float* out, int
     float* g = arbeit;
     float* zr = arbeit + L;
     float* zi = zr + H;
-    int32_t bitsH = 0;
-    while ((1 << bitsH) < H) ++bitsH;
-    const int32_t schieben = plan.Bits - 1 - bitsH;
+    const int32_t schieben = plan.Bits - 1 - std::countr_zero(static_cast<uint32_t>(H));
     // exp(iπ·k/(2L)) and exp(2πi·k/L) from the stage tables of half-lengths n and H.
     const float* w1r = plan.DrehRe.data() + n - 1;
     const float* w1i = plan.DrehIm.data() + n - 1;

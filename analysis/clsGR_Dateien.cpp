@@ -141,7 +141,7 @@ bool clsGR::Speichern()
         const bool dichte = options.KurveSpeichern(KT_Rho);
         if (!rdf && !gr && !dichte) return false;
         // The three curves are made with the experimental density; without one they mean nothing.
-        if (!(rho > 0.0f) || !std::isfinite(rho)) {
+        if (!clsMFE::Dichte_Gueltig(rho)) {
             Hinweis(439);
             return false;
         }

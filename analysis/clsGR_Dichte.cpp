@@ -27,9 +27,9 @@ bool clsGR::setDichte_Exp_Index(int32_t value)
     gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
     try {
         const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Werte(), value);
-        const auto dichte = static_cast<float>(-gerade.Anstieg / std::numbers::pi / 4.0);
+        const float dichte = gerade.Dichte();
         // A line that reaches into the first peak rises: no density, and nothing may be derived from it.
-        if (!std::isfinite(dichte) || dichte <= 0.0f) return false;
+        if (!clsMFE::Dichte_Gueltig(dichte)) return false;
         // The density and the values that follow from it change: unsaved, and the previews follow.
         gGespeichert = false;
         dichteExpIndex_ = gerade.Bis;

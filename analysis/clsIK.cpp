@@ -21,6 +21,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "materials/clsFMK.h"
+#include "materials/clsMFE.h"
 
 #include <algorithm>
 #include <charconv>
@@ -227,6 +228,15 @@ void clsIK::Daempfen(int32_t Art)
     }
 }
 
+void clsIK::Ungedaempft_Setzen(std::vector<float> y)
+{
+    y_ = y;
+    y2_ = y;
+    yRTR_ = y;
+    y0_ = std::move(y);
+    daempfung_ = DA_Keine;
+}
+
 bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
 {
     if (n_ == 0 || !Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return false;
@@ -324,7 +334,7 @@ bool clsIK::Berechnen(float rho)
         const int32_t n = gCalc->Punkte() - kZusatzpunkte;
         if (n < 2) return Ablehnen({433});
         // The alloy model gives 0 for a density it does not know; the user is told where to set it.
-        if (!std::isfinite(rho) || rho <= 0.0f) return Ablehnen({436, 540});
+        if (!clsMFE::Dichte_Gueltig(rho)) return Ablehnen({436, 540});
         if (!gUntergrund->Fit_OK() || gUntergrund->Anzahl_Fit() < n) return Ablehnen({434});
         std::vector<float> f2m(static_cast<size_t>(n));
         std::vector<float> fm2(static_cast<size_t>(n));
@@ -358,14 +368,10 @@ bool clsIK::Berechnen(float rho)
 
         Protokoll("beta = 1/N? = " + rt::SingleText(1.0f / beta));
         n_ = n;
-        y_ = y;
-        y0_ = y;
-        y2_ = y;
-        yRTR_ = y;
-        daempfung_ = DA_Keine;
+        Ungedaempft_Setzen(std::move(y));
         integrationK2Y_ = A;
         userScale_ = false;
-        maximum_ = *std::max_element(y.begin(), y.end());
+        maximum_ = *std::max_element(y_.begin(), y_.end());
         // The value of I(K) where S(K) = 0 at the first point, a little lower.
         minimum_ = static_cast<float>(-double(gFMK->f2m_Y(1)) / gFMK->fm2_Y(1) - 0.2);
         parabelIndex_ = 0;

@@ -119,6 +119,8 @@ private:
     // and Art in force; false, with nothing changed, when the kind cannot damp Y_0. b receives the
     // exponential constant.
     bool Daempfung_Anwenden(int32_t Art, double& b);
+    // Every form of I(K) (Y, Y_0, Y_2, Y_RTR) becomes y, undamped: how every new curve starts.
+    void Ungedaempft_Setzen(std::vector<float> y);
     void Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const;
     // Y_Wichtung for the members' own handlers: an index outside I(K) raises.
     float Gewichtet(int32_t Index) const;

@@ -60,11 +60,7 @@ void clsIK::Kurve_Uebernehmen(std::vector<float> y0, float minimum, float maximu
 {
     n_ = static_cast<int32_t>(y0.size());
     rt::Object(gCalc).setPunkte(n_);
-    y_ = y0;
-    y2_ = y0;
-    yRTR_ = y0;
-    y0_ = std::move(y0);
-    daempfung_ = DA_Keine;
+    Ungedaempft_Setzen(std::move(y0));
     mittelwert_ = Mittelwert_Nach_Regel(y_, 1);
     minimum_ = minimum;
     maximum_ = maximum;
@@ -175,11 +171,7 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
     try {
         std::vector<float> k(y_.size());
         for (int32_t i = 1; i <= n_; ++i) k[static_cast<size_t>(i - 1)] = x(i);
-        y_ = FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, y_, k);
-        y0_ = y_;
-        y2_ = y_;
-        yRTR_ = y_;
-        daempfung_ = DA_Keine;
+        Ungedaempft_Setzen(FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, y_, k));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "WerteUmrechnen", error);
     }
@@ -191,14 +183,12 @@ void clsIK::Glaetten_Uebernehmen()
     try {
         std::vector<float> geglaettet(y_.size());
         if (!rt::Object(gMath).CopyArray_Smooth(geglaettet)) return;
-        y_ = geglaettet;
-        y0_ = geglaettet;
-        y2_ = geglaettet;
-        yRTR_ = std::move(geglaettet);
+        const int32_t art = daempfung_;
+        Ungedaempft_Setzen(std::move(geglaettet));
         // Damped once, by the damping in force; a kind that cannot damp the smoothed curve leaves
         // it undamped.
         double b = 0.0;
-        if (!Daempfung_Anwenden(daempfung_, b)) Daempfung_Anwenden(DA_Keine, b);
+        if (!Daempfung_Anwenden(art, b)) Daempfung_Anwenden(DA_Keine, b);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Glaetten_Uebernehmen", error);
     }

@@ -53,10 +53,9 @@ void clsIK::RTR_Berechnen()
             maximum_ = 0.0f;
             w_ = 1.0f;
             rt::Object(gCalc).setMaximum_X(static_cast<float>(kK_Ohne_IK));
-            for (auto* values : {&y2_, &yRTR_, &y_, &y0_}) values->assign(static_cast<size_t>(n_), 0.0f);
+            Ungedaempft_Setzen(std::vector<float>(static_cast<size_t>(n_), 0.0f));
             parabel_.assign(2, 0.0f);
             ftrIndex_ = n_;
-            daempfung_ = DA_Keine;
         }
 
         clsFFT& fft = rt::Object(gFFT);

@@ -1,19 +1,15 @@
 #include "curves/Ergebnisdatei.h"
 
-#include "core/AtomicFile.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
-#include "curves/Windows1252.h"
+#include "curves/clsFileHandler.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -34,18 +30,6 @@ void Dateien_Melden(const std::vector<std::string>& zeilen)
     std::string text = gLanguage->Caption(kDateienNichtGeschrieben);
     for (const auto& zeile : zeilen) text += "\r\n" + zeile;
     Hinweis(text);
-}
-
-// 0 or the errno of why pfad cannot be replaced by inhalt. A read-only file stays as it is, although
-// the rename into its folder would replace it.
-int Ersetzen(const std::string& pfad, const std::string& inhalt)
-{
-    const std::filesystem::path ziel = AtomicFile::Target(pfad);
-    if (ziel.empty()) return ELOOP;
-    std::error_code ec;
-    if (std::filesystem::is_directory(ziel, ec)) return EISDIR;
-    if (std::filesystem::exists(ziel, ec) && ::access(ziel.c_str(), W_OK) != 0) return errno;
-    return AtomicFile::WriteWhole(ziel, inhalt);
 }
 
 }
@@ -85,9 +69,7 @@ std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::ve
     if (laufend && std::find(laufend->geschrieben_.begin(), laufend->geschrieben_.end(), pfad) !=
                        laufend->geschrieben_.end())
         return "";
-    std::string inhalt;
-    for (const auto& zeile : zeilen) inhalt += Utf8ToWindows1252(zeile) + "\r\n";
-    if (const int fehler = Ersetzen(pfad, inhalt); fehler != 0) {
+    if (const int fehler = clsFileHandler::WriteTextFile(pfad, zeilen); fehler != 0) {
         if (laufend)
             laufend->fehler_.push_back(Mit_Grund(pfad, fehler));
         else

@@ -62,12 +62,8 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
 
     int error = 0;
     if (accessModus_ == kOutput) {
-        if (std::filesystem::is_directory(path, ec))
-            error = EISDIR;
-        else if (std::filesystem::exists(path, ec) && ::access(path.c_str(), W_OK) != 0)
-            error = errno;
-        else
-            error = output_.Open(path);
+        error = OutputRefused(path);
+        if (error == 0) error = output_.Open(path);
     } else {
         file_ = std::fopen(path.c_str(), accessModus_ == kInput ? "rb" : "r+b");
         if (!file_ && accessModus_ == kBinary && errno == ENOENT) file_ = std::fopen(path.c_str(), "w+b");
@@ -191,8 +187,26 @@ bool clsFileHandler::ReadLine(std::string& line, size_t maxBytes)
 void clsFileHandler::WriteLine(const std::string& strValue)
 {
     if (!open_ || openMode_ != kOutput) return;
-    output_.Write(Utf8ToWindows1252(strValue) + "\r\n");
+    output_.Write(TextLine(strValue));
 }
+
+int clsFileHandler::WriteTextFile(const std::string& path, const std::vector<std::string>& lines)
+{
+    if (const int error = OutputRefused(path); error != 0) return error;
+    std::string content;
+    for (const auto& line : lines) content += TextLine(line);
+    return AtomicFile::WriteWhole(path, content);
+}
+
+int clsFileHandler::OutputRefused(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return EISDIR;
+    if (std::filesystem::exists(path, ec) && ::access(path.c_str(), W_OK) != 0) return errno;
+    return 0;
+}
+
+std::string clsFileHandler::TextLine(const std::string& line) { return Utf8ToWindows1252(line) + "\r\n"; }
 
 bool clsFileHandler::FileEnd()
 {

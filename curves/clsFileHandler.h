@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 class clsFileHandler {
 public:
@@ -53,6 +54,10 @@ public:
     bool ReadLine(std::string& line, size_t maxBytes);
     // Writes one line and CR LF to a file open for output; a write failure is reported on closing.
     void WriteLine(const std::string& strValue);
+    // Replaces the text file at path (whose folder must exist) by lines, whole or not at all, as an
+    // output file opened, written line by line and closed would; returns 0 or the errno, reporting
+    // nothing, so that the caller can say which file failed and why.
+    static int WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
     // True at the end of a file open for input or binary access, and whenever nothing can be read.
     bool FileEnd();
 
@@ -79,6 +84,12 @@ public:
     bool WriteBytes(std::span<const uint8_t> bytes);
 
 private:
+    // 0, or the errno that keeps an output file from replacing path: a folder there, or a file that
+    // may not be written (the rename of the replacement would pass over its protection).
+    static int OutputRefused(const std::filesystem::path& path);
+    // A line as a text file holds it: Windows-1252, ended by CR LF.
+    static std::string TextLine(const std::string& line);
+
     // The database reader and writer let the first failed field fail the whole file.
     friend class ElementDatenbankZugriff;
 

@@ -4,6 +4,7 @@
 // density n, 2kF, the Friedel wavelength and minima, plasmon and Fermi energy, Hall coefficient
 // and thermopower. Values that cannot be known (a component without density or valence) are the
 // no-value marker.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ public:
     void Berechne(bool WriteToRecord = false);
     float Dichte_Experimentell() const { return dichteExperimentell_; }
     void setDichte_Experimentell(float value) { dichteExperimentell_ = value; }
+    // Whether a density (the alloy's, an element's, the experimental one) is one at all: positive
+    // and finite; 0 stands for a density never found, the no-value marker for an unknown one.
+    static bool Dichte_Gueltig(float dichte) { return std::isfinite(dichte) && dichte > 0.0f; }
     // Density of an element by source (Dichte_Quelle), valence by kValenz_Element; the
     // no-value marker for another source, 0 for an unknown symbol.
     float Element_Dichte(const std::string& Symbol, int32_t Auswahl) const;

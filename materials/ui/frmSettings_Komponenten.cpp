@@ -45,8 +45,7 @@ std::shared_ptr<clsElement> Element(const QString& symbol)
 int Erste_Dichte_Mit_Wert(const std::string& symbol)
 {
     for (size_t k = 0; k < kDichteQuelle.size(); ++k) {
-        const float dichte = gMFE->Element_Dichte(symbol, kDichteQuelle[k]);
-        if (dichte != Kein_Wert && dichte > 0.0f) return static_cast<int>(k);
+        if (clsMFE::Dichte_Gueltig(gMFE->Element_Dichte(symbol, kDichteQuelle[k]))) return static_cast<int>(k);
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "core/modString.h"
 #include "core/ui/UiGuard.h"
 #include "mainwindow/modProjektEinstellungen.h"
+#include "materials/clsMFE.h"
 #include "materials/ui/frmSettings_Intern.h"
 
 #include <QCheckBox>
@@ -62,8 +63,7 @@ bool frmSettings::Eingaben_Pruefen()
     }
     // A component without a density would only be refused when I(K) is computed.
     for (size_t i = 0; Braucht_Dichte(projektTyp_) && i < static_cast<size_t>(komponenten_); ++i) {
-        const float dichte = Wert(txtDichte[i], dichteTag_[i]);
-        if (dichte != Kein_Wert && dichte > 0.0f) continue;
+        if (clsMFE::Dichte_Gueltig(Wert(txtDichte[i], dichteTag_[i]))) continue;
         Komponente_Melden(i, gLanguage->Caption(541));
         cmdDichte[i]->setFocus();
         return false;
