@@ -22,11 +22,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int32_t kWeiter = 23;
-constexpr int32_t kUntergrundSchritt = 14;
-}
-
 void frmMain::Panels_Erstellen()
 {
     conFit1 = new ::conFit(Frame1);
@@ -94,15 +89,13 @@ void frmMain::Ueberlagerung_Geschlossen()
 
 void frmMain::Ueberlagerungsknoepfe_Abgleichen()
 {
-    constexpr int32_t kAutoFTR = 20;
-    constexpr int32_t kPeaks = 25;
     bool geaendert = false;
-    if (conFT_AI1 && conFT_AI1->isHidden() && Werkzeuge.Value(kAutoFTR)) {
-        Werkzeuge.setValue(kAutoFTR, false);
+    if (conFT_AI1 && conFT_AI1->isHidden() && Werkzeuge.Value(kWerkzeug_AutoFTR)) {
+        Werkzeuge.setValue(kWerkzeug_AutoFTR, false);
         geaendert = true;
     }
-    if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kPeaks)) {
-        Werkzeuge.setValue(kPeaks, false);
+    if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kWerkzeug_Peaks)) {
+        Werkzeuge.setValue(kWerkzeug_Peaks, false);
         gModus_Peaks = false;
         geaendert = true;
     }
@@ -112,8 +105,8 @@ void frmMain::Ueberlagerungsknoepfe_Abgleichen()
 void frmMain::conFit1_Uebernommen()
 {
     conFit1->hide();
-    Werkzeuge.setEnabled(kWeiter, true);
-    Werkzeuge.setEnabled(kUntergrundSchritt, true);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, true);
+    Werkzeuge.setEnabled(kSchritt_UG, true);
     Werkzeuge_Anzeigen();
     Toggle_Tool_0_Enabled(true);
     Toggle_RohdatenSeperator(2, true);
