@@ -16,7 +16,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modErgebnisse.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 

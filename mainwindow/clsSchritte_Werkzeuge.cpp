@@ -15,7 +15,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modErgebnisse.h"
 
 namespace {
 

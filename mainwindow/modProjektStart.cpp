@@ -20,7 +20,6 @@
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsSchritte.h"
-#include "mainwindow/modErgebnisse.h"
 #include "materials/clsMFE.h"
 
 #include <filesystem>
@@ -317,16 +316,5 @@ void Datei_Einlesen_Endgueltig()
         Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
-    }
-}
-
-void Gespeichert_Setzen()
-{
-    try {
-        // Without a project file there is no name to write the results under.
-        if (rt::Object(gCommon).Dateiname().empty()) return;
-        if (Ergebnisse_Speichern()) gGespeichert = true;
-    } catch (const rt::RuntimeError& e) {
-        gError->Report("modCommon", "Gespeichert_Setzen", e);
     }
 }
