@@ -7,7 +7,6 @@
 #include "images/ui/conBeugung.h"
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
-#include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
 #include "panels/conFT_AI.h"
 #include "panels/conGauss.h"
