@@ -143,11 +143,8 @@ void frmMain::Vorschau_Oeffnen(int32_t kurve)
     connect(fenster, &QObject::destroyed, this, [this] {
         fxbutton* vorschau = cmdTool[kWerkzeug_Vorschau];
         if (focusWidget() != vorschau) return;
-        // The keys then go to the diagram, not to whichever field would take the focus next.
-        if (conDisplay[0]->isVisible())
-            conDisplay[0]->setFocus();
-        else
-            vorschau->clearFocus();
+        vorschau->clearFocus();
+        Tasten_Ans_Diagramm();
     });
 }
 
