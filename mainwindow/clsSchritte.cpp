@@ -133,14 +133,8 @@ void clsSchritte::Weiter()
             break;
         case ST_Extras: Gespeichert_Setzen(); break;
         // An I(K) or G(r) project starts with "Weiter" on: it leads where the step box says.
-        case ST_IK:
-            Werkzeuge.setValue(kSchritt_IK, false);
-            OptionKurve_Click(kSchritt_GR);
-            break;
-        case ST_GR:
-            Werkzeuge.setValue(kSchritt_GR, false);
-            OptionKurve_Click(kSchritt_KZ);
-            break;
+        case ST_IK: OptionKurve_Click(kSchritt_GR); break;
+        case ST_GR: OptionKurve_Click(kSchritt_KZ); break;
         case ST_Fit_Fertig:
             gSchritt = ST_UG;
             Tags_Setzen(285, 286);
@@ -271,7 +265,6 @@ void clsSchritte::IK_Waehlen(bool neu)
             if (neu) {
                 // Fresh from the background: I(K) from the measured curve, computed already.
                 view.DrawCurve(KT_IK);
-                view.ClearValueLabel();
             } else {
                 // Back from G(r): I(K) from the transform of G(r).
                 rt::Object(gIK).RTR_Berechnen();
