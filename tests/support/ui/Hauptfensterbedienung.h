@@ -8,6 +8,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
+#include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
 #include "images/ui/conBeugung.h"
 #include "mainwindow/ui/frmMain.h"
@@ -102,8 +103,7 @@ void Wenn_Modal(std::function<void(Fenster&)> bedienen)
 // Ends a session that may have left preview windows open.
 inline void Sitzung_Beenden()
 {
-    for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
-    colSmall.clear();
+    ClosePreviewWindows();
     gSchritt = 0;
     gGespeichert = true;
     if (gOptions) Programm_Beenden();
