@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -20,6 +19,12 @@ bool Gerundet(float wert, float abstand)
     return wert != 0.0f && std::isfinite(wert) && std::isfinite(abstand) && abstand != 0.0f;
 }
 
+// The tick's value with that many decimals, or mantissa decimals in the exponent form.
+std::string Text(float wert, int stellen)
+{
+    return Exponentform(wert) ? ScientificText(wert, stellen) : FixedText(wert, stellen);
+}
+
 double Gelesen(const std::string& text)
 {
     double wert = 0.0;
@@ -29,8 +34,7 @@ double Gelesen(const std::string& text)
 
 // The first count of digits from `ab` with which every tick of the form (fixed or exponent) reads
 // within a twentieth of its spacing.
-int Stellen(std::span<const float> werte, std::span<const float> abstaende, bool exponent, int ab,
-            const std::function<std::string(double, int)>& text)
+int Stellen(std::span<const float> werte, std::span<const float> abstaende, bool exponent, int ab)
 {
     for (int stellen = ab; stellen < kMeisteStellen; ++stellen) {
         bool genau = true;
@@ -38,7 +42,7 @@ int Stellen(std::span<const float> werte, std::span<const float> abstaende, bool
             if (!Gerundet(werte[i], abstaende[i]) || Exponentform(werte[i]) != exponent) continue;
             // A hair of slack for the Single's own rounding of the tick value.
             const double grenze = std::fabs(double(abstaende[i])) / 20.0 * (1.0 + 1e-4);
-            genau = std::fabs(Gelesen(text(werte[i], stellen)) - werte[i]) <= grenze;
+            genau = std::fabs(Gelesen(Text(werte[i], stellen)) - werte[i]) <= grenze;
         }
         if (genau) return stellen;
     }
@@ -55,16 +59,13 @@ std::vector<std::string> Strich_Texte(std::span<const float> werte, std::span<co
     // The decimals of the spacing itself: one for 0.108, two for 0.05.
     const int vorschlag =
         kleinster == 0.0f ? 1 : std::clamp(static_cast<int>(std::ceil(-std::log10(double(kleinster)) - 1e-6)), 1, 6);
-    const int komma = Stellen(werte, abstaende, false, vorschlag, FixedText);
-    const int mantisse = Stellen(werte, abstaende, true, 2, [](double x, int d) { return ScientificText(x, d); });
+    const int komma = Stellen(werte, abstaende, false, vorschlag);
+    const int mantisse = Stellen(werte, abstaende, true, 2);
     std::vector<std::string> texte;
     texte.reserve(werte.size());
     for (size_t i = 0; i < werte.size(); ++i) {
         const float wert = werte[i];
-        if (!Gerundet(wert, abstaende[i]))
-            texte.push_back(Zahl_Text(wert));
-        else
-            texte.push_back(Exponentform(wert) ? ScientificText(wert, mantisse) : FixedText(wert, komma));
+        texte.push_back(Gerundet(wert, abstaende[i]) ? Text(wert, Exponentform(wert) ? mantisse : komma) : Zahl_Text(wert));
     }
     return texte;
 }

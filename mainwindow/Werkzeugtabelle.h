@@ -8,6 +8,14 @@ inline constexpr int32_t kWerkzeuge = 25;
 inline constexpr int32_t kModusPush = 0;
 inline constexpr int32_t kModusToggle = 1;
 inline constexpr int32_t kModusOption = 2;
+// The tools the program sets by name; the step buttons are the kSchritt_ indices of clsSchritte.h.
+inline constexpr int32_t kWerkzeug_Fit = 11;
+inline constexpr int32_t kWerkzeug_Falten = 12;
+inline constexpr int32_t kWerkzeug_Extras = 18;
+inline constexpr int32_t kWerkzeug_Vorschau = 19;
+inline constexpr int32_t kWerkzeug_AutoFTR = 20;
+inline constexpr int32_t kWerkzeug_Weiter = 23;
+inline constexpr int32_t kWerkzeug_Peaks = 25;
 // Caption numbers beside the text numbers: no caption, and the literal caption given.
 inline constexpr int32_t kOhneText = -1;
 inline constexpr int32_t kLiteralText = -2;

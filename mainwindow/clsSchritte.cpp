@@ -16,17 +16,13 @@
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modErgebnisse.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 
 #include <string>
 
 namespace {
-
-constexpr int32_t kExtras = 18;
-constexpr int32_t kAutoFTR = 20;
-constexpr int32_t kWeiter = 23;
 
 clsSchritte instanz;
 
@@ -102,7 +98,7 @@ void clsSchritte::Weiter()
             Tags_Setzen(27, 73);
             Sichern(KT_JK_Bearbeitet);
             view.ShowMenu(Menue::Mitteln, false);
-            Werkzeuge.setEnabled(kWeiter, false);
+            Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
             Tools_Zeigen();
             calc.Falten();
             zelo::Ui().Redraw(true);
@@ -111,7 +107,7 @@ void clsSchritte::Weiter()
         case ST_JK:
             gSchritt = ST_Fit;
             Tags_Setzen(73, 285);
-            Werkzeuge.setEnabled(kWeiter, false);
+            Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
             Tools_Zeigen();
             Trennstelle_Anbieten(calc, view);
             view.DrawCurve(KT_Fit);
@@ -137,18 +133,12 @@ void clsSchritte::Weiter()
             break;
         case ST_Extras: Gespeichert_Setzen(); break;
         // An I(K) or G(r) project starts with "Weiter" on: it leads where the step box says.
-        case ST_IK:
-            Werkzeuge.setValue(kSchritt_IK, false);
-            OptionKurve_Click(kSchritt_GR);
-            break;
-        case ST_GR:
-            Werkzeuge.setValue(kSchritt_GR, false);
-            OptionKurve_Click(kSchritt_KZ);
-            break;
+        case ST_IK: OptionKurve_Click(kSchritt_GR); break;
+        case ST_GR: OptionKurve_Click(kSchritt_KZ); break;
         case ST_Fit_Fertig:
             gSchritt = ST_UG;
             Tags_Setzen(285, 286);
-            Werkzeuge.setEnabled(kWeiter, false);
+            Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
             Werkzeuge.setValue(kSchritt_JK, false);
             Werkzeuge.setEnabled(kSchritt_UG, true);
             Werkzeuge.setValue(kSchritt_UG, true);
@@ -193,9 +183,9 @@ bool clsSchritte::OptionKurve_Click(int16_t Index)
         // Only the step chosen is drawn pressed, whether a click, a key or "Weiter" chose it.
         Werkzeuge.Option_Waehlen(Index);
         Werkzeuge.Toggle_Tool_0_Visible(Index == kSchritt_JK);
-        Werkzeuge.setEnabled(kExtras, Index >= kSchritt_IK && Index <= kSchritt_KZ);
+        Werkzeuge.setEnabled(kWerkzeug_Extras, Index >= kSchritt_IK && Index <= kSchritt_KZ);
         // The automatic transform runs on the I(K) and G(r) of these two steps.
-        Werkzeuge.setEnabled(kAutoFTR, Index == kSchritt_IK || Index == kSchritt_GR);
+        Werkzeuge.setEnabled(kWerkzeug_AutoFTR, Index == kSchritt_IK || Index == kSchritt_GR);
         Werkzeuge.Toggle_Tool_Kurve_Visible(Index == kSchritt_IK || Index == kSchritt_GR);
         Tools_Zeigen();
         Panels_Verbergen({Panel::UG, Panel::FT_AI, Panel::AddCurves, Panel::Extras, Panel::FTR, Panel::Fit,
@@ -241,7 +231,7 @@ void clsSchritte::Untergrund_Waehlen()
     Werkzeuge.setEnabled(kSchritt_IK, true);
     view.ClearValueLabel();
     Werkzeuge.setEnabled(kSchritt_KZ, false);
-    Werkzeuge.setEnabled(kWeiter, false);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     Tags_Setzen(285, 286);
 }
 
@@ -267,7 +257,7 @@ void clsSchritte::IK_Waehlen(bool neu)
     MainWindowView& view = MainView();
     view.ShowPanel(Panel::UG, false);
     Werkzeuge.setEnabled(kSchritt_GR, true);
-    Werkzeuge.setEnabled(kWeiter, false);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     if (gSchritt == ST_Extras) {
         view.DrawCurve(KT_IK);
     } else {
@@ -275,7 +265,6 @@ void clsSchritte::IK_Waehlen(bool neu)
             if (neu) {
                 // Fresh from the background: I(K) from the measured curve, computed already.
                 view.DrawCurve(KT_IK);
-                view.ClearValueLabel();
             } else {
                 // Back from G(r): I(K) from the transform of G(r).
                 rt::Object(gIK).RTR_Berechnen();
@@ -310,13 +299,13 @@ void clsSchritte::GR_Waehlen()
     }
     view.CallPanel(Panelaufruf::FTR_Zeigen, KT_GR);
     Werkzeuge.setEnabled(kSchritt_UG, !Ohne_Untergrund());
-    Werkzeuge.setEnabled(kWeiter, false);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     Tags_Setzen(287, 288);
 }
 
 void clsSchritte::JK_Waehlen()
 {
-    Werkzeuge.setEnabled(kWeiter, false);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     clsSSC& ssc = rt::Object(gSSC);
     if (gSchritt >= ST_UG) ssc.Kurve_Zurueck(ssc.Aktuelles_Level(), KT_JK);
     rt::Object(gGR).setAnzahl_FFT(0);
@@ -328,7 +317,7 @@ void clsSchritte::JK_Waehlen()
 bool clsSchritte::KZ_Waehlen()
 {
     Gespeichert_Setzen();
-    Werkzeuge.setEnabled(kWeiter, false);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     Tools_Zeigen();
     // The coordination number needs the G(r) just computed.
     if (letzteKurvenWahl_ != kSchritt_GR) return false;

@@ -15,15 +15,9 @@
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "mainwindow/MainWindowView.h"
-#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modErgebnisse.h"
 
 namespace {
-
-constexpr int32_t kFit = 11;
-constexpr int32_t kFalten = 12;
-constexpr int32_t kExtras = 18;
-constexpr int32_t kAutoFTR = 20;
-constexpr int32_t kWeiter = 23;
 
 void Sichern(int32_t kurve) { Analysestufe_Sichern(kurve); }
 
@@ -40,12 +34,12 @@ void clsSchritte::mnuSeperatorBack_Click(int16_t Index)
             if (ssc.Kurve_Zurueck(ssc.Aktuelles_Level(), Index + 1) && calc.Sicherheit_Zurueck()) {
                 const bool gefaltet = Index >= 2;
                 calc.setIstGefaltet(gefaltet);
-                if (Index <= 1) Werkzeuge.setEnabled(kFalten, true);
-                Werkzeuge.setEnabled(kWeiter, Index != 3);
+                if (Index <= 1) Werkzeuge.setEnabled(kWerkzeug_Falten, true);
+                Werkzeuge.setEnabled(kWerkzeug_Weiter, Index != 3);
                 if (Index <= 2) {
                     for (int32_t i = kSchritt_UG; i <= kSchritt_KZ; ++i) Werkzeuge.setEnabled(i, false);
                     // Back before the background: no I(K) or G(r) for the extras or the automatic transform.
-                    for (int32_t i : {kExtras, kAutoFTR}) Werkzeuge.setEnabled(i, false);
+                    for (int32_t i : {kWerkzeug_Extras, kWerkzeug_AutoFTR}) Werkzeuge.setEnabled(i, false);
                 }
                 static constexpr int32_t kTags[4][2] = {{283, 27}, {283, 27}, {27, 73}, {73, 285}};
                 Tags_Setzen(kTags[Index][0], kTags[Index][1]);
@@ -79,9 +73,9 @@ void clsSchritte::OK_Click()
             Werkzeuge.Toggle_Tool_0_Visible(true);
             Werkzeuge.Toggle_RohdatenSeperator(2, true);
             Werkzeuge.Toggle_RohdatenSeperator(1, true);
-            Werkzeuge.setEnabled(kFalten, false);
-            Werkzeuge.setEnabled(kFit, true);
-            Werkzeuge.setEnabled(kWeiter, true);
+            Werkzeuge.setEnabled(kWerkzeug_Falten, false);
+            Werkzeuge.setEnabled(kWerkzeug_Fit, true);
+            Werkzeuge.setEnabled(kWerkzeug_Weiter, true);
             Tools_Zeigen();
         }
         // Tested after the branch above, which leaves step 6.
@@ -94,7 +88,7 @@ void clsSchritte::OK_Click()
             view.ShowPanel(Panel::Fit, false);
             Werkzeuge.Toggle_RohdatenSeperator(2, true);
             Werkzeuge.Toggle_RohdatenSeperator(3, true);
-            Werkzeuge.setEnabled(kWeiter, true);
+            Werkzeuge.setEnabled(kWerkzeug_Weiter, true);
             Werkzeuge.setEnabled(kSchritt_UG, true);
             Tools_Zeigen();
         }
@@ -183,7 +177,7 @@ void clsSchritte::Extras_Zeigen()
         if (rt::Object(gGR).Punkte() == 0) gGR->Berechnen();
         view.SetStepLabels(Text(28), "");
         view.SetStepHint("");
-        Werkzeuge.setEnabled(kWeiter, false);
+        Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
         Werkzeuge.Toggle_Tool_0_Visible(false);
         Werkzeuge.Toggle_Tool_1_Visible(false);
         Tools_Zeigen();

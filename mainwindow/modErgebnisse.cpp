@@ -5,6 +5,8 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsError.h"
 #include "core/modCommon.h"
 #include "curves/Ergebnisdatei.h"
 #include "curves/clsInput.h"
@@ -12,6 +14,9 @@
 
 #include <vector>
 
+namespace {
+
+// True when something was written and nothing failed.
 bool Ergebnisse_Speichern()
 {
     Ergebnisdatei::Vorgang vorgang;
@@ -26,4 +31,16 @@ bool Ergebnisse_Speichern()
     }
     rt::Object(gFMK).Speichern();
     return vorgang.Melden() && vorgang.Geschrieben() > 0;
+}
+
+}
+
+void Gespeichert_Setzen()
+{
+    try {
+        if (rt::Object(gCommon).Dateiname().empty()) return;
+        if (Ergebnisse_Speichern()) gGespeichert = true;
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("modCommon", "Gespeichert_Setzen", e);
+    }
 }

@@ -7,6 +7,7 @@
 // (and K·I(K)), G(r) with the RDF, g(r) and local density derived from it, and the alloy's mixture
 // form factors. With nothing to write no folder is made and nothing is said. A folder that cannot
 // be written is told once and nothing is written; files that cannot be written are told together,
-// with path and reason, after the others are written. True when something was written and nothing
-// failed.
-bool Ergebnisse_Speichern();
+// with path and reason, after the others are written. The results count as saved (gGespeichert)
+// when something was written and nothing failed. Without a project file there is no name to write
+// under, and nothing happens; a run-time error ends the save with its report.
+void Gespeichert_Setzen();

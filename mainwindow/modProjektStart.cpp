@@ -20,7 +20,6 @@
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/clsSchritte.h"
-#include "mainwindow/modErgebnisse.h"
 #include "materials/clsMFE.h"
 
 #include <filesystem>
@@ -33,14 +32,6 @@ bool Datei_Existiert(const std::string& pfad)
     std::error_code ec;
     return std::filesystem::is_regular_file(pfad, ec);
 }
-
-constexpr int32_t kFit = 11;
-constexpr int32_t kFalten = 12;
-constexpr int32_t kPotential_vr = 22;
-constexpr int32_t kExtras = 18;
-constexpr int32_t kAutoFTR = 20;
-constexpr int32_t kWeiter = 23;
-constexpr int32_t kPeaks = 25;
 
 void Protokoll(const std::string& line) { gCommon->Record(line); }
 
@@ -67,8 +58,8 @@ void Spektrum_Beginnen(int32_t schritt, bool gefaltet, int32_t kurve, int32_t ta
     MainView().ShowPanel(Panel::UG, false);
     w.setEnabled(kSchritt_JK, true);
     w.setValue(kSchritt_JK, true);
-    w.setEnabled(kFit, schritt != ST_Rohdaten);
-    if (gefaltet) w.setEnabled(kFalten, false);
+    w.setEnabled(kWerkzeug_Fit, schritt != ST_Rohdaten);
+    if (gefaltet) w.setEnabled(kWerkzeug_Falten, false);
     Schritte().Tags_Setzen(tag1, tag2);
     MainView().DrawCurve(kurve);
 }
@@ -150,7 +141,7 @@ bool Kurve_Laden(const clsCommon& common)
     case PT_Potential:
         gSchritt = ST_Keiner;
         if (!rt::Object(gPot).Einlesen_R_Raum()) return false;
-        Schritte().Werkzeuge.setValue(kPotential_vr, true);
+        Schritte().Werkzeuge.setValue(kSchritt_vr, true);
         MainView().ShowMenu(Menue::Mitteln, false);
         MainView().ShowPanel(Panel::UG, false);
         Schritte().Tags_Setzen(kKeinText, kKeinText);
@@ -185,11 +176,11 @@ void Abschliessen(const clsCommon& common)
     view.EnableMenu(Menue::Sprung, !transform);
 
     w.Toggle_Zoom_Visible(true);
-    w.setVisible(kWeiter, true);
+    w.setVisible(kWerkzeug_Weiter, true);
     // The previous project may have left "Weiter" off at a later step; it is on wherever the step
     // box names a next step, and leads there.
-    w.setEnabled(kWeiter, schritte.Tag2() != kKeinText);
-    w.setValue(kPeaks, false);
+    w.setEnabled(kWerkzeug_Weiter, schritte.Tag2() != kKeinText);
+    w.setValue(kWerkzeug_Peaks, false);
     view.ShowStepBox(true);
     view.ClearValueLabel();
 
@@ -231,10 +222,10 @@ void Abschliessen(const clsCommon& common)
     w.Toggle_Tool_2_Visible(potential);
     w.Toggle_Tool_Kurve_Visible(transform);
     // The extras and the automatic transform work on an I(K) or G(r): a raw spectrum has neither yet.
-    w.setEnabled(kExtras, transform);
-    w.setEnabled(kAutoFTR, transform);
+    w.setEnabled(kWerkzeug_Extras, transform);
+    w.setEnabled(kWerkzeug_AutoFTR, transform);
     w.Toggle_RohdatenSeperator(0, false);
-    w.setEnabled(kFalten, typ == PT_Beugung);
+    w.setEnabled(kWerkzeug_Falten, typ == PT_Beugung);
     view.ToolsChanged();
     schritte.StepLabels();
     // Open previews show the new project's curves, or nothing before they exist.
@@ -254,7 +245,7 @@ void Ruhezustand_Zeigen()
     w.Toggle_Tool_2_Visible(false);
     w.Toggle_Tool_Kurve_Visible(false);
     w.Toggle_RohdatenSeperator(0, false);
-    w.setVisible(kWeiter, false);
+    w.setVisible(kWerkzeug_Weiter, false);
     view.ToolsChanged();
     for (Panel p : {Panel::Fit, Panel::UG, Panel::FTR, Panel::FT_AI, Panel::AddCurves, Panel::Extras, Panel::Smoothing,
                     Panel::Gauss, Panel::PeakTest, Panel::IMC, Panel::Diagramm})
@@ -325,16 +316,5 @@ void Datei_Einlesen_Endgueltig()
         Abschliessen(common);
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
-    }
-}
-
-void Gespeichert_Setzen()
-{
-    try {
-        // Without a project file there is no name to write the results under.
-        if (rt::Object(gCommon).Dateiname().empty()) return;
-        if (Ergebnisse_Speichern()) gGespeichert = true;
-    } catch (const rt::RuntimeError& e) {
-        gError->Report("modCommon", "Gespeichert_Setzen", e);
     }
 }

@@ -18,7 +18,3 @@ void Datei_Einlesen_Endgueltig();
 
 // No project: step tools, "Weiter", panels and diagram hidden, the title without a file.
 void Ruhezustand_Zeigen();
-
-// The save action: writes the results (Ergebnisse_Speichern) and marks them saved when something
-// was written and nothing failed.
-void Gespeichert_Setzen();

@@ -10,7 +10,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
-#include "mainwindow/modProjektStart.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/ui/frmParser.h"
 #include "materials/ui/frmDaten.h"
 #include "panels/conFTR.h"

@@ -28,7 +28,6 @@ constexpr int32_t kFrameLinks = 112;
 constexpr int32_t kFrameHoehe = 129;
 // The step panels keep this margin inside the frame; "Weiter" and the step box keep it below the frame's top.
 constexpr int32_t kRand = 4;
-constexpr int32_t kWeiter = 23;
 constexpr int32_t kStepBoxHoehe = 85;
 
 void Neu_Zeichnen(bool keepYScaling)
@@ -104,7 +103,7 @@ void frmMain::Form_Resize()
     const int32_t w = centralWidget()->width();
     const int32_t h = centralWidget()->height();
     Frame1->setGeometry(Frame1->x(), h - Frame1->height(), std::max(w - Frame1->x(), 0), Frame1->height());
-    fxbutton* weiter = cmdTool[kWeiter];
+    fxbutton* weiter = cmdTool[kWerkzeug_Weiter];
     if (weiter) {
         weiter->move(weiter->x(), Frame1->y() + kRand);
         // Below "Weiter" the box reaches 4 pixels past a 129-pixel frame: it ends at the window's edge.

@@ -20,7 +20,7 @@ void frmMain::Fourier_Panels_Erstellen()
 
 void frmMain::FT_AI_Zeigen(bool zeigen)
 {
-    Werkzeuge.setValue(20, zeigen);
+    Werkzeuge.setValue(kWerkzeug_AutoFTR, zeigen);
     if (!zeigen) {
         conFT_AI1->hide();
         return;

@@ -19,6 +19,7 @@
 #include "curves/ui/frmCalcWerte.h"
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modProjektStart.h"
 #include "mainwindow/modSpezielleKurven.h"
 #include "mainwindow/ui/frmOptions.h"

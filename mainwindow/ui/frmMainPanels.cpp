@@ -7,7 +7,6 @@
 #include "images/ui/conBeugung.h"
 #include "panels/conAddCurves.h"
 #include "panels/conExtras.h"
-#include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
 #include "panels/conFT_AI.h"
 #include "panels/conGauss.h"
@@ -21,11 +20,6 @@
 #include <QLabel>
 
 #include <algorithm>
-
-namespace {
-constexpr int32_t kWeiter = 23;
-constexpr int32_t kUntergrundSchritt = 14;
-}
 
 void frmMain::Panels_Erstellen()
 {
@@ -94,15 +88,13 @@ void frmMain::Ueberlagerung_Geschlossen()
 
 void frmMain::Ueberlagerungsknoepfe_Abgleichen()
 {
-    constexpr int32_t kAutoFTR = 20;
-    constexpr int32_t kPeaks = 25;
     bool geaendert = false;
-    if (conFT_AI1 && conFT_AI1->isHidden() && Werkzeuge.Value(kAutoFTR)) {
-        Werkzeuge.setValue(kAutoFTR, false);
+    if (conFT_AI1 && conFT_AI1->isHidden() && Werkzeuge.Value(kWerkzeug_AutoFTR)) {
+        Werkzeuge.setValue(kWerkzeug_AutoFTR, false);
         geaendert = true;
     }
-    if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kPeaks)) {
-        Werkzeuge.setValue(kPeaks, false);
+    if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kWerkzeug_Peaks)) {
+        Werkzeuge.setValue(kWerkzeug_Peaks, false);
         gModus_Peaks = false;
         geaendert = true;
     }
@@ -112,8 +104,8 @@ void frmMain::Ueberlagerungsknoepfe_Abgleichen()
 void frmMain::conFit1_Uebernommen()
 {
     conFit1->hide();
-    Werkzeuge.setEnabled(kWeiter, true);
-    Werkzeuge.setEnabled(kUntergrundSchritt, true);
+    Werkzeuge.setEnabled(kWerkzeug_Weiter, true);
+    Werkzeuge.setEnabled(kSchritt_UG, true);
     Werkzeuge_Anzeigen();
     Toggle_Tool_0_Enabled(true);
     Toggle_RohdatenSeperator(2, true);

@@ -69,9 +69,8 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::UG_Aktualisieren: conUG1->Aktualisieren(); break;
     case Panelaufruf::UG_SS_Speichern: conUG1->UG_SS_Speichern(); break;
     case Panelaufruf::FTR_Zeigen:
-        verdeckt_ = nullptr;
         conFTR1->Zeigen(kurve);
-        Rahmen_Zeigen(conFTR1);
+        ShowPanel(Panel::FTR, true);
         break;
     case Panelaufruf::FTR_Daempfen: conFTR1->Daempfung_Anwenden(); break;
     case Panelaufruf::FTR_ShowPeakBuilder: conFTR1->ShowPeakBuilder(true); break;

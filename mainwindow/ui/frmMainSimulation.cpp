@@ -17,11 +17,6 @@
 
 #include <QAction>
 
-namespace {
-// The tool button "Weiter".
-constexpr int32_t kWeiterKnopf = 23;
-}
-
 void frmMain::Simulation_Erstellen()
 {
     conIMC1 = new conIMC(centralWidget());
@@ -41,7 +36,7 @@ void frmMain::mnuIMC_Click()
     ResetControls();
     // "Weiter" belongs to the panel frame, which the simulation panel replaces: it must not stand
     // over the panel's labels.
-    Werkzeuge.setVisible(kWeiterKnopf, false);
+    Werkzeuge.setVisible(kWerkzeug_Weiter, false);
     Werkzeuge_Anzeigen();
     Frame1->hide();
     Form_Resize();

@@ -22,10 +22,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int32_t kVorschau = 19;
-}
-
 QFont Werkzeug_Schrift(QFont schrift)
 {
     // The buttons are sized for captions such as "Vorschau" in a small face.
@@ -133,7 +129,7 @@ void frmMain::Befehl_Ausfuehren(const Werkzeugbefehl& befehl, const clsWerkzeuge
         Schritte().Weiter();
         Tasten_Ans_Diagramm();
         break;
-    case A::AutoFTR: FT_AI_Zeigen(Werkzeuge.Value(20)); break;
+    case A::AutoFTR: FT_AI_Zeigen(Werkzeuge.Value(kWerkzeug_AutoFTR)); break;
     case A::FT_AI_Umschalten: FT_AI_Zeigen(!conFT_AI1->isVisible()); break;
     default: break;
     }
@@ -145,13 +141,10 @@ void frmMain::Vorschau_Oeffnen(int32_t kurve)
     frmSmall* fenster = NewPreviewWindow(kurve);
     if (!fenster) return;
     connect(fenster, &QObject::destroyed, this, [this] {
-        fxbutton* vorschau = cmdTool[kVorschau];
+        fxbutton* vorschau = cmdTool[kWerkzeug_Vorschau];
         if (focusWidget() != vorschau) return;
-        // The keys then go to the diagram, not to whichever field would take the focus next.
-        if (conDisplay[0]->isVisible())
-            conDisplay[0]->setFocus();
-        else
-            vorschau->clearFocus();
+        vorschau->clearFocus();
+        Tasten_Ans_Diagramm();
     });
 }
 

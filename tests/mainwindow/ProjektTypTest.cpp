@@ -5,6 +5,7 @@
 #include "analysis/clsGR.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLoader.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modProjektStart.h"
 #include "mainwindow/modSpezielleKurven.h"
 

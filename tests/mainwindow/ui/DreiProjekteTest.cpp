@@ -131,11 +131,9 @@ protected:
     // The preview window opened last.
     static frmSmall& Vorschau_Oeffnen(int32_t kind)
     {
-        const std::map<std::string, QPointer<QWidget>> vorher = colSmall;
-        NewPreviewWindow(kind);
-        for (const auto& [schluessel, fenster] : colSmall)
-            if (!vorher.count(schluessel)) return *qobject_cast<frmSmall*>(fenster.data());
-        throw std::logic_error("no new preview window");
+        frmSmall* fenster = NewPreviewWindow(kind);
+        if (!fenster) throw std::logic_error("no new preview window");
+        return *fenster;
     }
     static QImage Ansicht(frmSmall& f)
     {

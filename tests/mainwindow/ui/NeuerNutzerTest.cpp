@@ -292,7 +292,7 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(vorschau.isNull());
     EXPECT_FALSE(Tool(19).hasFocus()) << "the preview tool is released";
-    EXPECT_EQ(QApplication::focusWidget(), gfrmMain->conDisplay[0]) << "the keys go to the diagram";
+    EXPECT_EQ(QApplication::focusWidget(), gfrmMain->conDisplay[0]->pic) << "the keys go to the diagram";
 
     // G(r) with the density from the line below its first peak; a line that reaches so far past
     // the peak that it rises is refused with one message, and the density stays.

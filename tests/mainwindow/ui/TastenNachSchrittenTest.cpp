@@ -42,13 +42,7 @@ protected:
         gCommon->Set_Dateiname(probe.Rohspektrum(env.Root() / "probe.dat", zufall));
         Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
     }
-    void TearDown() override
-    {
-        gSchritt = 0;
-        gGespeichert = true;
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { Sitzung_Beenden(); }
     // Where the keyboard is, for the message of a failed check.
     static std::string Fokus()
     {
@@ -90,7 +84,7 @@ TEST_F(TastenNachSchrittenTest, TheStepKeysWorkRightAfterWeiterTheAveragingAndTh
     EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm())) << "after Weiter to the side fit: " << Fokus();
     // The user clicked into a limit box meanwhile; the separation point is then clicked in the diagram.
     Diagramm().txtAchse[3]->setFocus();
-    pruefen::Klick_Im_Diagramm(Diagramm(), Bei(10.1f, gCalc->Y(101)));
+    Klick(Bei(10.1f, gCalc->Y(101)));
     ASSERT_TRUE(gfrmMain->conFit1->isVisible());
     EXPECT_TRUE(pruefen::Fokus_Im_Diagramm(Diagramm())) << "after the side-fit click: " << Fokus();
 

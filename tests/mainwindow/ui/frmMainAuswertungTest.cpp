@@ -75,13 +75,7 @@ protected:
         QCoreApplication::processEvents();
         probe = Kohlenstoffprobe::AusDatenbank();
     }
-    void TearDown() override
-    {
-        gSchritt = 0;
-        gGespeichert = true;
-        if (gOptions) Programm_Beenden();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { Sitzung_Beenden(); }
 
     void Starten()
     {

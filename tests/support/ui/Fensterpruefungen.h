@@ -7,6 +7,7 @@
 #include "graphics/Abbildung.h"
 #include "graphics/DiagrammFlaeche.h"
 #include "graphics/conDisplay.h"
+#include "support/ui/Hauptfensterbedienung.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <charconv>
@@ -100,20 +100,19 @@ inline void Taste_Tippen(QWidget& fenster, Qt::Key taste)
     QTest::keyClick(ziel, taste);
 }
 
-// A click in the diagram as the window system delivers it, which also moves the keyboard there.
-inline void Klick_Im_Diagramm(conDisplay& d, QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
-{
-    QTest::mouseMove(d.pic, p);
-    QTest::mouseClick(d.pic, knopf, {}, p);
-}
-
-// The window is wide enough to show its title whole: the title in the bold title-bar font and, beside
-// it, room for the window's icon and its three buttons (at least 100 pixels).
-inline bool Titel_Ganz(const QWidget& fenster)
+// The bold font a window manager writes titles in.
+inline QFont Titelschrift()
 {
     QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
     schrift.setBold(true);
-    return fenster.width() >= QFontMetrics(schrift).horizontalAdvance(fenster.windowTitle()) + 100;
+    return schrift;
+}
+
+// The window is wide enough to show its title whole: the title in the title font and, beside it,
+// room for the window's icon and its three buttons (at least 100 pixels).
+inline bool Titel_Ganz(const QWidget& fenster)
+{
+    return fenster.width() >= QFontMetrics(Titelschrift()).horizontalAdvance(fenster.windowTitle()) + 100;
 }
 
 // The window's picture under a plain title bar: the icon's place at the left, the bold title, and
@@ -126,8 +125,7 @@ inline QImage Mit_Titelleiste(QWidget& fenster)
     bild.fill(QColor(70, 90, 120));
     QPainter maler(&bild);
     maler.drawImage(0, kHoehe, inhalt);
-    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
-    schrift.setBold(true);
+    const QFont schrift = Titelschrift();
     maler.setFont(schrift);
     maler.setPen(Qt::white);
     const int knoepfe = inhalt.width() - 3 * kKnopf;
@@ -148,22 +146,16 @@ struct Meldungsantwort {
 inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste,
                                 QMessageBox::StandardButton knopf = QMessageBox::NoButton, const QString& bild = {})
 {
-    auto* warten = new QTimer();
-    QObject::connect(warten, &QTimer::timeout, [warten, &antwort, taste, knopf, bild] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        warten->stop();
-        warten->deleteLater();
+    bedienung::Wenn_Modal<QMessageBox>([&antwort, taste, knopf, bild](QMessageBox& box) {
         antwort.gesehen = true;
-        antwort.text = box->text();
-        for (QAbstractButton* b : box->buttons()) antwort.knoepfe << b->text();
-        if (!bild.isEmpty()) Mit_Titelleiste(*box).save(bild);
+        antwort.text = box.text();
+        for (QAbstractButton* b : box.buttons()) antwort.knoepfe << b->text();
+        if (!bild.isEmpty()) Mit_Titelleiste(box).save(bild);
         if (taste != 0)
-            QTest::keyClick(box, taste);
-        else if (QAbstractButton* b = box->button(knopf))
+            QTest::keyClick(&box, taste);
+        else if (QAbstractButton* b = box.button(knopf))
             b->click();
     });
-    warten->start(5);
 }
 
 }

@@ -8,6 +8,7 @@
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "graphics/Abbildung.h"
+#include "graphics/Vorschau.h"
 #include "graphics/conDisplay.h"
 #include "images/ui/conBeugung.h"
 #include "mainwindow/ui/frmMain.h"
@@ -46,12 +47,12 @@ inline void Senden(QEvent::Type art, QPoint p, Qt::MouseButton knopf, Qt::MouseB
     QCoreApplication::sendEvent(Diagramm().pic, &ereignis);
 }
 
-// Moves to p, presses and releases there.
+// Moves to p and clicks there as the window system delivers a click, which also moves the keyboard
+// to the diagram when the diagram takes it on a click.
 inline void Klick(QPoint p, Qt::MouseButton knopf = Qt::LeftButton)
 {
     Senden(QEvent::MouseMove, p, Qt::NoButton, {});
-    Senden(QEvent::MouseButtonPress, p, knopf, knopf);
-    Senden(QEvent::MouseButtonRelease, p, knopf, {});
+    QTest::mouseClick(Diagramm().pic, knopf, {}, p);
 }
 
 // Replaces the field's text with wert and confirms it with Return.
@@ -83,7 +84,8 @@ inline void Auswaehlen(QComboBox* liste, const QVariant& daten)
     emit liste->activated(index);
 }
 
-// The next modal window of kind Fenster is handled by bedienen as soon as it is open.
+// The next modal window of kind Fenster is handled by bedienen as soon as it is open, once: a
+// window that bedienen keeps open (or a message it raises) is not handled again.
 template <class Fenster>
 void Wenn_Modal(std::function<void(Fenster&)> bedienen)
 {
@@ -91,6 +93,7 @@ void Wenn_Modal(std::function<void(Fenster&)> bedienen)
     QObject::connect(warten, &QTimer::timeout, [warten, bedienen] {
         auto* fenster = qobject_cast<Fenster*>(QApplication::activeModalWidget());
         if (!fenster) return;
+        warten->stop();
         warten->deleteLater();
         bedienen(*fenster);
     });
@@ -100,8 +103,7 @@ void Wenn_Modal(std::function<void(Fenster&)> bedienen)
 // Ends a session that may have left preview windows open.
 inline void Sitzung_Beenden()
 {
-    for (auto& [schluessel, fenster] : colSmall) delete fenster.data();
-    colSmall.clear();
+    ClosePreviewWindows();
     gSchritt = 0;
     gGespeichert = true;
     if (gOptions) Programm_Beenden();
