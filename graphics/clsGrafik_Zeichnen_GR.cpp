@@ -64,7 +64,7 @@ void clsGrafik::Zeichne_GR_Extra()
     const float rDichte = gr.R(gr.Dichte_Exp_Index());
     // Without a theoretical density there is no line of it, not one along 0.
     const float theoretisch = rt::Object(gMFE).Dichte_Theoretisch();
-    if (std::isfinite(theoretisch) && theoretisch > 0.0f) {
+    if (clsMFE::Dichte_Gueltig(theoretisch)) {
         display.Zeichne_Punkt(0, 0, farbe::Rot);
         display.Zeichne_LinieZu(rDichte, gr.Dichte_Theo(), farbe::Rot);
     }

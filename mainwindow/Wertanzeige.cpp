@@ -22,11 +22,9 @@ std::string F(double value, int decimals) { return zelo::FormatNumber(value, dec
 std::string K_Text(float k, bool nm) { return nm ? F(k, 2) + " 1/nm" : F(k / 10.0, 2) + " 1/Å"; }
 
 // Only a positive density is one; 0 stands for a density that was never found.
-bool Dichte_Gefunden(float rho) { return std::isfinite(rho) && rho > 0.0f; }
-
 std::string Dichte_Text(float rho, bool nm)
 {
-    if (!Dichte_Gefunden(rho)) return "n/a";
+    if (!clsMFE::Dichte_Gueltig(rho)) return "n/a";
     return nm ? F(rho, 3) + " nm³" : F(rho / 1000.0, 3) + " Å³";
 }
 
@@ -36,12 +34,10 @@ std::string Prozent_Text(double prozent, int decimals, double von = -100.0)
     return Prozent_Sinnvoll(prozent, von) ? F(prozent, decimals) + " %" : "n/a";
 }
 
-bool Bekannt(float theoretisch) { return theoretisch != Kein_Wert && theoretisch > 0.0f; }
-
 std::string Experimentell(float theoretisch, float experimentell, bool nm)
 {
     std::string zeile = Text(57) + Dichte_Text(experimentell, nm);
-    if (Bekannt(theoretisch) && Dichte_Gefunden(experimentell))
+    if (clsMFE::Dichte_Gueltig(theoretisch) && clsMFE::Dichte_Gueltig(experimentell))
         zeile += " (" + F(double(experimentell) / theoretisch * 100.0, 1) + " % von Theorie)";
     return zeile;
 }
@@ -58,11 +54,11 @@ std::string Wertanzeige_IK(const IKWerte& w, bool einheitNM)
 
 std::string Wertanzeige_GR(const GRWerte& w, bool einheitNM)
 {
-    const std::string theorie = Bekannt(w.theoretisch) ? Dichte_Text(w.theoretisch, einheitNM) : "n/a";
+    const std::string theorie = Dichte_Text(w.theoretisch, einheitNM);
     // The running integral that never reaches the density gives 0: no density.
     const std::string hoyer = Dichte_Text(w.hoyer, einheitNM);
     // Without an experimental density there is neither a packing nor a density line to measure.
-    const bool dichte = Dichte_Gefunden(w.experimentell);
+    const bool dichte = clsMFE::Dichte_Gueltig(w.experimentell);
     return Text(56) + theorie + "\n" + Experimentell(w.theoretisch, w.experimentell, einheitNM) + "\n" + Text(58) +
            hoyer + "\n" + Text(59) + (dichte ? Prozent_Text(w.raumerfuellung, 1, 0.0) : "n/a") + "\n" + Text(60) +
            (dichte ? Prozent_Text(std::fabs(w.abweichung), 2) : "n/a");
