@@ -3,6 +3,7 @@
 // curve over a common or its own offset. The peak finders fill the list; the panels draw from it.
 // Indices are 1-based.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class clsMath;
@@ -70,8 +71,10 @@ private:
     GaussPeak* Peak(int32_t Index);
     // The peak to set, or nullptr after the report naming the property.
     GaussPeak* Zu_Setzender_Peak(int32_t Index, const char* property);
-    // Width, amplitude and half-height positions of one peak (with the Gauss estimate).
-    static void Messen(GaussPeak& peak, const clsMath& math);
+    // Width, amplitude and half-height positions of one peak (with the Gauss estimate), beside the
+    // nearest listed positions on either side.
+    static void Messen(GaussPeak& peak, const clsMath& math, std::optional<float> nachbarLinks,
+                       std::optional<float> nachbarRechts);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
     bool Ausduennen_Durchgang();
     void Schultern_Schaetzen(const clsMath& math);

@@ -18,10 +18,12 @@ namespace {
 constexpr double kWurzelPiHalbe = 1.2533141373155;
 // A Gauss curve's standard deviation W is its full width at half height over 2·√(2·ln 2).
 constexpr double kHalbwertsBreite = 2.3548200450309493;
-// A half-height search gives up where the curve is higher this many points further out.
-constexpr int32_t kAnstiegAbstand = 10;
-// A flank whose half height lies this much further out than the other's is a neighbour's shoulder.
-constexpr double kSchulterSpiel = 0.1;
+// A flank gives up where, before falling to half height, the curve rises again by more than this
+// share of the peak's height above its lowest point so far: another peak's flank, not a wiggle.
+constexpr double kAnstieg = 0.02;
+// A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
+// flank on its side with its own tail.
+constexpr double kNachbarReichweite = 4.0;
 // Pruning of I(K) peaks (1/nm) and of G(r) peaks (nm).
 constexpr float kIK_Abstand = 2.0f;
 constexpr float kIK_Breite = 1.0f;
@@ -37,25 +39,45 @@ int32_t Gitterpunkt(const clsMath& math, float p)
     return rt::CLng(punkt);
 }
 
-// The curve's height at position p near grid point c: the parabola through c and its neighbours,
-// so that a peak between grid points is measured at its own height (the grid point's value at the
-// ends of the curve).
-double Hoehe(const clsMath& math, int32_t c, float p)
+// The top of the curve near grid point c: position and height.
+struct Gipfel {
+    double x;
+    double h;
+};
+
+// The parabola through c and its neighbours (through their logarithms when all three are positive,
+// which a Gauss curve fits exactly) peaks at the curve's top, which lies within half a step of the
+// grid point of the maximum. Where it does not (a shoulder on a neighbour's flank, the ends of the
+// curve), the listed position p and the parabola's height there.
+Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
 {
     const double y = math.Y_ohne_Baseline(c);
-    if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return y;
-    const double t = double(p) / math.Delta_X() + 1.0 - c;  // within half a step
+    if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return {p, y};
     const double links = math.Y_ohne_Baseline(c - 1);
     const double rechts = math.Y_ohne_Baseline(c + 1);
-    return y + t * (rechts - links) / 2.0 + t * t * (rechts + links - 2.0 * y) / 2.0;
+    const bool logarithmisch = links > 0.0 && y > 0.0 && rechts > 0.0;
+    const auto wert = [logarithmisch](double v) { return logarithmisch ? std::log(v) : v; };
+    const double l = wert(links), m = wert(y), r = wert(rechts);
+    const auto parabel = [&](double t) {
+        const double v = m + t * (r - l) / 2.0 + t * t * (r + l - 2.0 * m) / 2.0;
+        return logarithmisch ? std::exp(v) : v;
+    };
+    const double kruemmung = r + l - 2.0 * m;
+    if (kruemmung < 0.0) {
+        const double t = (l - r) / (2.0 * kruemmung);
+        if (std::fabs(t) <= 0.5) return {math.x(c) + t * math.Delta_X(), parabel(t)};
+    }
+    return {p, parabel(double(p) / math.Delta_X() + 1.0 - c)};
 }
 
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
 // halb: between the first point at or below it and its inner neighbour, linearly interpolated.
-// None where that side is blocked: the curve rises again ten points further out (another peak's
-// flank) before falling that far, or ends first.
+// None where that side is blocked: the curve rises again (another peak's flank) before falling
+// that far, or ends first.
 std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb)
 {
+    const double anstieg = 2.0 * halb * kAnstieg;
+    double tiefster = math.Y_ohne_Baseline(c);
     for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
         const double y = math.Y_ohne_Baseline(j);
         if (y <= halb) {
@@ -64,8 +86,8 @@ std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, do
             const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
             return math.x(j) - schritt * anteil * math.Delta_X();
         }
-        const int32_t weiter = j + schritt * kAnstiegAbstand;
-        if (weiter >= 1 && weiter <= math.Punkte() && math.Y_ohne_Baseline(weiter) > y) return std::nullopt;
+        if (y > tiefster + anstieg) return std::nullopt;
+        tiefster = std::min(tiefster, y);
     }
     return std::nullopt;
 }
@@ -82,7 +104,8 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
     return static_cast<float>(peak->A / (peak->W * kWurzelPiHalbe) * glocke + versatz);
 }
 
-void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
+void clsGauss::Messen(GaussPeak& peak, const clsMath& math, std::optional<float> nachbarLinks,
+                      std::optional<float> nachbarRechts)
 {
     // Unmeasured until both half-height positions are known: no Gauss curve, pruned unless fixed.
     peak.W = 0.0f;
@@ -91,7 +114,8 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
     peak.X2 = peak.x;
     const int32_t c = Gitterpunkt(math, peak.x);
     if (c < 1 || c > math.Punkte()) return;
-    const double h = Hoehe(math, c, peak.x);
+    const Gipfel gipfel = Gipfel_Suchen(math, c, peak.x);
+    const double h = gipfel.h;
     if (!(h > 0.0)) {
         // Nothing stands above the baseline: the width is 0 at the peak's grid point.
         peak.X1 = peak.X2 = math.x(c);
@@ -100,17 +124,19 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math)
     std::optional<double> links = Flanke(math, c, -1, h / 2.0);
     std::optional<double> rechts = Flanke(math, c, +1, h / 2.0);
     if (links && rechts) {
-        // A flank that a neighbour holds up (a shoulder) reaches half height much further out than
-        // the other one, which then stands for both. A grid step is allowed for a peak position
-        // up to half a step beside the curve's top.
-        const double naeher = std::min(peak.x - *links, *rechts - peak.x);
-        const double spiel = math.Delta_X() + kSchulterSpiel * naeher;
-        if (*rechts - peak.x > naeher + spiel) rechts.reset();
-        else if (peak.x - *links > naeher + spiel) links.reset();
+        // A listed neighbour close by raises the flank on its side with its tail; the flank away
+        // from it stands for both. A peak between two such neighbours keeps its narrower flank. A
+        // single peak, skewed or not, keeps both.
+        const double reichweite = kNachbarReichweite * std::min(gipfel.x - *links, *rechts - gipfel.x);
+        const bool linksGehalten = nachbarLinks && gipfel.x - *nachbarLinks < reichweite;
+        const bool rechtsGehalten = nachbarRechts && *nachbarRechts - gipfel.x < reichweite;
+        const bool rechtsWeiter = *rechts - gipfel.x > gipfel.x - *links;
+        if (linksGehalten && (!rechtsGehalten || !rechtsWeiter)) links.reset();
+        else if (rechtsGehalten) rechts.reset();
     }
-    // A blocked side mirrors the other about the peak.
-    if (!links && rechts) links = 2.0 * peak.x - *rechts;
-    if (!rechts && links) rechts = 2.0 * peak.x - *links;
+    // A given-up side mirrors the other about the curve's top.
+    if (!links && rechts) links = 2.0 * gipfel.x - *rechts;
+    if (!rechts && links) rechts = 2.0 * gipfel.x - *links;
     if (!links || !rechts) return;
     peak.X1 = static_cast<float>(*links);
     peak.X2 = static_cast<float>(*rechts);
@@ -172,7 +198,18 @@ bool clsGauss::Berechnen()
     const clsMath& math = *gMath;
     // The listed peaks: those counted that have a record.
     int32_t n = 0;
-    while (Peak(n + 1)) Messen(*Peak(++n), math);
+    while (Peak(n + 1)) ++n;
+    for (int32_t i = 1; i <= n; ++i) {
+        // The nearest listed positions on either side.
+        std::optional<float> links, rechts;
+        const float x = Peak(i)->x;
+        for (int32_t k = 1; k <= n; ++k) {
+            const float xk = Peak(k)->x;
+            if (xk < x && (!links || xk > *links)) links = xk;
+            if (xk > x && (!rechts || xk < *rechts)) rechts = xk;
+        }
+        Messen(*Peak(i), math, links, rechts);
+    }
     const auto links = [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; };
     std::stable_sort(peaks_.begin(), peaks_.begin() + n, links);
     while (Ausduennen_Durchgang()) {

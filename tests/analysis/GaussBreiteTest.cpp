@@ -29,6 +29,16 @@ protected:
         gGauss->Hinzufuegen(static_cast<float>(x0), 0.0f, 0.0f, 0, 0.0f);
         gGauss->Berechnen();
     }
+    // Finds and measures the peaks of the curve y (step dx from x = 0) as the Gauss view does.
+    static void Suchen(const std::vector<float>& y, double dx)
+    {
+        SetIK(y);
+        MakeCurveMath();
+        ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_IK));
+        gMath->setDelta_X(static_cast<float>(dx));
+        gGauss->setKurve(0);
+        gMath->Peaks_Schaetzen(5, 0.99f);
+    }
     // h·exp(−(x − x0)²/2σ²) on n points of step dx from x = 0.
     static std::vector<float> Gauss(int32_t n, double dx, double x0, double sigma, double h)
     {
@@ -112,5 +122,57 @@ TEST_F(GaussBreiteTest, BlockedFlankOnEitherSideGivesTheMirroredWidth)
             EXPECT_NEAR(gGauss->W(1), 0.5, 0.02 * 0.5);
             EXPECT_NEAR(gGauss->X2(1) - x0, x0 - gGauss->X1(1), 1e-4) << "mirrored about the peak";
         }
+    }
+}
+
+TEST_F(GaussBreiteTest, NeighbourBesideLeavesEachPeakItsWidth)
+{
+    // Two peaks found by the peak search, both centres between grid points (step 0.1), the second
+    // as high as the first or half as high, 3 to 6 standard deviations apart, 3, 5 and 8 grid steps
+    // wide. The flank towards the neighbour stands on its tail; the other one, mirrored about the
+    // curve's top, gives each peak its own width.
+    for (const double schritte : {3.0, 5.0, 8.0}) {
+        for (const double zweite : {1.0, 0.5}) {
+            for (const double abstand : {3.0, 4.0, 4.5, 6.0}) {
+                for (const double versatz : {0.3, 0.5, 0.8}) {
+                    const double sigma = schritte * 0.1;
+                    const double x0 = 15.0 + versatz * 0.1;
+                    const double x1 = x0 + abstand * sigma + 0.37 * 0.1;
+                    std::vector<float> y = Gauss(400, 0.1, x0, sigma, 2.0);
+                    const std::vector<float> nachbar = Gauss(400, 0.1, x1, sigma, 2.0 * zweite);
+                    for (size_t i = 0; i < y.size(); ++i) y[i] += nachbar[i];
+                    Suchen(y, 0.1);
+                    SCOPED_TRACE(testing::Message() << "sigma " << schritte << " steps, second peak " << zweite
+                                                    << " as high, " << abstand << " sigma apart, centre " << x0);
+                    ASSERT_EQ(gGauss->Anzahl(), 2);
+                    const double grenze = (abstand < 4.0 ? 0.05 : 0.02) * sigma;
+                    EXPECT_NEAR(gGauss->W(1), sigma, grenze);
+                    EXPECT_NEAR(gGauss->W(2), sigma, grenze);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(GaussBreiteTest, SkewedSinglePeakIsMeasuredFromBothCrossings)
+{
+    // A peak whose right half falls 1.1 to 1.5 times as slowly as its left half, centred between
+    // grid points: the crossings on both sides give its full width at half height, which grows
+    // steadily with the skew.
+    const double links = 0.5;
+    for (double verhaeltnis = 1.1; verhaeltnis < 1.5001; verhaeltnis += 0.05) {
+        const double x0 = 20.04;
+        std::vector<float> y(400);
+        for (int32_t i = 0; i < 400; ++i) {
+            const double d = i * 0.1 - x0;
+            const double s = d < 0.0 ? links : links * verhaeltnis;
+            y[size_t(i)] = static_cast<float>(3.0 * std::exp(-d * d / (2 * s * s)));
+        }
+        Suchen(y, 0.1);
+        SCOPED_TRACE(testing::Message() << "right half " << verhaeltnis << " times as wide");
+        ASSERT_EQ(gGauss->Anzahl(), 1);
+        const double breite = kHalbwertsBreite / 2.0 * links * (1.0 + verhaeltnis);
+        EXPECT_NEAR(gGauss->X2(1) - gGauss->X1(1), breite, 0.02 * breite);
+        EXPECT_NEAR(gGauss->X1(1), x0 - kHalbwertsBreite / 2.0 * links, 0.01 * breite) << "the left crossing";
     }
 }

@@ -6,6 +6,7 @@
 #include "curves/clsCalc.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -83,6 +84,24 @@ TEST_F(UntergrundSpeichern, FitPointsAndErrorsAreWrittenAndThePointsReadBackAsTh
     for (int32_t i = 1; i <= 6; ++i)
         EXPECT_EQ(std::pair(gUntergrund->UX(i), gUntergrund->UY(i)), vorher[size_t(i - 1)]) << i;
     EXPECT_FLOAT_EQ(gUntergrund->Y(100), fitVorher) << "the same points give the same fit";
+}
+
+TEST_F(UntergrundSpeichern, PointsThatNeedNineDigitsReadBackBitForBit)
+{
+    // Singles that eight significant digits do not give back: 15.9499655 (written with eight,
+    // 15.949965 reads as its lower neighbour) and 1013.00006.
+    const float k = std::bit_cast<float>(0x417F330Fu);
+    const float y = std::bit_cast<float>(0x447D4001u);
+    gUntergrund->Plus_Punkt(k, y);
+    std::vector<std::pair<float, float>> vorher;
+    for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i) vorher.emplace_back(gUntergrund->UX(i), gUntergrund->UY(i));
+    ASSERT_TRUE(std::find(vorher.begin(), vorher.end(), std::pair(k, y)) != vorher.end());
+    gUntergrund->Speichern();
+    gUntergrund->Clear();
+    gUntergrund->Untergrund_Einlesen(Datei(".ugs").string());
+    ASSERT_EQ(gUntergrund->Anzahl(), static_cast<int32_t>(vorher.size()));
+    for (int32_t i = 1; i <= gUntergrund->Anzahl(); ++i)
+        EXPECT_EQ(std::pair(gUntergrund->UX(i), gUntergrund->UY(i)), vorher[size_t(i - 1)]) << i;
 }
 
 TEST_F(UntergrundSpeichern, OnlyChosenKindsAndOnlyWrittenFilesAreLogged)

@@ -29,7 +29,8 @@ TEST_P(NumberTextUnderLocale, ReadsEitherSeparatorGivesTheMarkerForNonsenseAndWr
     EXPECT_EQ(StrToSingle(SingleToStr(0.1f)), 0.1f);
     // The exact text gives every Single back as it was, with no more digits than it needs.
     for (const float value : {29.951899f, std::nextafter(29.952f, 0.0f), 3379770.2f, 1.1330726f, 0.1f + 0.2f,
-                              -7.1234567e-12f, 3.4028235e38f, std::numeric_limits<float>::min()})
+                              -7.1234567e-12f, 3.4028235e38f, std::numeric_limits<float>::min(),
+                              std::bit_cast<float>(0x417F330Fu) /* 15.9499655: nine digits */})
         EXPECT_EQ(StrToSingle(SingleToStr_Exakt(value)), value) << SingleToStr_Exakt(value);
     EXPECT_EQ(SingleToStr(std::nextafter(29.952f, 0.0f)), "29.952");
     EXPECT_EQ(SingleToStr_Exakt(std::nextafter(29.952f, 0.0f)), "29.951998");

@@ -1,4 +1,6 @@
-// Runs the ui tests inside the program's application object on the offscreen platform.
+// Runs the ui tests inside the program's application object on the offscreen platform, under the
+// watch over modal windows that no test answers.
+#include "Modalwache.h"
 #include "core/ui/Anwendung.h"
 
 #include <gtest/gtest.h>
@@ -11,5 +13,6 @@ int main(int argc, char** argv)
     Anwendung app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     testing::InitGoogleTest(&argc, argv);
+    Modalwache wache;
     return RUN_ALL_TESTS();
 }

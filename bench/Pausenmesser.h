@@ -1,6 +1,6 @@
 #pragma once
 // Measures how long the window thread is held: a 10 ms timer on it notes the longest time between
-// two of its ticks while the event loop runs. For reports, never for a pass or fail.
+// two of its ticks while the event loop runs.
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -17,8 +17,9 @@ public:
             laengste_ = std::max(laengste_, seit_.restart());
         });
     }
-    // Runs the window's event loop for ms milliseconds, the timer ticking.
-    void Laufen_Lassen(int ms)
+    // Runs the window's event loop for ms milliseconds, or until fertig holds, the timer ticking.
+    template <class Bedingung>
+    void Laufen_Lassen(int ms, Bedingung fertig)
     {
         if (!takt_.isActive()) {
             seit_.start();
@@ -26,7 +27,22 @@ public:
         }
         QEventLoop schleife;
         QTimer::singleShot(ms, &schleife, &QEventLoop::quit);
+        QTimer nachsehen;
+        QObject::connect(&nachsehen, &QTimer::timeout, &schleife, [&] {
+            if (fertig()) schleife.quit();
+        });
+        nachsehen.start(5);
         schleife.exec();
+    }
+    void Laufen_Lassen(int ms)
+    {
+        Laufen_Lassen(ms, [] { return false; });
+    }
+    // Starts the measurement anew.
+    void Zuruecksetzen()
+    {
+        laengste_ = 0;
+        if (seit_.isValid()) seit_.restart();
     }
     // The longest time between two ticks, or from the start to the first, in milliseconds.
     qint64 Laengste() const { return laengste_; }
