@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -18,6 +19,13 @@ struct Ordnerstand {
 
     bool operator==(const Ordnerstand&) const = default;
 };
+
+// How a test failure shows it.
+inline void PrintTo(const Ordnerstand& stand, std::ostream* out)
+{
+    *out << "folder time " << stand.ordnerZeitNs;
+    for (const auto& [name, datei] : stand.dateien) *out << ", " << name << " (" << datei.first << ", " << datei.second << ")";
+}
 
 inline Ordnerstand Ordnerstand_Lesen(const std::filesystem::path& ordner)
 {
