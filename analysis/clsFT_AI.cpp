@@ -68,7 +68,7 @@ FT_AI_Ergebnis clsFT_AI::Starten(const std::string& abweichung, const std::strin
             Durchlaeufe(anzahlMax, ziel, anzeige);
         }
         common.Record(Text(359) + std::to_string(anzahlIFTR_));
-        common.Record(Text(250) + rt::SingleText(rt::Object(gMFE).Dichte_Experimentell()));
+        common.Record(Text(250) + ": " + rt::SingleText(rt::Object(gMFE).Dichte_Experimentell()) + " 1/nm³");
         common.Record(rt::TimeText() + Text(360));
         ergebnis.Sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         ergebnis.Meldung = Text(361) + "\n\n" + std::to_string(anzahlIFTR_) + " FFT´s in " +

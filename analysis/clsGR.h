@@ -6,6 +6,7 @@
 // truncation oscillations and the marking of its maxima; its files. Indices are 1-based.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -79,6 +80,9 @@ public:
     // The coordination number between the shell limits, by integration of the RDF (after the
     // Hoyer form). Limits are put in order and kept inside the G(r) range first.
     void KZ_Berechnen();
+    // True while the coordination number holds: it was integrated on this G(r) with the density
+    // and the limits in force now.
+    bool KZ_Gilt() const;
     // The coordination number of the mean density between the shell limits.
     void KZ_Berechnen_Hoyer();
     float KZ_Wert() const { return kz_; }
@@ -120,9 +124,11 @@ public:
     // G(r) from the project's curve file, r in the project's unit; a g(r) or n(r) file is offered
     // for conversion. False, with the previous G(r) kept, when the file gives no curve.
     bool Einlesen();
-    // Logs the density and the coordination number and writes the RDF (".rdf"), g(r) (".g_r") and
-    // local density (".rho") files whose save options are on; g(r) and the local density need an
-    // experimental density other than 0. True when at least one file was written.
+    // Writes the RDF (".rdf"), g(r) (".g_r") and local density (".rho") files whose save options
+    // are on; the three need an experimental density other than 0. The experimental density and,
+    // while it holds, the coordination number are logged before the files written, when a file
+    // was written or they differ from those the last save logged. True when at least one file
+    // was written.
     bool Speichern();
     // Replaces every value of G(r) and its extremes by a formula of y (the value); a formula that
     // fails at any of them is reported and changes nothing.
@@ -159,6 +165,18 @@ private:
     void Friedelpeaks_Markieren() const;
     // Makes g the whole G(r) with the stored extremes minimum and maximum (with the file members).
     void Kurve_Setzen(std::vector<float> g, float minimum, float maximum);
+    // The log lines of the density and the coordination number as a save gives them, untimed.
+    std::vector<std::string> Strukturwerte_Zeilen() const;
+
+    // What a coordination number was integrated over.
+    struct KZ_Grundlage {
+        std::vector<float> g;
+        float rho = 0.0f;
+        float r1 = 0.0f;
+        float r2 = 0.0f;
+        bool operator==(const KZ_Grundlage&) const = default;
+    };
+    KZ_Grundlage Grundlage_Jetzt() const;
 
     std::vector<float> g_;
     std::vector<float> ao_;
@@ -178,4 +196,7 @@ private:
     float r0_ = 0.0f;
     float r1_ = 0.0f;
     bool veraltet_ = false;
+    std::optional<KZ_Grundlage> kzGrundlage_;
+    // The structure values the last save logged.
+    std::vector<std::string> protokolliert_;
 };

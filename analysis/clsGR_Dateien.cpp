@@ -54,14 +54,12 @@ void Hinweis(int32_t text)
 
 std::string Zeile(float x, float y) { return SingleToStr(x) + "\t" + SingleToStr(y); }
 
-// Writes the lines as the result file of a curve kind and logs it with the text of that file;
-// false when nothing was written.
-bool Schreiben(int32_t kurve, const std::vector<std::string>& zeilen, int32_t text)
+// Writes the lines as the result file of a curve kind; when it was written, its log line (the text
+// of that file and its path, still without the time) joins the lines to log.
+void Schreiben(int32_t kurve, const std::vector<std::string>& zeilen, int32_t text, std::vector<std::string>& protokoll)
 {
     const std::string pfad = Ergebnisdatei::Schreiben(clsInput::ExtensionVonKurvenTyp(kurve), zeilen);
-    if (pfad.empty()) return false;
-    rt::Object(gCommon).Record(rt::NowText() + ": " + gLanguage->Caption(text) + ": " + pfad);
-    return true;
+    if (!pfad.empty()) protokoll.push_back(gLanguage->Caption(text) + ": " + pfad);
 }
 
 }
@@ -119,54 +117,71 @@ bool clsGR::Einlesen()
     }
 }
 
+std::vector<std::string> clsGR::Strukturwerte_Zeilen() const
+{
+    const auto text = [](int32_t nummer) { return gLanguage->Caption(nummer); };
+    std::vector<std::string> zeilen{text(242) + ": n = " +
+                                    zelo::FormatNumber(rt::Object(gMFE).Dichte_Experimentell(), 3) + " 1/nm³"};
+    // A coordination number is logged only while it belongs to the G(r), density and limits of the
+    // save: before any integration, or after a new G(r), there is none to tell.
+    if (KZ_Gilt()) {
+        zeilen.push_back(text(243));
+        zeilen.push_back(text(244) + zelo::FormatNumber(KZ_r1(), 3) + " nm " + text(245) +
+                         zelo::FormatNumber(KZ_r2(), 3) + " nm");
+        zeilen.push_back(text(246) + ": " + zelo::FormatNumber(KZ_Wert(), 2));
+    }
+    return zeilen;
+}
+
 bool clsGR::Speichern()
 {
     gError->AddFunctionToCallStack(kModul, "Speichern");
-    bool geschrieben = false;
+    std::vector<std::string> dateien;
     try {
-        const clsCommon& common = rt::Object(gCommon);
         const float rho = rt::Object(gMFE).Dichte_Experimentell();
-        const auto text = [](int32_t nummer) { return gLanguage->Caption(nummer); };
-        common.Record(rt::NowText() + ": " + text(242) + ": n = " + zelo::FormatNumber(rho, 3) + " 1/nm³");
-        common.Record(rt::NowText() + " " + text(243));
-        common.Record(text(244) + zelo::FormatNumber(KZ_r1(), 3) + " nm " + text(245) + zelo::FormatNumber(KZ_r2(), 3) +
-                      " nm");
-        common.Record(text(246) + ": " + zelo::FormatNumber(KZ_Wert(), 2));
         const int32_t n = Punkte();
-        if (n < 1) return false;
-
         const clsOptions& options = rt::Object(gOptions);
         const bool rdf = options.KurveSpeichern(KT_RDF);
         const bool gr = options.KurveSpeichern(KT_g_r);
         const bool dichte = options.KurveSpeichern(KT_Rho);
-        if (!rdf && !gr && !dichte) return false;
         // The three curves are made with the experimental density; without one they mean nothing.
-        if (!clsMFE::Dichte_Gueltig(rho)) {
+        if (n >= 1 && (rdf || gr || dichte) && !clsMFE::Dichte_Gueltig(rho)) {
             Hinweis(439);
-            return false;
+        } else if (n >= 1) {
+            if (rdf) {
+                std::vector<std::string> zeilen;
+                for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
+                Schreiben(KT_RDF, zeilen, 247, dateien);
+            }
+            if (gr) {
+                std::vector<std::string> zeilen{"0\t0"};
+                for (int32_t i = 2; i <= n; ++i)
+                    zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / (kVierPi * rho) / R(i) + 1.0)));
+                Schreiben(KT_g_r, zeilen, 248, dateien);
+            }
+            if (dichte) {
+                std::vector<std::string> zeilen{"0\t0"};
+                for (int32_t i = 2; i <= n; ++i)
+                    zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / kVierPi / R(i) + rho)));
+                // The local density has no log text of its own; it is logged as every other curve file.
+                Schreiben(KT_Rho, zeilen, 258, dateien);
+            }
         }
-        if (rdf) {
-            std::vector<std::string> zeilen;
-            for (int32_t i = 1; i <= n; ++i) zeilen.push_back(Zeile(R(i), RDF(i)));
-            geschrieben = Schreiben(KT_RDF, zeilen, 247);
+        // The values go into the log with the files they were saved with, and when they changed.
+        const clsCommon& common = rt::Object(gCommon);
+        const std::string zeit = rt::NowText();
+        std::vector<std::string> werte = Strukturwerte_Zeilen();
+        if (!dateien.empty() || werte != protokolliert_) {
+            common.Record(zeit + ": " + werte[0]);
+            if (werte.size() > 1) common.Record(zeit + " " + werte[1]);
+            for (size_t i = 2; i < werte.size(); ++i) common.Record(werte[i]);
+            protokolliert_ = std::move(werte);
         }
-        if (gr) {
-            std::vector<std::string> zeilen{"0\t0"};
-            for (int32_t i = 2; i <= n; ++i)
-                zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / (kVierPi * rho) / R(i) + 1.0)));
-            geschrieben = Schreiben(KT_g_r, zeilen, 248) || geschrieben;
-        }
-        if (dichte) {
-            std::vector<std::string> zeilen{"0\t0"};
-            for (int32_t i = 2; i <= n; ++i)
-                zeilen.push_back(Zeile(R(i), static_cast<float>(Y(i) / kVierPi / R(i) + rho)));
-            // The local density has no log text of its own; it is logged as every other curve file.
-            geschrieben = Schreiben(KT_Rho, zeilen, 258) || geschrieben;
-        }
+        for (const std::string& zeile : dateien) common.Record(zeit + ": " + zeile);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Speichern", error);
     }
-    return geschrieben;
+    return !dateien.empty();
 }
 
 void clsGR::WerteUmrechnen(const std::string& Formel)

@@ -47,6 +47,7 @@ void clsGR::KZ_Berechnen_Hoyer()
 void clsGR::KZ_Berechnen()
 {
     kz_ = 0.0f;
+    kzGrundlage_.reset();
     try {
         const int32_t n = Punkte();
         // The shell is integrated where G(r) is known.
@@ -85,10 +86,18 @@ void clsGR::KZ_Berechnen()
             kz += trapez(R(i2), r2, RDF(i2), rdfBei(r2));
         }
         kz_ = static_cast<float>(kz);
+        kzGrundlage_ = Grundlage_Jetzt();
     } catch (const rt::RuntimeError&) {
         kz_ = 0.0f;
     }
 }
+
+clsGR::KZ_Grundlage clsGR::Grundlage_Jetzt() const
+{
+    return {g_, static_cast<float>(Rho_Experimentell()), kzR1_, kzR2_};
+}
+
+bool clsGR::KZ_Gilt() const { return kzGrundlage_ && *kzGrundlage_ == Grundlage_Jetzt(); }
 
 std::string clsGR::KZ() const { return zelo::FormatNumber(kz_, 3); }
 

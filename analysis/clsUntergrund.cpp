@@ -211,17 +211,16 @@ void clsUntergrund::Speichern() const
 {
     gError->AddFunctionToCallStack(kModul, "Speichern");
     if (Anzahl() == 0) return;
-    Protokoll(gLanguage->Caption(278) + ": " + std::to_string(Anzahl()));
 
     // Up to three support points give no fitted background to write.
+    std::string untergrund;
     if (gOptions->KurveSpeichern(KT_UG) && spline_.Fit_Punkte() > 0) {
         std::vector<float> fitX, fitY;
         for (int32_t i = 1; i <= spline_.Fit_Punkte(); ++i) {
             fitX.push_back(x(i));
             fitY.push_back(Y(i));
         }
-        if (const std::string pfad = Schreibe(".ug", fitX, fitY, SingleToStr); !pfad.empty())
-            Protokoll(gLanguage->Caption(279) + ": " + pfad);
+        untergrund = Schreibe(".ug", fitX, fitY, SingleToStr);
     }
     // The support points are read back as points ("öffnen"): every digit of them is written.
     const std::string stuetzstellen =
@@ -232,6 +231,10 @@ void clsUntergrund::Speichern() const
         for (const float y : uy_) dy.push_back(kFehler * y);
         fehler = Schreibe(".ugf", ux_, dy, SingleToStr_Exakt);
     }
+    // The count goes with the files it was saved with; a save that wrote none of them logs nothing.
+    if (untergrund.empty() && stuetzstellen.empty() && fehler.empty()) return;
+    Protokoll(gLanguage->Caption(278) + ": " + std::to_string(Anzahl()));
+    if (!untergrund.empty()) Protokoll(gLanguage->Caption(279) + ": " + untergrund);
     if (!stuetzstellen.empty()) Protokoll(gLanguage->Caption(280) + ": " + stuetzstellen);
     if (!fehler.empty()) Protokoll(gLanguage->Caption(281) + ": " + fehler);
 }

@@ -36,7 +36,8 @@ public:
     void Clear();
     // Deletes the support point nearest to x among the two around it; nothing left of the first.
     void Loesche_Punkt(float x);
-    // Writes the files whose save options are on (the fitted background only when there is one).
+    // Writes the files whose save options are on (the fitted background only when there is one)
+    // and logs them with the number of support points, when a file was written.
     void Speichern() const;
     // Appends a support point and fits again.
     void Plus_Punkt(float x, float Y);

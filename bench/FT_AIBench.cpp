@@ -1,5 +1,6 @@
 // One pass of the automatic transform on an I(K) of 1500 points with a transform of 14 bits:
 // back-transform, cut-off to the next zero, forward transform and the density line by rule 2.
+#include "BenchGR.h"
 #include "BenchUmgebung.h"
 #include "analysis/FT_AI_Regeln.h"
 #include "analysis/clsFFT.h"
@@ -19,15 +20,7 @@ void BM_FT_AI_Durchlauf(benchmark::State& state)
 {
     BenchUmgebung umgebung;
     gOptions->setFFT_Bits(14);
-    gFFT->SetupFFT();
-    // A damped oscillation like the I(K) of a liquid metal.
-    gIK->setPunkte(kPunkte);
-    for (int32_t i = 2; i <= kPunkte; ++i) {
-        const double K = (i - 1) * 0.1;
-        gIK->Set_Y(i, float(std::exp(-K / 40.0) * std::sin(2.7 * K) * 2.0));
-    }
-    gIK->setFTR_Index(kPunkte - 100);
-    if (!gGR->Berechnen()) state.SkipWithError("no G(r)");
+    if (!Fluessigmetall_GR(kPunkte)) state.SkipWithError("no G(r)");
     clsFT_AI lauf;
 
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include "curves/Ergebnisdatei.h"
 
+#include "core/Dateistand.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -17,6 +19,40 @@ constexpr int32_t kOrdnerNichtBeschreibbar = 480;
 constexpr int32_t kDateienNichtGeschrieben = 481;
 
 Ergebnisdatei::Vorgang* laufend = nullptr;
+
+// What the project wrote last into a file, and the file as that write left it.
+struct Letzter_Stand {
+    std::string inhalt;
+    Dateistand stand;
+};
+
+std::map<std::string, Letzter_Stand>& Geschriebene()
+{
+    static std::map<std::string, Letzter_Stand> geschriebene;
+    return geschriebene;
+}
+
+// True when writing inhalt to pfad would change nothing: the project wrote these bytes there last,
+// and nobody has deleted, replaced or changed the file since.
+bool Unveraendert(const std::string& pfad, const std::string& inhalt)
+{
+    const auto eintrag = Geschriebene().find(pfad);
+    return eintrag != Geschriebene().end() && eintrag->second.inhalt == inhalt &&
+           Dateistand_Lesen(pfad) == eintrag->second.stand;
+}
+
+void Merken(const std::string& pfad, std::string inhalt)
+{
+    if (const auto stand = Dateistand_Lesen(pfad))
+        Geschriebene()[pfad] = {std::move(inhalt), *stand};
+    else
+        Geschriebene().erase(pfad);
+}
+
+bool Enthaelt(const std::vector<std::string>& pfade, const std::string& pfad)
+{
+    return std::find(pfade.begin(), pfade.end(), pfad) != pfade.end();
+}
 
 std::string Mit_Grund(const std::string& pfad, int fehler) { return pfad + " (" + std::strerror(fehler) + ")"; }
 
@@ -66,16 +102,24 @@ std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::ve
     }
     const clsCommon& common = rt::Object(gCommon);
     const std::string pfad = common.Ordner() + common.Dateiname() + extension;
-    if (laufend && std::find(laufend->geschrieben_.begin(), laufend->geschrieben_.end(), pfad) !=
-                       laufend->geschrieben_.end())
+    if (laufend && (Enthaelt(laufend->geschrieben_, pfad) || Enthaelt(laufend->aktuell_, pfad))) return "";
+    std::string inhalt = clsFileHandler::TextContent(zeilen);
+    if (Unveraendert(pfad, inhalt)) {
+        if (laufend) laufend->aktuell_.push_back(pfad);
         return "";
-    if (const int fehler = clsFileHandler::WriteTextFile(pfad, zeilen); fehler != 0) {
+    }
+    if (const int fehler = clsFileHandler::WriteTextFile(pfad, inhalt); fehler != 0) {
+        // What the file holds now is not known for certain: the next save writes it.
+        Geschriebene().erase(pfad);
         if (laufend)
             laufend->fehler_.push_back(Mit_Grund(pfad, fehler));
         else
             Dateien_Melden({Mit_Grund(pfad, fehler)});
         return "";
     }
+    Merken(pfad, std::move(inhalt));
     if (laufend) laufend->geschrieben_.push_back(pfad);
     return pfad;
 }
+
+void Ergebnisdatei::Vergessen() { Geschriebene().clear(); }

@@ -3,6 +3,8 @@
 // into the project's results folder, under the project's name and the curve's extension. A file is
 // written whole or not at all. A file that cannot be written is told with its path and the reason;
 // during a save of the results (Vorgang) those are gathered into one message at its end.
+// Writing a file syncs it to disk, which takes long on a network folder; so a file that still holds,
+// untouched, exactly what the project last wrote there is not written again.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,6 +24,8 @@ public:
         Vorgang& operator=(const Vorgang&) = delete;
 
         int32_t Geschrieben() const { return static_cast<int32_t>(geschrieben_.size()); }
+        // Files that were not written because they hold already what this save would write.
+        int32_t Aktuell() const { return static_cast<int32_t>(aktuell_.size()); }
         // One "path (reason)" line per file that could not be written.
         const std::vector<std::string>& Fehler() const { return fehler_; }
         // Tells the failures of files in one message; true when there were none, and the folder
@@ -31,6 +35,7 @@ public:
     private:
         friend class Ergebnisdatei;
         std::vector<std::string> geschrieben_;
+        std::vector<std::string> aktuell_;
         std::vector<std::string> fehler_;
         // Whether the folder was made ready; none until a file needs it.
         std::optional<bool> ordnerBereit_;
@@ -43,7 +48,11 @@ public:
 
     // Writes zeilen (UTF-8; on disk Windows-1252 lines ended by CR LF) as Ordner & Dateiname &
     // extension. Returns the path written, or "" when nothing was written: after a failure (told
-    // at once, or gathered by the running save), because the running save found no folder ready, or
-    // because this save has written that file already.
+    // at once, or gathered by the running save), because the running save found no folder ready,
+    // because this save has written that file already, or because the file is up to date: this
+    // project wrote these very bytes there last, and the file is still as that write left it.
     static std::string Schreiben(const std::string& extension, const std::vector<std::string>& zeilen);
+
+    // A new project: whatever it writes is written, whatever lies on disk.
+    static void Vergessen();
 };

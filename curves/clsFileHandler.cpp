@@ -190,11 +190,16 @@ void clsFileHandler::WriteLine(const std::string& strValue)
     output_.Write(TextLine(strValue));
 }
 
-int clsFileHandler::WriteTextFile(const std::string& path, const std::vector<std::string>& lines)
+std::string clsFileHandler::TextContent(const std::vector<std::string>& lines)
 {
-    if (const int error = OutputRefused(path); error != 0) return error;
     std::string content;
     for (const auto& line : lines) content += TextLine(line);
+    return content;
+}
+
+int clsFileHandler::WriteTextFile(const std::string& path, std::string_view content)
+{
+    if (const int error = OutputRefused(path); error != 0) return error;
     return AtomicFile::WriteWhole(path, content);
 }
 

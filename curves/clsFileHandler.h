@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class clsFileHandler {
@@ -54,10 +55,12 @@ public:
     bool ReadLine(std::string& line, size_t maxBytes);
     // Writes one line and CR LF to a file open for output; a write failure is reported on closing.
     void WriteLine(const std::string& strValue);
-    // Replaces the text file at path (whose folder must exist) by lines, whole or not at all, as an
-    // output file opened, written line by line and closed would; returns 0 or the errno, reporting
-    // nothing, so that the caller can say which file failed and why.
-    static int WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
+    // The bytes of a text file of lines, as an output file written line by line holds them.
+    static std::string TextContent(const std::vector<std::string>& lines);
+    // Replaces the file at path (whose folder must exist) by content (see TextContent), whole or
+    // not at all; returns 0 or the errno, reporting nothing, so that the caller can say which file
+    // failed and why.
+    static int WriteTextFile(const std::string& path, std::string_view content);
     // True at the end of a file open for input or binary access, and whenever nothing can be read.
     bool FileEnd();
 

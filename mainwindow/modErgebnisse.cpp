@@ -16,7 +16,7 @@
 
 namespace {
 
-// True when something was written and nothing failed.
+// True when every file is written or up to date, there was one at least, and nothing failed.
 bool Ergebnisse_Speichern()
 {
     Ergebnisdatei::Vorgang vorgang;
@@ -30,7 +30,7 @@ bool Ergebnisse_Speichern()
         gr.Speichern();
     }
     rt::Object(gFMK).Speichern();
-    return vorgang.Melden() && vorgang.Geschrieben() > 0;
+    return vorgang.Melden() && vorgang.Geschrieben() + vorgang.Aktuell() > 0;
 }
 
 }

@@ -15,6 +15,7 @@
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "curves/Ergebnisdatei.h"
 #include "curves/clsCalc.h"
 #include "curves/clsSSC.h"
 #include "curves/clsSpline.h"
@@ -300,6 +301,8 @@ void Datei_Einlesen_Endgueltig()
             rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
+        // The files of an earlier project under the same name are no results of this one.
+        Ergebnisdatei::Vergessen();
         // The previous project's tools and panels must not stand over a curve that failed to load,
         // and every project starts with the tools of a first one.
         clsWerkzeuge& w = Schritte().Werkzeuge;

@@ -140,3 +140,20 @@ TEST_F(UntergrundSpeichern, OnlyChosenKindsAndOnlyWrittenFilesAreLogged)
     EXPECT_EQ(Zeilen(Datei(".ugs")).size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(Datei(".ug")));
 }
+
+TEST_F(UntergrundSpeichern, ASaveWithNothingChangedWritesAndLogsNothing)
+{
+    gUntergrund->Speichern();
+    ASSERT_TRUE(Geloggt("Untergrundstützstellen: 6"));
+    const auto stand = std::filesystem::last_write_time(Datei(".ugs"));
+    seam.logLines.clear();
+    gUntergrund->Speichern();
+    EXPECT_TRUE(seam.logLines.empty()) << "no count without the files it goes with";
+    EXPECT_EQ(std::filesystem::last_write_time(Datei(".ugs")), stand);
+
+    // Another point changes the files, and the count comes with them again.
+    gUntergrund->Plus_Punkt(14.0f, Gerade(14.0f));
+    gUntergrund->Speichern();
+    EXPECT_TRUE(Geloggt("Untergrundstützstellen: 7"));
+    EXPECT_TRUE(Geloggt("Untergrundstützstellen gespeichert"));
+}

@@ -1,11 +1,13 @@
-// G(r) from curve files with the g(r) and n(r) recognition at its bounds, the result files and
-// their guard against a density of 0.
+// G(r) from curve files with the g(r) and n(r) recognition at its bounds, the result files, their
+// guard against a density of 0 and the structure values their save logs.
 #include "QuellenFixture.h"
 #include "SynthetischeStruktur.h"
 
 #include "core/KurvenTyp.h"
+#include "core/RegionalFormat.h"
 #include "core/modString.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -122,4 +124,53 @@ TEST_F(GRDateienTest, DensityOfZeroWritesNoRelativeCurve)
     EXPECT_FALSE(gGR->Speichern());
     EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_FALSE(std::filesystem::exists(Ergebnisdatei(".rdf")));
+}
+
+TEST_F(GRDateienTest, TheLogTellsTheCoordinationNumberOnlyWhileItHolds)
+{
+    ASSERT_TRUE(Read(-2.0));
+    gMFE->setDichte_Experimentell(50.0f);
+    for (const int32_t kind : {KT_g_r, KT_RDF, KT_Rho}) gOptions->setKurveSpeichern(kind, true);
+    const auto geloggt = [this](const std::string& teil) {
+        return std::count_if(seam.logLines.begin(), seam.logLines.end(),
+                             [&](const std::string& z) { return z.find(teil) != std::string::npos; });
+    };
+
+    // Before any integration the save tells the density and its files, and no coordination number.
+    seam.logLines.clear();
+    EXPECT_TRUE(gGR->Speichern());
+    EXPECT_EQ(geloggt("experimentell bestimmte Teilchenzahldichte: n = 50.000 1/nm³"), 1);
+    EXPECT_EQ(geloggt("RDF gespeichert"), 1);
+    EXPECT_EQ(geloggt("Koordinationszahl"), 0);
+    EXPECT_EQ(geloggt("Integration von"), 0);
+
+    // The same save again has nothing new to tell or to write.
+    seam.logLines.clear();
+    EXPECT_FALSE(gGR->Speichern());
+    EXPECT_TRUE(seam.logLines.empty());
+
+    // An integration is told by the next save, with its limits and value, though no file changes.
+    gGR->setKZ_r1(0.1f);
+    gGR->setKZ_r2(0.3f);
+    gGR->KZ_Berechnen();
+    seam.logLines.clear();
+    EXPECT_FALSE(gGR->Speichern());
+    const std::vector<std::string> erwartet = {"Integration von 0.100 nm bis 0.300 nm",
+                                               "berechnete Koordinationszahl: " + zelo::FormatNumber(gGR->KZ_Wert(), 2)};
+    ASSERT_EQ(seam.logLines.size(), 4u);
+    EXPECT_TRUE(seam.logLines[1].ends_with(" Koordinationszahl bestimmt:"));
+    EXPECT_EQ(std::vector(seam.logLines.begin() + 2, seam.logLines.end()), erwartet);
+
+    // A moved limit or another G(r) leave the number without its integration: it is not told.
+    gGR->setKZ_r1(0.2f);
+    seam.logLines.clear();
+    gGR->Speichern();
+    EXPECT_EQ(geloggt("Koordinationszahl"), 0);
+    gGR->setKZ_r1(0.1f);
+    gGR->KZ_Berechnen();
+    ASSERT_TRUE(Read(-3.0));
+    seam.logLines.clear();
+    EXPECT_TRUE(gGR->Speichern());
+    EXPECT_EQ(geloggt("RDF gespeichert"), 1);
+    EXPECT_EQ(geloggt("Koordinationszahl"), 0);
 }

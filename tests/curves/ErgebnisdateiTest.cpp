@@ -1,11 +1,14 @@
-// The result-file writer: whole files in the program's file encoding, each file once per save, and
-// failures told with path and reason, together at the end of a save.
+// The result-file writer: whole files in the program's file encoding, each file once per save, a
+// file that is up to date not again, and failures told with path and reason, together at the end
+// of a save.
 #include "curves/Ergebnisdatei.h"
 
 #include "CurvesTest.h"
 #include "support/OrdinaryUser.h"
+#include "support/Ordnerstand.h"
 
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
@@ -71,4 +74,53 @@ TEST_F(ErgebnisdateiTest, AReadOnlyFileStaysAsItIsAndTheReasonIsTold)
     });
     EXPECT_EQ(ergebnis, Pfad(".ik") + " (Permission denied)");
     EXPECT_EQ(ReadFile(Pfad(".ik")), "alt\r\n");
+}
+
+TEST_F(ErgebnisdateiTest, AFileStillAsTheProjectWroteItIsNotWrittenAgain)
+{
+    const auto speichern = [](const std::string& inhalt) {
+        Ergebnisdatei::Vorgang vorgang;
+        const std::string pfad = Ergebnisdatei::Schreiben(".ik", {inhalt});
+        EXPECT_TRUE(vorgang.Melden());
+        return std::tuple(pfad, vorgang.Geschrieben(), vorgang.Aktuell());
+    };
+    ASSERT_EQ(speichern("1\t2"), std::tuple(Pfad(".ik"), 1, 0));
+    const Ordnerstand vorher = Ordnerstand_Lesen(ordner);
+    EXPECT_EQ(speichern("1\t2"), std::tuple(std::string(), 0, 1)) << "up to date";
+    EXPECT_EQ(Ordnerstand_Lesen(ordner), vorher) << "nothing was made, replaced or synced";
+
+    EXPECT_EQ(speichern("3\t4"), std::tuple(Pfad(".ik"), 1, 0)) << "another content";
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "3\t4\r\n");
+
+    // What the user did to the file since is undone: changed (even to the same size), or deleted.
+    std::ofstream(Pfad(".ik"), std::ios::binary) << "3\t5\r\n";
+    EXPECT_EQ(speichern("3\t4"), std::tuple(Pfad(".ik"), 1, 0));
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "3\t4\r\n");
+    std::filesystem::remove(Pfad(".ik"));
+    EXPECT_EQ(speichern("3\t4"), std::tuple(Pfad(".ik"), 1, 0));
+    EXPECT_EQ(ReadFile(Pfad(".ik")), "3\t4\r\n");
+
+    // A new project writes its files, whatever an earlier one left under the same name.
+    Ergebnisdatei::Vergessen();
+    EXPECT_EQ(speichern("3\t4"), std::tuple(Pfad(".ik"), 1, 0));
+}
+
+TEST_F(ErgebnisdateiTest, AFailedWriteIsTriedAgainAndTheSaveCountsOnlyWhatIsOnDisk)
+{
+    ASSERT_TRUE(Ergebnisdatei::Ordner_Bereit());
+    ASSERT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), Pfad(".ug"));
+    std::filesystem::remove(Pfad(".ug"));
+    std::filesystem::create_directory(Pfad(".ug"));
+    {
+        Ergebnisdatei::Vorgang vorgang;
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "");
+        EXPECT_EQ(vorgang.Aktuell(), 0) << "the file is not there";
+        EXPECT_FALSE(vorgang.Melden());
+    }
+    std::filesystem::remove(Pfad(".ug"));
+    Ergebnisdatei::Vorgang vorgang;
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), Pfad(".ug"));
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "") << "once per save";
+    EXPECT_EQ(vorgang.Geschrieben() + vorgang.Aktuell(), 1);
+    EXPECT_TRUE(vorgang.Melden());
 }

@@ -10,6 +10,8 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
+#include "core/RegionalFormat.h"
+#include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -25,9 +27,12 @@
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
+#include "panels/conExtras.h"
+#include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
 #include "panels/conFit.h"
 #include "panels/conUG.h"
+#include "support/Ordnerstand.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
 #include "support/TestWorld.h"
@@ -278,6 +283,12 @@ protected:
         stamm = (env.Root() / "probe1" / "probe").string();
     }
     bool Gibt(const char* endung) const { return std::filesystem::exists(stamm + endung); }
+    // Log lines that hold the text.
+    size_t Geloggt(const std::string& text) const
+    {
+        return static_cast<size_t>(std::count_if(seam.logLines.begin(), seam.logLines.end(),
+                                                 [&](const std::string& z) { return z.find(text) != std::string::npos; }));
+    }
     // Log lines that name the file as written.
     size_t Protokolliert(const char* endung) const
     {
@@ -294,14 +305,13 @@ TEST_F(ErgebnisTest, SaveWritesTheFileOfEveryTickedResultAsItIsInMemory)
 {
     for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
     Bis_Nc();
-    seam.logLines.clear();
     seam.messages.clear();
     Drueck(2);  // the toolbar's "Projekt speichern"
     EXPECT_TRUE(gGespeichert);
     EXPECT_EQ(gCommon->Ordner(), (env.Root() / "probe1").string() + "/");
     for (const char* endung : kBeimSpeichern) {
         EXPECT_TRUE(Gibt(endung)) << endung;
-        EXPECT_EQ(Protokolliert(endung), 1u) << endung << ": written and logged once";
+        EXPECT_EQ(Protokolliert(endung), 1u) << endung << ": written and logged once, when Nc was entered";
     }
     for (const char* endung : kBeimEntstehen) EXPECT_TRUE(Gibt(endung)) << endung;
     for (const char* endung : {".f_r", ".uge", ".elb"}) EXPECT_FALSE(Gibt(endung)) << endung;
@@ -363,6 +373,8 @@ TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
     gGespeichert = false;  // as a changed result leaves it
     std::filesystem::remove(stamm + ".ug");
     std::filesystem::create_directory(stamm + ".ug");
+    // The others are gone too, so that they must be written past the failure.
+    for (const char* endung : {".ugs", ".ik", ".Gr", ".g_r", ".rdf", ".rho"}) std::filesystem::remove(stamm + endung);
     seam.logLines.clear();
     Drueck(2);
     ASSERT_EQ(seam.messages.size(), 1u);
@@ -393,4 +405,63 @@ TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
     seam.answers = {zelo::MsgResult::Yes};
     gfrmMain->close();
     EXPECT_TRUE(Gibt(".ug"));
+}
+
+TEST_F(ErgebnisTest, NcAndExtrasWriteOnlyWhatChangedAndTheLogTellsWhatWasDone)
+{
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
+    Bis_Nc();
+    ASSERT_TRUE(Gibt(".rdf"));
+    EXPECT_EQ(Geloggt(gLanguage->Caption(244)), 0u) << "Nc was entered before any shell was integrated";
+    EXPECT_EQ(Geloggt(gLanguage->Caption(246)), 0u);
+
+    // A second click on Nc: the results are as written, only the shell integrated since is told.
+    const std::filesystem::path ordner = env.Root() / "probe1";
+    const Ordnerstand geschrieben = Ordnerstand_Lesen(ordner);
+    seam.logLines.clear();
+    Drueck(17);
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_EQ(Ordnerstand_Lesen(ordner), geschrieben) << "no file written or synced";
+    EXPECT_EQ(Geloggt("gespeichert"), 0u);
+    EXPECT_EQ(Geloggt(gLanguage->Caption(244) + zelo::FormatNumber(gGR->KZ_r1(), 3) + " nm"), 1u);
+    EXPECT_EQ(Geloggt(gLanguage->Caption(246) + ": " + zelo::FormatNumber(gGR->KZ_Wert(), 2)), 1u);
+
+    // Extras with nothing changed: nothing written, nothing logged, still saved.
+    seam.logLines.clear();
+    Drueck(18);
+    ASSERT_EQ(gSchritt, ST_Extras);
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_EQ(Ordnerstand_Lesen(ordner), geschrieben);
+    EXPECT_TRUE(seam.logLines.empty());
+
+    // A file the user deleted comes back, the others stay as they are.
+    std::filesystem::remove(stamm + ".g_r");
+    QTest::mouseClick(gfrmMain->conExtras1->cmdZurueck, Qt::LeftButton);
+    ASSERT_EQ(gSchritt, ST_GR);
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_TRUE(Gibt(".g_r"));
+    EXPECT_EQ(Protokolliert(".g_r"), 1u);
+    Ordnerstand ohneGr = Ordnerstand_Lesen(ordner), vorher = geschrieben;
+    ohneGr.dateien.erase("probe.g_r");
+    vorher.dateien.erase("probe.g_r");
+    EXPECT_EQ(ohneGr.dateien, vorher.dateien);
+
+    // The automatic transform makes a new G(r): the next save writes its files and tells the density
+    // they were made with, not the coordination number of the G(r) before.
+    Drueck(16);
+    Drueck(20);
+    ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
+    seam.logLines.clear();
+    QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
+    const std::string dichte = gLanguage->Caption(250) + ": ";
+    EXPECT_EQ(Geloggt(dichte + rt::SingleText(gMFE->Dichte_Experimentell()) + " 1/nm³"), 1u);
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_EQ(Protokolliert(".rdf"), 1u);
+    EXPECT_EQ(Geloggt(gLanguage->Caption(242) + ": n = " + zelo::FormatNumber(gMFE->Dichte_Experimentell(), 3)), 1u);
+    EXPECT_EQ(Geloggt(gLanguage->Caption(246)), 0u) << "no shell integrated on this G(r)";
+    const auto rdf = Paare(stamm + ".rdf");
+    ASSERT_EQ(rdf.size(), size_t(gGR->Punkte()));
+    EXPECT_LT(Abweichung(rdf, [](int32_t i) { return gGR->R(i); }, [](int32_t i) { return gGR->RDF(i); }), 1e-6);
 }
