@@ -51,3 +51,12 @@ bool Daempfe(int32_t Art, const std::vector<float>& y0, int32_t F, float dK, std
     for (int32_t i = F + 1; i <= n; ++i) set(i, 0.0);
     return true;
 }
+
+int32_t Daempfung_Hindernis(int32_t Art)
+{
+    switch (Art) {
+    case DA_Exp: return 600;
+    case DA_Lorch_Shifted: return 601;
+    default: return 0;
+    }
+}

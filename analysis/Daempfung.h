@@ -21,3 +21,8 @@ inline constexpr int32_t kLorchShiftedPunkte = 100;
 // untouched, when the kind cannot damp this curve: shifted Lorch with F ≤ 101, exponential
 // damping whose end value is 0, negative or already below 0.001 / K(F), or F = 1; any other kind.
 bool Daempfe(int32_t Art, const std::vector<float>& y0, int32_t F, float dK, std::vector<float>& y, double& b);
+
+// The number of the text that says why kind Art cannot damp a curve (exponential damping: K·I(K)
+// at the cut-off not above 0.001; shifted Lorch: too few points before the cut-off); 0 for a kind
+// that is no damping at all.
+int32_t Daempfung_Hindernis(int32_t Art);

@@ -166,7 +166,11 @@ void clsIK::setParabel_Index(int32_t value)
 
 void clsIK::setFTR_Index(int32_t value)
 {
-    ftrIndex_ = std::clamp(value, std::min(2, n_), n_);
+    const int32_t F = std::clamp(value, std::min(2, n_), n_);
+    if (F != ftrIndex_ && !Abbruchstelle_Nachfuehren(F)) {
+        Ablehnen({Daempfung_Hindernis(daempfung_), 603});
+        return;
+    }
     Index_Geaendert();
 }
 
@@ -217,7 +221,12 @@ void clsIK::Daempfen(int32_t Art)
     gGespeichert = false;
     try {
         double b = 0.0;
-        if (!Daempfung_Anwenden(Art, b)) return;
+        if (n_ == 0) return;
+        if (!Daempfung_Anwenden(Art, b)) {
+            // A kind that is no damping at all has nothing to explain.
+            if (Daempfung_Hindernis(Art) != 0) Ablehnen({Daempfung_Hindernis(Art), 602});
+            return;
+        }
         if (Art == DA_Lorch || Art == DA_Lorch_Shifted) Protokoll(rt::TimeText() + ": Lorch - Dämpfung");
         if (Art == DA_Exp) {
             Protokoll(rt::TimeText() + ": Exponentielle Dämpfung");
@@ -241,14 +250,42 @@ bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
 {
     if (n_ == 0 || !Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return false;
     daempfung_ = Art;
-    MittelRegel mittel;
-    for (int32_t i = 2; i <= n_; ++i) mittel.Add(y_[static_cast<size_t>(i - 1)]);
     y2_ = y_;
     yRTR_ = y_;
+    Gedaempft_Nachrechnen();
+    return true;
+}
+
+bool clsIK::Abbruchstelle_Nachfuehren(int32_t F)
+{
+    // Without a damping nothing depends on the cut-off.
+    if (daempfung_ == DA_Keine) {
+        ftrIndex_ = F;
+        return true;
+    }
+    std::vector<float> gedaempft = y_;
+    double b = 0.0;
+    if (!Daempfe(daempfung_, y0_, F, gOptions->Delta_k(), gedaempft, b)) return false;
+    ftrIndex_ = F;
+    // The measured and the back-transformed forms change by what the damping changes, so that the
+    // back-transforms' share in them stays.
+    for (size_t k = 0; k < gedaempft.size(); ++k) {
+        const double aenderung = double(gedaempft[k]) - y_[k];
+        y2_[k] = static_cast<float>(y2_[k] + aenderung);
+        yRTR_[k] = static_cast<float>(yRTR_[k] + aenderung);
+    }
+    y_ = std::move(gedaempft);
+    Gedaempft_Nachrechnen();
+    return true;
+}
+
+void clsIK::Gedaempft_Nachrechnen()
+{
+    MittelRegel mittel;
+    for (int32_t i = 2; i <= n_; ++i) mittel.Add(y_[static_cast<size_t>(i - 1)]);
     Parabel_Berechnen();
     // The damped kinds are averaged over the transformed range, which ends at the cut-off.
-    mittelwert_ = static_cast<float>(mittel.Summe() / (Art == DA_Keine ? n_ : ftrIndex_));
-    return true;
+    mittelwert_ = static_cast<float>(mittel.Summe() / (daempfung_ == DA_Keine ? n_ : ftrIndex_));
 }
 
 std::vector<float> clsIK::Wie_Gedaempft(std::vector<float> y) const

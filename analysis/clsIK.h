@@ -63,7 +63,8 @@ public:
     void setParabel_Index(int32_t value);
     // Writes the back-transformed I(K) (".ik") and, when chosen, K·I(K) (".ikk").
     void Speichern() const;
-    // Damps the undamped I(K) by kind Art (Daempfung) up to FTR_Index and sets it to 0 above.
+    // Damps the undamped I(K) by kind Art (Daempfung) up to FTR_Index and sets it to 0 above; a
+    // kind that cannot damp it leaves the damping in force, with a message.
     void Daempfen(int32_t Art);
     // The damping in force: the kind of the last damping that could damp, none for a new curve.
     int32_t Daempfung() const { return daempfung_; }
@@ -73,7 +74,8 @@ public:
     // the number density rho in atoms per nm³ (0 when unknown). False, with a message and the
     // previous I(K) kept, when the inputs cannot give one.
     bool Berechnen(float rho);
-    // Last index that the transform takes (2 to Punkte).
+    // Last index that the transform takes (2 to Punkte). The damping in force follows a new
+    // cut-off; where it cannot damp I(K) for it, the cut-off stays, with a message.
     int32_t FTR_Index() const { return ftrIndex_; }
     void setFTR_Index(int32_t value);
     // First index that the transform takes (1 to FTR_Index - 1).
@@ -119,6 +121,12 @@ private:
     // and Art in force; false, with nothing changed, when the kind cannot damp Y_0. b receives the
     // exponential constant.
     bool Daempfung_Anwenden(int32_t Art, double& b);
+    // Moves the cut-off to F: Y becomes Y_0 damped for F by the damping in force, and Y_2 and Y_RTR
+    // keep what the back-transforms added to them. False, with nothing changed, when that kind
+    // cannot damp Y_0 at F.
+    bool Abbruchstelle_Nachfuehren(int32_t F);
+    // The mean and the low-K extrapolation of a newly damped Y.
+    void Gedaempft_Nachrechnen();
     // Every form of I(K) (Y, Y_0, Y_2, Y_RTR) becomes y, undamped: how every new curve starts.
     void Ungedaempft_Setzen(std::vector<float> y);
     void Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const;

@@ -369,7 +369,13 @@ bool DiagrammMaus::IK_Ausfuehren(int16_t Button, int16_t Shift, float X)
     } else {
         ik.setFTR_Index(index);
     }
-    if (!display_.IsPreview() && gGrafik) gGrafik->Update_Grafik();
+    if (!display_.IsPreview() && gGrafik) {
+        // The damping follows the cut-off: its curves are drawn anew, not only the marks.
+        if (Button == kRechts)
+            gGrafik->Zeichne(true);
+        else
+            gGrafik->Update_Grafik();
+    }
     Info(6);
     return true;
 }

@@ -245,7 +245,17 @@ void conFTR::Daempfung_Anwenden()
 {
     // "nicht gedämpft" too: a damping of any kind also fits the low-K model, which the computation
     // leaves at no index at all.
-    rt::Object(gIK).Daempfen(daempfung_);
+    Daempfen(daempfung_);
+}
+
+void conFTR::Daempfen(int32_t Art)
+{
+    clsIK& ik = rt::Object(gIK);
+    ik.Daempfen(Art);
+    if (ik.Punkte() == 0 || ik.Daempfung() == Art) return;
+    const QSignalBlocker still(cmbDaempfung);
+    daempfung_ = ik.Daempfung();
+    cmbDaempfung->setCurrentIndex(daempfung_);
 }
 
 void conFTR::ShowPeakBuilder(bool ShowIt)
@@ -308,7 +318,7 @@ void conFTR::cmbDaempfung_Click()
 {
     if (cmbDaempfung->currentIndex() < 0) return;
     daempfung_ = cmbDaempfung->currentData().toInt();
-    rt::Object(gIK).Daempfen(daempfung_);
+    Daempfen(daempfung_);
     ShowWindowPreview();
     if (gGrafik) gGrafik->Zeichne(true);
     emit IK_Geaendert();

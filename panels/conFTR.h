@@ -25,7 +25,8 @@ public:
     // Prepares and shows the panel for kind 6 (an I(K) a project starts from), 10 (the I(K) step)
     // or 7 (the G(r) step); any other kind hides it.
     void Zeigen(int32_t Kurve);
-    // A freshly computed I(K) takes the damping the list shows; the list itself is not touched.
+    // A freshly computed I(K) takes the damping the list shows; where that kind cannot damp it, the
+    // list shows the damping I(K) keeps.
     void Daempfung_Anwenden();
     void ShowPeakBuilder(bool ShowIt);
     void StyleUmstellen();
@@ -82,6 +83,9 @@ private:
     void I_K_Gruppe_Erstellen();
     void G_r_Gruppe_Erstellen();
     void cmbDaempfung_Click();
+    // Damps I(K) by kind Art; a kind that cannot damp it leaves the damping in force, which the
+    // list then shows.
+    void Daempfen(int32_t Art);
     void cmdWichtung_Click(int32_t Index);
     void cmdChi_Click(int32_t Index);
     void Ableitungen_Zeichnen();

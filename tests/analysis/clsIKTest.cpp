@@ -33,13 +33,26 @@ TEST_F(IKTest, LorchDampingOfAConstantAndShiftedLorchOnlyOnTheLastHundredPoints)
     EXPECT_NEAR(gIK->Y(251), 2.0 / kPi, 1e-6);
     EXPECT_EQ(gIK->Y(302), 0.0f);
 
-    // Without a hundred points before the cut-off there is nothing to taper.
-    SetIK(Konstant(400, 1.0f));
+    // Without a hundred points before the cut-off there is nothing to taper: the cut-off does not
+    // go there while the shifted Lorch damps, and the shifted Lorch is not taken there; each time
+    // one message says why and what stays.
+    const std::string zuWenige = gLanguage->Caption(601);
+    seam.messages.clear();
+    gIK->setFTR_Index(101);
+    EXPECT_EQ(gIK->FTR_Index(), 301);
+    EXPECT_NEAR(gIK->Y(251), 2.0 / kPi, 1e-6);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, zuWenige + "\r\n" + gLanguage->Caption(603));
+    gIK->Daempfen(DA_Keine);
     gIK->setFTR_Index(101);
     seam.logLines.clear();
+    seam.messages.clear();
     gIK->Daempfen(DA_Lorch_Shifted);
     EXPECT_EQ(gIK->Y(300), 1.0f);
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine);
     EXPECT_TRUE(seam.logLines.empty());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, zuWenige + "\r\n" + gLanguage->Caption(602));
 }
 
 TEST_F(IKTest, ExponentialDampingEndsAtAThousandthOfKOrNotAtAll)
@@ -114,12 +127,15 @@ TEST_F(IKTest, TheDampingInForceIsTheLastThatDampedAndEveryNewCurveStartsUndampe
     const std::vector<float> eins = gIK->Wie_Gedaempft(Konstant(gIK->Punkte(), 1.0f));
     EXPECT_NEAR(eins[400], 2.0 / kPi, 1e-6) << "K = 40 of a cut-off at 80";
     EXPECT_EQ(eins[801], 0.0f);
-    const float gedaempft = gIK->Y(401);
     // Beyond K = 100 the curve is 0: exponential damping cannot end there and changes nothing.
     gIK->setFTR_Index(1201);
+    const float gedaempft = gIK->Y(401);
+    seam.messages.clear();
     gIK->Daempfen(DA_Exp);
     EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
     EXPECT_EQ(gIK->Y(401), gedaempft);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(600) + "\r\n" + gLanguage->Caption(602));
 
     gIK->WerteUmrechnen("y");
     EXPECT_EQ(gIK->Daempfung(), DA_Keine) << "the converted curve is undamped";

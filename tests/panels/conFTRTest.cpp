@@ -69,6 +69,33 @@ TEST_F(FTR, AnIKToStartFromIsUndamped)
     EXPECT_EQ(gIK->Y(i), ungedaempft.Y(i));
 }
 
+TEST_F(FTR, ADampingThatCannotDampLeavesTheListOnTheDampingInForce)
+{
+    panel->Zeigen(KT_IK_Wichtung);
+    panel->cmbDaempfung->setCurrentIndex(DA_Lorch);
+    ASSERT_EQ(gIK->Daempfung(), DA_Lorch);
+    // A cut-off where K·I(K) is not above 0.001: exponential damping cannot end there.
+    std::vector<float> y0(size_t(gIK->Punkte()));
+    gIK->CopyArray_Ungedaempft(y0);
+    int32_t F = gIK->FTR_Index();
+    while (F > 2 && gIK->x(F) * y0[size_t(F - 1)] > 0.001f) --F;
+    gIK->setFTR_Index(F);
+    ASSERT_EQ(gIK->FTR_Index(), F);
+    std::vector<float> vorher(y0.size());
+    gIK->CopyArray(vorher);
+
+    seam.messages.clear();
+    panel->cmbDaempfung->setCurrentIndex(DA_Exp);
+    EXPECT_EQ(panel->cmbDaempfung->currentIndex(), DA_Lorch);
+    EXPECT_EQ(panel->Daempfung(), DA_Lorch);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    std::vector<float> nachher(y0.size());
+    gIK->CopyArray(nachher);
+    EXPECT_EQ(nachher, vorher);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(600) + "\r\n" + gLanguage->Caption(602));
+}
+
 TEST_F(FTR, WeightingCyclesAndShowsItsWholePerCent)
 {
     gIK->setWichtung(0.7f);

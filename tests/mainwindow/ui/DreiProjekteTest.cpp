@@ -2,8 +2,8 @@
 // spectrum through the whole road, then a folded curve file, then a ring image through the image
 // panel. Each start must look like the first start of a session: the same tools, "Weiter" on,
 // empty value labels, no panel, preview or mark of the previous project; previews opened in a
-// project show it as it stands; the damping chosen once holds for the next project's I(K); the
-// steps that wait for a click in the diagram say so; the extras step and the simulation panel lead
+// project show it as it stands; the damping chosen once holds for the next project's I(K) and
+// follows the cut-off set there, in the drawing, the values and the written file; the steps that wait for a click in the diagram say so; the extras step and the simulation panel lead
 // back to a working step; the saved mark tells the truth.
 #include "mainwindow/ui/frmMain.h"
 
@@ -28,6 +28,7 @@
 #include "graphics/DiagrammFlaeche.h"
 #include "graphics/frmSmall.h"
 #include "images/ui/conBeugung.h"
+#include "mainwindow/Wertanzeige.h"
 #include "mainwindow/modProjektEinstellungen.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
@@ -52,6 +53,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -60,6 +62,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <sstream>
 
 using namespace bedienung;
 
@@ -121,6 +124,11 @@ protected:
         for (int y = 0; y < bild.height(); ++y)
             for (int x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
         return n;
+    }
+    static QImage Ansicht_Hauptdiagramm()
+    {
+        QCoreApplication::processEvents();
+        return Diagramm().grab().toImage();
     }
     static void Bild(const std::string& name)
     {
@@ -204,6 +212,36 @@ protected:
         EXPECT_TRUE(gfrmMain->conFit1->isVisible());
     }
 
+    // From the raw spectrum by the step buttons to the I(K) over the true background.
+    void Bis_IK()
+    {
+        Drueck(23);
+        ASSERT_EQ(gSchritt, ST_Gefaltet);
+        Mitteln();
+        ASSERT_EQ(gSchritt, ST_JK);
+        Seitenfit();
+        Seitenfit_Uebernehmen();
+        ASSERT_EQ(gSchritt, ST_Fit_Fertig);
+        Drueck(23);
+        ASSERT_EQ(gSchritt, ST_UG);
+        for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
+        gfrmMain->conUG1->Aktualisieren();
+        Drueck(15);
+        ASSERT_EQ(gSchritt, ST_IK);
+    }
+    // The values of a written curve file, one a line after its K.
+    static std::vector<double> Gelesen(const std::string& datei)
+    {
+        std::vector<double> werte;
+        std::ifstream f(datei);
+        double K = 0.0, y = 0.0;
+        for (std::string zeile; std::getline(f, zeile);) {
+            std::istringstream(zeile) >> K >> y;
+            werte.push_back(y);
+        }
+        return werte;
+    }
+
     TempEnvironment env;
     RecordingSeam seam;
     Kohlenstoffprobe probe;
@@ -226,20 +264,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Startzustand("Rohdaten bearbeiten", "first raw spectrum");
     Bild("1_start");
 
-    Drueck(23);
-    ASSERT_EQ(gSchritt, ST_Gefaltet);
-    Mitteln();
-    ASSERT_EQ(gSchritt, ST_JK);
-    Seitenfit();
-    Seitenfit_Uebernehmen();
-    ASSERT_EQ(gSchritt, ST_Fit_Fertig);
-    Drueck(23);
-    ASSERT_EQ(gSchritt, ST_UG);
-    for (const double K : Kohlenstoffprobe::kStuetzstellen) gUntergrund->Plus_Punkt(float(K), float(Kohlenstoffprobe::Untergrund(K)));
-    gfrmMain->conUG1->Aktualisieren();
-
-    Drueck(15);
-    ASSERT_EQ(gSchritt, ST_IK);
+    Bis_IK();
     // The damping is chosen once, as a user does.
     Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
     Zeigt_Aktuelles(*ik, "I(K) computed");
@@ -372,4 +397,60 @@ TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)
     EXPECT_NEAR(danach.xmin, zuerst.xmin, 1e-3f * zuerst.xmax);
     EXPECT_NEAR(danach.xmax, zuerst.xmax, 1e-3f * zuerst.xmax);
     Bild("rohdaten_zurueck");
+}
+
+TEST_F(DreiProjekteTest, TheSecondProjectsCutOffTakesTheDampingWithIt)
+{
+    // Lorch chosen in the first project damps the second project's fresh I(K) up to its end.
+    gOptions->setKurveSpeichern(KT_IK, true);
+    Erstes_Projekt();
+    Bis_IK();
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
+    // The settings window takes the spectrum's x as K in 1/nm.
+    Wenn_Modal<frmSettings>([](frmSettings& settings) {
+        settings.Text1->setText("1");
+        settings.Option1[1]->click();
+        settings.cmdOK->Click();
+    });
+    Neues_Projekt(Rohspektrum(), {zelo::MsgResult::No});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(gSchritt, ST_Rohdaten);
+    Bis_IK();
+    ASSERT_EQ(gIK->Daempfung(), DA_Lorch);
+    const size_t meldungen = seam.messages.size();
+
+    // The cut-off by a right click at four fifths of the range: I(K) runs to 0 there.
+    Klick(Bei(gIK->x(gIK->Punkte()) * 0.8f), Qt::RightButton);
+    const int32_t F = gIK->FTR_Index();
+    ASSERT_NEAR(gIK->x(F), gIK->x(gIK->Punkte()) * 0.8f, 1.0f);
+    EXPECT_EQ(seam.messages.size(), meldungen) << "Lorch follows any cut-off";
+    EXPECT_EQ(gfrmMain->conFTR1->cmbDaempfung->currentData().toInt(), int(DA_Lorch));
+    for (const auto form : {&clsIK::Y, &clsIK::Y_2, &clsIK::Y_RTR, &clsIK::Y_Wichtung})
+        EXPECT_NEAR(((*gIK).*form)(F), 0.0, 1e-6);
+    EXPECT_EQ(gfrmMain->lblSS->text().toStdString(), Wertanzeige(KT_IK));
+    const QImage bewegt = Ansicht_Hauptdiagramm();
+    const std::string label = gfrmMain->lblSS->text().toStdString();
+    // What a save writes into the ".ik" file.
+    std::vector<float> werte;
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) werte.push_back(gIK->Y_RTR(i));
+    Bild("lorch_bei_80");
+
+    // Lorch chosen anew after the cut-off: the same drawing and label.
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Keine));
+    Auswaehlen(gfrmMain->conFTR1->cmbDaempfung, int(DA_Lorch));
+    EXPECT_TRUE(Ansicht_Hauptdiagramm() == bewegt) << "the drawn I(K) is Lorch's for the new cut-off";
+    EXPECT_EQ(gfrmMain->lblSS->text().toStdString(), label);
+
+    // G(r) with its density line, and Nc writes the results: the ".ik" file holds what was drawn.
+    Drueck(16);
+    ASSERT_EQ(gSchritt, ST_GR);
+    Klick(Bei(gGR->R(gGR->Dichte_Exp_Index()), gGR->Y(gGR->Dichte_Exp_Index())));
+    ASSERT_GT(gMFE->Dichte_Experimentell(), 0.0f);
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    ASSERT_TRUE(gGespeichert);
+    const std::vector<double> datei = Gelesen(gCommon->Ordner() + gCommon->Dateiname() + ".ik");
+    ASSERT_EQ(datei.size(), werte.size());
+    for (size_t i = 0; i < werte.size(); ++i) ASSERT_NEAR(datei[i], werte[i], 1e-5) << "K = " << gIK->x(int32_t(i + 1));
+    EXPECT_NEAR(datei[size_t(F - 1)], 0.0, 1e-6);
 }

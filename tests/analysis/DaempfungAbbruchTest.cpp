@@ -1,0 +1,200 @@
+// The damping follows the cut-off, on the hard-sphere liquid of carbon measured through the
+// database's form factor: a Lorch damping chosen at the curve's end and a cut-off moved afterwards
+// give the I(K), G(r) and density of the same damping chosen after the cut-off; what back-transforms
+// mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
+// new cut-off, keeps what is in force and says why, once.
+#include "AnalysisFixture.h"
+
+#include "analysis/Daempfung.h"
+#include "mainwindow/Kohlenstoffprobe.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Everything of the evaluation that a damping reaches.
+struct Stand {
+    std::vector<float> ik, ik2, rtr, gewichtet, gr;
+    float dichte = 0.0f;
+    float dichteIK = 0.0f;
+    float mittelwert = 0.0f;
+};
+
+double Groesste(const std::vector<float>& werte)
+{
+    double m = 0.0;
+    for (const float w : werte) m = std::max(m, double(std::fabs(w)));
+    return m;
+}
+
+class DaempfungAbbruch : public AnalysisFixture {
+protected:
+    void SetUp() override
+    {
+        probe = Kohlenstoffprobe::AusDatenbank();
+        gCalc->Punkte_Loeschen();
+        for (int32_t i = 1; i <= 1510; ++i) gCalc->Punkte_Plus(0.1f * float(i - 1), 0.0f);
+        gCalc->setMaximum_X(gCalc->x(1510));
+        Kohlenstoff_Streuung([this](double K) { return probe.I(K); }, Untergrund);
+        gUntergrund->Clear();
+        for (const double K : {5.0, 25.0, 45.0, 65.0, 85.0, 105.0, 125.0, 145.0})
+            gUntergrund->Plus_Punkt(float(K), float(Untergrund(K)));
+    }
+    static double Untergrund(double K) { return 100.0 + 50.0 * std::exp(-K / 30.0); }
+
+    // A fresh I(K), undamped, with its cut-off at its end.
+    void Neues_IK() const { ASSERT_TRUE(gIK->Berechnen(float(probe.rho))); }
+    // The index at this share of I(K)'s range.
+    static int32_t Anteil(double anteil) { return static_cast<int32_t>(std::lround(anteil * gIK->Punkte())); }
+    static std::vector<float> Ungedaempft()
+    {
+        std::vector<float> y0(static_cast<size_t>(gIK->Punkte()));
+        gIK->CopyArray_Ungedaempft(y0);
+        return y0;
+    }
+    static Stand Jetzt()
+    {
+        Stand s;
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+            s.ik.push_back(gIK->Y(i));
+            s.ik2.push_back(gIK->Y_2(i));
+            s.rtr.push_back(gIK->Y_RTR(i));
+            s.gewichtet.push_back(gIK->Y_Wichtung(i));
+        }
+        s.dichteIK = gIK->Dichte_IK();
+        s.mittelwert = gIK->Mittelwert();
+        EXPECT_TRUE(gGR->Berechnen());
+        for (int32_t i = 1; i <= gGR->Punkte(); ++i) s.gr.push_back(gGR->Y(i));
+        s.dichte = gMFE->Dichte_Experimentell();
+        return s;
+    }
+    static void Gleich(const Stand& a, const Stand& b, const std::string& wo)
+    {
+        SCOPED_TRACE(wo);
+        for (const auto feld : {&Stand::ik, &Stand::ik2, &Stand::rtr, &Stand::gewichtet}) {
+            ASSERT_EQ((a.*feld).size(), (b.*feld).size());
+            for (size_t i = 0; i < (a.*feld).size(); ++i) ASSERT_NEAR((a.*feld)[i], (b.*feld)[i], 1e-5) << "point " << i + 1;
+        }
+        const double skala = Groesste(b.gr);
+        ASSERT_EQ(a.gr.size(), b.gr.size());
+        for (size_t i = 0; i < a.gr.size(); ++i) ASSERT_NEAR(a.gr[i], b.gr[i], 1e-5 * skala) << "G(r) point " << i + 1;
+        EXPECT_NEAR(a.dichte, b.dichte, 1e-5 * b.dichte);
+        EXPECT_NEAR(a.dichteIK, b.dichteIK, 1e-5 * std::fabs(b.dichteIK));
+        EXPECT_NEAR(a.mittelwert, b.mittelwert, 1e-6);
+    }
+    // Every drawn form of I(K) is 0 at the cut-off, as Lorch damps it.
+    static void Null_An_Der_Abbruchstelle()
+    {
+        const int32_t F = gIK->FTR_Index();
+        EXPECT_NEAR(gIK->Y(F), 0.0, 1e-6);
+        EXPECT_NEAR(gIK->Y_2(F), 0.0, 1e-6);
+        EXPECT_NEAR(gIK->Y_RTR(F), 0.0, 1e-6);
+        EXPECT_NEAR(gIK->Y_Wichtung(F), 0.0, 1e-6);
+    }
+    // The first index from von down to 2 where exponential damping can end (K·I(K) > 0.001), or
+    // where it cannot.
+    static int32_t Suche(int32_t von, bool moeglich)
+    {
+        const std::vector<float> y0 = Ungedaempft();
+        for (int32_t i = von; i >= 2; --i)
+            if ((gIK->x(i) * y0[size_t(i - 1)] > 0.001f) == moeglich) return i;
+        return 0;
+    }
+    std::string Meldung(int32_t grund, int32_t folge) const
+    {
+        return gLanguage->Caption(grund) + "\r\n" + gLanguage->Caption(folge);
+    }
+
+    Kohlenstoffprobe probe;
+};
+
+}
+
+TEST_F(DaempfungAbbruch, LorchChosenAtTheEndFollowsTheCutOffAsIfChosenAfterIt)
+{
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    gIK->setFTR_Index(Anteil(0.8));
+    Null_An_Der_Abbruchstelle();
+    const Stand achtzig = Jetzt();
+    // Above the end of the earlier damping the measured curve comes back, damped for the new end.
+    gIK->setFTR_Index(Anteil(0.95));
+    Null_An_Der_Abbruchstelle();
+    EXPECT_NE(gIK->Y(Anteil(0.9)), 0.0f);
+    const Stand fuenfundneunzig = Jetzt();
+
+    for (const auto& [anteil, bewegt] : {std::pair{0.8, &achtzig}, {0.95, &fuenfundneunzig}}) {
+        Neues_IK();
+        gIK->setFTR_Index(Anteil(anteil));
+        gIK->Daempfen(DA_Lorch);
+        Gleich(*bewegt, Jetzt(), "cut-off at " + std::to_string(anteil));
+    }
+    EXPECT_GT(fuenfundneunzig.dichte, 0.0f);
+}
+
+TEST_F(DaempfungAbbruch, WhatTheBackTransformsMixedInSurvivesAMovedCutOff)
+{
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    const int32_t F = gIK->FTR_Index();
+    gIK->setWichtung(0.5f);
+    for (int pass = 0; pass < 2; ++pass) {
+        ASSERT_TRUE(gGR->Berechnen());
+        gIK->RTR_Berechnen();
+    }
+    const Stand vorher = Jetzt();
+
+    gIK->setFTR_Index(Anteil(0.8));
+    // The measured curve is damped for the new cut-off ...
+    const std::vector<float> lorch = gIK->Wie_Gedaempft(Ungedaempft());
+    for (int32_t i = 2; i <= gIK->Punkte(); ++i) ASSERT_EQ(gIK->Y(i), lorch[size_t(i - 1)]) << i;
+    // ... and the share of the back-transforms in the other forms stays as it was.
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+        const auto k = size_t(i - 1);
+        ASSERT_NEAR(gIK->Y_2(i) - gIK->Y(i), vorher.ik2[k] - vorher.ik[k], 1e-6) << i;
+        ASSERT_NEAR(gIK->Y_RTR(i) - gIK->Y(i), vorher.rtr[k] - vorher.ik[k], 1e-6) << i;
+    }
+    // Moved back, the cut-off gives back what the passes made.
+    gIK->setFTR_Index(F);
+    Gleich(Jetzt(), vorher, "cut-off back at the end");
+}
+
+TEST_F(DaempfungAbbruch, ADampingThatCannotBeAppliedKeepsWhatIsInForceAndSaysWhy)
+{
+    Neues_IK();
+    const int32_t moeglich = Suche(Anteil(0.9), true);
+    const int32_t unmoeglich = Suche(moeglich, false);
+    const int32_t wieder = Suche(unmoeglich, true);
+    ASSERT_GT(wieder, 100);
+    gIK->setFTR_Index(moeglich);
+    gIK->Daempfen(DA_Exp);
+    ASSERT_EQ(gIK->Daempfung(), DA_Exp);
+    EXPECT_NEAR(gIK->x(moeglich) * gIK->Y(moeglich), 0.001, 1e-6);
+
+    // Exponential damping cannot end where K·I(K) ≤ 0.001: the cut-off stays, and so does I(K).
+    const Stand exp = Jetzt();
+    seam.messages.clear();
+    gIK->setFTR_Index(unmoeglich);
+    EXPECT_EQ(gIK->FTR_Index(), moeglich);
+    Gleich(Jetzt(), exp, "cut-off refused");
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, Meldung(600, 603));
+    // Where it can end, it follows.
+    gIK->setFTR_Index(wieder);
+    EXPECT_NEAR(gIK->x(wieder) * gIK->Y(wieder), 0.001, 1e-6);
+    EXPECT_EQ(seam.messages.size(), 1u);
+
+    // Chosen where it cannot end, it leaves the Lorch damping in force as it was.
+    gIK->Daempfen(DA_Lorch);
+    gIK->setFTR_Index(unmoeglich);
+    const Stand lorch = Jetzt();
+    seam.messages.clear();
+    seam.logLines.clear();
+    gIK->Daempfen(DA_Exp);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    EXPECT_TRUE(seam.logLines.empty());
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, Meldung(600, 602));
+    Gleich(Jetzt(), lorch, "exponential damping refused");
+}
