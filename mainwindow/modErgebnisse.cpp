@@ -16,8 +16,8 @@
 
 namespace {
 
-// True when something was written and nothing failed.
-bool Ergebnisse_Speichern()
+// True when nothing failed; geschrieben tells whether something was written.
+bool Ergebnisse_Speichern(bool& geschrieben)
 {
     Ergebnisdatei::Vorgang vorgang;
     rt::Object(gUntergrund).Speichern();
@@ -30,17 +30,22 @@ bool Ergebnisse_Speichern()
         gr.Speichern();
     }
     rt::Object(gFMK).Speichern();
-    return vorgang.Melden() && vorgang.Geschrieben() > 0;
+    geschrieben = vorgang.Geschrieben() > 0;
+    return vorgang.Melden();
 }
 
 }
 
-void Gespeichert_Setzen()
+bool Gespeichert_Setzen()
 {
     try {
-        if (rt::Object(gCommon).Dateiname().empty()) return;
-        if (Ergebnisse_Speichern()) gGespeichert = true;
+        if (rt::Object(gCommon).Dateiname().empty()) return true;
+        bool geschrieben = false;
+        const bool fehlerfrei = Ergebnisse_Speichern(geschrieben);
+        if (fehlerfrei && geschrieben) gGespeichert = true;
+        return fehlerfrei;
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Gespeichert_Setzen", e);
+        return false;
     }
 }
