@@ -17,8 +17,8 @@
 
 namespace {
 
-// Stands in for the window while the file is read aside: every question gets the answer a reader
-// takes when nobody is asked, and nothing is shown.
+// Stands in for the window while the file is read aside: every question gets the answer it gets
+// when nobody is asked, and nothing is shown.
 class Stilles_Fenster final : public zelo::UiSeam {
 public:
     std::string letzteMeldung;
@@ -26,13 +26,7 @@ public:
     zelo::MsgResult MsgBox(const std::string& text, zelo::MsgButtons buttons, zelo::MsgIcon, const std::string&) override
     {
         letzteMeldung = text;
-        switch (buttons) {
-        case zelo::MsgButtons::AbortRetryIgnore: return zelo::MsgResult::Abort;
-        case zelo::MsgButtons::YesNoCancel:
-        case zelo::MsgButtons::YesNo: return zelo::MsgResult::Yes;
-        case zelo::MsgButtons::RetryCancel: return zelo::MsgResult::Retry;
-        default: return zelo::MsgResult::OK;
-        }
+        return zelo::Stille_Antwort(buttons);
     }
     void ShowErrorWindow() override {}
     void Redraw(bool) override {}
