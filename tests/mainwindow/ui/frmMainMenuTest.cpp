@@ -2,6 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
@@ -14,6 +15,7 @@
 #include "graphics/conDisplay.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
 
 #include "simulation/ui/conIMC.h"
@@ -201,6 +203,37 @@ TEST_F(MainMenuTest, AFailedSaveAfterJaEndsNeitherTheProjectNorTheProgram)
     seam.answers = {zelo::MsgResult::Yes};
     EXPECT_TRUE(gfrmMain->close());
     EXPECT_EQ(seam.messages.size(), 1u);
+}
+
+TEST_F(MainMenuTest, APeakBuilderCancelledInItsSettingsKeepsTheOpenProjectAndStartsOnOK)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    ASSERT_EQ(gSchritt, 11);
+    const int32_t punkte = gIK->Punkte();
+    const QString titel = gfrmMain->windowTitle();
+    const auto einstellungen = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+            if (!settings) return;
+            if (ok)
+                settings->cmdOK->Click();
+            else
+                settings->cmdCancel->Click();
+        });
+    };
+    einstellungen(false);
+    gfrmMain->mnuPeakTest->trigger();
+    EXPECT_EQ(gSchritt, 11);
+    EXPECT_EQ(gIK->Punkte(), punkte);
+    EXPECT_EQ(gfrmMain->windowTitle(), titel);
+    EXPECT_EQ(gCommon->ProjektTyp_Spezial(), PTS_Demo_IK);
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isVisible());
+
+    einstellungen(true);
+    gfrmMain->mnuPeakTest->trigger();
+    EXPECT_EQ(gCommon->ProjektTyp_Spezial(), PTS_Testpeaks_IK);
+    EXPECT_TRUE(gfrmMain->conPeakTest1->isVisible());
+    EXPECT_NE(gfrmMain->windowTitle(), titel);
 }
 
 namespace {
