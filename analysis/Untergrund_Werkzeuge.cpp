@@ -63,18 +63,21 @@ std::vector<Stuetzstelle> Null_Untergrund(float xLetzter)
     return punkte;
 }
 
-std::string Erste_UG_Datei(const std::string& ordner)
+std::string Erste_UG_Datei(const std::string& ordner, const std::string& projektname)
 {
     namespace fs = std::filesystem;
     std::error_code fehler;
     std::vector<std::string> namen;
+    std::vector<std::string> eigene;
     for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
         const fs::path& pfad = it->path();
-        if (Klein(pfad.extension().string()) == ".ugs" && it->is_regular_file(fehler))
-            namen.push_back(pfad.filename().string());
+        if (Klein(pfad.extension().string()) != ".ugs" || !it->is_regular_file(fehler)) continue;
+        namen.push_back(pfad.filename().string());
+        if (!projektname.empty() && pfad.stem().string() == projektname) eigene.push_back(namen.back());
     }
-    if (namen.empty()) return {};
-    return *std::min_element(namen.begin(), namen.end(),
+    const std::vector<std::string>& wahl = eigene.empty() ? namen : eigene;
+    if (wahl.empty()) return {};
+    return *std::min_element(wahl.begin(), wahl.end(),
                              [](const std::string& a, const std::string& b) {
                                  // Names equal but for case still need a fixed order.
                                  return std::pair{Klein(a), a} < std::pair{Klein(b), b};

@@ -20,7 +20,8 @@ std::vector<Stuetzstelle> Stuetzstellen_Vorschlagen(std::span<const float> x, st
 // Twenty points at y = 0, evenly inside (0, xLetzter): neither end carries a point.
 std::vector<Stuetzstelle> Null_Untergrund(float xLetzter);
 
-// The name of the first "*.ugs" file in ordner, sorted by name without regard to case (ties by case);
-// "" when there is none or the folder cannot be read. A directory listing has no order of its own, so
-// the choice must not depend on it.
-std::string Erste_UG_Datei(const std::string& ordner);
+// The name of the "*.ugs" file in ordner that belongs to the project file projektname (its name
+// without extension): the one of that name when there is one, else the first of the folder, sorted
+// by name without regard to case (ties by case); "" when there is none or the folder cannot be read.
+// A directory listing has no order of its own, so the choice must not depend on it.
+std::string Erste_UG_Datei(const std::string& ordner, const std::string& projektname);

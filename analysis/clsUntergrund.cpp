@@ -243,37 +243,47 @@ void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
 {
     gError->AddFunctionToCallStack(kModul, "Untergrund_Einlesen");
     if (!gFileHandler->OpenFile(Filename, clsFileHandler::kInput)) return;
-    Protokoll(gLanguage->Caption(409) + ": " + Filename);
-    ux_.clear();
-    uy_.clear();
-    const float ende = gCalc->Maximum_X();
-    // A file or a line far too large for support points is refused before it is read.
-    std::string zeile;
-    if (!lese::Groesse_Pruefen(*gFileHandler, "Untergrund_Einlesen", Filename, kModul)) {
-        gFileHandler->CloseFile();
+    // Read aside: the points in use go only when the file gave others.
+    std::vector<float> x;
+    std::vector<float> y;
+    const bool gelesen = Punkte_Lesen(Filename, x, y);
+    gFileHandler->CloseFile();
+    // A refused file has shown why; one that gave no point is told here.
+    if (!gelesen) return;
+    if (x.empty()) {
+        zelo::Ui().MsgBox(Filename + ":\r\n" + gLanguage->Caption(630), zelo::MsgButtons::OK,
+                          zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
         return;
     }
+    Protokoll(gLanguage->Caption(409) + ": " + Filename);
+    ux_ = std::move(x);
+    uy_ = std::move(y);
+    UG_Fitten();
+}
+
+bool clsUntergrund::Punkte_Lesen(const std::string& Filename, std::vector<float>& ux, std::vector<float>& uy)
+{
+    // A file or a line far too large for support points is refused before it is read.
+    if (!lese::Groesse_Pruefen(*gFileHandler, "Untergrund_Einlesen", Filename, kModul)) return false;
+    const float ende = gCalc->Maximum_X();
+    std::string zeile;
     while (!gFileHandler->FileEnd()) {
-        if (!lese::Zeile_Lesen(*gFileHandler, zeile, "Untergrund_Einlesen", Filename, kModul)) {
-            gFileHandler->CloseFile();
-            return;
-        }
+        if (!lese::Zeile_Lesen(*gFileHandler, zeile, "Untergrund_Einlesen", Filename, kModul)) return false;
         const auto tab = zeile.find('\t');
         float x = 0.0f;
         float y = 0.0f;
         // A line that is not two numbers carries no point.
         if (tab == std::string::npos || !Zahl(zeile.substr(0, tab), x) || !Zahl(zeile.substr(tab + 1), y)) continue;
         if (x > ende) break;
-        if (ux_.size() == kMaxStuetzstellen) {
+        if (ux.size() == kMaxStuetzstellen) {
             zelo::Ui().MsgBox(Filename + ":\r\n" + gLanguage->Caption(546) + " " + std::to_string(kMaxStuetzstellen) + ".",
                               zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
             break;
         }
-        ux_.push_back(x);
-        uy_.push_back(y);
+        ux.push_back(x);
+        uy.push_back(y);
     }
-    gFileHandler->CloseFile();
-    UG_Fitten();
+    return true;
 }
 
 void clsUntergrund::Untergrund_Endberechnen()

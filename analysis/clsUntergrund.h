@@ -51,7 +51,8 @@ public:
     float UX(int32_t Index) const;
     float UY(int32_t Index) const;
     // Replaces the support points by those of a ".ugs" file, up to the end of the working curve,
-    // and fits; a file that cannot be opened changes nothing.
+    // and fits. A file that cannot be opened, is refused (size, line length) or gives no point
+    // changes nothing; the last is told with the file's name.
     void Untergrund_Einlesen(const std::string& Filename);
     // The background that the current I(K) implies with the experimental density.
     void Untergrund_Endberechnen();
@@ -64,6 +65,9 @@ public:
 
 private:
     bool UG_Fitten();
+    // The points of the open support-point file, up to the end of the working curve; false when
+    // the file was refused (told).
+    static bool Punkte_Lesen(const std::string& Filename, std::vector<float>& ux, std::vector<float>& uy);
     // Writes the result file of x TAB y lines with that extension, each number by text; its path,
     // or "" when not written.
     static std::string Schreibe(const std::string& extension, const std::vector<float>& x,

@@ -8,13 +8,7 @@ class SilentSeam final : public UiSeam {
 public:
     MsgResult MsgBox(const std::string&, MsgButtons buttons, MsgIcon, const std::string&) override
     {
-        switch (buttons) {
-        case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
-        case MsgButtons::YesNoCancel:
-        case MsgButtons::YesNo: return MsgResult::Yes;
-        case MsgButtons::RetryCancel: return MsgResult::Retry;
-        default: return MsgResult::OK;
-        }
+        return Stille_Antwort(buttons);
     }
     void ShowErrorWindow() override {}
     void Redraw(bool) override {}
@@ -34,6 +28,17 @@ public:
 SilentSeam silentSeam;
 UiSeam* installed = nullptr;
 
+}
+
+MsgResult Stille_Antwort(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::AbortRetryIgnore: return MsgResult::Abort;
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::YesNo: return MsgResult::Yes;
+    case MsgButtons::RetryCancel: return MsgResult::Retry;
+    default: return MsgResult::OK;
+    }
 }
 
 UiSeam& Ui() { return installed ? *installed : silentSeam; }

@@ -42,6 +42,10 @@ public:
     virtual void ShowWindowPreview() {}
 };
 
+// The answer a message box gets when nobody is asked: Yes, Abort, Retry or OK, whichever the
+// buttons offer first of these.
+MsgResult Stille_Antwort(MsgButtons buttons);
+
 // The installed seam; without one, a silent seam answers every message box with its first button,
 // cancels every dialog and drops log lines.
 UiSeam& Ui();

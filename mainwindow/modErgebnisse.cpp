@@ -16,8 +16,9 @@
 
 namespace {
 
-// True when every file is written or up to date, there was one at least, and nothing failed.
-bool Ergebnisse_Speichern()
+// True when nothing failed; vorhanden tells whether there was a file at least, written now or
+// already up to date.
+bool Ergebnisse_Speichern(bool& vorhanden)
 {
     Ergebnisdatei::Vorgang vorgang;
     rt::Object(gUntergrund).Speichern();
@@ -30,17 +31,22 @@ bool Ergebnisse_Speichern()
         gr.Speichern();
     }
     rt::Object(gFMK).Speichern();
-    return vorgang.Melden() && vorgang.Geschrieben() + vorgang.Aktuell() > 0;
+    vorhanden = vorgang.Geschrieben() + vorgang.Aktuell() > 0;
+    return vorgang.Melden();
 }
 
 }
 
-void Gespeichert_Setzen()
+bool Gespeichert_Setzen()
 {
     try {
-        if (rt::Object(gCommon).Dateiname().empty()) return;
-        if (Ergebnisse_Speichern()) gGespeichert = true;
+        if (rt::Object(gCommon).Dateiname().empty()) return true;
+        bool vorhanden = false;
+        const bool fehlerfrei = Ergebnisse_Speichern(vorhanden);
+        if (fehlerfrei && vorhanden) gGespeichert = true;
+        return fehlerfrei;
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Gespeichert_Setzen", e);
+        return false;
     }
 }

@@ -11,5 +11,7 @@
 // files that cannot be written are told together, with path and reason, after the others are
 // written. The results count as saved (gGespeichert) when there was at least one file, each is
 // written or up to date, and nothing failed. Without a project file there is no name to write
-// under, and nothing happens; a run-time error ends the save with its report.
-void Gespeichert_Setzen();
+// under, and nothing happens; a run-time error ends the save with its report. False when the save
+// failed (a folder or a file that could not be written, a run-time error), so that a caller that
+// was to end the work keeps it instead.
+bool Gespeichert_Setzen();

@@ -27,6 +27,30 @@ void Legierungsmenue_Setzen(size_t uebergeben)
 
 }
 
+bool Projektdatei_Pruefen(const Projekteinstellungen& einstellungen)
+{
+    clsCommon& common = rt::Object(gCommon);
+    // A generated curve has no file to read.
+    if (common.ProjektTyp_Spezial() != PTS_Keiner) return true;
+    clsOptions& options = rt::Object(gOptions);
+    const clsCommon beschrieben = common;
+    const float faktor = options.Faktor_X();
+    const bool strom = options.Strom_Korrektur();
+    const std::shared_ptr<clsXAchse> achse = gXAchse;
+    // The file is read as the settings describe it.
+    common.setProjektTyp(einstellungen.ProjektTyp);
+    common.setEinheiten(einstellungen.Einheiten);
+    options.setFaktor_X(einstellungen.Faktor_X);
+    if (einstellungen.XAchse) gXAchse = einstellungen.XAchse;
+    options.setStrom_Korrektur(einstellungen.Strom_Korrektur);
+    const bool lesbar = Projektdatei_Lesbar();
+    common = beschrieben;
+    options.setFaktor_X(faktor);
+    options.setStrom_Korrektur(strom);
+    gXAchse = achse;
+    return lesbar;
+}
+
 void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
 {
     try {

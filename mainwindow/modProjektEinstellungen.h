@@ -25,6 +25,11 @@ struct Projekteinstellungen {
     std::string Bemerkung;
 };
 
+// Whether the file gCommon names can be read as the project the settings describe: read aside with
+// them before the open project is given up; when not, one message names the file and why. gCommon
+// and the settings are as before afterwards. A generated curve (a special code) reads no file.
+bool Projektdatei_Pruefen(const Projekteinstellungen& einstellungen);
+
 // Describes the project in gCommon and the settings, switches the processing log on, applies the
 // alloy (and rewrites the main window's alloy menu), starts the project and computes the mixture
 // form factors on the loaded curve's grid; a failure of that computation is logged. A run-time

@@ -20,6 +20,7 @@
 #include "curves/clsSSC.h"
 #include "curves/clsSpline.h"
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/Probelesen.h"
 #include "mainwindow/clsSchritte.h"
 #include "materials/clsMFE.h"
 
@@ -95,65 +96,74 @@ bool IK_Laden(int32_t spezial)
     }
 }
 
-// Loads the project's curve and puts the step machine on the project's first step; false when
-// nothing could be loaded or the type has no reader here.
-bool Kurve_Laden(const clsCommon& common)
+// Reads the project's curve by its type (generated and demonstration curves by their special
+// code) into the model objects; false when nothing could be read or the type has no reader here.
+bool Kurve_Lesen(const clsCommon& common)
 {
     clsCalc& calc = rt::Object(gCalc);
-    const int32_t typ = common.ProjektTyp();
     const int32_t spezial = common.ProjektTyp_Spezial();
-    switch (typ) {
-    case PT_Beugung:
-        if (!calc.Beugung_oeffnen()) return false;
-        Spektrum_Beginnen(ST_Rohdaten, false, KT_JK, 283, 27);
-        return true;
-    case PT_ELMI:
-        if (!(spezial == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen())) return false;
-        Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73);
-        return true;
-    case PT_Fit:
-        if (!calc.Faltung_Oeffnen()) return false;
-        Schritte().Werkzeuge.setEnabled(kSchritt_UG, true);
-        Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 73, 285);
-        return true;
+    switch (common.ProjektTyp()) {
+    case PT_Beugung: return calc.Beugung_oeffnen();
+    case PT_ELMI: return spezial == PTS_Demo_JK ? calc.Demo_JK() : calc.ELMI_Oeffnen();
     // Averaged halves, also those this program writes under ".mitt", are two-column curve files,
     // which only the curve reader reads.
-    case PT_Mittel:
-        if (!calc.Faltung_Oeffnen()) return false;
-        Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 283, 73);
-        return true;
-    case PT_ELMI_Bild:
-    case PT_Bild_Digitalisieren: {
-        const bool geladen = typ == PT_ELMI_Bild ? calc.ELMI_Oeffnen_Bild() : calc.Digitalisiert_Oeffnen();
-        MainView().ShowPanel(Panel::Beugung, false);
-        if (!geladen) return false;
-        Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73);
-        return true;
+    case PT_Fit:
+    case PT_Mittel: return calc.Faltung_Oeffnen();
+    case PT_ELMI_Bild: return calc.ELMI_Oeffnen_Bild();
+    case PT_Bild_Digitalisieren: return calc.Digitalisiert_Oeffnen();
+    case PT_IK: return IK_Laden(spezial);
+    case PT_GR: return spezial == PTS_Testpeaks_GR ? rt::Object(gGR).PeakTest() : rt::Object(gGR).Einlesen();
+    case PT_Potential: return rt::Object(gPot).Einlesen_R_Raum();
+    default:
+        zelo::Ui().MsgBox(gLanguage->Caption(521), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                          gLoader->ApplicationName());
+        return false;
     }
+}
+
+// Puts the step machine on the first step of the project whose curve was just read.
+void Ersten_Schritt_Zeigen(const clsCommon& common)
+{
+    const int32_t typ = common.ProjektTyp();
+    switch (typ) {
+    case PT_Beugung: Spektrum_Beginnen(ST_Rohdaten, false, KT_JK, 283, 27); return;
+    case PT_ELMI:
+    case PT_ELMI_Bild:
+    case PT_Bild_Digitalisieren: Spektrum_Beginnen(ST_JK, true, KT_JK, 283, 73); return;
+    case PT_Fit:
+        Schritte().Werkzeuge.setEnabled(kSchritt_UG, true);
+        Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 73, 285);
+        return;
+    case PT_Mittel: Spektrum_Beginnen(ST_JK, true, KT_JK_Gemittelt, 283, 73); return;
     case PT_IK:
     case PT_GR:
-        gSchritt = ST_Keiner;
-        if (!(typ == PT_IK ? IK_Laden(spezial) : spezial == PTS_Testpeaks_GR ? rt::Object(gGR).PeakTest()
-                                                                              : rt::Object(gGR).Einlesen()))
-            return false;
         // Curves handed over by the structure simulation stay without a step.
-        if (spezial != PTS_Simulation) Transformschritt_Beginnen(typ);
-        return true;
+        if (common.ProjektTyp_Spezial() != PTS_Simulation) Transformschritt_Beginnen(typ);
+        return;
     case PT_Potential:
-        gSchritt = ST_Keiner;
-        if (!rt::Object(gPot).Einlesen_R_Raum()) return false;
         Schritte().Werkzeuge.setValue(kSchritt_vr, true);
         MainView().ShowMenu(Menue::Mitteln, false);
         MainView().ShowPanel(Panel::UG, false);
         Schritte().Tags_Setzen(kKeinText, kKeinText);
         MainView().DrawCurve(KT_v_r);
         gSchritt = ST_GR;
-        return true;
-    default:
-        zelo::Ui().MsgBox(gLanguage->Caption(521), zelo::MsgButtons::OK,
-                          zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
-        return false;
+        return;
+    default: return;
     }
+}
+
+// Loads the project's curve and puts the step machine on the project's first step; false when
+// nothing could be loaded or the type has no reader here.
+bool Kurve_Laden(const clsCommon& common)
+{
+    const int32_t typ = common.ProjektTyp();
+    if (typ == PT_IK || typ == PT_GR || typ == PT_Potential) gSchritt = ST_Keiner;
+    const bool gelesen = Kurve_Lesen(common);
+    // The image panel has handed over its curve, or failed to.
+    if (typ == PT_ELMI_Bild || typ == PT_Bild_Digitalisieren) MainView().ShowPanel(Panel::Beugung, false);
+    if (!gelesen) return false;
+    Ersten_Schritt_Zeigen(common);
+    return true;
 }
 
 // What every loaded project shares: the window names the file, the menus, tool groups and panels
@@ -233,6 +243,17 @@ void Abschliessen(const clsCommon& common)
     view.RedrawPreviews();
 }
 
+}
+
+bool Projektdatei_Lesbar()
+{
+    const clsCommon& common = rt::Object(gCommon);
+    std::string grund;
+    if (Probelesen([&common] { return Kurve_Lesen(common); }, grund)) return true;
+    zelo::Ui().MsgBox(gLanguage->Caption(631) + "\r\n" + common.Dateiname_Rohdaten() + "\r\n" +
+                          (grund.empty() ? gLanguage->Caption(632) : grund),
+                      zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+    return false;
 }
 
 void Ruhezustand_Zeigen()

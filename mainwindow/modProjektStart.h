@@ -16,5 +16,9 @@ void Neues_Projekt_Reset();
 // report.
 void Datei_Einlesen_Endgueltig();
 
+// Whether the file gCommon describes can be read as its project, read aside without touching the
+// open project (its curves, tools and window stay); when not, one message names the file and why.
+bool Projektdatei_Lesbar();
+
 // No project: step tools, "Weiter", panels and diagram hidden, the title without a file.
 void Ruhezustand_Zeigen();

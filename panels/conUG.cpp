@@ -22,6 +22,7 @@
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 
@@ -122,8 +123,10 @@ void conUG::Init()
 
 void conUG::SpracheUmstellen()
 {
-    ugDatei_ = gCommon ? Erste_UG_Datei(gCommon->Dateiname_NurOrdner()) : "";
-    cmdUG[4]->setCaption(ugDatei_.empty() ? QString() : Text(290) + " [...\\" + QString::fromStdString(ugDatei_) + "]");
+    // The project's own support points come first, beside it in its folder.
+    ugDatei_ = gCommon ? Erste_UG_Datei(gCommon->Dateiname_NurOrdner(), gCommon->Dateiname()) : "";
+    cmdUG[4]->setCaption(ugDatei_.empty() ? QString()
+                                          : Text(290) + " [..." + QDir::separator() + QString::fromStdString(ugDatei_) + "]");
     cmdUG[4]->setEnabled(!ugDatei_.empty());
     for (int32_t i = 0; i < 4; ++i) cmdUG[i]->setCaption(Text(289 + i));
     chkDiff->setText(Text(293) + " (magenta)");

@@ -91,7 +91,11 @@ bool Programm_Beenden()
             ending = false;
             return false;
         }
-        if (answer == zelo::MsgResult::Yes && gfrmMain) gfrmMain->Gespeichert_Setzen();
+        // A save that failed has said why; the program and its results stay, as after Abbrechen.
+        if (answer == zelo::MsgResult::Yes && gfrmMain && !gfrmMain->Gespeichert_Setzen()) {
+            ending = false;
+            return false;
+        }
     }
     if (gfrmMain) gfrmMain->Simulation_Stoppen();
     Objekte_Freigeben([] { gGrafik.reset(); });

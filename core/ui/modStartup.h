@@ -15,7 +15,8 @@ struct StartOptions {
 // Starts the program: splash, global objects in their order, element database, main window.
 void Main(const StartOptions& options = {});
 // Ends the program: asks about unsaved results, stops a running simulation, releases the objects,
-// closes the windows. Cancelling the question ends nothing and gives false.
+// closes the windows. Cancelling the question, or a save after "Ja" that failed, ends nothing and
+// gives false.
 bool Programm_Beenden();
 // Shows a text on the splash window, creating it when needed.
 void Splash_Text(const QString& text);

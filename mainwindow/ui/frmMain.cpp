@@ -167,9 +167,9 @@ void frmMain::Sprache_Setzen()
     Werte_Sprache_Setzen();
 }
 
-void frmMain::Gespeichert_Setzen()
+bool frmMain::Gespeichert_Setzen()
 {
-    UiGuard("frmMain", "Gespeichert_Setzen", [] { ::Gespeichert_Setzen(); });
+    return UiGuard("frmMain", "Gespeichert_Setzen", [] { return ::Gespeichert_Setzen(); });
 }
 
 void frmMain::mnuLang_Click(int offset)

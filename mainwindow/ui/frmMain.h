@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class clsCommon;
 class QLabel;
 class QMenu;
 class conDisplay;
@@ -45,8 +46,9 @@ public:
     void Form_Load();
     // Puts the texts of the selected language on every caption.
     void Sprache_Setzen();
-    // The save action: writes the results and marks them saved when something was written.
-    void Gespeichert_Setzen();
+    // The save action: writes the results and marks them saved when something was written; false
+    // when the save failed.
+    bool Gespeichert_Setzen();
     // A running simulation ends before the window and the globals go.
     void Simulation_Stoppen();
     // Switches the UI language to the given offset and re-captions the windows.
@@ -59,9 +61,15 @@ public:
     void mnuDaten_Click();
 
     // New project (frmMainProjekt.cpp): a file is chosen, then the project settings window, whose OK
-    // starts the project.
+    // starts the project. The open project stays until the new one has been read.
     void mnuNeuesProjekt_Click();
     QAction* mnuNeuesProjekt = nullptr;
+    // The project settings window for the file gCommon now names; its OK gives up the open project
+    // once the file has been read aside, and Cancel, or a file that cannot be read, puts back offen,
+    // the open project's description.
+    void Projekt_Einstellen(const clsCommon& offen);
+    // Ends the open project: tools, panels and diagrams idle, the model objects reset.
+    void Projekt_Aufgeben();
     // Recent files (frmMainZuletzt.cpp): one entry per stored file; choosing one opens the project
     // settings window for it. The submenu is off while no file is stored.
     void Zuletzt_Menue_Aufbauen();
@@ -189,7 +197,8 @@ public:
     QAction* mnuPeakTest = nullptr;
     QAction* mnuPeakBuilderGr = nullptr;
     void Spezielle_Kurve_Starten(int32_t typ, int32_t spezial);
-    // Asks to save unsaved results before they are dropped; false when the user cancels.
+    // Asks to save unsaved results before they are dropped; false when the user cancels or the save
+    // after "Ja" failed.
     bool Ergebnisse_Verwerfen_Bestaetigt();
     QAction* mnuGoToExtras = nullptr;
     QAction* mnuHilfe = nullptr;

@@ -67,19 +67,26 @@ void frmMain::Spezielle_Kurve_Starten(int32_t typ, int32_t spezial)
 {
     if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
-    ResetControls();
-    Neues_Projekt_Reset();
-    // Until the next project starts the window shows none.
-    Ruhezustand_Zeigen();
-    if (!Spezielle_Kurve_Beschreiben(typ, spezial)) return;
-    // The peak builders and the demonstration spectrum need the project settings; the peak
-    // builders start from their OK.
+    // The peak builders need the project settings and start from their OK; Cancel keeps the open
+    // project.
     if (spezial == PTS_Testpeaks_IK || spezial == PTS_Testpeaks_GR) {
-        gCalc->setPunkte(1500);
+        const clsCommon offen = *gCommon;
+        if (!Spezielle_Kurve_Beschreiben(typ, spezial)) {
+            *gCommon = offen;
+            return;
+        }
         frmSettings fenster(this);
-        fenster.exec();
+        fenster.Projekt_Ersetzen([this, typ, spezial] {
+            Projekt_Aufgeben();
+            Spezielle_Kurve_Beschreiben(typ, spezial);
+            gCalc->setPunkte(1500);
+        });
+        if (fenster.exec() != QDialog::Accepted) *gCommon = offen;
         return;
     }
+    Projekt_Aufgeben();
+    if (!Spezielle_Kurve_Beschreiben(typ, spezial)) return;
+    // The demonstration spectrum shows the project settings beside it.
     if (spezial == PTS_Demo_JK) {
         auto* fenster = new frmSettings(this);
         fenster->setAttribute(Qt::WA_DeleteOnClose);
@@ -96,8 +103,8 @@ bool frmMain::Ergebnisse_Verwerfen_Bestaetigt()
     const zelo::MsgResult antwort = zelo::Ui().MsgBox(text, zelo::MsgButtons::YesNoCancel, zelo::MsgIcon::Question,
                                                       gLoader->ApplicationName());
     if (antwort == zelo::MsgResult::Cancel) return false;
-    if (antwort == zelo::MsgResult::Yes) ::Gespeichert_Setzen();
-    return true;
+    // A save that failed has said why; the evaluation stays, as after Abbrechen.
+    return antwort != zelo::MsgResult::Yes || ::Gespeichert_Setzen();
 }
 
 void frmMain::Diagramm_Menue_Erstellen()

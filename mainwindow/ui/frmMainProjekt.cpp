@@ -57,16 +57,31 @@ void frmMain::mnuNeuesProjekt_Click()
     if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
     gError->Error();
+    const clsCommon offen = *gCommon;
     if (!gCommon->ShowOpen(true)) return;
+    // Pictures are read by the image panel, not through the settings window.
+    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) {
+        Projekt_Aufgeben();
+        Bild_Zeigen();
+        return;
+    }
+    Projekt_Einstellen(offen);
+}
+
+void frmMain::Projekt_Einstellen(const clsCommon& offen)
+{
+    // The chosen file is an ordinary project, whatever the open one was.
+    gCommon->setProjektTyp_Spezial(PTS_Keiner);
+    frmSettings fenster(this);
+    fenster.Projekt_Ersetzen([this] { Projekt_Aufgeben(); });
+    // Cancel, or a file that could not be read: the open project goes on as it was.
+    if (fenster.exec() != QDialog::Accepted) *gCommon = offen;
+}
+
+void frmMain::Projekt_Aufgeben()
+{
     ResetControls();
     Neues_Projekt_Reset();
     // Until the next project starts the window shows none.
     Ruhezustand_Zeigen();
-    // Pictures are read by the image panel, not through the settings window.
-    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) {
-        Bild_Zeigen();
-        return;
-    }
-    frmSettings fenster(this);
-    fenster.exec();
 }

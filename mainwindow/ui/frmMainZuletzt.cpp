@@ -42,12 +42,8 @@ void frmMain::mnuLast_Click(const QString& datei)
 {
     if (!Ergebnisse_Verwerfen_Bestaetigt()) return;
     Fehler_Reset();
-    ResetControls();
-    Neues_Projekt_Reset();
-    // Until the next project starts the window shows none.
-    Ruhezustand_Zeigen();
     gError->Error();
+    const clsCommon offen = *gCommon;
     gCommon->Set_Dateiname(datei.toStdString());
-    frmSettings fenster(this);
-    fenster.exec();
+    Projekt_Einstellen(offen);
 }

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,11 @@ public:
     Einheitenwahl Einheiten() const;
     // Whether every visible row has a table and a share, so that OK may be pressed.
     bool CheckFMK() const;
+    // The window sets up a project from a file in place of the open one: OK first reads the file
+    // aside, and only when it can be read does aufgeben end the open project before the new one
+    // starts. A file that cannot be read is told, and the window stays open for another choice or
+    // Cancel, which both leave the open project as it was.
+    void Projekt_Ersetzen(std::function<void()> aufgeben) { aufgeben_ = std::move(aufgeben); }
 
     QLabel* Label12;  // caption of the raw-data file
     QLabel* Label10;  // the raw-data file, shortened to fit
@@ -154,4 +160,5 @@ private:
     std::array<std::string, kZeilen> dichteElement_;
     std::array<std::string, kZeilen> valenzTag_;
     std::array<bool, kZeilen> tabelle_{};  // the row has a table
+    std::function<void()> aufgeben_;  // ends the open project; none when there is none to keep
 };

@@ -45,8 +45,13 @@ void frmSettings::cmdOK_Click()
 {
     UiGuard("frmSettings", "OK", [this] {
         if (!Eingaben_Pruefen()) return;
+        const Projekteinstellungen einstellungen = Einstellungen();
+        if (aufgeben_) {
+            if (!Projektdatei_Pruefen(einstellungen)) return;
+            aufgeben_();
+        }
         Faktorwahl_Merken();
-        Projekteinstellungen_Uebernehmen(Einstellungen());
+        Projekteinstellungen_Uebernehmen(einstellungen);
         accept();
     });
 }

@@ -62,11 +62,11 @@ TEST(UntergrundVorschlag, FirstSupportPointFileIsChosenByNameWithoutCase)
     const TempEnvironment env;
     const auto ordner = env.Root() / "ugs_wahl";
     std::filesystem::create_directories(ordner);
-    EXPECT_EQ(Erste_UG_Datei(ordner.string()), "");
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), ""), "");
     for (const char* name : {"b.ugs", "C.UGS", "a.txt", "B.Ugs"}) std::ofstream(ordner / name) << "x";
-    EXPECT_EQ(Erste_UG_Datei(ordner.string()), "B.Ugs");
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), ""), "B.Ugs");
     std::ofstream(ordner / "A.UGS") << "x";
-    EXPECT_EQ(Erste_UG_Datei(ordner.string()), "A.UGS");
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), ""), "A.UGS");
 }
 
 TEST(UntergrundVorschlag, ShortSpectrumGetsNoPoint)
@@ -83,4 +83,16 @@ TEST(UntergrundVorschlag, ZeroBackgroundLiesStrictlyInsideTheRange)
         EXPECT_EQ(punkte[k].x, static_cast<float>(k + 1));
         EXPECT_EQ(punkte[k].y, 0.0f);
     }
+}
+
+TEST(UntergrundVorschlag, TheProjectsOwnSupportPointFileComesBeforeTheFirstOfTheFolder)
+{
+    const TempEnvironment env;
+    const auto ordner = env.Root() / "ugs_eigene";
+    std::filesystem::create_directories(ordner);
+    for (const char* name : {"bor.ugs", "glas.UGS", "glas2.ugs", "glas.ugs.txt"}) std::ofstream(ordner / name) << "x";
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), "glas"), "glas.UGS");
+    // A name that only begins like the project's is not its own.
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), "gla"), "bor.ugs");
+    EXPECT_EQ(Erste_UG_Datei(ordner.string(), "kupfer"), "bor.ugs");
 }

@@ -118,3 +118,41 @@ TEST_F(UntergrundTest, AFileWithMorePointsThanTheFitTakesIsReadUpToTheLimitWithO
     EXPECT_EQ(gUntergrund->Anzahl(), clsSpline::MaxPoints - 2);
     EXPECT_EQ(seam.messages.size(), 1u);
 }
+
+TEST_F(UntergrundTest, AFileThatGivesNoPointKeepsThePointsSetAndSaysWhyOnce)
+{
+    AddPoints({2.0f, 6.0f, 12.0f, 17.0f}, Gerade);
+    ASSERT_TRUE(gUntergrund->Fit_OK());
+    const float vorher = gUntergrund->Y(100);
+    const auto unveraendert = [&](const std::string& wo) {
+        ASSERT_EQ(gUntergrund->Anzahl(), 4) << wo;
+        EXPECT_EQ(gUntergrund->UX(3), 12.0f) << wo;
+        EXPECT_EQ(gUntergrund->Y(100), vorher) << wo << ": the fit stays";
+    };
+    // Empty, junk, and number pairs that all lie beyond the curve: one message naming the file.
+    const std::vector<std::pair<std::string, std::string>> leer{
+        {"leer.ugs", ""}, {"text.ugs", "Untergrund\r\nvon Hand\r\n1 310\r\n"}, {"weit.ugs", "25\t310\r\n30\t320\r\n"}};
+    for (const auto& [name, inhalt] : leer) {
+        std::ofstream(Path(name), std::ios::binary) << inhalt;
+        seam.messages.clear();
+        seam.errorWindows = 0;
+        gUntergrund->Untergrund_Einlesen(Path(name));
+        unveraendert(name);
+        ASSERT_EQ(seam.messages.size(), 1u) << name;
+        EXPECT_NE(seam.messages[0].text.find(Path(name)), std::string::npos) << seam.messages[0].text;
+        EXPECT_NE(seam.messages[0].text.find("keine Untergrundstützstellen"), std::string::npos);
+        EXPECT_EQ(seam.errorWindows, 0) << name;
+    }
+    // A line beyond the reader's bound refuses the whole file, with its own report only.
+    {
+        std::ofstream datei(Path("lang.ugs"), std::ios::binary);
+        datei << "1\t310\r\n3\t330\r\n" << std::string((1 << 20) + 10, '7') << "\r\n";
+    }
+    seam.messages.clear();
+    seam.errorWindows = 0;
+    gUntergrund->Untergrund_Einlesen(Path("lang.ugs"));
+    unveraendert("lang.ugs");
+    EXPECT_EQ(seam.errorWindows, 1);
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_NE(gError->ErrorDescription().find(Path("lang.ugs")), std::string::npos);
+}

@@ -12,6 +12,8 @@
 #include <QListWidget>
 
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 class conUGTest : public PanelFixture {
 protected:
@@ -109,4 +111,31 @@ TEST_F(conUGTest, OverlaysThatCannotBeScaledAreSkippedAndTheRestIsDrawn)
     EXPECT_EQ(seam.errorWindows, 1);
     Speichern(haupt, "conUG_Ueberlagerungen.png");
     Bilder("conUG", [this] { panel.SpracheUmstellen(); });
+}
+
+TEST_F(conUGTest, TheFolderButtonTakesTheProjectsOwnSupportPointsBeforeTheFirstOfTheFolder)
+{
+    // A glass project beside a boron one: the boron's file comes first by name.
+    const auto ordner = env.Root() / "proben";
+    std::filesystem::create_directories(ordner);
+    const auto schreiben = [&](const char* name, float y) {
+        std::ofstream datei(ordner / name, std::ios::binary);
+        for (const float K : {5.0f, 20.0f, 40.0f, 60.0f, 80.0f}) datei << K << "\t" << y << "\r\n";
+    };
+    schreiben("bor.ugs", 100.0f);
+    schreiben("glas.ugs", 200.0f);
+    gCommon->Pfad_Zerlegen((ordner / "glas.dat").string(), false);
+    panel.SpracheUmstellen();
+    ASSERT_TRUE(panel.cmdUG[4]->isEnabled());
+    const QString trenner = QDir::separator();
+    EXPECT_EQ(panel.cmdUG[4]->Caption(), "öffnen [..." + trenner + "glas.ugs]");
+    panel.cmdUG[4]->Click();
+    ASSERT_EQ(gUntergrund->Anzahl(), 5);
+    EXPECT_EQ(gUntergrund->UY(1), 200.0f) << "the glass's own points";
+    Bilder("conUG_eigene_Datei", [this] { panel.SpracheUmstellen(); });
+
+    // A project without its own file is offered the first of the folder.
+    gCommon->Pfad_Zerlegen((ordner / "kupfer.dat").string(), false);
+    panel.SpracheUmstellen();
+    EXPECT_EQ(panel.cmdUG[4]->Caption(), "öffnen [..." + trenner + "bor.ugs]");
 }

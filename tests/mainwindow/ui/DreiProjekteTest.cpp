@@ -378,6 +378,70 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     Bild("7_bild_start");
 }
 
+TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOneAsItWas)
+{
+    Erstes_Projekt();
+    Drueck(23);
+    Mitteln();
+    ASSERT_EQ(gSchritt, ST_JK);
+    gGespeichert = true;  // as after a save
+    const int32_t punkte = gCalc->Punkte();
+    const float wert = gCalc->Y(100);
+    const QString titel = gfrmMain->windowTitle();
+    const std::string datei = gCommon->Dateiname_Rohdaten();
+    const std::string ordner = gCommon->Ordner();
+    const auto bleibt = [&](const std::string& wo) {
+        SCOPED_TRACE(wo);
+        EXPECT_EQ(gSchritt, ST_JK);
+        EXPECT_EQ(gCalc->Punkte(), punkte);
+        EXPECT_EQ(gCalc->Y(100), wert);
+        EXPECT_EQ(gfrmMain->windowTitle(), titel);
+        EXPECT_TRUE(Diagramm().isVisible());
+        EXPECT_TRUE(Tool(23).isVisible()) << "Weiter";
+        EXPECT_TRUE(gfrmMain->lblStep->isVisible());
+        EXPECT_EQ(gCommon->Dateiname_Rohdaten(), datei);
+        EXPECT_EQ(gCommon->Ordner(), ordner);
+        EXPECT_EQ(gCommon->ProjektTyp(), PT_Beugung);
+        EXPECT_TRUE(gGespeichert) << "nothing new to save";
+    };
+
+    Wenn_Modal<frmSettings>([](frmSettings& w) { w.cmdCancel->Click(); });
+    Neues_Projekt(Gefaltete_Kurve(), {});
+    bleibt("Abbrechen");
+
+    // A raw spectrum without a data line and an I(K) file of words: OK tells why, once and plainly,
+    // and the window stays for another choice.
+    const auto leer = env.Root() / "leer.dat";
+    std::ofstream(leer, std::ios::binary) << "T=1000\r\nHV=200\r\nBemerkungen\r\n";
+    const auto woerter = env.Root() / "woerter.ik";
+    std::ofstream(woerter, std::ios::binary) << "keine Zahlen\r\nnur Text\r\n";
+    for (const auto& unlesbar : {leer, woerter}) {
+        seam.messages.clear();
+        seam.errorWindows = 0;
+        bool bleibtOffen = false;
+        Wenn_Modal<frmSettings>([&bleibtOffen](frmSettings& w) {
+            w.cmdOK->Click();
+            bleibtOffen = w.isVisible();
+            w.cmdCancel->Click();
+        });
+        Neues_Projekt(unlesbar.string(), {});
+        EXPECT_TRUE(bleibtOffen) << unlesbar;
+        ASSERT_EQ(seam.messages.size(), 1u) << unlesbar;
+        EXPECT_TRUE(seam.messages[0].text.starts_with(gLanguage->Caption(631) + "\r\n" + unlesbar.string() + "\r\n"))
+            << seam.messages[0].text;
+        EXPECT_EQ(seam.errorWindows, 0) << unlesbar;
+        bleibt(unlesbar.string());
+    }
+    Bild("unlesbar_bleibt");
+
+    // A file that reads starts as usual after a refusal.
+    Einstellungen_Annehmen();
+    Neues_Projekt(Gefaltete_Kurve(), {});
+    EXPECT_EQ(gCommon->ProjektTyp(), PT_Fit);
+    EXPECT_EQ(gSchritt, ST_JK);
+    EXPECT_FALSE(gGespeichert);
+}
+
 TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)
 {
     // The spectrum's x values are channels: a factor of 0.1 channel per 1/nm puts K at ten times them.

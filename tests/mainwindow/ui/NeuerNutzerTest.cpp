@@ -461,13 +461,13 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     // ---- 3: another raw spectrum of the alloy, with the rows the settings window restores.
     seam.answers = {zelo::MsgResult::No};
     Neues_Projekt("cuzr2", [](frmSettings& w) {
-        EXPECT_TRUE(gfrmMain->lblHinweis->isHidden()) << "no hint of the last project's shell";
         for (size_t i = 0; i < 2; ++i)
             EXPECT_EQ(w.cmbElement[i]->currentText().toStdString(), Legierungsprobe::kSymbole[i]);
         w.Text1->setText("1");
         w.Option1[1]->click();
     });
     ASSERT_EQ(gSchritt, ST_Rohdaten);
+    EXPECT_TRUE(gfrmMain->lblHinweis->isHidden()) << "no hint of the last project's shell";
     EXPECT_TRUE(Tool(23).isEnabled());
     EXPECT_EQ(Wert(), "");
     EXPECT_EQ(gMFE->Dichte_Experimentell(), 0.0f);

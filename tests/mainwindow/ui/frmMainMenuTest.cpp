@@ -2,6 +2,8 @@
 #include "MainWindowFixture.h"
 
 #include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
@@ -13,6 +15,7 @@
 #include "graphics/conDisplay.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
+#include "panels/conPeakTest.h"
 #include "widgets/fxbutton.h"
 
 #include "simulation/ui/conIMC.h"
@@ -28,6 +31,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using MainMenuTest = MainWindowFixture;
 
@@ -76,16 +81,16 @@ TEST_F(MainMenuTest, RecentFilesAreListedAndOpenTheProjectSettings)
     EXPECT_TRUE(gfrmMain->mnuZuletzt->isEnabled());
     EXPECT_EQ(gfrmMain->mnuLast[1]->text().toStdString(), second);
 
-    bool settingsShown = false;
+    std::string settingsFile;
     QTimer::singleShot(0, [&] {
         auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
         if (!settings) return;
-        settingsShown = true;
+        settingsFile = gCommon->Dateiname_Rohdaten();
         settings->reject();
     });
     gfrmMain->mnuLast[0]->trigger();
-    EXPECT_TRUE(settingsShown);
-    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), first);
+    EXPECT_EQ(settingsFile, first) << "the settings are those of the recent file";
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), "") << "cancelled: no project, as before";
 }
 
 TEST_F(MainMenuTest, OwnedWindowsStayAboveTheMainWindow)
@@ -157,6 +162,78 @@ TEST_F(MainMenuTest, NewProjectAsksForUnsavedResultsAndKeepsTheProjectWhenCancel
     EXPECT_GT(gGR->Punkte(), 0);
     EXPECT_TRUE(gfrmMain->conDisplay[0]->isVisible());
     gGespeichert = true;
+}
+
+TEST_F(MainMenuTest, AFailedSaveAfterJaEndsNeitherTheProjectNorTheProgram)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    gfrmMain->cmdTool[16]->Click();
+    ASSERT_EQ(gSchritt, 12);
+    const int32_t punkte = gGR->Punkte();
+    ASSERT_GT(punkte, 0);
+    gOptions->setKurveSpeichern(KT_GR, true);
+    gGespeichert = false;
+    // A file stands where the results folder should be made.
+    const std::string ordner = gCommon->Ordner();
+    std::ofstream(env.Root() / "blockiert") << "no folder";
+    gCommon->setOrdner((env.Root() / "blockiert" / "ergebnisse").string());
+    const auto bleibt = [&](const char* wo) {
+        EXPECT_EQ(gSchritt, 12) << wo;
+        EXPECT_EQ(gGR->Punkte(), punkte) << wo;
+        EXPECT_FALSE(gGespeichert) << wo;
+        EXPECT_TRUE(gfrmMain->isVisible()) << wo;
+        EXPECT_TRUE(seam.dialogs.empty()) << wo << ": no file is asked for";
+        ASSERT_EQ(seam.messages.size(), 2u) << wo << ": the question and why the save failed";
+        EXPECT_TRUE(seam.messages[1].text.starts_with(gLanguage->Caption(480))) << seam.messages[1].text;
+    };
+
+    seam.answers = {zelo::MsgResult::Yes};
+    gfrmMain->mnuNeuesProjekt->trigger();
+    bleibt("new project");
+
+    seam.messages.clear();
+    seam.answers = {zelo::MsgResult::Yes};
+    EXPECT_FALSE(gfrmMain->close());
+    ASSERT_TRUE(gOptions) << "the program goes on";
+    bleibt("end");
+
+    // Once the folder can be written, "Ja" saves and ends the program.
+    gCommon->setOrdner(ordner);
+    seam.messages.clear();
+    seam.answers = {zelo::MsgResult::Yes};
+    EXPECT_TRUE(gfrmMain->close());
+    EXPECT_EQ(seam.messages.size(), 1u);
+}
+
+TEST_F(MainMenuTest, APeakBuilderCancelledInItsSettingsKeepsTheOpenProjectAndStartsOnOK)
+{
+    gfrmMain->mnuDemoIK->trigger();
+    ASSERT_EQ(gSchritt, 11);
+    const int32_t punkte = gIK->Punkte();
+    const QString titel = gfrmMain->windowTitle();
+    const auto einstellungen = [](bool ok) {
+        QTimer::singleShot(0, [ok] {
+            auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+            if (!settings) return;
+            if (ok)
+                settings->cmdOK->Click();
+            else
+                settings->cmdCancel->Click();
+        });
+    };
+    einstellungen(false);
+    gfrmMain->mnuPeakTest->trigger();
+    EXPECT_EQ(gSchritt, 11);
+    EXPECT_EQ(gIK->Punkte(), punkte);
+    EXPECT_EQ(gfrmMain->windowTitle(), titel);
+    EXPECT_EQ(gCommon->ProjektTyp_Spezial(), PTS_Demo_IK);
+    EXPECT_TRUE(gfrmMain->conDisplay[0]->isVisible());
+
+    einstellungen(true);
+    gfrmMain->mnuPeakTest->trigger();
+    EXPECT_EQ(gCommon->ProjektTyp_Spezial(), PTS_Testpeaks_IK);
+    EXPECT_TRUE(gfrmMain->conPeakTest1->isVisible());
+    EXPECT_NE(gfrmMain->windowTitle(), titel);
 }
 
 namespace {
