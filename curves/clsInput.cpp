@@ -141,9 +141,10 @@ bool clsInput::Spektrum_Oeffnen()
         const clsCommon& common = rt::Object(gCommon);
         if (common.ProjektTyp() == PT_Bild_Digitalisieren) {
             spline_ = std::make_unique<clsSpline>();
+            bearbeitet_ = false;
             return Punkte_Oeffnen();
         }
-        return Spektrum_Oeffnen(common.Dateiname_Rohdaten(), false);
+        return Spektrum_Oeffnen(common.Dateiname_Rohdaten());
     } catch (const rt::RuntimeError& e) {
         gError->Report("clsInput", "Spektrum_Oeffnen", e);
     } catch (const std::bad_alloc&) {

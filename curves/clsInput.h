@@ -50,7 +50,7 @@ public:
     // The same for the raw spectrum at pfad, whatever the project is; the project's names stay.
     // Still: a failure is stored in gError (its description says why) without any window, for a
     // caller that tells the user itself.
-    bool Spektrum_Oeffnen(const std::string& pfad, bool Still);
+    bool Spektrum_Oeffnen(const std::string& pfad, bool Still = false);
     // Mean measuring time per point of the last raw spectrum, ms; 0 for an edited spectrum.
     float Statistik() const { return statistik_; }
     // The last spectrum read was an edited one: a ".elb" file of x y pairs, as the averaging of

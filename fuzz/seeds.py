@@ -38,12 +38,10 @@ def curve_files():
     # The first byte picks the curve kind: 1 raw-like J(K), 6 I(K), 7 G(r), 24 v(r), 21 form factor.
     curve = xy(80, 0.1, lambda i: 100 * math.exp(-i / 30) + 5 * math.sin(i / 3))
     comma = curve.replace(b".", b",")
-    # The most points a curve has, starting right of 0, where the reader puts a point in front.
-    full = xy(5000, 0.1, lambda i: 50 + math.cos(i / 7))
-    full = full.replace(b"0.0000\t", b"0.0500\t", 1)
+    # A project's mean form factors, whose header word the curve reader skips.
     mixture = b"Mischungsformfaktor_K[1/nm]\r\n" + curve
     return [bytes([kind]) + body for kind in (1, 4, 6, 7, 11, 21, 23, 24) for body in (curve, comma)] + [
-        bytes([4]) + full, bytes([21]) + mixture]
+        bytes([21]) + mixture]
 
 
 def form_factor():
