@@ -14,35 +14,36 @@ namespace lese {
 
 bool IstZahl(float wert) { return wert != Kein_Wert && std::isfinite(wert); }
 
-void Zu_Wenig_Daten(const char* procedure, const std::string& datei, int32_t punkte)
+void Zu_Wenig_Daten(const char* procedure, const std::string& datei, int32_t punkte, bool still)
 {
-    gError->ErrorMsg("clsInput", procedure, false, rt::errInputPastEnd,
+    gError->ErrorMsg("clsInput", procedure, still, rt::errInputPastEnd,
                      "No usable data in " + datei + ": " + std::to_string(punkte) + " points read, at least " +
                          std::to_string(clsSpline::MinPoints) + " needed");
 }
 
-void Zu_Viele_Daten(const char* procedure, const std::string& datei)
+void Zu_Viele_Daten(const char* procedure, const std::string& datei, bool still)
 {
-    gError->ErrorMsg("clsInput", procedure, false, rt::errOverflow,
+    gError->ErrorMsg("clsInput", procedure, still, rt::errOverflow,
                      "Too many points in " + datei + ": at most " + std::to_string(clsSpline::MaxPoints) +
                          " can be read");
 }
 
-bool Groesse_Pruefen(clsFileHandler& datei, const char* procedure, const std::string& pfad, const char* modul)
+bool Groesse_Pruefen(clsFileHandler& datei, const char* procedure, const std::string& pfad, const char* modul,
+                     bool still)
 {
     const int64_t bytes = datei.FileLength();
     if (bytes <= kMaxDateiBytes) return true;
-    gError->ErrorMsg(modul, procedure, false, rt::errOverflow,
+    gError->ErrorMsg(modul, procedure, still, rt::errOverflow,
                      gLanguage->Caption(474) + ": " + pfad + " (" + std::to_string(bytes >> 20) + " MB > " +
                          std::to_string(kMaxDateiBytes >> 20) + " MB)");
     return false;
 }
 
 bool Zeile_Lesen(clsFileHandler& datei, std::string& zeile, const char* procedure, const std::string& pfad,
-                 const char* modul)
+                 const char* modul, bool still)
 {
     if (datei.ReadLine(zeile, kMaxZeilenBytes)) return true;
-    gError->ErrorMsg(modul, procedure, false, rt::errOverflow,
+    gError->ErrorMsg(modul, procedure, still, rt::errOverflow,
                      gLanguage->Caption(475) + ": " + pfad + " (> " + std::to_string(kMaxZeilenBytes >> 10) + " KB)");
     return false;
 }

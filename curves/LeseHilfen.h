@@ -19,16 +19,16 @@ inline constexpr size_t kMaxZeilenBytes = size_t{1} << 20;
 // Whether a value read from text is a number to compute with (not Kein_Wert, not infinite or NaN).
 bool IstZahl(float wert);
 
-// Shows the error window for a read that found fewer usable points than a curve needs.
-void Zu_Wenig_Daten(const char* procedure, const std::string& datei, int32_t punkte);
-// Shows the error window for a read with more points than the smoothing spline takes.
-void Zu_Viele_Daten(const char* procedure, const std::string& datei);
-// Whether the open file is small enough for a curve; shows the error window (under module and
-// procedure) when not.
+// Reports a read that found fewer usable points than a curve needs (still: stored, no window).
+void Zu_Wenig_Daten(const char* procedure, const std::string& datei, int32_t punkte, bool still = false);
+// Reports a read with more points than a curve may have.
+void Zu_Viele_Daten(const char* procedure, const std::string& datei, bool still = false);
+// Whether the open file is small enough for a curve; reports it (under module and procedure) when
+// not.
 bool Groesse_Pruefen(clsFileHandler& datei, const char* procedure, const std::string& pfad,
-                     const char* modul = "clsInput");
-// The next line of the open file; false after showing the error window when it is too long.
+                     const char* modul = "clsInput", bool still = false);
+// The next line of the open file; false after reporting it when it is too long.
 bool Zeile_Lesen(clsFileHandler& datei, std::string& zeile, const char* procedure, const std::string& pfad,
-                 const char* modul = "clsInput");
+                 const char* modul = "clsInput", bool still = false);
 
 }

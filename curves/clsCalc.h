@@ -51,7 +51,8 @@ public:
     bool Digitalisiert_Oeffnen();
     // A fitted, folded or averaged curve file, from x = 0.
     bool Faltung_Oeffnen();
-    // A raw diffraction spectrum, centred so that its middle point lies at x = 0.
+    // A raw diffraction spectrum, centred so that its middle point lies at x = 0; an edited one
+    // (gInput's Bearbeitet) on the axis it was written with.
     bool Beugung_oeffnen();
     // The demonstration spectrum compiled into the program, one-sided from K = 0. A missing or
     // damaged resource is reported and gives false.

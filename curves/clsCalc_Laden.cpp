@@ -25,6 +25,15 @@ std::string Datenpunkte_Zeile(int32_t punkte) { return gLanguage->Caption(206) +
 
 std::string Maximum_Zeile(float maximum) { return "Maximum: " + rt::SingleText(maximum); }
 
+// The point of a grid from erstesX in steps of schritt that lies nearest to x = 0; the middle point
+// when 0 lies outside the grid.
+int32_t Punkt_Bei_Null(float erstesX, float schritt, int32_t punkte)
+{
+    const double index = rt::Divide(-static_cast<double>(erstesX), schritt) + 1.0;
+    if (index < 0.5 || index > punkte + 0.5) return clsCalc::Mittlerer_Punkt(punkte);
+    return rt::CLng(index);
+}
+
 // A reader that failed has shown its own report; the loader notes it under its name without
 // showing the error window a second time.
 void Lesefehler_Vermerken(const char* procedure)
@@ -61,10 +70,15 @@ bool clsCalc::Beugung_oeffnen()
             return false;
         }
         auto werte = Eingelesen(input);
-        const auto schritt = static_cast<float>(rt::Divide(input.Delta_X(), rt::Object(gOptions).Faktor_X()));
-        const int32_t mitteIndex = Mittlerer_Punkt(static_cast<int32_t>(werte.size()));
-        // The middle point goes to x = 0.
-        const auto mitte = static_cast<float>((mitteIndex - 1.0) * schritt);
+        const int32_t punkte = static_cast<int32_t>(werte.size());
+        // An edited spectrum keeps its axis, with the middle where x = 0 lies on it; a measured
+        // one comes in the instrument's x and is centred on its middle point.
+        const auto schritt = input.Bearbeitet()
+                                 ? input.Delta_X()
+                                 : static_cast<float>(rt::Divide(input.Delta_X(), rt::Object(gOptions).Faktor_X()));
+        const int32_t mitteIndex = input.Bearbeitet() ? Punkt_Bei_Null(input.Minimum_X(), schritt, punkte)
+                                                      : Mittlerer_Punkt(punkte);
+        const auto mitte = input.Bearbeitet() ? -input.Minimum_X() : static_cast<float>((mitteIndex - 1.0) * schritt);
 
         faltungVerschiebung_ = 0.0f;
         Uebernehmen(std::move(werte), input.Minimum_Y(), input.Maximum_Y());
@@ -75,7 +89,7 @@ bool clsCalc::Beugung_oeffnen()
         mitte_ = 0.0f;
 
         Protokoll(Datenpunkte_Zeile(punkte_));
-        if (gCommon->ProjektTyp() == PT_Beugung)
+        if (gCommon->ProjektTyp() == PT_Beugung && !input.Bearbeitet())
             Protokoll(gLanguage->Caption(208) + ": " + rt::SingleText(static_cast<float>(rt::Int(input.Statistik()))) +
                       " ms");
         Protokoll(Maximum_Zeile(maximumY_));

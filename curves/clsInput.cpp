@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <new>
 #include <vector>
 
@@ -44,6 +46,16 @@ bool IstDatenzeile(const std::string& zeile, Format format)
     return !felder.empty() && lese::IstZahl(StrToSingle(felder[0]));
 }
 
+// The spectrum that the averaging writes under the raw data's extension: x and y on the working
+// curve's axis, two numbers a line, where a measured spectrum has at least three.
+bool IstBearbeitet(const std::string& pfad, const std::string& ersteDatenzeile, Format format)
+{
+    if (Klein(std::filesystem::path(pfad).extension().string()) != ".elb") return false;
+    std::vector<std::string> felder;
+    SplitText(ersteDatenzeile, felder, Trenner(format));
+    return felder.size() == 2 && lese::IstZahl(StrToSingle(felder[1]));
+}
+
 }
 
 clsInput::clsInput() : spline_(std::make_unique<clsSpline>()) {}
@@ -63,32 +75,32 @@ bool clsInput::Anpassen(const char* procedure, const std::string& quelle, float 
 {
     const int32_t stuetzstellen = spline_->Stuetzstellen();
     if (stuetzstellen < clsSpline::MinPoints) {
-        lese::Zu_Wenig_Daten(procedure, quelle, stuetzstellen);
+        lese::Zu_Wenig_Daten(procedure, quelle, stuetzstellen, still_);
         return false;
     }
-    if (stuetzstellen > clsSpline::MaxPoints) {
-        lese::Zu_Viele_Daten(procedure, quelle);
+    if (stuetzstellen > clsSpline::MaxStuetzstellen) {
+        lese::Zu_Viele_Daten(procedure, quelle, still_);
         return false;
     }
     // The spline would divide by the zero or negative width between such points.
     if (const int32_t punkt = spline_->Erster_Rueckschritt(); punkt > 0) {
-        gError->ErrorMsg("clsInput", procedure, false, rt::errInvalidCall,
+        gError->ErrorMsg("clsInput", procedure, still_, rt::errInvalidCall,
                          gLanguage->Caption(440) + ": " + quelle);
         return false;
     }
     if (anzahl < 1 || anzahl > lese::kMaxAusgabePunkte) {
-        gError->ErrorMsg("clsInput", procedure, false, rt::errOverflow,
+        gError->ErrorMsg("clsInput", procedure, still_, rt::errOverflow,
                          "The curve of " + quelle + " would have " + std::to_string(anzahl) + " points");
         return false;
     }
     if (!spline_->Fitten(schritt, schranke, anzahl)) {
         // The spline notes its failure silently; here the user learns of it.
-        gError->ErrorMsg("clsInput", procedure, false, gError->ErrorNumber(), gError->ErrorDescription());
+        gError->ErrorMsg("clsInput", procedure, still_, gError->ErrorNumber(), gError->ErrorDescription());
         return false;
     }
     for (int32_t i = 1; i <= spline_->Fit_Punkte(); ++i)
         if (!std::isfinite(spline_->Fit_Y(i))) {
-            gError->ErrorMsg("clsInput", procedure, false, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
+            gError->ErrorMsg("clsInput", procedure, still_, rt::errOverflow, rt::ErrorDescription(rt::errOverflow));
             return false;
         }
     return true;
@@ -129,6 +141,7 @@ bool clsInput::Spektrum_Oeffnen()
         const clsCommon& common = rt::Object(gCommon);
         if (common.ProjektTyp() == PT_Bild_Digitalisieren) {
             spline_ = std::make_unique<clsSpline>();
+            bearbeitet_ = false;
             return Punkte_Oeffnen();
         }
         return Spektrum_Oeffnen(common.Dateiname_Rohdaten());
@@ -141,24 +154,49 @@ bool clsInput::Spektrum_Oeffnen()
     return false;
 }
 
-bool clsInput::Spektrum_Oeffnen(const std::string& pfad)
+bool clsInput::Spektrum_Oeffnen(const std::string& pfad, bool Still)
 {
     spline_ = std::make_unique<clsSpline>();
+    bearbeitet_ = false;
+    still_ = Still;
+    // Whatever way the read ends, later reads report as usual.
+    struct Zuruecksetzen {
+        bool& still;
+        ~Zuruecksetzen() { still = false; }
+    } zuruecksetzen{still_};
     try {
+        if (Still && !std::ifstream(pfad)) {
+            gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", true, rt::errFileNotFound,
+                             rt::ErrorDescription(rt::errFileNotFound) + ": " + pfad);
+            return false;
+        }
         clsFileHandler& datei = rt::Object(gFileHandler);
         if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
         dateiname_ = pfad;
         statistik_ = 0.0f;
         const bool gelesen = Rohdaten_Lesen(datei, pfad);
         datei.CloseFile();
-        // Resampled on its own mean spacing, with as many points as it has support points.
-        return gelesen && Anpassen("Spektrum_Oeffnen", pfad, spline_->DeltaX(), 1e-6f, spline_->Stuetzstellen());
+        if (!gelesen) return false;
+        if (!bearbeitet_)
+            // Resampled on its own mean spacing, with as many points as it has support points.
+            return Anpassen("Spektrum_Oeffnen", pfad, spline_->DeltaX(), 1e-6f, spline_->Stuetzstellen());
+        // An edited spectrum lies on an equidistant grid already: it is taken on that grid, whose
+        // step is the mean spacing of the whole curve (the running mean of the spline follows the
+        // rounding of the last x written).
+        const int32_t n = spline_->Stuetzstellen();
+        const float schritt = n < 2 ? 0.0f
+                                    : static_cast<float>((static_cast<double>(spline_->X_Max()) - ersteX_) / (n - 1));
+        spline_->setDeltaX(schritt);
+        if (!Anpassen("Spektrum_Oeffnen", pfad, schritt, 1e-6f, n)) return false;
+        minimumX_ = spline_->Fit_X(1);
+        maximumX_ = spline_->Fit_X(spline_->Fit_Punkte());
+        return true;
     } catch (const rt::RuntimeError& e) {
         gFileHandler->CloseFile();
-        gError->Report("clsInput", "Spektrum_Oeffnen", e);
+        gError->Report("clsInput", "Spektrum_Oeffnen", e, still_);
     } catch (const std::bad_alloc&) {
         gFileHandler->CloseFile();
-        gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", false, rt::errOutOfMemory,
+        gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", still_, rt::errOutOfMemory,
                          rt::ErrorDescription(rt::errOutOfMemory));
     }
     return false;
@@ -166,13 +204,13 @@ bool clsInput::Spektrum_Oeffnen(const std::string& pfad)
 
 bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
 {
-    if (!lese::Groesse_Pruefen(datei, "Spektrum_Oeffnen", pfad)) return false;
+    if (!lese::Groesse_Pruefen(datei, "Spektrum_Oeffnen", pfad, "clsInput", still_)) return false;
     // The header runs up to the first line that begins with a number.
     std::string zeile;
     bool gefunden = false;
     Format format = Format::Leer;
     while (!gefunden && !datei.FileEnd()) {
-        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad)) return false;
+        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad, "clsInput", still_)) return false;
         Kopfzeile_Auswerten(zeile);
         if (IstDatenzeile(zeile, Format::Leer)) {
             gefunden = true;
@@ -182,19 +220,20 @@ bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
         }
     }
     if (!gefunden) {
-        lese::Zu_Wenig_Daten("Spektrum_Oeffnen", pfad, 0);
+        lese::Zu_Wenig_Daten("Spektrum_Oeffnen", pfad, 0, still_);
         return false;
     }
+    bearbeitet_ = IstBearbeitet(pfad, zeile, format);
 
     clsOptions& options = rt::Object(gOptions);
     std::vector<std::string> felder;
-    if (format == Format::Tab) {
+    if (format == Format::Tab && !bearbeitet_) {
         SplitText(zeile, felder, "\t");
         if (felder.size() < 4) options.setStrom_Korrektur(false);
         gCommon->Record(gLanguage->Caption(265));
         if (options.Strom_Korrektur()) gCommon->Record(gLanguage->Caption(266));
     }
-    const bool korrektur = format == Format::Tab && options.Strom_Korrektur();
+    const bool korrektur = format == Format::Tab && !bearbeitet_ && options.Strom_Korrektur();
 
     int32_t zeilen = 0;
     float verschiebung = 0.0f;
@@ -202,22 +241,35 @@ bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
     // Rows that cannot be used (too few fields, no numbers, no measuring time or current) are skipped.
     const auto zeileNehmen = [&](const std::string& text) {
         SplitText(text, felder, Trenner(format));
-        if (felder.size() < (korrektur ? 4u : 3u)) return;
-        const float x = StrToSingle(felder[0]);
-        const float zeit = StrToSingle(felder[1]);
-        const float ereignisse = StrToSingle(felder[2]);
-        const float strom = korrektur ? StrToSingle(felder[3]) : 0.0f;
-        if (!lese::IstZahl(x) || !lese::IstZahl(zeit) || !lese::IstZahl(ereignisse) || !lese::IstZahl(strom)) return;
-        if (zeit == 0.0f || (korrektur && strom == 0.0f)) return;
-        // Counts per time; with the current correction normalised to the usual beam current.
-        double wert = ereignisse / static_cast<double>(zeit) * 100.0;
-        if (korrektur) wert = static_cast<float>(wert) / static_cast<double>(strom) * options.Strom_Normierung();
-        const auto y = static_cast<float>(wert);
-        if (!std::isfinite(y)) return;
+        float x = 0.0f;
+        float y = 0.0f;
+        float zeit = 0.0f;
+        if (bearbeitet_) {
+            // x and y as the working curve had them: no time, no shift.
+            if (felder.size() < 2u) return;
+            x = StrToSingle(felder[0]);
+            y = StrToSingle(felder[1]);
+            if (!lese::IstZahl(x) || !lese::IstZahl(y)) return;
+        } else {
+            if (felder.size() < (korrektur ? 4u : 3u)) return;
+            x = StrToSingle(felder[0]);
+            zeit = StrToSingle(felder[1]);
+            const float ereignisse = StrToSingle(felder[2]);
+            const float strom = korrektur ? StrToSingle(felder[3]) : 0.0f;
+            if (!lese::IstZahl(x) || !lese::IstZahl(zeit) || !lese::IstZahl(ereignisse) || !lese::IstZahl(strom))
+                return;
+            if (zeit == 0.0f || (korrektur && strom == 0.0f)) return;
+            // Counts per time; with the current correction normalised to the usual beam current.
+            double wert = ereignisse / static_cast<double>(zeit) * 100.0;
+            if (korrektur) wert = static_cast<float>(wert) / static_cast<double>(strom) * options.Strom_Normierung();
+            y = static_cast<float>(wert);
+            if (!std::isfinite(y)) return;
+        }
 
         ++zeilen;
-        // A spectrum that starts left of 0 is shifted to start at 0.
-        if (zeilen == 1 && x < 0.0f) verschiebung = -x;
+        // A measured spectrum that starts left of 0 is shifted to start at 0.
+        if (zeilen == 1 && x < 0.0f && !bearbeitet_) verschiebung = -x;
+        if (zeilen == 1) ersteX_ = x + verschiebung;
         statistik_ += zeit;
         spline_->AddPoint(x + verschiebung, y, 0.0001f);
         if (zeilen == 1) {
@@ -231,12 +283,12 @@ bool clsInput::Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad)
     };
     zeileNehmen(zeile);
     while (!zuViele && !datei.FileEnd()) {
-        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad)) return false;
+        if (!lese::Zeile_Lesen(datei, zeile, "Spektrum_Oeffnen", pfad, "clsInput", still_)) return false;
         zeileNehmen(zeile);
     }
 
     if (zuViele) {
-        lese::Zu_Viele_Daten("Spektrum_Oeffnen", pfad);
+        lese::Zu_Viele_Daten("Spektrum_Oeffnen", pfad, still_);
         return false;
     }
     if (zeilen > 0) statistik_ = static_cast<float>(statistik_ / static_cast<double>(zeilen));

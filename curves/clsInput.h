@@ -31,22 +31,32 @@ public:
     static constexpr uint8_t kQuelleGR = 2;
     // Writes the curve Y (points 1.. as elements 0..) as "x TAB y" lines to the project's results
     // folder under the project name and the kind's extension (Ergebnisdatei), when the kind's save
-    // option is on, and logs the file. Quelle names the x values; with another Quelle the file is
-    // emptied. A failed write is reported and not logged. True when the file was written.
-    bool SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y);
+    // option is on, and logs the file; a Kopfzeile given goes before them. Quelle names the x
+    // values; with another Quelle the file holds no pairs. A failed write is reported and not
+    // logged. True when the file was written.
+    bool SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y, const std::string& Kopfzeile = {});
+    // The first line of a file of a project's mean form factors: one word, which the curve reader
+    // skips as a header and the form-factor table reader recognises.
+    static constexpr const char* kKopfMischungsformfaktor = "Mischungsformfaktor_K[1/nm]";
 
     // Copies the resampled curve into ToArray[0..Punkte-1]; a target too short is reported.
     void CopyArray(std::span<float> ToArray) const;
     // Path of the last raw spectrum read.
     std::string Dateiname() const { return dateiname_; }
     // Reads the project's raw spectrum (for a project of digitised points: the points of the image
-    // panel) and resamples it on its own mean spacing. False when nothing usable was read; every
+    // panel) and resamples it on its own mean spacing; an edited spectrum (Bearbeitet) on its grid. False when nothing usable was read; every
     // failure but a file that cannot be opened (which the file handler reports) is reported here.
     bool Spektrum_Oeffnen();
     // The same for the raw spectrum at pfad, whatever the project is; the project's names stay.
-    bool Spektrum_Oeffnen(const std::string& pfad);
-    // Mean measuring time per point of the last raw spectrum, ms.
+    // Still: a failure is stored in gError (its description says why) without any window, for a
+    // caller that tells the user itself.
+    bool Spektrum_Oeffnen(const std::string& pfad, bool Still = false);
+    // Mean measuring time per point of the last raw spectrum, ms; 0 for an edited spectrum.
     float Statistik() const { return statistik_; }
+    // The last spectrum read was an edited one: a ".elb" file of x y pairs, as the averaging of
+    // spectra writes the working curve. Its x lie on the working curve's axis already (no x factor,
+    // no shift) and its y are taken as they stand; Minimum_X and Maximum_X give its first and last x.
+    bool Bearbeitet() const { return bearbeitet_; }
     // Reads the project's curve file (x y pairs) and resamples it on the step its project type
     // asks for; the K and r units of the project settings decide the step of I(K), G(r) and v(r)
     // curves, and ask the user when the K values do not fit the unit. False when nothing usable was
@@ -69,8 +79,12 @@ public:
     std::string I_Em() const { return iEm_; }
     std::string I_Heiz() const { return iHeiz_; }
     // Reads a form-factor table (s in 1/Angstrom, f) and resamples f(K) with K = 4 pi s in 1/nm on
-    // the K step, 10 points beyond the working curve. False when nothing usable was read.
+    // the K step, 10 points beyond the working curve. False when nothing usable was read. A file of
+    // a project's mean form factors (K in 1/nm, same extension) is refused with a message of its
+    // own, and Verweigert tells so.
     bool FMK_Oeffnen(const std::string& Dateiname);
+    // The last FMK_Oeffnen refused the file and told the user why; nothing else is to be reported.
+    bool Verweigert() const { return verweigert_; }
     // Mean y of the last curve file.
     float Mittelwert() const { return mittelwert_; }
     void setMittelwert(float value) { mittelwert_ = value; }
@@ -102,4 +116,10 @@ private:
     std::string iHeiz_;
     float xStart_ = 0.0f;
     float mittelwert_ = 0.0f;
+    bool bearbeitet_ = false;
+    // The read running reports its failures without a window.
+    bool still_ = false;
+    bool verweigert_ = false;
+    // x of the first row taken by the last raw spectrum read.
+    float ersteX_ = 0.0f;
 };

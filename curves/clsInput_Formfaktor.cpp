@@ -2,7 +2,10 @@
 #include "curves/clsInput.h"
 
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
+#include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
@@ -36,6 +39,7 @@ std::string Getrimmt(const std::string& text)
 
 bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
 {
+    verweigert_ = false;
     if (Dateiname.empty()) return false;
     try {
         const clsCalc& calc = rt::Object(gCalc);
@@ -53,6 +57,13 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
         if (!lese::Groesse_Pruefen(datei, "FMK_Oeffnen", Dateiname) ||
             !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname)) {
             datei.CloseFile();
+            return false;
+        }
+        if (Getrimmt(zeile).starts_with(kKopfMischungsformfaktor)) {
+            datei.CloseFile();
+            verweigert_ = true;
+            zelo::Ui().MsgBox(Dateiname + ":\r\n" + gLanguage->Caption(642), zelo::MsgButtons::OK,
+                              zelo::MsgIcon::Exclamation, rt::Object(gLoader).ApplicationName());
             return false;
         }
         const char trenner = zeile.find('\t') != std::string::npos ? '\t' : ' ';

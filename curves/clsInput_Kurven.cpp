@@ -60,13 +60,14 @@ float Schritt_Nach_Typ(int32_t projektTyp, Einheitenwahl einheiten, float letzte
 
 std::string clsInput::ExtensionVonKurvenTyp(int32_t TypKurve) { return KurvenTypExtension(TypKurve); }
 
-bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y)
+bool clsInput::SpeichereKurve(int32_t TypKurve, uint8_t Quelle, std::span<const float> Y, const std::string& Kopfzeile)
 {
     try {
         if (!rt::Object(gOptions).KurveSpeichern(TypKurve)) return false;
         std::vector<std::string> zeilen;
+        if (!Kopfzeile.empty()) zeilen.push_back(Kopfzeile);
         if (Quelle <= kQuelleGR) {
-            zeilen.reserve(Y.size());
+            zeilen.reserve(Y.size() + 1);
             const clsOptions& options = rt::Object(gOptions);
             for (size_t n = 0; n < Y.size(); ++n) {
                 const auto i = static_cast<int32_t>(n + 1);
@@ -142,6 +143,9 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         int32_t zeilen = 0;
         float letztesX = Kein_Wert;
         bool zuViele = false;
+        // The point put in front at 0 is the reader's, not the file's: it does not count against
+        // the points a curve may have.
+        int32_t vorangestellt = 0;
         while (vorhanden && !zuViele && token(yText)) {
             const float x = StrToSingle(xText);
             const float y = StrToSingle(yText);
@@ -154,6 +158,7 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
                 if (x > 0.0f) {
                     spline_->AddPoint(0.0f, y, 0.0001f);
                     zeilen = 2;
+                    vorangestellt = 1;
                 }
                 minimumY_ = y;
                 maximumY_ = y;
@@ -165,7 +170,7 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
             }
             spline_->AddPoint(x, y, 0.0001f);
             mittelwert_ += y;
-            zuViele = spline_->Stuetzstellen() > clsSpline::MaxPoints;
+            zuViele = spline_->Stuetzstellen() - vorangestellt > clsSpline::MaxPoints;
         }
         datei.CloseFile();
         if (zuLang) return false;

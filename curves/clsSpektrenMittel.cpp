@@ -33,7 +33,7 @@ clsSpektrenMittel::Hinzufuegen_Ergebnis clsSpektrenMittel::Hinzufuegen(const std
     for (const auto& s : kurven_)
         if (Gleicher_Pfad(s->Dateiname()) == gleich) return Hinzufuegen_Ergebnis::Schon_Vorhanden;
     auto spektrum = std::make_unique<clsInput>();
-    if (!spektrum->Spektrum_Oeffnen(pfad)) return Hinzufuegen_Ergebnis::Nicht_Lesbar;
+    if (!spektrum->Spektrum_Oeffnen(pfad, true)) return Hinzufuegen_Ergebnis::Nicht_Lesbar;
     Auf_Arbeitsspektrum_Legen(*spektrum);
     kurven_.push_back(std::move(spektrum));
     return Hinzufuegen_Ergebnis::Hinzugefuegt;
@@ -43,6 +43,11 @@ void clsSpektrenMittel::Auf_Arbeitsspektrum_Legen(clsInput& s)
 {
     const clsCalc* calc = gCalc.get();
     if (!calc || calc->Punkte() < 1 || s.Punkte() < 1) return;
+    // An edited spectrum lies on the working curve's axis already.
+    if (s.Bearbeitet()) {
+        s.setX_Start(s.Minimum_X());
+        return;
+    }
     const double mitte = calc->x(clsCalc::Mittlerer_Punkt(calc->Punkte()));
     s.setX_Start(static_cast<float>(mitte - (clsCalc::Mittlerer_Punkt(s.Punkte()) - 1.0) * Schritt(s)));
 }
@@ -76,6 +81,7 @@ float clsSpektrenMittel::Schritt(const clsInput& s)
 
 float clsSpektrenMittel::Schritt_Ungeschuetzt(const clsInput& s)
 {
+    if (s.Bearbeitet()) return s.Delta_X();
     const float faktor = rt::Object(gOptions).Faktor_X();
     return faktor == 0.0f ? 0.0f : s.Delta_X() / faktor;
 }

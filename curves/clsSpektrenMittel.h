@@ -20,8 +20,10 @@ public:
     enum class Hinzufuegen_Ergebnis { Hinzugefuegt, Schon_Vorhanden, Nicht_Lesbar };
     // Reads the raw spectrum at pfad and appends it with its middle point where the working
     // spectrum's middle point lies, so that its points lie on the working spectrum's points: the
-    // same spectrum point on point, a measurement over a shorter or longer range on the same x. A
-    // file already held is not read again. The project's folder and names stay as they are.
+    // same spectrum point on point, a measurement over a shorter or longer range on the same x; an
+    // edited spectrum at the x it was written with. A file already held is not read again. The
+    // project's folder and names stay as they are. A file that cannot be used shows no window:
+    // gError's description says why.
     Hinzufuegen_Ergebnis Hinzufuegen(const std::string& pfad);
     // Removes the spectrum of that file name; false when none has it.
     bool Entfernen(const std::string& dateiname);
@@ -33,7 +35,8 @@ public:
     clsInput& Spektrum(int32_t Index) const;
 
     // The step of an added spectrum on the working curve's x axis: its own step over Faktor_X, as
-    // the working spectrum was read. 0 while Faktor_X is 0, and without settings (reported).
+    // the working spectrum was read (an edited spectrum's own step). 0 while Faktor_X is 0, and
+    // without settings (reported).
     static float Schritt(const clsInput& s);
     // x of point i of an added spectrum, its offset included.
     static float X(const clsInput& s, int32_t i);

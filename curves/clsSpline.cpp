@@ -107,7 +107,7 @@ void clsSpline::AddPoint(float x, float y, float dy)
 bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
 {
     const int32_t n = Stuetzstellen();
-    if (n < MinPoints || n > MaxPoints) return false;
+    if (n < MinPoints || n > MaxStuetzstellen) return false;
 
     // Everything is computed aside and taken over only when the whole fit succeeded, so that a
     // failure leaves the grid, the values and their count of the last good fit together.

@@ -10,7 +10,11 @@
 class clsSpline {
 public:
     static constexpr int32_t MinPoints = 3;
+    // The most points a curve has.
     static constexpr int32_t MaxPoints = 5000;
+    // The most support points a fit takes: a curve's points and the point at x = 0 that a reader
+    // puts in front of a curve that starts right of it.
+    static constexpr int32_t MaxStuetzstellen = MaxPoints + 1;
 
     // Copies Fit_Y(1..Fit_Punkte) into ToArray[0..]; a target too short is reported and left untouched.
     void CopyArray(std::span<float> ToArray) const;

@@ -18,11 +18,16 @@ def rows(n, row):
 
 
 def raw_spectrum():
+    # The first byte picks the extension: 0 ".dat", 1 ".elb".
     header = "T=293K HV=60000V I_Em=10uA I_H=2uA U_W=300V\r\nBemerkungen: Probe\r\n"
     body = rows(60, lambda i: f"{i} 1000 {10 * (i + 1) ** 2}\r\n")
     tabs = rows(30, lambda i: f"{i * 0.5}\t500\t{100 + i}\r\n")
     backwards = rows(10, lambda i: f"{10 - i} 1000 {50 + i}\r\n")
-    return [header.encode() + body, tabs, backwards]
+    measured = [b"\x00" + header.encode() + body, b"\x00" + tabs, b"\x00" + backwards, b"\x01" + body]
+    # The edited spectrum that the averaging writes: the working curve's x about 0, TAB, y.
+    edited = rows(81, lambda i: f"{(i - 40) * 0.1:.7g}\t{1000 * math.exp(-abs(i - 40) / 20):.7g}\r\n")
+    one_sided = rows(40, lambda i: f"{1 + i * 0.25:.7g} {50 + i:.7g}\r\n")
+    return measured + [b"\x01" + edited, b"\x01" + one_sided, b"\x00" + edited]
 
 
 def xy(n, step, y):
@@ -33,11 +38,17 @@ def curve_files():
     # The first byte picks the curve kind: 1 raw-like J(K), 6 I(K), 7 G(r), 24 v(r), 21 form factor.
     curve = xy(80, 0.1, lambda i: 100 * math.exp(-i / 30) + 5 * math.sin(i / 3))
     comma = curve.replace(b".", b",")
-    return [bytes([kind]) + body for kind in (1, 4, 6, 7, 11, 21, 23, 24) for body in (curve, comma)]
+    # A project's mean form factors, whose header word the curve reader skips.
+    mixture = b"Mischungsformfaktor_K[1/nm]\r\n" + curve
+    return [bytes([kind]) + body for kind in (1, 4, 6, 7, 11, 21, 23, 24) for body in (curve, comma)] + [
+        bytes([21]) + mixture]
 
 
 def form_factor():
-    return [xy(60, 0.05, lambda i: 6 * math.exp(-(i * 0.05) ** 2)), b"s f\r\n" + xy(20, 0.1, lambda i: 3 - 0.1 * i)]
+    table = xy(60, 0.05, lambda i: 6 * math.exp(-(i * 0.05) ** 2))
+    # A project's mean form factors (K in 1/nm), which the table reader refuses.
+    mixture = b"Mischungsformfaktor_K[1/nm]\r\n" + xy(60, 0.1, lambda i: 6 * math.exp(-(i * 0.01) ** 2))
+    return [table, b"s f\r\n" + xy(20, 0.1, lambda i: 3 - 0.1 * i), mixture]
 
 
 def background():

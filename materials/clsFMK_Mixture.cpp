@@ -109,7 +109,11 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
         const float faktor = t.FMK_Typ() == FT_Elektronen ? faktorRelativistisch_ : 1.0f;
         kurve.setAnzahl(rt::Object(gCalc).Punkte() + kZusatzpunkte);
         if (t.Daten_Typ() == DT_Datei) {
-            if (name.empty() || !rt::Object(gInput).FMK_Oeffnen(name)) throw rt::RuntimeError(0, "");
+            if (name.empty()) throw rt::RuntimeError(0, "");
+            if (clsInput& input = rt::Object(gInput); !input.FMK_Oeffnen(name)) {
+                if (input.Verweigert()) return false;
+                throw rt::RuntimeError(0, "");
+            }
             Protokoll(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
             kurve.CopyArrayFromInput_Ungeschuetzt();
             for (int32_t j = 1; j <= kurve.Anzahl(); ++j) kurve.setY(j, kurve.Y(j) * faktor);
@@ -149,7 +153,9 @@ void clsFMK::Speichern() const
         const auto punkte = static_cast<size_t>(std::clamp(rt::Object(gCalc).Punkte(), 0, int32_t(fmk_.size())));
         if (punkte == 0) return;
         clsInput& input = rt::Object(gInput);
-        input.SpeichereKurve(KT_fmk, clsInput::kQuelleIK, std::span(fmk_).first(punkte));
+        // Marked, so that the file is not taken for a form-factor table of the same extension.
+        input.SpeichereKurve(KT_fmk, clsInput::kQuelleIK, std::span(fmk_).first(punkte),
+                             clsInput::kKopfMischungsformfaktor);
         input.SpeichereKurve(KT_f2m, clsInput::kQuelleIK, std::span(f2m_).first(punkte));
         input.SpeichereKurve(KT_fm2, clsInput::kQuelleIK, std::span(fm2_).first(punkte));
     });

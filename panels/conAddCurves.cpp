@@ -25,6 +25,8 @@
 namespace {
 
 constexpr const char* kName = "conAddCurves";
+// The files the averaging reads: measured spectra and spectra averaged before.
+constexpr const char* kSpektren = "*.dat;*.elb";
 
 QString Position(int32_t wert) { return "Position: " + QString::fromStdString(Lokale_Zahl(wert / 10.0f)); }
 
@@ -97,11 +99,22 @@ void conAddCurves::Init()
 void conAddCurves::cmdPlus_Click()
 {
     const clsCommon& common = rt::Object(gCommon);
-    // A plain file dialog: the chosen spectrum must not become the project's file.
-    const std::string pfad = zelo::Ui().OpenFileDialog(gLanguage->Caption(222), ParseFilterText(common.Filter()),
-                                                       common.Dateiname_NurOrdner());
+    // A plain file dialog: the chosen spectrum must not become the project's file. It offers the
+    // spectra the averaging reads; a measured spectrum may also carry another extension.
+    const std::string pfad = zelo::Ui().OpenFileDialog(
+        gLanguage->Caption(222),
+        {{gLanguage->Caption(225) + " PHDS (" + kSpektren + ")", kSpektren},
+         {gLanguage->Caption(232) + " (*.*)", "*.*"}},
+        common.Dateiname_NurOrdner());
     if (pfad.empty()) return;
-    if (spektren_.Hinzufuegen(pfad) != clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt) return;
+    const auto ergebnis = spektren_.Hinzufuegen(pfad);
+    if (ergebnis == clsSpektrenMittel::Hinzufuegen_Ergebnis::Nicht_Lesbar) {
+        zelo::Ui().MsgBox(pfad + ":\r\n" + gLanguage->Caption(640) + " (" + gError->ErrorDescription() + ").\r\n" +
+                              gLanguage->Caption(641),
+                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLanguage->Caption(366));
+        return;
+    }
+    if (ergebnis != clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt) return;
     // The only spectrum needs no choosing: the scroll bar moves it from where it lies.
     if (spektren_.Anzahl() == 1) Zeigen_Ohne_Verschieben(1);
     Zeichnen();

@@ -1,4 +1,5 @@
 #include "CurvesTest.h"
+#include "core/modString.h"
 
 namespace {
 
@@ -58,6 +59,49 @@ TEST_F(RawSpectrumTest, BeamCurrentNormalisesToTwentyFiveUnlessTheRowsHaveNone)
     EXPECT_TRUE(Logged("Stromkorrektur wird durchgeführt"));
     EXPECT_TRUE(ReadsParabola("x\ttime\tcounts\r\n" + Rows(40, 0, "\t"), 0, 40));
     EXPECT_FALSE(gOptions->Strom_Korrektur()) << "three fields switch the correction off";
+}
+
+// The spectrum as the averaging writes it: the working curve's x (centred, negative on the left)
+// TAB its y, no header.
+std::string Bearbeitet(int32_t n, double erstes, double schritt)
+{
+    std::string text;
+    for (int32_t i = 0; i < n; ++i) {
+        const auto x = static_cast<float>(erstes + i * schritt);
+        text += SingleToStr(x) + "\t" + SingleToStr(static_cast<float>(2.0 * x * x + 50.0)) + "\r\n";
+    }
+    return text;
+}
+
+TEST_F(RawSpectrumTest, EditedSpectrumOfTwoNumbersALineIsTakenAsWrittenOnlyUnderItsOwnExtension)
+{
+    gOptions->setStrom_Korrektur(true);
+    gOptions->setFaktor_X(37.74f);
+    OpenProject("probe.elb", Bearbeitet(321, -16.0, 0.1));
+    ASSERT_TRUE(gInput->Spektrum_Oeffnen());
+    EXPECT_TRUE(gInput->Bearbeitet());
+    ASSERT_EQ(gInput->Punkte(), 321);
+    EXPECT_NEAR(gInput->Delta_X(), 0.1f, 1e-6f) << "its own step, whatever the x factor";
+    EXPECT_FLOAT_EQ(gInput->Minimum_X(), -16.0f) << "no shift to 0";
+    EXPECT_NEAR(gInput->Maximum_X(), 16.0f, 1e-4f);
+    for (const int32_t i : {1, 100, 161, 321}) {
+        const double x = -16.0 + (i - 1) * 0.1;
+        EXPECT_NEAR(gInput->Y(i), 2 * x * x + 50, 1e-5 * (2 * x * x + 50)) << "y as written, point " << i;
+    }
+    EXPECT_EQ(gInput->Statistik(), 0.0f) << "no measuring time";
+    EXPECT_TRUE(gOptions->Strom_Korrektur()) << "two numbers say nothing about the beam current";
+    EXPECT_FALSE(LoggedPart("Stromkorrektur"));
+
+    // Three numbers a line are a measured spectrum, also under ".elb", and clear the mark again.
+    OpenProject("roh.elb", Rows(40, -5));
+    ASSERT_TRUE(gInput->Spektrum_Oeffnen());
+    EXPECT_FALSE(gInput->Bearbeitet());
+    EXPECT_EQ(gInput->Statistik(), 500.0f);
+    // Two numbers under another extension are no spectrum: nothing says what they are.
+    OpenProject("paare.dat", Bearbeitet(40, -2.0, 0.1));
+    EXPECT_FALSE(gInput->Spektrum_Oeffnen());
+    EXPECT_FALSE(gInput->Bearbeitet());
+    EXPECT_EQ(seam.errorWindows, 1);
 }
 
 TEST_F(RawSpectrumTest, UnusableRowsAreSkippedAndAFileWithoutUsableRowsIsReported)

@@ -1,6 +1,7 @@
 #include "CurvesTest.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLoader.h"
+#include "curves/clsSpline.h"
 #include "support/ScopedLocale.h"
 
 namespace {
@@ -73,6 +74,21 @@ TEST_F(CurveFileTest, CurveStartingRightOfZeroGetsTheOriginPointAndHeaderTokensA
     }
     EXPECT_EQ(gInput->Punkte(), 40);
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(CurveFileTest, CurveOfTheMostPointsIsReadAlsoWhenTheReaderPutsTheOriginInFront)
+{
+    // The point at 0 is the reader's own: the file's points alone count against the limit.
+    for (const double first : {0.0, 0.1}) {
+        ASSERT_TRUE(Read("voll.dat", Pairs(clsSpline::MaxPoints, first, 0.1))) << first;
+        EXPECT_GE(gInput->Punkte(), clsSpline::MaxPoints - 1);
+        ExpectLine(10);
+    }
+    EXPECT_EQ(seam.errorWindows, 0);
+    for (const double first : {0.0, 0.1}) {
+        EXPECT_FALSE(Read("zuviel.dat", Pairs(clsSpline::MaxPoints + 1, first, 0.1))) << first;
+        EXPECT_NE(gError->ErrorDescription().find("at most 5000"), std::string::npos);
+    }
 }
 
 TEST_F(CurveFileTest, InterferenceFunctionInTheWrongUnitAsksTheUser)

@@ -3,6 +3,7 @@
 #include "curves/clsSpektrenMittel.h"
 
 #include "core/clsCommon.h"
+#include "core/clsError.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
@@ -120,7 +121,8 @@ TEST_F(SpektrenMittel, AnAddedSpectrumLiesOnTheWorkingSpectrumsPointsOfTheSameX)
     // at x = -10, not at the added spectrum's own 0. Its y is its own raw x / 2 + 3.
     gCalc->Punkte_Loeschen();
     const std::string datei = Spektrum("roh.dat", 100, Versetzt);
-    gCommon->setDateiname_Rohdaten(datei);
+    // As a project opens it: the averaged spectrum goes to its results folder.
+    gCommon->Set_Dateiname(datei);
     StartStageStore();
     ASSERT_TRUE(gCalc->Beugung_oeffnen());
     ASSERT_NEAR(gCalc->x(1), -10.0f, 1e-4f);
@@ -147,4 +149,36 @@ TEST_F(SpektrenMittel, AnAddedSpectrumLiesOnTheWorkingSpectrumsPointsOfTheSameX)
     mittel.Mitteln();
     for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
         ASSERT_NEAR(gCalc->Y(i), vorher[static_cast<size_t>(i - 1)], 1e-3f) << "point " << i << " at x = " << gCalc->x(i);
+}
+
+TEST_F(SpektrenMittel, AnAveragedSpectrumAddedAgainLiesWhereItWasWrittenAndUnusableFilesShowNoWindow)
+{
+    gCommon->Set_Dateiname((env.Root() / "projekt.dat").string());
+    ASSERT_EQ(mittel.Hinzufuegen(Spektrum("a.dat", 100, Versetzt)), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    mittel.Mitteln();
+    std::vector<float> vorher;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) vorher.push_back(gCalc->Y(i));
+
+    // Its x are the working curve's already: the x factor of 2 does not apply again.
+    ASSERT_EQ(mittel.Hinzufuegen(gCommon->Ordner() + "projekt.elb"), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    const clsInput& s = mittel.Spektrum(1);
+    for (const int32_t i : {1, 100, 201}) EXPECT_NEAR(clsSpektrenMittel::X(s, i), gCalc->x(i), 1e-4f) << "point " << i;
+    EXPECT_EQ(mittel.Messzeit(), 0.0f);
+    mittel.Mitteln();
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
+        ASSERT_NEAR(gCalc->Y(i), vorher[size_t(i - 1)], 1e-5f * vorher[size_t(i - 1)]) << "point " << i;
+
+    // A side fit, a spectrum of two points and a missing file are refused without a window; the
+    // description says which file and why.
+    const auto pfad = [this](const char* name, const char* inhalt) {
+        std::ofstream(env.Root() / name, std::ios::binary) << inhalt;
+        return (env.Root() / name).string();
+    };
+    for (const std::string& datei : {pfad("seiten.fi1", "0\t5\r\n0.1\t6\r\n0.2\t7\r\n0.3\t8\r\n"),
+                                     pfad("kurz.dat", "0 100 5\r\n1 100 6\r\n"), (env.Root() / "fehlt.dat").string()}) {
+        EXPECT_EQ(mittel.Hinzufuegen(datei), clsSpektrenMittel::Hinzufuegen_Ergebnis::Nicht_Lesbar) << datei;
+        EXPECT_NE(gError->ErrorDescription().find(datei), std::string::npos) << gError->ErrorDescription();
+    }
+    EXPECT_EQ(seam.errorWindows, 0);
+    EXPECT_EQ(mittel.Anzahl(), 0);
 }

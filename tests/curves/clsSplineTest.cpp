@@ -64,9 +64,9 @@ TEST_F(SplineTest, ZeroBoundInterpolatesAndExtrapolatesWithTheEndPieces)
 
 TEST_F(SplineTest, PointCountOutsideTheLimitsFailsAndKeepsTheLastFit)
 {
-    Add(spline, std::vector<float>(clsSpline::MaxPoints, 1.0f));
+    Add(spline, std::vector<float>(clsSpline::MaxStuetzstellen, 1.0f));
     ASSERT_TRUE(spline.Fitten(1.0f, 0.0f, 3));
-    spline.AddPoint(float(clsSpline::MaxPoints), 0.0f, 1.0f);
+    spline.AddPoint(float(clsSpline::MaxStuetzstellen), 0.0f, 1.0f);
     EXPECT_FALSE(spline.Fitten(0.5f, 0.0f, 20));
     EXPECT_EQ(Fit(spline), std::vector<float>(3, 1.0f));
     EXPECT_FLOAT_EQ(spline.DeltaX(), 1.0f);

@@ -13,6 +13,7 @@
 #include "core/KurvenTyp.h"
 #include "core/clsOptions.h"
 #include "curves/clsCalc.h"
+#include "curves/clsSpektrenMittel.h"
 #include "mainwindow/modProjektStart.h"
 
 #include <filesystem>
@@ -24,6 +25,7 @@ constexpr const char* kElement = "C";
 constexpr int32_t kTrennstelle = 101;  // the side fits meet at K = 10 1/nm
 
 struct Ergebnis {
+    std::vector<float> ik;      // I(K) as computed, before damping
     double ikAbweichung = 0.0;  // the largest |I(K) − model| over K 5..140 1/nm
     double dichteGerade = 0.0;  // density from the low-r line of G(r)
     double dichteSumme = 0.0;   // density from the sum rule of I(K)
@@ -61,6 +63,7 @@ protected:
             gUntergrund->Plus_Punkt(static_cast<float>(K), static_cast<float>(Kohlenstoffprobe::Untergrund(K)));
 
         EXPECT_TRUE(gIK->Berechnen(gMFE->Dichte_Theoretisch()));
+        for (int32_t i = 1; i <= gIK->Punkte(); ++i) e.ik.push_back(gIK->Y(i));
         for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
             const double K = gIK->x(i);
             if (K >= 5.0 && K <= 140.0) e.ikAbweichung = std::max(e.ikAbweichung, std::fabs(gIK->Y(i) - probe.I(K)));
@@ -141,5 +144,50 @@ TEST_F(HauptwegPhysikTest, FoldedCurveReadAsAFileGivesTheStructureBack)
     Projekteinstellungen_Uebernehmen(Einstellungen(kElement, PT_Fit));
     ASSERT_EQ(gCalc->x(1), 0.0f);
     Erwarten(Auswerten());
+    EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(HauptwegPhysikTest, AveragedSpectrumSavedAndReopenedEvaluatesAsTheOneItCameFrom)
+{
+    // The instrument's x is half of K, so that an x factor applied twice would show.
+    const auto messung = [this](const std::string& name) {
+        return Rohspektrum(name, Kohlenstoffprobe::kKMax / 2.0, [this](double x) { return probe.Zaehlung(2.0 * x, zufall); });
+    };
+    Projekteinstellungen einstellungen = Einstellungen(kElement);
+    einstellungen.Faktor_X = 0.5f;
+    gOptions->setKurveSpeichern(KT_JK_Bearbeitet, true);
+    gCommon->Set_Dateiname(messung("probe.dat"));
+    Projekteinstellungen_Uebernehmen(einstellungen);
+    clsSpektrenMittel mittel;
+    ASSERT_EQ(mittel.Hinzufuegen(messung("zweite.dat")), clsSpektrenMittel::Hinzufuegen_Ergebnis::Hinzugefuegt);
+    mittel.Mitteln();
+    std::vector<float> x, y;
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {
+        x.push_back(gCalc->x(i));
+        y.push_back(gCalc->Y(i));
+    }
+    const int32_t mitte = gCalc->Mitte_Index();
+    gCalc->Falten();
+    ASSERT_TRUE(gCalc->Mitteln(2));
+    const Ergebnis vorher = Auswerten();
+
+    // The averaged spectrum as the program wrote it, opened as the project of a new start.
+    const auto gemittelt = env.Root() / "gemittelt.elb";
+    std::filesystem::copy_file(env.Root() / "probe.elb", gemittelt);
+    Neues_Projekt_Reset();
+    gCommon->Set_Dateiname(gemittelt.string());
+    Projekteinstellungen_Uebernehmen(einstellungen);
+    ASSERT_EQ(gSchritt, 2) << "a spectrum project at its raw data";
+    ASSERT_EQ(gCalc->Punkte(), static_cast<int32_t>(y.size()));
+    EXPECT_EQ(gCalc->Mitte_Index(), mitte);
+    for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {
+        ASSERT_NEAR(gCalc->x(i), x[size_t(i - 1)], 1e-4f) << "point " << i;
+        ASSERT_NEAR(gCalc->Y(i), y[size_t(i - 1)], 1e-5f * y[size_t(i - 1)]) << "seven digits, point " << i;
+    }
+    gCalc->Falten();
+    ASSERT_TRUE(gCalc->Mitteln(2));
+    const Ergebnis nachher = Auswerten();
+    ASSERT_EQ(nachher.ik.size(), vorher.ik.size());
+    for (size_t i = 0; i < vorher.ik.size(); ++i) ASSERT_NEAR(nachher.ik[i], vorher.ik[i], 1e-5) << "I(K) point " << i + 1;
     EXPECT_EQ(seam.errorWindows, 0);
 }

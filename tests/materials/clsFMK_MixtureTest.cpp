@@ -4,7 +4,9 @@
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
+#include "core/clsLanguage.h"
 #include "curves/clsCalc.h"
+#include "curves/clsInput.h"
 
 #include <cmath>
 #include <filesystem>
@@ -109,6 +111,11 @@ TEST_F(MixtureTest, SavedOverTheWorkingCurveOnlyWhenChosenAndComputedForThisProj
     EXPECT_FALSE(std::filesystem::exists(stamm + ".fm2")) << "its option is off";
     for (const auto& [endung, wert] : {std::pair{".fmk", 3.0f}, {".f2m", 10.0f}}) {
         std::ifstream datei(stamm + endung);
+        // The mean form factor says in its first line that it is no form-factor table.
+        if (std::string kopf; endung == std::string(".fmk")) {
+            std::getline(datei, kopf);
+            EXPECT_EQ(kopf, std::string(clsInput::kKopfMischungsformfaktor) + "\r");
+        }
         std::vector<std::pair<float, float>> paare;
         for (float K, f; datei >> K >> f;) paare.emplace_back(K, f);
         ASSERT_EQ(paare.size(), 10u) << endung << ": the working curve's points, not the ten beyond";
@@ -120,4 +127,36 @@ TEST_F(MixtureTest, SavedOverTheWorkingCurveOnlyWhenChosenAndComputedForThisProj
     gCommon->setProjektTyp_Spezial(PTS_Demo_IK);
     gFMK->Speichern();
     EXPECT_FALSE(std::filesystem::exists(gCommon->Ordner()));
+}
+
+TEST_F(MixtureTest, MeanFormFactorsPutAmongTheTablesAreRefusedPlainlyWhileTablesStillRead)
+{
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+    Points();
+    ASSERT_TRUE(Compute({{100, ConstantTable("Zr", 2)}}));
+    gOptions->setKurveSpeichern(KT_fmk, true);
+    gFMK->Speichern();
+    // A user puts the project's file among the X-ray tables, beside a table of the usual form.
+    const auto tabellen = env.DataFolder() / "fmk_x";
+    std::filesystem::create_directories(tabellen);
+    std::filesystem::copy_file(gCommon->Ordner() + "probe.fmk", tabellen / "Zr_probe.fmk");
+    std::string tabelle;
+    for (int k = 0; k <= 10; ++k) tabelle += std::to_string(0.001 * k) + "\t28\r\n";
+    WriteTextFile("fmk_x/Ni.fmk", tabelle);
+    gFMK->FMK_Von_ZELO_Lesen(0, 0);
+    int32_t mischung = 0, nickel = 0;
+    for (int32_t i = 1; i <= gFMK->FMK_Anzahl(); ++i) {
+        if (gFMK->Tabelle(i).Dateiname() == (tabellen / "Zr_probe.fmk").string()) mischung = i;
+        if (gFMK->Tabelle(i).Dateiname() == (tabellen / "Ni.fmk").string()) nickel = i;
+    }
+    ASSERT_GT(mischung * nickel, 0);
+
+    EXPECT_FALSE(Compute({{100, mischung}}));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, (tabellen / "Zr_probe.fmk").string() + ":\r\n" + gLanguage->Caption(642));
+    EXPECT_EQ(seam.errorWindows, 0) << "one plain message, no error window";
+
+    ASSERT_TRUE(Compute({{100, nickel}}));
+    EXPECT_NEAR(gFMK->fmk_Y(1), 28.0f, 1e-3f);
+    EXPECT_EQ(seam.messages.size(), 1u);
 }

@@ -1,8 +1,11 @@
 // The spectrum averaging panel on a raw spectrum: adding through a plain file dialog, sliding,
-// removing, averaging, and "+" without the project's x factor.
+// removing, averaging, "+" without the project's x factor, and files it cannot use.
 #include "PanelImRahmen.h"
 
 #include "core/Runtime.h"
+#include "core/clsCommon.h"
+#include "core/clsLanguage.h"
+#include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "panels/PanelZahlen.h"
 #include "panels/conAddCurves.h"
@@ -11,6 +14,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+
+#include <fstream>
 
 namespace {
 
@@ -114,4 +119,39 @@ TEST_F(AddCurves, TheRawSpectrumAddedToItselfLiesOnItAndAveragesToItself)
     emit panel->cmdMitteln->Click();
     for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
         ASSERT_EQ(gCalc->Y(i), vorher[static_cast<size_t>(i - 1)]) << "point " << i;
+}
+
+TEST_F(AddCurves, OffersTheSpectraItReadsAndTellsPlainlyWhatAFileLacks)
+{
+    const auto schreiben = [this](const std::string& name, const std::string& inhalt) {
+        const std::string pfad = (env.Root() / name).string();
+        std::ofstream(pfad, std::ios::binary) << inhalt;
+        return pfad;
+    };
+    const std::string kurve = schreiben("seiten.fi1", "0\t5\r\n0.1\t6\r\n0.2\t7\r\n0.3\t8\r\n");
+    const std::string kurz = schreiben("kurz.dat", "0 100 5\r\n1 100 6\r\n");
+    for (const std::string& pfad : {kurve, kurz}) {
+        seam.messages.clear();
+        Hinzufuegen(pfad);
+        ASSERT_EQ(seam.messages.size(), 1u) << pfad;
+        const std::string& text = seam.messages[0].text;
+        EXPECT_TRUE(text.starts_with(pfad + ":")) << text;
+        EXPECT_NE(text.find(gLanguage->Caption(641)), std::string::npos) << "what the averaging needs";
+        EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::OK);
+    }
+    EXPECT_EQ(seam.errorWindows, 0);
+    EXPECT_EQ(panel->List1->count(), 0);
+
+    ASSERT_FALSE(seam.dialogs.empty());
+    const auto& filter = seam.dialogs.back().filters;
+    ASSERT_EQ(filter.size(), 2u);
+    EXPECT_EQ(filter[0].patterns, "*.dat;*.elb");
+    EXPECT_EQ(filter[1].patterns, "*.*");
+    EXPECT_EQ(seam.dialogs.back().startFolder, gCommon->Dateiname_NurOrdner());
+
+    // Refused silently for the panel, a spectrum that cannot be read still shows the error window
+    // when a project opens it.
+    gCommon->Set_Dateiname(kurz);
+    EXPECT_FALSE(gCalc->Beugung_oeffnen());
+    EXPECT_EQ(seam.errorWindows, 1);
 }
