@@ -310,7 +310,7 @@ void clsIK::Parabel_Berechnen()
 {
     gError->AddFunctionToCallStack(kModul, "Parabel_Berechnen");
     try {
-        const int32_t modell = gOptions->LM_IK(MausAktion());
+        tiefKModell_ = gOptions->LM_IK(MausAktion());
         abweichung_ = 0.0f;
         // Every model needs the index and a point above it.
         if (n_ < 3) {
@@ -322,27 +322,46 @@ void clsIK::Parabel_Berechnen()
         const int32_t P = parabelIndex_;
         std::vector<float> yw(static_cast<size_t>(P + 1));
         for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = Gewichtet(i);
-        if (!TiefK_Modell(modell, yw, P, gOptions->Delta_k(), parabel_)) return;
-        if (parabelVorn_) {
-            if (P < kVorderePunkte) {
-                parabel_.assign(yw.begin(), yw.begin() + P);
-                return;
-            }
-            Vordere_Parabel();
-        }
-        abweichung_ = Abweichung();
+        const float vorne = parabelVorn_ && P >= kVorderePunkte ? Wert(yRTR_, kVorderePunkte) : 0.0f;
+        if (Extrapolation(yw, vorne, parabel_)) abweichung_ = Abweichung();
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Parabel_Berechnen", error);
     }
 }
 
-void clsIK::Vordere_Parabel()
+bool clsIK::Extrapolation(const std::vector<float>& yw, float vorne, std::vector<float>& E) const
 {
+    const int32_t P = parabelIndex_;
+    if (!TiefK_Modell(tiefKModell_, yw, P, gOptions->Delta_k(), E)) return false;
+    if (!parabelVorn_) return true;
+    if (P < kVorderePunkte) {
+        E.assign(yw.begin(), yw.begin() + P);
+        return false;
+    }
     const double k20 = x(kVorderePunkte);
-    const double y20 = Wert(yRTR_, kVorderePunkte);
-    const double a = -y20 / (k20 * k20);
+    const double a = -vorne / (k20 * k20);
     for (int32_t i = 1; i <= kVorderePunkte; ++i)
-        parabel_[static_cast<size_t>(i - 1)] = static_cast<float>(a * (x(i) - k20) * (x(i) - k20) + y20);
+        E[static_cast<size_t>(i - 1)] = static_cast<float>(a * (x(i) - k20) * (x(i) - k20) + vorne);
+    return true;
+}
+
+double clsIK::Vor_Daempfung(int32_t Index) const
+{
+    const double gewichtet = Gewichtet(Index);
+    return daempfung_ == DA_Keine ? gewichtet : gewichtet + Wert(y0_, Index) - Wert(y_, Index);
+}
+
+std::vector<float> clsIK::Extrapolation_Vor_Daempfung() const
+{
+    const int32_t P = parabelIndex_;
+    if (daempfung_ == DA_Keine || P < 2) return parabel_;
+    std::vector<float> yw(static_cast<size_t>(P + 1));
+    for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = static_cast<float>(Vor_Daempfung(i));
+    const int32_t k = kVorderePunkte;
+    const float vorne = parabelVorn_ && P >= k ? Wert(yRTR_, k) + Wert(y0_, k) - Wert(y_, k) : 0.0f;
+    std::vector<float> E;
+    Extrapolation(yw, vorne, E);
+    return E;
 }
 
 float clsIK::Abweichung() const

@@ -22,7 +22,8 @@ public:
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
     // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the low-K extrapolation up to
-    // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K).
+    // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K). It takes
+    // I(K) before the damping, which only prepares the transform: choosing one leaves it as it is.
     float Dichte_IK() const;
     // Replaces every form of I(K) by a formula of y (the value) and x (K); a formula that fails at
     // any point is reported and changes nothing.
@@ -134,10 +135,16 @@ private:
     float Gewichtet(int32_t Index) const;
     // The mouse action (0 plain, 1 Ctrl, 2 Shift) whose low-K model applies.
     int32_t MausAktion() const;
-    // Replaces the first 20 points of the extrapolation by a parabola from 0 at K = 0 to the
-    // back-transform at K(20).
-    void Vordere_Parabel();
+    // E becomes the extrapolation of the weighted curve yw (points 1..Parabel_Index + 1) by the
+    // low-K model in force; with the front parabola its first 20 points run from 0 at K = 0 to
+    // vorne, the back-transform at K(20). False when E is a copy of yw: the model does not exist
+    // for this curve, or the front parabola has no 20 points.
+    bool Extrapolation(const std::vector<float>& yw, float vorne, std::vector<float>& E) const;
     float Abweichung() const;
+    // Y_Wichtung with what the damping in force took from I(K) (Y_0 - Y) added back, and the
+    // extrapolation fitted to that curve.
+    double Vor_Daempfung(int32_t Index) const;
+    std::vector<float> Extrapolation_Vor_Daempfung() const;
     void Protokoll(const std::string& text) const;
     // Makes y0 the whole I(K) state of a generated, loaded or stored curve, with the display range
     // from minimum to maximum and the transform range over all of it.
@@ -161,6 +168,8 @@ private:
     float kPe_ = 0.0f;
     float kPp_ = 0.0f;
     bool parabelVorn_ = false;
+    // The low-K model of the last extrapolation (LM_IK), chosen by the mouse action of its click.
+    int32_t tiefKModell_ = 0;
     int32_t mausTaste_ = 0;
     bool aoWeg_ = false;
     int32_t daempfung_ = DA_Keine;

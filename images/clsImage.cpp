@@ -171,6 +171,7 @@ int32_t clsImage::Lesen(const std::string& datei, Ersatzlader* ersatz)
 {
     UnloadPic();
     fehler_.reset();
+    datei_ = datei;
     breite_ = hoehe_ = bpp_ = 0;
     lader_ = Lader_VB;
     if (bibliothek_ && *FreeImage_GetVersion()) {
@@ -195,20 +196,19 @@ bool clsImage::Fehler_Melden()
     if (!fehler_) return false;
     const Ladefehler fehler = *fehler_;
     fehler_.reset();
-    const std::string text = fehler.text + (fehler.sprachtext ? Sprachtext(fehler.sprachtext) : "") + fehler.nachsatz;
+    std::string text = fehler.text + (fehler.sprachtext ? Sprachtext(fehler.sprachtext) : "");
+    text.erase(text.find_last_not_of(' ') + 1);
+    if (fehler.datei.find_first_not_of(' ') != std::string::npos) text += "\r\n" + fehler.datei;
     if (gError) gError->ErrorMsg(kModul, fehler.prozedur, false, fehler.nummer, text);
     return true;
 }
 
-void clsImage::Merken(const char* prozedur, int32_t nummer, std::string text, int32_t sprachtext, std::string nachsatz)
+void clsImage::Merken(const char* prozedur, int32_t nummer, std::string text, int32_t sprachtext)
 {
-    if (!fehler_) fehler_ = Ladefehler{prozedur, nummer, std::move(text), sprachtext, std::move(nachsatz)};
+    if (!fehler_) fehler_ = Ladefehler{prozedur, nummer, std::move(text), sprachtext, datei_};
 }
 
-void clsImage::Abgeschnitten(const std::string& datei)
-{
-    Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", kTextAbgeschnitten, ": " + datei);
-}
+void clsImage::Abgeschnitten() { Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", kTextAbgeschnitten); }
 
 bool clsImage::Pruefen(const std::string& datei)
 {
@@ -276,7 +276,7 @@ bool clsImage::Kopf_Pruefen(int32_t format, const std::string& datei)
     }
     if (!Groesse_Erlaubt(b, h, bits)) return false;
     if (umfang.zuKurz) {
-        Abgeschnitten(datei);
+        Abgeschnitten();
         return false;
     }
     // A TIFF picture the library would decode through too large a strip is read strip by strip.
@@ -324,6 +324,7 @@ bool clsImage::Kopf_Erlaubt(const std::string& datei)
 bool clsImage::Bildkopf_Pruefen(const std::string& datei)
 {
     fehler_.reset();
+    datei_ = datei;
     if (Kopf_Erlaubt(datei)) return true;
     Fehler_Melden();
     return false;
@@ -342,7 +343,7 @@ bool clsImage::Bibliothek_Laden(const std::string& datei)
     }
     if (Meldung().abgeschnitten) {
         FreeImage_Unload(dib);
-        Abgeschnitten(datei);
+        Abgeschnitten();
         return false;
     }
     if (!Groesse_Erlaubt(FreeImage_GetWidth(dib), FreeImage_GetHeight(dib))) {
@@ -375,7 +376,7 @@ bool clsImage::Streifen_Laden(const std::string& datei)
     bool abgeschnitten = false;
     FIBITMAP* dib = kopf ? Tiff_Streifen_Laden(datei, *kopf, abgeschnitten) : nullptr;
     if (abgeschnitten) {
-        Abgeschnitten(datei);
+        Abgeschnitten();
         return false;
     }
     if (!dib) {

@@ -102,13 +102,13 @@ public:
 
 private:
     // A failure of a load: the message is its text and, in the language shown when it is reported,
-    // the text numbered sprachtext (0 none), then nachsatz.
+    // the text numbered sprachtext (0 none), then on a line of its own the file it refused.
     struct Ladefehler {
         const char* prozedur = "";
         int32_t nummer = 0;
         std::string text;
         int32_t sprachtext = 0;
-        std::string nachsatz;
+        std::string datei;
     };
 
     bool Pruefen(const std::string& datei);
@@ -125,9 +125,9 @@ private:
     // decoder besides, and making it 24 bits a pixel stays within four bytes a pixel and the
     // allowance; keeps the failure when not.
     bool Speicher_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits, double zusatz);
-    // Keeps the first failure of a load.
-    void Merken(const char* prozedur, int32_t nummer, std::string text, int32_t sprachtext = 0, std::string nachsatz = {});
-    void Abgeschnitten(const std::string& datei);
+    // Keeps the first failure of a load of datei_.
+    void Merken(const char* prozedur, int32_t nummer, std::string text, int32_t sprachtext = 0);
+    void Abgeschnitten();
     void Nur_Mit_Bibliothek() const;
 
     bool bibliothek_;
@@ -138,6 +138,8 @@ private:
     // Shared with the display, which may keep the pixels after this picture is gone.
     std::shared_ptr<FIBITMAP> dib_;
     std::optional<Ladefehler> fehler_;
+    // The file of the load under way, which every refusal names.
+    std::string datei_;
     // The header found a TIFF picture that is read strip by strip, not by the library.
     bool streifenweise_ = false;
 };

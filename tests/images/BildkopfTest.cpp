@@ -87,7 +87,7 @@ TEST_F(PictureHeader, SixteenBitGreyAndFloatingPointPicturesAreRefusedSayingThat
         clsImage bild(true);
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
-        EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(471));
+        EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(471) + "\r\n" + Datei(name).string());
         EXPECT_NE(gLanguage->Caption(471).find("8 Bit"), std::string::npos);
     }
     // Sixteen bits per colour channel convert to 24 bits per pixel.
@@ -112,7 +112,7 @@ TEST_F(PictureHeader, TiffStripsAndTilesLargerThanThePictureAreRefusedBeforeDeco
     Tiff_Schreiben(Datei("kachel.tif"), grau(2, 2, {{322, 4, 1, 30000}, {323, 4, 1, 30000}, {324, 4, 1, 8}, {325, 4, 1, 4}}), 4,
                    std::vector<char>(4, 'a'));
     EXPECT_FALSE(Pruefen("kachel.tif"));
-    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(477));
+    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(477) + "\r\n" + Datei("kachel.tif").string());
     const auto kopf = Tiff_Kopf_Lesen(Datei("kachel.tif").string());
     ASSERT_TRUE(kopf);
     EXPECT_EQ(kopf->Pufferbytes(), 900e6);
@@ -135,7 +135,7 @@ TEST_F(PictureHeader, TiffStripsAndTilesLargerThanThePictureAreRefusedBeforeDeco
     EXPECT_EQ(gError->ErrorNumber(), 99994);
     std::ofstream(Datei("ohne.tif"), std::ios::binary).write("II*\0\xff\xff\0\0", 8);
     EXPECT_FALSE(Pruefen("ohne.tif"));
-    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476));
+    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476) + "\r\n" + Datei("ohne.tif").string());
     Tiff_Schreiben(Datei("flach.tif"), grau(2, 2, {{322, 4, 1, 16}, {323, 4, 1, 0}, {324, 4, 1, 8}, {325, 4, 1, 4}}), 4,
                    std::vector<char>(4, 'e'));
     EXPECT_FALSE(Pruefen("flach.tif"));

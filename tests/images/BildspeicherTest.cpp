@@ -81,7 +81,7 @@ protected:
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
         EXPECT_EQ(gError->ErrorDescription(),
-                  "Bild kann nicht gelesen werden. " + gLanguage->Caption(547) + ": " + Datei(name).string());
+                  "Bild kann nicht gelesen werden. " + gLanguage->Caption(547) + "\r\n" + Datei(name).string());
     }
 
     // The first bytes of a file kept, the rest cut off.

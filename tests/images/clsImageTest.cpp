@@ -104,7 +104,7 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     clsImage bild(true);
     EXPECT_EQ(bild.LoadPic(Datei("fehlt.png").string()), 0);
     EXPECT_EQ(gError->ErrorNumber(), 99991);
-    EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.");
+    EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.\r\n" + Datei("fehlt.png").string());
 
     Bild_Schreiben(Datei("ganz.png"), 64, 64, [](int32_t x, int32_t y) { return Grau((x * y) % 256); });
     Bild_Schreiben(Datei("ganz.tif"), 64, 64, [](int32_t x, int32_t y) { return Grau((x + y) % 256); });
@@ -130,8 +130,51 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
         EXPECT_FALSE(bild.HatPixel());
         EXPECT_NE(gError->ErrorNumber(), 0);
         EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + Datei(name).string())) << gError->ErrorDescription();
+        gError->ErrorMsg("", "", true, 0, "");
         EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
+        EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + Datei(name).string())) << gError->ErrorDescription();
     }
+}
+
+// The window system's loader refuses every file, the way it does an unknown format.
+struct Ablehnung : Ersatzlader {
+    bool Laden(const std::string&, int32_t, int32_t&, int32_t&, std::string& fehler) override
+    {
+        fehler = "Unsupported image format";
+        return false;
+    }
+};
+
+TEST_F(ImageTest, EveryRefusalNamesTheFileOnALineOfItsOwn)
+{
+    // Without the library, the window system's loader says why and the file follows.
+    Bild_Schreiben(Datei("a.jpg"), 5, 6, [](int32_t, int32_t) { return Grau(100); });
+    Ablehnung ablehnung;
+    clsImage ersatz(false);
+    EXPECT_EQ(ersatz.LoadPic(Datei("a.jpg").string(), &ablehnung), 0);
+    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. Unsupported image format\r\n" + Datei("a.jpg").string());
+    EXPECT_EQ(ersatz.LoadPic(Datei("a.jpg").string()), 0);
+    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. Kein Bildlader verfügbar.\r\n" + Datei("a.jpg").string());
+
+    // A text under a picture's name, refused by the header check as by the load; the library's
+    // empty reason leaves no blank at the end of the line.
+    std::ofstream(Datei("text.bmp")) << "no picture at all\n";
+    clsImage bild(true);
+    EXPECT_FALSE(bild.Bildkopf_Pruefen(Datei("text.bmp").string()));
+    const std::string kopf = gError->ErrorDescription();
+    EXPECT_EQ(kopf.find(" \r\n"), std::string::npos) << kopf;
+    EXPECT_TRUE(kopf.ends_with("\r\n" + Datei("text.bmp").string())) << kopf;
+    EXPECT_EQ(bild.LoadPic(Datei("text.bmp").string()), 0);
+    EXPECT_EQ(gError->ErrorDescription(), kopf);
+
+    // A file the next load refuses names itself, not the one before it.
+    EXPECT_EQ(bild.LoadPic(Datei("fehlt.bmp").string()), 0);
+    EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.\r\n" + Datei("fehlt.bmp").string());
+
+    // A blank name has no file to name.
+    EXPECT_EQ(bild.LoadPic("  "), 0);
+    EXPECT_EQ(gError->ErrorDescription(), "Eingabeparameter fehlen.");
 }
 
 TEST_F(ImageTest, DeepPicturesAndTheirGreyLevelsAreWhatTheLibrarysConversionsGive)

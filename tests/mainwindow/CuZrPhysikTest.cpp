@@ -7,7 +7,9 @@
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
+#include "mainwindow/Wertanzeige.h"
 #include "support/InstallierteDatenbank.h"
 
 #include <iostream>
@@ -45,6 +47,33 @@ protected:
         return static_cast<float>(s);
     }
 
+    // Measured, folded, averaged, side-fitted and freed of its background into I(K).
+    void Bis_IK()
+    {
+        gCommon->Set_Dateiname(Rohspektrum("cuzr.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
+        Projekteinstellungen_Uebernehmen(Legierung());
+        ASSERT_EQ(gSchritt, 2);
+        ASSERT_NEAR(gMFE->Dichte_Theoretisch(), probe.rho, 1e-3 * probe.rho);
+        gCalc->Falten();
+        ASSERT_TRUE(gCalc->Mitteln(2));
+
+        gCalc->setTrennstelle(kTrennstelle);
+        gCalc->setChi_Links(Chi(1, kTrennstelle + 5));
+        gCalc->setChi_Rechts(Chi(kTrennstelle - 5, gCalc->Punkte()));
+        ASSERT_TRUE(gCalc->FitUebernehmen());
+        for (const double K : Kohlenstoffprobe::kStuetzstellen)
+            gUntergrund->Plus_Punkt(static_cast<float>(K), static_cast<float>(Kohlenstoffprobe::Untergrund(K)));
+        ASSERT_TRUE(gIK->Berechnen(gMFE->Dichte_Theoretisch()));
+    }
+
+    // The density line of the value label's I(K) block.
+    static std::string Dichtezeile()
+    {
+        const std::string text = Wertanzeige(6);
+        const size_t anfang = text.find(gLanguage->Caption(95));
+        return text.substr(anfang, text.find('\n', anfang) - anfang);
+    }
+
     Legierungsprobe probe;
     std::mt19937_64 zufall{20261207};
 };
@@ -58,21 +87,7 @@ TEST_F(CuZrPhysikTest, RawSpectrumOfTheAlloyGivesItsStructureAndDensityBack)
     const auto [f2m, fm2] = probe.Mischung(0.0);
     ASSERT_GT(f2m, 1.1 * fm2) << "the two elements scatter differently";
 
-    gCommon->Set_Dateiname(Rohspektrum("cuzr.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
-    Projekteinstellungen_Uebernehmen(Legierung());
-    ASSERT_EQ(gSchritt, 2);
-    ASSERT_NEAR(gMFE->Dichte_Theoretisch(), probe.rho, 1e-3 * probe.rho);
-    gCalc->Falten();
-    ASSERT_TRUE(gCalc->Mitteln(2));
-
-    gCalc->setTrennstelle(kTrennstelle);
-    gCalc->setChi_Links(Chi(1, kTrennstelle + 5));
-    gCalc->setChi_Rechts(Chi(kTrennstelle - 5, gCalc->Punkte()));
-    ASSERT_TRUE(gCalc->FitUebernehmen());
-    for (const double K : Kohlenstoffprobe::kStuetzstellen)
-        gUntergrund->Plus_Punkt(static_cast<float>(K), static_cast<float>(Kohlenstoffprobe::Untergrund(K)));
-
-    ASSERT_TRUE(gIK->Berechnen(gMFE->Dichte_Theoretisch()));
+    ASSERT_NO_FATAL_FAILURE(Bis_IK());
     double abweichung = 0.0;
     for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
         const double K = gIK->x(i);
@@ -85,5 +100,30 @@ TEST_F(CuZrPhysikTest, RawSpectrumOfTheAlloyGivesItsStructureAndDensityBack)
     EXPECT_NEAR(gMFE->Dichte_Experimentell(), probe.rho, 0.03 * probe.rho) << "density from the low-r line";
     std::cout << "Cu50Zr50: largest |I(K) - model| " << abweichung << ", density " << gMFE->Dichte_Experimentell()
               << " of " << probe.rho << " 1/nm³\n";
+    EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(CuZrPhysikTest, TheSumRuleGivesTheUndampedDensityWhateverDampingIsChosen)
+{
+    ASSERT_NO_FATAL_FAILURE(Bis_IK());
+    // A cut-off where I(K) is well above 0, so that the exponential damping applies too, and a
+    // low-K model from K = 8 1/nm, whose fit the damping changes a little.
+    int32_t F = gIK->Punkte() - 1;
+    while (gIK->Y(F) < 0.05f) --F;
+    gIK->setFTR_Index(F);
+    gIK->setParabel_Index(81);
+    for (const bool vorne : {false, true}) {
+        gIK->setParabel_Vorn(vorne);
+        gIK->Daempfen(DA_Keine);
+        const float ungedaempft = gIK->Dichte_IK();
+        const std::string zeile = Dichtezeile();
+        EXPECT_NEAR(ungedaempft, probe.rho, 0.03 * probe.rho) << "front parabola " << vorne;
+        for (const int32_t art : {DA_Lorch, DA_Lorch_Shifted, DA_Exp}) {
+            gIK->Daempfen(art);
+            ASSERT_EQ(gIK->Daempfung(), art);
+            EXPECT_NEAR(gIK->Dichte_IK(), ungedaempft, 1e-5 * probe.rho) << "damping " << art << ", front parabola " << vorne;
+            EXPECT_EQ(Dichtezeile(), zeile) << "damping " << art;
+        }
+    }
     EXPECT_EQ(seam.errorWindows, 0);
 }

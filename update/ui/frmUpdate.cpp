@@ -32,6 +32,18 @@ std::string ImageLibraryVersion()
     return version && *version ? version : "n/a";
 }
 
+// A version is one line: the line breaks a server may send would stretch the window past the
+// bottom of the screen, OK button and all, so each is shown as a blank.
+QString Einzeilig(const std::string& text)
+{
+    QString zeile = QString::fromStdString(text);
+    for (QChar& c : zeile)
+        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar(0x85) || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            c = u' ';
+    return zeile;
+}
+
 }
 
 frmUpdate::frmUpdate(QWidget* owner)
@@ -139,7 +151,7 @@ bool frmUpdate::Auswerten(const std::string& data, int32_t& number, std::string&
     description = result.errorDescription;
     if (!result.found) return false;
     for (size_t row = 0; row < result.online.size(); ++row)
-        lblVersionOnline[static_cast<int>(row)]->setText(QString::fromStdString(result.online[row]));
+        lblVersionOnline[static_cast<int>(row)]->setText(Einzeilig(result.online[row]));
     const std::string own = gLoader ? gLoader->Version() : "";
     lblMyVersion[0]->setText(QString::fromStdString(own));
     lblMyVersion[1]->setText(QString::fromStdString(own));

@@ -2,6 +2,8 @@
 
 #include "../../mainwindow/ui/MainWindowFixture.h"
 #include "core/clsCommon.h"
+#include "core/clsError.h"
+#include "core/ui/frmError.h"
 #include "core/ui/Sprachtext.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -238,6 +240,14 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
         const int32_t fenster = seam.errorWindows;
         conBeugung& panel = Oeffnen("halb.bmp", beugung);
         EXPECT_EQ(seam.errorWindows, fenster + 1) << "the refused file is reported";
+        EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + (env.Root() / "halb.bmp").string()))
+            << gError->ErrorDescription();
+        if (beugung) {
+            frmError fehler(nullptr);
+            fehler.show();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(fehler.grab().save("bild_verweigert_fehler.png"));
+        }
         EXPECT_EQ(panel.Bild()->Image_Width(), 0);
         aus(panel);
         // A click on a button that is off reaches nothing: no message about the image library.

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +47,34 @@ TEST_F(UpdateWindowTest, MarksANewerVersionAndAnEqualOne)
     window->show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->grab().save("update_window.png"));
+}
+
+TEST_F(UpdateWindowTest, AVersionWithLineBreaksKeepsTheWindowOnTheScreenWithItsOKButton)
+{
+    // Every kind of line break in the language fields, which are only shown; CR LF also after the
+    // compared version, whose parts may end in blanks and line breaks.
+    std::string breaks;
+    for (const char* brk : {"\n", "\r\n", "\r", "\v", "\f", "\u0085", "\u2028", "\u2029"})
+        for (int i = 0; i < 30; ++i) breaks += brk;
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "\r\n";
+    FakeHttpServer server(
+        {{{"HTTP/1.0 200 OK\r\n\r\nZELO v#2.33.0001" + lines + "/2.32.0880/1.0.0/1.2" + breaks + "/1.3" + breaks}}});
+    auto window = Check(server);
+    window->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->grab().save("update_window_line_breaks.png"));
+
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_LE(window->frameGeometry().height(), screen.height());
+    EXPECT_TRUE(window->cmdOK->isVisible());
+    EXPECT_TRUE(window->rect().contains(window->cmdOK->geometry())) << "OK button outside the window";
+    EXPECT_EQ(window->Icon(0), 110) << "the version before the line breaks is still compared";
+    const QString shown = window->lblVersionOnline[0]->text();
+    EXPECT_TRUE(shown.startsWith("2.33.0001 ")) << shown.left(20).toStdString();
+    EXPECT_EQ(window->lblVersionOnline[3]->text().trimmed(), "1.2");
+    for (int row = 0; row < frmUpdate::kRows; ++row)
+        EXPECT_EQ(window->lblVersionOnline[row]->sizeHint().height(), window->lblMyVersion[row]->sizeHint().height()) << row;
 }
 
 TEST_F(UpdateWindowTest, ShowsErrorForAMissingFileAndForNoVersionText)
