@@ -93,6 +93,9 @@ bool Ergebnisdatei::Ordner_Bereit()
 
 std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::vector<std::string>& zeilen)
 {
+    // A curve without a project file (made in memory) has no name to write under: a bare
+    // extension would land as a hidden file in whatever folder the program was started from.
+    if (rt::Object(gCommon).Dateiname().empty()) return "";
     // The folder first: claiming it may give it another number. A save makes it ready once.
     if (laufend) {
         if (!laufend->ordnerBereit_) laufend->ordnerBereit_ = Ordner_Bereit();

@@ -47,7 +47,8 @@ public:
     static bool Ordner_Bereit();
 
     // Writes zeilen (UTF-8; on disk Windows-1252 lines ended by CR LF) as Ordner & Dateiname &
-    // extension. Returns the path written, or "" when nothing was written: after a failure (told
+    // extension. Returns the path written, or "" when nothing was written: without a project name
+    // (nothing is made or said then), after a failure (told
     // at once, or gathered by the running save), because the running save found no folder ready,
     // because this save has written that file already, or because the file is up to date: this
     // project wrote these very bytes there last, and the file is still as that write left it.

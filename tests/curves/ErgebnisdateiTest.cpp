@@ -34,6 +34,21 @@ TEST_F(ErgebnisdateiTest, WritesWindows1252LinesIntoTheClaimedFolder)
     EXPECT_TRUE(seam.messages.empty());
 }
 
+TEST_F(ErgebnisdateiTest, WithoutAProjectNameNothingIsWrittenAnywhere)
+{
+    // A curve made in memory has no project file; a bare extension must not land in the folder the
+    // program was started from.
+    gCommon->Set_Dateiname("");
+    const auto vorher = std::filesystem::current_path();
+    const auto tmp = std::filesystem::path(ordner).parent_path().parent_path();
+    std::filesystem::current_path(tmp);
+    EXPECT_EQ(Ergebnisdatei::Schreiben(".mitt", {"0\t1"}), "");
+    EXPECT_FALSE(std::filesystem::exists(tmp / ".mitt"));
+    EXPECT_FALSE(std::filesystem::exists(ordner + ".mitt"));
+    std::filesystem::current_path(vorher);
+    EXPECT_TRUE(seam.messages.empty());
+}
+
 TEST_F(ErgebnisdateiTest, ASaveWritesEachFileOnceAndTellsItsFailuresTogether)
 {
     ASSERT_TRUE(Ergebnisdatei::Ordner_Bereit());
