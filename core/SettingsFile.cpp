@@ -77,13 +77,6 @@ bool Demaskieren(const std::string& text, std::string& out)
     return true;
 }
 
-std::string Werttext(const RegValue& value);
-
-std::string Zeile(const std::string& name, const RegValue& value)
-{
-    return Maskieren(name, true) + "=" + Werttext(value) + "\n";
-}
-
 std::string Werttext(const RegValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value)) return "text:" + Maskieren(*text, false);
@@ -92,6 +85,12 @@ std::string Werttext(const RegValue& value)
     if (const auto* bytes = std::get_if<std::vector<uint8_t>>(&value))
         for (uint8_t b : *bytes) out += Hexbyte(b);
     return out;
+}
+
+// One value's line of the file.
+std::string Zeile(const std::string& name, const RegValue& value)
+{
+    return Maskieren(name, true) + "=" + Werttext(value) + "\n";
 }
 
 bool Wert_Lesen(const std::string& text, RegValue& value)
