@@ -40,7 +40,7 @@ void clsGR::Set_Y(int32_t Index, float YY)
 
 void clsGR::CopyArray(std::span<float> ToArray) const
 {
-    gError->AddFunctionToCallStack("cGr", "CopyArray");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("cGr", "CopyArray");
     if (ToArray.size() < g_.size()) {
         gError->ErrorMsg("cGr", "CopyArray", false, rt::errSubscript, rt::ErrorDescription(rt::errSubscript));
         return;
@@ -78,7 +78,7 @@ void clsGR::setKZ_r2(float value)
 
 bool clsGR::Berechnen()
 {
-    gError->AddFunctionToCallStack(kModul, "Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Berechnen");
     // A new G(r) is not the one written.
     gGespeichert = false;
     try {

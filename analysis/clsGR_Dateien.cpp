@@ -66,7 +66,7 @@ void Schreiben(int32_t kurve, const std::vector<std::string>& zeilen, int32_t te
 
 bool clsGR::Einlesen()
 {
-    gError->AddFunctionToCallStack(kModul, "Einlesen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Einlesen");
     try {
         clsInput& input = rt::Object(gInput);
         if (!input.Datei_Oeffnen(rt::Object(gCommon).Einheiten())) return false;
@@ -135,7 +135,7 @@ std::vector<std::string> clsGR::Strukturwerte_Zeilen() const
 
 bool clsGR::Speichern()
 {
-    gError->AddFunctionToCallStack(kModul, "Speichern");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Speichern");
     std::vector<std::string> dateien;
     try {
         const float rho = rt::Object(gMFE).Dichte_Experimentell();
@@ -186,7 +186,7 @@ bool clsGR::Speichern()
 
 void clsGR::WerteUmrechnen(const std::string& Formel)
 {
-    gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
     try {
         std::vector<float> werte = g_;
         werte.push_back(maximum_);
@@ -212,7 +212,7 @@ bool clsGR::PeakTest()
 
 void clsGR::Glaetten_Uebernehmen()
 {
-    gError->AddFunctionToCallStack(kModul, "Glaetten_Uebernehmen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Glaetten_Uebernehmen");
     try {
         std::vector<float> geglaettet(g_.size());
         if (rt::Object(gMath).CopyArray_Smooth(geglaettet)) Kurve_Setzen(std::move(geglaettet), minimum_, maximum_);

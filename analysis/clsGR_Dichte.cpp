@@ -25,7 +25,7 @@ constexpr double kVierPi = 4.0 * std::numbers::pi;
 
 bool clsGR::setDichte_Exp_Index(int32_t value)
 {
-    gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("clsGR", "Dichte_Exp_Index");
     try {
         const Dichtegerade gerade = Dichtegerade_Anpassen(g_, R_Werte(), value);
         const float dichte = gerade.Dichte();
@@ -67,7 +67,7 @@ float clsGR::Dichte_Theo() const
 
 void clsGR::Dichtegerade_Akzeptieren() const
 {
-    gError->AddFunctionToCallStack("clsGR", "Dichtegerade_Akzeptieren");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("clsGR", "Dichtegerade_Akzeptieren");
     try {
         const clsCommon& common = rt::Object(gCommon);
         common.Record(rt::NowText() + ": " + gLanguage->Caption(249) + " r = " + rt::SingleText(R(dichteExpIndex_)) +

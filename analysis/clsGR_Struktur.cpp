@@ -111,7 +111,7 @@ float clsGR::Raumerfuellung() const
 
 void clsGR::Peaks_Markieren()
 {
-    gError->AddFunctionToCallStack("clsGR", "Peaks_Markieren");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("clsGR", "Peaks_Markieren");
     try {
         clsGauss& gauss = rt::Object(gGauss);
         gauss.Clear();

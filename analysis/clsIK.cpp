@@ -64,7 +64,7 @@ void clsIK::Protokoll(const std::string& text) const { gCommon->Record(text); }
 
 void clsIK::Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const
 {
-    gError->AddFunctionToCallStack(kModul, Prozedur);
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, Prozedur);
     if (ToArray.size() < values.size()) {
         gError->Report(kModul, Prozedur, rt::RuntimeError(rt::errSubscript));
         return;
@@ -217,7 +217,7 @@ float clsIK::x(int32_t Index) const { return K_Gitter(Index, gOptions->Delta_k()
 
 void clsIK::Daempfen(int32_t Art)
 {
-    gError->AddFunctionToCallStack(kModul, "Daempfen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Daempfen");
     gGespeichert = false;
     try {
         double b = 0.0;
@@ -308,7 +308,7 @@ int32_t clsIK::MausAktion() const
 
 void clsIK::Parabel_Berechnen()
 {
-    gError->AddFunctionToCallStack(kModul, "Parabel_Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Parabel_Berechnen");
     try {
         tiefKModell_ = gOptions->LM_IK(MausAktion());
         abweichung_ = 0.0f;
@@ -383,7 +383,7 @@ float clsIK::Abweichung() const
 
 bool clsIK::Berechnen(float rho)
 {
-    gError->AddFunctionToCallStack(kModul, "Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Berechnen");
     gGespeichert = false;
     try {
         // Everything is computed aside, so that a refusal keeps the previous I(K).
@@ -446,7 +446,7 @@ bool clsIK::Berechnen(float rho)
 
 void clsIK::Speichern() const
 {
-    gError->AddFunctionToCallStack(kModul, "Speichern");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Speichern");
     if (n_ < 1) return;
     gInput->SpeichereKurve(KT_IK, kQuelleIK, yRTR_);
     if (!gOptions->KurveSpeichern(KT_KIK)) return;

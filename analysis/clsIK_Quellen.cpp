@@ -72,7 +72,7 @@ void clsIK::Kurve_Uebernehmen(std::vector<float> y0, float minimum, float maximu
 
 bool clsIK::Rechteck()
 {
-    gError->AddFunctionToCallStack(kModul, "Rechteck");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Rechteck");
     std::vector<float> y0(kTestPunkte, 0.0f);
     std::fill_n(y0.begin(), kBisK100, 1.0f);
     Kurve_Uebernehmen(std::move(y0), kTestMinimum, kTestMaximum);
@@ -81,7 +81,7 @@ bool clsIK::Rechteck()
 
 bool clsIK::Lorch_100()
 {
-    gError->AddFunctionToCallStack(kModul, "Lorch_100");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Lorch_100");
     std::vector<float> y0(kLorchPunkte, 0.0f);
     for (int32_t i = 2; i <= kBisK100; ++i) {
         const double u = std::numbers::pi / 100.0 * x(i);
@@ -93,14 +93,14 @@ bool clsIK::Lorch_100()
 
 bool clsIK::PeakTest()
 {
-    gError->AddFunctionToCallStack(kModul, "PeakTest");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "PeakTest");
     Kurve_Uebernehmen(std::vector<float>(kTestPunkte, 0.0f), kTestMinimum, kTestMaximum);
     return true;
 }
 
 bool clsIK::Demo_IK()
 {
-    gError->AddFunctionToCallStack(kModul, "Demo_IK");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Demo_IK");
     std::vector<float> y0 = Demo_Werte(zelo::Resource("DEMO_101"));
     if (y0.empty()) return false;
     Kurve_Uebernehmen(std::move(y0), kTestMinimum, kDemoMaximum);
@@ -109,7 +109,7 @@ bool clsIK::Demo_IK()
 
 bool clsIK::Einlesen()
 {
-    gError->AddFunctionToCallStack(kModul, "Einlesen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Einlesen");
     try {
         const clsCommon& common = rt::Object(gCommon);
         clsInput& input = rt::Object(gInput);
@@ -167,7 +167,7 @@ bool clsIK::Einlesen()
 
 void clsIK::WerteUmrechnen(const std::string& Formel)
 {
-    gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
     try {
         std::vector<float> k(y_.size());
         for (int32_t i = 1; i <= n_; ++i) k[static_cast<size_t>(i - 1)] = x(i);
@@ -179,7 +179,7 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
 
 void clsIK::Glaetten_Uebernehmen()
 {
-    gError->AddFunctionToCallStack(kModul, "Glaetten_Uebernehmen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Glaetten_Uebernehmen");
     try {
         std::vector<float> geglaettet(y_.size());
         if (!rt::Object(gMath).CopyArray_Smooth(geglaettet)) return;
@@ -196,7 +196,7 @@ void clsIK::Glaetten_Uebernehmen()
 
 bool clsIK::Sicherheit_Zurueck()
 {
-    gError->AddFunctionToCallStack(kModul, "Sicherheit_Zurueck");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Sicherheit_Zurueck");
     return Guarded(kModul, "Sicherheit_Zurueck", [&] {
         const clsSSC& store = rt::Object(gSSC);
         const int32_t n = store.Kurve_Zurueck_Punkte();

@@ -41,7 +41,7 @@ std::vector<float> AO_Korrektur(bool aoWeg)
 
 void clsIK::RTR_Berechnen()
 {
-    gError->AddFunctionToCallStack(kModul, "RTR_Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "RTR_Berechnen");
     try {
         const clsGR& gr = rt::Object(gGR);
         // Without a G(r) there is nothing to transform back: the I(K) there is stays as it is.
@@ -88,7 +88,7 @@ void clsIK::RTR_Berechnen()
 
 void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
 {
-    gError->AddFunctionToCallStack(kModul, "RTR_Berechnen_Extra");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "RTR_Berechnen_Extra");
     try {
         yRTR_.assign(static_cast<size_t>(n_), 0.0f);
         if (r2 < r1) std::swap(r1, r2);
@@ -114,7 +114,7 @@ void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
 
 float clsIK::Dichte_IK() const
 {
-    gError->AddFunctionToCallStack(kModul, "Dichte_IK");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Dichte_IK");
     try {
         const std::vector<float> E = Extrapolation_Vor_Daempfung();
         double s = 0.0;

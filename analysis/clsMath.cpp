@@ -58,7 +58,7 @@ void clsMath::setPunkte(int32_t value)
 
 bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
 {
-    gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
     return Guarded(kModul, "CopyArrayFromCurve", [&] {
         std::vector<float> werte;
         switch (Kurve) {
@@ -105,7 +105,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
 
 bool clsMath::Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet)
 {
-    gError->AddFunctionToCallStack(kModul, "Ableitungen_Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Ableitungen_Berechnen");
     ableitung1_.assign(static_cast<size_t>(punkte_), 0.0f);
     ableitung2_.assign(static_cast<size_t>(punkte_), 0.0f);
     const auto wert = [&](int32_t i) {
@@ -121,7 +121,7 @@ bool clsMath::Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet)
 
 void clsMath::Baseline_Berechnen()
 {
-    gError->AddFunctionToCallStack(kModul, "Baseline_Berechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Baseline_Berechnen");
     try {
         clsSpline spline;
         baseline_.assign(static_cast<size_t>(punkte_), 0.0f);
@@ -145,7 +145,7 @@ void clsMath::Baseline_Berechnen()
 
 void clsMath::Glaetten(float Chi)
 {
-    gError->AddFunctionToCallStack("cMath", "Glaetten");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("cMath", "Glaetten");
     try {
         clsSpline spline;
         yG_.assign(static_cast<size_t>(punkte_), 0.0f);

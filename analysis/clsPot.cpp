@@ -36,7 +36,7 @@ float clsPot::k(int32_t i) const { return static_cast<float>((i - 1) * double(gO
 
 bool clsPot::Einlesen_R_Raum()
 {
-    gError->AddFunctionToCallStack(kModul, "Einlesen_R_Raum");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Einlesen_R_Raum");
     try {
         clsInput& input = rt::Object(gInput);
         if (!input.Datei_Oeffnen(rt::Object(gCommon).Einheiten())) return false;
@@ -58,7 +58,7 @@ bool clsPot::Einlesen_R_Raum()
 
 void clsPot::Berechne_v_K()
 {
-    gError->AddFunctionToCallStack(kModul, "Berechne_v_K");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Berechne_v_K");
     Guarded(kModul, "Berechne_v_K", [this] {
         if (yK_.empty()) yK_.assign(static_cast<size_t>(K_Punkte()), 0.0f);
         clsFFT& fft = rt::Object(gFFT);
@@ -72,7 +72,7 @@ void clsPot::Berechne_v_K()
 
 void clsPot::Peaks_Markieren_r()
 {
-    gError->AddFunctionToCallStack(kModul, "Peaks_Markieren_r");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Peaks_Markieren_r");
     Guarded(kModul, "Peaks_Markieren_r", [this] {
         clsGauss& peaks = rt::Object(gGauss);
         peaks.Clear();

@@ -116,7 +116,7 @@ void clsUntergrund::Clear()
 
 void clsUntergrund::Loesche_Punkt(float x)
 {
-    gError->AddFunctionToCallStack(kModul, "Loesche_Punkt");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Loesche_Punkt");
     if (Anzahl() == 0 || x <= ux_[0]) return;
     for (size_t i = 0; i + 1 < ux_.size(); ++i) {
         if (!(ux_[i] < x && x <= ux_[i + 1])) continue;
@@ -166,7 +166,7 @@ float clsUntergrund::UGE(int32_t Index) const
 
 bool clsUntergrund::UG_Fitten()
 {
-    gError->AddFunctionToCallStack(kModul, "UG_Fitten");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "UG_Fitten");
     spline_.Clear();
     if (Anzahl() <= 3) {
         fitOK_ = true;
@@ -209,7 +209,7 @@ std::string clsUntergrund::Schreibe(const std::string& extension, const std::vec
 
 void clsUntergrund::Speichern() const
 {
-    gError->AddFunctionToCallStack(kModul, "Speichern");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Speichern");
     if (Anzahl() == 0) return;
 
     // Up to three support points give no fitted background to write.
@@ -241,7 +241,7 @@ void clsUntergrund::Speichern() const
 
 void clsUntergrund::Untergrund_Einlesen(const std::string& Filename)
 {
-    gError->AddFunctionToCallStack(kModul, "Untergrund_Einlesen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Untergrund_Einlesen");
     if (!gFileHandler->OpenFile(Filename, clsFileHandler::kInput)) return;
     // Read aside: the points in use go only when the file gave others.
     std::vector<float> x;
@@ -296,7 +296,7 @@ void clsUntergrund::Untergrund_Endberechnen()
 
 void clsUntergrund::Untergrund_Endberechnen_Still()
 {
-    gError->AddFunctionToCallStack(kModul, "Untergrund_Endberechnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Untergrund_Endberechnen");
     try {
         const int32_t typ = gCommon->ProjektTyp();
         if (typ == PT_IK || typ == PT_GR || gIK->Punkte() < 2) return;

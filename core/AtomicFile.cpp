@@ -2,9 +2,9 @@
 
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,19 +17,23 @@ bool Digits(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// The process id in a name "<file>.tmp-<pid>-<counter>" of our own temporary files, else 0.
-pid_t WriterOf(std::string_view name)
+// Whether name is one of our own temporary names for a file named file: "<file>.tmp-<pid>-<counter>".
+bool TemporaryNameOf(std::string_view name, std::string_view file)
 {
-    const auto marker = name.rfind(kTempMarker);
-    if (marker == std::string_view::npos || marker == 0) return 0;
-    const std::string_view rest = name.substr(marker + kTempMarker.size());
+    if (name.size() <= file.size() + kTempMarker.size() || name.substr(0, file.size()) != file ||
+        name.substr(file.size(), kTempMarker.size()) != kTempMarker)
+        return false;
+    const std::string_view rest = name.substr(file.size() + kTempMarker.size());
     const auto dash = rest.find('-');
-    if (dash == std::string_view::npos || !Digits(rest.substr(0, dash)) || !Digits(rest.substr(dash + 1)) || dash > 9)
-        return 0;
-    return static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+    return dash != std::string_view::npos && Digits(rest.substr(0, dash)) && Digits(rest.substr(dash + 1));
 }
 
-bool Alive(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Takes the lock that a writer holds on its temporary file for as long as it writes it; false when
+// another holds it. The lock ends with the writer, however it ends, so a process id that the
+// system has given to a new process meanwhile cannot keep a dead writer's file.
+bool TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
 
 // Makes the rename itself durable, so the newest save survives a power failure.
 void SyncFolder(const std::filesystem::path& folder)
@@ -40,16 +44,22 @@ void SyncFolder(const std::filesystem::path& folder)
     ::close(fd);
 }
 
-// Removes the temporary files of writers that no longer run from folder.
-void RemoveStaleTemporaries(const std::filesystem::path& folder)
+// Removes the temporary files that writers of target which no longer run left beside it.
+void RemoveStaleTemporaries(const std::filesystem::path& target)
 {
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    const std::string file = target.filename().native();
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        // A writer that still runs (this process included) is busy with its file.
-        const pid_t writer = WriterOf(it->path().filename().native());
-        std::error_code ignored;
-        if (writer > 0 && !Alive(writer) && it->is_regular_file(ignored)) ::unlink(it->path().c_str());
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!TemporaryNameOf(it->path().filename().native(), file)) continue;
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat held {}, named {};
+        // Only while holding the lock, and only the file that was opened, not one put in its place.
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && TryLock(fd) &&
+            ::lstat(it->path().c_str(), &named) == 0 && SameFile(held, named))
+            ::unlink(it->path().c_str());
+        ::close(fd);
     }
 }
 
@@ -77,7 +87,7 @@ int AtomicFile::Open(const std::filesystem::path& link)
     Discard();
     const std::filesystem::path target = Target(link);
     if (target.empty()) return ELOOP;
-    RemoveStaleTemporaries(target.parent_path());
+    RemoveStaleTemporaries(target);
     static std::atomic<unsigned> counter{0};
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
@@ -85,6 +95,15 @@ int AtomicFile::Open(const std::filesystem::path& link)
         temp_ += std::string(kTempMarker) + std::to_string(getpid()) + "-" + std::to_string(counter++);
         fd = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
+        if (fd < 0) continue;
+        // Another save of the same file may have taken the new file for a stale one between its
+        // creation and the lock: then it is gone, and the next name is tried.
+        struct stat held {}, named {};
+        if (!TryLock(fd) || ::fstat(fd, &held) != 0 || ::lstat(temp_.c_str(), &named) != 0 || !SameFile(held, named)) {
+            ::close(fd);
+            fd = -1;
+            errno = EEXIST;
+        }
     }
     if (fd < 0) {
         const int error = errno;
@@ -121,11 +140,14 @@ int AtomicFile::Commit()
     int error = error_;
     if (error == 0 && std::fflush(stream_) != 0) error = errno;
     if (error == 0 && ::fsync(fileno(stream_)) != 0) error = errno;
-    if (std::fclose(stream_) != 0 && error == 0) error = errno;
-    stream_ = nullptr;
+    // The file stays open, and so locked, until it has its place: another save of the same file
+    // would otherwise take it for a stale one. Its data are on the disk by now, so closing it
+    // cannot lose them.
     if (error == 0 && std::rename(temp_.c_str(), target_.c_str()) != 0) error = errno;
     if (error != 0) ::unlink(temp_.c_str());
-    else SyncFolder(target_.parent_path());
+    std::fclose(stream_);
+    stream_ = nullptr;
+    if (error == 0) SyncFolder(target_.parent_path());
     temp_.clear();
     return error;
 }
@@ -133,9 +155,9 @@ int AtomicFile::Commit()
 void AtomicFile::Discard()
 {
     if (!stream_) return;
+    ::unlink(temp_.c_str());
     std::fclose(stream_);
     stream_ = nullptr;
-    ::unlink(temp_.c_str());
     temp_.clear();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Writes a file through a temporary file in the same folder that replaces the target only once
 // everything is written, so that a crash or a full disk never leaves a half-written file. A save
-// that was killed leaves its temporary file behind; the next write into that folder removes it.
+// that was killed leaves its temporary file ("<file>.tmp-<process>-<count>") behind; the next save of
+// that file removes it. The writer holds a lock on its temporary file, so a file that nobody holds
+// locked is a stale one, whatever process now has the number in its name.
 #include <cstdio>
 #include <filesystem>
 #include <string_view>

@@ -13,12 +13,16 @@
 
 namespace {
 
-// A settings file is a few kilobytes; anything far larger is not one.
-constexpr std::uintmax_t kMaxFileSize = 1 << 20;
-
 constexpr const char* kHeader = "# Settings: one value per line, name=type:value (type text, dword or binary)";
 
 char Kleinbuchstabe(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The form of a name under which every letter case of it is found.
+std::string Gefaltet(std::string name)
+{
+    for (char& c : name) c = Kleinbuchstabe(c);
+    return name;
+}
 
 std::string Hexbyte(uint8_t byte)
 {
@@ -83,6 +87,12 @@ std::string Werttext(const RegValue& value)
     return out;
 }
 
+// One value's line of the file.
+std::string Zeile(const std::string& name, const RegValue& value)
+{
+    return Maskieren(name, true) + "=" + Werttext(value) + "\n";
+}
+
 bool Wert_Lesen(const std::string& text, RegValue& value)
 {
     const auto colon = text.find(':');
@@ -145,7 +155,9 @@ std::filesystem::path SettingsFile::Location()
 SettingsFile::State SettingsFile::Load()
 {
     keys_.clear();
+    keyIndex_.clear();
     damaged_ = false;
+    cut_ = false;
     error_ = 0;
     const auto path = Location();
     std::error_code ec;
@@ -159,8 +171,8 @@ SettingsFile::State SettingsFile::Load()
         error_ = ec ? ec.value() : (errno != 0 ? errno : EIO);
         return State::Unreadable;
     }
-    // A settings file is a few kilobytes: of a far larger one only the lines of its first
-    // megabyte are read, and it counts as damaged.
+    // A settings file is a few kilobytes: of a far larger one only the lines within the bound are
+    // read, and it counts as damaged.
     std::string content(static_cast<size_t>(std::min<std::uintmax_t>(size, kMaxFileSize)), '\0');
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
     if (in.gcount() != static_cast<std::streamsize>(content.size())) {
@@ -169,7 +181,8 @@ SettingsFile::State SettingsFile::Load()
     }
     if (size > kMaxFileSize) content.erase(content.rfind('\n') == std::string::npos ? 0 : content.rfind('\n') + 1);
     Parse(content);
-    damaged_ = damaged_ || size > kMaxFileSize;
+    cut_ = size > kMaxFileSize;
+    damaged_ = damaged_ || cut_;
     return State::Read;
 }
 
@@ -189,7 +202,38 @@ int SettingsFile::Save() const
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) return ec.value();
-    return AtomicFile::WriteWhole(path, Text());
+    return AtomicFile::WriteWhole(path, Text_Zum_Schreiben());
+}
+
+bool SettingsFile::Oversized() const
+{
+    const bool readValues = std::any_of(keys_.begin(), keys_.end(), [](const Key& key) {
+        return std::any_of(key.entries.begin(), key.entries.end(), [](const Entry& entry) { return !entry.set; });
+    });
+    return readValues && Text().size() > kMaxFileSize;
+}
+
+std::string SettingsFile::Text_Zum_Schreiben() const
+{
+    std::string text = Text();
+    if (text.size() <= kMaxFileSize) return text;
+    // Everything the file held is in the copy kept before this write; the values set since stay.
+    SettingsFile kept = *this;
+    size_t size = text.size();
+    for (auto key = kept.keys_.rbegin(); key != kept.keys_.rend() && size > kMaxFileSize / 2; ++key) {
+        std::vector<bool> dropped(key->entries.size(), false);
+        for (size_t i = key->entries.size(); i-- > 0 && size > kMaxFileSize / 2;) {
+            const Entry& entry = key->entries[i];
+            if (entry.set) continue;
+            size -= Zeile(entry.name, entry.value).size();
+            dropped[i] = true;
+        }
+        std::vector<Entry> remaining;
+        for (size_t i = 0; i < key->entries.size(); ++i)
+            if (!dropped[i]) remaining.push_back(std::move(key->entries[i]));
+        key->entries = std::move(remaining);
+    }
+    return kept.Text();
 }
 
 int SettingsFile::Remove()
@@ -204,7 +248,7 @@ std::string SettingsFile::Text() const
     std::string text = std::string(kHeader) + "\n";
     for (const Key& key : keys_) {
         text += "[" + key.path + "]\n";
-        for (const Entry& entry : key.entries) text += Maskieren(entry.name, true) + "=" + Werttext(entry.value) + "\n";
+        for (const Entry& entry : key.entries) text += Zeile(entry.name, entry.value);
     }
     return text;
 }
@@ -212,6 +256,7 @@ std::string SettingsFile::Text() const
 void SettingsFile::Parse(const std::string& text)
 {
     keys_.clear();
+    keyIndex_.clear();
     damaged_ = false;
     Key* current = nullptr;
     std::istringstream lines(text);
@@ -231,14 +276,14 @@ void SettingsFile::Parse(const std::string& text)
             damaged_ = true;
             continue;
         }
-        Set(current->path, name, value);
+        Eintragen(current->path, name, value, false);
     }
 }
 
 SettingsFile::Key* SettingsFile::Schluessel_Suchen(const std::string& key)
 {
-    const auto it = std::find_if(keys_.begin(), keys_.end(), [&](const Key& k) { return SameName(k.path, key); });
-    return it == keys_.end() ? nullptr : &*it;
+    const auto it = keyIndex_.find(Gefaltet(key));
+    return it == keyIndex_.end() ? nullptr : &keys_[it->second];
 }
 
 const SettingsFile::Key* SettingsFile::Schluessel_Suchen(const std::string& key) const
@@ -258,7 +303,7 @@ bool SettingsFile::HasKey(const std::string& key) const
 
 void SettingsFile::AddKey(const std::string& key)
 {
-    if (!Schluessel_Suchen(key)) keys_.push_back({key, {}});
+    if (keyIndex_.emplace(Gefaltet(key), keys_.size()).second) keys_.push_back({key, {}, {}});
 }
 
 std::vector<std::string> SettingsFile::SubKeys(const std::string& key) const
@@ -276,35 +321,53 @@ std::vector<std::string> SettingsFile::SubKeys(const std::string& key) const
 
 void SettingsFile::RemoveKey(const std::string& key)
 {
-    std::erase_if(keys_, [&](const Key& k) { return SameName(k.path, key); });
+    if (std::erase_if(keys_, [&](const Key& k) { return SameName(k.path, key); }) > 0) Verzeichnis_Erneuern();
 }
 
 const RegValue* SettingsFile::Find(const std::string& key, const std::string& name) const
 {
     const Key* k = Schluessel_Suchen(key);
     if (!k) return nullptr;
-    for (const Entry& entry : k->entries)
-        if (SameName(entry.name, name)) return &entry.value;
-    return nullptr;
+    const auto it = k->index.find(Gefaltet(name));
+    return it == k->index.end() ? nullptr : &k->entries[it->second].value;
 }
 
 void SettingsFile::Set(const std::string& key, const std::string& name, const RegValue& value)
 {
+    Eintragen(key, name, value, true);
+}
+
+void SettingsFile::Eintragen(const std::string& key, const std::string& name, const RegValue& value, bool set)
+{
     AddKey(key);
     Key* k = Schluessel_Suchen(key);
-    for (Entry& entry : k->entries) {
-        if (SameName(entry.name, name)) {
-            entry.value = value;
-            return;
-        }
+    const auto [it, added] = k->index.emplace(Gefaltet(name), k->entries.size());
+    if (added) {
+        k->entries.push_back({name, value, set});
+        return;
     }
-    k->entries.push_back({name, value});
+    Entry& entry = k->entries[it->second];
+    entry.value = value;
+    entry.set = entry.set || set;
 }
 
 bool SettingsFile::Erase(const std::string& key, const std::string& name)
 {
     Key* k = Schluessel_Suchen(key);
-    return k && std::erase_if(k->entries, [&](const Entry& e) { return SameName(e.name, name); }) > 0;
+    if (!k || std::erase_if(k->entries, [&](const Entry& e) { return SameName(e.name, name); }) == 0) return false;
+    Verzeichnis_Erneuern();
+    return true;
+}
+
+void SettingsFile::Verzeichnis_Erneuern()
+{
+    keyIndex_.clear();
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        keyIndex_.emplace(Gefaltet(keys_[i].path), i);
+        keys_[i].index.clear();
+        for (size_t j = 0; j < keys_[i].entries.size(); ++j)
+            keys_[i].index.emplace(Gefaltet(keys_[i].entries[j].name), j);
+    }
 }
 
 std::vector<std::string> SettingsFile::Names(const std::string& key) const

@@ -9,10 +9,12 @@
 //
 // In names and texts a backslash is written "\\" and control characters (and "=" in names) as
 // "\xHH". Lines that cannot be read are skipped, so a damaged file loses only those values; the
-// store notes the damage, so that the file is kept as a copy before it is written anew.
+// store notes the damage, so that the file is kept as a copy before it is written anew. Reading
+// takes time in proportion to the file's length.
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -26,15 +28,25 @@ public:
     // $XDG_CONFIG_HOME/Murenko/Settings.ini, else ~/.config/Murenko/Settings.ini.
     static std::filesystem::path Location();
 
+    // A settings file is a few kilobytes; of a file over this size only the lines within it are read.
+    static constexpr size_t kMaxFileSize = 1 << 20;
+
     // Reads the file at Location(); a missing or unreadable file leaves the store empty (Error then
-    // gives the errno of an unreadable one). Of a file over 1 MiB only the lines of the first MiB
-    // are read.
+    // gives the errno of an unreadable one). Of a file over kMaxFileSize only the lines within the
+    // bound are read.
     State Load();
     int Error() const { return error_; }
-    // True when the text read held lines that could not be read, or the file was cut at 1 MiB.
+    // True when the text read held lines that could not be read, or the file was cut at the bound.
     bool Damaged() const { return damaged_; }
+    // True when the file read was over kMaxFileSize, so that the lines behind the bound are missing.
+    bool Cut() const { return cut_; }
+    // True when Save leaves out values read from the file: the text would be over kMaxFileSize and
+    // so not be read back whole.
+    bool Oversized() const;
     // Writes the store to Location() in one step (the folder is created); returns 0 or the errno.
-    // A store file the user may not write (made read-only) is never replaced: EACCES.
+    // A store file the user may not write (made read-only) is never replaced: EACCES. A store over
+    // kMaxFileSize leaves out values read from the file, the last first, until it takes half the
+    // bound (the values set since keep their place), so that the file written reads back whole.
     int Save() const;
     // Why Save would refuse the file as it stands (EACCES for a read-only one), or 0.
     static int WriteRefused();
@@ -60,16 +72,27 @@ private:
     struct Entry {
         std::string name;
         RegValue value;
+        // Set since the file was read (not just read from it).
+        bool set = false;
     };
     struct Key {
         std::string path;
         std::vector<Entry> entries;
+        // The position in entries of each name, by its letter-case-free form.
+        std::unordered_map<std::string, size_t> index;
     };
     Key* Schluessel_Suchen(const std::string& key);
     const Key* Schluessel_Suchen(const std::string& key) const;
+    void Eintragen(const std::string& key, const std::string& name, const RegValue& value, bool set);
+    void Verzeichnis_Erneuern();
+    // The text Save writes: Text(), or for an oversized store the text without the last values read.
+    std::string Text_Zum_Schreiben() const;
 
     std::vector<Key> keys_;
+    // The position in keys_ of each key path, by its letter-case-free form.
+    std::unordered_map<std::string, size_t> keyIndex_;
     bool damaged_ = false;
+    bool cut_ = false;
     int error_ = 0;
 };
 

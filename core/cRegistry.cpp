@@ -58,15 +58,19 @@ bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() 
 
 int cRegistry::Speicher_Schreiben(const SettingsFile& store)
 {
-    // Lines that could not be read vanish with this write: the damaged file is kept as a copy first
-    // (without the copy nothing is written), and the user is told once, since the file written is whole.
+    // Lines that could not be read, and values behind the size bound, vanish with this write: the
+    // file is kept as a copy first (without the copy nothing is written), and the user is told,
+    // since the file written is whole. Once a run is enough: a file that is damaged again within
+    // the run (another copy of the program still writing an oversized one) adds no copies.
     if (const int error = SettingsFile::WriteRefused(); error != 0) return error;
-    if (store.Damaged()) {
+    const bool oversized = store.Cut() || store.Oversized();
+    if ((store.Damaged() || oversized) && !kopieAngelegt_) {
         const auto file = AtomicFile::Target(SettingsFile::Location());
         const auto copy = Sicherungsname(file);
         if (const int error = Sicherungskopie_Anlegen(file, copy); error != 0) return error;
-        hinweis_ = SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(457) : "") + " " +
-                   copy.string();
+        kopieAngelegt_ = true;
+        hinweis_ = SettingsFile::Location().string() + "\r\n" +
+                   (gLanguage ? gLanguage->Caption(oversized ? 653 : 457) : "") + " " + copy.string();
     }
     return store.Save();
 }

@@ -85,8 +85,8 @@ private:
     // Loads the store; false when it exists but cannot be read.
     bool Speicher_Laden(SettingsFile& store) const;
     bool Schluessel_Brauchbar() const;
-    // Saves the store, keeping a damaged file as a copy first (the note for the user waits in
-    // hinweis_); 0 or the errno.
+    // Saves the store, keeping a damaged or oversized file as a copy first, once a run (the note
+    // for the user waits in hinweis_); 0 or the errno.
     int Speicher_Schreiben(const SettingsFile& store);
     // Runs one read-change-write of the store under the settings lock, then shows a waiting note
     // (the first write without the lock brings one).
@@ -101,6 +101,8 @@ private:
     int32_t valueType_ = 0;
     std::string hinweis_;
     bool sperreGemeldet_ = false;
+    // The settings file was kept as a copy in this run.
+    bool kopieAngelegt_ = false;
     // The system's reason (an errno) of the last store write that failed, 0 when it gave none.
     int systemfehler_ = 0;
 };

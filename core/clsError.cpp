@@ -4,15 +4,25 @@
 #include "core/UiSeam.h"
 #include "core/clsLoader.h"
 
-void clsError::AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion, bool AddAllways)
+#include <utility>
+
+CallStackFrame clsError::AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
+                                               bool AddAllways)
 {
     const CallStackEntry& newest = ring_[static_cast<size_t>(ringIndex_)];
-    if (!AddAllways && (newest.Funktion == Funktion || newest.Modul == Modul)) return;
+    if (!AddAllways && (newest.Funktion == Funktion || newest.Modul == Modul)) return {};
+    const int32_t previousIndex = ringIndex_;
     ringIndex_ = ringIndex_ + 1 > RingSize - 1 ? 0 : ringIndex_ + 1;
     CallStackEntry& entry = ring_[static_cast<size_t>(ringIndex_)];
-    entry.Modul = Modul;
-    entry.Funktion = Funktion;
-    entry.Zeit = rt::NowText();
+    // Deeper than the ring: the oldest entry is written over and comes back when this frame ends.
+    CallStackEntry replaced = std::exchange(entry, CallStackEntry{rt::NowText(), Modul, Funktion});
+    return {*this, previousIndex, std::move(replaced)};
+}
+
+void clsError::Frame_Beenden(int32_t previousIndex, CallStackEntry replaced)
+{
+    ring_[static_cast<size_t>(ringIndex_)] = std::move(replaced);
+    ringIndex_ = previousIndex;
 }
 
 void clsError::ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,

@@ -1,24 +1,21 @@
 #pragma once
 // The error reporter: keeps the last reported error, a ring of the most recent registered calls,
 // and shows the error window through the ui seam.
+#include "core/CallStackFrame.h"
 #include "core/Runtime.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-struct CallStackEntry {
-    std::string Zeit;
-    std::string Modul;
-    std::string Funktion;
-};
-
 class clsError {
 public:
     static constexpr int32_t RingSize = 11;
 
     // Records a call unless its module or its procedure equals the newest entry's (or addAlways).
-    void AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion, bool AddAllways = false);
+    // The caller keeps the frame for as long as it runs; the entry goes when the frame ends.
+    CallStackFrame AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
+                                          bool AddAllways = false);
     // Stores the error and, unless silent, shows the modal error window.
     void ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
                   const std::string& description);
@@ -47,6 +44,10 @@ public:
     const CallStackEntry& Entry(int32_t index) const { return ring_.at(static_cast<size_t>(index)); }
 
 private:
+    friend class CallStackFrame;
+    // A frame ends: the ring returns to previousIndex and the entry the frame wrote over comes back.
+    void Frame_Beenden(int32_t previousIndex, CallStackEntry replaced);
+
     std::string errorFunction_;
     std::string errorModul_;
     int32_t errorNumber_ = 0;

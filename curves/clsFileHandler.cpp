@@ -17,9 +17,10 @@
 
 namespace {
 
-void Aufruf_Vermerken(const char* procedure)
+CallStackFrame Aufruf_Vermerken(const char* procedure)
 {
-    if (gError) gError->AddFunctionToCallStack("clsFileHandler", procedure);
+    if (!gError) return {};
+    return gError->AddFunctionToCallStack("clsFileHandler", procedure);
 }
 
 // The run time's error number for a failed file operation.
@@ -45,7 +46,7 @@ clsFileHandler::~clsFileHandler() { Schliessen(); }
 
 bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus)
 {
-    Aufruf_Vermerken("OpenFile");
+    const CallStackFrame aufruf = Aufruf_Vermerken("OpenFile");
     if (open_) CloseFile();
     if (strFilename) filename_ = *strFilename;
     if (filename_.empty()) return false;
@@ -87,7 +88,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
 
 bool clsFileHandler::OpenBytes(std::span<const uint8_t> bytes)
 {
-    Aufruf_Vermerken("OpenBytes");
+    const CallStackFrame aufruf = Aufruf_Vermerken("OpenBytes");
     if (open_) CloseFile();
     // An anonymous file in memory: it reads like any file and needs no folder that can be written.
     const int fd = ::memfd_create("zelo-bytes", MFD_CLOEXEC);
@@ -113,7 +114,7 @@ bool clsFileHandler::OpenBytes(std::span<const uint8_t> bytes)
 
 bool clsFileHandler::CloseFile()
 {
-    Aufruf_Vermerken("CloseFile");
+    const CallStackFrame aufruf = Aufruf_Vermerken("CloseFile");
     const int error = Schliessen();
     if (error != 0 && gError) gError->Report("clsFileHandler", "CloseFile", rt::RuntimeError(Fehlernummer_Von(error)));
     return error == 0;

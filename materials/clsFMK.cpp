@@ -130,7 +130,7 @@ bool clsFMK::FMK_Von_ZELO_Lesen(int32_t Dateinummer, int32_t Anzahl)
 
 bool clsFMK::FMK_Von_ZELO_Lesen_Ungeschuetzt(int32_t Dateinummer, int32_t Anzahl)
 {
-    gError->AddFunctionToCallStack("clsFMK", "FMK_Von_ZELO_Lesen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("clsFMK", "FMK_Von_ZELO_Lesen");
     tabellen_.clear();
     for (int32_t i = 1; i <= Anzahl; ++i) {
         auto tabelle = std::make_unique<clsFMK_Intern>();
@@ -164,7 +164,7 @@ void clsFMK::FMK_Intern_Loeschen(int32_t Index)
 
 void clsFMK::Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis)
 {
-    gError->AddFunctionToCallStack("clsFMK", "Formfaktorverzeichnisse_Einlesen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("clsFMK", "Formfaktorverzeichnisse_Einlesen");
     for (const std::string& name : Formfaktordateien(Verzeichnis)) {
         auto tabelle = std::make_unique<clsFMK_Intern>();
         tabelle->setDateiname(Verzeichnis + name);

@@ -197,7 +197,7 @@ void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::strin
 
 void Zelo_Oeffnen()
 {
-    gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
     Datensaetze_Vergessen();
     const std::string path = Datenbankpfad();
     herkunft = Herkunft::Vollstaendig;
@@ -302,7 +302,7 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
 
 Zelo_Speicherung Zelo_Speichern()
 {
-    gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack("modCommon", "Zelo_Speichern");
     const std::string path = Datenbankpfad();
     if (const Erlaubnis erlaubnis = Ersetzen_Erlaubt(path); erlaubnis != Erlaubnis::Ja)
         return erlaubnis == Erlaubnis::Abgelehnt ? Zelo_Speicherung::Abgelehnt : Zelo_Speicherung::Nicht_Geschrieben;

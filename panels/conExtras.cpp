@@ -277,7 +277,7 @@ void conExtras::Zeichne_Analyse()
 
 void conExtras::MFE()
 {
-    gError->AddFunctionToCallStack(kName, "MFE");
+    const CallStackFrame aufruf = gError->AddFunctionToCallStack(kName, "MFE");
     try {
         const clsMFE& mfe = rt::Object(gMFE);
         const float Z = mfe.Valenz();

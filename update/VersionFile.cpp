@@ -1,11 +1,11 @@
 #include "update/VersionFile.h"
 
-#include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 
 #include <cctype>
 #include <exception>
+#include <utility>
 
 namespace versionfile {
 
@@ -102,11 +102,26 @@ bool ToNumber(const std::string& text, double& value)
     }
 }
 
-Evaluation Failed(Evaluation result, int32_t number)
+std::string Text(int32_t number) { return gLanguage ? gLanguage->Caption(number) : std::string(); }
+
+// "The version file cannot be evaluated:" and, on its own line, what was wrong.
+Evaluation Failed(Evaluation result, const std::string& what)
 {
-    result.errorNumber = number;
-    result.errorDescription = rt::ErrorDescription(number);
+    result.failure = Text(650) + "\r\n" + what;
     return result;
+}
+
+Evaluation Too_Few_Fields(Evaluation result, size_t found)
+{
+    return Failed(std::move(result), Text(651) + " " + std::to_string(found));
+}
+
+// The modules of the rows whose versions are compared, as the window names them.
+constexpr const char* kCompared[] = {"ZELO", "ZELO (Preview Version)", "FreeImage Library"};
+
+Evaluation No_Version(Evaluation result, size_t row, std::string_view field)
+{
+    return Failed(std::move(result), Text(652) + " " + kCompared[row] + ": \"" + Shown(field) + "\"");
 }
 
 }
@@ -117,19 +132,18 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
     // An error page or a broken transfer can bring binary bytes; their parts would only read as
     // "Type mismatch".
     if (data.find('\0') != std::string_view::npos) {
-        result.errorNumber = errUnreadable;
-        result.errorDescription = gLanguage ? gLanguage->Caption(470) : rt::ErrorDescription(errUnreadable);
+        result.failure = Text(470);
         return result;
     }
     const auto fields = Fields(data);
     if (!fields) return result;
     result.found = true;
     for (size_t row = 0; row < 5 && row < fields->size(); ++row) result.online.push_back(Shown((*fields)[row]));
-    if (fields->size() < 5) return Failed(result, rt::errSubscript);
+    if (fields->size() < 5) return Too_Few_Fields(std::move(result), fields->size());
 
     for (size_t row = 0; row < 2; ++row) {
         const Comparison comparison = Compare((*fields)[row], program[0], program[1], program[2]);
-        if (comparison == Comparison::Invalid) return Failed(result, rt::errTypeMismatch);
+        if (comparison == Comparison::Invalid) return No_Version(std::move(result), row, (*fields)[row]);
         result.icons[row] = comparison == Comparison::Newer ? 110 : 109;
     }
 
@@ -140,11 +154,11 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
     for (size_t i = 0; i < 3; ++i)
         if (!ToNumber(localParts[i], local[i])) return result;
     const std::vector<std::string> online = Split((*fields)[2], '.');
-    if (online.size() < 3) return Failed(result, rt::errSubscript);
+    if (online.size() < 3) return No_Version(std::move(result), 2, (*fields)[2]);
     const std::string firstParts = online[0] + "." + online[1] + "." + online[2];
     result.online[2] = Shown(firstParts);
     const Comparison comparison = Compare(firstParts, local[0], local[1], local[2]);
-    if (comparison == Comparison::Invalid) return Failed(result, rt::errTypeMismatch);
+    if (comparison == Comparison::Invalid) return No_Version(std::move(result), 2, (*fields)[2]);
     result.icons[2] = comparison == Comparison::Newer ? 110 : 109;
     return result;
 }

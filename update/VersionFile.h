@@ -29,9 +29,6 @@ inline constexpr size_t kMaxShownChars = 2000;
 // text cut after kMaxShownChars characters (UTF-8), followed by "…"; a shorter text as it is.
 std::string Shown(std::string_view text);
 
-// The number of the failure "the version file cannot be read" (a file that is no text).
-inline constexpr int32_t errUnreadable = 321;
-
 // What the update window makes of a downloaded version file.
 struct Evaluation {
     // A "#" was found in a text file: the window fills its rows from what follows.
@@ -41,14 +38,15 @@ struct Evaluation {
     std::vector<std::string> online;
     // The result icon of rows 0 to 2: 0 none, 109 not newer, 110 newer (its button enabled).
     std::array<int32_t, 3> icons{};
-    // The first failure, 0 when there was none; rows evaluated before it keep their results.
-    int32_t errorNumber = 0;
-    std::string errorDescription;
+    // What was wrong with the file, in words for the user (which field, what it held), or empty
+    // when nothing was; rows evaluated before the failure keep their results.
+    std::string failure;
 };
 
 // Evaluates the version file against the running program (major, minor, revision) and the image
 // library's version text ("n/a" when there is none). A file with zero bytes is no text: it is
-// refused as unreadable before anything is shown.
+// refused as unreadable before anything is shown. A file with fewer than five fields, or a version
+// to compare that is not made of numbers, ends the evaluation with its failure.
 Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program, const std::string& library);
 
 }

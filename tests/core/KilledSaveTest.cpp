@@ -1,5 +1,6 @@
 // Saves killed at random moments: the target is always a whole old or new version, and the next
 // save removes the temporary file the killed one left.
+#include "core/AtomicFile.h"
 #include "core/SettingsFile.h"
 #include "curves/clsFileHandler.h"
 #include "materials/modElementDatabase.h"
@@ -92,4 +93,29 @@ TEST_F(KilledSave, SettingsCurveFilesAndTheElementDatabaseStayWhole)
     const std::string reference = withoutRevision(Content(database));
     KillDuringSaves(database, [](int) { Zelo_Speichern(); },
                     [&](const std::string& c) { return withoutRevision(c) == reference; });
+}
+
+TEST_F(KilledSave, TheNextSaveOfAFileRemovesWhatDeadWritersLeftWhicheverProcessNowHasTheirNumber)
+{
+    const fs::path target = env.Root() / "results" / "probe.ik";
+    fs::create_directories(target.parent_path());
+    // Killed saves of an earlier run whose process numbers the system has since given to running
+    // processes: this one, and the first process.
+    const fs::path ownNumber = target.string() + ".tmp-" + std::to_string(getpid()) + "-77777";
+    const fs::path firstProcess = target.string() + ".tmp-1-3";
+    // Files that are not a temporary file of this target.
+    const fs::path notes = target.string() + ".tmp-notes";
+    const fs::path otherFile = target.parent_path() / "other.ik.tmp-1-3";
+    for (const fs::path& file : {ownNumber, firstProcess, notes, otherFile}) std::ofstream(file) << "half";
+
+    AtomicFile running;
+    ASSERT_EQ(running.Open(target), 0);
+    EXPECT_EQ(AtomicFile::WriteWhole(target, "saved"), 0);
+    EXPECT_FALSE(fs::exists(ownNumber));
+    EXPECT_FALSE(fs::exists(firstProcess));
+    EXPECT_TRUE(fs::exists(notes));
+    EXPECT_TRUE(fs::exists(otherFile)) << "left for a save of its own file";
+    running.Write("still running");
+    EXPECT_EQ(running.Commit(), 0) << "a save that still runs keeps its temporary file";
+    EXPECT_EQ(Content(target), "still running");
 }

@@ -92,7 +92,8 @@ TEST_F(SettingsSafety, ALockFileThatAnotherUserLeftIsStillSharedByTheRunningCopi
 
 TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutOneTheUserIsToldOnce)
 {
-    RootsLockFile(fs::perms::owner_read | fs::perms::owner_write);
+    // Without any mode bits only root may open it: also when the tests run as its ordinary owner.
+    RootsLockFile(fs::perms::none);
     const fs::path runtime = env.Root() / "runtime";
     fs::create_directories(runtime);
     fs::permissions(runtime, fs::perms::all);
@@ -192,6 +193,35 @@ TEST_F(SettingsSafety, AStoreOverOneMegabyteKeepsItsFirstLinesAndACopyOfTheWhole
     EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_LT(fs::file_size(StoreFile()), 1000u);
     EXPECT_EQ(Stored("Lang"), RegValue("3"));
+}
+
+TEST_F(SettingsSafety, AValidStoreOverOneMegabyteIsCopiedOnceAndEveryValueWrittenAfterwardsReadsBack)
+{
+    std::string big = "[Software\\Murenko\\Settings]\nLang=text:3\n";
+    for (int i = 0; big.size() <= (1u << 20) + 40000; ++i)
+        big += "Junk_" + std::to_string(i) + "=text:a value that some other program left here again and again\n";
+    PutStore(big, "");
+    for (int i = 0; i < 10; ++i) registry_.WriteValue("Neu_" + std::to_string(i), cRegistry::REG_DWORD, int32_t{i});
+    int lost = 0;
+    for (int i = 0; i < 10; ++i)
+        if (registry_.ReadValue("Neu_" + std::to_string(i), cRegistry::REG_DWORD, int32_t{-1}) != RegValue(int32_t{i}))
+            ++lost;
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(Stored("Lang"), RegValue("3")) << "the first values of the file stay";
+    EXPECT_TRUE(Content(CopyFile()) == big) << "the whole file copied";
+    EXPECT_FALSE(fs::exists(StoreFile().string() + ".bak1"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(653) + " " + CopyFile().string()), std::string::npos)
+        << seam.messages[0].text;
+    EXPECT_LE(fs::file_size(StoreFile()), size_t{1} << 20) << "what is written is read back whole";
+
+    // The next run finds a store of the usual kind: nothing to copy or tell.
+    cRegistry nextRun;
+    nextRun.WriteValue("Neu_10", cRegistry::REG_DWORD, int32_t{10});
+    EXPECT_EQ(nextRun.ReadValue("Neu_3", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{3}));
+    EXPECT_EQ(nextRun.ReadValue("Neu_10", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{10}));
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_FALSE(fs::exists(StoreFile().string() + ".bak1"));
 }
 
 TEST_F(SettingsSafety, AFailedWriteNamesTheFileAndTheSystemsReason)

@@ -68,6 +68,7 @@ TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
 // At the program's end the handler may outlive the error reporter: its end must not reach it.
 TEST_F(FileHandlerTest, EndingWithAnOpenFileClosesItWithoutTheErrorReporter)
 {
+    const CallStackFrame test = gError->AddFunctionToCallStack("Test", "Ende");
     {
         clsFileHandler kept;
         clsFileHandler failing;
@@ -75,7 +76,6 @@ TEST_F(FileHandlerTest, EndingWithAnOpenFileClosesItWithoutTheErrorReporter)
         kept.WriteLine("kept");
         ASSERT_TRUE(failing.OpenFile(PathOf("failing.txt"), 0));
         fs::create_directories(PathOf("failing.txt/inside"));  // its close fails
-        gError->AddFunctionToCallStack("Test", "Ende");
     }
     EXPECT_EQ(Bytes("kept.txt"), "kept\r\n");
     EXPECT_EQ(gError->Entry(gError->RingIndex()).Funktion, "Ende");

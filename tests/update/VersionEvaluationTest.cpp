@@ -1,7 +1,6 @@
 // The update window's reading of a version file, as the model gives it to the window.
 #include "update/VersionFile.h"
 
-#include "core/Runtime.h"
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "support/TestWorld.h"
@@ -24,17 +23,15 @@ TEST_F(VersionEvaluation, RowsIconsAndTheLibraryRowFollowTheFile)
     EXPECT_TRUE(neu.found);
     EXPECT_EQ(neu.online, (std::vector<std::string>{"2.33.0001", "2.32.0880", "3.18.0", "1.2", "1.3"}));
     EXPECT_EQ(neu.icons, (std::array<int32_t, 3>{110, 109, 110}));
-    EXPECT_EQ(neu.errorNumber, 0);
+    EXPECT_EQ(neu.failure, "");
 
     const Evaluation ohne = Evaluate("#2.33.0001/2.32.0880/3.18.0.7/1.2/1.3", kProgramm, "n/a");
     EXPECT_EQ(ohne.icons, (std::array<int32_t, 3>{110, 109, 0}));
     EXPECT_EQ(ohne.online[2], "3.18.0.7") << "no library: its row is only shown";
 
     const Evaluation kurz = Evaluate("#1/2.32.0880/3/a/b", kProgramm, "3.18.0");
-    EXPECT_EQ(kurz.errorNumber, rt::errTypeMismatch) << "a single part 1 needs its second part";
     EXPECT_EQ(kurz.icons, (std::array<int32_t, 3>{0, 0, 0}));
-    EXPECT_EQ(Evaluate("#3/2.32.0880/3.18/a/b", kProgramm, "3.18.0").errorNumber, rt::errSubscript);
-    EXPECT_EQ(Evaluate("#3/2.32.0880", kProgramm, "3.18.0").errorNumber, rt::errSubscript);
+    EXPECT_EQ(kurz.online[0], "1");
     EXPECT_FALSE(Evaluate("no version here", kProgramm, "3.18.0").found);
 }
 
@@ -44,8 +41,25 @@ TEST_F(VersionEvaluation, AFileWithZeroBytesIsRefusedAsUnreadableNotAsATypeMisma
     const Evaluation result = Evaluate(mitNull, kProgramm, "3.18.0");
     EXPECT_FALSE(result.found);
     EXPECT_TRUE(result.online.empty());
-    EXPECT_EQ(result.errorNumber, errUnreadable);
-    EXPECT_EQ(result.errorDescription, gLanguage->Caption(470));
+    EXPECT_EQ(result.failure, gLanguage->Caption(470));
     // Zero bytes before the "#" (a binary error page) are no version file either.
-    EXPECT_EQ(Evaluate(std::string("\0\0\0#2.33.1/2.32.0/3.18.0/a/b", 28), kProgramm, "3.18.0").errorNumber, errUnreadable);
+    EXPECT_EQ(Evaluate(std::string("\0\0\0#2.33.1/2.32.0/3.18.0/a/b", 28), kProgramm, "3.18.0").failure,
+              gLanguage->Caption(470));
+}
+
+TEST_F(VersionEvaluation, AMalformedFileIsToldInWordsThatNameTheFieldAndWhatItHeld)
+{
+    gLanguage->OpenLanguageEx(3);
+    const std::string cannot = "The version file from the server cannot be evaluated.\r\n";
+    const std::string notNumbers = "The version of this module is not made of three numbers separated by \".\": ";
+    EXPECT_EQ(Evaluate("#1/2.32.0880/3/a/b", kProgramm, "3.18.0").failure,
+              cannot + notNumbers + "ZELO: \"1\"") << "a single part 1 needs its second part";
+    const Evaluation preview = Evaluate("#2.33.1/2.x.0880/3.18.0/a/b", kProgramm, "3.18.0");
+    EXPECT_EQ(preview.failure, cannot + notNumbers + "ZELO (Preview Version): \"2.x.0880\"");
+    EXPECT_EQ(preview.icons[0], 110) << "the row before the failure keeps its result";
+    EXPECT_EQ(Evaluate("#3/2.32.0880/3.18/a/b", kProgramm, "3.18.0").failure,
+              cannot + notNumbers + "FreeImage Library: \"3.18\"");
+    EXPECT_EQ(Evaluate("#3/2.32.0880\r\n", kProgramm, "3.18.0").failure,
+              cannot + "It should have five fields separated by \"/\"; found: 2");
+    EXPECT_EQ(Evaluate("#2.33.1/2.32.0/3.18.0/a/b", kProgramm, "n/a").failure, "");
 }

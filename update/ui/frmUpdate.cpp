@@ -2,7 +2,6 @@
 
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
-#include "core/clsError.h"
 #include "core/clsLoader.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -132,23 +131,24 @@ void frmUpdate::cDL_Error(int32_t Number, const std::string& Description)
 
 void frmUpdate::cDL_Completed()
 {
-    int32_t number = 0;
-    std::string description;
-    if (Auswerten(cDL->DownloadData(), number, description)) {
+    std::string failure;
+    if (Auswerten(cDL->DownloadData(), failure)) {
         lblWait->clear();
         return;
     }
     lblWait->setText("Error");
-    if (number != 0 && gError) gError->ErrorMsg("frmUpdate", "cDL_Completed", false, number, description);
+    // A broken file on the server is no fault of the program: the user reads what was wrong with it.
+    if (!failure.empty())
+        zelo::Ui().MsgBox(failure, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                          gLoader ? gLoader->ApplicationName() : clsLoader::kApplicationName);
 }
 
-bool frmUpdate::Auswerten(const std::string& data, int32_t& number, std::string& description)
+bool frmUpdate::Auswerten(const std::string& data, std::string& failure)
 {
     const std::string library = ImageLibraryVersion();
     const versionfile::Evaluation result = versionfile::Evaluate(
         data, {clsLoader::kMajor, clsLoader::kMinor, clsLoader::kRevision}, library);
-    number = result.errorNumber;
-    description = result.errorDescription;
+    failure = result.failure;
     if (!result.found) return false;
     for (size_t row = 0; row < result.online.size(); ++row)
         lblVersionOnline[static_cast<int>(row)]->setText(Einzeilig(result.online[row]));
@@ -162,7 +162,7 @@ bool frmUpdate::Auswerten(const std::string& data, int32_t& number, std::string&
         cmdDonwload[row]->setEnabled(icon == 110);
         DrawIcon(row, icon);
     }
-    return number == 0;
+    return failure.empty();
 }
 
 void frmUpdate::DrawIcon(int row, int id)

@@ -40,8 +40,9 @@ private:
     void Form_Load();
     void cDL_Error(int32_t Number, const std::string& Description);
     void cDL_Completed();
-    // Evaluates the version file; false (with the error's number and text) at the first failure.
-    bool Auswerten(const std::string& data, int32_t& number, std::string& description);
+    // Evaluates the version file; false when it has no version text, or (with what was wrong with
+    // it) at the first failure.
+    bool Auswerten(const std::string& data, std::string& failure);
     void DrawIcon(int row, int id);
     void cmdOK_Click();
 

@@ -43,7 +43,7 @@ TEST_F(ErrorWindowTest, ErrorMsgShowsTheWindowModallyUnlessSilent)
 
 TEST_F(ErrorWindowTest, ShowsTheLastErrorAndTheCallStack)
 {
-    gError->AddFunctionToCallStack("clsFileHandler", "OpenFile");
+    const CallStackFrame running = gError->AddFunctionToCallStack("clsFileHandler", "OpenFile");
     gError->ErrorMsg("clsFileHandler", "OpenFile", true, 53, "File not found");
     gLanguage->OpenLanguageEx(3);
     frmError window(nullptr);

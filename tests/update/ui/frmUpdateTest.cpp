@@ -88,16 +88,26 @@ TEST_F(UpdateWindowTest, ShowsErrorForAMissingFileAndForNoVersionText)
     EXPECT_EQ(Check(noHash)->lblWait->text(), "Error");
 }
 
-TEST_F(UpdateWindowTest, AVersionFileWithZeroBytesIsReportedAsUnreadable)
+TEST_F(UpdateWindowTest, AnUnusableVersionFileIsToldInAPlainMessageNotAsAnInternalError)
 {
     FakeHttpServer server({{{std::string("HTTP/1.0 200 OK\r\n\r\nZELO v#2.33\0.0001/2.32.0880/1.0.0/1.2/1.3", 60)}}});
     auto window = Check(server);
     EXPECT_EQ(window->lblWait->text(), "Error");
-    EXPECT_EQ(seam.errorWindows, 1);
-    EXPECT_EQ(gError->ErrorNumber(), versionfile::errUnreadable);
-    EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(470));
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(470));
     EXPECT_EQ(window->lblVersionOnline[0]->text(), "n/a");
     EXPECT_EQ(window->Icon(0), 0);
+
+    FakeHttpServer malformed({{{"HTTP/1.0 200 OK\r\n\r\nZELO v#2.33.0001/2..0880/1.0.0/1.2/1.3"}}});
+    window = Check(malformed);
+    EXPECT_EQ(window->lblWait->text(), "Error");
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text, gLanguage->Caption(650) + "\r\n" + gLanguage->Caption(652) +
+                                         " ZELO (Preview Version): \"2..0880\"");
+    EXPECT_EQ(seam.messages[1].icon, zelo::MsgIcon::Exclamation);
+    EXPECT_EQ(window->Icon(0), 110) << "the rows before the failure keep their results";
 }
 
 TEST_F(UpdateWindowTest, AHostileReplyIsShownAsPlainTextCutAndWithinBoundedMemory)
