@@ -406,6 +406,8 @@ bool DiagrammMaus::GR_Ausfuehren(int16_t Button, int16_t Shift, float X)
     clsGR& gr = rt::Object(gGR);
     if (Button == kLinks) {
         gr.setKZ_r1(x(X));
+        // The number shown was counted up to the old limit.
+        Info(7);
     } else if (Button == kRechts) {
         gr.setKZ_r2(x(X));
         gr.KZ_Berechnen();

@@ -98,6 +98,13 @@ std::string Wertanzeige(int32_t k)
                                gGR->Ausgleich_Abweichung()},
                               nm);
     }
-    if (gSchritt == 13) return Wertanzeige_KZ(gGR->KZ(), gGR->KZ_Hoyer());
+    if (gSchritt == 13) {
+        // A coordination number is shown only while it holds for the G(r), the density and the
+        // shell limits in force; until the shell is integrated again the label reads as before any
+        // integration.
+        if (gGR->KZ_Gilt()) return Wertanzeige_KZ(gGR->KZ(), gGR->KZ_Hoyer());
+        const std::string keine = F(0.0, 3);
+        return Wertanzeige_KZ(keine, keine);
+    }
     return {};
 }

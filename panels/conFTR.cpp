@@ -324,6 +324,8 @@ void conFTR::cmbDaempfung_Click()
     emit IK_Geaendert();
 }
 
+void conFTR::Wichtung_Erneuern() { Wichtung_Anzeigen(false); }
+
 void conFTR::cmdWichtung_Click(int32_t Index)
 {
     clsIK& ik = rt::Object(gIK);

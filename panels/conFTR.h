@@ -31,6 +31,8 @@ public:
     void ShowPeakBuilder(bool ShowIt);
     void StyleUmstellen();
     void SpracheUmstellen();
+    // Shows the weighting in force, after something other than the panel's buttons set it.
+    void Wichtung_Erneuern();
 
     bool Parabel_Vorn() const override;
     bool ShowUG() const override;

@@ -17,7 +17,7 @@ constexpr int kListTop = 8;
 frmRecord::frmRecord(QWidget* owner) : QDialog(owner), List1(new QListWidget(this)), cmdOK(new fxbutton("OK", this))
 {
     cmdOK->setButtonStyle(gOptions->ButtonStyle());
-    setWindowTitle(QString::fromStdString(gLanguage->Caption(156)));
+    SpracheUmstellen();
     List1->move(0, kListTop);
     cmdOK->resize(90, 25);
     connect(cmdOK, &fxbutton::Click, this, &QWidget::hide);
@@ -40,6 +40,8 @@ void frmRecord::resizeEvent(QResizeEvent* event)
     const int listHeight = cmdOK->y() - 2 * List1->y();
     if (listHeight >= 0) List1->resize(List1->width(), listHeight);
 }
+
+void frmRecord::SpracheUmstellen() { setWindowTitle(QString::fromStdString(gLanguage->Caption(156))); }
 
 void frmRecord::Speichern()
 {

@@ -16,6 +16,8 @@ public:
 
     // Writes the lines to Ordner & Dateiname & ".rex" of the current project.
     void Speichern();
+    // The title in the language in force.
+    void SpracheUmstellen();
 
     QListWidget* List1;
     fxbutton* cmdOK;

@@ -155,6 +155,7 @@ void frmMain::Sprache_Setzen()
     mnuDaten->setText(Text(22));
     if (frmDaten_) frmDaten_->SpracheUmstellen();
     if (frmParser_) frmParser_->SpracheUmstellen();
+    if (gfrmRecord) gfrmRecord->SpracheUmstellen();
     Panels_Sprache_Setzen();
     mnuLanguage->setTitle(Text(26));
     for (QAction* entry : mnuLang) entry->setChecked(entry->data().toInt() == gOptions->Sprache());

@@ -15,7 +15,11 @@ void frmMain::Fourier_Panels_Erstellen()
     connect(conFTR1, &conFTR::IK_Geaendert, this, [this] { Werte_Erneuern(); });
     conFT_AI1 = new conFT_AI(Frame1);
     conFT_AI1->hide();
-    connect(conFT_AI1, &conFT_AI::Gelaufen, this, [this] { Werte_Erneuern(); });
+    connect(conFT_AI1, &conFT_AI::Gelaufen, this, [this] {
+        // The run set the weighting; the Fourier panel below shows it when the run's panel closes.
+        conFTR1->Wichtung_Erneuern();
+        Werte_Erneuern();
+    });
 }
 
 void frmMain::FT_AI_Zeigen(bool zeigen)

@@ -2,15 +2,19 @@
 // deviations, the regional decimal sign, and which kinds and steps show which block.
 #include "mainwindow/Wertanzeige.h"
 
+#include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"
 #include "core/UnderLocale.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/modString.h"
+#include "materials/clsMFE.h"
 #include "support/TestWorld.h"
 
 #include <clocale>
+#include <cmath>
+#include <functional>
 #include <sstream>
 #include <vector>
 
@@ -107,4 +111,39 @@ TEST_P(WertanzeigeTest, KindAndStepChooseTheBlock)
     gOptions->setAnsicht_2_Fenster(true);
     EXPECT_EQ(Zeilen(Wertanzeige(7)).size(), 2u) << "both diagrams: the short block";
     EXPECT_EQ(Zeilen(Wertanzeige(6)).size(), 2u);
+}
+
+TEST_P(WertanzeigeTest, CoordinationNumbersAreShownOnlyWhileTheyHold)
+{
+    gSchritt = 13;
+    const std::string keine = Lokal("Koordinationszahl: 0.000\nKoordinationszahl (Il´inski): 0.000");
+    gFFT->SetupFFT();
+    gMFE->setDichte_Experimentell(60.0f);
+    gGR->setPunkte(1000);
+    for (int32_t i = 2; i <= 1000; ++i) gGR->Set_Y(i, std::sin(10.0f * gGR->R(i)));
+    EXPECT_EQ(Wertanzeige(7), keine) << "nothing integrated yet";
+
+    gGR->setKZ_r1(0.2f);
+    gGR->setKZ_r2(0.4f);
+    gGR->KZ_Berechnen();
+    const std::string gezaehlt = "Koordinationszahl: " + gGR->KZ() + "\nKoordinationszahl (Il´inski): " + gGR->KZ_Hoyer();
+    ASSERT_NE(gezaehlt, keine);
+    EXPECT_EQ(Wertanzeige(7), gezaehlt);
+
+    // Each of what the number was counted on, changed and put back.
+    const float g300 = gGR->Y(300);
+    const std::vector<std::pair<std::function<void()>, std::function<void()>>> aenderungen = {
+        {[] { gMFE->setDichte_Experimentell(61.0f); }, [] { gMFE->setDichte_Experimentell(60.0f); }},
+        {[] { gGR->setKZ_r1(0.25f); }, [] { gGR->setKZ_r1(0.2f); }},
+        {[] { gGR->setKZ_r2(0.35f); }, [] { gGR->setKZ_r2(0.4f); }},
+        {[g300] { gGR->Set_Y(300, g300 + 0.5f); }, [g300] { gGR->Set_Y(300, g300); }},
+    };
+    for (size_t n = 0; n < aenderungen.size(); ++n) {
+        aenderungen[n].first();
+        EXPECT_EQ(Wertanzeige(7), keine) << "change " << n;
+        aenderungen[n].second();
+        EXPECT_EQ(Wertanzeige(7), gezaehlt) << "change " << n << " put back";
+    }
+    gGR->setPunkte(0);
+    EXPECT_EQ(Wertanzeige(7), keine) << "no G(r) at all";
 }

@@ -6,6 +6,7 @@
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
+#include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
 #include "images/ui/conBeugung.h"
 #include "mainwindow/modSpezielleKurven.h"
@@ -239,4 +240,17 @@ TEST_F(SprachwechselTest, TheSimulationPanelsBestStateFollowsASwitch)
     for (QWidget* teil : panel->findChildren<QWidget*>())
         if (teil != panel->lblBester) eigene.insert(teil);
     Pruefen(panel, "conIMC", {}, {}, eigene);
+}
+
+TEST_F(SprachwechselTest, TheProcessingLogsTitleFollowsASwitch)
+{
+    gfrmMain->mnuRecord_Click();
+    ASSERT_TRUE(gfrmRecord->isVisible());
+    for (const int32_t sprache : {kEnglisch, kDeutsch, kEnglisch}) {
+        gfrmMain->mnuLang_Click(sprache);
+        EXPECT_EQ(gfrmRecord->windowTitle().toStdString(), gLanguage->Caption(156)) << sprache;
+    }
+    EXPECT_EQ(gfrmRecord->windowTitle().toStdString(), "what happened so far ...");
+    EXPECT_TRUE(gfrmRecord->grab().save(Bild("sprache_frmRecord_en.png")));
+    gfrmMain->mnuLang_Click(kDeutsch);
 }

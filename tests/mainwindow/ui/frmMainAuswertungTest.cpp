@@ -465,3 +465,56 @@ TEST_F(ErgebnisTest, NcAndExtrasWriteOnlyWhatChangedAndTheLogTellsWhatWasDone)
     ASSERT_EQ(rdf.size(), size_t(gGR->Punkte()));
     EXPECT_LT(Abweichung(rdf, [](int32_t i) { return gGR->R(i); }, [](int32_t i) { return gGR->RDF(i); }), 1e-6);
 }
+
+TEST_F(ErgebnisTest, NcShowsANumberOnlyWhileItHoldsAndTheFourierPanelTheWeightingOfARun)
+{
+    Bis_Nc();
+    const auto label = [] { return gfrmMain->lblSS->text().toStdString(); };
+    const auto gezaehlt = [] {
+        return gLanguage->Caption(61) + gGR->KZ() + "\n" + gLanguage->Caption(62) + gGR->KZ_Hoyer();
+    };
+    const std::string null = zelo::FormatNumber(0.0, 3);
+    const std::string keine = gLanguage->Caption(61) + null + "\n" + gLanguage->Caption(62) + null;
+    ASSERT_NE(gGR->KZ(), null);
+    EXPECT_EQ(label(), gezaehlt());
+
+    // A new inner limit: the number shown was counted from the old one, until the shell is closed again.
+    const float bis = gGR->KZ_r2();
+    Klick(Bei(gGR->R(gGR->First_Peak_Index()) * 0.5f));
+    EXPECT_EQ(label(), keine);
+    Klick(Bei(bis), Qt::RightButton);
+    EXPECT_EQ(label(), gezaehlt());
+
+    // The automatic transform makes a new G(r) with a new density: Nc shows no number of the old one.
+    Drueck(16);
+    Drueck(20);
+    ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
+    QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
+    Drueck(17);
+    ASSERT_EQ(gSchritt, ST_KZ);
+    EXPECT_FALSE(gGR->KZ_Gilt());
+    EXPECT_EQ(label(), "") << "a step begins with an empty label";
+    Klick(Bei(gGR->R(gGR->First_Peak_Index()) * 0.5f));
+    EXPECT_EQ(label(), keine);
+    Bild("nc_nach_automatik");
+    Klick(Bei(bis), Qt::RightButton);
+    EXPECT_EQ(label(), gezaehlt());
+
+    // A run at the I(K) step sets the weighting; the Fourier panel under it shows that one when it closes.
+    Drueck(15);
+    ASSERT_EQ(gSchritt, ST_IK);
+    QLabel* wichtung = gfrmMain->conFTR1->lblWichtung;
+    // The run at the G(r) step left 10 %; the user steps it down to 0 %.
+    for (int32_t i = 0; i < 2; ++i) QTest::mouseClick(gfrmMain->conFTR1->cmdWichtung[1], Qt::LeftButton);
+    ASSERT_TRUE(wichtung->text().endsWith("\n0 %")) << wichtung->text().toStdString();
+    Drueck(20);
+    ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
+    Tippen(gfrmMain->conFT_AI1->Text2, 2);
+    QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
+    ASSERT_FLOAT_EQ(gIK->Wichtung(), 0.1f);
+    Drueck(20);
+    ASSERT_TRUE(gfrmMain->conFTR1->isVisible());
+    EXPECT_TRUE(wichtung->isVisible());
+    EXPECT_EQ(wichtung->text().toStdString(), gLanguage->Caption(412) + "\n10 %");
+    Bild("fourier_nach_automatik");
+}
