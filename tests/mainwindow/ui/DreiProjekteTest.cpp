@@ -105,6 +105,16 @@ protected:
         Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
     }
 
+    // The first project on to its averaged halves, with everything saved.
+    void Gemittelt_Und_Gespeichert()
+    {
+        Erstes_Projekt();
+        Drueck(23);
+        Mitteln();
+        ASSERT_EQ(gSchritt, ST_JK);
+        gGespeichert = true;  // as after a save
+    }
+
     // The project settings window that opens next is accepted.
     void Einstellungen_Annehmen()
     {
@@ -197,6 +207,27 @@ protected:
                 QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
         });
         Drueck(6);
+    }
+
+    // A picture of two bright rings, radii 40 and 80, about (200, 150).
+    static void Ringbild_Schreiben(const std::filesystem::path& datei)
+    {
+        Bild_Schreiben(datei, 400, 300, [](int32_t x, int32_t y) {
+            const double r = std::nearbyint(std::hypot(x - 200, y - 150));
+            return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
+        });
+    }
+    // Three clicks on each ring of that picture, then "Spektrum berechnen" and OK in the project
+    // settings.
+    void Spektrum_Aus_Ringen(conBeugung& panel)
+    {
+        for (const double r : {40.0, 80.0}) {
+            panel.pic_MouseDown(200, 150 - r);
+            panel.pic_MouseDown(200 + r, 150);
+            panel.pic_MouseDown(200, 150 + r);
+        }
+        Einstellungen_Annehmen();
+        panel.cmdCalc->Click();
     }
 
     // What the user has of the open project, to be found unchanged after a refusal.
@@ -396,21 +427,12 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     EXPECT_TRUE(Gedaempft_Wie_Die_Liste(gfrmMain->conFTR1->cmbDaempfung)) << "the next project's I(K)";
 
     // ---- 3: a ring image through the image panel into J(K).
-    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, [](int32_t x, int32_t y) {
-        const double r = std::nearbyint(std::hypot(x - 200, y - 150));
-        return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
-    });
+    Ringbild_Schreiben(env.Root() / "ringe.png");
     Neues_Projekt((env.Root() / "ringe.png").string(), {zelo::MsgResult::Yes});
     ASSERT_TRUE(Bild_Abwarten());
     conBeugung& panel = *gfrmMain->conBeugung1;
     ASSERT_TRUE(panel.isVisible());
-    for (const double r : {40.0, 80.0}) {
-        panel.pic_MouseDown(200, 150 - r);
-        panel.pic_MouseDown(200 + r, 150);
-        panel.pic_MouseDown(200, 150 + r);
-    }
-    Einstellungen_Annehmen();
-    panel.cmdCalc->Click();
+    Spektrum_Aus_Ringen(panel);
     ASSERT_EQ(gSchritt, ST_JK);
     Startzustand("Rohdaten bearbeiten", "ring image after a folded curve");
     Bild("7_bild_start");
@@ -418,11 +440,7 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
 
 TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOneAsItWas)
 {
-    Erstes_Projekt();
-    Drueck(23);
-    Mitteln();
-    ASSERT_EQ(gSchritt, ST_JK);
-    gGespeichert = true;  // as after a save
+    ASSERT_NO_FATAL_FAILURE(Gemittelt_Und_Gespeichert());
     const Offener_Stand offen;
     ASSERT_EQ(offen.typ, PT_Beugung);
 
@@ -470,18 +488,10 @@ TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOn
 
 TEST_F(DreiProjekteTest, APictureThatCannotBeLoadedLeavesTheOpenProjectAsItWas)
 {
-    Erstes_Projekt();
-    Drueck(23);
-    Mitteln();
-    ASSERT_EQ(gSchritt, ST_JK);
-    gGespeichert = true;  // as after a save
+    ASSERT_NO_FATAL_FAILURE(Gemittelt_Und_Gespeichert());
     const Offener_Stand offen;
-    const auto ringbild = [](int32_t x, int32_t y) {
-        const double r = std::nearbyint(std::hypot(x - 200, y - 150));
-        return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
-    };
     const std::string ganz = (env.Root() / "ringe.bmp").string();
-    Bild_Schreiben(ganz, 400, 300, ringbild);
+    Ringbild_Schreiben(ganz);
     // Pixel data that end halfway, and words under a picture's name.
     const std::string halb = (env.Root() / "halb.bmp").string();
     std::filesystem::copy_file(ganz, halb);
@@ -557,13 +567,7 @@ TEST_F(DreiProjekteTest, APictureThatCannotBeLoadedLeavesTheOpenProjectAsItWas)
     ASSERT_TRUE(Bild_Abwarten());
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.lstKreise->count(), 0) << "a picture taken anew";
-    for (const double r : {40.0, 80.0}) {
-        panel.pic_MouseDown(200, 150 - r);
-        panel.pic_MouseDown(200 + r, 150);
-        panel.pic_MouseDown(200, 150 + r);
-    }
-    Einstellungen_Annehmen();
-    panel.cmdCalc->Click();
+    Spektrum_Aus_Ringen(panel);
     EXPECT_EQ(gSchritt, ST_JK);
     EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild);
     EXPECT_GT(gCalc->Punkte(), 100);
