@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -226,6 +227,7 @@ void conBeugung::Clear()
     if (rechnet_) return;
     lader_->Verwerfen();
     ladung_ = 0;
+    annehmen_ = nullptr;
     Bildknoepfe_Freigeben(false);
     bild_.reset();
     ersatz_.reset();
@@ -245,31 +247,12 @@ void conBeugung::Clear()
     Zeichne_Profil();
 }
 
-void conBeugung::LoadImage()
+void conBeugung::LoadImage(const std::string& datei, std::function<void()> annehmen)
 {
+    // The scan reads the picture shown; nothing else is taken meanwhile.
     if (rechnet_) return;
-    StyleUmstellen();
-    SpracheUmstellen();
-    txtUmrechnung->setText(kKamerakonstante_Start);
-    cf_ = CF_Aus_Text(kKamerakonstante_Start, 0.0f);
-    lblCalibration->setText(QString::fromStdString(CF_Beschriftung(cf_)));
-    Clear();
-    datei_ = gCommon->Dateiname_Rohdaten();
-    ladung_ = lader_->Laden(datei_, gLoader->FreeImageLib_Available(), std::make_unique<QtErsatzlader>());
-    Bildknoepfe_Freigeben(false);
-    Label5->clear();
-    lblFilename->setText(Text(386) + QString::fromStdString(datei_));
-    lblImage->clear();
-    // Below the tool pages, whichever is shown.
-    lblPunkt->setText(Text(548));
-    zoom_ = 1.0f;
-    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren) digitalisieren_ = 1;
-    if (gCommon->ProjektTyp() == PT_ELMI_Bild) digitalisieren_ = 0;
-    optBild[1]->setVisible(digitalisieren_ == 0);
-    optBild[2]->setVisible(digitalisieren_ == 1);
-    optBild_Click(digitalisieren_ == 0 ? 1 : 2);
-    Layout();
-    Zeichne_Profil();
+    annehmen_ = std::move(annehmen);
+    ladung_ = lader_->Laden(datei, gLoader->FreeImageLib_Available(), std::make_unique<QtErsatzlader>());
 }
 
 void conBeugung::Bild_Uebernehmen()
@@ -277,17 +260,44 @@ void conBeugung::Bild_Uebernehmen()
     std::optional<Bildlader::Ergebnis> ergebnis = lader_->Abholen();
     if (!ergebnis || ergebnis->nummer != ladung_) return;
     ladung_ = 0;
-    lblPunkt->clear();
+    std::function<void()> annehmen = std::exchange(annehmen_, nullptr);
+    if (ergebnis->bild->Image_Width() <= 0) {
+        // Let go before the message, which the caller's window must be able to answer.
+        annehmen = nullptr;
+        ergebnis->bild->Fehler_Melden();
+        return;
+    }
+    if (annehmen) annehmen();
+    Anzeige_Vorbereiten();
     bild_ = std::move(ergebnis->bild);
     ersatz_ = std::move(ergebnis->ersatz);
-    // A file that could not be loaded leaves no picture to act on.
-    Bildknoepfe_Freigeben(bild_->Image_Width() > 0);
+    Bildknoepfe_Freigeben(true);
     const int32_t lader = ergebnis->lader;
     Label5->setText(lader == Lader_FreeImage ? "FreeImage.dll" : lader == Lader_GDIPlus ? "GDI+" : "VB");
     Bild_Anzeigen();
     Bildinformationen();
     Layout();
     bild_->Fehler_Melden();
+}
+
+void conBeugung::Anzeige_Vorbereiten()
+{
+    StyleUmstellen();
+    SpracheUmstellen();
+    txtUmrechnung->setText(kKamerakonstante_Start);
+    cf_ = CF_Aus_Text(kKamerakonstante_Start, 0.0f);
+    lblCalibration->setText(QString::fromStdString(CF_Beschriftung(cf_)));
+    Clear();
+    datei_ = gCommon->Dateiname_Rohdaten();
+    lblFilename->setText(Text(386) + QString::fromStdString(datei_));
+    lblImage->clear();
+    lblPunkt->clear();
+    zoom_ = 1.0f;
+    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren) digitalisieren_ = 1;
+    if (gCommon->ProjektTyp() == PT_ELMI_Bild) digitalisieren_ = 0;
+    optBild[1]->setVisible(digitalisieren_ == 0);
+    optBild[2]->setVisible(digitalisieren_ == 1);
+    optBild_Click(digitalisieren_ == 0 ? 1 : 2);
 }
 
 void conBeugung::Bildknoepfe_Freigeben(bool frei)

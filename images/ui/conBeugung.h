@@ -4,9 +4,10 @@
 // each (their mean centre is the beam centre), keeps the calibration factor CF from the camera
 // constant, draws the grey profile from the centre to the right, turns the image into a spectrum by
 // the radial average and hands it to the project settings, or traces a curve in a plot picture.
-// The picture is decoded on a worker thread and shown when it is ready; meanwhile the panel says so
-// and has no picture to act on, and a new load or Clear drops the one under way. Without a picture
-// (none loaded yet, a file refused, or after Clear) the buttons that act on one are off.
+// The picture is decoded on a worker thread and taken only when it is ready: what the panel shows
+// stays until then, a picture that cannot be loaded changes nothing, and a new load or Clear drops
+// the one under way. Without a picture (none loaded yet, or after Clear) the buttons that act on one
+// are off.
 #include "curves/ImagePanelCurve.h"
 #include "images/Bildlader.h"
 #include "images/clsImage.h"
@@ -17,6 +18,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,9 +37,12 @@ public:
     explicit conBeugung(QWidget* parent = nullptr);
     ~conBeugung() override;
 
-    // Loads the image gCommon names: a diffraction image (type 11) or a picture to digitise (10).
-    // The picture follows when it is decoded.
-    void LoadImage();
+    // Loads the picture datei. When it has been decoded, annehmen runs (the caller gives up what it
+    // had and describes the picture's project in gCommon: a diffraction image, type 11, or a picture
+    // to digitise, 10), then the panel shows the picture for that project. A picture that cannot be
+    // loaded is reported, once, and the panel stays as it was. The panel lets go of annehmen when the
+    // load ends in any way: decoded, refused, overtaken by the next load, or dropped by Clear.
+    void LoadImage(const std::string& datei, std::function<void()> annehmen);
     // Whether a picture is being decoded.
     bool Laedt() const { return ladung_ != 0; }
     // Forgets the image, the rings, the centre and the curve; refused while the average runs.
@@ -101,6 +106,8 @@ private:
     void Layout();
     // The decoded picture of the load under way, on the window thread.
     void Bild_Uebernehmen();
+    // The panel set up afresh for the picture of the project gCommon describes.
+    void Anzeige_Vorbereiten();
     // The buttons that act on the picture, on only while one is shown (off while it is decoded).
     void Bildknoepfe_Freigeben(bool frei);
     void Bild_Anzeigen();
@@ -139,7 +146,9 @@ private:
     Achsenpunkte achsen_;
     int32_t achseSchritt_ = 0;
     bool rechnet_ = false;
-    // The number of the load under way (0 none); the worker comes last, so it goes first.
+    // The number of the load under way (0 none), and what runs when its picture has been decoded; the
+    // worker comes last, so it goes first.
     uint64_t ladung_ = 0;
+    std::function<void()> annehmen_;
     std::unique_ptr<Bildlader> lader_;
 };

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -61,17 +62,21 @@ public:
     void mnuDaten_Click();
 
     // New project (frmMainProjekt.cpp): a file is chosen, then the project settings window, whose OK
-    // starts the project. The open project stays until the new one has been read.
+    // starts the project, or for a picture the image panel. The open project stays until the new one
+    // has been read.
     void mnuNeuesProjekt_Click();
     QAction* mnuNeuesProjekt = nullptr;
+    // The file gCommon now names goes to the image panel when it is a picture, else to the project
+    // settings window; offen is the open project's description.
+    void Gewaehlte_Datei_Oeffnen(const clsCommon& offen);
     // The project settings window for the file gCommon now names; its OK gives up the open project
     // once the file has been read aside, and Cancel, or a file that cannot be read, puts back offen,
     // the open project's description.
     void Projekt_Einstellen(const clsCommon& offen);
     // Ends the open project: tools, panels and diagrams idle, the model objects reset.
     void Projekt_Aufgeben();
-    // Recent files (frmMainZuletzt.cpp): one entry per stored file; choosing one opens the project
-    // settings window for it. The submenu is off while no file is stored.
+    // Recent files (frmMainZuletzt.cpp): one entry per stored file; choosing one opens it as the new
+    // project dialog does. The submenu is off while no file is stored.
     void Zuletzt_Menue_Aufbauen();
     void mnuLast_Click(const QString& datei);
     QMenu* mnuZuletzt = nullptr;
@@ -111,8 +116,12 @@ public:
     // The diffraction-image panel (frmMainBild.cpp): a child of the window below the tool rows,
     // shown for a picture project until its curve starts the project.
     conBeugung* conBeugung1 = nullptr;
-    // Shows the image panel with the picture gCommon names.
-    void Bild_Zeigen();
+    // A picture chosen as the next project (gCommon names it and its type) is read by the image
+    // panel first; gCommon goes back to offen, the open project's description, until the picture has
+    // been read. Then the open project is given up and the panel shows the picture; a picture that
+    // cannot be read leaves the open project as it was, with the panel's one message. The window
+    // takes no input meanwhile.
+    void Bild_Oeffnen(const clsCommon& offen);
     // Places the panel frame and the diagrams for the client size.
     void Form_Resize();
     // Applies Ansicht_2_Fenster to the diagrams and redraws.
@@ -297,6 +306,8 @@ private:
     };
     // What the simulation panel covered while it is open.
     std::optional<Fensterzustand> vorSimulation_;
+    // Held while a chosen picture is read; the window takes input again when the last holder lets go.
+    std::weak_ptr<void> bildSperre_;
     QPointer<frmDaten> frmDaten_;
     QPointer<frmParser> frmParser_;
     // The diagram and the information kind lblSS shows.

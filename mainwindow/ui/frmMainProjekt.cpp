@@ -59,13 +59,17 @@ void frmMain::mnuNeuesProjekt_Click()
     gError->Error();
     const clsCommon offen = *gCommon;
     if (!gCommon->ShowOpen(true)) return;
-    // Pictures are read by the image panel, not through the settings window.
-    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild) {
-        Projekt_Aufgeben();
-        Bild_Zeigen();
-        return;
-    }
-    Projekt_Einstellen(offen);
+    Gewaehlte_Datei_Oeffnen(offen);
+}
+
+void frmMain::Gewaehlte_Datei_Oeffnen(const clsCommon& offen)
+{
+    // Pictures are read by the image panel, not through the settings window, which would take the
+    // curve of a picture the panel has not read.
+    if (gCommon->ProjektTyp() == PT_Bild_Digitalisieren || gCommon->ProjektTyp() == PT_ELMI_Bild)
+        Bild_Oeffnen(offen);
+    else
+        Projekt_Einstellen(offen);
 }
 
 void frmMain::Projekt_Einstellen(const clsCommon& offen)

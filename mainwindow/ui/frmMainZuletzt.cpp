@@ -6,8 +6,6 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "core/ui/UiGuard.h"
-#include "mainwindow/modProjektStart.h"
-#include "materials/ui/frmSettings.h"
 
 #include <QFileInfo>
 #include <QMenu>
@@ -45,5 +43,5 @@ void frmMain::mnuLast_Click(const QString& datei)
     gError->Error();
     const clsCommon offen = *gCommon;
     gCommon->Set_Dateiname(datei.toStdString());
-    Projekt_Einstellen(offen);
+    Gewaehlte_Datei_Oeffnen(offen);
 }

@@ -269,8 +269,9 @@ bool Programmbilder::Fenster()
     seam_.answers.push_back(zelo::MsgResult::Yes);
     gfrmMain->mnuNeuesProjekt_Click();
     // Three points on each ring, then the pointer on the outer ring.
-    if (Pruefen(gfrmMain->conBeugung1->isVisible(), "the image panel did not open") &&
-        Pruefen(bedienung::Bild_Abwarten(), "the picture did not load")) {
+    // The panel opens once the picture has been read.
+    if (Pruefen(bedienung::Bild_Abwarten(), "the picture did not load") &&
+        Pruefen(gfrmMain->conBeugung1->isVisible(), "the image panel did not open")) {
         for (const double r : {70.0, 130.0, 185.0}) {
             gfrmMain->conBeugung1->pic_MouseDown(300.0, 300.0 - r);
             gfrmMain->conBeugung1->pic_MouseDown(300.0 + r, 300.0);

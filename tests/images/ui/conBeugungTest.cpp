@@ -4,7 +4,6 @@
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/ui/frmError.h"
-#include "core/ui/Sprachtext.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "images/Kalibrierung.h"
@@ -75,8 +74,8 @@ protected:
         });
         warten->start(5);
     }
-    // The panel as <build>/images/beugung_<name>.png, for a look.
-    void Foto(conBeugung& panel, const QString& name)
+    // The panel, or the window, as <build>/images/beugung_<name>.png, for a look.
+    void Foto(QWidget& panel, const QString& name)
     {
         const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../images");
         QDir().mkpath(ordner);
@@ -180,9 +179,14 @@ TEST_F(BeugungTest, ALargePictureIsDecodedWhileTheWindowAnswersAndShownWithoutAC
     letzter = uhr.elapsed();
     conBeugung& panel = Oeffnen("gross.png", true, false);
     EXPECT_TRUE(panel.Laedt());
-    EXPECT_EQ(panel.lblPunkt->text(), Text(548)) << "the panel says that the picture is on its way";
-    Foto(panel, "laedt");
+    // The window shows that it waits for the picture, and takes no input meanwhile.
+    EXPECT_FALSE(gfrmMain->isEnabled());
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Foto(*gfrmMain, "wartet");
     ASSERT_TRUE(bedienung::Bild_Abwarten());
+    EXPECT_TRUE(gfrmMain->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // The first drawing of the picture counts too.
     QTest::qWait(100);
     takt.stop();
@@ -206,7 +210,7 @@ TEST_F(BeugungTest, ASecondPictureOpenedWhileTheFirstDecodesIsTheOneShownAndASho
     Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
     conBeugung& panel = Oeffnen("gross.png", true, false);
     // Meanwhile there is no picture to act on: clicks do nothing, the picture's buttons are off.
-    EXPECT_EQ(panel.pic->size(), QSize(0, 0));
+    EXPECT_EQ(panel.Bild(), nullptr);
     Ring(panel, 40);
     EXPECT_EQ(panel.lstKreise->count(), 0);
     EXPECT_FALSE(panel.cmdCalc->isEnabled());
@@ -248,7 +252,8 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
             QCoreApplication::processEvents();
             EXPECT_TRUE(fehler.grab().save("bild_verweigert_fehler.png"));
         }
-        EXPECT_EQ(panel.Bild()->Image_Width(), 0);
+        EXPECT_EQ(panel.Bild(), nullptr) << "a refused picture is not taken";
+        EXPECT_FALSE(panel.isVisible()) << "nor shown";
         aus(panel);
         // A click on a button that is off reaches nothing: no message about the image library.
         seam.messages.clear();
@@ -257,7 +262,6 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
         panel.optBild_Click(0);
         QTest::mouseClick(panel.cmdGrau, Qt::LeftButton);
         EXPECT_TRUE(seam.messages.empty());
-        Foto(panel, beugung ? "verweigert" : "verweigert_digital");
     }
 
     // The whole picture brings them back; a new project without a picture takes them away again.

@@ -14,6 +14,7 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
+#include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -51,6 +52,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
@@ -59,6 +61,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <random>
@@ -100,6 +103,16 @@ protected:
         Neues_Projekt_Reset();
         gCommon->Set_Dateiname(Rohspektrum());
         Projekteinstellungen_Uebernehmen(Kohlenstoffprobe::Einstellungen(env.Root().string() + "/"));
+    }
+
+    // The first project on to its averaged halves, with everything saved.
+    void Gemittelt_Und_Gespeichert()
+    {
+        Erstes_Projekt();
+        Drueck(23);
+        Mitteln();
+        ASSERT_EQ(gSchritt, ST_JK);
+        gGespeichert = true;  // as after a save
     }
 
     // The project settings window that opens next is accepted.
@@ -195,6 +208,62 @@ protected:
         });
         Drueck(6);
     }
+
+    // A picture of two bright rings, radii 40 and 80, about (200, 150).
+    static void Ringbild_Schreiben(const std::filesystem::path& datei)
+    {
+        Bild_Schreiben(datei, 400, 300, [](int32_t x, int32_t y) {
+            const double r = std::nearbyint(std::hypot(x - 200, y - 150));
+            return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
+        });
+    }
+    // Three clicks on each ring of that picture, then "Spektrum berechnen" and OK in the project
+    // settings.
+    void Spektrum_Aus_Ringen(conBeugung& panel)
+    {
+        for (const double r : {40.0, 80.0}) {
+            panel.pic_MouseDown(200, 150 - r);
+            panel.pic_MouseDown(200 + r, 150);
+            panel.pic_MouseDown(200, 150 + r);
+        }
+        Einstellungen_Annehmen();
+        panel.cmdCalc->Click();
+    }
+
+    // What the user has of the open project, to be found unchanged after a refusal.
+    struct Offener_Stand {
+        int32_t schritt = gSchritt;
+        int32_t punkte = gCalc->Punkte();
+        float wert = gCalc->Y(100);
+        QString titel = gfrmMain->windowTitle();
+        std::string datei = gCommon->Dateiname_Rohdaten();
+        std::string ordner = gCommon->Ordner();
+        int32_t typ = gCommon->ProjektTyp();
+        bool gespeichert = gGespeichert;
+        std::vector<bool> panels = Sichtbare_Panels();
+
+        static std::vector<bool> Sichtbare_Panels()
+        {
+            return {gfrmMain->conFit1->isVisible(), gfrmMain->conUG1->isVisible(), gfrmMain->conFTR1->isVisible(),
+                    gfrmMain->conExtras1->isVisible(), gfrmMain->conBeugung1->isVisible()};
+        }
+        void Pruefen(const std::string& wo) const
+        {
+            SCOPED_TRACE(wo);
+            EXPECT_EQ(gSchritt, schritt);
+            EXPECT_EQ(gCalc->Punkte(), punkte);
+            EXPECT_EQ(gCalc->Y(100), wert);
+            EXPECT_EQ(gfrmMain->windowTitle(), titel);
+            EXPECT_TRUE(Diagramm().isVisible());
+            EXPECT_TRUE(Tool(23).isVisible()) << "Weiter";
+            EXPECT_TRUE(gfrmMain->lblStep->isVisible());
+            EXPECT_EQ(Sichtbare_Panels(), panels);
+            EXPECT_EQ(gCommon->Dateiname_Rohdaten(), datei);
+            EXPECT_EQ(gCommon->Ordner(), ordner);
+            EXPECT_EQ(gCommon->ProjektTyp(), typ);
+            EXPECT_EQ(gGespeichert, gespeichert) << "nothing new to save";
+        }
+    };
 
     // The side fit waits for the separation point, and says so until it has it.
     void Seitenfit()
@@ -358,21 +427,12 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
     EXPECT_TRUE(Gedaempft_Wie_Die_Liste(gfrmMain->conFTR1->cmbDaempfung)) << "the next project's I(K)";
 
     // ---- 3: a ring image through the image panel into J(K).
-    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, [](int32_t x, int32_t y) {
-        const double r = std::nearbyint(std::hypot(x - 200, y - 150));
-        return Grau(r == 40 ? 220 : r == 80 ? 180 : 60);
-    });
+    Ringbild_Schreiben(env.Root() / "ringe.png");
     Neues_Projekt((env.Root() / "ringe.png").string(), {zelo::MsgResult::Yes});
     ASSERT_TRUE(Bild_Abwarten());
     conBeugung& panel = *gfrmMain->conBeugung1;
     ASSERT_TRUE(panel.isVisible());
-    for (const double r : {40.0, 80.0}) {
-        panel.pic_MouseDown(200, 150 - r);
-        panel.pic_MouseDown(200 + r, 150);
-        panel.pic_MouseDown(200, 150 + r);
-    }
-    Einstellungen_Annehmen();
-    panel.cmdCalc->Click();
+    Spektrum_Aus_Ringen(panel);
     ASSERT_EQ(gSchritt, ST_JK);
     Startzustand("Rohdaten bearbeiten", "ring image after a folded curve");
     Bild("7_bild_start");
@@ -380,42 +440,26 @@ TEST_F(DreiProjekteTest, EveryProjectStartsLikeTheFirst)
 
 TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOneAsItWas)
 {
-    Erstes_Projekt();
-    Drueck(23);
-    Mitteln();
-    ASSERT_EQ(gSchritt, ST_JK);
-    gGespeichert = true;  // as after a save
-    const int32_t punkte = gCalc->Punkte();
-    const float wert = gCalc->Y(100);
-    const QString titel = gfrmMain->windowTitle();
-    const std::string datei = gCommon->Dateiname_Rohdaten();
-    const std::string ordner = gCommon->Ordner();
-    const auto bleibt = [&](const std::string& wo) {
-        SCOPED_TRACE(wo);
-        EXPECT_EQ(gSchritt, ST_JK);
-        EXPECT_EQ(gCalc->Punkte(), punkte);
-        EXPECT_EQ(gCalc->Y(100), wert);
-        EXPECT_EQ(gfrmMain->windowTitle(), titel);
-        EXPECT_TRUE(Diagramm().isVisible());
-        EXPECT_TRUE(Tool(23).isVisible()) << "Weiter";
-        EXPECT_TRUE(gfrmMain->lblStep->isVisible());
-        EXPECT_EQ(gCommon->Dateiname_Rohdaten(), datei);
-        EXPECT_EQ(gCommon->Ordner(), ordner);
-        EXPECT_EQ(gCommon->ProjektTyp(), PT_Beugung);
-        EXPECT_TRUE(gGespeichert) << "nothing new to save";
-    };
+    ASSERT_NO_FATAL_FAILURE(Gemittelt_Und_Gespeichert());
+    const Offener_Stand offen;
+    ASSERT_EQ(offen.typ, PT_Beugung);
 
     Wenn_Modal<frmSettings>([](frmSettings& w) { w.cmdCancel->Click(); });
     Neues_Projekt(Gefaltete_Kurve(), {});
-    bleibt("Abbrechen");
+    offen.Pruefen("Abbrechen");
 
-    // A raw spectrum without a data line and an I(K) file of words: OK tells why, once and plainly,
-    // and the window stays for another choice.
+    // A raw spectrum without a data line, an I(K) file of words, and a stage store and a processing
+    // log, which are no projects: OK tells why, once and plainly, and the window stays for another
+    // choice.
     const auto leer = env.Root() / "leer.dat";
     std::ofstream(leer, std::ios::binary) << "T=1000\r\nHV=200\r\nBemerkungen\r\n";
     const auto woerter = env.Root() / "woerter.ik";
     std::ofstream(woerter, std::ios::binary) << "keine Zahlen\r\nnur Text\r\n";
-    for (const auto& unlesbar : {leer, woerter}) {
+    const auto stufen = env.Root() / "probe.ssc";
+    std::ofstream(stufen, std::ios::binary) << "1\t2\r\n";
+    const auto protokoll = env.Root() / "probe.rex";
+    std::ofstream(protokoll, std::ios::binary) << "Projekttyp: Beugungsspektrum\r\n";
+    for (const auto& unlesbar : {leer, woerter, stufen, protokoll}) {
         seam.messages.clear();
         seam.errorWindows = 0;
         bool bleibtOffen = false;
@@ -430,7 +474,7 @@ TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOn
         EXPECT_TRUE(seam.messages[0].text.starts_with(gLanguage->Caption(631) + "\r\n" + unlesbar.string() + "\r\n"))
             << seam.messages[0].text;
         EXPECT_EQ(seam.errorWindows, 0) << unlesbar;
-        bleibt(unlesbar.string());
+        offen.Pruefen(unlesbar.string());
     }
     Bild("unlesbar_bleibt");
 
@@ -440,6 +484,93 @@ TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOn
     EXPECT_EQ(gCommon->ProjektTyp(), PT_Fit);
     EXPECT_EQ(gSchritt, ST_JK);
     EXPECT_FALSE(gGespeichert);
+}
+
+TEST_F(DreiProjekteTest, APictureThatCannotBeLoadedLeavesTheOpenProjectAsItWas)
+{
+    ASSERT_NO_FATAL_FAILURE(Gemittelt_Und_Gespeichert());
+    const Offener_Stand offen;
+    const std::string ganz = (env.Root() / "ringe.bmp").string();
+    Ringbild_Schreiben(ganz);
+    // Pixel data that end halfway, and words under a picture's name.
+    const std::string halb = (env.Root() / "halb.bmp").string();
+    std::filesystem::copy_file(ganz, halb);
+    std::filesystem::resize_file(halb, std::filesystem::file_size(ganz) / 2);
+    const std::string text = (env.Root() / "text.png").string();
+    std::ofstream(text, std::ios::binary) << "kein Bild\r\n";
+    gOptions->MRU_Set(halb);
+
+    // Chosen as a new project, either kind, or from the recent files: the window waits for the
+    // picture, then says once which file it refused, and the open project goes on.
+    const auto verweigert = [&](const std::string& datei, zelo::MsgResult beugung, bool zuletzt) {
+        const std::string wo = datei + (zuletzt ? " from the recent files" : "");
+        seam.messages.clear();
+        seam.errorWindows = 0;
+        if (zuletzt) {
+            seam.answers = {beugung};
+            gfrmMain->mnuLast_Click(QString::fromStdString(datei));
+        } else {
+            Neues_Projekt(datei, {beugung});
+        }
+        EXPECT_FALSE(gfrmMain->isEnabled()) << wo << ": no input while the picture is read";
+        ASSERT_TRUE(Bild_Abwarten());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(gfrmMain->isEnabled()) << wo;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << wo;
+        EXPECT_EQ(seam.errorWindows, 1) << wo;
+        ASSERT_EQ(seam.messages.size(), 1u) << wo;
+        EXPECT_TRUE(seam.messages[0].text.starts_with(gLanguage->Caption(233))) << "only the picture question";
+        EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + datei)) << gError->ErrorDescription();
+        offen.Pruefen(wo);
+    };
+    verweigert(halb, zelo::MsgResult::Yes, false);
+    verweigert(text, zelo::MsgResult::No, false);
+    verweigert(halb, zelo::MsgResult::No, true);
+    Bild("bild_verweigert");
+
+    // A picture that loads starts the image project: the open one is given up.
+    Neues_Projekt(ganz, {zelo::MsgResult::Yes});
+    ASSERT_TRUE(Bild_Abwarten());
+    QCoreApplication::processEvents();
+    conBeugung& panel = *gfrmMain->conBeugung1;
+    EXPECT_TRUE(gfrmMain->isEnabled());
+    EXPECT_TRUE(panel.isVisible());
+    ASSERT_NE(panel.Bild(), nullptr);
+    EXPECT_EQ(panel.Bild()->Image_Width(), 400);
+    EXPECT_TRUE(panel.cmdCalc->isEnabled());
+    EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild);
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), ganz);
+    EXPECT_EQ(gCalc->Punkte(), 0);
+    EXPECT_FALSE(Diagramm().isVisible());
+    EXPECT_FALSE(Tool(23).isVisible());
+    EXPECT_NE(gfrmMain->windowTitle(), offen.titel);
+    EXPECT_FALSE(gGespeichert);
+    Bild("bild_angenommen");
+
+    // A refused picture leaves the shown one with its rings.
+    panel.pic_MouseDown(200, 110);
+    panel.pic_MouseDown(240, 150);
+    panel.pic_MouseDown(200, 190);
+    ASSERT_EQ(panel.lstKreise->count(), 1);
+    Neues_Projekt(halb, {zelo::MsgResult::Yes});
+    ASSERT_TRUE(Bild_Abwarten());
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.Bild()->Image_Width(), 400);
+    EXPECT_EQ(panel.lstKreise->count(), 1);
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), ganz);
+
+    // A picture from the recent files goes to the panel as from the new-project dialog, and its
+    // rings give the spectrum.
+    gGespeichert = true;
+    seam.answers = {zelo::MsgResult::Yes};
+    gfrmMain->mnuLast_Click(QString::fromStdString(ganz));
+    ASSERT_TRUE(Bild_Abwarten());
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.lstKreise->count(), 0) << "a picture taken anew";
+    Spektrum_Aus_Ringen(panel);
+    EXPECT_EQ(gSchritt, ST_JK);
+    EXPECT_EQ(gCommon->ProjektTyp(), PT_ELMI_Bild);
+    EXPECT_GT(gCalc->Punkte(), 100);
 }
 
 TEST_F(DreiProjekteTest, StepBackToTheRawDataShowsItsWholeSymmetricRange)

@@ -64,7 +64,8 @@ inline void Tippen(QLineEdit* feld, double wert)
     QTest::keyClick(feld, Qt::Key_Return);
 }
 
-// Lets the window's events run until the image panel shows the picture it is decoding; false after a minute.
+// Lets the window's events run until the image panel has taken or refused the picture it is decoding; false
+// after a minute.
 inline bool Bild_Abwarten()
 {
     QElapsedTimer uhr;
