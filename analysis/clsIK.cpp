@@ -246,6 +246,14 @@ void clsIK::Ungedaempft_Setzen(std::vector<float> y)
     daempfung_ = DA_Keine;
 }
 
+void clsIK::Neu_Gedaempft_Setzen(std::vector<float> y)
+{
+    const int32_t art = daempfung_;
+    Ungedaempft_Setzen(std::move(y));
+    double b = 0.0;
+    if (!Daempfung_Anwenden(art, b)) Daempfung_Anwenden(DA_Keine, b);
+}
+
 bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
 {
     if (n_ == 0 || !Daempfe(Art, y0_, ftrIndex_, gOptions->Delta_k(), y_, b)) return false;

@@ -93,9 +93,10 @@ public:
     // the last point taken, where the diagram marks the range.
     void RTR_Berechnen_Extra(float& r1, float& r2);
     // Back-transforms G(r) into Y_RTR (made with 1500 points of 0.1 1/nm when there is no I(K)) and
-    // moves the measured Y_2 by the weight towards it; a G(r) that did not come from this I(K)
-    // replaces Y_2 and Y_0. With the Fourier panel's "remove truncation oscillations" on, the
-    // computed ripple of G(r) is left out of the transform; otherwise the density line is logged.
+    // moves the measured Y_2 by the weight towards it; a G(r) that did not come from this I(K) gives
+    // a new undamped I(K), damped by the damping in force into Y, Y_2 and Y_RTR. With the Fourier
+    // panel's "remove truncation oscillations" on, the computed ripple of G(r) is left out of the
+    // transform; otherwise the density line is logged.
     void RTR_Berechnen();
     float Y_RTR(int32_t Index) const;
     float Y_2(int32_t Index) const;
@@ -130,6 +131,9 @@ private:
     void Gedaempft_Nachrechnen();
     // Every form of I(K) (Y, Y_0, Y_2, Y_RTR) becomes y, undamped: how every new curve starts.
     void Ungedaempft_Setzen(std::vector<float> y);
+    // y becomes the undamped I(K), damped once by the damping in force into the other forms; a kind
+    // that cannot damp it leaves it undamped.
+    void Neu_Gedaempft_Setzen(std::vector<float> y);
     void Kopieren(const std::vector<float>& values, std::span<float> ToArray, const char* Prozedur) const;
     // Y_Wichtung for the members' own handlers: an index outside I(K) raises.
     float Gewichtet(int32_t Index) const;

@@ -183,12 +183,8 @@ void clsIK::Glaetten_Uebernehmen()
     try {
         std::vector<float> geglaettet(y_.size());
         if (!rt::Object(gMath).CopyArray_Smooth(geglaettet)) return;
-        const int32_t art = daempfung_;
-        Ungedaempft_Setzen(std::move(geglaettet));
-        // Damped once, by the damping in force; a kind that cannot damp the smoothed curve leaves
-        // it undamped.
-        double b = 0.0;
-        if (!Daempfung_Anwenden(art, b)) Daempfung_Anwenden(DA_Keine, b);
+        // Damped once, by the damping in force.
+        Neu_Gedaempft_Setzen(std::move(geglaettet));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Glaetten_Uebernehmen", error);
     }

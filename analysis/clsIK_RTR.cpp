@@ -61,18 +61,19 @@ void clsIK::RTR_Berechnen()
         clsFFT& fft = rt::Object(gFFT);
         fft.iFFT_Ungeschuetzt(AO_Korrektur(aoWeg_));
         if (!userScale_) maximum_ = fft.IK(1);
-        // A G(r) that is no transform of this I(K) (one read from a file) replaces the measured
-        // curve; otherwise the measured curve moves by the weight towards the back-transform.
-        const bool vonDiesemIK = gr.Anzahl_FFT() >= 1;
-        for (int32_t i = 1; i <= n_; ++i) {
-            const auto k = static_cast<size_t>(i - 1);
-            yRTR_[k] = fft.IK(i);
-            if (vonDiesemIK) {
-                y2_[k] = Gewichtet(i);
-            } else {
-                y2_[k] = yRTR_[k];
-                y0_[k] = yRTR_[k];
+        if (gr.Anzahl_FFT() >= 1) {
+            // The measured curve moves by the weight towards the back-transform.
+            for (int32_t i = 1; i <= n_; ++i) {
+                yRTR_[static_cast<size_t>(i - 1)] = fft.IK(i);
+                y2_[static_cast<size_t>(i - 1)] = Gewichtet(i);
             }
+        } else {
+            // A G(r) that is no transform of this I(K) (one read from a file) gives a new I(K), which
+            // the damping in force damps as it damps any new one: the undamped copy and the curve
+            // the transform takes stay one curve for the cut-off and the sum rule.
+            std::vector<float> ik(static_cast<size_t>(n_));
+            for (int32_t i = 1; i <= n_; ++i) ik[static_cast<size_t>(i - 1)] = fft.IK(i);
+            Neu_Gedaempft_Setzen(std::move(ik));
         }
         if (!userScale_) {
             for (int32_t i = kMaximumAb; i <= n_; ++i) maximum_ = std::max(maximum_, yRTR_[static_cast<size_t>(i - 1)]);

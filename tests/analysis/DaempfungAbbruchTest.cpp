@@ -2,7 +2,8 @@
 // database's form factor: a Lorch damping chosen at the curve's end and a cut-off moved afterwards
 // give the I(K), G(r) and density of the same damping chosen after the cut-off; what back-transforms
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
-// new cut-off, keeps what is in force and says why, once.
+// new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
+// made gives, transformed back, a new I(K) that the damping in force damps like any other.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
@@ -197,4 +198,42 @@ TEST_F(DaempfungAbbruch, ADampingThatCannotBeAppliedKeepsWhatIsInForceAndSaysWhy
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, Meldung(600, 602));
     Gleich(Jetzt(), lorch, "exponential damping refused");
+}
+
+TEST_F(DaempfungAbbruch, AForeignGrBackTransformedUnderADampingIsDampedAsANewIK)
+{
+    Neues_IK();
+    ASSERT_TRUE(gGR->Berechnen());
+    // From here on the G(r) counts as no transform of this I(K), as one read from a file.
+    gGR->setAnzahl_FFT(0);
+    gIK->Daempfen(DA_Lorch);
+    gIK->setFTR_Index(Anteil(0.8));
+    gIK->RTR_Berechnen();
+    const Stand zurueck = Jetzt();
+    // The back-transform is the undamped I(K) now, and the damping in force damps all of it.
+    gIK->Daempfen(DA_Lorch);
+    Gleich(zurueck, Jetzt(), "Lorch chosen again");
+
+    gIK->setFTR_Index(Anteil(0.9));
+    Null_An_Der_Abbruchstelle();
+    const float summe = gIK->Dichte_IK();
+    gIK->Daempfen(DA_Keine);
+    EXPECT_NEAR(summe, gIK->Dichte_IK(), 1e-5 * std::fabs(summe)) << "the sum rule of the back-transform, undamped";
+}
+
+// A G(r) project's first back-transform makes the I(K) the cut-off search and the mean read.
+TEST_F(DaempfungAbbruch, AGrBackTransformedWithoutAnIKGivesTheCurveItDraws)
+{
+    Neues_IK();
+    ASSERT_TRUE(gGR->Berechnen());
+    gGR->setAnzahl_FFT(0);
+    gIK->Clear();
+    gIK->RTR_Berechnen();
+    ASSERT_GT(gIK->Punkte(), 0);
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) {
+        ASSERT_EQ(gIK->Y(i), gIK->Y_RTR(i)) << i;
+        ASSERT_EQ(gIK->Y(i), gIK->Y_Wichtung(i)) << i;
+    }
+    EXPECT_NE(gIK->Y(gIK->Punkte() / 2), 0.0f);
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine);
 }
