@@ -207,6 +207,13 @@ void conFTR::Zeigen(int32_t Kurve)
     } else {
         // Setting the list applies the damping only when the selection changes.
         cmbDaempfung->setCurrentIndex(daempfung_);
+        if (ik.Punkte() > 0 && ik.Daempfung() != daempfung_) {
+            // An I(K) that was not computed from the background (the back-transform of a G(r) the
+            // project started from) keeps the damping it has; the list names that one.
+            const QSignalBlocker still(cmbDaempfung);
+            daempfung_ = ik.Daempfung();
+            cmbDaempfung->setCurrentIndex(daempfung_);
+        }
     }
 
     const bool ikSchritt = Kurve == KT_IK_Wichtung;

@@ -69,6 +69,19 @@ TEST_F(FTR, AnIKToStartFromIsUndamped)
     EXPECT_EQ(gIK->Y(i), ungedaempft.Y(i));
 }
 
+TEST_F(FTR, TheListNamesTheDampingOfTheIKItShows)
+{
+    panel->Zeigen(KT_IK_Wichtung);
+    panel->cmbDaempfung->setCurrentIndex(DA_Lorch);
+    ASSERT_EQ(gIK->Daempfung(), DA_Lorch);
+    // An undamped I(K) the list did not make, as the back-transform of a G(r) a project started from.
+    gIK->Daempfen(DA_Keine);
+    panel->Zeigen(KT_IK_Wichtung);
+    EXPECT_EQ(panel->cmbDaempfung->currentIndex(), DA_Keine);
+    EXPECT_EQ(panel->Daempfung(), DA_Keine);
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+}
+
 TEST_F(FTR, ADampingThatCannotDampLeavesTheListOnTheDampingInForce)
 {
     panel->Zeigen(KT_IK_Wichtung);
