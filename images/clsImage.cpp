@@ -301,6 +301,12 @@ bool clsImage::Tiff_Pruefen(const std::string& datei)
         Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", 476);
         return false;
     }
+    // The library copies separate planes a whole byte per sample and stops the program on samples
+    // of fewer bits.
+    if (kopf->planar == 2 && kopf->bitsJeProbe % 8 != 0) {
+        Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", 476);
+        return false;
+    }
     if (!Groesse_Erlaubt(kopf->breite, kopf->hoehe, kopf->bitsJeProbe * kopf->probenJePixel)) return false;
     if (kopf->Pufferbytes() > std::max(kopf->Bildbytes(), kPufferFreibetrag)) {
         Merken("LoadPic", kZuGross, "Bild kann nicht gelesen werden. ", 477);

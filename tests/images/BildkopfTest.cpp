@@ -141,6 +141,19 @@ TEST_F(PictureHeader, TiffStripsAndTilesLargerThanThePictureAreRefusedBeforeDeco
     EXPECT_FALSE(Pruefen("flach.tif"));
 }
 
+TEST_F(PictureHeader, SeparatePlanesOfFewerThanEightBitsAreRefusedBeforeTheLibraryStopsOnThem)
+{
+    // Two 1-bit planes of a 2 x 2 picture: the library's decoder asserts on such samples.
+    Tiff_Schreiben(Datei("ebenen.tif"),
+                   {{256, 4, 1, 2}, {257, 4, 1, 2}, {258, 3, 1, 1}, {259, 3, 1, 1}, {262, 3, 1, 1}, {273, 4, 1, 8},
+                    {277, 3, 1, 1}, {278, 4, 1, 2}, {279, 4, 1, 2}, {284, 3, 1, 2}},
+                   2, std::vector<char>(2, 'f'));
+    EXPECT_FALSE(Pruefen("ebenen.tif"));
+    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476) + "\r\n" + Datei("ebenen.tif").string());
+    clsImage bild(true);
+    EXPECT_EQ(bild.LoadPic(Datei("ebenen.tif").string()), 0);
+}
+
 TEST_F(PictureHeader, ALargeSingleStripPictureLoadsWithinFourBytesAPixelAndAHugeOneIsRefusedAtOnce)
 {
     // 8192 x 8192 colour pixels in one uncompressed strip: a file of 192 MB.
