@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
@@ -30,10 +31,38 @@ bool TemporaryNameOf(std::string_view name, std::string_view file)
 
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-// Takes the lock that a writer holds on its temporary file for as long as it writes it; false when
-// another holds it. The lock ends with the writer, however it ends, so a process id that the
-// system has given to a new process meanwhile cannot keep a dead writer's file.
-bool TryLock(int fd) { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+// Whether fd is still the file named path: another save may have removed it and put another there.
+bool StillNamed(int fd, const std::filesystem::path& path)
+{
+    struct stat held {}, named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(held, named);
+}
+
+enum class Lock { Taken, HeldByAnother, NotAvailable };
+
+// Takes the lock that a writer holds on its temporary file for as long as it writes it. The lock
+// ends with the writer, however it ends, so a process id that the system has given to a new
+// process meanwhile cannot keep a dead writer's file. Any failure but "held by another" means that
+// the filesystem keeps no locks (ENOLCK without a lock service, EOPNOTSUPP, EINVAL, ENOSYS).
+Lock TryLock(int fd)
+{
+    for (;;) {
+        if (AtomicFile::lockCall(fd, LOCK_EX | LOCK_NB) == 0) return Lock::Taken;
+        if (errno == EINTR) continue;
+        return errno == EWOULDBLOCK ? Lock::HeldByAnother : Lock::NotAvailable;
+    }
+}
+
+// Without locks, a temporary file is stale when the process named in it ("<pid>-<counter>", the
+// rest of its name) no longer runs; a process that runs (this one included) may still be writing it.
+bool WriterEnded(std::string_view rest)
+{
+    const std::string_view number = rest.substr(0, rest.find('-'));
+    // Longer than any process number: not one of ours to judge.
+    if (number.size() > 9) return false;
+    const auto pid = static_cast<pid_t>(std::stol(std::string(number)));
+    return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH;
+}
 
 // Makes the rename itself durable, so the newest save survives a power failure.
 void SyncFolder(const std::filesystem::path& folder)
@@ -51,19 +80,27 @@ void RemoveStaleTemporaries(const std::filesystem::path& target)
     const std::string file = target.filename().native();
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (!TemporaryNameOf(it->path().filename().native(), file)) continue;
+        const std::string name = it->path().filename().native();
+        if (!TemporaryNameOf(name, file)) continue;
         const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) continue;
-        struct stat held {}, named {};
-        // Only while holding the lock, and only the file that was opened, not one put in its place.
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) && TryLock(fd) &&
-            ::lstat(it->path().c_str(), &named) == 0 && SameFile(held, named))
-            ::unlink(it->path().c_str());
+        struct stat held {};
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)) {
+            const Lock lock = TryLock(fd);
+            const bool stale = lock == Lock::Taken ||
+                               (lock == Lock::NotAvailable &&
+                                WriterEnded(std::string_view(name).substr(file.size() + kTempMarker.size())));
+            // Only while holding the lock (where there are locks), and only the file that was
+            // opened, not one put in its place.
+            if (stale && StillNamed(fd, it->path())) ::unlink(it->path().c_str());
+        }
         ::close(fd);
     }
 }
 
 }
+
+AtomicFile::LockCall AtomicFile::lockCall = ::flock;
 
 AtomicFile::~AtomicFile() { Discard(); }
 
@@ -97,9 +134,13 @@ int AtomicFile::Open(const std::filesystem::path& link)
         if (fd < 0 && errno != EEXIST) break;
         if (fd < 0) continue;
         // Another save of the same file may have taken the new file for a stale one between its
-        // creation and the lock: then it is gone, and the next name is tried.
-        struct stat held {}, named {};
-        if (!TryLock(fd) || ::fstat(fd, &held) != 0 || ::lstat(temp_.c_str(), &named) != 0 || !SameFile(held, named)) {
+        // creation and the lock: then it is gone, or about to go, and the next name is tried.
+        // Without locks no save takes it, as this process runs.
+        const bool claimed = TryLock(fd) != Lock::HeldByAnother;
+        const bool named = StillNamed(fd, temp_);
+        if (!claimed || !named) {
+            // A file given up is not left behind.
+            if (named) ::unlink(temp_.c_str());
             ::close(fd);
             fd = -1;
             errno = EEXIST;

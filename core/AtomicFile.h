@@ -3,7 +3,9 @@
 // everything is written, so that a crash or a full disk never leaves a half-written file. A save
 // that was killed leaves its temporary file ("<file>.tmp-<process>-<count>") behind; the next save of
 // that file removes it. The writer holds a lock on its temporary file, so a file that nobody holds
-// locked is a stale one, whatever process now has the number in its name.
+// locked is a stale one, whatever process now has the number in its name. Where the filesystem has
+// no locks (a network home without a lock service), files are written without one, and a stale file
+// is one whose process no longer runs.
 #include <cstdio>
 #include <filesystem>
 #include <string_view>
@@ -34,6 +36,11 @@ public:
     static std::filesystem::path Target(const std::filesystem::path& path);
     // Replaces target by content in one step; returns 0 or the errno.
     static int WriteWhole(const std::filesystem::path& target, std::string_view content);
+
+    // The lock call on temporary files, in the form of flock; tests put in one that fails as it
+    // does on a filesystem without locks.
+    using LockCall = int (*)(int fd, int operation);
+    static LockCall lockCall;
 
 private:
     std::filesystem::path target_;

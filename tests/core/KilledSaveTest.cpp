@@ -1,7 +1,11 @@
 // Saves killed at random moments: the target is always a whole old or new version, and the next
-// save removes the temporary file the killed one left.
+// save removes the temporary file the killed one left; also on a filesystem without locks.
 #include "core/AtomicFile.h"
 #include "core/SettingsFile.h"
+#include "core/cRegistry.h"
+#include "core/clsCommon.h"
+#include "core/modCommon.h"
+#include "curves/Ergebnisdatei.h"
 #include "curves/clsFileHandler.h"
 #include "materials/modElementDatabase.h"
 #include "support/TestWorld.h"
@@ -13,7 +17,9 @@
 #include <fstream>
 #include <functional>
 #include <random>
+#include <set>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,6 +65,50 @@ protected:
         for (size_t i = 0; i < lines; ++i) text += std::to_string(version * 1000000 + i) + "\r\n";
         return text;
     }
+
+    static std::set<std::string> Names(const fs::path& folder)
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    // A leftover of a killed save of target by process pid.
+    static fs::path Leftover(const fs::path& target, pid_t pid)
+    {
+        const fs::path file = target.string() + ".tmp-" + std::to_string(pid) + "-3";
+        std::ofstream(file) << "half";
+        return file;
+    }
+
+    // The number of a process that has ended.
+    static pid_t EndedProcess()
+    {
+        const pid_t child = fork();
+        if (child == 0) _exit(0);
+        waitpid(child, nullptr, 0);
+        return child;
+    }
+};
+
+// Every lock call on temporary files fails with error while it lasts, as on a network home
+// without a lock service (ENOLCK) or a filesystem that has no locks.
+class FailingLocks {
+public:
+    explicit FailingLocks(int error)
+    {
+        failure = error;
+        AtomicFile::lockCall = [](int, int) {
+            errno = failure;
+            return -1;
+        };
+    }
+    ~FailingLocks() { AtomicFile::lockCall = ::flock; }
+    FailingLocks(const FailingLocks&) = delete;
+    FailingLocks& operator=(const FailingLocks&) = delete;
+
+private:
+    static inline int failure = 0;
 };
 
 }
@@ -117,5 +167,65 @@ TEST_F(KilledSave, TheNextSaveOfAFileRemovesWhatDeadWritersLeftWhicheverProcessN
     EXPECT_TRUE(fs::exists(otherFile)) << "left for a save of its own file";
     running.Write("still running");
     EXPECT_EQ(running.Commit(), 0) << "a save that still runs keeps its temporary file";
+    EXPECT_EQ(Content(target), "still running");
+}
+
+TEST_F(KilledSave, WhereTheFilesystemHasNoLocksSettingsResultFilesAndTheDatabaseAreSavedAndLeaveOneFileEach)
+{
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+    const fs::path database = env.DataFolder() / kElementDatabaseFile;
+    fs::path result;
+    for (const int error : {ENOLCK, EOPNOTSUPP, EINVAL}) {
+        const FailingLocks locks(error);
+        for (int save = 0; save < 3; ++save) {
+            cRegistry registry;
+            registry.WriteValue("Lauf", cRegistry::REG_DWORD, int32_t{error * 10 + save});
+            const std::string written = Ergebnisdatei::Schreiben(".ik", {std::to_string(error * 10 + save)});
+            EXPECT_FALSE(written.empty()) << error;
+            if (!written.empty()) result = written;
+            EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben) << error;
+        }
+        EXPECT_EQ(seam.errorWindows, 0) << error;
+        EXPECT_TRUE(seam.messages.empty()) << error;
+        EXPECT_EQ(cRegistry().ReadValue("Lauf", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{error * 10 + 2}));
+        EXPECT_EQ(Names(SettingsFile::Location().parent_path()), (std::set<std::string>{"Settings.ini", "Settings.ini.lock"}));
+        ASSERT_FALSE(result.empty());
+        EXPECT_EQ(Names(result.parent_path()), std::set<std::string>{"probe.ik"}) << error;
+        EXPECT_EQ(Content(result), std::to_string(error * 10 + 2) + "\r\n");
+        for (const std::string& name : Names(env.DataFolder()))
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name << " " << error;
+        EXPECT_TRUE(fs::exists(database));
+    }
+}
+
+TEST_F(KilledSave, WithoutLocksWhatEndedProcessesLeftGoesAndWhatRunningOnesWriteStays)
+{
+    const fs::path target = env.Root() / "results" / "probe.ik";
+    fs::create_directories(target.parent_path());
+    const fs::path ended = Leftover(target, EndedProcess());
+    const fs::path ownNumber = Leftover(target, getpid());
+    const fs::path firstProcess = Leftover(target, 1);
+    {
+        const FailingLocks locks(ENOLCK);
+        AtomicFile running;
+        ASSERT_EQ(running.Open(target), 0);
+        EXPECT_EQ(AtomicFile::WriteWhole(target, "saved"), 0);
+        EXPECT_FALSE(fs::exists(ended));
+        EXPECT_TRUE(fs::exists(ownNumber)) << "its process runs: it may still be writing";
+        EXPECT_TRUE(fs::exists(firstProcess));
+        running.Write("still running");
+        EXPECT_EQ(running.Commit(), 0);
+        EXPECT_EQ(Content(target), "still running");
+    }
+    // A lock held by another is no filesystem without locks: what it holds is not judged by the
+    // number, and a new temporary file that another holds is given up and removed.
+    const fs::path another = Leftover(target, EndedProcess());
+    const std::set<std::string> before = Names(target.parent_path());
+    {
+        const FailingLocks locks(EWOULDBLOCK);
+        EXPECT_EQ(AtomicFile::WriteWhole(target, "not saved"), EEXIST);
+    }
+    EXPECT_EQ(Names(target.parent_path()), before);
+    EXPECT_TRUE(fs::exists(another));
     EXPECT_EQ(Content(target), "still running");
 }
