@@ -205,18 +205,22 @@ int SettingsFile::Save() const
     return AtomicFile::WriteWhole(path, Text_Zum_Schreiben());
 }
 
-bool SettingsFile::Oversized() const
+bool SettingsFile::Oversized() const { return Zu_Gross(Text().size()); }
+
+bool SettingsFile::Zu_Gross(size_t textSize) const
 {
     const bool readValues = std::any_of(keys_.begin(), keys_.end(), [](const Key& key) {
         return std::any_of(key.entries.begin(), key.entries.end(), [](const Entry& entry) { return !entry.set; });
     });
-    return readValues && Text().size() > kMaxFileSize;
+    // A file cut at the bound is written at half of it at once, so that the next run finds the
+    // file whole and, setting a value more, not over the bound again.
+    return readValues && textSize > (cut_ ? kMaxFileSize / 2 : kMaxFileSize);
 }
 
 std::string SettingsFile::Text_Zum_Schreiben() const
 {
     std::string text = Text();
-    if (text.size() <= kMaxFileSize) return text;
+    if (!Zu_Gross(text.size())) return text;
     // Everything the file held is in the copy kept before this write; the values set since stay.
     SettingsFile kept = *this;
     size_t size = text.size();

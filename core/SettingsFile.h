@@ -41,12 +41,13 @@ public:
     // True when the file read was over kMaxFileSize, so that the lines behind the bound are missing.
     bool Cut() const { return cut_; }
     // True when Save leaves out values read from the file: the text would be over kMaxFileSize and
-    // so not be read back whole.
+    // so not be read back whole, or the file was cut and its text would be over half the bound.
     bool Oversized() const;
     // Writes the store to Location() in one step (the folder is created); returns 0 or the errno.
     // A store file the user may not write (made read-only) is never replaced: EACCES. A store over
-    // kMaxFileSize leaves out values read from the file, the last first, until it takes half the
-    // bound (the values set since keep their place), so that the file written reads back whole.
+    // kMaxFileSize, or read from a file over it, leaves out values read from the file, the last
+    // first, until it takes half the bound (the values set since keep their place), so that the
+    // file written reads back whole and the next runs find it within the bound.
     int Save() const;
     // Why Save would refuse the file as it stands (EACCES for a read-only one), or 0.
     static int WriteRefused();
@@ -85,6 +86,8 @@ private:
     const Key* Schluessel_Suchen(const std::string& key) const;
     void Eintragen(const std::string& key, const std::string& name, const RegValue& value, bool set);
     void Verzeichnis_Erneuern();
+    // Whether a store whose text takes textSize bytes is oversized (see Oversized).
+    bool Zu_Gross(size_t textSize) const;
     // The text Save writes: Text(), or for an oversized store the text without the last values read.
     std::string Text_Zum_Schreiben() const;
 

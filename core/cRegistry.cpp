@@ -58,19 +58,22 @@ bool cRegistry::Speicher_Laden(SettingsFile& store) const { return store.Load() 
 
 int cRegistry::Speicher_Schreiben(const SettingsFile& store)
 {
-    // Lines that could not be read, and values behind the size bound, vanish with this write: the
-    // file is kept as a copy first (without the copy nothing is written), and the user is told,
-    // since the file written is whole. Once a run is enough: a file that is damaged again within
-    // the run (another copy of the program still writing an oversized one) adds no copies.
+    // Lines that could not be read, values behind the size bound, and values read that this write
+    // leaves out to stay within it vanish with this write: the file is kept as a copy first (without
+    // the copy nothing is written), and the user is told which of these happened. Once a run is
+    // enough: a file that is damaged again within the run (another copy of the program still
+    // writing an oversized one) adds no copies.
     if (const int error = SettingsFile::WriteRefused(); error != 0) return error;
-    const bool oversized = store.Cut() || store.Oversized();
-    if ((store.Damaged() || oversized) && !kopieAngelegt_) {
+    // Read whole, but over the bound with this write.
+    const bool grown = !store.Cut() && store.Oversized();
+    if ((store.Damaged() || grown) && !kopieAngelegt_) {
         const auto file = AtomicFile::Target(SettingsFile::Location());
         const auto copy = Sicherungsname(file);
         if (const int error = Sicherungskopie_Anlegen(file, copy); error != 0) return error;
         kopieAngelegt_ = true;
-        hinweis_ = SettingsFile::Location().string() + "\r\n" +
-                   (gLanguage ? gLanguage->Caption(oversized ? 653 : 457) : "") + " " + copy.string();
+        const int32_t text = store.Cut() ? 653 : grown ? 657 : 457;
+        hinweis_ = SettingsFile::Location().string() + "\r\n" + (gLanguage ? gLanguage->Caption(text) : "") + " " +
+                   copy.string();
     }
     return store.Save();
 }

@@ -10,6 +10,7 @@
 #include "support/OrdinaryUser.h"
 
 #include <cstring>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +70,44 @@ protected:
         fs::permissions(StoreFile().parent_path(), fs::perms::all);
         std::ofstream(StoreFile().string() + ".lock");
         fs::permissions(StoreFile().string() + ".lock", mode);
+    }
+    // Valid values as the program writes them, filled to size bytes. With aLongLineAtTheBound a
+    // long line reaches over the first megabyte, and the lines before it leave room for five
+    // values more, not for six.
+    static std::string ValidStore(size_t size, bool aLongLineAtTheBound)
+    {
+        std::string text = SettingsFile().Text() + "[Software\\Murenko\\Settings]\nLang=text:3\n";
+        if (aLongLineAtTheBound) {
+            Fill(text, SettingsFile::kMaxFileSize - 5 * 14 - 5, "Junk");
+            text += "Long=text:" + std::string(1000, 'x') + "\n";
+        }
+        Fill(text, size, "More");
+        return text;
+    }
+    // Adds values named name_<number> to text until it takes size bytes.
+    static void Fill(std::string& text, size_t size, const std::string& name)
+    {
+        for (int i = 0; text.size() + 200 < size; ++i)
+            text += name + "_" + std::to_string(i) + "=text:a value that some other program left here again and again\n";
+        text += name + "=text:" + std::string(size - text.size() - name.size() - 7, 'y') + "\n";
+    }
+    // Files in the settings folder.
+    std::set<std::string> SettingsFolder() const
+    {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(StoreFile().parent_path()))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+    // Writes "Neu_<first>" … "Neu_<first + count - 1>" with run; false when one of them, or any
+    // written before, does not read back.
+    static bool WriteAndReadBack(cRegistry& run, int first, int count)
+    {
+        for (int i = first; i < first + count; ++i) run.WriteValue("Neu_" + std::to_string(i), cRegistry::REG_DWORD, int32_t{i});
+        for (int i = 0; i < first + count; ++i)
+            if (run.ReadValue("Neu_" + std::to_string(i), cRegistry::REG_DWORD, int32_t{-1}) != RegValue(int32_t{i}))
+                return false;
+        return true;
     }
     cRegistry registry_;
 };
@@ -222,6 +261,54 @@ TEST_F(SettingsSafety, AValidStoreOverOneMegabyteIsCopiedOnceAndEveryValueWritte
     EXPECT_EQ(nextRun.ReadValue("Neu_10", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{10}));
     EXPECT_EQ(seam.messages.size(), 1u);
     EXPECT_FALSE(fs::exists(StoreFile().string() + ".bak1"));
+}
+
+TEST_F(SettingsSafety, AStoreOverOneMegabyteIsCutOnceToHalfTheBoundAndTheNextRunWritesItWithoutCopyOrMessage)
+{
+    const std::string big = ValidStore(1200000, true);
+    PutStore(big, "");
+    const size_t half = SettingsFile::kMaxFileSize / 2;
+    registry_.WriteValue("Neu_0", cRegistry::REG_DWORD, int32_t{0});
+    // Another copy of the program, of an earlier version, puts the whole file back meanwhile: cut
+    // again, but copied and told once a run.
+    PutStore(big, "");
+    EXPECT_TRUE(WriteAndReadBack(registry_, 0, 3));
+    EXPECT_LE(fs::file_size(StoreFile()), half) << "cut to the rule's size";
+    EXPECT_GT(fs::file_size(StoreFile()), half - 200) << "and no more";
+    EXPECT_EQ(Stored("Lang"), RegValue("3"));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(653) + " " + CopyFile().string()), std::string::npos)
+        << seam.messages[0].text;
+    EXPECT_TRUE(Content(CopyFile()) == big) << "the whole file copied";
+
+    // The next runs read the file whole: nothing is copied, told or left out.
+    for (int run = 1; run <= 2; ++run) {
+        const auto size = fs::file_size(StoreFile());
+        cRegistry nextRun;
+        EXPECT_TRUE(WriteAndReadBack(nextRun, 3 * run, 3)) << run;
+        EXPECT_EQ(fs::file_size(StoreFile()), size + 3 * std::string("Neu_3=dword:3\n").size()) << run;
+    }
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(SettingsFolder(), (std::set<std::string>{"Settings.ini", "Settings.ini.bak", "Settings.ini.lock"}));
+    EXPECT_TRUE(Content(CopyFile()) == big);
+}
+
+TEST_F(SettingsSafety, AStoreReadWholeThatAWriteWouldTakeOverTheBoundIsCopiedOnceAndToldSo)
+{
+    // The file that the earlier version cut at the first megabyte and wrote back just below it.
+    const std::string full = ValidStore(SettingsFile::kMaxFileSize - 10, false);
+    PutStore(full, "");
+    EXPECT_TRUE(WriteAndReadBack(registry_, 0, 3));
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(657) + " " + CopyFile().string()), std::string::npos)
+        << seam.messages[0].text;
+    EXPECT_TRUE(Content(CopyFile()) == full);
+    EXPECT_LE(fs::file_size(StoreFile()), SettingsFile::kMaxFileSize / 2);
+    EXPECT_EQ(Stored("Lang"), RegValue("3"));
+    cRegistry nextRun;
+    EXPECT_TRUE(WriteAndReadBack(nextRun, 3, 3));
+    EXPECT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(SettingsFolder(), (std::set<std::string>{"Settings.ini", "Settings.ini.bak", "Settings.ini.lock"}));
 }
 
 TEST_F(SettingsSafety, AFailedWriteNamesTheFileAndTheSystemsReason)
