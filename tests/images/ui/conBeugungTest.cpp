@@ -3,6 +3,7 @@
 #include "../../mainwindow/ui/MainWindowFixture.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/ui/frmError.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -103,6 +104,16 @@ TEST_F(BeugungTest, NewImageProjectShowsThePanelInsteadOfTheSettings)
     panel.txtUmrechnung->setText("kein Wert");
     EXPECT_NEAR(panel.CF(), 0.187239f, 1e-6f) << "the previous CF stays";
     EXPECT_TRUE(panel.lblImage->text().contains("400 Pixel"));
+
+    // Without a ring there is no centre to average about: one message, nothing computed, and no
+    // settings window (one that opened all the same is cancelled).
+    Einstellungen(false);
+    seam.messages.clear();
+    panel.cmdCalc->Click();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(549));
+    EXPECT_EQ(panel.Kurve_Punkte(), 0);
+    EXPECT_TRUE(panel.isVisible());
     panel.optBild_Click(0);
     Foto(panel, "bild");
 
