@@ -13,10 +13,10 @@
 #include "mainwindow/ui/frmMain.h"
 #include "support/TestBilder.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -75,13 +75,8 @@ protected:
         });
         warten->start(5);
     }
-    // The panel, or the window, as <build>/images/beugung_<name>.png, for a look.
-    void Foto(QWidget& panel, const QString& name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../images");
-        QDir().mkpath(ordner);
-        EXPECT_TRUE(panel.grab().save(ordner + "/beugung_" + name + ".png"));
-    }
+    // The panel, or the window, as the screenshot images/beugung_<name>.png, for a look.
+    void Foto(QWidget& panel, const QString& name) { foto::Ablegen(panel, "images/beugung_" + name + ".png"); }
     // Presses "Spektrum berechnen" and answers the settings window that follows.
     std::vector<float> Berechnen(conBeugung& panel, bool annehmen)
     {
@@ -261,7 +256,7 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
             frmError fehler(nullptr);
             fehler.show();
             QCoreApplication::processEvents();
-            EXPECT_TRUE(fehler.grab().save("bild_verweigert_fehler.png"));
+            foto::Ablegen(fehler, "images/bild_verweigert_fehler.png");
         }
         EXPECT_EQ(panel.Bild(), nullptr) << "a refused picture is not taken";
         EXPECT_FALSE(panel.isVisible()) << "nor shown";
