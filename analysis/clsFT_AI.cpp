@@ -156,7 +156,7 @@ std::string clsFT_AI::Info_Text_Ungeschuetzt() const
     return " - " + Text(363) + (phase_ == 0 ? " I(k) -" : " G(r) -") + "\nFTR " + std::to_string(anzahlFTR_) +
            "\niFTR " + std::to_string(anzahlIFTR_) + "\n" + Text(81) + FixedText(ik.x(ik.Parabel_Index()), 3) +
            " 1/nm\n" + Text(82) + FixedText(ik.x(ik.FTR_Index()), 3) + " 1/nm\n" + Text(364) +
-           FixedText(rt::Object(gMFE).Dichte_Experimentell(), 3) + " nm³ (r = " +
+           FixedText(rt::Object(gMFE).Dichte_Experimentell(), 3) + " 1/nm³ (r = " +
            FixedText(gr.R(gr.Dichte_Exp_Index()), 3) + " nm)\nG(r) - " +
            Woerter(Text(365), FixedText(gr.Ausgleich_Abweichung(), 3)) + " %";
 }

@@ -87,6 +87,6 @@ void clsGR::Dichte_Ilinskii()
         return;
     }
     dichteExpHoyer_ = static_cast<float>(1.0 / (4.0 / 3.0 * std::numbers::pi * std::pow(double(radius), 3.0)));
-    rt::Object(gCommon).Record(Woerter(gLanguage->Caption(240), rt::SingleText(dichteExpHoyer_)) + " nm³");
+    rt::Object(gCommon).Record(Woerter(gLanguage->Caption(240), rt::SingleText(dichteExpHoyer_)) + " 1/nm³");
     kzR1_ = radius;
 }

@@ -28,6 +28,8 @@ public:
     float Ring_X(int32_t k) const { return ringX_.at(static_cast<size_t>(k - 1)); }
     float Ring_Y(int32_t k) const { return ringY_.at(static_cast<size_t>(k - 1)); }
     float Ring_R(int32_t k) const { return ringR_.at(static_cast<size_t>(k - 1)); }
+    // Only a marked ring sets the centre: without one there is none to average about.
+    bool Mittelpunkt_Gesetzt() const { return ringAnzahl_ > 0; }
     // (0, 0) until a ring exists.
     float Mittelpunkt_X() const { return mittelX_; }
     float Mittelpunkt_Y() const { return mittelY_; }

@@ -25,7 +25,7 @@ std::string K_Text(float k, bool nm) { return nm ? F(k, 2) + " 1/nm" : F(k / 10.
 std::string Dichte_Text(float rho, bool nm)
 {
     if (!clsMFE::Dichte_Gueltig(rho)) return "n/a";
-    return nm ? F(rho, 3) + " nm³" : F(rho / 1000.0, 3) + " Å³";
+    return nm ? F(rho, 3) + " 1/nm³" : F(rho / 1000.0, 3) + " 1/Å³";
 }
 
 // A percentage, or "n/a" where it cannot mean anything.

@@ -35,6 +35,10 @@ void conBeugung::cmdCalc_Click()
         Hinweis("Nur mit FreeImage.dll - Unterstützung.");
         return;
     }
+    if (!ringe_.Mittelpunkt_Gesetzt()) {
+        Hinweis(gLanguage->Caption(549));
+        return;
+    }
     Radialkurve kurve;
     bool berechnet = false;
     {

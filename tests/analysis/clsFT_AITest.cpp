@@ -128,6 +128,32 @@ TEST_F(FT_AI, TargetsThatAreNoNumbers)
     EXPECT_EQ(seam.messages[1].text, "Error 13 (Type mismatch) in procedure cmdStart_Click of Benutzersteuerelement conFT_AI");
 }
 
+TEST_F(FT_AI, EveryDensityTheRunLogsOrShowsIsPerVolume)
+{
+    // A liquid's G(r), whose running integral reaches Il'inskii's point.
+    const Kohlenstoffprobe probe = Kohlenstoffprobe::AusDatenbank();
+    std::vector<float> ik(1500, 0.0f);
+    for (size_t i = 1; i < ik.size(); ++i) ik[i] = static_cast<float>(probe.I(0.1 * double(i)));
+    SetIK(ik);
+    gIK->setFTR_Index(1500);
+    ASSERT_TRUE(gGR->Berechnen());
+    Anzeige anzeige;
+    lauf.Starten("0", "1", anzeige);
+    std::vector<std::string> texte = seam.logLines;
+    texte.push_back(anzeige.status);
+    ASSERT_TRUE(std::any_of(texte.begin(), texte.end(),
+                            [](const std::string& t) { return t.find(gLanguage->Caption(240)) != std::string::npos; }))
+        << "G(r) logs Il'inskii's density";
+    int32_t dichten = 0;
+    for (const std::string& text : texte)
+        for (const std::string einheit : {"nm³", "Å³"})
+            for (size_t stelle = text.find(einheit); stelle != std::string::npos; stelle = text.find(einheit, stelle + 1)) {
+                ++dichten;
+                EXPECT_TRUE(stelle >= 2 && text.compare(stelle - 2, 2, "1/") == 0) << text;
+            }
+    EXPECT_GE(dichten, 3) << "Il'inskii's, the status's and the run's last density";
+}
+
 TEST_F(FT_AI, AnErrorInAPassPutsTheLogBack)
 {
     class Fehler : public Anzeige {

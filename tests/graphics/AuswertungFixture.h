@@ -17,9 +17,9 @@
 #include "graphics/clsGrafik.h"
 #include "graphics/conDisplay.h"
 #include "mainwindow/modProjektStart.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include <numbers>
 
@@ -101,13 +101,8 @@ protected:
         Bis_GR();
     }
 
-    // Writes the widget's picture to <build>/diagram/name for a look.
-    static void Speichern(QWidget& w, const QString& name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../diagram");
-        QDir().mkpath(ordner);
-        ASSERT_TRUE(w.grab().save(ordner + "/" + name));
-    }
+    // The widget's picture as the screenshot diagram/name, for a look.
+    static void Speichern(QWidget& w, const QString& name) { foto::Ablegen(w, "diagram/" + name); }
 
     conDisplay haupt;
     conDisplay zweites;

@@ -5,9 +5,8 @@
 #include "core/clsCommon.h"
 #include "core/clsOptions.h"
 #include "curves/clsSSC.h"
+#include "support/ui/Bildschirmfoto.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 #include <cmath>
 #include <fstream>
@@ -16,12 +15,7 @@ namespace {
 
 class DiagrammBilder : public DiagrammFixture {
 protected:
-    void Speichern(const char* name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../diagram");
-        QDir().mkpath(ordner);
-        ASSERT_TRUE(display.grab().save(ordner + "/" + name));
-    }
+    void Speichern(const char* name) { foto::Ablegen(display, QString("diagram/") + name); }
 };
 
 }

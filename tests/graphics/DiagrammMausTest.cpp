@@ -14,9 +14,9 @@
 #include "panels/PanelInterfaces.h"
 #include "graphics/DiagrammMaus.h"
 #include "materials/clsMFE.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QMouseEvent>
@@ -194,9 +194,7 @@ TEST_F(MausTest, DensityLineAndCoordinationLimitsWithTheirHatch)
     EXPECT_EQ(RoteSpalten(), std::make_pair(Bei(1).x(), Bei(2).x()));
     ASSERT_EQ(info.count(), 2);
     EXPECT_EQ(info[1][0].toInt(), 7);
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../diagram");
-    QDir().mkpath(ordner);
-    EXPECT_TRUE(display.grab().save(ordner + "/koordination.png"));
+    foto::Ablegen(display, "diagram/koordination.png");
 
     Bewegen(Bei(2.2f), {}, Qt::ControlModifier);
     EXPECT_NEAR(gGR->KZ_r2(), 2.2f, 1e-4) << "Ctrl drags the upper limit";

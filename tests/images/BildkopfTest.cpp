@@ -143,15 +143,20 @@ TEST_F(PictureHeader, TiffStripsAndTilesLargerThanThePictureAreRefusedBeforeDeco
 
 TEST_F(PictureHeader, SeparatePlanesOfFewerThanEightBitsAreRefusedBeforeTheLibraryStopsOnThem)
 {
-    // Two 1-bit planes of a 2 x 2 picture: the library's decoder asserts on such samples.
-    Tiff_Schreiben(Datei("ebenen.tif"),
-                   {{256, 4, 1, 2}, {257, 4, 1, 2}, {258, 3, 1, 1}, {259, 3, 1, 1}, {262, 3, 1, 1}, {273, 4, 1, 8},
-                    {277, 3, 1, 1}, {278, 4, 1, 2}, {279, 4, 1, 2}, {284, 3, 1, 2}},
-                   2, std::vector<char>(2, 'f'));
-    EXPECT_FALSE(Pruefen("ebenen.tif"));
-    EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476) + "\r\n" + Datei("ebenen.tif").string());
-    clsImage bild(true);
-    EXPECT_EQ(bild.LoadPic(Datei("ebenen.tif").string()), 0);
+    // Separate planes of a 2 x 2 picture at 1, 2 and 4 bits a sample (each row one byte): the
+    // library's decoder asserts on every one of them.
+    for (const uint32_t bits : {1u, 2u, 4u}) {
+        SCOPED_TRACE(bits);
+        const std::string name = "ebenen" + std::to_string(bits) + ".tif";
+        Tiff_Schreiben(Datei(name),
+                       {{256, 4, 1, 2}, {257, 4, 1, 2}, {258, 3, 1, bits}, {259, 3, 1, 1}, {262, 3, 1, 1}, {273, 4, 1, 8},
+                        {277, 3, 1, 1}, {278, 4, 1, 2}, {279, 4, 1, 2}, {284, 3, 1, 2}},
+                       2, std::vector<char>(2, 'f'));
+        EXPECT_FALSE(Pruefen(name));
+        EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476) + "\r\n" + Datei(name).string());
+        clsImage bild(true);
+        EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
+    }
 }
 
 TEST_F(PictureHeader, ALargeSingleStripPictureLoadsWithinFourBytesAPixelAndAHugeOneIsRefusedAtOnce)

@@ -18,7 +18,9 @@ TEST(Ringe, ThreeClicksGiveARingTheCentreIsTheMeanAndCollinearOrTooManyAddNothin
     clsRinge ringe;
     EXPECT_EQ(ringe.Klicken(100, 50), clsRinge::Klick::Gemerkt);
     EXPECT_EQ(ringe.Klicken(150, 100), clsRinge::Klick::Gemerkt);
+    EXPECT_FALSE(ringe.Mittelpunkt_Gesetzt()) << "no centre before the first ring";
     EXPECT_EQ(ringe.Klicken(100, 150), clsRinge::Klick::Ring);
+    EXPECT_TRUE(ringe.Mittelpunkt_Gesetzt());
     EXPECT_FLOAT_EQ(ringe.Ring_X(1), 100.0f);
     EXPECT_FLOAT_EQ(ringe.Ring_Y(1), 100.0f);
     EXPECT_FLOAT_EQ(ringe.Ring_R(1), 50.0f);
@@ -33,11 +35,14 @@ TEST(Ringe, ThreeClicksGiveARingTheCentreIsTheMeanAndCollinearOrTooManyAddNothin
     EXPECT_EQ(gerade.Klicken(30, 30), clsRinge::Klick::Entartet);
     EXPECT_EQ(gerade.Ring_Anzahl(), 0);
     EXPECT_EQ(gerade.Klick_Anzahl(), 0);
+    EXPECT_FALSE(gerade.Mittelpunkt_Gesetzt()) << "nor after clicks that made no ring";
     for (int k = 0; k < clsRinge::MaxRinge; ++k) Ring(gerade, 200, 200, 10.0f + k);
     ASSERT_EQ(gerade.Ring_Anzahl(), 20);
     EXPECT_EQ(gerade.Klicken(1, 1), clsRinge::Klick::Voll);
     EXPECT_EQ(gerade.Klick_Anzahl(), 0);
     EXPECT_EQ(gerade.Ring_Anzahl(), 20);
+    gerade.Clear();
+    EXPECT_FALSE(gerade.Mittelpunkt_Gesetzt());
 }
 
 TEST(Kalibrierung, CameraConstantGivesCFAndANonNumberKeepsThePrevious)

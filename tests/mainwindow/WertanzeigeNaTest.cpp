@@ -55,7 +55,7 @@ TEST_F(WertanzeigeNaTest, NonsenseDeviationsAndDensitiesShowNotAvailable)
 TEST_F(WertanzeigeNaTest, AG_rWithoutAnExperimentalDensityShowsNoFiguresThatDependOnIt)
 {
     // A G(r) whose density line gave no positive density keeps the density unknown (0): no
-    // "0.000 nm³", no share of the theory, no packing of 0 % and no deviation of a line never set.
+    // "0.000 1/nm³", no share of the theory, no packing of 0 % and no deviation of a line never set.
     const auto gr = Zeilen(Wertanzeige_GR({60.0f, 0.0f, 0.0f, 0.0f, 100.0f}, true));
     ASSERT_EQ(gr.size(), 5u);
     for (size_t zeile = 1; zeile < gr.size(); ++zeile) EXPECT_TRUE(EndetMit(gr[zeile], ": n/a")) << gr[zeile];

@@ -51,13 +51,13 @@ TEST_P(WertanzeigeTest, DensitiesInNanometreAndAngstromUnits)
     const GRWerte werte{60.0f, 57.3f, 58.0f, 64.25f, 3.5f};
     const auto nm = Zeilen(Wertanzeige_GR(werte, true));
     ASSERT_EQ(nm.size(), 5u);
-    EXPECT_EQ(nm[0], Lokal("Dichte theo.: 60.000 nm³"));
-    EXPECT_EQ(nm[1], Lokal("Dichte exp: 57.300 nm³ (95.5 % von Theorie)"));
+    EXPECT_EQ(nm[0], Lokal("Dichte theo.: 60.000 1/nm³"));
+    EXPECT_EQ(nm[1], Lokal("Dichte exp: 57.300 1/nm³ (95.5 % von Theorie)"));
     EXPECT_EQ(nm[3].substr(nm[3].size() - 6), Lokal("64.3 %")) << "packing with one decimal";
 
     const auto a = Zeilen(Wertanzeige_GR(werte, false));
-    EXPECT_EQ(a[0], Lokal("Dichte theo.: 0.060 Å³"));
-    EXPECT_EQ(a[1], Lokal("Dichte exp: 0.057 Å³ (95.5 % von Theorie)")) << "the ratio of the unconverted values";
+    EXPECT_EQ(a[0], Lokal("Dichte theo.: 0.060 1/Å³"));
+    EXPECT_EQ(a[1], Lokal("Dichte exp: 0.057 1/Å³ (95.5 % von Theorie)")) << "the ratio of the unconverted values";
 }
 
 TEST_P(WertanzeigeTest, UnknownTheoreticalDensityShowsNotAvailableAndNoRatio)
@@ -65,8 +65,8 @@ TEST_P(WertanzeigeTest, UnknownTheoreticalDensityShowsNotAvailableAndNoRatio)
     for (const float t : {0.0f, -5.0f, Kein_Wert}) {
         const auto zeilen = Zeilen(Wertanzeige_GR({t, 57.3f, 0, 0, 0}, true));
         EXPECT_EQ(zeilen[0], "Dichte theo.: n/a") << t;
-        EXPECT_EQ(zeilen[1], Lokal("Dichte exp: 57.300 nm³")) << t;
-        EXPECT_EQ(Zeilen(Wertanzeige_Zwei(30.0f, t, 57.3f, true))[1], Lokal("Dichte exp: 57.300 nm³")) << t;
+        EXPECT_EQ(zeilen[1], Lokal("Dichte exp: 57.300 1/nm³")) << t;
+        EXPECT_EQ(Zeilen(Wertanzeige_Zwei(30.0f, t, 57.3f, true))[1], Lokal("Dichte exp: 57.300 1/nm³")) << t;
     }
 }
 
@@ -76,7 +76,7 @@ TEST_P(WertanzeigeTest, InterferenceBlockConvertsKAndShowsTheDeviationUnsigned)
     const auto nm = Zeilen(Wertanzeige_IK(werte, true));
     ASSERT_EQ(nm.size(), 4u);
     EXPECT_EQ(nm[0], Lokal("Abbruchstelle: 120.00 1/nm"));
-    EXPECT_EQ(nm[2], Lokal("Dichte (I(K)): 60.000 nm³"));
+    EXPECT_EQ(nm[2], Lokal("Dichte (I(K)): 60.000 1/nm³"));
     EXPECT_EQ(nm[3], Lokal("Abweichung Parabel/I(K): 2.50 %"));
     const auto a = Zeilen(Wertanzeige_IK(werte, false));
     EXPECT_EQ(a[0], Lokal("Abbruchstelle: 12.00 1/Å"));

@@ -4,6 +4,7 @@
 #include "graphics/AuswertungFixture.h"
 
 #include "core/clsLanguage.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QFrame>
 
@@ -19,17 +20,15 @@ protected:
         panel.show();
         rahmen.show();
     }
-    // The frame in German and English as <build>/panels/name_de.png and _en.png; sprache() redraws
-    // the panel in the language just chosen.
+    // The frame in German and English as the screenshots panels/name_de.png and _en.png; sprache()
+    // redraws the panel in the language just chosen.
     template <class Umstellen>
     void Bilder(const QString& name, Umstellen sprache)
     {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../panels");
-        QDir().mkpath(ordner);
         for (const auto& [offset, endung] : {std::pair{0, "_de"}, {3, "_en"}}) {
             gLanguage->OpenLanguageEx(offset);
             sprache();
-            ASSERT_TRUE(rahmen.grab().save(ordner + "/" + name + endung + ".png"));
+            foto::Ablegen(rahmen, "panels/" + name + endung + ".png");
         }
         gLanguage->OpenLanguageEx(0);
         sprache();

@@ -8,6 +8,7 @@
 #include "widgets/fxbutton.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -30,12 +31,18 @@ TEST(SimulationslaufTest, CyclesOnTheWorkerLeaveAPictureEach)
     Simulationslauf lauf(v);
     EXPECT_FALSE(lauf.Starten(1, 0, 1)) << "nothing loaded";
     ASSERT_TRUE(lauf.Laden(Demo(), 5, Startgitter::fcc, false));
-    EXPECT_FALSE(lauf.Laden(Demo(), 5, Startgitter::fcc, false)) << "busy";
     ASSERT_TRUE(Warten(lauf));
     EXPECT_EQ(lauf.Platziert(), 500);
     ASSERT_TRUE(v.Geladen());
 
+    // A run held in its pause until the stop keeps the worker busy for certain: neither a load nor
+    // a run is taken meanwhile.
     v.Parameter_Setzen({});
+    ASSERT_TRUE(lauf.Starten(0, std::numeric_limits<int32_t>::max(), 1));
+    EXPECT_FALSE(lauf.Laden(Demo(), 5, Startgitter::fcc, false)) << "busy";
+    EXPECT_FALSE(lauf.Starten(1, 0, 1)) << "busy";
+    lauf.Stoppen();
+    EXPECT_EQ(v.mc().Zyklus(), 0);
     ASSERT_TRUE(lauf.Starten(4, 0, 2));
     ASSERT_TRUE(Warten(lauf));
     Simulationsbild bild;

@@ -1,9 +1,8 @@
-// Writes every look in every state as PNG files into <build>/button-looks/, with one contact sheet,
-// so that a person can check the faces by eye.
+// Writes every look in every state as the screenshots button-looks/*.png, with one contact sheet, so
+// that a person can check the faces by eye.
 #include "widgets/ButtonFaceRendering.h"
+#include "support/ui/Bildschirmfoto.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -14,13 +13,6 @@ namespace {
 // The names of the button-style menu; the other looks have none.
 const char* const kLookNames[] = {"Windows 95/98", "Flat", "Windows XP", "Vista Aero", "", "", "",
                                   "Vista Toolbar", "", "", "Gel", "3D Hover", "", "unthemed, as 2"};
-
-QString OutputFolder()
-{
-    const QString folder = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../button-looks");
-    QDir().mkpath(folder);
-    return QDir(folder).canonicalPath();
-}
 
 QImage RenderShown(int32_t style, Showing showing, const QSize& size)
 {
@@ -33,7 +25,6 @@ QImage RenderShown(int32_t style, Showing showing, const QSize& size)
 
 TEST(ButtonLookImages, WritesEveryLookAndStateAndAContactSheet)
 {
-    const QString folder = OutputFolder();
     const QSize size(96, 26);
     const int cellWidth = size.width() + 24, cellHeight = size.height() + 16, labelWidth = 120, headerHeight = 24;
     QImage sheet(labelWidth + 4 * cellWidth, headerHeight + 14 * cellHeight, QImage::Format_RGB32);
@@ -49,12 +40,10 @@ TEST(ButtonLookImages, WritesEveryLookAndStateAndAContactSheet)
                          QString("%1 %2").arg(style).arg(kLookNames[style]).trimmed());
         for (int column = 0; column < 4; ++column) {
             const QImage face = RenderShown(style, kAllShowings[column], size);
-            const QString file =
-                QString("%1/look%2-%3.png").arg(folder).arg(style, 2, 10, QChar('0')).arg(Name(kAllShowings[column]));
-            ASSERT_TRUE(face.save(file)) << file.toStdString();
+            foto::Ablegen(face, QString("button-looks/look%1-%2.png").arg(style, 2, 10, QChar('0')).arg(Name(kAllShowings[column])));
             painter.drawImage(labelWidth + column * cellWidth + 12, top + 8, face);
         }
     }
     painter.end();
-    EXPECT_TRUE(sheet.save(folder + "/contact-sheet.png"));
+    foto::Ablegen(sheet, "button-looks/contact-sheet.png");
 }

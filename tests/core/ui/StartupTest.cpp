@@ -141,8 +141,7 @@ TEST_F(StartupTest, EscapeOrCancelAtTheQuitQuestionKeepsTheProgramAndItsResults)
     for (const auto& [taste, knopf] : {std::pair{Qt::Key_Escape, QMessageBox::NoButton},
                                        std::pair{Qt::Key(0), QMessageBox::Cancel}}) {
         pruefen::Meldungsantwort antwort;
-        const QString bild = QCoreApplication::applicationDirPath() + "/../beenden_frage.png";
-        pruefen::Meldung_Beantworten(antwort, taste, knopf, bild);
+        pruefen::Meldung_Beantworten(antwort, taste, knopf, "core/beenden_frage.png");
         EXPECT_FALSE(gfrmMain->close()) << "the window stays";
         ASSERT_TRUE(antwort.gesehen);
         EXPECT_EQ(antwort.text, "Ergebnisse wurden noch nicht gespeichert\r\nJetzt speichern?");

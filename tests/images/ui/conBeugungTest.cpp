@@ -3,6 +3,7 @@
 #include "../../mainwindow/ui/MainWindowFixture.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/ui/frmError.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
@@ -12,10 +13,10 @@
 #include "mainwindow/ui/frmMain.h"
 #include "support/TestBilder.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -74,13 +75,8 @@ protected:
         });
         warten->start(5);
     }
-    // The panel, or the window, as <build>/images/beugung_<name>.png, for a look.
-    void Foto(QWidget& panel, const QString& name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../images");
-        QDir().mkpath(ordner);
-        EXPECT_TRUE(panel.grab().save(ordner + "/beugung_" + name + ".png"));
-    }
+    // The panel, or the window, as the screenshot images/beugung_<name>.png, for a look.
+    void Foto(QWidget& panel, const QString& name) { foto::Ablegen(panel, "images/beugung_" + name + ".png"); }
     // Presses "Spektrum berechnen" and answers the settings window that follows.
     std::vector<float> Berechnen(conBeugung& panel, bool annehmen)
     {
@@ -103,6 +99,16 @@ TEST_F(BeugungTest, NewImageProjectShowsThePanelInsteadOfTheSettings)
     panel.txtUmrechnung->setText("kein Wert");
     EXPECT_NEAR(panel.CF(), 0.187239f, 1e-6f) << "the previous CF stays";
     EXPECT_TRUE(panel.lblImage->text().contains("400 Pixel"));
+
+    // Without a ring there is no centre to average about: one message, nothing computed, and no
+    // settings window (one that opened all the same is cancelled).
+    Einstellungen(false);
+    seam.messages.clear();
+    panel.cmdCalc->Click();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(549));
+    EXPECT_EQ(panel.Kurve_Punkte(), 0);
+    EXPECT_TRUE(panel.isVisible());
     panel.optBild_Click(0);
     Foto(panel, "bild");
 
@@ -250,7 +256,7 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
             frmError fehler(nullptr);
             fehler.show();
             QCoreApplication::processEvents();
-            EXPECT_TRUE(fehler.grab().save("bild_verweigert_fehler.png"));
+            foto::Ablegen(fehler, "images/bild_verweigert_fehler.png");
         }
         EXPECT_EQ(panel.Bild(), nullptr) << "a refused picture is not taken";
         EXPECT_FALSE(panel.isVisible()) << "nor shown";

@@ -47,6 +47,7 @@
 #include "support/TestWorld.h"
 #include "widgets/fxbutton.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -146,7 +147,7 @@ protected:
     static void Bild(const std::string& name)
     {
         QCoreApplication::processEvents();
-        EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString("dreiprojekte_" + name + ".png")));
+        foto::Ablegen(*gfrmMain, QString::fromStdString("mainwindow/dreiprojekte_" + name + ".png"));
     }
 
     // The preview window opened last.

@@ -36,7 +36,6 @@
 #include <QElapsedTimer>
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +89,7 @@ TEST_F(FensterTexteTest, TheMolecularDynamicsWindowShowsTheWholeDuration)
         fenster.Command3->click();
         ASSERT_TRUE(fenster.lblStop->text().contains("Dauer"));
         Texte_Passen(&fenster);
-        ASSERT_TRUE(fenster.grab().save(Bild(QString("md_duration_%1.png").arg(offset))));
+        Bild(fenster, QString("md_duration_%1.png").arg(offset));
     }
 }
 
@@ -104,7 +103,7 @@ TEST_F(FensterTexteTest, TheValueLabelKeepsItsFifthLineAndFollowsTheLanguage)
     const QString deutsch = gfrmMain->lblSS->text();
     ASSERT_EQ(deutsch.count('\n'), 4) << "the G(r) block has five lines";
     Texte_Passen(gfrmMain);
-    ASSERT_TRUE(gfrmMain->grab().save(Bild("value_label_de.png")));
+    Bild(*gfrmMain, "value_label_de.png");
 
     // A language switch rewrites the label with the same values.
     Sprache(3);
@@ -112,7 +111,7 @@ TEST_F(FensterTexteTest, TheValueLabelKeepsItsFifthLineAndFollowsTheLanguage)
     EXPECT_NE(englisch, deutsch);
     EXPECT_TRUE(englisch.startsWith(QString::fromStdString(gLanguage->Caption(56)))) << englisch.toStdString();
     Texte_Passen(gfrmMain);
-    ASSERT_TRUE(gfrmMain->grab().save(Bild("value_label_en.png")));
+    Bild(*gfrmMain, "value_label_en.png");
 }
 
 TEST_F(FensterTexteTest, NothingOfTheMainWindowLiesOverTheSimulationPanel)
@@ -134,7 +133,7 @@ TEST_F(FensterTexteTest, NothingOfTheMainWindowLiesOverTheSimulationPanel)
         EXPECT_FALSE(kind->geometry().intersects(panel->geometry()));
     }
     Texte_Passen(panel);
-    ASSERT_TRUE(gfrmMain->grab().save(Bild("simulation_panel.png")));
+    Bild(*gfrmMain, "simulation_panel.png");
 }
 
 TEST_F(FensterTexteTest, ANarrowDiagramLabelsFewerTicksThatDoNotTouch)
@@ -165,7 +164,7 @@ TEST_F(FensterTexteTest, ANarrowDiagramLabelsFewerTicksThatDoNotTouch)
         }
         EXPECT_GE(xtexte, 2);
     }
-    ASSERT_TRUE(panel->grab().save(Bild("simulation_diagrams.png")));
+    Bild(*panel, "simulation_diagrams.png");
 }
 
 TEST_F(FensterTexteTest, RecentFilesOfferOnlyFilesThatExist)
@@ -235,7 +234,7 @@ TEST_F(FensterTexteTest, TheMainWindowKeepsAUsableSize)
         EXPECT_FALSE(knopf->geometry().intersects(frame));
         EXPECT_TRUE(flaeche.contains(knopf->geometry()));
     }
-    ASSERT_TRUE(gfrmMain->grab().save(Bild("main_minimum_size.png")));
+    Bild(*gfrmMain, "main_minimum_size.png");
 }
 
 TEST_F(FensterTexteTest, TheStyleMenuMarksTheStyleInUse)
@@ -308,7 +307,7 @@ TEST_F(FensterTexteTest, EveryDialogShowsItsWholeTitle)
         EXPECT_TRUE(pruefen::Titel_Ganz(*gfrmRecord)) << "the processing log";
         // The two whose titles were cut, as a picture with a title bar drawn over it.
         for (QDialog* dialog : {dialoge[0].get(), dialoge[1].get()})
-            pruefen::Mit_Titelleiste(*dialog).save(Bild(QString(dialog->metaObject()->className()) + "_titel" + endung + ".png"));
+            Bild(pruefen::Mit_Titelleiste(*dialog), QString(dialog->metaObject()->className()) + "_titel" + endung + ".png");
         for (const auto& dialog : dialoge) dialog->close();
     }
 }

@@ -6,10 +6,11 @@
 #include "core/ui/modStartup.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
+#include <QImage>
 #include <gtest/gtest.h>
 
 class MainWindowFixture : public ::testing::Test {
@@ -21,13 +22,9 @@ protected:
         if (gOptions) Programm_Beenden();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    // Where the window tests put their screenshots: <build>/mainwindow.
-    static QString Bild(const QString& name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-        QDir().mkpath(ordner);
-        return ordner + "/" + name;
-    }
+    // The window tests' screenshot mainwindow/name, for a look.
+    static void Bild(QWidget& fenster, const QString& name) { foto::Ablegen(fenster, "mainwindow/" + name); }
+    static void Bild(const QImage& bild, const QString& name) { foto::Ablegen(bild, "mainwindow/" + name); }
 
     TempEnvironment env;
     RecordingSeam seam;

@@ -46,6 +46,7 @@
 #include "support/TempEnvironment.h"
 #include "support/ui/Fensterpruefungen.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
@@ -124,7 +125,7 @@ protected:
         Wenn_Modal<frmChangeLeg>([dichte](frmChangeLeg& d) {
             EXPECT_TRUE(pruefen::Titel_Ganz(d)) << d.windowTitle().toStdString();
             EXPECT_EQ(d.Label2->text().toStdString(), gLanguage->Caption(94) + " 50 at%");
-            pruefen::Mit_Titelleiste(d).save(Pfad("legierung_titel"));
+            foto::Ablegen(pruefen::Mit_Titelleiste(d), Name("legierung_titel"));
             d.Text2->setText(dichte);
             d.Command1->Click();
         });
@@ -139,7 +140,7 @@ protected:
         QTimer::singleShot(0, [] {
             if (auto* dialog = qobject_cast<frmMittel*>(QApplication::activeModalWidget())) {
                 EXPECT_TRUE(pruefen::Titel_Ganz(*dialog)) << dialog->windowTitle().toStdString();
-                pruefen::Mit_Titelleiste(*dialog).save(Pfad("kurventeil_titel"));
+                foto::Ablegen(pruefen::Mit_Titelleiste(*dialog), Name("kurventeil_titel"));
                 QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
             }
         });
@@ -162,15 +163,15 @@ protected:
     {
         return gfrmMain->lblStep1->text().toStdString() + " / " + gfrmMain->lblStep2->text().toStdString();
     }
-    // The screenshots go into the build folder.
-    static QString Pfad(const std::string& name)
+    // The screenshot a picture called name goes to.
+    static QString Name(const std::string& name)
     {
-        return QCoreApplication::applicationDirPath() + "/../neuer_nutzer_" + QString::fromStdString(name) + ".png";
+        return "mainwindow/neuer_nutzer_" + QString::fromStdString(name) + ".png";
     }
     static void Bild(const std::string& name, QWidget* fenster = nullptr)
     {
         QCoreApplication::processEvents();
-        EXPECT_TRUE((fenster ? fenster : gfrmMain.data())->grab().save(Pfad(name)));
+        foto::Ablegen(fenster ? *fenster : *gfrmMain, Name(name));
     }
     // The panels the frame shows: one at most.
     static std::vector<QWidget*> Panels_Gezeigt()
@@ -390,7 +391,7 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
         QtUiSeam echt;
         zelo::SetUi(&echt);
         pruefen::Meldungsantwort antwort;
-        pruefen::Meldung_Beantworten(antwort, Qt::Key_Escape, QMessageBox::NoButton, Pfad("4c_beenden_frage"));
+        pruefen::Meldung_Beantworten(antwort, Qt::Key_Escape, QMessageBox::NoButton, Name("4c_beenden_frage"));
         EXPECT_FALSE(gfrmMain->close());
         zelo::SetUi(&seam);
         EXPECT_TRUE(antwort.gesehen);

@@ -22,7 +22,6 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <gtest/gtest.h>
 
@@ -59,7 +58,7 @@ QString Text(QWidget* teil)
     return {};
 }
 
-// The panel alone in the frame, entered as its step enters it.
+// The panel alone in the frame, entered as its step enters it; the frame's picture is the screenshot bild.
 void Pruefen(QWidget* panel, const std::function<void()>& eintritt, const QString& bild)
 {
     QWidget* rahmen = panel->parentWidget();
@@ -86,7 +85,7 @@ void Pruefen(QWidget* panel, const std::function<void()>& eintritt, const QStrin
         EXPECT_LE(noetig.width(), teil->width()) << "the text is cut";
         EXPECT_LE(noetig.height(), teil->height()) << "the text is cut";
     }
-    EXPECT_TRUE(rahmen->grab().save(bild));
+    foto::Ablegen(*rahmen, bild);
 
     if (versteckt) panel->hide();
     for (QWidget* w : andere) w->show();
@@ -133,7 +132,7 @@ TEST_F(PanelrahmenTest, EveryPanelFitsWholeIntoTheFrameAtTheSmallestSize)
         ASSERT_EQ(f.size(), f.minimumSize());
         for (const auto& [panel, name, eintritt] : panels) {
             SCOPED_TRACE(name.toStdString() + " " + kennung);
-            Pruefen(panel, eintritt, Bild("minimum_" + name + "_" + kennung + ".png"));
+            Pruefen(panel, eintritt, "mainwindow/minimum_" + name + "_" + kennung + ".png");
         }
     }
 }

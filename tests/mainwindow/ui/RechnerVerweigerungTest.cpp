@@ -5,9 +5,9 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "support/ui/UiTestWorld.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -89,9 +89,7 @@ TEST_F(RechnerVerweigerungTest, ALongBinaryNumberBreaksInsideTheWindow)
         for (QLabel* label : {fenster.lblDez, fenster.lblHex, fenster.lblOct, fenster.lblBin}) Passt(label);
     }
     EXPECT_FALSE(fenster.lblBin->text().isEmpty());
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
-    ASSERT_TRUE(fenster.grab().save(ordner + "/calculator_binary.png"));
+    foto::Ablegen(fenster, "mainwindow/calculator_binary.png");
     Eingeben("1e400", false);
-    ASSERT_TRUE(fenster.grab().save(ordner + "/calculator_refused.png"));
+    foto::Ablegen(fenster, "mainwindow/calculator_refused.png");
 }

@@ -153,7 +153,7 @@ protected:
                         << jetzt[teil].join(" | ").toStdString() << "\"";
                 }
             }
-            EXPECT_TRUE(panel->grab().save(Bild("sprache_" + name + (nach == kEnglisch ? "_en" : "_de") + ".png")));
+            Bild(*panel, "sprache_" + name + (nach == kEnglisch ? "_en" : "_de") + ".png");
             if (wieder) {
                 wieder();
                 QCoreApplication::processEvents();
@@ -251,6 +251,6 @@ TEST_F(SprachwechselTest, TheProcessingLogsTitleFollowsASwitch)
         EXPECT_EQ(gfrmRecord->windowTitle().toStdString(), gLanguage->Caption(156)) << sprache;
     }
     EXPECT_EQ(gfrmRecord->windowTitle().toStdString(), "what happened so far ...");
-    EXPECT_TRUE(gfrmRecord->grab().save(Bild("sprache_frmRecord_en.png")));
+    Bild(*gfrmRecord, "sprache_frmRecord_en.png");
     gfrmMain->mnuLang_Click(kDeutsch);
 }

@@ -38,6 +38,7 @@
 #include "support/TestWorld.h"
 #include "widgets/fxbutton.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -91,7 +92,7 @@ protected:
     void Bild(const std::string& name)
     {
         QCoreApplication::processEvents();
-        EXPECT_TRUE(gfrmMain->grab().save(QString::fromStdString(bilder + name + ".png")));
+        foto::Ablegen(*gfrmMain, QString::fromStdString("mainwindow/" + bilder + name + ".png"));
     }
 
     // From J(K) (step 6) to the coordination number, as a user does it: the first time with Weiter,

@@ -16,6 +16,7 @@
 #include "widgets/fxbutton.h"
 #include "support/ui/Fensterpruefungen.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -109,11 +110,11 @@ TEST_F(MainDiagramTest, AZoomedGrNamesEveryTickInNanometresAndAngstrom)
     EXPECT_TRUE(zweiterStrich) << "the tick at 0.236 reads 0.24";
     EXPECT_EQ(d.txtAchse[2]->text(), "0.0") << "the limit boxes keep their one decimal";
     QCoreApplication::processEvents();
-    d.grab().save(QCoreApplication::applicationDirPath() + "/../gr_0.02_1.1_nm.png");
+    foto::Ablegen(d, "mainwindow/gr_0.02_1.1_nm.png");
 
     gOptions->setEinheit_NM(false);
     gGrafik->Zeichne(true);
     EXPECT_EQ(pruefen::Strichtexte_Abseits(d), std::vector<std::string>{}) << "in Å";
-    d.grab().save(QCoreApplication::applicationDirPath() + "/../gr_0.02_1.1_A.png");
+    foto::Ablegen(d, "mainwindow/gr_0.02_1.1_A.png");
     gOptions->setEinheit_NM(true);
 }

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QDir>
 #include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,11 +26,6 @@ namespace {
 
 class MainToolsTest : public MainWindowFixture {
 protected:
-    // Screenshots go to the build folder, beside the test programs' folder.
-    static QString Bildpfad(const QString& name)
-    {
-        return QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../" + name);
-    }
     static fxbutton& Tool(int32_t index) { return *gfrmMain->cmdTool[static_cast<size_t>(index)]; }
     static void Aktivieren()
     {
@@ -179,7 +173,7 @@ TEST_F(MainToolsTest, Screenshots)
 {
     gfrmMain->resize(1000, 700);
     QApplication::processEvents();
-    ASSERT_TRUE(gfrmMain->grab().save(Bildpfad("mainwindow_start.png")));
+    Bild(*gfrmMain, "mainwindow_start.png");
 
     Projekt_Starten();
     // All tool rows as the evaluation steps show them, with the step box and "Weiter".
@@ -192,7 +186,7 @@ TEST_F(MainToolsTest, Screenshots)
     gfrmMain->lblStep->show();
     gfrmMain->lblSS->setText("K = 12.3  I = 456");
     QApplication::processEvents();
-    ASSERT_TRUE(gfrmMain->grab().save(Bildpfad("mainwindow_project.png")));
+    Bild(*gfrmMain, "mainwindow_project.png");
     EXPECT_EQ(seam.errorWindows, 0);
 }
 

@@ -7,12 +7,12 @@
 #include "core/ui/modUiGlobals.h"
 #include "mainwindow/ui/frmMain.h"
 #include "support/ui/UiTestWorld.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -125,8 +125,6 @@ TEST_F(OptionsWindowTest, OnlyAnotherPageButtonChangesThePage)
 
 TEST_F(OptionsWindowTest, Screenshots)
 {
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
     for (const auto& [offset, endung] : {std::pair{0, "de"}, {3, "en"}}) {
         gLanguage->OpenLanguageEx(offset);
         frmOptions fenster(nullptr);
@@ -134,7 +132,7 @@ TEST_F(OptionsWindowTest, Screenshots)
         for (int p = 0; p < frmOptions::kSeiten; ++p) {
             fenster.cmdSeite_Click(p);
             QCoreApplication::processEvents();
-            ASSERT_TRUE(fenster.grab().save(ordner + QString("/options_%1_%2.png").arg(p).arg(endung)));
+            foto::Ablegen(fenster, QString("mainwindow/options_%1_%2.png").arg(p).arg(endung));
         }
     }
     gLanguage->OpenLanguageEx(0);

@@ -1,9 +1,9 @@
 #include "mainwindow/ui/frmParser.h"
 
 #include "support/ui/UiTestWorld.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -53,9 +53,7 @@ TEST_F(CalculatorTest, TheBoxKeepsEqualMarginsWhenResized)
     }
     Eingeben("2*3");
     QTest::keyClick(fenster.txtFormel, Qt::Key_Return);
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../mainwindow");
-    QDir().mkpath(ordner);
     // The window has no texts of the language table: one picture serves both languages.
     fenster.resize(340, fenster.height());
-    ASSERT_TRUE(fenster.grab().save(ordner + "/calculator.png"));
+    foto::Ablegen(fenster, "mainwindow/calculator.png");
 }

@@ -22,12 +22,12 @@
 #include "simulation/ui/conIMC.h"
 #include "support/RecordingSeam.h"
 #include "support/TempEnvironment.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -58,12 +58,7 @@ void Waehle(QComboBox* liste, const QString& text)
     emit liste->activated(index);
 }
 
-QString Bild(const QString& name)
-{
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../materials");
-    QDir().mkpath(ordner);
-    return ordner + "/" + name;
-}
+void Bild(QWidget& fenster, const QString& name) { foto::Ablegen(fenster, "materials/" + name); }
 
 class InstallierteDatenbankStart : public ::testing::Test {
 protected:
@@ -147,7 +142,7 @@ TEST_F(InstallierteDatenbankStart, DemonstrationSpectrumOfAlCrFindsBothElementsW
     }
     w->txtProzent[0]->setText("50");
     EXPECT_TRUE(w->cmdOK->isEnabled());
-    ASSERT_TRUE(w->grab().save(Bild("frmSettings_DemoAlCr.png")));
+    Bild(*w, "frmSettings_DemoAlCr.png");
     w->close();
 }
 
@@ -174,7 +169,7 @@ TEST_F(InstallierteDatenbankStart, SimulationDemonstrationOfAg73Sn27FindsItsElem
         std::vector<int32_t> tabellen;
         EXPECT_EQ(gFMK->Formfaktor_Tabellen(symbol, tabellen), 3) << symbol << ": electrons, X-rays, neutrons";
     }
-    ASSERT_TRUE(panel->grab().save(Bild("conIMC_Ag73Sn27.png")));
+    Bild(*panel, "conIMC_Ag73Sn27.png");
 }
 
 namespace {
@@ -199,7 +194,7 @@ TEST_F(InstallierteElementtabelle, ShowingEveryElementWritesNothing)
     EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::OZ]->text(), "29");
     EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::DichteFluessig]->text(), "-3E+38") << "the window's no value";
     EXPECT_EQ(window->Daten->txtInfo[ElementDataPage::DichteKristallin]->text(), "8.96");
-    ASSERT_TRUE(window->grab().save(Bild("frmDaten_Kupfer.png")));
+    Bild(*window, "frmDaten_Kupfer.png");
     Click(window->cmdOK);
     EXPECT_EQ(DatabaseBytes(), vorher);
     EXPECT_TRUE(seam.messages.empty());

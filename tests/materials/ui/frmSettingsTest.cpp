@@ -11,9 +11,9 @@
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
 #include "materials/ui/frmSettings.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
@@ -130,9 +130,7 @@ TEST_F(SettingsWindowTest, TheAcceleratingVoltageReadsInKilovoltsInBothLanguages
         }
         ASSERT_NE(einheit, nullptr);
         EXPECT_EQ(einheit->text().toStdString(), "kV") << "beside " << w.txtUH->text().toStdString();
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../materials");
-        QDir().mkpath(ordner);
-        EXPECT_TRUE(w.grab().save(ordner + QString("/frmSettings_Spannung_%1.png").arg(sprache == 0 ? "de" : "en")));
+        foto::Ablegen(w, QString("materials/frmSettings_Spannung_%1.png").arg(sprache == 0 ? "de" : "en"));
     }
 }
 

@@ -6,10 +6,10 @@
 #include "core/modCommon.h"
 #include "simulation/ui/conIMC.h"
 #include "support/ui/UiTestWorld.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,12 +53,6 @@ protected:
         takt.start();
         return Warten([&] { return takte >= 3 || !beschaeftigt(); }) && takte >= 3;
     }
-    static QString Bild(const QString& name)
-    {
-        const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../simulation");
-        QDir().mkpath(ordner);
-        return ordner + "/" + name;
-    }
 
     conIMC panel;
 };
@@ -100,5 +94,5 @@ TEST_F(conIMCArbeiterTest, StoppedRunShowsItsBestCycle)
     EXPECT_EQ(panel.lblBester->text(), QString::fromStdString(gLanguage->Caption(571)) + " " + QString::number(bester));
     EXPECT_EQ(panel.Bild().chi2, panel.Modell().Bestes_chi2());
     EXPECT_EQ(panel.Label13->text().toStdString().find("Convergenz: "), 0u);
-    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Bester.png")));
+    foto::Ablegen(panel, "simulation/conIMC_Bester.png");
 }

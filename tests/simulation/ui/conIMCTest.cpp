@@ -7,10 +7,10 @@
 #include "simulation/ui/conIMC.h"
 #include "simulation/ui/frmMD.h"
 #include "support/ui/UiTestWorld.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "widgets/fxbutton.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QThread>
@@ -24,13 +24,6 @@
 #include <algorithm>
 #include <cmath>
 
-// Screenshots go to <build>/simulation.
-static QString conIMCTest_Bild(const QString& name)
-{
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../simulation");
-    QDir().mkpath(ordner);
-    return ordner + "/" + name;
-}
 
 class conIMCTest : public ::testing::Test, protected UiTestWorld {
 protected:
@@ -40,7 +33,7 @@ protected:
         panel.show();
         panel.Uhr = [this] { return jetzt; };
     }
-    static QString Bild(const QString& name) { return conIMCTest_Bild(name); }
+    static void Bild(QWidget& fenster, const QString& name) { foto::Ablegen(fenster, "simulation/" + name); }
     // Lets the window's events run until fertig() holds; false after a minute.
     template <class Bedingung>
     static bool Warten(Bedingung fertig)
@@ -82,7 +75,7 @@ TEST_F(conIMCTest, RunsAddUpTheirTimes)
     EXPECT_FALSE(panel.Command2->isEnabled()) << "a second start cannot enter the run";
     panel.Zyklus();
     ASSERT_TRUE(Warten([this] { return panel.lblZyklus->text() == "Zyklus: 1"; }));
-    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Lauf.png")));
+    Bild(panel, "conIMC_Lauf.png");
     jetzt = jetzt.addSecs(65);
     panel.Simulation_Stoppen();
     EXPECT_EQ(panel.lblStop->text(), "Simulation beendet um 10:01:05, Dauer (Gesamt)00:01:05");
@@ -152,7 +145,7 @@ TEST_F(conIMCTest, TheSKPictureIsThereOnEveryDrawnCycle)
         EXPECT_EQ(sk.size(), 1000u) << "cycle " << zyklus;
         EXPECT_TRUE(std::all_of(sk.begin(), sk.end(), [](float s) { return std::isfinite(s); })) << "cycle " << zyklus;
     }
-    ASSERT_TRUE(panel.grab().save(Bild("conIMC_SK_Zyklus3.png")));
+    Bild(panel, "conIMC_SK_Zyklus3.png");
 }
 
 TEST_F(conIMCTest, AStopBeforeTheFirstCycleShowsNoSimulatedStructureFactor)
@@ -168,7 +161,7 @@ TEST_F(conIMCTest, AStopBeforeTheFirstCycleShowsNoSimulatedStructureFactor)
     EXPECT_EQ(panel.Bild().zyklus, 0);
     EXPECT_TRUE(panel.Bild().SK.empty());
     EXPECT_TRUE(panel.conDisplay_sk->grab().toImage() == geladen) << "the experiment's i(K) alone, as loaded";
-    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Stopp_vor_Zyklus.png")));
+    Bild(panel, "conIMC_Stopp_vor_Zyklus.png");
 
     // After a cycle, a stop shows the S(K) of the state it leaves.
     panel.Zyklus();
@@ -177,7 +170,7 @@ TEST_F(conIMCTest, AStopBeforeTheFirstCycleShowsNoSimulatedStructureFactor)
     panel.Simulation_Stoppen();
     EXPECT_EQ(panel.Bild().SK.size(), 1000u);
     EXPECT_FALSE(panel.conDisplay_sk->grab().toImage() == geladen);
-    ASSERT_TRUE(panel.grab().save(Bild("conIMC_Stopp_nach_Zyklus.png")));
+    Bild(panel, "conIMC_Stopp_nach_Zyklus.png");
 }
 
 TEST_F(conIMCTest, CancelledOpenDialogChangesNothing)
@@ -205,5 +198,5 @@ TEST(frmMDTest, RunNeedsAConfigurationAndListsOneStep)
     fenster.Schritt();
     fenster.Schritt();
     EXPECT_EQ(fenster.List1->count(), 32);
-    ASSERT_TRUE(fenster.grab().save(conIMCTest_Bild("frmMD.png")));
+    foto::Ablegen(fenster, "simulation/frmMD.png");
 }

@@ -8,6 +8,7 @@
 #include "graphics/DiagrammFlaeche.h"
 #include "graphics/conDisplay.h"
 #include "support/ui/Hauptfensterbedienung.h"
+#include "support/ui/Bildschirmfoto.h"
 
 #include <gtest/gtest.h>
 
@@ -137,7 +138,7 @@ inline QImage Mit_Titelleiste(QWidget& fenster)
 
 // The next message box that opens is answered with the key (Escape, Return) or, when the key is
 // 0, with the button of that role; the box's text and button captions are kept for the test, and
-// its picture goes to the file bild when one is named.
+// its picture goes to the screenshots as bild when one is named.
 struct Meldungsantwort {
     QString text;
     QStringList knoepfe;
@@ -150,7 +151,7 @@ inline void Meldung_Beantworten(Meldungsantwort& antwort, Qt::Key taste,
         antwort.gesehen = true;
         antwort.text = box.text();
         for (QAbstractButton* b : box.buttons()) antwort.knoepfe << b->text();
-        if (!bild.isEmpty()) Mit_Titelleiste(box).save(bild);
+        if (!bild.isEmpty()) foto::Ablegen(Mit_Titelleiste(box), bild);
         if (taste != 0)
             QTest::keyClick(&box, taste);
         else if (QAbstractButton* b = box.button(knopf))
