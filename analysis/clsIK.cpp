@@ -374,19 +374,17 @@ std::vector<float> clsIK::Extrapolation_Vor_Daempfung() const
 
 float clsIK::Abweichung() const
 {
-    // The mean ratio of the smaller to the larger value: 1 where extrapolation and I(K) agree.
+    // The mean agreement of the extrapolation with I(K) by magnitude: 1 where they meet, 0 where
+    // they differ by as much as the larger of the two, which they do on either side of 0. K = 0 is
+    // left out: the measurement has no value there, and a back-transform puts a mere 0 there.
     double summe = 0.0;
-    for (int32_t i = 1; i <= parabelIndex_; ++i) {
+    for (int32_t i = 2; i <= parabelIndex_; ++i) {
         const double e = parabel_[static_cast<size_t>(i - 1)];
         const double yw = Gewichtet(i);
-        const double oben = e > yw ? e : yw;
-        const double unten = e > yw ? yw : e;
-        if (e == yw)
-            summe += 1.0;
-        else if (oben != 0.0)
-            summe += std::fabs(unten / oben);
+        const double groesser = std::max(std::fabs(e), std::fabs(yw));
+        summe += groesser == 0.0 ? 1.0 : 1.0 - std::min(1.0, std::fabs(e - yw) / groesser);
     }
-    return static_cast<float>(summe / parabelIndex_);
+    return static_cast<float>(summe / (parabelIndex_ - 1));
 }
 
 bool clsIK::Berechnen(float rho)

@@ -33,8 +33,8 @@ public:
     // I(K) from the curve the stage store has selected; false while it selects none.
     bool Sicherheit_Zurueck();
     float Mittelwert() const { return mittelwert_; }
-    // How well the low-K extrapolation meets I(K): "0.0 %" for a perfect match, "100.0 %" when the
-    // extrapolation is I(K) itself.
+    // How far the low-K extrapolation departs from I(K) above K = 0, 0 to 100 %: "0.0 %" for a
+    // perfect match, "100.0 %" when the extrapolation is I(K) itself.
     std::string Parabel_Abweichung() const;
     // The same number, rounded to one decimal, without the text.
     float Parabel_Abweichung_Prozent() const;

@@ -3,10 +3,12 @@
 // give the I(K), G(r) and density of the same damping chosen after the cut-off; what back-transforms
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
 // new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
-// made gives, transformed back, a new I(K) that the damping in force damps like any other.
+// made gives, transformed back, a new I(K) that the damping in force damps like any other. The
+// low-K model's deviation stays between none and all through any round trips.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
+#include "analysis/TiefK_Modell.h"
 #include "mainwindow/Kohlenstoffprobe.h"
 
 #include <string>
@@ -236,4 +238,31 @@ TEST_F(DaempfungAbbruch, AGrBackTransformedWithoutAnIKGivesTheCurveItDraws)
     }
     EXPECT_NE(gIK->Y(gIK->Punkte() / 2), 0.0f);
     EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+}
+
+// "Abweichung Parabel/I(K)" compares extrapolation and I(K) by magnitude above K = 0, where I(K) is
+// negative and a back-transform holds a mere 0: 0 to 100 % on a fresh I(K), after one round trip and
+// after many, with and without preferring the back-transform at small K.
+TEST_F(DaempfungAbbruch, TheLowKDeviationStaysBetweenNoneAndAllAfterAnyRoundTrips)
+{
+    for (const bool bevorzugen : {true, false}) {
+        gOptions->setiFTR_Bevorzugen(bevorzugen);
+        for (const int32_t modell : {LM_Polynom, LM_Parabel, LM_Gauss}) {
+            gOptions->LM_IK_Set(0, modell);
+            SCOPED_TRACE("model " + std::to_string(modell) + ", preferring " + std::to_string(bevorzugen));
+            Neues_IK();
+            gIK->Daempfen(DA_Lorch);
+            gIK->setParabel_Index(Anteil(0.07));
+            gIK->setWichtung(0.5f);
+            const auto prozent = [] { return gIK->Parabel_Abweichung_Prozent(); };
+            EXPECT_GE(prozent(), 0.0f);
+            EXPECT_LE(prozent(), 5.0f) << "the model liquid's low-K I(K) is near the models";
+            for (int pass = 1; pass <= 30; ++pass) {
+                ASSERT_TRUE(gGR->Berechnen());
+                gIK->RTR_Berechnen();
+                ASSERT_GE(prozent(), 0.0f) << "pass " << pass;
+                ASSERT_LE(prozent(), 100.0f) << "pass " << pass;
+            }
+        }
+    }
 }
