@@ -353,25 +353,6 @@ bool clsIK::Extrapolation(const std::vector<float>& yw, float vorne, std::vector
     return true;
 }
 
-double clsIK::Vor_Daempfung(int32_t Index) const
-{
-    const double gewichtet = Gewichtet(Index);
-    return daempfung_ == DA_Keine ? gewichtet : gewichtet + Wert(y0_, Index) - Wert(y_, Index);
-}
-
-std::vector<float> clsIK::Extrapolation_Vor_Daempfung() const
-{
-    const int32_t P = parabelIndex_;
-    if (daempfung_ == DA_Keine || P < 2) return parabel_;
-    std::vector<float> yw(static_cast<size_t>(P + 1));
-    for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = static_cast<float>(Vor_Daempfung(i));
-    const int32_t k = kVorderePunkte;
-    const float vorne = parabelVorn_ && P >= k ? Wert(yRTR_, k) + Wert(y0_, k) - Wert(y_, k) : 0.0f;
-    std::vector<float> E;
-    Extrapolation(yw, vorne, E);
-    return E;
-}
-
 float clsIK::Abweichung() const
 {
     // The mean agreement of the extrapolation with I(K) by magnitude: 1 where they meet, 0 where

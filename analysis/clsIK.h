@@ -21,9 +21,10 @@ public:
     // Sets point Index of every form of I(K); the display range follows.
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
-    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the low-K extrapolation up to
-    // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K). It takes
-    // I(K) before the damping, which only prepares the transform: choosing one leaves it as it is.
+    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the whole undamped I(K), in atoms
+    // per nm³; 0 without an I(K). It checks the normalisation of the measured curve, which fixed
+    // this integral by the density it was given: the damping, the low-K model and the
+    // back-transforms, which only prepare or refine the transform, leave it as it is.
     float Dichte_IK() const;
     // Replaces every form of I(K) by a formula of y (the value) and x (K); a formula that fails at
     // any point is reported and changes nothing.
@@ -145,10 +146,6 @@ private:
     // for this curve, or the front parabola has no 20 points.
     bool Extrapolation(const std::vector<float>& yw, float vorne, std::vector<float>& E) const;
     float Abweichung() const;
-    // Y_Wichtung with what the damping in force took from I(K) (Y_0 - Y) added back, and the
-    // extrapolation fitted to that curve.
-    double Vor_Daempfung(int32_t Index) const;
-    std::vector<float> Extrapolation_Vor_Daempfung() const;
     void Protokoll(const std::string& text) const;
     // Makes y0 the whole I(K) state of a generated, loaded or stored curve, with the display range
     // from minimum to maximum and the transform range over all of it.

@@ -4,7 +4,7 @@
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
 // new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
 // made gives, transformed back, a new I(K) that the damping in force damps like any other. The
-// low-K model's deviation stays between none and all through any round trips.
+// figures beside I(K) through the round trips: the sum rule's density, the low-K model's deviation.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
@@ -238,6 +238,30 @@ TEST_F(DaempfungAbbruch, AGrBackTransformedWithoutAnIKGivesTheCurveItDraws)
     }
     EXPECT_NE(gIK->Y(gIK->Punkte() / 2), 0.0f);
     EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+}
+
+// The sum rule checks the normalisation of the measured I(K): it repeats the density the
+// normalisation was given, whatever the damping, the low-K model and any number of round trips
+// mixed into the curve the transform takes, and follows a new normalisation.
+TEST_F(DaempfungAbbruch, TheSumRuleDensityMovesWithTheNormalisationAndNotWithRoundTrips)
+{
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    gIK->setParabel_Index(Anteil(0.07));
+    gIK->setWichtung(0.5f);
+    // The normalisation's trapezoid integral gives the curve's last point half the weight the sum
+    // rule's rectangle sum gives it.
+    const float dichte = gIK->Dichte_IK();
+    EXPECT_NEAR(dichte, probe.rho, 0.02 * probe.rho);
+    for (const int passes : {1, 9}) {
+        for (int pass = 0; pass < passes; ++pass) {
+            ASSERT_TRUE(gGR->Berechnen());
+            gIK->RTR_Berechnen();
+        }
+        EXPECT_NEAR(gIK->Dichte_IK(), dichte, 1e-5 * dichte) << "after " << passes << " more round trips";
+    }
+    ASSERT_TRUE(gIK->Berechnen(float(1.2 * probe.rho)));
+    EXPECT_NEAR(gIK->Dichte_IK() / dichte, 1.2, 0.005);
 }
 
 // "Abweichung Parabel/I(K)" compares extrapolation and I(K) by magnitude above K = 0, where I(K) is
