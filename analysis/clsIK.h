@@ -26,8 +26,9 @@ public:
     // this integral by the density it was given: the damping, the low-K model and the
     // back-transforms, which only prepare or refine the transform, leave it as it is.
     float Dichte_IK() const;
-    // Replaces every form of I(K) by a formula of y (the value) and x (K); a formula that fails at
-    // any point is reported and changes nothing.
+    // Applies a formula of y (the value) and x (K) to the undamped I(K), which the damping in force
+    // then damps anew into the other forms; a formula that fails at any point is reported and
+    // changes nothing.
     void WerteUmrechnen(const std::string& Formel);
     // The integral of K²·(J - U) of the last computation.
     float Integration_K2Y() const { return integrationK2Y_; }

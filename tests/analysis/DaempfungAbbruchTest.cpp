@@ -3,8 +3,9 @@
 // give the I(K), G(r) and density of the same damping chosen after the cut-off; what back-transforms
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
 // new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
-// made gives, transformed back, a new I(K) that the damping in force damps like any other. The
-// figures beside I(K) through the round trips: the sum rule's density, the low-K model's deviation.
+// made gives, transformed back, a new I(K) that the damping in force damps like any other, and so
+// does a formula. The figures beside I(K) through the round trips: the sum rule's density, the
+// low-K model's deviation.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
@@ -238,6 +239,30 @@ TEST_F(DaempfungAbbruch, AGrBackTransformedWithoutAnIKGivesTheCurveItDraws)
     }
     EXPECT_NE(gIK->Y(gIK->Punkte() / 2), 0.0f);
     EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+}
+
+// A formula acts on the undamped I(K) and the damping in force damps the result anew: a cut-off
+// moved afterwards and Lorch chosen again give what the formula and then Lorch give on the
+// undamped curve, not a curve damped twice.
+TEST_F(DaempfungAbbruch, AFormulaOnADampedIKActsOnTheUndampedCurve)
+{
+    const std::string formel = "y*(1+x/200)";
+    Neues_IK();
+    gIK->WerteUmrechnen(formel);
+    gIK->setFTR_Index(Anteil(0.8));
+    gIK->Daempfen(DA_Lorch);
+    const Stand erst_formel = Jetzt();
+
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    gIK->WerteUmrechnen(formel);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    Null_An_Der_Abbruchstelle();
+    gIK->setFTR_Index(Anteil(0.8));
+    Null_An_Der_Abbruchstelle();
+    Gleich(Jetzt(), erst_formel, "cut-off moved after the formula");
+    gIK->Daempfen(DA_Lorch);
+    Gleich(Jetzt(), erst_formel, "Lorch chosen again");
 }
 
 // The sum rule checks the normalisation of the measured I(K): it repeats the density the
