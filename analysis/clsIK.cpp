@@ -46,6 +46,17 @@ bool Ablehnen(std::initializer_list<int32_t> texte)
     return false;
 }
 
+// A damping kind as the processing log names it; shifted Lorch with the list's word for it.
+std::string Daempfung_Protokollname(int32_t Art)
+{
+    switch (Art) {
+    case DA_Lorch: return "Lorch - Dämpfung";
+    case DA_Lorch_Shifted: return "Lorch - Dämpfung" + gLanguage->Caption(429);
+    case DA_Exp: return "Exponentielle Dämpfung";
+    default: return {};
+    }
+}
+
 }
 
 float& clsIK::Wert(std::vector<float>& values, int32_t Index)
@@ -227,14 +238,18 @@ void clsIK::Daempfen(int32_t Art)
             if (Daempfung_Hindernis(Art) != 0) Ablehnen({Daempfung_Hindernis(Art), 602});
             return;
         }
-        if (Art == DA_Lorch || Art == DA_Lorch_Shifted) Protokoll(rt::TimeText() + ": Lorch - Dämpfung");
-        if (Art == DA_Exp) {
-            Protokoll(rt::TimeText() + ": Exponentielle Dämpfung");
-            Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
-        }
+        if (Art != DA_Keine) Daempfung_Protokollieren(b, false);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Daempfen", error);
     }
+}
+
+void clsIK::Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const
+{
+    std::string zeile = rt::TimeText() + ": " + Daempfung_Protokollname(daempfung_);
+    if (neueAbbruchstelle) zeile += ": " + gLanguage->Caption(604) + " " + rt::SingleText(x(ftrIndex_)) + " 1/nm";
+    Protokoll(zeile);
+    if (daempfung_ == DA_Exp) Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
 }
 
 void clsIK::Ungedaempft_Setzen(std::vector<float> y)
@@ -284,6 +299,7 @@ bool clsIK::Abbruchstelle_Nachfuehren(int32_t F)
     }
     y_ = std::move(gedaempft);
     Gedaempft_Nachrechnen();
+    Daempfung_Protokollieren(b, true);
     return true;
 }
 

@@ -125,10 +125,12 @@ private:
     // and Art in force; false, with nothing changed, when the kind cannot damp Y_0. b receives the
     // exponential constant.
     bool Daempfung_Anwenden(int32_t Art, double& b);
-    // Moves the cut-off to F: Y becomes Y_0 damped for F by the damping in force, and Y_2 and Y_RTR
-    // keep what the back-transforms added to them. False, with nothing changed, when that kind
-    // cannot damp Y_0 at F.
+    // Moves the cut-off to F: Y becomes Y_0 damped for F by the damping in force, logged, and Y_2
+    // and Y_RTR keep what the back-transforms added to them. False, with nothing changed, when that
+    // kind cannot damp Y_0 at F.
     bool Abbruchstelle_Nachfuehren(int32_t F);
+    // Logs the damping in force with its exponential constant b, for a new cut-off with that one.
+    void Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const;
     // The mean and the low-K extrapolation of a newly damped Y.
     void Gedaempft_Nachrechnen();
     // Every form of I(K) (Y, Y_0, Y_2, Y_RTR) becomes y, undamped: how every new curve starts.

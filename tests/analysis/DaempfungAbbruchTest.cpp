@@ -4,12 +4,13 @@
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
 // new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
 // made gives, transformed back, a new I(K) that the damping in force damps like any other, and so
-// does a formula. The figures beside I(K) through the round trips: the sum rule's density, the
-// low-K model's deviation.
+// does a formula. The figures beside I(K) and the record that go with the damping and the round
+// trips: the sum rule's density, the low-K model's deviation, the log lines of each damping.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
 #include "analysis/TiefK_Modell.h"
+#include "core/Runtime.h"
 #include "mainwindow/Kohlenstoffprobe.h"
 
 #include <string>
@@ -314,4 +315,41 @@ TEST_F(DaempfungAbbruch, TheLowKDeviationStaysBetweenNoneAndAllAfterAnyRoundTrip
             }
         }
     }
+}
+
+// The record names the damping as the list does and logs each re-damping a moved cut-off makes,
+// with the new cut-off, in both languages; without a damping a moved cut-off damps nothing.
+TEST_F(DaempfungAbbruch, TheRecordNamesShiftedLorchAndEveryReDampingWithItsCutOff)
+{
+    gCommon->setEnable_Record(true);
+    for (const int32_t sprache : {0, 3}) {
+        gLanguage->OpenLanguageEx(sprache);
+        Neues_IK();
+        seam.logLines.clear();
+        gIK->setFTR_Index(Anteil(0.9));
+        EXPECT_TRUE(seam.logLines.empty());
+        gIK->Daempfen(DA_Lorch_Shifted);
+        ASSERT_EQ(seam.logLines.size(), 1u);
+        const std::string name = "Lorch - Dämpfung" + gLanguage->Caption(429);
+        EXPECT_TRUE(seam.logLines[0].ends_with(": " + name)) << seam.logLines[0];
+
+        gIK->setFTR_Index(Anteil(0.8));
+        ASSERT_EQ(seam.logLines.size(), 2u);
+        const std::string neu = ": " + name + ": " + gLanguage->Caption(604) + " " + rt::SingleText(gIK->x(Anteil(0.8))) + " 1/nm";
+        EXPECT_TRUE(seam.logLines[1].ends_with(neu)) << seam.logLines[1];
+
+        // The exponential damping's factor changes with the cut-off and is logged again.
+        const int32_t G = Suche(Anteil(0.8), true);
+        const int32_t F = Suche(G - 20, true);
+        ASSERT_GT(F, 100);
+        gIK->setFTR_Index(G);
+        gIK->Daempfen(DA_Exp);
+        ASSERT_EQ(gIK->Daempfung(), DA_Exp);
+        seam.logLines.clear();
+        gIK->setFTR_Index(F);
+        ASSERT_EQ(seam.logLines.size(), 2u);
+        EXPECT_NE(seam.logLines[0].find(": Exponentielle Dämpfung: " + gLanguage->Caption(604)), std::string::npos);
+        EXPECT_TRUE(seam.logLines[1].starts_with("Dämpfungsfaktor: ")) << seam.logLines[1];
+    }
+    gLanguage->OpenLanguageEx(0);
 }
