@@ -46,6 +46,17 @@ bool Ablehnen(std::initializer_list<int32_t> texte)
     return false;
 }
 
+// A damping kind as the processing log names it; shifted Lorch with the list's word for it.
+std::string Daempfung_Protokollname(int32_t Art)
+{
+    switch (Art) {
+    case DA_Lorch: return "Lorch - Dämpfung";
+    case DA_Lorch_Shifted: return "Lorch - Dämpfung" + gLanguage->Caption(429);
+    case DA_Exp: return "Exponentielle Dämpfung";
+    default: return {};
+    }
+}
+
 }
 
 float& clsIK::Wert(std::vector<float>& values, int32_t Index)
@@ -227,14 +238,18 @@ void clsIK::Daempfen(int32_t Art)
             if (Daempfung_Hindernis(Art) != 0) Ablehnen({Daempfung_Hindernis(Art), 602});
             return;
         }
-        if (Art == DA_Lorch || Art == DA_Lorch_Shifted) Protokoll(rt::TimeText() + ": Lorch - Dämpfung");
-        if (Art == DA_Exp) {
-            Protokoll(rt::TimeText() + ": Exponentielle Dämpfung");
-            Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
-        }
+        if (Art != DA_Keine) Daempfung_Protokollieren(b, false);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Daempfen", error);
     }
+}
+
+void clsIK::Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const
+{
+    std::string zeile = rt::TimeText() + ": " + Daempfung_Protokollname(daempfung_);
+    if (neueAbbruchstelle) zeile += ": " + gLanguage->Caption(604) + " " + rt::SingleText(x(ftrIndex_)) + " 1/nm";
+    Protokoll(zeile);
+    if (daempfung_ == DA_Exp) Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
 }
 
 void clsIK::Ungedaempft_Setzen(std::vector<float> y)
@@ -284,6 +299,7 @@ bool clsIK::Abbruchstelle_Nachfuehren(int32_t F)
     }
     y_ = std::move(gedaempft);
     Gedaempft_Nachrechnen();
+    Daempfung_Protokollieren(b, true);
     return true;
 }
 
@@ -353,40 +369,19 @@ bool clsIK::Extrapolation(const std::vector<float>& yw, float vorne, std::vector
     return true;
 }
 
-double clsIK::Vor_Daempfung(int32_t Index) const
-{
-    const double gewichtet = Gewichtet(Index);
-    return daempfung_ == DA_Keine ? gewichtet : gewichtet + Wert(y0_, Index) - Wert(y_, Index);
-}
-
-std::vector<float> clsIK::Extrapolation_Vor_Daempfung() const
-{
-    const int32_t P = parabelIndex_;
-    if (daempfung_ == DA_Keine || P < 2) return parabel_;
-    std::vector<float> yw(static_cast<size_t>(P + 1));
-    for (int32_t i = 1; i <= P + 1; ++i) yw[static_cast<size_t>(i - 1)] = static_cast<float>(Vor_Daempfung(i));
-    const int32_t k = kVorderePunkte;
-    const float vorne = parabelVorn_ && P >= k ? Wert(yRTR_, k) + Wert(y0_, k) - Wert(y_, k) : 0.0f;
-    std::vector<float> E;
-    Extrapolation(yw, vorne, E);
-    return E;
-}
-
 float clsIK::Abweichung() const
 {
-    // The mean ratio of the smaller to the larger value: 1 where extrapolation and I(K) agree.
+    // The mean agreement of the extrapolation with I(K) by magnitude: 1 where they meet, 0 where
+    // they differ by as much as the larger of the two, which they do on either side of 0. K = 0 is
+    // left out: the measurement has no value there, and a back-transform puts a mere 0 there.
     double summe = 0.0;
-    for (int32_t i = 1; i <= parabelIndex_; ++i) {
+    for (int32_t i = 2; i <= parabelIndex_; ++i) {
         const double e = parabel_[static_cast<size_t>(i - 1)];
         const double yw = Gewichtet(i);
-        const double oben = e > yw ? e : yw;
-        const double unten = e > yw ? yw : e;
-        if (e == yw)
-            summe += 1.0;
-        else if (oben != 0.0)
-            summe += std::fabs(unten / oben);
+        const double groesser = std::max(std::fabs(e), std::fabs(yw));
+        summe += groesser == 0.0 ? 1.0 : 1.0 - std::min(1.0, std::fabs(e - yw) / groesser);
     }
-    return static_cast<float>(summe / parabelIndex_);
+    return static_cast<float>(summe / (parabelIndex_ - 1));
 }
 
 bool clsIK::Berechnen(float rho)

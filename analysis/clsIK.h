@@ -21,20 +21,22 @@ public:
     // Sets point Index of every form of I(K); the display range follows.
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
-    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the low-K extrapolation up to
-    // Parabel_Index and the weighted I(K) above it, in atoms per nm³; 0 without an I(K). It takes
-    // I(K) before the damping, which only prepares the transform: choosing one leaves it as it is.
+    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the whole undamped I(K), in atoms
+    // per nm³; 0 without an I(K). It checks the normalisation of the measured curve, which fixed
+    // this integral by the density it was given: the damping, the low-K model and the
+    // back-transforms, which only prepare or refine the transform, leave it as it is.
     float Dichte_IK() const;
-    // Replaces every form of I(K) by a formula of y (the value) and x (K); a formula that fails at
-    // any point is reported and changes nothing.
+    // Applies a formula of y (the value) and x (K) to the undamped I(K), which the damping in force
+    // then damps anew into the other forms; a formula that fails at any point is reported and
+    // changes nothing.
     void WerteUmrechnen(const std::string& Formel);
     // The integral of K²·(J - U) of the last computation.
     float Integration_K2Y() const { return integrationK2Y_; }
     // I(K) from the curve the stage store has selected; false while it selects none.
     bool Sicherheit_Zurueck();
     float Mittelwert() const { return mittelwert_; }
-    // How well the low-K extrapolation meets I(K): "0.0 %" for a perfect match, "100.0 %" when the
-    // extrapolation is I(K) itself.
+    // How far the low-K extrapolation departs from I(K) above K = 0, 0 to 100 %: "0.0 %" for a
+    // perfect match, "100.0 %" when the extrapolation is I(K) itself.
     std::string Parabel_Abweichung() const;
     // The same number, rounded to one decimal, without the text.
     float Parabel_Abweichung_Prozent() const;
@@ -123,10 +125,12 @@ private:
     // and Art in force; false, with nothing changed, when the kind cannot damp Y_0. b receives the
     // exponential constant.
     bool Daempfung_Anwenden(int32_t Art, double& b);
-    // Moves the cut-off to F: Y becomes Y_0 damped for F by the damping in force, and Y_2 and Y_RTR
-    // keep what the back-transforms added to them. False, with nothing changed, when that kind
-    // cannot damp Y_0 at F.
+    // Moves the cut-off to F: Y becomes Y_0 damped for F by the damping in force, logged, and Y_2
+    // and Y_RTR keep what the back-transforms added to them. False, with nothing changed, when that
+    // kind cannot damp Y_0 at F.
     bool Abbruchstelle_Nachfuehren(int32_t F);
+    // Logs the damping in force with its exponential constant b, for a new cut-off with that one.
+    void Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const;
     // The mean and the low-K extrapolation of a newly damped Y.
     void Gedaempft_Nachrechnen();
     // Every form of I(K) (Y, Y_0, Y_2, Y_RTR) becomes y, undamped: how every new curve starts.
@@ -145,10 +149,6 @@ private:
     // for this curve, or the front parabola has no 20 points.
     bool Extrapolation(const std::vector<float>& yw, float vorne, std::vector<float>& E) const;
     float Abweichung() const;
-    // Y_Wichtung with what the damping in force took from I(K) (Y_0 - Y) added back, and the
-    // extrapolation fitted to that curve.
-    double Vor_Daempfung(int32_t Index) const;
-    std::vector<float> Extrapolation_Vor_Daempfung() const;
     void Protokoll(const std::string& text) const;
     // Makes y0 the whole I(K) state of a generated, loaded or stored curve, with the display range
     // from minimum to maximum and the transform range over all of it.

@@ -169,9 +169,10 @@ void clsIK::WerteUmrechnen(const std::string& Formel)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "WerteUmrechnen");
     try {
-        std::vector<float> k(y_.size());
+        std::vector<float> k(y0_.size());
         for (int32_t i = 1; i <= n_; ++i) k[static_cast<size_t>(i - 1)] = x(i);
-        Ungedaempft_Setzen(FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, y_, k));
+        // On the undamped curve: a damped one taken for undamped would be damped once more.
+        Neu_Gedaempft_Setzen(FormulaValues::ValuesByFormula_Ungeschuetzt(Formel, y0_, k));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "WerteUmrechnen", error);
     }

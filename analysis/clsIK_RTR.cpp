@@ -117,11 +117,10 @@ float clsIK::Dichte_IK() const
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Dichte_IK");
     try {
-        const std::vector<float> E = Extrapolation_Vor_Daempfung();
         double s = 0.0;
         for (int32_t i = 1; i <= n_; ++i) {
             const double K = x(i);
-            s += K * K * (i <= parabelIndex_ ? Wert(E, i) : Vor_Daempfung(i));
+            s += K * K * Wert(y0_, i);
         }
         return static_cast<float>(-(gOptions->Delta_k() * s / 2.0) / std::numbers::pi / std::numbers::pi);
     } catch (const rt::RuntimeError& error) {

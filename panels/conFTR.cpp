@@ -205,15 +205,11 @@ void conFTR::Zeigen(int32_t Kurve)
         daempfung_ = DA_Keine;
         ik.Daempfen(DA_Keine);
     } else {
-        // Setting the list applies the damping only when the selection changes.
+        // Setting the list applies the damping only when the selection changes. An I(K) that was
+        // not computed from the background (the back-transform of a G(r) the project started from)
+        // keeps the damping it has; the list names that one.
         cmbDaempfung->setCurrentIndex(daempfung_);
-        if (ik.Punkte() > 0 && ik.Daempfung() != daempfung_) {
-            // An I(K) that was not computed from the background (the back-transform of a G(r) the
-            // project started from) keeps the damping it has; the list names that one.
-            const QSignalBlocker still(cmbDaempfung);
-            daempfung_ = ik.Daempfung();
-            cmbDaempfung->setCurrentIndex(daempfung_);
-        }
+        Daempfung_Erneuern();
     }
 
     const bool ikSchritt = Kurve == KT_IK_Wichtung;
@@ -257,9 +253,14 @@ void conFTR::Daempfung_Anwenden()
 
 void conFTR::Daempfen(int32_t Art)
 {
-    clsIK& ik = rt::Object(gIK);
-    ik.Daempfen(Art);
-    if (ik.Punkte() == 0 || ik.Daempfung() == Art) return;
+    rt::Object(gIK).Daempfen(Art);
+    Daempfung_Erneuern();
+}
+
+void conFTR::Daempfung_Erneuern()
+{
+    const clsIK& ik = rt::Object(gIK);
+    if (ik.Punkte() == 0 || ik.Daempfung() == daempfung_) return;
     const QSignalBlocker still(cmbDaempfung);
     daempfung_ = ik.Daempfung();
     cmbDaempfung->setCurrentIndex(daempfung_);

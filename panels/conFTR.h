@@ -33,6 +33,9 @@ public:
     void SpracheUmstellen();
     // Shows the weighting in force, after something other than the panel's buttons set it.
     void Wichtung_Erneuern();
+    // Shows the damping in force, after something other than the list damped I(K) anew: a formula
+    // whose curve that kind cannot damp leaves it undamped.
+    void Daempfung_Erneuern();
 
     bool Parabel_Vorn() const override;
     bool ShowUG() const override;

@@ -136,7 +136,9 @@ void frmMain::Kurve_Menue_Erstellen()
     connect(mnuWerteUmrechnen, &QAction::triggered, this, GuardedSlot("frmMain", "mnuWerteUmrechnen_Click", [this] {
                 frmCalcWerte fenster(this);
                 fenster.exec();
+                conFTR1->Daempfung_Erneuern();
                 gGrafik->Zeichne(true);
+                Werte_Erneuern();
             }));
     mnuKurveGlaetten = mnuKurve->addAction(QString());
     mnuKurveGlaetten->setEnabled(false);

@@ -3,10 +3,14 @@
 // give the I(K), G(r) and density of the same damping chosen after the cut-off; what back-transforms
 // mixed into I(K) survives a moved cut-off; and a damping that cannot be applied, to a new kind or a
 // new cut-off, keeps what is in force and says why, once. A G(r) that no transform of this I(K)
-// made gives, transformed back, a new I(K) that the damping in force damps like any other.
+// made gives, transformed back, a new I(K) that the damping in force damps like any other, and so
+// does a formula. The figures beside I(K) and the record that go with the damping and the round
+// trips: the sum rule's density, the low-K model's deviation, the log lines of each damping.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
+#include "analysis/TiefK_Modell.h"
+#include "core/Runtime.h"
 #include "mainwindow/Kohlenstoffprobe.h"
 
 #include <string>
@@ -236,4 +240,116 @@ TEST_F(DaempfungAbbruch, AGrBackTransformedWithoutAnIKGivesTheCurveItDraws)
     }
     EXPECT_NE(gIK->Y(gIK->Punkte() / 2), 0.0f);
     EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+}
+
+// A formula acts on the undamped I(K) and the damping in force damps the result anew: a cut-off
+// moved afterwards and Lorch chosen again give what the formula and then Lorch give on the
+// undamped curve, not a curve damped twice.
+TEST_F(DaempfungAbbruch, AFormulaOnADampedIKActsOnTheUndampedCurve)
+{
+    const std::string formel = "y*(1+x/200)";
+    Neues_IK();
+    gIK->WerteUmrechnen(formel);
+    gIK->setFTR_Index(Anteil(0.8));
+    gIK->Daempfen(DA_Lorch);
+    const Stand erst_formel = Jetzt();
+
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    gIK->WerteUmrechnen(formel);
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch);
+    Null_An_Der_Abbruchstelle();
+    gIK->setFTR_Index(Anteil(0.8));
+    Null_An_Der_Abbruchstelle();
+    Gleich(Jetzt(), erst_formel, "cut-off moved after the formula");
+    gIK->Daempfen(DA_Lorch);
+    Gleich(Jetzt(), erst_formel, "Lorch chosen again");
+}
+
+// The sum rule checks the normalisation of the measured I(K): it repeats the density the
+// normalisation was given, whatever the damping, the low-K model and any number of round trips
+// mixed into the curve the transform takes, and follows a new normalisation.
+TEST_F(DaempfungAbbruch, TheSumRuleDensityMovesWithTheNormalisationAndNotWithRoundTrips)
+{
+    Neues_IK();
+    gIK->Daempfen(DA_Lorch);
+    gIK->setParabel_Index(Anteil(0.07));
+    gIK->setWichtung(0.5f);
+    // The normalisation's trapezoid integral gives the curve's last point half the weight the sum
+    // rule's rectangle sum gives it.
+    const float dichte = gIK->Dichte_IK();
+    EXPECT_NEAR(dichte, probe.rho, 0.02 * probe.rho);
+    for (const int passes : {1, 9}) {
+        for (int pass = 0; pass < passes; ++pass) {
+            ASSERT_TRUE(gGR->Berechnen());
+            gIK->RTR_Berechnen();
+        }
+        EXPECT_NEAR(gIK->Dichte_IK(), dichte, 1e-5 * dichte) << "after " << passes << " more round trips";
+    }
+    ASSERT_TRUE(gIK->Berechnen(float(1.2 * probe.rho)));
+    EXPECT_NEAR(gIK->Dichte_IK() / dichte, 1.2, 0.005);
+}
+
+// "Abweichung Parabel/I(K)" compares extrapolation and I(K) by magnitude above K = 0, where I(K) is
+// negative and a back-transform holds a mere 0: 0 to 100 % on a fresh I(K), after one round trip and
+// after many, with and without preferring the back-transform at small K.
+TEST_F(DaempfungAbbruch, TheLowKDeviationStaysBetweenNoneAndAllAfterAnyRoundTrips)
+{
+    for (const bool bevorzugen : {true, false}) {
+        gOptions->setiFTR_Bevorzugen(bevorzugen);
+        for (const int32_t modell : {LM_Polynom, LM_Parabel, LM_Gauss}) {
+            gOptions->LM_IK_Set(0, modell);
+            SCOPED_TRACE("model " + std::to_string(modell) + ", preferring " + std::to_string(bevorzugen));
+            Neues_IK();
+            gIK->Daempfen(DA_Lorch);
+            gIK->setParabel_Index(Anteil(0.07));
+            gIK->setWichtung(0.5f);
+            const auto prozent = [] { return gIK->Parabel_Abweichung_Prozent(); };
+            EXPECT_GE(prozent(), 0.0f);
+            EXPECT_LE(prozent(), 5.0f) << "the model liquid's low-K I(K) is near the models";
+            for (int pass = 1; pass <= 30; ++pass) {
+                ASSERT_TRUE(gGR->Berechnen());
+                gIK->RTR_Berechnen();
+                ASSERT_GE(prozent(), 0.0f) << "pass " << pass;
+                ASSERT_LE(prozent(), 100.0f) << "pass " << pass;
+            }
+        }
+    }
+}
+
+// The record names the damping as the list does and logs each re-damping a moved cut-off makes,
+// with the new cut-off, in both languages; without a damping a moved cut-off damps nothing.
+TEST_F(DaempfungAbbruch, TheRecordNamesShiftedLorchAndEveryReDampingWithItsCutOff)
+{
+    gCommon->setEnable_Record(true);
+    for (const int32_t sprache : {0, 3}) {
+        gLanguage->OpenLanguageEx(sprache);
+        Neues_IK();
+        seam.logLines.clear();
+        gIK->setFTR_Index(Anteil(0.9));
+        EXPECT_TRUE(seam.logLines.empty());
+        gIK->Daempfen(DA_Lorch_Shifted);
+        ASSERT_EQ(seam.logLines.size(), 1u);
+        const std::string name = "Lorch - Dämpfung" + gLanguage->Caption(429);
+        EXPECT_TRUE(seam.logLines[0].ends_with(": " + name)) << seam.logLines[0];
+
+        gIK->setFTR_Index(Anteil(0.8));
+        ASSERT_EQ(seam.logLines.size(), 2u);
+        const std::string neu = ": " + name + ": " + gLanguage->Caption(604) + " " + rt::SingleText(gIK->x(Anteil(0.8))) + " 1/nm";
+        EXPECT_TRUE(seam.logLines[1].ends_with(neu)) << seam.logLines[1];
+
+        // The exponential damping's factor changes with the cut-off and is logged again.
+        const int32_t G = Suche(Anteil(0.8), true);
+        const int32_t F = Suche(G - 20, true);
+        ASSERT_GT(F, 100);
+        gIK->setFTR_Index(G);
+        gIK->Daempfen(DA_Exp);
+        ASSERT_EQ(gIK->Daempfung(), DA_Exp);
+        seam.logLines.clear();
+        gIK->setFTR_Index(F);
+        ASSERT_EQ(seam.logLines.size(), 2u);
+        EXPECT_NE(seam.logLines[0].find(": Exponentielle Dämpfung: " + gLanguage->Caption(604)), std::string::npos);
+        EXPECT_TRUE(seam.logLines[1].starts_with("Dämpfungsfaktor: ")) << seam.logLines[1];
+    }
+    gLanguage->OpenLanguageEx(0);
 }

@@ -138,7 +138,8 @@ TEST_F(IKTest, TheDampingInForceIsTheLastThatDampedAndEveryNewCurveStartsUndampe
     EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(600) + "\r\n" + gLanguage->Caption(602));
 
     gIK->WerteUmrechnen("y");
-    EXPECT_EQ(gIK->Daempfung(), DA_Keine) << "the converted curve is undamped";
+    EXPECT_EQ(gIK->Daempfung(), DA_Lorch) << "the converted curve is damped anew by the damping in force";
+    EXPECT_NEAR(gIK->Y(401), gedaempft, 1e-6);
     for (const auto neu : {&clsIK::Rechteck, &clsIK::PeakTest, &clsIK::Lorch_100}) {
         gIK->Daempfen(DA_Lorch);
         ASSERT_TRUE((*gIK.*neu)());

@@ -21,6 +21,7 @@
 #include "core/ui/modStartup.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
+#include "curves/ui/frmCalcWerte.h"
 #include "curves/ui/frmMittel.h"
 #include "graphics/Abbildung.h"
 #include "graphics/Vorschau.h"
@@ -649,4 +650,51 @@ TEST_F(DreiProjekteTest, TheSecondProjectsCutOffTakesTheDampingWithIt)
     ASSERT_EQ(datei.size(), werte.size());
     for (size_t i = 0; i < werte.size(); ++i) ASSERT_NEAR(datei[i], werte[i], 1e-5) << "K = " << gIK->x(int32_t(i + 1));
     EXPECT_NEAR(datei[size_t(F - 1)], 0.0, 1e-6);
+}
+
+TEST_F(DreiProjekteTest, AFormulaOnADampedIKIsDampedAnewAsTheListShows)
+{
+    Erstes_Projekt();
+    Bis_IK();
+    QComboBox* liste = gfrmMain->conFTR1->cmbDaempfung;
+    Auswaehlen(liste, int(DA_Lorch));
+    std::vector<float> doppelt(static_cast<size_t>(gIK->Punkte()));
+    gIK->CopyArray_Ungedaempft(doppelt);
+    for (float& y : doppelt) y *= 2.0f;
+    // F5 with a formula, as the user enters it.
+    const auto formel = [](const char* text) {
+        Wenn_Modal<frmCalcWerte>([text](frmCalcWerte& dialog) {
+            dialog.Text1->setText(text);
+            dialog.Command1->Click();
+        });
+        gfrmMain->mnuWerteUmrechnen->trigger();
+    };
+    formel("y*2");
+    // The cut-off by a right click: Lorch damps the converted curve once, for the new cut-off.
+    Klick(Bei(gIK->x(gIK->Punkte()) * 0.8f), Qt::RightButton);
+    EXPECT_EQ(liste->currentData().toInt(), int(DA_Lorch));
+    const std::vector<float> lorch = gIK->Wie_Gedaempft(doppelt);
+    for (int32_t i = 2; i <= gIK->Punkte(); ++i) {
+        ASSERT_NEAR(gIK->Y(i), lorch[size_t(i - 1)], 1e-5) << "the drawn I(K) at K = " << gIK->x(i);
+        ASSERT_NEAR(gIK->Y_Wichtung(i), lorch[size_t(i - 1)], 1e-5) << "what the transform takes at K = " << gIK->x(i);
+    }
+    const QImage bewegt = Ansicht_Hauptdiagramm();
+    Bild("formel_lorch_bei_80");
+    Auswaehlen(liste, int(DA_Lorch_Shifted));
+    Auswaehlen(liste, int(DA_Lorch));
+    EXPECT_TRUE(Ansicht_Hauptdiagramm() == bewegt) << "Lorch chosen again damps once";
+    EXPECT_TRUE(Gedaempft_Wie_Die_Liste(liste));
+
+    // Exponential damping cannot damp a curve turned negative at the cut-off: it stays undamped,
+    // and the list says so.
+    int32_t F = gIK->FTR_Index();
+    while (F > 2 && gIK->x(F) * doppelt[size_t(F - 1)] <= 0.001f) --F;
+    gIK->setFTR_Index(F);
+    Auswaehlen(liste, int(DA_Exp));
+    ASSERT_EQ(gIK->Daempfung(), DA_Exp);
+    formel("0-y");
+    EXPECT_EQ(gIK->Daempfung(), DA_Keine);
+    EXPECT_EQ(liste->currentData().toInt(), int(DA_Keine));
+    EXPECT_TRUE(Gedaempft_Wie_Die_Liste(liste));
+    EXPECT_EQ(gfrmMain->lblSS->text().toStdString(), Wertanzeige(KT_IK));
 }
