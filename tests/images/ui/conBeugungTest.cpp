@@ -139,6 +139,29 @@ TEST_F(BeugungTest, RingsAndTheRadialAverageStartAnImageProjectAtStepSix)
     EXPECT_NEAR(gCalc->x(plateauEnde), 40 * cf, 1e-4) << "first peak at R·CF";
 }
 
+TEST_F(BeugungTest, APictureChosenWhileTheRadialAverageRunsIsRefusedWithAMessage)
+{
+    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
+    Bild_Schreiben(env.Root() / "andere.png", 100, 80, Ringbild);
+    conBeugung& panel = Oeffnen("ringe.png");
+    Ring(panel, 40);
+    seam.messages.clear();
+    // The scan lets window events through from its start on: the user chooses another picture.
+    bool rechnete = false;
+    QTimer::singleShot(0, [&] {
+        rechnete = panel.Rechnet();
+        Oeffnen("andere.png", true, false);
+    });
+    Berechnen(panel, false);
+    ASSERT_TRUE(rechnete);
+    ASSERT_EQ(seam.messages.size(), 2u) << "the picture question, then the refusal";
+    EXPECT_EQ(seam.messages[1].text, gLanguage->Caption(673));
+    EXPECT_FALSE(panel.Laedt()) << "no load under the running scan";
+    EXPECT_EQ(panel.pic->size(), QSize(400, 300)) << "the picture of the average stays";
+    EXPECT_TRUE(gfrmMain->isEnabled()) << "the window takes input";
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), (env.Root() / "ringe.png").string());
+}
+
 TEST_F(BeugungTest, ATraceTakenOverStartsAPictureProject)
 {
     Bild_Schreiben(env.Root() / "kurve.png", 200, 100, [](int32_t x, int32_t y) { return y == 60 + x / 20 ? 0u : Grau(255); });
