@@ -128,8 +128,9 @@ public:
     // are on; the three need an experimental density other than 0. The experimental density and,
     // while it holds, the coordination number are logged before the files written, when a file
     // was written or they differ from those the last save logged. True when at least one file
-    // was written.
-    bool Speichern();
+    // was written. Without the density a note says that the three are not written, unless the
+    // caller says itself that the density is missing (dichteHinweis false).
+    bool Speichern(bool dichteHinweis = true);
     // Replaces every value of G(r) and its extremes by a formula of y (the value); a formula that
     // fails at any of them is reported and changes nothing.
     void WerteUmrechnen(const std::string& Formel);

@@ -133,7 +133,7 @@ std::vector<std::string> clsGR::Strukturwerte_Zeilen() const
     return zeilen;
 }
 
-bool clsGR::Speichern()
+bool clsGR::Speichern(bool dichteHinweis)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Speichern");
     std::vector<std::string> dateien;
@@ -146,7 +146,7 @@ bool clsGR::Speichern()
         const bool dichte = options.KurveSpeichern(KT_Rho);
         // The three curves are made with the experimental density; without one they mean nothing.
         if (n >= 1 && (rdf || gr || dichte) && !clsMFE::Dichte_Gueltig(rho)) {
-            Hinweis(439);
+            if (dichteHinweis) Ergebnisdatei::Hinweisen(gLanguage->Caption(439));
         } else if (n >= 1) {
             if (rdf) {
                 std::vector<std::string> zeilen;

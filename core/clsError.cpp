@@ -4,6 +4,7 @@
 #include "core/UiSeam.h"
 #include "core/clsLoader.h"
 
+#include <algorithm>
 #include <utility>
 
 CallStackFrame clsError::AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
@@ -16,13 +17,38 @@ CallStackFrame clsError::AddFunctionToCallStack(const std::string& Modul, const 
     CallStackEntry& entry = ring_[static_cast<size_t>(ringIndex_)];
     // Deeper than the ring: the oldest entry is written over and comes back when this frame ends.
     CallStackEntry replaced = std::exchange(entry, CallStackEntry{rt::NowText(), Modul, Funktion});
-    return {*this, previousIndex, std::move(replaced)};
+    return {*this, ++tiefe_, previousIndex, std::move(replaced)};
 }
 
-void clsError::Frame_Beenden(int32_t previousIndex, CallStackEntry replaced)
+void clsError::Frame_Beenden(Eintrag eintrag)
 {
-    ring_[static_cast<size_t>(ringIndex_)] = std::move(replaced);
-    ringIndex_ = previousIndex;
+    Verlassene_Freigeben();
+    Entfernen(std::move(eintrag));
+}
+
+void clsError::Frame_Verlassen(Eintrag eintrag)
+{
+    // A routine recorded while an error was on its way (a clean-up's call) may lie above older kept
+    // entries when the error leaves it too: the list stays in the order of the ring.
+    const auto stelle = std::find_if(verlassen_.begin(), verlassen_.end(),
+                                     [&](const Eintrag& e) { return e.tiefe > eintrag.tiefe; });
+    verlassen_.insert(stelle, std::move(eintrag));
+}
+
+void clsError::Verlassene_Freigeben()
+{
+    while (!verlassen_.empty() && verlassen_.back().tiefe == tiefe_) {
+        Eintrag oben = std::move(verlassen_.back());
+        verlassen_.pop_back();
+        Entfernen(std::move(oben));
+    }
+}
+
+void clsError::Entfernen(Eintrag eintrag)
+{
+    ring_[static_cast<size_t>(ringIndex_)] = std::move(eintrag.replaced);
+    ringIndex_ = eintrag.previousIndex;
+    --tiefe_;
 }
 
 void clsError::ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
@@ -33,12 +59,15 @@ void clsError::ErrorMsg(const std::string& module, const std::string& procedure,
     errorDescription_ = description;
     errorModul_ = module;
     errorFunction_ = procedure;
-    if (silent) return;
-    try {
-        zelo::Ui().ShowErrorWindow();
-    } catch (const std::exception& e) {
-        ShowErrorMessage(rt::errInvalidCall, e.what(), "ErrorMsg", ModuleKind::Class, "clsError");
+    if (!silent) {
+        try {
+            zelo::Ui().ShowErrorWindow();
+        } catch (const std::exception& e) {
+            ShowErrorMessage(rt::errInvalidCall, e.what(), "ErrorMsg", ModuleKind::Class, "clsError");
+        }
     }
+    // The routines this error left were listed for it and for no later one.
+    Verlassene_Freigeben();
 }
 
 void clsError::Report(const std::string& module, const std::string& procedure, const rt::RuntimeError& error,

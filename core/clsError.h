@@ -7,16 +7,19 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class clsError {
 public:
     static constexpr int32_t RingSize = 11;
 
     // Records a call unless its module or its procedure equals the newest entry's (or addAlways).
-    // The caller keeps the frame for as long as it runs; the entry goes when the frame ends.
+    // The caller keeps the frame for as long as it runs; the entry goes when the frame ends, or,
+    // when an error ends it, once that error is reported.
     CallStackFrame AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
                                           bool AddAllways = false);
-    // Stores the error and, unless silent, shows the modal error window.
+    // Stores the error and, unless silent, shows the modal error window; then the entries of the
+    // routines the error left go.
     void ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
                   const std::string& description);
     // The handler's report of a caught run-time error: stores it and, unless silent, shows the
@@ -45,8 +48,22 @@ public:
 
 private:
     friend class CallStackFrame;
-    // A frame ends: the ring returns to previousIndex and the entry the frame wrote over comes back.
-    void Frame_Beenden(int32_t previousIndex, CallStackEntry replaced);
+    // A recorded call as its frame hands it back: its depth in the ring, the index before it and
+    // the entry it wrote over.
+    struct Eintrag {
+        int32_t tiefe;
+        int32_t previousIndex;
+        CallStackEntry replaced;
+    };
+    // A routine returned: the entries of the routines it called that an error left go (their error
+    // is over, reported or not), then its own; the ring is as before the routine began.
+    void Frame_Beenden(Eintrag eintrag);
+    // An error leaves a routine: its entry stays in the ring until the error is reported.
+    void Frame_Verlassen(Eintrag eintrag);
+    // Takes the entries of routines that an error left off the top of the ring, down to the first
+    // routine still running.
+    void Verlassene_Freigeben();
+    void Entfernen(Eintrag eintrag);
 
     std::string errorFunction_;
     std::string errorModul_;
@@ -55,6 +72,10 @@ private:
     bool error_ = false;
     std::array<CallStackEntry, RingSize> ring_{};
     int32_t ringIndex_ = 0;
+    // Recorded entries in the ring, those kept for an error included.
+    int32_t tiefe_ = 0;
+    // The kept entries of routines an error left, the deepest last.
+    std::vector<Eintrag> verlassen_;
 };
 
 // The kinds of module named in an error message box.

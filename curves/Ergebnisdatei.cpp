@@ -61,12 +61,14 @@ void Hinweis(const std::string& text)
     zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, rt::Object(gLoader).ApplicationName());
 }
 
-void Dateien_Melden(const std::vector<std::string>& zeilen)
+std::string Dateien_Text(const std::vector<std::string>& zeilen)
 {
     std::string text = gLanguage->Caption(kDateienNichtGeschrieben);
     for (const auto& zeile : zeilen) text += "\r\n" + zeile;
-    Hinweis(text);
+    return text;
 }
+
+void Dateien_Melden(const std::vector<std::string>& zeilen) { Hinweis(Dateien_Text(zeilen)); }
 
 }
 
@@ -77,9 +79,21 @@ Ergebnisdatei::Vorgang::~Vorgang() { laufend = aeusserer_; }
 bool Ergebnisdatei::Vorgang::Melden() const
 {
     if (ordnerBereit_ == false) return false;
-    if (fehler_.empty()) return true;
-    Dateien_Melden(fehler_);
-    return false;
+    std::vector<std::string> teile = hinweise_;
+    if (!fehler_.empty()) teile.push_back(Dateien_Text(fehler_));
+    if (teile.empty()) return true;
+    std::string text = teile.front();
+    for (size_t i = 1; i < teile.size(); ++i) text += "\r\n" + teile[i];
+    Hinweis(text);
+    return fehler_.empty();
+}
+
+void Ergebnisdatei::Hinweisen(const std::string& text)
+{
+    if (laufend)
+        laufend->hinweise_.push_back(text);
+    else
+        Hinweis(text);
 }
 
 bool Ergebnisdatei::Ordner_Bereit()

@@ -28,8 +28,9 @@ public:
         int32_t Aktuell() const { return static_cast<int32_t>(aktuell_.size()); }
         // One "path (reason)" line per file that could not be written.
         const std::vector<std::string>& Fehler() const { return fehler_; }
-        // Tells the failures of files in one message; true when there were none, and the folder
-        // (when a file needed it) was ready.
+        // Tells the notes and the failures of files in one message; true when there were no
+        // failures, and the folder (when a file needed it) was ready. A folder that was not ready
+        // has been told, that nothing was saved; the notes go with it.
         bool Melden() const;
 
     private:
@@ -37,6 +38,7 @@ public:
         std::vector<std::string> geschrieben_;
         std::vector<std::string> aktuell_;
         std::vector<std::string> fehler_;
+        std::vector<std::string> hinweise_;
         // Whether the folder was made ready; none until a file needs it.
         std::optional<bool> ordnerBereit_;
         Vorgang* aeusserer_;
@@ -53,6 +55,10 @@ public:
     // because this save has written that file already, or because the file is up to date: this
     // project wrote these very bytes there last, and the file is still as that write left it.
     static std::string Schreiben(const std::string& extension, const std::vector<std::string>& zeilen);
+
+    // A note of what a save leaves out and why (a file that cannot be made): told at once, or in
+    // the message at the end of the running save.
+    static void Hinweisen(const std::string& text);
 
     // A new project: whatever it writes is written, whatever lies on disk.
     static void Vergessen();

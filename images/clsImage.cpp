@@ -199,7 +199,11 @@ bool clsImage::Fehler_Melden()
     std::string text = fehler.text + (fehler.sprachtext ? Sprachtext(fehler.sprachtext) : "");
     text.erase(text.find_last_not_of(' ') + 1);
     if (fehler.datei.find_first_not_of(' ') != std::string::npos) text += "\r\n" + fehler.datei;
-    if (gError) gError->ErrorMsg(kModul, fehler.prozedur, false, fehler.nummer, text);
+    // A picture refused is no fault of the program: the user reads the reason and the file in a
+    // plain message, as for any other file refused; gError keeps it for the caller.
+    if (gError) gError->ErrorMsg(kModul, fehler.prozedur, true, fehler.nummer, text);
+    zelo::Ui().MsgBox(text, zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                      gLoader ? gLoader->ApplicationName() : clsLoader::kApplicationName);
     return true;
 }
 

@@ -62,11 +62,12 @@ public:
     clsImage(const clsImage&) = delete;
     clsImage& operator=(const clsImage&) = delete;
 
-    // Loads datei; returns the loader kind that showed it. A file that cannot be loaded is reported
-    // through gError and leaves no picture (width and height 0); the result is then 0.
+    // Loads datei; returns the loader kind that showed it. A file that cannot be loaded is told in a
+    // message with the reason and the file, kept in gError (silently), and leaves no picture (width
+    // and height 0); the result is then 0.
     int32_t LoadPic(const std::string& datei, Ersatzlader* ersatz = nullptr);
     // LoadPic in two steps, for a load on a worker thread: Lesen touches no global and keeps the
-    // failure; Fehler_Melden reports it through gError (false when there is none).
+    // failure; Fehler_Melden tells it as LoadPic does (false when there is none).
     int32_t Lesen(const std::string& datei, Ersatzlader* ersatz = nullptr);
     bool Fehler_Melden();
     void UnloadPic();
@@ -77,7 +78,7 @@ public:
     int32_t Image_BPP() const { return bpp_; }
     // The checks made before a picture is decoded: a format the program opens, a header the
     // library reads, a size within the limits, 8 bits per colour channel (or 16, which convert),
-    // and for TIFF strips or tiles no larger than the picture. False after reporting through gError.
+    // and for TIFF strips or tiles no larger than the picture. False after telling the refusal.
     bool Bildkopf_Pruefen(const std::string& datei);
     // Whether pixels can be read (a library bitmap is held).
     bool HatPixel() const { return dib_ != nullptr; }
@@ -145,5 +146,5 @@ private:
 };
 
 // Loads datei through the image library, reads its pixels once and releases it again: whether it
-// loaded. A file that cannot be loaded is reported through gError when it exists, never thrown.
+// loaded. A file that cannot be loaded is told as by LoadPic, never thrown.
 bool Bilddatei_Pruefen(const std::string& datei);

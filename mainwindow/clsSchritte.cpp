@@ -316,12 +316,14 @@ void clsSchritte::JK_Waehlen()
 
 bool clsSchritte::KZ_Waehlen()
 {
-    Gespeichert_Setzen();
+    // Without a density Nc asks for one, which says all the save's note on the density would.
+    const bool ohneDichte = letzteKurvenWahl_ == kSchritt_GR && rt::Object(gMFE).Dichte_Experimentell() == 0.0f;
+    Gespeichert_Setzen(!ohneDichte);
     Werkzeuge.setEnabled(kWerkzeug_Weiter, false);
     Tools_Zeigen();
     // The coordination number needs the G(r) just computed.
     if (letzteKurvenWahl_ != kSchritt_GR) return false;
-    if (rt::Object(gMFE).Dichte_Experimentell() == 0.0f) {
+    if (ohneDichte) {
         // The step stays G(r), and so does its button.
         Werkzeuge.Option_Waehlen(kSchritt_GR);
         Tools_Zeigen();

@@ -18,7 +18,7 @@ namespace {
 
 // True when nothing failed; vorhanden tells whether there was a file at least, written now or
 // already up to date.
-bool Ergebnisse_Speichern(bool& vorhanden)
+bool Ergebnisse_Speichern(bool& vorhanden, bool dichteHinweis)
 {
     Ergebnisdatei::Vorgang vorgang;
     rt::Object(gUntergrund).Speichern();
@@ -28,7 +28,7 @@ bool Ergebnisse_Speichern(bool& vorhanden)
         std::vector<float> g(static_cast<size_t>(gr.Punkte()));
         gr.CopyArray(g);
         rt::Object(gInput).SpeichereKurve(KT_GR, clsInput::kQuelleGR, g);
-        gr.Speichern();
+        gr.Speichern(dichteHinweis);
     }
     rt::Object(gFMK).Speichern();
     vorhanden = vorgang.Geschrieben() + vorgang.Aktuell() > 0;
@@ -37,12 +37,12 @@ bool Ergebnisse_Speichern(bool& vorhanden)
 
 }
 
-bool Gespeichert_Setzen()
+bool Gespeichert_Setzen(bool dichteHinweis)
 {
     try {
         if (rt::Object(gCommon).Dateiname().empty()) return true;
         bool vorhanden = false;
-        const bool fehlerfrei = Ergebnisse_Speichern(vorhanden);
+        const bool fehlerfrei = Ergebnisse_Speichern(vorhanden, dichteHinweis);
         if (fehlerfrei && vorhanden) gGespeichert = true;
         return fehlerfrei;
     } catch (const rt::RuntimeError& e) {

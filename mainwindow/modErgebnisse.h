@@ -13,5 +13,7 @@
 // written or up to date, and nothing failed. Without a project file there is no name to write
 // under, and nothing happens; a run-time error ends the save with its report. False when the save
 // failed (a folder or a file that could not be written, a run-time error), so that a caller that
-// was to end the work keeps it instead.
-bool Gespeichert_Setzen();
+// was to end the work keeps it instead. What the save leaves out (the files that need the
+// experimental density, without one) is told in the same message as the failures; dichteHinweis
+// false leaves the density's note to a caller that asks for the density itself.
+bool Gespeichert_Setzen(bool dichteHinweis = true);

@@ -119,6 +119,22 @@ Evaluation Too_Few_Fields(Evaluation result, size_t found)
 // The modules of the rows whose versions are compared, as the window names them.
 constexpr const char* kCompared[] = {"ZELO", "ZELO (Preview Version)", "FreeImage Library"};
 
+// A web page (a server's error or login page, a folder listing) where the file should be: it
+// begins with markup, after a byte-order mark and blanks at most.
+bool Html_Page(std::string_view data)
+{
+    if (data.starts_with("\xEF\xBB\xBF")) data.remove_prefix(3);
+    const size_t first = data.find_first_not_of(" \t\r\n\f\v");
+    return first != std::string_view::npos && data[first] == '<';
+}
+
+// "The server's reply is not a version file." and, on its own line, what it is or lacks.
+Evaluation Not_A_Version_File(Evaluation result, int32_t why)
+{
+    result.failure = Text(670) + "\r\n" + Text(why);
+    return result;
+}
+
 Evaluation No_Version(Evaluation result, size_t row, std::string_view field)
 {
     return Failed(std::move(result), Text(652) + " " + kCompared[row] + ": \"" + Shown(field) + "\"");
@@ -135,8 +151,10 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
         result.failure = Text(470);
         return result;
     }
+    // A "#" in a page's markup (a colour, a link to an anchor) does not make it a version file.
+    if (Html_Page(data)) return Not_A_Version_File(std::move(result), 671);
     const auto fields = Fields(data);
-    if (!fields) return result;
+    if (!fields) return Not_A_Version_File(std::move(result), 672);
     result.found = true;
     for (size_t row = 0; row < 5 && row < fields->size(); ++row) result.online.push_back(Shown((*fields)[row]));
     if (fields->size() < 5) return Too_Few_Fields(std::move(result), fields->size());

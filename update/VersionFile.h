@@ -45,8 +45,9 @@ struct Evaluation {
 
 // Evaluates the version file against the running program (major, minor, revision) and the image
 // library's version text ("n/a" when there is none). A file with zero bytes is no text: it is
-// refused as unreadable before anything is shown. A file with fewer than five fields, or a version
-// to compare that is not made of numbers, ends the evaluation with its failure.
+// refused as unreadable before anything is shown; a web page, or a text without "#", is refused as
+// no version file. A file with fewer than five fields, or a version to compare that is not made of
+// numbers, ends the evaluation with its failure.
 Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program, const std::string& library);
 
 }

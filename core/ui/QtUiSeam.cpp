@@ -1,5 +1,6 @@
 #include "core/ui/QtUiSeam.h"
 
+#include "core/ui/Meldungstext.h"
 #include "core/ui/Titelbreite.h"
 #include "core/ui/frmError.h"
 #include "core/ui/frmRecord.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QPointer>
 #include <QSpacerItem>
 #include <QListWidget>
@@ -121,6 +123,9 @@ zelo::MsgResult QtUiSeam::MsgBox(const std::string& text, zelo::MsgButtons butto
     QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text), ToQt(buttons), owner);
     // Messages carry file names and texts from outside (a server's reply): never read as markup.
     box.setTextFormat(Qt::PlainText);
+    // The box grows with its text; a text longer than the screen gets a scrolling box of its own.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (auto* label = box.findChild<QLabel*>("qt_msgbox_label"); label && grid) Meldungstext_Begrenzen(*label, *grid);
     Titelbreite_Sichern(box);
     return FromQt(box.exec());
 }

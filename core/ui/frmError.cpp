@@ -4,6 +4,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
+#include "core/ui/Meldungstext.h"
 #include "core/ui/Sprachtext.h"
 #include "core/ui/Titelbreite.h"
 #include "widgets/fxbutton.h"
@@ -48,6 +49,8 @@ frmError::frmError(QWidget* owner)
     layout->addWidget(Label5[1], 2, 2);
     layout->addWidget(Label4, 3, 0, 1, 3);
     layout->addWidget(cmdOK, 4, 2, Qt::AlignRight);
+    // A description that carries a long text from outside scrolls within the screen.
+    Meldungstext_Begrenzen(*Label1, *layout);
     connect(cmdOK, &fxbutton::Click, this, &QDialog::accept);
     Titelbreite_Halten(*this);
 }

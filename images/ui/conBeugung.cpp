@@ -2,6 +2,7 @@
 #include "images/ui/conBeugung.h"
 
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsLoader.h"
@@ -245,6 +246,14 @@ void conBeugung::Clear()
     lblMittelpunkt->clear();
     lblDigitPunkte->clear();
     Zeichne_Profil();
+}
+
+bool conBeugung::Bild_Annehmbar() const
+{
+    if (!rechnet_) return true;
+    zelo::Ui().MsgBox(gLanguage->Caption(673), zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation,
+                      gLoader->ApplicationName());
+    return false;
 }
 
 void conBeugung::LoadImage(const std::string& datei, std::function<void()> annehmen)

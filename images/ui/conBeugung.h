@@ -40,9 +40,13 @@ public:
     // Loads the picture datei. When it has been decoded, annehmen runs (the caller gives up what it
     // had and describes the picture's project in gCommon: a diffraction image, type 11, or a picture
     // to digitise, 10), then the panel shows the picture for that project. A picture that cannot be
-    // loaded is reported, once, and the panel stays as it was. The panel lets go of annehmen when the
-    // load ends in any way: decoded, refused, overtaken by the next load, or dropped by Clear.
+    // loaded is reported, once, and the panel stays as it was. While the radial average runs no
+    // picture is taken. The panel lets go of annehmen when the load ends in any way: decoded,
+    // refused, overtaken by the next load, or dropped by Clear.
     void LoadImage(const std::string& datei, std::function<void()> annehmen);
+    // Whether a picture can be loaded now: not while the radial average runs, which a message then
+    // tells the user (the caller asks before it locks its window for the load).
+    bool Bild_Annehmbar() const;
     // Whether a picture is being decoded.
     bool Laedt() const { return ladung_ != 0; }
     // Forgets the image, the rings, the centre and the curve; refused while the average runs.

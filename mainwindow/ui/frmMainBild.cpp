@@ -56,6 +56,7 @@ void frmMain::Bild_Oeffnen(const clsCommon& offen)
 {
     const clsCommon bild = *gCommon;
     *gCommon = offen;
+    if (!conBeugung1->Bild_Annehmbar()) return;
     std::shared_ptr<void> sperre = bildSperre_.lock();
     if (!sperre) {
         sperre = std::make_shared<Eingabesperre>(*this);

@@ -1,13 +1,16 @@
-// An error window lists the calls that led to its error: routines that ran before it and have
-// ended are gone from the call stack, whichever way they ended.
+// An error window lists the calls that led to its error: the routines it passed through on its way
+// to the report, and none that ran before it and returned.
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
+#include "core/Resources.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
+#include "materials/modElementDatabase.h"
 #include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 namespace {
@@ -45,4 +48,25 @@ TEST_F(CallStackOfErrors, EachWindowListsOnlyTheChainOfItsOwnError)
     EXPECT_EQ(second.find("CopyArray"), std::string::npos) << "an ended routine is listed:\n" << second;
     EXPECT_EQ(second.find("Speichern"), std::string::npos) << "an ended routine is listed:\n" << second;
     EXPECT_EQ(gError->RingIndex(), 0) << "every routine has ended";
+}
+
+TEST_F(CallStackOfErrors, AnErrorRaisedDeepInAReadingNamesTheRoutineThatRaisedIt)
+{
+    // The element database cut short within its last form-factor table: the table's reader raises
+    // the error, the database's reader reports it.
+    const auto bytes = zelo::Resource("BINTABLE_102");
+    std::ofstream(env.DataFolder() / kElementDatabaseFile, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size() - 8));
+    CallStackSeam windows;
+    Zelo_Oeffnen();
+    gError->ErrorMsg("modCommon", "Danach", false, 5, "the next error");
+    zelo::SetUi(&seam);
+
+    ASSERT_EQ(windows.stacks.size(), 2u);
+    const std::string& erste = windows.stacks[0];
+    const size_t tabellen = erste.find("] clsFMK - FMK_Von_ZELO_Lesen\r\n");
+    EXPECT_NE(tabellen, std::string::npos) << erste;
+    EXPECT_LT(tabellen, erste.find("] modCommon - Zelo_Oeffnen\r\n")) << "innermost first:\n" << erste;
+    EXPECT_EQ(windows.stacks[1], "0: []  - \r\n") << "the next error lists none of them";
+    EXPECT_EQ(gError->RingIndex(), 0);
 }

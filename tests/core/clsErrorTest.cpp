@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -64,16 +66,95 @@ TEST(CallStackRing, AnEndedCallLeavesTheRingAsItFoundItAlsoBeyondElevenDeep)
         const std::string before = error.GetCallStack(10);
         Nested(error, 4, 20, [] {});
         EXPECT_EQ(error.GetCallStack(10), before) << "the entries written over come back";
-        try {
-            Nested(error, 21, 22, [] { throw std::runtime_error("left by an error"); });
-        } catch (const std::runtime_error&) {
-        }
-        EXPECT_EQ(error.GetCallStack(10), before);
         const CallStackFrame repeat = error.AddFunctionToCallStack("M3", "other");
         EXPECT_EQ(error.GetCallStack(10), before) << "a call not recorded takes nothing away when it ends";
+        // Routines an error left stay until it is reported, also beyond eleven deep.
+        try {
+            Nested(error, 4, 22, [] { throw std::runtime_error("left by an error"); });
+        } catch (const std::runtime_error&) {
+        }
+        EXPECT_EQ(error.Entry(error.RingIndex()).Modul, "M22");
+        error.ErrorMsg("M3", "f3", true, 5, "reported");
+        EXPECT_EQ(error.GetCallStack(10), before) << "the entries written over come back";
     });
     EXPECT_EQ(error.RingIndex(), 0);
     EXPECT_EQ(error.GetCallStack(4), "0: []  - \r\n");
+}
+
+namespace {
+
+// Keeps the call stack that each error window of one reporter shows.
+class StackSeam : public RecordingSeam {
+public:
+    explicit StackSeam(const clsError& error) : error_(error) {}
+    std::vector<std::string> stacks;
+    void ShowErrorWindow() override
+    {
+        RecordingSeam::ShowErrorWindow();
+        stacks.push_back(error_.GetCallStack(4));
+    }
+
+private:
+    const clsError& error_;
+};
+
+// The routine names of a listing, newest first.
+std::vector<std::string> Routines(const std::string& stack)
+{
+    std::vector<std::string> names;
+    for (size_t start = 0, end; (end = stack.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        const std::string line = stack.substr(start, end - start);
+        names.push_back(line.substr(line.find("] ") + 2));
+    }
+    return names;
+}
+
+}
+
+TEST(CallStackOfAnError, NamesEveryRoutineItLeftForItsOwnReportOnly)
+{
+    clsError error;
+    StackSeam seam(error);
+    const auto innen = [&] {
+        const CallStackFrame frame = error.AddFunctionToCallStack("clsInnen", "Teilen");
+        rt::Raise(rt::errDivisionByZero);
+    };
+    const auto mitte = [&] {
+        const CallStackFrame frame = error.AddFunctionToCallStack("clsMitte", "Rechnen");
+        innen();
+    };
+    const auto aussen = [&] {
+        const CallStackFrame frame = error.AddFunctionToCallStack("clsAussen", "Auswerten");
+        try {
+            mitte();
+        } catch (const rt::RuntimeError& e) {
+            // A clean-up that records itself before the report takes nothing of the error's away.
+            { const CallStackFrame aufraeumen = error.AddFunctionToCallStack("clsFileHandler", "CloseFile"); }
+            error.Report("clsAussen", "Auswerten", e);
+        }
+        error.ErrorMsg("clsAussen", "Auswerten", false, 5, "the next error, in the same routine");
+    };
+    aussen();
+    error.ErrorMsg("modCommon", "Danach", false, 5, "an error after every routine has ended");
+
+    ASSERT_EQ(seam.stacks.size(), 3u);
+    EXPECT_EQ(Routines(seam.stacks[0]), (std::vector<std::string>{"clsInnen - Teilen", "clsMitte - Rechnen",
+                                                                   "clsAussen - Auswerten", " - "}))
+        << "innermost first:\n" << seam.stacks[0];
+    EXPECT_EQ(Routines(seam.stacks[1]), (std::vector<std::string>{"clsAussen - Auswerten", " - "})) << seam.stacks[1];
+    EXPECT_EQ(Routines(seam.stacks[2]), (std::vector<std::string>{" - "})) << seam.stacks[2];
+    EXPECT_EQ(error.RingIndex(), 0);
+
+    // An error that nobody reports is over when the routine that caught it returns.
+    {
+        const CallStackFrame frame = error.AddFunctionToCallStack("clsAussen", "Pruefen");
+        try {
+            mitte();
+        } catch (const rt::RuntimeError&) {
+        }
+    }
+    error.ErrorMsg("modCommon", "Danach", false, 5, "");
+    EXPECT_EQ(Routines(seam.stacks.back()), (std::vector<std::string>{" - "})) << seam.stacks.back();
 }
 
 TEST(ErrorReporter, StoresTheErrorAndShowsTheWindowUnlessSilent)

@@ -83,10 +83,10 @@ TEST_F(PictureHeader, SixteenBitGreyAndFloatingPointPicturesAreRefusedSayingThat
         FIBITMAP* dib = FreeImage_AllocateT(typ, 40, 30);
         ASSERT_TRUE(FreeImage_Save(FreeImage_GetFIFFromFilename(name), dib, Datei(name).c_str(), 0));
         FreeImage_Unload(dib);
-        const int32_t fenster = world.seam.errorWindows;
+        const size_t meldungen = world.seam.messages.size();
         clsImage bild(true);
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
-        EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_EQ(world.seam.messages.size(), meldungen + 1);
         EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(471) + "\r\n" + Datei(name).string());
         EXPECT_NE(gLanguage->Caption(471).find("8 Bit"), std::string::npos);
     }

@@ -46,14 +46,15 @@ TEST_F(BildladerTest, ARequestGivesItsPictureAndAFailureWaitsToBeReportedHere)
     EXPECT_FALSE(ergebnis->bild->Fehler_Melden());
 
     fertig = 0;
-    const int32_t fenster = world.seam.errorWindows;
+    const size_t meldungen = world.seam.messages.size();
     lader.Laden(Datei("fehlt.png"), true, nullptr);
     ergebnis = Abwarten();
     ASSERT_TRUE(ergebnis);
     EXPECT_EQ(ergebnis->lader, 0);
-    EXPECT_EQ(world.seam.errorWindows, fenster) << "nothing is shown from the worker";
+    EXPECT_EQ(world.seam.messages.size(), meldungen) << "nothing is shown from the worker";
     EXPECT_TRUE(ergebnis->bild->Fehler_Melden());
-    EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+    EXPECT_EQ(world.seam.messages.size(), meldungen + 1);
+    EXPECT_EQ(world.seam.errorWindows, 0);
     EXPECT_EQ(gError->ErrorNumber(), 99991);
 }
 

@@ -76,10 +76,10 @@ protected:
         ASSERT_TRUE(messung.gelaufen);
         EXPECT_FALSE(messung.ergebnis);
         EXPECT_LT(messung.zuwachsBytes, 64 * kMB);
-        const int32_t fenster = world.seam.errorWindows;
+        const size_t meldungen = world.seam.messages.size();
         clsImage bild(true);
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
-        EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_EQ(world.seam.messages.size(), meldungen + 1);
         EXPECT_EQ(gError->ErrorDescription(),
                   "Bild kann nicht gelesen werden. " + gLanguage->Caption(547) + "\r\n" + Datei(name).string());
     }

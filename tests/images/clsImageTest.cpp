@@ -124,12 +124,12 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     for (const char* name : {"halb_ganz.png", "halb_ganz.tif", "leer.png", "lang.png", "kopf.tga", "riesig.gif"}) {
         SCOPED_TRACE(name);
         gError->ErrorMsg("", "", true, 0, "");
-        const int32_t fenster = world.seam.errorWindows;
+        const size_t meldungen = world.seam.messages.size();
         EXPECT_EQ(bild.LoadPic(Datei(name).string()), 0);
         EXPECT_EQ(bild.Image_Width(), 0);
         EXPECT_FALSE(bild.HatPixel());
         EXPECT_NE(gError->ErrorNumber(), 0);
-        EXPECT_EQ(world.seam.errorWindows, fenster + 1);
+        EXPECT_EQ(world.seam.messages.size(), meldungen + 1);
         EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + Datei(name).string())) << gError->ErrorDescription();
         gError->ErrorMsg("", "", true, 0, "");
         EXPECT_FALSE(Bilddatei_Pruefen(Datei(name).string()));
@@ -175,6 +175,14 @@ TEST_F(ImageTest, EveryRefusalNamesTheFileOnALineOfItsOwn)
     // A blank name has no file to name.
     EXPECT_EQ(bild.LoadPic("  "), 0);
     EXPECT_EQ(gError->ErrorDescription(), "Eingabeparameter fehlen.");
+
+    // Each is told as any file refused: the reason and the file in a plain message, no error window.
+    EXPECT_EQ(world.seam.errorWindows, 0);
+    ASSERT_EQ(world.seam.messages.size(), 6u);
+    EXPECT_EQ(world.seam.messages[0].text, "Bild kann nicht gelesen werden. Unsupported image format\r\n" + Datei("a.jpg").string());
+    EXPECT_EQ(world.seam.messages[0].icon, zelo::MsgIcon::Exclamation);
+    EXPECT_EQ(world.seam.messages[0].title, "KPW ZELO");
+    EXPECT_EQ(world.seam.messages[2].text, kopf);
 }
 
 TEST_F(ImageTest, DeepPicturesAndTheirGreyLevelsAreWhatTheLibrarysConversionsGive)

@@ -9,6 +9,7 @@
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "curves/clsSSC.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modProjektStart.h"
 #include "mainwindow/modSpezielleKurven.h"
 
@@ -270,6 +271,32 @@ TEST_F(clsSchritteTest, NcNeedsGrJustBeforeAndAnExperimentalDensity)
     EXPECT_EQ(view.drawnKinds.back(), KT_RDF);
     EXPECT_EQ(view.labels, std::make_pair(std::string("Nc"), std::string()));
     EXPECT_EQ(s.LetzteKurvenWahl(), 17);
+}
+
+TEST_F(clsSchritteTest, NcWithoutADensityAsksForItInOneMessageAndTheSaveLeavesTheRdfOut)
+{
+    gCommon->setOrdner(env.Root().string() + "/probe1/");
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+    gOptions->setKurveSpeichern(KT_GR, true);
+    gOptions->setKurveSpeichern(KT_RDF, true);
+    ASSERT_TRUE(gIK->Demo_IK());
+    ASSERT_TRUE(gGR->Berechnen());
+    gMFE->setDichte_Experimentell(0.0f);
+    gSchritt = ST_GR;
+    s.setLetzteKurvenWahl(16);
+    seam.messages.clear();
+    s.OptionKurve_Click(17);
+    EXPECT_EQ(gSchritt, ST_GR);
+    ASSERT_EQ(seam.messages.size(), 1u) << seam.messages.back().text;
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(70));
+    EXPECT_TRUE(std::filesystem::exists(env.Root() / "probe1" / "probe.Gr")) << "the save went on";
+    EXPECT_FALSE(std::filesystem::exists(env.Root() / "probe1" / "probe.rdf"));
+
+    // The toolbar's save says what it left out.
+    seam.messages.clear();
+    Gespeichert_Setzen();
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(439));
 }
 
 TEST_F(clsSchritteTest, AtTheExtrasStepIkAndGrOnlyRedraw)

@@ -63,3 +63,21 @@ TEST_F(VersionEvaluation, AMalformedFileIsToldInWordsThatNameTheFieldAndWhatItHe
               cannot + "It should have five fields separated by \"/\"; found: 2");
     EXPECT_EQ(Evaluate("#2.33.1/2.32.0/3.18.0/a/b", kProgramm, "n/a").failure, "");
 }
+
+TEST_F(VersionEvaluation, AWebPageOrATextWithoutHashIsToldAsNoVersionFile)
+{
+    gLanguage->OpenLanguageEx(3);
+    const std::string notAFile = "The server's reply is not a version file.\r\n";
+    // A page's markup may well hold a "#" (a colour, an anchor): still no version file.
+    for (const char* page : {"<!DOCTYPE html>\n<html><a href=\"#top\">2.33.1/2/3/4/5</a></html>",
+                             "\xEF\xBB\xBF\r\n  <HTML><body bgcolor=#fff>Not Found</body></HTML>"}) {
+        const Evaluation result = Evaluate(page, kProgramm, "3.18.0");
+        EXPECT_FALSE(result.found);
+        EXPECT_TRUE(result.online.empty()) << "nothing of it is shown as a version";
+        EXPECT_EQ(result.failure, notAFile + "It is an HTML page.");
+    }
+    EXPECT_EQ(Evaluate("no version here", kProgramm, "3.18.0").failure,
+              notAFile + "It lacks the \"#\" after which a version file has its five fields separated by \"/\".");
+    EXPECT_EQ(Evaluate("ZELO <b>v</b>#2.33.1/2.32.0/3.18.0/a/b", kProgramm, "3.18.0").failure, "")
+        << "markup after the start is a field's text";
+}

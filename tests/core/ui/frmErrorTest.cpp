@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -52,4 +54,22 @@ TEST_F(ErrorWindowTest, ShowsTheLastErrorAndTheCallStack)
     EXPECT_EQ(window.Label5[0]->text() + window.Label5[1]->text(), "clsFileHandlerOpenFile");
     EXPECT_TRUE(window.Label4->text().startsWith("Callstack:\r\n"));
     EXPECT_TRUE(window.Label4->text().contains("] clsFileHandler - OpenFile\r\n"));
+}
+
+TEST_F(ErrorWindowTest, ALongDescriptionScrollsWithinTheScreen)
+{
+    // A path of thousands of characters without a blank, and hundreds of lines.
+    std::string description = "/" + std::string(4000, 'p') + "\r\n";
+    for (int i = 0; i < 400; ++i) description += "Zeile " + std::to_string(i) + "\r\n";
+    gError->ErrorMsg("modCommon", "Zelo_Oeffnen", true, 53, description);
+    frmError window(nullptr);
+    window.show();
+    QCoreApplication::processEvents();
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE(window.frameGeometry().width(), screen.width());
+    EXPECT_LE(window.frameGeometry().height(), screen.height());
+    const auto* text = window.findChild<QPlainTextEdit*>("Meldungstext");
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->toPlainText().contains("Zeile 399")) << "the whole description";
+    EXPECT_TRUE(window.rect().contains(window.cmdOK->geometry())) << "the OK button within the window";
 }

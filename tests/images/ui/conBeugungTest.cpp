@@ -4,7 +4,6 @@
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
-#include "core/ui/frmError.h"
 #include "core/ui/modUiGlobals.h"
 #include "curves/clsCalc.h"
 #include "images/Kalibrierung.h"
@@ -145,6 +144,29 @@ TEST_F(BeugungTest, RingsAndTheRadialAverageStartAnImageProjectAtStepSix)
     EXPECT_NEAR(gCalc->x(plateauEnde), 40 * cf, 1e-4) << "first peak at R·CF";
 }
 
+TEST_F(BeugungTest, APictureChosenWhileTheRadialAverageRunsIsRefusedWithAMessage)
+{
+    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
+    Bild_Schreiben(env.Root() / "andere.png", 100, 80, Ringbild);
+    conBeugung& panel = Oeffnen("ringe.png");
+    Ring(panel, 40);
+    seam.messages.clear();
+    // The scan lets window events through from its start on: the user chooses another picture.
+    bool rechnete = false;
+    QTimer::singleShot(0, [&] {
+        rechnete = panel.Rechnet();
+        Oeffnen("andere.png", true, false);
+    });
+    Berechnen(panel, false);
+    ASSERT_TRUE(rechnete);
+    ASSERT_EQ(seam.messages.size(), 2u) << "the picture question, then the refusal";
+    EXPECT_EQ(seam.messages[1].text, gLanguage->Caption(673));
+    EXPECT_FALSE(panel.Laedt()) << "no load under the running scan";
+    EXPECT_EQ(panel.pic->size(), QSize(400, 300)) << "the picture of the average stays";
+    EXPECT_TRUE(gfrmMain->isEnabled()) << "the window takes input";
+    EXPECT_EQ(gCommon->Dateiname_Rohdaten(), (env.Root() / "ringe.png").string());
+}
+
 TEST_F(BeugungTest, ATraceTakenOverStartsAPictureProject)
 {
     Bild_Schreiben(env.Root() / "kurve.png", 200, 100, [](int32_t x, int32_t y) { return y == 60 + x / 20 ? 0u : Grau(255); });
@@ -247,17 +269,13 @@ TEST_F(BeugungTest, WithoutAPictureThePictureButtonsAreOff)
     };
     for (const bool beugung : {true, false}) {
         SCOPED_TRACE(beugung ? "diffraction image" : "picture to digitise");
-        const int32_t fenster = seam.errorWindows;
+        seam.messages.clear();
         conBeugung& panel = Oeffnen("halb.bmp", beugung);
-        EXPECT_EQ(seam.errorWindows, fenster + 1) << "the refused file is reported";
-        EXPECT_TRUE(gError->ErrorDescription().ends_with("\r\n" + (env.Root() / "halb.bmp").string()))
-            << gError->ErrorDescription();
-        if (beugung) {
-            frmError fehler(nullptr);
-            fehler.show();
-            QCoreApplication::processEvents();
-            foto::Ablegen(fehler, "images/bild_verweigert_fehler.png");
-        }
+        // The picture question, then the refusal: its reason and the file, as any file refused.
+        ASSERT_EQ(seam.messages.size(), 2u) << "the refused file is reported";
+        EXPECT_EQ(seam.messages[1].text, "Bild kann nicht gelesen werden. " + gLanguage->Caption(547) + "\r\n" +
+                                             (env.Root() / "halb.bmp").string());
+        EXPECT_EQ(seam.errorWindows, 0) << "no internal error";
         EXPECT_EQ(panel.Bild(), nullptr) << "a refused picture is not taken";
         EXPECT_FALSE(panel.isVisible()) << "nor shown";
         aus(panel);

@@ -13,6 +13,7 @@
 #include "core/ui/frmRecord.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/conDisplay.h"
+#include "materials/clsMFE.h"
 #include "materials/ui/frmDaten.h"
 #include "materials/ui/frmSettings.h"
 #include "panels/conPeakTest.h"
@@ -172,6 +173,10 @@ TEST_F(MainMenuTest, AFailedSaveAfterJaEndsNeitherTheProjectNorTheProgram)
     const int32_t punkte = gGR->Punkte();
     ASSERT_GT(punkte, 0);
     gOptions->setKurveSpeichern(KT_GR, true);
+    // Without a density (as in a G(r) project) the RDF cannot be made: nothing is saved anyway.
+    gOptions->setKurveSpeichern(KT_RDF, true);
+    const float dichte = gMFE->Dichte_Experimentell();
+    gMFE->setDichte_Experimentell(0.0f);
     gGespeichert = false;
     // A file stands where the results folder should be made.
     const std::string ordner = gCommon->Ordner();
@@ -198,6 +203,7 @@ TEST_F(MainMenuTest, AFailedSaveAfterJaEndsNeitherTheProjectNorTheProgram)
     bleibt("end");
 
     // Once the folder can be written, "Ja" saves and ends the program.
+    gMFE->setDichte_Experimentell(dichte);
     gCommon->setOrdner(ordner);
     seam.messages.clear();
     seam.answers = {zelo::MsgResult::Yes};

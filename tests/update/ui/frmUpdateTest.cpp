@@ -87,6 +87,19 @@ TEST_F(UpdateWindowTest, ShowsErrorForAMissingFileAndForNoVersionText)
 
     FakeHttpServer noHash({{{"HTTP/1.0 200 OK\r\n\r\n2.33.0001/2.32.0880"}}});
     EXPECT_EQ(Check(noHash)->lblWait->text(), "Error");
+    ASSERT_EQ(seam.messages.size(), 2u) << "the user hears why";
+    EXPECT_EQ(seam.messages[1].text, gLanguage->Caption(670) + "\r\n" + gLanguage->Caption(672));
+
+    // A server that answers with a page of its own.
+    FakeHttpServer page({{{"HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n<html><body bgcolor=\"#ffffff\">"
+                           "Directory listing</body></html>"}}});
+    auto window = Check(page);
+    EXPECT_EQ(window->lblWait->text(), "Error");
+    EXPECT_EQ(window->lblVersionOnline[0]->text(), "n/a");
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 3u);
+    EXPECT_EQ(seam.messages[2].text, gLanguage->Caption(670) + "\r\n" + gLanguage->Caption(671));
+    EXPECT_EQ(seam.messages[2].icon, zelo::MsgIcon::Exclamation);
 }
 
 TEST_F(UpdateWindowTest, AnUnusableVersionFileIsToldInAPlainMessageNotAsAnInternalError)
