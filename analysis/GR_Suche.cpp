@@ -87,3 +87,21 @@ std::vector<int32_t> Maxima_Suchen(std::span<const float> g)
     }
     return maxima;
 }
+
+Schalenbeginn Schalenbeginn_Suchen(std::span<const float> g, int32_t dichteEnde)
+{
+    Schalenbeginn beginn{dichteEnde, 0};
+    for (const int32_t i : Maxima_Suchen(g)) {
+        if (i > dichteEnde && Wert(g, i) > 0.0f) {
+            beginn.Erste_Schale = i;
+            break;
+        }
+    }
+    return beginn;
+}
+
+bool Schalenbeginn::Darunter(std::span<const float> g, int32_t i) const
+{
+    if (i <= Dichteende) return true;
+    return (Erste_Schale == 0 || i < Erste_Schale) && !(Wert(g, i) > 0.0f);
+}

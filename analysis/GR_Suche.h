@@ -45,3 +45,16 @@ float Ilinskii_Radius(std::span<const float> g, float deltaR);
 
 // The points at which G starts falling (each maximum; a flat top at its last point), in order.
 std::vector<int32_t> Maxima_Suchen(std::span<const float> g);
+
+// Below its first coordination shell G follows the density line, G = −4πρ0·r, and its maxima there
+// are ripples about that line (of the transform's cut-off and of the curve's errors), no shells.
+struct Schalenbeginn {
+    int32_t Dichteende = 0;  // the last point of the density line
+    // The first maximum of G above zero beyond the density line; 0 when there is none.
+    int32_t Erste_Schale = 0;
+
+    // Whether a peak at point i lies below the shells: on the density line, or at or below zero
+    // before the first shell.
+    bool Darunter(std::span<const float> g, int32_t i) const;
+};
+Schalenbeginn Schalenbeginn_Suchen(std::span<const float> g, int32_t dichteEnde);

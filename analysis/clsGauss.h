@@ -55,9 +55,9 @@ public:
     // --- The Gauss estimate (clsGauss_Berechnen.cpp) ---
     // Measures every peak's width at half height on the baseline-free curve of gMath, sorts the
     // list by position, prunes the peaks too close, too narrow or too small for the curve kind
-    // Kurve (6 I(K), 7 G(r); fixed peaks stay), and estimates the amplitude of each shoulder of a
-    // higher left neighbour. A peak whose curve does not fall to half its height on either side
-    // keeps W = A = 0. Always true.
+    // Kurve (6 I(K), 7 G(r); fixed peaks stay), measures the peaks that stay again beside each
+    // other, and estimates the amplitude of each shoulder of a higher left neighbour. A peak whose
+    // curve does not fall to half its height on either side keeps W = A = 0. Always true.
     bool Berechnen();
     // The overlapping neighbour pairs the last estimate found.
     int32_t Schultern() const { return schultern_; }
@@ -72,11 +72,15 @@ private:
     // The peak to set, or nullptr after the report naming the property.
     GaussPeak* Zu_Setzender_Peak(int32_t Index, const char* property);
     // Width, amplitude and half-height positions of one peak (with the Gauss estimate), beside the
-    // nearest listed positions on either side.
-    static void Messen(GaussPeak& peak, const clsMath& math, std::optional<float> nachbarLinks,
+    // nearest listed positions on either side, on a curve whose points carry noise of spread rauschen.
+    static void Messen(GaussPeak& peak, const clsMath& math, double rauschen, std::optional<float> nachbarLinks,
                        std::optional<float> nachbarRechts);
+    // Measures every listed peak, alone or beside the nearest listed positions.
+    void Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
     bool Ausduennen_Durchgang();
+    // Prunes until no rule names a peak; whether any went.
+    bool Ausduennen();
     void Schultern_Schaetzen(const clsMath& math);
 
     std::vector<GaussPeak> peaks_;

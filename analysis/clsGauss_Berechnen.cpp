@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -18,9 +19,13 @@ namespace {
 constexpr double kWurzelPiHalbe = 1.2533141373155;
 // A Gauss curve's standard deviation W is its full width at half height over 2·√(2·ln 2).
 constexpr double kHalbwertsBreite = 2.3548200450309493;
-// A flank gives up where, before falling to half height, the curve rises again by more than this
-// share of the peak's height above its lowest point so far: another peak's flank, not a wiggle.
+// A flank gives up where, before falling to half height, the curve rises again above its lowest
+// point so far: another peak's flank. A wiggle is no rise: the curve is judged by the mean of a few
+// points about each one, and it must rise by more than this share of the peak's height and by more
+// than noise lifts such a mean (this many times the noise of one mean).
 constexpr double kAnstieg = 0.02;
+constexpr int32_t kMittelPunkte = 2;  // on either side
+constexpr double kRauschAnstieg = 6.0;
 // A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
 // flank on its side with its own tail.
 constexpr double kNachbarReichweite = 4.0;
@@ -70,14 +75,41 @@ Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
     return {p, parabel(double(p) / math.Delta_X() + 1.0 - c)};
 }
 
+// The noise of one point of the curve: the spread of its second differences, which a curve smooth
+// over a few grid steps keeps small, taken by their median so that the peaks do not count.
+double Rauschen(const clsMath& math)
+{
+    std::vector<double> d;
+    for (int32_t i = 2; i < math.Punkte(); ++i) {
+        const double zweite = double(math.Y_ohne_Baseline(i - 1)) - 2.0 * math.Y_ohne_Baseline(i) + math.Y_ohne_Baseline(i + 1);
+        d.push_back(std::fabs(zweite));
+    }
+    if (d.empty()) return 0.0;
+    const auto mitte = d.begin() + static_cast<std::ptrdiff_t>(d.size() / 2);
+    std::nth_element(d.begin(), mitte, d.end());
+    // A normal spread is 1.4826 median absolute values; a second difference spreads √6 points' noise.
+    return 1.4826 * *mitte / std::sqrt(6.0);
+}
+
+// The mean of the curve over grid point j and a few points on either side, within the curve.
+double Mittel(const clsMath& math, int32_t j)
+{
+    double summe = 0.0;
+    int32_t anzahl = 0;
+    for (int32_t k = std::max(j - kMittelPunkte, 1); k <= std::min(j + kMittelPunkte, math.Punkte()); ++k) {
+        summe += math.Y_ohne_Baseline(k);
+        ++anzahl;
+    }
+    return anzahl > 0 ? summe / anzahl : 0.0;
+}
+
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
 // halb: between the first point at or below it and its inner neighbour, linearly interpolated.
-// None where that side is blocked: the curve rises again (another peak's flank) before falling
-// that far, or ends first.
-std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb)
+// None where that side is blocked: the curve rises again by more than anstieg (another peak's
+// flank) before falling that far, or ends first.
+std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb, double anstieg)
 {
-    const double anstieg = 2.0 * halb * kAnstieg;
-    double tiefster = math.Y_ohne_Baseline(c);
+    double tiefster = Mittel(math, c);
     for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
         const double y = math.Y_ohne_Baseline(j);
         if (y <= halb) {
@@ -86,10 +118,23 @@ std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, do
             const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
             return math.x(j) - schritt * anteil * math.Delta_X();
         }
-        if (y > tiefster + anstieg) return std::nullopt;
-        tiefster = std::min(tiefster, y);
+        const double mittel = Mittel(math, j);
+        if (mittel > tiefster + anstieg) return std::nullopt;
+        tiefster = std::min(tiefster, mittel);
     }
     return std::nullopt;
+}
+
+// Whether the listed neighbour at grid point n is a peak of its own beside the top at c: not where
+// both are maxima of the noise on one top, as high as each other within anstieg and with no valley
+// between them deeper than that.
+bool Eigener_Gipfel(const clsMath& math, int32_t c, int32_t n, double anstieg)
+{
+    if (n < 1 || n > math.Punkte() || std::fabs(Mittel(math, n) - Mittel(math, c)) > anstieg) return true;
+    const double tiefer = std::min(Mittel(math, c), Mittel(math, n));
+    for (int32_t j = std::min(c, n); j <= std::max(c, n); ++j)
+        if (Mittel(math, j) < tiefer - anstieg) return true;
+    return false;
 }
 
 }
@@ -104,7 +149,7 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
     return static_cast<float>(peak->A / (peak->W * kWurzelPiHalbe) * glocke + versatz);
 }
 
-void clsGauss::Messen(GaussPeak& peak, const clsMath& math, std::optional<float> nachbarLinks,
+void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std::optional<float> nachbarLinks,
                       std::optional<float> nachbarRechts)
 {
     // Unmeasured until both half-height positions are known: no Gauss curve, pruned unless fixed.
@@ -121,15 +166,21 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, std::optional<float>
         peak.X1 = peak.X2 = math.x(c);
         return;
     }
-    std::optional<double> links = Flanke(math, c, -1, h / 2.0);
-    std::optional<double> rechts = Flanke(math, c, +1, h / 2.0);
+    const double anstieg = std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(2.0 * kMittelPunkte + 1.0));
+    std::optional<double> links = Flanke(math, c, -1, h / 2.0, anstieg);
+    std::optional<double> rechts = Flanke(math, c, +1, h / 2.0, anstieg);
     if (links && rechts) {
         // A listed neighbour close by raises the flank on its side with its tail; the flank away
         // from it stands for both. A peak between two such neighbours keeps its narrower flank. A
-        // single peak, skewed or not, keeps both.
+        // single peak, skewed or not, keeps both, and so does a peak whose neighbour is only
+        // another maximum of the noise on its top.
         const double reichweite = kNachbarReichweite * std::min(gipfel.x - *links, *rechts - gipfel.x);
-        const bool linksGehalten = nachbarLinks && gipfel.x - *nachbarLinks < reichweite;
-        const bool rechtsGehalten = nachbarRechts && *nachbarRechts - gipfel.x < reichweite;
+        const auto haelt = [&](std::optional<float> nachbar, int32_t seite) {
+            return nachbar && seite * (*nachbar - gipfel.x) < reichweite &&
+                   Eigener_Gipfel(math, c, Gitterpunkt(math, *nachbar), anstieg);
+        };
+        const bool linksGehalten = haelt(nachbarLinks, -1);
+        const bool rechtsGehalten = haelt(nachbarRechts, +1);
         const bool rechtsWeiter = *rechts - gipfel.x > gipfel.x - *links;
         if (linksGehalten && (!rechtsGehalten || !rechtsWeiter)) links.reset();
         else if (rechtsGehalten) rechts.reset();
@@ -191,29 +242,45 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
     }
 }
 
+bool clsGauss::Ausduennen()
+{
+    bool entfernt = false;
+    while (Ausduennen_Durchgang()) entfernt = true;
+    return entfernt;
+}
+
+void clsGauss::Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn)
+{
+    for (int32_t i = 1; Peak(i); ++i) {
+        // The nearest listed positions on either side.
+        std::optional<float> links, rechts;
+        const float x = Peak(i)->x;
+        for (int32_t k = 1; nebenNachbarn && Peak(k); ++k) {
+            const float xk = Peak(k)->x;
+            if (xk < x && (!links || xk > *links)) links = xk;
+            if (xk > x && (!rechts || xk < *rechts)) rechts = xk;
+        }
+        Messen(*Peak(i), math, rauschen, links, rechts);
+    }
+}
+
 bool clsGauss::Berechnen()
 {
     schultern_ = 0;
     if (!gMath) return true;
     const clsMath& math = *gMath;
-    // The listed peaks: those counted that have a record.
+    const double rauschen = Rauschen(math);
+    // Each peak alone first: the maxima of noise on a curve are neighbours only while they are listed,
+    // and the pruning takes most of them. Then the peaks that stay are measured beside each other
+    // until the pruning keeps them all.
+    Messen_Alle(math, rauschen, false);
     int32_t n = 0;
     while (Peak(n + 1)) ++n;
-    for (int32_t i = 1; i <= n; ++i) {
-        // The nearest listed positions on either side.
-        std::optional<float> links, rechts;
-        const float x = Peak(i)->x;
-        for (int32_t k = 1; k <= n; ++k) {
-            const float xk = Peak(k)->x;
-            if (xk < x && (!links || xk > *links)) links = xk;
-            if (xk > x && (!rechts || xk < *rechts)) rechts = xk;
-        }
-        Messen(*Peak(i), math, links, rechts);
-    }
     const auto links = [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; };
     std::stable_sort(peaks_.begin(), peaks_.begin() + n, links);
-    while (Ausduennen_Durchgang()) {
-    }
+    Ausduennen();
+    do Messen_Alle(math, rauschen, true);
+    while (Ausduennen());
     Schultern_Schaetzen(math);
     return true;
 }

@@ -1,5 +1,6 @@
 #include "analysis/clsMath.h"
 
+#include "analysis/GR_Suche.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
@@ -61,6 +62,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "CopyArrayFromCurve");
     return Guarded(kModul, "CopyArrayFromCurve", [&] {
         std::vector<float> werte;
+        int32_t dichteEnde = 0;
         switch (Kurve) {
         case KT_IK:
         case KT_IK_Wichtung: {
@@ -80,6 +82,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
             deltaX_ = gOptions->Delta_r();
             minimumY_ = -10.0f;
             maximumY_ = gr.Maximum() + 10.0f;
+            dichteEnde = gr.Dichte_Exp_Index();
             break;
         }
         case KT_UG: {
@@ -94,6 +97,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         y_ = std::move(werte);
         punkte_ = static_cast<int32_t>(y_.size());
         kurve_ = Kurve;
+        dichteEnde_ = dichteEnde;
         // What was derived from the previous curve no longer belongs to this one.
         ableitung1_.clear();
         ableitung2_.clear();
@@ -178,13 +182,17 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
     clsGauss& peaks = rt::Object(gGauss);
     peaks.Clear();
     peaks.sety0(0.0f);
+    // The ripples of G(r) below its first shell are no peaks.
+    const Schalenbeginn schalen = Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
+    const auto schale = [&](int32_t i) { return kurve_ != KT_GR || !schalen.Darunter(y_, i); };
     bool steigend = false;
     if (ExtSearch) {
         // The comparison point Breite further on must lie on the curve.
         for (int32_t i = 2; i <= punkte_ - Breite; ++i) {
             const float d2 = Y_Ableitung_2(i);
             if (d2 > Y_Ableitung_2(i - 1) && !steigend) {
-                if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe) peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
+                if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe && schale(i))
+                    peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
                 steigend = true;
             }
             if (d2 < Y_Ableitung_2(i - 1) && steigend) steigend = false;
@@ -195,7 +203,7 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
         const float b = Y_ohne_Baseline(i);
         const float davor = Y_ohne_Baseline(i - 1);
         if (b < davor && steigend) {
-            peaks.Hinzufuegen(x(i - 1), 0.0f, davor, 0, 0.0f);
+            if (schale(i - 1)) peaks.Hinzufuegen(x(i - 1), 0.0f, davor, 0, 0.0f);
             steigend = false;
         }
         if (!steigend && b > davor) steigend = true;

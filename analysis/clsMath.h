@@ -48,7 +48,9 @@ public:
     // Fills gGauss with the peaks of the copy: every local maximum of the curve less its baseline
     // after a rise, with its height as A; with ExtSearch, every point up to Punkte - Breite where
     // the second difference starts to rise and the ratio of the second difference Breite points
-    // further on to its own is below Hoehe (0 where its own is 0). Without a peak list, reported.
+    // further on to its own is below Hoehe (0 where its own is 0). On G(r) a point below the first
+    // coordination shell is left out: on the density line, or at or below zero before the first
+    // maximum above zero. Without a peak list, reported.
     void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
     // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
     // Berechnen), fitting the baseline first when the copy has none.
@@ -66,4 +68,6 @@ private:
     int32_t kurve_ = 0;
     float minimumY_ = 0.0f;
     float maximumY_ = 0.0f;
+    // The last point of G(r)'s density line when the copy is G(r), else 0.
+    int32_t dichteEnde_ = 0;
 };

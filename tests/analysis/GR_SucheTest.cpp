@@ -69,3 +69,23 @@ TEST(GR_Suche, MaximaAreWhereGStartsFalling)
     EXPECT_EQ(Maxima_Suchen(std::vector<float>{5.0f, 4.0f, 6.0f, 1.0f}), (std::vector<int32_t>{1, 3}));
     EXPECT_TRUE(Maxima_Suchen(std::vector<float>{1.0f, 2.0f, 3.0f}).empty());
 }
+
+TEST(GR_Suche, RipplesBelowTheFirstShellAreNoShells)
+{
+    // Maxima at points 1 (0), 3 (0.5, on the density line up to point 4), 5 (−2, below zero before
+    // the first shell), 7 (the first shell), 10 (−0.5, after it) and 12.
+    const std::vector<float> g{0.0f, -1.0f, 0.5f, -3.0f, -2.0f, -4.0f, 5.0f, 1.0f, -1.0f, -0.5f, -2.0f, 3.0f, 1.0f};
+    const Schalenbeginn beginn = Schalenbeginn_Suchen(g, 4);
+    EXPECT_EQ(beginn.Erste_Schale, 7);
+    for (const int32_t i : {1, 3, 5}) EXPECT_TRUE(beginn.Darunter(g, i)) << i;
+    for (const int32_t i : {7, 10, 12}) EXPECT_FALSE(beginn.Darunter(g, i)) << i;
+
+    // Without the line, the ripple above zero would pass for the first shell.
+    EXPECT_EQ(Schalenbeginn_Suchen(g, 0).Erste_Schale, 3);
+    // A curve with no maximum above zero has no shell: every maximum lies below.
+    const std::vector<float> tief{0.0f, -2.0f, -1.0f, -3.0f, -2.5f, -4.0f};
+    const Schalenbeginn keine = Schalenbeginn_Suchen(tief, 2);
+    EXPECT_EQ(keine.Erste_Schale, 0);
+    EXPECT_TRUE(keine.Darunter(tief, 3));
+    EXPECT_TRUE(keine.Darunter(tief, 5));
+}

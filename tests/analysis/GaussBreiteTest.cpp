@@ -1,11 +1,13 @@
 // A single Gauss curve measured by the Gauss estimate comes back with its own standard deviation
 // and area, whether it is wide or only a few grid steps across, whether its centre lies on a grid
-// point or between two, and whichever side of the peak the half-height search finds.
+// point or between two, and whichever side of the peak the half-height search finds; beside
+// neighbours, listed or not, and on noisy curves each peak keeps its width.
 #include "QuellenFixture.h"
 
 #include "core/KurvenTyp.h"
 
 #include <numbers>
+#include <random>
 
 namespace {
 
@@ -29,14 +31,15 @@ protected:
         gGauss->Hinzufuegen(static_cast<float>(x0), 0.0f, 0.0f, 0, 0.0f);
         gGauss->Berechnen();
     }
-    // Finds and measures the peaks of the curve y (step dx from x = 0) as the Gauss view does.
-    static void Suchen(const std::vector<float>& y, double dx)
+    // Finds and measures the peaks of the curve y (step dx from x = 0) as the Gauss view does, with
+    // the pruning rules of the curve kind.
+    static void Suchen(const std::vector<float>& y, double dx, int32_t kurve = 0)
     {
         SetIK(y);
         MakeCurveMath();
         ASSERT_TRUE(gMath->CopyArrayFromCurve(KT_IK));
         gMath->setDelta_X(static_cast<float>(dx));
-        gGauss->setKurve(0);
+        gGauss->setKurve(kurve);
         gMath->Peaks_Schaetzen(5, 0.99f);
     }
     // h·exp(−(x − x0)²/2σ²) on n points of step dx from x = 0.
@@ -48,6 +51,29 @@ protected:
         return y;
     }
     static void Messen(int32_t n, double dx, double x0, double sigma, double h) { Messen(Gauss(n, dx, x0, sigma, h), dx, x0); }
+    static std::vector<float> Summe(std::vector<float> a, const std::vector<float>& b)
+    {
+        for (size_t i = 0; i < a.size(); ++i) a[i] += b[i];
+        return a;
+    }
+    // y with normal noise of spread rauschen on every point.
+    static std::vector<float> Verrauscht(std::vector<float> y, double rauschen, std::mt19937_64& zufall)
+    {
+        std::normal_distribution<double> normal(0.0, rauschen);
+        for (float& wert : y) wert = static_cast<float>(wert + normal(zufall));
+        return y;
+    }
+    // The listed peak with a width nearest to x within sigma; 0 when there is none.
+    static int32_t Gemessen_Bei(double x, double sigma)
+    {
+        int32_t naechster = 0;
+        for (int32_t j = 1; j <= gGauss->Anzahl(); ++j) {
+            const double d = std::fabs(gGauss->x(j) - x);
+            const bool naeher = naechster == 0 || d < std::fabs(gGauss->x(naechster) - x);
+            if (gGauss->W(j) > 0.0f && d < sigma && naeher) naechster = j;
+        }
+        return naechster;
+    }
     // The area under the peak's Gauss curve, summed finely.
     static double Flaeche(double von, double bis)
     {
@@ -130,25 +156,139 @@ TEST_F(GaussBreiteTest, NeighbourBesideLeavesEachPeakItsWidth)
     // Two peaks found by the peak search, both centres between grid points (step 0.1), the second
     // as high as the first or half as high, 3 to 6 standard deviations apart, 3, 5 and 8 grid steps
     // wide. The flank towards the neighbour stands on its tail; the other one, mirrored about the
-    // curve's top, gives each peak its own width.
+    // curve's top, gives each peak its own width. At 3 standard deviations the neighbour's tail lifts
+    // and shifts the visible top of the peak: an equal neighbour leaves it 3.2 %, a half-height
+    // one 7.1 % off.
     for (const double schritte : {3.0, 5.0, 8.0}) {
         for (const double zweite : {1.0, 0.5}) {
             for (const double abstand : {3.0, 4.0, 4.5, 6.0}) {
                 for (const double versatz : {0.3, 0.5, 0.8}) {
                     const double sigma = schritte * 0.1;
                     const double x0 = 15.0 + versatz * 0.1;
-                    const double x1 = x0 + abstand * sigma + 0.37 * 0.1;
-                    std::vector<float> y = Gauss(400, 0.1, x0, sigma, 2.0);
-                    const std::vector<float> nachbar = Gauss(400, 0.1, x1, sigma, 2.0 * zweite);
-                    for (size_t i = 0; i < y.size(); ++i) y[i] += nachbar[i];
-                    Suchen(y, 0.1);
+                    const double x1 = x0 + abstand * sigma;
+                    Suchen(Summe(Gauss(400, 0.1, x0, sigma, 2.0), Gauss(400, 0.1, x1, sigma, 2.0 * zweite)), 0.1);
                     SCOPED_TRACE(testing::Message() << "sigma " << schritte << " steps, second peak " << zweite
                                                     << " as high, " << abstand << " sigma apart, centre " << x0);
                     ASSERT_EQ(gGauss->Anzahl(), 2);
-                    const double grenze = (abstand < 4.0 ? 0.05 : 0.02) * sigma;
+                    const double grenze = (abstand > 3.0 ? 0.0075 : zweite < 1.0 ? 0.072 : 0.035) * sigma;
                     EXPECT_NEAR(gGauss->W(1), sigma, grenze);
                     EXPECT_NEAR(gGauss->W(2), sigma, grenze);
                 }
+            }
+        }
+    }
+}
+
+TEST_F(GaussBreiteTest, PeakBetweenTwoListedNeighboursKeepsItsNarrowerFlank)
+{
+    // The middle one of three peaks of equal height, 5 grid steps wide, with neighbours 3.5 and 4.5
+    // standard deviations away, on either side, without noise and in 20 curves with noise of 1 % of
+    // the height. Between the peaks the curve falls below half height, and each neighbour holds up
+    // the flank on its side, the nearer one more: the flank towards the farther one gives the width,
+    // mirrored (the other one would make it 15 % wider).
+    std::mt19937_64 zufall(58);
+    const double sigma = 0.5;
+    const double x0 = 20.03;
+    for (const double seite : {-1.0, 1.0}) {
+        std::vector<float> y = Gauss(400, 0.1, x0, sigma, 2.0);
+        y = Summe(y, Gauss(400, 0.1, x0 - seite * 3.5 * sigma, sigma, 2.0));
+        y = Summe(y, Gauss(400, 0.1, x0 + seite * 4.5 * sigma, sigma, 2.0));
+        Suchen(y, 0.1, KT_GR);
+        ASSERT_EQ(gGauss->Anzahl(), 3);
+        EXPECT_NEAR(gGauss->W(2), sigma, 0.015 * sigma) << "nearer neighbour on side " << -seite;
+
+        double summe = 0.0;
+        for (int32_t kurve = 0; kurve < 20; ++kurve) {
+            Suchen(Verrauscht(y, 0.02, zufall), 0.1, KT_GR);
+            const int32_t mitte = Gemessen_Bei(x0, sigma);
+            ASSERT_GT(mitte, 0) << "curve " << kurve;
+            EXPECT_NEAR(gGauss->W(mitte), sigma, 0.15 * sigma) << "curve " << kurve;
+            summe += gGauss->W(mitte);
+        }
+        EXPECT_NEAR(summe / 20.0, sigma, 0.03 * sigma) << "nearer neighbour on side " << -seite << ", with noise";
+    }
+}
+
+TEST_F(GaussBreiteTest, LowerNeighbourNotListedLendsThePeakNoFlank)
+{
+    // A peak measured alone beside an unlisted neighbour 0.7 times as high, 3 standard deviations
+    // away: between them the curve stays above the peak's half height, and the neighbour's far flank
+    // would make the peak twice as wide. The curve rising towards the neighbour gives that flank up,
+    // without noise and in 20 curves each with noise of 0.5 to 2 % of the height.
+    std::mt19937_64 zufall(58);
+    const double sigma = 0.5;
+    const double x0 = 20.04;
+    for (const double seite : {-1.0, 1.0}) {
+        const std::vector<float> y =
+            Summe(Gauss(400, 0.1, x0, sigma, 2.0), Gauss(400, 0.1, x0 + seite * 3.0 * sigma, sigma, 1.4));
+        Messen(y, 0.1, x0);
+        EXPECT_NEAR(gGauss->W(1), sigma, 0.02 * sigma) << "neighbour on side " << seite;
+        for (const double rauschen : {0.005, 0.01, 0.02}) {
+            double summe = 0.0;
+            for (int32_t kurve = 0; kurve < 20; ++kurve) {
+                Messen(Verrauscht(y, rauschen * 2.0, zufall), 0.1, x0);
+                EXPECT_NEAR(gGauss->W(1), sigma, 0.35 * sigma) << "curve " << kurve;
+                summe += gGauss->W(1);
+            }
+            EXPECT_NEAR(summe / 20.0, sigma, 0.06 * sigma) << "neighbour on side " << seite << ", noise " << rauschen;
+        }
+    }
+}
+
+TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
+{
+    // Two peaks, the second lower, with normal noise of 0.5 to 2 % of the first one's height, 100
+    // curves a noise: wide peaks on the grid of I(K) and narrow ones on the grid of G(r), each with
+    // its curve kind's pruning. Noise lifts single points near the flat top of a wide peak, and the
+    // search lists the maxima of the noise too: neither may cost a peak its width. Each peak is
+    // measured in every curve. On G(r) the widths agree with the true ones within 2 % on average and
+    // within a third curve by curve; on I(K) the noise maxima that the pruning keeps on a wide peak,
+    // 2 1/nm apart, stand for it off its top and measure it up to a fifth narrower on average, as
+    // before. (With noise of 2 % on I(K), in a few curves of a hundred the baseline drawn through the
+    // noise's minima rises under the lower peak by its whole height: that case is left out.)
+    struct Peak {
+        double x, sigma, h;
+    };
+    struct Fall {
+        int32_t kurve;
+        double dx;
+        int32_t punkte;
+        Peak peaks[2];
+        std::vector<double> rauschen;  // shares of the first peak's height
+    };
+    const Fall faelle[] = {
+        {KT_IK, 0.1, 1500, {{30.0, 3.0, 2.0}, {50.0, 4.0, 1.4}}, {0.005, 0.01}},
+        {KT_GR, 0.003835, 1000, {{0.25, 0.02, 40.0}, {0.45, 0.03, 15.0}}, {0.005, 0.01, 0.02}},
+    };
+    std::mt19937_64 zufall(58);
+    constexpr int32_t kKurven = 100;
+    for (const Fall& fall : faelle) {
+        for (const double rauschen : fall.rauschen) {
+            int32_t beide = 0;
+            double fehler[2] = {0.0, 0.0};
+            for (int32_t kurve = 0; kurve < kKurven; ++kurve) {
+                std::vector<float> y(static_cast<size_t>(fall.punkte), 0.0f);
+                for (const Peak& p : fall.peaks) y = Summe(y, Gauss(fall.punkte, fall.dx, p.x, p.sigma, p.h));
+                Suchen(Verrauscht(y, rauschen * fall.peaks[0].h, zufall), fall.dx, fall.kurve);
+                SCOPED_TRACE(testing::Message() << "kind " << fall.kurve << ", noise " << rauschen
+                                                << ", curve " << kurve);
+                int32_t gemessen = 0;
+                for (size_t k = 0; k < 2; ++k) {
+                    const Peak& p = fall.peaks[k];
+                    const int32_t j = Gemessen_Bei(p.x, p.sigma);
+                    if (j == 0) continue;
+                    ++gemessen;
+                    const double relativ = gGauss->W(j) / p.sigma - 1.0;
+                    fehler[k] += relativ;
+                    EXPECT_LT(std::fabs(relativ), fall.kurve == KT_GR ? 0.35 : 0.6) << "peak " << k + 1;
+                }
+                beide += gemessen == 2;
+            }
+            SCOPED_TRACE(testing::Message() << "kind " << fall.kurve << ", noise " << rauschen);
+            EXPECT_EQ(beide, kKurven);
+            for (const double summe : fehler) {
+                if (fall.kurve == KT_GR) EXPECT_NEAR(summe / kKurven, 0.0, 0.02);
+                else EXPECT_NEAR(summe / kKurven, -0.1, 0.1);
             }
         }
     }

@@ -8,6 +8,7 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsUntergrund.h"
 #include "core/clsLanguage.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "mainwindow/Wertanzeige.h"
 #include "support/InstallierteDatenbank.h"
@@ -135,4 +136,33 @@ TEST_F(CuZrPhysikTest, TheSumRuleGivesTheUndampedDensityWhateverDampingIsChosen)
     }
     EXPECT_NEAR(gIK->Dichte_IK(), vorher, 1e-5 * probe.rho) << "after three round trips";
     EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(CuZrPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
+{
+    // Below the first shell G(r) follows the density line with ripples about it; undamped, one
+    // near the origin stands above zero. The list begins at the first shell, and the mean spacing
+    // of the shells gives a_r = r1/Δr near 1.3 and K0 = 2π/Δr near the main peak of I(K). The
+    // extended search lists nothing below the first shell either.
+    ASSERT_NO_FATAL_FAILURE(Bis_IK());
+    double hauptpeak = 10.0;
+    for (double K = 10.0; K < 60.0; K += 0.01)
+        if (probe.I(K) > probe.I(hauptpeak)) hauptpeak = K;
+    for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
+        gIK->Daempfen(daempfung);
+        ASSERT_TRUE(gGR->Berechnen());
+        const Peakabstaende abstaende = Gauss_Ansicht_GR();
+        SCOPED_TRACE(testing::Message() << "damping " << daempfung);
+        ASSERT_GE(gGauss->Anzahl(), 3);
+        EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
+        EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, 1.3, 0.1) << "a_r";
+        EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, 0.15 * hauptpeak) << "K0";
+
+        // The extended search lists points of the second derivative: none below the first shell.
+        Gauss_Ansicht_GR(true);
+        ASSERT_GE(gGauss->Anzahl(), 3);
+        EXPECT_GT(gGauss->x(1), gGR->R(gGR->Dichte_Exp_Index())) << "extended search";
+        const int32_t erster = static_cast<int32_t>(std::lround(gGauss->x(1) / gOptions->Delta_r())) + 1;
+        EXPECT_GT(gGR->Y(erster), 0.0f) << "extended search";
+    }
 }

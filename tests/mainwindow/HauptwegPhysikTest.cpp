@@ -191,3 +191,30 @@ TEST_F(HauptwegPhysikTest, AveragedSpectrumSavedAndReopenedEvaluatesAsTheOneItCa
     for (size_t i = 0; i < vorher.ik.size(); ++i) ASSERT_NEAR(nachher.ik[i], vorher.ik[i], 1e-5) << "I(K) point " << i + 1;
     EXPECT_EQ(seam.errorWindows, 0);
 }
+
+TEST_F(HauptwegPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
+{
+    // Below the first shell G(r) follows the density line with ripples about it, which the Gauss
+    // view leaves out: its list begins at the first shell. Damped, the mean spacing of the shells
+    // gives a_r = r1/Δr near 1.2 and K0 = 2π/Δr near the main peak of I(K). (Undamped, the ripples
+    // of the hard spheres' contact edge stand beyond the first shell too, and the list keeps them.)
+    gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
+    Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
+    gCalc->Falten();
+    ASSERT_TRUE(gCalc->Mitteln(2));
+    Auswerten();
+    double hauptpeak = 10.0;
+    for (double K = 10.0; K < 80.0; K += 0.01)
+        if (probe.I(K) > probe.I(hauptpeak)) hauptpeak = K;
+    for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
+        gIK->Daempfen(daempfung);
+        ASSERT_TRUE(gGR->Berechnen());
+        const Peakabstaende abstaende = Gauss_Ansicht_GR();
+        SCOPED_TRACE(testing::Message() << "damping " << daempfung);
+        ASSERT_GE(gGauss->Anzahl(), 3);
+        EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
+        if (daempfung == DA_Keine) continue;
+        EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, 1.2, 0.1) << "a_r";
+        EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, 0.15 * hauptpeak) << "K0";
+    }
+}

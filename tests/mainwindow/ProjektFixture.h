@@ -1,6 +1,10 @@
 #pragma once
 // A project started without any window: the program's world, a main window that only records what
 // it is told, generated raw spectra and the project settings as the window hands them over.
+#include "analysis/Peakabstaende.h"
+#include "analysis/clsGauss.h"
+#include "analysis/clsMath.h"
+#include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
@@ -81,6 +85,21 @@ protected:
         e.Beschleunigungsspannung = -200.0f;
         e.Temperatur = "300";
         return e;
+    }
+
+    // The Gauss view over the G(r) in force as its panel makes it (smoothed, a baseline, the
+    // derivatives, the peaks searched, with the extended search or not, and estimated): the peaks
+    // stand in gGauss; its three figures.
+    static Peakabstaende Gauss_Ansicht_GR(bool erweitert = false)
+    {
+        gMath = std::make_unique<clsMath>();
+        EXPECT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
+        gGauss->setKurve(KT_GR);
+        gMath->Glaetten(1E+11f);
+        gMath->Baseline_Berechnen();
+        gMath->Ableitungen_Berechnen(false, true);
+        gMath->Peaks_Schaetzen(5, 0.99f, erweitert);
+        return Peakabstaende_Berechnen(*gGauss);
     }
 
     RecordingView view;

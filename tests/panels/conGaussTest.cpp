@@ -1,7 +1,8 @@
 // The Gauss peak panel: the peaks of a G(r) made of three Gauss curves, the smoothing parameter,
-// an empty curve, the peak view of the generated evaluation's I(K), and the peaks' labels.
+// an empty curve, the peak views of the generated evaluation's I(K) and G(r), and the peaks' labels.
 #include "PanelImRahmen.h"
 
+#include "analysis/Daempfung.h"
 #include "analysis/clsGauss.h"
 #include "core/KurvenTyp.h"
 #include "core/clsError.h"
@@ -70,6 +71,22 @@ TEST_F(Gauss, PeakViewOfTheEvaluatedIK)
     EXPECT_TRUE(panel->lblInfo[0]->text().endsWith(" 1/nm"));
     Speichern(haupt, "conGauss_IK.png");
     Bilder("conGauss", [this] { panel->SpracheUmstellen(); });
+}
+
+TEST_F(Gauss, PeakViewOfTheEvaluatedGrBeginsAtItsFirstShell)
+{
+    // The ripples of G(r) about its density line below the first shell are no peaks, damped or not.
+    Auswertung();
+    for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
+        gIK->Daempfen(daempfung);
+        ASSERT_TRUE(gGR->Berechnen());
+        gGrafik->Zeichne_Kurve(KT_GR);
+        panel->Init();
+        SCOPED_TRACE(testing::Message() << "damping " << daempfung);
+        ASSERT_GE(gGauss->Anzahl(), 2);
+        EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
+        Speichern(haupt, daempfung == DA_Lorch ? "conGauss_GR_Lorch.png" : "conGauss_GR_ungedaempft.png");
+    }
 }
 
 TEST(Peakbeschriftung, ThreeSignificantDigitsInTheUnitShown)
