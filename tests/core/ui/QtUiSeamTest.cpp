@@ -2,12 +2,11 @@
 
 #include "core/clsCommon.h"
 #include "core/modCommon.h"
+#include "support/ui/Bildschirmfoto.h"
 #include "support/ui/Hauptfensterbedienung.h"
 #include "support/ui/UiTestWorld.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -32,8 +31,6 @@ TEST(QtUiSeamTest, AMessageTallerAndWiderThanTheScreenStaysOnItWithItsOKButton)
     std::string text = "Die Versionsdatei vom Server kann nicht ausgewertet werden.\r\nZELO: \"";
     for (int i = 0; i < 830; ++i) text += "2.33.0001\r\n";
     text += std::string(3000, 'x') + "\"";
-    const QString ordner = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../core");
-    QDir().mkpath(ordner);
     QRect fenster, bildschirm, ok;
     QString gelesen;
     bool rollt = false;
@@ -45,7 +42,7 @@ TEST(QtUiSeamTest, AMessageTallerAndWiderThanTheScreenStaysOnItWithItsOKButton)
         gelesen = box.text();
         const auto* anzeige = box.findChild<QPlainTextEdit*>("Meldungstext");
         rollt = anzeige && anzeige->isVisible() && anzeige->toPlainText() == QString(box.text()).replace("\r\n", "\n");
-        EXPECT_TRUE(box.grab().save(ordner + "/meldung_lang.png"));
+        foto::Ablegen(box, "core/meldung_lang.png");
         QTest::mouseClick(knopf, Qt::LeftButton);
     });
     QtUiSeam seam;
