@@ -133,9 +133,11 @@ void clsFFT::iFFT_Ungeschuetzt(std::span<const float> GKorrektur)
     for (int32_t i = 1; i <= korrigiert; ++i)
         Ungerade_Addieren(invInRe_, n_, i, static_cast<float>(GKorrektur[static_cast<size_t>(i - 1)] * c));
     if (anzahlFFT_ != 0) {
-        // Below the first peak G(r) is replaced by its density line.
+        // Below the first peak G(r) is replaced by its density line: exactly at the points the line
+        // was fitted to. A point beyond them lies on the rising flank, and the line forced there
+        // would tilt the next line and so feed itself pass after pass.
         const double cLinie = kPi * gGR->Dichte_Anstieg() / (2.0 * deltaK);
-        for (int32_t i = 1; i <= std::min(gGR->Dichte_Exp_Index() + 1, letzter); ++i)
+        for (int32_t i = 1; i <= std::min(gGR->Dichte_Exp_Index(), letzter); ++i)
             Ungerade_Setzen(invInRe_, n_, i, static_cast<float>(cLinie * gGR->R(i)));
     }
     Komplexe_FFT(plan_, invInRe_, invInIm_, invOutRe_, invOutIm_, 1.0f);

@@ -94,6 +94,8 @@ void clsIK::Set_Y(int32_t Index, float YY)
         Wert(y0_, Index) = YY;
         Wert(y2_, Index) = YY;
         Wert(yRTR_, Index) = YY;
+        // A value set into every form is measured again: no back-transform is mixed into it.
+        y2Gemessen_ = true;
         if (YY > maximum_) maximum_ = YY;
         minimum_ = -maximum_;
     });
@@ -154,6 +156,7 @@ void clsIK::Clear()
     parabelIndex_ = ftrIndex_ = 0;
     ftrStartIndex_ = 1;
     daempfung_ = DA_Keine;
+    y2Gemessen_ = true;
     mittelwert_ = minimum_ = maximum_ = abweichung_ = integrationK2Y_ = 0.0f;
     userScale_ = false;
     gGespeichert = false;
@@ -209,8 +212,8 @@ float clsIK::Y_Wichtung(int32_t Index) const
 float clsIK::Gewichtet(int32_t Index) const
 {
     const double gemischt = (1.0 - w_) * Wert(y2_, Index) + double(w_) * Wert(yRTR_, Index);
-    if (!gOptions->iFTR_Bevorzugen()) return static_cast<float>(gemischt);
-    // Towards K = 0 the back-transform takes over.
+    if (!gOptions->iFTR_Bevorzugen() || !y2Gemessen_) return static_cast<float>(gemischt);
+    // Towards K = 0 the back-transform takes over from the measured values.
     return static_cast<float>(gemischt * Index / n_ + double(Wert(yRTR_, Index)) * (n_ - Index) / n_);
 }
 
@@ -258,6 +261,7 @@ void clsIK::Ungedaempft_Setzen(std::vector<float> y)
     y2_ = y;
     yRTR_ = y;
     y0_ = std::move(y);
+    y2Gemessen_ = true;
     daempfung_ = DA_Keine;
 }
 
@@ -275,6 +279,7 @@ bool clsIK::Daempfung_Anwenden(int32_t Art, double& b)
     daempfung_ = Art;
     y2_ = y_;
     yRTR_ = y_;
+    y2Gemessen_ = true;
     Gedaempft_Nachrechnen();
     return true;
 }

@@ -88,7 +88,10 @@ public:
     // below 0 to 1, then the extrapolation is recomputed.
     float Wichtung() const { return w_; }
     void setWichtung(float value);
-    // The measured I(K) mixed with the back-transform by the weight.
+    // The measured I(K) mixed with the back-transform by the weight. With the option that prefers
+    // the back-transform at small K, the first back-transform mixed into a measured curve takes
+    // over from it towards K = 0; once the curve holds back-transformed values, later ones mix by
+    // the weight alone.
     float Y_Wichtung(int32_t Index) const;
     // Y_RTR becomes the direct back-transform of G(r) between r1 and r2 alone (put in order), which
     // shows what that range contributes to I(K). On return r1 and r2 hold the r of the first and
@@ -177,4 +180,6 @@ private:
     int32_t mausTaste_ = 0;
     bool aoWeg_ = false;
     int32_t daempfung_ = DA_Keine;
+    // Y_2 is still the measured curve: no back-transform has been mixed into it since it was set.
+    bool y2Gemessen_ = true;
 };

@@ -67,6 +67,10 @@ void clsIK::RTR_Berechnen()
                 yRTR_[static_cast<size_t>(i - 1)] = fft.IK(i);
                 y2_[static_cast<size_t>(i - 1)] = Gewichtet(i);
             }
+            // From now on the curve holds back-transformed values at small K: preferring them again
+            // would take each later correction there in full but only by the weight elsewhere, and
+            // that tilts the density line a little more with every pass.
+            y2Gemessen_ = false;
         } else {
             // A G(r) that is no transform of this I(K) (one read from a file) gives a new I(K), which
             // the damping in force damps as it damps any new one: the undamped copy and the curve

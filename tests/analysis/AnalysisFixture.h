@@ -24,6 +24,9 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
+#include <utility>
+#include <vector>
 
 class AnalysisFixture : public testing::Test, protected TestWorld {
 protected:
@@ -58,8 +61,16 @@ protected:
     // on the curve's grid.
     static void Kohlenstoff_Streuung(const std::function<double(double)>& I, const std::function<double(double)>& U)
     {
-        gFMK->setAnzahl(1);
-        gFMK->FMK_Einlesen(1, 100.0f, ElectronTable("C"));
+        Streuung({{"C", 100.0f}}, I, U);
+    }
+
+    // The same for an alloy of the elements given with their atomic per cent.
+    static void Streuung(const std::vector<std::pair<std::string, float>>& elemente,
+                         const std::function<double(double)>& I, const std::function<double(double)>& U)
+    {
+        gFMK->setAnzahl(static_cast<int32_t>(elemente.size()));
+        for (size_t k = 0; k < elemente.size(); ++k)
+            gFMK->FMK_Einlesen(static_cast<int32_t>(k + 1), elemente[k].second, ElectronTable(elemente[k].first));
         gFMK->setBeschleunigungsspannung(-200.0f);
         ASSERT_TRUE(gFMK->Formfaktoren_Berechnen());
         for (int32_t i = 1; i <= gCalc->Punkte(); ++i) {

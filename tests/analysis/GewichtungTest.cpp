@@ -1,6 +1,7 @@
 // The weighting between the measured and the back-transformed I(K): a round trip G(r) → I(K)
 // mixes the back-transform into the measured curve as the guide says, with the option that
-// prefers it at small K on and off, and the guide names that option where the user finds it.
+// prefers it at small K on and off, a second one by the weight alone, and the guide names that
+// option where the user finds it.
 #include "AnalysisFixture.h"
 
 #include <algorithm>
@@ -68,6 +69,19 @@ TEST_F(GewichtungTest, ARoundTripMovesTheMeasuredCurveByTheWeightAndTowardsTheBa
             // Without the option a weight of 0 keeps the measured curve through the round trip.
             if (!bevorzugen && w == 0.0f) {
                 for (int32_t i = 1; i <= N; ++i) ASSERT_EQ(gIK->Y_2(i), float(vorher[size_t(i - 1)]));
+            }
+
+            // Once the curve holds back-transformed values, the next round trip mixes by the weight
+            // alone, with the option too: preferring them again would take each later correction in
+            // full at small K and tilt the density line pass after pass.
+            for (int32_t i = 1; i <= N; ++i) vorher[size_t(i - 1)] = gIK->Y_2(i);
+            ASSERT_TRUE(gGR->Berechnen());
+            gGR->setDichte_Exp_Index(20);
+            gIK->RTR_Berechnen();
+            for (int32_t i = 1; i <= N; ++i) {
+                const double gemischt = (1.0 - w) * vorher[size_t(i - 1)] + w * gIK->Y_RTR(i);
+                ASSERT_NEAR(gIK->Y_2(i), gemischt, 1e-6) << "second round trip, K = " << gIK->x(i);
+                ASSERT_NEAR(gIK->Y_Wichtung(i), (1.0 - w) * gIK->Y_2(i) + w * gIK->Y_RTR(i), 1e-6);
             }
         }
     }

@@ -55,6 +55,31 @@ TEST_F(FFTTest, ForwardThenBackGivesKTimesIKAgain)
     }
 }
 
+TEST_F(FFTTest, TheDensityLineTakesThePlaceOfExactlyThePointsItWasFittedTo)
+{
+    // G(r) = −exp(−r²/8)·sin(25·r) starts as a line and bends away from it long before point 30.
+    gOptions->setAbbruchstelle_Daempfen(false);
+    gFFT->SetupFFT();
+    WellenpaketIK(25.0);
+    ASSERT_TRUE(gGR->Berechnen());
+    constexpr int32_t kBis = 30;
+    ASSERT_TRUE(gGR->setDichte_Exp_Index(kBis));
+    const double a = gGR->Dichte_Anstieg();
+    gFFT->iFFT();
+
+    // The round trip gives K·I(K) back; the line changes it by Δr·Σ (a·r − G)·sin(K·r) over the
+    // fitted points alone.
+    const double dr = gOptions->Delta_r();
+    const auto Beitrag = [&](int32_t j, double K) { return dr * (a * gGR->R(j) - gGR->Y(j)) * std::sin(K * gGR->R(j)); };
+    for (int32_t i = 20; i <= 1500; i += 37) {
+        const double K = gIK->x(i);
+        double erwartet = K * gIK->Y(i);
+        for (int32_t j = 1; j <= kBis; ++j) erwartet += Beitrag(j, K);
+        ASSERT_NEAR(K * gFFT->IK(i), erwartet, 1e-4) << "K = " << K;
+    }
+    EXPECT_GT(std::fabs(Beitrag(kBis + 1, gIK->x(130))), 1e-3) << "the next point would show";
+}
+
 TEST_F(FFTTest, PotentialValuesSitAtTheirOwnR)
 {
     gFFT->SetupFFT();
