@@ -2,10 +2,13 @@
 // A project started without any window: the program's world, a main window that only records what
 // it is told, generated raw spectra and the project settings as the window hands them over.
 #include "analysis/Peakabstaende.h"
+#include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
+#include "analysis/clsIK.h"
 #include "analysis/clsMath.h"
 #include "core/KurvenTyp.h"
 #include "core/clsCommon.h"
+#include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "mainwindow/MainWindowView.h"
@@ -100,6 +103,30 @@ protected:
         gMath->Ableitungen_Berechnen(false, true);
         gMath->Peaks_Schaetzen(5, 0.99f, erweitert);
         return Peakabstaende_Berechnen(*gGauss);
+    }
+
+    // The I(K) damped as given, transformed and seen in the Gauss view, whose list must begin at
+    // the first shell of G(r); the shells' spacings.
+    static Peakabstaende Gauss_Ansicht_Ab_Erster_Schale(int32_t daempfung)
+    {
+        gIK->Daempfen(daempfung);
+        EXPECT_TRUE(gGR->Berechnen());
+        const Peakabstaende abstaende = Gauss_Ansicht_GR();
+        EXPECT_GE(gGauss->Anzahl(), 3);
+        if (gGauss->Anzahl() >= 1) {
+            EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
+        }
+        return abstaende;
+    }
+
+    // Where the model's I(K) is highest between K = von and bis, in 1/nm.
+    template <class Probe>
+    static double Hauptpeak_K(const Probe& probe, double von, double bis)
+    {
+        double hauptpeak = von;
+        for (double K = von; K < bis; K += 0.01)
+            if (probe.I(K) > probe.I(hauptpeak)) hauptpeak = K;
+        return hauptpeak;
     }
 
     RecordingView view;
