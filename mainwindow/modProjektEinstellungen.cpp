@@ -60,7 +60,10 @@ void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
         common.setProjektTyp(einstellungen.ProjektTyp);
         common.setEinheiten(einstellungen.Einheiten);
         options.setFaktor_X(einstellungen.Faktor_X);
-        if (einstellungen.XAchse) gXAchse = einstellungen.XAchse;
+        if (einstellungen.XAchse) {
+            gXAchse = einstellungen.XAchse;
+            options.setReg_X_Achse(einstellungen.XAchse->Key());
+        }
         common.setEnable_Record(true);
         Legierung_Uebernehmen(einstellungen.Komponenten, einstellungen.Temperatur, einstellungen.Bemerkung);
         Legierungsmenue_Setzen(einstellungen.Komponenten.size());

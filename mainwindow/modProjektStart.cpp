@@ -317,9 +317,12 @@ void Datei_Einlesen_Endgueltig()
         Protokoll(gLanguage->Caption(189) + ": " + common.Ordner());
         Protokoll(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
         // Before loading, so that a file that fails to load is still offered again; the name a special
-        // curve carries is no file (its menu starts it) and is not offered.
-        if (Datei_Existiert(common.Dateiname_Rohdaten()))
+        // curve carries is no file (its menu starts it) and is not offered. The next run's open
+        // dialog starts in the file's folder.
+        if (Datei_Existiert(common.Dateiname_Rohdaten())) {
             rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
+            common.Ordner_Merken();
+        }
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         // The files of an earlier project under the same name are no results of this one.
