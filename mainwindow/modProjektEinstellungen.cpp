@@ -7,6 +7,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
@@ -71,6 +72,8 @@ void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
         rt::Object(gFMK).setBeschleunigungsspannung(einstellungen.Beschleunigungsspannung);
         Datei_Einlesen_Endgueltig();
         if (!gFMK->Formfaktoren_Berechnen()) common.Record(rt::TimeText() + ": " + gLanguage->Caption(255));
+        // The mixture's form factors belong to the project as it starts.
+        Ausgangsstand_Merken();
     } catch (const rt::RuntimeError& e) {
         gError->Report("frmSettings", "OK", e);
     }

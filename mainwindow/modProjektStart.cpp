@@ -22,6 +22,7 @@
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/Probelesen.h"
 #include "mainwindow/clsSchritte.h"
+#include "mainwindow/modErgebnisse.h"
 #include "materials/clsMFE.h"
 
 #include <filesystem>
@@ -341,6 +342,8 @@ void Datei_Einlesen_Endgueltig()
             return;
         }
         Abschliessen(common);
+        // The project as it starts is no work of the user's that a question would have to keep.
+        Ausgangsstand_Merken();
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
     }
