@@ -33,6 +33,7 @@ std::vector<float> clsGR::R_Werte() const
 void clsGR::Set_Y(int32_t Index, float YY)
 {
     if (Index < 1 || Index > Punkte()) return;
+    gGespeichert = false;
     g_[static_cast<size_t>(Index - 1)] = YY;
     if (YY > maximum_) maximum_ = YY;
     minimum_ = -maximum_;

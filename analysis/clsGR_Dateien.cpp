@@ -167,11 +167,12 @@ bool clsGR::Speichern(bool dichteHinweis)
                 Schreiben(KT_Rho, zeilen, 258, dateien);
             }
         }
-        // The values go into the log with the files they were saved with, and when they changed.
+        // The values go into the log with the files they were saved with, and when they changed;
+        // while the log is off nothing is logged, and the next save tells them.
         const clsCommon& common = rt::Object(gCommon);
         const std::string zeit = rt::NowText();
         std::vector<std::string> werte = Strukturwerte_Zeilen();
-        if (!dateien.empty() || werte != protokolliert_) {
+        if (common.Enable_Record() && (!dateien.empty() || werte != protokolliert_)) {
             common.Record(zeit + ": " + werte[0]);
             if (werte.size() > 1) common.Record(zeit + " " + werte[1]);
             for (size_t i = 2; i < werte.size(); ++i) common.Record(werte[i]);
@@ -223,6 +224,8 @@ void clsGR::Glaetten_Uebernehmen()
 
 void clsGR::Kurve_Setzen(std::vector<float> g, float minimum, float maximum)
 {
+    // A new curve (smoothed, by formula) is not the one written.
+    gGespeichert = false;
     g_ = std::move(g);
     minimum_ = minimum;
     maximum_ = maximum;

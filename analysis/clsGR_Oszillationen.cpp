@@ -172,6 +172,7 @@ void clsGR::AO_Weg(uint8_t Modus)
         if (Modus == kAO_Zurueck && aoZustand_ != kAO_Abgezogen) return;
         const float vorzeichen = Modus == kAO_Abgezogen ? -1.0f : Modus == kAO_Zurueck ? 1.0f : 0.0f;
         const size_t n = std::min(g_.size(), ao_.size());
+        gGespeichert = false;
         for (size_t i = 0; i < n; ++i) g_[i] += vorzeichen * ao_[i];
         aoZustand_ = Modus;
     } catch (const rt::RuntimeError& error) {

@@ -90,6 +90,7 @@ void clsIK::CopyArray_Ungedaempft(std::span<float> ToArray) const { Kopieren(y0_
 void clsIK::Set_Y(int32_t Index, float YY)
 {
     Guarded(kModul, "Set_Y", [&] {
+        gGespeichert = false;
         Wert(y_, Index) = YY;
         Wert(y0_, Index) = YY;
         Wert(y2_, Index) = YY;
@@ -257,6 +258,8 @@ void clsIK::Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const
 
 void clsIK::Ungedaempft_Setzen(std::vector<float> y)
 {
+    // A new curve (smoothed, by formula, back-transformed) is not the one written.
+    gGespeichert = false;
     y_ = y;
     y2_ = y;
     yRTR_ = y;

@@ -167,6 +167,8 @@ float clsUntergrund::UGE(int32_t Index) const
 bool clsUntergrund::UG_Fitten()
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "UG_Fitten");
+    // New support points: the background is not the one written.
+    gGespeichert = false;
     spline_.Clear();
     if (Anzahl() <= 3) {
         fitOK_ = true;

@@ -60,6 +60,22 @@ bool Datei_Existiert(const std::string& path)
     return std::filesystem::is_regular_file(path, ec);
 }
 
+// The folder, or when it is gone (moved, deleted, never made) the nearest folder above it that
+// exists, ending in "/"; "" for an empty one.
+std::string Vorhandener_Ordner(const std::string& ordner)
+{
+    if (ordner.empty()) return "";
+    std::filesystem::path pfad(ordner);
+    std::error_code ec;
+    while (!std::filesystem::is_directory(pfad, ec)) {
+        const std::filesystem::path hoeher = pfad.parent_path();
+        if (hoeher.empty() || hoeher == pfad) return "";
+        pfad = hoeher;
+    }
+    const std::string text = pfad.string();
+    return text.ends_with('/') ? text : text + "/";
+}
+
 const std::set<std::string> kPictureExtensions = {".bmp", ".jpg", ".jpeg", ".gif", ".wmf", ".tif", ".tiff",
                                                   ".png", ".jfif", ".jpe", ".dib", ".rle", ".emf"};
 
@@ -91,7 +107,7 @@ std::vector<zelo::FileFilter> ParseFilterText(const std::string& filterText)
     return filters;
 }
 
-clsCommon::clsCommon() { ordner_ = gOptions->Reg_Folder(); }
+clsCommon::clsCommon() { ordner_ = Vorhandener_Ordner(gOptions->Reg_Folder()); }
 
 std::string clsCommon::Filter() const
 {
@@ -194,7 +210,15 @@ void clsCommon::Projekt_Einrichten()
 {
     Ordner_Suchen();
     ProjektTypErmitteln();
-    gOptions->setReg_Folder(ordner_);
+}
+
+void clsCommon::Ordner_Merken() const
+{
+    const size_t slash = dateinameRohdaten_.rfind('/');
+    if (slash == std::string::npos) return;
+    const std::string ordner = dateinameRohdaten_.substr(0, slash + 1);
+    std::error_code ec;
+    if (std::filesystem::is_directory(ordner, ec) && gOptions->Reg_Folder() != ordner) gOptions->setReg_Folder(ordner);
 }
 
 bool clsCommon::ShowOpen(bool Silent)

@@ -43,7 +43,8 @@ std::vector<zelo::FileFilter> ParseFilterText(const std::string& filterText);
 
 class clsCommon {
 public:
-    // Takes the start folder from the settings and builds the open dialog's filter in the current language.
+    // Takes the start folder from the settings (a stored folder that is gone gives way to the nearest
+    // one above it that exists).
     clsCommon();
 
     // The extension of a file name with its dot, in lower case; "" when the name has none.
@@ -60,7 +61,7 @@ public:
     // same file), the next free number becomes Ordner, so that no two projects share one folder.
     // 0, or the errno of why the folder cannot be written.
     int Ordner_Beanspruchen();
-    // The project open dialog; Silent also sets the project up (results folder, type, stored folder).
+    // The project open dialog; Silent also sets the project up (results folder and type).
     bool ShowOpen(bool Silent = false);
     // The folder browser; the chosen folder becomes Ordner (taken as it is, never renumbered) and the
     // stored folder.
@@ -97,6 +98,11 @@ public:
     std::string Dateiname_NurOrdner() const { return dateinameNurOrdner_; }
     // Sets a project up from a path without a dialog (a recent file).
     void Set_Dateiname(const std::string& StrFile);
+    // Remembers the folder the project file lies in, when it exists, as the start folder of the next
+    // run's open dialog. Called when the project starts (not when its file is chosen), so that a
+    // file that is refused or cancelled leaves the stored folder as it was; a results folder that
+    // is only proposed is never stored.
+    void Ordner_Merken() const;
     // Splits a chosen path into the names; keepNurOrdner leaves Dateiname_NurOrdner as it is.
     void Pfad_Zerlegen(const std::string& path, bool keepNurOrdner);
     // The filter text of the project open dialog, in the language selected now.
@@ -107,7 +113,7 @@ private:
     static void Filter_Hinzufuegen(const std::string& name, const std::string& patterns, std::string& filter,
                                    std::string& allPatterns);
     void ProjektTypErmitteln();
-    // The results folder, the project type and the stored folder for a newly chosen file.
+    // The results folder and the project type for a newly chosen file.
     void Projekt_Einrichten();
 
     int32_t projektTypSpezial_ = 0;

@@ -32,6 +32,13 @@ std::map<std::string, Letzter_Stand>& Geschriebene()
     return geschriebene;
 }
 
+// What each file would have held when the project started: the project as opened is no work to save.
+std::map<std::string, std::string>& Ausgang()
+{
+    static std::map<std::string, std::string> ausgang;
+    return ausgang;
+}
+
 // True when writing inhalt to pfad would change nothing: the project wrote these bytes there last,
 // and nobody has deleted, replaced or changed the file since.
 bool Unveraendert(const std::string& pfad, const std::string& inhalt)
@@ -39,6 +46,15 @@ bool Unveraendert(const std::string& pfad, const std::string& inhalt)
     const auto eintrag = Geschriebene().find(pfad);
     return eintrag != Geschriebene().end() && eintrag->second.inhalt == inhalt &&
            Dateistand_Lesen(pfad) == eintrag->second.stand;
+}
+
+// True when a save need not write inhalt to pfad: the file is up to date, or the project never wrote
+// there and would have written the same when it started.
+bool Gesichert(const std::string& pfad, const std::string& inhalt)
+{
+    if (Geschriebene().count(pfad) > 0) return Unveraendert(pfad, inhalt);
+    const auto ausgang = Ausgang().find(pfad);
+    return ausgang != Ausgang().end() && ausgang->second == inhalt;
 }
 
 void Merken(const std::string& pfad, std::string inhalt)
@@ -72,7 +88,7 @@ void Dateien_Melden(const std::vector<std::string>& zeilen) { Hinweis(Dateien_Te
 
 }
 
-Ergebnisdatei::Vorgang::Vorgang() : aeusserer_(laufend) { laufend = this; }
+Ergebnisdatei::Vorgang::Vorgang(Zweck zweck) : zweck_(zweck), aeusserer_(laufend) { laufend = this; }
 
 Ergebnisdatei::Vorgang::~Vorgang() { laufend = aeusserer_; }
 
@@ -110,6 +126,17 @@ std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::ve
     // A curve without a project file (made in memory) has no name to write under: a bare
     // extension would land as a hidden file in whatever folder the program was started from.
     if (rt::Object(gCommon).Dateiname().empty()) return "";
+    // Weighing what a save would write makes no folder: the path is the one proposed.
+    if (laufend && laufend->zweck_ != Vorgang::Zweck::Schreiben) {
+        const clsCommon& common = rt::Object(gCommon);
+        const std::string pfad = common.Ordner() + common.Dateiname() + extension;
+        std::string inhalt = clsFileHandler::TextContent(zeilen);
+        if (laufend->zweck_ == Vorgang::Zweck::Ausgangsstand)
+            Ausgang()[pfad] = std::move(inhalt);
+        else if (!Gesichert(pfad, inhalt) && !Enthaelt(laufend->zuSchreiben_, pfad))
+            laufend->zuSchreiben_.push_back(pfad);
+        return "";
+    }
     // The folder first: claiming it may give it another number. A save makes it ready once.
     if (laufend) {
         if (!laufend->ordnerBereit_) laufend->ordnerBereit_ = Ordner_Bereit();
@@ -139,4 +166,8 @@ std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::ve
     return pfad;
 }
 
-void Ergebnisdatei::Vergessen() { Geschriebene().clear(); }
+void Ergebnisdatei::Vergessen()
+{
+    Geschriebene().clear();
+    Ausgang().clear();
+}

@@ -55,7 +55,8 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
 
     const std::filesystem::path path(filename_);
     std::error_code ec;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    // Only a file that is written needs its folders; reading one that is not there makes nothing.
+    if (accessModus_ != kInput && path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) {
         if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(rt::errPathNotFound));
         return false;

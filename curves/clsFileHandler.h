@@ -26,8 +26,9 @@ public:
 
     // Closes the open file, then opens strFilename (else the stored Filename) in Modus (else the
     // stored AccessModus): 0 text output, 1 text input, 2 binary read and write (created when
-    // missing). Missing folders of the path are created in every mode. An output file replaces the
-    // old file only when it is closed, so a failed write leaves the old file whole.
+    // missing). Missing folders of the path are created for output and binary access; opening for
+    // input creates nothing. An output file replaces the old file only when it is closed, so a
+    // failed write leaves the old file whole.
     // False with a report when the file cannot be opened; False without one for an empty name or
     // an unknown mode.
     bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt);

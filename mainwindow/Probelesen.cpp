@@ -53,6 +53,8 @@ struct Beiseite {
     std::unique_ptr<clsSSC> ssc = std::make_unique<clsSSC>();
     zelo::UiSeam& fenster = zelo::Ui();
     bool protokoll = gCommon->Enable_Record();
+    // The loaders mark the curves they fill as unsaved; the open project's mark stays its own.
+    bool gespeichert = gGespeichert;
 
     explicit Beiseite(Stilles_Fenster& still)
     {
@@ -65,6 +67,7 @@ struct Beiseite {
     {
         zelo::SetUi(&fenster);
         gCommon->setEnable_Record(protokoll);
+        gGespeichert = gespeichert;
         Tauschen();
     }
     Beiseite(const Beiseite&) = delete;

@@ -5,6 +5,7 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
+#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
@@ -16,11 +17,10 @@
 
 namespace {
 
-// True when nothing failed; vorhanden tells whether there was a file at least, written now or
-// already up to date.
-bool Ergebnisse_Speichern(bool& vorhanden, bool dichteHinweis)
+// Hands every result file of the project to the running Ergebnisdatei::Vorgang; dichteHinweis
+// false leaves the density's note to a caller that asks for the density itself.
+void Ergebnisse_Durchgehen(bool dichteHinweis)
 {
-    Ergebnisdatei::Vorgang vorgang;
     rt::Object(gUntergrund).Speichern();
     rt::Object(gIK).Speichern();
     clsGR& gr = rt::Object(gGR);
@@ -31,9 +31,41 @@ bool Ergebnisse_Speichern(bool& vorhanden, bool dichteHinweis)
         gr.Speichern(dichteHinweis);
     }
     rt::Object(gFMK).Speichern();
+}
+
+// True when nothing failed; vorhanden tells whether there was a file at least, written now or
+// already up to date.
+bool Ergebnisse_Speichern(bool& vorhanden, bool dichteHinweis)
+{
+    Ergebnisdatei::Vorgang vorgang;
+    Ergebnisse_Durchgehen(dichteHinweis);
     vorhanden = vorgang.Geschrieben() + vorgang.Aktuell() > 0;
     return vorgang.Melden();
 }
+
+// While it lives, a save goes through the results for its zweck and neither shows nor logs
+// anything: no message (a G(r) file without a density), no error window, no log line.
+class Stiller_Durchgang {
+public:
+    explicit Stiller_Durchgang(Ergebnisdatei::Vorgang::Zweck zweck) : vorgang(zweck)
+    {
+        zelo::SetUi(nullptr);
+        gCommon->setEnable_Record(false);
+    }
+    ~Stiller_Durchgang()
+    {
+        gCommon->setEnable_Record(protokoll_);
+        zelo::SetUi(&fenster_);
+    }
+    Stiller_Durchgang(const Stiller_Durchgang&) = delete;
+    Stiller_Durchgang& operator=(const Stiller_Durchgang&) = delete;
+
+    Ergebnisdatei::Vorgang vorgang;
+
+private:
+    zelo::UiSeam& fenster_ = zelo::Ui();
+    bool protokoll_ = rt::Object(gCommon).Enable_Record();
+};
 
 }
 
@@ -48,5 +80,30 @@ bool Gespeichert_Setzen(bool dichteHinweis)
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Gespeichert_Setzen", e);
         return false;
+    }
+}
+
+bool Ergebnisse_Ungesichert()
+{
+    if (gGespeichert) return false;
+    try {
+        if (rt::Object(gCommon).Dateiname().empty()) return false;
+        const Stiller_Durchgang durchgang(Ergebnisdatei::Vorgang::Zweck::Pruefen);
+        Ergebnisse_Durchgehen(false);
+        return durchgang.vorgang.Zu_Schreiben() > 0;
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("modCommon", "Ergebnisse_Ungesichert", e);
+        // What cannot be weighed is asked about: the work stays unless the user lets it go.
+        return true;
+    }
+}
+
+void Ausgangsstand_Merken()
+{
+    try {
+        const Stiller_Durchgang durchgang(Ergebnisdatei::Vorgang::Zweck::Ausgangsstand);
+        Ergebnisse_Durchgehen(false);
+    } catch (const rt::RuntimeError& e) {
+        gError->Report("modCommon", "Ausgangsstand_Merken", e);
     }
 }

@@ -7,6 +7,7 @@
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
 #include "mainwindow/MainWindowView.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modProjektStart.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
@@ -60,7 +61,10 @@ void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
         common.setProjektTyp(einstellungen.ProjektTyp);
         common.setEinheiten(einstellungen.Einheiten);
         options.setFaktor_X(einstellungen.Faktor_X);
-        if (einstellungen.XAchse) gXAchse = einstellungen.XAchse;
+        if (einstellungen.XAchse) {
+            gXAchse = einstellungen.XAchse;
+            options.setReg_X_Achse(einstellungen.XAchse->Key());
+        }
         common.setEnable_Record(true);
         Legierung_Uebernehmen(einstellungen.Komponenten, einstellungen.Temperatur, einstellungen.Bemerkung);
         Legierungsmenue_Setzen(einstellungen.Komponenten.size());
@@ -68,6 +72,8 @@ void Projekteinstellungen_Uebernehmen(const Projekteinstellungen& einstellungen)
         rt::Object(gFMK).setBeschleunigungsspannung(einstellungen.Beschleunigungsspannung);
         Datei_Einlesen_Endgueltig();
         if (!gFMK->Formfaktoren_Berechnen()) common.Record(rt::TimeText() + ": " + gLanguage->Caption(255));
+        // The mixture's form factors belong to the project as it starts.
+        Ausgangsstand_Merken();
     } catch (const rt::RuntimeError& e) {
         gError->Report("frmSettings", "OK", e);
     }

@@ -22,6 +22,7 @@
 #include "mainwindow/MainWindowView.h"
 #include "mainwindow/Probelesen.h"
 #include "mainwindow/clsSchritte.h"
+#include "mainwindow/modErgebnisse.h"
 #include "materials/clsMFE.h"
 
 #include <filesystem>
@@ -317,9 +318,12 @@ void Datei_Einlesen_Endgueltig()
         Protokoll(gLanguage->Caption(189) + ": " + common.Ordner());
         Protokoll(gLanguage->Caption(190) + ": " + common.Dateiname_Rohdaten());
         // Before loading, so that a file that fails to load is still offered again; the name a special
-        // curve carries is no file (its menu starts it) and is not offered.
-        if (Datei_Existiert(common.Dateiname_Rohdaten()))
+        // curve carries is no file (its menu starts it) and is not offered. The next run's open
+        // dialog starts in the file's folder.
+        if (Datei_Existiert(common.Dateiname_Rohdaten())) {
             rt::Object(gOptions).MRU_Set(common.Dateiname_Rohdaten());
+            common.Ordner_Merken();
+        }
         gSSC = std::make_unique<clsSSC>();
         gSSC->ESC_HEADER();
         // The files of an earlier project under the same name are no results of this one.
@@ -338,6 +342,8 @@ void Datei_Einlesen_Endgueltig()
             return;
         }
         Abschliessen(common);
+        // The project as it starts is no work of the user's that a question would have to keep.
+        Ausgangsstand_Merken();
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Datei_Einlesen_Endgueltig", e);
     }

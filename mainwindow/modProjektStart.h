@@ -9,9 +9,9 @@
 void Neues_Projekt_Reset();
 
 // Starts the project gCommon describes: logs its type, folder and file, enters the file into the
-// recent files, makes a fresh stage store and loads the curve by project type (generated and
-// demonstration curves by their special code), puts the step machine on the project's first step
-// and arranges tools, menus and panels. A load that fails, or a type this program cannot read,
+// recent files and its folder as the next run's start folder, makes a fresh stage store and loads
+// the curve by project type (generated and demonstration curves by their special code), puts the
+// step machine on the project's first step and arranges tools, menus and panels. A load that fails, or a type this program cannot read,
 // leaves the window in its idle state without a project. A run-time error ends the start with its
 // report.
 void Datei_Einlesen_Endgueltig();

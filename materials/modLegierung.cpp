@@ -34,8 +34,11 @@ void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten,
             const Legierungskomponente& k = komponenten[static_cast<size_t>(i - 1)];
             mfe.Komponente(i, k.Symbol, k.Prozent, k.Dichte, k.Valenz);
             fmk.FMK_Einlesen(i, k.Prozent, k.Tabelle);
+            options.setElement_Symbol(i - 1, k.Symbol);
             options.setElement_Konzentration(i - 1, k.Prozent);
         }
+        // The stored count is one less than the rows.
+        if (n >= 1) options.setReg_Komponenten(n - 1);
         mfe.Berechne(true);
         Protokoll(gLanguage->Caption(169) + Temperatur + " K\r\n");
         Protokoll(gLanguage->Caption(170) + Bemerkung);

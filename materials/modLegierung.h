@@ -13,10 +13,11 @@ struct Legierungskomponente {
     int32_t Tabelle = 0;   // form-factor table, 1..gFMK.FMK_Anzahl
 };
 
-// Makes the components those of gMFE and gFMK, stores the shares, computes the alloy's
-// free-electron values and logs the alloy with the annealing temperature and the remark. A
-// component with an unknown density or valence leaves the alloy's values unknown. Ends silently
-// on a failure, keeping what was applied until then.
+// Makes the components those of gMFE and gFMK, stores the elements, their shares and their count
+// for the next project's settings window, computes the alloy's free-electron values and logs the
+// alloy with the annealing temperature and the remark. A component with an unknown density or
+// valence leaves the alloy's values unknown. Ends silently on a failure, keeping what was applied
+// until then.
 void Legierung_Uebernehmen(const std::vector<Legierungskomponente>& komponenten, const std::string& Temperatur,
                            const std::string& Bemerkung);
 

@@ -12,6 +12,7 @@
 #include "core/ui/modHilfe.h"
 #include "core/ui/modUiGlobals.h"
 #include "graphics/clsGrafik.h"
+#include "mainwindow/modErgebnisse.h"
 #include "mainwindow/modObjekte.h"
 #include "mainwindow/ui/frmMain.h"
 #include "materials/modElementDatabase.h"
@@ -82,7 +83,7 @@ bool Programm_Beenden()
 {
     if (ending) return true;
     ending = true;
-    if (!gGespeichert) {
+    if (Ergebnisse_Ungesichert()) {
         // As before a new project: Abbrechen (or Escape) keeps the program and its results.
         const auto answer = zelo::Ui().MsgBox(gLanguage->Caption(191) + "\r\n" + gLanguage->Caption(192),
                                               zelo::MsgButtons::YesNoCancel, zelo::MsgIcon::Question,

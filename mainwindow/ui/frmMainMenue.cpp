@@ -97,8 +97,7 @@ void frmMain::Spezielle_Kurve_Starten(int32_t typ, int32_t spezial)
 
 bool frmMain::Ergebnisse_Verwerfen_Bestaetigt()
 {
-    // Only a computed G(r) counts as results worth a question.
-    if (gGespeichert || !gGR || gGR->Punkte() == 0) return true;
+    if (!::Ergebnisse_Ungesichert()) return true;
     const std::string text = gLanguage->Caption(191) + "\r\n" + gLanguage->Caption(192);
     const zelo::MsgResult antwort = zelo::Ui().MsgBox(text, zelo::MsgButtons::YesNoCancel, zelo::MsgIcon::Question,
                                                       gLoader->ApplicationName());

@@ -3,9 +3,9 @@
 // is (project type, units, x-axis conversion, current correction), the alloy as one to five
 // component rows with their form-factor tables for the chosen radiation, the accelerating voltage
 // and the sample notes. OK applies everything and starts the project. Until then the choices stay
-// the window's own, so that Cancel leaves the project type, the factor, the current correction and
-// the alloy as they were; only the row handlers' stored values (element symbols, x-axis key, row
-// count) are written at once.
+// the window's own, so that Cancel leaves the project type, the factor, the current correction, the
+// alloy and the settings (the rows, their count and the x axis that the next opening shows) as they
+// were.
 #include "core/Einheitenwahl.h"
 
 #include <QDialog>

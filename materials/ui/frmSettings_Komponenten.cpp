@@ -87,7 +87,6 @@ void frmSettings::CmdKomponente_Click(int Index)
         if (n > kZeilen) n = 1;
         if (n < 1) n = kZeilen;
         komponenten_ = n;
-        gOptions->setReg_Komponenten(n - 1);
         Zeilen_Zeigen();
         if (n == 1) txtProzent[0]->setText("100");
         lblAnzahl->setText(QString::number(n));
@@ -114,7 +113,6 @@ void frmSettings::cmbElement_Click(int Index)
     UiGuard("frmSettings", "cmbElement_Click", [&] {
         const auto element = Element(cmbElement[z]->currentText());
         lblElement[z]->setText(QString::fromStdString(element->name()));
-        gOptions->setElement_Symbol(Index, element->Symbol());
         Valenzliste_Fuellen(Index);
         // The row keeps the density the user chose for its element until the element changes.
         const bool neu = dichteElement_[z] != element->Symbol();

@@ -81,7 +81,6 @@ void frmSettings::cmbTrafo_Click()
         const auto achse = colXAchsen.Item(static_cast<int32_t>(cmbTrafo->currentData().toInt()));
         Faktor_Setzen(achse->Faktor());
         xAchse_ = achse;
-        gOptions->setReg_X_Achse(achse->Key());
     });
 }
 

@@ -43,7 +43,7 @@ TEST_F(FileHandlerTest, LinesAreWrittenWithCrLfReadWithEitherLineEndAndReplaceTh
     EXPECT_EQ(seam.errorWindows, 2);
 }
 
-TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
+TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreatedOnlyForWriting)
 {
     ASSERT_TRUE(handler_.OpenFile(WriteFile("first.txt", "1\r\n"), clsFileHandler::kInput));
     ASSERT_TRUE(handler_.OpenFile(PathOf("a/b/second.txt"), clsFileHandler::kOutput))
@@ -59,8 +59,10 @@ TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreated)
     EXPECT_EQ(handler_.ReadLine(), "1");
 
     EXPECT_FALSE(handler_.OpenFile(PathOf("d/e/missing.txt"), clsFileHandler::kInput));
-    EXPECT_TRUE(fs::is_directory(PathOf("d/e")));
+    EXPECT_FALSE(fs::exists(PathOf("d"))) << "reading a file that is not there makes nothing";
     EXPECT_EQ(gError->ErrorNumber(), rt::errFileNotFound);
+    ASSERT_TRUE(handler_.OpenFile(PathOf("f/g/binary.dat"), clsFileHandler::kBinary)) << "read and write: made";
+    EXPECT_TRUE(fs::is_regular_file(PathOf("f/g/binary.dat")));
     EXPECT_FALSE(handler_.OpenFile(PathOf("x.txt"), 3)) << "an unknown mode";
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
 }

@@ -2,7 +2,10 @@
 // special curve begins with, and the idle window that a failed or unsupported start leaves.
 #include "ProjektFixture.h"
 
+#include "analysis/Daempfung.h"
 #include "analysis/clsGR.h"
+#include "analysis/clsIK.h"
+#include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/clsLoader.h"
 #include "mainwindow/modErgebnisse.h"
@@ -173,4 +176,51 @@ TEST_F(ProjektTypTest, SavedOnlyWhenSomethingWasWritten)
     gGR->setPunkte(100);
     Gespeichert_Setzen();
     EXPECT_FALSE(gGespeichert) << "no project file: no name to write under";
+}
+
+TEST_F(ProjektTypTest, UnsavedOnlyWhileASaveWouldWriteSomething)
+{
+    // A folded curve just opened: nothing of the user's, though nothing is saved yet.
+    gCommon->setEnable_Record(true);
+    Kurvendatei("probe.fit", 1200, 0.1, kSpektrum);
+    Starten();
+    ASSERT_EQ(gSchritt, ST_JK);
+    EXPECT_FALSE(gGespeichert);
+    EXPECT_FALSE(Ergebnisse_Ungesichert()) << "just opened";
+    const auto punkt = [](float K) { gUntergrund->Plus_Punkt(K, static_cast<float>(kSpektrum(K)) * 0.5f); };
+    for (const float K : {5.0f, 30.0f, 60.0f, 100.0f}) punkt(K);
+    const size_t zeilen = seam.logLines.size();
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "a background that no save wrote";
+    EXPECT_FALSE(std::filesystem::exists(env.Root() / "probe1")) << "weighing makes no folder";
+    EXPECT_EQ(seam.logLines.size(), zeilen) << "and logs nothing";
+    ASSERT_TRUE(Gespeichert_Setzen());
+    EXPECT_FALSE(Ergebnisse_Ungesichert()) << "every file up to date";
+    punkt(80.0f);
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "a new support point after the save";
+    ASSERT_TRUE(Gespeichert_Setzen());
+
+    // An I(K) as it was opened, damped, saved; then limits that reach no file, and a file that went.
+    Neues_Projekt_Reset();
+    Kurvendatei("probe.ik", 1200, 0.1, kIK);
+    Starten();
+    ASSERT_EQ(gSchritt, ST_IK);
+    EXPECT_FALSE(Ergebnisse_Ungesichert()) << "the I(K) the project started from";
+    gIK->Daempfen(DA_Lorch);
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "damped, its file would change";
+    ASSERT_TRUE(Gespeichert_Setzen());
+    gGR->setKZ_r1(0.25f);
+    EXPECT_FALSE(gGespeichert);
+    EXPECT_FALSE(Ergebnisse_Ungesichert()) << "the limits are in no file";
+    std::filesystem::remove(gCommon->Ordner() + "probe.ik");
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "a written file that went";
+    ASSERT_TRUE(Gespeichert_Setzen());
+    gIK->WerteUmrechnen("y*2");
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "values by formula after the save";
+
+    // A generated curve as it starts.
+    Neues_Projekt_Reset();
+    ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_IK, PTS_Demo_IK));
+    Datei_Einlesen_Endgueltig();
+    EXPECT_FALSE(Ergebnisse_Ungesichert());
+    EXPECT_TRUE(seam.messages.empty());
 }

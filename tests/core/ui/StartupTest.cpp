@@ -1,3 +1,4 @@
+#include "analysis/clsGR.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -45,6 +46,13 @@ protected:
         if (gOptions) Programm_Beenden();
         FlushDeletes();
     }
+    // A project with a G(r) that no save has written yet.
+    void Ungesichertes_Ergebnis() const
+    {
+        gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+        gGR->setPunkte(100);
+        gGespeichert = false;
+    }
     TempEnvironment env;
 };
 
@@ -91,8 +99,17 @@ TEST_F(StartupTest, PresentElementDatabaseIsLeftAloneAndClosingAsksOnlyWhenResul
     EXPECT_FALSE(gOptions) << "the objects are released";
     FlushDeletes();
 
+    // Unsaved, but a save would write nothing: no question.
     Main({.waitMs = 0});
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
     gGespeichert = false;
+    gfrmMain->close();
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_FALSE(gOptions);
+    FlushDeletes();
+
+    Main({.waitMs = 0});
+    Ungesichertes_Ergebnis();
     seam.answers = {zelo::MsgResult::No};
     gfrmMain->close();
     ASSERT_EQ(seam.messages.size(), 1u);
@@ -100,13 +117,14 @@ TEST_F(StartupTest, PresentElementDatabaseIsLeftAloneAndClosingAsksOnlyWhenResul
     EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::YesNoCancel) << "a way back, as before a new project";
     EXPECT_FALSE(gGespeichert) << "No saves nothing";
     EXPECT_FALSE(gOptions) << "either answer ends the program";
+    EXPECT_FALSE(std::filesystem::exists(env.Root() / "probe1"));
     FlushDeletes();
 
     Main({.waitMs = 0});
-    gGespeichert = false;
+    Ungesichertes_Ergebnis();
     seam.answers = {zelo::MsgResult::Yes};
     gfrmMain->close();
-    EXPECT_FALSE(gGespeichert) << "Yes runs the save action, which without a G(r) writes nothing";
+    EXPECT_TRUE(std::filesystem::exists(env.Root() / "probe1" / "probe.Gr")) << "Yes runs the save action";
     EXPECT_FALSE(gOptions);
 }
 
@@ -137,7 +155,7 @@ TEST_F(StartupTest, EscapeOrCancelAtTheQuitQuestionKeepsTheProgramAndItsResults)
     // The real message box, answered by key and by button as a user answers it.
     QtUiSeam echt;
     zelo::SetUi(&echt);
-    gGespeichert = false;
+    Ungesichertes_Ergebnis();
     for (const auto& [taste, knopf] : {std::pair{Qt::Key_Escape, QMessageBox::NoButton},
                                        std::pair{Qt::Key(0), QMessageBox::Cancel}}) {
         pruefen::Meldungsantwort antwort;

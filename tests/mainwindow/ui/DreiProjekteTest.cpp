@@ -241,6 +241,7 @@ protected:
         std::string datei = gCommon->Dateiname_Rohdaten();
         std::string ordner = gCommon->Ordner();
         int32_t typ = gCommon->ProjektTyp();
+        std::string startordner = gOptions->Reg_Folder();
         bool gespeichert = gGespeichert;
         std::vector<bool> panels = Sichtbare_Panels();
 
@@ -263,6 +264,7 @@ protected:
             EXPECT_EQ(gCommon->Dateiname_Rohdaten(), datei);
             EXPECT_EQ(gCommon->Ordner(), ordner);
             EXPECT_EQ(gCommon->ProjektTyp(), typ);
+            EXPECT_EQ(gOptions->Reg_Folder(), startordner) << "the next run's open dialog starts where it did";
             EXPECT_EQ(gGespeichert, gespeichert) << "nothing new to save";
         }
     };
@@ -479,6 +481,8 @@ TEST_F(DreiProjekteTest, ANewProjectThatIsCancelledOrCannotBeReadLeavesTheOpenOn
         offen.Pruefen(unlesbar.string());
     }
     Bild("unlesbar_bleibt");
+    EXPECT_EQ(offen.startordner, env.Root().string() + "/") << "the folder of the open project's file";
+    EXPECT_TRUE(std::filesystem::is_directory(clsCommon().Ordner())) << "the next run starts in a folder that exists";
 
     // A file that reads starts as usual after a refusal.
     Einstellungen_Annehmen();

@@ -27,6 +27,7 @@
 #include "mainwindow/modProjektEinstellungen.h"
 #include "materials/clsFMK.h"
 #include "materials/clsMFE.h"
+#include "materials/ui/frmSettings.h"
 #include "panels/conExtras.h"
 #include "panels/conFT_AI.h"
 #include "panels/conFTR.h"
@@ -465,6 +466,56 @@ TEST_F(ErgebnisTest, NcAndExtrasWriteOnlyWhatChangedAndTheLogTellsWhatWasDone)
     const auto rdf = Paare(stamm + ".rdf");
     ASSERT_EQ(rdf.size(), size_t(gGR->Punkte()));
     EXPECT_LT(Abweichung(rdf, [](int32_t i) { return gGR->R(i); }, [](int32_t i) { return gGR->RDF(i); }), 1e-6);
+}
+
+TEST_F(ErgebnisTest, TheSaveQuestionComesOnlyWhileASaveWouldWriteSomething)
+{
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
+    Bis_Nc();
+    const std::filesystem::path ordner = env.Root() / "probe1";
+    const Ordnerstand geschrieben = Ordnerstand_Lesen(ordner);
+    // "neues Projekt", its file dialog cancelled: whether the question came first.
+    const auto gefragt = [this] {
+        seam.messages.clear();
+        seam.dialogs.clear();
+        gfrmMain->mnuNeuesProjekt->trigger();
+        EXPECT_TRUE(gSchritt == ST_KZ || gSchritt == ST_GR) << "the evaluation goes on";
+        return !seam.messages.empty() && seam.messages[0].text.starts_with(gLanguage->Caption(191));
+    };
+
+    // Nc wrote every file; the shell integrated since is in none of them.
+    EXPECT_FALSE(gGespeichert);
+    EXPECT_FALSE(gefragt());
+    EXPECT_EQ(seam.dialogs.size(), 1u) << "on to the file dialog at once";
+    EXPECT_EQ(Ordnerstand_Lesen(ordner), geschrieben);
+
+    // A new density line changes what the G(r) files hold: the question comes, and only "Ja" writes.
+    Drueck(16);
+    EXPECT_FALSE(gefragt()) << "back at G(r), as it was";
+    Klick(Bei(gGR->R(gGR->Dichte_Exp_Index() + 3), gGR->Y(gGR->Dichte_Exp_Index() + 3)));
+    seam.answers = {zelo::MsgResult::Cancel};
+    EXPECT_TRUE(gefragt());
+    EXPECT_TRUE(seam.dialogs.empty()) << "Abbrechen keeps the project";
+    seam.answers = {zelo::MsgResult::No};
+    EXPECT_TRUE(gefragt());
+    EXPECT_EQ(Ordnerstand_Lesen(ordner), geschrieben);
+    seam.answers = {zelo::MsgResult::Yes};
+    EXPECT_TRUE(gefragt());
+    EXPECT_NE(Ordnerstand_Lesen(ordner).dateien.at("probe.rdf"), geschrieben.dateien.at("probe.rdf"));
+    EXPECT_FALSE(gefragt()) << "saved";
+
+    // The I(K) written there, opened as the next project: the end asks nothing while nothing is done.
+    bedienung::Wenn_Modal<frmSettings>([](frmSettings& w) { w.cmdOK->Click(); });
+    seam.dialogAnswers = {stamm + ".ik"};
+    seam.answers = {zelo::MsgResult::No};
+    gfrmMain->mnuNeuesProjekt->trigger();
+    ASSERT_EQ(gCommon->ProjektTyp(), PT_IK);
+    ASSERT_EQ(gSchritt, ST_IK);
+    Bild("ik_geoeffnet");
+    seam.messages.clear();
+    gfrmMain->close();
+    EXPECT_TRUE(seam.messages.empty());
+    EXPECT_FALSE(gOptions) << "the program has ended";
 }
 
 TEST_F(ErgebnisTest, NcShowsANumberOnlyWhileItHoldsAndTheFourierPanelTheWeightingOfARun)

@@ -2,6 +2,7 @@
 // form-factor rows and shares, and what OK and Cancel leave behind.
 #include "ElementWindowFixture.h"
 
+#include "core/SettingsFile.h"
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
@@ -23,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
+#include <fstream>
+#include <iterator>
 #include <tuple>
 
 namespace {
@@ -155,7 +158,7 @@ TEST_F(SettingsWindowTest, XAxisConversionsAndTheTypedFactor)
     EXPECT_EQ(w.lblFaktor->text(), "1/nm = 37.74 XAE");
     Waehle(w.cmbTrafo, "UHV Kryo");
     EXPECT_FLOAT_EQ(w.Faktor_X(), 74.72f);
-    EXPECT_EQ(gOptions->Reg_X_Achse(), "T_2_39847") << "the key is stored at once";
+    EXPECT_EQ(gOptions->Reg_X_Achse(), "") << "the key is stored at OK";
 
     w.Option1[1]->click();
     w.Text1->setText("40,5");
@@ -223,9 +226,15 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
     Spektrum_Waehlen();
     frmSettings& w = Oeffnen(gCommon->ProjektTyp());
     Legierung(w, {{"C", "73"}, {"Li", "20"}, {"B", ""}});
+    Waehle(w.cmbTrafo, "UHV Kryo");
     w.txtTemper->setText("300");
     w.txtBem->setPlainText("Probe 1");
     Click(w.cmdOK);
+    // The next project's window opens with these rows and this conversion.
+    EXPECT_EQ(std::tuple(gOptions->Element_Symbol(0), gOptions->Element_Symbol(1), gOptions->Element_Symbol(2)),
+              std::tuple(std::string("C"), std::string("Li"), std::string("B")));
+    EXPECT_EQ(gOptions->Reg_Komponenten(), 2) << "one less than the rows";
+    EXPECT_EQ(gOptions->Reg_X_Achse(), "T_2_39847");
 
     const std::vector<std::string> alloy(seam.logLines.begin(), seam.logLines.begin() + 7);
     EXPECT_EQ(alloy, std::vector<std::string>({"Legierung:", "\r\nmittlere Valenz: 3.3",
@@ -244,7 +253,7 @@ TEST_F(SettingsWindowTest, OkAppliesTheAlloyAndStartsTheProject)
     for (size_t i = 0; i < 5; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->isVisible(), i < 3) << i;
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(gfrmMain->mnuKomponente[i]->text(), menue[i]);
     EXPECT_EQ(gFMK->fmk_Y(311), 0.0f) << "computed on the loaded grid of 300 points plus ten";
-    EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 37.74f);
+    EXPECT_FLOAT_EQ(gOptions->Faktor_X(), 74.72f);
 }
 
 TEST_F(SettingsWindowTest, DensityShowsTheFirstKindWithAValueAndKeepsTheUsersChoice)
@@ -350,14 +359,31 @@ TEST_F(SettingsWindowTest, SharesThatAreNoNumberOrNegativeBlockOk)
 TEST_F(SettingsWindowTest, CancelLeavesTheProgramAsItWas)
 {
     gOptions->setFaktor_X(12.0f);
+    // The rows of the user's last project: two components and a conversion.
+    gOptions->setElement_Symbol(0, "B");
+    gOptions->setElement_Symbol(1, "Li");
+    gOptions->setReg_Komponenten(1);
+    gOptions->setReg_X_Achse("T_3_39847");
+    const auto gespeichert = [] {
+        std::ifstream datei(SettingsFile::Location(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(datei), {});
+    };
+    const std::string vorher = gespeichert();
     frmSettings& w = Oeffnen(PT_Beugung);
+    EXPECT_EQ(w.cmbElement[1]->currentText(), "Li");
+    EXPECT_EQ(gespeichert(), vorher) << "opening stores nothing";
     w.optProjekt[6]->click();
     w.Check1->setChecked(true);
     Click(w.CmdKomponente[0]);
     Waehle(w.cmbElement[0], "C");
+    Waehle(w.cmbTrafo, "UHV Kryo");
     Click(w.cmdCancel);
     EXPECT_EQ(std::tuple(gCommon->ProjektTyp(), gOptions->Faktor_X(), gOptions->Strom_Korrektur(), gMFE->Komponenten()),
               std::tuple(PT_Beugung, 12.0f, false, 0));
+    EXPECT_EQ(gespeichert(), vorher) << "the rows, their count and the conversion stay the last project's";
+    frmSettings& wieder = Oeffnen(PT_Beugung);
+    EXPECT_EQ(wieder.Komponenten(), 2);
+    EXPECT_EQ(wieder.cmbElement[0]->currentText(), "B");
 }
 
 TEST_F(SettingsWindowTest, ReturnInAnOpenListChoosesTheEntryAndOnlyThenPressesOk)
