@@ -2,6 +2,7 @@
 
 #include <FreeImage.h>
 
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -19,11 +20,20 @@ FIBITMAP* Tiff_Streifen_Laden(const std::string& datei, const TiffKopf& kopf, bo
     abgeschnitten = false;
     if (!Tiff_Streifen_Lesbar(kopf)) return nullptr;
     std::ifstream ein(datei, std::ios::binary);
-    FIBITMAP* dib = ein ? FreeImage_Allocate(static_cast<int>(kopf.breite), static_cast<int>(kopf.hoehe), 24) : nullptr;
-    if (!dib) return nullptr;
-    const uint64_t zeilenJeStreifen = static_cast<uint64_t>(kopf.zeilenJeStreifen > 0 ? std::min(kopf.zeilenJeStreifen, kopf.hoehe) : kopf.hoehe);
+    std::error_code fehler;
+    const uint64_t dateiBytes = std::filesystem::file_size(datei, fehler);
+    if (!ein || fehler) return nullptr;
     const size_t proben = static_cast<size_t>(kopf.probenJePixel);
     const size_t zeilenBytes = static_cast<size_t>(kopf.breite) * proben;
+    // A row that the file cannot hold (a header naming absurd samples a pixel) ends it before any
+    // row is read, and before a buffer of that size is asked for.
+    if (zeilenBytes > dateiBytes) {
+        abgeschnitten = true;
+        return nullptr;
+    }
+    FIBITMAP* dib = FreeImage_Allocate(static_cast<int>(kopf.breite), static_cast<int>(kopf.hoehe), 24);
+    if (!dib) return nullptr;
+    const uint64_t zeilenJeStreifen = static_cast<uint64_t>(kopf.zeilenJeStreifen > 0 ? std::min(kopf.zeilenJeStreifen, kopf.hoehe) : kopf.hoehe);
     std::vector<uint8_t> zeile(zeilenBytes);
     for (uint64_t y = 0; y < static_cast<uint64_t>(kopf.hoehe); ++y) {
         const uint64_t streifen = y / zeilenJeStreifen;

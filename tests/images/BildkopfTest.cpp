@@ -253,5 +253,11 @@ TEST_F(PictureHeader, AnUncompressedPictureReadStripByStripIsThePictureTheLibrar
         kurz.laengen.back() -= 1;
         EXPECT_FALSE(Tiff_Streifen_Laden(Datei(fall.name).string(), kurz, abgeschnitten));
         EXPECT_TRUE(abgeschnitten);
+        // So is a header whose row is longer than the whole file, before a buffer is asked for.
+        auto breit = *kopf;
+        breit.breite = int64_t{1} << 30;
+        breit.laengen.assign(breit.laengen.size(), UINT64_MAX);
+        EXPECT_FALSE(Tiff_Streifen_Laden(Datei(fall.name).string(), breit, abgeschnitten));
+        EXPECT_TRUE(abgeschnitten);
     }
 }
