@@ -2,6 +2,7 @@
 
 #include "analysis/GR_Suche.h"
 #include "analysis/clsFFT.h"
+#include "analysis/clsIK.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
@@ -80,9 +81,12 @@ void clsGR::setKZ_r2(float value)
 bool clsGR::Berechnen()
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Berechnen");
-    // A new G(r) is not the one written.
-    gGespeichert = false;
     try {
+        // Without an I(K) there is nothing to transform: the G(r) there is (one read from a file or
+        // built from test peaks) stays as it is, and so does the transform that a back-transform reads.
+        if (rt::Object(gIK).Punkte() == 0 && Punkte() > 0) return false;
+        // A new G(r) is not the one written.
+        gGespeichert = false;
         clsFFT& fft = rt::Object(gFFT);
         fft.FFT_Ungeschuetzt();
         const int32_t n = fft.GR_Punkte();

@@ -17,7 +17,8 @@ public:
     // G(r) from the current I(K) through the forward transform, on as many points as the
     // transform carries (at most 1000), with its extremes, first peak, density line and Il'inskii's
     // density. The first G(r) after each I(K) is written to ".Gr0" when that curve's save option
-    // is on. False after a reported error.
+    // is on. False after a reported error, and when there is no I(K) to transform while a G(r) is
+    // there: that G(r) stays as it is.
     bool Berechnen();
     int32_t Punkte() const { return static_cast<int32_t>(g_.size()); }
     void setPunkte(int32_t value) { g_.resize(static_cast<size_t>(value > 0 ? value : 0), 0.0f); }

@@ -288,10 +288,15 @@ void clsSchritte::GR_Waehlen()
     if (gSchritt == ST_Extras) {
         view.DrawCurve(KT_GR);
     } else {
-        if (gSchritt != ST_Keiner && rt::Object(gGR).Berechnen()) {
+        if (gSchritt != ST_Keiner) {
+            const bool neu = rt::Object(gGR).Berechnen();
+            // Without an I(K) to transform (a G(r) project before its back-transform) the G(r) the
+            // project has is shown as it is.
             view.DrawCurve(KT_GR);
-            view.RedrawPreviews();
-            Sichern(KT_GR);
+            if (neu) {
+                view.RedrawPreviews();
+                Sichern(KT_GR);
+            }
         }
         Werkzeuge.setEnabled(kSchritt_KZ, true);
         gSchritt = ST_GR;

@@ -262,6 +262,21 @@ TEST_F(FT_AI, NoPassesStillTransformsOnce)
     EXPECT_TRUE(gCommon->Enable_Record());
 }
 
+TEST_F(FT_AI, AGrWithoutAnIkIsTransformedBackBeforeTheFirstPass)
+{
+    // A G(r) as a G(r) project reads it: no I(K) and no transform since the project's start.
+    const int32_t ersterPeak = gGR->First_Peak_Index();
+    const float hoehe = gGR->Maximum();
+    gIK->Clear();
+    gFFT->SetupFFT();
+    gGR->setAnzahl_FFT(0);
+    Anzeige anzeige;
+    ASSERT_EQ(lauf.Starten("0", "1", anzeige).Anzahl_iFTR, 1);
+    EXPECT_GT(gIK->Punkte(), 0);
+    EXPECT_NEAR(gGR->First_Peak_Index(), ersterPeak, 1);
+    EXPECT_GT(gGR->Maximum(), 0.8f * hoehe) << "not the transform of an I(K) that was not there";
+}
+
 TEST_F(FT_AI, TheStatusNamesTheDeviationApartFromItsNumberInBothLanguages)
 {
     // The English text of "Abweichung " comes without its blank.

@@ -47,6 +47,28 @@ protected:
         view.drawnKinds.clear();
     }
 
+    // The G(r) in force written as a G(r) file and started as a new project, as the window does it:
+    // step 12, with no I(K).
+    void GR_Projekt_Starten()
+    {
+        gCommon->Set_Dateiname(env.Root().string() + "/probe.gr");
+        {
+            std::ofstream datei(gCommon->Dateiname_Rohdaten(), std::ios::binary);
+            for (int32_t i = 1; i <= 1000; ++i) datei << gGR->R(i) << "\t" << gGR->Y(i) << "\r\n";
+        }
+        Neues_Projekt_Reset();
+        Projekteinstellungen_Uebernehmen(Einstellungen("C", PT_GR));
+        ASSERT_EQ(gSchritt, ST_GR);
+        view.drawnKinds.clear();
+    }
+
+    static std::vector<float> GR_Werte()
+    {
+        std::vector<float> g(static_cast<size_t>(gGR->Punkte()));
+        for (int32_t i = 1; i <= gGR->Punkte(); ++i) g[static_cast<size_t>(i - 1)] = gGR->Y(i);
+        return g;
+    }
+
     clsSchritte& s = Schritte();
     clsWerkzeuge& w = Schritte().Werkzeuge;
 };
@@ -198,14 +220,7 @@ TEST_F(clsSchritteTest, WeiterOnAnIkOrGrProjectLeadsWhereTheStepBoxSays)
     EXPECT_EQ(view.labels, std::make_pair(std::string("G(r)"), std::string("Nc")));
 
     // The G(r) step started from a G(r) file has Nc next, reached with "Weiter" at once.
-    gCommon->Set_Dateiname(gCommon->Ordner() + "probe.gr");
-    {
-        std::ofstream datei(gCommon->Dateiname_Rohdaten(), std::ios::binary);
-        for (int32_t i = 1; i <= 1000; ++i)
-            datei << gGR->R(i) << "\t" << gGR->Y(i) << "\r\n";
-    }
-    Projekteinstellungen_Uebernehmen(Einstellungen("C", PT_GR));
-    ASSERT_EQ(gSchritt, ST_GR);
+    GR_Projekt_Starten();
     ASSERT_GT(gMFE->Dichte_Experimentell(), 0.0f);
     ASSERT_TRUE(w.Enabled(kWeiter));
     s.Weiter();
@@ -213,6 +228,44 @@ TEST_F(clsSchritteTest, WeiterOnAnIkOrGrProjectLeadsWhereTheStepBoxSays)
     EXPECT_TRUE(w.Value(17));
     EXPECT_EQ(view.drawnKinds.back(), KT_RDF);
     EXPECT_TRUE(seam.messages.empty());
+}
+
+TEST_F(clsSchritteTest, TheGrButtonOfAGrProjectShowsItsGrUntilAnIkIsTransformedBack)
+{
+    gOptions->setKurveSpeichern(KT_GR, true);
+    gOptions->setKurveSpeichern(KT_GR_Erste, true);
+    ASSERT_TRUE(gIK->Demo_IK());
+    ASSERT_TRUE(gGR->Berechnen());
+    GR_Projekt_Starten();
+    ASSERT_EQ(gIK->Punkte(), 0);
+    const std::vector<float> geladen = GR_Werte();
+    const auto hoechster = std::max_element(geladen.begin(), geladen.end());
+    const std::string stamm = gCommon->Ordner() + gCommon->Dateiname();
+
+    // At once, and after Nc has written the results: there is no I(K) to transform, so the G(r)
+    // button shows the G(r) read, and the results stay saved.
+    for (const int16_t vorher : {kSchritt_GR, kSchritt_KZ}) {
+        s.OptionKurve_Click(vorher);
+        s.OptionKurve_Click(kSchritt_GR);
+        EXPECT_EQ(gSchritt, ST_GR);
+        EXPECT_EQ(GR_Werte(), geladen) << "after button " << vorher;
+        EXPECT_EQ(view.drawnKinds.back(), KT_GR) << "not the RDF of Nc";
+        EXPECT_EQ(gGR->Anzahl_FFT(), 0);
+        EXPECT_FALSE(Ergebnisse_Ungesichert());
+    }
+    EXPECT_TRUE(std::filesystem::exists(stamm + ".Gr")) << "Nc wrote the results";
+    EXPECT_FALSE(std::filesystem::exists(stamm + ".Gr0")) << "no first G(r) of an I(K)";
+
+    // I(K) transforms the G(r) back; G(r) then transforms that I(K), and the round trip keeps the
+    // first shell where it was.
+    s.OptionKurve_Click(kSchritt_IK);
+    EXPECT_GT(gIK->Punkte(), 0);
+    s.OptionKurve_Click(kSchritt_GR);
+    EXPECT_EQ(gGR->Anzahl_FFT(), 1);
+    EXPECT_NEAR(gGR->First_Peak_Index(), hoechster - geladen.begin() + 1, 1);
+    EXPECT_GT(gGR->Maximum(), 0.8f * *hoechster);
+    EXPECT_TRUE(std::filesystem::exists(stamm + ".Gr0"));
+    EXPECT_TRUE(Ergebnisse_Ungesichert()) << "a G(r) of its own";
 }
 
 TEST_F(clsSchritteTest, GoingBackAsksFirstAndADeclineChangesNothing)
