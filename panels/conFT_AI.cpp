@@ -65,7 +65,9 @@ conFT_AI::conFT_AI(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     Grenzen_Erstellen();
     Gruppen_Erstellen();
-    lblInfo = Beschriftung(this, "", 736, 0, 244, 117);
+    // Wide enough for the status line of a light element's three-digit density in 1/nm³ and the
+    // end of its density line, in either language.
+    lblInfo = Beschriftung(this, "", 736, 0, 272, 117);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(cmdStart, &fxbutton::Click, this, GuardedSlot(kName, "cmdStart_Click", [this] { cmdStart_Click(); }));
 }

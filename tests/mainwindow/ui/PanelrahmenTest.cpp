@@ -6,6 +6,8 @@
 #include "core/clsCommon.h"
 #include "core/clsLanguage.h"
 #include "core/ui/modUiGlobals.h"
+#include "analysis/clsFT_AI.h"
+#include "materials/clsMFE.h"
 #include "mainwindow/modSpezielleKurven.h"
 #include "mainwindow/ui/frmMain.h"
 #include "core/KurvenTyp.h"
@@ -91,6 +93,14 @@ void Pruefen(QWidget* panel, const std::function<void()>& eintritt, const QStrin
     for (QWidget* w : andere) w->show();
 }
 
+// The status the automatic transform shows during a pass, with a light element's three-digit density.
+void Status_Eines_Laufs(conFT_AI& panel)
+{
+    panel.Init();
+    gMFE->setDichte_Experimentell(131.47f);
+    panel.Info_Anzeigen(panel.Lauf().Info_Text());
+}
+
 using PanelrahmenTest = MainWindowFixture;
 
 }
@@ -115,6 +125,7 @@ TEST_F(PanelrahmenTest, EveryPanelFitsWholeIntoTheFrameAtTheSmallestSize)
         {f.conExtras1, "conExtras", [&f] { f.conExtras1->Init(); }},
         {f.conGauss1, "conGauss", [&f] { f.conGauss1->Init(); }},
         {f.conFT_AI1, "conFT_AI", [&f] { f.conFT_AI1->Init(); }},
+        {f.conFT_AI1, "conFT_AI_Lauf", [&f] { Status_Eines_Laufs(*f.conFT_AI1); }},
         {f.conAddCurves1, "conAddCurves", [&f] { f.conAddCurves1->Init(); }},
         {f.lblHinweis, "lblHinweis_Fit", [&f] { f.SetStepHint(gLanguage->Caption(490)); }},
         {f.lblHinweis, "lblHinweis_KZ", [&f] { f.SetStepHint(gLanguage->Caption(491)); }},
