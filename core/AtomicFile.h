@@ -37,8 +37,8 @@ public:
     // Replaces target by content in one step; returns 0 or the errno.
     static int WriteWhole(const std::filesystem::path& target, std::string_view content);
 
-    // The lock call on temporary files, in the form of flock; tests put in one that fails as it
-    // does on a filesystem without locks.
+    // The lock call on temporary files and on the settings' lock file, in the form of flock; tests
+    // put in one that fails as it does on a filesystem without locks.
     using LockCall = int (*)(int fd, int operation);
     static LockCall lockCall;
 

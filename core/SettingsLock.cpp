@@ -1,5 +1,6 @@
 #include "core/SettingsLock.h"
 
+#include "core/AtomicFile.h"
 #include "core/SettingsFile.h"
 
 #include <cerrno>
@@ -15,13 +16,22 @@ SettingsLock::SettingsLock()
     std::error_code ec;
     std::filesystem::create_directories(store.parent_path(), ec);
     const std::string beside = store.string() + ".lock";
-    if (Take(beside, O_RDWR | O_CREAT)) return;
-    const int reason = errno;
+    int reason = 0;
     // A lock takes no write access: a lock file of another user is still the one both copies share.
-    if (Take(beside, O_RDONLY)) return;
+    for (const int flags : {O_RDWR | O_CREAT, O_RDONLY}) {
+        bool opened = false;
+        if (Take(beside, flags, opened)) return;
+        // Where the file opened, its lock call tells more than a refused opening.
+        if (reason == 0 || (opened && !openedButNotLocked_)) {
+            reason = errno;
+            openedButNotLocked_ = opened;
+        }
+    }
     // Copies of one user share the runtime folder, which only that user can write.
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime && *runtime == '/' && Take(std::string(runtime) + "/Murenko-Settings.lock", O_RDWR | O_CREAT)) return;
+    bool opened = false;
+    if (runtime && *runtime == '/' && Take(std::string(runtime) + "/Murenko-Settings.lock", O_RDWR | O_CREAT, opened))
+        return;
     failure_ = beside + ": " + std::strerror(reason);
 }
 
@@ -31,11 +41,12 @@ SettingsLock::~SettingsLock()
     if (fd_ >= 0) ::close(fd_);
 }
 
-bool SettingsLock::Take(const std::string& file, int flags)
+bool SettingsLock::Take(const std::string& file, int flags, bool& opened)
 {
     fd_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
-    if (fd_ < 0) return false;
-    while (::flock(fd_, LOCK_EX) != 0) {
+    opened = fd_ >= 0;
+    if (!opened) return false;
+    while (AtomicFile::lockCall(fd_, LOCK_EX) != 0) {
         if (errno == EINTR) continue;
         const int reason = errno;
         ::close(fd_);

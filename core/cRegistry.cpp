@@ -93,7 +93,8 @@ void cRegistry::Unter_Sperre(const std::function<void()>& change)
         // says so itself.
         if (!lock.Taken() && !failure && !sperreGemeldet_) {
             sperreGemeldet_ = true;
-            const std::string note = (gLanguage ? gLanguage->Caption(461) : "") + "\r\n" + lock.Failure();
+            const int32_t text = lock.OpenedButNotLocked() ? 462 : 461;
+            const std::string note = (gLanguage ? gLanguage->Caption(text) : "") + "\r\n" + lock.Failure();
             hinweis_ = hinweis_.empty() ? note : hinweis_ + "\r\n\r\n" + note;
         }
     }

@@ -172,9 +172,10 @@ void clsSchritte::Extras_Zeigen()
     try {
         MainWindowView& view = MainView();
         gSchritt = ST_Extras;
-        Gespeichert_Setzen();
         if (rt::Object(gIK).Punkte() == 0) gIK->RTR_Berechnen();
         if (rt::Object(gGR).Punkte() == 0) gGR->Berechnen();
+        // Saved after the computations, so that the files hold the curves the step shows.
+        Gespeichert_Setzen();
         view.SetStepLabels(Text(28), "");
         view.SetStepHint("");
         Werkzeuge.setEnabled(kWerkzeug_Weiter, false);

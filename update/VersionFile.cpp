@@ -3,6 +3,7 @@
 #include "core/clsLanguage.h"
 #include "core/modCommon.h"
 
+#include <algorithm>
 #include <cctype>
 #include <exception>
 #include <utility>
@@ -33,9 +34,6 @@ std::vector<std::string> Split(std::string_view text, char separator)
 
 std::optional<int16_t> PartNumber(std::string_view part)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!part.empty() && blank(part.front())) part.remove_prefix(1);
-    while (!part.empty() && blank(part.back())) part.remove_suffix(1);
     bool negative = false;
     if (!part.empty() && (part.front() == '-' || part.front() == '+')) {
         negative = part.front() == '-';
@@ -53,9 +51,25 @@ std::optional<int16_t> PartNumber(std::string_view part)
     return static_cast<int16_t>(value);
 }
 
+namespace {
+
+// The version a field holds: the field without the blanks around it and the line end that closes
+// its line. Blanks or line breaks inside belong to the version, which is then none.
+std::string_view VersionText(std::string_view field)
+{
+    const size_t end = field.find_last_not_of(" \t\r\n");
+    if (end == std::string_view::npos) return {};
+    field = field.substr(0, end + 1);
+    return field.substr(std::min(field.find_first_not_of(" \t"), field.size()));
+}
+
+}
+
 Comparison Compare(std::string_view online, double major, double minor, double revision)
 {
-    const std::vector<std::string> parts = Split(online, '.');
+    // Only the field's own line end goes: a version broken over lines is none, since its row would
+    // show no more than its first line of what was compared.
+    const std::vector<std::string> parts = Split(VersionText(online), '.');
     const auto part = [&parts](size_t index) {
         return index < parts.size() ? PartNumber(parts[index]) : std::nullopt;
     };
@@ -171,7 +185,7 @@ Evaluation Evaluate(std::string_view data, const std::array<double, 3>& program,
     if (localParts.size() < 3) return result;
     for (size_t i = 0; i < 3; ++i)
         if (!ToNumber(localParts[i], local[i])) return result;
-    const std::vector<std::string> online = Split((*fields)[2], '.');
+    const std::vector<std::string> online = Split(VersionText((*fields)[2]), '.');
     if (online.size() < 3) return No_Version(std::move(result), 2, (*fields)[2]);
     const std::string firstParts = online[0] + "." + online[1] + "." + online[2];
     result.online[2] = Shown(firstParts);

@@ -26,8 +26,12 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override
     {
-        if (objekt == &dialog_ &&
-            (ereignis->type() == QEvent::WindowTitleChange || ereignis->type() == QEvent::Show))
+        if (objekt != &dialog_) return false;
+        if (ereignis->type() == QEvent::WindowTitleChange || ereignis->type() == QEvent::Show)
+            Anpassen();
+        // A least width of the dialog's own keeps its layout from widening it: when a text grows
+        // after the dialog opened (a reply that came later), the least width follows the layout.
+        else if (ereignis->type() == QEvent::LayoutRequest && !platz_)
             Anpassen();
         return false;
     }

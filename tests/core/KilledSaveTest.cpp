@@ -4,15 +4,18 @@
 #include "core/SettingsFile.h"
 #include "core/cRegistry.h"
 #include "core/clsCommon.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "curves/Ergebnisdatei.h"
 #include "curves/clsFileHandler.h"
 #include "materials/modElementDatabase.h"
+#include "support/FailingLocks.h"
 #include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -91,26 +94,6 @@ protected:
     }
 };
 
-// Every lock call on temporary files fails with error while it lasts, as on a network home
-// without a lock service (ENOLCK) or a filesystem that has no locks.
-class FailingLocks {
-public:
-    explicit FailingLocks(int error)
-    {
-        failure = error;
-        AtomicFile::lockCall = [](int, int) {
-            errno = failure;
-            return -1;
-        };
-    }
-    ~FailingLocks() { AtomicFile::lockCall = ::flock; }
-    FailingLocks(const FailingLocks&) = delete;
-    FailingLocks& operator=(const FailingLocks&) = delete;
-
-private:
-    static inline int failure = 0;
-};
-
 }
 
 TEST_F(KilledSave, SettingsCurveFilesAndTheElementDatabaseStayWhole)
@@ -177,8 +160,8 @@ TEST_F(KilledSave, WhereTheFilesystemHasNoLocksSettingsResultFilesAndTheDatabase
     fs::path result;
     for (const int error : {ENOLCK, EOPNOTSUPP, EINVAL}) {
         const FailingLocks locks(error);
+        cRegistry registry;
         for (int save = 0; save < 3; ++save) {
-            cRegistry registry;
             registry.WriteValue("Lauf", cRegistry::REG_DWORD, int32_t{error * 10 + save});
             const std::string written = Ergebnisdatei::Schreiben(".ik", {std::to_string(error * 10 + save)});
             EXPECT_FALSE(written.empty()) << error;
@@ -186,7 +169,12 @@ TEST_F(KilledSave, WhereTheFilesystemHasNoLocksSettingsResultFilesAndTheDatabase
             EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben) << error;
         }
         EXPECT_EQ(seam.errorWindows, 0) << error;
-        EXPECT_TRUE(seam.messages.empty()) << error;
+        // Only the settings say, once, that they go without a lock: the lock file opened, its lock
+        // call failed.
+        ASSERT_EQ(seam.messages.size(), 1u) << error;
+        EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(462) + "\r\n" + SettingsFile::Location().string() +
+                                             ".lock: " + std::strerror(error));
+        seam.messages.clear();
         EXPECT_EQ(cRegistry().ReadValue("Lauf", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{error * 10 + 2}));
         EXPECT_EQ(Names(SettingsFile::Location().parent_path()), (std::set<std::string>{"Settings.ini", "Settings.ini.lock"}));
         ASSERT_FALSE(result.empty());

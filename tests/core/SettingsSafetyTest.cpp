@@ -146,8 +146,8 @@ TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutO
         alone.WriteValue("Lang", cRegistry::REG_SZ, std::string("3"));
         alone.WriteValue("nm", cRegistry::REG_DWORD, int32_t{0});
         result += ", unlocked: messages " + std::to_string(own_seam.messages.size());
-        if (!own_seam.messages.empty() && own_seam.messages[0].text.find(StoreFile().string() + ".lock: " +
-                                                                          std::strerror(EACCES)) != std::string::npos)
+        if (!own_seam.messages.empty() && own_seam.messages[0].text.starts_with(gLanguage->Caption(461)) &&
+            own_seam.messages[0].text.find(StoreFile().string() + ".lock: " + std::strerror(EACCES)) != std::string::npos)
             result += " naming the lock file and the reason";
         if (alone.ReadValue("nm", cRegistry::REG_DWORD, int32_t{-1}) == RegValue(int32_t{0})) result += ", written";
         return result;

@@ -429,3 +429,16 @@ TEST_F(clsSchritteTest, ExtrasAndLanguageRelabel)
     EXPECT_TRUE(gGespeichert) << "Weiter at the extras step writes the results";
     EXPECT_TRUE(std::filesystem::exists(gCommon->Ordner() + "probe.rdf"));
 }
+
+TEST_F(clsSchritteTest, ExtrasSavesTheGrItComputesSoNoSaveQuestionFollows)
+{
+    gOptions->setKurveSpeichern(KT_GR, true);
+    ASSERT_TRUE(Spezielle_Kurve_Beschreiben(PT_IK, PTS_Demo_IK));
+    Datei_Einlesen_Endgueltig();
+    ASSERT_EQ(gGR->Punkte(), 0);
+    s.Extras_Zeigen();
+    ASSERT_GT(gGR->Punkte(), 0);
+    EXPECT_TRUE(std::filesystem::exists(gCommon->Ordner() + gCommon->Dateiname() + ".Gr"));
+    EXPECT_TRUE(gGespeichert);
+    EXPECT_FALSE(Ergebnisse_Ungesichert()) << "the files hold what the step shows";
+}

@@ -62,6 +62,19 @@ TEST_F(VersionEvaluation, AMalformedFileIsToldInWordsThatNameTheFieldAndWhatItHe
     EXPECT_EQ(Evaluate("#3/2.32.0880\r\n", kProgramm, "3.18.0").failure,
               cannot + "It should have five fields separated by \"/\"; found: 2");
     EXPECT_EQ(Evaluate("#2.33.1/2.32.0/3.18.0/a/b", kProgramm, "n/a").failure, "");
+
+    // A line break or a blank inside a version makes it none; the line end closing a field does not.
+    const Evaluation broken = Evaluate("#2\r\n\r\n\r\n.33.1/2.32.0880/3.18.0/a/b", kProgramm, "3.18.0");
+    EXPECT_EQ(broken.failure, cannot + notNumbers + "ZELO: \"2\r\n\r\n\r\n.33.1\"");
+    EXPECT_EQ(broken.icons[0], 0) << "no update offered";
+    EXPECT_EQ(Evaluate("#2.33.1/2. 32.0880/3.18.0/a/b", kProgramm, "3.18.0").failure,
+              cannot + notNumbers + "ZELO (Preview Version): \"2. 32.0880\"");
+    EXPECT_EQ(Evaluate("#2.33.1/2.32.0880/3.18\n.0\r\n/a/b", kProgramm, "3.18.0").failure,
+              cannot + notNumbers + "FreeImage Library: \"3.18\n.0\r\n\"");
+    const Evaluation lines = Evaluate("#2.33.1\r\n/2.32.0880\r\n/3.18.0\r\n/a\r\n/b\r\n", kProgramm, "3.18.0");
+    EXPECT_EQ(lines.failure, "");
+    EXPECT_EQ(lines.icons, (std::array<int32_t, 3>{110, 109, 109}));
+    EXPECT_EQ(lines.online[2], "3.18.0");
 }
 
 TEST_F(VersionEvaluation, AWebPageOrATextWithoutHashIsToldAsNoVersionFile)

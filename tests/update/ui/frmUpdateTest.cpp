@@ -20,11 +20,13 @@ namespace {
 
 class UpdateWindowTest : public ::testing::Test, protected UiTestWorld {
 protected:
-    // Opens the window against a server with one reply and waits until the check has ended.
-    std::unique_ptr<frmUpdate> Check(FakeHttpServer& server)
+    // Opens the window against a server with one reply and waits until the check has ended; shown,
+    // the window is on the screen before the reply comes, as the menu opens it.
+    std::unique_ptr<frmUpdate> Check(FakeHttpServer& server, bool shown = false)
     {
         gOptions->setUpdate_URL(server.Url());
         auto window = std::make_unique<frmUpdate>(nullptr);
+        if (shown) window->show();
         PumpUntil([&] { return window->lblWait->text() != "Checking..."; });
         return window;
     }
@@ -76,6 +78,25 @@ TEST_F(UpdateWindowTest, AVersionWithLineBreaksKeepsTheWindowOnTheScreenWithItsO
     EXPECT_EQ(window->lblVersionOnline[3]->text().trimmed(), "1.2");
     for (int row = 0; row < frmUpdate::kRows; ++row)
         EXPECT_EQ(window->lblVersionOnline[row]->sizeHint().height(), window->lblMyVersion[row]->sizeHint().height()) << row;
+}
+
+TEST_F(UpdateWindowTest, EveryModuleNameFitsItsColumnWhenTheReplyWidensTheWindowItCameTo)
+{
+    // A language field with line breaks makes the online column as wide as it gets.
+    std::string lines;
+    for (int i = 0; i < 40; ++i) lines += "\r\n";
+    FakeHttpServer server({{{"HTTP/1.0 200 OK\r\n\r\nZELO v#2.33.1/2.32.0880/1.0.0/1.2" + lines + "x/1.3"}}}, true);
+    for (const int32_t language : {0, 3}) {
+        gLanguage->OpenLanguageEx(language);
+        auto window = Check(server, true);
+        QCoreApplication::processEvents();
+        if (language == 0) foto::Ablegen(*window, "update/update_window_wide_reply.png");
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text().isEmpty() || label == window->lblVersionOnline[3]) continue;
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+                << label->text().toStdString() << " language " << language;
+        }
+    }
 }
 
 TEST_F(UpdateWindowTest, ShowsErrorForAMissingFileAndForNoVersionText)
