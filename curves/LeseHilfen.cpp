@@ -17,15 +17,16 @@ bool IstZahl(float wert) { return wert != Kein_Wert && std::isfinite(wert); }
 void Zu_Wenig_Daten(const char* procedure, const std::string& datei, int32_t punkte, bool still)
 {
     gError->ErrorMsg("clsInput", procedure, still, rt::errInputPastEnd,
-                     "No usable data in " + datei + ": " + std::to_string(punkte) + " points read, at least " +
-                         std::to_string(clsSpline::MinPoints) + " needed");
+                     gLanguage->Caption(693) + ": " + datei + " (" + gLanguage->Caption(694) + ": " +
+                         std::to_string(punkte) + ", " + gLanguage->Caption(695) + " " +
+                         std::to_string(clsSpline::MinPoints) + ")");
 }
 
 void Zu_Viele_Daten(const char* procedure, const std::string& datei, bool still)
 {
     gError->ErrorMsg("clsInput", procedure, still, rt::errOverflow,
-                     "Too many points in " + datei + ": at most " + std::to_string(clsSpline::MaxPoints) +
-                         " can be read");
+                     gLanguage->Caption(696) + ": " + datei + " (" + gLanguage->Caption(697) + " " +
+                         std::to_string(clsSpline::MaxPoints) + ")");
 }
 
 bool Groesse_Pruefen(clsFileHandler& datei, const char* procedure, const std::string& pfad, const char* modul,

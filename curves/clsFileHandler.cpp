@@ -44,7 +44,7 @@ int32_t Fehlernummer_Von(int error)
 // The handler may outlive gError at the program's end, so closing here reports nothing.
 clsFileHandler::~clsFileHandler() { Schliessen(); }
 
-bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus)
+bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optional<int32_t> Modus, bool Still)
 {
     const CallStackFrame aufruf = Aufruf_Vermerken("OpenFile");
     if (open_) CloseFile();
@@ -58,7 +58,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
     // Only a file that is written needs its folders; reading one that is not there makes nothing.
     if (accessModus_ != kInput && path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     if (ec) {
-        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(rt::errPathNotFound));
+        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(rt::errPathNotFound), Still);
         return false;
     }
 
@@ -78,7 +78,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
         }
     }
     if (error != 0) {
-        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(Fehlernummer_Von(error)));
+        if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(Fehlernummer_Von(error)), Still);
         return false;
     }
     open_ = true;

@@ -29,9 +29,11 @@ public:
     // missing). Missing folders of the path are created for output and binary access; opening for
     // input creates nothing. An output file replaces the old file only when it is closed, so a
     // failed write leaves the old file whole.
-    // False with a report when the file cannot be opened; False without one for an empty name or
-    // an unknown mode.
-    bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt);
+    // False with a report when the file cannot be opened (Still: stored without the error window,
+    // for a caller that tells the user itself); False without one for an empty name or an unknown
+    // mode.
+    bool OpenFile(std::optional<std::string> strFilename = std::nullopt, std::optional<int32_t> Modus = std::nullopt,
+                  bool Still = false);
     // Closes the open file, then opens a read-only copy of bytes that no file holds, read as a file
     // opened for input; false with a report when memory for it cannot be had.
     bool OpenBytes(std::span<const uint8_t> bytes);

@@ -79,12 +79,10 @@ public:
     std::string I_Em() const { return iEm_; }
     std::string I_Heiz() const { return iHeiz_; }
     // Reads a form-factor table (s in 1/Angstrom, f) and resamples f(K) with K = 4 pi s in 1/nm on
-    // the K step, 10 points beyond the working curve. False when nothing usable was read. A file of
-    // a project's mean form factors (K in 1/nm, same extension) is refused with a message of its
-    // own, and Verweigert tells so.
+    // the K step, 10 points beyond the working curve. False when nothing usable was read: a named
+    // file that cannot be used, among them a file of a project's mean form factors (K in 1/nm, same
+    // extension), is told in one plain message with the reason, and nothing is left to report.
     bool FMK_Oeffnen(const std::string& Dateiname);
-    // The last FMK_Oeffnen refused the file and told the user why; nothing else is to be reported.
-    bool Verweigert() const { return verweigert_; }
     // Mean y of the last curve file.
     float Mittelwert() const { return mittelwert_; }
     void setMittelwert(float value) { mittelwert_ = value; }
@@ -95,6 +93,9 @@ private:
     // Reads the header and the rows of an open raw spectrum into the spline; false with a report
     // when it holds no data line or more rows than the spline takes.
     bool Rohdaten_Lesen(clsFileHandler& datei, const std::string& pfad);
+    // The body of FMK_Oeffnen: false with the failure stored silently in gError, or with mischung
+    // set for a file of mean form factors.
+    bool FMK_Lesen(const std::string& Dateiname, bool& mischung);
     // Takes the points digitised in the image panel, extended to x = 0.
     bool Punkte_Oeffnen();
     // Fits the support points read from quelle; false with a report when there are too few or too
@@ -119,7 +120,6 @@ private:
     bool bearbeitet_ = false;
     // The read running reports its failures without a window.
     bool still_ = false;
-    bool verweigert_ = false;
     // x of the first row taken by the last raw spectrum read.
     float ersteX_ = 0.0f;
 };

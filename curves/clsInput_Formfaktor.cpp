@@ -39,8 +39,34 @@ std::string Getrimmt(const std::string& text)
 
 bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
 {
-    verweigert_ = false;
     if (Dateiname.empty()) return false;
+    clsError& fehler = *gError;
+    // The reader's report becomes the reason of the one message below; an error noted before the
+    // read stays noted, and none is left behind by it.
+    const bool fruehererFehler = fehler.Error();
+    bool mischung = false;
+    bool gelesen = false;
+    {
+        still_ = true;
+        struct Zuruecksetzen {
+            bool& still;
+            ~Zuruecksetzen() { still = false; }
+        } zuruecksetzen{still_};
+        gelesen = FMK_Lesen(Dateiname, mischung);
+    }
+    if (!gelesen) {
+        const std::string grund = mischung ? gLanguage->Caption(642)
+                                           : gLanguage->Caption(690) + "\r\n" + fehler.ErrorDescription() + "\r\n" +
+                                                 gLanguage->Caption(691);
+        zelo::Ui().MsgBox(Dateiname + ":\r\n" + grund + "\r\n" + gLanguage->Caption(692), zelo::MsgButtons::OK,
+                          zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
+    }
+    fehler.setError(fruehererFehler);
+    return gelesen;
+}
+
+bool clsInput::FMK_Lesen(const std::string& Dateiname, bool& mischung)
+{
     try {
         const clsCalc& calc = rt::Object(gCalc);
         const float deltaK = rt::Object(gOptions).Delta_k();
@@ -52,18 +78,16 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
 
         spline_->Clear();
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(Dateiname, clsFileHandler::kInput)) return false;
+        if (!datei.OpenFile(Dateiname, clsFileHandler::kInput, true)) return false;
         std::string zeile;
-        if (!lese::Groesse_Pruefen(datei, "FMK_Oeffnen", Dateiname) ||
-            !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname)) {
+        if (!lese::Groesse_Pruefen(datei, "FMK_Oeffnen", Dateiname, "clsInput", true) ||
+            !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname, "clsInput", true)) {
             datei.CloseFile();
             return false;
         }
         if (Getrimmt(zeile).starts_with(kKopfMischungsformfaktor)) {
             datei.CloseFile();
-            verweigert_ = true;
-            zelo::Ui().MsgBox(Dateiname + ":\r\n" + gLanguage->Caption(642), zelo::MsgButtons::OK,
-                              zelo::MsgIcon::Exclamation, rt::Object(gLoader).ApplicationName());
+            mischung = true;
             return false;
         }
         const char trenner = zeile.find('\t') != std::string::npos ? '\t' : ' ';
@@ -85,23 +109,23 @@ bool clsInput::FMK_Oeffnen(const std::string& Dateiname)
                 }
             }
             weiter = !datei.FileEnd();
-            if (weiter && !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname)) {
+            if (weiter && !lese::Zeile_Lesen(datei, zeile, "FMK_Oeffnen", Dateiname, "clsInput", true)) {
                 datei.CloseFile();
                 return false;
             }
         }
         datei.CloseFile();
         if (zuViele) {
-            lese::Zu_Viele_Daten("FMK_Oeffnen", Dateiname);
+            lese::Zu_Viele_Daten("FMK_Oeffnen", Dateiname, true);
             return false;
         }
         return Anpassen("FMK_Oeffnen", Dateiname, deltaK, 1e-4f, n + 10);
     } catch (const rt::RuntimeError& e) {
         gFileHandler->CloseFile();
-        gError->Report("clsInput", "FMK_Oeffnen", e);
+        gError->Report("clsInput", "FMK_Oeffnen", e, true);
     } catch (const std::bad_alloc&) {
         gFileHandler->CloseFile();
-        gError->ErrorMsg("clsInput", "FMK_Oeffnen", false, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
+        gError->ErrorMsg("clsInput", "FMK_Oeffnen", true, rt::errOutOfMemory, rt::ErrorDescription(rt::errOutOfMemory));
     }
     return false;
 }

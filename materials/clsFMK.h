@@ -95,7 +95,8 @@ private:
     // Whether the project starts from a generated I(K) (rectangle, Lorch, demonstration).
     static bool Generiertes_IK();
     void Formfaktorverzeichnisse_Einlesen(const std::string& Verzeichnis);
-    // The form factor of component i on Punkte + 10 grid points, or false (reported).
+    // The form factor of component i on Punkte + 10 grid points, or false: reported, or told by the
+    // reader when its file cannot be used.
     bool Lese_FMK(int32_t i, cls_Y& kurve);
     static float Wert(const std::vector<float>& curve, int32_t Index);
     void Mischung_Loeschen();

@@ -110,10 +110,8 @@ bool clsFMK::Lese_FMK(int32_t i, cls_Y& kurve)
         kurve.setAnzahl(rt::Object(gCalc).Punkte() + kZusatzpunkte);
         if (t.Daten_Typ() == DT_Datei) {
             if (name.empty()) throw rt::RuntimeError(0, "");
-            if (clsInput& input = rt::Object(gInput); !input.FMK_Oeffnen(name)) {
-                if (input.Verweigert()) return false;
-                throw rt::RuntimeError(0, "");
-            }
+            // The reader has told the user why the file cannot be used.
+            if (!rt::Object(gInput).FMK_Oeffnen(name)) return false;
             Protokoll(rt::TimeText() + ": " + gLanguage->Caption(408) + " " + name + " " + gLanguage->Caption(236));
             kurve.CopyArrayFromInput_Ungeschuetzt();
             for (int32_t j = 1; j <= kurve.Anzahl(); ++j) kurve.setY(j, kurve.Y(j) * faktor);

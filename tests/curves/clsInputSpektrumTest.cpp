@@ -1,4 +1,5 @@
 #include "CurvesTest.h"
+#include "core/clsLanguage.h"
 #include "core/modString.h"
 
 namespace {
@@ -111,7 +112,9 @@ TEST_F(RawSpectrumTest, UnusableRowsAreSkippedAndAFileWithoutUsableRowsIsReporte
     for (const char* bad : {"0 500 100\r\n1 500 200\r\n", "1 0 5\r\n2 0 6\r\n3 0 7\r\n", "Kopf\r\nnur Text\r\n"})
         EXPECT_FALSE(ReadsParabola(bad, 0, 0)) << bad;
     EXPECT_EQ(seam.errorWindows, 3);
-    EXPECT_EQ(gError->ErrorFunction() + ": " + gError->ErrorDescription().substr(0, 14), "Spektrum_Oeffnen: No usable data");
+    EXPECT_EQ(gError->ErrorFunction(), "Spektrum_Oeffnen");
+    EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(693) + ": " + PathOf("probe.dat") + " (" +
+                                              gLanguage->Caption(694) + ": 0, " + gLanguage->Caption(695) + " 3)");
     EXPECT_FALSE(ReadsParabola(Rows(5001), 0, 0));
     EXPECT_NE(gError->ErrorDescription().find("5000"), std::string::npos) << "more rows than the spline takes";
 }

@@ -1,5 +1,5 @@
 // A project started without any window: a generated raw spectrum opened through the project
-// settings' model sequence, and a file that cannot be read.
+// settings' model sequence, a file that cannot be read, and a form-factor table that cannot be read.
 #include "ProjektFixture.h"
 
 #include "core/KurvenTyp.h"
@@ -8,6 +8,8 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "mainwindow/modProjektStart.h"
+
+#include <filesystem>
 
 using ProjektStartTest = ProjektFixture;
 
@@ -59,4 +61,40 @@ TEST_F(ProjektStartTest, SettingsThatCannotBeSavedAreToldOnceForAllProjectsOfThe
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text.rfind(gLanguage->Caption(458), 0), 0u) << seam.messages[0].text;
     EXPECT_EQ(gOptions->MRU(2), (env.Root() / "zwei.dat").string()) << "the recent files are kept for the run";
+}
+
+TEST_F(ProjektStartTest, ATableThatCannotBeReadIsToldInOneMessageOfTheUiLanguageAndTheProjectStartsWithoutMixture)
+{
+    // The user's own carbon table among the electron tables, broken; the settings window picks it.
+    const auto kaputt = (env.DataFolder() / "fmk_e" / "C_kaputt.fmk").string();
+    std::filesystem::create_directories(env.DataFolder() / "fmk_e");
+    std::ofstream(kaputt, std::ios::binary) << "kaputt\r\n";
+    Restart();
+    Projekteinstellungen einstellungen = Einstellungen("C");
+    for (int32_t i = 1; i <= gFMK->FMK_Anzahl(); ++i)
+        if (gFMK->Tabelle(i).Dateiname() == kaputt) einstellungen.Komponenten[0].Tabelle = i;
+    ASSERT_GT(einstellungen.Komponenten[0].Tabelle, 0);
+    Neues_Projekt_Reset();
+    gCommon->Set_Dateiname(Rohspektrum("probe.dat", 20.0, [](double K) { return 1000.0 + K * K; }));
+    Projekteinstellungen_Uebernehmen(einstellungen);
+
+    EXPECT_EQ(gSchritt, 2) << "the spectrum is loaded, as with a file of mean form factors among the tables";
+    EXPECT_EQ(gFMK->fm2_Y(1), 0.0f) << "no mixture without the table";
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    const auto Text = [](int32_t n) { return gLanguage->Caption(n); };
+    EXPECT_EQ(seam.messages[0].text, kaputt + ":\r\n" + Text(690) + "\r\n" + Text(693) + ": " + kaputt + " (" +
+                                         Text(694) + ": 0, " + Text(695) + " 3)\r\n" + Text(691) + "\r\n" + Text(692));
+    EXPECT_EQ(seam.messages[0].icon, zelo::MsgIcon::Exclamation);
+    EXPECT_EQ(seam.messages[0].title, "KPW ZELO");
+
+    // The background step reads the table again, and tells it again, in the language now chosen.
+    gLanguage->OpenLanguageEx(3);
+    EXPECT_FALSE(gFMK->Formfaktoren_Berechnen());
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 2u);
+    EXPECT_EQ(seam.messages[1].text.rfind(kaputt + ":\r\nThis form-factor table cannot be read.\r\n"
+                                                   "The file holds too few usable points: " + kaputt + " (read: 0, needed: at least 3)", 0),
+              0u) << seam.messages[1].text;
+    gLanguage->OpenLanguageEx(0);
 }

@@ -153,10 +153,46 @@ TEST_F(MixtureTest, MeanFormFactorsPutAmongTheTablesAreRefusedPlainlyWhileTables
 
     EXPECT_FALSE(Compute({{100, mischung}}));
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, (tabellen / "Zr_probe.fmk").string() + ":\r\n" + gLanguage->Caption(642));
+    EXPECT_EQ(seam.messages[0].text,
+              (tabellen / "Zr_probe.fmk").string() + ":\r\n" + gLanguage->Caption(642) + "\r\n" + gLanguage->Caption(692));
     EXPECT_EQ(seam.errorWindows, 0) << "one plain message, no error window";
 
     ASSERT_TRUE(Compute({{100, nickel}}));
     EXPECT_NEAR(gFMK->fmk_Y(1), 28.0f, 1e-3f);
     EXPECT_EQ(seam.messages.size(), 1u);
+}
+
+TEST_F(MixtureTest, ATableThatCannotBeReadIsToldInOnePlainMessageWithItsReasonAndLeavesNoMixture)
+{
+    Points();
+    WriteTextFile("fmk_x/Zr_kaputt.fmk", std::string("\x01\x02") + " kein Wert\r\n");
+    std::string tabelle;
+    for (int k = 0; k <= 10; ++k) tabelle += std::to_string(0.001 * k) + "\t28\r\n";
+    WriteTextFile("fmk_x/Zr_weg.fmk", tabelle);
+    WriteTextFile("fmk_x/Ni.fmk", tabelle);
+    gFMK->FMK_Von_ZELO_Lesen(0, 0);
+    // Removed since the tables were listed at start-up.
+    std::filesystem::remove(env.DataFolder() / "fmk_x" / "Zr_weg.fmk");
+    const auto Index = [](const std::string& name) {
+        for (int32_t i = 1; i <= gFMK->FMK_Anzahl(); ++i)
+            if (std::filesystem::path(gFMK->Tabelle(i).Dateiname()).filename() == name) return i;
+        return 0;
+    };
+    const auto Pfad = [this](const char* name) { return (env.DataFolder() / "fmk_x" / name).string(); };
+    const std::string zuWenig = gLanguage->Caption(693) + ": " + Pfad("Zr_kaputt.fmk") + " (" + gLanguage->Caption(694) +
+                                ": 0, " + gLanguage->Caption(695) + " 3)";
+    for (const auto& [name, grund] : {std::pair{"Zr_kaputt.fmk", zuWenig}, {"Zr_weg.fmk", std::string("File not found")}}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(Compute({{100, Index("Ni.fmk")}}));
+        seam.messages.clear();
+        gError->setError(false);
+        EXPECT_FALSE(Compute({{50, Index("Ni.fmk")}, {50, Index(name)}}));
+        EXPECT_EQ(seam.errorWindows, 0) << "no error window, neither the reader's nor a second one of the mixture";
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, Pfad(name) + ":\r\n" + gLanguage->Caption(690) + "\r\n" + grund + "\r\n" +
+                                             gLanguage->Caption(691) + "\r\n" + gLanguage->Caption(692));
+        EXPECT_FALSE(gError->Error()) << "nothing is left to report";
+        EXPECT_EQ(std::tuple(gFMK->fmk_Y(1), gFMK->f2m_Y(1), gFMK->Formfaktor_Integral()), std::tuple(0.0f, 0.0f, 0.0f))
+            << "the nickel-only mixture of before is gone";
+    }
 }
