@@ -1,5 +1,7 @@
 #include "analysis/Daempfung.h"
 
+#include "core/clsLanguage.h"
+#include "core/modCommon.h"
 #include "curves/KGitter.h"
 
 #include <cmath>
@@ -58,5 +60,16 @@ int32_t Daempfung_Hindernis(int32_t Art)
     case DA_Exp: return 600;
     case DA_Lorch_Shifted: return 601;
     default: return 0;
+    }
+}
+
+std::string Daempfung_Listentext(int32_t Art)
+{
+    switch (Art) {
+    case DA_Keine: return gLanguage->Caption(427);
+    case DA_Lorch: return gLanguage->Caption(428);
+    case DA_Lorch_Shifted: return gLanguage->Caption(428) + gLanguage->Caption(429);
+    case DA_Exp: return gLanguage->Caption(430);
+    default: return {};
     }
 }

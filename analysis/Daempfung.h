@@ -2,6 +2,7 @@
 // Damping of I(K) towards the cut-off K(F) before the transform, so that the step at the cut-off
 // does not ripple through G(r). The kinds are the entries of the Fourier panel's damping list.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 enum Daempfung : int32_t {
@@ -26,3 +27,6 @@ bool Daempfe(int32_t Art, const std::vector<float>& y0, int32_t F, float dK, std
 // at the cut-off not above 0.001; shifted Lorch: too few points before the cut-off); 0 for a kind
 // that is no damping at all.
 int32_t Daempfung_Hindernis(int32_t Art);
+
+// Kind Art as the damping list names it, in the language chosen.
+std::string Daempfung_Listentext(int32_t Art);

@@ -237,12 +237,16 @@ void clsIK::Daempfen(int32_t Art)
     try {
         double b = 0.0;
         if (n_ == 0) return;
+        const int32_t vorher = daempfung_;
         if (!Daempfung_Anwenden(Art, b)) {
             // A kind that is no damping at all has nothing to explain.
             if (Daempfung_Hindernis(Art) != 0) Ablehnen({Daempfung_Hindernis(Art), 602});
             return;
         }
-        if (Art != DA_Keine) Daempfung_Protokollieren(b, false);
+        if (Art != DA_Keine)
+            Daempfung_Protokollieren(b, false);
+        else if (vorher != DA_Keine)
+            Protokoll(rt::TimeText() + ": " + Daempfung_Listentext(DA_Keine));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Daempfen", error);
     }
@@ -250,9 +254,13 @@ void clsIK::Daempfen(int32_t Art)
 
 void clsIK::Daempfung_Protokollieren(double b, bool neueAbbruchstelle) const
 {
-    std::string zeile = rt::TimeText() + ": " + Daempfung_Protokollname(daempfung_);
-    if (neueAbbruchstelle) zeile += ": " + gLanguage->Caption(604) + " " + rt::SingleText(x(ftrIndex_)) + " 1/nm";
-    Protokoll(zeile);
+    // The line of a chosen damping is the fixed German one; a re-damping's line is in the language
+    // chosen throughout and names the kind as the list does.
+    if (neueAbbruchstelle)
+        Protokoll(rt::TimeText() + ": " + Daempfung_Listentext(daempfung_) + ": " + gLanguage->Caption(604) + " " +
+                  rt::SingleText(x(ftrIndex_)) + " 1/nm");
+    else
+        Protokoll(rt::TimeText() + ": " + Daempfung_Protokollname(daempfung_));
     if (daempfung_ == DA_Exp) Protokoll("Dämpfungsfaktor: " + rt::SingleText(static_cast<float>(b)));
 }
 

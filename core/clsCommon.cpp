@@ -305,8 +305,11 @@ void clsCommon::ProjektTypErmitteln()
     if (const auto known = kProjectTypes.find(extension); known != kProjectTypes.end()) {
         projektTyp_ = known->second;
     } else if (kPictureExtensions.count(extension)) {
-        const auto answer = zelo::Ui().MsgBox(Text(233) + "\r\n" + Text(407), zelo::MsgButtons::YesNo,
-                                              zelo::MsgIcon::None, gLoader->ApplicationName());
+        // The English question carries the note "(No = digitize)" already: it is shown once.
+        std::string frage = Text(233);
+        if (!frage.ends_with(Text(407))) frage += "\r\n" + Text(407);
+        const auto answer = zelo::Ui().MsgBox(frage, zelo::MsgButtons::YesNo, zelo::MsgIcon::None,
+                                              gLoader->ApplicationName());
         projektTyp_ = answer == zelo::MsgResult::Yes ? PT_ELMI_Bild : PT_Bild_Digitalisieren;
     }
 }

@@ -174,7 +174,7 @@ void clsGrafik::Zeichne(bool NoChangeYScaling)
         case KT_v_r: Zeichne_Potential_R(); break;
         case KT_v_K: Zeichne_Potential_K(); break;
         case KT_IK_Peaks:
-        case KT_GR_Peaks: Zeichne_Gauss(letzteKurve_); break;
+        case KT_GR_Peaks: Zeichne_Gauss(); break;
         // The other kinds have no view of their own: the diagram keeps its picture.
         default: break;
         }

@@ -81,7 +81,7 @@ private:
     void Zeichne_RDF();
     void Zeichne_Potential_R();
     void Zeichne_Potential_K();
-    void Zeichne_Gauss(int32_t kurve);
+    void Zeichne_Gauss();
     // First and last point of the working curve that the raw-spectrum view shows, within 1..Punkte.
     void Sichtbarer_Bereich(int32_t& first, int32_t& last) const;
     // The folded spectrum: both halves over each other.

@@ -5,6 +5,7 @@
 #include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsIK.h"
+#include "analysis/clsMath.h"
 #include "analysis/clsPot.h"
 #include "core/Guarded.h"
 #include "core/KurvenTyp.h"
@@ -120,15 +121,21 @@ void clsGrafik::Zeichne_Potential_K()
     Extras();
 }
 
-void clsGrafik::Zeichne_Gauss(int32_t kurve)
+void clsGrafik::Zeichne_Gauss()
 {
-    // The Gauss panel draws on the diagram itself; the layers there are only cleared and scaled.
-    if (kurve == KT_IK_Peaks) {
-        const clsIK& ik = rt::Object(gIK);
-        Skalieren_Ansicht({0, ik.x(ik.Punkte()), -0.1f, ik.Maximum()}, 0, 1, LayerAnzahl());
-    } else {
-        const clsGR& gr = rt::Object(gGR);
-        Skalieren_Ansicht({0, gr.R(gr.Punkte()), gr.Minimum(), gr.Maximum()}, 0, 1, LayerAnzahl());
+    // The Gauss panel draws on the diagram itself; the layers there are only cleared and scaled. The
+    // diagram takes the kind and the range of the panel's curve, the whole curve as the panel first
+    // showed it or the zoom window, with axes and limit boxes of that range under the panel's drawing.
+    if (gMath && gMath->Punkte() >= 1) {
+        const clsMath& math = *gMath;
+        const Bereich ganz{0.0f, math.x(math.Punkte()), math.Minimum_Y(), math.Maximum_Y()};
+        Skalieren_Ansicht(ganz, 0, 1, LayerAnzahl());
+        const Bereich& b = zoom_ ? zoomFenster_ : ganz;
+        conDisplay& diagramm = Diagramm(0);
+        diagramm.Skalieren(b.x2, b.x1, b.y2, b.y1, math.Kurve());
+        diagramm.Display_Loeschen();
+        diagramm.Zeichne_Achsen();
+        diagramm.Display_Background();
     }
     PanelPlatz<GaussPanel>::Get().Zeichne_Gausskurve();
 }

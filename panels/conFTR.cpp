@@ -302,10 +302,8 @@ void conFTR::Daempfungsliste_Fuellen()
     // Refilling is no choice of the user: the remembered kind stays selected and is not applied again.
     const QSignalBlocker still(cmbDaempfung);
     cmbDaempfung->clear();
-    cmbDaempfung->addItem(Text(427), 0);
-    cmbDaempfung->addItem(Text(428), 1);
-    cmbDaempfung->addItem(Text(428) + " " + Text(429), 2);
-    cmbDaempfung->addItem(Text(430), 3);
+    for (const int32_t art : {DA_Keine, DA_Lorch, DA_Lorch_Shifted, DA_Exp})
+        cmbDaempfung->addItem(QString::fromStdString(Daempfung_Listentext(art)), art);
     cmbDaempfung->setCurrentIndex(daempfung_);
 }
 

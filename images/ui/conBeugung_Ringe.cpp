@@ -45,6 +45,8 @@ void conBeugung::Ring_Klick(float X, float Y)
                        Zahl(ringe_.Ring_R(k)));
     Label1->setText(Text(383) + " (" + QString::number(k) + ")");
     Mittelpunkt_Berechnen();
+    // The pointer rests on the click: its K reads from the new centre at once.
+    pic_MouseMove(X, Y);
 }
 
 void conBeugung::Mittelpunkt_Berechnen()

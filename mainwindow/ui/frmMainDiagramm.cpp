@@ -146,8 +146,9 @@ void frmMain::ResetControls()
 {
     Werkzeuge.ResetControls();
     Werkzeuge_Anzeigen();
-    // Nothing the previous project's diagram reported stays: values, mouse position, limits.
-    lblSS->clear();
+    // Nothing the previous project's diagram reported stays: values, mouse position, limits; nor
+    // does a language switch bring its values back.
+    ClearValueLabel();
     lblHinweis->hide();
     for (::conDisplay* d : conDisplay) {
         d->lblPos->clear();

@@ -318,7 +318,8 @@ TEST_F(DaempfungAbbruch, TheLowKDeviationStaysBetweenNoneAndAllAfterAnyRoundTrip
 }
 
 // The record names the damping as the list does and logs each re-damping a moved cut-off makes,
-// with the new cut-off, in both languages; without a damping a moved cut-off damps nothing.
+// with the new cut-off, in both languages, each such line in one language; without a damping a moved
+// cut-off damps nothing, and removing a damping is logged too.
 TEST_F(DaempfungAbbruch, TheRecordNamesShiftedLorchAndEveryReDampingWithItsCutOff)
 {
     gCommon->setEnable_Record(true);
@@ -335,7 +336,8 @@ TEST_F(DaempfungAbbruch, TheRecordNamesShiftedLorchAndEveryReDampingWithItsCutOf
 
         gIK->setFTR_Index(Anteil(0.8));
         ASSERT_EQ(seam.logLines.size(), 2u);
-        const std::string neu = ": " + name + ": " + gLanguage->Caption(604) + " " + rt::SingleText(gIK->x(Anteil(0.8))) + " 1/nm";
+        const std::string liste = sprache == 0 ? "Lorchdämpfung shifted" : "Lorchdamping shifted";
+        const std::string neu = ": " + liste + ": " + gLanguage->Caption(604) + " " + rt::SingleText(gIK->x(Anteil(0.8))) + " 1/nm";
         EXPECT_TRUE(seam.logLines[1].ends_with(neu)) << seam.logLines[1];
 
         // The exponential damping's factor changes with the cut-off and is logged again.
@@ -348,8 +350,16 @@ TEST_F(DaempfungAbbruch, TheRecordNamesShiftedLorchAndEveryReDampingWithItsCutOf
         seam.logLines.clear();
         gIK->setFTR_Index(F);
         ASSERT_EQ(seam.logLines.size(), 2u);
-        EXPECT_NE(seam.logLines[0].find(": Exponentielle Dämpfung: " + gLanguage->Caption(604)), std::string::npos);
+        EXPECT_NE(seam.logLines[0].find(": " + gLanguage->Caption(430) + ": " + gLanguage->Caption(604)), std::string::npos)
+            << seam.logLines[0];
         EXPECT_TRUE(seam.logLines[1].starts_with("Dämpfungsfaktor: ")) << seam.logLines[1];
+
+        // Removing the damping is logged once; an undamped I(K) left undamped logs nothing.
+        seam.logLines.clear();
+        gIK->Daempfen(DA_Keine);
+        gIK->Daempfen(DA_Keine);
+        ASSERT_EQ(seam.logLines.size(), 1u);
+        EXPECT_TRUE(seam.logLines[0].ends_with(sprache == 0 ? ": nicht gedämpft" : ": no damping")) << seam.logLines[0];
     }
     gLanguage->OpenLanguageEx(0);
 }

@@ -98,6 +98,10 @@ TEST_F(CommonTest, PictureAsksWhetherItIsADiffractionImageAndKeepsTheRawDataFold
     for (const char* extension : {".bmp", ".jpg", ".jpeg", ".gif", ".wmf", ".tif", ".jfif", ".jpe", ".dib", ".rle", ".emf"})
         gCommon->setDateiname_Rohdaten(std::string("/data/bild") + extension);
     EXPECT_EQ(seam.messages.size(), 13u);
+    gLanguage->OpenLanguageEx(3);
+    gCommon->setDateiname_Rohdaten("/data/bild.png");
+    EXPECT_EQ(seam.messages.back().text, "Is this a ELMI-picture? (No = digitize)") << "the note once";
+    gLanguage->OpenLanguageEx(0);
 }
 
 TEST_F(CommonTest, DialogsAnswerAPathAndACompactedPathElidesTheMiddle)

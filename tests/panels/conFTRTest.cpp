@@ -46,6 +46,7 @@ TEST_F(FTR, EachViewShowsItsGroup)
     panel->Zeigen(KT_IK);
     EXPECT_TRUE(Sichtbar(panel->picTool_IK1));
     EXPECT_TRUE(Sichtbar(panel->cmbDaempfung));
+    EXPECT_EQ(panel->cmbDaempfung->itemText(DA_Lorch_Shifted).toStdString(), "Lorchdämpfung shifted");
     EXPECT_FALSE(Sichtbar(panel->lblWichtung));
     EXPECT_FALSE(Sichtbar(panel->chkFFTImag));
     Bilder("conFTR_IK_Start", [this] { panel->SpracheUmstellen(); panel->Zeigen(KT_IK); });

@@ -10,10 +10,15 @@
 #include "panels/conGauss.h"
 #include "analysis/clsMath.h"
 #include "graphics/DiagrammFlaeche.h"
+#include "graphics/DiagrammMaus.h"
 #include "widgets/fxbutton.h"
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -87,6 +92,42 @@ TEST_F(Gauss, PeakViewOfTheEvaluatedGrBeginsAtItsFirstShell)
         EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
         Speichern(haupt, daempfung == DA_Lorch ? "conGauss_GR_Lorch.png" : "conGauss_GR_ungedaempft.png");
     }
+}
+
+TEST_F(Gauss, TypedLimitsZoomCurvesAxesAndBoxesAndOneToOneShowsTheOpeningView)
+{
+    Auswertung();
+    gGrafik->Zeichne_Kurve(KT_GR);
+    panel->Init();
+    const DiagrammSkala ganz = haupt.Skala();
+    std::array<std::string, 4> grenzen;
+    for (size_t i = 0; i < grenzen.size(); ++i) grenzen[i] = haupt.txtAchse[i]->text().toStdString();
+
+    haupt.txtAchse[0]->setText("60");
+    haupt.txtAchse[2]->setText("1.2");
+    haupt.txtAchse[3]->setText("2.0");
+    QTest::keyClick(haupt.txtAchse[3], Qt::Key_Return);
+    EXPECT_FLOAT_EQ(haupt.Skala().xmin, 1.2f);
+    EXPECT_FLOAT_EQ(haupt.Skala().xmax, 2.0f);
+    EXPECT_FLOAT_EQ(haupt.Skala().ymax, 60.0f);
+    EXPECT_EQ(haupt.txtAchse[0]->text().toStdString(), "60.0") << "the boxes are written anew";
+    const auto& texte = haupt.Achsen().texte;
+    EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const AchsenText& t) { return t.text == "1.60"; }))
+        << "the x axis is numbered in the new range";
+    // The diagram stays the G(r)'s: linear, with the read-out's names.
+    EXPECT_FALSE(haupt.Check1->isVisible());
+    haupt.Maus->MouseMove(0, 0, float(*PixelX(haupt.Skala(), 1.5f)), 100.0f);
+    EXPECT_TRUE(haupt.lblPos->text().startsWith("r [nm]= 1.")) << haupt.lblPos->text().toStdString();
+    EXPECT_TRUE(haupt.lblPos->text().contains("G(r)= ")) << haupt.lblPos->text().toStdString();
+    Speichern(haupt, "conGauss_GR_Grenzen.png");
+
+    // "1:1" as the tool button does it.
+    gGrafik->setZoom(false);
+    gGrafik->Zeichne(false);
+    EXPECT_EQ(haupt.Skala().ymin, ganz.ymin);
+    EXPECT_EQ(haupt.Skala().ymax, ganz.ymax);
+    EXPECT_EQ(haupt.Skala().xmax, ganz.xmax);
+    for (size_t i = 0; i < grenzen.size(); ++i) EXPECT_EQ(haupt.txtAchse[i]->text().toStdString(), grenzen[i]) << i;
 }
 
 TEST(Peakbeschriftung, ThreeSignificantDigitsInTheUnitShown)

@@ -1,6 +1,7 @@
 #include "images/ui/conBeugung.h"
 
 #include "../../mainwindow/ui/MainWindowFixture.h"
+#include "core/NumberFormat.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -124,7 +125,10 @@ TEST_F(BeugungTest, RingsAndTheRadialAverageStartAnImageProjectAtStepSix)
 {
     Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
     conBeugung& panel = Oeffnen("ringe.png");
+    panel.pic_MouseMove(kMx, kMy + 40);
     Ring(panel, 40);
+    EXPECT_TRUE(panel.lblPunkt->text().contains("(K ~ " + QString::fromStdString(FixedText(40 * panel.CF(), 2))))
+        << "the third click reads K from the ring's centre: " << panel.lblPunkt->text().toStdString();
     Ring(panel, 80);
     EXPECT_FLOAT_EQ(panel.Mittelpunkt_X(), kMx);
     EXPECT_FLOAT_EQ(panel.Mittelpunkt_Y(), kMy);

@@ -201,6 +201,10 @@ TEST_F(SprachwechselTest, EveryStepPanelFollowsASwitchWhileItIsShown)
 TEST_F(SprachwechselTest, TheImagePanelFollowsASwitchWhileItShowsAPicture)
 {
     Bild_Schreiben(env.Root() / "bild.png", 300, 200, [](int32_t x, int32_t y) { return Grau((x + y) % 256); });
+    // The values of an I(K) shown before the picture must not come back with the switch.
+    gfrmMain->Spezielle_Kurve_Starten(PT_IK, PTS_Demo_IK);
+    gfrmMain->conDisplay[0]->RaiseInfoChange(KT_IK);
+    ASSERT_FALSE(gfrmMain->lblSS->text().isEmpty());
     for (const bool beugung : {true, false}) {
         seam.dialogAnswers = {(env.Root() / "bild.png").string()};
         seam.answers = {beugung ? zelo::MsgResult::Yes : zelo::MsgResult::No};
@@ -212,6 +216,7 @@ TEST_F(SprachwechselTest, TheImagePanelFollowsASwitchWhileItShowsAPicture)
         for (const int32_t seite : {0, beugung ? 1 : 2})
             Pruefen(panel, QString("conBeugung_%1_%2").arg(beugung ? "ring" : "digital").arg(seite),
                     [panel, seite] { panel->optBild_Click(seite); }, {});
+        EXPECT_EQ(gfrmMain->lblSS->text().toStdString(), "");
     }
 }
 
