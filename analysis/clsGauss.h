@@ -53,7 +53,8 @@ public:
     void setKurve(int32_t value) { kurve_ = value; }
 
     // --- The Gauss estimate (clsGauss_Berechnen.cpp) ---
-    // Measures every peak's width at half height on the baseline-free curve of gMath, sorts the
+    // Measures every peak's width at half height on the peak curve of gMath (Y_Peakkurve: the
+    // baseline-free curve, on an undamped G(r) averaged over the cut-off's ripple), sorts the
     // list by position, prunes the peaks too close, too narrow or too small for the curve kind
     // Kurve (6 I(K), 7 G(r); fixed peaks stay), measures the peaks that stay again beside each
     // other, and estimates the amplitude of each shoulder of a higher left neighbour. A peak whose

@@ -1,6 +1,7 @@
-// The Gauss curve of a peak, and the Gauss estimate of the listed peaks on the baseline-free curve
-// of gMath: each peak's width at half height, the list sorted by position, the peaks too close,
-// too narrow or too small pruned, and the amplitudes of shoulders that overlap a higher neighbour.
+// The Gauss curve of a peak, and the Gauss estimate of the listed peaks on the peak curve of gMath
+// (the baseline-free curve; on an undamped G(r) averaged over the cut-off's ripple): each peak's
+// width at half height, the list sorted by position, the peaks too close, too narrow or too small
+// pruned, and the amplitudes of shoulders that overlap a higher neighbour.
 #include "analysis/clsGauss.h"
 
 #include "analysis/clsMath.h"
@@ -56,10 +57,10 @@ struct Gipfel {
 // curve), the listed position p and the parabola's height there.
 Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
 {
-    const double y = math.Y_ohne_Baseline(c);
+    const double y = math.Y_Peakkurve(c);
     if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return {p, y};
-    const double links = math.Y_ohne_Baseline(c - 1);
-    const double rechts = math.Y_ohne_Baseline(c + 1);
+    const double links = math.Y_Peakkurve(c - 1);
+    const double rechts = math.Y_Peakkurve(c + 1);
     const bool logarithmisch = links > 0.0 && y > 0.0 && rechts > 0.0;
     const auto wert = [logarithmisch](double v) { return logarithmisch ? std::log(v) : v; };
     const double l = wert(links), m = wert(y), r = wert(rechts);
@@ -81,7 +82,7 @@ double Rauschen(const clsMath& math)
 {
     std::vector<double> d;
     for (int32_t i = 2; i < math.Punkte(); ++i) {
-        const double zweite = double(math.Y_ohne_Baseline(i - 1)) - 2.0 * math.Y_ohne_Baseline(i) + math.Y_ohne_Baseline(i + 1);
+        const double zweite = double(math.Y_Peakkurve(i - 1)) - 2.0 * math.Y_Peakkurve(i) + math.Y_Peakkurve(i + 1);
         d.push_back(std::fabs(zweite));
     }
     if (d.empty()) return 0.0;
@@ -97,7 +98,7 @@ double Mittel(const clsMath& math, int32_t j)
     double summe = 0.0;
     int32_t anzahl = 0;
     for (int32_t k = std::max(j - kMittelPunkte, 1); k <= std::min(j + kMittelPunkte, math.Punkte()); ++k) {
-        summe += math.Y_ohne_Baseline(k);
+        summe += math.Y_Peakkurve(k);
         ++anzahl;
     }
     return anzahl > 0 ? summe / anzahl : 0.0;
@@ -111,10 +112,10 @@ std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, do
 {
     double tiefster = Mittel(math, c);
     for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
-        const double y = math.Y_ohne_Baseline(j);
+        const double y = math.Y_Peakkurve(j);
         if (y <= halb) {
             if (j == c) return math.x(c);
-            const double innen = math.Y_ohne_Baseline(j - schritt);
+            const double innen = math.Y_Peakkurve(j - schritt);
             const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
             return math.x(j) - schritt * anteil * math.Delta_X();
         }
@@ -221,7 +222,7 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
         GaussPeak& schulter = *Peak(j + 1);
         if (!(hoeher.X2 > schulter.X1)) continue;
         ++schultern_;
-        if (!(math.Y_ohne_Baseline(Gitterpunkt(math, hoeher.x)) > math.Y_ohne_Baseline(Gitterpunkt(math, schulter.x))))
+        if (!(math.Y_Peakkurve(Gitterpunkt(math, hoeher.x)) > math.Y_Peakkurve(Gitterpunkt(math, schulter.x))))
             continue;
         if (schulter.W == 0.0f) continue;
         // Each point of the shoulder's half-height range, less the higher peak's Gauss curve,
@@ -229,7 +230,7 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
         double summe = 0.0;
         int32_t anzahl = 0;
         for (int32_t k = Gitterpunkt(math, schulter.X1); k <= Gitterpunkt(math, schulter.X2); ++k) {
-            const double rest = double(math.Y_ohne_Baseline(k)) - Y_Gauss(math.x(k), j);
+            const double rest = double(math.Y_Peakkurve(k)) - Y_Gauss(math.x(k), j);
             const double d = double(math.x(k)) - schulter.x;
             const double e = std::exp(-0.5 * d * d / schulter.W / schulter.W);
             if (e == 0.0) continue;

@@ -1,5 +1,6 @@
 #include "analysis/clsMath.h"
 
+#include "analysis/Daempfung.h"
 #include "analysis/GR_Suche.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
@@ -43,6 +44,12 @@ float clsMath::Y_ohne_Baseline(int32_t Index) const
     return Wert(y_, Index) - Wert(baseline_, Index);
 }
 
+float clsMath::Y_Peakkurve(int32_t Index) const
+{
+    if (peakkurve_.size() != static_cast<size_t>(punkte_)) return Y_ohne_Baseline(Index);
+    return Wert(peakkurve_, Index);
+}
+
 float clsMath::Baseline(int32_t Index) const { return Wert(baseline_, Index); }
 
 float clsMath::x(int32_t Index) const { return static_cast<float>((Index - 1) * double(deltaX_)); }
@@ -63,6 +70,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
     return Guarded(kModul, "CopyArrayFromCurve", [&] {
         std::vector<float> werte;
         int32_t dichteEnde = 0;
+        float abbruchperiode = 0.0f;
         switch (Kurve) {
         case KT_IK:
         case KT_IK_Wichtung: {
@@ -83,6 +91,9 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
             minimumY_ = -10.0f;
             maximumY_ = gr.Maximum() + 10.0f;
             dichteEnde = gr.Dichte_Exp_Index();
+            // Transformed from the I(K) in force without a damping: the cut-off's ripple is in it.
+            if (gr.Anzahl_FFT() >= 1 && rt::Object(gIK).Daempfung() == DA_Keine && deltaX_ > 0.0f)
+                abbruchperiode = gr.Abbruchoszillationen() / deltaX_;
             break;
         }
         case KT_UG: {
@@ -98,11 +109,13 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         punkte_ = static_cast<int32_t>(y_.size());
         kurve_ = Kurve;
         dichteEnde_ = dichteEnde;
+        abbruchperiode_ = abbruchperiode;
         // What was derived from the previous curve no longer belongs to this one.
         ableitung1_.clear();
         ableitung2_.clear();
         baseline_.clear();
         yG_.clear();
+        peakkurve_.clear();
         return true;
     });
 }
@@ -129,19 +142,31 @@ void clsMath::Baseline_Berechnen()
     try {
         clsSpline spline;
         baseline_.assign(static_cast<size_t>(punkte_), 0.0f);
+        peakkurve_.clear();
         if (punkte_ < 1) return;
+        // Past the density line the troughs of the cut-off's ripple are no low points of the
+        // curve: a baseline through them bends up under the shells between them. On the line they
+        // keep the baseline on it.
+        const bool mitAbbruch = Mit_Abbruchperiode();
+        const std::vector<float> gemittelt = mitAbbruch ? Gemittelt(y_, abbruchperiode_) : y_;
+        const auto T = [&](int32_t i) { return i > dichteEnde_ ? gemittelt[static_cast<size_t>(i - 1)] : Y(i); };
         spline.AddPoint(x(1), Y(1), kBaselineFehler);
         bool fallend = true;
         for (int32_t i = 2; i <= punkte_; ++i) {
-            if (Y(i) > Y(i - 1) && fallend && Y(i) < 0.0f) {
-                spline.AddPoint(x(i), Y(i), kBaselineFehler);
+            if (T(i) > T(i - 1) && fallend && T(i) < 0.0f) {
+                spline.AddPoint(x(i), T(i), kBaselineFehler);
                 fallend = false;
             }
-            if (Y(i) < Y(i - 1) && !fallend) fallend = true;
+            if (T(i) < T(i - 1) && !fallend) fallend = true;
         }
         // Too few low points for a fit leave the baseline at 0.
-        if (spline.Stuetzstellen() < clsSpline::MinPoints) return;
-        if (spline.Fitten(deltaX_, kBaselineSchranke, punkte_)) spline.CopyArray(baseline_);
+        if (spline.Stuetzstellen() >= clsSpline::MinPoints && spline.Fitten(deltaX_, kBaselineSchranke, punkte_))
+            spline.CopyArray(baseline_);
+        if (mitAbbruch) {
+            std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
+            for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+            peakkurve_ = Gemittelt(ohneBaseline, abbruchperiode_);
+        }
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Baseline_Berechnen", error);
     }
@@ -199,15 +224,24 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
         }
         return;
     }
+    std::vector<int32_t> maxima;
     for (int32_t i = 2; i <= punkte_; ++i) {
         const float b = Y_ohne_Baseline(i);
         const float davor = Y_ohne_Baseline(i - 1);
         if (b < davor && steigend) {
-            if (schale(i - 1)) peaks.Hinzufuegen(x(i - 1), 0.0f, davor, 0, 0.0f);
+            if (schale(i - 1)) maxima.push_back(i - 1);
             steigend = false;
         }
         if (!steigend && b > davor) steigend = true;
     }
+    if (kurve_ == KT_GR && !peakkurve_.empty()) maxima = Schalen_Gipfel(peakkurve_, maxima, abbruchperiode_);
+    for (const int32_t i : maxima) peaks.Hinzufuegen(x(i), 0.0f, Y_Peakkurve(i), 0, 0.0f);
+}
+
+bool clsMath::Mit_Abbruchperiode() const
+{
+    // Two points at least in a period, and some periods in the curve, for the average to tell anything.
+    return kurve_ == KT_GR && abbruchperiode_ >= 2.0f && punkte_ >= 8.0f * abbruchperiode_;
 }
 
 void clsMath::Peaks_Schaetzen(int32_t Breite, float Hoehe, bool ExtSearch)

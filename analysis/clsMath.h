@@ -18,11 +18,19 @@ public:
     float Y_Ableitung_2(int32_t Index) const;
     // The copy less its baseline; 0 before Baseline_Berechnen.
     float Y_ohne_Baseline(int32_t Index) const;
+    // The curve the Gauss view measures its peaks on: the copy less its baseline, on a G(r)
+    // transformed from an undamped I(K) averaged over one period of the cut-off's ripple.
+    float Y_Peakkurve(int32_t Index) const;
+    // Points in one period 2π/K_F of the cut-off's ripple on a G(r) transformed from an undamped
+    // I(K); 0 for any other copy.
+    float Abbruchperiode() const { return abbruchperiode_; }
     // Fills both differences at 2..Punkte-1 from the curve less its baseline (ohneBaseline), the
     // smoothed curve (geglaettet) or the curve itself, each per step Delta_X. Always true.
     bool Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet);
     // Fits the baseline through the first point and every point below 0 where a descent turns
-    // into a rise; all 0 when that fit fails.
+    // into a rise (on a G(r) with the cut-off's ripple, past the density line those of the curve
+    // averaged over its period: the ripple's troughs are no low points of the curve); all 0 when
+    // that fit fails.
     void Baseline_Berechnen();
     float Baseline(int32_t Index) const;
     // Fits the smoothing spline with bound Chi through every point into Y_G; all 0 when it fails.
@@ -50,7 +58,9 @@ public:
     // the second difference starts to rise and the ratio of the second difference Breite points
     // further on to its own is below Hoehe (0 where its own is 0). On G(r) a point below the first
     // coordination shell is left out: on the density line, or at or below zero before the first
-    // maximum above zero. Without a peak list, reported.
+    // maximum above zero. On a G(r) with the cut-off's ripple the local maxima that lead up to one
+    // top of Y_Peakkurve are one peak at that top, listed where the top stands out of the noise
+    // (Schalen_Gipfel), with its height there as A. Without a peak list, reported.
     void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
     // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
     // Berechnen), fitting the baseline first when the copy has none.
@@ -58,6 +68,8 @@ public:
 
 private:
     void Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch);
+    // Whether the copy is a G(r) whose cut-off's ripple the peak curve averages out.
+    bool Mit_Abbruchperiode() const;
     static float Wert(const std::vector<float>& values, int32_t Index);
     // a / b, and 0 when b is 0.
     static float Teilen(double a, double b);
@@ -70,4 +82,7 @@ private:
     float maximumY_ = 0.0f;
     // The last point of G(r)'s density line when the copy is G(r), else 0.
     int32_t dichteEnde_ = 0;
+    float abbruchperiode_ = 0.0f;
+    // Y_Peakkurve where it differs from the copy less its baseline, else empty.
+    std::vector<float> peakkurve_;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -88,4 +89,64 @@ TEST(GR_Suche, RipplesBelowTheFirstShellAreNoShells)
     EXPECT_EQ(keine.Erste_Schale, 0);
     EXPECT_TRUE(keine.Darunter(tief, 3));
     EXPECT_TRUE(keine.Darunter(tief, 5));
+}
+
+namespace {
+
+// Points in one period of the ripple, as the cut-off at K = 157.8 1/nm lays it on a grid of
+// 0.0038350 nm.
+constexpr double kPeriode = 10.38;
+
+// Shells every 50 points from point 100 on, each half as high as the one before and 8 points
+// wide, under the cut-off's ripple of amplitude 1; from point 400 on slow wiggles of the noise,
+// `rauschen` high, that outlast the average.
+std::vector<float> Schalen_Unter_Rippel(double rauschen)
+{
+    std::vector<float> g(600);
+    for (int32_t i = 1; i <= 600; ++i) {
+        double y = std::sin(2.0 * std::numbers::pi * i / kPeriode);
+        for (int32_t k = 0; k < 6; ++k) y += 100.0 / std::pow(2.0, k) * std::exp(-0.5 * std::pow((i - 100 - 50 * k) / 8.0, 2));
+        if (i >= 400) y += rauschen * std::sin(2.0 * std::numbers::pi * i / 31.0);
+        g[size_t(i - 1)] = static_cast<float>(y);
+    }
+    return g;
+}
+
+}
+
+TEST(GR_Suche, AveragedOverOnePeriodTheRippleFadesAndTheShellsStay)
+{
+    const std::vector<float> eben(50, 3.0f);
+    EXPECT_EQ(Gemittelt(eben, kPeriode), eben) << "to its ends";
+    std::vector<float> rippel(200), gerade(200);
+    for (int32_t i = 1; i <= 200; ++i) {
+        rippel[size_t(i - 1)] = static_cast<float>(std::sin(2.0 * std::numbers::pi * i / kPeriode));
+        gerade[size_t(i - 1)] = 0.5f * float(i);
+    }
+    const std::vector<float> r = Gemittelt(rippel, kPeriode), l = Gemittelt(gerade, kPeriode);
+    for (int32_t i = 10; i <= 190; ++i) {
+        EXPECT_NEAR(r[size_t(i - 1)], 0.0f, 0.02f) << i;
+        EXPECT_NEAR(l[size_t(i - 1)], 0.5f * float(i), 1e-4f) << i;
+    }
+
+    // Every shell is one top of the averaged curve, however many maxima of the ripple it wears;
+    // the sixth, some six times as prominent as the wiggles of the noise, stands out of them.
+    const std::vector<float> g = Schalen_Unter_Rippel(0.3);
+    const std::vector<int32_t> maxima = Maxima_Suchen(g);
+    ASSERT_GT(maxima.size(), 40u);
+    const std::vector<int32_t> schalen = Schalen_Gipfel(Gemittelt(g, kPeriode), maxima, kPeriode);
+    ASSERT_EQ(schalen.size(), 6u);
+    for (size_t k = 0; k < schalen.size(); ++k) EXPECT_NEAR(schalen[k], 100 + 50 * int32_t(k), 1) << k;
+
+    // Noise thrice as high claims the sixth shell too. Noise that would claim the fifth as well
+    // cannot: a top a twentieth as prominent as the highest or more always stands.
+    for (const double rauschen : {1.0, 2.5}) {
+        const std::vector<float> laut = Schalen_Unter_Rippel(rauschen);
+        EXPECT_EQ(Schalen_Gipfel(Gemittelt(laut, kPeriode), Maxima_Suchen(laut), kPeriode).size(), 5u) << rauschen;
+    }
+
+    // A top within half a period of an end, averaged on one side only, is none.
+    std::vector<float> steigend(g);
+    for (int32_t i = 591; i <= 600; ++i) steigend[size_t(i - 1)] = 10.0f * float(i - 590);
+    EXPECT_TRUE(Schalen_Gipfel(Gemittelt(steigend, kPeriode), std::vector<int32_t>{595}, kPeriode).empty());
 }

@@ -17,6 +17,8 @@ struct Legierungsprobe {
 
     double rho = 0.0;    // atoms per nm³
     double sigma = 0.0;  // hard-sphere diameter, nm
+    // The spread of the pair distances by thermal motion, nm: it damps I(K) by exp(−s²K²/2).
+    double thermisch = 0.0;
     std::array<int32_t, 2> tabellen{};
 
     // The alloy at the mean atomic volume of the crystalline elements in the database.
@@ -34,7 +36,10 @@ struct Legierungsprobe {
         return p;
     }
 
-    double I(double K) const { return synthetisch::S_PercusYevick(K, Kohlenstoffprobe::kEta, sigma) - 1.0; }
+    double I(double K) const
+    {
+        return (synthetisch::S_PercusYevick(K, Kohlenstoffprobe::kEta, sigma) - 1.0) * std::exp(-thermisch * thermisch * K * K / 2.0);
+    }
 
     // ⟨f²⟩ and ⟨f⟩² of the tables at K.
     std::pair<double, double> Mischung(double K) const

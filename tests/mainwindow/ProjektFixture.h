@@ -25,6 +25,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <numbers>
 
 class RecordingView final : public MainWindowView {
 public:
@@ -117,6 +118,21 @@ protected:
             EXPECT_NEAR(gGauss->x(1), gGR->R(gGR->First_Peak_Index()), 2 * gOptions->Delta_r());
         }
         return abstaende;
+    }
+
+    // The Gauss view lists one peak a coordination shell: neighbours lie one period 2π/K of the
+    // shells apart, K at the main peak of I(K), within 30 % (two maxima on one top lie closer, a
+    // shell lost between two listed ones leaves twice the period), so that K0 = 2π/Δr comes within
+    // 10 % of the main peak and a_r = r1/Δr near 1.2.
+    static void Eine_Spitze_Je_Schale(const Peakabstaende& abstaende, double hauptpeak)
+    {
+        const double periode = 2.0 * std::numbers::pi / hauptpeak;
+        EXPECT_GE(gGauss->Anzahl(), 6);
+        for (int32_t i = 2; i <= gGauss->Anzahl(); ++i)
+            EXPECT_NEAR(gGauss->x(i) - gGauss->x(i - 1), periode, 0.3 * periode)
+                << "peaks at " << gGauss->x(i - 1) << " and " << gGauss->x(i) << " nm";
+        EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, 0.1 * hauptpeak) << "K0";
+        EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, 1.2, 0.1) << "a_r";
     }
 
     // Where the model's I(K) is highest between K = von and bis, in 1/nm.
