@@ -15,13 +15,19 @@ namespace {
 
 constexpr int32_t kPunkte = 1500;
 
-void BM_Ergebnisse_Speichern(benchmark::State& state)
+// A project in the bench's folder with every result's save option on and a G(r) with a density.
+void Projekt_Mit_GR(const BenchUmgebung& umgebung, benchmark::State& state)
 {
-    BenchUmgebung umgebung;
     gCommon->Set_Dateiname(umgebung.Folder() + "/probe.dat");
     for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
     if (!Fluessigmetall_GR(kPunkte) || !clsMFE::Dichte_Gueltig(gMFE->Dichte_Experimentell()))
         state.SkipWithError("no G(r) with a density");
+}
+
+void BM_Ergebnisse_Speichern(benchmark::State& state)
+{
+    BenchUmgebung umgebung;
+    Projekt_Mit_GR(umgebung, state);
     const bool unveraendert = state.range(0) == 1;
     Gespeichert_Setzen();
     for (auto _ : state) {
@@ -39,10 +45,7 @@ BENCHMARK(BM_Ergebnisse_Speichern)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond
 void BM_Ergebnisse_Ungesichert(benchmark::State& state)
 {
     BenchUmgebung umgebung;
-    gCommon->Set_Dateiname(umgebung.Folder() + "/probe.dat");
-    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
-    if (!Fluessigmetall_GR(kPunkte) || !clsMFE::Dichte_Gueltig(gMFE->Dichte_Experimentell()))
-        state.SkipWithError("no G(r) with a density");
+    Projekt_Mit_GR(umgebung, state);
     Gespeichert_Setzen();
     gGR->Set_Y(kPunkte / 2, gGR->Y(kPunkte / 2) + 1.0f);
     for (auto _ : state)

@@ -11,6 +11,7 @@
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
 #include "curves/clsSSC.h"
+#include "mainwindow/Stille_Ausgabe.h"
 
 #include <memory>
 #include <utility>
@@ -51,22 +52,17 @@ struct Beiseite {
     std::unique_ptr<clsGR> gr = std::make_unique<clsGR>();
     std::unique_ptr<clsPot> pot = std::make_unique<clsPot>();
     std::unique_ptr<clsSSC> ssc = std::make_unique<clsSSC>();
-    zelo::UiSeam& fenster = zelo::Ui();
-    bool protokoll = gCommon->Enable_Record();
     // The loaders mark the curves they fill as unsaved; the open project's mark stays its own.
     bool gespeichert = gGespeichert;
+    Stille_Ausgabe stille;
 
-    explicit Beiseite(Stilles_Fenster& still)
+    explicit Beiseite(Stilles_Fenster& still) : stille(&still)
     {
         ssc->ESC_HEADER();
         Tauschen();
-        gCommon->setEnable_Record(false);
-        zelo::SetUi(&still);
     }
     ~Beiseite()
     {
-        zelo::SetUi(&fenster);
-        gCommon->setEnable_Record(protokoll);
         gGespeichert = gespeichert;
         Tauschen();
     }

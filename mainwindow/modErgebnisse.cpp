@@ -5,12 +5,12 @@
 #include "analysis/clsUntergrund.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
-#include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
 #include "core/modCommon.h"
 #include "curves/Ergebnisdatei.h"
 #include "curves/clsInput.h"
+#include "mainwindow/Stille_Ausgabe.h"
 #include "materials/clsFMK.h"
 
 #include <vector>
@@ -43,30 +43,6 @@ bool Ergebnisse_Speichern(bool& vorhanden, bool dichteHinweis)
     return vorgang.Melden();
 }
 
-// While it lives, a save goes through the results for its zweck and neither shows nor logs
-// anything: no message (a G(r) file without a density), no error window, no log line.
-class Stiller_Durchgang {
-public:
-    explicit Stiller_Durchgang(Ergebnisdatei::Vorgang::Zweck zweck) : vorgang(zweck)
-    {
-        zelo::SetUi(nullptr);
-        gCommon->setEnable_Record(false);
-    }
-    ~Stiller_Durchgang()
-    {
-        gCommon->setEnable_Record(protokoll_);
-        zelo::SetUi(&fenster_);
-    }
-    Stiller_Durchgang(const Stiller_Durchgang&) = delete;
-    Stiller_Durchgang& operator=(const Stiller_Durchgang&) = delete;
-
-    Ergebnisdatei::Vorgang vorgang;
-
-private:
-    zelo::UiSeam& fenster_ = zelo::Ui();
-    bool protokoll_ = rt::Object(gCommon).Enable_Record();
-};
-
 }
 
 bool Gespeichert_Setzen(bool dichteHinweis)
@@ -88,9 +64,11 @@ bool Ergebnisse_Ungesichert()
     if (gGespeichert) return false;
     try {
         if (rt::Object(gCommon).Dateiname().empty()) return false;
-        const Stiller_Durchgang durchgang(Ergebnisdatei::Vorgang::Zweck::Pruefen);
+        // Weighed in silence: no message (a G(r) file without a density), no error window, no log line.
+        const Stille_Ausgabe stille;
+        const Ergebnisdatei::Vorgang vorgang(Ergebnisdatei::Vorgang::Zweck::Pruefen);
         Ergebnisse_Durchgehen(false);
-        return durchgang.vorgang.Zu_Schreiben() > 0;
+        return vorgang.Zu_Schreiben() > 0;
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Ergebnisse_Ungesichert", e);
         // What cannot be weighed is asked about: the work stays unless the user lets it go.
@@ -101,7 +79,8 @@ bool Ergebnisse_Ungesichert()
 void Ausgangsstand_Merken()
 {
     try {
-        const Stiller_Durchgang durchgang(Ergebnisdatei::Vorgang::Zweck::Ausgangsstand);
+        const Stille_Ausgabe stille;
+        const Ergebnisdatei::Vorgang vorgang(Ergebnisdatei::Vorgang::Zweck::Ausgangsstand);
         Ergebnisse_Durchgehen(false);
     } catch (const rt::RuntimeError& e) {
         gError->Report("modCommon", "Ausgangsstand_Merken", e);

@@ -156,8 +156,7 @@ TEST_F(CuZrPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
             EXPECT_NEAR(gMath->Abbruchperiode() * gOptions->Delta_r(), gGR->Abbruchoszillationen(), 1e-6);
         } else {
             EXPECT_EQ(gMath->Abbruchperiode(), 0.0f);
-            EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, 1.3, 0.1) << "a_r";
-            EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, 0.15 * hauptpeak) << "K0";
+            Schalenabstand_Pruefen(abstaende, hauptpeak, 0.15, 1.3);
         }
 
         // The extended search lists points of the second derivative: none below the first shell.

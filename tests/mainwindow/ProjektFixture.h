@@ -131,8 +131,15 @@ protected:
         for (int32_t i = 2; i <= gGauss->Anzahl(); ++i)
             EXPECT_NEAR(gGauss->x(i) - gGauss->x(i - 1), periode, 0.3 * periode)
                 << "peaks at " << gGauss->x(i - 1) << " and " << gGauss->x(i) << " nm";
-        EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, 0.1 * hauptpeak) << "K0";
-        EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, 1.2, 0.1) << "a_r";
+        Schalenabstand_Pruefen(abstaende, hauptpeak, 0.1, 1.2);
+    }
+
+    // The mean spacing Δr of the listed shells: K0 = 2π/Δr within share of the main peak of I(K),
+    // a_r = r1/Δr within 0.1 of the model's.
+    static void Schalenabstand_Pruefen(const Peakabstaende& abstaende, double hauptpeak, double anteil, double a_r)
+    {
+        EXPECT_NEAR(2.0 * std::numbers::pi / abstaende.Delta, hauptpeak, anteil * hauptpeak) << "K0";
+        EXPECT_NEAR(gGauss->x(1) / abstaende.Delta, a_r, 0.1) << "a_r";
     }
 
     // Where the model's I(K) is highest between K = von and bis, in 1/nm.
