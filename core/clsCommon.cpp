@@ -223,7 +223,8 @@ void clsCommon::Ordner_Merken() const
 
 bool clsCommon::ShowOpen(bool Silent)
 {
-    const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(Filter()), ordner_);
+    // A results folder only proposed (not yet made) starts the dialog in the folder it would lie in.
+    const std::string path = zelo::Ui().OpenFileDialog(Text(222), ParseFilterText(Filter()), Vorhandener_Ordner(ordner_));
     if (Dialogpfad(path).empty()) return false;
     Pfad_Zerlegen(path, false);
     if (Silent) Projekt_Einrichten();
@@ -248,7 +249,8 @@ void clsCommon::Set_Dateiname(const std::string& StrFile)
 
 std::string clsCommon::ShowOpenUntergrund() const
 {
-    return Dialogpfad(zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), ordner_));
+    return Dialogpfad(
+        zelo::Ui().OpenFileDialog(Text(223), ParseFilterText("*.ugs" + kNul + "*.ugs" + kNul), Vorhandener_Ordner(ordner_)));
 }
 
 std::string clsCommon::ShowSave(const std::string& sFilter) const

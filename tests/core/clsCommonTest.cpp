@@ -54,6 +54,7 @@ TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
     EXPECT_EQ(gOptions->Reg_Folder(), folder) << "once it starts, the folder of its file, which exists";
 
     EXPECT_FALSE(gCommon->ShowOpen(true));
+    EXPECT_EQ(seam.dialogs[1].startFolder, folder) << "the proposed results folder is not made yet";
     EXPECT_FALSE(gCommon->ShowFolder("Auswertung speichern in..."));
     EXPECT_EQ(gCommon->Dateiname_Rohdaten() + " " + gCommon->Ordner(), folder + "Probe.DAT " + folder + "Probe3/")
         << "cancelled dialogs keep the current project";
@@ -106,10 +107,11 @@ TEST_F(CommonTest, PictureAsksWhetherItIsADiffractionImageAndKeepsTheRawDataFold
 
 TEST_F(CommonTest, DialogsAnswerAPathAndACompactedPathElidesTheMiddle)
 {
-    gCommon->setOrdner("/data/probe1");
+    std::filesystem::create_directory(folder + "probe1");
+    gCommon->setOrdner(folder + "probe1");
     seam.dialogAnswers = {" /data/punkte.ugs ", "/data/diagramm.bmp", "/data/auswertung"};
     EXPECT_EQ(gCommon->ShowOpenUntergrund(), "/data/punkte.ugs");
-    EXPECT_EQ(seam.dialogs[0].startFolder, "/data/probe1/");
+    EXPECT_EQ(seam.dialogs[0].startFolder, folder + "probe1/");
     EXPECT_EQ(gCommon->ShowSave("Bitmap" + kNul + "*.bmp" + kNul), "/data/diagramm.bmp");
     ASSERT_TRUE(gCommon->ShowFolder("Auswertung speichern in..."));
     EXPECT_EQ(gCommon->Ordner() + " " + gOptions->Reg_Folder(), "/data/auswertung/ /data/auswertung/");
