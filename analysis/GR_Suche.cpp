@@ -12,45 +12,6 @@ float Wert(std::span<const float> values, int32_t i)
 
 int32_t Punkte(std::span<const float> g) { return static_cast<int32_t>(g.size()); }
 
-// A top beside the noise of the outer third stands out when it is this many times as prominent as
-// the most prominent there; one this share as prominent as the highest always does.
-constexpr double kRauschabstand = 2.0;
-constexpr double kSichererAnteil = 0.05;
-
-// The top of kurve that the way uphill from point i reaches.
-int32_t Gipfel_Von(std::span<const float> kurve, int32_t i)
-{
-    while (true) {
-        int32_t hoeher = i;
-        if (i > 1 && Wert(kurve, i - 1) > Wert(kurve, hoeher)) hoeher = i - 1;
-        if (i < Punkte(kurve) && Wert(kurve, i + 1) > Wert(kurve, hoeher)) hoeher = i + 1;
-        if (hoeher == i) return i;
-        i = hoeher;
-    }
-}
-
-// The height of the top at point i over the lowest point on the easier way to higher ground; the
-// highest top of all over the higher of the lowest points on either side.
-double Prominenz(std::span<const float> kurve, int32_t i)
-{
-    const double h = Wert(kurve, i);
-    struct Seite {
-        double tiefster;
-        bool hoeher;  // whether higher ground follows
-    };
-    const auto seite = [&](int32_t schritt) {
-        Seite s{h, false};
-        for (int32_t j = i + schritt; j >= 1 && j <= Punkte(kurve) && !s.hoeher; j += schritt) {
-            if (Wert(kurve, j) > h) s.hoeher = true;
-            else s.tiefster = std::min(s.tiefster, double(Wert(kurve, j)));
-        }
-        return s;
-    };
-    const Seite links = seite(-1), rechts = seite(+1);
-    if (links.hoeher != rechts.hoeher) return h - (links.hoeher ? links.tiefster : rechts.tiefster);
-    return h - std::max(links.tiefster, rechts.tiefster);
-}
-
 }
 
 GR_Extreme Extreme_Suchen(std::span<const float> g)
@@ -162,28 +123,4 @@ std::vector<float> Gemittelt(std::span<const float> g, double breite)
         mittel[size_t(i - 1)] = gewicht > 0.0 ? static_cast<float>(summe / gewicht) : Wert(g, i);
     }
     return mittel;
-}
-
-std::vector<int32_t> Schalen_Gipfel(std::span<const float> kurve, std::span<const int32_t> maxima, double periode)
-{
-    const int32_t n = Punkte(kurve);
-    const int32_t rand = static_cast<int32_t>(std::ceil(periode / 2.0));
-    const auto innen = [&](int32_t i) { return i > rand && i <= n - rand; };
-    double rauschen = 0.0;
-    for (int32_t i = 2 * n / 3 + 1; i < n; ++i)
-        if (innen(i) && Wert(kurve, i) > Wert(kurve, i - 1) && Wert(kurve, i) >= Wert(kurve, i + 1))
-            rauschen = std::max(rauschen, Prominenz(kurve, i));
-
-    std::vector<int32_t> gipfel;
-    for (const int32_t i : maxima)
-        if (i >= 1 && i <= n) gipfel.push_back(Gipfel_Von(kurve, i));
-    std::sort(gipfel.begin(), gipfel.end());
-    gipfel.erase(std::unique(gipfel.begin(), gipfel.end()), gipfel.end());
-    std::erase_if(gipfel, [&](int32_t i) { return !innen(i); });
-
-    double hoechste = 0.0;
-    for (const int32_t i : gipfel) hoechste = std::max(hoechste, Prominenz(kurve, i));
-    const double schwelle = std::min(kRauschabstand * rauschen, kSichererAnteil * hoechste);
-    std::erase_if(gipfel, [&](int32_t i) { return !(Prominenz(kurve, i) > schwelle); });
-    return gipfel;
 }

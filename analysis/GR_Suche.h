@@ -1,7 +1,7 @@
 #pragma once
 // The searches over a G(r) curve that its computation runs: the extremes and the first peak, the
-// left edge of that peak, the density line below it, Il'inskii's radius and the maxima; and those
-// of the Gauss view: where the shells begin, and which maxima are shells. G(i) is g[i − 1] and r(i)
+// left edge of that peak, the density line below it, Il'inskii's radius and the maxima; and where
+// the shells begin, for the Gauss view; and the average over a window that the view decides on. G(i) is g[i − 1] and r(i)
 // is r[i − 1]; values outside the curve count as 0.
 #include <cstdint>
 #include <numbers>
@@ -63,17 +63,3 @@ Schalenbeginn Schalenbeginn_Suchen(std::span<const float> g, int32_t dichteEnde)
 // The mean of g over a window `breite` points wide about each point. The points at the window's
 // edges count by the share of them it covers; at the curve's ends it holds what the curve has.
 std::vector<float> Gemittelt(std::span<const float> g, double breite);
-
-// The cut-off K_F of an undamped I(K) lays a ripple of period 2π/K_F over the whole of G(r), and
-// the counting noise lies mostly at such short periods too: on one top they raise maxima side by
-// side, in the valleys and beyond the last shell maxima of their own. Averaged over one period of
-// the ripple both fade, while a shell, some periods wide, stays.
-//
-// The shells among the maxima the search found on such a G(r): the tops of kurve (G(r) less its
-// baseline, averaged over one period of the ripple, `periode` points) that the maxima lead up to,
-// each once, in order, where they stand out of the noise. A top's prominence is its height over the
-// lowest point on the easier way to higher ground; it stands out when it is more than twice as
-// prominent as any top of the outer third of the curve, where what rises is ripple, noise or shells
-// too faint to tell from them, or more than a twentieth as prominent as the highest top. A top
-// within half a period of either end of the curve (averaged on one side only) is none.
-std::vector<int32_t> Schalen_Gipfel(std::span<const float> kurve, std::span<const int32_t> maxima, double periode);

@@ -53,12 +53,13 @@ public:
     void setKurve(int32_t value) { kurve_ = value; }
 
     // --- The Gauss estimate (clsGauss_Berechnen.cpp) ---
-    // Measures every peak's width at half height on the peak curve of gMath (Y_Peakkurve: the
-    // baseline-free curve, on an undamped G(r) averaged over the cut-off's ripple), sorts the
-    // list by position, prunes the peaks too close, too narrow or too small for the curve kind
-    // Kurve (6 I(K), 7 G(r); fixed peaks stay), measures the peaks that stay again beside each
-    // other, and estimates the amplitude of each shoulder of a higher left neighbour. A peak whose
-    // curve does not fall to half its height on either side keeps W = A = 0. Always true.
+    // Measures every peak's width at half height on the baseline-free curve of gMath, the curve
+    // the view draws (where another peak's flank begins the averaged curve Y_Gemittelt tells),
+    // sorts the list by position, prunes the peaks too close, too narrow or too small for the
+    // curve kind Kurve (6 I(K): of two close ones the less prominent; 7 G(r); fixed peaks stay),
+    // measures the peaks that stay again beside each other, and estimates the amplitude of each
+    // shoulder of a higher left neighbour. A peak whose curve does not fall to half its height on
+    // either side keeps W = A = 0. Always true.
     bool Berechnen();
     // The overlapping neighbour pairs the last estimate found.
     int32_t Schultern() const { return schultern_; }
@@ -79,9 +80,12 @@ private:
     // Measures every listed peak, alone or beside the nearest listed positions.
     void Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
-    bool Ausduennen_Durchgang();
+    bool Ausduennen_Durchgang(const clsMath& math);
     // Prunes until no rule names a peak; whether any went.
-    bool Ausduennen();
+    bool Ausduennen(const clsMath& math);
+    // Of two close peaks the one that stands out less from the averaged curve (Prominenz), of two
+    // on one top the lower; the right one when they are alike.
+    int32_t Weniger_Herausragend(const clsMath& math, int32_t links, int32_t rechts) const;
     void Schultern_Schaetzen(const clsMath& math);
 
     std::vector<GaussPeak> peaks_;

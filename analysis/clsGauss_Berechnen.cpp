@@ -1,7 +1,7 @@
-// The Gauss curve of a peak, and the Gauss estimate of the listed peaks on the peak curve of gMath
-// (the baseline-free curve; on an undamped G(r) averaged over the cut-off's ripple): each peak's
-// width at half height, the list sorted by position, the peaks too close, too narrow or too small
-// pruned, and the amplitudes of shoulders that overlap a higher neighbour.
+// The Gauss curve of a peak, and the Gauss estimate of the listed peaks on the baseline-free curve of
+// gMath, the curve the view draws: each peak's width at half height, the list sorted by position,
+// the peaks too close, too narrow or too small pruned, and the amplitudes of shoulders that overlap
+// a higher neighbour.
 #include "analysis/clsGauss.h"
 
 #include "analysis/clsMath.h"
@@ -21,11 +21,11 @@ constexpr double kWurzelPiHalbe = 1.2533141373155;
 // A Gauss curve's standard deviation W is its full width at half height over 2·√(2·ln 2).
 constexpr double kHalbwertsBreite = 2.3548200450309493;
 // A flank gives up where, before falling to half height, the curve rises again above its lowest
-// point so far: another peak's flank. A wiggle is no rise: the curve is judged by the mean of a few
-// points about each one, and it must rise by more than this share of the peak's height and by more
-// than noise lifts such a mean (this many times the noise of one mean).
+// point so far: another peak's flank. A wiggle of the noise or the cut-off's ripple is no rise: the
+// curve is judged by its average over the window in which they fade (Y_Gemittelt), and it must rise
+// by more than this share of the peak's height and by more than noise lifts such an average (this
+// many times the noise of one average).
 constexpr double kAnstieg = 0.02;
-constexpr int32_t kMittelPunkte = 2;  // on either side
 constexpr double kRauschAnstieg = 6.0;
 // A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
 // flank on its side with its own tail.
@@ -57,10 +57,10 @@ struct Gipfel {
 // curve), the listed position p and the parabola's height there.
 Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
 {
-    const double y = math.Y_Peakkurve(c);
+    const double y = math.Y_ohne_Baseline(c);
     if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return {p, y};
-    const double links = math.Y_Peakkurve(c - 1);
-    const double rechts = math.Y_Peakkurve(c + 1);
+    const double links = math.Y_ohne_Baseline(c - 1);
+    const double rechts = math.Y_ohne_Baseline(c + 1);
     const bool logarithmisch = links > 0.0 && y > 0.0 && rechts > 0.0;
     const auto wert = [logarithmisch](double v) { return logarithmisch ? std::log(v) : v; };
     const double l = wert(links), m = wert(y), r = wert(rechts);
@@ -82,7 +82,7 @@ double Rauschen(const clsMath& math)
 {
     std::vector<double> d;
     for (int32_t i = 2; i < math.Punkte(); ++i) {
-        const double zweite = double(math.Y_Peakkurve(i - 1)) - 2.0 * math.Y_Peakkurve(i) + math.Y_Peakkurve(i + 1);
+        const double zweite = double(math.Y_ohne_Baseline(i - 1)) - 2.0 * math.Y_ohne_Baseline(i) + math.Y_ohne_Baseline(i + 1);
         d.push_back(std::fabs(zweite));
     }
     if (d.empty()) return 0.0;
@@ -92,34 +92,22 @@ double Rauschen(const clsMath& math)
     return 1.4826 * *mitte / std::sqrt(6.0);
 }
 
-// The mean of the curve over grid point j and a few points on either side, within the curve.
-double Mittel(const clsMath& math, int32_t j)
-{
-    double summe = 0.0;
-    int32_t anzahl = 0;
-    for (int32_t k = std::max(j - kMittelPunkte, 1); k <= std::min(j + kMittelPunkte, math.Punkte()); ++k) {
-        summe += math.Y_Peakkurve(k);
-        ++anzahl;
-    }
-    return anzahl > 0 ? summe / anzahl : 0.0;
-}
-
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
 // halb: between the first point at or below it and its inner neighbour, linearly interpolated.
 // None where that side is blocked: the curve rises again by more than anstieg (another peak's
 // flank) before falling that far, or ends first.
 std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb, double anstieg)
 {
-    double tiefster = Mittel(math, c);
+    double tiefster = math.Y_Gemittelt(c);
     for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
-        const double y = math.Y_Peakkurve(j);
+        const double y = math.Y_ohne_Baseline(j);
         if (y <= halb) {
             if (j == c) return math.x(c);
-            const double innen = math.Y_Peakkurve(j - schritt);
+            const double innen = math.Y_ohne_Baseline(j - schritt);
             const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
             return math.x(j) - schritt * anteil * math.Delta_X();
         }
-        const double mittel = Mittel(math, j);
+        const double mittel = math.Y_Gemittelt(j);
         if (mittel > tiefster + anstieg) return std::nullopt;
         tiefster = std::min(tiefster, mittel);
     }
@@ -131,10 +119,10 @@ std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, do
 // between them deeper than that.
 bool Eigener_Gipfel(const clsMath& math, int32_t c, int32_t n, double anstieg)
 {
-    if (n < 1 || n > math.Punkte() || std::fabs(Mittel(math, n) - Mittel(math, c)) > anstieg) return true;
-    const double tiefer = std::min(Mittel(math, c), Mittel(math, n));
+    if (n < 1 || n > math.Punkte() || std::fabs(math.Y_Gemittelt(n) - math.Y_Gemittelt(c)) > anstieg) return true;
+    const double tiefer = std::min(math.Y_Gemittelt(c), math.Y_Gemittelt(n));
     for (int32_t j = std::min(c, n); j <= std::max(c, n); ++j)
-        if (Mittel(math, j) < tiefer - anstieg) return true;
+        if (math.Y_Gemittelt(j) < tiefer - anstieg) return true;
     return false;
 }
 
@@ -167,7 +155,7 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std
         peak.X1 = peak.X2 = math.x(c);
         return;
     }
-    const double anstieg = std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(2.0 * kMittelPunkte + 1.0));
+    const double anstieg = std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(std::max(1.0f, math.Fenster())));
     std::optional<double> links = Flanke(math, c, -1, h / 2.0, anstieg);
     std::optional<double> rechts = Flanke(math, c, +1, h / 2.0, anstieg);
     if (links && rechts) {
@@ -196,13 +184,14 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std
     peak.A = static_cast<float>(h * peak.W * kWurzelPiHalbe);
 }
 
-bool clsGauss::Ausduennen_Durchgang()
+bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
 {
     const auto frei = [this](int32_t i) { return Peak(i)->Fixiert == 0; };
     if (kurve_ == KT_IK) {
         // The last peak goes only as the close partner of its left neighbour.
         for (int32_t i = 1; Peak(i + 1); ++i) {
-            if (Peak(i + 1)->x - Peak(i)->x <= kIK_Abstand && frei(i) && frei(i + 1)) return Remove(i + 1);
+            if (Peak(i + 1)->x - Peak(i)->x <= kIK_Abstand && frei(i) && frei(i + 1))
+                return Remove(Weniger_Herausragend(math, i, i + 1));
             if (Peak(i)->W <= kIK_Breite && frei(i)) return Remove(i);
             if (Peak(i)->A <= kIK_Amplitude && frei(i)) return Remove(i);
         }
@@ -222,7 +211,7 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
         GaussPeak& schulter = *Peak(j + 1);
         if (!(hoeher.X2 > schulter.X1)) continue;
         ++schultern_;
-        if (!(math.Y_Peakkurve(Gitterpunkt(math, hoeher.x)) > math.Y_Peakkurve(Gitterpunkt(math, schulter.x))))
+        if (!(math.Y_ohne_Baseline(Gitterpunkt(math, hoeher.x)) > math.Y_ohne_Baseline(Gitterpunkt(math, schulter.x))))
             continue;
         if (schulter.W == 0.0f) continue;
         // Each point of the shoulder's half-height range, less the higher peak's Gauss curve,
@@ -230,7 +219,7 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
         double summe = 0.0;
         int32_t anzahl = 0;
         for (int32_t k = Gitterpunkt(math, schulter.X1); k <= Gitterpunkt(math, schulter.X2); ++k) {
-            const double rest = double(math.Y_Peakkurve(k)) - Y_Gauss(math.x(k), j);
+            const double rest = double(math.Y_ohne_Baseline(k)) - Y_Gauss(math.x(k), j);
             const double d = double(math.x(k)) - schulter.x;
             const double e = std::exp(-0.5 * d * d / schulter.W / schulter.W);
             if (e == 0.0) continue;
@@ -243,10 +232,19 @@ void clsGauss::Schultern_Schaetzen(const clsMath& math)
     }
 }
 
-bool clsGauss::Ausduennen()
+int32_t clsGauss::Weniger_Herausragend(const clsMath& math, int32_t links, int32_t rechts) const
+{
+    // A maximum of the noise on the flank of a narrow peak lies close to its top: the top stays.
+    const int32_t a = Gitterpunkt(math, Peak(links)->x), b = Gitterpunkt(math, Peak(rechts)->x);
+    const double pa = math.Prominenz(a), pb = math.Prominenz(b);
+    if (pa != pb) return pa < pb ? links : rechts;
+    return math.Y_ohne_Baseline(a) < math.Y_ohne_Baseline(b) ? links : rechts;
+}
+
+bool clsGauss::Ausduennen(const clsMath& math)
 {
     bool entfernt = false;
-    while (Ausduennen_Durchgang()) entfernt = true;
+    while (Ausduennen_Durchgang(math)) entfernt = true;
     return entfernt;
 }
 
@@ -279,9 +277,9 @@ bool clsGauss::Berechnen()
     while (Peak(n + 1)) ++n;
     const auto links = [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; };
     std::stable_sort(peaks_.begin(), peaks_.begin() + n, links);
-    Ausduennen();
+    Ausduennen(math);
     do Messen_Alle(math, rauschen, true);
-    while (Ausduennen());
+    while (Ausduennen(math));
     Schultern_Schaetzen(math);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/Daempfung.h"
 #include "analysis/GR_Suche.h"
+#include "analysis/Peakauswahl.h"
 #include "analysis/clsGR.h"
 #include "analysis/clsGauss.h"
 #include "analysis/clsIK.h"
@@ -24,6 +25,8 @@ constexpr const char* kModul = "clsMath";
 constexpr float kBaselineFehler = 1E-06f;
 constexpr float kBaselineSchranke = 0.0001f;
 constexpr float kGlaettenFehler = 0.0001f;
+// Without a cut-off's ripple to tell its period, the noise of single points fades over this many.
+constexpr float kFensterPunkte = 5.0f;
 
 }
 
@@ -44,10 +47,17 @@ float clsMath::Y_ohne_Baseline(int32_t Index) const
     return Wert(y_, Index) - Wert(baseline_, Index);
 }
 
-float clsMath::Y_Peakkurve(int32_t Index) const
+float clsMath::Y_Gemittelt(int32_t Index) const
 {
-    if (peakkurve_.size() != static_cast<size_t>(punkte_)) return Y_ohne_Baseline(Index);
-    return Wert(peakkurve_, Index);
+    if (gemittelt_.size() != static_cast<size_t>(punkte_)) return Y_ohne_Baseline(Index);
+    return Wert(gemittelt_, Index);
+}
+
+double clsMath::Prominenz(int32_t Index) const
+{
+    if (Index < 1 || Index > punkte_) return 0.0;
+    if (gemittelt_.size() != static_cast<size_t>(punkte_)) return 0.0;
+    return ::Prominenz(gemittelt_, Gipfel_Von(gemittelt_, Index));
 }
 
 float clsMath::Baseline(int32_t Index) const { return Wert(baseline_, Index); }
@@ -71,6 +81,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         std::vector<float> werte;
         int32_t dichteEnde = 0;
         float abbruchperiode = 0.0f;
+        float fenster = kFensterPunkte;
         switch (Kurve) {
         case KT_IK:
         case KT_IK_Wichtung: {
@@ -91,9 +102,12 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
             minimumY_ = -10.0f;
             maximumY_ = gr.Maximum() + 10.0f;
             dichteEnde = gr.Dichte_Exp_Index();
-            // Transformed from the I(K) in force without a damping: the cut-off's ripple is in it.
-            if (gr.Anzahl_FFT() >= 1 && rt::Object(gIK).Daempfung() == DA_Keine && deltaX_ > 0.0f)
-                abbruchperiode = gr.Abbruchoszillationen() / deltaX_;
+            // Transformed from the I(K) in force: its noise and, undamped, the cut-off's ripple lie
+            // at periods down to the ripple's.
+            if (gr.Anzahl_FFT() >= 1 && deltaX_ > 0.0f && gr.Abbruchoszillationen() / deltaX_ >= 2.0f) {
+                fenster = gr.Abbruchoszillationen() / deltaX_;
+                if (rt::Object(gIK).Daempfung() == DA_Keine) abbruchperiode = fenster;
+            }
             break;
         }
         case KT_UG: {
@@ -110,12 +124,13 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         kurve_ = Kurve;
         dichteEnde_ = dichteEnde;
         abbruchperiode_ = abbruchperiode;
+        fenster_ = fenster;
         // What was derived from the previous curve no longer belongs to this one.
         ableitung1_.clear();
         ableitung2_.clear();
         baseline_.clear();
         yG_.clear();
-        peakkurve_.clear();
+        gemittelt_.clear();
         return true;
     });
 }
@@ -142,7 +157,7 @@ void clsMath::Baseline_Berechnen()
     try {
         clsSpline spline;
         baseline_.assign(static_cast<size_t>(punkte_), 0.0f);
-        peakkurve_.clear();
+        gemittelt_.clear();
         if (punkte_ < 1) return;
         // Past the density line the troughs of the cut-off's ripple are no low points of the
         // curve: a baseline through them bends up under the shells between them. On the line they
@@ -162,11 +177,9 @@ void clsMath::Baseline_Berechnen()
         // Too few low points for a fit leave the baseline at 0.
         if (spline.Stuetzstellen() >= clsSpline::MinPoints && spline.Fitten(deltaX_, kBaselineSchranke, punkte_))
             spline.CopyArray(baseline_);
-        if (mitAbbruch) {
-            std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
-            for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
-            peakkurve_ = Gemittelt(ohneBaseline, abbruchperiode_);
-        }
+        std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
+        for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+        gemittelt_ = Gemittelt(ohneBaseline, fenster_);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Baseline_Berechnen", error);
     }
@@ -207,35 +220,57 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
     clsGauss& peaks = rt::Object(gGauss);
     peaks.Clear();
     peaks.sety0(0.0f);
-    // The ripples of G(r) below its first shell are no peaks.
-    const Schalenbeginn schalen = Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
-    const auto schale = [&](int32_t i) { return kurve_ != KT_GR || !schalen.Darunter(y_, i); };
-    bool steigend = false;
-    if (ExtSearch) {
-        // The comparison point Breite further on must lie on the curve.
-        for (int32_t i = 2; i <= punkte_ - Breite; ++i) {
-            const float d2 = Y_Ableitung_2(i);
-            if (d2 > Y_Ableitung_2(i - 1) && !steigend) {
-                if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe && schale(i))
-                    peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
-                steigend = true;
-            }
-            if (d2 < Y_Ableitung_2(i - 1) && steigend) steigend = false;
-        }
+    const std::vector<int32_t> maxima = Herausragende_Maxima_Suchen();
+    if (!ExtSearch) {
+        for (const int32_t i : maxima) peaks.Hinzufuegen(x(i), 0.0f, Y_ohne_Baseline(i), 0, 0.0f);
         return;
     }
+    // The sliders choose among the points on the tops that stand out of the noise.
+    std::vector<int32_t> gipfel;
+    for (const int32_t i : maxima) gipfel.push_back(Gipfel_Von(gemittelt_, i));
+    const auto herausragend = [&](int32_t i) {
+        return std::find(gipfel.begin(), gipfel.end(), Gipfel_Von(gemittelt_, i)) != gipfel.end();
+    };
+    bool steigend = false;
+    // The comparison point Breite further on must lie on the curve.
+    for (int32_t i = 2; i <= punkte_ - Breite; ++i) {
+        const float d2 = Y_Ableitung_2(i);
+        if (d2 > Y_Ableitung_2(i - 1) && !steigend) {
+            if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe && Ab_Erster_Schale(i) && herausragend(i))
+                peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
+            steigend = true;
+        }
+        if (d2 < Y_Ableitung_2(i - 1) && steigend) steigend = false;
+    }
+}
+
+bool clsMath::Ab_Erster_Schale(int32_t Index) const
+{
+    if (kurve_ != KT_GR) return true;
+    return !Schalenbeginn_Suchen(y_, dichteEnde_).Darunter(y_, Index);
+}
+
+std::vector<int32_t> clsMath::Herausragende_Maxima_Suchen()
+{
+    std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
+    for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+    if (gemittelt_.size() != ohneBaseline.size()) gemittelt_ = Gemittelt(ohneBaseline, fenster_);
+    // The ripples of G(r) below its first shell are no peaks.
+    const Schalenbeginn schalen = Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
     std::vector<int32_t> maxima;
+    bool steigend = false;
     for (int32_t i = 2; i <= punkte_; ++i) {
-        const float b = Y_ohne_Baseline(i);
-        const float davor = Y_ohne_Baseline(i - 1);
+        const float b = ohneBaseline[static_cast<size_t>(i - 1)];
+        const float davor = ohneBaseline[static_cast<size_t>(i - 2)];
         if (b < davor && steigend) {
-            if (schale(i - 1)) maxima.push_back(i - 1);
+            if (kurve_ != KT_GR || !schalen.Darunter(y_, i - 1)) maxima.push_back(i - 1);
             steigend = false;
         }
         if (!steigend && b > davor) steigend = true;
     }
-    if (kurve_ == KT_GR && !peakkurve_.empty()) maxima = Schalen_Gipfel(peakkurve_, maxima, abbruchperiode_);
-    for (const int32_t i : maxima) peaks.Hinzufuegen(x(i), 0.0f, Y_Peakkurve(i), 0, 0.0f);
+    // Which maxima stand out is told on the curve as drawn: a baseline through few low points
+    // bends under a flat stretch and raises bumps there that the curve does not have.
+    return Herausragende_Maxima(y_, Gemittelt(y_, fenster_), maxima, fenster_);
 }
 
 bool clsMath::Mit_Abbruchperiode() const

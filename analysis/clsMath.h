@@ -18,12 +18,15 @@ public:
     float Y_Ableitung_2(int32_t Index) const;
     // The copy less its baseline; 0 before Baseline_Berechnen.
     float Y_ohne_Baseline(int32_t Index) const;
-    // The curve the Gauss view measures its peaks on: the copy less its baseline, on a G(r)
-    // transformed from an undamped I(K) averaged over one period of the cut-off's ripple.
-    float Y_Peakkurve(int32_t Index) const;
-    // Points in one period 2π/K_F of the cut-off's ripple on a G(r) transformed from an undamped
-    // I(K); 0 for any other copy.
-    float Abbruchperiode() const { return abbruchperiode_; }
+    // The copy less its baseline averaged over Fenster points: it decides which maxima the Gauss
+    // view lists and where another peak's flank begins. The copy less its baseline before
+    // Baseline_Berechnen.
+    float Y_Gemittelt(int32_t Index) const;
+    // The points over which noise and the cut-off's ripple fade: one period 2π/K_F of the ripple on
+    // a G(r) transformed from an I(K), whatever its damping; five points on any other copy.
+    float Fenster() const { return fenster_; }
+    // The prominence, on Y_Gemittelt, of the top that point Index leads up to.
+    double Prominenz(int32_t Index) const;
     // Fills both differences at 2..Punkte-1 from the curve less its baseline (ohneBaseline), the
     // smoothed curve (geglaettet) or the curve itself, each per step Delta_X. Always true.
     bool Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet);
@@ -53,14 +56,13 @@ public:
     // Copies Y_G(1..Punkte) into ToArray from its first element on; false, reported and with
     // ToArray untouched, when ToArray is shorter or nothing has been smoothed.
     bool CopyArray_Smooth(std::span<float> ToArray) const;
-    // Fills gGauss with the peaks of the copy: every local maximum of the curve less its baseline
-    // after a rise, with its height as A; with ExtSearch, every point up to Punkte - Breite where
-    // the second difference starts to rise and the ratio of the second difference Breite points
-    // further on to its own is below Hoehe (0 where its own is 0). On G(r) a point below the first
-    // coordination shell is left out: on the density line, or at or below zero before the first
-    // maximum above zero. On a G(r) with the cut-off's ripple the local maxima that lead up to one
-    // top of Y_Peakkurve are one peak at that top, listed where the top stands out of the noise
-    // (Schalen_Gipfel), with its height there as A. Without a peak list, reported.
+    // Fills gGauss with the peaks of the copy: the local maxima of the curve less its baseline after
+    // a rise that stand out of the noise, one a top of Y_Gemittelt (Herausragende_Maxima), with its
+    // height as A; with ExtSearch, every point up to Punkte - Breite where the second difference
+    // starts to rise and the ratio of the second difference Breite points further on to its own is
+    // below Hoehe (0 where its own is 0), on a top that stands out of the noise. On G(r) a point
+    // below the first coordination shell is left out: on the density line, or at or below zero
+    // before the first maximum above zero. Without a peak list, reported.
     void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
     // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
     // Berechnen), fitting the baseline first when the copy has none.
@@ -68,7 +70,12 @@ public:
 
 private:
     void Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch);
-    // Whether the copy is a G(r) whose cut-off's ripple the peak curve averages out.
+    // Whether point Index may be a peak: on G(r) not below its first coordination shell.
+    bool Ab_Erster_Schale(int32_t Index) const;
+    // The maxima of the curve less its baseline that stand out of the noise, one a top of
+    // Y_Gemittelt (which it averages first when the baseline did not).
+    std::vector<int32_t> Herausragende_Maxima_Suchen();
+    // Whether the copy is a G(r) whose cut-off's ripple the baseline's low points average out.
     bool Mit_Abbruchperiode() const;
     static float Wert(const std::vector<float>& values, int32_t Index);
     // a / b, and 0 when b is 0.
@@ -82,7 +89,9 @@ private:
     float maximumY_ = 0.0f;
     // The last point of G(r)'s density line when the copy is G(r), else 0.
     int32_t dichteEnde_ = 0;
+    // One period of the cut-off's ripple on a G(r) transformed from an undamped I(K), else 0.
     float abbruchperiode_ = 0.0f;
-    // Y_Peakkurve where it differs from the copy less its baseline, else empty.
-    std::vector<float> peakkurve_;
+    float fenster_ = 5.0f;
+    // Y_Gemittelt once the baseline is fitted, else empty.
+    std::vector<float> gemittelt_;
 };

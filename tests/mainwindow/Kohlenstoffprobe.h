@@ -28,6 +28,8 @@ struct Kohlenstoffprobe {
 
     double rho = 0.0;    // atoms per nm³
     double sigma = 0.0;  // hard-sphere diameter, nm
+    // The share of the full exposure measured: the counts' relative noise grows as 1/√belichtung.
+    double belichtung = 1.0;
 
     // Carbon's liquid density in the program's element database, or its crystalline one where the
     // database knows no liquid (as the installed database for solids), in g/cm³.
@@ -63,7 +65,7 @@ struct Kohlenstoffprobe {
         const clsFMK_Intern& tabelle = gFMK->Tabelle(TestWorld::ElectronTable("C"));
         K = std::fabs(K);
         const double f = tabelle.Y(static_cast<float>(K)) / tabelle.Y(0.0f);
-        const double mittel = kStreuung0 * f * f * (1.0 + I(K)) + Untergrund(K);
+        const double mittel = belichtung * (kStreuung0 * f * f * (1.0 + I(K)) + Untergrund(K));
         return double(std::poisson_distribution<long long>(mittel)(zufall));
     }
 

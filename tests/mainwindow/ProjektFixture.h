@@ -106,6 +106,20 @@ protected:
         return Peakabstaende_Berechnen(*gGauss);
     }
 
+    // The Gauss view over the undamped I(K) as its panel makes it; the peaks stand in gGauss.
+    static Peakabstaende Gauss_Ansicht_IK()
+    {
+        gIK->Daempfen(DA_Keine);
+        gMath = std::make_unique<clsMath>();
+        EXPECT_TRUE(gMath->CopyArrayFromCurve(KT_IK));
+        gGauss->setKurve(KT_IK);
+        gMath->Glaetten(1E+07f);
+        gMath->Baseline_Berechnen();
+        gMath->Ableitungen_Berechnen(false, true);
+        gMath->Peaks_Schaetzen(5, 0.99f, false);
+        return Peakabstaende_Berechnen(*gGauss);
+    }
+
     // The I(K) damped as given, transformed and seen in the Gauss view, whose list must begin at
     // the first shell of G(r); the shells' spacings.
     static Peakabstaende Gauss_Ansicht_Ab_Erster_Schale(int32_t daempfung)
