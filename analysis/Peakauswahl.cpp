@@ -11,8 +11,10 @@ namespace {
 constexpr double kRauschabstand = 4.0;
 // The noise about a top is measured over this many windows on either side of it.
 constexpr double kRauschFenster = 10.0;
-// The list ends where no top stands out within this many times its widest spacing so far.
+// The list ends where no top stands out within this many times its widest spacing so far, once
+// that many spacings tell the shells' rhythm.
 constexpr double kLueckenfaktor = 1.6;
+constexpr int32_t kMindestAbstaende = 2;
 // Windows a curve must span to tell its noise.
 constexpr double kMindestFenster = 8.0;
 // A normal spread is this many median absolute deviations.
@@ -103,11 +105,13 @@ std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::spa
     for (const int schritt : {+1, -1}) {
         int32_t letzter = gipfel[k];
         int32_t abstand = 0;  // the widest spacing of the list on this side so far
+        int32_t abstaende = 0;
         for (auto j = static_cast<std::ptrdiff_t>(k) + schritt; j >= 0 && j < std::ssize(gipfel); j += schritt) {
             const int32_t i = gipfel[size_t(j)];
-            if (abstand > 0 && std::abs(i - letzter) > kLueckenfaktor * abstand) break;
+            if (abstaende >= kMindestAbstaende && std::abs(i - letzter) > kLueckenfaktor * abstand) break;
             if (!(Prominenz(glatt, i) > rauschen(i))) continue;
             abstand = std::max(abstand, std::abs(i - letzter));
+            ++abstaende;
             letzter = i;
             liste.push_back(i);
         }

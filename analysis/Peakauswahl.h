@@ -20,7 +20,8 @@ double Prominenz(std::span<const float> glatt, int32_t i);
 // in order, where they stand out of the curve's noise: more prominent than four times the spread of
 // kurve about glatt within ten windows of the top (or over the whole curve from the first maximum
 // on, where that is more). The list runs from the most prominent top outward and ends on either
-// side where no top stands out within 1.6 times the widest spacing of the list on that side. A top within half a window of either end
+// side where no top stands out within 1.6 times the widest spacing of the list on that side, once
+// it has two spacings there. A top within half a window of either end
 // (averaged on one side only) is none. On a curve too short to tell its noise (under eight windows)
 // every top stands out.
 std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::span<const float> glatt,
