@@ -67,12 +67,20 @@ FT_AI_Ergebnis clsFT_AI::Starten(const std::string& abweichung, const std::strin
             common.setEnable_Record(false);
             Durchlaeufe(anzahlMax, ziel, anzeige);
         }
+        // However the run ended (target, pass count, Esc), the line it leaves decides whether the
+        // target was reached; a miss is told with the deviation reached.
+        const float erreicht = rt::Object(gGR).Ausgleich_Abweichung();
+        const bool verfehlt = !(std::fabs(erreicht) < std::fabs(ziel));
+        const std::string abweichungText = Woerter(Text(365), FixedText(erreicht, 3)) + " % " + Text(701) + " " +
+                                           rt::SingleText(std::fabs(ziel)) + " %";
         common.Record(Text(359) + std::to_string(anzahlIFTR_));
+        if (verfehlt) common.Record(Text(700) + " " + abweichungText);
         common.Record(Text(250) + ": " + rt::SingleText(rt::Object(gMFE).Dichte_Experimentell()) + " 1/nm³");
         common.Record(rt::TimeText() + Text(360));
         ergebnis.Sekunden = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        ergebnis.Meldung = Text(361) + "\n\n" + std::to_string(anzahlIFTR_) + " FFT´s in " +
-                           FixedText(ergebnis.Sekunden, 3) + " sec " + Text(362);
+        ergebnis.Meldung = (verfehlt ? Text(700) + "\n" + abweichungText : Text(361)) + "\n\n" +
+                           std::to_string(anzahlIFTR_) + " FFT´s in " + FixedText(ergebnis.Sekunden, 3) +
+                           " sec " + Text(362);
     } catch (const std::exception& e) {
         const rt::RuntimeError fehler =
             dynamic_cast<const rt::RuntimeError*>(&e) ? static_cast<const rt::RuntimeError&>(e) : zelo::AsRuntimeError(e);

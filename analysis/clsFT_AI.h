@@ -24,7 +24,8 @@ struct FT_AI_Ergebnis {
     bool Fehlerfrei = true;
     int32_t Anzahl_iFTR = 0;
     double Sekunden = 0.0;
-    // The closing report for the panel's label; empty when the run did not finish.
+    // The closing report for the panel's label, which names a missed target with the deviation
+    // reached; empty when the run did not finish.
     std::string Meldung;
 };
 

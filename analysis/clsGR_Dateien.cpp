@@ -3,6 +3,7 @@
 // test-peak panel.
 #include "analysis/clsGR.h"
 
+#include "analysis/GR_Suche.h"
 #include "analysis/clsIK.h"
 #include "analysis/clsMath.h"
 #include "core/FormulaValues.h"
@@ -109,6 +110,10 @@ bool clsGR::Einlesen()
         calc.setPunkte(rt::CLng(rt::Divide(kK_Ende, gOptions->Delta_k())));
         calc.setMaximum_X(kK_Ende);
         Kurve_Setzen(std::move(g), minimum, maximum);
+        // The first peak and Il'inskii's density belong to this G(r) as to a transformed one: they
+        // were 0, or the previous project's, and with them the packing fraction and the shell's start.
+        firstPeakIndex_ = Extreme_Suchen(g_).Erster_Peak;
+        Dichte_Ilinskii();
         setDichte_Exp_Index(kDichteIndex_Geladen);
         return true;
     } catch (const rt::RuntimeError& error) {

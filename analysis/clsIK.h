@@ -21,9 +21,9 @@ public:
     // Sets point Index of every form of I(K); the display range follows.
     void Set_Y(int32_t Index, float YY);
     void UserSetScale(float UserMin, float UserMax);
-    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the whole undamped I(K), in atoms
-    // per nm³; 0 without an I(K). It checks the normalisation of the measured curve, which fixed
-    // this integral by the density it was given: the damping, the low-K model and the
+    // The density from the sum rule, −1/(2π²)·∫K²·I(K) dK over the whole undamped I(K) by the
+    // normalisation's trapezoid rule, in atoms per nm³; 0 without an I(K). It repeats the density
+    // the normalisation of the measured curve was given: the damping, the low-K model and the
     // back-transforms, which only prepare or refine the transform, leave it as it is.
     float Dichte_IK() const;
     // Applies a formula of y (the value) and x (K) to the undamped I(K), which the damping in force

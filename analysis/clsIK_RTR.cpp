@@ -2,6 +2,7 @@
 // I(K), the direct back-transform of an r range, and the density from the sum rule.
 #include "analysis/clsIK.h"
 
+#include "analysis/Normierung.h"
 #include "analysis/clsFFT.h"
 #include "analysis/clsGR.h"
 #include "core/Runtime.h"
@@ -121,12 +122,11 @@ float clsIK::Dichte_IK() const
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "Dichte_IK");
     try {
-        double s = 0.0;
-        for (int32_t i = 1; i <= n_; ++i) {
-            const double K = x(i);
-            s += K * K * Wert(y0_, i);
-        }
-        return static_cast<float>(-(gOptions->Delta_k() * s / 2.0) / std::numbers::pi / std::numbers::pi);
+        if (n_ < 2) return 0.0f;
+        // The normalisation's own integral: the density it was given comes back, not one that weighs
+        // the curve's last point, where K² is largest, twice as much.
+        const double integral = Integral_K2(n_, gOptions->Delta_k(), [this](int32_t i) { return double(Wert(y0_, i)); });
+        return static_cast<float>(-integral / (2.0 * std::numbers::pi * std::numbers::pi));
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Dichte_IK", error);
         return 0.0f;

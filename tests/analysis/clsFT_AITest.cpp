@@ -192,7 +192,11 @@ TEST_F(FT_AI, TheDeviationTargetCountsByItsSize)
         WellenpaketIK(25.0, 1200);
         gGR->Berechnen();
         Anzeige anzeige;
-        EXPECT_EQ(lauf.Starten(rt::SingleText(ziel), "20", anzeige).Anzahl_iFTR, 1) << ziel;
+        seam.logLines.clear();
+        const FT_AI_Ergebnis e = lauf.Starten(rt::SingleText(ziel), "20", anzeige);
+        EXPECT_EQ(e.Anzahl_iFTR, 1) << ziel;
+        EXPECT_TRUE(e.Meldung.starts_with("Fertig...\n\n1 FFT´s in ")) << e.Meldung;
+        EXPECT_EQ(seam.logLines.size(), 5u) << "no line of a missed target";
     }
 }
 
@@ -277,15 +281,23 @@ TEST_F(FT_AI, AGrWithoutAnIkIsTransformedBackBeforeTheFirstPass)
     EXPECT_GT(gGR->Maximum(), 0.8f * hoehe) << "not the transform of an I(K) that was not there";
 }
 
-TEST_F(FT_AI, TheStatusNamesTheDeviationApartFromItsNumberInBothLanguages)
+// A run that ends above its target says so in the label and the record, with the deviation it
+// reached and the target by its size.
+TEST_F(FT_AI, TheStatusAndAMissedTargetNameTheDeviationApartFromItsNumberInBothLanguages)
 {
     // The English text of "Abweichung " comes without its blank.
-    for (const auto& [sprache, zeile] : {std::pair{0, "G(r) - Abweichung "}, std::pair{3, "G(r) - Deviation "}}) {
+    for (const auto& [sprache, wort, verfehlt, statt] : {std::tuple{0, "Abweichung ", "Abbruchbedingung 1 nicht erreicht:", " statt unter "},
+                                                          std::tuple{3, "Deviation ", "Stop condition 1 not reached:", " instead of below "}}) {
         gLanguage->OpenLanguageEx(sprache);
+        seam.logLines.clear();
         Anzeige anzeige;
-        lauf.Starten("0", "1", anzeige);
+        const FT_AI_Ergebnis e = lauf.Starten("-0,01", "1", anzeige);
+        const std::string abweichung = FixedText(gGR->Ausgleich_Abweichung(), 3) + " %";
         const std::string letzte = anzeige.status.substr(anzeige.status.rfind('\n') + 1);
-        EXPECT_EQ(letzte, zeile + FixedText(gGR->Ausgleich_Abweichung(), 3) + " %");
+        EXPECT_EQ(letzte, "G(r) - " + std::string(wort) + abweichung);
+        const std::string erreicht = wort + abweichung + statt + "0.01 %";
+        EXPECT_TRUE(e.Meldung.starts_with(verfehlt + ("\n" + erreicht) + "\n\n1 FFT´s in ")) << e.Meldung;
+        EXPECT_TRUE(Geloggt(verfehlt + (" " + erreicht)));
     }
     gLanguage->OpenLanguageEx(0);
 }

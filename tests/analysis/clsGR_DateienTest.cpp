@@ -84,6 +84,29 @@ TEST_F(GRDateienTest, PairCorrelationBecomesTheModelsGr)
         ASSERT_NEAR(gGR->Y(i), G_Modell(gGR->R(i)), 0.01 * groesste) << "r = " << gGR->R(i);
 }
 
+// A G(r) read from a file, on the program's r grid: its density line ends at the tenth point, where
+// the model liquid's G(r) still follows −4πρ0·r; its first peak is the model's first shell, and
+// Il'inskii's radius and the packing fraction follow from this G(r), not from an earlier one.
+TEST_F(GRDateienTest, AGrReadFromAFileHasItsOwnFirstPeakAndIlinskiisDensity)
+{
+    using synthetisch::G_Modell;
+    Projektdatei("probe.gr", 1000, gOptions->Delta_r(), G_Modell);
+    ASSERT_TRUE(gGR->Einlesen());
+    EXPECT_EQ(gGR->Dichte_Exp_Index(), 10);
+    EXPECT_NEAR(gMFE->Dichte_Experimentell(), synthetisch::kRho0, 0.01 * synthetisch::kRho0);
+
+    const double dr = gOptions->Delta_r();
+    const double erstePeak = gGR->R(gGR->First_Peak_Index());
+    EXPECT_NEAR(erstePeak, 0.2838, dr) << "the model's highest point";
+    EXPECT_NEAR(gGR->Raumerfuellung(), std::pow(erstePeak, 3.0) * gMFE->Dichte_Experimentell() * std::numbers::pi / 6.0 * 100.0, 0.01);
+    // Where ∫₀^R r·G(r) dr of the model first falls to −1.
+    double integral = 0.0;
+    double R = 0.0;
+    for (const double h = 1e-5; integral > -1.0; R += h) integral += h * (R + h / 2.0) * G_Modell(R + h / 2.0);
+    EXPECT_NEAR(gGR->KZ_r1(), R, dr);
+    EXPECT_NEAR(gGR->Dichte_Exp_Hoyer(), 3.0 / (kVierPi * R * R * R), 3.0 * dr / R * 3.0 / (kVierPi * R * R * R));
+}
+
 TEST_F(GRDateienTest, ResultFilesStartAsSpecified)
 {
     ASSERT_TRUE(Read(-2.0));
