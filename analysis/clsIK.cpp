@@ -153,7 +153,7 @@ float clsIK::Minimum() const
 void clsIK::Clear()
 {
     n_ = 0;
-    for (std::vector<float>* v : {&y_, &y0_, &y2_, &yRTR_, &parabel_}) v->clear();
+    for (std::vector<float>* v : {&y_, &y0_, &y2_, &yRTR_, &parabel_, &yRTRExtra_}) v->clear();
     parabelIndex_ = ftrIndex_ = 0;
     ftrStartIndex_ = 1;
     daempfung_ = DA_Keine;
@@ -221,6 +221,11 @@ float clsIK::Gewichtet(int32_t Index) const
 float clsIK::Y_RTR(int32_t Index) const
 {
     return Guarded(kModul, "Y_RTR (Get)", [&] { return Wert(yRTR_, Index); });
+}
+
+float clsIK::Y_RTR_Extra(int32_t Index) const
+{
+    return Guarded(kModul, "Y_RTR_Extra (Get)", [&] { return Wert(yRTRExtra_, Index); });
 }
 
 float clsIK::Y_2(int32_t Index) const

@@ -93,10 +93,14 @@ public:
     // over from it towards K = 0; once the curve holds back-transformed values, later ones mix by
     // the weight alone.
     float Y_Wichtung(int32_t Index) const;
-    // Y_RTR becomes the direct back-transform of G(r) between r1 and r2 alone (put in order), which
-    // shows what that range contributes to I(K). On return r1 and r2 hold the r of the first and
-    // the last point taken, where the diagram marks the range.
+    // Y_RTR_Extra becomes the direct back-transform of G(r) between r1 and r2 alone (put in order),
+    // which shows what that range contributes to I(K). It is a curve to look at only: the transform,
+    // the weighting and the saved I(K) keep to Y_RTR, so the evaluation and its files stay as they
+    // were. On return r1 and r2 hold the r of the first and the last point taken, where the diagram
+    // marks the range.
     void RTR_Berechnen_Extra(float& r1, float& r2);
+    // The back-transform of the last r range, on the grid of I(K) as it was then; empty before any.
+    float Y_RTR_Extra(int32_t Index) const;
     // Back-transforms G(r) into Y_RTR (made with 1500 points of 0.1 1/nm when there is no I(K)) and
     // moves the measured Y_2 by the weight towards it; a G(r) that did not come from this I(K) gives
     // a new undamped I(K), damped by the damping in force into Y, Y_2 and Y_RTR. With the Fourier
@@ -162,6 +166,7 @@ private:
 
     int32_t n_ = 0;
     std::vector<float> y_, y0_, y2_, yRTR_, parabel_;
+    std::vector<float> yRTRExtra_;
     float w_ = 0.0f;
     int32_t parabelIndex_ = 0;
     int32_t ftrIndex_ = 0;

@@ -96,7 +96,7 @@ void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "RTR_Berechnen_Extra");
     try {
-        yRTR_.assign(static_cast<size_t>(n_), 0.0f);
+        yRTRExtra_.assign(static_cast<size_t>(n_), 0.0f);
         if (r2 < r1) std::swap(r1, r2);
         const clsGR& gr = rt::Object(gGR);
         const double deltaR = gOptions->Delta_r();
@@ -109,7 +109,7 @@ void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
         for (int32_t k = 2; k <= n_; ++k) {
             double s = 0.0;
             for (int32_t j = j1; j <= j2; ++j) s += gr.Y(j) * std::sin((j - 1) * (k - 1) * deltaR * deltaK);
-            yRTR_[static_cast<size_t>(k - 1)] = static_cast<float>(deltaR * s / x(k));
+            yRTRExtra_[static_cast<size_t>(k - 1)] = static_cast<float>(deltaR * s / x(k));
         }
         r1 = gr.R(j1);
         r2 = gr.R(j2);

@@ -423,8 +423,20 @@ void DiagrammMaus::Extras_Ausfuehren(int16_t Button, float X)
         (Button == kLinks || Button == kRechts)) {
         (Button == kLinks ? Analyse_Start : Analyse_Ende) = x(X);
         rt::Object(gIK).RTR_Berechnen_Extra(Analyse_Start, Analyse_Ende);
+        Bereich_Zeigen();
     }
     SetKpe = SetKpp = Set_r0 = Set_r1 = false;
+}
+
+void DiagrammMaus::Bereich_Zeigen()
+{
+    if (display_.IsPreview() || !gGrafik) return;
+    gGrafik->Zeichne_RTR_Extra();
+    if (conDisplay* gr = gGrafik->Display(1)) {
+        gr->Display_CLS();
+        gr->Zeichne_Linie_X3(Analyse_Start, kRot);
+        gr->Zeichne_Linie_X3(Analyse_Ende, kRot);
+    }
 }
 
 void DiagrammMaus::Koordinationsschraffur()

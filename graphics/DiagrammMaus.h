@@ -56,6 +56,8 @@ private:
     bool IK_Ausfuehren(int16_t Button, int16_t Shift, float X);
     bool GR_Ausfuehren(int16_t Button, int16_t Shift, float X);
     void Extras_Ausfuehren(int16_t Button, float X);
+    // The back-transform of the analysis range over I(K), and the range marked in G(r).
+    void Bereich_Zeigen();
     void Neu_Zeichnen();
     void Info(int32_t k);
 

@@ -59,7 +59,7 @@ public:
     void Zeichne(bool NoChangeYScaling = false);
     // The extras drawn over the merged diagram for the kind drawn last.
     void Update_Grafik();
-    // The back-transformed I(K) in red straight over the main diagram.
+    // The back-transform of the last r range of G(r) in red straight over the main diagram.
     void Zeichne_RTR_Extra();
     // ScaleIt stores the window (ordered) and turns the zoom on; RedrawIT redraws.
     void Zoomen(float X1, float X2, float Y1, float Y2, bool ScaleIt = false, bool RedrawIT = false);

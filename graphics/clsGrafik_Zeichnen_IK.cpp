@@ -108,6 +108,6 @@ void clsGrafik::Zeichne_RTR_Extra()
         conDisplay& display = Diagramm(0);
         display.Display_CLS();
         Linienzug(display, farbe::Rot, 1, ik.Punkte(), [&](int32_t i) { return ik.x(i); },
-                  [&](int32_t i) { return ik.Y_RTR(i); });
+                  [&](int32_t i) { return ik.Y_RTR_Extra(i); });
     });
 }

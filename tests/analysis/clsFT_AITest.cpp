@@ -2,12 +2,13 @@
 // G(r) and bring the density towards the liquid's, and runs that never reach their target keep it
 // there, on carbon and on a metallic glass, damped or not, with the back-transform preferred at small
 // K or not; on a wave-packet I(K) the pass counts, the stop conditions, the status the panel shows,
-// the log and what an error leaves behind.
+// the log and what an error leaves behind; and that an r range marked in G(r) changes no run.
 #include "AnalysisFixture.h"
 
 #include "analysis/Daempfung.h"
 #include "analysis/SynthetischeStruktur.h"
 #include "analysis/clsFT_AI.h"
+#include "core/KurvenTyp.h"
 #include "core/KeyedCollection.h"
 #include "core/NumberFormat.h"
 #include "core/Runtime.h"
@@ -15,6 +16,8 @@
 #include "materials/clsElement.h"
 #include "support/InstallierteDatenbank.h"
 
+#include <fstream>
+#include <iterator>
 #include <tuple>
 
 namespace {
@@ -300,4 +303,51 @@ TEST_F(FT_AI, TheStatusAndAMissedTargetNameTheDeviationApartFromItsNumberInBothL
         EXPECT_TRUE(Geloggt(verfehlt + (" " + erreicht)));
     }
     gLanguage->OpenLanguageEx(0);
+}
+
+TEST_F(FT_AI, APeakRangeChangesNeitherTheTransformNorTheRunNorTheSavedIk)
+{
+    // The road of a fresh I(K) with the back-transform preferred at small K: G(r), perhaps the first
+    // shell marked, G(r) again, an automatic run and a save. The marked shell only shows itself.
+    gCommon->Set_Dateiname((env.Root() / "probe.dat").string());
+    gCommon->setOrdner(env.Root().string());
+    for (const int32_t kurve : {KT_IK, KT_KIK}) gOptions->setKurveSpeichern(kurve, true);
+    gOptions->setiFTR_Bevorzugen(true);
+    const Kohlenstoffprobe probe = Kohlenstoffprobe::AusDatenbank();
+    struct Stand {
+        std::vector<float> gr;
+        float dichte, dichteLauf;
+        std::string ik, ikk;
+    };
+    const auto Auswerten = [&](bool bereich) {
+        gIK->Clear();
+        gGR->Clear();
+        Messen({{"C", 100.0f}}, [&probe](double K) { return probe.I(K); }, probe.rho);
+        gGR->Berechnen();
+        gGespeichert = true;
+        float r1 = 0.12f, r2 = 0.18f;
+        if (bereich) gIK->RTR_Berechnen_Extra(r1, r2);
+        EXPECT_TRUE(gGespeichert) << "nothing to save";
+        Stand s;
+        gGR->Berechnen();
+        for (int32_t i = 1; i <= gGR->Punkte(); ++i) s.gr.push_back(gGR->Y(i));
+        s.dichte = gMFE->Dichte_Experimentell();
+        Anzeige anzeige;
+        lauf.Starten("0", "5", anzeige);
+        s.dichteLauf = gMFE->Dichte_Experimentell();
+        gIK->Speichern();
+        for (auto [endung, text] : {std::pair{".ik", &s.ik}, {".ikk", &s.ikk}}) {
+            std::ifstream datei(env.Root() / (std::string("probe") + endung), std::ios::binary);
+            *text = std::string(std::istreambuf_iterator<char>(datei), {});
+        }
+        return s;
+    };
+    const Stand ohne = Auswerten(false);
+    const Stand mit = Auswerten(true);
+    EXPECT_EQ(mit.gr, ohne.gr);
+    EXPECT_EQ(mit.dichte, ohne.dichte);
+    EXPECT_EQ(mit.dichteLauf, ohne.dichteLauf);
+    ASSERT_FALSE(ohne.ik.empty());
+    EXPECT_TRUE(mit.ik == ohne.ik) << "the saved I(K)";
+    EXPECT_TRUE(mit.ikk == ohne.ikk) << "the saved K·I(K)";
 }

@@ -1,10 +1,12 @@
 // The structure values panel at the extras step of a generated evaluation: K_pp picked with the
-// mouse, the crystal reflexes of a cubic element and the overlays in both diagrams.
+// mouse, an r range of G(r) shown back-transformed over I(K), the crystal reflexes of a cubic
+// element and the overlays in both diagrams.
 #include "PanelImRahmen.h"
 
 #include "core/KurvenTyp.h"
 #include "core/KeyedCollection.h"
 #include "graphics/DiagrammMaus.h"
+#include "graphics/DiagrammFlaeche.h"
 #include "materials/clsElement.h"
 #include "panels/conExtras.h"
 #include "widgets/fxbutton.h"
@@ -12,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRadioButton>
 
 namespace {
 
@@ -41,11 +44,20 @@ protected:
         element->setStruktur_a(0.4086f);
         colElemente.Add(element, symbol);
     }
-    void Senden(QEvent::Type art, float K, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten = {})
+    void Senden(QEvent::Type art, float K, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten = {},
+                conDisplay* d = nullptr)
     {
-        const QPointF ort(*PixelX(haupt.Skala(), K), 100);
-        QMouseEvent ereignis(art, ort, haupt.pic->mapToGlobal(ort), knopf, knopf, tasten);
-        QCoreApplication::sendEvent(haupt.pic, &ereignis);
+        conDisplay& ziel = d ? *d : haupt;
+        const QPointF ort(*PixelX(ziel.Skala(), K), 100);
+        QMouseEvent ereignis(art, ort, ziel.pic->mapToGlobal(ort), knopf, knopf, tasten);
+        QCoreApplication::sendEvent(ziel.pic, &ereignis);
+    }
+    static int32_t Rote_Pixel(const QImage& bild)
+    {
+        int32_t n = 0;
+        for (int32_t y = 0; y < bild.height(); ++y)
+            for (int32_t x = 0; x < bild.width(); ++x) n += bild.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
     }
     void Bewegen(float K, Qt::KeyboardModifiers tasten = {}) { Senden(QEvent::MouseMove, K, Qt::NoButton, tasten); }
     void Waehlen(QComboBox* liste, const QString& text)
@@ -99,4 +111,28 @@ TEST_F(Extras, ReflexesOfACubicElementAndTheSpacingOfChosenIndices)
     EXPECT_NE(zweites.grab().toImage(), mitReflexen);
     Waehlen(panel->cmbIndex[1], "2");
     EXPECT_EQ(panel->lblAbstand->text(), "d = 0.204 nm\nK = 30.755 1/nm");
+}
+
+TEST_F(Extras, APeakRangeShowsItsBackTransformOverIkAndLeavesIkAsItWas)
+{
+    std::vector<float> vorher;
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) vorher.push_back(gIK->Y_RTR(i));
+    const int32_t rotVorher = Rote_Pixel(haupt.pic->Image);
+    panel->optAnalyse[1]->setChecked(true);
+    // The end first: a start beyond the end there is would be swapped with it.
+    for (const auto& [r, knopf] : {std::pair{0.18f, Qt::RightButton}, {0.12f, Qt::LeftButton}}) {
+        Senden(QEvent::MouseButtonPress, r, knopf, {}, &zweites);
+        Senden(QEvent::MouseButtonRelease, r, knopf, {}, &zweites);
+    }
+    std::vector<float> nachher;
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) nachher.push_back(gIK->Y_RTR(i));
+    EXPECT_EQ(nachher, vorher) << "what the transform mixes in and a save writes";
+    EXPECT_GT(Rote_Pixel(haupt.pic->Image), rotVorher + 200) << "the shell's I(K) in red";
+    // The range is marked in G(r) where it was clicked.
+    for (const float r : {zweites.Maus->Analyse_Start, zweites.Maus->Analyse_Ende})
+        EXPECT_EQ(zweites.pic->Image.pixel(*PixelX(zweites.Skala(), r), 200), qRgb(255, 0, 0)) << r;
+    EXPECT_NEAR(zweites.Maus->Analyse_Start, 0.12f, gOptions->Delta_r());
+    EXPECT_TRUE(seam.messages.empty());
+    Speichern(haupt, "conExtras_Bereich_IK.png");
+    Speichern(zweites, "conExtras_Bereich_GR.png");
 }
