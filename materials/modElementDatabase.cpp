@@ -274,7 +274,7 @@ void Zelo_Oeffnen(std::span<const uint8_t> ersatz)
         if (!ersetzt) Nur_Dateitabellen_Lesen();
         const std::string fehler = Text(e.Number() == rt::errInputPastEnd ? 464 : 465);
         gError->Report("modCommon", "Zelo_Oeffnen",
-                       rt::RuntimeError(e.Number(), e.Description() + ":\r\n" + path + "\r\n" + fehler + " " +
+                       rt::RuntimeError(e.Number(), e.Description() + ":\r\n" + path + "\r\n" + fehler + "\r\n" +
                                                         Text(452) + (ersetzt ? "\r\n" + Text(466) : "") +
                                                         "\r\n" + Text(467)));
         return;
