@@ -58,9 +58,9 @@ std::string clsLoader::Connect()
     freeImageAvailable_ = false;
     creationInfo_.clear();
     applicationPath_ = ProgramFolder();
+    // A folder that cannot be made is told once, naming it, by start-up's check of the element database.
     std::error_code ec;
     std::filesystem::create_directories(applicationPath_, ec);
-    if (ec && gError) gError->ErrorMsg("clsLoader", "Connect", false, rt::errPathFileAccess, ec.message());
 
     const std::string exe = GetExeFilePath();
     if (!exe.empty() && !IsFileFailed(exe)) creationInfo_ = Creation_Info_Of(exe);

@@ -28,7 +28,8 @@ public:
     bool IsFileFailed(const std::string& StrFile) const;
     // The program folder (the per-user data folder), with a trailing "/".
     std::string ApplicationPath() const { return applicationPath_; }
-    // Gathers the facts about the program; creates the program folder when it is missing.
+    // Gathers the facts about the program; creates the program folder when it is missing (silently:
+    // start-up tells the user once when the element database has no folder to go to).
     std::string Connect();
     // "kompiliert am d.m.yyyy um hh:mm:ss Uhr" of the executable, "" before Connect.
     std::string Creation_Info() const { return creationInfo_; }

@@ -82,34 +82,38 @@ int Zelo_Nicht_Anlegbar(const std::string& path)
 
 }
 
-void Zelo_Datei_Sicherstellen()
+void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
 {
     Zelo_Im_Speicher_Verwenden({}, "");
     const std::string path = gLoader->ApplicationPath() + kElementDatabaseFile;
     std::error_code ec;
     if (std::filesystem::is_regular_file(std::filesystem::status(path, ec))) return;
-    const auto defaultCopy = zelo::Resource("BINTABLE_102");
-    // A folder in the file's place, a loop of links, or a folder that cannot be written: the default
-    // copy is used from memory, and the user learns in one message what and why nothing can be saved.
+    const bool mitgeliefert = !installiert.empty();
+    const auto ersatz = mitgeliefert ? installiert : zelo::Resource("BINTABLE_102");
+    // A folder in the file's place, a loop of links, or a folder that cannot be written or made: the
+    // table is used from memory, and the user learns in one message what and why nothing can be saved.
     if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
         const std::string grund = std::strerror(error);
-        zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" + gLanguage->Caption(451),
+        zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" +
+                              gLanguage->Caption(mitgeliefert ? 463 : 451),
                           zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
-        Zelo_Im_Speicher_Verwenden(defaultCopy, grund);
+        Zelo_Im_Speicher_Verwenden(ersatz, grund);
         return;
     }
-    zelo::Ui().MsgBox(std::string(kElementDatabaseFile) + " " + gLanguage->Caption(401) + "\r\n" +
-                          gLanguage->Caption(402),
-                      zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
-    if (defaultCopy.empty()) return;
+    // The installed table comes without a word, as at any first start; only the demonstration data are announced.
+    if (!mitgeliefert)
+        zelo::Ui().MsgBox(std::string(kElementDatabaseFile) + " " + gLanguage->Caption(401) + "\r\n" +
+                              gLanguage->Caption(402),
+                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
+    if (ersatz.empty()) return;
     // Output mode writes to a temporary file that replaces the target only when complete; the file
-    // handler reports a failure, and the default copy is then used from memory.
+    // handler reports a failure, and the table is then used from memory.
     bool written = gFileHandler->OpenFile(path, clsFileHandler::kOutput);
     if (written) {
-        gFileHandler->WriteBytes(defaultCopy);
+        gFileHandler->WriteBytes(ersatz);
         written = gFileHandler->CloseFile();
     }
-    if (!written) Zelo_Im_Speicher_Verwenden(defaultCopy, rt::ErrorDescription(gError->ErrorNumber()));
+    if (!written) Zelo_Im_Speicher_Verwenden(ersatz, rt::ErrorDescription(gError->ErrorNumber()));
 }
 
 void CreateServiceObjects(const std::function<void()>& createGrafik)

@@ -53,7 +53,7 @@ public:
     void Speichern(const clsFMK& fmk);
 
 private:
-    friend void Zelo_Oeffnen();
+    friend void Zelo_Oeffnen(std::span<const uint8_t> ersatz);
     friend Zelo_Speicherung Zelo_Speichern();
     friend class clsElement;
     friend class clsXAchse;

@@ -187,6 +187,47 @@ bool Alle_Texte_Passen()
     return true;
 }
 
+// Reads the open file into the lists; true when it is of the older layout. Raises at the first sign
+// that the file cannot be used.
+bool Inhalt_Lesen(ElementDatenbankZugriff& datei)
+{
+    const int32_t dateinummer = gFileHandler->FileHandle();
+    const bool older = !Hat_Aktuelles_Layout(datei);
+    if (older)
+        Aelteren_Kopf_Lesen(datei);
+    else
+        Kopf_Lesen(datei);
+    Anzahlen_Pruefen(datei);
+    Datensaetze_Lesen(datei, dateinummer);
+    if (older) Aelteren_Inhalt_Pruefen();
+    if (gFMK) datei.Lesen(*gFMK, gInitKopf.Anzahl_FMK);
+    return older;
+}
+
+// Leaves nothing of a file that could not be read completely.
+void Gelesenes_Verwerfen()
+{
+    gFileHandler->CloseFile();
+    Datensaetze_Vergessen();
+    gInitKopf = InitKopf{};
+    gInitKopf.Kennung = kZeloKennung;
+}
+
+// Reads the table the program carries in place of a file that could not be read; false when there
+// is none or it cannot be read either.
+bool Ersatz_Lesen(std::span<const uint8_t> ersatz, ElementDatenbankZugriff& datei)
+{
+    if (ersatz.empty() || !gFileHandler->OpenBytes(ersatz)) return false;
+    try {
+        Inhalt_Lesen(datei);
+    } catch (const rt::RuntimeError&) {
+        Gelesenes_Verwerfen();
+        return false;
+    }
+    gFileHandler->CloseFile();
+    return true;
+}
+
 }
 
 void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::string& grund)
@@ -195,7 +236,7 @@ void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::strin
     ersatzgrund = grund;
 }
 
-void Zelo_Oeffnen()
+void Zelo_Oeffnen(std::span<const uint8_t> ersatz)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
     Datensaetze_Vergessen();
@@ -217,27 +258,25 @@ void Zelo_Oeffnen()
         return;
     }
     ElementDatenbankZugriff datei(*gFileHandler);
-    const int32_t dateinummer = gFileHandler->FileHandle();
     bool older = false;
     try {
-        older = !Hat_Aktuelles_Layout(datei);
-        if (older)
-            Aelteren_Kopf_Lesen(datei);
-        else
-            Kopf_Lesen(datei);
-        Anzahlen_Pruefen(datei);
-        Datensaetze_Lesen(datei, dateinummer);
-        if (older) Aelteren_Inhalt_Pruefen();
-        if (gFMK) datei.Lesen(*gFMK, gInitKopf.Anzahl_FMK);
+        older = Inhalt_Lesen(datei);
     } catch (const rt::RuntimeError& e) {
-        gFileHandler->CloseFile();
-        Datensaetze_Vergessen();
-        gInitKopf = InitKopf{};
-        gInitKopf.Kennung = kZeloKennung;
-        Nur_Dateitabellen_Lesen();
-        if (herkunft != Herkunft::Nur_Im_Speicher) herkunft = Herkunft::Unvollstaendig;
+        Gelesenes_Verwerfen();
+        if (herkunft == Herkunft::Nur_Im_Speicher) {
+            Nur_Dateitabellen_Lesen();
+            gError->Report("modCommon", "Zelo_Oeffnen", e);
+            return;
+        }
+        herkunft = Herkunft::Unvollstaendig;
+        // The program stays usable on the table it carries; the file stays as it is until the user agrees.
+        const bool ersetzt = Ersatz_Lesen(ersatz, datei);
+        if (!ersetzt) Nur_Dateitabellen_Lesen();
+        const std::string fehler = Text(e.Number() == rt::errInputPastEnd ? 464 : 465);
         gError->Report("modCommon", "Zelo_Oeffnen",
-                       rt::RuntimeError(e.Number(), e.Description() + ":\r\n" + path + "\r\n" + Text(452)));
+                       rt::RuntimeError(e.Number(), e.Description() + ":\r\n" + path + "\r\n" + fehler + "\r\n" +
+                                                        Text(452) + (ersetzt ? "\r\n" + Text(466) : "") +
+                                                        "\r\n" + Text(467)));
         return;
     }
     gFileHandler->CloseFile();

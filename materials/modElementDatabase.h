@@ -17,8 +17,10 @@ inline constexpr const char* kZeloKennung = "ZELO3";
 // Reads the file (read only) into gInitKopf, colXAchsen, colElemente and the table list of gFMK
 // (which then adds the file tables of the form-factor folders). A file of the older layout that
 // holds records is converted and saved, with a copy of the original kept beside it. A damaged file,
-// or one that is neither layout, is reported once, naming it, leaves the lists empty and stays as it is.
-void Zelo_Oeffnen();
+// or one that is neither layout, is reported once, naming it and how to get a working table back; it
+// stays as it is, and the lists hold ersatz (the table the program carries) for the run, or nothing
+// without one.
+void Zelo_Oeffnen(std::span<const uint8_t> ersatz = {});
 // Writes the whole file from memory (through a temporary file, so a failure leaves the old file
 // whole); raises Revision. A failure is reported. A file that was not read completely, or that was
 // changed on disk since it was read or saved (size, time or bytes), is written over only when the

@@ -54,13 +54,13 @@ void Main(const StartOptions& options)
     Qt_Sprache_Setzen();
     Splash_Text(Text(193));
     Zelo_Datei_Installieren(options.elementDatabase);
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen(options.elementDatabase);
     Hilfe_Sicherstellen();
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
     PrepareComputation();
 
     Splash_Text(Text(195));
-    Zelo_Oeffnen();
+    Zelo_Oeffnen(options.elementDatabase);
 
     Splash_Text(Text(196));
     gfrmMain = new frmMain();

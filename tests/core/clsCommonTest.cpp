@@ -35,7 +35,7 @@ protected:
 
 TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
 {
-    // The start folder stored by an earlier run is gone since: the dialog starts above it.
+    // The start folder stored by an earlier run is gone since: the open and save dialogs start above it.
     const std::string alt = env.Root().string() + "/alt/";
     std::filesystem::create_directory(alt);
     gOptions->setReg_Folder(alt + "Probe1/");
@@ -43,9 +43,10 @@ TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
     std::filesystem::create_directory(folder + "Probe1");
     Touch(folder + "Probe2");  // a file of the candidate name counts too
     Touch(folder + "Probe.DAT");
-    seam.dialogAnswers = {"  " + folder + "Probe.DAT" + kNul + "rest"};
+    seam.dialogAnswers = {"", "  " + folder + "Probe.DAT" + kNul + "rest"};
+    EXPECT_EQ(gCommon->ShowSave("Bitmap" + kNul + "*.bmp" + kNul), "");
     ASSERT_TRUE(gCommon->ShowOpen(true));
-    EXPECT_EQ(seam.dialogs[0].startFolder, alt);
+    EXPECT_EQ(seam.dialogs[0].startFolder + "|" + seam.dialogs[1].startFolder, alt + "|" + alt) << "save and open";
     EXPECT_EQ(gCommon->Dateiname() + "|" + gCommon->Extension(), "Probe|.DAT");
     EXPECT_EQ(gCommon->Ordner(), folder + "Probe3/");
     EXPECT_FALSE(std::filesystem::exists(folder + "Probe3")) << "the folder is only proposed";
@@ -54,7 +55,7 @@ TEST_F(CommonTest, OpeningAProjectSplitsTheNameAndProposesAFreshResultsFolder)
     EXPECT_EQ(gOptions->Reg_Folder(), folder) << "once it starts, the folder of its file, which exists";
 
     EXPECT_FALSE(gCommon->ShowOpen(true));
-    EXPECT_EQ(seam.dialogs[1].startFolder, folder) << "the proposed results folder is not made yet";
+    EXPECT_EQ(seam.dialogs[2].startFolder, folder) << "the proposed results folder is not made yet";
     EXPECT_FALSE(gCommon->ShowFolder("Auswertung speichern in..."));
     EXPECT_EQ(gCommon->Dateiname_Rohdaten() + " " + gCommon->Ordner(), folder + "Probe.DAT " + folder + "Probe3/")
         << "cancelled dialogs keep the current project";

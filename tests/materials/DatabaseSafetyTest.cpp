@@ -125,16 +125,16 @@ TEST_F(DatabaseSafety, AReadOnlyDatabaseIsReadAndOnlyItsSaveIsRefused)
     EXPECT_TRUE(ReadBytes(DatabasePath()) == bytes);
 }
 
-TEST_F(DatabaseSafety, AFolderInPlaceOfTheDatabaseGivesTheDemonstrationDataInMemoryOnly)
+TEST_F(DatabaseSafety, AFolderInPlaceOfTheDatabaseGivesTheInstalledTableInMemoryOnly)
 {
     fs::remove(DatabasePath());
     fs::create_directories(DatabasePath());
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen(Installierte_Datenbank());
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
-    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(451)), std::string::npos) << "they cannot be saved";
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(463)), std::string::npos) << "it cannot be saved";
     Zelo_Oeffnen();
-    EXPECT_EQ(Elements(), 6);
+    EXPECT_EQ(Elements(), 98);
     EXPECT_EQ(seam.errorWindows, 0);
     Zelo_Speichern();
     EXPECT_EQ(seam.messages.size(), 2u) << "the save is refused with a message";
@@ -142,22 +142,22 @@ TEST_F(DatabaseSafety, AFolderInPlaceOfTheDatabaseGivesTheDemonstrationDataInMem
     EXPECT_TRUE(fs::is_directory(DatabasePath()));
 }
 
-TEST_F(DatabaseSafety, AMissingDatabaseInAReadOnlyFolderGivesTheDemonstrationDataInMemoryOnly)
+TEST_F(DatabaseSafety, AMissingDatabaseInAReadOnlyFolderGivesTheInstalledTableInMemoryOnly)
 {
     fs::remove(DatabasePath());
     fs::permissions(env.DataFolder(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
     const std::string result = AsOrdinaryUser({env.Root(), env.Root() / "data", env.DataFolder()}, [this] {
         seam.messages.clear();
-        Zelo_Datei_Sicherstellen();
+        Zelo_Datei_Sicherstellen(Installierte_Datenbank());
         std::string seen = "messages " + std::to_string(seam.messages.size());
-        if (!seam.messages.empty() && seam.messages[0].text.find(gLanguage->Caption(451)) != std::string::npos)
+        if (!seam.messages.empty() && seam.messages[0].text.find(gLanguage->Caption(463)) != std::string::npos)
             seen += " cannot be saved";
         Zelo_Oeffnen();
         return seen + " elements " + std::to_string(Elements()) + " windows " + std::to_string(seam.errorWindows);
     });
     fs::permissions(env.DataFolder(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(result, "messages 1 cannot be saved elements 6 windows 0");
+    EXPECT_EQ(result, "messages 1 cannot be saved elements 98 windows 0");
     EXPECT_FALSE(fs::exists(DatabasePath()));
 }
 
@@ -170,7 +170,7 @@ TEST_F(DatabaseSafety, ALinkToAMissingDatabaseStaysALinkAndItsTargetIsWritten)
     fs::remove(DatabasePath());
     fs::create_directories(env.Root() / "elsewhere");
     fs::create_symlink("../../elsewhere/zelo.dat", DatabasePath());
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen({});
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath())));
     EXPECT_EQ(ReadBytes(env.Root() / "elsewhere" / "zelo.dat"), DefaultCopy());
     Zelo_Oeffnen();
@@ -236,13 +236,13 @@ TEST_F(DatabaseSafety, ALoopOfLinksInPlaceOfTheDatabaseIsToldOnceWithThePathAndT
     fs::create_symlink(kElementDatabaseFile, DatabasePath());
     // As start-up does: install, make sure it exists, read.
     Zelo_Datei_Installieren(Installierte_Datenbank());
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen(Installierte_Datenbank());
     Zelo_Oeffnen();
     EXPECT_EQ(seam.errorWindows, 0);
     ASSERT_EQ(seam.messages.size(), 1u) << Told();
     EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
     EXPECT_NE(seam.messages[0].text.find(std::strerror(ELOOP)), std::string::npos) << seam.messages[0].text;
-    EXPECT_EQ(Elements(), 6) << "the demonstration data in memory";
+    EXPECT_EQ(Elements(), 98) << "the installed table in memory";
     EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Nicht_Geschrieben);
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(DatabasePath()))) << "the link is left as it is";

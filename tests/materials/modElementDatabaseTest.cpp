@@ -37,7 +37,7 @@ protected:
 TEST_F(ElementDatabase, MissingFileIsReplacedByTheDefaultCopy)
 {
     std::filesystem::remove(DatabasePath());
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen({});
     EXPECT_EQ(ReadBytes(DatabasePath()), DefaultCopy());
 }
 

@@ -24,7 +24,7 @@ void TestWorld::Create()
     CreateCoreObjects();
     gLoader->Connect();
     SelectStoredLanguage();
-    Zelo_Datei_Sicherstellen();
+    Zelo_Datei_Sicherstellen({});
     CreateServiceObjects(createGrafik_);
     PrepareComputation();
     Zelo_Oeffnen();

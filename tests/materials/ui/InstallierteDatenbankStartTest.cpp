@@ -1,11 +1,13 @@
 // The program started as a user starts it: a first start installs the element database that ships
-// with the program, without a message; the user's own database is never replaced; a program that
-// carries no installed database writes the demonstration data and says so. On the installed
+// with the program, without a message; the user's own database is never replaced, and one that cannot
+// be read leaves the run on the installed table; so does a program folder that cannot be made; a
+// program that carries no installed database writes the demonstration data and says so. On the installed
 // database the demonstrations find their elements.
 #include "ElementWindowFixture.h"
 
 #include "core/Resources.h"
 #include "core/clsCommon.h"
+#include "core/clsError.h"
 #include "core/clsLanguage.h"
 #include "core/clsOptions.h"
 #include "core/modCommon.h"
@@ -42,6 +44,12 @@ std::vector<uint8_t> Bytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<uint8_t> Installiert()
@@ -100,13 +108,31 @@ TEST_F(InstallierteDatenbankStart, FirstStartInstallsTheDatabaseWithoutAMessage)
 TEST_F(InstallierteDatenbankStart, TheUsersOwnDatabaseIsNeverReplacedEvenWhenItIsDamaged)
 {
     std::filesystem::create_directories(env.DataFolder());
-    std::ofstream(Datenbank(), std::ios::binary) << "ZELO3 user data";
-    const auto vorher = Bytes(Datenbank());
+    auto abgeschnitten = Installiert();
+    abgeschnitten.resize(abgeschnitten.size() - 8);
+    WriteBytes(Datenbank(), abgeschnitten);
     Main({.waitMs = 0});
-    EXPECT_EQ(Bytes(Datenbank()), vorher);
-    EXPECT_NE(colElemente.Count(), 98);
+    EXPECT_EQ(Bytes(Datenbank()), abgeschnitten);
+    EXPECT_EQ(colElemente.Count(), 98) << "the run goes on with the installed table";
+    EXPECT_EQ(seam.errorWindows, 1);
+    const std::string gesagt = gError->ErrorDescription();
+    for (const int32_t text : {464, 466, 467}) EXPECT_NE(gesagt.find(gLanguage->Caption(text)), std::string::npos) << text;
+    EXPECT_NE(gesagt.find(Datenbank().string()), std::string::npos) << gesagt;
     EXPECT_FALSE(Zelo_Datei_Installieren(Installierte_Datenbank()));
-    EXPECT_EQ(Bytes(Datenbank()), vorher);
+    EXPECT_EQ(Bytes(Datenbank()), abgeschnitten);
+}
+
+TEST_F(InstallierteDatenbankStart, AProgramFolderThatCannotBeMadeGivesTheInstalledTableAndOneMessage)
+{
+    // No folder can be made below a regular file, not even by root.
+    std::ofstream(env.Root() / "datei") << "x";
+    setenv("XDG_DATA_HOME", (env.Root() / "datei").c_str(), 1);
+    Main({.waitMs = 0});
+    EXPECT_EQ(colElemente.Count(), 98);
+    EXPECT_EQ(seam.errorWindows, 0);
+    ASSERT_EQ(seam.messages.size(), 1u);
+    EXPECT_NE(seam.messages[0].text.find((env.Root() / "datei/zelo/zelo_init.dat").string()), std::string::npos);
+    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(463)), std::string::npos) << seam.messages[0].text;
 }
 
 TEST_F(InstallierteDatenbankStart, WithoutAnInstalledDatabaseTheDemonstrationDataAreWrittenAndAnnounced)
