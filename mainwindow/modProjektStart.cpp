@@ -30,6 +30,8 @@
 
 namespace {
 
+uint64_t projektwechsel = 0;
+
 bool Datei_Existiert(const std::string& pfad)
 {
     std::error_code ec;
@@ -282,8 +284,11 @@ void Ruhezustand_Zeigen()
     view.ClosePreviews();
 }
 
+uint64_t Projektwechsel() { return projektwechsel; }
+
 void Neues_Projekt_Reset()
 {
+    ++projektwechsel;
     try {
         rt::Object(gCalc).Punkte_Loeschen();
         rt::Object(gSpline).Clear();
@@ -312,6 +317,7 @@ void Neues_Projekt_Reset()
 
 void Datei_Einlesen_Endgueltig()
 {
+    ++projektwechsel;
     try {
         const clsCommon& common = rt::Object(gCommon);
         Projekttyp_Protokollieren(common.ProjektTyp());
