@@ -6,6 +6,7 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
+#include "core/Dateiart.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
@@ -252,7 +253,11 @@ bool Projektdatei_Lesbar()
 {
     const clsCommon& common = rt::Object(gCommon);
     std::string grund;
-    if (Probelesen([&common] { return Kurve_Lesen(common); }, grund)) return true;
+    // Refused before any reader opens it: a named pipe would keep the reader waiting for a writer.
+    if (Dateiart_Von(common.Dateiname_Rohdaten()) == Dateiart::Andere)
+        grund = gLanguage->Caption(675);
+    else if (Probelesen([&common] { return Kurve_Lesen(common); }, grund))
+        return true;
     zelo::Ui().MsgBox(gLanguage->Caption(631) + "\r\n" + common.Dateiname_Rohdaten() + "\r\n" +
                           (grund.empty() ? gLanguage->Caption(632) : grund),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
