@@ -1,8 +1,10 @@
 #include "curves/clsFileHandler.h"
 
+#include "core/Dateiart.h"
 #include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "curves/Windows1252.h"
 
@@ -66,16 +68,21 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
     if (accessModus_ == kOutput) {
         error = OutputRefused(path);
         if (error == 0) error = output_.Open(path);
+    } else if (Dateiart_Von(filename_) == Dateiart::Andere) {
+        // Before the opening, which waits on a named pipe until something writes into it; a folder
+        // or a device would only fail at the first read, or never end.
+        if (gError)
+            gError->Report("clsFileHandler", "OpenFile",
+                           rt::RuntimeError(rt::errPathFileAccess,
+                                            (gLanguage ? gLanguage->Caption(675)
+                                                       : rt::ErrorDescription(rt::errPathFileAccess)) +
+                                                ": " + filename_),
+                           Still);
+        return false;
     } else {
         file_ = std::fopen(path.c_str(), accessModus_ == kInput ? "rb" : "r+b");
         if (!file_ && accessModus_ == kBinary && errno == ENOENT) file_ = std::fopen(path.c_str(), "w+b");
         if (!file_) error = errno;
-        // Reading a folder only fails at the first read; refuse it here.
-        if (file_ && std::filesystem::is_directory(path, ec)) {
-            std::fclose(file_);
-            file_ = nullptr;
-            error = EISDIR;
-        }
     }
     if (error != 0) {
         if (gError) gError->Report("clsFileHandler", "OpenFile", rt::RuntimeError(Fehlernummer_Von(error)), Still);

@@ -29,6 +29,8 @@ public:
     // missing). Missing folders of the path are created for output and binary access; opening for
     // input creates nothing. An output file replaces the old file only when it is closed, so a
     // failed write leaves the old file whole.
+    // A folder, a device or a named pipe is refused for reading before it is opened (a pipe would
+    // wait for a writer).
     // False with a report when the file cannot be opened (Still: stored without the error window,
     // for a caller that tells the user itself); False without one for an empty name or an unknown
     // mode.

@@ -1,6 +1,7 @@
 // The reader object, its raw spectrum reader and the header of raw spectra.
 #include "curves/clsInput.h"
 
+#include "core/Dateiart.h"
 #include "core/Runtime.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -17,7 +18,6 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <new>
 #include <vector>
 
@@ -165,13 +165,13 @@ bool clsInput::Spektrum_Oeffnen(const std::string& pfad, bool Still)
         ~Zuruecksetzen() { still = false; }
     } zuruecksetzen{still_};
     try {
-        if (Still && !std::ifstream(pfad)) {
+        if (Still && Dateiart_Von(pfad) == Dateiart::Keine) {
             gError->ErrorMsg("clsInput", "Spektrum_Oeffnen", true, rt::errFileNotFound,
                              rt::ErrorDescription(rt::errFileNotFound) + ": " + pfad);
             return false;
         }
         clsFileHandler& datei = rt::Object(gFileHandler);
-        if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
+        if (!datei.OpenFile(pfad, clsFileHandler::kInput, Still)) return false;
         dateiname_ = pfad;
         statistik_ = 0.0f;
         const bool gelesen = Rohdaten_Lesen(datei, pfad);

@@ -1,5 +1,6 @@
 #include "images/clsImage.h"
 
+#include "core/Dateiart.h"
 #include "core/UiSeam.h"
 #include "core/clsError.h"
 #include "core/clsLanguage.h"
@@ -27,6 +28,7 @@ constexpr int32_t kNichtLesbar = 99993;
 constexpr int32_t kZuGross = 99994;
 // The message that a file's pixel data end before its picture does.
 constexpr int32_t kTextAbgeschnitten = 547;
+constexpr int32_t kTextKeineDatei = 675;
 
 // What decoding may take beside four bytes a pixel: the library's own buffers and the file's
 // reading, within the allowance of 64 MB that any picture has.
@@ -220,12 +222,12 @@ bool clsImage::Pruefen(const std::string& datei)
         Merken("LoadImage", kFehlendeEingabe, "Eingabeparameter fehlen.");
         return false;
     }
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(datei, ec)) {
-        Merken("LoadImage", kDateiFehlt, "Datei existiert nicht.");
-        return false;
+    switch (Dateiart_Von(datei)) {
+    case Dateiart::Gewoehnlich: return true;
+    case Dateiart::Keine: Merken("LoadImage", kDateiFehlt, "Datei existiert nicht."); return false;
+    case Dateiart::Andere: Merken("LoadImage", kNichtLesbar, "", kTextKeineDatei); return false;
     }
-    return true;
+    return false;
 }
 
 bool clsImage::Groesse_Erlaubt(int64_t breite, int64_t hoehe, int64_t bits)

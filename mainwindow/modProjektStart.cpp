@@ -6,6 +6,7 @@
 #include "analysis/clsIK.h"
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
+#include "core/Dateiart.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
@@ -29,6 +30,8 @@
 #include <system_error>
 
 namespace {
+
+uint64_t projektwechsel = 0;
 
 bool Datei_Existiert(const std::string& pfad)
 {
@@ -250,7 +253,11 @@ bool Projektdatei_Lesbar()
 {
     const clsCommon& common = rt::Object(gCommon);
     std::string grund;
-    if (Probelesen([&common] { return Kurve_Lesen(common); }, grund)) return true;
+    // Refused before any reader opens it: a named pipe would keep the reader waiting for a writer.
+    if (Dateiart_Von(common.Dateiname_Rohdaten()) == Dateiart::Andere)
+        grund = gLanguage->Caption(675);
+    else if (Probelesen([&common] { return Kurve_Lesen(common); }, grund))
+        return true;
     zelo::Ui().MsgBox(gLanguage->Caption(631) + "\r\n" + common.Dateiname_Rohdaten() + "\r\n" +
                           (grund.empty() ? gLanguage->Caption(632) : grund),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
@@ -282,8 +289,11 @@ void Ruhezustand_Zeigen()
     view.ClosePreviews();
 }
 
+uint64_t Projektwechsel() { return projektwechsel; }
+
 void Neues_Projekt_Reset()
 {
+    ++projektwechsel;
     try {
         rt::Object(gCalc).Punkte_Loeschen();
         rt::Object(gSpline).Clear();
@@ -312,6 +322,7 @@ void Neues_Projekt_Reset()
 
 void Datei_Einlesen_Endgueltig()
 {
+    ++projektwechsel;
     try {
         const clsCommon& common = rt::Object(gCommon);
         Projekttyp_Protokollieren(common.ProjektTyp());

@@ -49,7 +49,8 @@ public:
     bool Bild_Annehmbar() const;
     // Whether a picture is being decoded.
     bool Laedt() const { return ladung_ != 0; }
-    // Forgets the image, the rings, the centre and the curve; refused while the average runs.
+    // Forgets the image, the rings, the centre and the curve; refused while the average runs (an
+    // average whose project was given up meanwhile drops them when it ends).
     void Clear();
     void SpracheUmstellen();
     void StyleUmstellen();
@@ -63,7 +64,8 @@ public:
     // A press and a move of the mouse on the picture at (X, Y) in image pixels.
     void pic_MouseDown(double X, double Y);
     void pic_MouseMove(double X, double Y);
-    // The radial average, then the project settings window for the new image project.
+    // The radial average, then the project settings window for the new image project. When a project
+    // was given up or started while the average ran, its end takes nothing and drops the picture.
     void cmdCalc_Click();
     // The traced curve becomes a picture project through the project settings window.
     void cmdUebernehmen_Click();

@@ -7,6 +7,7 @@
 #include "core/clsCommon.h"
 #include "core/clsLoader.h"
 #include "images/Radialmittel.h"
+#include "mainwindow/modProjektStart.h"
 #include "materials/ui/frmSettings.h"
 #include "widgets/fxbutton.h"
 
@@ -39,6 +40,8 @@ void conBeugung::cmdCalc_Click()
         Hinweis(gLanguage->Caption(549));
         return;
     }
+    // The scan lets window events through, and with them the start of another project.
+    const uint64_t projekt = Projektwechsel();
     Radialkurve kurve;
     bool berechnet = false;
     {
@@ -48,6 +51,12 @@ void conBeugung::cmdCalc_Click()
     }
     // The program may have ended while the scan let window events through.
     if (!gCommon || !gLoader) return;
+    if (Projektwechsel() != projekt) {
+        // Its picture project is gone: the reset that ended it could not drop the picture under
+        // the scan, and nothing of the picture may reach the project open now.
+        Clear();
+        return;
+    }
     if (!berechnet) {
         Hinweis(gLanguage->Caption(524));
         return;

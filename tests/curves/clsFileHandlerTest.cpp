@@ -1,5 +1,7 @@
 #include "CurvesTest.h"
 #include "curves/clsFileHandler.h"
+#include "core/clsLanguage.h"
+#include "support/Pipenwache.h"
 
 namespace fs = std::filesystem;
 
@@ -65,6 +67,19 @@ TEST_F(FileHandlerTest, OneFileAtATimeInItsModeWithMissingFoldersCreatedOnlyForW
     EXPECT_TRUE(fs::is_regular_file(PathOf("f/g/binary.dat")));
     EXPECT_FALSE(handler_.OpenFile(PathOf("x.txt"), 3)) << "an unknown mode";
     EXPECT_FALSE(fs::exists(PathOf("x.txt")));
+}
+
+TEST_F(FileHandlerTest, AFolderADeviceOrANamedPipeIsRefusedForReadingBeforeItIsOpened)
+{
+    const Pipenwache pipe(PathOf("pipe.dat"));
+    fs::create_directories(PathOf("ordner.dat"));
+    for (const std::string& pfad : {pipe.Pfad(), PathOf("ordner.dat"), std::string("/dev/zero")})
+        for (const int32_t modus : {clsFileHandler::kInput, clsFileHandler::kBinary}) {
+            EXPECT_FALSE(handler_.OpenFile(pfad, modus, true)) << pfad;
+            EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(675) + ": " + pfad);
+        }
+    EXPECT_FALSE(pipe.Freigegeben()) << "the pipe was opened and waited for a writer";
+    EXPECT_EQ(seam.errorWindows, 0);
 }
 
 // At the program's end the handler may outlive the error reporter: its end must not reach it.

@@ -8,6 +8,7 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "curves/clsInput.h"
+#include "support/Pipenwache.h"
 #include "support/TestWorld.h"
 
 #include <gtest/gtest.h>
@@ -168,17 +169,21 @@ TEST_F(SpektrenMittel, AnAveragedSpectrumAddedAgainLiesWhereItWasWrittenAndUnusa
     for (int32_t i = 1; i <= gCalc->Punkte(); ++i)
         ASSERT_NEAR(gCalc->Y(i), vorher[size_t(i - 1)], 1e-5f * vorher[size_t(i - 1)]) << "point " << i;
 
-    // A side fit, a spectrum of two points and a missing file are refused without a window; the
-    // description says which file and why.
+    // A side fit, a spectrum of two points, a missing file, a named pipe, a folder and a device are
+    // refused without a window; the description says which file and why.
     const auto pfad = [this](const char* name, const char* inhalt) {
         std::ofstream(env.Root() / name, std::ios::binary) << inhalt;
         return (env.Root() / name).string();
     };
+    const Pipenwache pipe(env.Root() / "pipe.dat");
+    std::filesystem::create_directories(env.Root() / "ordner.dat");
     for (const std::string& datei : {pfad("seiten.fi1", "0\t5\r\n0.1\t6\r\n0.2\t7\r\n0.3\t8\r\n"),
-                                     pfad("kurz.dat", "0 100 5\r\n1 100 6\r\n"), (env.Root() / "fehlt.dat").string()}) {
+                                     pfad("kurz.dat", "0 100 5\r\n1 100 6\r\n"), (env.Root() / "fehlt.dat").string(),
+                                     pipe.Pfad(), (env.Root() / "ordner.dat").string(), std::string("/dev/zero")}) {
         EXPECT_EQ(mittel.Hinzufuegen(datei), clsSpektrenMittel::Hinzufuegen_Ergebnis::Nicht_Lesbar) << datei;
         EXPECT_NE(gError->ErrorDescription().find(datei), std::string::npos) << gError->ErrorDescription();
     }
+    EXPECT_FALSE(pipe.Freigegeben()) << "the pipe was opened and waited for a writer";
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_EQ(mittel.Anzahl(), 0);
 }

@@ -1,6 +1,7 @@
 #include "images/clsImage.h"
 
 #include "core/clsError.h"
+#include "core/clsLanguage.h"
 #include "core/modCommon.h"
 #include "support/TestBilder.h"
 #include "support/TestWorld.h"
@@ -105,6 +106,10 @@ TEST_F(ImageTest, MissingAndHostileFilesAreRefusedWithAMessage)
     EXPECT_EQ(bild.LoadPic(Datei("fehlt.png").string()), 0);
     EXPECT_EQ(gError->ErrorNumber(), 99991);
     EXPECT_EQ(gError->ErrorDescription(), "Datei existiert nicht.\r\n" + Datei("fehlt.png").string());
+    // A folder under a picture's name is there, but is no file.
+    fs::create_directories(Datei("ordner.png"));
+    EXPECT_EQ(bild.LoadPic(Datei("ordner.png").string()), 0);
+    EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(675) + "\r\n" + Datei("ordner.png").string());
 
     Bild_Schreiben(Datei("ganz.png"), 64, 64, [](int32_t x, int32_t y) { return Grau((x * y) % 256); });
     Bild_Schreiben(Datei("ganz.tif"), 64, 64, [](int32_t x, int32_t y) { return Grau((x + y) % 256); });

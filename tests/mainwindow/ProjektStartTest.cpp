@@ -8,8 +8,11 @@
 #include "core/modCommon.h"
 #include "curves/clsCalc.h"
 #include "mainwindow/modProjektStart.h"
+#include "support/Pipenwache.h"
 
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 using ProjektStartTest = ProjektFixture;
 
@@ -97,4 +100,25 @@ TEST_F(ProjektStartTest, ATableThatCannotBeReadIsToldInOneMessageOfTheUiLanguage
                                                    "The file holds too few usable points: " + kaputt + " (read: 0, needed: at least 3)", 0),
               0u) << seam.messages[1].text;
     gLanguage->OpenLanguageEx(0);
+}
+
+TEST_F(ProjektStartTest, AFolderADeviceOrANamedPipeIsRefusedAtOnceInOneMessageNamingIt)
+{
+    // A named pipe under the name of every kind of project file, a folder, and a device read as a
+    // raw spectrum, as the settings window's OK reads them aside.
+    std::vector<std::unique_ptr<Pipenwache>> pipes;
+    for (const char* endung : {".dat", ".asc", ".fit", ".mitt", ".ik", ".gr", ".pot", ".v_k", ".ssc"})
+        pipes.push_back(std::make_unique<Pipenwache>(env.Root() / (std::string("pipe") + endung)));
+    std::filesystem::create_directories(env.Root() / "ordner.ik");
+    std::vector<std::string> pfade = {"/dev/zero", (env.Root() / "ordner.ik").string()};
+    for (const auto& pipe : pipes) pfade.push_back(pipe->Pfad());
+    for (const std::string& pfad : pfade) {
+        gCommon->Set_Dateiname(pfad);
+        seam.messages.clear();
+        EXPECT_FALSE(Projektdatei_Pruefen(Einstellungen("C", pfad == "/dev/zero" ? PT_Beugung : gCommon->ProjektTyp())));
+        ASSERT_EQ(seam.messages.size(), 1u) << pfad;
+        EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(631) + "\r\n" + pfad + "\r\n" + gLanguage->Caption(675));
+    }
+    for (const auto& pipe : pipes) EXPECT_FALSE(pipe->Freigegeben()) << pipe->Pfad() << " was opened";
+    EXPECT_EQ(seam.errorWindows, 0);
 }

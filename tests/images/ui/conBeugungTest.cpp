@@ -10,6 +10,7 @@
 #include "images/Kalibrierung.h"
 #include "images/ui/Bildfeld.h"
 #include "materials/ui/frmSettings.h"
+#include "mainwindow/clsSchritte.h"
 #include "mainwindow/ui/frmMain.h"
 #include "support/TestBilder.h"
 #include "support/ui/Hauptfensterbedienung.h"
@@ -22,10 +23,12 @@
 #include <QListWidget>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 
 namespace {
@@ -169,6 +172,40 @@ TEST_F(BeugungTest, APictureChosenWhileTheRadialAverageRunsIsRefusedWithAMessage
     EXPECT_EQ(panel.pic->size(), QSize(400, 300)) << "the picture of the average stays";
     EXPECT_TRUE(gfrmMain->isEnabled()) << "the window takes input";
     EXPECT_EQ(gCommon->Dateiname_Rohdaten(), (env.Root() / "ringe.png").string());
+}
+
+TEST_F(BeugungTest, AnAverageWhosePictureProjectWasGivenUpMeanwhileEndsWithoutTakingAnything)
+{
+    Bild_Schreiben(env.Root() / "ringe.png", 400, 300, Ringbild);
+    const auto spektrum = env.Root() / "probe.dat";
+    std::ofstream(spektrum, std::ios::binary) << "-1 100 5\r\n0 100 1\r\n1 100 5\r\n2 100 9\r\n";
+    conBeugung& panel = Oeffnen("ringe.png");
+    Ring(panel, 40);
+    // Every settings window is accepted and counted, so that one opened at the average's end
+    // cannot hang the test.
+    int32_t fenster = 0;
+    QTimer annehmen;
+    QObject::connect(&annehmen, &QTimer::timeout, [&fenster, letztes = QPointer<frmSettings>()]() mutable {
+        auto* settings = qobject_cast<frmSettings*>(QApplication::activeModalWidget());
+        if (!settings) return;
+        if (settings != letztes) {
+            ++fenster;
+            letztes = settings;
+        }
+        settings->cmdOK->Click();
+    });
+    annehmen.start(5);
+    // The scan lets window events through: the user starts a raw spectrum as the next project.
+    QTimer::singleShot(0, [&] {
+        seam.dialogAnswers = {spektrum.string()};
+        gfrmMain->mnuNeuesProjekt->trigger();
+    });
+    panel.cmdCalc->Click();
+    ASSERT_EQ(gCommon->Dateiname_Rohdaten(), spektrum.string());
+    EXPECT_EQ(fenster, 1) << "only the new project's settings window";
+    EXPECT_EQ(gSchritt, ST_Rohdaten);
+    EXPECT_EQ(panel.Kurve_Punkte(), 0) << "the picture went with its project";
+    EXPECT_FALSE(panel.isVisible());
 }
 
 TEST_F(BeugungTest, ATraceTakenOverStartsAPictureProject)
