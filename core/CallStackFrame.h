@@ -3,7 +3,8 @@
 // runs. When the routine returns, its entry goes and the ring is as it was before the routine
 // recorded itself, so an error window never lists calls of minutes before. When an error leaves
 // the routine, its entry stays until that error is reported: the window of the error names the
-// routine that raised it and every routine it passed through.
+// routine that raised it and every routine it passed through. A handler that ends without a report
+// takes the entries with it, so that no later error lists them.
 #include <cstdint>
 #include <exception>
 #include <string>

@@ -5,11 +5,13 @@
 #include "core/clsLoader.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 CallStackFrame clsError::AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
                                                bool AddAllways)
 {
+    Unberichtete_Verwerfen();
     const CallStackEntry& newest = ring_[static_cast<size_t>(ringIndex_)];
     if (!AddAllways && (newest.Funktion == Funktion || newest.Modul == Modul)) return {};
     const int32_t previousIndex = ringIndex_;
@@ -44,6 +46,12 @@ void clsError::Verlassene_Freigeben()
     }
 }
 
+void clsError::Unberichtete_Verwerfen()
+{
+    if (verlassen_.empty() || std::uncaught_exceptions() > 0 || std::current_exception()) return;
+    Verlassene_Freigeben();
+}
+
 void clsError::Entfernen(Eintrag eintrag)
 {
     ring_[static_cast<size_t>(ringIndex_)] = std::move(eintrag.replaced);
@@ -54,6 +62,7 @@ void clsError::Entfernen(Eintrag eintrag)
 void clsError::ErrorMsg(const std::string& module, const std::string& procedure, bool silent, int32_t number,
                         const std::string& description)
 {
+    Unberichtete_Verwerfen();
     error_ = true;
     errorNumber_ = number;
     errorDescription_ = description;

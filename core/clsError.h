@@ -15,7 +15,7 @@ public:
 
     // Records a call unless its module or its procedure equals the newest entry's (or addAlways).
     // The caller keeps the frame for as long as it runs; the entry goes when the frame ends, or,
-    // when an error ends it, once that error is reported.
+    // when an error ends it, once that error is reported or its handler ends without a report.
     CallStackFrame AddFunctionToCallStack(const std::string& Modul, const std::string& Funktion,
                                           bool AddAllways = false);
     // Stores the error and, unless silent, shows the modal error window; then the entries of the
@@ -63,6 +63,9 @@ private:
     // Takes the entries of routines that an error left off the top of the ring, down to the first
     // routine still running.
     void Verlassene_Freigeben();
+    // Kept entries belong to an error on its way up or in a handler; with neither, a handler ended
+    // without reporting it, and they go before they are listed for a later, unrelated error.
+    void Unberichtete_Verwerfen();
     void Entfernen(Eintrag eintrag);
 
     std::string errorFunction_;

@@ -155,6 +155,29 @@ TEST(CallStackOfAnError, NamesEveryRoutineItLeftForItsOwnReportOnly)
     }
     error.ErrorMsg("modCommon", "Danach", false, 5, "");
     EXPECT_EQ(Routines(seam.stacks.back()), (std::vector<std::string>{" - "})) << seam.stacks.back();
+
+    // Nor is it part of a later error while the routine that caught it goes on.
+    {
+        const CallStackFrame frame = error.AddFunctionToCallStack("clsAussen", "Pruefen");
+        try {
+            mitte();
+        } catch (const rt::RuntimeError&) {
+        }
+        error.ErrorMsg("clsAussen", "Pruefen", false, 5, "");
+        EXPECT_EQ(Routines(seam.stacks.back()), (std::vector<std::string>{"clsAussen - Pruefen", " - "}));
+        try {
+            mitte();
+        } catch (const rt::RuntimeError&) {
+        }
+        try {
+            innen();
+        } catch (const rt::RuntimeError& e) {
+            error.Report("clsAussen", "Pruefen", e);
+        }
+        EXPECT_EQ(Routines(seam.stacks.back()),
+                  (std::vector<std::string>{"clsInnen - Teilen", "clsAussen - Pruefen", " - "}))
+            << seam.stacks.back();
+    }
 }
 
 TEST(ErrorReporter, StoresTheErrorAndShowsTheWindowUnlessSilent)

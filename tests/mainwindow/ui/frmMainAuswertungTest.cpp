@@ -55,6 +55,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <utility>
 #include <vector>
@@ -466,6 +467,25 @@ TEST_F(ErgebnisTest, NcAndExtrasWriteOnlyWhatChangedAndTheLogTellsWhatWasDone)
     const auto rdf = Paare(stamm + ".rdf");
     ASSERT_EQ(rdf.size(), size_t(gGR->Punkte()));
     EXPECT_LT(Abweichung(rdf, [](int32_t i) { return gGR->R(i); }, [](int32_t i) { return gGR->RDF(i); }), 1e-6);
+}
+
+TEST_F(ErgebnisTest, InEnglishTheRecordOfTheRoadIsEnglishButForItsFixedGermanLines)
+{
+    // The road's lines that the program takes from its text table, by number, with their German texts.
+    const std::vector<int32_t> nummern{189, 190, 169, 170, 272, 273, 274, 237, 235, 206, 207, 208, 217, 218,
+                                       403, 404, 219, 220, 278, 279, 240, 241, 242, 243, 244, 246, 247, 248, 258};
+    std::map<int32_t, std::string> deutsch;
+    for (const int32_t n : nummern) deutsch[n] = gLanguage->Caption(n);
+    gfrmMain->mnuLang_Click(3);
+    for (int32_t kurve = KT_JK_Bearbeitet; kurve <= KT_KIK; ++kurve) gOptions->setKurveSpeichern(kurve, true);
+    Bis_Nc();
+    Drueck(17);  // the shell integrated since Nc was entered is told with this save
+    for (const int32_t n : nummern) {
+        EXPECT_GE(Geloggt(gLanguage->Caption(n)), 1u) << n << " " << gLanguage->Caption(n);
+        EXPECT_EQ(Geloggt(deutsch[n]), 0u) << n << " " << deutsch[n];
+    }
+    for (const char* fest : {"Legierung:", "Projekttyp: Beugungsspektrum", ": Lorch - Dämpfung"})
+        EXPECT_EQ(Geloggt(fest), 1u) << fest;
 }
 
 TEST_F(ErgebnisTest, TheSaveQuestionComesOnlyWhileASaveWouldWriteSomething)
