@@ -252,7 +252,8 @@ TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
                 const bool ar = std::fabs(gGauss->x(1) / abstaende.Delta - a_r) <= 0.1;
                 daneben[daempfung] += !(k0 && ar);
             }
-            Gauss_Ansicht_IK();
+            gIK->Daempfen(DA_Keine);
+            Gauss_Ansicht(KT_IK);
             const auto gelistet = [](double K, double toleranz) {
                 for (int32_t i = 1; i <= gGauss->Anzahl(); ++i)
                     if (std::fabs(gGauss->x(i) - K) <= toleranz) return true;

@@ -91,34 +91,21 @@ protected:
         return e;
     }
 
-    // The Gauss view over the G(r) in force as its panel makes it (smoothed, a baseline, the
-    // derivatives, the peaks searched, with the extended search or not, and estimated): the peaks
-    // stand in gGauss; its three figures.
-    static Peakabstaende Gauss_Ansicht_GR(bool erweitert = false)
+    // The Gauss view over the curve of the given kind as its panel makes it (smoothed with the
+    // panel's Chi, a baseline, the derivatives, the peaks searched, with the extended search or not,
+    // and estimated): the peaks stand in gGauss; its three figures.
+    static Peakabstaende Gauss_Ansicht(int32_t kurve, bool erweitert = false)
     {
         gMath = std::make_unique<clsMath>();
-        EXPECT_TRUE(gMath->CopyArrayFromCurve(KT_GR));
-        gGauss->setKurve(KT_GR);
-        gMath->Glaetten(1E+11f);
+        EXPECT_TRUE(gMath->CopyArrayFromCurve(kurve));
+        gGauss->setKurve(kurve);
+        gMath->Glaetten(kurve == KT_GR ? 1E+11f : 1E+07f);
         gMath->Baseline_Berechnen();
         gMath->Ableitungen_Berechnen(false, true);
         gMath->Peaks_Schaetzen(5, 0.99f, erweitert);
         return Peakabstaende_Berechnen(*gGauss);
     }
-
-    // The Gauss view over the undamped I(K) as its panel makes it; the peaks stand in gGauss.
-    static Peakabstaende Gauss_Ansicht_IK()
-    {
-        gIK->Daempfen(DA_Keine);
-        gMath = std::make_unique<clsMath>();
-        EXPECT_TRUE(gMath->CopyArrayFromCurve(KT_IK));
-        gGauss->setKurve(KT_IK);
-        gMath->Glaetten(1E+07f);
-        gMath->Baseline_Berechnen();
-        gMath->Ableitungen_Berechnen(false, true);
-        gMath->Peaks_Schaetzen(5, 0.99f, false);
-        return Peakabstaende_Berechnen(*gGauss);
-    }
+    static Peakabstaende Gauss_Ansicht_GR(bool erweitert = false) { return Gauss_Ansicht(KT_GR, erweitert); }
 
     // The I(K) damped as given, transformed and seen in the Gauss view, whose list must begin at
     // the first shell of G(r); the shells' spacings.
