@@ -25,7 +25,7 @@ constexpr double kHalbwertsBreite = 2.3548200450309493;
 // curve is judged by its average over the window in which they fade (Y_Gemittelt), and it must rise
 // by more than this share of the peak's height and by more than noise lifts such an average (this
 // many times the noise of one average).
-constexpr double kAnstieg = 0.02;
+constexpr double kAnstieg = 0.05;
 constexpr double kRauschAnstieg = 6.0;
 // A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
 // flank on its side with its own tail.
@@ -125,6 +125,7 @@ bool Eigener_Gipfel(const clsMath& math, int32_t c, int32_t n, double anstieg)
         if (math.Y_Gemittelt(j) < tiefer - anstieg) return true;
     return false;
 }
+
 
 }
 

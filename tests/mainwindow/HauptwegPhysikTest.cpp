@@ -217,6 +217,45 @@ TEST_F(HauptwegPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
     }
 }
 
+TEST_F(HauptwegPhysikTest, TheGaussViewMeasuresTheShellsOnTheCurveItDraws)
+{
+    // The model's exact I(K), transformed undamped and Lorch-damped: each of the first two shells'
+    // Gauss curve has the height and the width at half height of the drawn peak under it (the
+    // curve less its baseline), within 3 %, and stands at its top within a grid step.
+    gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
+    Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
+    gCalc->Falten();
+    ASSERT_TRUE(gCalc->Mitteln(2));
+    Auswerten();
+    const int32_t ftr = gIK->FTR_Index();
+    gIK->Daempfen(DA_Keine);
+    for (int32_t i = 1; i <= gIK->Punkte(); ++i) gIK->Set_Y(i, static_cast<float>(probe.I(gIK->x(i))));
+    gIK->setFTR_Index(ftr);
+    for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
+        SCOPED_TRACE(testing::Message() << "damping " << daempfung);
+        Gauss_Ansicht_Ab_Erster_Schale(daempfung);
+        ASSERT_GE(gGauss->Anzahl(), 2);
+        const auto b = [](int32_t i) { return double(gMath->Y_ohne_Baseline(i)); };
+        for (int32_t k = 1; k <= 2; ++k) {
+            int32_t c = static_cast<int32_t>(std::lround(gGauss->x(k) / gMath->Delta_X())) + 1;
+            while (b(c + 1) > b(c)) ++c;
+            while (b(c - 1) > b(c)) --c;
+            const double h = b(c);
+            // Where the drawn peak falls to half its height on either side, interpolated.
+            const auto halb = [&](int32_t schritt) {
+                int32_t j = c;
+                while (b(j) > h / 2.0) j += schritt;
+                return gMath->x(j) - schritt * (h / 2.0 - b(j)) / (b(j - schritt) - b(j)) * gMath->Delta_X();
+            };
+            const double breite = halb(+1) - halb(-1);
+            const double gaussHoehe = gGauss->A(k) / (gGauss->W(k) * std::sqrt(std::numbers::pi / 2.0));
+            EXPECT_NEAR(gGauss->x(k), gMath->x(c), 1.01 * gMath->Delta_X()) << "shell " << k;
+            EXPECT_NEAR(gaussHoehe, h, 0.03 * h) << "shell " << k;
+            EXPECT_NEAR(gGauss->W(k) * 2.0 * std::sqrt(2.0 * std::log(2.0)), breite, 0.03 * breite) << "shell " << k;
+        }
+    }
+}
+
 TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
 {
     // Short exposures, a tenth to a hundredth of the full one, four spectra each: undamped, Lorch-
