@@ -96,9 +96,9 @@ public:
     // Y_RTR_Extra becomes the direct back-transform of G(r) between r1 and r2 alone (put in order),
     // which shows what that range contributes to I(K). It is a curve to look at only: the transform,
     // the weighting and the saved I(K) keep to Y_RTR, so the evaluation and its files stay as they
-    // were. On return r1 and r2 hold the r of the first and the last point taken, where the diagram
-    // marks the range.
-    void RTR_Berechnen_Extra(float& r1, float& r2);
+    // were. The range's ends stay as the user set them: a start beyond the end not yet set is taken
+    // as the range from that end, not swapped into the diagram's fields.
+    void RTR_Berechnen_Extra(float r1, float r2);
     // The back-transform of the last r range, on the grid of I(K) as it was then; empty before any.
     float Y_RTR_Extra(int32_t Index) const;
     // Back-transforms G(r) into Y_RTR (made with 1500 points of 0.1 1/nm when there is no I(K)) and

@@ -92,7 +92,7 @@ void clsIK::RTR_Berechnen()
     }
 }
 
-void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
+void clsIK::RTR_Berechnen_Extra(float r1, float r2)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack(kModul, "RTR_Berechnen_Extra");
     try {
@@ -111,8 +111,6 @@ void clsIK::RTR_Berechnen_Extra(float& r1, float& r2)
             for (int32_t j = j1; j <= j2; ++j) s += gr.Y(j) * std::sin((j - 1) * (k - 1) * deltaR * deltaK);
             yRTRExtra_[static_cast<size_t>(k - 1)] = static_cast<float>(deltaR * s / x(k));
         }
-        r1 = gr.R(j1);
-        r2 = gr.R(j2);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "RTR_Berechnen_Extra", error);
     }

@@ -119,8 +119,8 @@ TEST_F(Extras, APeakRangeShowsItsBackTransformOverIkAndLeavesIkAsItWas)
     for (int32_t i = 1; i <= gIK->Punkte(); ++i) vorher.push_back(gIK->Y_RTR(i));
     const int32_t rotVorher = Rote_Pixel(haupt.pic->Image);
     panel->optAnalyse[1]->setChecked(true);
-    // The end first: a start beyond the end there is would be swapped with it.
-    for (const auto& [r, knopf] : {std::pair{0.18f, Qt::RightButton}, {0.12f, Qt::LeftButton}}) {
+    // The start first, as a user begins a range: the end not yet set is no reason to move it.
+    for (const auto& [r, knopf] : {std::pair{0.12f, Qt::LeftButton}, {0.18f, Qt::RightButton}}) {
         Senden(QEvent::MouseButtonPress, r, knopf, {}, &zweites);
         Senden(QEvent::MouseButtonRelease, r, knopf, {}, &zweites);
     }
@@ -132,6 +132,7 @@ TEST_F(Extras, APeakRangeShowsItsBackTransformOverIkAndLeavesIkAsItWas)
     for (const float r : {zweites.Maus->Analyse_Start, zweites.Maus->Analyse_Ende})
         EXPECT_EQ(zweites.pic->Image.pixel(*PixelX(zweites.Skala(), r), 200), qRgb(255, 0, 0)) << r;
     EXPECT_NEAR(zweites.Maus->Analyse_Start, 0.12f, gOptions->Delta_r());
+    EXPECT_NEAR(zweites.Maus->Analyse_Ende, 0.18f, gOptions->Delta_r());
     EXPECT_TRUE(seam.messages.empty());
     Speichern(haupt, "conExtras_Bereich_IK.png");
     Speichern(zweites, "conExtras_Bereich_GR.png");
