@@ -20,6 +20,7 @@ enum class Panelaufruf {
     PeakTest_Init,  // with the curve kind
     PeakTest_Clear,
     Beugung_Clear,
+    FT_AI_Clear,  // the previous project's run leaves no status
     Extras_Init,
 };
 

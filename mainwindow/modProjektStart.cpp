@@ -313,6 +313,7 @@ void Neues_Projekt_Reset()
         MainView().GUI_SET_TOOLS();
         MainView().CallPanel(Panelaufruf::Beugung_Clear);
         MainView().CallPanel(Panelaufruf::PeakTest_Clear);
+        MainView().CallPanel(Panelaufruf::FT_AI_Clear);
         rt::Object(gCommon).setProjektTyp_Spezial(PTS_Keiner);
         gGespeichert = false;
     } catch (const rt::RuntimeError& e) {

@@ -78,6 +78,7 @@ void frmMain::CallPanel(Panelaufruf aufruf, int32_t kurve)
     case Panelaufruf::PeakTest_Clear: conPeakTest1->Clear(); break;
     case Panelaufruf::Extras_Init: conExtras1->Init(); break;
     case Panelaufruf::Beugung_Clear: conBeugung1->Clear(); break;
+    case Panelaufruf::FT_AI_Clear: conFT_AI1->lblInfo->clear(); break;
     default: break;
     }
 }

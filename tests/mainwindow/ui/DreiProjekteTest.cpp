@@ -189,6 +189,7 @@ protected:
         EXPECT_EQ(gfrmMain->lblSS->text(), "");
         EXPECT_EQ(Diagramm().lblPos->text(), "");
         EXPECT_FALSE(gfrmMain->conFT_AI1->isVisible());
+        EXPECT_EQ(gfrmMain->conFT_AI1->lblInfo->text(), "") << "no status of the previous project's run";
         EXPECT_FALSE(gfrmMain->conExtras1->isVisible());
         EXPECT_FALSE(gfrmMain->conFit1->isVisible());
         EXPECT_FALSE(gfrmMain->conDisplay[1]->isVisible()) << "one diagram";
