@@ -31,12 +31,7 @@ protected:
 
 TEST_F(RuecktransformationSchale, OnlyTheShellBetweenTheLimitsComesBackInEitherOrder)
 {
-    float r1 = 0.45f, r2 = 0.15f;  // reversed: put in order
-    gIK->RTR_Berechnen_Extra(r1, r2);
-    const double dr = gOptions->Delta_r();
-    EXPECT_LE(r1, r2);
-    EXPECT_NEAR(r1, 0.15, dr / 2 + 1e-6) << "moved onto the grid point";
-    EXPECT_NEAR(r2, 0.45, dr / 2 + 1e-6);
+    gIK->RTR_Berechnen_Extra(0.45f, 0.15f);  // reversed: put in order
     EXPECT_EQ(gIK->Y_RTR_Extra(1), 0.0f) << "K·I(K) is 0 at K = 0";
     const double hoehe = kA * kS * std::sqrt(2.0 * kPi);
     for (int32_t k = 2; k <= 1500; k += 7) {
@@ -45,19 +40,13 @@ TEST_F(RuecktransformationSchale, OnlyTheShellBetweenTheLimitsComesBackInEitherO
     }
 }
 
-TEST_F(RuecktransformationSchale, LimitsBeyondGrGiveNothingAndKeepTheirValues)
+TEST_F(RuecktransformationSchale, LimitsBeyondGrGiveNothing)
 {
-    float r1 = 50.0f, r2 = 60.0f;
-    gIK->RTR_Berechnen_Extra(r1, r2);
-    EXPECT_EQ(std::pair(r1, r2), std::pair(50.0f, 60.0f));
+    gIK->RTR_Berechnen_Extra(50.0f, 60.0f);
     for (int32_t k = 1; k <= 1500; ++k) ASSERT_EQ(gIK->Y_RTR_Extra(k), 0.0f) << k;
 
     // Limits reaching past both ends take the whole of G(r): both shells.
-    r1 = -1.0f;
-    r2 = 50.0f;
-    gIK->RTR_Berechnen_Extra(r1, r2);
-    EXPECT_EQ(r1, 0.0f);
-    EXPECT_EQ(r2, gGR->R(1000));
+    gIK->RTR_Berechnen_Extra(-1.0f, 50.0f);
     const double K = gIK->x(200);
     EXPECT_NEAR(K * gIK->Y_RTR_Extra(200), KI_Schale(K, kInnen) + KI_Schale(K, kAussen), 1e-4 * kA * kS * std::sqrt(2.0 * kPi));
 }
