@@ -88,6 +88,16 @@ protected:
         return e;
     }
 
+    // A raw spectrum of the sample as a new project, read, folded, averaged and evaluated.
+    void Probe_Auswerten()
+    {
+        gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
+        Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
+        gCalc->Falten();
+        ASSERT_TRUE(gCalc->Mitteln(2));
+        Auswerten();
+    }
+
     // The first maximum of G(r) that the model's exact I(K) gives through the same damping and
     // transform: the finite K range and the damping move it off the contact distance.
     int32_t ErsterPeak_Modell()
@@ -200,11 +210,7 @@ TEST_F(HauptwegPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
     // gives a_r = r1/Δr near 1.2 and K0 = 2π/Δr near the main peak of I(K). Undamped, the contact
     // edge of the hard spheres lays the cut-off's ripple over every shell and into every valley,
     // with maxima side by side on each top: the list still holds one peak a shell.
-    gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
-    Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
-    gCalc->Falten();
-    ASSERT_TRUE(gCalc->Mitteln(2));
-    Auswerten();
+    Probe_Auswerten();
     const double hauptpeak = Hauptpeak_K(probe, 10.0, 80.0);
     for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
         SCOPED_TRACE(testing::Message() << "damping " << daempfung);
@@ -222,11 +228,7 @@ TEST_F(HauptwegPhysikTest, TheGaussViewMeasuresTheShellsOnTheCurveItDraws)
     // The model's exact I(K), transformed undamped and Lorch-damped: each of the first two shells'
     // Gauss curve has the height and the width at half height of the drawn peak under it (the
     // curve less its baseline), within 3 %, and stands at its top within a grid step.
-    gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
-    Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
-    gCalc->Falten();
-    ASSERT_TRUE(gCalc->Mitteln(2));
-    Auswerten();
+    Probe_Auswerten();
     const int32_t ftr = gIK->FTR_Index();
     gIK->Daempfen(DA_Keine);
     for (int32_t i = 1; i <= gIK->Punkte(); ++i) gIK->Set_Y(i, static_cast<float>(probe.I(gIK->x(i))));
@@ -272,11 +274,7 @@ TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
             SCOPED_TRACE(testing::Message() << "exposure " << belichtung << ", spectrum " << spektrum);
             probe.belichtung = belichtung;
             Neues_Projekt_Reset();
-            gCommon->Set_Dateiname(Rohspektrum("probe.dat", Kohlenstoffprobe::kKMax, [this](double K) { return probe.Zaehlung(K, zufall); }));
-            Projekteinstellungen_Uebernehmen(Einstellungen(kElement));
-            gCalc->Falten();
-            ASSERT_TRUE(gCalc->Mitteln(2));
-            Auswerten();
+            Probe_Auswerten();
             for (const int32_t daempfung : {DA_Keine, DA_Lorch, DA_Lorch_Shifted}) {
                 SCOPED_TRACE(testing::Message() << "damping " << daempfung);
                 const Peakabstaende abstaende = Gauss_Ansicht_Ab_Erster_Schale(daempfung);
