@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <functional>
 
 namespace {
 
@@ -11,10 +11,17 @@ namespace {
 constexpr double kRauschabstand = 4.0;
 // The noise about a top is measured over this many windows on either side of it.
 constexpr double kRauschFenster = 10.0;
-// The list ends where no top stands out within this many times its widest spacing so far, once
-// that many spacings tell the shells' rhythm.
-constexpr double kLueckenfaktor = 1.6;
-constexpr int32_t kMindestAbstaende = 2;
+// Once the list's rhythm is known, a top nearer than this share of its mean spacing to the shell
+// before it is none of its own, and the tops that near to each other compete: a shell is listed
+// where it is more than 1 / kVorrang times as prominent as every other top that near, and where
+// none is, the shells have faded into the noise there.
+constexpr double kNaehe = 0.5;
+constexpr double kVorrang = 2.0;
+// Once the rhythm is known, the shells fade outward gradually: a top less prominent than this share
+// of the shell before it is the noise's. And a top nearer to the curve's end than this share of the
+// mean spacing cannot be told from the cut: its peak may lie beyond the end.
+constexpr double kAbklingen = 0.25;
+constexpr double kEndabstand = 0.25;
 // Windows a curve must span to tell its noise.
 constexpr double kMindestFenster = 8.0;
 // A normal spread is this many median absolute deviations.
@@ -40,6 +47,83 @@ double Streuung(std::span<const float> kurve, std::span<const float> glatt, int3
     return kMadNormal * *mitte;
 }
 
+
+// The tops of the averaged curve in order, each with its prominence, walked outward from one of
+// them as the list of shells.
+class Auflistung {
+public:
+    Auflistung(std::vector<int32_t> gipfel, std::span<const float> glatt, std::function<double(int32_t)> rauschen)
+        : gipfel_(std::move(gipfel)), punkte_(Punkte(glatt)), rauschen_(std::move(rauschen))
+    {
+        for (const int32_t i : gipfel_) prominenz_.push_back(Prominenz(glatt, i));
+    }
+
+    // The most prominent top.
+    size_t Hoechster() const
+    {
+        return static_cast<size_t>(std::max_element(prominenz_.begin(), prominenz_.end()) - prominenz_.begin());
+    }
+
+    // The tops listed from top k outward in direction schritt, k not among them.
+    std::vector<int32_t> Seite(size_t k, int schritt) const
+    {
+        std::vector<size_t> seite{k};
+        int32_t weitester = 0;  // the widest spacing on this side so far
+        for (auto j = static_cast<std::ptrdiff_t>(k) + schritt; j >= 0 && j < std::ssize(gipfel_); j += schritt) {
+            const size_t kandidat = static_cast<size_t>(j), letzter = seite.back();
+            const int32_t abstand = std::abs(gipfel_[kandidat] - gipfel_[letzter]);
+            const auto abstaende = static_cast<int32_t>(seite.size()) - 1;
+            if (Hinter_Luecke(abstand, weitester, abstaende)) break;
+            const double p = prominenz_[kandidat];
+            if (!(p > rauschen_(gipfel_[kandidat])) || Ueberragt(kandidat, schritt, abstand)) continue;
+            if (abstaende >= kMindestAbstaende) {
+                const double mittel = std::abs(gipfel_[letzter] - gipfel_[k]) / double(abstaende);
+                const int32_t zumEnde = std::min(gipfel_[kandidat] - 1, punkte_ - gipfel_[kandidat]);
+                if (p < kAbklingen * prominenz_[letzter] || zumEnde < kEndabstand * mittel || abstand < kNaehe * mittel)
+                    continue;
+                const double naechster = Nachbar(kandidat, kNaehe * mittel);
+                if (naechster > p) continue;
+                if (naechster * kVorrang > p) break;
+            }
+            weitester = std::max(weitester, abstand);
+            seite.push_back(kandidat);
+        }
+        std::vector<int32_t> liste;
+        for (size_t m = 1; m < seite.size(); ++m) liste.push_back(gipfel_[seite[m]]);
+        return liste;
+    }
+
+private:
+    // Whether a top that follows top j nearer than abstand is more than kVorrang times as
+    // prominent: j is then the noise's, in the valley before that shell.
+    bool Ueberragt(size_t j, int schritt, int32_t abstand) const
+    {
+        for (auto m = static_cast<std::ptrdiff_t>(j) + schritt;
+             m >= 0 && m < std::ssize(gipfel_) && std::abs(gipfel_[size_t(m)] - gipfel_[j]) < abstand; m += schritt)
+            if (prominenz_[size_t(m)] > kVorrang * prominenz_[j]) return true;
+        return false;
+    }
+
+    // The prominence of the most prominent other top nearer than abstand to top j.
+    double Nachbar(size_t j, double abstand) const
+    {
+        double p = 0.0;
+        for (size_t m = 0; m < gipfel_.size(); ++m)
+            if (m != j && std::abs(gipfel_[m] - gipfel_[j]) < abstand) p = std::max(p, prominenz_[m]);
+        return p;
+    }
+
+    std::vector<int32_t> gipfel_;
+    std::vector<double> prominenz_;
+    int32_t punkte_;
+    std::function<double(int32_t)> rauschen_;
+};
+
+}
+
+bool Hinter_Luecke(double abstand, double weitester, int32_t abstaende)
+{
+    return abstaende >= kMindestAbstaende && abstand > kLueckenfaktor * weitester;
 }
 
 int32_t Gipfel_Von(std::span<const float> glatt, int32_t i)
@@ -56,21 +140,17 @@ int32_t Gipfel_Von(std::span<const float> glatt, int32_t i)
 double Prominenz(std::span<const float> glatt, int32_t i)
 {
     const double h = Wert(glatt, i);
-    struct Seite {
-        double tiefster;
-        bool hoeher;  // whether higher ground follows
+    // The lowest point on either side before higher ground or the curve's end.
+    const auto tiefster = [&](int32_t schritt) {
+        double t = h;
+        for (int32_t j = i + schritt; j >= 1 && j <= Punkte(glatt) && Wert(glatt, j) <= h; j += schritt)
+            t = std::min(t, double(Wert(glatt, j)));
+        return t;
     };
-    const auto seite = [&](int32_t schritt) {
-        Seite s{h, false};
-        for (int32_t j = i + schritt; j >= 1 && j <= Punkte(glatt) && !s.hoeher; j += schritt) {
-            if (Wert(glatt, j) > h) s.hoeher = true;
-            else s.tiefster = std::min(s.tiefster, double(Wert(glatt, j)));
-        }
-        return s;
-    };
-    const Seite links = seite(-1), rechts = seite(+1);
-    if (links.hoeher != rechts.hoeher) return h - (links.hoeher ? links.tiefster : rechts.tiefster);
-    return h - std::max(links.tiefster, rechts.tiefster);
+    const double links = tiefster(-1), rechts = tiefster(+1);
+    // A top must fall off on both sides: where the curve ends before higher ground, the fall to
+    // its end counts, so that a curve cut off on a rising flank makes no peak at the cut.
+    return h - std::max(links, rechts);
 }
 
 std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::span<const float> glatt,
@@ -98,23 +178,12 @@ std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::spa
     // From the most prominent top outward in both directions, as far as the tops that stand out
     // follow each other: the shells fade into the noise, and a top that stands out beyond a gap
     // wider than the list's spacings allow is noise that happens to.
-    const auto hoechster = std::max_element(gipfel.begin(), gipfel.end(),
-                                            [&](int32_t a, int32_t b) { return Prominenz(glatt, a) < Prominenz(glatt, b); });
-    const auto k = static_cast<size_t>(hoechster - gipfel.begin());
+    const Auflistung auflistung(gipfel, glatt, rauschen);
+    const size_t k = auflistung.Hoechster();
     std::vector<int32_t> liste{gipfel[k]};
     for (const int schritt : {+1, -1}) {
-        int32_t letzter = gipfel[k];
-        int32_t abstand = 0;  // the widest spacing of the list on this side so far
-        int32_t abstaende = 0;
-        for (auto j = static_cast<std::ptrdiff_t>(k) + schritt; j >= 0 && j < std::ssize(gipfel); j += schritt) {
-            const int32_t i = gipfel[size_t(j)];
-            if (abstaende >= kMindestAbstaende && std::abs(i - letzter) > kLueckenfaktor * abstand) break;
-            if (!(Prominenz(glatt, i) > rauschen(i))) continue;
-            abstand = std::max(abstand, std::abs(i - letzter));
-            ++abstaende;
-            letzter = i;
-            liste.push_back(i);
-        }
+        const std::vector<int32_t> seite = auflistung.Seite(k, schritt);
+        liste.insert(liste.end(), seite.begin(), seite.end());
     }
     std::sort(liste.begin(), liste.end());
     return liste;
@@ -123,15 +192,34 @@ std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::spa
 std::vector<int32_t> Herausragende_Maxima(std::span<const float> kurve, std::span<const float> glatt,
                                           std::span<const int32_t> maxima, double fenster)
 {
-    std::map<int32_t, int32_t> hoechstes;  // top of glatt → the highest maximum of kurve under it
-    for (const int32_t gipfel : Herausragende_Gipfel(kurve, glatt, maxima, fenster)) hoechstes[gipfel] = 0;
-    for (const int32_t i : maxima) {
-        if (i < 1 || i > Punkte(glatt)) continue;
-        const auto eintrag = hoechstes.find(Gipfel_Von(glatt, i));
-        if (eintrag == hoechstes.end()) continue;
-        if (eintrag->second == 0 || Wert(kurve, i) > Wert(kurve, eintrag->second)) eintrag->second = i;
-    }
+    const std::vector<int32_t> gipfel = Herausragende_Gipfel(kurve, glatt, maxima, fenster);
     std::vector<int32_t> liste;
-    for (const auto& [gipfel, maximum] : hoechstes) liste.push_back(maximum);
+    for (size_t k = 0; k < gipfel.size(); ++k) {
+        // The peak under a top reaches down to half its prominence, but not past the valley
+        // towards a listed neighbour: the noise wears tops of its own on it, whose maxima are the
+        // peak's too.
+        const int32_t t = gipfel[k];
+        const double schwelle = Wert(glatt, t) - Prominenz(glatt, t) / 2.0;
+        const auto tal = [&](int32_t a, int32_t b) {
+            int32_t tiefster = a;
+            for (int32_t i = a; i <= b; ++i)
+                if (Wert(glatt, i) < Wert(glatt, tiefster)) tiefster = i;
+            return tiefster;
+        };
+        const int32_t grenzeLinks = k > 0 ? tal(gipfel[k - 1], t) : 1;
+        const int32_t grenzeRechts = k + 1 < gipfel.size() ? tal(t, gipfel[k + 1]) : Punkte(glatt);
+        int32_t von = t, bis = t;
+        while (von > grenzeLinks && Wert(glatt, von - 1) >= schwelle) --von;
+        while (bis < grenzeRechts && Wert(glatt, bis + 1) >= schwelle) ++bis;
+        int32_t hoechstes = 0;
+        const auto nehmen = [&](auto gehoert) {
+            for (const int32_t i : maxima)
+                if (gehoert(i) && (hoechstes == 0 || Wert(kurve, i) > Wert(kurve, hoechstes))) hoechstes = i;
+        };
+        nehmen([&](int32_t i) { return i >= von && i <= bis; });
+        // Without a maximum on that stretch, the highest of those that lead up to the top.
+        if (hoechstes == 0) nehmen([&](int32_t i) { return i >= 1 && i <= Punkte(glatt) && Gipfel_Von(glatt, i) == t; });
+        if (hoechstes != 0) liste.push_back(hoechstes);
+    }
     return liste;
 }

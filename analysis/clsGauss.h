@@ -81,6 +81,10 @@ private:
     void Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
     bool Ausduennen_Durchgang(const clsMath& math);
+    // Removes the first free peak that lies beyond a gap in the list's rhythm, walking outward from
+    // the most prominent: a shell pruned from between its neighbours leaves one, and what stands
+    // beyond it lies where the shells have faded. False when there is none.
+    bool Hinter_Luecke_Entfernen(const clsMath& math);
     // Prunes until no rule names a peak; whether any went.
     bool Ausduennen(const clsMath& math);
     // Of two close peaks the one that stands out less from the averaged curve (Prominenz), of two

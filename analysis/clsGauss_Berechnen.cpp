@@ -4,6 +4,7 @@
 // a higher neighbour.
 #include "analysis/clsGauss.h"
 
+#include "analysis/Peakauswahl.h"
 #include "analysis/clsMath.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -200,6 +201,27 @@ bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
         for (int32_t i = 1; Peak(i); ++i) {
             if (Peak(i)->W <= kGR_Breite && frei(i)) return Remove(i);
             if (Peak(i)->A <= kGR_Amplitude && frei(i)) return Remove(i);
+        }
+    }
+    return Hinter_Luecke_Entfernen(math);
+}
+
+bool clsGauss::Hinter_Luecke_Entfernen(const clsMath& math)
+{
+    int32_t start = 1;
+    const auto prominenz = [&](int32_t i) { return math.Prominenz(Gitterpunkt(math, Peak(i)->x)); };
+    for (int32_t i = 2; Peak(i); ++i)
+        if (prominenz(i) > prominenz(start)) start = i;
+    if (!Peak(start)) return false;
+    for (const int32_t schritt : {+1, -1}) {
+        double letzter = Peak(start)->x, weitester = 0.0;
+        int32_t abstaende = 0;
+        for (int32_t i = start + schritt; Peak(i); i += schritt) {
+            const double abstand = std::fabs(Peak(i)->x - letzter);
+            if (Hinter_Luecke(abstand, weitester, abstaende) && Peak(i)->Fixiert == 0) return Remove(i);
+            weitester = std::max(weitester, abstand);
+            ++abstaende;
+            letzter = Peak(i)->x;
         }
     }
     return false;

