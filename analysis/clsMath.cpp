@@ -82,6 +82,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         int32_t dichteEnde = 0;
         float abbruchperiode = 0.0f;
         float fenster = kFensterPunkte;
+        float randOben = 0.0f;
         switch (Kurve) {
         case KT_IK:
         case KT_IK_Wichtung: {
@@ -91,7 +92,8 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
             else ik.CopyArray(werte);
             deltaX_ = gOptions->Delta_k();
             minimumY_ = -0.1f;
-            maximumY_ = ik.Maximum() + 0.5f;
+            randOben = 0.5f;
+            maximumY_ = ik.Maximum() + randOben;
             break;
         }
         case KT_GR: {
@@ -100,7 +102,8 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
             gr.CopyArray(werte);
             deltaX_ = gOptions->Delta_r();
             minimumY_ = -10.0f;
-            maximumY_ = gr.Maximum() + 10.0f;
+            randOben = 10.0f;
+            maximumY_ = gr.Maximum() + randOben;
             dichteEnde = gr.Dichte_Exp_Index();
             // Transformed from the I(K) in force: its noise and, undamped, the cut-off's ripple lie
             // at periods down to the ripple's.
@@ -125,6 +128,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         dichteEnde_ = dichteEnde;
         abbruchperiode_ = abbruchperiode;
         fenster_ = fenster;
+        randOben_ = randOben;
         // What was derived from the previous curve no longer belongs to this one.
         ableitung1_.clear();
         ableitung2_.clear();
@@ -193,7 +197,12 @@ void clsMath::Baseline_Berechnen()
             }
         }
         std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
-        for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+        for (int32_t i = 1; i <= punkte_; ++i) {
+            ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+            // The view draws the curve less its baseline, whose first shell of G(r) stands higher
+            // than the curve over its density line: the display range covers it.
+            maximumY_ = std::max(maximumY_, Y_ohne_Baseline(i) + randOben_);
+        }
         gemittelt_ = Gemittelt(ohneBaseline, fenster_);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Baseline_Berechnen", error);

@@ -88,6 +88,7 @@ private:
     int32_t kurve_ = 0;
     float minimumY_ = 0.0f;
     float maximumY_ = 0.0f;
+    float randOben_ = 0.0f;  // the display range's margin above the curve
     // The last point of G(r)'s density line when the copy is G(r), else 0.
     int32_t dichteEnde_ = 0;
     // One period of the cut-off's ripple on a G(r) transformed from an undamped I(K), else 0.

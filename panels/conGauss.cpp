@@ -151,6 +151,8 @@ void conGauss::Init()
     clsGauss& gauss = rt::Object(gGauss);
     const bool gr = grafik.LetzteKurve() == KT_GR || grafik.LetzteKurve() == KT_GR_Erste;
     const bool kopiert = gMath->CopyArrayFromCurve(gr ? KT_GR : KT_IK);
+    // The range covers the curve less its baseline, which the view draws.
+    if (kopiert) gMath->Baseline_Berechnen();
     gauss.setKurve(gr ? KT_GR : KT_IK);
     chi_ = gr ? kChiGR : kChiIK;
     grafik.setLetzteKurve(gr ? KT_GR_Peaks : KT_IK_Peaks);

@@ -227,7 +227,8 @@ TEST_F(HauptwegPhysikTest, TheGaussViewMeasuresTheShellsOnTheCurveItDraws)
 {
     // The model's exact I(K), transformed undamped and Lorch-damped: each of the first two shells'
     // Gauss curve has the height and the width at half height of the drawn peak under it (the
-    // curve less its baseline), within 3 %, and stands at its top within a grid step.
+    // curve less its baseline), within 3 %, and stands at its top within a grid step; the display
+    // range reaches over the drawn peaks.
     Probe_Auswerten();
     const int32_t ftr = gIK->FTR_Index();
     gIK->Daempfen(DA_Keine);
@@ -254,6 +255,7 @@ TEST_F(HauptwegPhysikTest, TheGaussViewMeasuresTheShellsOnTheCurveItDraws)
             EXPECT_NEAR(gGauss->x(k), gMath->x(c), 1.01 * gMath->Delta_X()) << "shell " << k;
             EXPECT_NEAR(gaussHoehe, h, 0.03 * h) << "shell " << k;
             EXPECT_NEAR(gGauss->W(k) * 2.0 * std::sqrt(2.0 * std::log(2.0)), breite, 0.03 * breite) << "shell " << k;
+            EXPECT_GT(gMath->Maximum_Y(), h) << "shell " << k;
         }
     }
 }
