@@ -56,7 +56,8 @@ public:
     // Measures every peak's width at half height on the baseline-free curve of gMath, the curve
     // the view draws (where another peak's flank begins the averaged curve Y_Gemittelt tells),
     // sorts the list by position, prunes the peaks too close, too narrow or too small for the
-    // curve kind Kurve (6 I(K): of two close ones the less prominent; 7 G(r); fixed peaks stay),
+    // curve kind Kurve (6 I(K): of two close ones the less prominent; 7 G(r); fixed peaks and the
+    // most prominent one stay) and those beyond the gap a pruned one leaves,
     // measures the peaks that stay again beside each other, and estimates the amplitude of each
     // shoulder of a higher left neighbour. A peak whose curve does not fall to half its height on
     // either side keeps W = A = 0. Always true.
@@ -81,10 +82,13 @@ private:
     void Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
     bool Ausduennen_Durchgang(const clsMath& math);
+    // The listed peak that stands out most from the averaged curve (Prominenz); 0 where none
+    // stands out at all.
+    int32_t Prominentester(const clsMath& math) const;
     // Removes the first free peak that lies beyond a gap in the list's rhythm, walking outward from
-    // the most prominent: a shell pruned from between its neighbours leaves one, and what stands
-    // beyond it lies where the shells have faded. False when there is none.
-    bool Hinter_Luecke_Entfernen(const clsMath& math);
+    // peak start: a shell pruned from between its neighbours leaves one, and what stands beyond it
+    // lies where the shells have faded. False when there is none.
+    bool Hinter_Luecke_Entfernen(int32_t start);
     // Prunes until no rule names a peak; whether any went.
     bool Ausduennen(const clsMath& math);
     // Of two close peaks the one that stands out less from the averaged curve (Prominenz), of two

@@ -189,29 +189,39 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std
 bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
 {
     const auto frei = [this](int32_t i) { return Peak(i)->Fixiert == 0; };
+    // The curve's most prominent peak (the main peak of I(K), the first shell of G(r)) is never
+    // noise, however narrow the noise measures it.
+    const int32_t hauptpeak = Prominentester(math);
+    const auto zu_klein = [&](int32_t i, float breite, float amplitude) {
+        return frei(i) && i != hauptpeak && (Peak(i)->W <= breite || Peak(i)->A <= amplitude);
+    };
     if (kurve_ == KT_IK) {
         // The last peak goes only as the close partner of its left neighbour.
         for (int32_t i = 1; Peak(i + 1); ++i) {
             if (Peak(i + 1)->x - Peak(i)->x <= kIK_Abstand && frei(i) && frei(i + 1))
                 return Remove(Weniger_Herausragend(math, i, i + 1));
-            if (Peak(i)->W <= kIK_Breite && frei(i)) return Remove(i);
-            if (Peak(i)->A <= kIK_Amplitude && frei(i)) return Remove(i);
+            if (zu_klein(i, kIK_Breite, kIK_Amplitude)) return Remove(i);
         }
     } else if (kurve_ == KT_GR) {
-        for (int32_t i = 1; Peak(i); ++i) {
-            if (Peak(i)->W <= kGR_Breite && frei(i)) return Remove(i);
-            if (Peak(i)->A <= kGR_Amplitude && frei(i)) return Remove(i);
-        }
+        for (int32_t i = 1; Peak(i); ++i)
+            if (zu_klein(i, kGR_Breite, kGR_Amplitude)) return Remove(i);
     }
-    return Hinter_Luecke_Entfernen(math);
+    return Hinter_Luecke_Entfernen(hauptpeak);
 }
 
-bool clsGauss::Hinter_Luecke_Entfernen(const clsMath& math)
+int32_t clsGauss::Prominentester(const clsMath& math) const
 {
-    int32_t start = 1;
-    const auto prominenz = [&](int32_t i) { return math.Prominenz(Gitterpunkt(math, Peak(i)->x)); };
-    for (int32_t i = 2; Peak(i); ++i)
-        if (prominenz(i) > prominenz(start)) start = i;
+    int32_t hoechster = 0;
+    double prominenz = 0.0;
+    for (int32_t i = 1; Peak(i); ++i) {
+        const double p = math.Prominenz(Gitterpunkt(math, Peak(i)->x));
+        if (p > prominenz) hoechster = i, prominenz = p;
+    }
+    return hoechster;
+}
+
+bool clsGauss::Hinter_Luecke_Entfernen(int32_t start)
+{
     if (!Peak(start)) return false;
     for (const int32_t schritt : {+1, -1}) {
         double letzter = Peak(start)->x, weitester = 0.0;

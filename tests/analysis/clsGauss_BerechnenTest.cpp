@@ -144,29 +144,38 @@ TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
     EXPECT_EQ(bleiben(KT_IK, 8, std::nextafter(h, 1.0f), dx), 2);
 }
 
-TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsEvenWhenLast)
+TEST_F(GaussBerechnenTest, NarrowOrSmallGRPeaksGoAtTheirBoundsButTheMostProminentStays)
 {
+    // The tested tent before a wider one twice as high, the curve's most prominent peak, which no
+    // bound removes.
     const auto bleiben = [](int32_t art, float h, float dx) {
         std::vector<float> kurve(100, 0.0f);
         Zelt(kurve, 5, 4, h);
-        Schaetzen(kurve, dx, art, {5});
+        Zelt(kurve, 50, 10, 2.0f * h);
+        Schaetzen(kurve, dx, art, {5, 50});
         return gGauss->Anzahl();
     };
     // W = 8·dx/2.3548 = 0.001 with a height far above the amplitude bound.
     const float dx = Bis(static_cast<float>(0.001 * kHalbwertsBreite / 8.0), 0.001f,
                          [&](float schritt) { return bleiben(0, 100.0f, schritt), gGauss->W(1); });
-    EXPECT_EQ(bleiben(KT_GR, 100.0f, dx), 0);
+    EXPECT_EQ(bleiben(KT_GR, 100.0f, dx), 1);
     // The next step that widens W past the bound (the division by 2.3548 may swallow one bit).
     float breiter = dx;
     do breiter = std::nextafter(breiter, 1.0f);
     while ((bleiben(0, 100.0f, breiter), gGauss->W(1)) <= 0.001f);
-    EXPECT_EQ(bleiben(KT_GR, 100.0f, breiter), 1);
+    EXPECT_EQ(bleiben(KT_GR, 100.0f, breiter), 2);
 
     // A = 0.09 at W = 0.08/2.3548.
     const float h = Bis(static_cast<float>(0.09 / (0.08 / kHalbwertsBreite * kWurzelPiHalbe)), 0.09f,
                         [&](float hoehe) { return bleiben(0, hoehe, 0.01f), gGauss->A(1); });
-    EXPECT_EQ(bleiben(KT_GR, h, 0.01f), 0);
-    EXPECT_EQ(bleiben(KT_GR, std::nextafter(h, 10.0f), 0.01f), 1);
+    EXPECT_EQ(bleiben(KT_GR, h, 0.01f), 1);
+    EXPECT_EQ(bleiben(KT_GR, std::nextafter(h, 10.0f), 0.01f), 2);
+
+    // Alone on the curve the tent is its most prominent peak and stays at any width.
+    std::vector<float> allein(100, 0.0f);
+    Zelt(allein, 5, 4, 100.0f);
+    Schaetzen(allein, dx, KT_GR, {5});
+    EXPECT_EQ(gGauss->Anzahl(), 1);
 }
 
 TEST_F(GaussBerechnenTest, AShellPrunedForItsAmplitudeEndsTheListOfGr)
