@@ -157,14 +157,24 @@ std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::spa
                                           std::span<const int32_t> maxima, double fenster)
 {
     const int32_t n = Punkte(glatt);
+    const int32_t rand = static_cast<int32_t>(std::ceil(fenster / 2.0));
     std::vector<int32_t> gipfel;
     for (const int32_t i : maxima)
         if (i >= 1 && i <= n) gipfel.push_back(Gipfel_Von(glatt, i));
+    // On a wide top the noise wears small tops of the average side by side, and the way uphill
+    // from each maximum may end on one of them: a top of the average within half a window of a
+    // maximum is a top too, so that the highest one is never missed.
+    std::vector<int32_t> sortiert(maxima.begin(), maxima.end());
+    std::sort(sortiert.begin(), sortiert.end());
+    for (int32_t t = 2; t < n; ++t) {
+        if (!(Wert(glatt, t) > Wert(glatt, t - 1) && Wert(glatt, t) >= Wert(glatt, t + 1))) continue;
+        const auto naechstes = std::lower_bound(sortiert.begin(), sortiert.end(), t - rand);
+        if (naechstes != sortiert.end() && *naechstes <= t + rand) gipfel.push_back(t);
+    }
     std::sort(gipfel.begin(), gipfel.end());
     gipfel.erase(std::unique(gipfel.begin(), gipfel.end()), gipfel.end());
     if (gipfel.empty() || n < kMindestFenster * fenster) return gipfel;
 
-    const int32_t rand = static_cast<int32_t>(std::ceil(fenster / 2.0));
     std::erase_if(gipfel, [&](int32_t i) { return i <= rand || i > n - rand; });
     if (gipfel.empty()) return gipfel;
     // The noise of the whole curve from its first candidate on sets a floor, so that a stretch the

@@ -251,9 +251,10 @@ TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
     // Two peaks, the second lower, with normal noise of 0.5 to 2 % of the first one's height, 100
     // curves a noise: wide peaks on the grid of I(K) and narrow ones on the grid of G(r), each with
     // its curve kind's pruning. Noise lifts single points near the flat top of a wide peak, and the
-    // search would list the maxima of the noise too: neither may cost a peak its width. Both peaks
-    // are measured in all but a few curves of a hundred, within a third (G(r)) or 60 % (I(K)) in
-    // nearly all, and on average within 6 % (bounds that hold for any seed tried, 30).
+    // search would list the maxima of the noise too: neither may cost a peak its width, nor may the
+    // small tops the noise wears on a wide peak's average hide its highest one. Both peaks are
+    // measured in nearly all curves of a hundred, within a third (G(r)) or 60 % (I(K)), and on
+    // average within 6 % (bounds that hold for any seed tried, 30).
     struct Peak {
         double x, sigma, h;
     };
@@ -291,9 +292,9 @@ TEST_F(GaussBreiteTest, NoisyCurvesKeepBothPeaksWithTheirWidths)
                 beide += gemessen == 2;
             }
             SCOPED_TRACE(testing::Message() << "kind " << fall.kurve << ", noise " << rauschen);
-            EXPECT_GE(beide, kKurven - 15);
+            EXPECT_GE(beide, kKurven - 3);
             for (size_t k = 0; k < 2; ++k) {
-                EXPECT_GE(genau[k], kKurven - 10) << "peak " << k + 1;
+                EXPECT_GE(genau[k], kKurven - 3) << "peak " << k + 1;
                 EXPECT_NEAR(fehler[k] / kKurven, 0.0, 0.06) << "peak " << k + 1;
             }
         }
@@ -351,7 +352,7 @@ TEST_F(GaussBreiteTest, ANarrowMainPeakOfIkStaysListedBesideTheNoiseOnItsFlanks)
     // 2 % of the main peak's height, 100 curves each: a maximum of the noise on the main peak's
     // flank, nearer than 2 1/nm, does not cost the peak its top (the old pruning dropped it in up to
     // half the curves), nor does the noise narrowing it under the width that the pruning removes,
-    // and the second peak is listed in most.
+    // and the wide second peak is listed in nearly all.
     std::mt19937_64 zufall(63);  // the bounds hold for any seed tried (30)
     for (const double sigma : {1.0, 1.2, 1.5}) {
         const std::vector<float> y = Summe(Gauss(1500, 0.1, 30.03, sigma, 2.0), Gauss(1500, 0.1, 55.0, 4.0, 0.6));
@@ -362,8 +363,8 @@ TEST_F(GaussBreiteTest, ANarrowMainPeakOfIkStaysListedBesideTheNoiseOnItsFlanks)
                 hauptpeak += Gemessen_Bei(30.03, sigma) > 0;
                 zweiter += Gemessen_Bei(55.0, 4.0) > 0;
             }
-            EXPECT_GE(hauptpeak, 97) << "sigma " << sigma << ", noise " << rauschen;
-            EXPECT_GE(zweiter, 88) << "sigma " << sigma << ", noise " << rauschen;
+            EXPECT_GE(hauptpeak, 95) << "sigma " << sigma << ", noise " << rauschen;
+            EXPECT_GE(zweiter, 97) << "sigma " << sigma << ", noise " << rauschen;
         }
     }
 }
