@@ -1,8 +1,8 @@
 #pragma once
 // The searches over a G(r) curve that its computation runs: the extremes and the first peak, the
-// left edge of that peak, the density line below it, Il'inskii's radius and the maxima; and where
-// the shells begin, for the Gauss view; and the average over a window that the view decides on. G(i) is g[i − 1] and r(i)
-// is r[i − 1]; values outside the curve count as 0.
+// left edge of that peak, the density line below it, Il'inskii's radius and the maxima; and, for
+// the Gauss view, where the shells begin and the average over a window that decides on them.
+// G(i) is g[i − 1] and r(i) is r[i − 1]; values outside the curve count as 0.
 #include <cstdint>
 #include <numbers>
 #include <span>

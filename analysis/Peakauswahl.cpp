@@ -1,5 +1,7 @@
 #include "analysis/Peakauswahl.h"
 
+#include "analysis/GR_Suche.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -46,7 +48,6 @@ double Streuung(std::span<const float> kurve, std::span<const float> glatt, int3
     std::nth_element(abstand.begin(), mitte, abstand.end());
     return kMadNormal * *mitte;
 }
-
 
 // The tops of the averaged curve in order, each with its prominence, walked outward from one of
 // them as the list of shells.
@@ -166,8 +167,7 @@ std::vector<int32_t> Herausragende_Gipfel(std::span<const float> kurve, std::spa
     // maximum is a top too, so that the highest one is never missed.
     std::vector<int32_t> sortiert(maxima.begin(), maxima.end());
     std::sort(sortiert.begin(), sortiert.end());
-    for (int32_t t = 2; t < n; ++t) {
-        if (!(Wert(glatt, t) > Wert(glatt, t - 1) && Wert(glatt, t) >= Wert(glatt, t + 1))) continue;
+    for (const int32_t t : Maxima_Suchen(glatt)) {
         const auto naechstes = std::lower_bound(sortiert.begin(), sortiert.end(), t - rand);
         if (naechstes != sortiert.end() && *naechstes <= t + rand) gipfel.push_back(t);
     }

@@ -127,7 +127,6 @@ bool Eigener_Gipfel(const clsMath& math, int32_t c, int32_t n, double anstieg)
     return false;
 }
 
-
 }
 
 float clsGauss::Y_Gauss(float x, int32_t Index) const

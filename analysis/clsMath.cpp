@@ -196,13 +196,10 @@ void clsMath::Baseline_Berechnen()
                 }
             }
         }
-        std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
-        for (int32_t i = 1; i <= punkte_; ++i) {
-            ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
-            // The view draws the curve less its baseline, whose first shell of G(r) stands higher
-            // than the curve over its density line: the display range covers it.
-            maximumY_ = std::max(maximumY_, Y_ohne_Baseline(i) + randOben_);
-        }
+        const std::vector<float> ohneBaseline = Ohne_Baseline();
+        // The view draws the curve less its baseline, whose first shell of G(r) stands higher than
+        // the curve over its density line: the display range covers it.
+        for (const float wert : ohneBaseline) maximumY_ = std::max(maximumY_, wert + randOben_);
         gemittelt_ = Gemittelt(ohneBaseline, fenster_);
     } catch (const rt::RuntimeError& error) {
         gError->Report(kModul, "Baseline_Berechnen", error);
@@ -255,12 +252,13 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
     const auto herausragend = [&](int32_t i) {
         return std::find(gipfel.begin(), gipfel.end(), Gipfel_Von(gemittelt_, i)) != gipfel.end();
     };
+    const Schalenbeginn schalen = Schalenbeginn_Der_Kopie();
     bool steigend = false;
     // The comparison point Breite further on must lie on the curve.
     for (int32_t i = 2; i <= punkte_ - Breite; ++i) {
         const float d2 = Y_Ableitung_2(i);
         if (d2 > Y_Ableitung_2(i - 1) && !steigend) {
-            if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe && Ab_Erster_Schale(i) && herausragend(i))
+            if (Teilen(Y_Ableitung_2(i + Breite), d2) < Hoehe && !schalen.Darunter(y_, i) && herausragend(i))
                 peaks.Hinzufuegen(x(i), 0.0f, 0.0f, 0, 0.0f);
             steigend = true;
         }
@@ -268,19 +266,25 @@ void clsMath::Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSea
     }
 }
 
-bool clsMath::Ab_Erster_Schale(int32_t Index) const
+Schalenbeginn clsMath::Schalenbeginn_Der_Kopie() const
 {
-    return !Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0).Darunter(y_, Index);
+    return Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
+}
+
+std::vector<float> clsMath::Ohne_Baseline() const
+{
+    std::vector<float> werte(static_cast<size_t>(punkte_));
+    for (int32_t i = 1; i <= punkte_; ++i) werte[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+    return werte;
 }
 
 std::vector<int32_t> clsMath::Herausragende_Maxima_Suchen()
 {
-    std::vector<float> ohneBaseline(static_cast<size_t>(punkte_));
-    for (int32_t i = 1; i <= punkte_; ++i) ohneBaseline[static_cast<size_t>(i - 1)] = Y_ohne_Baseline(i);
+    const std::vector<float> ohneBaseline = Ohne_Baseline();
     if (gemittelt_.size() != ohneBaseline.size()) gemittelt_ = Gemittelt(ohneBaseline, fenster_);
     // The ripples of G(r) below its first shell are no peaks, nor the bumps of I(K) below zero
     // before its first peak, where the side fits smoothed the measurement.
-    const Schalenbeginn schalen = Schalenbeginn_Suchen(y_, kurve_ == KT_GR ? dichteEnde_ : 0);
+    const Schalenbeginn schalen = Schalenbeginn_Der_Kopie();
     std::vector<int32_t> maxima;
     bool steigend = false;
     for (int32_t i = 2; i <= punkte_; ++i) {

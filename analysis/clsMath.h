@@ -4,6 +4,8 @@
 // its peaks into the peak list gGauss. The step panels that need it make a new gMath when they
 // open; the owners of the curve take the smoothed version back through CopyArray_Smooth.
 // Indices are 1-based; a read outside the filled part of an array gives 0.
+#include "analysis/GR_Suche.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -60,9 +62,9 @@ public:
     // a rise that stand out of the noise, one a top of Y_Gemittelt (Herausragende_Maxima), with its
     // height as A; with ExtSearch, every point up to Punkte - Breite where the second difference
     // starts to rise and the ratio of the second difference Breite points further on to its own is
-    // below Hoehe (0 where its own is 0), on a top that stands out of the noise. On G(r) a point
-    // below the first coordination shell is left out: on the density line, or at or below zero
-    // before the first maximum above zero. Without a peak list, reported.
+    // below Hoehe (0 where its own is 0), on a top that stands out of the noise. A point below the
+    // first peak is left out: on G(r)'s density line, or at or below zero before the curve's first
+    // maximum above zero. Without a peak list, reported.
     void Search_Peaks(int32_t Breite, float Hoehe, bool ExtSearch = false);
     // Searches the peaks as Search_Peaks does and estimates each one's Gauss curve (gGauss's
     // Berechnen), fitting the baseline first when the copy has none.
@@ -70,9 +72,11 @@ public:
 
 private:
     void Search_Peaks_Ungeschuetzt(int32_t Breite, float Hoehe, bool ExtSearch);
-    // Whether point Index may be a peak: not on G(r)'s density line, and not at or below zero before
+    // Where the copy's peaks may begin: past G(r)'s density line, and not at or below zero before
     // the curve's first maximum above zero (G(r)'s ripples, the side fits' bumps on I(K)).
-    bool Ab_Erster_Schale(int32_t Index) const;
+    Schalenbeginn Schalenbeginn_Der_Kopie() const;
+    // Y_ohne_Baseline at every point.
+    std::vector<float> Ohne_Baseline() const;
     // The maxima of the curve less its baseline that stand out of the noise, one a top of
     // Y_Gemittelt (which it averages first when the baseline did not).
     std::vector<int32_t> Herausragende_Maxima_Suchen();
