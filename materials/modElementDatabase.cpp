@@ -236,6 +236,8 @@ void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::strin
     ersatzgrund = grund;
 }
 
+bool Zelo_Nur_Im_Speicher() { return !ersatzdaten.empty(); }
+
 void Zelo_Oeffnen(std::span<const uint8_t> ersatz)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
