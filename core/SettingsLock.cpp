@@ -1,11 +1,11 @@
 #include "core/SettingsLock.h"
 
 #include "core/AtomicFile.h"
+#include "core/Fehlergrund.h"
 #include "core/SettingsFile.h"
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -32,7 +32,7 @@ SettingsLock::SettingsLock()
     bool opened = false;
     if (runtime && *runtime == '/' && Take(std::string(runtime) + "/Murenko-Settings.lock", O_RDWR | O_CREAT, opened))
         return;
-    failure_ = beside + ": " + std::strerror(reason);
+    failure_ = beside + ": " + Fehlergrund(reason);
 }
 
 SettingsLock::~SettingsLock()

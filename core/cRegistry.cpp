@@ -1,6 +1,7 @@
 #include "core/cRegistry.h"
 
 #include "core/AtomicFile.h"
+#include "core/Fehlergrund.h"
 #include "core/Guarded.h"
 #include "core/Runtime.h"
 #include "core/Sicherungskopie.h"
@@ -12,7 +13,6 @@
 #include "core/modCommon.h"
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
 
 namespace {
@@ -39,7 +39,7 @@ std::string Text_Von(const RegValue& value)
 std::string Grund(int error)
 {
     if (error == 0) return "";
-    return " (" + SettingsFile::Location().string() + ": " + std::strerror(error) + ")";
+    return " (" + SettingsFile::Location().string() + ": " + Fehlergrund(error) + ")";
 }
 
 }

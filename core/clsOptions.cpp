@@ -1,5 +1,6 @@
 #include "core/clsOptions.h"
 
+#include "core/Fehlergrund.h"
 #include "core/Guarded.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -106,7 +106,7 @@ void clsOptions::Wert_Speichern(const std::string& name, int32_t type, const Reg
     schreibfehlerGemeldet_ = true;
     const int reason = registry_.systemfehler_;
     zelo::Ui().MsgBox((gLanguage ? gLanguage->Caption(458) : "") + "\r\n" + SettingsFile::Location().string() +
-                          (reason != 0 ? std::string(" (") + std::strerror(reason) + ")" : ""),
+                          (reason != 0 ? std::string(" (") + Fehlergrund(reason) + ")" : ""),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
 }
 

@@ -1,6 +1,7 @@
 #include "curves/Ergebnisdatei.h"
 
 #include "core/Dateistand.h"
+#include "core/Fehlergrund.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
@@ -10,7 +11,6 @@
 #include "curves/clsFileHandler.h"
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 
 namespace {
@@ -70,7 +70,7 @@ bool Enthaelt(const std::vector<std::string>& pfade, const std::string& pfad)
     return std::find(pfade.begin(), pfade.end(), pfad) != pfade.end();
 }
 
-std::string Mit_Grund(const std::string& pfad, int fehler) { return pfad + " (" + std::strerror(fehler) + ")"; }
+std::string Mit_Grund(const std::string& pfad, int fehler) { return pfad + " (" + Fehlergrund(fehler) + ")"; }
 
 void Hinweis(const std::string& text)
 {

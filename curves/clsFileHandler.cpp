@@ -76,7 +76,7 @@ bool clsFileHandler::OpenFile(std::optional<std::string> strFilename, std::optio
                            rt::RuntimeError(rt::errPathFileAccess,
                                             (gLanguage ? gLanguage->Caption(675)
                                                        : rt::ErrorDescription(rt::errPathFileAccess)) +
-                                                ": " + filename_),
+                                                "\r\n" + filename_),
                            Still);
         return false;
     } else {

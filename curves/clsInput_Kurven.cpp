@@ -101,7 +101,8 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         if (!datei.OpenFile(pfad, clsFileHandler::kInput)) return false;
         if (datei.FileLength() == 0) {
             datei.CloseFile();
-            gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errInputPastEnd, "The file " + pfad + " is empty");
+            gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errInputPastEnd,
+                             gLanguage->Caption(676) + ": " + pfad);
             return false;
         }
         if (!lese::Groesse_Pruefen(datei, "Datei_Oeffnen", pfad)) {

@@ -1,9 +1,9 @@
 #include "mainwindow/modDatenbankInstallation.h"
 
+#include "core/AtomicFile.h"
 #include "core/Resources.h"
 #include "core/clsLoader.h"
 #include "core/modCommon.h"
-#include "curves/clsFileHandler.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -20,8 +20,7 @@ bool Zelo_Datei_Installieren(std::span<const std::uint8_t> installiert)
     // A folder that cannot be written is reported once, by the start-up check that follows.
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) return false;
-    // Output mode writes to a temporary file that replaces the target only when complete.
-    if (!gFileHandler->OpenFile(path, clsFileHandler::kOutput)) return false;
-    const bool written = gFileHandler->WriteBytes(installiert);
-    return gFileHandler->CloseFile() && written;
+    // Complete or not at all. A failure (a full disk) is told once, naming the file and the reason,
+    // by the start-up check that follows and tries again.
+    return AtomicFile::WriteWhole(path, {reinterpret_cast<const char*>(installiert.data()), installiert.size()}) == 0;
 }

@@ -8,8 +8,8 @@
 #include "analysis/clsPot.h"
 #include "analysis/clsUntergrund.h"
 #include "core/AtomicFile.h"
+#include "core/Fehlergrund.h"
 #include "core/Resources.h"
-#include "core/Runtime.h"
 #include "core/UiSeam.h"
 #include "core/clsCommon.h"
 #include "core/clsError.h"
@@ -28,7 +28,6 @@
 #include "materials/modElementDatabase.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <unistd.h>
 
@@ -77,7 +76,20 @@ int Zelo_Nicht_Anlegbar(const std::string& path)
     if (std::filesystem::is_directory(status)) return EISDIR;
     if (std::filesystem::exists(status)) return std::filesystem::is_regular_file(status) ? 0 : EEXIST;
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    if (::access(folder.c_str(), W_OK) == 0) return 0;
+    if (errno != ENOENT) return errno;
+    // A folder that start-up could not make: the reason is why it cannot be made, not that it is missing.
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return ec.value();
     return ::access(folder.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+// The message that the database cannot be created at path, and why; the table is then used from memory.
+void Nicht_Anlegbar_Melden(const std::string& path, int error, bool mitgeliefert)
+{
+    zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + Fehlergrund(error) + ").\r\n" +
+                          gLanguage->Caption(mitgeliefert ? 463 : 451),
+                      zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
 }
 
 }
@@ -93,11 +105,8 @@ void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
     // A folder in the file's place, a loop of links, or a folder that cannot be written or made: the
     // table is used from memory, and the user learns in one message what and why nothing can be saved.
     if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
-        const std::string grund = std::strerror(error);
-        zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" +
-                              gLanguage->Caption(mitgeliefert ? 463 : 451),
-                          zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
-        Zelo_Im_Speicher_Verwenden(ersatz, grund);
+        Nicht_Anlegbar_Melden(path, error, mitgeliefert);
+        Zelo_Im_Speicher_Verwenden(ersatz, Fehlergrund(error));
         return;
     }
     // The installed table comes without a word, as at any first start; only the demonstration data are announced.
@@ -106,14 +115,12 @@ void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
                               gLanguage->Caption(402),
                           zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
     if (ersatz.empty()) return;
-    // Output mode writes to a temporary file that replaces the target only when complete; the file
-    // handler reports a failure, and the table is then used from memory.
-    bool written = gFileHandler->OpenFile(path, clsFileHandler::kOutput);
-    if (written) {
-        gFileHandler->WriteBytes(ersatz);
-        written = gFileHandler->CloseFile();
+    // Complete or not at all; a full disk is told like a folder that cannot be written.
+    if (const int error = AtomicFile::WriteWhole(path, {reinterpret_cast<const char*>(ersatz.data()), ersatz.size()});
+        error != 0) {
+        Nicht_Anlegbar_Melden(path, error, mitgeliefert);
+        Zelo_Im_Speicher_Verwenden(ersatz, Fehlergrund(error));
     }
-    if (!written) Zelo_Im_Speicher_Verwenden(ersatz, rt::ErrorDescription(gError->ErrorNumber()));
 }
 
 void CreateServiceObjects(const std::function<void()>& createGrafik)

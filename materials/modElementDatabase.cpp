@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/Dateistand.h"
+#include "core/Fehlergrund.h"
 #include "core/Runtime.h"
 #include "core/Sicherungskopie.h"
 #include "core/UiSeam.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <limits>
 #include <optional>
 #include <unistd.h>
@@ -236,6 +236,8 @@ void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::strin
     ersatzgrund = grund;
 }
 
+bool Zelo_Nur_Im_Speicher() { return !ersatzdaten.empty(); }
+
 void Zelo_Oeffnen(std::span<const uint8_t> ersatz)
 {
     const CallStackFrame aufruf = gError->AddFunctionToCallStack("modCommon", "Zelo_Oeffnen");
@@ -304,7 +306,7 @@ Erlaubnis Kopie_Anlegen(const std::string& path, const std::filesystem::path& or
         if (answer != zelo::MsgResult::Yes) return Erlaubnis::Abgelehnt;
     }
     if (const int error = Sicherungskopie_Anlegen(original, kopie); error != 0) {
-        Melden(Text(456) + "\r\n" + path + " (" + kopie.string() + ": " + std::strerror(error) + ")");
+        Melden(Text(456) + "\r\n" + path + " (" + kopie.string() + ": " + Fehlergrund(error) + ")");
         return Erlaubnis::Unmoeglich;
     }
     return Erlaubnis::Ja;
@@ -321,7 +323,7 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
         return Erlaubnis::Unmoeglich;
     }
     if (const int error = Nicht_Ersetzbar(path); error != 0) {
-        Melden(Text(456) + "\r\n" + path + " (" + std::strerror(error) + ")");
+        Melden(Text(456) + "\r\n" + path + " (" + Fehlergrund(error) + ")");
         return Erlaubnis::Unmoeglich;
     }
     const std::filesystem::path original = AtomicFile::Target(path);

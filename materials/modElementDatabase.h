@@ -31,3 +31,5 @@ Zelo_Speicherung Zelo_Speichern();
 // Start-up hands over the default copy when no file can hold it (grund: why): every later
 // Zelo_Oeffnen reads these bytes, and Zelo_Speichern refuses to save them.
 void Zelo_Im_Speicher_Verwenden(std::span<const uint8_t> bytes, const std::string& grund);
+// Whether start-up handed over such bytes: the user has heard then that the program folder holds no database.
+bool Zelo_Nur_Im_Speicher();

@@ -55,7 +55,8 @@ void Main(const StartOptions& options)
     Splash_Text(Text(193));
     Zelo_Datei_Installieren(options.elementDatabase);
     Zelo_Datei_Sicherstellen(options.elementDatabase);
-    Hilfe_Sicherstellen();
+    // Where the database could not be written either, its message has told why already.
+    Hilfe_Sicherstellen(kHilfeQuelle, !Zelo_Nur_Im_Speicher());
     CreateServiceObjects([] { gGrafik = std::make_unique<clsGrafik>(); });
     PrepareComputation();
 

@@ -1,6 +1,7 @@
 // Saves killed at random moments: the target is always a whole old or new version, and the next
 // save removes the temporary file the killed one left; also on a filesystem without locks.
 #include "core/AtomicFile.h"
+#include "core/Fehlergrund.h"
 #include "core/SettingsFile.h"
 #include "core/cRegistry.h"
 #include "core/clsCommon.h"
@@ -173,7 +174,7 @@ TEST_F(KilledSave, WhereTheFilesystemHasNoLocksSettingsResultFilesAndTheDatabase
         // call failed.
         ASSERT_EQ(seam.messages.size(), 1u) << error;
         EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(462) + "\r\n" + SettingsFile::Location().string() +
-                                             ".lock: " + std::strerror(error));
+                                             ".lock: " + Fehlergrund(error));
         seam.messages.clear();
         EXPECT_EQ(cRegistry().ReadValue("Lauf", cRegistry::REG_DWORD, int32_t{-1}), RegValue(int32_t{error * 10 + 2}));
         EXPECT_EQ(Names(SettingsFile::Location().parent_path()), (std::set<std::string>{"Settings.ini", "Settings.ini.lock"}));

@@ -4,12 +4,12 @@
 // a read-only store is left as it is, and a failed write names the file and the reason.
 #include "core/SettingsFixture.h"
 #include "core/AtomicFile.h"
+#include "core/Fehlergrund.h"
 #include "core/SettingsFile.h"
 #include "core/cRegistry.h"
 #include "core/clsOptions.h"
 #include "support/OrdinaryUser.h"
 
-#include <cstring>
 #include <set>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -147,7 +147,7 @@ TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutO
         alone.WriteValue("nm", cRegistry::REG_DWORD, int32_t{0});
         result += ", unlocked: messages " + std::to_string(own_seam.messages.size());
         if (!own_seam.messages.empty() && own_seam.messages[0].text.starts_with(gLanguage->Caption(461)) &&
-            own_seam.messages[0].text.find(StoreFile().string() + ".lock: " + std::strerror(EACCES)) != std::string::npos)
+            own_seam.messages[0].text.find(StoreFile().string() + ".lock: " + Fehlergrund(EACCES)) != std::string::npos)
             result += " naming the lock file and the reason";
         if (alone.ReadValue("nm", cRegistry::REG_DWORD, int32_t{-1}) == RegValue(int32_t{0})) result += ", written";
         return result;
@@ -171,7 +171,7 @@ TEST_F(SettingsSafety, AReadOnlyStoreIsLeftAsItIsAndTheSettingsStayInMemoryWithO
                              " messages " + std::to_string(own_seam.messages.size()) + " windows " +
                              std::to_string(own_seam.errorWindows);
         if (!own_seam.messages.empty() && own_seam.messages[0].text.find(StoreFile().string() + " (" +
-                                                                          std::strerror(EACCES) + ")") != std::string::npos)
+                                                                          Fehlergrund(EACCES) + ")") != std::string::npos)
             result += " naming the file";
         return result;
     });
@@ -315,7 +315,7 @@ TEST_F(SettingsSafety, AFailedWriteNamesTheFileAndTheSystemsReason)
 {
     BlockStore();
     registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3"));
-    EXPECT_NE(gError->ErrorDescription().find(SettingsFile::Location().string() + ": " + std::strerror(ENOTDIR)),
+    EXPECT_NE(gError->ErrorDescription().find(SettingsFile::Location().string() + ": " + Fehlergrund(ENOTDIR)),
               std::string::npos)
         << gError->ErrorDescription();
 }
@@ -332,7 +332,7 @@ TEST_F(SettingsSafety, AWriteRefusedByTheSystemNamesTheFileAndTheReason)
     });
     fs::permissions(StoreFile().parent_path(), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_NE(seen.find("Failed to set registry value"), std::string::npos) << seen;
-    EXPECT_NE(seen.find(StoreFile().string() + ": " + std::strerror(EACCES)), std::string::npos) << seen;
+    EXPECT_NE(seen.find(StoreFile().string() + ": " + Fehlergrund(EACCES)), std::string::npos) << seen;
 }
 
 }

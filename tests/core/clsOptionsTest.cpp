@@ -136,7 +136,7 @@ TEST_F(OptionsTest, DeltaRFollowsTheGridAndAFailedWriteKeepsTheValueInMemory)
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(458) + "\r\n" +
                                          (env.Root() / "blocker" / "Murenko" / "Settings.ini").string() +
-                                         " (Not a directory)");
+                                         " (ein Teil des Pfades ist kein Ordner)");
     clsOptions nextRun;
     nextRun.setMax_R(1.0f);
     EXPECT_EQ(seam.messages.size(), 2u) << "the next run tells again";

@@ -66,7 +66,7 @@ TEST_F(ErgebnisdateiTest, ASaveWritesEachFileOnceAndTellsItsFailuresTogether)
     EXPECT_EQ(ReadFile(Pfad(".ik")), "1\t2\r\n");
     ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages[0].text,
-              "Diese Ergebnisdateien konnten nicht geschrieben werden:\r\n" + Pfad(".ug") + " (Is a directory)");
+              "Diese Ergebnisdateien konnten nicht geschrieben werden:\r\n" + Pfad(".ug") + " (ist ein Ordner)");
 
     // Outside a save the failure is told at once; the next save writes its files anew.
     EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "");
@@ -87,7 +87,7 @@ TEST_F(ErgebnisdateiTest, AReadOnlyFileStaysAsItIsAndTheReasonIsTold)
         if (!Ergebnisdatei::Schreiben(".ik", {"neu"}).empty()) return std::string("written");
         return vorgang.Fehler().empty() ? std::string("no failure") : vorgang.Fehler()[0];
     });
-    EXPECT_EQ(ergebnis, Pfad(".ik") + " (Permission denied)");
+    EXPECT_EQ(ergebnis, Pfad(".ik") + " (keine Berechtigung)");
     EXPECT_EQ(ReadFile(Pfad(".ik")), "alt\r\n");
 }
 

@@ -76,7 +76,7 @@ TEST_F(FileHandlerTest, AFolderADeviceOrANamedPipeIsRefusedForReadingBeforeItIsO
     for (const std::string& pfad : {pipe.Pfad(), PathOf("ordner.dat"), std::string("/dev/zero")})
         for (const int32_t modus : {clsFileHandler::kInput, clsFileHandler::kBinary}) {
             EXPECT_FALSE(handler_.OpenFile(pfad, modus, true)) << pfad;
-            EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(675) + ": " + pfad);
+            EXPECT_EQ(gError->ErrorDescription(), gLanguage->Caption(675) + "\r\n" + pfad);
         }
     EXPECT_FALSE(pipe.Freigegeben()) << "the pipe was opened and waited for a writer";
     EXPECT_EQ(seam.errorWindows, 0);

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using ProjektStartTest = ProjektFixture;
@@ -120,5 +121,24 @@ TEST_F(ProjektStartTest, AFolderADeviceOrANamedPipeIsRefusedAtOnceInOneMessageNa
         EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(631) + "\r\n" + pfad + "\r\n" + gLanguage->Caption(675));
     }
     for (const auto& pipe : pipes) EXPECT_FALSE(pipe->Freigegeben()) << pipe->Pfad() << " was opened";
+    EXPECT_EQ(seam.errorWindows, 0);
+}
+
+TEST_F(ProjektStartTest, AnEmptyFileIsRefusedWithItsReasonInTheWindowsLanguage)
+{
+    const auto pfad = (env.Root() / "leer.ik").string();
+    std::ofstream(pfad).flush();
+    gCommon->Set_Dateiname(pfad);
+    const std::pair<int32_t, std::string> faelle[] = {
+        {0, "Diese Datei lässt sich nicht als Projekt öffnen:\r\n" + pfad + "\r\nDie Datei ist leer: " + pfad},
+        {3, "This file cannot be opened as a project:\r\n" + pfad + "\r\nThe file is empty: " + pfad}};
+    for (const auto& [sprache, erwartet] : faelle) {
+        gLanguage->OpenLanguageEx(sprache);
+        seam.messages.clear();
+        EXPECT_FALSE(Projektdatei_Pruefen(Einstellungen("C", gCommon->ProjektTyp())));
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_EQ(seam.messages[0].text, erwartet);
+    }
+    gLanguage->OpenLanguageEx(0);
     EXPECT_EQ(seam.errorWindows, 0);
 }

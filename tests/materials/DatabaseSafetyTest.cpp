@@ -3,11 +3,11 @@
 // the user agrees, a copy of the old file stays beside it, and every message names the file.
 #include "DatabaseFixture.h"
 
+#include "core/Fehlergrund.h"
 #include "core/clsLanguage.h"
 #include "mainwindow/modDatenbankInstallation.h"
 #include "support/OrdinaryUser.h"
-
-#include <cstring>
+#include "support/VollePlatte.h"
 
 namespace fs = std::filesystem;
 
@@ -161,6 +161,47 @@ TEST_F(DatabaseSafety, AMissingDatabaseInAReadOnlyFolderGivesTheInstalledTableIn
     EXPECT_FALSE(fs::exists(DatabasePath()));
 }
 
+TEST_F(DatabaseSafety, AFirstStartThatCannotWriteTheDatabaseSaysOnceWhereAndWhyInTheWindowsLanguage)
+{
+    const std::string db = DatabasePath().string();
+    // As start-up does; what the user was told, and whether any part of the file is left.
+    const auto Start = [this] {
+        seam.messages.clear();
+        Zelo_Datei_Installieren(Installierte_Datenbank());
+        Zelo_Datei_Sicherstellen(Installierte_Datenbank());
+        return Told() + " windows " + std::to_string(seam.errorWindows) + (fs::exists(DatabasePath()) ? " written" : "");
+    };
+    const std::string deutsch = ".\r\nDie mitgelieferte Elementdatenbank wird verwendet, Änderungen an ihr können aber "
+                                "nicht gespeichert werden!| windows 0";
+    const std::string englisch = ".\r\nThe element database that comes with the program is used, but changes to it "
+                                 "cannot be saved!| windows 0";
+    const struct {
+        int32_t sprache;
+        bool vollePlatte;  // else the folder that holds the program folder is read-only
+        std::string erwartet;
+    } faelle[] = {
+        {0, true, db + " kann nicht angelegt werden (die Datei würde größer als erlaubt)" + deutsch},
+        {3, true, db + " cannot be created (the file would grow larger than allowed)" + englisch},
+        {0, false, db + " kann nicht angelegt werden (keine Berechtigung)" + deutsch},
+        {3, false, db + " cannot be created (permission denied)" + englisch},
+    };
+    for (const auto& fall : faelle) {
+        gLanguage->OpenLanguageEx(fall.sprache);
+        fs::remove_all(env.DataFolder());
+        if (fall.vollePlatte) {
+            fs::create_directories(env.DataFolder());
+            const VollePlatte voll(4096);
+            EXPECT_EQ(Start(), fall.erwartet);
+            continue;
+        }
+        fs::permissions(env.Root() / "data", fs::perms::owner_write, fs::perm_options::remove);
+        EXPECT_EQ(AsOrdinaryUser({env.Root(), env.Root() / "data"}, Start), fall.erwartet);
+        fs::permissions(env.Root() / "data", fs::perms::owner_write, fs::perm_options::add);
+    }
+    gLanguage->OpenLanguageEx(0);
+    fs::create_directories(env.DataFolder());
+}
+
 }
 
 namespace {
@@ -241,7 +282,7 @@ TEST_F(DatabaseSafety, ALoopOfLinksInPlaceOfTheDatabaseIsToldOnceWithThePathAndT
     EXPECT_EQ(seam.errorWindows, 0);
     ASSERT_EQ(seam.messages.size(), 1u) << Told();
     EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
-    EXPECT_NE(seam.messages[0].text.find(std::strerror(ELOOP)), std::string::npos) << seam.messages[0].text;
+    EXPECT_NE(seam.messages[0].text.find(Fehlergrund(ELOOP)), std::string::npos) << seam.messages[0].text;
     EXPECT_EQ(Elements(), 98) << "the installed table in memory";
     EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Nicht_Geschrieben);
     EXPECT_EQ(seam.errorWindows, 0);

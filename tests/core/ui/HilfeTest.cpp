@@ -1,12 +1,14 @@
 // The user's guide: the first start puts the guide the program carries into the program folder,
-// "? -> Hilfe" hands that file to the desktop, and a later start replaces an older copy but keeps a
-// copy the user saved there after the program's guide was made.
+// "? -> Hilfe" hands that file to the desktop, a full disk leaves no part of it, and a later start
+// replaces a copy that differs from the program's guide.
 #include "core/ui/modHilfe.h"
 #include "mainwindow/ui/MainWindowFixture.h"
 
+#include "core/clsLanguage.h"
 #include "core/clsLoader.h"
 #include "core/ui/modUiGlobals.h"
 #include "mainwindow/ui/frmMain.h"
+#include "support/VollePlatte.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -14,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -66,24 +70,38 @@ TEST_F(HilfeTest, FirstStartInstallsTheGuideThatHelpOpens)
     EXPECT_EQ(faenger.urls[0].toLocalFile(), Ziel());
 }
 
-TEST_F(HilfeTest, AnOlderCopyIsReplacedAndANewerOneKept)
+TEST_F(HilfeTest, AFullDiskLeavesNoPartOfTheGuideAndTheNextStartWithRoomPutsItAllThere)
 {
-    const QString quelle = QString::fromStdString((env.Root() / "guide.pdf").string());
-    const QDateTime gemacht = QDateTime::currentDateTimeUtc().addDays(-10);
-    Schreiben(quelle, "%PDF carried", gemacht);
+    const QByteArray guide = Inhalt(kHilfeQuelle);
+    QFile::remove(Ziel());
+    for (const int32_t sprache : {0, 3}) {
+        gLanguage->OpenLanguageEx(sprache);
+        const VollePlatte voll(36864);
+        Hilfe_Sicherstellen();
+    }
+    gLanguage->OpenLanguageEx(0);
+    EXPECT_FALSE(QFileInfo::exists(Ziel())) << "no part of the guide";
+    const std::string ziel = Ziel().toStdString();
+    ASSERT_EQ(seam.messages.size(), 2u) << "one message for each start";
+    EXPECT_EQ(seam.messages[0].text, "Die Anleitung kann nicht in den Programmordner geschrieben werden; der nächste "
+                                     "Start versucht es wieder:\r\n" + ziel + " (die Datei würde größer als erlaubt)");
+    EXPECT_EQ(seam.messages[1].text, "The guide cannot be written to the program folder; the next start tries "
+                                     "again:\r\n" + ziel + " (the file would grow larger than allowed)");
 
-    // A copy from an older program gives way and takes the carried guide's date.
-    Schreiben(Ziel(), "%PDF old", gemacht.addDays(-30));
-    Hilfe_Sicherstellen(quelle);
-    EXPECT_EQ(Inhalt(Ziel()), "%PDF carried");
-    EXPECT_EQ(QFileInfo(Ziel()).lastModified().toSecsSinceEpoch(), gemacht.toSecsSinceEpoch());
-
-    // The same guide again: nothing to do. A copy the user saved later stays as it is.
-    Hilfe_Sicherstellen(quelle);
-    EXPECT_EQ(Inhalt(Ziel()), "%PDF carried");
-    Schreiben(Ziel(), "%PDF the user's own", gemacht.addDays(2));
-    Hilfe_Sicherstellen(quelle);
-    EXPECT_EQ(Inhalt(Ziel()), "%PDF the user's own");
+    // A copy that a full disk cut short, dated like the guide as an earlier program left it, is
+    // replaced whole when there is room again; the same guide is left as it is.
+    Schreiben(Ziel(), guide.left(36864), QFileInfo(kHilfeQuelle).lastModified());
+    Hilfe_Sicherstellen();
+    EXPECT_EQ(Inhalt(Ziel()), guide);
+    const auto Inode = [this] {
+        struct stat info {};
+        ::stat(Ziel().toStdString().c_str(), &info);
+        return info.st_ino;
+    };
+    const auto geschrieben = Inode();
+    Hilfe_Sicherstellen();
+    EXPECT_EQ(Inode(), geschrieben) << "not written again";
+    EXPECT_EQ(seam.messages.size(), 2u);
 }
 
 TEST_F(HilfeTest, WithoutACarriedGuideTheFolderIsLeftAlone)
