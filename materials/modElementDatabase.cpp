@@ -29,6 +29,8 @@ namespace {
 constexpr int64_t kMinXAchseBytes = 4 + 2 + 2;
 constexpr int64_t kMinElementBytes = 2 + 2 + 110;
 constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
+// The run time's number for a key already in a collection.
+constexpr int32_t kSchluesselDoppelt = 457;
 
 std::string Datenbankpfad() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
@@ -140,19 +142,27 @@ void Kopf_Schreiben(ElementDatenbankZugriff& datei)
     for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
 }
 
+// A key twice is the collection's error 457, told in the window's language with the key.
+template <typename T>
+void Eintragen(KeyedCollection<T>& liste, std::shared_ptr<T> eintrag, const std::string& key)
+{
+    if (liste.Item(key)) throw rt::RuntimeError(kSchluesselDoppelt, Text(677) + " (" + key + ")");
+    liste.Add(std::move(eintrag), key);
+}
+
 void Datensaetze_Lesen(ElementDatenbankZugriff& datei, int32_t dateinummer)
 {
     for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
         gXAchse = std::make_shared<clsXAchse>();
         gXAchse->setDateinummer(dateinummer);
         datei.Lesen(*gXAchse);
-        colXAchsen.Add(gXAchse, gXAchse->Key());
+        Eintragen(colXAchsen, gXAchse, gXAchse->Key());
     }
     for (int32_t i = 1; i <= gInitKopf.Anzahl_Elemente; ++i) {
         gElement = std::make_shared<clsElement>();
         gElement->setDateinummer(dateinummer);
         datei.Lesen(*gElement);
-        colElemente.Add(gElement, gElement->Symbol());
+        Eintragen(colElemente, gElement, gElement->Symbol());
     }
 }
 

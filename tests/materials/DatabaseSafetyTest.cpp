@@ -6,8 +6,11 @@
 #include "core/clsLanguage.h"
 #include "mainwindow/modDatenbankInstallation.h"
 #include "support/OrdinaryUser.h"
+#include "support/Pipenwache.h"
 
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -78,12 +81,19 @@ TEST_F(DatabaseSafety, ADatabaseReadOnlyInPartIsWrittenOverOnlyWithTheUsersConse
     auto garbled = full;
     garbled[14] = 0x7F;  // a huge element count
     const std::vector<uint8_t> truncated(full.begin(), full.begin() + 900);
-    for (const auto& bytes : {truncated, garbled}) {
+    colElemente.Item(2)->setSymbol("h");  // the first element's key again
+    ASSERT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben);
+    const auto twice = ReadBytes(DatabasePath());
+    for (const auto& [bytes, reason] : std::vector<std::pair<std::vector<uint8_t>, std::string>>{
+             {truncated, gLanguage->Caption(464)},
+             {garbled, gLanguage->Caption(464)},
+             {twice, gLanguage->Caption(677) + " (h):"}}) {
         WriteBytes(DatabasePath(), bytes);
         fs::remove(BackupPath());
         seam.messages.clear();
         Zelo_Oeffnen();
         EXPECT_TRUE(NamesTheFile(gError->ErrorDescription())) << gError->ErrorDescription();
+        EXPECT_NE(gError->ErrorDescription().find(reason), std::string::npos) << gError->ErrorDescription();
         EXPECT_NE(gError->ErrorDescription().find(gLanguage->Caption(452)), std::string::npos)
             << "says that the file stays as it is";
 
