@@ -67,14 +67,14 @@ void SelectStoredLanguage()
 
 namespace {
 
-// Why no database file can be created at path (an errno), or 0.
+// Why no database file can be created at path (an errno; EEXIST: a folder, a device or a named pipe
+// is in its place), or 0.
 int Zelo_Nicht_Anlegbar(const std::string& path)
 {
     const std::filesystem::path target = AtomicFile::Target(path);
     if (target.empty()) return ELOOP;
     std::error_code ec;
     const auto status = std::filesystem::status(target, ec);
-    if (std::filesystem::is_directory(status)) return EISDIR;
     if (std::filesystem::exists(status)) return std::filesystem::is_regular_file(status) ? 0 : EEXIST;
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
     return ::access(folder.c_str(), W_OK) == 0 ? 0 : errno;
@@ -93,7 +93,7 @@ void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
     // A folder in the file's place, a loop of links, or a folder that cannot be written or made: the
     // table is used from memory, and the user learns in one message what and why nothing can be saved.
     if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
-        const std::string grund = std::strerror(error);
+        const std::string grund = error == EEXIST ? gLanguage->Caption(676) : std::strerror(error);
         zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + grund + ").\r\n" +
                               gLanguage->Caption(mitgeliefert ? 463 : 451),
                           zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());

@@ -1,6 +1,7 @@
 #include "materials/modElementDatabase.h"
 
 #include "core/AtomicFile.h"
+#include "core/Dateiart.h"
 #include "core/Dateistand.h"
 #include "core/Runtime.h"
 #include "core/Sicherungskopie.h"
@@ -330,6 +331,12 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
         Melden(Text(456) + "\r\n" + path + " (" + ersatzgrund + ")");
         return Erlaubnis::Unmoeglich;
     }
+    // A device or a named pipe put in the file's place is neither read nor replaced.
+    std::error_code ec;
+    if (Dateiart_Von(path) == Dateiart::Andere && !std::filesystem::is_directory(path, ec)) {
+        Melden(Text(456) + "\r\n" + path + " (" + Text(676) + ")");
+        return Erlaubnis::Unmoeglich;
+    }
     if (const int error = Nicht_Ersetzbar(path); error != 0) {
         Melden(Text(456) + "\r\n" + path + " (" + std::strerror(error) + ")");
         return Erlaubnis::Unmoeglich;
@@ -340,7 +347,6 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
         if (!jetzt || jetzt == gelesenerStand) return Erlaubnis::Ja;
         return Kopie_Anlegen(path, original, Text(459), 460);
     }
-    std::error_code ec;
     if (!std::filesystem::is_regular_file(original, ec)) return Erlaubnis::Ja;
     if (herkunft == Herkunft::Unvollstaendig)
         return Kopie_Anlegen(path, original, Text(453) + " " + std::to_string(colElemente.Count()), 454);
