@@ -131,6 +131,22 @@ TEST_F(SettingsSafety, ALockFileThatAnotherUserLeftIsStillSharedByTheRunningCopi
     EXPECT_EQ(seen, "lost 0");
 }
 
+TEST_F(SettingsSafety, ANamedPipeThatAnotherUserLeftAsTheLockFileKeepsNoWriteWaiting)
+{
+    RootsLockFile(fs::perms::none);
+    fs::remove(StoreFile().string() + ".lock");
+    const Pipenwache pipe(StoreFile().string() + ".lock");
+    fs::permissions(pipe.Pfad(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string seen = AsOrdinaryUser({env.Root(), env.ConfigFolder(), StoreFile().parent_path()}, [this] {
+        RecordingSeam own_seam;
+        registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3"));
+        return "messages " + std::to_string(own_seam.messages.size());
+    });
+    EXPECT_EQ(seen, "messages 0");
+    EXPECT_EQ(Stored("Lang"), RegValue("3"));
+    EXPECT_FALSE(pipe.Freigegeben()) << "the lock file was opened and waited for a writer";
+}
+
 TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutOneTheUserIsToldOnce)
 {
     // Without any mode bits only root may open it: also when the tests run as its ordinary owner.
