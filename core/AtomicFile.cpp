@@ -82,7 +82,8 @@ void RemoveStaleTemporaries(const std::filesystem::path& target)
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().native();
         if (!TemporaryNameOf(name, file)) continue;
-        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        // Not blocking: a named pipe under such a name would keep the opening waiting for a writer.
+        const int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) continue;
         struct stat held {};
         if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)) {

@@ -7,7 +7,11 @@
 
 std::optional<Dateistand> Dateistand_Lesen(const std::filesystem::path& file)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only a plain file has a state to read: opening a named pipe would wait for a writer, and a
+    // device may never end. Not blocking, in case the path became one since it was looked at.
+    struct stat vorher {};
+    if (::stat(file.c_str(), &vorher) != 0 || !S_ISREG(vorher.st_mode)) return std::nullopt;
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat info {};
     std::optional<Dateistand> stand;

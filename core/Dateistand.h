@@ -15,5 +15,6 @@ struct Dateistand {
     bool operator==(const Dateistand&) const = default;
 };
 
-// The state of file now; nullopt when there is no file that can be read.
+// The state of file now; nullopt when there is no plain file that can be read (a folder, a device
+// or a named pipe is not opened).
 std::optional<Dateistand> Dateistand_Lesen(const std::filesystem::path& file);

@@ -1,6 +1,7 @@
 #include "core/SettingsFile.h"
 
 #include "core/AtomicFile.h"
+#include "core/Dateiart.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -164,6 +165,12 @@ SettingsFile::State SettingsFile::Load()
     if (!std::filesystem::exists(path, ec)) {
         error_ = ec.value();
         return ec ? State::Unreadable : State::Missing;
+    }
+    // A named pipe would keep the opening waiting for a writer, a device never end: only a plain
+    // file is read.
+    if (Dateiart_Von(path.string()) != Dateiart::Gewoehnlich) {
+        error_ = std::filesystem::is_directory(path, ec) ? EISDIR : EINVAL;
+        return State::Unreadable;
     }
     const auto size = std::filesystem::file_size(path, ec);
     std::ifstream in(path, std::ios::binary);

@@ -32,8 +32,9 @@ public:
     static constexpr size_t kMaxFileSize = 1 << 20;
 
     // Reads the file at Location(); a missing or unreadable file leaves the store empty (Error then
-    // gives the errno of an unreadable one). Of a file over kMaxFileSize only the lines within the
-    // bound are read.
+    // gives the errno of an unreadable one). Anything but a plain file there (a folder, a device, a
+    // named pipe) is unreadable without being opened. Of a file over kMaxFileSize only the lines
+    // within the bound are read.
     State Load();
     int Error() const { return error_; }
     // True when the text read held lines that could not be read, or the file was cut at the bound.

@@ -43,7 +43,8 @@ SettingsLock::~SettingsLock()
 
 bool SettingsLock::Take(const std::string& file, int flags, bool& opened)
 {
-    fd_ = ::open(file.c_str(), flags | O_CLOEXEC, 0666);
+    // Not blocking: a named pipe in the lock file's place would keep a read-only opening waiting.
+    fd_ = ::open(file.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
     opened = fd_ >= 0;
     if (!opened) return false;
     while (AtomicFile::lockCall(fd_, LOCK_EX) != 0) {

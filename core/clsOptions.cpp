@@ -1,5 +1,6 @@
 #include "core/clsOptions.h"
 
+#include "core/Dateiart.h"
 #include "core/Fehlergrund.h"
 #include "core/Guarded.h"
 #include "core/KurvenTyp.h"
@@ -105,8 +106,11 @@ void clsOptions::Wert_Speichern(const std::string& name, int32_t type, const Reg
     if (schreibfehlerGemeldet_) return;
     schreibfehlerGemeldet_ = true;
     const int reason = registry_.systemfehler_;
+    std::string grund = reason != 0 ? Fehlergrund(reason) : "";
+    if (gLanguage && Dateiart_Von(SettingsFile::Location().string()) == Dateiart::Andere)
+        grund = gLanguage->Caption(676);
     zelo::Ui().MsgBox((gLanguage ? gLanguage->Caption(458) : "") + "\r\n" + SettingsFile::Location().string() +
-                          (reason != 0 ? std::string(" (") + Fehlergrund(reason) + ")" : ""),
+                          (grund.empty() ? "" : " (" + grund + ")"),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, clsLoader::kApplicationName);
 }
 

@@ -1,5 +1,6 @@
 #include "curves/Ergebnisdatei.h"
 
+#include "core/Dateiart.h"
 #include "core/Dateistand.h"
 #include "core/Fehlergrund.h"
 #include "core/Runtime.h"
@@ -152,13 +153,20 @@ std::string Ergebnisdatei::Schreiben(const std::string& extension, const std::ve
         if (laufend) laufend->aktuell_.push_back(pfad);
         return "";
     }
-    if (const int fehler = clsFileHandler::WriteTextFile(pfad, inhalt); fehler != 0) {
+    std::string grund;
+    // A folder, a device or a named pipe put in the file's place is left as it is.
+    if (Dateiart_Von(pfad) == Dateiart::Andere)
+        grund = gLanguage->Caption(676);
+    else if (const int fehler = clsFileHandler::WriteTextFile(pfad, inhalt); fehler != 0)
+        grund = Fehlergrund(fehler);
+    if (!grund.empty()) {
         // What the file holds now is not known for certain: the next save writes it.
         Geschriebene().erase(pfad);
+        const std::string zeile = pfad + " (" + grund + ")";
         if (laufend)
-            laufend->fehler_.push_back(Mit_Grund(pfad, fehler));
+            laufend->fehler_.push_back(zeile);
         else
-            Dateien_Melden({Mit_Grund(pfad, fehler)});
+            Dateien_Melden({zeile});
         return "";
     }
     Merken(pfad, std::move(inhalt));

@@ -102,7 +102,7 @@ bool clsInput::Datei_Oeffnen(Einheitenwahl einheiten)
         if (datei.FileLength() == 0) {
             datei.CloseFile();
             gError->ErrorMsg("clsInput", "Datei_Oeffnen", false, rt::errInputPastEnd,
-                             gLanguage->Caption(676) + ": " + pfad);
+                             gLanguage->Caption(678) + ": " + pfad);
             return false;
         }
         if (!lese::Groesse_Pruefen(datei, "Datei_Oeffnen", pfad)) {

@@ -66,14 +66,14 @@ void SelectStoredLanguage()
 
 namespace {
 
-// Why no database file can be created at path (an errno), or 0.
+// Why no database file can be created at path (an errno; EEXIST: a folder, a device or a named pipe
+// is in its place), or 0.
 int Zelo_Nicht_Anlegbar(const std::string& path)
 {
     const std::filesystem::path target = AtomicFile::Target(path);
     if (target.empty()) return ELOOP;
     std::error_code ec;
     const auto status = std::filesystem::status(target, ec);
-    if (std::filesystem::is_directory(status)) return EISDIR;
     if (std::filesystem::exists(status)) return std::filesystem::is_regular_file(status) ? 0 : EEXIST;
     const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
     if (::access(folder.c_str(), W_OK) == 0) return 0;
@@ -84,10 +84,16 @@ int Zelo_Nicht_Anlegbar(const std::string& path)
     return ::access(folder.c_str(), W_OK) == 0 ? 0 : errno;
 }
 
+// The reason for an errno of Zelo_Nicht_Anlegbar or of the write, in the window's language.
+std::string Nicht_Anlegbar_Grund(int error)
+{
+    return error == EEXIST ? gLanguage->Caption(676) : Fehlergrund(error);
+}
+
 // The message that the database cannot be created at path, and why; the table is then used from memory.
 void Nicht_Anlegbar_Melden(const std::string& path, int error, bool mitgeliefert)
 {
-    zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + Fehlergrund(error) + ").\r\n" +
+    zelo::Ui().MsgBox(path + " " + gLanguage->Caption(450) + " (" + Nicht_Anlegbar_Grund(error) + ").\r\n" +
                           gLanguage->Caption(mitgeliefert ? 463 : 451),
                       zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLoader->ApplicationName());
 }
@@ -106,7 +112,7 @@ void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
     // table is used from memory, and the user learns in one message what and why nothing can be saved.
     if (const int error = Zelo_Nicht_Anlegbar(path); error != 0) {
         Nicht_Anlegbar_Melden(path, error, mitgeliefert);
-        Zelo_Im_Speicher_Verwenden(ersatz, Fehlergrund(error));
+        Zelo_Im_Speicher_Verwenden(ersatz, Nicht_Anlegbar_Grund(error));
         return;
     }
     // The installed table comes without a word, as at any first start; only the demonstration data are announced.
@@ -119,7 +125,7 @@ void Zelo_Datei_Sicherstellen(std::span<const std::uint8_t> installiert)
     if (const int error = AtomicFile::WriteWhole(path, {reinterpret_cast<const char*>(ersatz.data()), ersatz.size()});
         error != 0) {
         Nicht_Anlegbar_Melden(path, error, mitgeliefert);
-        Zelo_Im_Speicher_Verwenden(ersatz, Fehlergrund(error));
+        Zelo_Im_Speicher_Verwenden(ersatz, Nicht_Anlegbar_Grund(error));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "materials/modElementDatabase.h"
 
 #include "core/AtomicFile.h"
+#include "core/Dateiart.h"
 #include "core/Dateistand.h"
 #include "core/Fehlergrund.h"
 #include "core/Runtime.h"
@@ -29,6 +30,8 @@ namespace {
 constexpr int64_t kMinXAchseBytes = 4 + 2 + 2;
 constexpr int64_t kMinElementBytes = 2 + 2 + 110;
 constexpr int64_t kMinTabelleBytes = 2 + 4 + 4 + 2 + 3 * 2 + 40;
+// The run time's number for a key already in a collection.
+constexpr int32_t kSchluesselDoppelt = 457;
 
 std::string Datenbankpfad() { return gLoader->ApplicationPath() + kElementDatabaseFile; }
 
@@ -140,19 +143,27 @@ void Kopf_Schreiben(ElementDatenbankZugriff& datei)
     for (int32_t value : gInitKopf.Reserve) datei.WriteLong(value);
 }
 
+// A key twice is the collection's error 457, told in the window's language with the key.
+template <typename T>
+void Eintragen(KeyedCollection<T>& liste, std::shared_ptr<T> eintrag, const std::string& key)
+{
+    if (liste.Item(key)) throw rt::RuntimeError(kSchluesselDoppelt, Text(677) + " (" + key + ")");
+    liste.Add(std::move(eintrag), key);
+}
+
 void Datensaetze_Lesen(ElementDatenbankZugriff& datei, int32_t dateinummer)
 {
     for (int32_t i = 1; i <= gInitKopf.Anzahl_XAchsen; ++i) {
         gXAchse = std::make_shared<clsXAchse>();
         gXAchse->setDateinummer(dateinummer);
         datei.Lesen(*gXAchse);
-        colXAchsen.Add(gXAchse, gXAchse->Key());
+        Eintragen(colXAchsen, gXAchse, gXAchse->Key());
     }
     for (int32_t i = 1; i <= gInitKopf.Anzahl_Elemente; ++i) {
         gElement = std::make_shared<clsElement>();
         gElement->setDateinummer(dateinummer);
         datei.Lesen(*gElement);
-        colElemente.Add(gElement, gElement->Symbol());
+        Eintragen(colElemente, gElement, gElement->Symbol());
     }
 }
 
@@ -322,6 +333,12 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
         Melden(Text(456) + "\r\n" + path + " (" + ersatzgrund + ")");
         return Erlaubnis::Unmoeglich;
     }
+    // A device or a named pipe put in the file's place is neither read nor replaced.
+    std::error_code ec;
+    if (Dateiart_Von(path) == Dateiart::Andere && !std::filesystem::is_directory(path, ec)) {
+        Melden(Text(456) + "\r\n" + path + " (" + Text(676) + ")");
+        return Erlaubnis::Unmoeglich;
+    }
     if (const int error = Nicht_Ersetzbar(path); error != 0) {
         Melden(Text(456) + "\r\n" + path + " (" + Fehlergrund(error) + ")");
         return Erlaubnis::Unmoeglich;
@@ -332,7 +349,6 @@ Erlaubnis Ersetzen_Erlaubt(const std::string& path)
         if (!jetzt || jetzt == gelesenerStand) return Erlaubnis::Ja;
         return Kopie_Anlegen(path, original, Text(459), 460);
     }
-    std::error_code ec;
     if (!std::filesystem::is_regular_file(original, ec)) return Erlaubnis::Ja;
     if (herkunft == Herkunft::Unvollstaendig)
         return Kopie_Anlegen(path, original, Text(453) + " " + std::to_string(colElemente.Count()), 454);

@@ -9,7 +9,10 @@
 #include "core/cRegistry.h"
 #include "core/clsOptions.h"
 #include "support/OrdinaryUser.h"
+#include "support/Pipenwache.h"
 
+#include <cstring>
+#include <optional>
 #include <set>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -129,6 +132,22 @@ TEST_F(SettingsSafety, ALockFileThatAnotherUserLeftIsStillSharedByTheRunningCopi
     EXPECT_EQ(seen, "lost 0");
 }
 
+TEST_F(SettingsSafety, ANamedPipeThatAnotherUserLeftAsTheLockFileKeepsNoWriteWaiting)
+{
+    RootsLockFile(fs::perms::none);
+    fs::remove(StoreFile().string() + ".lock");
+    const Pipenwache pipe(StoreFile().string() + ".lock");
+    fs::permissions(pipe.Pfad(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const std::string seen = AsOrdinaryUser({env.Root(), env.ConfigFolder(), StoreFile().parent_path()}, [this] {
+        RecordingSeam own_seam;
+        registry_.WriteValue("Lang", cRegistry::REG_SZ, std::string("3"));
+        return "messages " + std::to_string(own_seam.messages.size());
+    });
+    EXPECT_EQ(seen, "messages 0");
+    EXPECT_EQ(Stored("Lang"), RegValue("3"));
+    EXPECT_FALSE(pipe.Freigegeben()) << "the lock file was opened and waited for a writer";
+}
+
 TEST_F(SettingsSafety, AnUnopenableLockFileGivesWayToTheRuntimeFolderAndWithoutOneTheUserIsToldOnce)
 {
     // Without any mode bits only root may open it: also when the tests run as its ordinary owner.
@@ -178,6 +197,33 @@ TEST_F(SettingsSafety, AReadOnlyStoreIsLeftAsItIsAndTheSettingsStayInMemoryWithO
     EXPECT_EQ(seen, "Lang 3 Folder /new messages 1 windows 0 naming the file");
     EXPECT_EQ(StoreText(), before);
     EXPECT_FALSE(fs::exists(CopyFile()));
+}
+
+TEST_F(SettingsSafety, AFolderOrANamedPipeInTheStoresPlaceIsNeitherOpenedNorReplacedAndToldOnce)
+{
+    fs::create_directories(StoreFile().parent_path());
+    for (const fs::file_type art : {fs::file_type::fifo, fs::file_type::directory}) {
+        std::optional<Pipenwache> pipe;
+        if (art == fs::file_type::fifo)
+            pipe.emplace(StoreFile());
+        else
+            fs::create_directory(StoreFile());
+        RecordingSeam own_seam;
+        clsOptions options;
+        EXPECT_EQ(options.Sprache(), 0) << "the defaults";
+        options.setSprache(3);
+        options.setReg_Folder("/new");
+        EXPECT_EQ(options.Sprache(), 3) << "kept in memory";
+        EXPECT_EQ(options.Reg_Folder(), "/new");
+        ASSERT_EQ(own_seam.messages.size(), 1u);
+        EXPECT_NE(own_seam.messages[0].text.find(StoreFile().string() + " (" + gLanguage->Caption(676) + ")"),
+                  std::string::npos)
+            << own_seam.messages[0].text;
+        EXPECT_EQ(fs::status(StoreFile()).type(), art);
+        EXPECT_FALSE(pipe && pipe->Freigegeben()) << "the pipe was opened and waited for a writer";
+        pipe.reset();
+        fs::remove(StoreFile());
+    }
 }
 
 TEST_F(SettingsSafety, ALinkToTheStoreStaysALinkAlsoWhenItsTargetIsMissing)

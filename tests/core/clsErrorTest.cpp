@@ -131,18 +131,22 @@ TEST(CallStackOfAnError, NamesEveryRoutineItLeftForItsOwnReportOnly)
             // A clean-up that records itself before the report takes nothing of the error's away.
             { const CallStackFrame aufraeumen = error.AddFunctionToCallStack("clsFileHandler", "CloseFile"); }
             error.Report("clsAussen", "Auswerten", e);
+            // Still in the handler, where nothing tells a reported error from one on its way.
+            error.ErrorMsg("clsAussen", "Auswerten", false, 5, "the next error, in the same handler");
         }
         error.ErrorMsg("clsAussen", "Auswerten", false, 5, "the next error, in the same routine");
     };
     aussen();
     error.ErrorMsg("modCommon", "Danach", false, 5, "an error after every routine has ended");
 
-    ASSERT_EQ(seam.stacks.size(), 3u);
+    ASSERT_EQ(seam.stacks.size(), 4u);
     EXPECT_EQ(Routines(seam.stacks[0]), (std::vector<std::string>{"clsInnen - Teilen", "clsMitte - Rechnen",
                                                                    "clsAussen - Auswerten", " - "}))
         << "innermost first:\n" << seam.stacks[0];
-    EXPECT_EQ(Routines(seam.stacks[1]), (std::vector<std::string>{"clsAussen - Auswerten", " - "})) << seam.stacks[1];
-    EXPECT_EQ(Routines(seam.stacks[2]), (std::vector<std::string>{" - "})) << seam.stacks[2];
+    for (const size_t later : {1, 2})
+        EXPECT_EQ(Routines(seam.stacks[later]), (std::vector<std::string>{"clsAussen - Auswerten", " - "}))
+            << seam.stacks[later];
+    EXPECT_EQ(Routines(seam.stacks[3]), (std::vector<std::string>{" - "})) << seam.stacks[3];
     EXPECT_EQ(error.RingIndex(), 0);
 
     // An error that nobody reports is over when the routine that caught it returns.

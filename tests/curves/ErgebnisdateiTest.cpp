@@ -4,8 +4,10 @@
 #include "curves/Ergebnisdatei.h"
 
 #include "CurvesTest.h"
+#include "core/clsLanguage.h"
 #include "support/OrdinaryUser.h"
 #include "support/Ordnerstand.h"
+#include "support/Pipenwache.h"
 
 #include <filesystem>
 #include <tuple>
@@ -65,8 +67,8 @@ TEST_F(ErgebnisdateiTest, ASaveWritesEachFileOnceAndTellsItsFailuresTogether)
     }
     EXPECT_EQ(ReadFile(Pfad(".ik")), "1\t2\r\n");
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text,
-              "Diese Ergebnisdateien konnten nicht geschrieben werden:\r\n" + Pfad(".ug") + " (ist ein Ordner)");
+    EXPECT_EQ(seam.messages[0].text, "Diese Ergebnisdateien konnten nicht geschrieben werden:\r\n" + Pfad(".ug") +
+                                         " (" + gLanguage->Caption(676) + ")");
 
     // Outside a save the failure is told at once; the next save writes its files anew.
     EXPECT_EQ(Ergebnisdatei::Schreiben(".ug", {"1\t2"}), "");
@@ -114,6 +116,26 @@ TEST_F(ErgebnisdateiTest, AFileStillAsTheProjectWroteItIsNotWrittenAgain)
     std::filesystem::remove(Pfad(".ik"));
     EXPECT_EQ(speichern("3\t4"), std::tuple(Pfad(".ik"), 1, 0));
     EXPECT_EQ(ReadFile(Pfad(".ik")), "3\t4\r\n");
+
+    // Replaced by a named pipe: the results count as unsaved, and the save leaves the pipe and says why.
+    std::filesystem::remove(Pfad(".ik"));
+    {
+        const Pipenwache pipe(Pfad(".ik"));
+        {
+            Ergebnisdatei::Vorgang pruefen(Ergebnisdatei::Vorgang::Zweck::Pruefen);
+            Ergebnisdatei::Schreiben(".ik", {"3\t4"});
+            EXPECT_EQ(pruefen.Zu_Schreiben(), 1);
+        }
+        Ergebnisdatei::Vorgang vorgang;
+        EXPECT_EQ(Ergebnisdatei::Schreiben(".ik", {"3\t4"}), "");
+        EXPECT_FALSE(vorgang.Melden());
+        ASSERT_EQ(seam.messages.size(), 1u);
+        EXPECT_NE(seam.messages[0].text.find(Pfad(".ik") + " (" + gLanguage->Caption(676) + ")"), std::string::npos)
+            << seam.messages[0].text;
+        EXPECT_TRUE(std::filesystem::is_fifo(Pfad(".ik")));
+        EXPECT_FALSE(pipe.Freigegeben()) << "the pipe was opened and waited for a writer";
+    }
+    std::filesystem::remove(Pfad(".ik"));
 
     // A new project writes its files, whatever an earlier one left under the same name.
     Ergebnisdatei::Vergessen();

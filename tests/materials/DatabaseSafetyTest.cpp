@@ -7,7 +7,12 @@
 #include "core/clsLanguage.h"
 #include "mainwindow/modDatenbankInstallation.h"
 #include "support/OrdinaryUser.h"
+#include "support/Pipenwache.h"
 #include "support/VollePlatte.h"
+
+#include <cstring>
+#include <optional>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -78,12 +83,19 @@ TEST_F(DatabaseSafety, ADatabaseReadOnlyInPartIsWrittenOverOnlyWithTheUsersConse
     auto garbled = full;
     garbled[14] = 0x7F;  // a huge element count
     const std::vector<uint8_t> truncated(full.begin(), full.begin() + 900);
-    for (const auto& bytes : {truncated, garbled}) {
+    colElemente.Item(2)->setSymbol("h");  // the first element's key again
+    ASSERT_EQ(Zelo_Speichern(), Zelo_Speicherung::Geschrieben);
+    const auto twice = ReadBytes(DatabasePath());
+    for (const auto& [bytes, reason] : std::vector<std::pair<std::vector<uint8_t>, std::string>>{
+             {truncated, gLanguage->Caption(464)},
+             {garbled, gLanguage->Caption(464)},
+             {twice, gLanguage->Caption(677) + " (h):"}}) {
         WriteBytes(DatabasePath(), bytes);
         fs::remove(BackupPath());
         seam.messages.clear();
         Zelo_Oeffnen();
         EXPECT_TRUE(NamesTheFile(gError->ErrorDescription())) << gError->ErrorDescription();
+        EXPECT_NE(gError->ErrorDescription().find(reason), std::string::npos) << gError->ErrorDescription();
         EXPECT_NE(gError->ErrorDescription().find(gLanguage->Caption(452)), std::string::npos)
             << "says that the file stays as it is";
 
@@ -125,21 +137,46 @@ TEST_F(DatabaseSafety, AReadOnlyDatabaseIsReadAndOnlyItsSaveIsRefused)
     EXPECT_TRUE(ReadBytes(DatabasePath()) == bytes);
 }
 
-TEST_F(DatabaseSafety, AFolderInPlaceOfTheDatabaseGivesTheInstalledTableInMemoryOnly)
+TEST_F(DatabaseSafety, AFolderOrANamedPipeInPlaceOfTheDatabaseGivesTheInstalledTableInMemoryOnly)
 {
+    // What the user was last told names the file and why it is left alone.
+    const auto toldWhy = [&] {
+        ASSERT_FALSE(seam.messages.empty());
+        EXPECT_TRUE(NamesTheFile(seam.messages.back().text)) << seam.messages.back().text;
+        EXPECT_NE(seam.messages.back().text.find("(" + gLanguage->Caption(676) + ")"), std::string::npos)
+            << seam.messages.back().text;
+    };
+    for (const fs::file_type art : {fs::file_type::directory, fs::file_type::fifo}) {
+        fs::remove(DatabasePath());
+        std::optional<Pipenwache> pipe;
+        if (art == fs::file_type::fifo)
+            pipe.emplace(DatabasePath());
+        else
+            fs::create_directories(DatabasePath());
+        seam.messages.clear();
+        Zelo_Datei_Sicherstellen(Installierte_Datenbank());
+        ASSERT_EQ(seam.messages.size(), 1u);
+        toldWhy();
+        EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(463)), std::string::npos) << "it cannot be saved";
+        Zelo_Oeffnen();
+        EXPECT_EQ(Elements(), 98);
+        EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Nicht_Geschrieben);
+        EXPECT_EQ(seam.messages.size(), 2u) << "the save is refused with a message";
+        EXPECT_EQ(fs::status(DatabasePath()).type(), art);
+        EXPECT_FALSE(pipe && pipe->Freigegeben()) << "the pipe was opened and waited for a writer";
+    }
+    // A pipe put in the file's place while the program runs.
     fs::remove(DatabasePath());
-    fs::create_directories(DatabasePath());
     Zelo_Datei_Sicherstellen(Installierte_Datenbank());
-    ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_TRUE(NamesTheFile(seam.messages[0].text)) << seam.messages[0].text;
-    EXPECT_NE(seam.messages[0].text.find(gLanguage->Caption(463)), std::string::npos) << "it cannot be saved";
     Zelo_Oeffnen();
-    EXPECT_EQ(Elements(), 98);
+    fs::remove(DatabasePath());
+    const Pipenwache pipe(DatabasePath());
+    EXPECT_EQ(Zelo_Speichern(), Zelo_Speicherung::Nicht_Geschrieben);
+    EXPECT_EQ(seam.messages.size(), 3u);
+    toldWhy();
+    EXPECT_TRUE(fs::is_fifo(DatabasePath()));
+    EXPECT_FALSE(pipe.Freigegeben());
     EXPECT_EQ(seam.errorWindows, 0);
-    Zelo_Speichern();
-    EXPECT_EQ(seam.messages.size(), 2u) << "the save is refused with a message";
-    EXPECT_EQ(seam.errorWindows, 0);
-    EXPECT_TRUE(fs::is_directory(DatabasePath()));
 }
 
 TEST_F(DatabaseSafety, AMissingDatabaseInAReadOnlyFolderGivesTheInstalledTableInMemoryOnly)

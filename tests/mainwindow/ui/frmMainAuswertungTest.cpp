@@ -381,7 +381,7 @@ TEST_F(ErgebnisTest, NothingForAnOptionThatIsOffAndAFailureIsToldOnce)
     seam.logLines.clear();
     Drueck(2);
     ASSERT_EQ(seam.messages.size(), 1u);
-    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(481) + "\r\n" + stamm + ".ug (ist ein Ordner)");
+    EXPECT_EQ(seam.messages[0].text, gLanguage->Caption(481) + "\r\n" + stamm + ".ug (" + gLanguage->Caption(676) + ")");
     EXPECT_EQ(Protokolliert(".ug"), 0u);
     for (const char* endung : {".ugs", ".ik", ".Gr", ".g_r", ".rdf", ".rho"})
         EXPECT_EQ(Protokolliert(endung), 1u) << endung << ": the others are written";

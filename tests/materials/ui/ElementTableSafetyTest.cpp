@@ -3,6 +3,7 @@
 // file as it is and the edits in the window.
 #include "ElementWindowFixture.h"
 
+#include "mainwindow/modDatenbankInstallation.h"
 #include "materials/ui/ElementDataPage.h"
 
 #include <QLineEdit>
@@ -10,27 +11,36 @@
 
 using ElementTableSafety = ElementWindowFixture;
 
-TEST_F(ElementTableSafety, SavingOverATruncatedDatabaseAsksAndNoLeavesTheFile)
+TEST_F(ElementTableSafety, SavingOverATruncatedDatabaseRunOnTheInstalledTableAsksAndKeepsTheFileAsACopy)
 {
     auto bytes = DatabaseBytes();
     bytes.resize(900);
     const auto path = env.DataFolder() / kElementDatabaseFile;
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    Zelo_Oeffnen();
+    Zelo_Oeffnen(Installierte_Datenbank());
+    seam.messages.clear();
     frmDaten* window = Open();
     ASSERT_NE(window, nullptr);
-    Click(window->cmdNeu);
-    for (int box = ElementDataPage::Masse; box <= ElementDataPage::Q0; ++box) window->Daten->txtInfo[box]->setText("1");
-    window->Daten->txtInfo[ElementDataPage::Symbol]->setText("Fe");
-    window->Daten->txtInfo[ElementDataPage::Name]->setText("Eisen");
+    ASSERT_EQ(window->lstElemente->count(), 98) << "the installed table";
+    Pick(window, "Cu - Kupfer");
+    window->Daten->txtInfo[ElementDataPage::Name]->setText("Kupfer-Test");
     seam.answers = {zelo::MsgResult::No};
     Click(window->cmdOK);
-    ASSERT_FALSE(seam.messages.empty());
+    ASSERT_EQ(seam.messages.size(), 1u);
     EXPECT_EQ(seam.messages.back().buttons, zelo::MsgButtons::YesNo);
     EXPECT_NE(seam.messages.back().text.find(path.string()), std::string::npos) << seam.messages.back().text;
     EXPECT_EQ(DatabaseBytes(), bytes);
-    EXPECT_NE(colElemente.Item("Fe"), nullptr) << "the new element stays in memory";
+    EXPECT_EQ(colElemente.Item("Cu")->name(), "Kupfer-Test") << "the change stays in memory";
+
+    seam.answers = {zelo::MsgResult::Yes};
+    Click(window->cmdOK);
+    EXPECT_EQ(seam.messages.size(), 2u);
+    std::ifstream copy(path.string() + ".bak", std::ios::binary);
+    EXPECT_EQ(std::vector<uint8_t>(std::istreambuf_iterator<char>(copy), {}), bytes);
+    Zelo_Oeffnen();
+    EXPECT_EQ(colElemente.Count(), 98);
+    EXPECT_EQ(colElemente.Item("Cu")->name(), "Kupfer-Test");
 }
 
 TEST_F(ElementTableSafety, ADatabaseSavedByAnotherCopyMeanwhileIsLeftOrKeptAsACopyAsTheUserAnswers)
