@@ -113,6 +113,14 @@ TEST_F(GaussBerechnenTest, ClosePairInIKLosesItsRightPeakAtExactlyTwo)
 
     Schaetzen(null, 0.1f, KT_IK, {}, {10.0f, 12.0f}, 1);
     EXPECT_EQ(gGauss->Anzahl(), 2);
+
+    // On a curve the less prominent of the pair goes, on either side: a bump on the flank of a peak.
+    for (const float beule : {21.9f, 18.1f}) {
+        const std::vector<float> kurve = Summe(Gauss(400, 0.1, 20.0, 3.0, 2.0), Gauss(400, 0.1, beule, 0.3, 0.3));
+        Schaetzen(kurve, 0.1f, KT_IK, {}, {20.0f, beule});
+        ASSERT_EQ(gGauss->Anzahl(), 1) << "bump at " << beule;
+        EXPECT_EQ(gGauss->x(1), 20.0f) << "bump at " << beule;
+    }
 }
 
 TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
