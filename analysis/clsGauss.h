@@ -85,10 +85,14 @@ private:
     // The listed peak that stands out most from the averaged curve (Prominenz); 0 where none
     // stands out at all.
     int32_t Prominentester(const clsMath& math) const;
-    // Removes the first free peak that lies beyond a gap in the list's rhythm, walking outward from
-    // peak start: a shell pruned from between its neighbours leaves one, and what stands beyond it
-    // lies where the shells have faded. False when there is none.
+    // Removes the first free peak that lies beyond a gap in the list's rhythm that the pruning left,
+    // walking outward from peak start: a shell pruned from between its neighbours leaves one, and
+    // what stands beyond it lies where the shells have faded. Spacings that the search itself left
+    // are no such gap, and a list with points beside a shell's top (the extended search's flanks
+    // and shoulders) has no rhythm of shells at all. False when there is none.
     bool Hinter_Luecke_Entfernen(int32_t start);
+    // Removes peak Index as the pruning does and remembers where it stood.
+    bool Ausduennen_Entfernen(int32_t Index);
     // Prunes until no rule names a peak; whether any went.
     bool Ausduennen(const clsMath& math);
     // Of two close peaks the one that stands out less from the averaged curve (Prominenz), of two
@@ -101,4 +105,8 @@ private:
     float y0_ = 0.0f;
     int32_t kurve_ = 0;
     int32_t schultern_ = 0;
+    // Whether the list of the last estimate held one peak a top of the averaged curve (a shell),
+    // and the positions its pruning removed.
+    bool schalentakt_ = false;
+    std::vector<float> entfernt_;
 };

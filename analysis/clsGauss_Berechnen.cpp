@@ -198,12 +198,12 @@ bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
         // The last peak goes only as the close partner of its left neighbour.
         for (int32_t i = 1; Peak(i + 1); ++i) {
             if (Peak(i + 1)->x - Peak(i)->x <= kIK_Abstand && frei(i) && frei(i + 1))
-                return Remove(Weniger_Herausragend(math, i, i + 1));
-            if (zu_klein(i, kIK_Breite, kIK_Amplitude)) return Remove(i);
+                return Ausduennen_Entfernen(Weniger_Herausragend(math, i, i + 1));
+            if (zu_klein(i, kIK_Breite, kIK_Amplitude)) return Ausduennen_Entfernen(i);
         }
     } else if (kurve_ == KT_GR) {
         for (int32_t i = 1; Peak(i); ++i)
-            if (zu_klein(i, kGR_Breite, kGR_Amplitude)) return Remove(i);
+            if (zu_klein(i, kGR_Breite, kGR_Amplitude)) return Ausduennen_Entfernen(i);
     }
     return Hinter_Luecke_Entfernen(hauptpeak);
 }
@@ -221,19 +221,28 @@ int32_t clsGauss::Prominentester(const clsMath& math) const
 
 bool clsGauss::Hinter_Luecke_Entfernen(int32_t start)
 {
-    if (!Peak(start)) return false;
+    if (!schalentakt_ || !Peak(start)) return false;
     for (const int32_t schritt : {+1, -1}) {
         double letzter = Peak(start)->x, weitester = 0.0;
         int32_t abstaende = 0;
         for (int32_t i = start + schritt; Peak(i); i += schritt) {
             const double abstand = std::fabs(Peak(i)->x - letzter);
-            if (Hinter_Luecke(abstand, weitester, abstaende) && Peak(i)->Fixiert == 0) return Remove(i);
+            const auto dazwischen = [&](float x) { return (x - letzter) * (x - Peak(i)->x) < 0.0; };
+            if (Hinter_Luecke(abstand, weitester, abstaende) && Peak(i)->Fixiert == 0 &&
+                std::any_of(entfernt_.begin(), entfernt_.end(), dazwischen))
+                return Ausduennen_Entfernen(i);
             weitester = std::max(weitester, abstand);
             ++abstaende;
             letzter = Peak(i)->x;
         }
     }
     return false;
+}
+
+bool clsGauss::Ausduennen_Entfernen(int32_t Index)
+{
+    if (Peak(Index)) entfernt_.push_back(Peak(Index)->x);
+    return Remove(Index);
 }
 
 void clsGauss::Schultern_Schaetzen(const clsMath& math)
@@ -298,6 +307,7 @@ void clsGauss::Messen_Alle(const clsMath& math, double rauschen, bool nebenNachb
 bool clsGauss::Berechnen()
 {
     schultern_ = 0;
+    entfernt_.clear();
     if (!gMath) return true;
     const clsMath& math = *gMath;
     const double rauschen = Rauschen(math);
@@ -309,6 +319,10 @@ bool clsGauss::Berechnen()
     while (Peak(n + 1)) ++n;
     const auto links = [](const GaussPeak& a, const GaussPeak& b) { return a.x < b.x; };
     std::stable_sort(peaks_.begin(), peaks_.begin() + n, links);
+    // Only a list of one peak a shell has a rhythm whose gaps tell where the shells fade.
+    std::vector<int32_t> schalen;
+    for (int32_t i = 1; i <= n; ++i) schalen.push_back(math.Gipfel(Gitterpunkt(math, Peak(i)->x)));
+    schalentakt_ = std::adjacent_find(schalen.begin(), schalen.end()) == schalen.end();
     Ausduennen(math);
     do Messen_Alle(math, rauschen, true);
     while (Ausduennen(math));

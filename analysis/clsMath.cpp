@@ -60,6 +60,12 @@ double clsMath::Prominenz(int32_t Index) const
     return ::Prominenz(gemittelt_, Gipfel_Von(gemittelt_, Index));
 }
 
+int32_t clsMath::Gipfel(int32_t Index) const
+{
+    if (Index < 1 || Index > punkte_ || gemittelt_.size() != static_cast<size_t>(punkte_)) return Index;
+    return Gipfel_Von(gemittelt_, Index);
+}
+
 float clsMath::Baseline(int32_t Index) const { return Wert(baseline_, Index); }
 
 float clsMath::x(int32_t Index) const { return static_cast<float>((Index - 1) * double(deltaX_)); }

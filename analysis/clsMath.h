@@ -29,6 +29,9 @@ public:
     float Fenster() const { return fenster_; }
     // The prominence, on Y_Gemittelt, of the top that point Index leads up to.
     double Prominenz(int32_t Index) const;
+    // The top of Y_Gemittelt that point Index leads up to: one shell of the curve; Index itself
+    // outside the curve or before the baseline.
+    int32_t Gipfel(int32_t Index) const;
     // Fills both differences at 2..Punkte-1 from the curve less its baseline (ohneBaseline), the
     // smoothed curve (geglaettet) or the curve itself, each per step Delta_X. Always true.
     bool Ableitungen_Berechnen(bool ohneBaseline, bool geglaettet);

@@ -108,6 +108,9 @@ public:
     conExtras* conExtras1 = nullptr;
     conGauss* conGauss1 = nullptr;
     void Peaks_Zeigen(bool zeigen);
+    // The peak view ends with its panel however that closes: the diagram shows the Fourier step's
+    // curve of the view again (I(K) or G(r)).
+    void Peakansicht_Verlassen();
     // The automatic transform over the Fourier panel (the Auto/FTR tool and the key F) and the
     // averaging of further spectra (the curve menu).
     conFT_AI* conFT_AI1 = nullptr;

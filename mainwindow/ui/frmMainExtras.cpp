@@ -32,3 +32,10 @@ void frmMain::Peaks_Zeigen(bool zeigen)
     // Leaving the peak view shows the Fourier step's curve again.
     gGrafik->Zeichne_Kurve(gGrafik->LetzteKurve() == KT_IK_Peaks ? KT_IK : KT_GR);
 }
+
+void frmMain::Peakansicht_Verlassen()
+{
+    if (!gGrafik) return;
+    const int32_t ansicht = gGrafik->LetzteKurve();
+    if (ansicht == KT_IK_Peaks || ansicht == KT_GR_Peaks) gGrafik->Zeichne_Kurve(ansicht == KT_IK_Peaks ? KT_IK : KT_GR);
+}

@@ -96,6 +96,9 @@ void frmMain::Ueberlagerungsknoepfe_Abgleichen()
     if (conGauss1 && conGauss1->isHidden() && Werkzeuge.Value(kWerkzeug_Peaks)) {
         Werkzeuge.setValue(kWerkzeug_Peaks, false);
         gModus_Peaks = false;
+        // Else the diagram would keep the peak view, the passes of an automatic transform would
+        // redraw its old curve, and the tool pressed again would take the view for I(K)'s.
+        Peakansicht_Verlassen();
         geaendert = true;
     }
     if (geaendert) Werkzeuge_Anzeigen();

@@ -113,6 +113,14 @@ TEST_F(GaussBerechnenTest, ClosePairInIKLosesItsRightPeakAtExactlyTwo)
 
     Schaetzen(null, 0.1f, KT_IK, {}, {10.0f, 12.0f}, 1);
     EXPECT_EQ(gGauss->Anzahl(), 2);
+
+    // On a curve the less prominent of the pair goes, on either side: a bump on the flank of a peak.
+    for (const float beule : {21.9f, 18.1f}) {
+        const std::vector<float> kurve = Summe(Gauss(400, 0.1, 20.0, 3.0, 2.0), Gauss(400, 0.1, beule, 0.3, 0.3));
+        Schaetzen(kurve, 0.1f, KT_IK, {}, {20.0f, beule});
+        ASSERT_EQ(gGauss->Anzahl(), 1) << "bump at " << beule;
+        EXPECT_EQ(gGauss->x(1), 20.0f) << "bump at " << beule;
+    }
 }
 
 TEST_F(GaussBerechnenTest, NarrowOrSmallIKPeaksGoAtTheirBounds)
@@ -182,18 +190,24 @@ TEST_F(GaussBerechnenTest, AShellPrunedForItsAmplitudeEndsTheListOfGr)
 {
     // Shells 0.2 nm apart fading outward, the fourth too small to keep (A < 0.09): the fifth beyond
     // the gap it leaves stands where the shells have faded, and goes with it. Without the fourth
-    // in the list there is no gap.
+    // in the list there is no gap the pruning left, and a list with a point beside each top (as
+    // the extended search lists a shell's flanks) has no rhythm of shells: the fifth stays.
     constexpr double kSchritt = 0.004;
     const double hoehen[] = {40.0, 20.0, 8.0, 2.2, 6.0};
     std::vector<float> kurve(400, 0.0f);
-    std::vector<float> positionen;
+    std::vector<float> schalen;
     for (size_t k = 0; k < std::size(hoehen); ++k) {
-        positionen.push_back(static_cast<float>(0.25 + 0.2 * double(k)));
-        kurve = Summe(kurve, Gauss(400, kSchritt, positionen.back(), 0.03, hoehen[k]));
+        schalen.push_back(static_cast<float>(0.25 + 0.2 * double(k)));
+        kurve = Summe(kurve, Gauss(400, kSchritt, schalen.back(), 0.03, hoehen[k]));
     }
-    Schaetzen(kurve, float(kSchritt), KT_GR, {}, positionen);
-    ASSERT_EQ(gGauss->Anzahl(), 3);
-    EXPECT_NEAR(gGauss->x(3), 0.65, kSchritt);
+    std::vector<float> ohneVierte = schalen, mitFlanken = schalen;
+    ohneVierte.erase(ohneVierte.begin() + 3);
+    for (const float x : schalen) mitFlanken.push_back(x + 0.01f);
+    for (const auto& [liste, anzahl, letzte] : {std::tuple{schalen, 3, 0.65}, {ohneVierte, 4, 1.05}, {mitFlanken, 8, 1.06}}) {
+        Schaetzen(kurve, float(kSchritt), KT_GR, {}, liste);
+        ASSERT_EQ(gGauss->Anzahl(), anzahl) << liste.size() << " listed";
+        EXPECT_NEAR(gGauss->x(anzahl), letzte, kSchritt) << liste.size() << " listed";
+    }
 }
 
 TEST_F(GaussBerechnenTest, LowerOverlappingRightNeighbourIsAShoulder)

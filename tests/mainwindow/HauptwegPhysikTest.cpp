@@ -209,14 +209,15 @@ TEST_F(HauptwegPhysikTest, TheGaussViewOfGrListsTheShellsFromTheFirstOn)
     // view leaves out: its list begins at the first shell. Damped, the mean spacing of the shells
     // gives a_r = r1/Δr near 1.2 and K0 = 2π/Δr near the main peak of I(K). Undamped, the contact
     // edge of the hard spheres lays the cut-off's ripple over every shell and into every valley,
-    // with maxima side by side on each top: the list still holds one peak a shell.
+    // with maxima side by side on each top: the list still holds one peak a shell, five or six of
+    // the light liquid's fast-fading shells as the noise has it.
     Probe_Auswerten();
     const double hauptpeak = Hauptpeak_K(probe, 10.0, 80.0);
     for (const int32_t daempfung : {DA_Keine, DA_Lorch}) {
         SCOPED_TRACE(testing::Message() << "damping " << daempfung);
         const Peakabstaende abstaende = Gauss_Ansicht_Ab_Erster_Schale(daempfung);
         if (daempfung == DA_Keine) {
-            Eine_Spitze_Je_Schale(abstaende, hauptpeak);
+            Eine_Spitze_Je_Schale(abstaende, hauptpeak, 5);
             continue;
         }
         Schalenabstand_Pruefen(abstaende, hauptpeak, 0.15, 1.2);
@@ -263,21 +264,24 @@ TEST_F(HauptwegPhysikTest, TheGaussViewMeasuresTheShellsOnTheCurveItDraws)
 TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
 {
     // Short exposures, a tenth to a hundredth of the full one, four spectra each: undamped, Lorch-
-    // and shifted-Lorch-damped, every G(r) lists its first two shells, and the spacing of what it
-    // lists gives K0 within 5 % of the main peak of I(K) and a_r within 0.1 of the full exposure's
-    // Lorch view, in all curves but two of twelve a damping. The I(K) view lists the main and the
-    // second peak, and in all curves but two one peak at each maximum of the model's I(K) and
-    // nothing else: not the bumps of the side fits below zero before the main peak, nor the noise's
-    // wiggles in the valleys and towards the curve's end, which the fit smoothed out of reach of a
-    // few points' spread.
+    // and shifted-Lorch-damped, every G(r) lists its first two shells, one peak a shell (neighbours
+    // one period apart within 30 %) in all curves but one of twelve a damping (undamped in all),
+    // and the spacing of what it lists gives K0 within 5 % of the main peak of I(K) and a_r within
+    // 0.1 of the full exposure's Lorch view, in all curves but one damped, but two undamped. The
+    // I(K) view lists the main and the second peak, and in all curves but one one peak at each
+    // maximum of the model's I(K) and nothing else: not the bumps of the side fits below zero
+    // before the main peak, nor the noise's wiggles in the valleys and towards the curve's end,
+    // which the fit smoothed out of reach of a few points' spread. The lists end where the shells
+    // fade: the 38 G(r) views list at least 240 shells altogether. (Over 100 seeds the counts
+    // reached these bounds and never passed them; the views listed 254 to 286 shells.)
     const double hauptpeak = Hauptpeak_K(probe, 10.0, 80.0);
     const double periode = 2.0 * std::numbers::pi / hauptpeak;
     std::vector<double> modellMaxima;
     for (double K = 10.0; K < Kohlenstoffprobe::kKMax; K += 0.01)
         if (probe.I(K) > probe.I(K - 0.01) && probe.I(K) >= probe.I(K + 0.01)) modellMaxima.push_back(K);
     double r1 = 0.0, a_r = 0.0;
-    std::map<int32_t, int32_t> daneben;
-    int32_t ikDaneben = 0;
+    std::map<int32_t, int32_t> daneben, taktFehler;
+    int32_t ikDaneben = 0, schalen = 0;
     for (const double belichtung : {1.0, 0.1, 0.03, 0.01}) {
         for (int32_t spektrum = 0; spektrum < (belichtung == 1.0 ? 1 : 4); ++spektrum) {
             SCOPED_TRACE(testing::Message() << "exposure " << belichtung << ", spectrum " << spektrum);
@@ -294,9 +298,15 @@ TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
                     continue;
                 }
                 EXPECT_NEAR(gGauss->x(2) - gGauss->x(1), periode, 0.3 * periode) << "the second shell";
+                for (int32_t i = 3; i <= gGauss->Anzahl(); ++i)
+                    if (std::fabs(gGauss->x(i) - gGauss->x(i - 1) - periode) > 0.3 * periode) {
+                        ++taktFehler[daempfung];
+                        break;
+                    }
                 const bool k0 = std::fabs(2.0 * std::numbers::pi / abstaende.Delta - hauptpeak) <= 0.05 * hauptpeak;
                 const bool ar = std::fabs(gGauss->x(1) / abstaende.Delta - a_r) <= 0.1;
                 daneben[daempfung] += !(k0 && ar);
+                schalen += gGauss->Anzahl();
             }
             gIK->Daempfen(DA_Keine);
             Gauss_Ansicht(KT_IK);
@@ -319,6 +329,8 @@ TEST_F(HauptwegPhysikTest, TheGaussViewListsTheShellsThatStandOutOfTheNoise)
         }
     }
     EXPECT_NEAR(a_r, 1.17, 0.05);
-    for (const auto& [daempfung, anzahl] : daneben) EXPECT_LE(anzahl, 2) << "damping " << daempfung;
-    EXPECT_LE(ikDaneben, 2) << "I(K) lists something beside the model's maxima";
+    for (const auto& [daempfung, anzahl] : daneben) EXPECT_LE(anzahl, daempfung == DA_Keine ? 2 : 1) << "damping " << daempfung;
+    for (const auto& [daempfung, anzahl] : taktFehler) EXPECT_LE(anzahl, daempfung == DA_Keine ? 0 : 1) << "damping " << daempfung;
+    EXPECT_LE(ikDaneben, 1) << "I(K) lists something beside the model's maxima";
+    EXPECT_GE(schalen, 240);
 }

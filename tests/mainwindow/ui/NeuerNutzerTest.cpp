@@ -28,6 +28,7 @@
 #include "curves/clsInput.h"
 #include "curves/ui/frmMittel.h"
 #include "graphics/Vorschau.h"
+#include "graphics/clsGrafik.h"
 #include "graphics/frmSmall.h"
 #include "mainwindow/Wertanzeige.h"
 #include "materials/clsMFE.h"
@@ -335,13 +336,14 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     EXPECT_NEAR(gelesen, peak, 0.0005 * 1.0001) << "0.xyz nm";
     EXPECT_GE(gelesen, 0.1);
     Bild("3b_gauss_peaks");
-    Drueck(25);
-    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
 
-    // After the automatic transform the label shows the density and deviation it ended with.
+    // The automatic transform opens over the Gauss peaks, whose view ends with them: the passes
+    // draw G(r). After it the label shows the density and deviation it ended with, and the Gauss
+    // peaks pressed again view G(r) and give the Fourier panel back.
     Drueck(20);
     ASSERT_TRUE(gfrmMain->conFT_AI1->isVisible());
     EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFT_AI1});
+    EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR);
     QTest::mouseClick(gfrmMain->conFT_AI1->cmdStart, Qt::LeftButton);
     ASSERT_NE(gMFE->Dichte_Experimentell(), dichte) << "the run moved the density line";
     EXPECT_GT(gMFE->Dichte_Experimentell(), 0.0f);
@@ -350,6 +352,12 @@ TEST_F(NeuerNutzerTest, AlloyDemonstrationAndRawSpectrumWithoutTraps)
     Bild("4_auto_ftr");
     Drueck(20);
     EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+    Drueck(25);
+    EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR_Peaks);
+    EXPECT_EQ(gGauss->Kurve(), KT_GR);
+    Drueck(25);
+    EXPECT_EQ(Panels_Gezeigt(), std::vector<QWidget*>{gfrmMain->conFTR1});
+    EXPECT_EQ(gGrafik->LetzteKurve(), KT_GR);
 
     // Left open, the automatic transform closes when the extras step opens: the extras panel
     // shows alone, and neither the tool nor F brings the automatic transform over it.
