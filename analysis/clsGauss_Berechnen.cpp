@@ -140,14 +140,27 @@ std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, do
     return kreuzung;
 }
 
-// The highest point of the average between links and rechts.
-int32_t Hoechster_Punkt(const clsMath& math, double links, double rechts)
+// How far the averaged curve must rise again to be another peak's flank beside a top of height h,
+// on a curve whose points carry noise of spread rauschen.
+double Anstieg(const clsMath& math, double h, double rauschen)
 {
-    const int32_t von = std::max(1, Gitterpunkt(math, static_cast<float>(links)));
-    const int32_t bis = std::min(math.Punkte(), Gitterpunkt(math, static_cast<float>(rechts)));
-    int32_t hoechster = von;
-    for (int32_t i = von; i <= bis; ++i)
-        if (math.Y_Gemittelt(i) > math.Y_Gemittelt(hoechster)) hoechster = i;
+    return std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(std::max(1.0f, math.Fenster())));
+}
+
+// The top of the average that grid point c leads up to: the highest point of the stretch about
+// the top that the way uphill reaches where the average stays within a rise (anstieg) of it. On a
+// broad noisy top the way uphill ends on a small top of the noise, which no valley parts from the
+// higher ground beside it.
+int32_t Top_Des_Mittels(const clsMath& math, int32_t c, double rauschen)
+{
+    while (c > 1 && math.Y_Gemittelt(c - 1) > math.Y_Gemittelt(c)) --c;
+    while (c < math.Punkte() && math.Y_Gemittelt(c + 1) > math.Y_Gemittelt(c)) ++c;
+    const double h = math.Y_Gemittelt(c);
+    const double grenze = h - Anstieg(math, h, rauschen);
+    int32_t hoechster = c;
+    for (const int32_t schritt : {-1, +1})
+        for (int32_t j = c; j >= 1 && j <= math.Punkte() && math.Y_Gemittelt(j) >= grenze; j += schritt)
+            if (math.Y_Gemittelt(j) > math.Y_Gemittelt(hoechster)) hoechster = j;
     return hoechster;
 }
 
@@ -203,7 +216,7 @@ Messung Vermessen(const clsMath& math, int32_t c, float p, double rauschen, bool
     Messung m{Gipfel_Suchen(math, c, p, gemittelt), std::nullopt, std::nullopt};
     const double h = m.gipfel.h;
     if (!(h > 0.0)) return m;
-    const double anstieg = std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(std::max(1.0f, math.Fenster())));
+    const double anstieg = Anstieg(math, h, rauschen);
     std::optional<double>& links = m.links;
     std::optional<double>& rechts = m.rechts;
     // On the average a crossing that the curve comes back from is a dip of the noise.
@@ -244,14 +257,14 @@ void Festhalten(GaussPeak& peak, const Messung& m)
     peak.A = static_cast<float>(h * peak.W * kWurzelPiHalbe);
 }
 
-// Whether the noise of a curve that carries it point by point decides where the drawn peak m has
-// its top and flanks: it lifts a point near the top by more than the curve falls from its top over
-// one grid step, and dips a point on a flank below half height while the curve is still above it.
+// Whether the noise of a curve that carries it point by point decides where the peak m has its top
+// and flanks on the drawn curve: it lifts a point near the top by more than the curve falls from its
+// top over one grid step (and so dips a point on a flank below half height far inside the crossing).
 bool Vom_Rauschen_Bestimmt(const clsMath& math, const Messung& m, double punktrauschen)
 {
     if (!math.Punktweise_Verrauscht() || !m.links || !m.rechts || !(m.gipfel.h > 0.0)) return false;
     const double sigma = (*m.rechts - *m.links) / kHalbwertsBreite;
-    if (!(sigma > 0.0)) return true;
+    if (!(sigma > 0.0)) return false;
     const double schritt = math.Delta_X() / sigma;
     return punktrauschen > m.gipfel.h * schritt * schritt / 2.0;
 }
@@ -285,20 +298,11 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, Rauschpegel rauschen
         return;
     }
     // The average of the curve, in which the noise fades, tells whether the noise decides the
-    // drawn peak's top and flanks; where it does, it has them, and the peak stands at its highest
-    // point between them (where the way uphill from the listed maximum may end on a small top the
-    // noise left on it), a grid point whose prominence the pruning compares.
-    int32_t t = c;
-    while (t > 1 && math.Y_Gemittelt(t - 1) > math.Y_Gemittelt(t)) --t;
-    while (t < math.Punkte() && math.Y_Gemittelt(t + 1) > math.Y_Gemittelt(t)) ++t;
-    Messung gemittelt = Vermessen(math, t, math.x(t), rauschen.glatt, true, nachbarLinks, nachbarRechts);
+    // drawn peak's top and flanks; where it does, it has them, and the peak stands at its top, a
+    // grid point whose prominence the pruning compares.
+    const int32_t t = Top_Des_Mittels(math, c, rauschen.glatt);
+    const Messung gemittelt = Vermessen(math, t, math.x(t), rauschen.glatt, true, nachbarLinks, nachbarRechts);
     if (!Vom_Rauschen_Bestimmt(math, gemittelt, rauschen.punktweise)) return Festhalten(peak, m);
-    const int32_t hoechster = Hoechster_Punkt(math, *gemittelt.links, *gemittelt.rechts);
-    if (hoechster != t) {
-        t = hoechster;
-        gemittelt = Vermessen(math, t, math.x(t), rauschen.glatt, true, nachbarLinks, nachbarRechts);
-        if (!gemittelt.links || !gemittelt.rechts) return Festhalten(peak, m);
-    }
     peak.x = math.x(t);
     Festhalten(peak, gemittelt);
 }
