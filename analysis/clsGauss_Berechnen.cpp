@@ -31,6 +31,8 @@ constexpr double kRauschAnstieg = 6.0;
 // A flank has fallen to half height for good where the average lies this many times the noise of
 // one average below it.
 constexpr double kRauschSpiel = 3.0;
+// The noise about a peak is measured over this many windows on either side of it.
+constexpr double kRauschUmkreis = 10.0;
 // A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
 // flank on its side with its own tail.
 constexpr double kNachbarReichweite = 4.0;
@@ -113,6 +115,22 @@ double Rauschen(const clsMath& math, int32_t ordnung)
     // A normal spread is 1.4826 median absolute values; a difference spreads the points' noise
     // by the root of its weights' squares.
     return 1.4826 * *mitte / std::sqrt(quadrate);
+}
+
+// The noise of one point of the curve about grid point c: the spread of the curve about its average
+// within ten windows, taken by its median so that the peaks do not count; where the noise grows
+// along the curve (counting noise on I(K)), the curve's median spread is less than the one here.
+double Rauschen_Um(const clsMath& math, int32_t c)
+{
+    const int32_t umkreis = static_cast<int32_t>(std::ceil(kRauschUmkreis * math.Fenster()));
+    std::vector<double> abstand;
+    for (int32_t i = std::max(1, c - umkreis); i <= std::min(math.Punkte(), c + umkreis); ++i)
+        abstand.push_back(std::fabs(double(math.Y_ohne_Baseline(i)) - math.Y_Gemittelt(i)));
+    if (abstand.empty()) return 0.0;
+    const auto mitte = abstand.begin() + static_cast<std::ptrdiff_t>(abstand.size() / 2);
+    std::nth_element(abstand.begin(), mitte, abstand.end());
+    // The average holds a share 1/Fenster of the point itself.
+    return 1.4826 * *mitte / std::sqrt(std::max(0.5, 1.0 - 1.0 / math.Fenster()));
 }
 
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
@@ -220,7 +238,7 @@ Messung Vermessen(const clsMath& math, int32_t c, float p, double rauschen, bool
     std::optional<double>& links = m.links;
     std::optional<double>& rechts = m.rechts;
     // On the average a crossing that the curve comes back from is a dip of the noise.
-    const double spiel = gemittelt ? kRauschSpiel * rauschen / std::sqrt(std::max(1.0f, math.Fenster())) : 0.0;
+    const double spiel = gemittelt ? kRauschSpiel * Rauschen_Um(math, c) / std::sqrt(std::max(1.0f, math.Fenster())) : 0.0;
     links = Flanke(math, c, -1, h / 2.0, anstieg, gemittelt, spiel);
     rechts = Flanke(math, c, +1, h / 2.0, anstieg, gemittelt, spiel);
     const double top = m.gipfel.x;
