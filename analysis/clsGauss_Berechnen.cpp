@@ -118,8 +118,7 @@ double Rauschen(const clsMath& math, int32_t ordnung)
 }
 
 // The noise of one point of the curve about grid point c: the spread of the curve about its average
-// within ten windows, taken by its median so that the peaks do not count; where the noise grows
-// along the curve (counting noise on I(K)), the curve's median spread is less than the one here.
+// within ten windows, taken by its median so that the peaks do not count.
 double Rauschen_Um(const clsMath& math, int32_t c)
 {
     const int32_t umkreis = static_cast<int32_t>(std::ceil(kRauschUmkreis * math.Fenster()));
@@ -166,15 +165,15 @@ double Anstieg(const clsMath& math, double h, double rauschen)
 }
 
 // The top of the average that grid point c leads up to: the highest point of the stretch about
-// the top that the way uphill reaches where the average stays within a rise (anstieg) of it. On a
-// broad noisy top the way uphill ends on a small top of the noise, which no valley parts from the
-// higher ground beside it.
-int32_t Top_Des_Mittels(const clsMath& math, int32_t c, double rauschen)
+// the top that the way uphill reaches where the average stays within a rise (Anstieg) of it, and
+// above half its height. On a broad noisy top the way uphill ends on a small top of the noise,
+// which no valley parts from the higher ground beside it.
+int32_t Top_Des_Mittels(const clsMath& math, int32_t c)
 {
     while (c > 1 && math.Y_Gemittelt(c - 1) > math.Y_Gemittelt(c)) --c;
     while (c < math.Punkte() && math.Y_Gemittelt(c + 1) > math.Y_Gemittelt(c)) ++c;
     const double h = math.Y_Gemittelt(c);
-    const double grenze = h - Anstieg(math, h, rauschen);
+    const double grenze = std::max(h - Anstieg(math, h, Rauschen_Um(math, c)), h / 2.0);
     int32_t hoechster = c;
     for (const int32_t schritt : {-1, +1})
         for (int32_t j = c; j >= 1 && j <= math.Punkte() && math.Y_Gemittelt(j) >= grenze; j += schritt)
@@ -234,11 +233,14 @@ Messung Vermessen(const clsMath& math, int32_t c, float p, double rauschen, bool
     Messung m{Gipfel_Suchen(math, c, p, gemittelt), std::nullopt, std::nullopt};
     const double h = m.gipfel.h;
     if (!(h > 0.0)) return m;
-    const double anstieg = Anstieg(math, h, rauschen);
+    // On the average, the noise about the peak: where counting noise grows along the curve, the
+    // curve's median noise is less than the one here. A crossing that the average comes back from
+    // is a dip of that noise.
+    const double rauschenHier = gemittelt ? Rauschen_Um(math, c) : rauschen;
+    const double anstieg = Anstieg(math, h, rauschenHier);
     std::optional<double>& links = m.links;
     std::optional<double>& rechts = m.rechts;
-    // On the average a crossing that the curve comes back from is a dip of the noise.
-    const double spiel = gemittelt ? kRauschSpiel * Rauschen_Um(math, c) / std::sqrt(std::max(1.0f, math.Fenster())) : 0.0;
+    const double spiel = gemittelt ? kRauschSpiel * rauschenHier / std::sqrt(std::max(1.0f, math.Fenster())) : 0.0;
     links = Flanke(math, c, -1, h / 2.0, anstieg, gemittelt, spiel);
     rechts = Flanke(math, c, +1, h / 2.0, anstieg, gemittelt, spiel);
     const double top = m.gipfel.x;
@@ -318,7 +320,7 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, Rauschpegel rauschen
     // The average of the curve, in which the noise fades, tells whether the noise decides the
     // drawn peak's top and flanks; where it does, it has them, and the peak stands at its top, a
     // grid point whose prominence the pruning compares.
-    const int32_t t = Top_Des_Mittels(math, c, rauschen.glatt);
+    const int32_t t = Top_Des_Mittels(math, c);
     const Messung gemittelt = Vermessen(math, t, math.x(t), rauschen.glatt, true, nachbarLinks, nachbarRechts);
     if (!Vom_Rauschen_Bestimmt(math, gemittelt, rauschen.punktweise)) return Festhalten(peak, m);
     peak.x = math.x(t);
