@@ -74,12 +74,23 @@ private:
     GaussPeak* Peak(int32_t Index);
     // The peak to set, or nullptr after the report naming the property.
     GaussPeak* Zu_Setzender_Peak(int32_t Index, const char* property);
+    // The noise of one point of the curve, measured on its second differences (glatt) and on its
+    // fourth ones (punktweise), which a curve's bend over a few grid steps hardly reaches.
+    struct Rauschpegel {
+        double glatt;
+        double punktweise;
+    };
     // Width, amplitude and half-height positions of one peak (with the Gauss estimate), beside the
-    // nearest listed positions on either side, on a curve whose points carry noise of spread rauschen.
-    static void Messen(GaussPeak& peak, const clsMath& math, double rauschen, std::optional<float> nachbarLinks,
+    // nearest listed positions on either side, on a curve whose points carry the noise given. Where
+    // that noise decides the drawn peak's top and flanks, the average has them, and the peak moves
+    // to the average's top.
+    static void Messen(GaussPeak& peak, const clsMath& math, Rauschpegel rauschen, std::optional<float> nachbarLinks,
                        std::optional<float> nachbarRechts);
     // Measures every listed peak, alone or beside the nearest listed positions.
-    void Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn);
+    void Messen_Alle(const clsMath& math, Rauschpegel rauschen, bool nebenNachbarn);
+    // Moves a measured peak whose top the noise decides (punktrauschen, on the fourth differences)
+    // to where the drawn curve's points above half height place it.
+    static void Scheitel_Setzen(GaussPeak& peak, const clsMath& math, double punktrauschen);
     // Removes the first peak a pruning rule of the curve kind names; false when none does.
     bool Ausduennen_Durchgang(const clsMath& math);
     // The listed peak that stands out most from the averaged curve (Prominenz); 0 where none

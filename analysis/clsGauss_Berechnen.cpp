@@ -28,6 +28,11 @@ constexpr double kHalbwertsBreite = 2.3548200450309493;
 // many times the noise of one average).
 constexpr double kAnstieg = 0.05;
 constexpr double kRauschAnstieg = 6.0;
+// A flank has fallen to half height for good where the average lies this many times the noise of
+// one average below it.
+constexpr double kRauschSpiel = 3.0;
+// The noise about a peak is measured over this many windows on either side of it.
+constexpr double kRauschUmkreis = 10.0;
 // A listed neighbour nearer than this many half widths (of the peak's narrower flank) holds up the
 // flank on its side with its own tail.
 constexpr double kNachbarReichweite = 4.0;
@@ -35,6 +40,8 @@ constexpr double kNachbarReichweite = 4.0;
 constexpr float kIK_Abstand = 2.0f;
 constexpr float kIK_Breite = 1.0f;
 constexpr float kIK_Amplitude = 0.004f;
+// An I(K) peak whose half-height points lie less than this many grid steps apart is the noise's.
+constexpr float kNadelSchritte = 3.0f;
 constexpr float kGR_Breite = 0.001f;
 constexpr float kGR_Amplitude = 0.09f;
 
@@ -44,6 +51,13 @@ int32_t Gitterpunkt(const clsMath& math, float p)
     const double punkt = double(p) / math.Delta_X() + 1.0;
     if (math.Delta_X() == 0.0f || !std::isfinite(punkt) || std::fabs(punkt) > 2E9) return 0;
     return rt::CLng(punkt);
+}
+
+// The height of point i on the curve a peak is measured on: the drawn one, or its average where
+// the noise decides the drawn one's top and flanks.
+double Hoehe(const clsMath& math, int32_t i, bool gemittelt)
+{
+    return gemittelt ? math.Y_Gemittelt(i) : math.Y_ohne_Baseline(i);
 }
 
 // The top of the curve near grid point c: position and height.
@@ -56,12 +70,12 @@ struct Gipfel {
 // which a Gauss curve fits exactly) peaks at the curve's top, which lies within half a step of the
 // grid point of the maximum. Where it does not (a shoulder on a neighbour's flank, the ends of the
 // curve), the listed position p and the parabola's height there.
-Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
+Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p, bool gemittelt)
 {
-    const double y = math.Y_ohne_Baseline(c);
+    const double y = Hoehe(math, c, gemittelt);
     if (c <= 1 || c >= math.Punkte() || math.Delta_X() == 0.0f) return {p, y};
-    const double links = math.Y_ohne_Baseline(c - 1);
-    const double rechts = math.Y_ohne_Baseline(c + 1);
+    const double links = Hoehe(math, c - 1, gemittelt);
+    const double rechts = Hoehe(math, c + 1, gemittelt);
     const bool logarithmisch = links > 0.0 && y > 0.0 && rechts > 0.0;
     const auto wert = [logarithmisch](double v) { return logarithmisch ? std::log(v) : v; };
     const double l = wert(links), m = wert(y), r = wert(rechts);
@@ -77,42 +91,121 @@ Gipfel Gipfel_Suchen(const clsMath& math, int32_t c, float p)
     return {p, parabel(double(p) / math.Delta_X() + 1.0 - c)};
 }
 
-// The noise of one point of the curve: the spread of its second differences, which a curve smooth
-// over a few grid steps keeps small, taken by their median so that the peaks do not count.
-double Rauschen(const clsMath& math)
+// The noise of one point of the curve: the spread of its differences of the given order, which a
+// curve smooth over a few grid steps keeps small, the more so the higher the order, taken by their
+// median so that the peaks do not count.
+double Rauschen(const clsMath& math, int32_t ordnung)
 {
+    std::vector<double> gewicht{1.0};  // the binomial weights of the difference, alternating
+    for (int32_t k = 0; k < ordnung; ++k) {
+        gewicht.push_back(0.0);
+        for (size_t j = gewicht.size() - 1; j > 0; --j) gewicht[j] -= gewicht[j - 1];
+    }
+    double quadrate = 0.0;
+    for (const double g : gewicht) quadrate += g * g;
     std::vector<double> d;
-    for (int32_t i = 2; i < math.Punkte(); ++i) {
-        const double zweite = double(math.Y_ohne_Baseline(i - 1)) - 2.0 * math.Y_ohne_Baseline(i) + math.Y_ohne_Baseline(i + 1);
-        d.push_back(std::fabs(zweite));
+    for (int32_t i = 1; i + ordnung <= math.Punkte(); ++i) {
+        double differenz = 0.0;
+        for (int32_t j = 0; j <= ordnung; ++j) differenz += gewicht[size_t(j)] * math.Y_ohne_Baseline(i + j);
+        d.push_back(std::fabs(differenz));
     }
     if (d.empty()) return 0.0;
     const auto mitte = d.begin() + static_cast<std::ptrdiff_t>(d.size() / 2);
     std::nth_element(d.begin(), mitte, d.end());
-    // A normal spread is 1.4826 median absolute values; a second difference spreads √6 points' noise.
-    return 1.4826 * *mitte / std::sqrt(6.0);
+    // A normal spread is 1.4826 median absolute values; a difference spreads the points' noise
+    // by the root of its weights' squares.
+    return 1.4826 * *mitte / std::sqrt(quadrate);
+}
+
+// The noise of one point of the curve about grid point c: the spread of the curve about its average
+// within ten windows, taken by its median so that the peaks do not count.
+double Rauschen_Um(const clsMath& math, int32_t c)
+{
+    const int32_t umkreis = static_cast<int32_t>(std::ceil(kRauschUmkreis * math.Fenster()));
+    std::vector<double> abstand;
+    for (int32_t i = std::max(1, c - umkreis); i <= std::min(math.Punkte(), c + umkreis); ++i)
+        abstand.push_back(std::fabs(double(math.Y_ohne_Baseline(i)) - math.Y_Gemittelt(i)));
+    if (abstand.empty()) return 0.0;
+    const auto mitte = abstand.begin() + static_cast<std::ptrdiff_t>(abstand.size() / 2);
+    std::nth_element(abstand.begin(), mitte, abstand.end());
+    // The average holds a share 1/Fenster of the point itself.
+    return 1.4826 * *mitte / std::sqrt(std::max(0.5, 1.0 - 1.0 / math.Fenster()));
 }
 
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
-// halb: between the first point at or below it and its inner neighbour, linearly interpolated.
-// None where that side is blocked: the curve rises again by more than anstieg (another peak's
-// flank) before falling that far, or ends first.
-std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb, double anstieg)
+// halb for good: between the last point at or below it, before the curve lies more than spiel
+// below it, and its inner neighbour, linearly interpolated (with spiel 0 the first point at or
+// below it). None where that side is blocked: the curve rises again by more than anstieg (another
+// peak's flank) before falling that far, or ends first.
+std::optional<double> Flanke(const clsMath& math, int32_t c, int32_t schritt, double halb, double anstieg, bool gemittelt,
+                             double spiel)
 {
     double tiefster = math.Y_Gemittelt(c);
+    std::optional<double> kreuzung;
     for (int32_t j = c; j >= 1 && j <= math.Punkte(); j += schritt) {
-        const double y = math.Y_ohne_Baseline(j);
+        const double y = Hoehe(math, j, gemittelt);
         if (y <= halb) {
-            if (j == c) return math.x(c);
-            const double innen = math.Y_ohne_Baseline(j - schritt);
-            const double anteil = innen > y ? std::clamp((halb - y) / (innen - y), 0.0, 1.0) : 0.0;
-            return math.x(j) - schritt * anteil * math.Delta_X();
+            const double innen = Hoehe(math, j - schritt, gemittelt);
+            if (j == c) kreuzung = math.x(c);
+            else if (innen > halb) kreuzung = math.x(j) - schritt * std::clamp((halb - y) / (innen - y), 0.0, 1.0) * math.Delta_X();
+            if (y <= halb - spiel) return kreuzung;
         }
         const double mittel = math.Y_Gemittelt(j);
-        if (mittel > tiefster + anstieg) return std::nullopt;
+        if (mittel > tiefster + anstieg) return kreuzung;
         tiefster = std::min(tiefster, mittel);
     }
-    return std::nullopt;
+    return kreuzung;
+}
+
+// How far the averaged curve must rise again to be another peak's flank beside a top of height h,
+// on a curve whose points carry noise of spread rauschen.
+double Anstieg(const clsMath& math, double h, double rauschen)
+{
+    return std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(std::max(1.0f, math.Fenster())));
+}
+
+// The top of the average that grid point c leads up to: the highest point of the stretch about
+// the top that the way uphill reaches where the average stays within a rise (Anstieg) of it, and
+// above half its height. On a broad noisy top the way uphill ends on a small top of the noise,
+// which no valley parts from the higher ground beside it.
+int32_t Top_Des_Mittels(const clsMath& math, int32_t c)
+{
+    while (c > 1 && math.Y_Gemittelt(c - 1) > math.Y_Gemittelt(c)) --c;
+    while (c < math.Punkte() && math.Y_Gemittelt(c + 1) > math.Y_Gemittelt(c)) ++c;
+    const double h = math.Y_Gemittelt(c);
+    const double grenze = std::max(h - Anstieg(math, h, Rauschen_Um(math, c)), h / 2.0);
+    int32_t hoechster = c;
+    for (const int32_t schritt : {-1, +1})
+        for (int32_t j = c; j >= 1 && j <= math.Punkte() && math.Y_Gemittelt(j) >= grenze; j += schritt)
+            if (math.Y_Gemittelt(j) > math.Y_Gemittelt(hoechster)) hoechster = j;
+    return hoechster;
+}
+
+// Where the drawn curve has its top between links and rechts, the half-height points of a peak whose
+// highest point the noise decides: the vertex of the parabola fitted to it there by least squares,
+// which all the points above half height pin down. None where the fit has no top in that range.
+std::optional<double> Scheitel(const clsMath& math, double links, double rechts)
+{
+    const double mitte = (links + rechts) / 2.0;
+    double s[5] = {}, t[3] = {};  // Σu^k and Σy·u^k about the middle, u in grid steps
+    for (int32_t i = Gitterpunkt(math, static_cast<float>(links)); i <= Gitterpunkt(math, static_cast<float>(rechts)); ++i) {
+        if (i < 1 || i > math.Punkte()) continue;
+        const double u = (math.x(i) - mitte) / math.Delta_X(), y = math.Y(i);
+        for (int k = 0; k < 5; ++k) s[k] += std::pow(u, k);
+        for (int k = 0; k < 3; ++k) t[k] += y * std::pow(u, k);
+    }
+    // The normal equations of y = a + b·u + c·u², solved by Cramer's rule.
+    const auto det = [](double a, double b, double c, double d, double e, double f, double g, double h, double i) {
+        return a * (e * i - f * h) - b * (d * i - f * g) + c * (d * h - e * g);
+    };
+    const double n = det(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
+    if (s[0] < 5.0 || n == 0.0) return std::nullopt;
+    const double b = det(s[0], t[0], s[2], s[1], t[1], s[3], s[2], t[2], s[4]) / n;
+    const double c = det(s[0], s[1], t[0], s[1], s[2], t[1], s[2], s[3], t[2]) / n;
+    if (!(c < 0.0)) return std::nullopt;
+    const double scheitel = mitte - b / (2.0 * c) * math.Delta_X();
+    if (scheitel < links || scheitel > rechts) return std::nullopt;
+    return scheitel;
 }
 
 // Whether the listed neighbour at grid point n is a peak of its own beside the top at c: not where
@@ -127,6 +220,75 @@ bool Eigener_Gipfel(const clsMath& math, int32_t c, int32_t n, double anstieg)
     return false;
 }
 
+// A peak measured at grid point c: its top and where it falls to half height on either side (none
+// where the side is blocked and the other one is too).
+struct Messung {
+    Gipfel gipfel;
+    std::optional<double> links, rechts;
+};
+
+Messung Vermessen(const clsMath& math, int32_t c, float p, double rauschen, bool gemittelt,
+                  std::optional<float> nachbarLinks, std::optional<float> nachbarRechts)
+{
+    Messung m{Gipfel_Suchen(math, c, p, gemittelt), std::nullopt, std::nullopt};
+    const double h = m.gipfel.h;
+    if (!(h > 0.0)) return m;
+    // On the average, the noise about the peak: where counting noise grows along the curve, the
+    // curve's median noise is less than the one here. A crossing that the average comes back from
+    // is a dip of that noise.
+    const double rauschenHier = gemittelt ? Rauschen_Um(math, c) : rauschen;
+    const double anstieg = Anstieg(math, h, rauschenHier);
+    std::optional<double>& links = m.links;
+    std::optional<double>& rechts = m.rechts;
+    const double spiel = gemittelt ? kRauschSpiel * rauschenHier / std::sqrt(std::max(1.0f, math.Fenster())) : 0.0;
+    links = Flanke(math, c, -1, h / 2.0, anstieg, gemittelt, spiel);
+    rechts = Flanke(math, c, +1, h / 2.0, anstieg, gemittelt, spiel);
+    const double top = m.gipfel.x;
+    if (links && rechts) {
+        // A listed neighbour close by raises the flank on its side with its tail; the flank away
+        // from it stands for both. A peak between two such neighbours keeps its narrower flank. A
+        // single peak, skewed or not, keeps both, and so does a peak whose neighbour is only
+        // another maximum of the noise on its top.
+        const double reichweite = kNachbarReichweite * std::min(top - *links, *rechts - top);
+        const auto haelt = [&](std::optional<float> nachbar, int32_t seite) {
+            return nachbar && seite * (*nachbar - top) < reichweite &&
+                   Eigener_Gipfel(math, c, Gitterpunkt(math, *nachbar), anstieg);
+        };
+        const bool linksGehalten = haelt(nachbarLinks, -1);
+        const bool rechtsGehalten = haelt(nachbarRechts, +1);
+        const bool rechtsWeiter = *rechts - top > top - *links;
+        if (linksGehalten && (!rechtsGehalten || !rechtsWeiter)) links.reset();
+        else if (rechtsGehalten) rechts.reset();
+    }
+    // A given-up side mirrors the other about the curve's top.
+    if (!links && rechts) links = 2.0 * top - *rechts;
+    if (!rechts && links) rechts = 2.0 * top - *links;
+    return m;
+}
+
+// Takes the measurement m of a peak over where both half-height positions are known.
+void Festhalten(GaussPeak& peak, const Messung& m)
+{
+    if (!m.links || !m.rechts) return;
+    const double h = m.gipfel.h;
+    peak.X1 = static_cast<float>(*m.links);
+    peak.X2 = static_cast<float>(*m.rechts);
+    peak.W = static_cast<float>((*m.rechts - *m.links) / kHalbwertsBreite);
+    peak.A = static_cast<float>(h * peak.W * kWurzelPiHalbe);
+}
+
+// Whether the noise of a curve that carries it point by point decides where the peak m has its top
+// and flanks on the drawn curve: it lifts a point near the top by more than the curve falls from its
+// top over one grid step (and so dips a point on a flank below half height far inside the crossing).
+bool Vom_Rauschen_Bestimmt(const clsMath& math, const Messung& m, double punktrauschen)
+{
+    if (!math.Punktweise_Verrauscht() || !m.links || !m.rechts || !(m.gipfel.h > 0.0)) return false;
+    const double sigma = (*m.rechts - *m.links) / kHalbwertsBreite;
+    if (!(sigma > 0.0)) return false;
+    const double schritt = math.Delta_X() / sigma;
+    return punktrauschen > m.gipfel.h * schritt * schritt / 2.0;
+}
+
 }
 
 float clsGauss::Y_Gauss(float x, int32_t Index) const
@@ -139,7 +301,7 @@ float clsGauss::Y_Gauss(float x, int32_t Index) const
     return static_cast<float>(peak->A / (peak->W * kWurzelPiHalbe) * glocke + versatz);
 }
 
-void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std::optional<float> nachbarLinks,
+void clsGauss::Messen(GaussPeak& peak, const clsMath& math, Rauschpegel rauschen, std::optional<float> nachbarLinks,
                       std::optional<float> nachbarRechts)
 {
     // Unmeasured until both half-height positions are known: no Gauss curve, pruned unless fixed.
@@ -149,40 +311,27 @@ void clsGauss::Messen(GaussPeak& peak, const clsMath& math, double rauschen, std
     peak.X2 = peak.x;
     const int32_t c = Gitterpunkt(math, peak.x);
     if (c < 1 || c > math.Punkte()) return;
-    const Gipfel gipfel = Gipfel_Suchen(math, c, peak.x);
-    const double h = gipfel.h;
-    if (!(h > 0.0)) {
+    Messung m = Vermessen(math, c, peak.x, rauschen.glatt, false, nachbarLinks, nachbarRechts);
+    if (!(m.gipfel.h > 0.0)) {
         // Nothing stands above the baseline: the width is 0 at the peak's grid point.
         peak.X1 = peak.X2 = math.x(c);
         return;
     }
-    const double anstieg = std::max(kAnstieg * h, kRauschAnstieg * rauschen / std::sqrt(std::max(1.0f, math.Fenster())));
-    std::optional<double> links = Flanke(math, c, -1, h / 2.0, anstieg);
-    std::optional<double> rechts = Flanke(math, c, +1, h / 2.0, anstieg);
-    if (links && rechts) {
-        // A listed neighbour close by raises the flank on its side with its tail; the flank away
-        // from it stands for both. A peak between two such neighbours keeps its narrower flank. A
-        // single peak, skewed or not, keeps both, and so does a peak whose neighbour is only
-        // another maximum of the noise on its top.
-        const double reichweite = kNachbarReichweite * std::min(gipfel.x - *links, *rechts - gipfel.x);
-        const auto haelt = [&](std::optional<float> nachbar, int32_t seite) {
-            return nachbar && seite * (*nachbar - gipfel.x) < reichweite &&
-                   Eigener_Gipfel(math, c, Gitterpunkt(math, *nachbar), anstieg);
-        };
-        const bool linksGehalten = haelt(nachbarLinks, -1);
-        const bool rechtsGehalten = haelt(nachbarRechts, +1);
-        const bool rechtsWeiter = *rechts - gipfel.x > gipfel.x - *links;
-        if (linksGehalten && (!rechtsGehalten || !rechtsWeiter)) links.reset();
-        else if (rechtsGehalten) rechts.reset();
-    }
-    // A given-up side mirrors the other about the curve's top.
-    if (!links && rechts) links = 2.0 * gipfel.x - *rechts;
-    if (!rechts && links) rechts = 2.0 * gipfel.x - *links;
-    if (!links || !rechts) return;
-    peak.X1 = static_cast<float>(*links);
-    peak.X2 = static_cast<float>(*rechts);
-    peak.W = static_cast<float>((*rechts - *links) / kHalbwertsBreite);
-    peak.A = static_cast<float>(h * peak.W * kWurzelPiHalbe);
+    // The average of the curve, in which the noise fades, tells whether the noise decides the
+    // drawn peak's top and flanks; where it does, it has them, and the peak stands at its top, a
+    // grid point whose prominence the pruning compares.
+    const int32_t t = Top_Des_Mittels(math, c);
+    const Messung gemittelt = Vermessen(math, t, math.x(t), rauschen.glatt, true, nachbarLinks, nachbarRechts);
+    if (!Vom_Rauschen_Bestimmt(math, gemittelt, rauschen.punktweise)) return Festhalten(peak, m);
+    peak.x = math.x(t);
+    Festhalten(peak, gemittelt);
+}
+
+void clsGauss::Scheitel_Setzen(GaussPeak& peak, const clsMath& math, double punktrauschen)
+{
+    if (!(peak.W > 0.0f)) return;
+    const Messung m{{peak.x, peak.A / (peak.W * kWurzelPiHalbe)}, peak.X1, peak.X2};
+    if (Vom_Rauschen_Bestimmt(math, m, punktrauschen)) peak.x = static_cast<float>(Scheitel(math, peak.X1, peak.X2).value_or(peak.x));
 }
 
 bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
@@ -195,12 +344,16 @@ bool clsGauss::Ausduennen_Durchgang(const clsMath& math)
         return frei(i) && i != hauptpeak && (Peak(i)->W <= breite || Peak(i)->A <= amplitude);
     };
     if (kurve_ == KT_IK) {
-        // The last peak goes only as the close partner of its left neighbour.
-        for (int32_t i = 1; Peak(i + 1); ++i) {
+        // The width and amplitude rules leave the last peak; it goes as the close partner of its
+        // left neighbour, or measured a grid step or two wide: the noise's.
+        int32_t i = 1;
+        for (; Peak(i + 1); ++i) {
             if (Peak(i + 1)->x - Peak(i)->x <= kIK_Abstand && frei(i) && frei(i + 1))
                 return Ausduennen_Entfernen(Weniger_Herausragend(math, i, i + 1));
             if (zu_klein(i, kIK_Breite, kIK_Amplitude)) return Ausduennen_Entfernen(i);
         }
+        if (Peak(i) && frei(i) && i != hauptpeak && Peak(i)->W > 0.0f && Peak(i)->X2 - Peak(i)->X1 < kNadelSchritte * math.Delta_X())
+            return Remove(i);
     } else if (kurve_ == KT_GR) {
         for (int32_t i = 1; Peak(i); ++i)
             if (zu_klein(i, kGR_Breite, kGR_Amplitude)) return Ausduennen_Entfernen(i);
@@ -289,7 +442,7 @@ bool clsGauss::Ausduennen(const clsMath& math)
     return entfernt;
 }
 
-void clsGauss::Messen_Alle(const clsMath& math, double rauschen, bool nebenNachbarn)
+void clsGauss::Messen_Alle(const clsMath& math, Rauschpegel rauschen, bool nebenNachbarn)
 {
     for (int32_t i = 1; Peak(i); ++i) {
         // The nearest listed positions on either side.
@@ -310,7 +463,9 @@ bool clsGauss::Berechnen()
     entfernt_.clear();
     if (!gMath) return true;
     const clsMath& math = *gMath;
-    const double rauschen = Rauschen(math);
+    // The fourth differences tell the noise from a curve's bend over a few grid steps far better than
+    // the second, on which the rises of the averaged curve have always been judged.
+    const Rauschpegel rauschen{Rauschen(math, 2), Rauschen(math, 4)};
     // Each peak alone first: the maxima of noise on a curve are neighbours only while they are listed,
     // and the pruning takes most of them. Then the peaks that stay are measured beside each other
     // until the pruning keeps them all.
@@ -326,6 +481,9 @@ bool clsGauss::Berechnen()
     Ausduennen(math);
     do Messen_Alle(math, rauschen, true);
     while (Ausduennen(math));
+    // The peaks stay at the tops of the average, whose prominence the pruning compares, until the
+    // list is settled.
+    for (int32_t i = 1; Peak(i); ++i) Scheitel_Setzen(*Peak(i), math, rauschen.punktweise);
     Schultern_Schaetzen(math);
     return true;
 }

@@ -134,6 +134,7 @@ bool clsMath::CopyArrayFromCurve(int32_t Kurve, bool Ungedaempft)
         dichteEnde_ = dichteEnde;
         abbruchperiode_ = abbruchperiode;
         fenster_ = fenster;
+        punktweise_ = fenster == kFensterPunkte;
         randOben_ = randOben;
         // What was derived from the previous curve no longer belongs to this one.
         ableitung1_.clear();

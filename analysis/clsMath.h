@@ -27,6 +27,9 @@ public:
     // The points over which noise and the cut-off's ripple fade: one period 2π/K_F of the ripple on
     // a G(r) transformed from an I(K), whatever its damping; five points on any other copy.
     float Fenster() const { return fenster_; }
+    // Whether the copy carries its noise point by point (I(K), a G(r) read from a file); a G(r)
+    // the program transformed has its noise and ripple at the cut-off's period, smooth at the grid's.
+    bool Punktweise_Verrauscht() const { return punktweise_; }
     // The prominence, on Y_Gemittelt, of the top that point Index leads up to.
     double Prominenz(int32_t Index) const;
     // The top of Y_Gemittelt that point Index leads up to: one shell of the curve; Index itself
@@ -101,6 +104,7 @@ private:
     // One period of the cut-off's ripple on a G(r) transformed from an undamped I(K), else 0.
     float abbruchperiode_ = 0.0f;
     float fenster_ = 5.0f;
+    bool punktweise_ = true;
     // Y_Gemittelt once the baseline is fitted, else empty.
     std::vector<float> gemittelt_;
 };

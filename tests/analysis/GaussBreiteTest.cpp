@@ -4,6 +4,8 @@
 // neighbours, listed or not, and on noisy curves each peak keeps its width.
 #include "QuellenFixture.h"
 
+#include "analysis/Peakabstaende.h"
+#include "analysis/SynthetischeStruktur.h"
 #include "core/KurvenTyp.h"
 
 #include <numbers>
@@ -367,5 +369,64 @@ TEST_F(GaussBreiteTest, ANarrowMainPeakOfIkStaysListedBesideTheNoiseOnItsFlanks)
             EXPECT_GE(hauptpeak, 95) << "sigma " << sigma << ", noise " << rauschen;
             EXPECT_GE(zweiter, 97) << "sigma " << sigma << ", noise " << rauschen;
         }
+    }
+}
+
+
+TEST_F(GaussBreiteTest, TheIkViewMeasuresANoisyCurvesPeaksWhereTheSmoothCurveHasThem)
+{
+    // I(K) of hard-sphere liquids (Percus–Yevick) as of a metallic glass (packing 0.5, main peak at
+    // 29 1/nm, thermally damped) and of a light element (packing 0.45, main peak at 36, a broad
+    // second one), with noise growing with K as counting noise does: 1 to 2 % and 2 to 5 % of the
+    // main peak's height, 100 curves each. A dip of the noise ended a flank, and the noise's highest
+    // point set a broad peak's top: ΔK and a_K within 5 % of the smooth curve's listing in 18–31
+    // and 46–59 of 100 curves, the second peak lost in up to 19, 36–51 needles. Now in at least 96
+    // and 90 (97 and 94 over the 40 seeds tried), the first two peaks in every curve, no measured
+    // peak two grid steps wide or less. The smooth curves keep their listing: positions within a
+    // grid step, widths within 1 %.
+    struct Fall {
+        double packung, durchmesser, thermisch, rauschenVon, rauschenBis;
+        int32_t mindestens;
+        std::vector<std::pair<double, double>> glatt;  // the smooth curve's peaks: position, W
+    };
+    const Fall faelle[] = {
+        {0.5, 0.242, 0.01, 0.01, 0.02, 96, {{28.9, 1.798}, {52.8, 4.063}, {78.1, 4.816}, {103.8, 5.113}, {129.6, 5.255}}},
+        {0.45, 0.19, 0.0, 0.02, 0.05, 90, {{35.8, 2.925}, {66.7, 5.59}, {99.3, 6.403}, {132.3, 6.672}}},
+    };
+    constexpr int32_t kPunkte = 1500;
+    constexpr double kSchritt = 0.1;
+    std::mt19937_64 zufall(68);
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(testing::Message() << "packing " << fall.packung);
+        std::vector<float> y(kPunkte);
+        for (int32_t i = 0; i < kPunkte; ++i) {
+            const double K = i * kSchritt;
+            const double S = synthetisch::S_PercusYevick(K, fall.packung, fall.durchmesser);
+            y[size_t(i)] = static_cast<float>((S - 1.0) * std::exp(-K * K * fall.thermisch * fall.thermisch / 2.0));
+        }
+        Suchen(y, kSchritt, KT_IK);
+        ASSERT_EQ(gGauss->Anzahl(), static_cast<int32_t>(fall.glatt.size()));
+        for (int32_t j = 1; j <= gGauss->Anzahl(); ++j) {
+            EXPECT_NEAR(gGauss->x(j), fall.glatt[size_t(j - 1)].first, 1.01 * kSchritt) << "peak " << j;
+            EXPECT_NEAR(gGauss->W(j), fall.glatt[size_t(j - 1)].second, 0.01 * fall.glatt[size_t(j - 1)].second) << "peak " << j;
+        }
+        const double deltaK = Peakabstaende_Berechnen(*gGauss).Delta, aK = gGauss->x(1) / deltaK;
+        const float haupt = *std::max_element(y.begin(), y.end());
+        int32_t gleich = 0, ersteZwei = 0, nadeln = 0;
+        for (int32_t kurve = 0; kurve < 100; ++kurve) {
+            std::vector<float> verrauscht = y;
+            for (int32_t i = 0; i < kPunkte; ++i) {
+                const double anteil = fall.rauschenVon + (fall.rauschenBis - fall.rauschenVon) * i / kPunkte;
+                verrauscht[size_t(i)] += static_cast<float>(std::normal_distribution<double>(0.0, anteil * haupt)(zufall));
+            }
+            Suchen(verrauscht, kSchritt, KT_IK);
+            const double delta = Peakabstaende_Berechnen(*gGauss).Delta;
+            gleich += std::fabs(delta / deltaK - 1.0) <= 0.05 && std::fabs(gGauss->x(1) / delta / aK - 1.0) <= 0.05;
+            ersteZwei += Gemessen_Bei(fall.glatt[0].first, 2.0) > 0 && Gemessen_Bei(fall.glatt[1].first, 4.0) > 0;
+            for (int32_t j = 1; j <= gGauss->Anzahl(); ++j) nadeln += gGauss->W(j) > 0.0f && gGauss->X2(j) - gGauss->X1(j) <= 2.0 * kSchritt;
+        }
+        EXPECT_GE(gleich, fall.mindestens);
+        EXPECT_EQ(ersteZwei, 100);
+        EXPECT_EQ(nadeln, 0);
     }
 }
