@@ -1,5 +1,6 @@
 #include "panels/conAddCurves.h"
 
+#include "core/Dateiart.h"
 #include "core/KurvenTyp.h"
 #include "core/Runtime.h"
 #include "core/UiSeam.h"
@@ -109,7 +110,10 @@ void conAddCurves::cmdPlus_Click()
     if (pfad.empty()) return;
     const auto ergebnis = spektren_.Hinzufuegen(pfad);
     if (ergebnis == clsSpektrenMittel::Hinzufuegen_Ergebnis::Nicht_Lesbar) {
-        zelo::Ui().MsgBox(pfad + ":\r\n" + gLanguage->Caption(640) + " (" + gError->ErrorDescription() + ").\r\n" +
+        // The message names the file first; the file handler's refusal of a folder, device or pipe
+        // would name it again inside the reason.
+        const std::string grund = Dateiart_Von(pfad) == Dateiart::Andere ? gLanguage->Caption(676) : gError->ErrorDescription();
+        zelo::Ui().MsgBox(pfad + ":\r\n" + gLanguage->Caption(640) + " (" + grund + ").\r\n" +
                               gLanguage->Caption(641),
                           zelo::MsgButtons::OK, zelo::MsgIcon::Exclamation, gLanguage->Caption(366));
         return;

@@ -130,7 +130,9 @@ TEST_F(AddCurves, OffersTheSpectraItReadsAndTellsPlainlyWhatAFileLacks)
     };
     const std::string kurve = schreiben("seiten.fi1", "0\t5\r\n0.1\t6\r\n0.2\t7\r\n0.3\t8\r\n");
     const std::string kurz = schreiben("kurz.dat", "0 100 5\r\n1 100 6\r\n");
-    for (const std::string& pfad : {kurve, kurz}) {
+    const std::string ordner = (env.Root() / "ordner.dat").string();
+    std::filesystem::create_directory(ordner);
+    for (const std::string& pfad : {kurve, kurz, ordner}) {
         seam.messages.clear();
         Hinzufuegen(pfad);
         ASSERT_EQ(seam.messages.size(), 1u) << pfad;
@@ -139,6 +141,9 @@ TEST_F(AddCurves, OffersTheSpectraItReadsAndTellsPlainlyWhatAFileLacks)
         EXPECT_NE(text.find(gLanguage->Caption(641)), std::string::npos) << "what the averaging needs";
         EXPECT_EQ(seam.messages[0].buttons, zelo::MsgButtons::OK);
     }
+    // A folder is told as no ordinary file, its path once.
+    EXPECT_EQ(seam.messages[0].text, ordner + ":\r\n" + gLanguage->Caption(640) + " (" + gLanguage->Caption(676) + ").\r\n" +
+                                         gLanguage->Caption(641));
     EXPECT_EQ(seam.errorWindows, 0);
     EXPECT_EQ(panel->List1->count(), 0);
 
