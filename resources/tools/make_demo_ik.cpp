@@ -5,12 +5,13 @@
 //     c++ -std=c++20 -O2 -Wall -Wextra resources/tools/make_demo_ik.cpp -o /tmp/make_demo_ik
 //     /tmp/make_demo_ik resources/demo_101.dat
 //
-// Model: an amorphous Cu50Zr50 alloy whose atoms scatter in proportion to their atomic numbers.
-// The program's I(K) is S(K) - <f²>/<f>², so at K = 0, where S vanishes almost entirely in a dense
-// metallic glass, it starts near minus the Laue ratio L = <Z²>/<Z>² = 1.02542.
-//     S(K) = 1 + c * (S_hs(K) - 1) * exp(-(u K)^2)
+// Model: an amorphous Cu50Zr50 alloy. The program's I(K) is the scattered intensity per atom less
+// <f²>, divided by <f>²: it tends to 0 at large K, where the atoms scatter independently, and at
+// K = 0 it lies a little above minus the Laue ratio L = <Z²>/<Z>² = 1.02542 (atoms scattering in
+// proportion to their atomic numbers) in a dense glass.
+//     I(K) = c * (S_hs(K) - 1) * exp(-(u K)^2)
 // S_hs is the Percus-Yevick structure factor of hard spheres of diameter d at packing fraction
-// eta; c lowers its contrast (the two kinds of atom do not share one diameter) and u is the static
+// eta; c sets the contrast (the two kinds of atom do not share one diameter) and u is the static
 // disorder that damps the oscillations towards large K. The three free parameters c, eta and d are
 // solved (Newton's method) so that I(0) = -1.011 and the first maximum lies at K = 27.0 1/nm
 // (point 271) with the height 2.063. File layout (little-endian): int32 N, then N float32 values of
@@ -33,9 +34,6 @@ constexpr double kPeakK = 27.0;       // first maximum in 1/nm
 constexpr int kPeakPoint = 271;       // its grid point
 constexpr double kStart = -1.011;     // I(0)
 constexpr double kPeak = 2.063;       // I at the first maximum
-constexpr double kZCu = 29.0, kZZr = 40.0;
-constexpr double kZMittel = 0.5 * kZCu + 0.5 * kZZr;
-constexpr double kLaue = (0.5 * kZCu * kZCu + 0.5 * kZZr * kZZr) / (kZMittel * kZMittel);
 
 using Params = std::array<double, 3>;  // c, eta, d
 
@@ -58,8 +56,7 @@ double HardSphereS(double k, double d, double eta)
 
 double IK(double k, const Params& p)
 {
-    const double s = 1 + p[0] * (HardSphereS(k, p[2], p[1]) - 1) * std::exp(-(kDisorder * k) * (kDisorder * k));
-    return s - kLaue;
+    return p[0] * (HardSphereS(k, p[2], p[1]) - 1) * std::exp(-(kDisorder * k) * (kDisorder * k));
 }
 
 std::array<double, 3> Residuals(const Params& p)
@@ -134,7 +131,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "the model does not converge\n");
         return 1;
     }
-    std::printf("Laue ratio %.6f  c %.6g  eta %.6g  d %.6g nm\n", kLaue, p[0], p[1], p[2]);
+    std::printf("c %.6g  eta %.6g  d %.6g nm\n", p[0], p[1], p[2]);
 
     std::vector<float> y(kPoints + 1);
     for (int point = 1; point <= kPoints; ++point) y[point] = static_cast<float>(IK(K(point), p));
