@@ -71,7 +71,20 @@ void clsUntergrund::CopyArray(std::span<float> ToArray) const
 
 void clsUntergrund::Loesche_Punkt_Index()
 {
-    if (index_ >= 0) Loesche_Punkt(gefundenX_);
+    if (index_ < 1) return;
+    const auto weg = static_cast<size_t>(index_ - 1);
+    index_ = -1;
+    // The found point itself: the search between neighbours never reaches the first one.
+    if (weg < ux_.size() && ux_[weg] == gefundenX_) Loeschen(weg);
+}
+
+void clsUntergrund::Loeschen(size_t weg)
+{
+    xD_ = ux_[weg];
+    yD_ = uy_[weg];
+    ux_.erase(ux_.begin() + static_cast<std::ptrdiff_t>(weg));
+    uy_.erase(uy_.begin() + static_cast<std::ptrdiff_t>(weg));
+    UG_Fitten();
 }
 
 float clsUntergrund::Glattheit() const
@@ -121,12 +134,7 @@ void clsUntergrund::Loesche_Punkt(float x)
     for (size_t i = 0; i + 1 < ux_.size(); ++i) {
         if (!(ux_[i] < x && x <= ux_[i + 1])) continue;
         // The nearer neighbour goes; half-way the upper one.
-        const size_t weg = ux_[i + 1] - x > x - ux_[i] ? i : i + 1;
-        xD_ = ux_[weg];
-        yD_ = uy_[weg];
-        ux_.erase(ux_.begin() + static_cast<std::ptrdiff_t>(weg));
-        uy_.erase(uy_.begin() + static_cast<std::ptrdiff_t>(weg));
-        UG_Fitten();
+        Loeschen(ux_[i + 1] - x > x - ux_[i] ? i : i + 1);
         return;
     }
 }
