@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -91,7 +92,8 @@ float clsUntergrund::Glattheit() const
 {
     const int32_t n = spline_.Fit_Punkte();
     const double h = gCalc->Schrittweite();
-    if (h == 0.0) return 100.0f;
+    // Without a fitted background there is nothing to judge: not a number, not a perfect 100.
+    if (n < 3 || h == 0.0) return std::numeric_limits<float>::quiet_NaN();
     double m = 0.0;
     for (int32_t i = 2; i <= n - 1; ++i) {
         const double s = (double(Y(i + 1)) - Y(i - 1)) / (2.0 * h);

@@ -20,7 +20,7 @@ public:
     void CopyArray(std::span<float> ToArray) const;
     // Deletes the support point found by the last IstPunkt, the first one too; once.
     void Loesche_Punkt_Index();
-    // How smooth the fit is, in per cent (100 for a straight line).
+    // How smooth the fit is, in per cent (100 for a straight line); not a number without a fit.
     float Glattheit() const;
     // Whether a support point lies within 2 % of x; remembers it in Index.
     bool IstPunkt(float x);

@@ -40,6 +40,7 @@ TEST_F(UntergrundTest, FourPointsMakeTheFirstFitAndClearOrTooFewLeaveNone)
 {
     AddPoints({2.0f, 6.0f, 12.0f}, Gerade);
     EXPECT_EQ(gUntergrund->Anzahl_Fit(), 0);
+    EXPECT_TRUE(std::isnan(gUntergrund->Glattheit())) << "no fit, no smoothness";
     AddPoints({17.0f}, Gerade);
     ASSERT_TRUE(gUntergrund->Fit_OK());
     ASSERT_EQ(gUntergrund->Anzahl_Fit(), kPunkte + 10);  // the spectrum's grid and ten more
