@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
@@ -71,14 +72,28 @@ void clsUntergrund::CopyArray(std::span<float> ToArray) const
 
 void clsUntergrund::Loesche_Punkt_Index()
 {
-    if (index_ >= 0) Loesche_Punkt(gefundenX_);
+    if (index_ < 1) return;
+    const auto weg = static_cast<size_t>(index_ - 1);
+    index_ = -1;
+    // The found point itself: the search between neighbours never reaches the first one.
+    if (weg < ux_.size() && ux_[weg] == gefundenX_) Loeschen(weg);
+}
+
+void clsUntergrund::Loeschen(size_t weg)
+{
+    xD_ = ux_[weg];
+    yD_ = uy_[weg];
+    ux_.erase(ux_.begin() + static_cast<std::ptrdiff_t>(weg));
+    uy_.erase(uy_.begin() + static_cast<std::ptrdiff_t>(weg));
+    UG_Fitten();
 }
 
 float clsUntergrund::Glattheit() const
 {
     const int32_t n = spline_.Fit_Punkte();
     const double h = gCalc->Schrittweite();
-    if (h == 0.0) return 100.0f;
+    // Without a fitted background there is nothing to judge: not a number, not a perfect 100.
+    if (n < 3 || h == 0.0) return std::numeric_limits<float>::quiet_NaN();
     double m = 0.0;
     for (int32_t i = 2; i <= n - 1; ++i) {
         const double s = (double(Y(i + 1)) - Y(i - 1)) / (2.0 * h);
@@ -121,12 +136,7 @@ void clsUntergrund::Loesche_Punkt(float x)
     for (size_t i = 0; i + 1 < ux_.size(); ++i) {
         if (!(ux_[i] < x && x <= ux_[i + 1])) continue;
         // The nearer neighbour goes; half-way the upper one.
-        const size_t weg = ux_[i + 1] - x > x - ux_[i] ? i : i + 1;
-        xD_ = ux_[weg];
-        yD_ = uy_[weg];
-        ux_.erase(ux_.begin() + static_cast<std::ptrdiff_t>(weg));
-        uy_.erase(uy_.begin() + static_cast<std::ptrdiff_t>(weg));
-        UG_Fitten();
+        Loeschen(ux_[i + 1] - x > x - ux_[i] ? i : i + 1);
         return;
     }
 }

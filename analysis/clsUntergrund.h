@@ -18,9 +18,9 @@ public:
     void Add_Norm(float v);
     // Copies the fitted background into ToArray while the fit is valid.
     void CopyArray(std::span<float> ToArray) const;
-    // Deletes the support point found by the last IstPunkt.
+    // Deletes the support point found by the last IstPunkt, the first one too; once.
     void Loesche_Punkt_Index();
-    // How smooth the fit is, in per cent (100 for a straight line).
+    // How smooth the fit is, in per cent (100 for a straight line); not a number without a fit.
     float Glattheit() const;
     // Whether a support point lies within 2 % of x; remembers it in Index.
     bool IstPunkt(float x);
@@ -65,6 +65,8 @@ public:
 
 private:
     bool UG_Fitten();
+    // Deletes support point weg (0-based), remembers it as the one deleted last and fits again.
+    void Loeschen(size_t weg);
     // The points of the open support-point file, up to the end of the working curve; false when
     // the file was refused (told).
     static bool Punkte_Lesen(const std::string& Filename, std::vector<float>& ux, std::vector<float>& uy);

@@ -150,13 +150,13 @@ bool clsSpline::Fitten(float Fits_DeltaX, float Fits_Chi, int32_t Fits_Punkte)
     return true;
 }
 
-// Not-a-number, infinity, the no-value marker (-3E+38) and a zero weight would make the iteration
-// meaningless or endless.
+// Not-a-number, infinity and the no-value marker (-3E+38) would make the iteration meaningless.
+// A deviation dy of 0 is an exact point: the spline passes through it.
 void clsSpline::Stuetzstellen_Pruefen() const
 {
     constexpr float keinWert = 3e38f;
     for (int32_t i = 1; i <= Stuetzstellen(); ++i) {
-        if (!std::isfinite(x_[i]) || !(std::fabs(y_[i]) < keinWert) || !std::isfinite(dy_[i]) || dy_[i] == 0.0f)
+        if (!std::isfinite(x_[i]) || !(std::fabs(y_[i]) < keinWert) || !std::isfinite(dy_[i]))
             rt::Raise(rt::errInvalidCall);
     }
 }
@@ -318,7 +318,9 @@ void clsSpline::Koeffizienten(float p)
 void clsSpline::Rest_Pruefen(float S) const
 {
     double residual = 0.0;
-    for (int32_t i = 1; i <= Stuetzstellen(); ++i) residual += Quadrat((a_[i] - y_[i]) / dy_[i]);
+    // An exact point (dy 0) is met exactly and adds nothing.
+    for (int32_t i = 1; i <= Stuetzstellen(); ++i)
+        if (dy_[i] != 0.0f) residual += Quadrat((a_[i] - y_[i]) / dy_[i]);
     if (!(residual <= std::max(double(S), 0.0) * (1.0 + ResidualMargin) + ResidualFloor)) rt::Raise(rt::errOverflow);
 }
 

@@ -2,9 +2,11 @@
 // reading of a support-point file.
 #include "AnalysisFixture.h"
 
+#include "analysis/Untergrund_Werkzeuge.h"
 #include "core/Runtime.h"
 #include "curves/clsCalc.h"
 
+#include <cmath>
 #include <tuple>
 #include <fstream>
 
@@ -38,6 +40,7 @@ TEST_F(UntergrundTest, FourPointsMakeTheFirstFitAndClearOrTooFewLeaveNone)
 {
     AddPoints({2.0f, 6.0f, 12.0f}, Gerade);
     EXPECT_EQ(gUntergrund->Anzahl_Fit(), 0);
+    EXPECT_TRUE(std::isnan(gUntergrund->Glattheit())) << "no fit, no smoothness";
     AddPoints({17.0f}, Gerade);
     ASSERT_TRUE(gUntergrund->Fit_OK());
     ASSERT_EQ(gUntergrund->Anzahl_Fit(), kPunkte + 10);  // the spectrum's grid and ten more
@@ -70,6 +73,20 @@ TEST_F(UntergrundTest, PointsInAnyOrderAreSortedTheFitPassesNearThemAndHitsWithi
         EXPECT_EQ(gUntergrund->IstPunkt(x), index > 0) << x;
         EXPECT_EQ(gUntergrund->Index(), index) << x;
     }
+}
+
+TEST_F(UntergrundTest, SupportPointsAtZeroAreFittedThroughNotRefused)
+{
+    for (const Stuetzstelle& p : Null_Untergrund(gCalc->x(kPunkte))) gUntergrund->Plus_Punkt(p.x, p.y);
+    EXPECT_TRUE(gUntergrund->Fit_OK() && gUntergrund->Anzahl_Fit() == kPunkte + 10) << "the zero background";
+
+    gUntergrund->Clear();
+    AddPoints({2.0f, 6.0f, 12.0f, 17.0f}, Gerade);
+    gUntergrund->Plus_Punkt(9.0f, 0.0f);
+    ASSERT_TRUE(gUntergrund->Fit_OK());
+    // A value of 0 has no relative uncertainty: the fit passes through it.
+    EXPECT_NEAR(gUntergrund->Y(91), 0.0f, 0.5f);
+    EXPECT_NEAR(gUntergrund->Y(121), Gerade(12.0), 0.02 * Gerade(12.0));
 }
 
 TEST_F(UntergrundTest, ReadingSkipsLinesThatAreNotTwoNumbersAndStopsBeyondTheSpectrum)

@@ -126,7 +126,10 @@ TEST_F(MausTest, BackgroundStepAddsMovesAndDeletesSupportPoints)
     Klick(Bei(5.8f, 30), Qt::RightButton);
     ASSERT_EQ(gUntergrund->Anzahl(), 2);
     EXPECT_NEAR(gUntergrund->UX(2), 4.0f, 1e-4) << "the nearer neighbour went";
-    EXPECT_EQ(info.count(), 5);
+    Ziehen(Bei(1, 50), Bei(2, 40));
+    ASSERT_EQ(gUntergrund->Anzahl(), 2) << "the lowest point moves as well, none added";
+    EXPECT_NEAR(gUntergrund->UX(2), 2.0f, 1e-4);
+    EXPECT_EQ(info.count(), 6);
     for (const auto& ereignis : info) EXPECT_EQ(ereignis[0].toInt(), 5);
 }
 
