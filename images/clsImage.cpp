@@ -307,9 +307,9 @@ bool clsImage::Tiff_Pruefen(const std::string& datei)
         Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", 476);
         return false;
     }
-    // The library copies separate planes a whole byte per sample and stops the program on samples
-    // of fewer bits.
-    if (kopf->planar == 2 && kopf->bitsJeProbe % 8 != 0) {
+    // The library copies separate planes, and pixels of several samples, a whole byte per sample and
+    // stops the program on samples of fewer bits.
+    if ((kopf->planar == 2 || kopf->probenJePixel > 1) && kopf->bitsJeProbe % 8 != 0) {
         Merken("LoadPic", kNichtLesbar, "Bild kann nicht gelesen werden. ", 476);
         return false;
     }

@@ -141,17 +141,22 @@ TEST_F(PictureHeader, TiffStripsAndTilesLargerThanThePictureAreRefusedBeforeDeco
     EXPECT_FALSE(Pruefen("flach.tif"));
 }
 
-TEST_F(PictureHeader, SeparatePlanesOfFewerThanEightBitsAreRefusedBeforeTheLibraryStopsOnThem)
+TEST_F(PictureHeader, SeveralSamplesOfFewerThanEightBitsAreRefusedBeforeTheLibraryStopsOnThem)
 {
-    // Separate planes of a 2 x 2 picture at 1, 2 and 4 bits a sample (each row one byte): the
-    // library's decoder asserts on every one of them.
+    // A 2 x 2 picture at 1, 2 and 4 bits a sample: separate planes of grey, and colour pixels of
+    // eight samples (each row one byte): the library's decoder asserts on every one of them.
+    struct Fall {
+        uint32_t photometrie, proben, planar;
+    };
+    for (const Fall f : {Fall{1, 1, 2}, Fall{2, 8, 1}})
     for (const uint32_t bits : {1u, 2u, 4u}) {
-        SCOPED_TRACE(bits);
-        const std::string name = "ebenen" + std::to_string(bits) + ".tif";
+        SCOPED_TRACE(testing::Message() << "samples " << f.proben << ", bits " << bits);
+        const std::string name = "ebenen" + std::to_string(f.proben) + "_" + std::to_string(bits) + ".tif";
+        const uint32_t bytes = 2 * ((2 * f.proben * bits + 7) / 8);
         Tiff_Schreiben(Datei(name),
-                       {{256, 4, 1, 2}, {257, 4, 1, 2}, {258, 3, 1, bits}, {259, 3, 1, 1}, {262, 3, 1, 1}, {273, 4, 1, 8},
-                        {277, 3, 1, 1}, {278, 4, 1, 2}, {279, 4, 1, 2}, {284, 3, 1, 2}},
-                       2, std::vector<char>(2, 'f'));
+                       {{256, 4, 1, 2}, {257, 4, 1, 2}, {258, 3, 1, bits}, {259, 3, 1, 1}, {262, 3, 1, f.photometrie},
+                        {273, 4, 1, 8}, {277, 3, 1, f.proben}, {278, 4, 1, 2}, {279, 4, 1, bytes}, {284, 3, 1, f.planar}},
+                       bytes, std::vector<char>(bytes, 'f'));
         EXPECT_FALSE(Pruefen(name));
         EXPECT_EQ(gError->ErrorDescription(), "Bild kann nicht gelesen werden. " + gLanguage->Caption(476) + "\r\n" + Datei(name).string());
         clsImage bild(true);
