@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -26,8 +27,6 @@ constexpr double kAbklingen = 0.25;
 constexpr double kEndabstand = 0.25;
 // Windows a curve must span to tell its noise.
 constexpr double kMindestFenster = 8.0;
-// A normal spread is this many median absolute deviations.
-constexpr double kMadNormal = 1.4826;
 
 float Wert(std::span<const float> values, int32_t i)
 {
@@ -43,10 +42,7 @@ double Streuung(std::span<const float> kurve, std::span<const float> glatt, int3
     std::vector<double> abstand;
     for (int32_t i = std::max(von, 1); i <= std::min(bis, Punkte(kurve)); ++i)
         abstand.push_back(std::fabs(double(Wert(kurve, i)) - Wert(glatt, i)));
-    if (abstand.empty()) return 0.0;
-    const auto mitte = abstand.begin() + static_cast<std::ptrdiff_t>(abstand.size() / 2);
-    std::nth_element(abstand.begin(), mitte, abstand.end());
-    return kMadNormal * *mitte;
+    return Robuste_Streuung(std::move(abstand));
 }
 
 // The tops of the averaged curve in order, each with its prominence, walked outward from one of
@@ -120,6 +116,15 @@ private:
     std::function<double(int32_t)> rauschen_;
 };
 
+}
+
+double Robuste_Streuung(std::vector<double> abstaende)
+{
+    if (abstaende.empty()) return 0.0;
+    const auto mitte = abstaende.begin() + static_cast<std::ptrdiff_t>(abstaende.size() / 2);
+    std::nth_element(abstaende.begin(), mitte, abstaende.end());
+    // A normal spread is 1.4826 median absolute deviations.
+    return 1.4826 * *mitte;
 }
 
 bool Hinter_Luecke(double abstand, double weitester, int32_t abstaende)

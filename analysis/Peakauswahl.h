@@ -17,6 +17,10 @@ constexpr int32_t kMindestAbstaende = 2;
 // spacing so far on that side is weitester, with abstaende spacings there.
 bool Hinter_Luecke(double abstand, double weitester, int32_t abstaende);
 
+// The spread of normal noise whose absolute values are abstaende: 1.4826 times their median, so
+// that the few large ones (a peak's steep flanks) do not count. 0 for none.
+double Robuste_Streuung(std::vector<double> abstaende);
+
 // The top of glatt that the way uphill from point i reaches.
 int32_t Gipfel_Von(std::span<const float> glatt, int32_t i);
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -109,12 +110,8 @@ double Rauschen(const clsMath& math, int32_t ordnung)
         for (int32_t j = 0; j <= ordnung; ++j) differenz += gewicht[size_t(j)] * math.Y_ohne_Baseline(i + j);
         d.push_back(std::fabs(differenz));
     }
-    if (d.empty()) return 0.0;
-    const auto mitte = d.begin() + static_cast<std::ptrdiff_t>(d.size() / 2);
-    std::nth_element(d.begin(), mitte, d.end());
-    // A normal spread is 1.4826 median absolute values; a difference spreads the points' noise
-    // by the root of its weights' squares.
-    return 1.4826 * *mitte / std::sqrt(quadrate);
+    // A difference spreads the points' noise by the root of its weights' squares.
+    return Robuste_Streuung(std::move(d)) / std::sqrt(quadrate);
 }
 
 // The noise of one point of the curve about grid point c: the spread of the curve about its average
@@ -125,11 +122,8 @@ double Rauschen_Um(const clsMath& math, int32_t c)
     std::vector<double> abstand;
     for (int32_t i = std::max(1, c - umkreis); i <= std::min(math.Punkte(), c + umkreis); ++i)
         abstand.push_back(std::fabs(double(math.Y_ohne_Baseline(i)) - math.Y_Gemittelt(i)));
-    if (abstand.empty()) return 0.0;
-    const auto mitte = abstand.begin() + static_cast<std::ptrdiff_t>(abstand.size() / 2);
-    std::nth_element(abstand.begin(), mitte, abstand.end());
     // The average holds a share 1/Fenster of the point itself.
-    return 1.4826 * *mitte / std::sqrt(std::max(0.5, 1.0 - 1.0 / math.Fenster()));
+    return Robuste_Streuung(std::move(abstand)) / std::sqrt(std::max(0.5, 1.0 - 1.0 / math.Fenster()));
 }
 
 // Where the curve, walking from grid point c in direction schritt (−1 left, +1 right), falls to
